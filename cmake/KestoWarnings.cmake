@@ -1,0 +1,49 @@
+# Warnings for the project's own targets; call kesto_warnings(target) on each.
+function(kesto_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
+                                             -Wold-style-cast -Wcast-align -Wformat=2 -Wimplicit-fallthrough)
+    if(KESTO_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# Adds a GoogleTest executable and registers its cases with CTest.
+function(kesto_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+    kesto_warnings(${name})
+    set(labels ${ARG_LABELS})
+    if(NOT labels)
+        set(labels core)
+    endif()
+    gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# Adds a benchmark executable (never run as a test).
+function(kesto_benchmark name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    find_package(benchmark REQUIRED)
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+endfunction()
+
+# A fuzz target: always built as a replay program whose seed corpus runs as a regular test;
+# with KESTO_WITH_FUZZ (clang) also built as a libFuzzer binary.
+function(kesto_fuzzer name)
+    cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name}_replay ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/fuzz/replay_main.cpp)
+    target_link_libraries(${name}_replay PRIVATE ${ARG_LIBS})
+    target_include_directories(${name}_replay PRIVATE ${PROJECT_SOURCE_DIR})
+    add_test(NAME ${name}_corpus COMMAND ${name}_replay ${ARG_CORPUS})
+    set_tests_properties(${name}_corpus PROPERTIES LABELS "core;fuzz")
+    if(KESTO_WITH_FUZZ)
+        add_executable(${name} ${ARG_SOURCES})
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+        target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    endif()
+endfunction()

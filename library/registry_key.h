@@ -1,0 +1,47 @@
+#pragma once
+// The settings store's key object: one open key of the per-user settings tree at a time.
+// The tree lives in a per-user file in registry-export format (see RegistryFile); key paths
+// and value names match without regard to case, like the registry.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kesto {
+
+class RegistryFile;
+
+class RegistryKey {
+public:
+    RegistryKey();
+    explicit RegistryKey(std::shared_ptr<RegistryFile> file); // tests and the host pass their own
+    ~RegistryKey();
+
+    // Primitives; true on success. Paths are relative to HKEY_CURRENT_USER ("Software\\Kesto\\Main").
+    bool Create(const std::string& path);
+    bool Open(const std::string& path);
+    bool DeleteSubKey(const std::string& name);
+    void Close();
+    bool SetDword(const std::string& name, std::uint32_t value);
+    bool SetString(const std::string& name, const std::string& text);
+    bool QueryDword(const std::string& name, std::uint32_t& out);
+    bool QueryString(const std::string& name, char* buffer, std::size_t size);
+    // Names of the held key's direct subkeys, in stored order.
+    bool EnumSubKeys(std::vector<std::string>& names);
+
+    // Accessors rooted at "Software\\Kesto\\"; an empty section is the root key itself.
+    void ReadRootString(std::string& out, const std::string& name);
+    void WriteRootString(const std::string& text, const std::string& name);
+    void ReadString(const std::string& section, std::string& out, const std::string& name);
+    void WriteString(const std::string& section, const std::string& text, const std::string& name);
+    void ReadDword(const std::string& section, std::uint32_t& out, const std::string& name);
+    void WriteDword(const std::string& section, std::uint32_t value, const std::string& name);
+
+private:
+    std::shared_ptr<RegistryFile> file_;
+    std::string openPath_; // empty when no key is held
+    bool held_ = false;
+};
+
+} // namespace kesto

@@ -1,0 +1,96 @@
+#include "platform/cp949.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace kesto {
+namespace {
+
+// iconv descriptors are not thread-safe: one pair per thread, opened on first use.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (valid())
+            iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts as much as possible; returns false with in/inLeft at the offending byte.
+    bool run(const char*& in, std::size_t& inLeft, std::string& out) {
+        char buffer[1024];
+        while (inLeft > 0) {
+            char* dst = buffer;
+            std::size_t dstLeft = sizeof buffer;
+            char* src = const_cast<char*>(in);
+            std::size_t rc = iconv(cd_, &src, &inLeft, &dst, &dstLeft);
+            int err = errno;
+            in = src;
+            out.append(buffer, sizeof buffer - dstLeft);
+            if (rc == static_cast<std::size_t>(-1) && err != E2BIG) {
+                iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+std::string convert(Converter& conv, std::string_view text, std::string_view replacement) {
+    std::string out;
+    out.reserve(text.size() * 3 / 2);
+    if (!conv.valid()) {
+        for (unsigned char c : text)
+            out += c < 0x80 ? std::string(1, static_cast<char>(c)) : std::string(replacement);
+        return out;
+    }
+    const char* in = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        if (conv.run(in, left, out))
+            break;
+        out += replacement;
+        ++in;
+        --left;
+        // A malformed UTF-8 lead swallows its continuation bytes, never an ASCII byte.
+        while (replacement == "?" && left > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
+            ++in;
+            --left;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string Cp949::toUtf8(std::string_view cp949) {
+    thread_local Converter conv("UTF-8", "CP949");
+    return convert(conv, cp949, "\xEF\xBF\xBD");
+}
+
+std::string Cp949::fromUtf8(std::string_view utf8) {
+    thread_local Converter conv("CP949", "UTF-8");
+    return convert(conv, utf8, "?");
+}
+
+std::size_t Cp949::fitLength(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes)
+        return text.size();
+    std::size_t i = 0;
+    while (i < maxBytes) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t width = isLeadByte(c) && i + 1 < text.size() ? 2 : 1;
+        if (i + width > maxBytes)
+            break;
+        i += width;
+    }
+    return i;
+}
+
+} // namespace kesto

@@ -1,0 +1,32 @@
+#include "platform/host_block.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace kesto {
+
+std::string HostBlock::takeReply(void* data, std::uint32_t length) {
+    std::string reply;
+    if (data != nullptr)
+        reply.assign(static_cast<const char*>(data), length);
+    std::free(data);
+    return reply;
+}
+
+char* HostBlock::copyForHost(std::string_view text, std::size_t minSize) {
+    const std::size_t size = std::max(text.size() + 1, minSize);
+    auto* block = static_cast<char*>(std::calloc(size, 1));
+    if (block != nullptr)
+        std::memcpy(block, text.data(), text.size());
+    return block;
+}
+
+void* HostBlock::copyBytes(const void* data, std::size_t size) {
+    void* block = std::malloc(size == 0 ? 1 : size);
+    if (block != nullptr && size > 0)
+        std::memcpy(block, data, size);
+    return block;
+}
+
+} // namespace kesto
