@@ -1,0 +1,55 @@
+#pragma once
+// The list pages: every menu id the host can choose, the page kind it shows and, for pages the
+// panel fetches itself, how the list request is formed. Requests and column sets are built
+// from this one table.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace kesto {
+
+// Where a page's songs come from.
+enum class PageSource : std::uint8_t {
+    Server,   // the panel sends the page's list request
+    Link,     // a link of the web view forms the request (its items, not the page's)
+    PageOnly, // the page asks nothing; the web view shows it
+    Local,    // this PC: the now-playing list, the download storage, local albums
+    Device,   // kept by the host; never reaches the server
+};
+
+// One field of a request body after the user id and the u_key.
+struct BodyItem {
+    enum class Kind : std::uint8_t { Text, MenuParameter };
+    Kind kind = Kind::Text;
+    std::string_view text; // Kind::Text only
+};
+
+struct ListPage {
+    int menuId = 0;
+    int pageKind = 0;
+    PageSource source = PageSource::Local;
+    // Command word after the endpoint ("kestoSong"); empty when the page sends nothing.
+    std::string_view command;
+    // True when the command goes to the search endpoint rather than the protocol endpoint.
+    bool searchEndpoint = false;
+    std::array<BodyItem, 1> items{};
+    std::uint8_t itemCount = 0;
+    bool pageNumber = false;    // the page number in decimal follows the items
+    bool trailingEmpty = false; // one empty field closes the body
+
+    std::span<const BodyItem> bodyItems() const { return {items.data(), itemCount}; }
+    bool sendsListRequest() const { return source == PageSource::Server && pageNumber; }
+};
+
+class ListPages {
+public:
+    // The page of a menu id, or null for ids outside the table.
+    static const ListPage* find(int menuId);
+    // The page kind of a menu id; 0 (no song list) for ids outside the table.
+    static int pageKindOf(int menuId);
+    static std::span<const ListPage> all();
+};
+
+} // namespace kesto
