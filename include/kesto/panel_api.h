@@ -4,7 +4,29 @@
  * The module exports one function, Song_GetPanelInfo, which hands the host a table of 76
  * entry points. Usable from C and C++.
  *
- * (The calling and threading contract of every entry is documented below with its typedef.)
+ * Loading (a Qt host):
+ *   1. Set Qt::AA_ShareOpenGLContexts, then create the QApplication (the panel's web view
+ *      needs the shared contexts, and they must exist before the application object).
+ *   2. dlopen("libKesto_List.so"), dlsym("Song_GetPanelInfo"), call it once with the host's
+ *      main window (a QWidget* passed as void*). Cast each table slot to its typedef below.
+ *   3. Entry 14 with the six start-up values, entry 39 with the login reply, entry 16 to
+ *      create the panel, then sizing (18, 19), pages (23) and the rest as the user works;
+ *      for mini mode 27 and 29 (create), 26 (switch), 30 and 28 (close); finally entry 17.
+ *
+ * Threading: every entry is called on the host's GUI thread (the thread of the QApplication)
+ * and returns on it. Entries marked [blocks] call the host's request function (network
+ * table entry 4) and wait for its reply on the calling thread; the module sets no time-out.
+ * Host table functions are likewise called on the GUI thread only.
+ *
+ * Ownership:
+ *   - A reply block filled by the host's request function is malloc'ed by the host and
+ *     free'd by the module.
+ *   - A text buffer attached to a message posted to the host is malloc'ed by the module and
+ *     free'd by the host (see the message list).
+ *   - Text arguments of entries are borrowed for the duration of the call; out buffers
+ *     belong to the caller and are written within the sizes given here.
+ *   - Texts are CP949 bytes, NUL-terminated.
+ *   - A window handle is a QWidget* passed as void*.
  */
 #ifndef KESTO_PANEL_API_H
 #define KESTO_PANEL_API_H
@@ -23,15 +45,15 @@ extern "C" {
 
 /* ---- Messages posted by the module to the host window (numbers are WM_USER + n). ---- */
 enum {
-    KESTO_MSG_OPEN_WEB_PAGE = 1130,      /* wParam URL text, lParam form text or 0 (both malloc'ed, host frees) */
+    KESTO_MSG_OPEN_WEB_PAGE = 1130, /* wParam URL text, lParam form text or 0 (both malloc'ed, host frees) */
     KESTO_MSG_PLAY_NOW_PLAYING = 1133,   /* wParam start position, lParam 1 */
     KESTO_MSG_SERVER_ERROR = 1142,       /* wParam result code (-10000: no reply), lParam message copy or 0 */
     KESTO_MSG_LOGIN_INVALID = 1143,      /* 0, 0 */
-    KESTO_MSG_SONG_INFO_PAGE = 1151,     /* wParam form text, lParam 0 */
-    KESTO_MSG_PHONE_DECO_PAGE = 1153,    /* wParam URL text, lParam form text */
-    KESTO_MSG_MUSIC_VIDEO_PAGE = 1154,   /* wParam URL text, lParam form text */
-    KESTO_MSG_MV_DOWNLOAD_PAGE = 1155,   /* wParam URL text, lParam form text */
-    KESTO_MSG_SONG_WEB_PAGE = 1157,      /* wParam URL text, lParam form text */
+    KESTO_MSG_SONG_INFO_PAGE = 1151,     /* wParam form text (malloc'ed), lParam 0 */
+    KESTO_MSG_PHONE_DECO_PAGE = 1153,    /* wParam URL text, lParam form text (both malloc'ed) */
+    KESTO_MSG_MUSIC_VIDEO_PAGE = 1154,   /* wParam URL text, lParam form text (both malloc'ed) */
+    KESTO_MSG_MV_DOWNLOAD_PAGE = 1155,   /* wParam URL text, lParam form text (both malloc'ed) */
+    KESTO_MSG_SONG_WEB_PAGE = 1157,      /* wParam URL text, lParam form text (both malloc'ed) */
     KESTO_MSG_PLAYLIST_CHANGED = 1228,   /* wParam 4, lParam 0 */
     KESTO_MSG_LOAD_LIST = 1232,          /* wParam 1 play list, 2 my album */
     KESTO_MSG_MINI_MODE_SWITCHED = 1331, /* 0, 0 */
@@ -44,16 +66,226 @@ enum {
     KESTO_MSG_MINI_5033 = 5033
 };
 
-/* ---- Host tables: arrays of function pointers handed over by entry 14. ---- */
+/* A rectangle in the host's coordinates (Win32 RECT layout). */
+typedef struct KestoRect {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+} KestoRect;
+
+/* ---- Host tables: arrays of function pointers handed over by entry 14. ----
+ * A table is an array of KestoHostFn; the module casts a slot to the typedef of that slot.
+ * Slots the host does not serve may be NULL; the module checks before calling. */
 typedef void (*KestoHostFn)(void);
 typedef KestoHostFn* KestoHostTable;
 
-/* Host network table, entry 4: sends an HTTP request and blocks the caller until the reply.
+/* Minimum table sizes a host provides (the module reads no slot beyond these). */
+enum {
+    KESTO_SKIN_TABLE_SIZE = 16,
+    KESTO_NET_TABLE_SIZE = 8,
+    KESTO_SERVICE_A_TABLE_SIZE = 64,
+    KESTO_SERVICE_B_TABLE_SIZE = 32
+};
+
+/* Host network table. Entry 4: sends an HTTP request and blocks the caller until the reply.
  * (url, &data, &length, post flag, body or NULL, 1, 0) -> non-zero when *data holds a
- * malloc'ed block of *length reply bytes (not NUL-terminated), which the module frees. */
+ * malloc'ed block of *length reply bytes (not NUL-terminated), which the module frees; zero
+ * means no reply (the module sets *data and *length to 0 before the call). No other entry
+ * of the network table is called. */
 enum { KESTO_NET_REQUEST = 4 };
 typedef int (*KestoNetRequestFn)(const char* url, void** data, uint32_t* length, int post, const char* body,
                                  int one, int zero);
+
+/* Skin table. Every skinned dialog and message box of the panel is handed the table. */
+enum {
+    KESTO_SKIN_IMAGE = 3, /* (image id) -> image (a QPixmap* owned by the host) or NULL */
+    KESTO_SKIN_CREATE_BUTTON =
+        4, /* (parent, control id, image id, rect) -> button (a QWidget*, child of parent) */
+    KESTO_SKIN_APPLY_WINDOW = 7, /* (window, 1): skins a mini window's frame */
+    KESTO_SKIN_TEXT_COLOR = 8,   /* () -> text colour of the mini windows, 0xRRGGBB */
+    KESTO_SKIN_BUTTON_READY = 9, /* (button): called once on each created button */
+    KESTO_SKIN_BACK_COLOR = 13   /* () -> background colour of the mini windows, 0xRRGGBB */
+};
+typedef void* (*KestoSkinImageFn)(int imageId);
+typedef void* (*KestoSkinCreateButtonFn)(void* parent, int controlId, int imageId, const KestoRect* rect);
+typedef void (*KestoSkinApplyWindowFn)(void* window, int flag);
+typedef int32_t (*KestoSkinColorFn)(void);
+typedef void (*KestoSkinButtonReadyFn)(void* button);
+
+/* Host service table A (entries used by position). Entries not named here take up to three
+ * word-sized values and return one (KestoServiceFn); a host may log and return 0. */
+enum {
+    KESTO_SVC_A_BEFORE_PLAY = 1,      /* (0, 0): before the panel plays from the now-playing store */
+    KESTO_SVC_A_AFTER_PLAY = 2,       /* () -> result handed back to the caller after playing */
+    KESTO_SVC_A_IS_PLAYING = 4,       /* () -> non-zero when the host plays the now-playing list */
+    KESTO_SVC_A_DEVICE_DELETE = 25,   /* (NULL-terminated array of texts): device paths to delete */
+    KESTO_SVC_A_MP3_CONNECTED = 26,   /* (text out, 260 bytes) -> non-zero when an MP3 player is connected */
+    KESTO_SVC_A_PHONE_CONNECTED = 28, /* () -> non-zero when a phone is connected */
+    KESTO_SVC_A_CREATE_PLAYLIST = 32, /* (name) -> album id of the new play list */
+    KESTO_SVC_A_TRANSFER = 33,        /* (item list, write flag, 0): transfer or download the items */
+    KESTO_SVC_A_CREATE_MY_ALBUM = 41  /* (name) -> non-zero when the on-line my album was made */
+};
+typedef intptr_t (*KestoServiceFn)(intptr_t a, intptr_t b, intptr_t c);
+typedef void (*KestoSvcBeforePlayFn)(int a, int b);
+typedef int (*KestoSvcIntFn)(void);
+typedef void (*KestoSvcDeviceDeleteFn)(const char* const* paths);
+typedef int (*KestoSvcMp3ConnectedFn)(char* textOut);
+typedef int (*KestoSvcCreatePlaylistFn)(const char* name);
+/* items: an array of song records (SongRecord layout of the module) ended by a record whose
+ * Song_ID and Local_Path are empty. */
+typedef void (*KestoSvcTransferFn)(const void* items, int writeFlag, int zero);
+typedef int (*KestoSvcCreateMyAlbumFn)(const char* name);
+
+/* Host service table B. */
+enum {
+    KESTO_SVC_B_VALUE = 0,     /* () -> int, returned unchanged by panel entry 9 */
+    KESTO_SVC_B_READ_TAGS = 22 /* (file path, 1080-byte buffer) -> 0 when the file cannot be read */
+};
+typedef int (*KestoSvcValueFn)(void);
+typedef int (*KestoSvcReadTagsFn)(const char* path, void* buffer);
+
+/* The tag buffer of KESTO_SVC_B_READ_TAGS: allocated by the module (first four bytes zeroed),
+ * filled by the host. Texts are NUL-terminated CP949 cut to their capacity; integers are
+ * int32 in host byte order at possibly unaligned offsets (copy them with memcpy). */
+enum {
+    KESTO_TAG_BUFFER_SIZE = 1080,
+    KESTO_TAG_TITLE = 0, /* text, capacity 255 bytes with terminator */
+    KESTO_TAG_TITLE_SIZE = 255,
+    KESTO_TAG_ARTIST = 255, /* text, capacity 255 bytes with terminator */
+    KESTO_TAG_ARTIST_SIZE = 255,
+    KESTO_TAG_ALBUM = 510, /* text, capacity 255 (host's; the module does not read it) */
+    KESTO_TAG_ALBUM_SIZE = 255,
+    KESTO_TAG_GENRE = 765, /* text, capacity 255 (host's) */
+    KESTO_TAG_GENRE_SIZE = 255,
+    KESTO_TAG_FILE_SIZE = 1032,   /* int32: file size in bytes */
+    KESTO_TAG_SAMPLE_RATE = 1036, /* int32: samples per second (host's) */
+    KESTO_TAG_BITRATE = 1040,     /* int32: bit rate in bits per second */
+    KESTO_TAG_CHANNELS = 1044,    /* int32 (host's) */
+    KESTO_TAG_TRACK = 1048,       /* int32: track number (host's) */
+    KESTO_TAG_PLAY_TIME = 1052    /* int32: playing time in seconds */
+};
+
+/* ---- The panel entry table. ----
+ * Song_GetPanelInfo(host window) returns the address of 76 entries (KESTO_ENTRY_COUNT), or
+ * NULL when the window is NULL, when a host window was accepted already, or when the panel
+ * exists. Call it once. The table lives as long as the module is loaded.
+ *
+ * "panel", "mini list" and "song text" are the list panel and the two mini windows; an entry
+ * that reaches one of them does nothing (or returns 0, or NULL) while it is absent. "mini
+ * mode" means the mini list exists and the panel's mini-mode flag is set (entry 26). */
+enum { KESTO_ENTRY_COUNT = 76 };
+typedef void (*KestoEntryFn)(void);
+
+/* Sizes of out buffers that the host passes to entries. */
+enum {
+    KESTO_SERVER_TIME_SIZE = 64, /* entry 2 */
+    KESTO_PLAY_TEXT_SIZE = 260,  /* entry 10 and entry 24's short texts */
+    KESTO_PLAY_URL_SIZE = 1024   /* entry 24's result texts 1, 3 and 4 */
+};
+
+typedef int (*KestoEntry0)(void); /* number of songs in the now-playing store */
+typedef int (*KestoEntry1)(void); /* 1 in mini mode, else 0 */
+typedef char* (*KestoEntry2)(
+    char* buffer); /* [blocks] server time into buffer (KESTO_SERVER_TIME_SIZE); returns it */
+typedef void* (*KestoEntry3)(void); /* the login block: int state (-1 until entry 39), char[260] u_key,
+                                       char[260] password, ...; module-wide, valid while loaded */
+typedef void (*KestoEntry4)(const char* path); /* imports the audio files at path (mini list in mini mode) */
+typedef void (*KestoEntry5)(int kind, const char* a, const char* b); /* [blocks] opens a panel dialog */
+typedef int (*KestoEntry6)(void);                                    /* reads the panel option integer */
+typedef int (*KestoEntry7)(int value);    /* sets the panel option integer, returns it */
+typedef void (*KestoEntry8)(void);        /* mini list: clears its current-song mark, redraws */
+typedef int (*KestoEntry9)(void);         /* result of service table B entry 0 (0 without table) */
+typedef char* (*KestoEntry10)(char* out); /* copies the text stored with the last played song
+                                             (KESTO_PLAY_TEXT_SIZE); returns out */
+typedef void (*KestoEntry11)(void);       /* forwards to the panel's song list control */
+typedef intptr_t (*KestoEntry12)(void* window, unsigned message); /* sends message to window with
+                                                 wParam 0, lParam the now-playing store; 0 without panel */
+typedef int (*KestoEntry13)(void);                                /* current page kind */
+typedef int (*KestoEntry14)(void* resource, KestoHostTable skin, KestoHostTable net, int tagService,
+                            KestoHostTable serviceA, KestoHostTable serviceB); /* start-up values; -> 1.
+                                                 Call before 16. The tables must outlive the module. */
+typedef void (*KestoEntry15)(void);                                            /* does nothing */
+typedef int (*KestoEntry16)(const KestoRect* rect, int noBlank); /* creates the panel as a child of the
+                                                 host window; noBlank suppresses "about:blank"; 1 or 0 */
+typedef int (*KestoEntry17)(void); /* destroys panel, mini list, song text (in this order); 1 */
+typedef int (*KestoEntry18)(void* insertAfter, int x, int y, int cx, int cy, unsigned flags); /* set pos */
+typedef void (*KestoEntry19)(int x, int y, int cx, int cy, int repaint); /* moves the panel */
+typedef void* (*KestoEntry20)(void);                                     /* the panel's window or NULL */
+typedef int (*KestoEntry21)(int value); /* stores the first host-set integer, returns it */
+typedef int (*KestoEntry22)(int value); /* stores the second host-set integer, returns it */
+typedef void (*KestoEntry23)(int viewMode, const char* text, int menuId, const char* text2,
+                             int value); /* [blocks] shows a list page */
+/* Entry 24 [blocks]: the next song to play and its play grant. In: the host's text (a non-empty
+ * text means no request), play mode (-2..2, 100..102), current position, restart flag. Out
+ * (any may be NULL; texts written only when the result is non-empty): chosen position, song
+ * name, artist, Song_ID, reply field 1 (URL size), field 2, fields 3 and 4 (URL size), field 5,
+ * play time, local flag, local path, file format, lyrics flag, the stored text of entry 10. */
+typedef void (*KestoEntry24)(const char* hostText, int playMode, int position, int restart, int* outPosition,
+                             char* outSongName, char* outArtist, char* outSongId, char* outField1,
+                             int* outField2, char* outField3, char* outField4, int* outField5,
+                             int* outPlayTime, int* outIsLocal, char* outLocalPath, int* outFileFormat,
+                             int* outHasLyrics, char* outStoredText);
+typedef int (*KestoEntry25)(int playState);         /* Play_State of the current now-playing record */
+typedef void (*KestoEntry26)(int flag);             /* switches mini mode; may post 1331 */
+typedef int (*KestoEntry27)(const KestoRect* rect); /* creates the mini list; 0 when it exists */
+typedef void (*KestoEntry28)(void);                 /* destroys the mini list and the song text */
+typedef int (*KestoEntry29)(void);                  /* creates the song text; 1 or 0 */
+typedef void (*KestoEntry30)(void);                 /* stores the song text's rectangle, destroys it */
+typedef void* (*KestoEntry31)(void);                /* the mini list's window or NULL */
+typedef void* (*KestoEntry32)(void);                /* the song text's window or NULL */
+typedef void (*KestoEntry33)(const char* text);     /* hands a text to the mini list */
+typedef int (*KestoEntry34)(int command);           /* 5 shows the mini list, 0 hides it; returns command */
+typedef int (*KestoEntry35)(int a, int b, int c, int d); /* four integers to the mini list; 1 */
+typedef int (*KestoEntry36)(const char* text);           /* text to the mini list and the song text; 1 */
+typedef void (*KestoEntry37)(int flag);                  /* 0 clears the selection; refreshes buttons */
+typedef void (*KestoEntry38)(const char* text);          /* [blocks] opens the download storage page */
+typedef void (*KestoEntry39)(const char* loginReply, const char* userId, int c, int d); /* d = 0 loads
+                                                 the login block (works before entry 16); c = 1 [blocks]
+                                                 requests the promotion text */
+typedef void (*KestoEntry40)(int a, int b, const char* text, const char* text2);        /* device list page */
+typedef void (*KestoEntry41)(void);                 /* the current song is stopped by the service */
+typedef void (*KestoEntry42)(int target);           /* [blocks] 1 transfer to a phone, else an MP3 player */
+typedef void (*KestoEntry43)(const char* fileList); /* plays local files: NUL-separated full paths
+                                                 ended by an empty one (double NUL) */
+typedef void (*KestoEntry44)(int value);            /* [blocks] the panel's generic request */
+typedef void (*KestoEntry45)(void);                 /* listen */
+typedef void (*KestoEntry46)(const char* link);     /* [blocks] follows a link of the HTML view */
+typedef void (*KestoEntry47)(int direction);        /* 1 next page, else previous */
+typedef int (*KestoEntry48)(int direction);         /* whether that page exists */
+typedef void (*KestoEntry49)(const char* a, const char* b); /* adds a local file to a local album */
+typedef void (*KestoEntry50)(int kind, const char* values); /* [blocks for 2, 4] adds songs by kind */
+typedef void (*KestoEntry51)(const char* text, int value);  /* fills the panel's second store */
+typedef int (*KestoEntry52)(void);                          /* clears the now-playing current mark */
+typedef int (*KestoEntry53)(int flag);                      /* selects all (1) or no (0) rows */
+typedef int (*KestoEntry54)(int value);                     /* reserved: 0 */
+typedef void (*KestoEntry55)(void);                         /* panel command */
+typedef int (*KestoEntry56)(int which, intptr_t value);     /* posts 1088 (which 0) or 1089 to the panel */
+typedef int (*KestoEntry57)(int which);                     /* posts 1090 (which 0) or 1091 to the panel */
+typedef int (*KestoEntry58)(void);                          /* posts 1092 to the panel */
+typedef int (*KestoEntry59)(void);                          /* 1 when the panel's work list is not empty */
+typedef int (*KestoEntry60)(void);                          /* posts 1119 (delete) to the panel */
+typedef int (*KestoEntry61)(void);                          /* reserved: 0 */
+typedef void (*KestoEntry62)(int action, const uint16_t* positions, intptr_t extra); /* [blocks] acts on
+                                                 now-playing songs; positions[0] is the count */
+typedef void (*KestoEntry63)(int value, const char* text);   /* [blocks] download of the chosen songs */
+typedef int (*KestoEntry64)(void);                           /* reserved: 0 */
+typedef int (*KestoEntry65)(void);                           /* reserved: 0 */
+typedef int (*KestoEntry66)(void);                           /* reserved: 0 */
+typedef void (*KestoEntry67)(void);                          /* re-reads options, refreshes the views */
+typedef int (*KestoEntry68)(const char* path, void* record); /* fills a song record from a local file */
+typedef void (*KestoEntry69)(int value, const char* text);   /* [blocks] download command */
+typedef void (*KestoEntry70)(int value, const char* text);   /* [blocks] gift-box download or mode 2 */
+typedef void (*KestoEntry71)(const char* songId);            /* opens the lyrics page of a song */
+typedef int (*KestoEntry72)(int value);                      /* sets the lyrics download option */
+typedef int (*KestoEntry73)(const char* fileList);           /* adds dropped files (list as in entry 43) */
+typedef void* (*KestoEntry74)(int which, KestoRect* out);    /* 1 list control, 2 panel's second child,
+                                                    3 mini list's list, 4 song text's view: when visible,
+                                                    its screen rectangle and window; else NULL */
+typedef int (*KestoEntry75)(void);                           /* whether the HTML view shows "about:blank" */
+
+typedef KestoEntryFn* (*KestoGetPanelInfoFn)(void* hostWindow);
+KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow);
 
 #ifdef __cplusplus
 }
