@@ -93,4 +93,35 @@ std::size_t Cp949::fitLength(std::string_view text, std::size_t maxBytes) {
     return i;
 }
 
+std::string Cp949::foldCase(std::string_view text) {
+    std::string out(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        if (isLeadByte(c))
+            ++i;
+        else if (c >= 'A' && c <= 'Z')
+            out[i] = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+bool Cp949::equalsIgnoreCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if (isLeadByte(x)) {
+            // Both bytes of a two-byte character compare exactly.
+            if (x != y || (i + 1 < a.size() && a[i + 1] != b[i + 1]))
+                return false;
+            ++i;
+        } else if (lower(x) != lower(y)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace kesto

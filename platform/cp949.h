@@ -22,6 +22,11 @@ public:
     // The longest prefix of text no longer than maxBytes that does not end inside a
     // two-byte character.
     static std::size_t fitLength(std::string_view text, std::size_t maxBytes);
+
+    // ASCII letters folded to lower case; the second byte of a two-byte character is left
+    // alone, since it may fall in the ASCII letter range.
+    static std::string foldCase(std::string_view text);
+    static bool equalsIgnoreCase(std::string_view a, std::string_view b);
 };
 
 } // namespace kesto
