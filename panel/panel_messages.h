@@ -32,6 +32,7 @@ inline constexpr unsigned kGiftMessagePage = 1110;
 inline constexpr unsigned kArtistPage = 1111;
 inline constexpr unsigned kAlbumPage = 1112;
 inline constexpr unsigned kRowListen = 1117;
+inline constexpr unsigned kParentCellIcon = 1118; // to the list control's parent window
 inline constexpr unsigned kDelete = 1119;
 inline constexpr unsigned kLocalPageReady = 1120;
 inline constexpr unsigned kToPhone = 1123;
@@ -44,6 +45,12 @@ inline constexpr unsigned kMusicVideoPage = 1210;
 inline constexpr unsigned kMvDownloadPage = 1211;
 inline constexpr unsigned kMvDownloadPage2 = 1212;
 inline constexpr unsigned kPostFormToHtmlView = 1430;
+
+// What the list control sends to the mini play list window in place of its panel messages.
+inline constexpr unsigned kMiniPlayRow = 1139;
+inline constexpr unsigned kMiniLyrics = 1141;
+inline constexpr unsigned kMiniIconClick = 1142;
+inline constexpr unsigned kMiniPhoneDeco = 1144;
 
 // wParam of kUpdateAndReload that triggers the reload.
 inline constexpr int kReloadToken = 1075;
