@@ -1,0 +1,166 @@
+#include "protocol/field_decoder.h"
+
+#include "platform/cp949.h"
+
+#include <limits>
+
+namespace kesto {
+
+namespace {
+
+constexpr std::uint32_t kLastCodePoint = 0x10FFFF;
+// Longer digit runs cannot name a character; stopping there also keeps the sum in range.
+constexpr std::size_t kMaxReferenceDigits = 7;
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+void appendUtf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+void appendCharacter(std::string& out, std::uint32_t code) {
+    if (code == 0)
+        return;
+    if (code < 256) {
+        out += static_cast<char>(code);
+        return;
+    }
+    std::string utf8;
+    appendUtf8(utf8, code);
+    out += Cp949::fromUtf8(utf8);
+}
+
+// Length of a well-formed reference at the start of text, with its code; 0 when malformed.
+std::size_t referenceAt(std::string_view text, std::uint32_t& code) {
+    if (text.size() < 4 || text[0] != '&' || text[1] != '#')
+        return 0;
+    std::size_t i = 2;
+    code = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        if (i - 2 >= kMaxReferenceDigits)
+            return 0;
+        code = code * 10 + static_cast<std::uint32_t>(text[i] - '0');
+        ++i;
+    }
+    if (i == 2 || i >= text.size() || text[i] != ';' || code > kLastCodePoint)
+        return 0;
+    return i + 1;
+}
+
+} // namespace
+
+std::string_view FieldDecoder::characterReferences(std::string_view field, std::string& scratch) {
+    std::size_t amp = field.find("&#");
+    if (amp == std::string_view::npos)
+        return field;
+    scratch.clear();
+    std::size_t done = 0;
+    while (amp != std::string_view::npos) {
+        std::uint32_t code = 0;
+        const std::size_t length = referenceAt(field.substr(amp), code);
+        if (length == 0) {
+            amp = field.find("&#", amp + 1);
+            continue;
+        }
+        scratch.append(field.substr(done, amp - done));
+        appendCharacter(scratch, code);
+        done = amp + length;
+        amp = field.find("&#", done);
+    }
+    scratch.append(field.substr(done));
+    return scratch;
+}
+
+bool FieldDecoder::isNullWord(std::string_view field) {
+    constexpr std::string_view kNull = "null";
+    if (field.size() != kNull.size())
+        return false;
+    for (std::size_t i = 0; i < kNull.size(); ++i) {
+        const char c = field[i];
+        const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        if (lower != kNull[i])
+            return false;
+    }
+    return true;
+}
+
+std::string_view FieldDecoder::value(std::string_view field, std::string& scratch) {
+    if (isNullWord(field))
+        return {};
+    return percentDecode(field, scratch);
+}
+
+std::string_view FieldDecoder::percentDecode(std::string_view field, std::string& scratch) {
+    std::size_t percent = field.find('%');
+    if (percent == std::string_view::npos)
+        return field;
+    scratch.clear();
+    std::size_t done = 0;
+    while (percent != std::string_view::npos) {
+        if (percent + 2 < field.size()) {
+            const int high = hexValue(field[percent + 1]);
+            const int low = hexValue(field[percent + 2]);
+            const int byte = high * 16 + low;
+            if (high >= 0 && low >= 0 && byte != 0) {
+                scratch.append(field.substr(done, percent - done));
+                scratch += static_cast<char>(byte);
+                done = percent + 3;
+                percent = field.find('%', done);
+                continue;
+            }
+        }
+        percent = field.find('%', percent + 1);
+    }
+    scratch.append(field.substr(done));
+    return scratch;
+}
+
+std::int32_t FieldDecoder::toInt(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r' ||
+                               text[i] == '\f' || text[i] == '\v'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    std::int64_t magnitude = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > kLimit)
+            magnitude = kLimit;
+    }
+    if (negative)
+        return static_cast<std::int32_t>(-magnitude);
+    return static_cast<std::int32_t>(magnitude >= kLimit ? kLimit - 1 : magnitude);
+}
+
+} // namespace kesto

@@ -1,0 +1,49 @@
+#pragma once
+// The reply layouts of server lists: where the header values sit, where rows start, how far
+// apart they are and which record field each row field fills.
+
+#include "panel/song_record.h"
+
+#include <span>
+#include <string_view>
+
+namespace kesto {
+
+// How a row field is read before it is stored.
+enum class FieldRule {
+    Value,  // text: "NULL" empty, percent-decoded
+    Raw,    // text as it came (after character references)
+    Number, // decimal integer
+};
+
+struct RowField {
+    FieldRule rule;
+    void (*store)(SongRecord& record, std::string_view value);
+};
+
+enum class MenuIdSource { Header, Row, None };
+
+struct ListLayout {
+    static constexpr int kNone = -1;
+
+    int pageKind;
+    int listCodeField;    // kNone: the header has no list code
+    int headerTextField;  // kNone: no header text
+    int headerText2Field; // kNone: no second header text
+    int headerIntFields;  // integers after field 0: 2, or 3 in search replies
+    int firstRow;
+    int stride;
+    int minimumFields;
+    std::span<const RowField> fields; // may be longer than stride: rows then overlap
+    MenuIdSource menuId = MenuIdSource::Header;
+    bool listCodeOnlyWhenNotEmpty = false;
+    bool setsListMenuCode = true;
+    bool setsItemTypeOne = false;
+    bool setsNoRankFlag = false;
+    bool headerTextIsSearchAddress = false;
+
+    // The layout of a page kind, or null when its replies are not parsed.
+    static const ListLayout* forPageKind(int pageKind);
+};
+
+} // namespace kesto

@@ -1,0 +1,21 @@
+#pragma once
+// Addresses of the protocol endpoint: the base, the endpoint path and the bare command word.
+
+#include "protocol/login_block.h"
+
+#include <string>
+#include <string_view>
+
+namespace kesto {
+
+class ProtocolUrl {
+public:
+    // protocol base + "/protocol.jsp?" + word
+    static std::string command(const LoginBlock& login, std::string_view word);
+    // protocol base + "/protocol_search.jsp?search"
+    static std::string search(const LoginBlock& login);
+    // The generic link form: the protocol base followed directly by the link's item.
+    static std::string generic(const LoginBlock& login, std::string_view item);
+};
+
+} // namespace kesto

@@ -1,0 +1,53 @@
+#include "protocol/reply_fields.h"
+
+#include "protocol/field_decoder.h"
+
+#include <cstring>
+
+namespace kesto {
+
+std::vector<std::string_view> ReplyFields::split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    const char* begin = text.data();
+    const char* const end = text.data() + text.size();
+    while (true) {
+        const auto* hit =
+            static_cast<const char*>(std::memchr(begin, separator, static_cast<std::size_t>(end - begin)));
+        if (hit == nullptr) {
+            parts.emplace_back(begin, static_cast<std::size_t>(end - begin));
+            return parts;
+        }
+        parts.emplace_back(begin, static_cast<std::size_t>(hit - begin));
+        begin = hit + 1;
+    }
+}
+
+ReplyFields::ReplyFields(std::string_view reply, char separator)
+    : reply_(std::make_unique<std::string>(reply)), fields_(split(*reply_, separator)) {
+    std::string scratch;
+    for (auto& field : fields_) {
+        if (field.find("&#") == std::string_view::npos)
+            continue;
+        const std::string_view decoded = FieldDecoder::characterReferences(field, scratch);
+        field = decoded_.emplace_back(decoded);
+    }
+}
+
+std::string_view ReplyFields::raw(std::size_t index) const {
+    return index < fields_.size() ? fields_[index] : std::string_view();
+}
+
+std::string_view ReplyFields::text(std::size_t index, std::string& scratch) const {
+    return FieldDecoder::value(raw(index), scratch);
+}
+
+std::string ReplyFields::text(std::size_t index) const {
+    std::string scratch;
+    return std::string(text(index, scratch));
+}
+
+std::int32_t ReplyFields::number(std::size_t index) const {
+    return FieldDecoder::toInt(raw(index));
+}
+
+} // namespace kesto

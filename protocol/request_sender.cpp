@@ -1,0 +1,24 @@
+#include "protocol/request_sender.h"
+
+#include "platform/host_block.h"
+
+namespace kesto {
+
+std::optional<std::string> RequestSender::exchange(KestoNetRequestFn request, const std::string& url,
+                                                   bool post, const std::string& body) {
+    if (url.empty() || request == nullptr)
+        return std::nullopt;
+    void* data = nullptr;
+    std::uint32_t length = 0;
+    const int ok = request(url.c_str(), &data, &length, post ? 1 : 0, post ? body.c_str() : nullptr, 1, 0);
+    if (ok == 0)
+        return std::nullopt;
+    return HostBlock::takeReply(data, length);
+}
+
+std::string RequestSender::send(KestoNetRequestFn request, const std::string& url, bool post,
+                                const std::string& body) {
+    return exchange(request, url, post, body).value_or(std::string());
+}
+
+} // namespace kesto

@@ -1,0 +1,148 @@
+#pragma once
+// Doubles of the host and the platform for protocol tests: a request function that records
+// its call and answers with a malloc'ed copy of a scripted reply, a recording message port
+// and a message box that answers from a script.
+
+#include "protocol/protocol_context.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kesto::test {
+
+struct HostCall {
+    std::string url;
+    std::optional<std::string> body; // nothing when the body pointer was null
+    int post = -1;
+    bool slotsZeroed = false;
+    int one = 0;
+    int zero = -1;
+};
+
+// The request function is a plain function pointer, so its script lives in one static place.
+class FakeHost {
+public:
+    FakeHost() { state() = State{}; }
+    ~FakeHost() { state() = State{}; }
+
+    void reply(std::string text) { state().replies.emplace_back(std::move(text)); }
+    void fail() { state().replies.emplace_back(std::nullopt); }
+    const std::vector<HostCall>& calls() const { return state().calls; }
+    KestoNetRequestFn function() const { return &request; }
+
+private:
+    struct State {
+        std::vector<std::optional<std::string>> replies;
+        std::size_t next = 0;
+        std::vector<HostCall> calls;
+    };
+    static State& state() {
+        static State s;
+        return s;
+    }
+    static int request(const char* url, void** data, std::uint32_t* length, int post, const char* body,
+                       int one, int zero) {
+        State& s = state();
+        HostCall call{url,  body ? std::optional<std::string>(body) : std::nullopt,
+                      post, *data == nullptr && *length == 0,
+                      one,  zero};
+        s.calls.push_back(call);
+        if (s.next >= s.replies.size() || !s.replies[s.next]) {
+            ++s.next;
+            return 0;
+        }
+        const std::string& text = *s.replies[s.next++];
+        *data = std::malloc(text.size() + 1);
+        std::memcpy(*data, text.data(), text.size());
+        static_cast<char*>(*data)[text.size()] = '#'; // never terminated
+        *length = static_cast<std::uint32_t>(text.size());
+        return 1;
+    }
+};
+
+struct Posted {
+    WindowHandle target;
+    unsigned message;
+    std::intptr_t wParam;
+    std::intptr_t lParam;
+};
+
+class RecordingPort : public MessagePort {
+public:
+    ~RecordingPort() override {
+        for (void* block : owned_)
+            std::free(block);
+    }
+    bool post(WindowHandle target, unsigned message, std::intptr_t wParam, std::intptr_t lParam) override {
+        posted.push_back({target, message, wParam, lParam});
+        return target != nullptr;
+    }
+    std::intptr_t send(WindowHandle, unsigned, std::intptr_t, std::intptr_t) override { return 0; }
+    // Takes over a buffer posted to the host, as the host would, and returns it as text.
+    std::string take(std::intptr_t parameter) {
+        auto* block = reinterpret_cast<char*>(parameter);
+        owned_.push_back(block);
+        return block == nullptr ? std::string() : std::string(block);
+    }
+    std::vector<Posted> posted;
+
+private:
+    std::vector<void*> owned_;
+};
+
+struct Shown {
+    std::string text;
+    std::string caption;
+    int style;
+};
+
+class ScriptedBox : public MessageBox {
+public:
+    int show(std::string_view text, std::string_view caption, int style) override {
+        shown.push_back({std::string(text), std::string(caption), style});
+        return answer;
+    }
+    std::vector<Shown> shown;
+    int answer = mb::kOk;
+};
+
+// A context wired to the doubles, with a filled login block.
+struct Rig {
+    Rig() {
+        login.userId = "user1";
+        std::strcpy(login.uKey, "KEY9");
+        std::strcpy(login.password, "pw");
+        std::strcpy(login.protocolBase, "http://127.0.0.1:8080/app");
+        std::strcpy(login.webBase, "http://127.0.0.1:8080/web");
+        std::strcpy(login.phoneNumber, "0101234");
+        context.request = host.function();
+        context.login = &login;
+        context.port = &port;
+        context.host = &hostWindow;
+        context.box = &box;
+    }
+    FakeHost host;
+    LoginBlock login;
+    RecordingPort port;
+    ScriptedBox box;
+    int hostWindow = 0;
+    ProtocolContext context;
+};
+
+inline std::string vt(std::initializer_list<std::string_view> fields) {
+    std::string text;
+    bool first = true;
+    for (auto field : fields) {
+        if (!first)
+            text += '\x0b';
+        text.append(field);
+        first = false;
+    }
+    return text;
+}
+
+} // namespace kesto::test

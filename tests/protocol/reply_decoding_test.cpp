@@ -1,0 +1,114 @@
+#include "platform/cp949.h"
+#include "protocol/field_decoder.h"
+#include "protocol/percent_encoder.h"
+#include "protocol/reply_fields.h"
+#include "tests/protocol/protocol_doubles.h"
+
+#include <gtest/gtest.h>
+
+namespace kesto {
+namespace {
+
+using test::vt;
+
+std::string references(std::string_view field) {
+    std::string scratch;
+    return std::string(FieldDecoder::characterReferences(field, scratch));
+}
+
+std::string percent(std::string_view field) {
+    std::string scratch;
+    return std::string(FieldDecoder::percentDecode(field, scratch));
+}
+
+TEST(ReplyFields, SplitGivesOneMoreFieldThanSeparatorsAndEmptyBeyondTheEnd) {
+    const ReplyFields fields(vt({"0", "a", ""}));
+    ASSERT_EQ(fields.size(), 3u);
+    EXPECT_EQ(fields.code(), 0);
+    EXPECT_EQ(fields.raw(1), "a");
+    EXPECT_EQ(fields.raw(2), "");
+    EXPECT_EQ(fields.raw(99), "");
+    EXPECT_EQ(fields.number(99), 0);
+    EXPECT_EQ(ReplyFields("").size(), 1u);
+    EXPECT_EQ(ReplyFields::split("a;;b;", ';').size(), 4u);
+}
+
+TEST(ReplyFields, FieldsSurviveAMoveOfTheirOwner) {
+    ReplyFields first(vt({"1", "a&#59;b", "short"}));
+    const ReplyFields moved(std::move(first));
+    EXPECT_EQ(moved.raw(1), "a;b");
+    EXPECT_EQ(moved.raw(2), "short");
+}
+
+TEST(ReplyFields, TextAppliesTheNullRuleAndPercentDecodingNumbersDoNot) {
+    const ReplyFields fields(vt({"2", "NULL", "nUlL", "A%20B", "NULLX", "%41"}));
+    EXPECT_EQ(fields.text(1), "");
+    EXPECT_EQ(fields.text(2), "");
+    EXPECT_EQ(fields.text(3), "A B");
+    EXPECT_EQ(fields.text(4), "NULLX");
+    EXPECT_EQ(fields.number(1), 0);
+    EXPECT_EQ(fields.raw(5), "%41"); // raw keeps the escapes
+}
+
+TEST(FieldDecoder, CharacterReferencesLetSeparatorsTravelInsideAField) {
+    EXPECT_EQ(references("a&#59;b&#59;c"), "a;b;c");
+    EXPECT_EQ(references("&#11;"), "\x0b");
+    EXPECT_EQ(references("x&#38;#59;y"), "x&#59;y"); // produced text is not scanned again
+    EXPECT_EQ(references("&&#65;"), "&A");
+    EXPECT_EQ(references("plain"), "plain");
+}
+
+TEST(FieldDecoder, MalformedReferencesStayAsTheyCame) {
+    for (std::string_view bad : {"&#;", "&#", "&#12", "&#12a;", "&#-5;", "&#999999999;", "&#1114112;",
+                                 "&#00000000000000065;", "& #65;"})
+        EXPECT_EQ(references(bad), bad) << bad;
+    EXPECT_EQ(references("a&#0;b"), "ab");
+}
+
+TEST(FieldDecoder, ReferencesAbove255BecomeCp949) {
+    EXPECT_EQ(references("&#44032;"), Cp949::fromUtf8("가"));
+    EXPECT_EQ(references("&#128512;"), "?"); // no CP949 form
+    EXPECT_EQ(references("&#200;"), "\xC8");
+}
+
+TEST(FieldDecoder, PercentDecodingOnlyDecodesAndKeepsBadSequences) {
+    EXPECT_EQ(percent("A%20B"), "A B");
+    EXPECT_EQ(percent("%b0%A1"), "\xB0\xA1");
+    EXPECT_EQ(percent("100%"), "100%");
+    EXPECT_EQ(percent("%4"), "%4");
+    EXPECT_EQ(percent("%zz%41"), "%zzA");
+    EXPECT_EQ(percent("%%41"), "%A");
+    EXPECT_EQ(percent("a%00b"), "a%00b"); // a NUL would silently cut the value
+    EXPECT_EQ(percent("a b+c"), "a b+c"); // nothing else changes
+}
+
+TEST(FieldDecoder, ToIntReadsLikeAtoiAndSaturates) {
+    EXPECT_EQ(FieldDecoder::toInt("42"), 42);
+    EXPECT_EQ(FieldDecoder::toInt("  -7x"), -7);
+    EXPECT_EQ(FieldDecoder::toInt("+3"), 3);
+    EXPECT_EQ(FieldDecoder::toInt("abc"), 0);
+    EXPECT_EQ(FieldDecoder::toInt(""), 0);
+    EXPECT_EQ(FieldDecoder::toInt("2147483647"), 2147483647);
+    EXPECT_EQ(FieldDecoder::toInt("99999999999999999999"), 2147483647);
+    EXPECT_EQ(FieldDecoder::toInt("-99999999999999999999"), -2147483647 - 1);
+}
+
+TEST(PercentEncoder, EncodesByTheByteTable) {
+    EXPECT_EQ(PercentEncoder::encode("a b&c"), "a%20b%26c");
+    EXPECT_EQ(PercentEncoder::encode(Cp949::fromUtf8("가")), "%B0%A1");
+    EXPECT_EQ(PercentEncoder::encode("{|}~\x7f"), "%7B%7C%7D%7E%7F");
+    EXPECT_EQ(PercentEncoder::encode("\"<>%\\^[]`+$,@:;/!#?=&"),
+              "%22%3C%3E%25%5C%5E%5B%5D%60%2B%24%2C%40%3A%3B%2F%21%23%3F%3D%26");
+    EXPECT_EQ(PercentEncoder::encode("AZaz09-_.*'()"), "AZaz09-_.*'()");
+}
+
+TEST(PercentEncoder, DecodingWhatWasEncodedGivesTheTextBack) {
+    std::string all;
+    for (int byte = 1; byte < 256; ++byte)
+        all += static_cast<char>(byte);
+    std::string scratch;
+    EXPECT_EQ(FieldDecoder::percentDecode(PercentEncoder::encode(all), scratch), all);
+}
+
+} // namespace
+} // namespace kesto
