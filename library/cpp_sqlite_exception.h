@@ -1,0 +1,32 @@
+#pragma once
+// The one error type of the database layer: an SQLite result code (or 1000 for the wrapper's
+// own errors) and the message "NAME[code]: text".
+
+#include <string>
+
+namespace kesto {
+
+class CppSQLiteException {
+public:
+    // Code of errors raised by the wrapper itself.
+    static constexpr int kWrapperError = 1000;
+
+    // rawMessage may be null. With release set it came from sqlite3_malloc and is freed here.
+    CppSQLiteException(int code, char* rawMessage, bool release);
+    CppSQLiteException(int code, const char* rawMessage);
+    CppSQLiteException(const CppSQLiteException& other);
+    CppSQLiteException& operator=(const CppSQLiteException& other);
+    ~CppSQLiteException();
+
+    int errorCode() const { return code_; }
+    // Null only for a copy of an exception without message.
+    const char* errorMessage() const { return message_; }
+
+    static const char* errorCodeAsString(int code);
+
+private:
+    int code_ = 0;
+    char* message_ = nullptr; // sqlite3_mprintf'ed
+};
+
+} // namespace kesto

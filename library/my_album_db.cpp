@@ -1,0 +1,282 @@
+#include "library/my_album_db.h"
+
+#include "library/album_row.h"
+#include "library/cpp_sqlite_exception.h"
+#include "library/sql_text.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <system_error>
+
+namespace kesto {
+
+namespace {
+
+constexpr const char* kCreateAlbumNames =
+    "create table AlbumName_tbl (Album_ID varchar(20) PRIMARY KEY ,Album_Name varchar(255));";
+constexpr const char* kCreateAlbumInfo =
+    "create table AlbumInfo_tbl (ID varchar(20) PRIMARY KEY,\t\t\t\t\t\t\t\t\t"
+    "Album_ID varchar(20),\t\t\t\t\t\t\t\t\t"
+    "Song_ID\tvarchar(20),\t\t\t\t\t\t\t\t\t"
+    "Song_Type small int,\t\t\t\t\t\t\t\t\t"
+    "Song_Name varchar(255),\t\t\t\t\t\t\t\t\t"
+    "Play_Time small int,\t\t\t\t\t\t\t\t\t"
+    "Artist_Name varchar(255),\t\t\t\t\t\t\t\t\t"
+    "Album_Name varchar(255),\t\t\t\t\t\t\t\t\t"
+    "Bitrate small int,\t\t\t\t\t\t\t\t\t"
+    "Listen_Count int,\t\t\t\t\t\t\t\t\t"
+    "Date datetime,\t\t\t\t\t\t\t\t\t"
+    "bRead BOOL default 0,\t\t\t\t\t\t\t\t\t"
+    "ExpireDate varchar(14),\t\t\t\t\t\t\t\t\t"
+    "Local_Path varchar(260));";
+// Look-ups by path and song id run once per imported file; without these each is a table scan.
+constexpr const char* kIndexPath =
+    "create index if not exists AlbumInfo_Path_idx on AlbumInfo_tbl (Local_Path);";
+constexpr const char* kIndexSong =
+    "create index if not exists AlbumInfo_Song_idx on AlbumInfo_tbl (Song_ID);";
+constexpr const char* kDropShortIds = "delete from albuminfo_tbl where length(Song_id) < 4";
+constexpr const char* kJournal = "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;";
+
+constexpr const char* kSelectAlbumName = "select Album_Name from AlbumName_tbl where Album_ID=%s";
+constexpr const char* kInsert =
+    "insert into AlbumInfo_tbl (ID,Album_ID, "
+    "Song_ID,Song_Type,Song_Name,Play_Time,Artist_Name,Album_Name,Bitrate,Listen_Count,Date,bRead,ExpireDate,"
+    "Local_Path) values('%s','%s','%s',%d,'%s','%d','%s','%s','%d','%d','%s',%d,'%s','%s');";
+constexpr const char* kListAllSongs =
+    "select count(x.Song_ID),*from AlbumInfo_tbl x Join AlbumName_tbl y where "
+    "x.Album_ID=y.Album_ID group by x.song_id order by x.ID  asc ";
+constexpr const char* kListAlbum =
+    "select * from AlbumInfo_tbl x Join AlbumName_tbl y where x.Album_ID='%s' group "
+    "by x.song_id order by x.ID asc ";
+constexpr const char* kIncrementListen =
+    "update AlbumInfo_tbl set Listen_Count= Listen_Count + 1 where Album_ID='%s' and ID='%s'";
+constexpr const char* kDeleteEverywhere = "delete from AlbumInfo_tbl where Song_ID='%s'";
+constexpr const char* kCountSongRows = "select count(*) from AlbumInfo_tbl where Song_ID='%s'";
+constexpr const char* kDeleteFromAlbum = "delete from AlbumInfo_tbl where Album_ID='%s' and Song_ID='%s'";
+constexpr const char* kMoveToAllSongs = "update AlbumInfo_tbl set Album_ID='%d' where Song_ID='%s'";
+constexpr const char* kAlbumNamesOfSong =
+    "select distinct y.Album_Name from AlbumInfo_tbl x Join AlbumName_tbl y "
+    "where x.Album_ID=y.Album_ID and x.Song_ID='%s'";
+constexpr const char* kContainsAll =
+    "select * from AlbumInfo_tbl where Song_ID='%s' and Album_ID='%s' and Local_Path='%s'";
+constexpr const char* kContainsSong = "select * from AlbumInfo_tbl where Song_ID='%s' and Album_ID='%s'";
+constexpr const char* kContainsPath = "select * from AlbumInfo_tbl where Album_ID='%s' and Local_Path='%s'";
+constexpr const char* kSongIdByPath = "select Song_ID from AlbumInfo_tbl where Local_Path='%s'";
+constexpr const char* kListenCount = "select Listen_Count from AlbumInfo_tbl where ";
+
+constexpr const char* kFolder = "Playlist";
+constexpr const char* kFileName = "MyAlbum.dbf";
+
+std::string q(std::string_view value) {
+    return SqlText::quoteDoubled(value);
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+} // namespace
+
+MyAlbumDb::MyAlbumDb() = default;
+
+MyAlbumDb::MyAlbumDb(RowIdGenerator::Clock clock) : rowIds_(std::move(clock)) {}
+
+std::filesystem::path MyAlbumDb::FilePath(const std::filesystem::path& base) {
+    const auto folder = base / kFolder;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return folder / kFileName;
+}
+
+bool MyAlbumDb::Start(const std::filesystem::path& base) {
+    if (!OpenDatabase(FilePath(base).string()))
+        return false;
+    if (CreateTables())
+        ExecStatement(kDropShortIds);
+    return true;
+}
+
+bool MyAlbumDb::OpenDatabase(const std::string& path) {
+    try {
+        db_.Open(path.c_str());
+        path_ = path;
+    } catch (const CppSQLiteException&) {
+        return false;
+    }
+    try {
+        db_.ExecDML(kJournal);
+    } catch (const CppSQLiteException&) {
+        // The file stays usable in its old journal mode.
+    }
+    return true;
+}
+
+bool MyAlbumDb::CreateTables() {
+    for (const char* sql : {kCreateAlbumNames, kCreateAlbumInfo, kIndexPath, kIndexSong}) {
+        try {
+            db_.ExecDML(sql);
+        } catch (const CppSQLiteException&) {
+            // The table exists already.
+        }
+    }
+    return true;
+}
+
+bool MyAlbumDb::ExecStatement(const std::string& sql) {
+    try {
+        db_.ExecDML(sql.c_str());
+        return true;
+    } catch (const CppSQLiteException&) {
+        return false;
+    }
+}
+
+std::string MyAlbumDb::firstField(const std::string& sql, bool lastRow) {
+    std::string value;
+    try {
+        SqlQuery query = db_.ExecQuery(sql.c_str());
+        while (!query.Eof()) {
+            if (query.NumFields() > 0) {
+                const char* field = query.FieldValue(0);
+                value = field ? field : "";
+                if (!lastRow)
+                    break;
+            }
+            query.NextRow();
+        }
+    } catch (const CppSQLiteException&) {
+        return {};
+    }
+    return value;
+}
+
+std::string MyAlbumDb::GetAlbumName(std::string_view albumId) {
+    // The id goes into the statement unquoted: anything but digits could rewrite it.
+    if (!SqlText::isPlainNumber(albumId))
+        return {};
+    return firstField(SqlText::format(kSelectAlbumName, std::string(albumId).c_str()), true);
+}
+
+std::string MyAlbumDb::InsertSong(const AlbumSong& song) {
+    return InsertSong(song, rowIds_);
+}
+
+std::string MyAlbumDb::InsertSong(const AlbumSong& song, RowIdGenerator& ids) {
+    const std::string rowId = ids.next();
+    const std::string date = song.date.empty() ? ids.today() : song.date;
+    if (song.localPath.empty())
+        return {};
+    std::string songId = SongIdByPath(song.localPath);
+    if (songId.empty())
+        songId = rowId;
+    const std::string sql = SqlText::format(
+        kInsert, rowId.c_str(), q(song.albumId).c_str(), q(songId).c_str(),
+        static_cast<std::int16_t>(song.songType), q(song.songName).c_str(),
+        static_cast<std::int16_t>(song.playTime), q(song.artist).c_str(), q(song.albumTitle).c_str(),
+        static_cast<std::int16_t>(song.bitrate), song.listenCount, q(date).c_str(), song.readMark,
+        q(song.expireDate).c_str(), q(song.localPath).c_str());
+    return ExecStatement(sql) ? songId : std::string();
+}
+
+bool MyAlbumDb::ListAlbumSongs(std::string_view albumId, AlbumSongList& out) {
+    const std::string sql = SqlText::toLong(albumId) == kAllSongsAlbum
+                                ? std::string(kListAllSongs)
+                                : SqlText::format(kListAlbum, q(albumId).c_str());
+    try {
+        SqlQuery query = db_.ExecQuery(sql.c_str());
+        const int fields = query.NumFields();
+        while (!query.Eof()) {
+            AlbumRow row;
+            for (int i = 0; i < fields; ++i) {
+                const char* value = query.FieldValue(i);
+                row.SetField(query.FieldName(i), value ? value : "");
+            }
+            if (!row.localPath.empty() && fileExists(row.localPath)) {
+                out.songIds.push_back(row.songId);
+                out.albumIds.push_back(row.albumId);
+                out.albumNames.push_back(row.albumName);
+                out.localPaths.push_back(row.localPath);
+                out.dates.push_back(row.date);
+            }
+            query.NextRow();
+        }
+    } catch (const CppSQLiteException&) {
+        return false;
+    }
+    return true;
+}
+
+bool MyAlbumDb::IncrementListenCount(std::string_view albumId, std::string_view rowId) {
+    if (albumId.empty() && rowId.empty())
+        return false;
+    return ExecStatement(SqlText::format(kIncrementListen, q(albumId).c_str(), q(rowId).c_str()));
+}
+
+bool MyAlbumDb::RemoveSong(std::string_view songId, std::string_view albumId) {
+    if (songId.empty())
+        return false;
+    if (SqlText::toLong(albumId) == kAllSongsAlbum)
+        return ExecStatement(SqlText::format(kDeleteEverywhere, q(songId).c_str()));
+    const std::string count = firstField(SqlText::format(kCountSongRows, q(songId).c_str()), false);
+    if (count.empty())
+        return false;
+    if (std::atoi(count.c_str()) >= 1)
+        return ExecStatement(SqlText::format(kDeleteFromAlbum, q(albumId).c_str(), q(songId).c_str()));
+    return ExecStatement(
+        SqlText::format(kMoveToAllSongs, static_cast<int>(kAllSongsAlbum), q(songId).c_str()));
+}
+
+void MyAlbumDb::AlbumNamesOfSong(std::string_view songId, std::vector<std::string>& out) {
+    out.clear();
+    try {
+        SqlQuery query = db_.ExecQuery(SqlText::format(kAlbumNamesOfSong, q(songId).c_str()).c_str());
+        while (!query.Eof()) {
+            if (query.NumFields() > 0) {
+                const char* name = query.FieldValue(0);
+                out.emplace_back(name ? name : "");
+            }
+            query.NextRow();
+        }
+    } catch (const CppSQLiteException&) {
+        out.clear();
+    }
+}
+
+bool MyAlbumDb::ContainsSong(std::string_view albumId, std::string_view songId, std::string_view localPath) {
+    if (songId.empty() && localPath.empty())
+        return false;
+    std::string sql;
+    if (!songId.empty() && !localPath.empty())
+        sql = SqlText::format(kContainsAll, q(songId).c_str(), q(albumId).c_str(), q(localPath).c_str());
+    else if (!songId.empty())
+        sql = SqlText::format(kContainsSong, q(songId).c_str(), q(albumId).c_str());
+    else
+        sql = SqlText::format(kContainsPath, q(albumId).c_str(), q(localPath).c_str());
+    try {
+        return !db_.ExecQuery(sql.c_str()).Eof();
+    } catch (const CppSQLiteException&) {
+        return false;
+    }
+}
+
+std::string MyAlbumDb::SongIdByPath(std::string_view localPath) {
+    if (localPath.empty())
+        return {};
+    return firstField(SqlText::format(kSongIdByPath, q(localPath).c_str()), false);
+}
+
+std::optional<int> MyAlbumDb::ListenCount(std::string_view songId) {
+    const std::string sql = std::string(kListenCount) + "Song_ID='" + q(songId) + "'";
+    try {
+        SqlQuery query = db_.ExecQuery(sql.c_str());
+        if (query.Eof() || query.NumFields() < 1)
+            return std::nullopt;
+        const char* value = query.FieldValue(0);
+        return std::atoi(value ? value : "");
+    } catch (const CppSQLiteException&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace kesto

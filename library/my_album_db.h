@@ -1,0 +1,65 @@
+#pragma once
+// The user's local albums (play lists) in "Playlist/MyAlbum.dbf": every operation catches the
+// database's exceptions and answers with false, an empty text or an empty list.
+
+#include "library/album_song.h"
+#include "library/album_song_list.h"
+#include "library/row_id_generator.h"
+#include "library/sql_database.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kesto {
+
+class MyAlbumDb {
+public:
+    // The all-songs album: listing it lists every song once, removing from it removes everywhere.
+    static constexpr long kAllSongsAlbum = 4000;
+
+    MyAlbumDb();
+    explicit MyAlbumDb(RowIdGenerator::Clock clock);
+
+    // base/Playlist/MyAlbum.dbf; the folder is created when missing.
+    static std::filesystem::path FilePath(const std::filesystem::path& base);
+    // Start-up: open base/Playlist/MyAlbum.dbf, create the tables, drop rows with short song
+    // ids. False when the file cannot be opened (the panel then runs without albums).
+    bool Start(const std::filesystem::path& base = std::filesystem::current_path());
+
+    bool OpenDatabase(const std::string& path);
+    bool CreateTables();
+    bool ExecStatement(const std::string& sql);
+
+    // Empty when the id is not a plain number, nothing matches or the query fails.
+    std::string GetAlbumName(std::string_view albumId);
+    // The song id stored, or empty when nothing was inserted.
+    std::string InsertSong(const AlbumSong& song);
+    // The same with another generator's row IDs (the play list dialog keeps its own).
+    std::string InsertSong(const AlbumSong& song, RowIdGenerator& ids);
+    // Songs of the album whose files still exist, oldest first.
+    bool ListAlbumSongs(std::string_view albumId, AlbumSongList& out);
+    bool IncrementListenCount(std::string_view albumId, std::string_view rowId);
+    bool RemoveSong(std::string_view songId, std::string_view albumId);
+    void AlbumNamesOfSong(std::string_view songId, std::vector<std::string>& out);
+    bool ContainsSong(std::string_view albumId, std::string_view songId, std::string_view localPath);
+    std::string SongIdByPath(std::string_view localPath);
+    // Listen count of the song's first row, for the information dialog; none without a row.
+    std::optional<int> ListenCount(std::string_view songId);
+
+    SqlDatabase& Database() { return db_; }
+    const std::string& Path() const { return path_; }
+    RowIdGenerator& RowIds() { return rowIds_; }
+
+private:
+    // First column of the first (or, with lastRow, the last) row that has one; empty on failure.
+    std::string firstField(const std::string& sql, bool lastRow);
+
+    SqlDatabase db_;
+    std::string path_;
+    RowIdGenerator rowIds_;
+};
+
+} // namespace kesto

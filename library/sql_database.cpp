@@ -1,0 +1,70 @@
+#include "library/sql_database.h"
+
+#include "library/cpp_sqlite_exception.h"
+#include "library/result_column_names.h"
+
+#include <sqlite3.h>
+
+namespace kesto {
+
+SqlDatabase::~SqlDatabase() {
+    Close();
+}
+
+void SqlDatabase::Open(const char* fileName) {
+    Close();
+    sqlite3* handle = nullptr;
+    const int result = sqlite3_open(fileName, &handle);
+    if (result != SQLITE_OK) {
+        const CppSQLiteException error(SQLITE_CANTOPEN, handle ? sqlite3_errmsg(handle) : "out of memory");
+        sqlite3_close(handle);
+        throw error;
+    }
+    connection_ = handle;
+    SetBusyTimeout(busyTimeoutMs_);
+}
+
+void SqlDatabase::Close() {
+    if (connection_) {
+        sqlite3_close_v2(connection_);
+        connection_ = nullptr;
+    }
+}
+
+void SqlDatabase::SetBusyTimeout(int milliseconds) {
+    busyTimeoutMs_ = milliseconds;
+    if (connection_)
+        sqlite3_busy_timeout(connection_, busyTimeoutMs_);
+}
+
+void SqlDatabase::requireOpen() const {
+    if (!connection_)
+        throw CppSQLiteException(CppSQLiteException::kWrapperError, "Database not open");
+}
+
+int SqlDatabase::ExecDML(const char* sql) {
+    requireOpen();
+    char* error = nullptr;
+    const int result = sqlite3_exec(connection_, sql, nullptr, nullptr, &error);
+    if (result != SQLITE_OK)
+        throw CppSQLiteException(result, error, true);
+    return sqlite3_changes(connection_);
+}
+
+SqlQuery SqlDatabase::ExecQuery(const char* sql) {
+    requireOpen();
+    sqlite3_stmt* vm = nullptr;
+    const int compiled = sqlite3_prepare_v2(connection_, sql, -1, &vm, nullptr);
+    if (compiled != SQLITE_OK)
+        throw CppSQLiteException(compiled, sqlite3_errmsg(connection_));
+    if (!vm) // blank text or only a comment: nothing to run
+        throw CppSQLiteException(SQLITE_MISUSE, "not an SQL statement");
+    const int stepped = sqlite3_step(vm);
+    if (stepped != SQLITE_ROW && stepped != SQLITE_DONE) {
+        const int finalized = sqlite3_finalize(vm);
+        throw CppSQLiteException(finalized != SQLITE_OK ? finalized : stepped, sqlite3_errmsg(connection_));
+    }
+    return SqlQuery(vm, stepped, ResultColumnNames::of(vm, sql), true);
+}
+
+} // namespace kesto

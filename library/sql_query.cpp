@@ -1,0 +1,103 @@
+#include "library/sql_query.h"
+
+#include "library/cpp_sqlite_exception.h"
+
+#include <sqlite3.h>
+
+#include <utility>
+
+namespace kesto {
+
+SqlQuery::SqlQuery(sqlite3_stmt* vm, int stepResult, std::vector<std::string> columnNames, bool ownsVm)
+    : vm_(vm), eof_(stepResult == SQLITE_DONE), columnCount_(static_cast<int>(columnNames.size())),
+      columnNames_(std::move(columnNames)), ownsVm_(ownsVm) {}
+
+SqlQuery::SqlQuery(SqlQuery&& other) noexcept
+    : vm_(std::exchange(other.vm_, nullptr)), eof_(other.eof_), columnCount_(other.columnCount_),
+      columnNames_(std::move(other.columnNames_)), ownsVm_(std::exchange(other.ownsVm_, false)) {}
+
+SqlQuery& SqlQuery::operator=(SqlQuery&& other) noexcept {
+    if (this != &other) {
+        try {
+            Finalize();
+        } catch (const CppSQLiteException&) {
+        }
+        vm_ = std::exchange(other.vm_, nullptr);
+        eof_ = other.eof_;
+        columnCount_ = other.columnCount_;
+        columnNames_ = std::move(other.columnNames_);
+        ownsVm_ = std::exchange(other.ownsVm_, false);
+    }
+    return *this;
+}
+
+SqlQuery::~SqlQuery() {
+    try {
+        Finalize();
+    } catch (const CppSQLiteException&) {
+    }
+}
+
+void SqlQuery::requireVm() const {
+    if (!vm_)
+        throw CppSQLiteException(CppSQLiteException::kWrapperError, "Null Virtual Machine pointer");
+}
+
+void SqlQuery::requireIndex(int index) const {
+    if (index < 0 || index >= columnCount_)
+        throw CppSQLiteException(CppSQLiteException::kWrapperError, "Invalid field index requested");
+}
+
+int SqlQuery::NumFields() const {
+    requireVm();
+    return columnCount_;
+}
+
+const char* SqlQuery::FieldValue(int index) const {
+    requireVm();
+    requireIndex(index);
+    if (eof_)
+        return nullptr;
+    return reinterpret_cast<const char*>(sqlite3_column_text(vm_, index));
+}
+
+const char* SqlQuery::FieldName(int index) const {
+    requireVm();
+    requireIndex(index);
+    return columnNames_[static_cast<std::size_t>(index)].c_str();
+}
+
+bool SqlQuery::Eof() const {
+    requireVm();
+    return eof_;
+}
+
+int SqlQuery::NextRow() {
+    requireVm();
+    const int result = sqlite3_step(vm_);
+    if (result == SQLITE_DONE)
+        eof_ = true;
+    else if (result != SQLITE_ROW)
+        failAfterStep(result);
+    return result;
+}
+
+void SqlQuery::failAfterStep(int stepResult) {
+    sqlite3* db = sqlite3_db_handle(vm_);
+    const int result = sqlite3_finalize(vm_);
+    vm_ = nullptr;
+    const int code = result != SQLITE_OK ? result : stepResult;
+    throw CppSQLiteException(code, sqlite3_errmsg(db));
+}
+
+void SqlQuery::Finalize() {
+    if (!vm_ || !ownsVm_)
+        return;
+    sqlite3* db = sqlite3_db_handle(vm_);
+    const int result = sqlite3_finalize(vm_);
+    vm_ = nullptr;
+    if (result != SQLITE_OK)
+        throw CppSQLiteException(result, sqlite3_errmsg(db));
+}
+
+} // namespace kesto

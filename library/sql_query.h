@@ -1,0 +1,42 @@
+#pragma once
+// A forward-only cursor over a compiled statement; fields are read as text by position.
+
+#include <string>
+#include <vector>
+
+struct sqlite3_stmt;
+
+namespace kesto {
+
+class SqlQuery {
+public:
+    SqlQuery() = default;
+    // Takes a statement that has just been stepped once with result stepResult (ROW or DONE).
+    SqlQuery(sqlite3_stmt* vm, int stepResult, std::vector<std::string> columnNames, bool ownsVm);
+    SqlQuery(SqlQuery&& other) noexcept;
+    SqlQuery& operator=(SqlQuery&& other) noexcept;
+    SqlQuery(const SqlQuery&) = delete;
+    SqlQuery& operator=(const SqlQuery&) = delete;
+    ~SqlQuery(); // finalizes; never throws
+
+    int NumFields() const;
+    // Null for an SQL NULL; valid until the next NextRow or Finalize.
+    const char* FieldValue(int index) const;
+    const char* FieldName(int index) const;
+    bool Eof() const;
+    int NextRow();
+    void Finalize();
+
+private:
+    void requireVm() const;
+    void requireIndex(int index) const;
+    [[noreturn]] void failAfterStep(int stepResult);
+
+    sqlite3_stmt* vm_ = nullptr;
+    bool eof_ = true;
+    int columnCount_ = 0;
+    std::vector<std::string> columnNames_;
+    bool ownsVm_ = false;
+};
+
+} // namespace kesto
