@@ -11,6 +11,7 @@
 namespace kesto {
 
 class RegistryFile;
+struct RegistryValue;
 
 class RegistryKey {
 public:
@@ -39,6 +40,8 @@ public:
     void WriteDword(const std::string& section, std::uint32_t value, const std::string& name);
 
 private:
+    bool setValue(const RegistryValue& value);
+
     std::shared_ptr<RegistryFile> file_;
     std::string openPath_; // empty when no key is held
     bool held_ = false;
