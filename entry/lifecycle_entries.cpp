@@ -1,0 +1,110 @@
+#include "entry/lifecycle_entries.h"
+
+#include "entry/entry_args.h"
+#include "entry/entry_table.h"
+#include "entry/login_reply_loader.h"
+#include "entry/module_state.h"
+
+namespace kesto {
+namespace {
+
+ModuleState& state() {
+    return ModuleState::instance();
+}
+
+void* loginBlock() {
+    return &state().login();
+}
+
+int serviceValue() {
+    auto fn =
+        reinterpret_cast<KestoSvcValueFn>(StartupValues::slot(state().startup().serviceB, KESTO_SVC_B_VALUE));
+    return fn != nullptr ? fn() : 0;
+}
+
+int takeStartup(void* resource, KestoHostTable skin, KestoHostTable net, int tagService,
+                KestoHostTable serviceA, KestoHostTable serviceB) {
+    state().setStartup(StartupValues{resource, skin, net, tagService, serviceA, serviceB});
+    return 1;
+}
+
+void nothing() {}
+
+int createPanel(const KestoRect* rect, int noBlank) {
+    ModuleState& s = state();
+    if (s.panel() != nullptr || !s.panelFactory())
+        return 0;
+    s.setPanel(s.panelFactory()(s));
+    if (s.panel() == nullptr)
+        return 0;
+    // A panel whose window fails stays allocated without a window.
+    const KestoRect area = rect != nullptr ? *rect : KestoRect{};
+    return s.panel()->createWindow(s.hostWindow(), area, noBlank != 0) ? 1 : 0;
+}
+
+int destroyAll() {
+    ModuleState& s = state();
+    if (s.panel() != nullptr) {
+        s.panel()->destroyWindow();
+        s.setPanel(nullptr);
+    }
+    if (s.miniList() != nullptr) {
+        s.miniList()->destroyWindow();
+        s.setMiniList(nullptr);
+    }
+    if (s.songText() != nullptr) {
+        s.songText()->destroyWindow();
+        s.setSongText(nullptr);
+    }
+    return 1;
+}
+
+int setHostValue0(int value) {
+    state().setHostValue(0, value);
+    return value;
+}
+
+int setHostValue1(int value) {
+    state().setHostValue(1, value);
+    return value;
+}
+
+void takeLogin(const char* reply, const char* userId, int c, int d) {
+    ModuleState& s = state();
+    if (d == 0) {
+        const std::string_view id = EntryArgs::text(userId);
+        if (!id.empty())
+            s.login().userId = std::string(id);
+        LoginReplyLoader::load(s.login(), EntryArgs::text(reply));
+    }
+    if (c == 1 && s.panel() != nullptr)
+        s.panel()->startPromotion();
+}
+
+int reservedWithValue(int) {
+    return 0;
+}
+int reserved() {
+    return 0;
+}
+
+} // namespace
+
+void LifecycleEntries::install(KestoEntryFn* t) {
+    EntryTable::put<KestoEntry3>(t, 3, &loginBlock);
+    EntryTable::put<KestoEntry9>(t, 9, &serviceValue);
+    EntryTable::put<KestoEntry14>(t, 14, &takeStartup);
+    EntryTable::put<KestoEntry15>(t, 15, &nothing);
+    EntryTable::put<KestoEntry16>(t, 16, &createPanel);
+    EntryTable::put<KestoEntry17>(t, 17, &destroyAll);
+    EntryTable::put<KestoEntry21>(t, 21, &setHostValue0);
+    EntryTable::put<KestoEntry22>(t, 22, &setHostValue1);
+    EntryTable::put<KestoEntry39>(t, 39, &takeLogin);
+    EntryTable::put<KestoEntry54>(t, 54, &reservedWithValue);
+    EntryTable::put<KestoEntry61>(t, 61, &reserved);
+    EntryTable::put<KestoEntry64>(t, 64, &reserved);
+    EntryTable::put<KestoEntry65>(t, 65, &reserved);
+    EntryTable::put<KestoEntry66>(t, 66, &reserved);
+}
+
+} // namespace kesto

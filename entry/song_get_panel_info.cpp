@@ -1,0 +1,21 @@
+// The module's one exported function. Binds the Qt stand-ins of the window system to the
+// Qt-free module state before handing out the entry table.
+
+#include "entry/entry_table.h"
+#include "entry/module_state.h"
+#include "include/kesto/panel_api.h"
+#include "platform/qt_message_box.h"
+#include "platform/qt_message_port.h"
+
+extern "C" KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow) {
+    using namespace kesto;
+    KestoEntryFn* table = EntryTable::accept(hostWindow);
+    if (table == nullptr)
+        return nullptr;
+    static QtMessageBox box;
+    box.setParentWindow(hostWindow);
+    ModuleState& state = ModuleState::instance();
+    state.setPort(&QtMessagePort::instance());
+    state.setMessageBox(&box);
+    return table;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// What the entry table asks of the mini song-text window.
+
+#include "include/kesto/panel_api.h"
+#include "platform/message_port.h"
+
+#include <string_view>
+
+namespace kesto {
+
+class SongTextOperations {
+public:
+    virtual ~SongTextOperations() = default;
+
+    virtual bool createWindow() = 0;
+    virtual void destroyWindow() = 0;
+    virtual WindowHandle window() const = 0;
+    virtual KestoRect rectangle() const = 0; // screen rectangle of the window
+    virtual void showSongInfo(std::string_view text) = 0;
+    virtual void reload() = 0;
+    // The HTML view's window and screen rectangle when visible, else null.
+    virtual WindowHandle viewWindow(KestoRect& screenRect) const = 0;
+};
+
+} // namespace kesto
