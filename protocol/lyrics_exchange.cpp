@@ -1,0 +1,80 @@
+#include "protocol/lyrics_exchange.h"
+
+#include "platform/cp949.h"
+#include "platform/host_block.h"
+
+#include <cstdlib>
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view kLyricsFolder = "Lyrics";
+constexpr std::string_view kHostExtension = ".mmp";
+constexpr std::string_view kHostWord = "mmp";
+constexpr std::string_view kCacheWord = "mlr";
+constexpr std::string_view kCacheExtension = ".dcf";
+
+const std::string& noLyricsMessage() {
+    static const std::string text = Cp949::fromUtf8("가사가 지원되지 않는 곡입니다");
+    return text;
+}
+
+std::string replaceAll(std::string text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+} // namespace
+
+std::string LyricsExchange::pageAddress(const SongRecord& song) const {
+    const LoginBlock& login = *context_.login;
+    std::string address(login.protocolBase);
+    address.append("/lyrics.jsp?u_id=").append(login.userId);
+    address.append("&u_key=").append(login.uKey);
+    address.append("&song_id=").append(song.Song_ID);
+    address.append(song.Has_Lyrics != 0 ? "&is_exist=1" : "&is_exist=0");
+    return address;
+}
+
+std::string LyricsExchange::lyricsName(const SongRecord& song) {
+    return std::string(song.Song_ID) + std::string(kHostExtension);
+}
+
+std::filesystem::path LyricsExchange::cacheFile(const std::string& installPath,
+                                                const std::string& lyricsName) {
+    const std::filesystem::path folder = std::filesystem::path(installPath).parent_path() / kLyricsFolder;
+    return folder / (replaceAll(lyricsName, kHostWord, kCacheWord) + std::string(kCacheExtension));
+}
+
+std::optional<std::filesystem::path> LyricsExchange::findCached(const std::string& installPath,
+                                                                const SongRecord& song) {
+    if (installPath.empty())
+        return std::nullopt;
+    std::filesystem::path file = cacheFile(installPath, lyricsName(song));
+    std::error_code error;
+    if (std::filesystem::is_regular_file(file, error))
+        return file;
+    return std::nullopt;
+}
+
+bool LyricsExchange::show(const SongRecord& song, const LyricsOptions& options, bool userAsked) {
+    if (song.Has_Lyrics == 0 && userAsked) {
+        if (context_.box != nullptr)
+            context_.box->show(noLyricsMessage(), kMessageBoxCaption, mb::kStopOk);
+        return false;
+    }
+    if (!findCached(options.installPath, song) && options.downloadMissing && hooks_.download)
+        hooks_.download(song);
+    if (void* copy = HostBlock::copyBytes(song.Song_ID, sizeof song.Song_ID); copy != nullptr)
+        if (context_.port == nullptr || !context_.port->post(context_.host, KESTO_MSG_LYRICS_WANTED, 0,
+                                                             reinterpret_cast<std::intptr_t>(copy)))
+            std::free(copy);
+    lastPage_ = pageAddress(song);
+    if (hooks_.showPage)
+        hooks_.showPage(lastPage_, kViewMode);
+    return true;
+}
+
+} // namespace kesto

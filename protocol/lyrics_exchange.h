@@ -1,0 +1,58 @@
+#pragma once
+// Keeps the lyrics of the played song current: the lyrics page in the embedded view, the
+// host told which song's lyrics are wanted, and missing cached files handed to the host's
+// download service when the user's option allows.
+
+#include "panel/song_record.h"
+#include "protocol/protocol_context.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace kesto {
+
+struct LyricsHooks {
+    // Hands one record to the host's lyrics download service.
+    std::function<void(const SongRecord&)> download;
+    // Shows an address in the embedded view in the given navigation mode.
+    std::function<void(const std::string& address, int mode)> showPage;
+};
+
+struct LyricsOptions {
+    std::string installPath;      // the InstallPath setting: the program's file path
+    bool downloadMissing = false; // DownloadLyric is 1
+};
+
+class LyricsExchange {
+public:
+    static constexpr int kViewMode = 1;
+
+    LyricsExchange(const ProtocolContext& context, LyricsHooks hooks)
+        : context_(context), hooks_(std::move(hooks)) {}
+
+    // "<protocol base>/lyrics.jsp?u_id=..&u_key=..&song_id=..&is_exist=0|1"
+    std::string pageAddress(const SongRecord& song) const;
+
+    // The cache file of a lyrics file name: "Lyrics" beside the installed program, the name
+    // with "mmp" turned into "mlr", and ".dcf" appended.
+    static std::filesystem::path cacheFile(const std::string& installPath, const std::string& lyricsName);
+    // The lyrics file name of a song as the host writes it.
+    static std::string lyricsName(const SongRecord& song);
+    static std::optional<std::filesystem::path> findCached(const std::string& installPath,
+                                                           const SongRecord& song);
+
+    // Runs the lyrics steps for a song; false when a song without lyrics was asked for by the
+    // user (the message is shown and nothing else happens).
+    bool show(const SongRecord& song, const LyricsOptions& options, bool userAsked);
+
+    const std::string& lastPage() const { return lastPage_; }
+
+private:
+    const ProtocolContext& context_;
+    LyricsHooks hooks_;
+    std::string lastPage_;
+};
+
+} // namespace kesto

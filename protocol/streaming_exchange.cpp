@@ -1,0 +1,65 @@
+#include "protocol/streaming_exchange.h"
+
+#include "protocol/protocol_url.h"
+#include "protocol/protocol_words.h"
+#include "protocol/reply_fields.h"
+#include "protocol/request_sender.h"
+#include "protocol/server_error.h"
+
+namespace kesto {
+
+namespace {
+// The first character of the login reply's field 10 that grants the full-play flag.
+bool fullPlayFlag(const LoginBlock& login) {
+    const char first = login.field10[0];
+    return first == '1' || first == '3' || first == '5' || first == '6';
+}
+} // namespace
+
+std::string StreamingExchange::url() const {
+    const auto word =
+        context_.codecMode == proto::kCodecWithLyrics ? proto::kStreamingWithLyrics : proto::kStreaming;
+    return ProtocolUrl::command(*context_.login, word);
+}
+
+RequestBody StreamingExchange::body(const SongRecord& song) const {
+    const LoginBlock& login = *context_.login;
+    RequestBody body(login);
+    body.add(std::string_view(song.Menu_ID))
+        .add(song.Item_Type)
+        .add(std::string_view(song.Song_ID))
+        .add(std::string_view())
+        .add(song.Purchase_Mark)
+        .add(std::string_view(login.joined11and5))
+        .add(fullPlayFlag(login) ? "1" : "0");
+    return body;
+}
+
+PlayResult StreamingExchange::play(const SongRecord& song) const {
+    const std::string reply = RequestSender::send(context_.request, url(), true, body(song).text());
+    return read(reply);
+}
+
+PlayResult StreamingExchange::read(const std::string& reply) const {
+    PlayResult result;
+    if (reply.empty())
+        return result;
+    result.answered = true;
+    const ReplyFields fields(reply);
+    const std::int32_t code = fields.code();
+    if (code < 0) {
+        if (ServerError::endsLogin(code))
+            result.text1 = proto::kDoubleLoginMarker;
+        ServerError::show(context_, code, fields.raw(1));
+        return result;
+    }
+    result.granted = true;
+    result.text1 = fields.raw(1);
+    result.value2 = fields.number(2);
+    result.text3 = fields.raw(3);
+    result.text4 = fields.raw(4);
+    result.value5 = fields.number(5);
+    return result;
+}
+
+} // namespace kesto

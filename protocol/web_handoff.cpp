@@ -1,0 +1,218 @@
+#include "protocol/web_handoff.h"
+
+#include "platform/host_block.h"
+#include "protocol/protocol_words.h"
+
+#include <array>
+#include <cstdlib>
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view kPhoneDecoPage = "/phone_deco.jsp";
+constexpr std::string_view kMusicVideoPage = "/music_video.jsp?";
+constexpr std::string_view kMvDownloadPage = "/mv_down.jsp?";
+constexpr std::string_view kLoginBridgePage = "/LoginAppToWeb.jsp";
+constexpr std::string_view kAuthBuyPage = "/auth_buy.jsp";
+constexpr std::string_view kCashChargePage = "/cash_charge.jsp";
+constexpr std::string_view kFaqPage = "/kesto_player_faqlist.jsp";
+constexpr std::string_view kCounselPage = "/counselCate.jsp";
+constexpr int kSentGiftBoxKind = 11;
+
+// The application parameter under which the log-in bridge opens each hyperlink target.
+struct BridgeTarget {
+    std::string_view path;
+    std::string_view appParam;
+};
+constexpr std::array kBridgeTargets = {BridgeTarget{kLoginBridgePage, "8"},
+                                       BridgeTarget{"/cus_machine_player.jsp", "10"},
+                                       BridgeTarget{"/cus_machine_mp3.jsp", "9"}};
+
+std::string& field(std::string& form, std::string_view name, std::string_view value) {
+    return form.append("&").append(name).append("=").append(value);
+}
+
+} // namespace
+
+std::string WebHandoff::credentials() const {
+    const LoginBlock& login = *context_.login;
+    std::string form = "userid=" + login.userId;
+    return field(form, "password", login.password);
+}
+
+std::string WebHandoff::webPage(std::string_view path) const {
+    return std::string(context_.login->webBase).append(path);
+}
+
+WebForm WebHandoff::phoneDecoWithTransactionForm(const SongRecord& song) const {
+    std::string body = credentials();
+    field(body, "song_id", song.Song_ID);
+    field(body, "transaction_id", song.Transaction_ID);
+    field(body, "u_key", context_.login->uKey);
+    return {webPage(kPhoneDecoPage), body};
+}
+
+WebForm WebHandoff::phoneDecoForm(const SongRecord& song, int decorationKind) const {
+    std::string body = credentials();
+    field(body, "song_id", song.Song_ID);
+    field(body, "Phone_Deco_Flag", std::to_string(decorationKind));
+    field(body, "u_key", context_.login->uKey);
+    return {webPage(kPhoneDecoPage), body};
+}
+
+WebForm WebHandoff::musicVideoOfSongForm(const SongRecord& song) const {
+    std::string body = credentials();
+    field(body, "song_id", song.Song_ID);
+    field(body, "u_key", context_.login->uKey);
+    return {webPage(kMusicVideoPage), body};
+}
+
+WebForm WebHandoff::musicVideoForm(const SongRecord& song) const {
+    std::string body = credentials();
+    field(body, "song_id", "");
+    field(body, "u_key", context_.login->uKey);
+    field(body, "p_mvid", song.MV_ID);
+    return {webPage(kMusicVideoPage), body};
+}
+
+WebForm WebHandoff::musicVideoDownloadForm(const SongRecord& song) const {
+    std::string body = credentials();
+    field(body, "u_key", context_.login->uKey);
+    field(body, "p_mvid", song.MV_ID);
+    field(body, "p_mdn", context_.login->phoneNumber);
+    return {webPage(kMvDownloadPage), body};
+}
+
+std::string WebHandoff::webParameter(const SongRecord& song) {
+    std::string parameter(1, proto::kVt);
+    parameter.append("p_songid=").append(song.Song_ID);
+    parameter += proto::kVt;
+    return parameter.append("p_menuid=").append(song.Menu_ID);
+}
+
+WebForm WebHandoff::songWebPageForm(const SongRecord& song) const {
+    std::string body = credentials();
+    field(body, "u_key", context_.login->uKey);
+    field(body, "appParam", "1");
+    field(body, "webParam", webParameter(song));
+    return {webPage(kLoginBridgePage).append("?"), body};
+}
+
+WebForm WebHandoff::authBuyForm() const {
+    std::string body = credentials();
+    field(body, "u_key", context_.login->uKey);
+    return {webPage(kAuthBuyPage), body};
+}
+
+std::string WebHandoff::songInformationForm(const SongRecord* song) const {
+    std::string body = credentials();
+    field(body, "song_id", song ? song->Song_ID : "");
+    field(body, "album_id", song ? song->Album_ID : "");
+    field(body, "artist_id", song ? song->Artist_ID : "");
+    return field(body, "u_key", context_.login->uKey);
+}
+
+bool WebHandoff::handOff(unsigned message, std::string_view address, std::string_view body) const {
+    if (context_.port == nullptr)
+        return false;
+    char* addressCopy = HostBlock::copyForHost(address, kAddressBuffer);
+    char* bodyCopy = HostBlock::copyForHost(body, kBodyBuffer);
+    if (addressCopy == nullptr || bodyCopy == nullptr ||
+        !context_.port->post(context_.host, message, reinterpret_cast<std::intptr_t>(addressCopy),
+                             reinterpret_cast<std::intptr_t>(bodyCopy))) {
+        std::free(addressCopy);
+        std::free(bodyCopy);
+        return false;
+    }
+    return true;
+}
+
+bool WebHandoff::phoneDecoWithTransaction(const SongRecord& song) const {
+    const WebForm form = phoneDecoWithTransactionForm(song);
+    return handOff(KESTO_MSG_OPEN_WEB_PAGE, form.address, form.body);
+}
+
+bool WebHandoff::phoneDeco(const SongRecord& song, int decorationKind) const {
+    const WebForm form = phoneDecoForm(song, decorationKind);
+    return handOff(KESTO_MSG_PHONE_DECO_PAGE, form.address, form.body);
+}
+
+bool WebHandoff::musicVideoOfSong(const SongRecord& song) const {
+    const WebForm form = musicVideoOfSongForm(song);
+    return handOff(KESTO_MSG_OPEN_WEB_PAGE, form.address, form.body);
+}
+
+bool WebHandoff::musicVideo(const SongRecord& song) const {
+    const WebForm form = musicVideoForm(song);
+    return handOff(KESTO_MSG_MUSIC_VIDEO_PAGE, form.address, form.body);
+}
+
+bool WebHandoff::musicVideoDownload(const SongRecord& song) const {
+    const WebForm form = musicVideoDownloadForm(song);
+    return handOff(KESTO_MSG_MV_DOWNLOAD_PAGE, form.address, form.body);
+}
+
+bool WebHandoff::songWebPage(const SongRecord& song) const {
+    const WebForm form = songWebPageForm(song);
+    return handOff(KESTO_MSG_SONG_WEB_PAGE, form.address, form.body);
+}
+
+bool WebHandoff::authBuy() const {
+    const WebForm form = authBuyForm();
+    return handOff(KESTO_MSG_OPEN_WEB_PAGE, form.address, form.body);
+}
+
+bool WebHandoff::songInformation(const SongRecord* song) const {
+    if (context_.port == nullptr)
+        return false;
+    char* text = HostBlock::copyForHost(songInformationForm(song), kAddressBuffer);
+    if (text == nullptr)
+        return false;
+    if (!context_.port->post(context_.host, KESTO_MSG_SONG_INFO_PAGE, reinterpret_cast<std::intptr_t>(text),
+                             0)) {
+        std::free(text);
+        return false;
+    }
+    return true;
+}
+
+std::string WebHandoff::giftMessagePage(int pageKind, std::string_view giftId) const {
+    const bool sentGiftBox = pageKind == kSentGiftBoxKind;
+    std::string address(context_.login->protocolBase);
+    address.append("/message.jsp?is_send=").append(sentGiftBox ? "1" : "0");
+    return address.append("&gift_id=").append(giftId);
+}
+
+std::string WebHandoff::lyricsPage(std::string_view songId) const {
+    return std::string(context_.login->protocolBase).append("/lyrics.jsp?song_id=").append(songId);
+}
+
+std::optional<WebForm> WebHandoff::loginBridgeFor(std::string_view target) const {
+    for (const BridgeTarget& bridge : kBridgeTargets) {
+        if (target != webPage(bridge.path))
+            continue;
+        std::string body = credentials();
+        field(body, "u_key", context_.login->uKey);
+        field(body, "appParam", bridge.appParam);
+        field(body, "webParam", "");
+        return WebForm{webPage(kLoginBridgePage), body};
+    }
+    return std::nullopt;
+}
+
+WebForm WebHandoff::cashCharge() const {
+    std::string body = credentials();
+    field(body, "u_key", context_.login->uKey);
+    return {webPage(kCashChargePage), body};
+}
+
+std::string WebHandoff::faqPage() const {
+    return webPage(kFaqPage);
+}
+
+std::string WebHandoff::counselPage() const {
+    return webPage(kCounselPage);
+}
+
+} // namespace kesto
