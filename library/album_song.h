@@ -2,7 +2,10 @@
 // The values of one album row to insert (CP949 texts). The song id given here is not stored:
 // the row takes the id already recorded for its path, or its own row ID.
 
+#include "panel/song_record.h"
+
 #include <string>
+#include <string_view>
 
 namespace kesto {
 
@@ -20,6 +23,10 @@ struct AlbumSong {
     int readMark = 0;
     std::string expireDate;
     std::string localPath;
+
+    // A row for a song record: its fields, the given album and date (empty: today), bit rate
+    // in kbps.
+    static AlbumSong fromRecord(const SongRecord& record, std::string_view albumId, std::string_view date);
 };
 
 } // namespace kesto

@@ -1,0 +1,40 @@
+#pragma once
+// The fields that every builder of a local file's record fills the same way: song id (made up
+// per panel when none is given), source, album id, date added, display name, "Unknown Artist",
+// path and modification date. Safe to share between the listing worker and the window thread.
+
+#include "library/record_origin.h"
+#include "library/row_id_generator.h"
+#include "panel/song_record.h"
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace kesto {
+
+class LocalRecordBasics {
+public:
+    using Clock = std::function<LocalTime()>;
+
+    explicit LocalRecordBasics(Clock clock = &LocalTime::now);
+
+    // False when the path cannot be held by the record (empty or too long to keep whole).
+    static bool fits(std::string_view path);
+    // Fills everything but the builder's own fields; title and artist are the tag texts (CP949).
+    void apply(SongRecord& record, std::string_view path, const RecordOrigin& origin, std::string_view title,
+               std::string_view artist);
+
+    // The file name without its last extension, in CP949; "artist-name" when artist is given.
+    static std::string displayName(std::string_view path, std::string_view artist);
+    // The file's last-write time as "%d%02d%02d%02d%02d%02d"; empty when it cannot be read.
+    static std::string modifiedDate(std::string_view path);
+    static std::string stamp(const LocalTime& t); // "%Y%m%d%H%M%S"
+
+private:
+    Clock clock_;
+    std::atomic<int> madeUpIds_{0};
+};
+
+} // namespace kesto
