@@ -1,0 +1,172 @@
+#include "library/registry_file.h"
+#include "library/registry_key.h"
+#include "library/settings_keys.h"
+#include "settings/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kesto {
+namespace {
+
+using test::readBytes;
+using test::writeBytes;
+
+const std::filesystem::path kData = KESTO_SETTINGS_TEST_DATA;
+
+class RegistryFileTest : public ::testing::Test {
+protected:
+    std::filesystem::path file() const { return temp_.path() / "registry.reg"; }
+    std::shared_ptr<RegistryFile> open() const { return std::make_shared<RegistryFile>(file()); }
+    std::vector<std::string> damagedCopies() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(temp_.path()))
+            if (entry.path().filename().string().starts_with("registry.reg.damaged-"))
+                names.push_back(entry.path().string());
+        return names;
+    }
+
+    test::TempFolder temp_;
+};
+
+void writeMany(const std::shared_ptr<RegistryFile>& file, const std::string& prefix, int count) {
+    RegistryKey key(file);
+    for (int i = 0; i < count; ++i)
+        key.WriteString(settings::kOption, std::to_string(i), prefix + std::to_string(i));
+}
+
+TEST_F(RegistryFileTest, TwoProcessesWritingLoseNothing) {
+    constexpr int kCount = 40;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        writeMany(open(), "Child", kCount);
+        ::_exit(0);
+    }
+    writeMany(open(), "Parent", kCount);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    RegistryKey key(open());
+    for (const char* prefix : {"Child", "Parent"}) {
+        for (int i = 0; i < kCount; ++i) {
+            std::string text;
+            key.ReadString(settings::kOption, text, prefix + std::to_string(i));
+            EXPECT_EQ(text, std::to_string(i)) << prefix << i;
+        }
+    }
+}
+
+TEST_F(RegistryFileTest, AReaderSeesAnotherWritersChange) {
+    RegistryKey reader(open());
+    RegistryKey writer(open());
+    std::string text;
+    writer.WriteRootString("first", settings::kPlayListSave);
+    reader.ReadRootString(text, settings::kPlayListSave);
+    EXPECT_EQ(text, "first");
+    // Same length, same second: the replaced file is still noticed.
+    writer.WriteRootString("again", settings::kPlayListSave);
+    reader.ReadRootString(text, settings::kPlayListSave);
+    EXPECT_EQ(text, "again");
+    std::filesystem::remove(file());
+    text = "kept";
+    reader.ReadRootString(text, settings::kPlayListSave);
+    EXPECT_EQ(text, "kept");
+}
+
+TEST_F(RegistryFileTest, WindowsExportReadsBackAndKeepsWhatItDoesNotUse) {
+    std::filesystem::copy_file(kData / "windows_export_utf16.reg", file());
+    RegistryKey key(open());
+    std::string text;
+    key.ReadRootString(text, settings::kLastSaveFolder);
+    EXPECT_EQ(text, "C:\\Program Files\\Kesto\\download");
+    key.ReadRootString(text, settings::kPlayListSave);
+    EXPECT_EQ(text, "\xB3\xBB \xB8\xF1\xB7\xCF");
+    std::uint32_t number = 0;
+    key.ReadDword(settings::kMain, number, settings::kUpdateCodec);
+    EXPECT_EQ(number, 2u);
+    key.ReadDword(settings::kOption, number, settings::kHearingAppend);
+    EXPECT_EQ(number, 1u);
+    key.ReadString(settings::kOption, text, ""); // the default value
+    EXPECT_EQ(text, "\xB1\xE2\xBA\xBB\xB0\xAA");
+    ASSERT_TRUE(key.Open("Software\\Kesto\\Main"));
+    char blob[8] = {};
+    EXPECT_TRUE(key.QueryString("Blob", blob, 4));
+    EXPECT_EQ(std::string(blob, 4), "\x01\x02\xAB\xCD");
+    key.Close();
+
+    // A write turns the file into UTF-8 and keeps the comment and the other types as read.
+    key.WriteString(settings::kMain, "1,1,1,1", settings::kMiniListRectInfo);
+    const std::string bytes = readBytes(file());
+    EXPECT_TRUE(bytes.starts_with("Windows Registry Editor Version 5.00\r\n")) << bytes;
+    EXPECT_NE(bytes.find("; \xEB\x82\xB4\xEB\xB3\xB4\xEB\x82\xB8 \xEC\x84\xA4\xEC\xA0\x95\r\n"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("\"Blob\"=hex:01,02,ab,\\\r\n  cd\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\"Expand\"=hex(2):25,00,41,00,00,00\r\n"), std::string::npos);
+    EXPECT_NE(
+        bytes.find("\"minilistRectInfo\"=\"1,1,1,1\"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kesto\\Option]"),
+        std::string::npos)
+        << bytes;
+    EXPECT_TRUE(damagedCopies().empty());
+    key.ReadDword(settings::kMain, number, settings::kUpdateCodec);
+    EXPECT_EQ(number, 2u);
+}
+
+TEST_F(RegistryFileTest, ADamagedFileIsKeptAsideBeforeItIsReplaced) {
+    const std::string damaged = "Windows Registry Editor Version 5.00\r\n\r\n"
+                                "[HKEY_CURRENT_USER\\Software\\Kesto]\r\n"
+                                "\"ShowDeleteBox\"=\"1\"\r\n"
+                                "this line is not a value\r\n"
+                                "\"Broken\"=\"no end\r\n";
+    writeBytes(file(), damaged);
+    RegistryKey key(open());
+    std::string text;
+    key.ReadRootString(text, settings::kShowDeleteBox); // what could be read is used
+    EXPECT_EQ(text, "1");
+    EXPECT_TRUE(damagedCopies().empty()); // reading alone changes nothing
+
+    key.WriteRootString("0", settings::kKtpCheck);
+    const std::vector<std::string> copies = damagedCopies();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(readBytes(copies[0]), damaged);
+    key.ReadRootString(text, settings::kKtpCheck);
+    EXPECT_EQ(text, "0");
+    key.ReadRootString(text, settings::kShowDeleteBox);
+    EXPECT_EQ(text, "1");
+    // The rewritten file is clean: a further write keeps no second copy.
+    key.WriteRootString("1", settings::kKtpCheck);
+    EXPECT_EQ(damagedCopies().size(), 1u);
+}
+
+TEST_F(RegistryFileTest, AFileWithoutHeaderCountsAsDamaged) {
+    writeBytes(file(), "just some text\n");
+    RegistryKey key(open());
+    key.WriteRootString("x", settings::kPlayListSave);
+    ASSERT_EQ(damagedCopies().size(), 1u);
+    std::string text;
+    key.ReadRootString(text, settings::kPlayListSave);
+    EXPECT_EQ(text, "x");
+}
+
+TEST(RegistryFileDefaults, PathFollowsTheEnvironment) {
+    const char* saved = std::getenv("KESTO_REGISTRY_FILE");
+    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string keep = saved != nullptr ? saved : "";
+    const std::string keepXdg = savedXdg != nullptr ? savedXdg : "";
+    ::setenv("KESTO_REGISTRY_FILE", "/x/own.reg", 1);
+    EXPECT_EQ(RegistryFile::defaultPath(), "/x/own.reg");
+    ::unsetenv("KESTO_REGISTRY_FILE");
+    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(RegistryFile::defaultPath(), "/cfg/kesto/registry.reg");
+    ::setenv("XDG_CONFIG_HOME", "relative", 1);
+    EXPECT_EQ(RegistryFile::defaultPath().filename(), "registry.reg");
+    EXPECT_TRUE(RegistryFile::defaultPath().string().ends_with("/.config/kesto/registry.reg"));
+    saved != nullptr ? ::setenv("KESTO_REGISTRY_FILE", keep.c_str(), 1) : ::unsetenv("KESTO_REGISTRY_FILE");
+    savedXdg != nullptr ? ::setenv("XDG_CONFIG_HOME", keepXdg.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+}
+
+} // namespace
+} // namespace kesto
