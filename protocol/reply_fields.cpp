@@ -2,12 +2,15 @@
 
 #include "protocol/field_decoder.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace kesto {
 
 std::vector<std::string_view> ReplyFields::split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
+    // Counting first spares the vector its regrowth on long replies.
+    parts.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), separator)) + 1);
     const char* begin = text.data();
     const char* const end = text.data() + text.size();
     while (true) {
