@@ -1,0 +1,67 @@
+#include "host/skin_images.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <map>
+
+namespace kesto {
+namespace {
+constexpr std::int32_t kTextColor = 0x202020;
+constexpr std::int32_t kBackColor = 0xF4F4F4;
+} // namespace
+
+QPixmap SkinImages::draw(int imageId) {
+    QPixmap pixmap(64, 24);
+    // A colour per id, so that different images are told apart on screen.
+    const QColor base = QColor::fromHsv((imageId * 47) % 360, 90, 220);
+    pixmap.fill(base);
+    QPainter painter(&pixmap);
+    painter.setPen(base.darker(160));
+    painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::number(imageId));
+    return pixmap;
+}
+
+QPixmap* SkinImages::image(int imageId) {
+    static std::map<int, QPixmap> images;
+    auto found = images.find(imageId);
+    if (found == images.end())
+        found = images.emplace(imageId, draw(imageId)).first;
+    return &found->second;
+}
+
+void* SkinImages::tableImage(int imageId) {
+    return image(imageId);
+}
+
+void* SkinImages::createButton(void* parent, int controlId, int imageId, const KestoRect* rect) {
+    auto* button = new QPushButton(static_cast<QWidget*>(parent));
+    button->setObjectName(QStringLiteral("button%1").arg(controlId));
+    button->setIcon(*image(imageId));
+    button->setIconSize(image(imageId)->size());
+    if (rect != nullptr)
+        button->setGeometry(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
+    button->show();
+    return button;
+}
+
+void SkinImages::applyWindow(void* window, int) {
+    if (window != nullptr)
+        static_cast<QWidget*>(window)->setStyleSheet(
+            QStringLiteral("background: #%1;").arg(kBackColor, 6, 16));
+}
+
+std::int32_t SkinImages::textColor() {
+    return kTextColor;
+}
+
+void SkinImages::buttonReady(void* button) {
+    if (button != nullptr)
+        static_cast<QWidget*>(button)->setCursor(Qt::PointingHandCursor);
+}
+
+std::int32_t SkinImages::backColor() {
+    return kBackColor;
+}
+
+} // namespace kesto
