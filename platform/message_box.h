@@ -12,6 +12,7 @@ inline constexpr int kExclamationOk = 48;
 inline constexpr int kExclamationOkCancel = 49;
 inline constexpr int kQuestionOkCancel = 33;
 inline constexpr int kQuestionYesNo = 36;
+inline constexpr int kInformationOk = 64;
 // Answers.
 inline constexpr int kOk = 1;
 inline constexpr int kCancel = 2;

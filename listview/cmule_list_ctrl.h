@@ -1,0 +1,173 @@
+#pragma once
+// The owner-drawn song list: rows painted from their row objects (no widget per row or cell),
+// check boxes that mirror the selection, sorting by page kind, header and context menus, and
+// clicks on cell icons turned into the panel's numbered messages.
+
+#include "listview/column_info.h"
+#include "listview/list_colors.h"
+#include "listview/list_rows.h"
+#include "platform/message_port.h"
+
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QFont>
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+class QListWidget;
+class QMenu;
+
+namespace kesto {
+
+class ColumnSetStore;
+class CXHeaderCtrl;
+class ListControlOwner;
+class SkinScrollBar;
+struct ColumnSpan;
+enum class ClickKind : std::uint8_t;
+
+class CMuleListCtrl : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    enum Flag { NoFlags = 0, MiniList = 1, PlainList = 2 };
+    static constexpr int kRowHeight = 18;
+    static constexpr int kPhoneDecoDelayMs = 300;
+    static constexpr int kDropDownWatchMs = 100;
+    static constexpr int kDropDownWidth = 14;
+
+    // Messages go to target through port; the owner is asked for the page kind and the rest.
+    CMuleListCtrl(MessagePort& port, WindowHandle target, ListControlOwner& owner, int flags = NoFlags,
+                  QWidget* parent = nullptr);
+    ~CMuleListCtrl() override;
+
+    bool isMiniList() const { return (flags_ & MiniList) != 0; }
+    bool isPlainList() const { return (flags_ & PlainList) != 0; }
+    CXHeaderCtrl* header() const { return header_; }
+    SkinScrollBar* skinScrollBar(Qt::Orientation orientation) const;
+
+    // Columns.
+    void setColumnStore(ColumnSetStore* store) { store_ = store; }
+    // Saves the page kind being left, clears rows and columns, loads and installs the new set.
+    void applyPageKind(int pageKind);
+    void setColumns(std::span<const ColumnInfo> columns, int pageKind);
+    std::vector<ColumnInfo> columns() const; // as the header shows them now
+    int columnCount() const { return static_cast<int>(columns_.size()); }
+    int columnKind(int column) const;
+    int columnWidth(int column) const;
+    void hideColumn(int column);
+    void showColumn(int column);
+    bool isColumnHidden(int column) const;
+    void saveColumns();
+    void autoSizeColumn(int column);
+
+    // Rows. A record passed by pointer stays its owner's; a unique_ptr is kept by the row.
+    int insertRow(int row, SongRecord* record);
+    int insertRow(int row, std::unique_ptr<SongRecord> record);
+    void appendRows(std::span<SongRecord* const> records);
+    void refreshRow(int row);
+    bool deleteRow(int row);
+    void deleteAllRows();
+    int rowCount() const { return rows_.count(); }
+    RowObject* rowObject(int row) const { return rows_.at(row); }
+    SongRecord* record(int row) const;
+    QString cellText(int row, int column) const;
+    void setDropDown(int row, int column, const QStringList& entries);
+    void setCurrentRow(int row);
+    int currentRow() const { return rows_.current(); }
+
+    // Checks and selection.
+    void checkAll();
+    void uncheckAll();
+    void invertChecks();
+    int checkedCount(int column) const { return rows_.checkedCount(column); }
+    bool isChecked(int row) const;
+    void setRowChecked(int row, bool checked);
+    std::vector<int> selectedRows() const { return rows_.selectedRows(); }
+    int focusedRow() const { return focusedRow_; }
+    int lastClickedRow() const { return lastClickedRow_; }
+
+    // Sorting by a column index of the page's table; a column that does not sort changes nothing.
+    void sortByColumn(int column);
+    void headerClicked(int column);
+
+    // Menus; the returned menu belongs to the caller. Choosing an entry runs its command.
+    QMenu* createHeaderMenu(int column);
+    QMenu* createContextMenu(bool rowHit);
+    void runCommand(int commandId);
+    void runHeaderCommand(int commandId, int column);
+
+    // Geometry, for hit tests and tests.
+    QRect cellRect(int row, int column) const;
+    int rowAt(int y) const;
+    int columnAt(int x) const;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    struct CellHit {
+        int row = -1;
+        int column = -1;
+        int x = 0; // relative to the cell's left edge
+    };
+
+    std::unique_ptr<RowObject> makeRow(SongRecord* record, std::unique_ptr<SongRecord> owned, int row,
+                                       bool singleRow) const;
+    void fillCells(RowObject& object, int row, bool singleRow) const;
+    void updateScrollBars();
+    std::vector<ColumnSpan> visibleSpans() const;
+    CellHit hitTest(const QPoint& viewportPos) const;
+    std::optional<ClickKind> clickAt(const CellHit& hit) const;
+    void leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers);
+    void toggleCheck(int row, int column);
+    void selectByClick(int row, Qt::KeyboardModifiers modifiers);
+    void dispatchClick(ClickKind kind, const CellHit& hit);
+    void showGreyNotice();
+    void notify(unsigned message, std::intptr_t wParam, std::intptr_t lParam, bool miniRoute);
+    void afterCheckChange();
+    void setAllChecked(bool on);
+    void renumberRows();
+    void openDropDown(int row, int column);
+    void chooseDropDownEntry(int index);
+    void releaseDropDown();
+    ListColors colors() const;
+    int firstSelectedOrFocused(bool preferFocused) const;
+
+    MessagePort& port_;
+    WindowHandle target_;
+    ListControlOwner& owner_;
+    int flags_;
+    CXHeaderCtrl* header_;
+    QFont font_;
+    ColumnSetStore* store_ = nullptr;
+    int appliedPageKind_ = 0;
+    std::vector<ColumnInfo> columns_;
+    ListRows rows_;
+    int lastClickedRow_ = -1;
+    int lastClickedColumn_ = -1;
+    int lastChangedRow_ = -1;
+    int focusedRow_ = -1;
+    int anchorRow_ = -1;
+    // The pressed drop-down cell and its open list.
+    int pressedRow_ = -1;
+    int pressedColumn_ = -1;
+    QListWidget* dropDownList_ = nullptr;
+    QBasicTimer dropDownTimer_;
+    // The phone-decoration click waiting to be reported.
+    QBasicTimer phoneDecoTimer_;
+    CellHit pendingPhoneDeco_;
+};
+
+} // namespace kesto

@@ -1,0 +1,87 @@
+#include "listview/cx_header_ctrl.h"
+
+#include "listview/check_box_painter.h"
+
+#include <QContextMenuEvent>
+#include <QPainter>
+#include <QStandardItemModel>
+
+namespace kesto {
+
+CXHeaderCtrl::CXHeaderCtrl(QWidget* parent)
+    : QHeaderView(Qt::Horizontal, parent), model_(new QStandardItemModel(this)) {
+    setModel(model_);
+    setSectionsClickable(true);
+    setSectionsMovable(true);
+    setHighlightSections(false);
+    setStretchLastSection(false);
+    setMinimumSectionSize(0);
+    setDefaultAlignment(Qt::AlignCenter);
+    setSectionResizeMode(QHeaderView::Interactive);
+}
+
+void CXHeaderCtrl::setItems(const QStringList& titles) {
+    model_->clear();
+    model_->setColumnCount(static_cast<int>(titles.size()));
+    model_->setHorizontalHeaderLabels(titles);
+    images_.assign(static_cast<std::size_t>(titles.size()), NoImage);
+    sortColumn_ = -1;
+    sortAscending_ = false;
+}
+
+QString CXHeaderCtrl::title(int column) const {
+    return model_->headerData(column, Qt::Horizontal).toString();
+}
+
+void CXHeaderCtrl::setImage(int column, int image) {
+    if (column < 0 || column >= static_cast<int>(images_.size()))
+        return;
+    images_[static_cast<std::size_t>(column)] = image;
+    updateSection(column);
+}
+
+int CXHeaderCtrl::image(int column) const {
+    return column >= 0 && column < static_cast<int>(images_.size())
+               ? images_[static_cast<std::size_t>(column)]
+               : NoImage;
+}
+
+void CXHeaderCtrl::setSortState(int column, bool ascending) {
+    const int old = sortColumn_;
+    sortColumn_ = column;
+    sortAscending_ = ascending;
+    if (old >= 0)
+        updateSection(old);
+    if (column >= 0)
+        updateSection(column);
+}
+
+void CXHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+    painter->save();
+    QHeaderView::paintSection(painter, rect, logicalIndex);
+    painter->restore();
+    const int img = image(logicalIndex);
+    if (img != NoImage)
+        CheckBoxPainter::paint(*painter, rect, img == Checked);
+    if (logicalIndex == sortColumn_ && rect.width() > 12) {
+        // A small triangle at the right edge: up while ascending.
+        const int x = rect.right() - 9;
+        const int y = rect.center().y();
+        const QPolygon arrow = sortAscending_
+                                   ? QPolygon({QPoint(x - 4, y + 2), QPoint(x + 4, y + 2), QPoint(x, y - 3)})
+                                   : QPolygon({QPoint(x - 4, y - 2), QPoint(x + 4, y - 2), QPoint(x, y + 3)});
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(120, 120, 120));
+        painter->drawPolygon(arrow);
+        painter->restore();
+    }
+}
+
+void CXHeaderCtrl::contextMenuEvent(QContextMenuEvent* event) {
+    emit menuRequested(logicalIndexAt(event->pos()), event->globalPos());
+    event->accept();
+}
+
+} // namespace kesto

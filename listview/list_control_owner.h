@@ -1,0 +1,45 @@
+#pragma once
+// What the song list control asks of the window that owns it (the list panel or the mini play
+// list). Read at the moment of use, never cached by the control.
+
+#include "panel/song_record.h"
+#include "platform/message_port.h"
+
+#include <vector>
+
+namespace kesto {
+
+class MessageBox;
+
+class ListControlOwner {
+public:
+    virtual ~ListControlOwner() = default;
+
+    virtual int pageKind() const = 0;
+    virtual bool rankSuppressed() const { return false; }
+    virtual int skinType() const { return 1; }
+    virtual bool currentMarking() const { return true; }
+    virtual MessageBox* messageBox() { return nullptr; }
+    // Where "load a play list or my album" goes (message 1232); null when there is none.
+    virtual WindowHandle hostSideWindow() const { return nullptr; }
+
+    // A row's check changed on the now-playing page or in the mini list.
+    virtual void checkChanged(int /*row*/, bool /*checked*/) {}
+    // The mini list shows "all checked" on its own button.
+    virtual void allCheckedChanged(bool /*allChecked*/) {}
+    // The rows were sorted; the now-playing store follows the new order.
+    virtual void rowsSorted() {}
+    // A column was hidden or shown from the header menu.
+    virtual void columnsChanged() {}
+    // Context menu items the selected songs cannot take are grayed.
+    virtual bool commandEnabled(int /*commandId*/) const { return true; }
+    // Put into a playlist, my album, the cart or a gift (by command id).
+    virtual void putInto(int /*commandId*/, const std::vector<SongRecord*>& /*records*/) {}
+    // Load a play list (1) or my album (2).
+    virtual void loadList(int /*which*/) {}
+    virtual void clearNowPlaying() {}
+    // Mini list commands handled by the mini play list window.
+    virtual void forwardCommand(int /*commandId*/) {}
+};
+
+} // namespace kesto

@@ -1,0 +1,85 @@
+#include "listview/list_rows.h"
+
+#include <algorithm>
+
+namespace kesto {
+
+int ListRows::insert(int row, std::unique_ptr<RowObject> object) {
+    if (!valid(row)) {
+        rows_.push_back(std::move(object));
+        return count() - 1;
+    }
+    rows_.insert(rows_.begin() + row, std::move(object));
+    return row;
+}
+
+bool ListRows::remove(int row) {
+    if (!valid(row))
+        return false;
+    rows_.erase(rows_.begin() + row);
+    return true;
+}
+
+void ListRows::setSelected(int row, bool on) {
+    RowObject* object = at(row);
+    if (object == nullptr)
+        return;
+    object->selected = on;
+    for (RowCell& cell : object->cells())
+        if (cell.check != RowCell::kNoCheck)
+            cell.check = on ? 1 : 0;
+}
+
+void ListRows::selectOnly(int row) {
+    for (int i = 0; i < count(); ++i)
+        if (rows_[static_cast<std::size_t>(i)]->selected != (i == row))
+            setSelected(i, i == row);
+}
+
+void ListRows::setAll(bool on) {
+    for (int i = 0; i < count(); ++i)
+        setSelected(i, on);
+}
+
+void ListRows::invert() {
+    for (int i = 0; i < count(); ++i)
+        setSelected(i, !rows_[static_cast<std::size_t>(i)]->selected);
+}
+
+bool ListRows::allChecked() const {
+    return !rows_.empty() &&
+           std::all_of(rows_.begin(), rows_.end(), [](const auto& r) { return r->selected; });
+}
+
+int ListRows::checkedCount(int column) const {
+    return static_cast<int>(std::count_if(rows_.begin(), rows_.end(), [column](const auto& r) {
+        const RowCell* cell = r->cell(column);
+        return cell != nullptr && cell->check == 1;
+    }));
+}
+
+std::vector<int> ListRows::selectedRows() const {
+    std::vector<int> rows;
+    for (int i = 0; i < count(); ++i)
+        if (rows_[static_cast<std::size_t>(i)]->selected)
+            rows.push_back(i);
+    return rows;
+}
+
+void ListRows::setCurrent(int row) {
+    for (int i = 0; i < count(); ++i)
+        rows_[static_cast<std::size_t>(i)]->current = i == row;
+}
+
+int ListRows::current() const {
+    for (int i = 0; i < count(); ++i)
+        if (rows_[static_cast<std::size_t>(i)]->current)
+            return i;
+    return -1;
+}
+
+void ListRows::sort(const std::function<bool(const RowObject&, const RowObject&)>& less) {
+    std::stable_sort(rows_.begin(), rows_.end(), [&](const auto& a, const auto& b) { return less(*a, *b); });
+}
+
+} // namespace kesto

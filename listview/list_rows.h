@@ -1,0 +1,43 @@
+#pragma once
+// The rows of the song list in display order, each with its row object. A row's check boxes
+// mirror its selection: checking selects, unchecking deselects.
+
+#include "listview/row_object.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace kesto {
+
+class ListRows {
+public:
+    int count() const { return static_cast<int>(rows_.size()); }
+    bool valid(int row) const { return row >= 0 && row < count(); }
+    RowObject* at(int row) const { return valid(row) ? rows_[static_cast<std::size_t>(row)].get() : nullptr; }
+
+    void reserve(std::size_t n) { rows_.reserve(n); }
+    // Appends when row is out of range; returns the row's index.
+    int insert(int row, std::unique_ptr<RowObject> object);
+    bool remove(int row);
+    void clear() { rows_.clear(); }
+
+    void setSelected(int row, bool on);
+    void selectOnly(int row);
+    void setAll(bool on);
+    void invert();
+    bool allChecked() const;
+    int checkedCount(int column) const;
+    std::vector<int> selectedRows() const;
+
+    void setCurrent(int row);
+    int current() const;
+
+    // Stable sort; less(a, b) compares two row objects.
+    void sort(const std::function<bool(const RowObject&, const RowObject&)>& less);
+
+private:
+    std::vector<std::unique_ptr<RowObject>> rows_;
+};
+
+} // namespace kesto

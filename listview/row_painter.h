@@ -1,0 +1,43 @@
+#pragma once
+// Draws one list row cell by cell: background, texts in the row's colour, check boxes, icons,
+// buttons and rank marks.
+
+#include "listview/list_colors.h"
+
+#include <QFont>
+#include <QRect>
+
+class QPainter;
+
+namespace kesto {
+
+class RowObject;
+
+// A visible column: its index in the column table, kind and place on screen.
+struct ColumnSpan {
+    int column = 0;
+    int kind = 0;
+    int x = 0;
+    int width = 0;
+};
+
+class RowPainter {
+public:
+    RowPainter(const ListColors& colors, const QFont& font) : colors_(colors), font_(font) {}
+
+    void paint(QPainter& painter, const RowObject& row, int rowIndex, const QRect& rowRect,
+               const std::vector<ColumnSpan>& spans, bool currentMarking) const;
+
+private:
+    void paintCell(QPainter& painter, const RowObject& row, const ColumnSpan& span, const QRect& cell,
+                   const QColor& text) const;
+    void paintIcon(QPainter& painter, const QRect& cell, const QString& label, const QColor& color) const;
+    void paintStateCell(QPainter& painter, const RowObject& row, const QRect& cell) const;
+    void paintDownloadCell(QPainter& painter, const QRect& cell) const;
+    void paintDropDown(QPainter& painter, const QRect& cell, bool pressed) const;
+
+    ListColors colors_;
+    QFont font_;
+};
+
+} // namespace kesto

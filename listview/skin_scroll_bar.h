@@ -1,0 +1,30 @@
+#pragma once
+// The list's skinned scroll bar: a flat bar of fixed thickness (10 px in the mini list, 14 px
+// elsewhere) that follows and moves the list's scroll position.
+
+#include <QScrollBar>
+
+namespace kesto {
+
+class SkinScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    static constexpr int kVerticalId = 1122;
+    static constexpr int kHorizontalId = 1123;
+    static constexpr int kMiniThickness = 10;
+    static constexpr int kThickness = 14;
+
+    SkinScrollBar(Qt::Orientation orientation, bool miniList, QWidget* parent = nullptr);
+
+    int controlId() const { return orientation() == Qt::Vertical ? kVerticalId : kHorizontalId; }
+    int thickness() const { return thickness_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int thickness_;
+};
+
+} // namespace kesto
