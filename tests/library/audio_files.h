@@ -1,0 +1,22 @@
+#pragma once
+// Real audio files for import tests and benchmarks: one short MP3 (lame) and OGG (oggenc)
+// made once per process from a sox tone, then copied and tagged with TagLib. Also a tag
+// reader with the host's calling convention that fills the 1080-byte buffer through TagLib.
+
+#include <filesystem>
+#include <string>
+
+namespace kesto::test {
+
+class AudioFiles {
+public:
+    // Copies the template of the extension (".mp3" or ".ogg") to path and writes the tags that
+    // are not empty (UTF-8). False when the tools are missing.
+    static bool make(const std::filesystem::path& path, const std::string& titleUtf8 = {},
+                     const std::string& artistUtf8 = {});
+
+    // Host service table B, entry 22, as a test host provides it.
+    static int readTags(const char* path, void* buffer);
+};
+
+} // namespace kesto::test

@@ -1,0 +1,259 @@
+#include "audio_files.h"
+#include "dcf_bytes.h"
+#include "library/file_type.h"
+#include "library/folder_copy_name.h"
+#include "library/folder_walker.h"
+#include "library/local_file_import.h"
+#include "library/my_album_db.h"
+#include "library/temp_folder.h"
+#include "panel/song_store.h"
+#include "platform/cp949.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <fstream>
+
+namespace kesto {
+namespace {
+
+using test::AudioFiles;
+
+class LocalImportTest : public ::testing::Test {
+protected:
+    std::string mp3(const std::string& name, const std::string& title = {}, const std::string& artist = {}) {
+        const auto path = dir / name;
+        std::filesystem::create_directories(path.parent_path());
+        EXPECT_TRUE(AudioFiles::make(path, title, artist)) << "needs sox, lame and oggenc";
+        return path.string();
+    }
+    std::string writeFile(const std::string& name, const std::string& bytes) {
+        const auto path = dir / name;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    SongRecord build(const std::string& path, const RecordOrigin& origin = {}) {
+        SongRecord record{};
+        EXPECT_TRUE(factory.build(path, FileType::fromPath(path), origin, record)) << path;
+        return record;
+    }
+
+    test::TempFolder dir;
+    LocalRecordFactory factory{&AudioFiles::readTags, [] { return LocalTime{2024, 7, 8, 9, 10, 11, 0}; }};
+    LocalFileImport import{factory};
+};
+
+TEST(FileTypeTest, ExtensionDecidesTheCode) {
+    EXPECT_EQ(FileType::fromPath("/m/SONG.MP3"), FileType::kMp3);
+    EXPECT_EQ(FileType::fromPath("/m/ring.bell"), FileType::kBell);
+    EXPECT_EQ(FileType::fromPath("/m/clip.flac"), FileType::kOther);
+    EXPECT_EQ(FileType::fromPath("/m/a.b.Ogg"), FileType::kOgg);
+    EXPECT_EQ(FileType::fromPath("/m/x.DCF"), FileType::kDcfLocal);
+    EXPECT_EQ(FileType::fromPath("/m.mp3/noext"), FileType::kOther);
+    EXPECT_EQ(FileType::fromPath("/m/song.mp3.part"), FileType::kOther);
+    EXPECT_TRUE(FileType::isImportable(FileType::kDcf));
+    EXPECT_FALSE(FileType::isImportable(FileType::kWma));
+}
+
+TEST_F(LocalImportTest, TaggedFileFillsTheRecord) {
+    const std::string path = mp3("tagged.mp3", "봄날", "Artist A");
+    const SongRecord r = build(path);
+    EXPECT_EQ(std::string(r.Song_Name), Cp949::fromUtf8("봄날"));
+    EXPECT_STREQ(r.Artist_Name, "Artist A");
+    EXPECT_NEAR(r.Bitrate, 128000, 8000); // as the reader measures it
+    EXPECT_EQ(r.Play_Time, 1);
+    EXPECT_EQ(r.File_Size, static_cast<int>(std::filesystem::file_size(path)));
+    EXPECT_EQ(r.File_Format, FileType::kMp3);
+    EXPECT_STREQ(r.Local_Path, path.c_str());
+    EXPECT_STREQ(r.Source, " - ");
+    EXPECT_STREQ(r.Added_Date, "20240708091011");
+    EXPECT_STREQ(r.Song_ID, "1");
+    EXPECT_STREQ(build(path).Song_ID, "2") << "made-up ids count on";
+    EXPECT_EQ(r.Serviceable, 1);
+
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    std::tm tm{};
+    localtime_r(&info.st_mtime, &tm);
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "%d%02d%02d%02d%02d%02d", tm.tm_year + 1900, tm.tm_mon + 1,
+                  tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
+    EXPECT_STREQ(r.Modified_Date, expected);
+}
+
+TEST_F(LocalImportTest, DisplayNameAndUnknownArtistRules) {
+    const SongRecord bare = build(mp3("any/Track01.mp3"));
+    EXPECT_STREQ(bare.Song_Name, "Track01");
+    EXPECT_STREQ(bare.Artist_Name, "Unknown Artist");
+    EXPECT_STREQ(build(mp3("other/Track01.mp3", "", "A")).Song_Name, "A-Track01");
+    EXPECT_STREQ(build(mp3("a.b.mp3")).Song_Name, "a.b");
+    EXPECT_EQ(std::string(build(mp3("노래.ogg")).Song_Name), Cp949::fromUtf8("노래"));
+    const RecordOrigin origin{"20240101000000001", "My list", "4001", "20240101120000"};
+    const SongRecord fromAlbum = build(mp3("album.mp3"), origin);
+    EXPECT_STREQ(fromAlbum.Song_ID, "20240101000000001");
+    EXPECT_STREQ(fromAlbum.Source, "My list");
+    EXPECT_STREQ(fromAlbum.Album_ID, "4001");
+    EXPECT_STREQ(fromAlbum.Added_Date, "20240101120000");
+}
+
+TEST_F(LocalImportTest, NothingIsLostInAnImport) {
+    const std::vector<std::string> paths = {mp3("good.mp3", "Good"), writeFile("broken.mp3", "not audio"),
+                                            writeFile("clip.wav", "RIFF"), mp3("fine.ogg", "Fine"),
+                                            dir.path().string() + "/" + std::string(300, 'n') + ".mp3"};
+    SongStore shown;
+    const auto outcome = import.intoShownList(paths, shown);
+    EXPECT_EQ(outcome.added, (std::vector<std::string>{paths[0], paths[3]}));
+    EXPECT_EQ(outcome.unreadable, (std::vector<std::string>{paths[1], paths[4]}));
+    EXPECT_EQ(outcome.refused, (std::vector<std::string>{paths[2]}));
+    ASSERT_EQ(shown.count(), 2);
+    EXPECT_STREQ(shown.get(1)->Song_Name, "Fine");
+    EXPECT_EQ(shown.get(1)->File_Format, FileType::kOgg);
+}
+
+TEST_F(LocalImportTest, NowPlayingTakesEachFileOnce) {
+    const std::string a = mp3("a.mp3", "A"), b = mp3("b.mp3", "B"), c = mp3("c.mp3", "C");
+    SongStore shown, nowPlaying;
+    SongRecord streaming = SongRecord::make();
+    copyField(streaming.Song_ID, "S100");
+    nowPlaying.addCopy(&streaming);
+    SongRecord listed = SongRecord::make(); // the same file, listed under another letter case
+    copyField(listed.Song_ID, "L7");
+    copyField(listed.Local_Path, c.substr(0, c.size() - 5) + "C.MP3");
+    nowPlaying.addCopy(&listed);
+    EXPECT_EQ(import.intoNowPlaying({a}, shown, nowPlaying).added, std::vector<std::string>{a});
+    const auto again = import.intoNowPlaying({a, b, c}, shown, nowPlaying);
+    ASSERT_EQ(again.nowPlaying.size(), 2u);
+    EXPECT_EQ(again.nowPlaying[0].position, 2);
+    EXPECT_EQ(again.nowPlaying[0].songId, std::string(nowPlaying.get(2)->Song_ID));
+    EXPECT_EQ(again.nowPlaying[1].position, 1);
+    EXPECT_EQ(again.nowPlaying[1].songId, "L7");
+    EXPECT_EQ(again.added, (std::vector<std::string>{b}));
+    EXPECT_EQ(nowPlaying.count(), 4);
+    EXPECT_EQ(shown.count(), 2);
+}
+
+TEST_F(LocalImportTest, AlbumImportInsertsEachFileOnceInOneTransaction) {
+    MyAlbumDb db;
+    ASSERT_TRUE(db.Start(dir.path()));
+    db.ExecStatement("insert into AlbumName_tbl values ('4001','Drive')");
+    const std::vector<std::string> files = {mp3("it's.mp3", "It's"), mp3("two.mp3", "Two")};
+    EXPECT_EQ(import.intoAlbum(files, db, "4001").added, files);
+    const auto again = import.intoAlbum(files, db, "4001");
+    EXPECT_TRUE(again.added.empty());
+    EXPECT_EQ(again.present, files);
+    AlbumSongList list;
+    ASSERT_TRUE(db.ListAlbumSongs("4001", list));
+    EXPECT_EQ(list.localPaths, files);
+    EXPECT_EQ(list.dates[0], "20240708091011");
+    EXPECT_FALSE(db.Database().ExecQuery("select count(*) from AlbumInfo_tbl").Eof());
+    EXPECT_STREQ(db.Database().ExecQuery("select count(*) from AlbumInfo_tbl").FieldValue(0), "2");
+    const std::string kbps = db.Database().ExecQuery("select Bitrate from AlbumInfo_tbl").FieldValue(0);
+    EXPECT_NEAR(std::stoi(kbps), 128, 8) << "kbps: bits per second do not fit the small int column";
+}
+
+TEST_F(LocalImportTest, FolderCopyStaysInsideTheFolder) {
+    const auto page = dir / "page";
+    std::filesystem::create_directories(page / "sub");
+    const std::vector<std::string> titles = {
+        "../../escape",       "..",          ".hidden",     "a/b\\c",
+        "tab\there\x01",      "/etc/passwd", "sub/../../x", std::string(400, 'L'),
+        std::string(200, 'S')};
+    std::vector<std::string> sources;
+    for (std::size_t i = 0; i < titles.size(); ++i)
+        sources.push_back(mp3("src" + std::to_string(i) + ".mp3", titles[i]));
+    SongStore shown;
+    const auto outcome = import.intoFolder(sources, page, shown);
+    EXPECT_EQ(outcome.added.size() + outcome.present.size(), titles.size() - 1);
+    EXPECT_EQ(outcome.failed, std::vector<std::string>{sources[7]})
+        << "a path too long to keep is not copied";
+    for (const auto& copy : outcome.added) {
+        const auto path = std::filesystem::path(copy);
+        EXPECT_EQ(path.parent_path(), page) << copy;
+        EXPECT_NE(path.filename().string().front(), '.') << copy;
+        EXPECT_LE(path.filename().string().size(), FolderCopyName::kMaxNameBytes);
+    }
+    std::size_t inPage = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path()))
+        inPage += entry.path().parent_path() == page && entry.is_regular_file();
+    EXPECT_EQ(inPage, outcome.added.size());
+    EXPECT_TRUE(std::filesystem::is_empty(page / "sub"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path().parent_path() / "escape.mp3"));
+    EXPECT_EQ(shown.count(), static_cast<int>(outcome.added.size()));
+}
+
+TEST_F(LocalImportTest, FolderCopyNeverReplacesAFile) {
+    const auto page = dir / "page";
+    std::filesystem::create_directories(page);
+    std::ofstream(page / "Song.mp3") << "keep me";
+    SongStore shown;
+    const auto outcome = import.intoFolder({mp3("in.mp3", "Song")}, page, shown);
+    EXPECT_EQ(outcome.present.size(), 1u);
+    EXPECT_EQ(shown.count(), 0);
+    std::ifstream kept(page / "Song.mp3");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep me");
+}
+
+TEST(FolderCopyNameTest, NamesAreSingleSafeComponents) {
+    EXPECT_EQ(FolderCopyName::fileName("Spring Day", ".mp3"), "Spring Day.mp3");
+    EXPECT_EQ(FolderCopyName::fileName("..", ".mp3"), "_.mp3");
+    EXPECT_EQ(FolderCopyName::fileName("../x", ".ogg"), "_x.ogg");
+    EXPECT_EQ(FolderCopyName::fileName(" .. /etc", ".mp3"), "_etc.mp3");
+    EXPECT_EQ(FolderCopyName::fileName("a\nb", "/../x"), "a_b.x") << "the extension is cleaned too";
+    EXPECT_EQ(FolderCopyName::fileName(Cp949::fromUtf8("봄날"), ".mp3"), "봄날.mp3");
+}
+
+TEST_F(LocalImportTest, DcfFilesTakeTheirTypeFromTheContentId) {
+    const std::string headers = "Content-Name: Local song\r\nBitrate: 128\r\n";
+    const std::string local =
+        writeFile("l.dcf", test::dcfBytes("audio/mpeg", "cid:1@local", headers, "payload"));
+    const std::string remote = writeFile("r.dcf", test::dcfBytes("audio/mpeg", "cid:1@store", "", "payload"));
+    const std::string bell = writeFile("b.dcf", test::dcfBytes("audio/x-bell", "cid:2@local", "", "p"));
+    const std::string junk = writeFile("j.dcf", "ID3 this is an mp3 named dcf");
+    const SongRecord l = build(local);
+    EXPECT_EQ(l.File_Format, FileType::kDcfLocal);
+    EXPECT_STREQ(l.Song_Name, "Local song");
+    EXPECT_EQ(l.Bitrate, 128000);
+    EXPECT_EQ(l.File_Size, static_cast<int>(std::filesystem::file_size(local)));
+    EXPECT_STREQ(l.Artist_Name, "Unknown Artist");
+    const SongRecord r = build(remote);
+    EXPECT_EQ(r.File_Format, FileType::kDcf);
+    EXPECT_STREQ(r.Song_Name, "r");
+    EXPECT_EQ(build(bell).File_Format, FileType::kBell);
+    SongStore shown;
+    EXPECT_EQ(import.intoShownList({junk}, shown).unreadable, std::vector<std::string>{junk});
+}
+
+TEST_F(LocalImportTest, MissingReaderOrFailingReaderReadsNothing) {
+    LocalRecordFactory noReader(nullptr);
+    SongRecord record{};
+    EXPECT_FALSE(noReader.build(mp3("x.mp3"), FileType::kMp3, {}, record));
+    LocalRecordFactory refusing(+[](const char*, void*) { return 0; });
+    EXPECT_FALSE(refusing.build(mp3("y.mp3"), FileType::kMp3, {}, record));
+    EXPECT_FALSE(factory.build("", FileType::kMp3, {}, record));
+}
+
+TEST(FolderWalkerTest, CollectsByExtensionWithOrWithoutSubFolders) {
+    test::TempFolder dir;
+    for (const char* name : {"b.MP3", "a.ogg", "c.txt", "noext", ".hidden.mp3", "sub/d.dcf",
+                             "sub/deeper/e.mp3", ".secret/f.mp3"}) {
+        std::filesystem::create_directories((dir / name).parent_path());
+        std::ofstream(dir / name) << "x";
+    }
+    std::filesystem::create_directory_symlink(dir.path(), dir / "sub/loop");
+    const FolderWalker walker({"dcf", "mp3", "ogg"});
+    const auto p = [&](const char* n) { return (dir / n).string(); };
+    EXPECT_EQ(walker.collect(dir.path(), false), (std::vector<std::string>{p("a.ogg"), p("b.MP3")}));
+    EXPECT_EQ(walker.collect(dir.path(), true),
+              (std::vector<std::string>{p("a.ogg"), p("b.MP3"), p("sub/d.dcf"), p("sub/deeper/e.mp3")}));
+    EXPECT_EQ(walker.collect(dir.path(), true, true),
+              (std::vector<std::string>{p(".hidden.mp3"), p(".secret/f.mp3"), p("a.ogg"), p("b.MP3"),
+                                        p("sub/d.dcf"), p("sub/deeper/e.mp3")}));
+    EXPECT_EQ(FolderWalker({}).collect(dir.path(), false),
+              (std::vector<std::string>{p("a.ogg"), p("b.MP3"), p("c.txt"), p("noext")}));
+    EXPECT_TRUE(walker.collect(dir / "missing", true).empty());
+}
+
+} // namespace
+} // namespace kesto
