@@ -8,6 +8,8 @@ namespace kesto {
 
 namespace {
 
+// Empty values point at a real (empty) text: some C functions refuse null even for 0 bytes.
+constexpr std::string_view kEmpty = "";
 constexpr std::uint32_t kLastCodePoint = 0x10FFFF;
 // Longer digit runs cannot name a character; stopping there also keeps the sum in range.
 constexpr std::size_t kMaxReferenceDigits = 7;
@@ -112,7 +114,7 @@ bool FieldDecoder::isNullWord(std::string_view field) {
 
 std::string_view FieldDecoder::value(std::string_view field, std::string& scratch) {
     if (isNullWord(field))
-        return {};
+        return kEmpty;
     return percentDecode(field, scratch);
 }
 

@@ -17,7 +17,7 @@ public:
     explicit LinkItems(std::string_view parameter)
         : items_(ReplyFields::split(parameter, proto::kLinkItemSeparator)) {}
     std::string_view operator[](std::size_t i) const {
-        return i < items_.size() ? items_[i] : std::string_view();
+        return i < items_.size() ? items_[i] : std::string_view("");
     }
     int number(std::size_t i) const { return FieldDecoder::toInt((*this)[i]); }
 

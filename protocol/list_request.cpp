@@ -19,7 +19,7 @@ ProtocolRequest ListRequest::build(const LoginBlock& login, int menuId, int page
     if (listPage->pageNumber)
         body.add(page);
     if (listPage->trailingEmpty)
-        body.add(std::string_view());
+        body.add("");
     const std::string url = listPage->searchEndpoint ? ProtocolUrl::search(login)
                                                      : ProtocolUrl::command(login, listPage->command);
     return {url, body.text()};

@@ -9,6 +9,10 @@ namespace kesto {
 
 std::vector<std::string_view> ReplyFields::split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
+    if (text.empty()) {
+        parts.emplace_back("");
+        return parts;
+    }
     // Counting first spares the vector its regrowth on long replies.
     parts.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), separator)) + 1);
     const char* begin = text.data();
@@ -37,7 +41,7 @@ ReplyFields::ReplyFields(std::string_view reply, char separator)
 }
 
 std::string_view ReplyFields::raw(std::size_t index) const {
-    return index < fields_.size() ? fields_[index] : std::string_view();
+    return index < fields_.size() ? fields_[index] : std::string_view("");
 }
 
 std::string_view ReplyFields::text(std::size_t index, std::string& scratch) const {

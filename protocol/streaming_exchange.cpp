@@ -28,7 +28,7 @@ RequestBody StreamingExchange::body(const SongRecord& song) const {
     body.add(std::string_view(song.Menu_ID))
         .add(song.Item_Type)
         .add(std::string_view(song.Song_ID))
-        .add(std::string_view())
+        .add("")
         .add(song.Purchase_Mark)
         .add(std::string_view(login.joined11and5))
         .add(fullPlayFlag(login) ? "1" : "0");
