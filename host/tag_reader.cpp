@@ -33,7 +33,9 @@ int TagReader::read(const char* path, void* buffer) {
     if (path == nullptr || buffer == nullptr || *path == '\0')
         return 0;
     TagLib::FileRef file(path, true, TagLib::AudioProperties::Average);
-    if (file.isNull())
+    // A file with no audio stream in it (TagLib accepts any bytes named .mp3) is no song.
+    const TagLib::AudioProperties* audio = file.isNull() ? nullptr : file.audioProperties();
+    if (audio == nullptr || audio->sampleRate() <= 0)
         return 0;
     auto* out = static_cast<unsigned char*>(buffer);
     std::memset(out, 0, KESTO_TAG_BUFFER_SIZE);
@@ -47,12 +49,10 @@ int TagReader::read(const char* path, void* buffer) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
     putInt(out, KESTO_TAG_FILE_SIZE, ec ? 0 : static_cast<long long>(size));
-    if (const TagLib::AudioProperties* audio = file.audioProperties()) {
-        putInt(out, KESTO_TAG_BITRATE, static_cast<long long>(audio->bitrate()) * 1000);
-        putInt(out, KESTO_TAG_PLAY_TIME, audio->lengthInSeconds());
-        putInt(out, KESTO_TAG_SAMPLE_RATE, audio->sampleRate());
-        putInt(out, KESTO_TAG_CHANNELS, audio->channels());
-    }
+    putInt(out, KESTO_TAG_BITRATE, static_cast<long long>(audio->bitrate()) * 1000);
+    putInt(out, KESTO_TAG_PLAY_TIME, audio->lengthInSeconds());
+    putInt(out, KESTO_TAG_SAMPLE_RATE, audio->sampleRate());
+    putInt(out, KESTO_TAG_CHANNELS, audio->channels());
     return 1;
 }
 
