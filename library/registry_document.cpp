@@ -150,6 +150,7 @@ void RegistryDocument::parseLines(std::string_view utf8) {
     }
     if (!sawHeader && !lines.empty() && !(lines.size() == 1 && lines[0].empty()))
         damaged_ = true;
+    hasHeader_ = sawHeader;
 }
 
 bool RegistryDocument::parseValueLine(const std::vector<std::string_view>& lines, std::size_t& i, Line& out) {
@@ -217,9 +218,10 @@ std::string RegistryDocument::serialize() const {
             start = nl + 1;
         }
     };
-    if (preamble_.empty()) {
+    if (!hasHeader_) {
         put(kHeader);
-        put("");
+        if (preamble_.empty() || !isBlank(preamble_.front()))
+            put("");
     }
     for (const std::string& line : preamble_)
         put(line);
@@ -258,11 +260,12 @@ RegistryDocument::Section& RegistryDocument::addSection(std::string_view path) {
     if (!sections_.empty() &&
         (sections_.back().lines.empty() || !isBlank(sections_.back().lines.back().text)))
         sections_.back().lines.push_back({"", std::nullopt});
-    if (sections_.empty() && (preamble_.empty() || !isBlank(preamble_.back()))) {
-        if (preamble_.empty())
-            preamble_.emplace_back(kHeader);
-        preamble_.emplace_back();
+    if (sections_.empty() && !hasHeader_) {
+        preamble_.insert(preamble_.begin(), std::string(kHeader));
+        hasHeader_ = true;
     }
+    if (sections_.empty() && !isBlank(preamble_.back()))
+        preamble_.emplace_back();
     const std::string full = fullPath(path);
     sections_.push_back({full, Cp949::foldCase(full), "[" + Cp949::toUtf8(full) + "]", {{"", std::nullopt}}});
     return sections_.back();

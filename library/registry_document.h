@@ -58,6 +58,7 @@ private:
     std::vector<std::string> preamble_;
     std::vector<Section> sections_;
     bool damaged_ = false;
+    bool hasHeader_ = false;
 };
 
 } // namespace kesto

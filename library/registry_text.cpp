@@ -67,18 +67,24 @@ int hexDigit(char c) {
     return -1;
 }
 
-void appendEscaped(std::string& out, std::string_view utf8) {
-    for (char c : utf8) {
-        if (c == '\\' || c == '"')
-            out += '\\';
-        out += c;
-    }
-}
-
 void appendByteEscape(std::string& out, unsigned char byte) {
     out += "\\x";
     out += kHex[byte >> 4];
     out += kHex[byte & 0x0F];
+}
+
+// Control characters are escaped too: a line break would end the value's line.
+void appendEscaped(std::string& out, std::string_view utf8) {
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            appendByteEscape(out, byte);
+            continue;
+        }
+        if (c == '\\' || c == '"')
+            out += '\\';
+        out += c;
+    }
 }
 
 // One character at a time, for text that does not survive a whole-string conversion.
