@@ -1,8 +1,7 @@
 #include "protocol/song_command_reply.h"
 
 #include "panel/song_store.h"
-#include "protocol/reply_fields.h"
-#include "protocol/server_error.h"
+#include "protocol/protocol_exchange.h"
 
 namespace kesto {
 
@@ -11,13 +10,10 @@ constexpr std::intptr_t kPlayFlag = 1;
 }
 
 bool SongCommandReply::read(const ProtocolContext& context, std::string_view reply, SongRecord& record) {
-    if (reply.empty())
+    const auto reading = ProtocolExchange::read(context, reply);
+    if (!reading || reading->code() < 0)
         return false;
-    const ReplyFields fields(reply);
-    if (fields.code() < 0) {
-        ServerError::show(context, fields.code(), fields.raw(1));
-        return false;
-    }
+    const ReplyFields& fields = *reading;
     std::string scratch;
     copyField(record.Service_Flags, fields.text(2, scratch));
     copyField(record.Song_Name, fields.text(3, scratch));

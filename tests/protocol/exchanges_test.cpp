@@ -1,6 +1,7 @@
 #include "protocol/cart_request.h"
 #include "protocol/link_commands.h"
 #include "protocol/promotion_request.h"
+#include "protocol/protocol_exchange.h"
 #include "protocol/purchase_exchange.h"
 #include "protocol/server_time.h"
 #include "tests/protocol/protocol_doubles.h"
@@ -25,6 +26,25 @@ TEST(ServerTime, SuccessGivesField1AndErrorsAreShown) {
     EXPECT_EQ(ServerTime::fetch(rig.context), "");
     ASSERT_EQ(rig.box.shown.size(), 1u);
     EXPECT_EQ(rig.port.posted.size(), 1u);
+}
+
+TEST(ProtocolExchange, ASuccessWithoutMoreFieldsReadsEmptyAndAnErrorIsShown) {
+    Rig rig;
+    rig.host.reply("0\x0b");
+    rig.host.reply(vt({"-1", "no"}));
+    rig.host.fail();
+    const ProtocolRequest request{"http://127.0.0.1:8080/app/protocol.jsp?x", "b\x0b"};
+    const auto ok = ProtocolExchange::run(rig.context, request);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(ok->code(), 0);
+    EXPECT_EQ(ok->raw(1), "");
+    const auto refused = ProtocolExchange::run(rig.context, request);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->code(), -1);
+    ASSERT_EQ(rig.box.shown.size(), 1u);
+    EXPECT_EQ(rig.box.shown[0].text, "no");
+    EXPECT_TRUE(rig.port.posted.empty()); // -1 does not end the log-in
+    EXPECT_FALSE(ProtocolExchange::run(rig.context, request));
 }
 
 TEST(LinkCommands, ItemsAreSentInOrderWithTheirCommand) {

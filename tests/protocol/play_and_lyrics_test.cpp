@@ -136,6 +136,8 @@ TEST_F(LyricsTest, MissingCacheFileIsDownloadedOnlyWhenTheOptionAllows) {
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(pages[0].second, 1);
     EXPECT_EQ(lyrics.lastPage(), pages[2].first);
+    for (const auto& posted : rig.port.posted)
+        rig.port.take(posted.lParam);
 }
 
 TEST_F(LyricsTest, HostReceivesA21ByteSongIdCopy) {
