@@ -1,0 +1,33 @@
+#pragma once
+// Accounts and log-in keys. A new log-in replaces the user's key; the replaced key then reports
+// a double log-in, an unknown or outlived key an expired one.
+
+#include "service/service_codes.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kesto::service {
+
+class SqliteConnection;
+
+class AccountStore {
+public:
+    explicit AccountStore(SqliteConnection& db) : db_(db) {}
+    bool createSchema();
+
+    bool createAccount(const std::string& user, const std::string& password, std::int64_t cash);
+    std::optional<std::string> password(const std::string& user);
+    bool storeKey(const std::string& user, const std::string& key, std::int64_t now);
+    ServiceCode checkKey(const std::string& user, const std::string& key, std::int64_t now,
+                         std::int64_t lifetime);
+    std::int64_t cash(const std::string& user);
+    // Takes `amount` from the balance; false when the balance is short.
+    bool charge(const std::string& user, std::int64_t amount);
+
+private:
+    SqliteConnection& db_;
+};
+
+} // namespace kesto::service

@@ -1,0 +1,29 @@
+#pragma once
+// What the user bought (songs, albums, ring-tone cuts, music videos) and listened to.
+
+#include "service/user_rows.h"
+
+#include <string>
+#include <vector>
+
+namespace kesto::service {
+
+class SqliteConnection;
+
+class HistoryStore {
+public:
+    explicit HistoryStore(SqliteConnection& db) : db_(db) {}
+    bool createSchema();
+
+    std::vector<PurchaseRow> purchases(const std::string& user, PurchaseKind kind);
+    bool addPurchase(const std::string& user, const PurchaseRow& row);
+
+    void recordListen(const std::string& user, const std::string& songId, const std::string& now);
+    // Most recently played first, or most often played first.
+    std::vector<ListenRow> listens(const std::string& user, bool byCount);
+
+private:
+    SqliteConnection& db_;
+};
+
+} // namespace kesto::service

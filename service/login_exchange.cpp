@@ -1,0 +1,99 @@
+#include "service/login_exchange.h"
+
+#include "service/korean_text.h"
+#include "service/service_context.h"
+#include "service/wire_reply.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <random>
+
+namespace kesto::service {
+namespace {
+
+constexpr const char* kGiftSender = "kesto";
+constexpr std::int64_t kDay = 24 * 60 * 60;
+
+std::string hex(std::uint64_t value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    do {
+        out.insert(out.begin(), kDigits[value & 0xF]);
+        value >>= 4;
+    } while (value != 0);
+    return out;
+}
+
+} // namespace
+
+std::string LoginExchange::newKey() {
+    static std::atomic<std::uint64_t> counter{0};
+    static const std::uint64_t salt = std::random_device{}();
+    return "K" + hex(static_cast<std::uint64_t>(context_.now())) + hex(++counter) + hex(salt);
+}
+
+void LoginExchange::seedNewUser(const std::string& userId) {
+    const Catalogue& all = context_.catalogue().all();
+    const auto albumId = context_.myAlbums().create(userId, KoreanText::of("내 앨범"));
+    context_.myAlbums().add(userId, albumId, {all.songs[0].id, all.songs[1].id, all.songs[12].id}, "00101",
+                            context_.stamp());
+    auto buy = [&](PurchaseKind kind, const std::string& id, std::int64_t expires) {
+        PurchaseRow row{0, kind, id, context_.stamp(-kDay), expires == 0 ? "" : context_.stamp(expires), 600};
+        context_.history().addPurchase(userId, row);
+    };
+    buy(PurchaseKind::Streaming, all.songs[3].id, 0);
+    buy(PurchaseKind::Streaming, all.songs[5].id, 0); // stopped by the rights holders
+    buy(PurchaseKind::Download, all.songs[20].id, 30 * kDay);
+    buy(PurchaseKind::Album, all.albums[4].id, 0);
+    buy(PurchaseKind::RingCut, all.ringCuts[0].songId, 0);
+    buy(PurchaseKind::MusicVideo, all.musicVideos[0].id, 0);
+    GiftRow gift;
+    gift.sender = kGiftSender;
+    gift.receiver = userId;
+    gift.message = KoreanText::of("가입을 환영합니다; 좋은 음악과 함께하세요!");
+    gift.sent = gift.received = context_.stamp(-kDay);
+    gift.status = KoreanText::of("전달완료");
+    context_.gifts().send(gift, {all.songs[30].id});
+}
+
+std::string LoginExchange::login(const std::string& userId, const std::string& password,
+                                 const std::string& baseUrl) {
+    // The reply carries both as they are: a control character would break its fields.
+    auto plain = [](const std::string& text) {
+        return !text.empty() && std::none_of(text.begin(), text.end(),
+                                             [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    };
+    if (!plain(userId) || !plain(password))
+        return WireReply::error(ServiceCode::LoginFailed);
+    const auto stored = context_.accounts().password(userId);
+    if (stored && *stored != password)
+        return WireReply::error(ServiceCode::LoginFailed);
+    if (!stored) {
+        if (!context_.accounts().createAccount(userId, password, kStartingCash))
+            return WireReply::error(ServiceCode::StoreFailure);
+        seedNewUser(userId);
+    }
+    const std::string key = newKey();
+    if (!context_.accounts().storeKey(userId, key, context_.now()))
+        return WireReply::error(ServiceCode::StoreFailure);
+    return reply(userId, key, password, baseUrl);
+}
+
+std::string LoginExchange::reply(const std::string& userId, const std::string& key,
+                                 const std::string& password, const std::string& baseUrl) const {
+    std::string phone = kPhoneNumber;
+    std::reverse(phone.begin(), phone.end()); // the reader turns it round again
+    const std::array<std::string, kReplyFields> fields = {
+        "1", key, password, "0",        userId, "3CA7", "kesto", "user",  "0",
+        "0", "1", "KS",     "20070101", "0",    "0",    "0",     "M",     context_.stamp(),
+        "",  "",  "0",      "0",        "0",    phone,  baseUrl, baseUrl, "0",
+        "1", "0", "0",      "",         "",     "",     "0"};
+    // Login replies are read by position without the list decoding: written as they are.
+    WireReply out;
+    for (const std::string& field : fields)
+        out.raw(field);
+    return out.str();
+}
+
+} // namespace kesto::service
