@@ -24,7 +24,8 @@ std::size_t copyBounded(char* field, std::size_t capacity, std::string_view text
     if (nul != std::string_view::npos)
         text = text.substr(0, nul);
     const std::size_t length = Cp949::fitLength(text, capacity - 1);
-    std::memcpy(field, text.data(), length);
+    if (length > 0) // an empty view may carry a null pointer
+        std::memcpy(field, text.data(), length);
     field[length] = '\0';
     return length;
 }
