@@ -1,0 +1,281 @@
+#include "list_test_support.h"
+#include "listview/cmule_list_ctrl.h"
+#include "listview/column_kind.h"
+#include "listview/column_set_store.h"
+#include "listview/cx_header_ctrl.h"
+#include "listview/default_column_sets.h"
+#include "listview/list_command_ids.h"
+#include "listview/page_rules.h"
+#include "listview/skin_scroll_bar.h"
+#include "memory_column_settings.h"
+#include "panel/panel_messages.h"
+#include "platform/qt_message_port.h"
+
+#include <QAction>
+#include <QDir>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace kesto {
+namespace {
+
+using test::MessageSink;
+using test::Received;
+
+struct ListControlTest : ::testing::Test {
+    void open(int pageKind, int flags = CMuleListCtrl::NoFlags) {
+        owner.page = pageKind;
+        list = std::make_unique<CMuleListCtrl>(QtMessagePort::instance(), &sink, owner, flags, &sink);
+        list->setColumnStore(&store);
+        list->applyPageKind(pageKind);
+        sink.resize(1000, 500);
+        list->resize(1000, 500);
+        sink.show();
+    }
+    void fill(std::initializer_list<const char*> titles) {
+        for (const char* title : titles)
+            list->insertRow(-1, std::make_unique<SongRecord>(test::song(title)));
+    }
+    QPoint at(int row, int column, int dx = -1) const {
+        const QRect cell = list->cellRect(row, column);
+        return dx < 0 ? cell.center() : QPoint(cell.left() + dx, cell.center().y());
+    }
+    void click(int row, int column, int dx = -1) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(row, column, dx));
+    }
+    std::vector<QString> titles() const {
+        std::vector<QString> out;
+        for (int row = 0; row < list->rowCount(); ++row)
+            out.push_back(list->cellText(row, 4));
+        return out;
+    }
+
+    QApplication& application = test::app(); // before any widget
+    MessageSink sink;
+    test::TestOwner owner;
+    test::MemoryColumnSettings settings;
+    ColumnSetStore store{settings};
+    std::unique_ptr<CMuleListCtrl> list;
+};
+
+TEST_F(ListControlTest, CheckColumnHeaderOnEmptyAndFullLists) {
+    open(1);
+    ASSERT_EQ(list->header()->image(1), CXHeaderCtrl::Unchecked);
+    list->headerClicked(1);
+    EXPECT_EQ(list->header()->image(1), CXHeaderCtrl::Unchecked) << "an empty list has nothing to check";
+
+    fill({"a", "b", "c"});
+    click(0, 1);
+    click(1, 1);
+    EXPECT_EQ(list->header()->image(1), CXHeaderCtrl::Unchecked);
+    click(2, 1);
+    EXPECT_EQ(list->header()->image(1), CXHeaderCtrl::Checked);
+    EXPECT_EQ(list->selectedRows(), (std::vector<int>{0, 1, 2}));
+    const std::vector<Received> expected = {
+        {msg::kToListControl, 0, 1}, {msg::kToListControl, 1, 1}, {msg::kToListControl, 2, 1}};
+    EXPECT_EQ(sink.take(), expected);
+
+    click(1, 1);
+    EXPECT_EQ(list->header()->image(1), CXHeaderCtrl::Unchecked);
+    EXPECT_FALSE(list->isChecked(1));
+    list->headerClicked(1);
+    EXPECT_EQ(list->checkedCount(1), 3);
+    EXPECT_EQ(list->header()->image(1), CXHeaderCtrl::Checked);
+    list->headerClicked(1);
+    EXPECT_EQ(list->checkedCount(1), 0);
+    EXPECT_TRUE(list->selectedRows().empty());
+}
+
+TEST_F(ListControlTest, SortingTwiceReversesAndRenumbers) {
+    open(2);
+    fill({"b", "c", "a"});
+    list->headerClicked(4);
+    EXPECT_EQ(titles(), (std::vector<QString>{"a", "b", "c"}));
+    EXPECT_EQ(list->header()->sortColumn(), 4);
+    EXPECT_EQ(list->cellText(0, 2), "1");
+    list->headerClicked(4);
+    EXPECT_EQ(titles(), (std::vector<QString>{"c", "b", "a"}));
+    EXPECT_FALSE(list->header()->sortAscending());
+    EXPECT_EQ(list->cellText(2, 2), "3");
+}
+
+TEST_F(ListControlTest, NowPlayingColumnsThatDoNotSort) {
+    open(1);
+    fill({"b", "c", "a"});
+    for (int column : {2, 3, 8, 9, 10}) {
+        list->headerClicked(column);
+        EXPECT_EQ(titles(), (std::vector<QString>{"b", "c", "a"})) << column;
+        EXPECT_EQ(list->header()->sortColumn(), -1) << column;
+    }
+    list->headerClicked(6); // artist sorts; all equal, the order stays stable
+    EXPECT_EQ(list->header()->sortColumn(), 6);
+}
+
+TEST_F(ListControlTest, HiddenColumnSurvivesPageSwitch) {
+    open(1);
+    std::unique_ptr<QMenu> menu(list->createHeaderMenu(4));
+    QAction* artist = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->data().toInt() == listcmd::kShowColumnBase + 6)
+            artist = action;
+    ASSERT_NE(artist, nullptr);
+    EXPECT_TRUE(artist->isChecked());
+    for (QAction* action : menu->actions()) // the icon, check and number columns are never offered
+        EXPECT_FALSE(action->data().toInt() >= listcmd::kShowColumnBase &&
+                     action->data().toInt() < listcmd::kShowColumnBase + 3);
+    artist->trigger();
+    EXPECT_TRUE(list->isColumnHidden(6));
+    EXPECT_EQ(owner.columnChanges, 1);
+
+    owner.page = 2;
+    list->applyPageKind(2);
+    EXPECT_FALSE(list->isColumnHidden(6));
+    owner.page = 1;
+    list->applyPageKind(1);
+    EXPECT_TRUE(list->isColumnHidden(6));
+    const auto* stored = settings.find(1, std::to_string(col::kArtist));
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->at("Show"), "1");
+    EXPECT_FALSE(stored->contains("Width"));
+}
+
+TEST_F(ListControlTest, StoredNumberWidthOf30ShowsAs55) {
+    store.saveSet(1, DefaultColumnSets::forPageKind(1), false);
+    settings.find(1, "3")->at("Width") = "30";
+    open(1);
+    EXPECT_EQ(list->columnWidth(2), 55);
+}
+
+TEST_F(ListControlTest, IconClicksAndDoubleClicksPostMessages) {
+    open(2);
+    SongRecord r = test::song("x");
+    r.Has_Lyrics = 1;
+    r.Phone_Deco = 1;
+    list->insertRow(-1, std::make_unique<SongRecord>(r));
+    list->insertRow(-1, std::make_unique<SongRecord>(r));
+    sink.take();
+
+    click(1, 3);                           // lyrics icon
+    click(1, 6);                           // artist text
+    click(1, 7);                           // album text
+    click(1, 8, 2);                        // download, left zone
+    click(1, 8, list->columnWidth(8) - 2); // download, right zone
+    click(1, 3, 1);                        // beside the lyrics icon: nothing
+    const std::vector<Received> expected = {{msg::kRowLyrics, 1, 3},
+                                            {msg::kArtistPage, 1, 6},
+                                            {msg::kAlbumPage, 1, 7},
+                                            {msg::kDownloadRow, 1, 8},
+                                            {msg::kRowSongWebPage, 0, 1}};
+    EXPECT_EQ(sink.take(), expected);
+
+    click(0, 9); // phone decoration waits for its timer
+    EXPECT_TRUE(sink.take().empty());
+    QTest::qWait(CMuleListCtrl::kPhoneDecoDelayMs + 100);
+    EXPECT_EQ(sink.take(), (std::vector<Received>{{msg::kPhoneDecoPage, 0, 9}}));
+
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at(1, 4));
+    auto got = sink.take();
+    EXPECT_NE(std::find(got.begin(), got.end(), Received{msg::kRowListen, 0, 1}), got.end());
+    click(0, 3); // a real double click starts with a click
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at(0, 3));
+    got = sink.take();
+    EXPECT_EQ(std::count(got.begin(), got.end(), Received{msg::kRowLyrics, 0, 3}),
+              2); // click and double click
+    EXPECT_EQ(std::count_if(got.begin(), got.end(), [](auto& m) { return m.message == msg::kRowListen; }), 0);
+}
+
+TEST_F(ListControlTest, DoubleClickDoesNotPlayOnPlainOrDevicePages) {
+    open(28);
+    list->insertRow(-1, std::make_unique<SongRecord>(test::song("x")));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at(0, 1));
+    const auto got = sink.take();
+    EXPECT_EQ(std::count_if(got.begin(), got.end(), [](auto& m) { return m.message == msg::kRowListen; }), 0);
+}
+
+TEST_F(ListControlTest, GreyItemClicksShowTheNoticeOnPurchasePages) {
+    for (int page : {7, 8, 9}) {
+        open(page);
+        SongRecord r = test::song("grey");
+        r.Serviceable = 0;
+        list->insertRow(-1, std::make_unique<SongRecord>(r));
+        owner.box.shown.clear();
+        click(0, 0, 15);
+        if (page == 9) {
+            EXPECT_TRUE(owner.box.shown.empty());
+            continue;
+        }
+        ASSERT_EQ(owner.box.shown.size(), 1u) << page;
+        EXPECT_EQ(owner.box.shown[0].text, PageRules::greyItemNotice(page));
+        EXPECT_EQ(owner.box.shown[0].caption, "Kesto Player");
+        EXPECT_EQ(owner.box.shown[0].style, mb::kInformationOk);
+        click(0, 0, 2); // outside the state icon
+        EXPECT_EQ(owner.box.shown.size(), 1u);
+    }
+}
+
+TEST_F(ListControlTest, MiniListSendsItsOwnMessagesAndHasThinScrollBars) {
+    owner.page = 1;
+    list = std::make_unique<CMuleListCtrl>(QtMessagePort::instance(), &sink, owner, CMuleListCtrl::MiniList,
+                                           &sink);
+    list->setColumns(DefaultColumnSets::miniList(), 1);
+    list->resize(350, 200);
+    sink.show();
+    EXPECT_EQ(list->skinScrollBar(Qt::Vertical)->thickness(), SkinScrollBar::kMiniThickness);
+    EXPECT_EQ(list->skinScrollBar(Qt::Horizontal)->controlId(), SkinScrollBar::kHorizontalId);
+    fill({"b", "a"});
+    EXPECT_EQ(list->cellText(1, 2), QString("2.a - Artist"));
+    list->sortByColumn(2);
+    EXPECT_EQ(list->cellText(0, 2), QString("1.a - Artist"));
+    // Sent, so received before any event processing.
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at(1, 5));
+    EXPECT_NE(std::find(sink.received.begin(), sink.received.end(), Received{msg::kMiniPlayRow, 0, 1}),
+              sink.received.end());
+}
+
+TEST_F(ListControlTest, DropDownChoiceSends1104) {
+    open(23);
+    fill({"a"});
+    list->setDropDown(0, 4, {"128 kbps", "192 kbps"});
+    sink.take();
+    const QRect cell = list->cellRect(0, 4);
+    const QPoint arrow(cell.right() - 4, cell.center().y());
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, arrow);
+    EXPECT_TRUE(list->rowObject(0)->cell(4)->pressed);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, arrow);
+    auto* popup = list->findChild<QListWidget*>();
+    ASSERT_NE(popup, nullptr);
+    emit popup->itemClicked(popup->item(1));
+    EXPECT_EQ(sink.received, (std::vector<Received>{{msg::kDropDownCell, 0, 1}}));
+    EXPECT_EQ(list->cellText(0, 4), QString("192 kbps"));
+    EXPECT_FALSE(list->rowObject(0)->cell(4)->pressed);
+}
+
+TEST_F(ListControlTest, ScreenshotOfAPageIsNotBlank) {
+    open(19);
+    for (int i = 0; i < 30; ++i) {
+        SongRecord r = test::song("곡 " + std::to_string(i), "아티스트");
+        r.Has_Lyrics = i % 2;
+        copyField(r.Rank_Text, i % 3 == 0 ? "NEW" : std::to_string(i - 10));
+        list->insertRow(-1, std::make_unique<SongRecord>(r));
+    }
+    list->setCurrentRow(2);
+    list->setRowChecked(4, true);
+    const QImage image = list->grab().toImage();
+    const QString path = QDir::temp().filePath("kesto_listview_screenshot.png");
+    ASSERT_TRUE(image.save(path));
+    const QImage loaded(path);
+    ASSERT_FALSE(loaded.isNull());
+    std::set<QRgb> colors;
+    for (int y = 0; y < loaded.height(); y += 2)
+        for (int x = 0; x < loaded.width(); x += 2)
+            colors.insert(loaded.pixel(x, y));
+    EXPECT_GT(colors.size(), 20u) << "rows, texts, icons and rank colours should all show";
+}
+
+} // namespace
+} // namespace kesto

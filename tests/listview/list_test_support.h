@@ -1,0 +1,91 @@
+#pragma once
+// A window that records the numbered messages it receives, an owner with settable answers and
+// a message box that remembers what it showed: the pieces a list control test talks to.
+
+#include "include/kesto/window_message.h"
+#include "listview/list_control_owner.h"
+#include "panel/song_record.h"
+#include "platform/message_box.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+namespace kesto::test {
+
+inline QApplication& app() {
+    static int argc = 1;
+    static char name[] = "listview_tests";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+    return application;
+}
+
+struct Received {
+    unsigned message;
+    std::intptr_t wParam;
+    std::intptr_t lParam;
+    bool operator==(const Received&) const = default;
+};
+
+class MessageSink : public QWidget {
+public:
+    std::vector<Received> received;
+
+    // Delivers what was posted and returns everything received so far, then forgets it.
+    std::vector<Received> take() {
+        QCoreApplication::sendPostedEvents();
+        return std::exchange(received, {});
+    }
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != WindowMessageEvent::eventType())
+            return QWidget::event(event);
+        const auto* m = static_cast<WindowMessageEvent*>(event);
+        received.push_back({m->message(), m->wParam(), m->lParam()});
+        return true;
+    }
+};
+
+class RecordingMessageBox : public MessageBox {
+public:
+    int show(std::string_view text, std::string_view caption, int style) override {
+        shown.push_back({std::string(text), std::string(caption), style});
+        return mb::kOk;
+    }
+    struct Shown {
+        std::string text;
+        std::string caption;
+        int style;
+    };
+    std::vector<Shown> shown;
+};
+
+class TestOwner : public ListControlOwner {
+public:
+    int pageKind() const override { return page; }
+    bool rankSuppressed() const override { return suppressed; }
+    MessageBox* messageBox() override { return &box; }
+    void columnsChanged() override { ++columnChanges; }
+
+    int page = 1;
+    bool suppressed = false;
+    int columnChanges = 0;
+    RecordingMessageBox box;
+};
+
+inline SongRecord song(const std::string& title, const std::string& artist = "Artist", int seconds = 200) {
+    SongRecord r = SongRecord::make();
+    copyField(r.Song_ID, "S" + title);
+    copyField(r.Song_Name, title);
+    copyField(r.Artist_Name, artist);
+    copyField(r.Album_Name, "Album " + title);
+    r.Play_Time = seconds;
+    return r;
+}
+
+} // namespace kesto::test
