@@ -30,14 +30,18 @@ constexpr std::array<FieldName, 15> kFields = {{
 }};
 } // namespace
 
-void AlbumRow::SetField(std::string_view name, std::string_view value) {
+AlbumRow::Field AlbumRow::fieldNamed(std::string_view name) {
     for (const auto& entry : kFields) {
         const std::string_view known(entry.name);
-        if (known.size() == name.size() && strncasecmp(known.data(), name.data(), name.size()) == 0) {
-            this->*entry.field = std::string(value);
-            return;
-        }
+        if (known.size() == name.size() && strncasecmp(known.data(), name.data(), name.size()) == 0)
+            return entry.field;
     }
+    return nullptr;
+}
+
+void AlbumRow::SetField(std::string_view name, std::string_view value) {
+    if (const Field field = fieldNamed(name))
+        this->*field = std::string(value);
 }
 
 } // namespace kesto

@@ -24,8 +24,12 @@ struct AlbumRow {
     std::string songId;      // x.Song_ID
     std::string songIdCount; // count(x.Song_ID)
 
+    using Field = std::string AlbumRow::*;
+
     // Stores value in the field called name (case-insensitive); other names are ignored.
     void SetField(std::string_view name, std::string_view value);
+    // The field called name, or null; lets a listing resolve its columns once.
+    static Field fieldNamed(std::string_view name);
 };
 
 } // namespace kesto

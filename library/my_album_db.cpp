@@ -185,12 +185,16 @@ bool MyAlbumDb::ListAlbumSongs(std::string_view albumId, AlbumSongList& out) {
                                 : SqlText::format(kListAlbum, q(albumId).c_str());
     try {
         SqlQuery query = db_.ExecQuery(sql.c_str());
-        const int fields = query.NumFields();
+        // Column names are the same on every row: find their fields once.
+        std::vector<std::pair<int, AlbumRow::Field>> columns;
+        for (int i = 0; i < query.NumFields(); ++i)
+            if (const auto field = AlbumRow::fieldNamed(query.FieldName(i)))
+                columns.emplace_back(i, field);
         while (!query.Eof()) {
             AlbumRow row;
-            for (int i = 0; i < fields; ++i) {
-                const char* value = query.FieldValue(i);
-                row.SetField(query.FieldName(i), value ? value : "");
+            for (const auto& [index, field] : columns) {
+                const char* value = query.FieldValue(index);
+                row.*field = value ? value : "";
             }
             if (!row.localPath.empty() && fileExists(row.localPath)) {
                 out.songIds.push_back(row.songId);
