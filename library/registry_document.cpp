@@ -51,13 +51,7 @@ std::optional<std::uint32_t> parseDword(std::string_view hex) {
         return std::nullopt;
     std::uint32_t v = 0;
     for (char c : hex) {
-        int d = -1;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
+        const int d = RegistryText::hexDigit(c);
         if (d < 0)
             return std::nullopt;
         v = v * 16 + static_cast<std::uint32_t>(d);

@@ -57,16 +57,6 @@ RegistryText::Decoded decodeUtf16le(std::string_view bytes) {
     return result;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 void appendByteEscape(std::string& out, unsigned char byte) {
     out += "\\x";
     out += kHex[byte >> 4];
@@ -213,6 +203,16 @@ bool RegistryText::isValidUtf8(std::string_view text) {
         i += extra + 1;
     }
     return true;
+}
+
+int RegistryText::hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }
 
 } // namespace kesto

@@ -1,17 +1,9 @@
 #include "library/registry_value.h"
 
+#include "library/registry_text.h"
+
 namespace kesto {
 namespace {
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // "hex(2):41,00,\<newline>  42,00" -> the bytes; separators and line breaks are skipped.
 std::string hexBytes(std::string_view text) {
@@ -19,7 +11,7 @@ std::string hexBytes(std::string_view text) {
     std::string bytes;
     int high = -1;
     for (char c : text.substr(colon == std::string_view::npos ? text.size() : colon + 1)) {
-        const int d = hexDigit(c);
+        const int d = RegistryText::hexDigit(c);
         if (d < 0) {
             high = -1;
             continue;
