@@ -55,6 +55,12 @@ inline constexpr unsigned kMiniPhoneDeco = 1144;
 // wParam of kUpdateAndReload that triggers the reload.
 inline constexpr int kReloadToken = 1075;
 
+// Window-system messages the panel window takes as numbered messages.
+inline constexpr unsigned kWindowClose = 16;    // WM_CLOSE
+inline constexpr unsigned kWindowSize = 5;      // WM_SIZE
+inline constexpr unsigned kWindowCommand = 273; // WM_COMMAND: wParam is the control id
+inline constexpr unsigned kWindowTimer = 275;   // WM_TIMER: wParam is the timer id
+
 } // namespace kesto::msg
 
 namespace kesto::cmd {

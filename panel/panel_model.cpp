@@ -1,0 +1,56 @@
+#include "panel/panel_model.h"
+
+#include "library/download_folder.h"
+#include "library/file_type.h"
+#include "library/folder_walker.h"
+#include "library/registry_key.h"
+#include "library/settings_keys.h"
+
+namespace kesto {
+
+PanelModel::PanelModel(const PanelModelInit& init)
+    : context_(init.context), factory_(init.tagReader),
+      flagText_(static_cast<std::size_t>(kFlagTextLength), '0') {
+    context_.codecMode = init.codecMode;
+}
+
+PanelModel::~PanelModel() {
+    tearDown();
+}
+
+bool PanelModel::openAlbumDatabase(const std::filesystem::path& base) {
+    auto db = std::make_unique<MyAlbumDb>();
+    if (!db->Start(base))
+        return false;
+    albumDb_ = std::move(db);
+    return true;
+}
+
+void PanelModel::stopReaders() {
+    folderWorker_.stop();
+    albumWorker_.stop();
+}
+
+void PanelModel::tearDown() {
+    stopReaders();
+    workList_.clear();
+    if (list_.count() > 0)
+        list_.clear();
+    if (nowPlaying_.count() > 0)
+        nowPlaying_.clear();
+}
+
+std::vector<std::string> PanelModel::folderFiles() const {
+    std::error_code error;
+    std::filesystem::path folder = folder_;
+    if (folder.empty()) {
+        RegistryKey key;
+        folder = DownloadFolder::resolve(key, settings::kLastSaveFolder);
+    }
+    if (!std::filesystem::is_directory(folder, error))
+        return {};
+    const FolderWalker walker({FileType::kFolderExtensions.begin(), FileType::kFolderExtensions.end()});
+    return walker.collect(folder, false);
+}
+
+} // namespace kesto

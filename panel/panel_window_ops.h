@@ -1,0 +1,23 @@
+#pragma once
+// What the page operations ask of the panel's window, which only the Qt side can do.
+
+#include <string>
+
+namespace kesto {
+
+class PanelWindowOps {
+public:
+    virtual ~PanelWindowOps() = default;
+
+    virtual void layOut() = 0;
+    virtual void killTimer(int timerId) = 0;
+    virtual void navigateHtml(const std::string& address) = 0;
+    virtual void refreshButtons() = 0;
+    virtual void forwardToListControl() = 0;
+    // The host window repaints at once (UpdateWindow).
+    virtual void updateHost() = 0;
+    // The words typed into the search box, CP949.
+    virtual std::string searchWords() const = 0;
+};
+
+} // namespace kesto
