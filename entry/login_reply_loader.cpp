@@ -2,8 +2,7 @@
 
 #include "panel/song_record.h"
 #include "platform/cp949.h"
-
-#include <limits>
+#include "protocol/field_decoder.h"
 
 namespace kesto {
 
@@ -21,25 +20,6 @@ std::vector<std::string_view> LoginReplyLoader::split(std::string_view reply) {
     }
 }
 
-std::int32_t LoginReplyLoader::toInt(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    std::int64_t value = 0;
-    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > limit)
-            value = limit;
-    }
-    if (negative)
-        return static_cast<std::int32_t>(-value);
-    return static_cast<std::int32_t>(value == limit ? limit - 1 : value);
-}
-
 std::string LoginReplyLoader::reversed(std::string_view text) {
     std::string out(text.size(), '\0');
     std::size_t write = text.size();
@@ -52,6 +32,13 @@ std::string LoginReplyLoader::reversed(std::string_view text) {
     }
     return out;
 }
+
+namespace {
+// Numbers read as atoi does: 0 for text that is no number.
+std::int32_t toInt(std::string_view text) {
+    return FieldDecoder::toInt(text);
+}
+} // namespace
 
 bool LoginReplyLoader::load(LoginBlock& block, std::string_view reply) {
     if (reply.empty())

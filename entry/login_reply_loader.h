@@ -19,10 +19,6 @@ public:
     // True when the reply had enough fields and the block was loaded.
     static bool load(LoginBlock& block, std::string_view reply);
 
-    // Decimal text to integer as the C library's atoi reads it (leading blanks, a sign, digits,
-    // the rest ignored), 0 for text that is no number, clamped to the int32 range.
-    static std::int32_t toInt(std::string_view text);
-
     // The text reversed character by character; two-byte CP949 characters stay whole.
     static std::string reversed(std::string_view text);
 
