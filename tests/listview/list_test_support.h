@@ -20,8 +20,9 @@ inline QApplication& app() {
     static char name[] = "listview_tests";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed: Qt's own globals are gone by the time static destructors would run it.
+    static QApplication* application = new QApplication(argc, argv);
+    return *application;
 }
 
 struct Received {
