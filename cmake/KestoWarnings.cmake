@@ -18,7 +18,10 @@ function(kesto_gtest name)
     if(NOT labels)
         set(labels core)
     endif()
-    gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" DISCOVERY_TIMEOUT 60)
+    # Discovered tests cannot carry a label list (it is split on the way), so the labels are
+    # joined into one; ctest -L takes a regular expression, so -L core and -L threads both match.
+    list(JOIN labels "+" label)
+    gtest_discover_tests(${name} PROPERTIES LABELS ${label} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # Adds a benchmark executable (never run as a test).
@@ -37,6 +40,7 @@ function(kesto_fuzzer name)
     add_executable(${name}_replay ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/fuzz/replay_main.cpp)
     target_link_libraries(${name}_replay PRIVATE ${ARG_LIBS})
     target_include_directories(${name}_replay PRIVATE ${PROJECT_SOURCE_DIR})
+    kesto_warnings(${name}_replay)
     add_test(NAME ${name}_corpus COMMAND ${name}_replay ${ARG_CORPUS})
     set_tests_properties(${name}_corpus PROPERTIES LABELS "core;fuzz")
     if(KESTO_WITH_FUZZ)
