@@ -10,4 +10,8 @@ void AlbumSongList::clear() {
     dates.clear();
 }
 
+RecordOrigin AlbumSongList::originAt(std::size_t i) const {
+    return {songIds.at(i), albumNames.at(i), albumIds.at(i), dates.at(i)};
+}
+
 } // namespace kesto

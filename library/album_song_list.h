@@ -1,6 +1,8 @@
 #pragma once
 // The songs of one album listing, as parallel arrays (one entry per listed song).
 
+#include "library/record_origin.h"
+
 #include <string>
 #include <vector>
 
@@ -14,6 +16,9 @@ struct AlbumSongList {
     std::vector<std::string> dates;
 
     std::size_t size() const { return songIds.size(); }
+    // What the record builder is told about entry i: its song id, the album's name as
+    // source, its album id and its date.
+    RecordOrigin originAt(std::size_t i) const;
     void clear();
 };
 

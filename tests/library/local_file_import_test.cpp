@@ -1,5 +1,6 @@
 #include "audio_files.h"
 #include "dcf_bytes.h"
+#include "library/album_song_list.h"
 #include "library/file_type.h"
 #include "library/folder_copy_name.h"
 #include "library/folder_walker.h"
@@ -90,7 +91,13 @@ TEST_F(LocalImportTest, DisplayNameAndUnknownArtistRules) {
     EXPECT_STREQ(build(mp3("other/Track01.mp3", "", "A")).Song_Name, "A-Track01");
     EXPECT_STREQ(build(mp3("a.b.mp3")).Song_Name, "a.b");
     EXPECT_EQ(std::string(build(mp3("노래.ogg")).Song_Name), Cp949::fromUtf8("노래"));
-    const RecordOrigin origin{"20240101000000001", "My list", "4001", "20240101120000"};
+    AlbumSongList listed;
+    listed.songIds = {"20240101000000001"};
+    listed.albumNames = {"My list"};
+    listed.albumIds = {"4001"};
+    listed.dates = {"20240101120000"};
+    listed.localPaths = {"unused"};
+    const RecordOrigin origin = listed.originAt(0);
     const SongRecord fromAlbum = build(mp3("album.mp3"), origin);
     EXPECT_STREQ(fromAlbum.Song_ID, "20240101000000001");
     EXPECT_STREQ(fromAlbum.Source, "My list");
