@@ -38,8 +38,7 @@ bool CartCommands::writeItem(WireReply& reply, const CartItem& item) const {
         if (song == nullptr)
             return false;
         reply.number(1).text(song->id).text(std::to_string(item.id)).text(item.menuId);
-        fields.head(reply, *song);
-        reply.text(song->qualityFlags);
+        reply.text(song->serviceFlags).text(song->name).number(song->playTime).text(song->qualityFlags);
         fields.artistAlbum(reply, *song);
         reply.number(song->price);
         return true;

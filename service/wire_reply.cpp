@@ -21,6 +21,12 @@ bool equalsNullIgnoringCase(std::string_view value) {
     return true;
 }
 
+std::string hexByte(char c) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    const auto byte = static_cast<unsigned char>(c);
+    return {kDigits[byte >> 4], kDigits[byte & 0x0F]};
+}
+
 bool worthEncoding(std::string_view value) {
     for (unsigned char c : value)
         if (c == ' ' || c >= 0x80)
@@ -71,11 +77,16 @@ std::string WireReply::escapeReferences(std::string_view value) {
 WireReply& WireReply::text(std::string_view value) {
     const int index = texts_++;
     if (value.empty()) {
-        append(kNullSpellings[static_cast<std::size_t>(index) % kNullSpellings.size()]);
+        append(kNullSpellings[static_cast<std::size_t>(nulls_++) % kNullSpellings.size()]);
         return *this;
     }
     // A literal '%' or a value that reads as "NULL" would not survive the reader's decoding.
-    const bool mustEncode = equalsNullIgnoringCase(value) || value.find('%') != std::string_view::npos;
+    if (equalsNullIgnoringCase(value)) {
+        // Letters are never percent-encoded, so the first one is escaped by hand.
+        append("%" + hexByte(value[0]) + std::string(value.substr(1)));
+        return *this;
+    }
+    const bool mustEncode = value.find('%') != std::string_view::npos;
     const bool chosen = worthEncoding(value) && index % kPercentEvery == kPercentEvery - 1;
     append(mustEncode || chosen ? percentEncode(value) : escapeReferences(value));
     return *this;

@@ -37,6 +37,7 @@ private:
 
     std::string out_;
     int texts_ = 0;
+    int nulls_ = 0;
     int numbers_ = 0;
     bool first_ = true;
 };

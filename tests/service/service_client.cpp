@@ -1,0 +1,114 @@
+#include "service_client.h"
+
+#include <cstdlib>
+#include <random>
+
+namespace kesto::service::test {
+
+std::vector<std::string> splitRaw(const std::string& reply) {
+    std::vector<std::string> out(1);
+    for (char c : reply) {
+        if (c == kVt)
+            out.emplace_back();
+        else
+            out.back() += c;
+    }
+    return out;
+}
+
+std::string decodeField(const std::string& raw) {
+    std::string text;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw.compare(i, 2, "&#") == 0) {
+            const std::size_t end = raw.find(';', i);
+            if (end != std::string::npos && end > i + 2) {
+                text += static_cast<char>(std::atoi(raw.substr(i + 2, end - i - 2).c_str()));
+                i = end;
+                continue;
+            }
+        }
+        text += raw[i];
+    }
+    std::string upper = text;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper == "NULL")
+        return {};
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::int64_t decodeNumber(const std::string& raw) {
+    return std::atoll(raw.c_str());
+}
+
+TempDir::TempDir() {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() / ("kesto-service-test-" + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+ServiceClient::ServiceClient(const std::filesystem::path& dir, std::function<std::int64_t()> clock)
+    : dir_(dir), clock_(std::move(clock)) {
+    restart();
+}
+
+void ServiceClient::restart() {
+    server_.reset();
+    ServiceConfig config;
+    config.dataDir = dir_.string();
+    config.clock = clock_;
+    server_ = std::make_unique<ServiceServer>(config);
+    if (!server_->start())
+        throw std::runtime_error("service did not start");
+}
+
+std::vector<std::string> ServiceClient::login(const std::string& user, const std::string& password) {
+    httplib::Client client(server_->baseUrl());
+    const auto result = client.Post("/login.jsp", "userid=" + user + "&password=" + password,
+                                    "application/x-www-form-urlencoded");
+    const auto fields = splitRaw(result ? result->body : std::string());
+    user_ = user;
+    key_ = fields.size() > 1 ? fields[1] : std::string();
+    return fields;
+}
+
+std::string ServiceClient::post(const std::string& command, const std::vector<std::string>& fields,
+                                const std::string& path) {
+    std::string body = user_ + kVt + key_ + kVt;
+    for (const std::string& field : fields)
+        body += field + kVt;
+    return postBody(path + "?" + command, body);
+}
+
+std::string ServiceClient::postBody(const std::string& target, const std::string& body) {
+    httplib::Client client(server_->baseUrl());
+    const auto result = client.Post(target.c_str(), body, "text/plain");
+    return result ? result->body : std::string();
+}
+
+httplib::Result ServiceClient::get(const std::string& target) {
+    httplib::Client client(server_->baseUrl());
+    return client.Get(target.c_str());
+}
+
+httplib::Result ServiceClient::postForm(const std::string& path, const std::string& body) {
+    httplib::Client client(server_->baseUrl());
+    return client.Post(path.c_str(), body, "application/x-www-form-urlencoded");
+}
+
+} // namespace kesto::service::test
