@@ -49,13 +49,16 @@ public:
 
     ProtocolContext& context() { return context_; }
     SongStore& nowPlaying() { return nowPlaying_; }
+    const SongStore& nowPlaying() const { return nowPlaying_; }
     SongStore& list() { return list_; }
     PageState& state() { return state_; }
+    const PageState& state() const { return state_; }
     FetchWorker& folderWorker() { return folderWorker_; }
     FetchWorker& albumWorker() { return albumWorker_; }
     LocalRecordFactory& factory() { return factory_; }
     MyAlbumDb* albumDb() { return albumDb_.get(); }
     std::vector<std::unique_ptr<SongRecord>>& workList() { return workList_; }
+    bool hasWork() const { return !workList_.empty(); }
     std::string& flagText() { return flagText_; }
 
 private:

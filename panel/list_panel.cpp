@@ -1,0 +1,372 @@
+#include "panel/list_panel.h"
+
+#include "entry/module_state.h"
+#include "library/file_type.h"
+#include "library/folder_walker.h"
+#include "library/local_file_import.h"
+#include "library/registry_section.h"
+#include "library/settings_keys.h"
+#include "listview/cmule_list_ctrl.h"
+#include "panel/button_bar.h"
+#include "panel/codec_setting.h"
+#include "panel/list_pages.h"
+#include "panel/list_panel_window.h"
+#include "panel/list_view_area.h"
+#include "panel/panel_messages.h"
+#include "panel/panel_skin.h"
+#include "panel/promotion_strip.h"
+#include "protocol/promotion_request.h"
+#include "protocol/server_time.h"
+#include "webview/html_area.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <filesystem>
+
+namespace kesto {
+
+namespace {
+
+constexpr int kListControl = 1;
+constexpr int kSecondChild = 2;
+constexpr int kNextDirection = 1;
+
+template <class Fn> Fn hostSlot(KestoHostTable table, int index) {
+    return reinterpret_cast<Fn>(StartupValues::slot(table, index));
+}
+
+int codecModeFromSettings() {
+    RegistrySection section(settings::kSectionBase);
+    return CodecSetting::read(section);
+}
+
+} // namespace
+
+PanelModelInit ListPanel::initFrom(ModuleState& module) {
+    PanelModelInit init;
+    const StartupValues& startup = module.startup();
+    init.context.request = hostSlot<KestoNetRequestFn>(startup.network, KESTO_NET_REQUEST);
+    init.context.login = &module.login();
+    init.context.port = module.port();
+    init.context.host = module.hostWindow();
+    init.context.box = module.messageBox();
+    if (startup.tagService != 0)
+        init.tagReader = hostSlot<KestoSvcReadTagsFn>(startup.serviceB, KESTO_SVC_B_READ_TAGS);
+    init.codecMode = codecModeFromSettings();
+    return init;
+}
+
+ListPanel::ListPanel(ModuleState& module) : module_(module), model_(initFrom(module)) {}
+
+ListPanel::~ListPanel() {
+    destroyWindow();
+}
+
+// ---- life of the window ----
+
+bool ListPanel::createWindow(WindowHandle parent, const KestoRect& rect, bool noBlank) {
+    // Widgets need the application object of a widget host and a parent to live in.
+    if (window_ || parent == nullptr || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
+        return false;
+    window_ = new ListPanelWindow(static_cast<QWidget*>(parent));
+    window_->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    fetchSkinImages();
+    createChildren(noBlank);
+    window_->show();
+    window_->startOneShotTimer();
+    return true;
+}
+
+void ListPanel::fetchSkinImages() {
+    auto image = hostSlot<KestoSkinImageFn>(module_.startup().skin, KESTO_SKIN_IMAGE);
+    skinImages_.clear();
+    if (image == nullptr)
+        return;
+    skinImages_.push_back(static_cast<const QPixmap*>(image(skin::kBackgroundImage)));
+    for (const int id : cmd::kButtonOrder)
+        skinImages_.push_back(static_cast<const QPixmap*>(image(id)));
+    window_->setBackground(skinImages_.front());
+}
+
+void ListPanel::createChildren(bool noBlank) {
+    MessagePort& port = *model_.context().port;
+    buttons_ = new ButtonBar(module_.startup().skin, port, window_.data(), window_);
+    model_.openAlbumDatabase(std::filesystem::current_path());
+    promotion_ = new PromotionStrip(window_);
+    listView_ = new ListViewArea(model_.state(), port, window_.data(), model_.context().box, window_);
+    createPageOperations();
+    window_->setChildren(buttons_, promotion_, listView_);
+    if (!noBlank)
+        listView_->html().navigate(HtmlArea::kBlankPage);
+}
+
+void ListPanel::createPageOperations() {
+    ShowPageParts parts;
+    parts.context = &model_.context();
+    parts.state = &model_.state();
+    parts.list = &model_.list();
+    parts.nowPlaying = &model_.nowPlaying();
+    parts.view = listView_;
+    parts.folderWorker = &model_.folderWorker();
+    parts.albumWorker = &model_.albumWorker();
+    parts.factory = &model_.factory();
+    parts.albumDb = model_.albumDb();
+    parts.folderFiles = [this] { return model_.folderFiles(); };
+    parts.port = model_.context().port;
+    parts.window = window_.data();
+    showPage_ = std::make_unique<ShowPage>(std::move(parts));
+    pages_ = std::make_unique<PageController>(PageControllerParts{
+        showPage_.get(), &model_.state(), &model_.context(), this, model_.context().port, window_.data()});
+    window_->setHandlers(pages_.get());
+}
+
+void ListPanel::destroyWindow() {
+    // The readers write into the stores: they stop before anything goes.
+    model_.stopReaders();
+    if (listView_ != nullptr) {
+        listView_->saveColumns();
+        listView_->dropRows();
+    }
+    model_.tearDown();
+    if (window_) {
+        window_->setHandlers(nullptr);
+        delete promotion_;
+        delete buttons_;
+        listView_->close();
+        delete listView_;
+        delete window_.data();
+    }
+    promotion_ = nullptr;
+    buttons_ = nullptr;
+    listView_ = nullptr;
+    pages_.reset();
+    showPage_.reset();
+}
+
+int ListPanel::setWindowPos(WindowHandle, int x, int y, int cx, int cy, unsigned) {
+    if (!window_)
+        return 0;
+    window_->setGeometry(x, y, cx, cy);
+    return 1;
+}
+
+void ListPanel::moveWindow(int x, int y, int cx, int cy, bool repaint) {
+    if (!window_)
+        return;
+    window_->setGeometry(x, y, cx, cy);
+    if (repaint)
+        window_->update();
+}
+
+WindowHandle ListPanel::window() const {
+    return window_.data();
+}
+
+// ---- now-playing store ----
+
+int ListPanel::nowPlayingCount() const {
+    return model_.nowPlaying().count();
+}
+
+NextSongResult ListPanel::nextSong(const NextSongRequest&) {
+    return {};
+}
+
+int ListPanel::setPlayState(int playState) {
+    SongStore& nowPlaying = model_.nowPlaying();
+    SongRecord* current = nowPlaying.get(nowPlaying.current());
+    if (current == nullptr)
+        return 0;
+    current->Play_State = playState;
+    if (listView_ != nullptr)
+        listView_->list().viewport()->update();
+    return 1;
+}
+
+int ListPanel::clearCurrentMark() {
+    model_.nowPlaying().setCurrent(-1);
+    if (listView_ != nullptr)
+        listView_->list().setCurrentRow(-1);
+    return 1;
+}
+
+void ListPanel::selectSong(int index) {
+    if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(ShowPage::kNowPlayingMenuId))
+        listView_->showCurrent(index);
+}
+
+void ListPanel::reloadOptions() {
+    if (listView_ != nullptr)
+        listView_->list().viewport()->update();
+}
+
+int ListPanel::setLyricsDownload(int value) {
+    lyricsDownload_ = value;
+    return value;
+}
+
+// ---- pages ----
+
+void ListPanel::showPage(int viewMode, std::string_view text, int menuId, std::string_view text2, int value) {
+    if (!pages_)
+        return;
+    PageRequest request;
+    request.viewMode = viewMode;
+    request.title = std::string(text);
+    request.menuId = menuId;
+    request.parameter = std::string(text2);
+    request.reserved = value;
+    pages_->open(request);
+}
+
+void ListPanel::openDownloadStorage(std::string_view text) {
+    std::error_code error;
+    if (!text.empty() && std::filesystem::is_directory(std::filesystem::path(text), error))
+        model_.setFolder(std::filesystem::path(text));
+    showPage(kDownloadStorageViewMode, {}, ShowPage::kFolderMenuId, {}, 0);
+}
+
+void ListPanel::openDeviceList(int a, int, std::string_view text, std::string_view text2) {
+    const int menuId = a == 0 ? ShowPage::kFirstDeviceMenuId : ShowPage::kLastDeviceMenuId;
+    showPage(kDeviceListViewMode, text, menuId, text2, 0);
+}
+
+void ListPanel::goToPage(int direction) {
+    if (pages_)
+        pages_->step(direction == kNextDirection);
+}
+
+bool ListPanel::hasPage(int direction) const {
+    return pages_ && pages_->hasPage(direction == kNextDirection);
+}
+
+int ListPanel::showsBlankPage() const {
+    return listView_ != nullptr && listView_->html().showsBlank() ? 1 : 0;
+}
+
+// ---- requests ----
+
+std::string ListPanel::serverTime() {
+    return ServerTime::fetch(model_.context());
+}
+
+void ListPanel::startPromotion() {
+    if (promotion_ != nullptr)
+        promotion_->start(PromotionRequest::fetch(model_.context()));
+}
+
+bool ListPanel::hasPendingWork() const {
+    return model_.hasWork();
+}
+
+// ---- local files ----
+
+void ListPanel::importPath(std::string_view path) {
+    std::error_code error;
+    const std::filesystem::path target(path);
+    if (std::filesystem::is_directory(target, error)) {
+        const FolderWalker walker({FileType::kFolderExtensions.begin(), FileType::kFolderExtensions.end()});
+        importFiles(walker.collect(target, true));
+    } else if (!path.empty()) {
+        importFiles({std::string(path)});
+    }
+}
+
+int ListPanel::addDroppedFiles(const std::vector<std::string>& paths) {
+    return importFiles(paths);
+}
+
+int ListPanel::importFiles(const std::vector<std::string>& paths) {
+    if (listView_ == nullptr)
+        return 0;
+    LocalFileImport import(model_.factory());
+    const ImportOutcome outcome = import.intoShownList(paths, model_.list());
+    showListAgain();
+    return static_cast<int>(outcome.added.size());
+}
+
+void ListPanel::showListAgain() {
+    const PageState& s = state();
+    listView_->showList(model_.list(), ListHandOver{s.viewMode, s.pageKind, {}, s.header});
+}
+
+int ListPanel::readLocalSongInfo(std::string_view path, SongRecord* record) {
+    if (record == nullptr || path.empty())
+        return 0;
+    return model_.factory().build(path, FileType::fromPath(path), {}, *record) ? 1 : 0;
+}
+
+// ---- the list control ----
+
+void ListPanel::clearSelection() {
+    if (listView_ != nullptr)
+        listView_->list().uncheckAll();
+}
+
+void ListPanel::refreshButtons() {
+    if (buttons_ == nullptr || !pages_)
+        return;
+    buttons_->enableButton(cmd::kPreviousPage, pages_->hasPage(false));
+    buttons_->enableButton(cmd::kNextPage, pages_->hasPage(true));
+    const ListPage* page = ListPages::find(state().menuId);
+    const bool paged = page != nullptr && page->sendsListRequest();
+    buttons_->enableButton(cmd::kNextListPage, paged);
+    buttons_->enableButton(cmd::kPreviousListPage, paged && state().listPage >= 1);
+}
+
+int ListPanel::selectAll(bool on) {
+    if (listView_ == nullptr)
+        return 0;
+    if (on)
+        listView_->list().checkAll();
+    else
+        listView_->list().uncheckAll();
+    return 1;
+}
+
+WindowHandle ListPanel::childWindow(int which, KestoRect& screenRect) const {
+    QWidget* child = nullptr;
+    if (listView_ != nullptr && which == kListControl)
+        child = &listView_->list();
+    else if (listView_ != nullptr && which == kSecondChild)
+        child = listView_->html().widget();
+    if (child == nullptr || !child->isVisible())
+        return nullptr;
+    const QPoint topLeft = child->mapToGlobal(QPoint(0, 0));
+    screenRect = {topLeft.x(), topLeft.y(), topLeft.x() + child->width(), topLeft.y() + child->height()};
+    return child;
+}
+
+// ---- window operations of the page side ----
+
+void ListPanel::layOut() {
+    if (window_)
+        window_->layOutChildren();
+}
+
+void ListPanel::killTimer(int) {
+    if (window_)
+        window_->stopOneShotTimer();
+}
+
+void ListPanel::navigateHtml(const std::string& address) {
+    if (listView_ != nullptr)
+        listView_->html().navigate(address);
+}
+
+void ListPanel::forwardToListControl() {
+    if (listView_ != nullptr)
+        listView_->list().viewport()->update();
+}
+
+void ListPanel::updateHost() {
+    if (auto* host = static_cast<QWidget*>(module_.hostWindow()))
+        host->repaint();
+}
+
+std::string ListPanel::searchWords() const {
+    return buttons_ != nullptr ? buttons_->searchWords() : std::string();
+}
+
+} // namespace kesto

@@ -1,0 +1,141 @@
+#pragma once
+// The list panel: what the entry table reaches. It owns the panel's data (PanelModel), its
+// page operations (ShowPage, PageController) and, once created, its window with the button
+// bar, the promotion strip and the list view. Without a window every page operation does
+// nothing.
+
+#include "entry/panel_operations.h"
+#include "panel/page_controller.h"
+#include "panel/panel_model.h"
+#include "panel/panel_window_ops.h"
+#include "panel/show_page.h"
+
+#include <QPointer>
+
+#include <memory>
+
+class QPixmap;
+
+namespace kesto {
+
+class ButtonBar;
+class ListPanelWindow;
+class ListViewArea;
+class ModuleState;
+class PromotionStrip;
+
+class ListPanel final : public PanelOperations, public PanelWindowOps {
+public:
+    static constexpr int kDownloadStorageViewMode = 4;
+    static constexpr int kDeviceListViewMode = 4;
+
+    explicit ListPanel(ModuleState& module);
+    ~ListPanel() override;
+    ListPanel(const ListPanel&) = delete;
+    ListPanel& operator=(const ListPanel&) = delete;
+
+    PanelModel& model() { return model_; }
+    // Null while there is no window.
+    PageController* pages() { return pages_.get(); }
+    ListViewArea* listView() { return listView_; }
+
+    // Life of the window.
+    bool createWindow(WindowHandle parent, const KestoRect& rect, bool noBlank) override;
+    void destroyWindow() override;
+    int setWindowPos(WindowHandle insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
+    void moveWindow(int x, int y, int cx, int cy, bool repaint) override;
+    WindowHandle window() const override;
+
+    // Now-playing store.
+    int nowPlayingCount() const override;
+    SongStore* nowPlayingStore() override { return &model_.nowPlaying(); }
+    NextSongResult nextSong(const NextSongRequest& request) override;
+    std::string lastPlayedText() const override { return lastPlayedText_; }
+    int setPlayState(int state) override;
+    int clearCurrentMark() override;
+    void selectSong(int index) override;
+    void listen() override {}
+    void playFiles(const std::vector<std::string>&) override {}
+    void actOnNowPlaying(int, const std::vector<int>&, std::intptr_t) override {}
+
+    bool miniModeFlag() const override { return miniMode_; }
+    void setMiniModeFlag(bool on) override { miniMode_ = on; }
+    int option() const override { return option_; }
+    void setOption(int value) override { option_ = value; }
+    void reloadOptions() override;
+    int setLyricsDownload(int value) override;
+
+    // Pages.
+    int pageKind() const override { return state().pageKind; }
+    void clearPagePending() override { model_.state().pagePending = false; }
+    void showPage(int viewMode, std::string_view text, int menuId, std::string_view text2,
+                  int value) override;
+    void openDownloadStorage(std::string_view text) override;
+    void openDeviceList(int a, int b, std::string_view text, std::string_view text2) override;
+    void goToPage(int direction) override;
+    bool hasPage(int direction) const override;
+    void followLink(std::string_view) override {}
+    void openLyrics(std::string_view) override {}
+    int showsBlankPage() const override;
+
+    // Requests and commands.
+    std::string serverTime() override;
+    void startPromotion() override;
+    void openDialog(int, std::string_view, std::string_view) override {}
+    void genericRequest(int) override {}
+    void panelCommand() override {}
+    void listControlCommand() override { forwardToListControl(); }
+    void notifyStoppedByService() override {}
+    void transferToDevice(int) override {}
+    void downloadChosen(int, std::string_view) override {}
+    void downloadCommand(int, std::string_view) override {}
+    void downloadGifts(int, std::string_view) override {}
+    bool hasPendingWork() const override;
+
+    // Lists and local files.
+    void importPath(std::string_view path) override;
+    void addItems(int, std::string_view) override {}
+    void addToLocalAlbum(std::string_view, std::string_view) override {}
+    void fillSecondStore(std::string_view, int) override {}
+    int readLocalSongInfo(std::string_view path, SongRecord* record) override;
+    int addDroppedFiles(const std::vector<std::string>& paths) override;
+
+    // The list control.
+    void clearSelection() override;
+    void refreshButtons() override;
+    int selectAll(bool on) override;
+    WindowHandle childWindow(int which, KestoRect& screenRect) const override;
+
+    // PanelWindowOps
+    void layOut() override;
+    void killTimer(int timerId) override;
+    void navigateHtml(const std::string& address) override;
+    void forwardToListControl() override;
+    void updateHost() override;
+    std::string searchWords() const override;
+
+private:
+    static PanelModelInit initFrom(ModuleState& module);
+    const PageState& state() const { return model_.state(); }
+    void fetchSkinImages();
+    void createChildren(bool noBlank);
+    void createPageOperations();
+    int importFiles(const std::vector<std::string>& paths);
+    void showListAgain();
+
+    ModuleState& module_;
+    PanelModel model_;
+    std::unique_ptr<ShowPage> showPage_;
+    std::unique_ptr<PageController> pages_;
+    QPointer<ListPanelWindow> window_;
+    ButtonBar* buttons_ = nullptr;
+    PromotionStrip* promotion_ = nullptr;
+    ListViewArea* listView_ = nullptr;
+    std::vector<const QPixmap*> skinImages_;
+    std::string lastPlayedText_;
+    bool miniMode_ = false;
+    int option_ = 0;
+    int lyricsDownload_ = 0;
+};
+
+} // namespace kesto

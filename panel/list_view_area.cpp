@@ -1,0 +1,125 @@
+#include "panel/list_view_area.h"
+
+#include "library/registry_key.h"
+#include "library/settings_keys.h"
+#include "listview/cmule_list_ctrl.h"
+#include "listview/column_set_store.h"
+#include "listview/registry_column_settings.h"
+#include "panel/page_state.h"
+#include "panel/song_store.h"
+#include "webview/text_html_area.h"
+
+#include <QScrollBar>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <charconv>
+#include <vector>
+
+namespace kesto {
+
+namespace {
+
+enum ViewMode {
+    kHtmlOnly = 1,
+    kListAndHtml = 2,
+    kSplit = 3,
+    kListOnly = 4,
+    kSplitAt = 5,
+    kSplitAtSecond = 6
+};
+
+// The list takes this share of the height when both show without a stored splitter.
+constexpr int kListShareNumerator = 2;
+constexpr int kListShareDenominator = 3;
+
+} // namespace
+
+ListViewArea::ListViewArea(PageState& state, MessagePort& port, WindowHandle panelWindow, MessageBox* box,
+                           QWidget* parent)
+    : QWidget(parent), state_(state), box_(box), key_(std::make_unique<RegistryKey>()),
+      columnSettings_(std::make_unique<RegistryColumnSettings>(*key_)),
+      columnStore_(std::make_unique<ColumnSetStore>(*columnSettings_)),
+      splitter_(new QSplitter(Qt::Vertical, this)),
+      list_(new CMuleListCtrl(port, panelWindow, *this, CMuleListCtrl::NoFlags, splitter_)),
+      html_(new TextHtmlArea(splitter_)) {
+    setObjectName(QStringLiteral("listView"));
+    list_->setObjectName(QStringLiteral("songList"));
+    html_->widget()->setObjectName(QStringLiteral("htmlArea"));
+    list_->setColumnStore(columnStore_.get());
+    splitter_->addWidget(list_);
+    splitter_->addWidget(html_->widget());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter_);
+    arrange(kListOnly);
+}
+
+ListViewArea::~ListViewArea() {
+    dropRows();
+}
+
+void ListViewArea::setViewMode(int viewMode) {
+    hasAddress_ = false;
+    arrange(viewMode);
+}
+
+void ListViewArea::dropRows() {
+    list_->deleteAllRows();
+}
+
+void ListViewArea::showList(SongStore& store, const ListHandOver& handOver) {
+    list_->applyPageKind(handOver.pageKind);
+    std::vector<SongRecord*> records;
+    records.reserve(static_cast<std::size_t>(store.count()));
+    store.forEach([&records](int, SongRecord& record) { records.push_back(&record); });
+    list_->appendRows(records);
+    hasAddress_ = !handOver.webAddress.empty();
+    if (hasAddress_)
+        html_->navigate(handOver.webAddress);
+    arrange(handOver.viewMode);
+}
+
+void ListViewArea::showCurrent(int row) {
+    if (row < 0 || row >= list_->rowCount())
+        return;
+    list_->setCurrentRow(row);
+    list_->verticalScrollBar()->setValue(row * CMuleListCtrl::kRowHeight);
+}
+
+int ListViewArea::pageKind() const {
+    return state_.pageKind;
+}
+
+void ListViewArea::saveColumns() {
+    list_->saveColumns();
+}
+
+void ListViewArea::arrange(int viewMode) {
+    const bool listShown = viewMode != kHtmlOnly;
+    // Mode 2 shows the web page only when the list came with one.
+    const bool htmlShown = viewMode == kHtmlOnly || viewMode == kSplit || viewMode == kSplitAt ||
+                           viewMode == kSplitAtSecond || (viewMode == kListAndHtml && hasAddress_);
+    list_->setVisible(listShown);
+    html_->widget()->setVisible(htmlShown);
+    if (!listShown || !htmlShown)
+        return;
+    const int total = std::max(height(), 1);
+    int htmlHeight = total - total * kListShareNumerator / kListShareDenominator;
+    if (viewMode == kSplitAt || viewMode == kSplitAtSecond) {
+        const int top = settingValue(settings::kSpliterTop, 0);
+        htmlHeight =
+            top > 0 ? total - top : settingValue(settings::kSpliterHeight, settings::kDefaultSpliterHeight);
+    }
+    splitter_->setSizes({std::max(total - htmlHeight, 0), std::max(htmlHeight, 0)});
+}
+
+int ListViewArea::settingValue(const char* name, int fallback) const {
+    std::string text;
+    key_->ReadRootString(text, name);
+    int value = fallback;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && value > 0 ? value : fallback;
+}
+
+} // namespace kesto

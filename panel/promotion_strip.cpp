@@ -1,0 +1,43 @@
+#include "panel/promotion_strip.h"
+
+#include "platform/cp949.h"
+
+#include <QTimerEvent>
+
+namespace kesto {
+
+namespace {
+// The entry's title; its first field when the title is empty.
+constexpr std::size_t kTitleField = 1;
+} // namespace
+
+PromotionStrip::PromotionStrip(QWidget* parent) : QLabel(parent) {
+    setObjectName(QStringLiteral("promotionStrip"));
+    setTextFormat(Qt::PlainText);
+}
+
+void PromotionStrip::start(std::vector<PromotionEntry> entries) {
+    entries_ = std::move(entries);
+    next_ = 0;
+    timer_.stop();
+    clear();
+    if (entries_.empty())
+        return;
+    showEntry();
+    timer_.start(kIntervalMs, this);
+}
+
+void PromotionStrip::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != timer_.timerId())
+        return QLabel::timerEvent(event);
+    showEntry();
+}
+
+void PromotionStrip::showEntry() {
+    const PromotionEntry& entry = entries_[next_ % entries_.size()];
+    const std::string& text = entry[kTitleField].empty() ? entry[0] : entry[kTitleField];
+    setText(QString::fromStdString(Cp949::toUtf8(text)));
+    ++next_;
+}
+
+} // namespace kesto

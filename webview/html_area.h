@@ -1,0 +1,29 @@
+#pragma once
+// The HTML area of the list view, as the panel sees it: it shows a page address or a piece of
+// HTML and reports the links the user clicks. A simple text view stands in until the
+// embedded browser replaces it.
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace kesto {
+
+class HtmlArea {
+public:
+    static constexpr const char* kBlankPage = "about:blank";
+    // Receives the link text exactly as the page wrote it.
+    using LinkHandler = std::function<void(const std::string& link)>;
+
+    virtual ~HtmlArea() = default;
+
+    virtual QWidget* widget() = 0;
+    virtual void navigate(const std::string& address) = 0;
+    virtual void setHtml(const std::string& htmlUtf8) = 0;
+    virtual std::string address() const = 0;
+    bool showsBlank() const { return address() == kBlankPage; }
+    virtual void setLinkHandler(LinkHandler handler) = 0;
+};
+
+} // namespace kesto

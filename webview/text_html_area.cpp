@@ -1,0 +1,32 @@
+#include "webview/text_html_area.h"
+
+#include <QUrl>
+
+namespace kesto {
+
+TextHtmlArea::TextHtmlArea(QWidget* parent) : QTextBrowser(parent), address_(kBlankPage) {
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (handler_)
+            handler_(url.toString(QUrl::None).toStdString());
+    });
+}
+
+void TextHtmlArea::navigate(const std::string& address) {
+    address_ = address;
+    if (address == kBlankPage) {
+        clear();
+        return;
+    }
+    // The address itself, as a link the user can follow in a browser of the host.
+    const QString text = QString::fromStdString(address).toHtmlEscaped();
+    QTextBrowser::setHtml(QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(text));
+}
+
+void TextHtmlArea::setHtml(const std::string& htmlUtf8) {
+    address_.clear();
+    QTextBrowser::setHtml(QString::fromStdString(htmlUtf8));
+}
+
+} // namespace kesto

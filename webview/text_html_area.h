@@ -1,0 +1,27 @@
+#pragma once
+// The plain stand-in for the embedded browser: a text browser that names the page it was sent
+// to, renders HTML handed to it, and reports clicked links without following them.
+
+#include "webview/html_area.h"
+
+#include <QTextBrowser>
+
+namespace kesto {
+
+class TextHtmlArea final : public QTextBrowser, public HtmlArea {
+    Q_OBJECT
+public:
+    explicit TextHtmlArea(QWidget* parent = nullptr);
+
+    QWidget* widget() override { return this; }
+    void navigate(const std::string& address) override;
+    void setHtml(const std::string& htmlUtf8) override;
+    std::string address() const override { return address_; }
+    void setLinkHandler(LinkHandler handler) override { handler_ = std::move(handler); }
+
+private:
+    std::string address_;
+    LinkHandler handler_;
+};
+
+} // namespace kesto
