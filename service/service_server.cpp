@@ -1,17 +1,10 @@
 #include "service/service_server.h"
 
 #include "service/account_pages.h"
-#include "service/cart_commands.h"
 #include "service/catalogue_pages.h"
-#include "service/command_router.h"
-#include "service/gift_commands.h"
-#include "service/history_commands.h"
 #include "service/html_page.h"
-#include "service/list_commands.h"
 #include "service/login_exchange.h"
-#include "service/my_album_commands.h"
-#include "service/payment_commands.h"
-#include "service/play_commands.h"
+#include "service/service_commands.h"
 #include "service/service_context.h"
 #include "service/tone_wave.h"
 #include "service/wire_reply.h"
@@ -41,32 +34,14 @@ std::string queryOf(const httplib::Request& req) {
 class ServiceServer::Impl {
 public:
     explicit Impl(ServiceConfig config)
-        : context(std::move(config)), router(context), lists(context), carts(context), albums(context),
-          gifts(context), history(context), payments(context), play(context), login(context),
-          cataloguePages(context), accountPages(context) {}
+        : context(std::move(config)), login(context), cataloguePages(context), accountPages(context) {}
 
-    void installCommands() {
-        lists.install(router);
-        carts.install(router);
-        albums.install(router);
-        gifts.install(router);
-        history.install(router);
-        payments.install(router);
-        play.install(router);
-    }
     void installRoutes();
     void installPages();
     void page(const std::string& path, std::function<std::string(const PageRequest&)> render);
 
     ServiceContext context;
-    CommandRouter router;
-    ListCommands lists;
-    CartCommands carts;
-    MyAlbumCommands albums;
-    GiftCommands gifts;
-    HistoryCommands history;
-    PaymentCommands payments;
-    PlayCommands play;
+    std::unique_ptr<ServiceCommands> commands; // made once the catalogue is open
     LoginExchange login;
     CataloguePages cataloguePages;
     AccountPages accountPages;
@@ -78,7 +53,7 @@ public:
 
 void ServiceServer::Impl::installRoutes() {
     auto protocol = [this](const httplib::Request& req, httplib::Response& res) {
-        res.set_content(router.handle(queryOf(req), req.body, baseUrl), kReplyType);
+        res.set_content(commands->router().handle(queryOf(req), req.body, baseUrl), kReplyType);
     };
     http.Post("/protocol.jsp", protocol);
     http.Post("/protocol_search.jsp", protocol);
@@ -109,6 +84,8 @@ void ServiceServer::Impl::installRoutes() {
         res.set_content(WireReply::error(ServiceCode::StoreFailure), kReplyType);
     });
     http.set_payload_max_length(context.config().maxBodyBytes * kReadLimitFactor);
+    // Small replies on kept-alive connections would otherwise wait for delayed acknowledgements.
+    http.set_tcp_nodelay(true);
 }
 
 void ServiceServer::Impl::page(const std::string& path,
@@ -157,7 +134,7 @@ bool ServiceServer::start() {
     Impl& s = *impl_;
     if (s.thread.joinable() || !s.context.open())
         return false;
-    s.installCommands();
+    s.commands = std::make_unique<ServiceCommands>(s.context);
     s.installRoutes();
     s.installPages();
     const int wanted = s.context.config().port;
