@@ -102,8 +102,7 @@ std::string CartCommands::cartForMv(const CommandCall& call) const {
     const std::vector<CartItem> items = context_.carts().items(call.request.userId(), true);
     const ListPage page(call.request.integer(2), items.size(), ListPage::kCartRows);
     WireReply reply;
-    reply.plainNumber(static_cast<std::int64_t>(page.count())).plainNumber(page.index());
-    reply.plainNumber(static_cast<std::int64_t>(page.total())).text(list_codes::kCartForMv);
+    page.header(reply).text(list_codes::kCartForMv);
     for (const CartItem& item : page.of(items)) {
         const MusicVideo* mv = context_.catalogue().video(item.itemId);
         const Song* song = mv == nullptr ? nullptr : context_.catalogue().song(mv->songId);

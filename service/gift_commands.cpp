@@ -28,8 +28,7 @@ std::string GiftCommands::giftBox(const CommandCall& call) const {
     const auto rows = context_.gifts().gifts(call.request.userId(), sent);
     const ListPage page(call.request.integer(3), rows.size());
     WireReply reply;
-    reply.plainNumber(static_cast<std::int64_t>(page.count())).plainNumber(page.index());
-    reply.plainNumber(static_cast<std::int64_t>(page.total()));
+    page.header(reply);
     reply.text(sent ? list_codes::kSentGift : list_codes::kReceivedGift);
     const SongFields fields(context_.catalogue());
     for (const GiftRow& row : page.of(rows)) {

@@ -54,10 +54,7 @@ std::string HistoryCommands::buyingHistory(const CommandCall& call) const {
     }
     const ListPage page(call.request.integer(3), rows.size());
     WireReply reply;
-    reply.plainNumber(static_cast<std::int64_t>(page.count())).plainNumber(page.index());
-    reply.plainNumber(static_cast<std::int64_t>(page.total()))
-        .text(historyTitle(kind))
-        .text(list_codes::kPurchase);
+    page.header(reply).text(historyTitle(kind)).text(list_codes::kPurchase);
     const SongFields fields(context_.catalogue());
     for (const HistoryRow& row : page.of(rows)) {
         fields.withQuality(reply, *row.song);
@@ -72,8 +69,7 @@ std::string HistoryCommands::cuttingBell(const CommandCall& call) const {
     const auto purchases = context_.history().purchases(call.request.userId(), PurchaseKind::RingCut);
     const ListPage page(call.request.integer(2), purchases.size());
     WireReply reply;
-    reply.plainNumber(static_cast<std::int64_t>(page.count())).plainNumber(page.index());
-    reply.plainNumber(static_cast<std::int64_t>(page.total())).text(list_codes::kRingCut).text("");
+    page.header(reply).text(list_codes::kRingCut).text("");
     const SongFields fields(context_.catalogue());
     for (const PurchaseRow& p : page.of(purchases)) {
         static const Song missing;
@@ -93,8 +89,7 @@ std::string HistoryCommands::mvBuyHistory(const CommandCall& call) const {
     const auto purchases = context_.history().purchases(call.request.userId(), PurchaseKind::MusicVideo);
     const ListPage page(call.request.integer(2), purchases.size());
     WireReply reply;
-    reply.plainNumber(static_cast<std::int64_t>(page.count())).plainNumber(page.index());
-    reply.plainNumber(static_cast<std::int64_t>(page.total())).text(list_codes::kMvPurchase).text("");
+    page.header(reply).text(list_codes::kMvPurchase).text("");
     for (const PurchaseRow& p : page.of(purchases)) {
         const MusicVideo* mv = context_.catalogue().video(p.itemId);
         const Song* song = mv == nullptr ? nullptr : context_.catalogue().song(mv->songId);

@@ -56,8 +56,7 @@ std::string ListCommands::chart(const CommandCall& call, std::int64_t pageIndex)
         played.emplace(row.songId, std::move(row));
     const ListPage page(pageIndex, chart->entries.size());
     WireReply reply;
-    reply.plainNumber(static_cast<std::int64_t>(page.count())).plainNumber(page.index());
-    reply.plainNumber(static_cast<std::int64_t>(page.total())).text(chart->title).text(chart->code);
+    page.header(reply).text(chart->title).text(chart->code);
     reply.text(call.baseUrl + "/chart.jsp?code=" + chart->code);
     const SongFields fields(context_.catalogue());
     for (const ChartEntry& entry : page.of(chart->entries)) {
@@ -75,8 +74,7 @@ std::string ListCommands::listened(const CommandCall& call, std::int64_t pageInd
     const std::vector<ListenRow> rows = context_.history().listens(call.request.userId(), byCount);
     const ListPage page(pageIndex, rows.size());
     WireReply reply;
-    reply.plainNumber(static_cast<std::int64_t>(page.count())).plainNumber(page.index());
-    reply.plainNumber(static_cast<std::int64_t>(page.total())).text(byCount ? oftenTitle() : recentTitle());
+    page.header(reply).text(byCount ? oftenTitle() : recentTitle());
     reply.text(byCount ? list_codes::kOften : list_codes::kRecent).text("");
     const SongFields fields(context_.catalogue());
     for (const ListenRow& row : page.of(rows)) {
@@ -94,8 +92,7 @@ std::string ListCommands::plainList(const std::vector<const Song*>& songs, std::
                                     const std::string& first, const std::string& second) const {
     const ListPage page(pageIndex, songs.size());
     WireReply reply;
-    reply.plainNumber(static_cast<std::int64_t>(page.count())).plainNumber(page.index());
-    reply.plainNumber(static_cast<std::int64_t>(page.total())).text(first).text(second);
+    page.header(reply).text(first).text(second);
     const SongFields fields(context_.catalogue());
     for (const Song* song : page.of(songs))
         fields.plain(reply, *song);
@@ -138,8 +135,7 @@ std::string ListCommands::search(const CommandCall& call) const {
     const std::vector<const Song*> songs = context_.catalogue().search(kind, keyword);
     const ListPage page(call.request.integer(4), songs.size());
     WireReply reply;
-    reply.plainNumber(static_cast<std::int64_t>(page.count())).plainNumber(page.index());
-    reply.plainNumber(static_cast<std::int64_t>(page.total())).plainNumber(type).text(list_codes::kSearch);
+    page.header(reply).plainNumber(type).text(list_codes::kSearch);
     reply.text(call.baseUrl + "/search.jsp?type=" + std::to_string(type) + "&keyword=" + keyword);
     const SongFields fields(context_.catalogue());
     for (const Song* song : page.of(songs)) {

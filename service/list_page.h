@@ -1,6 +1,8 @@
 #pragma once
 // One page of a list: 50 rows a page, 20 in the cart; pages count from 0.
 
+#include "service/wire_reply.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -23,6 +25,13 @@ public:
         return start < total_ ? start : total_;
     }
     std::size_t count() const { return total_ - first() < rows_ ? total_ - first() : rows_; }
+
+    // The count of rows on this page, the page index and the total number of rows.
+    WireReply& header(WireReply& reply) const {
+        return reply.plainNumber(static_cast<std::int64_t>(count()))
+            .plainNumber(index_)
+            .plainNumber(static_cast<std::int64_t>(total_));
+    }
 
     template <typename T> std::span<const T> of(const std::vector<T>& rows) const {
         return std::span<const T>(rows).subspan(first(), count());

@@ -38,8 +38,7 @@ std::string MyAlbumCommands::myAlbumSong(const CommandCall& call) const {
     const auto names = albumNames(context_.myAlbums(), user);
     const ListPage page(call.request.integer(3), rows.size());
     WireReply reply;
-    reply.plainNumber(static_cast<std::int64_t>(page.count())).plainNumber(page.index());
-    reply.plainNumber(static_cast<std::int64_t>(page.total())).text(list_codes::kMyAlbum);
+    page.header(reply).text(list_codes::kMyAlbum);
     const SongFields fields(context_.catalogue());
     for (const MyAlbumSong& row : page.of(rows)) {
         static const Song missing;
