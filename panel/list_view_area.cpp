@@ -57,6 +57,8 @@ ListViewArea::ListViewArea(PageState& state, MessagePort& port, WindowHandle pan
 
 ListViewArea::~ListViewArea() {
     dropRows();
+    // The control saves its columns as it goes, through the column store this object owns.
+    delete splitter_;
 }
 
 void ListViewArea::setViewMode(int viewMode) {

@@ -1,0 +1,249 @@
+// The list panel through the real module in a Qt host, against the reference service on
+// loopback. Every test runs in its own process (the module takes one host window per load).
+#include "tests/integration/panel_host.h"
+
+#include "library/album_song.h"
+#include "library/my_album_db.h"
+#include "listview/cmule_list_ctrl.h"
+#include "listview/default_column_sets.h"
+#include "panel/panel_messages.h"
+#include "panel/song_record.h"
+#include "platform/cp949.h"
+#include "protocol/list_parser.h"
+#include "protocol/list_request.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+
+namespace kesto::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kChartMenu = 1001;
+constexpr int kChartPageKind = 19;
+constexpr int kFolderPageKind = 6;
+constexpr int kAlbumPageKind = 4;
+constexpr const char* kFiftyRowChart = "00104";
+constexpr const char* kHundredRowChart = "00101";
+
+class ListPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string why;
+        ASSERT_TRUE(host.start(why)) << why;
+    }
+
+    // The song names the service lists for a chart page, read the way the module reads them.
+    std::vector<std::string> serviceNames(const std::string& chart, int page) {
+        // The module's own login block: the same values the panel sends.
+        LoginBlock login = *static_cast<LoginBlock*>(host.entry<KestoEntry3>(3)());
+        login.menuParameter = chart;
+        const ProtocolRequest request = ListRequest::build(login, kChartMenu, page);
+        ProtocolContext context;
+        context.login = &login;
+        std::vector<std::string> names;
+        ListParser(context).parse(
+            host.ask(request.url, request.body), kChartPageKind,
+            [&names](const SongRecord& r) { return names.emplace_back(r.Song_Name), true; });
+        return names;
+    }
+
+    static std::vector<std::string> titlesOf(int pageKind) {
+        std::vector<std::string> titles;
+        for (const ColumnInfo& column : DefaultColumnSets::forPageKind(pageKind))
+            titles.emplace_back(column.titleView());
+        return titles;
+    }
+
+    std::filesystem::path folderWith(const std::string& name, int files) {
+        const auto folder = host.dataFolder() / name;
+        std::filesystem::create_directories(folder);
+        for (int i = 0; i < files; ++i)
+            std::ofstream(folder / ("song" + std::to_string(1000 + i) + ".mp3")) << "x";
+        return folder;
+    }
+
+    bool waitForReady(int count) {
+        return PanelHost::processUntil([&] { return host.panelLog().count(msg::kLocalPageReady) >= count; },
+                                       10s);
+    }
+
+    PanelHost host;
+};
+
+TEST_F(ListPanelTest, ServerPageShowsTheRowsOfTheReplyWithTheChartColumns) {
+    host.show(2, kChartMenu, kFiftyRowChart);
+    const std::vector<std::string> expected = serviceNames(kFiftyRowChart, 0);
+    ASSERT_EQ(expected.size(), 50u);
+    EXPECT_EQ(host.pageKind(), kChartPageKind);
+    EXPECT_EQ(host.rowNames(), expected);
+    EXPECT_EQ(host.columnTitles(), titlesOf(kChartPageKind));
+    for (const SongRecord* record : host.rowRecords())
+        EXPECT_STREQ(record->Local_Path, "");
+    EXPECT_EQ(PanelHost::boxesShown(), 0);
+}
+
+TEST_F(ListPanelTest, UnreadableReplyLeavesAnEmptyListAndNoMessage) {
+    host.show(2, kChartMenu, kFiftyRowChart);
+    PanelHost::overrideReplies("this is not a list");
+    host.show(2, 2500);
+    PanelHost::overrideReplies(std::nullopt);
+    PanelHost::processPending();
+    EXPECT_EQ(host.list()->rowCount(), 0);
+    EXPECT_EQ(PanelHost::boxesShown(), 0);
+    // Unknown menu ids show page kind 0 and ask nothing.
+    PanelHost::counters().reset();
+    host.show(2, 777);
+    EXPECT_EQ(host.pageKind(), 0);
+    EXPECT_EQ(host.list()->rowCount(), 0);
+}
+
+TEST_F(ListPanelTest, MenuId2000ChangesNothing) {
+    host.show(4, kChartMenu, kFiftyRowChart);
+    const auto names = host.rowNames();
+    const auto requests = PanelHost::counters().requests.load();
+    host.show(1, 2000, kHundredRowChart);
+    PanelHost::processPending();
+    EXPECT_EQ(host.pageKind(), kChartPageKind);
+    EXPECT_EQ(host.rowNames(), names);
+    EXPECT_EQ(PanelHost::counters().requests.load(), requests);
+    EXPECT_TRUE(host.list()->isVisible()); // view mode 1 would have hidden the list
+    EXPECT_EQ(host.entry<KestoEntry48>(48)(0), 0);
+}
+
+TEST_F(ListPanelTest, FolderPagePostsReadyAndShowsItsAudioFiles) {
+    const auto folder = folderWith("storage", 12);
+    std::ofstream(folder / "notes.txt") << "not audio";
+    host.entry<KestoEntry38>(38)(folder.c_str());
+    ASSERT_TRUE(waitForReady(1));
+    EXPECT_EQ(host.pageKind(), kFolderPageKind);
+    const auto names = host.rowNames();
+    ASSERT_EQ(names.size(), 12u);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).count("song1000"), 1u);
+    for (const SongRecord* record : host.rowRecords())
+        EXPECT_EQ(std::filesystem::path(record->Local_Path).parent_path(), folder);
+    EXPECT_EQ(host.columnTitles(), titlesOf(kFolderPageKind));
+}
+
+TEST_F(ListPanelTest, EmptyFolderShowsAnEmptyListWithoutAReader) {
+    const auto folder = folderWith("empty", 0);
+    host.entry<KestoEntry38>(38)(folder.c_str());
+    PanelHost::processPending();
+    EXPECT_EQ(host.pageKind(), kFolderPageKind);
+    EXPECT_EQ(host.list()->rowCount(), 0);
+    EXPECT_EQ(host.panelLog().count(msg::kLocalPageReady), 0);
+}
+
+TEST_F(ListPanelTest, LocalAlbumPagePostsReadyAndShowsTheAlbumFiles) {
+    const auto folder = folderWith("album", 5);
+    {
+        MyAlbumDb db;
+        ASSERT_TRUE(db.Start(host.dataFolder()));
+        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+        for (const auto& file : std::filesystem::directory_iterator(folder)) {
+            SongRecord record = SongRecord::make();
+            copyField(record.Song_Name, file.path().stem().string());
+            copyField(record.Local_Path, file.path().string());
+            ASSERT_FALSE(db.InsertSong(AlbumSong::fromRecord(record, "7", "")).empty());
+        }
+    }
+    host.show(4, 4100, "7");
+    ASSERT_TRUE(waitForReady(1));
+    EXPECT_EQ(host.pageKind(), kAlbumPageKind + 1);
+    for (const SongRecord* record : host.rowRecords())
+        EXPECT_STREQ(record->Source, "Road Trip"); // the album's name came along with each file
+    auto names = host.rowNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"song1000", "song1001", "song1002", "song1003", "song1004"}));
+    EXPECT_EQ(host.columnTitles(), titlesOf(kAlbumPageKind + 1));
+    // The first album page without a parameter lists every song of every album.
+    host.show(4, 4000);
+    ASSERT_TRUE(waitForReady(2));
+    EXPECT_EQ(host.pageKind(), kAlbumPageKind);
+    EXPECT_EQ(host.list()->rowCount(), 5);
+}
+
+TEST_F(ListPanelTest, PageSwitchWaitsForTheFolderReaderThenFetches) {
+    const auto folder = folderWith("large", 300);
+    PanelHost::setTags(PanelHost::Tags::Quick, 1ms);
+    host.entry<KestoEntry38>(38)(folder.c_str());
+    host.show(2, kChartMenu, kFiftyRowChart);
+    // The whole folder was read before the server list went in.
+    EXPECT_EQ(PanelHost::counters().tagReads.load(), 300);
+    EXPECT_EQ(host.pageKind(), kChartPageKind);
+    EXPECT_EQ(host.rowNames(), serviceNames(kFiftyRowChart, 0));
+    // The folder's late ready message does not bring its page back.
+    ASSERT_TRUE(waitForReady(1));
+    PanelHost::processPending();
+    EXPECT_EQ(host.pageKind(), kChartPageKind);
+    EXPECT_EQ(host.columnTitles(), titlesOf(kChartPageKind));
+    EXPECT_EQ(host.list()->rowCount(), 50);
+    for (const SongRecord* record : host.rowRecords())
+        EXPECT_STREQ(record->Local_Path, "");
+}
+
+TEST_F(ListPanelTest, ListPagingGoesForwardAndBack) {
+    host.show(2, kChartMenu, kHundredRowChart);
+    const auto first = host.rowNames();
+    ASSERT_EQ(first, serviceNames(kHundredRowChart, 0));
+    host.click(cmd::kPreviousListPage); // already on the first list page: nothing
+    PanelHost::processPending();
+    EXPECT_EQ(host.panelLog().count(msg::kPreviousListPage), 0);
+
+    host.click(cmd::kNextListPage);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return host.panelLog().count(msg::kNextListPage) == 1; }, 5s));
+    EXPECT_EQ(host.rowNames(), serviceNames(kHundredRowChart, 1));
+    EXPECT_NE(host.rowNames(), first);
+
+    host.click(cmd::kPreviousListPage);
+    ASSERT_TRUE(
+        PanelHost::processUntil([&] { return host.panelLog().count(msg::kPreviousListPage) == 1; }, 5s));
+    EXPECT_EQ(host.rowNames(), first);
+}
+
+TEST_F(ListPanelTest, PageHistoryStepsBackAndForward) {
+    host.show(2, kChartMenu, kFiftyRowChart);
+    host.show(2, 2400);
+    EXPECT_EQ(host.pageKind(), 17);
+    EXPECT_EQ(host.entry<KestoEntry48>(48)(0), 1);
+    EXPECT_EQ(host.entry<KestoEntry48>(48)(1), 0);
+    host.entry<KestoEntry47>(47)(0);
+    EXPECT_EQ(host.pageKind(), kChartPageKind);
+    EXPECT_EQ(host.rowNames(), serviceNames(kFiftyRowChart, 0));
+    EXPECT_EQ(host.entry<KestoEntry48>(48)(1), 1);
+    host.click(cmd::kNextPage);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return host.pageKind() == 17; }, 5s));
+    EXPECT_EQ(host.entry<KestoEntry48>(48)(1), 0);
+}
+
+TEST_F(ListPanelTest, DestroyTearsDownWhileAReaderRuns) {
+    const auto folder = folderWith("large", 200);
+    PanelHost::setTags(PanelHost::Tags::Quick, 2ms);
+    host.entry<KestoEntry38>(38)(folder.c_str());
+    QWidget* panel = host.panelWindow();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(host.entry<KestoEntry17>(17)(), 1);
+    // The reader stopped early and the panel's window is gone with all its children.
+    EXPECT_LT(PanelHost::counters().tagReads.load(), 200);
+    EXPECT_EQ(host.entry<KestoEntry20>(20)(), nullptr);
+    EXPECT_TRUE(host.hostWindow()->findChildren<QWidget*>().isEmpty());
+    EXPECT_EQ(host.pageKind(), 0);
+    EXPECT_EQ(host.entry<KestoEntry0>(0)(), 0);
+    host.show(2, kChartMenu, kFiftyRowChart); // nothing to show it in
+    PanelHost::processPending();
+}
+
+} // namespace
+} // namespace kesto::test
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

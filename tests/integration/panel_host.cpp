@@ -1,0 +1,314 @@
+#include "tests/integration/panel_host.h"
+
+#include "host/curl_request.h"
+#include "host/tag_reader.h"
+#include "include/kesto/window_message.h"
+#include "listview/cmule_list_ctrl.h"
+#include "panel/panel_messages.h"
+#include "panel/song_record.h"
+#include "platform/cp949.h"
+#include "service/login_client.h"
+#include "service/service_server.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <fstream>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
+
+namespace kesto::test {
+
+namespace {
+
+std::mutex overrideMutex;
+std::optional<std::string> overrideReply;
+std::atomic<PanelHost::Tags> tagMode{PanelHost::Tags::Quick};
+std::atomic<long long> tagDelayMicros{0};
+std::atomic<int> boxes{0};
+
+long long nanosSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+int request(const char* url, void** data, std::uint32_t* length, int post, const char* body, int one,
+            int zero) {
+    const auto start = std::chrono::steady_clock::now();
+    int result = 0;
+    {
+        std::lock_guard lock(overrideMutex);
+        if (overrideReply) {
+            *data = std::malloc(overrideReply->size() + 1);
+            std::memcpy(*data, overrideReply->data(), overrideReply->size());
+            *length = static_cast<std::uint32_t>(overrideReply->size());
+            result = 1;
+        }
+    }
+    if (result == 0)
+        result = CurlRequest::perform(url, data, length, post, body, one, zero);
+    PanelHost::counters().requests++;
+    PanelHost::counters().requestNanos += nanosSince(start);
+    return result;
+}
+
+void putInt(void* buffer, int offset, std::int32_t value) {
+    std::memcpy(static_cast<char*>(buffer) + offset, &value, sizeof value);
+}
+
+// The file name as title: quick, and the same on every machine.
+int quickTags(const char* path, void* buffer) {
+    const std::filesystem::path file(path);
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return 0;
+    std::strncpy(static_cast<char*>(buffer) + KESTO_TAG_TITLE, file.stem().c_str(), KESTO_TAG_TITLE_SIZE - 1);
+    std::strncpy(static_cast<char*>(buffer) + KESTO_TAG_ARTIST, "Tester", KESTO_TAG_ARTIST_SIZE - 1);
+    putInt(buffer, KESTO_TAG_FILE_SIZE, static_cast<std::int32_t>(std::filesystem::file_size(file, error)));
+    putInt(buffer, KESTO_TAG_BITRATE, 128000);
+    putInt(buffer, KESTO_TAG_PLAY_TIME, 60);
+    return 1;
+}
+
+int readTags(const char* path, void* buffer) {
+    const auto start = std::chrono::steady_clock::now();
+    if (const long long delay = tagDelayMicros.load(); delay > 0)
+        std::this_thread::sleep_for(std::chrono::microseconds(delay));
+    const int result =
+        tagMode == PanelHost::Tags::Real ? TagReader::read(path, buffer) : quickTags(path, buffer);
+    PanelHost::counters().tagReads++;
+    PanelHost::counters().tagNanos += nanosSince(start);
+    return result;
+}
+
+template <class Fn> KestoHostFn slot(Fn fn) {
+    return reinterpret_cast<KestoHostFn>(fn);
+}
+
+std::array<KestoHostFn, KESTO_NET_TABLE_SIZE> network{};
+std::array<KestoHostFn, KESTO_SERVICE_A_TABLE_SIZE> serviceA{};
+std::array<KestoHostFn, KESTO_SERVICE_B_TABLE_SIZE> serviceB{};
+std::array<KestoHostFn, KESTO_SKIN_TABLE_SIZE> skin{};
+
+std::filesystem::path freshFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kesto-panel-XXXXXX").string();
+    return mkdtemp(pattern.data());
+}
+
+} // namespace
+
+MessageLog::MessageLog(QObject* target) {
+    if (target != nullptr)
+        target->installEventFilter(this);
+}
+
+bool MessageLog::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == WindowMessageEvent::eventType())
+        messages.push_back(static_cast<WindowMessageEvent*>(event)->message());
+    return false;
+}
+
+int MessageLog::count(unsigned message) const {
+    return static_cast<int>(std::count(messages.begin(), messages.end(), message));
+}
+
+void HostCounters::reset() {
+    requests = 0;
+    requestNanos = 0;
+    tagReads = 0;
+    tagNanos = 0;
+}
+
+HostCounters& PanelHost::counters() {
+    static HostCounters counters;
+    return counters;
+}
+
+void PanelHost::setTags(Tags tags, std::chrono::microseconds delay) {
+    tagMode = tags;
+    tagDelayMicros = delay.count();
+}
+
+void PanelHost::overrideReplies(std::optional<std::string> reply) {
+    std::lock_guard lock(overrideMutex);
+    overrideReply = std::move(reply);
+}
+
+int PanelHost::boxesShown() {
+    return boxes;
+}
+
+PanelHost::PanelHost() : data_(freshFolder()) {
+    host_.resize(1000, 700);
+    std::filesystem::current_path(data_);
+    setenv("KESTO_REGISTRY_FILE", (data_ / "registry.reg").c_str(), 1);
+    setenv("XDG_DATA_HOME", (data_ / "xdg").c_str(), 1);
+    network[KESTO_NET_REQUEST] = slot<KestoNetRequestFn>(&request);
+    serviceB[KESTO_SVC_B_READ_TAGS] = slot<KestoSvcReadTagsFn>(&readTags);
+    // A message box would wait for a user: close each at once and count it.
+    auto* watch = new QTimer(&host_);
+    QObject::connect(watch, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++boxes;
+            modal->close();
+        }
+    });
+    watch->start(10);
+}
+
+PanelHost::~PanelHost() {
+    if (table_ != nullptr)
+        entry<KestoEntry17>(17)();
+    panelLog_.reset();
+    if (service_)
+        service_->stop();
+    std::error_code error;
+    std::filesystem::current_path(std::filesystem::temp_directory_path(), error);
+    std::filesystem::remove_all(data_, error);
+}
+
+bool PanelHost::start(std::string& why) {
+    service::ServiceConfig config;
+    config.dataDir = (data_ / "service").string();
+    service_ = std::make_unique<service::ServiceServer>(config);
+    if (!service_->start())
+        return why = "service did not start", false;
+    module_ = dlopen(KESTO_MODULE_FILE, RTLD_NOW | RTLD_LOCAL);
+    if (module_ == nullptr)
+        return why = dlerror(), false;
+    auto info = reinterpret_cast<KestoGetPanelInfoFn>(dlsym(module_, "Song_GetPanelInfo"));
+    table_ = info != nullptr ? info(&host_) : nullptr;
+    if (table_ == nullptr)
+        return why = "no entry table", false;
+    entry<KestoEntry14>(14)(nullptr, skin.data(), network.data(), 1, serviceA.data(), serviceB.data());
+    const auto reply = service::LoginClient::login(service_->baseUrl(), "tester", "secret");
+    if (!reply)
+        return why = "no login reply", false;
+    entry<KestoEntry39>(39)(reply->c_str(), "tester", 0, 0);
+    const KestoRect rect{0, 0, host_.width(), host_.height()};
+    if (entry<KestoEntry16>(16)(&rect, 0) != 1)
+        return why = "entry 16 failed", false;
+    panelLog_ = std::make_unique<MessageLog>(panelWindow());
+    host_.show();
+    counters().reset();
+    return true;
+}
+
+void PanelHost::show(int viewMode, int menuId, const std::string& parameter) {
+    entry<KestoEntry23>(23)(viewMode, "", menuId, parameter.c_str(), 0);
+}
+
+QWidget* PanelHost::panelWindow() const {
+    return static_cast<QWidget*>(entry<KestoEntry20>(20)());
+}
+
+CMuleListCtrl* PanelHost::list() const {
+    KestoRect rect{};
+    // The control was made by the module from the same sources and flags: its layout is ours.
+    void* control = entry<KestoEntry74>(74)(1, &rect);
+    if (control == nullptr && panelWindow() != nullptr)
+        control = panelWindow()->findChild<QWidget*>(QStringLiteral("songList"));
+    return static_cast<CMuleListCtrl*>(static_cast<QWidget*>(control));
+}
+
+bool PanelHost::processUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+void PanelHost::processPending() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+std::vector<const SongRecord*> PanelHost::rowRecords() const {
+    std::vector<const SongRecord*> records;
+    CMuleListCtrl* control = list();
+    for (int row = 0; control != nullptr && row < control->rowCount(); ++row)
+        records.push_back(control->record(row));
+    return records;
+}
+
+std::vector<std::string> PanelHost::rowNames() const {
+    std::vector<std::string> names;
+    for (const SongRecord* record : rowRecords())
+        names.emplace_back(record != nullptr ? record->Song_Name : "");
+    return names;
+}
+
+std::vector<std::string> PanelHost::columnTitles() const {
+    std::vector<std::string> titles;
+    if (CMuleListCtrl* control = list())
+        for (const ColumnInfo& column : control->columns())
+            titles.emplace_back(column.titleView());
+    return titles;
+}
+
+void PanelHost::click(int controlId) {
+    QCoreApplication::postEvent(panelWindow(), new WindowMessageEvent(msg::kWindowCommand, controlId, 0));
+}
+
+std::string PanelHost::ask(const std::string& url, const std::string& body) {
+    void* data = nullptr;
+    std::uint32_t length = 0;
+    if (CurlRequest::perform(url.c_str(), &data, &length, 1, body.c_str(), 1, 0) == 0)
+        return {};
+    std::string reply(static_cast<const char*>(data), length);
+    std::free(data);
+    return reply;
+}
+
+std::string PanelHost::baseUrl() const {
+    return service_->baseUrl();
+}
+
+void writeTaggedMp3(const std::filesystem::path& path, const std::string& title, const std::string& artist) {
+    auto frame = [](const char* id, const std::string& text) {
+        const std::uint32_t size = static_cast<std::uint32_t>(text.size() + 1);
+        std::string out(id, 4);
+        out += static_cast<char>(size >> 24);
+        out += static_cast<char>((size >> 16) & 0xFF);
+        out += static_cast<char>((size >> 8) & 0xFF);
+        out += static_cast<char>(size & 0xFF);
+        out += std::string(2, '\0');
+        out += '\0'; // ISO-8859-1
+        out += text;
+        return out;
+    };
+    const std::string frames = frame("TIT2", title) + frame("TPE1", artist);
+    const auto size = static_cast<std::uint32_t>(frames.size());
+    std::string tag = "ID3";
+    tag += '\3';
+    tag += '\0';
+    tag += '\0';
+    for (int shift = 21; shift >= 0; shift -= 7)
+        tag += static_cast<char>((size >> shift) & 0x7F); // synch-safe size
+    tag += frames;
+    // MPEG-1 layer III, 128 kbit/s, 44.1 kHz frames of silence: 417 bytes each.
+    constexpr int kFrameBytes = 417;
+    constexpr int kFrames = 40;
+    std::string audio;
+    for (int i = 0; i < kFrames; ++i) {
+        std::string one(kFrameBytes, '\0');
+        one[0] = static_cast<char>(0xFF);
+        one[1] = static_cast<char>(0xFB);
+        one[2] = static_cast<char>(0x90);
+        one[3] = static_cast<char>(0x64);
+        audio += one;
+    }
+    std::ofstream(path, std::ios::binary) << tag << audio;
+}
+
+} // namespace kesto::test

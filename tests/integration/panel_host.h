@@ -1,0 +1,100 @@
+#pragma once
+// A Qt host for the real libKesto_List.so: a window that records what the module posts to it,
+// host tables whose request function goes to a reference service on loopback, a tag reader
+// that can be the real one or a quick stand-in, and a fresh data folder as the current folder.
+// One per process: the module accepts one host window per load.
+
+#include "include/kesto/panel_api.h"
+
+#include <QWidget>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kesto {
+class CMuleListCtrl;
+struct SongRecord;
+namespace service {
+class ServiceServer;
+}
+} // namespace kesto
+
+namespace kesto::test {
+
+// Records every numbered message delivered to a widget.
+class MessageLog : public QObject {
+public:
+    explicit MessageLog(QObject* target);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    std::vector<unsigned> messages;
+    int count(unsigned message) const;
+};
+
+struct HostCounters {
+    std::atomic<int> requests{0};
+    std::atomic<long long> requestNanos{0};
+    std::atomic<int> tagReads{0};
+    std::atomic<long long> tagNanos{0};
+    void reset();
+};
+
+class PanelHost {
+public:
+    enum class Tags { Quick, Real };
+
+    PanelHost();
+    ~PanelHost();
+
+    // Starts the service, loads the module, logs in and creates the panel. False with a reason.
+    bool start(std::string& why);
+
+    template <class Fn> Fn entry(int index) const { return reinterpret_cast<Fn>(table_[index]); }
+    void show(int viewMode, int menuId, const std::string& parameter = {});
+    QWidget* hostWindow() { return &host_; }
+    QWidget* panelWindow() const;
+    CMuleListCtrl* list() const;
+    MessageLog& panelLog() { return *panelLog_; }
+    int pageKind() const { return entry<KestoEntry13>(13)(); }
+
+    // Runs the event loop until done() or the time is up; false on time-out.
+    static bool processUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
+    static void processPending();
+
+    // The song names of the list's rows, and the records behind them.
+    std::vector<std::string> rowNames() const;
+    std::vector<const SongRecord*> rowRecords() const;
+    std::vector<std::string> columnTitles() const;
+    // Posts a button command to the panel window.
+    void click(int controlId);
+
+    // Sends a protocol request directly, as the module would.
+    std::string ask(const std::string& url, const std::string& body);
+    std::string baseUrl() const;
+
+    const std::filesystem::path& dataFolder() const { return data_; }
+    static HostCounters& counters();
+    static void setTags(Tags tags, std::chrono::microseconds delay = {});
+    // The next replies come from here instead of the service, while set.
+    static void overrideReplies(std::optional<std::string> reply);
+    // Message boxes the module opened (each is closed at once).
+    static int boxesShown();
+
+private:
+    QWidget host_;
+    std::filesystem::path data_;
+    std::unique_ptr<service::ServiceServer> service_;
+    void* module_ = nullptr;
+    KestoEntryFn* table_ = nullptr;
+    std::unique_ptr<MessageLog> panelLog_;
+};
+
+// Writes a small MP3 file with an ID3v2 title and artist, readable by TagLib.
+void writeTaggedMp3(const std::filesystem::path& path, const std::string& title, const std::string& artist);
+
+} // namespace kesto::test
