@@ -369,14 +369,9 @@ void CMuleListCtrl::sortByColumn(int column) {
         !SortRules::isSortable(pageKind, column, owner_.rankSuppressed(), isMiniList()))
         return;
     header_->setSortState(column, ascending);
-    const bool mini = isMiniList();
-    rows_.sort([&](const RowObject& a, const RowObject& b) {
-        const RowCell* x = a.cell(column);
-        const RowCell* y = b.cell(column);
-        if (x == nullptr || y == nullptr)
-            return x == nullptr && y != nullptr;
-        return SortRules::compare(pageKind, mini, x->text, y->text, column, ascending) < 0;
-    });
+    // The rule and, for integer columns, the numbers are worked out once, not per comparison.
+    const SortRules::Mode mode = SortRules::modeOf(pageKind, isMiniList(), column);
+    rows_.sortBy(column, mode, ascending);
     renumberRows();
     owner_.rowsSorted();
     viewport()->update();

@@ -78,8 +78,30 @@ int ListRows::current() const {
     return -1;
 }
 
-void ListRows::sort(const std::function<bool(const RowObject&, const RowObject&)>& less) {
-    std::stable_sort(rows_.begin(), rows_.end(), [&](const auto& a, const auto& b) { return less(*a, *b); });
+void ListRows::sortBy(int column, SortRules::Mode mode, bool ascending) {
+    const bool byNumber = mode == SortRules::Mode::Integer;
+    struct Key {
+        std::unique_ptr<RowObject> row;
+        const RowCell* cell;
+        int number;
+    };
+    std::vector<Key> keys;
+    keys.reserve(rows_.size());
+    for (auto& row : rows_) {
+        const RowCell* cell = row->cell(column);
+        const int number = byNumber && cell != nullptr ? SortRules::leadingInt(cell->text) : 0;
+        keys.push_back({std::move(row), cell, number});
+    }
+    std::stable_sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        if (a.cell == nullptr || b.cell == nullptr)
+            return a.cell == nullptr && b.cell != nullptr;
+        if (byNumber)
+            return ascending ? a.number < b.number : b.number < a.number;
+        const int order = SortRules::compareAs(mode, a.cell->text, b.cell->text);
+        return ascending ? order < 0 : order > 0;
+    });
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        rows_[i] = std::move(keys[i].row);
 }
 
 } // namespace kesto

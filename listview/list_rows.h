@@ -3,8 +3,8 @@
 // mirror its selection: checking selects, unchecking deselects.
 
 #include "listview/row_object.h"
+#include "listview/sort_rules.h"
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -33,8 +33,8 @@ public:
     void setCurrent(int row);
     int current() const;
 
-    // Stable sort; less(a, b) compares two row objects.
-    void sort(const std::function<bool(const RowObject&, const RowObject&)>& less);
+    // Stable sort by the texts of one column compared as mode says; a row without that cell sorts first.
+    void sortBy(int column, SortRules::Mode mode, bool ascending);
 
 private:
     std::vector<std::unique_ptr<RowObject>> rows_;

@@ -59,8 +59,10 @@ std::uint32_t fixedColumns(int pageKind) {
     }
 }
 
-// The number at the start of a text, read as atoi reads it ("128 kbps" is 128, "3.25 MB" is 3).
-int leadingInt(std::string_view text) {
+} // namespace
+
+// "128 kbps" is 128, "3.25 MB" is 3.
+int SortRules::leadingInt(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
         ++i;
@@ -73,6 +75,8 @@ int leadingInt(std::string_view text) {
     return static_cast<int>(std::clamp(negative ? -value : value, static_cast<long long>(INT_MIN),
                                        static_cast<long long>(INT_MAX)));
 }
+
+namespace {
 
 // The mini list's song cells begin with their position ("12.Title - Artist"): the title decides.
 std::string_view afterNumber(std::string_view text) {
@@ -137,21 +141,37 @@ bool SortRules::isIntegerColumn(int pageKind, int column) {
     }
 }
 
-int SortRules::compare(int pageKind, bool miniList, std::string_view a, std::string_view b, int column,
-                       bool ascending) {
-    if (!ascending)
-        std::swap(a, b);
+SortRules::Mode SortRules::modeOf(int pageKind, bool miniList, int column) {
     if (miniList)
-        return sign(column == 2 ? afterNumber(a).compare(afterNumber(b)) : a.compare(b));
+        return column == 2 ? Mode::AfterNumber : Mode::Bytes;
     const int comparator = comparatorOf(pageKind);
     if (comparator == 0 || column < 0 || column >= columnRange(comparator))
+        return Mode::Equal;
+    return isIntegerColumn(pageKind, column) ? Mode::Integer : Mode::Bytes;
+}
+
+int SortRules::compareAs(Mode mode, std::string_view a, std::string_view b) {
+    switch (mode) {
+    case Mode::Equal:
         return 0;
-    if (isIntegerColumn(pageKind, column)) {
+    case Mode::Integer: {
         const int x = leadingInt(a);
         const int y = leadingInt(b);
         return (x > y) - (x < y);
     }
+    case Mode::AfterNumber:
+        return sign(afterNumber(a).compare(afterNumber(b)));
+    case Mode::Bytes:
+        break;
+    }
     return sign(a.compare(b)); // char_traits<char> compares as unsigned bytes
+}
+
+int SortRules::compare(int pageKind, bool miniList, std::string_view a, std::string_view b, int column,
+                       bool ascending) {
+    if (!ascending)
+        std::swap(a, b);
+    return compareAs(modeOf(pageKind, miniList, column), a, b);
 }
 
 } // namespace kesto

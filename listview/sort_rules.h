@@ -19,6 +19,14 @@ public:
                        bool ascending);
 
     static bool isIntegerColumn(int pageKind, int column);
+
+    // How a column compares, decided once per sort.
+    enum class Mode { Equal, Bytes, Integer, AfterNumber };
+    static Mode modeOf(int pageKind, bool miniList, int column);
+    // The number at the start of a cell text, as atoi reads it.
+    static int leadingInt(std::string_view text);
+    // compare() for a mode already known, with operands already in sort order.
+    static int compareAs(Mode mode, std::string_view a, std::string_view b);
 };
 
 } // namespace kesto
