@@ -2,10 +2,25 @@
 
 #include "host/host_panel_area.h"
 #include "host/main_window.h"
+#include "host/page_menu.h"
+
+#include <QEvent>
+#include <QMenuBar>
 
 namespace kesto {
 
-bool HostSession::start(const QString& modulePath) {
+namespace {
+constexpr int kRequestPromotion = 1;
+}
+
+bool HostSession::start(const QString& modulePath, const std::filesystem::path& dataFolder) {
+    QString why;
+    if (service_.start(dataFolder, why))
+        window_.log(QStringLiteral("reference service at %1, data in %2")
+                        .arg(QString::fromStdString(service_.baseUrl()),
+                             QString::fromStdString(service_.dataFolder().string())));
+    else
+        window_.log(why);
     if (!module_.load(modulePath) || module_.open(window_.panelArea()) == nullptr) {
         window_.log(QStringLiteral("module not loaded: %1").arg(module_.error()));
         return false;
@@ -13,11 +28,43 @@ bool HostSession::start(const QString& modulePath) {
     window_.log(QStringLiteral("module loaded: %1").arg(modulePath));
     module_.entry<KestoEntry14>(14)(nullptr, tables_.skin(), tables_.network(), 1, tables_.serviceA(),
                                     tables_.serviceB());
+    logIn();
     const QRect area = window_.panelArea()->rect();
     const KestoRect rect{0, 0, area.width(), area.height()};
     const int created = module_.entry<KestoEntry16>(16)(&rect, 0);
     window_.log(QStringLiteral("entry 16 (create panel) returned %1").arg(created));
+    window_.panelArea()->installEventFilter(this);
+    PageMenu::install(*window_.menuBar(), [this](const HostPage& page) { show(page); });
+    if (created == 1)
+        module_.entry<KestoEntry39>(39)(nullptr, nullptr, kRequestPromotion, 1);
     return true;
+}
+
+void HostSession::logIn() {
+    const auto reply = service_.login();
+    if (!reply) {
+        window_.log(QStringLiteral("no login reply"));
+        return;
+    }
+    module_.entry<KestoEntry39>(39)(reply->c_str(), HostService::kUserId, 0, 0);
+    window_.log(QStringLiteral("entry 39: logged in as %1").arg(QString::fromLatin1(HostService::kUserId)));
+}
+
+void HostSession::show(const HostPage& page) {
+    window_.log(QStringLiteral("page %1 (menu id %2)").arg(QString::fromUtf8(page.title)).arg(page.menuId));
+    if (page.menuId == PageMenu::kDownloadStorageMenuId) {
+        module_.entry<KestoEntry38>(38)("");
+        return;
+    }
+    module_.entry<KestoEntry23>(23)(page.viewMode, "", page.menuId, page.parameter, 0);
+}
+
+bool HostSession::eventFilter(QObject* watched, QEvent* event) {
+    // The panel fills the panel area whatever its size.
+    if (event->type() == QEvent::Resize && watched == window_.panelArea())
+        if (auto move = module_.entry<KestoEntry19>(19))
+            move(0, 0, window_.panelArea()->width(), window_.panelArea()->height(), 1);
+    return QObject::eventFilter(watched, event);
 }
 
 HostSession::~HostSession() {

@@ -1,27 +1,45 @@
 #pragma once
-// The host's side of the module's life: load it, hand over the window and the tables,
-// create the panel in the panel area, destroy it at the end.
+// The host's side of the module's life: run the reference service, load the module, hand over
+// the window and the tables, log in, create the panel in the panel area and keep it sized to
+// it, show the pages the user picks, destroy it at the end.
 
+#include "host/host_service.h"
 #include "host/host_tables.h"
 #include "host/module_loader.h"
+
+#include <QObject>
+
+#include <filesystem>
 
 namespace kesto {
 
 class MainWindow;
+struct HostPage;
 
-class HostSession {
+class HostSession : public QObject {
 public:
     explicit HostSession(MainWindow& window) : window_(window) {}
-    ~HostSession();
+    ~HostSession() override;
     HostSession(const HostSession&) = delete;
     HostSession& operator=(const HostSession&) = delete;
 
-    // Loads the module, calls Song_GetPanelInfo, entry 14 and entry 16; logs each step.
-    bool start(const QString& modulePath);
+    // Starts the service with its data folder (empty: a fresh one), loads the module, calls
+    // Song_GetPanelInfo, entry 14, entry 39 with the log-in and entry 16; logs each step.
+    bool start(const QString& modulePath, const std::filesystem::path& dataFolder = {});
     const ModuleLoader& module() const { return module_; }
+    const HostService& service() const { return service_; }
+
+    // Entry 23 with the page's menu id (entry 38 for the download storage).
+    void show(const HostPage& page);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void logIn();
+
     MainWindow& window_;
+    HostService service_;
     ModuleLoader module_;
     HostTables tables_;
 };

@@ -1,10 +1,10 @@
-// kesto-player: the reference host. Options: --module PATH, --offscreen, --tour DIR.
+// kesto-player: the reference host. Options: --module PATH, --offscreen, --tour DIR, --data DIR
+// (the data folder of the in-process service; a fresh one by default).
 #include "host/host_session.h"
 #include "host/main_window.h"
+#include "host/page_tour.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QTimer>
 
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +16,7 @@ namespace {
 struct Options {
     std::string module;
     std::string tourDir;
+    std::string dataDir;
     bool offscreen = false;
 };
 
@@ -36,19 +37,10 @@ Options parse(int argc, char** argv) {
             options.module = argv[++i];
         else if (std::strcmp(argv[i], "--tour") == 0 && i + 1 < argc)
             options.tourDir = argv[++i];
+        else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc)
+            options.dataDir = argv[++i];
     }
     return options;
-}
-
-// Screenshots of what the window shows, then the end of the run.
-void scheduleTour(kesto::MainWindow& window, const QString& dir) {
-    QTimer::singleShot(500, &window, [&window, dir] {
-        QDir().mkpath(dir);
-        bool ok = window.saveScreenshot(QDir(dir).filePath(QStringLiteral("01-main-window.png")));
-        window.log(QStringLiteral("tour: screenshots in %1").arg(dir));
-        ok = window.saveScreenshot(QDir(dir).filePath(QStringLiteral("02-message-log.png"))) && ok;
-        QApplication::exit(ok ? 0 : 1);
-    });
 }
 
 } // namespace
@@ -62,9 +54,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kesto::MainWindow window;
     window.show();
+    // The session works in its data folder: the tour's folder is fixed before that.
+    const std::string tourDir =
+        options.tourDir.empty() ? std::string() : std::filesystem::absolute(options.tourDir).string();
     kesto::HostSession session(window);
-    session.start(QString::fromStdString(options.module));
+    session.start(QString::fromStdString(options.module), options.dataDir);
+    kesto::PageTour tour(window, session, QString::fromStdString(tourDir));
     if (!options.tourDir.empty())
-        scheduleTour(window, QString::fromStdString(options.tourDir));
+        tour.start();
     return app.exec();
 }

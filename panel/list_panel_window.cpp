@@ -79,10 +79,10 @@ void ListPanelWindow::resizeEvent(QResizeEvent* event) {
 
 void ListPanelWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    // The skin's background sits behind the button rows.
     if (background_ != nullptr && !background_->isNull())
-        painter.drawTiledPixmap(rect(), *background_);
-    else
-        painter.fillRect(rect(), palette().window());
+        painter.drawPixmap(QRect(0, 0, width(), skin::kButtonBarHeight), *background_);
 }
 
 void ListPanelWindow::timerEvent(QTimerEvent* event) {
