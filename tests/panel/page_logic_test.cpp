@@ -1,0 +1,399 @@
+// Show page, its readers, list paging and the dispatch table without a window: a recording
+// view, the protocol doubles for the host, a quick tag reader on real files.
+#include "library/local_record_factory.h"
+#include "library/registry_file.h"
+#include "library/registry_section.h"
+#include "panel/codec_setting.h"
+#include "panel/dispatch_table.h"
+#include "panel/fetch_worker.h"
+#include "panel/page_controller.h"
+#include "panel/panel_messages.h"
+#include "panel/panel_window_ops.h"
+#include "panel/show_page.h"
+#include "panel/song_store.h"
+#include "protocol/protocol_doubles.h"
+#include "settings/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+
+namespace kesto::test {
+namespace {
+
+constexpr int kChartMenu = 1001;
+constexpr int kChartKind = 19;
+constexpr int kPanelWindow = 0;
+WindowHandle panelWindow() {
+    static int window = kPanelWindow;
+    return &window;
+}
+
+int quickTags(const char* path, void* buffer) {
+    const char* name = std::strrchr(path, '/');
+    std::strncpy(static_cast<char*>(buffer) + KESTO_TAG_TITLE, name != nullptr ? name + 1 : path, 200);
+    return 1;
+}
+
+struct RecordingView : PageView {
+    void setViewMode(int mode) override { modes.push_back(mode); }
+    void dropRows() override { ++drops; }
+    void showList(SongStore& store, const ListHandOver& hand) override {
+        shown.push_back(hand);
+        rows = store.count();
+    }
+    void showCurrent(int row) override { current = row; }
+    std::vector<int> modes;
+    std::vector<ListHandOver> shown;
+    int drops = 0;
+    int rows = -1;
+    int current = -2;
+};
+
+struct RecordingWindow : PanelWindowOps {
+    void layOut() override { ++layouts; }
+    void killTimer(int id) override { killed.push_back(id); }
+    void navigateHtml(const std::string& address) override { addresses.push_back(address); }
+    void refreshButtons() override {}
+    void forwardToListControl() override {}
+    void updateHost() override { ++hostUpdates; }
+    std::string searchWords() const override { return words; }
+    int layouts = 0;
+    int hostUpdates = 0;
+    std::vector<int> killed;
+    std::vector<std::string> addresses;
+    std::string words;
+};
+
+// A chart reply of `rows` rows, as the service list layout reads it.
+std::string chartReply(int rows, int page) {
+    std::string text = std::to_string(rows) + "\x0B" + std::to_string(page) + "\x0B" + "100\x0BTitle\x0B" +
+                       "00101\x0Bhttp://127.0.0.1/chart.jsp";
+    for (int i = 0; i < rows; ++i) {
+        const std::string n = std::to_string(page * 50 + i);
+        for (const std::string& field :
+             {"S" + n, std::string("00000"), "Song " + n, std::string("200"), std::string("100"),
+              std::string("A1"), std::string("Artist"), std::string("B1"), std::string("Album"),
+              std::string("0"), std::string("1"), std::string(""), std::string("0"), n})
+            text += "\x0B" + field;
+    }
+    return text;
+}
+
+class PageLogicTest : public ::testing::Test {
+protected:
+    PageLogicTest() : factory(&quickTags) {
+        rig.context.port = &rig.port;
+        ShowPageParts parts;
+        parts.context = &rig.context;
+        parts.state = &state;
+        parts.list = &list;
+        parts.nowPlaying = &nowPlaying;
+        parts.view = &view;
+        parts.folderWorker = &folderWorker;
+        parts.albumWorker = &albumWorker;
+        parts.factory = &factory;
+        parts.folderFiles = [this] { return folderFiles; };
+        parts.port = &rig.port;
+        parts.window = panelWindow();
+        showPage = std::make_unique<ShowPage>(std::move(parts));
+        pages = std::make_unique<PageController>(
+            PageControllerParts{showPage.get(), &state, &rig.context, &window, &rig.port, panelWindow()});
+    }
+
+    PageRequest request(int viewMode, int menuId, std::string parameter = {}) {
+        PageRequest r;
+        r.viewMode = viewMode;
+        r.menuId = menuId;
+        r.parameter = std::move(parameter);
+        return r;
+    }
+
+    std::vector<std::string> files(int count, const std::string& ext = ".mp3") {
+        std::vector<std::string> paths;
+        for (int i = 0; i < count; ++i) {
+            paths.push_back((folder.path() / ("f" + std::to_string(i) + ext)).string());
+            std::ofstream(paths.back()) << "x";
+        }
+        return paths;
+    }
+
+    int postsOf(unsigned message) const {
+        int n = 0;
+        for (const Posted& p : rig.port.posted)
+            n += p.message == message ? 1 : 0;
+        return n;
+    }
+
+    Rig rig;
+    TempFolder folder;
+    PageState state;
+    SongStore list;
+    SongStore nowPlaying;
+    RecordingView view;
+    RecordingWindow window;
+    FetchWorker folderWorker;
+    FetchWorker albumWorker;
+    LocalRecordFactory factory;
+    std::vector<std::string> folderFiles;
+    std::unique_ptr<ShowPage> showPage;
+    std::unique_ptr<PageController> pages;
+};
+
+TEST_F(PageLogicTest, ServerPageIsBuiltFromThePageTableFetchedAndHandedOver) {
+    rig.host.reply(chartReply(3, 0));
+    pages->open(request(2, kChartMenu, "00101"));
+    ASSERT_EQ(rig.host.calls().size(), 1u);
+    EXPECT_NE(rig.host.calls()[0].url.find("kestoSong"), std::string::npos);
+    EXPECT_EQ(rig.host.calls()[0].post, 1);
+    EXPECT_NE(rig.host.calls()[0].body->find("00101\x0B"
+                                             "0\x0B"),
+              std::string::npos);
+    EXPECT_EQ(state.pageKind, kChartKind);
+    EXPECT_EQ(list.count(), 3);
+    ASSERT_EQ(view.shown.size(), 1u);
+    EXPECT_EQ(view.shown[0].pageKind, kChartKind);
+    EXPECT_EQ(view.shown[0].viewMode, 2);
+    EXPECT_EQ(view.shown[0].webAddress, "http://127.0.0.1/chart.jsp");
+    EXPECT_GT(view.drops, 0); // rows let go before the store was cleared
+}
+
+TEST_F(PageLogicTest, BadRepliesAndUnknownPagesLeaveAnEmptyListWithoutAWord) {
+    rig.host.reply(chartReply(3, 0));
+    pages->open(request(2, kChartMenu, "00101"));
+    rig.host.reply("not\x0Ba list");
+    pages->open(request(2, 2400));
+    EXPECT_EQ(list.count(), 0);
+    rig.host.fail();
+    pages->open(request(2, 2500));
+    EXPECT_EQ(list.count(), 0);
+    const std::size_t calls = rig.host.calls().size();
+    pages->open(request(2, 4242));
+    EXPECT_EQ(state.pageKind, 0);
+    EXPECT_EQ(rig.host.calls().size(), calls); // nothing to ask for
+    EXPECT_EQ(view.shown.back().pageKind, 0);
+    EXPECT_TRUE(rig.box.shown.empty());
+}
+
+TEST_F(PageLogicTest, MenuId2000ChangesNothingNotEvenTheViewMode) {
+    rig.host.reply(chartReply(3, 0));
+    pages->open(request(2, kChartMenu, "00101"));
+    pages->open(request(1, ShowPage::kNoChangeMenuId));
+    EXPECT_EQ(view.modes, std::vector<int>{2});
+    EXPECT_EQ(state.viewMode, 2);
+    EXPECT_EQ(state.menuId, kChartMenu);
+    EXPECT_FALSE(pages->hasPage(false));
+    EXPECT_EQ(postsOf(msg::kWindowSize), 0);
+}
+
+TEST_F(PageLogicTest, HtmlOnlyModeLaysThePanelOutAgain) {
+    pages->open(request(1, 4242));
+    ASSERT_EQ(postsOf(msg::kWindowSize), 1);
+    EXPECT_EQ(rig.port.posted[0].wParam, 0);
+    EXPECT_EQ(rig.port.posted[0].lParam, 0);
+}
+
+TEST_F(PageLogicTest, FolderReaderAddsImportableFilesAndReportsOnce) {
+    folderFiles = files(3);
+    folderFiles.insert(folderFiles.begin() + 1, files(1, ".wav").front());
+    pages->open(request(4, ShowPage::kFolderMenuId));
+    folderWorker.wait();
+    EXPECT_EQ(list.count(), 3); // the wave file is not listed
+    ASSERT_EQ(postsOf(msg::kLocalPageReady), 1);
+    EXPECT_EQ(rig.port.posted.back().wParam, 4);
+    EXPECT_EQ(rig.port.posted.back().lParam, 6);
+    EXPECT_EQ(rig.port.posted.back().target, panelWindow());
+    pages->localPageReady(4, 6);
+    EXPECT_EQ(view.rows, 3);
+    // A late report of a page that was left is not shown.
+    pages->localPageReady(4, 5);
+    EXPECT_EQ(view.shown.size(), 1u);
+}
+
+TEST_F(PageLogicTest, AnEmptyFolderShowsAnEmptyListAtOnce) {
+    pages->open(request(4, ShowPage::kFolderMenuId));
+    EXPECT_FALSE(folderWorker.held());
+    EXPECT_EQ(postsOf(msg::kLocalPageReady), 0);
+    ASSERT_EQ(view.shown.size(), 1u);
+    EXPECT_EQ(view.rows, 0);
+}
+
+TEST_F(PageLogicTest, ReaderStopsAtAnEmptyPathAndWhenThePanelGoes) {
+    auto job = std::make_unique<ThreadJob>();
+    job->state = ThreadJob::kFilled;
+    job->paths = files(2);
+    job->paths.insert(job->paths.begin() + 1, "");
+    WorkerSignals signals;
+    EXPECT_EQ(FetchWorker::run(std::move(job), {&list, &factory, &rig.port, panelWindow()}, signals), 0);
+    EXPECT_EQ(list.count(), 1);
+    EXPECT_EQ(postsOf(msg::kLocalPageReady), 1);
+
+    signals.panelGone = true;
+    auto gone = std::make_unique<ThreadJob>(ThreadJob::ofFiles(files(2), 4, 6));
+    FetchWorker::run(std::move(gone), {&list, &factory, &rig.port, panelWindow()}, signals);
+    EXPECT_EQ(list.count(), 1);
+    EXPECT_EQ(postsOf(msg::kLocalPageReady), 1);
+    EXPECT_EQ(FetchWorker::run(nullptr, {}, signals), -1);
+}
+
+TEST_F(PageLogicTest, ThePageSwitchWaitsForTheReaderBeforeTheFetch) {
+    folderFiles = files(200);
+    pages->open(request(4, ShowPage::kFolderMenuId));
+    rig.host.reply(chartReply(2, 0));
+    pages->open(request(2, kChartMenu, "00101"));
+    EXPECT_FALSE(folderWorker.held());
+    EXPECT_EQ(list.count(), 2); // no file of the folder came in after the server rows
+    EXPECT_EQ(postsOf(msg::kLocalPageReady), 1);
+}
+
+TEST_F(PageLogicTest, ListPagingPostsAndFetchesTheNeighbouringPages) {
+    rig.host.reply(chartReply(50, 0));
+    pages->open(request(2, kChartMenu, "00101"));
+    pages->previousListPage(0, 0);
+    EXPECT_EQ(postsOf(msg::kPreviousListPage), 0);
+    pages->nextListPage(0, 0);
+    ASSERT_EQ(rig.port.posted.back().message, msg::kNextListPage);
+    EXPECT_EQ(rig.port.posted.back().wParam, 1);
+    rig.host.reply(chartReply(50, 1));
+    pages->showNextListPage(1, 0);
+    EXPECT_EQ(state.listPage, 1);
+    EXPECT_NE(rig.host.calls().back().body->find("00101\x0B"
+                                                 "1\x0B"),
+              std::string::npos);
+    EXPECT_STREQ(list.get(0)->Song_ID, "S50");
+    pages->previousListPage(0, 0);
+    ASSERT_EQ(rig.port.posted.back().message, msg::kPreviousListPage);
+    EXPECT_EQ(rig.port.posted.back().wParam, 1);
+    rig.host.reply(chartReply(50, 0));
+    pages->showPreviousListPage(1, 0);
+    EXPECT_EQ(state.listPage, 0);
+    EXPECT_STREQ(list.get(0)->Song_ID, "S0");
+    // Pages without a page number do not page.
+    pages->open(request(4, 3100));
+    const std::size_t calls = rig.host.calls().size();
+    pages->showNextListPage(1, 0);
+    EXPECT_EQ(rig.host.calls().size(), calls);
+}
+
+TEST_F(PageLogicTest, HistoryStepsBackAndForwardAndDropsTheNextPagesOnANewChoice) {
+    pages->open(request(4, 3100));
+    pages->open(request(4, 3200));
+    pages->open(request(4, 3300));
+    pages->step(false);
+    pages->step(false);
+    EXPECT_EQ(state.menuId, 3100);
+    EXPECT_FALSE(pages->hasPage(false));
+    EXPECT_EQ(pages->history().count(true), 2u);
+    pages->nextPage(0, 0);
+    EXPECT_EQ(state.menuId, 3200);
+    pages->open(request(4, 3400));
+    EXPECT_FALSE(pages->hasPage(true));
+    EXPECT_EQ(pages->history().count(false), 2u);
+}
+
+TEST_F(PageLogicTest, NowPlayingPageShowsItsStoreWithTheCurrentEntry) {
+    for (int i = 0; i < 4; ++i) {
+        SongRecord record = SongRecord::make();
+        nowPlaying.addCopy(&record);
+    }
+    nowPlaying.setCurrent(2);
+    pages->open(request(4, ShowPage::kNowPlayingMenuId));
+    EXPECT_EQ(view.rows, 4);
+    EXPECT_EQ(view.current, 2);
+    EXPECT_EQ(state.pageKind, 1);
+}
+
+TEST_F(PageLogicTest, WindowMessagesReachTheirOperations) {
+    pages->timerFired(PageController::kOneShotTimer, 0);
+    pages->timerFired(7, 0);
+    EXPECT_EQ(window.killed, std::vector<int>{PageController::kOneShotTimer});
+    pages->updateAndReload(5, 9);
+    EXPECT_EQ(window.hostUpdates, 0);
+    pages->updateAndReload(msg::kReloadToken, 9);
+    EXPECT_EQ(window.hostUpdates, 1);
+    EXPECT_EQ(rig.port.posted.back().message, msg::kReloadPage);
+    EXPECT_EQ(rig.port.posted.back().wParam, msg::kReloadToken);
+    EXPECT_EQ(rig.port.posted.back().lParam, 9);
+    pages->startPage(0, 0);
+    EXPECT_EQ(window.addresses, std::vector<std::string>{"http://127.0.0.1:8080/app/"});
+}
+
+TEST_F(PageLogicTest, SearchSendsTheWordsToTheSearchEndpoint) {
+    pages->search(0, 0);
+    EXPECT_TRUE(rig.host.calls().empty()); // no words, no search
+    window.words = "rain;drops";
+    rig.host.fail();
+    pages->search(0, 0);
+    ASSERT_EQ(rig.host.calls().size(), 1u);
+    EXPECT_NE(rig.host.calls()[0].url.find("protocol_search.jsp?"), std::string::npos);
+    EXPECT_NE(rig.host.calls()[0].body->find("rain drops"), std::string::npos);
+    EXPECT_EQ(state.pageKind, 22);
+}
+
+struct CountingHandlers : PanelHandlers {
+    void layOut(W, L) override { calls.push_back("layOut"); }
+    void timerFired(W, L) override { calls.push_back("timer"); }
+    void search(W, L) override { calls.push_back("search"); }
+    void previousPage(W, L) override { calls.push_back("previous"); }
+    void nextPage(W, L) override { calls.push_back("next"); }
+    void startPage(W, L) override { calls.push_back("start"); }
+    void toListControl(W, L) override { calls.push_back("list"); }
+    void nextListPage(W, L) override { calls.push_back("nextList"); }
+    void previousListPage(W, L) override { calls.push_back("previousList"); }
+    void reloadPage(W, L) override { calls.push_back("reload"); }
+    void showNextListPage(W w, L) override { calls.push_back("showNext" + std::to_string(w)); }
+    void showPreviousListPage(W w, L) override { calls.push_back("showPrevious" + std::to_string(w)); }
+    void localPageReady(W w, L l) override {
+        calls.push_back("ready" + std::to_string(w) + "/" + std::to_string(l));
+    }
+    void updateAndReload(W, L) override { calls.push_back("update"); }
+    std::vector<std::string> calls;
+};
+
+TEST(DispatchTableTest, EveryButtonAndPanelMessageHasOneOperation) {
+    for (const int id : cmd::kButtonOrder) {
+        if (id != cmd::kButton1122) {
+            EXPECT_NE(DispatchTable::find(MessageSource::Command, static_cast<unsigned>(id)), nullptr) << id;
+        }
+    }
+    for (const unsigned message :
+         {1076u, 1084u, 1085u, 1086u, 1087u, 1088u, 1089u, 1090u, 1091u, 1092u, 1093u, 1094u, 1098u,
+          1101u, 1102u, 1103u, 1105u, 1106u, 1107u, 1108u, 1109u, 1110u, 1111u, 1112u, 1117u, 1119u,
+          1120u, 1123u, 1124u, 1126u, 1146u, 1147u, 1209u, 1210u, 1211u, 1212u, 1430u})
+        EXPECT_NE(DispatchTable::find(MessageSource::Panel, message), nullptr) << message;
+    const auto entries = DispatchTable::entries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        for (std::size_t j = i + 1; j < entries.size(); ++j)
+            EXPECT_FALSE(entries[i].source == entries[j].source && entries[i].id == entries[j].id)
+                << entries[i].id;
+}
+
+TEST(DispatchTableTest, MessagesReachTheirHandlerWithTheirParameters) {
+    CountingHandlers handlers;
+    EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Panel, msg::kLocalPageReady, 4, 6));
+    EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Panel, msg::kNextListPage, 3, 0));
+    EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Command, cmd::kPreviousPage, 0, 0));
+    EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Window, msg::kWindowSize, 0, 0));
+    EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Command, cmd::kListen, 0, 0)); // to come
+    EXPECT_FALSE(DispatchTable::dispatch(handlers, MessageSource::Panel, 1999, 0, 0));
+    // The same number means different things as a command and as a message.
+    EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Command, cmd::kNextListPage, 0, 0));
+    EXPECT_EQ(handlers.calls,
+              (std::vector<std::string>{"ready4/6", "showNext3", "previous", "layOut", "nextList"}));
+}
+
+TEST(CodecSettingTest, MissingValueIsWrittenAsOneAndTwoSelectsTheSecondMode) {
+    TempFolder folder;
+    auto file = std::make_shared<RegistryFile>(folder.path() / "registry.reg");
+    RegistrySection section("SoftWare\\Kesto", file);
+    EXPECT_EQ(CodecSetting::read(section), 1);
+    EXPECT_EQ(section.GetDword("Main", "UpdateCODEC", 0), 1u);
+    section.SetDword("Main", "UpdateCODEC", 2);
+    EXPECT_EQ(CodecSetting::read(section), 2);
+    section.SetDword("Main", "UpdateCODEC", 7);
+    EXPECT_EQ(CodecSetting::read(section), 1);
+}
+
+} // namespace
+} // namespace kesto::test
