@@ -53,6 +53,7 @@ std::array<std::vector<ColumnInfo>, 24> buildAll() {
     std::array<std::vector<ColumnInfo>, 24> sets;
     sets[0] = build(first10(kFormat)); // A
     sets[1] = build(first10(kAdded));  // B
+    // C: A's first eight columns, then format, quality, added and expiry times.
     sets[2] = build({kState,
                      kCheck,
                      kNo,
@@ -61,22 +62,13 @@ std::array<std::vector<ColumnInfo>, 24> buildAll() {
                      kTime,
                      kArtist,
                      kAlbum,
-                     kFormat, // C
+                     kFormat,
                      {"음질", 50, col::kQuality},
                      kAdded,
                      kExpiry});
-    sets[3] = build({kState,
-                     kCheck,
-                     kNo,
-                     kLyrics,
-                     kSong,
-                     kTime,
-                     kArtist,
-                     kAlbum,
-                     kFormat, // D
-                     {"음질", 100, col::kQuality},
-                     kAdded,
-                     kExpiry});
+    // D: C with a wider quality column.
+    sets[3] = sets[2];
+    sets[3][9].width = 100;
     sets[4] = build({kState,
                      kCheck,
                      kNo,
