@@ -71,7 +71,12 @@ void ListViewArea::dropRows() {
 }
 
 void ListViewArea::showList(SongStore& store, const ListHandOver& handOver) {
-    list_->applyPageKind(handOver.pageKind);
+    // Installing a column set saves the one it replaces to the settings: only on a change.
+    if (handOver.pageKind != installedKind_)
+        list_->applyPageKind(handOver.pageKind);
+    else
+        list_->deleteAllRows();
+    installedKind_ = handOver.pageKind;
     std::vector<SongRecord*> records;
     records.reserve(static_cast<std::size_t>(store.count()));
     store.forEach([&records](int, SongRecord& record) { records.push_back(&record); });

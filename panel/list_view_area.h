@@ -58,6 +58,7 @@ private:
     CMuleListCtrl* list_;
     HtmlArea* html_;
     bool hasAddress_ = false;
+    int installedKind_ = -1;
 };
 
 } // namespace kesto

@@ -110,8 +110,10 @@ MessageLog::MessageLog(QObject* target) {
 }
 
 bool MessageLog::eventFilter(QObject*, QEvent* event) {
-    if (event->type() == WindowMessageEvent::eventType())
+    if (event->type() == WindowMessageEvent::eventType()) {
         messages.push_back(static_cast<WindowMessageEvent*>(event)->message());
+        lastArrival = std::chrono::steady_clock::now();
+    }
     return false;
 }
 

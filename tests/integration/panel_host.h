@@ -33,6 +33,8 @@ public:
     explicit MessageLog(QObject* target);
     bool eventFilter(QObject* watched, QEvent* event) override;
     std::vector<unsigned> messages;
+    // When the last message arrived, before its handler ran.
+    std::chrono::steady_clock::time_point lastArrival;
     int count(unsigned message) const;
 };
 
