@@ -14,6 +14,7 @@
 #include "panel/list_view_area.h"
 #include "panel/panel_messages.h"
 #include "panel/panel_skin.h"
+#include "panel/play_next.h"
 #include "panel/promotion_strip.h"
 #include "protocol/promotion_request.h"
 #include "protocol/server_time.h"
@@ -169,8 +170,11 @@ int ListPanel::nowPlayingCount() const {
     return model_.nowPlaying().count();
 }
 
-NextSongResult ListPanel::nextSong(const NextSongRequest&) {
-    return {};
+NextSongResult ListPanel::nextSong(const NextSongRequest& request) {
+    NextSongResult result = PlayNext::run(model_.nowPlaying(), model_.context(), request);
+    if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(ShowPage::kNowPlayingMenuId))
+        listView_->showCurrent(result.position);
+    return result;
 }
 
 int ListPanel::setPlayState(int playState) {
