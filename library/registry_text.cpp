@@ -1,6 +1,7 @@
 #include "library/registry_text.h"
 
 #include "platform/cp949.h"
+#include "platform/utf8.h"
 
 #include <cstdint>
 
@@ -14,24 +15,6 @@ bool isAscii(std::string_view text) {
         if (static_cast<unsigned char>(c) >= 0x80)
             return false;
     return true;
-}
-
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 RegistryText::Decoded decodeUtf16le(std::string_view bytes) {
@@ -52,7 +35,7 @@ RegistryText::Decoded decodeUtf16le(std::string_view bytes) {
             cp = 0xFFFD;
             result.clean = false;
         }
-        appendUtf8(result.utf8, cp);
+        Utf8::append(result.utf8, cp);
     }
     return result;
 }

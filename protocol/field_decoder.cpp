@@ -1,6 +1,7 @@
 #include "protocol/field_decoder.h"
 
 #include "platform/cp949.h"
+#include "platform/utf8.h"
 
 #include <limits>
 
@@ -28,24 +29,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 void appendCharacter(std::string& out, std::uint32_t code) {
     if (code == 0)
         return;
@@ -54,7 +37,7 @@ void appendCharacter(std::string& out, std::uint32_t code) {
         return;
     }
     std::string utf8;
-    appendUtf8(utf8, code);
+    Utf8::append(utf8, code);
     out += Cp949::fromUtf8(utf8);
 }
 
