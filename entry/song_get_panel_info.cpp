@@ -4,6 +4,7 @@
 #include "entry/entry_table.h"
 #include "entry/module_state.h"
 #include "include/kesto/panel_api.h"
+#include "library/registry_key.h"
 #include "platform/qt_message_box.h"
 #include "platform/qt_message_port.h"
 
@@ -17,5 +18,10 @@ extern "C" KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow) {
     ModuleState& state = ModuleState::instance();
     state.setPort(&QtMessagePort::instance());
     state.setMessageBox(&box);
+    state.setSettingWriter([](std::string_view keyPath, std::string_view name, std::string_view value) {
+        RegistryKey key;
+        if (key.Create(std::string(keyPath)))
+            key.SetString(std::string(name), std::string(value));
+    });
     return table;
 }
