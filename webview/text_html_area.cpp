@@ -1,5 +1,6 @@
 #include "webview/text_html_area.h"
 
+#include <QMouseEvent>
 #include <QUrl>
 
 namespace kesto {
@@ -8,8 +9,10 @@ TextHtmlArea::TextHtmlArea(QWidget* parent) : QTextBrowser(parent), address_(kBl
     setOpenLinks(false);
     setOpenExternalLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        const QString link = pressedLink_.isEmpty() ? url.toString(QUrl::None) : pressedLink_;
+        pressedLink_.clear();
         if (handler_)
-            handler_(url.toString(QUrl::None).toStdString());
+            handler_(link.toStdString());
     });
 }
 
@@ -22,6 +25,12 @@ void TextHtmlArea::navigate(const std::string& address) {
     // The address itself, as a link the user can follow in a browser of the host.
     const QString text = QString::fromStdString(address).toHtmlEscaped();
     QTextBrowser::setHtml(QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(text));
+}
+
+void TextHtmlArea::mouseReleaseEvent(QMouseEvent* event) {
+    pressedLink_ = anchorAt(event->position().toPoint());
+    QTextBrowser::mouseReleaseEvent(event);
+    pressedLink_.clear();
 }
 
 void TextHtmlArea::setHtml(const std::string& htmlUtf8) {

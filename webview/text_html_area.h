@@ -19,8 +19,14 @@ public:
     std::string address() const override { return address_; }
     void setLinkHandler(LinkHandler handler) override { handler_ = std::move(handler); }
 
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     std::string address_;
+    // The link text under the mouse as the page wrote it: QUrl would rewrite an authority that
+    // looks like a number ("songinfo://12345/").
+    QString pressedLink_;
     LinkHandler handler_;
 };
 
