@@ -7,7 +7,7 @@
 #include "library/my_album_db.h"
 #include "library/sql_text.h"
 #include "library/sql_transaction.h"
-#include "library/temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 #include "library/folder_walker.h"
 #include "library/local_file_import.h"
 #include "library/my_album_db.h"
-#include "library/temp_folder.h"
+#include "support/temp_folder.h"
 #include "panel/song_store.h"
 #include "platform/cp949.h"
 

@@ -1,5 +1,5 @@
 #include "library/my_album_db.h"
-#include "library/temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

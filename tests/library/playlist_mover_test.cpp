@@ -1,6 +1,6 @@
 #include "library/album_creator.h"
 #include "library/playlist_mover.h"
-#include "library/temp_folder.h"
+#include "support/temp_folder.h"
 #include "platform/cp949.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "library/from_clause_aliases.h"
 #include "library/sql_database.h"
 #include "library/sql_transaction.h"
-#include "library/temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include "panel/show_page.h"
 #include "panel/song_store.h"
 #include "protocol/protocol_doubles.h"
-#include "settings/temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

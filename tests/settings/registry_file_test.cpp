@@ -1,7 +1,7 @@
 #include "library/registry_file.h"
 #include "library/registry_key.h"
 #include "library/settings_keys.h"
-#include "settings/temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@ namespace kesto::test {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kesto-settings-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "kesto-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
     }
     ~TempFolder() {
@@ -23,6 +23,7 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
 private:
     std::filesystem::path path_;
