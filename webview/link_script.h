@@ -1,0 +1,23 @@
+#pragma once
+// The script the web view puts into every document before the page's own scripts run: it
+// catches clicks on links whose href, as written, begins with one of the link schemes, stops
+// the browser from following them and hands the raw href to the view through the object the view
+// publishes on its web channel. Links are queued until the channel is up.
+
+#include <string>
+#include <string_view>
+
+namespace kesto {
+
+class LinkScript {
+public:
+    // The name of the published object; it offers link(raw) and ready().
+    static constexpr std::string_view kObjectName = "kestoLinks";
+
+    // The script text; it expects QWebChannel (qwebchannel.js) to be defined before it.
+    static std::string source();
+    // A single-quoted JavaScript literal of a constant text (quotes and backslashes escaped).
+    static std::string quoted(std::string_view text);
+};
+
+} // namespace kesto
