@@ -70,7 +70,7 @@ const std::array kTable = {
     toCome(S::Panel, msg::kPhoneDecoPage, &H::phoneDecoPage),
     toCome(S::Panel, msg::kRowToCart, &H::rowToCart),
     toCome(S::Panel, msg::kRowLyrics, &H::rowLyrics),
-    toCome(S::Panel, msg::kRowMusicVideo, &H::rowMusicVideo),
+    built(S::Panel, msg::kRowMusicVideo, &H::rowMusicVideo),
     toCome(S::Panel, msg::kGiftMessagePage, &H::giftMessagePage),
     toCome(S::Panel, msg::kArtistPage, &H::artistPage),
     toCome(S::Panel, msg::kAlbumPage, &H::albumPage),
@@ -82,10 +82,10 @@ const std::array kTable = {
     built(S::Panel, msg::kUpdateAndReload, &H::updateAndReload),
     toCome(S::Panel, msg::kInfoPage, &H::infoPage),
     toCome(S::Panel, msg::kRowSongWebPage, &H::rowSongWebPage),
-    toCome(S::Panel, msg::kPhoneDecoWithTransaction, &H::phoneDecoWithTransaction),
-    toCome(S::Panel, msg::kMusicVideoPage, &H::musicVideoPage),
-    toCome(S::Panel, msg::kMvDownloadPage, &H::musicVideoDownloadPage),
-    toCome(S::Panel, msg::kMvDownloadPage2, &H::musicVideoDownloadPage),
+    built(S::Panel, msg::kPhoneDecoWithTransaction, &H::phoneDecoWithTransaction),
+    built(S::Panel, msg::kMusicVideoPage, &H::musicVideoPage),
+    built(S::Panel, msg::kMvDownloadPage, &H::musicVideoDownloadPage),
+    built(S::Panel, msg::kMvDownloadPage2, &H::musicVideoDownloadPage),
     toCome(S::Panel, msg::kPostFormToHtmlView, &H::postFormToHtmlView),
 };
 

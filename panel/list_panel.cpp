@@ -117,7 +117,7 @@ void ListPanel::createPageOperations() {
     parts.port = model_.context().port;
     parts.window = window_.data();
     showPage_ = std::make_unique<ShowPage>(std::move(parts));
-    pages_ = std::make_unique<PageController>(PageControllerParts{
+    pages_ = std::make_unique<RowPages>(PageControllerParts{
         showPage_.get(), &model_.state(), &model_.context(), this, model_.context().port, window_.data()});
     window_->setHandlers(pages_.get());
 }
@@ -367,6 +367,14 @@ void ListPanel::forwardToListControl() {
 void ListPanel::updateHost() {
     if (auto* host = static_cast<QWidget*>(module_.hostWindow()))
         host->repaint();
+}
+
+bool ListPanel::recordAt(int row, SongRecord& out) const {
+    const SongRecord* record = listView_ != nullptr ? listView_->list().record(row) : nullptr;
+    if (record == nullptr)
+        return false;
+    out = *record;
+    return true;
 }
 
 std::string ListPanel::searchWords() const {

@@ -5,9 +5,9 @@
 // nothing.
 
 #include "entry/panel_operations.h"
-#include "panel/page_controller.h"
 #include "panel/panel_model.h"
 #include "panel/panel_window_ops.h"
+#include "panel/row_pages.h"
 #include "panel/show_page.h"
 
 #include <QPointer>
@@ -113,6 +113,7 @@ public:
     void forwardToListControl() override;
     void updateHost() override;
     std::string searchWords() const override;
+    bool recordAt(int row, SongRecord& out) const override;
 
 private:
     static PanelModelInit initFrom(ModuleState& module);
@@ -126,7 +127,7 @@ private:
     ModuleState& module_;
     PanelModel model_;
     std::unique_ptr<ShowPage> showPage_;
-    std::unique_ptr<PageController> pages_;
+    std::unique_ptr<RowPages> pages_;
     QPointer<ListPanelWindow> window_;
     ButtonBar* buttons_ = nullptr;
     PromotionStrip* promotion_ = nullptr;

@@ -54,6 +54,9 @@ public:
     void localPageReady(W viewMode, L pageKind) override;
     void updateAndReload(W token, L lParam) override;
 
+protected:
+    const PageControllerParts& parts() const { return p_; }
+
 private:
     PageControllerParts p_;
     PageHistory history_;

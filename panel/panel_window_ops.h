@@ -5,6 +5,8 @@
 
 namespace kesto {
 
+struct SongRecord;
+
 class PanelWindowOps {
 public:
     virtual ~PanelWindowOps() = default;
@@ -18,6 +20,8 @@ public:
     virtual void updateHost() = 0;
     // The words typed into the search box, CP949.
     virtual std::string searchWords() const = 0;
+    // A copy of the record of a list row; false when there is no such row.
+    virtual bool recordAt(int row, SongRecord& out) const = 0;
 };
 
 } // namespace kesto

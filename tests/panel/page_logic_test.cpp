@@ -6,9 +6,9 @@
 #include "panel/codec_setting.h"
 #include "panel/dispatch_table.h"
 #include "panel/fetch_worker.h"
-#include "panel/page_controller.h"
 #include "panel/panel_messages.h"
 #include "panel/panel_window_ops.h"
+#include "panel/row_pages.h"
 #include "panel/show_page.h"
 #include "panel/song_store.h"
 #include "protocol/protocol_doubles.h"
@@ -59,6 +59,13 @@ struct RecordingWindow : PanelWindowOps {
     void forwardToListControl() override {}
     void updateHost() override { ++hostUpdates; }
     std::string searchWords() const override { return words; }
+    bool recordAt(int row, SongRecord& out) const override {
+        if (row < 0 || row >= static_cast<int>(rows.size()))
+            return false;
+        out = rows[static_cast<std::size_t>(row)];
+        return true;
+    }
+    std::vector<SongRecord> rows;
     int layouts = 0;
     int hostUpdates = 0;
     std::vector<int> killed;
@@ -98,7 +105,7 @@ protected:
         parts.port = &rig.port;
         parts.window = panelWindow();
         showPage = std::make_unique<ShowPage>(std::move(parts));
-        pages = std::make_unique<PageController>(
+        pages = std::make_unique<RowPages>(
             PageControllerParts{showPage.get(), &state, &rig.context, &window, &rig.port, panelWindow()});
     }
 
@@ -138,7 +145,7 @@ protected:
     LocalRecordFactory factory;
     std::vector<std::string> folderFiles;
     std::unique_ptr<ShowPage> showPage;
-    std::unique_ptr<PageController> pages;
+    std::unique_ptr<RowPages> pages;
 };
 
 TEST_F(PageLogicTest, ServerPageIsBuiltFromThePageTableFetchedAndHandedOver) {
@@ -329,6 +336,30 @@ TEST_F(PageLogicTest, SearchSendsTheWordsToTheSearchEndpoint) {
     EXPECT_NE(rig.host.calls()[0].url.find("protocol_search.jsp?"), std::string::npos);
     EXPECT_NE(rig.host.calls()[0].body->find("rain drops"), std::string::npos);
     EXPECT_EQ(state.pageKind, 22);
+}
+
+TEST_F(PageLogicTest, RowMessagesHandTheRowsWebPagesToTheHost) {
+    SongRecord song = SongRecord::make();
+    copyField(song.Song_ID, "S7");
+    copyField(song.MV_ID, "MV3");
+    window.rows.push_back(song);
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kRowMusicVideo, 0, 5));
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kMusicVideoPage, 0, 5));
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kMvDownloadPage2, 0, 5));
+    EXPECT_TRUE(
+        DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kMusicVideoPage, 1, 5)); // no row 1
+    ASSERT_EQ(rig.port.posted.size(), 3u);
+    const unsigned expected[] = {KESTO_MSG_OPEN_WEB_PAGE, KESTO_MSG_MUSIC_VIDEO_PAGE,
+                                 KESTO_MSG_MV_DOWNLOAD_PAGE};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Posted posted = rig.port.posted[i];
+        EXPECT_EQ(posted.message, expected[i]);
+        EXPECT_EQ(posted.target, &rig.hostWindow);
+        const std::string address = rig.port.take(posted.wParam);
+        const std::string body = rig.port.take(posted.lParam);
+        EXPECT_NE(address.find(i == 2 ? "mv_down.jsp" : "music_video.jsp"), std::string::npos) << address;
+        EXPECT_NE(body.find(i == 0 ? "song_id=S7" : "p_mvid=MV3"), std::string::npos) << body;
+    }
 }
 
 struct CountingHandlers : PanelHandlers {
