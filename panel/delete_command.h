@@ -1,0 +1,43 @@
+#pragma once
+// Delete: what goes depends on the page. Cart pages ask the server, device lists hand their
+// paths to the host, the download storage removes the files after a question, the on-line my
+// album asks the server and the local my album the database (each behind the delete
+// confirmation where ShowDeleteBox says so). A deleted song also leaves the now-playing list.
+
+#include "panel/command_context.h"
+#include "panel/selection.h"
+
+namespace kesto {
+
+class DeleteCommand {
+public:
+    // Menu ids with their own way of deleting.
+    static constexpr int kDownloadStorage = 3000;
+    static constexpr int kOnlineAlbums = 2100;
+    static constexpr int kOnlineAlbum = 2200;
+    static constexpr int kLocalAlbums = 4000;
+    static constexpr int kLocalAlbum = 4100;
+
+    explicit DeleteCommand(CommandContext& context) : context_(context) {}
+
+    // True when something was deleted.
+    bool run(const Selection& chosen) const;
+
+    static bool isCartPage(int pageKind);
+    static bool isDevicePage(int pageKind);
+
+private:
+    bool fromCart(const Selection& chosen) const;
+    bool fromDevice(const Selection& chosen) const;
+    bool fromStorage(const Selection& chosen) const;
+    bool fromOnlineAlbum(const Selection& chosen) const;
+    bool fromLocalAlbum(const Selection& chosen) const;
+    // The delete confirmation, unless ShowDeleteBox turned it off.
+    bool confirmed() const;
+    void leaveNowPlaying(const Selection& deleted) const;
+    void reshow() const;
+
+    CommandContext& context_;
+};
+
+} // namespace kesto

@@ -1,0 +1,25 @@
+#include "panel/download_command.h"
+
+#include "panel/download_request.h"
+#include "panel/eligibility.h"
+
+namespace kesto {
+
+bool DownloadCommand::run(const Selection& chosen, int mode) const {
+    const CommandBox box(context_.protocol.box);
+    const bool bellList =
+        context_.protocol.login != nullptr && context_.protocol.login->menuParameter == kBellList;
+    EligibilityRules rules;
+    rules.emptySelection = CommandText::DownloadEmpty;
+    rules.verdict = [bellList](const SongRecord& song) {
+        if (song.isMp3Bell() && !bellList)
+            return Verdict::refuse(CommandText::BellFromBellListOnly);
+        return song.isLocal() ? Verdict::exclude() : Verdict::take();
+    };
+    rules.nothingLeft = CommandText::DownloadAllLocal;
+    rules.someExcluded = CommandText::DownloadOrGiftSomeLocal;
+    const auto songs = Eligibility(box).check(chosen, rules);
+    return songs && DownloadRequest(context_).run(*songs, mode);
+}
+
+} // namespace kesto
