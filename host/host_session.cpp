@@ -52,11 +52,12 @@ void HostSession::logIn() {
 
 void HostSession::show(const HostPage& page) {
     window_.log(QStringLiteral("page %1 (menu id %2)").arg(QString::fromUtf8(page.title)).arg(page.menuId));
-    if (page.menuId == PageMenu::kDownloadStorageMenuId) {
-        module_.entry<KestoEntry38>(38)("");
+    if (module_.table() == nullptr)
         return;
-    }
-    module_.entry<KestoEntry23>(23)(page.viewMode, "", page.menuId, page.parameter, 0);
+    if (page.menuId == PageMenu::kDownloadStorageMenuId)
+        module_.entry<KestoEntry38>(38)("");
+    else
+        module_.entry<KestoEntry23>(23)(page.viewMode, "", page.menuId, page.parameter, 0);
 }
 
 bool HostSession::eventFilter(QObject* watched, QEvent* event) {

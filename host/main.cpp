@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
     const std::string tourDir =
         options.tourDir.empty() ? std::string() : std::filesystem::absolute(options.tourDir).string();
     kesto::HostSession session(window);
-    session.start(QString::fromStdString(options.module), options.dataDir);
+    session.start(QString::fromStdString(std::filesystem::absolute(options.module).string()),
+                  options.dataDir);
     kesto::PageTour tour(window, session, QString::fromStdString(tourDir));
     if (!options.tourDir.empty())
         tour.start();
