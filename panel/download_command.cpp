@@ -12,9 +12,7 @@ bool DownloadCommand::run(const Selection& chosen, int mode) const {
     EligibilityRules rules;
     rules.emptySelection = CommandText::DownloadEmpty;
     rules.verdict = [bellList](const SongRecord& song) {
-        if (song.isMp3Bell() && !bellList)
-            return Verdict::refuse(CommandText::BellFromBellListOnly);
-        return song.isLocal() ? Verdict::exclude() : Verdict::take();
+        return Verdict::streamingOnly(song, CommandText::BellFromBellListOnly, bellList);
     };
     rules.nothingLeft = CommandText::DownloadAllLocal;
     rules.someExcluded = CommandText::DownloadOrGiftSomeLocal;

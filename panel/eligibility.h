@@ -22,6 +22,13 @@ struct Verdict {
     static Verdict take() { return {}; }
     static Verdict exclude() { return {Kind::Exclude, CommandText::Count}; }
     static Verdict refuse(CommandText text) { return {Kind::Refuse, text}; }
+    // The rule of the store's own commands: an MP3 bell is refused with bellText (unless
+    // bellsAllowed), a local file excluded, a streaming song taken.
+    static Verdict streamingOnly(const SongRecord& song, CommandText bellText, bool bellsAllowed = false) {
+        if (song.isMp3Bell() && !bellsAllowed)
+            return refuse(bellText);
+        return song.isLocal() ? exclude() : take();
+    }
 };
 
 struct EligibilityRules {

@@ -10,9 +10,7 @@ bool GiftCommand::run(const Selection& chosen) const {
     EligibilityRules rules;
     rules.emptySelection = CommandText::GiftEmpty;
     rules.verdict = [](const SongRecord& song) {
-        if (song.isMp3Bell())
-            return Verdict::refuse(CommandText::GiftBell);
-        return song.isLocal() ? Verdict::exclude() : Verdict::take();
+        return Verdict::streamingOnly(song, CommandText::GiftBell);
     };
     rules.nothingLeft = CommandText::GiftAllLocal;
     rules.someExcluded = CommandText::DownloadOrGiftSomeLocal;

@@ -14,9 +14,7 @@ bool MyAlbumCommand::run(const Selection& chosen) const {
     rules.emptySelection = origin_ == CommandOrigin::NowPlaying ? CommandText::MyAlbumEmptyNowPlaying
                                                                 : CommandText::MyAlbumEmpty;
     rules.verdict = [](const SongRecord& song) {
-        if (song.isMp3Bell())
-            return Verdict::refuse(CommandText::MyAlbumBell);
-        return song.isLocal() ? Verdict::exclude() : Verdict::take();
+        return Verdict::streamingOnly(song, CommandText::MyAlbumBell);
     };
     rules.nothingLeft = CommandText::MyAlbumAllLocal;
     rules.someExcluded = CommandText::MyAlbumSomeLocal;

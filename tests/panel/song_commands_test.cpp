@@ -72,6 +72,14 @@ TEST_F(SongCommandsTest, OneAlbumAlonePassesAlbumWithASongDoesNot) {
     EXPECT_EQ(r.requests().size(), 2u);
 }
 
+TEST_F(SongCommandsTest, BellsDownloadFromTheBellListOnly) {
+    r.rig.login.menuParameter = "238";
+    r.rig.host.reply(vt({"1"}));
+    r.rig.host.reply(vt({"0", "100", ""}));
+    EXPECT_TRUE(DownloadCommand(r.context).run(Selection::of({bell("B1")})));
+    EXPECT_TRUE(r.box.shown.empty());
+}
+
 TEST_F(SongCommandsTest, DownloadSendsOnlyNonGreySongsAndAsksOnPageKindEight) {
     const auto chosen = Selection::of({streaming("S1"), grey(streaming("S2")), streaming("S3")});
     r.rig.host.reply(vt({"1"}));
