@@ -1,0 +1,194 @@
+// The browser view offscreen: scheme links reach the handler exactly as the page wrote them
+// and never load, other links load, title links reach the label, forms go by POST.
+#include "webview/chtml_view_ex.h"
+#include "webview/html_area_factory.h"
+#include "webview/text_html_area.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <httplib.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+using namespace kesto;
+
+constexpr int kLoadTimeoutMs = 20000;
+constexpr const char* kBase = "http://127.0.0.1/";
+
+const std::string kLinksPage =
+    R"(<html><head><title>2|Songs|songinfo://1/|Album|albuminfo://12345/</title></head>
+<body>
+<a id="album" href="albuminfo://12345/">album</a>
+<a id="capitals" href="ALBUMINFO://1/">capitals</a>
+<a id="buy" href="buyinfo://1/"><span id="buyText">buy</span></a>
+<a id="search" href="searchinfo://word///">search</a>
+<a id="song" href="songinfo://2/">song</a>
+</body></html>)";
+
+// Serves one form page on loopback and remembers what the last POST carried.
+class FormServer {
+public:
+    FormServer() {
+        server_.Post("/form.jsp", [this](const httplib::Request& request, httplib::Response& response) {
+            {
+                std::lock_guard lock(mutex_);
+                body_ = request.body;
+                contentType_ = request.get_header_value("Content-Type");
+            }
+            response.set_content("<html><head><title>1|posted|urlinfo://x</title></head></html>",
+                                 "text/html");
+        });
+        server_.set_keep_alive_max_count(1); // the browser would hold the worker open
+        port_ = server_.bind_to_any_port("127.0.0.1");
+        thread_ = std::thread([this] { server_.listen_after_bind(); });
+        while (!server_.is_running())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ~FormServer() {
+        server_.stop();
+        thread_.join();
+    }
+    std::string address() const { return "http://127.0.0.1:" + std::to_string(port_) + "/form.jsp"; }
+    std::string body() {
+        std::lock_guard lock(mutex_);
+        return body_;
+    }
+    std::string contentType() {
+        std::lock_guard lock(mutex_);
+        return contentType_;
+    }
+
+private:
+    httplib::Server server_;
+    int port_ = 0;
+    std::thread thread_;
+    std::mutex mutex_;
+    std::string body_;
+    std::string contentType_;
+};
+
+class CHtmlViewExTest : public QObject {
+    Q_OBJECT
+
+private:
+    struct Recorder {
+        std::vector<std::string> links;
+        std::vector<std::optional<TitleLink>> titles;
+    };
+
+    static void attach(CHtmlViewEx& view, Recorder& recorder) {
+        view.setLinkHandler([&recorder](const std::string& link) { recorder.links.push_back(link); });
+        view.setTitleLinkHandler(
+            [&recorder](const std::optional<TitleLink>& last) { recorder.titles.push_back(last); });
+    }
+
+    static void click(CHtmlViewEx& view, const char* id) {
+        view.page()->runJavaScript(
+            QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
+    }
+
+private slots:
+    void schemeLinksReachTheHandlerAsWritten() {
+        CHtmlViewEx view;
+        Recorder seen;
+        attach(view, seen);
+        view.resize(400, 300);
+        view.show();
+        view.setHtml(kLinksPage, kBase);
+        QTRY_VERIFY_WITH_TIMEOUT(view.pageComplete(), kLoadTimeoutMs);
+
+        click(view, "album");
+        click(view, "buyText"); // a click inside the link counts too
+        click(view, "search");
+        QTRY_COMPARE_WITH_TIMEOUT(seen.links.size(), std::size_t{3}, kLoadTimeoutMs);
+        QCOMPARE(seen.links[0], std::string("albuminfo://12345/")); // not the URL's "0.0.48.57"
+        QCOMPARE(seen.links[1], std::string("buyinfo://1/"));
+        QCOMPARE(seen.links[2], std::string("searchinfo://word///"));
+        // Nothing was loaded by any of them.
+        QCOMPARE(view.title(), QStringLiteral("2|Songs|songinfo://1/|Album|albuminfo://12345/"));
+        QCOMPARE(seen.titles.size(), std::size_t{1});
+    }
+
+    void capitalisedSchemeIsNotALink() {
+        CHtmlViewEx view;
+        Recorder seen;
+        attach(view, seen);
+        view.setHtml(kLinksPage, kBase);
+        QTRY_VERIFY_WITH_TIMEOUT(view.pageComplete(), kLoadTimeoutMs);
+        QSignalSpy started(view.page(), &QWebEnginePage::loadStarted);
+
+        click(view, "capitals");
+        click(view, "song"); // arrives after anything the first click could have sent
+        QTRY_COMPARE_WITH_TIMEOUT(seen.links.size(), std::size_t{1}, kLoadTimeoutMs);
+        QCOMPARE(seen.links[0], std::string("songinfo://2/"));
+        QTRY_VERIFY_WITH_TIMEOUT(started.count() >= 1, kLoadTimeoutMs); // the browser tried to load it
+    }
+
+    void titlePairsReachTheLabel() {
+        CHtmlViewEx view;
+        Recorder seen;
+        attach(view, seen);
+        view.setHtml(kLinksPage, kBase);
+        QTRY_COMPARE_WITH_TIMEOUT(seen.titles.size(), std::size_t{1}, kLoadTimeoutMs);
+        QVERIFY(seen.titles[0].has_value());
+        QCOMPARE(seen.titles[0]->text, std::string("Album"));
+        QCOMPARE(seen.titles[0]->link, std::string("albuminfo://12345/"));
+
+        view.setHtml("<html><head><title>Weekly chart</title></head></html>", kBase);
+        QTRY_COMPARE_WITH_TIMEOUT(seen.titles.size(), std::size_t{2}, kLoadTimeoutMs);
+        QVERIFY(!seen.titles[1].has_value()); // the label is emptied
+    }
+
+    void formPagesAreAskedForByPost() {
+        FormServer server;
+        CHtmlViewEx view;
+        Recorder seen;
+        attach(view, seen);
+        std::string body("userid=kim&password=p%26w");
+        body.push_back('\0');
+        body += "ignored";
+        view.navigate(server.address(), body);
+        QCOMPARE(view.address(), server.address());
+        QTRY_COMPARE_WITH_TIMEOUT(seen.titles.size(), std::size_t{1}, kLoadTimeoutMs);
+        QCOMPARE(server.body(), std::string("userid=kim&password=p%26w"));
+        QCOMPARE(server.contentType(), std::string(CHtmlViewEx::kFormContentType));
+        QVERIFY(seen.titles[0].has_value());
+        QCOMPARE(seen.titles[0]->link, std::string("urlinfo://x"));
+    }
+
+    void emptyAddressShowsTheBlankPage() {
+        CHtmlViewEx view;
+        view.navigate("");
+        QVERIFY(view.showsBlank());
+        QTRY_COMPARE_WITH_TIMEOUT(view.url().toString(), QStringLiteral("about:blank"), kLoadTimeoutMs);
+    }
+
+    void factoryFallsBackToTheTextViewOnRequest() {
+        QWidget parent;
+        QVERIFY(dynamic_cast<CHtmlViewEx*>(HtmlAreaFactory::create(&parent)) != nullptr);
+        qputenv(HtmlAreaFactory::kNoWebEngineVariable, "1");
+        QVERIFY(dynamic_cast<TextHtmlArea*>(HtmlAreaFactory::create(&parent)) != nullptr);
+        qunsetenv(HtmlAreaFactory::kNoWebEngineVariable);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
+    setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox", 0);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    CHtmlViewExTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "chtml_view_ex_test.moc"

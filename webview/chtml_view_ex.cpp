@@ -1,0 +1,66 @@
+#include "webview/chtml_view_ex.h"
+
+#include "webview/link_page.h"
+
+#include <QWebEngineHttpRequest>
+
+namespace kesto {
+namespace {
+
+// Addresses are bytes as the protocol built them: bytes beyond ASCII (CP949 query values)
+// travel percent-encoded, unchanged.
+QUrl urlOf(std::string_view address) {
+    return QUrl::fromEncoded(QByteArray(address.data(), static_cast<qsizetype>(address.size())),
+                             QUrl::TolerantMode);
+}
+
+} // namespace
+
+CHtmlViewEx::CHtmlViewEx(QWidget* parent) : QWebEngineView(parent), page_(new LinkPage(this)) {
+    setPage(page_);
+    connect(page_, &LinkPage::linkRequested, this, &CHtmlViewEx::onLinkRequested);
+    connect(page_, &QWebEnginePage::loadStarted, this, [this] { pageComplete_ = false; });
+    connect(page_, &QWebEnginePage::loadFinished, this, &CHtmlViewEx::onLoadFinished);
+}
+
+void CHtmlViewEx::navigate(const std::string& address) {
+    navigate(address, {});
+}
+
+void CHtmlViewEx::navigate(const std::string& address, std::string_view postBody) {
+    address_ = address.empty() ? std::string(kBlankPage) : address;
+    postBody = postBody.substr(0, postBody.find('\0'));
+    if (postBody.empty()) {
+        load(urlOf(address_));
+        return;
+    }
+    QWebEngineHttpRequest request(urlOf(address_), QWebEngineHttpRequest::Post);
+    request.setHeader(QByteArrayLiteral("Content-Type"), QByteArray(kFormContentType));
+    request.setPostData(QByteArray(postBody.data(), static_cast<qsizetype>(postBody.size())));
+    load(request);
+}
+
+void CHtmlViewEx::setHtml(const std::string& htmlUtf8) {
+    setHtml(htmlUtf8, {});
+}
+
+void CHtmlViewEx::setHtml(const std::string& htmlUtf8, const std::string& baseAddress) {
+    address_.clear();
+    QWebEngineView::setHtml(QString::fromStdString(htmlUtf8), urlOf(baseAddress));
+}
+
+void CHtmlViewEx::onLinkRequested(const QString& link) {
+    if (linkHandler_)
+        linkHandler_(link.toStdString());
+}
+
+void CHtmlViewEx::onLoadFinished(bool ok) {
+    // A refused or failed load leaves the view, and its label, as they were.
+    if (!ok)
+        return;
+    pageComplete_ = true;
+    if (titleHandler_)
+        titleHandler_(TitleLinks::parse(title().toStdString()).last());
+}
+
+} // namespace kesto
