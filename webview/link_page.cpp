@@ -8,6 +8,7 @@
 #include <QWebChannel>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 
 namespace kesto {
 namespace {
@@ -23,6 +24,8 @@ LinkPage::LinkPage(QObject* parent)
                                                static_cast<qsizetype>(LinkScript::kObjectName.size())),
                              bridge_);
     setWebChannel(channel_, QWebEngineScript::MainWorld);
+    // Scheme links in other letters load as pages here; they must not start desktop programs.
+    settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
     installScript();
     connect(bridge_, &LinkBridge::linkClicked, this, &LinkPage::linkRequested);
     connect(this, &QWebEnginePage::loadStarted, bridge_, &LinkBridge::documentStarted);
