@@ -3,7 +3,6 @@
 #include "entry/module_state.h"
 #include "library/file_type.h"
 #include "library/folder_walker.h"
-#include "library/local_file_import.h"
 #include "library/registry_section.h"
 #include "library/settings_keys.h"
 #include "listview/cmule_list_ctrl.h"
@@ -12,6 +11,7 @@
 #include "panel/list_pages.h"
 #include "panel/list_panel_window.h"
 #include "panel/list_view_area.h"
+#include "panel/page_import.h"
 #include "panel/panel_messages.h"
 #include "panel/panel_skin.h"
 #include "panel/play_next.h"
@@ -282,12 +282,14 @@ int ListPanel::addDroppedFiles(const std::vector<std::string>& paths) {
 }
 
 int ListPanel::importFiles(const std::vector<std::string>& paths) {
-    if (listView_ == nullptr)
+    if (listView_ == nullptr || !pages_)
         return 0;
-    LocalFileImport import(model_.factory());
-    const ImportOutcome outcome = import.intoShownList(paths, model_.list());
-    showListAgain();
-    return static_cast<int>(outcome.added.size());
+    const PageImport::Result result = PageImport::into(model_, paths);
+    if (result.showAgain)
+        pages_->reloadPage(0, 0);
+    else
+        showListAgain();
+    return static_cast<int>(result.outcome.added.size());
 }
 
 void ListPanel::showListAgain() {

@@ -40,17 +40,20 @@ void PanelModel::tearDown() {
         nowPlaying_.clear();
 }
 
+std::filesystem::path PanelModel::folder() const {
+    if (!folder_.empty())
+        return folder_;
+    RegistryKey key;
+    return DownloadFolder::resolve(key, settings::kLastSaveFolder);
+}
+
 std::vector<std::string> PanelModel::folderFiles() const {
     std::error_code error;
-    std::filesystem::path folder = folder_;
-    if (folder.empty()) {
-        RegistryKey key;
-        folder = DownloadFolder::resolve(key, settings::kLastSaveFolder);
-    }
-    if (!std::filesystem::is_directory(folder, error))
+    const std::filesystem::path where = folder();
+    if (!std::filesystem::is_directory(where, error))
         return {};
     const FolderWalker walker({FileType::kFolderExtensions.begin(), FileType::kFolderExtensions.end()});
-    return walker.collect(folder, false);
+    return walker.collect(where, false);
 }
 
 } // namespace kesto

@@ -45,6 +45,7 @@ public:
     // The files of the folder page: the folder chosen for it, else the download folder
     // ("LastSaveFolder").
     std::vector<std::string> folderFiles() const;
+    std::filesystem::path folder() const;
     void setFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
 
     ProtocolContext& context() { return context_; }

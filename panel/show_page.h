@@ -41,6 +41,8 @@ public:
     // The menu id that ends show page without a change.
     static constexpr int kNoChangeMenuId = 2000;
     static constexpr int kNowPlayingMenuId = 0;
+    static constexpr int kOnlineAlbumMenuId = 2100;
+    static constexpr int kOnlineAlbumPageMenuId = 2200;
     static constexpr int kFolderMenuId = 3000;
     static constexpr int kFirstDeviceMenuId = 3100;
     static constexpr int kLastDeviceMenuId = 3600;

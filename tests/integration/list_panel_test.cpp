@@ -168,6 +168,29 @@ TEST_F(ListPanelTest, LocalAlbumPagePostsReadyAndShowsTheAlbumFiles) {
     EXPECT_EQ(host.list()->rowCount(), 5);
 }
 
+TEST_F(ListPanelTest, FilesDroppedOnALocalAlbumGoIntoTheDatabaseAndTheList) {
+    const auto folder = folderWith("dropped", 3);
+    {
+        MyAlbumDb db;
+        ASSERT_TRUE(db.Start(host.dataFolder()));
+        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+    }
+    host.show(4, 4100, "7");
+    PanelHost::processPending();
+    EXPECT_EQ(host.list()->rowCount(), 0);
+    std::string list;
+    for (const auto& file : std::filesystem::directory_iterator(folder))
+        list += file.path().string() + '\0';
+    list += '\0';
+    EXPECT_EQ(host.entry<KestoEntry73>(73)(list.c_str()), 3);
+    ASSERT_TRUE(waitForReady(1));
+    EXPECT_EQ(host.list()->rowCount(), 3);
+    // The same files again: the album keeps one row each.
+    EXPECT_EQ(host.entry<KestoEntry73>(73)(list.c_str()), 0);
+    ASSERT_TRUE(waitForReady(2));
+    EXPECT_EQ(host.list()->rowCount(), 3);
+}
+
 TEST_F(ListPanelTest, PageSwitchWaitsForTheFolderReaderThenFetches) {
     const auto folder = folderWith("large", 300);
     PanelHost::setTags(PanelHost::Tags::Quick, 1ms);
