@@ -3,6 +3,7 @@
 #include "entry/module_state.h"
 #include "library/file_type.h"
 #include "library/folder_walker.h"
+#include "library/registry_key.h"
 #include "library/registry_section.h"
 #include "library/settings_keys.h"
 #include "listview/cmule_list_ctrl.h"
@@ -58,7 +59,39 @@ PanelModelInit ListPanel::initFrom(ModuleState& module) {
     return init;
 }
 
-ListPanel::ListPanel(ModuleState& module) : module_(module), model_(initFrom(module)) {}
+ListPanel::ListPanel(ModuleState& module)
+    : module_(module), model_(initFrom(module)), settingsKey_(std::make_unique<RegistryKey>()) {}
+
+CommandContext ListPanel::commandContext() {
+    CommandContext context;
+    context.protocol = model_.context();
+    context.nowPlaying = &model_.nowPlaying();
+    context.listStore = &model_.list();
+    context.pageKind = state().pageKind;
+    context.menuId = state().menuId;
+    context.settings = settingsKey_.get();
+    context.albums = model_.albumDb();
+    context.serviceA = module_.startup().serviceA;
+    context.hooks = commandHooks();
+    return context;
+}
+
+CommandHooks ListPanel::commandHooks() {
+    // The dialogs of the commands come with their own part; until then their hooks stay empty.
+    CommandHooks hooks;
+    hooks.showPage = [this](int menuId, int viewMode) { showPage(viewMode, {}, menuId, {}, 0); };
+    hooks.reshowPage = [this] {
+        if (pages_)
+            pages_->reloadPage(0, 0);
+    };
+    hooks.waitCursor = [](bool on) {
+        if (on)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
+    return hooks;
+}
 
 ListPanel::~ListPanel() {
     destroyWindow();
@@ -117,8 +150,10 @@ void ListPanel::createPageOperations() {
     parts.port = model_.context().port;
     parts.window = window_.data();
     showPage_ = std::make_unique<ShowPage>(std::move(parts));
-    pages_ = std::make_unique<RowPages>(PageControllerParts{
-        showPage_.get(), &model_.state(), &model_.context(), this, model_.context().port, window_.data()});
+    pages_ = std::make_unique<SongCommands>(PageControllerParts{showPage_.get(), &model_.state(),
+                                                                &model_.context(), this,
+                                                                model_.context().port, window_.data()},
+                                            [this] { return commandContext(); });
     window_->setHandlers(pages_.get());
 }
 
@@ -175,6 +210,21 @@ NextSongResult ListPanel::nextSong(const NextSongRequest& request) {
     if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(ShowPage::kNowPlayingMenuId))
         listView_->showCurrent(result.position);
     return result;
+}
+
+void ListPanel::listen() {
+    if (pages_)
+        pages_->listenTicked();
+}
+
+void ListPanel::actOnNowPlaying(int action, const std::vector<int>& positions, std::intptr_t) {
+    if (pages_)
+        pages_->nowPlayingAction(action, positions);
+}
+
+void ListPanel::transferToDevice(int target) {
+    if (pages_)
+        pages_->transfer(target);
 }
 
 int ListPanel::setPlayState(int playState) {
@@ -377,6 +427,17 @@ bool ListPanel::recordAt(int row, SongRecord& out) const {
         return false;
     out = *record;
     return true;
+}
+
+Selection ListPanel::tickedSongs() const {
+    Selection chosen;
+    if (listView_ == nullptr)
+        return chosen;
+    CMuleListCtrl& list = listView_->list();
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (list.isChecked(row) && list.record(row) != nullptr)
+            chosen.add(*list.record(row), row);
+    return chosen;
 }
 
 std::string ListPanel::searchWords() const {

@@ -7,8 +7,8 @@
 #include "entry/panel_operations.h"
 #include "panel/panel_model.h"
 #include "panel/panel_window_ops.h"
-#include "panel/row_pages.h"
 #include "panel/show_page.h"
+#include "panel/song_commands.h"
 
 #include <QPointer>
 
@@ -23,6 +23,7 @@ class ListPanelWindow;
 class ListViewArea;
 class ModuleState;
 class PromotionStrip;
+class RegistryKey;
 
 class ListPanel final : public PanelOperations, public PanelWindowOps {
 public:
@@ -36,7 +37,7 @@ public:
 
     PanelModel& model() { return model_; }
     // Null while there is no window.
-    PageController* pages() { return pages_.get(); }
+    SongCommands* pages() { return pages_.get(); }
     ListViewArea* listView() { return listView_; }
 
     // Life of the window.
@@ -54,9 +55,9 @@ public:
     int setPlayState(int state) override;
     int clearCurrentMark() override;
     void selectSong(int index) override;
-    void listen() override {}
+    void listen() override;
     void playFiles(const std::vector<std::string>&) override {}
-    void actOnNowPlaying(int, const std::vector<int>&, std::intptr_t) override {}
+    void actOnNowPlaying(int action, const std::vector<int>& positions, std::intptr_t extra) override;
 
     bool miniModeFlag() const override { return miniMode_; }
     void setMiniModeFlag(bool on) override { miniMode_ = on; }
@@ -86,7 +87,7 @@ public:
     void panelCommand() override {}
     void listControlCommand() override { forwardToListControl(); }
     void notifyStoppedByService() override {}
-    void transferToDevice(int) override {}
+    void transferToDevice(int target) override;
     void downloadChosen(int, std::string_view) override {}
     void downloadCommand(int, std::string_view) override {}
     void downloadGifts(int, std::string_view) override {}
@@ -114,6 +115,7 @@ public:
     void updateHost() override;
     std::string searchWords() const override;
     bool recordAt(int row, SongRecord& out) const override;
+    Selection tickedSongs() const override;
 
 private:
     static PanelModelInit initFrom(ModuleState& module);
@@ -121,13 +123,16 @@ private:
     void fetchSkinImages();
     void createChildren(bool noBlank);
     void createPageOperations();
+    CommandContext commandContext();
+    CommandHooks commandHooks();
     int importFiles(const std::vector<std::string>& paths);
     void showListAgain();
 
     ModuleState& module_;
     PanelModel model_;
     std::unique_ptr<ShowPage> showPage_;
-    std::unique_ptr<RowPages> pages_;
+    std::unique_ptr<SongCommands> pages_;
+    std::unique_ptr<RegistryKey> settingsKey_;
     QPointer<ListPanelWindow> window_;
     ButtonBar* buttons_ = nullptr;
     PromotionStrip* promotion_ = nullptr;

@@ -1,11 +1,11 @@
 #pragma once
 // What the page operations ask of the panel's window, which only the Qt side can do.
 
+#include "panel/selection.h"
+
 #include <string>
 
 namespace kesto {
-
-struct SongRecord;
 
 class PanelWindowOps {
 public:
@@ -22,6 +22,8 @@ public:
     virtual std::string searchWords() const = 0;
     // A copy of the record of a list row; false when there is no such row.
     virtual bool recordAt(int row, SongRecord& out) const = 0;
+    // The ticked rows of the list, in row order.
+    virtual Selection tickedSongs() const = 0;
 };
 
 } // namespace kesto

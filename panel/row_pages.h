@@ -7,7 +7,7 @@
 
 namespace kesto {
 
-class RowPages final : public PageController {
+class RowPages : public PageController {
 public:
     using PageController::PageController;
 

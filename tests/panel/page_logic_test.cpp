@@ -8,8 +8,8 @@
 #include "panel/fetch_worker.h"
 #include "panel/panel_messages.h"
 #include "panel/panel_window_ops.h"
-#include "panel/row_pages.h"
 #include "panel/show_page.h"
+#include "panel/song_commands.h"
 #include "panel/song_store.h"
 #include "protocol/protocol_doubles.h"
 #include "support/temp_folder.h"
@@ -65,7 +65,14 @@ struct RecordingWindow : PanelWindowOps {
         out = rows[static_cast<std::size_t>(row)];
         return true;
     }
+    Selection tickedSongs() const override {
+        Selection chosen;
+        for (const int row : ticked)
+            chosen.add(rows[static_cast<std::size_t>(row)], row);
+        return chosen;
+    }
     std::vector<SongRecord> rows;
+    std::vector<int> ticked;
     int layouts = 0;
     int hostUpdates = 0;
     std::vector<int> killed;
@@ -105,8 +112,17 @@ protected:
         parts.port = &rig.port;
         parts.window = panelWindow();
         showPage = std::make_unique<ShowPage>(std::move(parts));
-        pages = std::make_unique<RowPages>(
-            PageControllerParts{showPage.get(), &state, &rig.context, &window, &rig.port, panelWindow()});
+        pages = std::make_unique<SongCommands>(
+            PageControllerParts{showPage.get(), &state, &rig.context, &window, &rig.port, panelWindow()},
+            [this] {
+                CommandContext context;
+                context.protocol = rig.context;
+                context.nowPlaying = &nowPlaying;
+                context.listStore = &list;
+                context.pageKind = state.pageKind;
+                context.menuId = state.menuId;
+                return context;
+            });
     }
 
     PageRequest request(int viewMode, int menuId, std::string parameter = {}) {
@@ -145,7 +161,7 @@ protected:
     LocalRecordFactory factory;
     std::vector<std::string> folderFiles;
     std::unique_ptr<ShowPage> showPage;
-    std::unique_ptr<RowPages> pages;
+    std::unique_ptr<SongCommands> pages;
 };
 
 TEST_F(PageLogicTest, ServerPageIsBuiltFromThePageTableFetchedAndHandedOver) {
@@ -360,6 +376,27 @@ TEST_F(PageLogicTest, RowMessagesHandTheRowsWebPagesToTheHost) {
         EXPECT_NE(address.find(i == 2 ? "mv_down.jsp" : "music_video.jsp"), std::string::npos) << address;
         EXPECT_NE(body.find(i == 0 ? "song_id=S7" : "p_mvid=MV3"), std::string::npos) << body;
     }
+}
+
+TEST_F(PageLogicTest, ListenButtonPlaysTheTickedRowsAndAsksForATickFirst) {
+    for (const char* id : {"S1", "S2", "S3"}) {
+        SongRecord song = SongRecord::make();
+        copyField(song.Song_ID, id);
+        window.rows.push_back(song);
+    }
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Command, cmd::kListen, 0, 0));
+    ASSERT_EQ(rig.box.shown.size(), 1u); // nothing ticked
+    EXPECT_EQ(rig.box.shown[0].style, 16);
+    EXPECT_EQ(nowPlaying.count(), 0);
+    window.ticked = {1, 2};
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Command, cmd::kListen, 0, 0));
+    ASSERT_EQ(nowPlaying.count(), 2);
+    EXPECT_STREQ(nowPlaying.get(0)->Song_ID, "S2");
+    EXPECT_EQ(rig.port.posted.back().message, static_cast<unsigned>(KESTO_MSG_PLAY_NOW_PLAYING));
+    // A double click on a row plays that row alone.
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kRowListen, 0, 0));
+    ASSERT_EQ(nowPlaying.count(), 1);
+    EXPECT_STREQ(nowPlaying.get(0)->Song_ID, "S1");
 }
 
 struct CountingHandlers : PanelHandlers {
