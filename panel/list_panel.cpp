@@ -131,6 +131,7 @@ void ListPanel::createChildren(bool noBlank) {
     listView_ = new ListViewArea(model_.state(), port, window_.data(), model_.context().box, window_);
     createPageOperations();
     window_->setChildren(buttons_, promotion_, listView_);
+    listView_->html().setLinkHandler([this](const std::string& link) { followLink(link); });
     if (!noBlank)
         listView_->html().navigate(HtmlArea::kBlankPage);
 }
@@ -289,6 +290,11 @@ void ListPanel::openDeviceList(int a, int, std::string_view text, std::string_vi
 void ListPanel::goToPage(int direction) {
     if (pages_)
         pages_->step(direction == kNextDirection);
+}
+
+void ListPanel::followLink(std::string_view link) {
+    if (pages_)
+        pages_->followLink(link);
 }
 
 bool ListPanel::hasPage(int direction) const {

@@ -75,7 +75,7 @@ public:
     void openDeviceList(int a, int b, std::string_view text, std::string_view text2) override;
     void goToPage(int direction) override;
     bool hasPage(int direction) const override;
-    void followLink(std::string_view) override {}
+    void followLink(std::string_view link) override;
     void openLyrics(std::string_view) override {}
     int showsBlankPage() const override;
 

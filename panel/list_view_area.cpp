@@ -7,7 +7,8 @@
 #include "listview/registry_column_settings.h"
 #include "panel/page_state.h"
 #include "panel/song_store.h"
-#include "webview/text_html_area.h"
+#include "webview/html_area.h"
+#include "webview/html_area_factory.h"
 
 #include <QScrollBar>
 #include <QSplitter>
@@ -42,7 +43,7 @@ ListViewArea::ListViewArea(PageState& state, MessagePort& port, WindowHandle pan
       columnStore_(std::make_unique<ColumnSetStore>(*columnSettings_)),
       splitter_(new QSplitter(Qt::Vertical, this)),
       list_(new CMuleListCtrl(port, panelWindow, *this, CMuleListCtrl::NoFlags, splitter_)),
-      html_(new TextHtmlArea(splitter_)) {
+      html_(HtmlAreaFactory::create(splitter_)) {
     setObjectName(QStringLiteral("listView"));
     list_->setObjectName(QStringLiteral("songList"));
     html_->widget()->setObjectName(QStringLiteral("htmlArea"));

@@ -6,6 +6,7 @@
 #include "panel/panel_window_ops.h"
 #include "panel/show_page.h"
 #include "protocol/link_commands.h"
+#include "webview/link_scheme.h"
 
 #include <algorithm>
 
@@ -17,6 +18,52 @@ void PageController::open(const PageRequest& request) {
     history_.record(request);
     p_.showPage->run(request);
     p_.window->refreshButtons();
+}
+
+bool PageController::followLink(std::string_view link) {
+    const auto action = LinkScheme::match(link);
+    if (!action)
+        return false;
+    const LinkCommands commands(*p_.context);
+    LinkRequest request;
+    switch (action->code) {
+    case LinkScheme::kSong:
+        request = commands.song(action->argument);
+        break;
+    case LinkScheme::kAlbum:
+        request = commands.album(action->argument);
+        break;
+    case LinkScheme::kArtist:
+        request = commands.artist(action->argument);
+        break;
+    case LinkScheme::kCategory:
+        request = commands.serviceList(action->argument);
+        break;
+    case LinkScheme::kUrl:
+        request = commands.generic(action->argument);
+        break;
+    case LinkScheme::kTheme:
+        request = commands.theme(action->argument);
+        break;
+    case LinkScheme::kSearch:
+        request = commands.search(action->argument);
+        break;
+    default:
+        return true; // buying and gifting links only swallow the click
+    }
+    if (request.webPage) {
+        p_.window->navigateHtml(request.request.url);
+        return true;
+    }
+    PageRequest page;
+    // A link that names no page or view mode keeps the current ones.
+    page.viewMode = request.viewMode != 0 ? request.viewMode : p_.state->viewMode;
+    page.menuId = request.menuId != 0 ? request.menuId : p_.state->menuId;
+    page.parameter = action->argument;
+    page.url = request.request.url;
+    page.body = request.request.body;
+    open(page);
+    return true;
 }
 
 void PageController::step(bool forward) {

@@ -7,6 +7,8 @@
 #include "panel/panel_handlers.h"
 #include "platform/message_port.h"
 
+#include <string_view>
+
 namespace kesto {
 
 class PanelWindowOps;
@@ -37,6 +39,9 @@ public:
     // Entry 47: 1 next page, other previous; entry 48: whether it exists.
     void step(bool forward);
     bool hasPage(bool forward) const { return history_.has(forward); }
+    // A link of the service's pages: its scheme's list is fetched and shown (links that buy or
+    // gift are swallowed); false when the link has no scheme of the service.
+    bool followLink(std::string_view link);
     PageHistory& history() { return history_; }
 
     void layOut(W, L) override;

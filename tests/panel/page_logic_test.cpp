@@ -399,6 +399,20 @@ TEST_F(PageLogicTest, ListenButtonPlaysTheTickedRowsAndAsksForATickFirst) {
     EXPECT_STREQ(nowPlaying.get(0)->Song_ID, "S1");
 }
 
+TEST_F(PageLogicTest, LinksOfTheServicePagesShowTheirLists) {
+    rig.host.fail();
+    EXPECT_TRUE(pages->followLink("albuminfo://A77;1;0/"));
+    ASSERT_EQ(rig.host.calls().size(), 1u);
+    EXPECT_NE(rig.host.calls()[0].url.find("album"), std::string::npos);
+    EXPECT_NE(rig.host.calls()[0].body->find("A77"), std::string::npos);
+    EXPECT_EQ(state.menuId, 2700);
+    EXPECT_EQ(state.pageKind, 16);
+    EXPECT_TRUE(pages->hasPage(false) == false); // the first page shown
+    EXPECT_TRUE(pages->followLink("buyinfo://S1/"));
+    EXPECT_FALSE(pages->followLink("http://127.0.0.1/page.jsp"));
+    EXPECT_EQ(rig.host.calls().size(), 1u);
+}
+
 struct CountingHandlers : PanelHandlers {
     void layOut(W, L) override { calls.push_back("layOut"); }
     void timerFired(W, L) override { calls.push_back("timer"); }
