@@ -3,6 +3,7 @@
 #include "host/host_panel_area.h"
 #include "host/main_window.h"
 #include "host/page_menu.h"
+#include "panel/list_pages.h"
 
 #include <QEvent>
 #include <QMenuBar>
@@ -54,7 +55,7 @@ void HostSession::show(const HostPage& page) {
     window_.log(QStringLiteral("page %1 (menu id %2)").arg(QString::fromUtf8(page.title)).arg(page.menuId));
     if (module_.table() == nullptr)
         return;
-    if (page.menuId == PageMenu::kDownloadStorageMenuId)
+    if (page.menuId == menu::kDownloadStorage)
         module_.entry<KestoEntry38>(38)("");
     else
         module_.entry<KestoEntry23>(23)(page.viewMode, "", page.menuId, page.parameter, 0);

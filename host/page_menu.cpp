@@ -1,5 +1,7 @@
 #include "host/page_menu.h"
 
+#include "panel/list_pages.h"
+
 #include <QMenu>
 #include <QMenuBar>
 
@@ -29,7 +31,7 @@ constexpr std::array kPages = {
     HostPage{"내 음악", "장바구니", 4, 9000, ""},
     HostPage{"뮤직비디오", "뮤직비디오 구매 목록", 4, 9600, ""},
     HostPage{"뮤직비디오", "뮤직비디오 장바구니", 4, 9700, ""},
-    HostPage{"내 PC", "다운로드 보관함", 4, PageMenu::kDownloadStorageMenuId, ""},
+    HostPage{"내 PC", "다운로드 보관함", 4, menu::kDownloadStorage, ""},
     HostPage{"내 PC", "로컬 앨범 (전체)", 4, 4000, ""},
     HostPage{"내 PC", "로컬 앨범", 4, 4100, ""},
     HostPage{"기기", "MP3폰", 4, 3100, ""},

@@ -22,8 +22,6 @@ struct HostPage {
 
 class PageMenu {
 public:
-    static constexpr int kDownloadStorageMenuId = 3000;
-
     static std::span<const HostPage> pages();
     // Adds the page menus; choosing an entry calls show with the page.
     static void install(QMenuBar& bar, const std::function<void(const HostPage&)>& show);

@@ -10,6 +10,20 @@
 
 namespace kesto {
 
+// Menu ids the panel treats on their own.
+namespace menu {
+inline constexpr int kNowPlaying = 0;
+inline constexpr int kNoChange = 2000; // show page ends without a change
+inline constexpr int kOnlineAlbums = 2100;
+inline constexpr int kOnlineAlbum = 2200;
+inline constexpr int kDownloadStorage = 3000;
+inline constexpr int kFirstDevice = 3100;
+inline constexpr int kLastDevice = 3600;
+inline constexpr int kLocalAlbums = 4000;
+inline constexpr int kLocalAlbum = 4100;
+inline constexpr int kSearch = 8000;
+} // namespace menu
+
 // Where a page's songs come from.
 enum class PageSource : std::uint8_t {
     Server,   // the panel sends the page's list request

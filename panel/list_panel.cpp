@@ -208,7 +208,7 @@ int ListPanel::nowPlayingCount() const {
 
 NextSongResult ListPanel::nextSong(const NextSongRequest& request) {
     NextSongResult result = PlayNext::run(model_.nowPlaying(), model_.context(), request);
-    if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(ShowPage::kNowPlayingMenuId))
+    if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(menu::kNowPlaying))
         listView_->showCurrent(result.position);
     return result;
 }
@@ -247,7 +247,7 @@ int ListPanel::clearCurrentMark() {
 }
 
 void ListPanel::selectSong(int index) {
-    if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(ShowPage::kNowPlayingMenuId))
+    if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(menu::kNowPlaying))
         listView_->showCurrent(index);
 }
 
@@ -279,11 +279,11 @@ void ListPanel::openDownloadStorage(std::string_view text) {
     std::error_code error;
     if (!text.empty() && std::filesystem::is_directory(std::filesystem::path(text), error))
         model_.setFolder(std::filesystem::path(text));
-    showPage(kDownloadStorageViewMode, {}, ShowPage::kFolderMenuId, {}, 0);
+    showPage(kDownloadStorageViewMode, {}, menu::kDownloadStorage, {}, 0);
 }
 
 void ListPanel::openDeviceList(int a, int, std::string_view text, std::string_view text2) {
-    const int menuId = a == 0 ? ShowPage::kFirstDeviceMenuId : ShowPage::kLastDeviceMenuId;
+    const int menuId = a == 0 ? menu::kFirstDevice : menu::kLastDevice;
     showPage(kDeviceListViewMode, text, menuId, text2, 0);
 }
 

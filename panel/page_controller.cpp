@@ -13,7 +13,7 @@
 namespace kesto {
 
 void PageController::open(const PageRequest& request) {
-    if (request.menuId == ShowPage::kNoChangeMenuId)
+    if (request.menuId == menu::kNoChange)
         return;
     history_.record(request);
     p_.showPage->run(request);
@@ -91,7 +91,7 @@ void PageController::search(W, L) {
     const LinkRequest link = LinkCommands(*p_.context).search("0;" + words);
     PageRequest request;
     request.viewMode = link.viewMode != 0 ? link.viewMode : kSearchViewMode;
-    request.menuId = link.menuId != 0 ? link.menuId : kSearchMenuId;
+    request.menuId = link.menuId != 0 ? link.menuId : menu::kSearch;
     request.parameter = words;
     request.url = link.request.url;
     request.body = link.request.body;

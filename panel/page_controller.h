@@ -29,7 +29,6 @@ class PageController : public PanelHandlers {
 public:
     // The one-shot timer of the panel window.
     static constexpr int kOneShotTimer = 1;
-    static constexpr int kSearchMenuId = 8000;
     static constexpr int kSearchViewMode = 2;
 
     explicit PageController(PageControllerParts parts) : p_(parts) {}

@@ -20,19 +20,19 @@ PageImport::Result PageImport::into(PanelModel& model, const std::vector<std::st
     const PageState& state = model.state();
     LocalFileImport import(model.factory());
     Result result;
-    if (state.pageKind == kindOf(ShowPage::kNowPlayingMenuId)) {
+    if (state.pageKind == kindOf(menu::kNowPlaying)) {
         result.outcome = import.intoNowPlaying(paths, model.list(), model.nowPlaying());
-    } else if (state.menuId == ShowPage::kAlbumMenuId || state.menuId == ShowPage::kSecondAlbumMenuId) {
+    } else if (state.menuId == menu::kLocalAlbums || state.menuId == menu::kLocalAlbum) {
         if (model.albumDb() == nullptr)
             return result;
         const std::string album =
             state.parameter.empty() ? std::to_string(MyAlbumDb::kAllSongsAlbum) : state.parameter;
         result.outcome = import.intoAlbum(paths, *model.albumDb(), album);
         result.showAgain = true;
-    } else if (state.menuId == ShowPage::kFolderMenuId) {
+    } else if (state.menuId == menu::kDownloadStorage) {
         result.outcome = import.intoFolder(paths, model.folder(), model.list());
-    } else if (state.pageKind == kindOf(ShowPage::kOnlineAlbumMenuId) ||
-               state.pageKind == kindOf(ShowPage::kOnlineAlbumPageMenuId)) {
+    } else if (state.pageKind == kindOf(menu::kOnlineAlbums) ||
+               state.pageKind == kindOf(menu::kOnlineAlbum)) {
         return result;
     } else {
         result.outcome = import.intoShownList(paths, model.list());

@@ -18,7 +18,7 @@ namespace {
 constexpr int kSearchPageKind = 22;
 
 bool isDeviceList(int menuId) {
-    return menuId >= ShowPage::kFirstDeviceMenuId && menuId <= ShowPage::kLastDeviceMenuId;
+    return menuId >= menu::kFirstDevice && menuId <= menu::kLastDevice;
 }
 
 bool looksLikeAddress(std::string_view text) {
@@ -28,7 +28,7 @@ bool looksLikeAddress(std::string_view text) {
 } // namespace
 
 void ShowPage::run(const PageRequest& request) {
-    if (request.menuId == kNoChangeMenuId)
+    if (request.menuId == menu::kNoChange)
         return;
     PageState& s = *p_.state;
     s.previousViewMode = s.viewMode;
@@ -61,13 +61,13 @@ void ShowPage::settle(const PageRequest& request) {
 
 void ShowPage::dispatch(const PageRequest& request) {
     const int menuId = request.menuId;
-    if (menuId == kAlbumMenuId || menuId == kSecondAlbumMenuId)
+    if (menuId == menu::kLocalAlbums || menuId == menu::kLocalAlbum)
         startAlbumReader();
-    else if (menuId == kFolderMenuId)
+    else if (menuId == menu::kDownloadStorage)
         startFolderReader();
     else if (isDeviceList(menuId))
         showStore(*p_.list);
-    else if (menuId == kNowPlayingMenuId) {
+    else if (menuId == menu::kNowPlaying) {
         showStore(*p_.nowPlaying);
         p_.view->showCurrent(p_.nowPlaying->current());
     } else
@@ -79,7 +79,7 @@ void ShowPage::startAlbumReader() {
     AlbumSongList songs;
     if (p_.albumDb != nullptr) {
         // Without a parameter the first album page lists every song.
-        const std::string album = s.parameter.empty() && s.menuId == kAlbumMenuId
+        const std::string album = s.parameter.empty() && s.menuId == menu::kLocalAlbums
                                       ? std::to_string(MyAlbumDb::kAllSongsAlbum)
                                       : s.parameter;
         p_.albumDb->ListAlbumSongs(album, songs);

@@ -38,16 +38,6 @@ struct ShowPageParts {
 
 class ShowPage {
 public:
-    // The menu id that ends show page without a change.
-    static constexpr int kNoChangeMenuId = 2000;
-    static constexpr int kNowPlayingMenuId = 0;
-    static constexpr int kOnlineAlbumMenuId = 2100;
-    static constexpr int kOnlineAlbumPageMenuId = 2200;
-    static constexpr int kFolderMenuId = 3000;
-    static constexpr int kFirstDeviceMenuId = 3100;
-    static constexpr int kLastDeviceMenuId = 3600;
-    static constexpr int kAlbumMenuId = 4000;
-    static constexpr int kSecondAlbumMenuId = 4100;
     static constexpr int kHtmlOnlyViewMode = 1;
 
     explicit ShowPage(ShowPageParts parts) : p_(std::move(parts)) {}

@@ -6,6 +6,7 @@
 #include "panel/codec_setting.h"
 #include "panel/dispatch_table.h"
 #include "panel/fetch_worker.h"
+#include "panel/list_pages.h"
 #include "panel/panel_messages.h"
 #include "panel/panel_window_ops.h"
 #include "panel/show_page.h"
@@ -202,7 +203,7 @@ TEST_F(PageLogicTest, BadRepliesAndUnknownPagesLeaveAnEmptyListWithoutAWord) {
 TEST_F(PageLogicTest, MenuId2000ChangesNothingNotEvenTheViewMode) {
     rig.host.reply(chartReply(3, 0));
     pages->open(request(2, kChartMenu, "00101"));
-    pages->open(request(1, ShowPage::kNoChangeMenuId));
+    pages->open(request(1, menu::kNoChange));
     EXPECT_EQ(view.modes, std::vector<int>{2});
     EXPECT_EQ(state.viewMode, 2);
     EXPECT_EQ(state.menuId, kChartMenu);
@@ -220,7 +221,7 @@ TEST_F(PageLogicTest, HtmlOnlyModeLaysThePanelOutAgain) {
 TEST_F(PageLogicTest, FolderReaderAddsImportableFilesAndReportsOnce) {
     folderFiles = files(3);
     folderFiles.insert(folderFiles.begin() + 1, files(1, ".wav").front());
-    pages->open(request(4, ShowPage::kFolderMenuId));
+    pages->open(request(4, menu::kDownloadStorage));
     folderWorker.wait();
     EXPECT_EQ(list.count(), 3); // the wave file is not listed
     ASSERT_EQ(postsOf(msg::kLocalPageReady), 1);
@@ -235,7 +236,7 @@ TEST_F(PageLogicTest, FolderReaderAddsImportableFilesAndReportsOnce) {
 }
 
 TEST_F(PageLogicTest, AnEmptyFolderShowsAnEmptyListAtOnce) {
-    pages->open(request(4, ShowPage::kFolderMenuId));
+    pages->open(request(4, menu::kDownloadStorage));
     EXPECT_FALSE(folderWorker.held());
     EXPECT_EQ(postsOf(msg::kLocalPageReady), 0);
     ASSERT_EQ(view.shown.size(), 1u);
@@ -262,7 +263,7 @@ TEST_F(PageLogicTest, ReaderStopsAtAnEmptyPathAndWhenThePanelGoes) {
 
 TEST_F(PageLogicTest, ThePageSwitchWaitsForTheReaderBeforeTheFetch) {
     folderFiles = files(200);
-    pages->open(request(4, ShowPage::kFolderMenuId));
+    pages->open(request(4, menu::kDownloadStorage));
     rig.host.reply(chartReply(2, 0));
     pages->open(request(2, kChartMenu, "00101"));
     EXPECT_FALSE(folderWorker.held());
@@ -321,7 +322,7 @@ TEST_F(PageLogicTest, NowPlayingPageShowsItsStoreWithTheCurrentEntry) {
         nowPlaying.addCopy(&record);
     }
     nowPlaying.setCurrent(2);
-    pages->open(request(4, ShowPage::kNowPlayingMenuId));
+    pages->open(request(4, menu::kNowPlaying));
     EXPECT_EQ(view.rows, 4);
     EXPECT_EQ(view.current, 2);
     EXPECT_EQ(state.pageKind, 1);
