@@ -30,25 +30,6 @@ fs::path homeFolder() {
     return home;
 }
 
-// Holds an exclusive flock on a lock file for its lifetime.
-class FileLock {
-public:
-    explicit FileLock(const fs::path& path) : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-        }
-    }
-    ~FileLock() {
-        if (fd_ >= 0)
-            ::close(fd_); // releases the lock
-    }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-    bool held() const { return fd_ >= 0; }
-
-private:
-    int fd_;
-};
-
 bool writeAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -78,7 +59,33 @@ fs::path siblingWithSuffix(const fs::path& file, const std::string& suffix) {
 
 } // namespace
 
+// Holds an exclusive flock on a lock file for its lifetime.
+class RegistryFile::FileLock {
+public:
+    explicit FileLock(const fs::path& path) : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        int rc = -1;
+        while (fd_ >= 0 && (rc = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (fd_ >= 0 && rc != 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~FileLock() {
+        if (fd_ >= 0)
+            ::close(fd_); // releases the lock
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    bool held() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
 RegistryFile::RegistryFile(fs::path path) : path_(std::move(path)) {}
+
+RegistryFile::~RegistryFile() = default;
 
 fs::path RegistryFile::defaultPath() {
     const std::string explicitFile = envText("KESTO_REGISTRY_FILE");
@@ -111,6 +118,8 @@ RegistryFile::Stamp RegistryFile::currentStamp() const {
 }
 
 void RegistryFile::refresh() {
+    if (batchDepth_ > 0)
+        return; // the batch holds the file lock: memory is the latest content
     const Stamp now = currentStamp();
     if (loaded_ && now == stamp_)
         return;
@@ -139,6 +148,12 @@ void RegistryFile::read(const std::function<void(const RegistryDocument&)>& fn) 
 
 bool RegistryFile::modify(const std::function<bool(RegistryDocument&)>& fn) {
     std::lock_guard guard(mutex_);
+    if (batchDepth_ > 0) {
+        if (!batchLock_ || !readable_ || !fn(document_))
+            return false;
+        batchChanged_ = true;
+        return true;
+    }
     std::error_code ec;
     fs::create_directories(path_.parent_path(), ec);
     const FileLock lock(siblingWithSuffix(path_, ".lock"));
@@ -147,8 +162,10 @@ bool RegistryFile::modify(const std::function<bool(RegistryDocument&)>& fn) {
     refresh();
     if (!readable_)
         return false; // never replace a file that could not be read
-    if (!fn(document_))
-        return false;
+    return fn(document_) && write();
+}
+
+bool RegistryFile::write() {
     if (document_.damaged() && stamp_.exists && !keepDamagedCopy())
         return false;
     const std::string bytes = document_.serialize();
@@ -160,6 +177,31 @@ bool RegistryFile::modify(const std::function<bool(RegistryDocument&)>& fn) {
         document_ = RegistryDocument::parse(bytes);
     stamp_ = currentStamp();
     return true;
+}
+
+RegistryFile::Batch::Batch(RegistryFile& file) : file_(file) {
+    file_.mutex_.lock();
+    if (file_.batchDepth_++ > 0)
+        return;
+    std::error_code ec;
+    fs::create_directories(file_.path_.parent_path(), ec);
+    auto lock = std::make_unique<FileLock>(siblingWithSuffix(file_.path_, ".lock"));
+    file_.batchDepth_ = 0;
+    file_.refresh();
+    file_.batchDepth_ = 1;
+    file_.batchChanged_ = false;
+    if (lock->held())
+        file_.batchLock_ = std::move(lock);
+}
+
+RegistryFile::Batch::~Batch() {
+    if (--file_.batchDepth_ == 0) {
+        if (file_.batchChanged_ && file_.batchLock_)
+            file_.write();
+        file_.batchChanged_ = false;
+        file_.batchLock_.reset();
+    }
+    file_.mutex_.unlock();
 }
 
 bool RegistryFile::replaceWith(const std::string& bytes) {

@@ -18,6 +18,20 @@ namespace kesto {
 class RegistryFile {
 public:
     explicit RegistryFile(std::filesystem::path path);
+    ~RegistryFile();
+
+    // Groups every modify made while it lives (on this thread; others wait) into one locked
+    // read-modify-write: the file is written once, when the outermost batch ends.
+    class Batch {
+    public:
+        explicit Batch(RegistryFile& file);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        RegistryFile& file_;
+    };
 
     // $KESTO_REGISTRY_FILE, else $XDG_CONFIG_HOME/kesto/registry.reg, else
     // ~/.config/kesto/registry.reg.
@@ -41,12 +55,18 @@ private:
         bool operator==(const Stamp&) const = default;
     };
 
+    class FileLock;
+
     Stamp currentStamp() const;
     void refresh();
+    bool write();
     bool replaceWith(const std::string& bytes);
     bool keepDamagedCopy() const;
 
-    std::mutex mutex_;
+    std::recursive_mutex mutex_;
+    int batchDepth_ = 0;
+    bool batchChanged_ = false;
+    std::unique_ptr<FileLock> batchLock_;
     std::filesystem::path path_;
     RegistryDocument document_;
     Stamp stamp_;

@@ -39,6 +39,9 @@ public:
     void ReadDword(const std::string& section, std::uint32_t& out, const std::string& name);
     void WriteDword(const std::string& section, std::uint32_t value, const std::string& name);
 
+    // The settings file this key reads and writes (for grouping writes with RegistryFile::Batch).
+    RegistryFile& file() const { return *file_; }
+
 private:
     bool setValue(const RegistryValue& value);
 

@@ -128,6 +128,7 @@ void ColumnSetStore::saveColumn(int pageKind, int columnKind, int width, int dis
 void ColumnSetStore::saveSet(int pageKind, std::span<const ColumnInfo> columns, bool rankSuppressed) {
     if (rankSuppressed)
         return;
+    settings_.beginBatch();
     for (const ColumnInfo& info : columns) {
         if (info.isEnd())
             break;
@@ -138,6 +139,7 @@ void ColumnSetStore::saveSet(int pageKind, std::span<const ColumnInfo> columns, 
         const int width = info.hidden != 0 ? kLeaveUnwritten : info.width;
         saveColumn(pageKind, info.kind, width, info.displayIndex, info.titleView(), info.hidden);
     }
+    settings_.endBatch();
 }
 
 } // namespace kesto

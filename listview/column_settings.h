@@ -19,6 +19,10 @@ public:
     // Writes one text value, creating the key as needed.
     virtual void write(int pageKind, int columnKind, const std::string& name, const std::string& text) = 0;
     virtual void remove(int pageKind, const std::string& columnKey) = 0;
+
+    // Writes between these two calls may be stored together (a whole set is saved at once).
+    virtual void beginBatch() {}
+    virtual void endBatch() {}
 };
 
 } // namespace kesto

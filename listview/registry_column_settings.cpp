@@ -42,4 +42,13 @@ void RegistryColumnSettings::remove(int pageKind, const std::string& columnKey) 
     key_.Close();
 }
 
+void RegistryColumnSettings::beginBatch() {
+    if (!batch_)
+        batch_ = std::make_unique<RegistryFile::Batch>(key_.file());
+}
+
+void RegistryColumnSettings::endBatch() {
+    batch_.reset();
+}
+
 } // namespace kesto

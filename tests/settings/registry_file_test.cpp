@@ -60,6 +60,28 @@ TEST_F(RegistryFileTest, TwoProcessesWritingLoseNothing) {
     }
 }
 
+TEST_F(RegistryFileTest, ABatchWritesOnceAndLosesAnotherProcessesValuesNot) {
+    auto shared = open();
+    RegistryKey outside(open());
+    outside.WriteRootString("before", settings::kPlayListSave);
+    {
+        RegistryFile::Batch batch(*shared);
+        RegistryKey key(shared);
+        for (int i = 0; i < 20; ++i)
+            key.WriteString(settings::kOption, std::to_string(i), std::to_string(i));
+        std::string text;
+        key.ReadString(settings::kOption, text, "19");
+        EXPECT_EQ(text, "19"); // the batch reads its own writes
+        EXPECT_EQ(readBytes(file()).find("\"19\"="), std::string::npos); // nothing on disk yet
+    }
+    RegistryKey reader(open());
+    std::string text;
+    reader.ReadString(settings::kOption, text, "0");
+    EXPECT_EQ(text, "0");
+    reader.ReadRootString(text, settings::kPlayListSave);
+    EXPECT_EQ(text, "before");
+}
+
 TEST_F(RegistryFileTest, AReaderSeesAnotherWritersChange) {
     RegistryKey reader(open());
     RegistryKey writer(open());
