@@ -5,6 +5,7 @@
 
 #include "panel/command_context.h"
 #include "panel/command_origin.h"
+#include "panel/list_pages.h"
 #include "panel/selection.h"
 
 namespace kesto {
@@ -12,7 +13,7 @@ namespace kesto {
 class CartCommand {
 public:
     // The cart page and the view mode it is shown in.
-    static constexpr int kCartMenu = 9000;
+    static constexpr int kCartMenu = menu::kCart;
     static constexpr int kCartViewMode = 2;
 
     CartCommand(CommandContext& context, CommandOrigin origin) : context_(context), origin_(origin) {}

@@ -38,6 +38,10 @@ struct CommandHooks {
     std::function<bool(const SongRecord&)> onThisPc;
     // Shows (true) and hides (false) the wait cursor.
     std::function<void(bool)> waitCursor;
+    // Shows an address in the HTML area.
+    std::function<void(const std::string&)> navigateHtml;
+    // The host's lyrics download service, for one song.
+    std::function<void(const SongRecord&)> downloadLyrics;
 };
 
 } // namespace kesto

@@ -33,6 +33,17 @@ std::string CommandSettings::ktpCheck() const {
     return rootText(settings::kKtpCheck);
 }
 
+std::string CommandSettings::installPath() const {
+    return rootText(settings::kInstallPath);
+}
+
+bool CommandSettings::downloadLyric() const {
+    std::uint32_t value = 0;
+    if (key_ != nullptr)
+        key_->ReadDword(settings::kOption, value, settings::kDownloadLyric);
+    return value == 1;
+}
+
 std::string CommandSettings::rootText(const char* name) const {
     std::string text;
     if (key_ != nullptr)

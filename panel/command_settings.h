@@ -19,6 +19,9 @@ public:
     bool showDeleteBox() const;
     bool showDcfInfo() const;
     std::string ktpCheck() const;
+    // InstallPath: the program's file path; DownloadLyric 1 fetches missing lyrics files.
+    std::string installPath() const;
+    bool downloadLyric() const;
 
 private:
     std::string rootText(const char* name) const;

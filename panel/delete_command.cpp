@@ -5,6 +5,7 @@
 #include "panel/command_box.h"
 #include "panel/command_settings.h"
 #include "panel/device_host.h"
+#include "panel/list_pages.h"
 #include "panel/song_id_list.h"
 #include "panel/song_store.h"
 #include "protocol/cart_request.h"
@@ -38,13 +39,13 @@ bool DeleteCommand::run(const Selection& chosen) const {
     if (isDevicePage(context_.pageKind))
         return fromDevice(chosen);
     switch (context_.menuId) {
-    case kDownloadStorage:
+    case menu::kDownloadStorage:
         return fromStorage(chosen);
-    case kOnlineAlbums:
-    case kOnlineAlbum:
+    case menu::kOnlineAlbums:
+    case menu::kOnlineAlbum:
         return fromOnlineAlbum(chosen);
-    case kLocalAlbums:
-    case kLocalAlbum:
+    case menu::kLocalAlbums:
+    case menu::kLocalAlbum:
         return fromLocalAlbum(chosen);
     default:
         return false;
@@ -60,7 +61,7 @@ bool DeleteCommand::fromCart(const Selection& chosen) const {
     if (!reply || reply->code() < 0)
         return false;
     if (context_.hooks.showPage)
-        context_.hooks.showPage(CartCommand::kCartMenu, CartCommand::kCartViewMode);
+        context_.hooks.showPage(menu::kCart, CartCommand::kCartViewMode);
     return true;
 }
 
@@ -92,12 +93,12 @@ bool DeleteCommand::fromStorage(const Selection& chosen) const {
 }
 
 bool DeleteCommand::fromOnlineAlbum(const Selection& chosen) const {
-    if (context_.menuId == kOnlineAlbums && !confirmed())
+    if (context_.menuId == menu::kOnlineAlbums && !confirmed())
         return false;
     const LoginBlock& login = *context_.protocol.login;
     RequestBody body(login);
     // The all-albums page deletes from whichever album holds the song.
-    body.add(context_.menuId == kOnlineAlbums ? std::string_view("0")
+    body.add(context_.menuId == menu::kOnlineAlbums ? std::string_view("0")
                                               : std::string_view(login.menuParameter));
     SongIdList::append(body, chosen);
     const auto reply = RequestSender::exchange(context_.protocol.request,
@@ -120,9 +121,9 @@ bool DeleteCommand::fromOnlineAlbum(const Selection& chosen) const {
 bool DeleteCommand::fromLocalAlbum(const Selection& chosen) const {
     if (context_.albums == nullptr)
         return false;
-    if (context_.menuId == kLocalAlbums && !confirmed())
+    if (context_.menuId == menu::kLocalAlbums && !confirmed())
         return false;
-    const std::string albumId = context_.menuId == kLocalAlbums ? std::to_string(MyAlbumDb::kAllSongsAlbum)
+    const std::string albumId = context_.menuId == menu::kLocalAlbums ? std::to_string(MyAlbumDb::kAllSongsAlbum)
                                                                 : context_.protocol.login->menuParameter;
     Selection deleted;
     for (const ChosenSong& song : chosen.songs())

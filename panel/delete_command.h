@@ -11,23 +11,17 @@ namespace kesto {
 
 class DeleteCommand {
 public:
-    // Menu ids with their own way of deleting.
-    static constexpr int kDownloadStorage = 3000;
-    static constexpr int kOnlineAlbums = 2100;
-    static constexpr int kOnlineAlbum = 2200;
-    static constexpr int kLocalAlbums = 4000;
-    static constexpr int kLocalAlbum = 4100;
-
     explicit DeleteCommand(CommandContext& context) : context_(context) {}
 
     // True when something was deleted.
     bool run(const Selection& chosen) const;
+    // The ticked rows of a cart page leave the cart; the cart is shown again.
+    bool fromCart(const Selection& chosen) const;
 
     static bool isCartPage(int pageKind);
     static bool isDevicePage(int pageKind);
 
 private:
-    bool fromCart(const Selection& chosen) const;
     bool fromDevice(const Selection& chosen) const;
     bool fromStorage(const Selection& chosen) const;
     bool fromOnlineAlbum(const Selection& chosen) const;

@@ -22,6 +22,7 @@ inline constexpr int kLastDevice = 3600;
 inline constexpr int kLocalAlbums = 4000;
 inline constexpr int kLocalAlbum = 4100;
 inline constexpr int kSearch = 8000;
+inline constexpr int kCart = 9000;
 } // namespace menu
 
 // Where a page's songs come from.

@@ -417,6 +417,21 @@ void ListPanel::navigateHtml(const std::string& address) {
         listView_->html().navigate(address);
 }
 
+void ListPanel::postHtml(const std::string& address, const std::string& body) {
+    if (listView_ != nullptr)
+        listView_->html().post(address, body);
+}
+
+void ListPanel::openLyrics(std::string_view songId) {
+    if (pages_)
+        pages_->openLyricsPage(songId);
+}
+
+void ListPanel::genericRequest(int value) {
+    if (window_ && model_.context().port != nullptr)
+        model_.context().port->post(window_.data(), msg::kGenericRequest, value, 0);
+}
+
 void ListPanel::forwardToListControl() {
     if (listView_ != nullptr)
         listView_->list().viewport()->update();

@@ -76,14 +76,14 @@ public:
     void goToPage(int direction) override;
     bool hasPage(int direction) const override;
     void followLink(std::string_view link) override;
-    void openLyrics(std::string_view) override {}
+    void openLyrics(std::string_view songId) override;
     int showsBlankPage() const override;
 
     // Requests and commands.
     std::string serverTime() override;
     void startPromotion() override;
     void openDialog(int, std::string_view, std::string_view) override {}
-    void genericRequest(int) override {}
+    void genericRequest(int value) override;
     void panelCommand() override {}
     void listControlCommand() override { forwardToListControl(); }
     void notifyStoppedByService() override {}
@@ -111,6 +111,7 @@ public:
     void layOut() override;
     void killTimer(int timerId) override;
     void navigateHtml(const std::string& address) override;
+    void postHtml(const std::string& address, const std::string& body) override;
     void forwardToListControl() override;
     void updateHost() override;
     std::string searchWords() const override;

@@ -51,19 +51,23 @@ bool PageController::followLink(std::string_view link) {
     default:
         return true; // buying and gifting links only swallow the click
     }
-    if (request.webPage) {
-        p_.window->navigateHtml(request.request.url);
-        return true;
+    openLink(request, action->argument);
+    return true;
+}
+
+void PageController::openLink(const LinkRequest& link, std::string_view parameter) {
+    if (link.webPage) {
+        p_.window->navigateHtml(link.request.url);
+        return;
     }
     PageRequest page;
     // A link that names no page or view mode keeps the current ones.
-    page.viewMode = request.viewMode != 0 ? request.viewMode : p_.state->viewMode;
-    page.menuId = request.menuId != 0 ? request.menuId : p_.state->menuId;
-    page.parameter = action->argument;
-    page.url = request.request.url;
-    page.body = request.request.body;
+    page.viewMode = link.viewMode != 0 ? link.viewMode : p_.state->viewMode;
+    page.menuId = link.menuId != 0 ? link.menuId : p_.state->menuId;
+    page.parameter = parameter;
+    page.url = link.request.url;
+    page.body = link.request.body;
     open(page);
-    return true;
 }
 
 void PageController::step(bool forward) {

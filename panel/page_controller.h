@@ -13,6 +13,7 @@ namespace kesto {
 
 class PanelWindowOps;
 class ShowPage;
+struct LinkRequest;
 struct PageState;
 struct ProtocolContext;
 
@@ -60,6 +61,9 @@ public:
 
 protected:
     const PageControllerParts& parts() const { return p_; }
+    // Shows what a link request asks for: a web page in the HTML area, or its list under its
+    // menu id (the current view mode and menu id where the link names none).
+    void openLink(const LinkRequest& link, std::string_view parameter);
 
 private:
     PageControllerParts p_;

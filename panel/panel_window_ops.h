@@ -14,6 +14,8 @@ public:
     virtual void layOut() = 0;
     virtual void killTimer(int timerId) = 0;
     virtual void navigateHtml(const std::string& address) = 0;
+    // Opens the address in the HTML area by POST with a form body.
+    virtual void postHtml(const std::string& address, const std::string& body) = 0;
     virtual void refreshButtons() = 0;
     virtual void forwardToListControl() = 0;
     // The host window repaints at once (UpdateWindow).

@@ -5,19 +5,19 @@
 
 #include "panel/command_context.h"
 #include "panel/command_origin.h"
-#include "panel/row_pages.h"
+#include "panel/row_web_pages.h"
 #include "panel/selection.h"
 
 #include <functional>
 
 namespace kesto {
 
-class SongCommands final : public RowPages {
+class SongCommands final : public RowWebPages {
 public:
     using ContextSource = std::function<CommandContext()>;
 
     SongCommands(PageControllerParts parts, ContextSource context)
-        : RowPages(parts), context_(std::move(context)) {}
+        : RowWebPages(parts), context_(std::move(context)) {}
 
     // Entry 45 and the listen commands.
     void listenTicked();
@@ -25,6 +25,8 @@ public:
     void transfer(int target);
     // Entry 62.
     void nowPlayingAction(int action, const std::vector<int>& positions);
+    // Entry 71: the lyrics page of a song id.
+    void openLyricsPage(std::string_view songId);
 
     void listen(W, L) override { listenTicked(); }
     void rowListen(W, L row) override;
@@ -41,10 +43,20 @@ public:
     void toPhone(W, L) override;
     void toMp3Player(W, L) override;
     void toMp3PlayerFromList(W, L) override;
+    void deleteFromCart(W, L) override;
+    void rowToCart(W row, L) override;
+    // The now-playing entry at a position.
+    void lyrics(W position, L) override;
+    void rowLyrics(W row, L) override;
+    // A row's song information; no row asks for the page without a song.
+    void infoPage(W row, L) override;
+    void rowSongWebPage(W row, L) override;
 
 private:
     Selection ticked() const;
     Selection row(int index) const;
+    // A fresh context whose HTML area is the panel's.
+    CommandContext context() const;
 
     ContextSource context_;
 };

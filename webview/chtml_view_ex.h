@@ -31,6 +31,7 @@ public:
     // With a body, the page is asked for by POST with a form content type; the body ends at
     // its first NUL, as a C string would.
     void navigate(const std::string& address, std::string_view postBody);
+    void post(const std::string& address, std::string_view body) override { navigate(address, body); }
     void setHtml(const std::string& htmlUtf8) override;
     // Relative links and the page's origin resolve against the base address.
     void setHtml(const std::string& htmlUtf8, const std::string& baseAddress);

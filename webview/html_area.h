@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 class QWidget;
 
@@ -20,6 +21,8 @@ public:
 
     virtual QWidget* widget() = 0;
     virtual void navigate(const std::string& address) = 0;
+    // A form posted to the address; an area that cannot post opens the address.
+    virtual void post(const std::string& address, std::string_view /*body*/) { navigate(address); }
     virtual void setHtml(const std::string& htmlUtf8) = 0;
     virtual std::string address() const = 0;
     bool showsBlank() const { return address() == kBlankPage; }

@@ -56,6 +56,9 @@ struct RecordingWindow : PanelWindowOps {
     void layOut() override { ++layouts; }
     void killTimer(int id) override { killed.push_back(id); }
     void navigateHtml(const std::string& address) override { addresses.push_back(address); }
+    void postHtml(const std::string& address, const std::string& body) override {
+        posts.push_back({address, body});
+    }
     void refreshButtons() override {}
     void forwardToListControl() override {}
     void updateHost() override { ++hostUpdates; }
@@ -78,6 +81,7 @@ struct RecordingWindow : PanelWindowOps {
     int hostUpdates = 0;
     std::vector<int> killed;
     std::vector<std::string> addresses;
+    std::vector<std::pair<std::string, std::string>> posts;
     std::string words;
 };
 

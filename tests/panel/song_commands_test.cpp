@@ -8,6 +8,7 @@
 #include "panel/download_command.h"
 #include "panel/drop_into_album_command.h"
 #include "panel/gift_command.h"
+#include "panel/list_pages.h"
 #include "panel/listen_command.h"
 #include "panel/transfer_command.h"
 
@@ -165,7 +166,7 @@ TEST_F(SongCommandsTest, DeviceListDeletionHandsPathsMarkedBySource) {
 
 TEST_F(SongCommandsTest, StorageDeletionAsksThenRemovesFilesAndNowPlayingEntries) {
     r.context.pageKind = 6;
-    r.context.menuId = DeleteCommand::kDownloadStorage;
+    r.context.menuId = menu::kDownloadStorage;
     const auto kept = file("a.mp3");
     addToNowPlaying(local(kept.string()));
     r.box.answers = {mb::kNo};
@@ -182,7 +183,7 @@ TEST_F(SongCommandsTest, StorageDeletionAsksThenRemovesFilesAndNowPlayingEntries
 }
 
 TEST_F(SongCommandsTest, OnlineAlbumDeletionReportsEachFailure) {
-    r.context.menuId = DeleteCommand::kOnlineAlbum;
+    r.context.menuId = menu::kOnlineAlbum;
     r.rig.login.menuParameter = "77";
     r.rig.host.fail();
     r.rig.host.reply(vt({"-3", "x"}));
@@ -199,7 +200,7 @@ TEST_F(SongCommandsTest, OnlineAlbumDeletionReportsEachFailure) {
 }
 
 TEST_F(SongCommandsTest, ConfirmationOfAllAlbumsFollowsShowDeleteBox) {
-    r.context.menuId = DeleteCommand::kOnlineAlbums;
+    r.context.menuId = menu::kOnlineAlbums;
     int asked = 0;
     r.context.hooks.confirmDelete = [&] { return ++asked, false; };
     EXPECT_FALSE(DeleteCommand(r.context).run(Selection::of({streaming("S1")})));
@@ -217,7 +218,7 @@ TEST_F(SongCommandsTest, LocalAlbumDeletionRemovesTheRow) {
     ASSERT_FALSE(id.empty());
     SongRecord row = local(path.string());
     copyField(row.Song_ID, id);
-    r.context.menuId = DeleteCommand::kLocalAlbum;
+    r.context.menuId = menu::kLocalAlbum;
     r.rig.login.menuParameter = "4100";
     EXPECT_TRUE(DeleteCommand(r.context).run(Selection::of({row})));
     EXPECT_FALSE(r.albums.ContainsSong("4100", id, path.string()));

@@ -1,0 +1,93 @@
+#include "panel/row_web_pages.h"
+
+#include "panel/list_pages.h"
+#include "panel/page_state.h"
+#include "panel/panel_window_ops.h"
+#include "panel/show_page.h"
+#include "panel/song_record.h"
+#include "protocol/link_commands.h"
+#include "protocol/web_handoff.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr char kArtistIndexPage[] = "/artist_index.jsp";
+// Link items after the id: the album form's page type (1: the album page) and a first page.
+constexpr char kRowLinkItems[] = ";1;0";
+
+const char* textOf(PanelHandlers::W pointer) {
+    return reinterpret_cast<const char*>(pointer);
+}
+
+} // namespace
+
+std::string RowWebPages::artistIndexAddress(const ProtocolContext& context) {
+    return std::string(context.login->webBase) + kArtistIndexPage;
+}
+
+std::string RowWebPages::giftId(const SongRecord& song) {
+    return song.Row_Text;
+}
+
+std::string RowWebPages::rowLinkParameter(const char* id) {
+    return std::string(id) + kRowLinkItems;
+}
+
+void RowWebPages::artistIndex(W, L) {
+    parts().window->navigateHtml(artistIndexAddress(*parts().context));
+}
+
+void RowWebPages::genericRequest(W page, L) {
+    const ListPage* shown = ListPages::find(parts().state->menuId);
+    if (shown != nullptr && shown->sendsListRequest() && page >= 0)
+        parts().showPage->fetchListPage(static_cast<int>(page));
+}
+
+void RowWebPages::giftMessagePageById(W giftIdText, L) {
+    if (giftIdText != 0)
+        showGiftMessage(textOf(giftIdText));
+}
+
+void RowWebPages::giftMessagePage(W row, L) {
+    SongRecord song = SongRecord::make();
+    if (parts().window->recordAt(static_cast<int>(row), song))
+        showGiftMessage(giftId(song));
+}
+
+void RowWebPages::showGiftMessage(std::string_view id) const {
+    if (id.empty())
+        return;
+    const WebHandoff web(*parts().context);
+    parts().window->navigateHtml(web.giftMessagePage(parts().state->pageKind, id));
+}
+
+void RowWebPages::phoneDecoPage(W row, L decorationKind) {
+    SongRecord song = SongRecord::make();
+    if (parts().window->recordAt(static_cast<int>(row), song) && song.Song_ID[0] != '\0')
+        WebHandoff(*parts().context).phoneDeco(song, static_cast<int>(decorationKind));
+}
+
+void RowWebPages::artistPage(W row, L) {
+    SongRecord song = SongRecord::make();
+    if (!parts().window->recordAt(static_cast<int>(row), song) || song.Artist_ID[0] == '\0')
+        return;
+    const std::string parameter = rowLinkParameter(song.Artist_ID);
+    openLink(LinkCommands(*parts().context).artist(parameter), parameter);
+}
+
+void RowWebPages::albumPage(W row, L) {
+    SongRecord song = SongRecord::make();
+    if (!parts().window->recordAt(static_cast<int>(row), song) || song.Album_ID[0] == '\0')
+        return;
+    const std::string parameter = rowLinkParameter(song.Album_ID);
+    openLink(LinkCommands(*parts().context).album(parameter), parameter);
+}
+
+void RowWebPages::postFormToHtmlView(W addressText, L bodyText) {
+    if (addressText == 0)
+        return;
+    parts().window->postHtml(textOf(addressText), bodyText != 0 ? textOf(bodyText) : "");
+}
+
+} // namespace kesto

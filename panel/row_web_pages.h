@@ -1,0 +1,39 @@
+#pragma once
+// The panel messages that end on a page rather than a command: gift messages, the phone
+// decoration of a row, a row's artist and album lists, forms for the HTML area, the artist
+// index and the panel's generic request. Row messages carry the row in wParam.
+
+#include "panel/row_pages.h"
+#include "panel/song_record.h"
+#include "protocol/protocol_context.h"
+
+#include <string>
+
+namespace kesto {
+
+class RowWebPages : public RowPages {
+public:
+    using RowPages::RowPages;
+
+    // The artist index page of the service's web site.
+    static std::string artistIndexAddress(const ProtocolContext& context);
+
+    // The gift id of a gift box row.
+    static std::string giftId(const SongRecord& song);
+    // The link parameter that asks for the list of a row's artist or album.
+    static std::string rowLinkParameter(const char* id);
+
+    void artistIndex(W, L) override;
+    void genericRequest(W page, L) override;
+    void giftMessagePageById(W giftIdText, L) override;
+    void giftMessagePage(W row, L) override;
+    void phoneDecoPage(W row, L decorationKind) override;
+    void artistPage(W row, L) override;
+    void albumPage(W row, L) override;
+    void postFormToHtmlView(W addressText, L bodyText) override;
+
+private:
+    void showGiftMessage(std::string_view giftId) const;
+};
+
+} // namespace kesto
