@@ -12,6 +12,7 @@
 #include "panel/show_page.h"
 #include "panel/song_commands.h"
 #include "panel/song_store.h"
+#include "platform/cp949.h"
 #include "protocol/protocol_doubles.h"
 #include "support/temp_folder.h"
 
@@ -480,6 +481,167 @@ TEST(CodecSettingTest, MissingValueIsWrittenAsOneAndTwoSelectsTheSecondMode) {
     EXPECT_EQ(CodecSetting::read(section), 2);
     section.SetDword("Main", "UpdateCODEC", 7);
     EXPECT_EQ(CodecSetting::read(section), 1);
+}
+
+} // namespace
+} // namespace kesto::test
+
+namespace kesto::test {
+namespace {
+
+SongRecord rowSong(const char* id) {
+    SongRecord song = SongRecord::make();
+    copyField(song.Song_ID, id);
+    copyField(song.Artist_ID, "AR5");
+    copyField(song.Album_ID, "AL6");
+    copyField(song.Row_Text, "G42");
+    copyField(song.Menu_ID, "00456");
+    return song;
+}
+
+std::string utf8(const std::string& cp949) {
+    return Cp949::toUtf8(cp949);
+}
+
+TEST_F(PageLogicTest, GiftMessagePagesCarryTheSentFlagOfTheGiftBox) {
+    window.rows.push_back(rowSong("S7"));
+    state.pageKind = 10; // received gifts
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kGiftMessagePage, 0, 0));
+    state.pageKind = 11; // sent gifts
+    const char giftId[] = "G99";
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kGiftMessagePageById,
+                                        reinterpret_cast<std::intptr_t>(giftId), 0));
+    pages->giftMessagePage(3, 0); // no such row
+    EXPECT_EQ(window.addresses,
+              (std::vector<std::string>{"http://127.0.0.1:8080/app/message.jsp?is_send=0&gift_id=G42",
+                                        "http://127.0.0.1:8080/app/message.jsp?is_send=1&gift_id=G99"}));
+}
+
+TEST_F(PageLogicTest, PhoneDecorationOfARowGoesToTheHostWithItsKind) {
+    window.rows.push_back(rowSong("S7"));
+    SongRecord file = SongRecord::make();
+    copyField(file.Local_Path, "/music/a.mp3");
+    window.rows.push_back(file);
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kPhoneDecoPage, 0, 3));
+    pages->phoneDecoPage(1, 3); // a local file has no page
+    ASSERT_EQ(rig.port.posted.size(), 1u);
+    EXPECT_EQ(rig.port.posted[0].message, static_cast<unsigned>(KESTO_MSG_PHONE_DECO_PAGE));
+    EXPECT_EQ(rig.port.take(rig.port.posted[0].wParam), "http://127.0.0.1:8080/web/phone_deco.jsp");
+    EXPECT_EQ(rig.port.take(rig.port.posted[0].lParam),
+              "userid=user1&password=pw&song_id=S7&Phone_Deco_Flag=3&u_key=KEY9");
+}
+
+TEST_F(PageLogicTest, ArtistAndAlbumOfARowShowTheirLists) {
+    window.rows.push_back(rowSong("S7"));
+    rig.host.fail();
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kArtistPage, 0, 0));
+    EXPECT_EQ(state.menuId, 9100);
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kAlbumPage, 0, 0));
+    EXPECT_EQ(state.menuId, 2700);
+    ASSERT_EQ(rig.host.calls().size(), 2u);
+    EXPECT_EQ(rig.host.calls()[0].url, "http://127.0.0.1:8080/app/protocol.jsp?artist");
+    EXPECT_EQ(*rig.host.calls()[0].body, vt({"user1", "KEY9", "AR5", "1", "0"}) + "\x0b");
+    EXPECT_EQ(rig.host.calls()[1].url, "http://127.0.0.1:8080/app/protocol.jsp?album");
+    EXPECT_EQ(*rig.host.calls()[1].body, vt({"user1", "KEY9", "AL6", "1", "0"}) + "\x0b");
+    EXPECT_TRUE(pages->hasPage(false)); // both went into the history
+}
+
+TEST_F(PageLogicTest, FormsArtistIndexAndGenericRequestReachTheirPlaces) {
+    const char address[] = "http://127.0.0.1:8080/web/form.jsp";
+    const char body[] = "a=1&b=2";
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kPostFormToHtmlView,
+                                        reinterpret_cast<std::intptr_t>(address),
+                                        reinterpret_cast<std::intptr_t>(body)));
+    ASSERT_EQ(window.posts.size(), 1u);
+    EXPECT_EQ(window.posts[0], std::make_pair(std::string(address), std::string(body)));
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Command, cmd::kArtistIndex, 0, 0));
+    EXPECT_EQ(window.addresses.back(), "http://127.0.0.1:8080/web/artist_index.jsp");
+
+    pages->genericRequest(2, 0); // no list page shown: nothing goes out
+    EXPECT_TRUE(rig.host.calls().empty());
+    rig.host.reply(chartReply(3, 0));
+    pages->open(request(2, kChartMenu, "00101"));
+    rig.host.fail();
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kGenericRequest, 2, 0));
+    ASSERT_EQ(rig.host.calls().size(), 2u);
+    EXPECT_EQ(rig.host.calls()[1].url, rig.host.calls()[0].url);
+}
+
+TEST_F(PageLogicTest, RowToCartSendsItsSongAndAsksToSeeTheCart) {
+    window.rows.push_back(rowSong("S7"));
+    rig.host.reply(vt({"1"}));
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kRowToCart, 0, 0));
+    ASSERT_EQ(rig.host.calls().size(), 1u);
+    EXPECT_EQ(rig.host.calls()[0].url, "http://127.0.0.1:8080/app/protocol.jsp?addToCart");
+    EXPECT_EQ(*rig.host.calls()[0].body, vt({"user1", "KEY9", "", "1", "0", "S7", "0"}) + "\x0b");
+    ASSERT_EQ(rig.box.shown.size(), 1u);
+    EXPECT_EQ(utf8(rig.box.shown[0].text),
+              "  선택하신 곡을 장바구니에 담았습니다.\n지금 장바구니를 확인 하시겠습니까?");
+    EXPECT_EQ(utf8(rig.box.shown[0].caption), "장바구니");
+    EXPECT_EQ(rig.box.shown[0].style, 33);
+}
+
+TEST_F(PageLogicTest, DeleteFromCartSendsTheTickedItemsOnly) {
+    for (const char* item : {"C1", "C2", "C3"}) {
+        SongRecord song = rowSong("S1");
+        copyField(song.Cart_Item_ID, item);
+        window.rows.push_back(song);
+    }
+    pages->deleteFromCart(0, 0);
+    EXPECT_TRUE(rig.host.calls().empty()); // nothing ticked
+    window.ticked = {0, 2};
+    rig.host.reply(vt({"1"}));
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Command, cmd::kDeleteFromCart, 0, 0));
+    ASSERT_EQ(rig.host.calls().size(), 1u);
+    EXPECT_EQ(rig.host.calls()[0].url, "http://127.0.0.1:8080/app/protocol.jsp?deleteFromCart");
+    EXPECT_EQ(*rig.host.calls()[0].body, vt({"user1", "KEY9", "2", "C1", "C3"}) + "\x0b");
+}
+
+TEST_F(PageLogicTest, LyricsOfARowOrOfThePlayedSongShowItsPageOrTheMessage) {
+    SongRecord withLyrics = rowSong("S7");
+    withLyrics.Has_Lyrics = 1;
+    window.rows.push_back(withLyrics);
+    window.rows.push_back(rowSong("S8")); // no lyrics
+    nowPlaying.addCopy(&withLyrics);
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kRowLyrics, 1, 0));
+    ASSERT_EQ(rig.box.shown.size(), 1u);
+    EXPECT_EQ(utf8(rig.box.shown[0].text), "가사가 지원되지 않는 곡입니다");
+    EXPECT_EQ(rig.box.shown[0].style, 16);
+    EXPECT_TRUE(window.addresses.empty());
+    EXPECT_TRUE(rig.port.posted.empty());
+
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kLyrics, 0, 0));
+    const std::string page =
+        "http://127.0.0.1:8080/app/lyrics.jsp?u_id=user1&u_key=KEY9&song_id=S7&is_exist=1";
+    EXPECT_EQ(window.addresses, std::vector<std::string>{page});
+    ASSERT_EQ(rig.port.posted.size(), 1u);
+    EXPECT_EQ(rig.port.posted[0].message, static_cast<unsigned>(KESTO_MSG_LYRICS_WANTED));
+    EXPECT_EQ(rig.port.take(rig.port.posted[0].lParam), "S7");
+    pages->lyrics(5, 0); // no such entry
+    pages->openLyricsPage("S9");
+    EXPECT_EQ(window.addresses.back(), "http://127.0.0.1:8080/app/lyrics.jsp?song_id=S9");
+    EXPECT_EQ(window.addresses.size(), 2u);
+}
+
+TEST_F(PageLogicTest, SongPagesOfARowRefuseGreySongsAndAskWithoutASongWhenNoRow) {
+    window.rows.push_back(rowSong("S7"));
+    SongRecord stopped = rowSong("S8");
+    stopped.Serviceable = 0;
+    window.rows.push_back(stopped);
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kRowSongWebPage, 0, 0));
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kRowSongWebPage, 1, 0));
+    ASSERT_EQ(rig.box.shown.size(), 1u);
+    EXPECT_EQ(rig.box.shown[0].style, 16);
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kInfoPage, 0, 0));
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kInfoPage, -1, 0));
+    ASSERT_EQ(rig.port.posted.size(), 3u);
+    EXPECT_EQ(rig.port.posted[0].message, static_cast<unsigned>(KESTO_MSG_SONG_WEB_PAGE));
+    EXPECT_EQ(rig.port.take(rig.port.posted[0].lParam),
+              "userid=user1&password=pw&u_key=KEY9&appParam=1&webParam=\x0bp_songid=S7\x0bp_menuid=00456");
+    EXPECT_EQ(rig.port.take(rig.port.posted[1].wParam),
+              "userid=user1&password=pw&song_id=S7&album_id=AL6&artist_id=AR5&u_key=KEY9");
+    EXPECT_EQ(rig.port.take(rig.port.posted[2].wParam),
+              "userid=user1&password=pw&song_id=&album_id=&artist_id=&u_key=KEY9");
 }
 
 } // namespace
