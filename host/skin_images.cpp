@@ -8,6 +8,18 @@ namespace kesto {
 namespace {
 constexpr std::int32_t kTextColor = 0x202020;
 constexpr std::int32_t kBackColor = 0xF4F4F4;
+
+// The panel asks for its button images by the buttons' control ids; this skin writes what each
+// button does on it, and the id on images it does not know.
+QString labelOf(int imageId) {
+    static const std::map<int, const char*> labels = {
+        {1034, "검색"},      {1145, "아티스트"},  {1035, "◀ 이전"},   {1036, "다음 ▶"},       {1037, "처음"},
+        {1058, "다음 목록"}, {1059, "이전 목록"}, {1045, "듣기"},     {1047, "장바구니"},     {1048, "선물"},
+        {1050, "다운로드"},  {1052, "삭제"},      {1053, "마이앨범"}, {1054, "플레이리스트"}, {1055, "구매"},
+        {1056, "바로구매"},  {1057, "이동"},      {1123, "폰 전송"},  {1124, "MP3 전송"}};
+    const auto found = labels.find(imageId);
+    return found != labels.end() ? QString::fromUtf8(found->second) : QString::number(imageId);
+}
 } // namespace
 
 QPixmap SkinImages::draw(int imageId) {
@@ -18,7 +30,10 @@ QPixmap SkinImages::draw(int imageId) {
     QPainter painter(&pixmap);
     painter.setPen(base.darker(160));
     painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::number(imageId));
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, labelOf(imageId));
     return pixmap;
 }
 
