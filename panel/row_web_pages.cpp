@@ -69,19 +69,19 @@ void RowWebPages::phoneDecoPage(W row, L decorationKind) {
 }
 
 void RowWebPages::artistPage(W row, L) {
-    SongRecord song = SongRecord::make();
-    if (!parts().window->recordAt(static_cast<int>(row), song) || song.Artist_ID[0] == '\0')
-        return;
-    const std::string parameter = rowLinkParameter(song.Artist_ID);
-    openLink(LinkCommands(*parts().context).artist(parameter), parameter);
+    showRowList(row, &SongRecord::Artist_ID, &LinkCommands::artist);
 }
 
 void RowWebPages::albumPage(W row, L) {
+    showRowList(row, &SongRecord::Album_ID, &LinkCommands::album);
+}
+
+void RowWebPages::showRowList(W row, IdField id, LinkForm form) {
     SongRecord song = SongRecord::make();
-    if (!parts().window->recordAt(static_cast<int>(row), song) || song.Album_ID[0] == '\0')
+    if (!parts().window->recordAt(static_cast<int>(row), song) || (song.*id)[0] == '\0')
         return;
-    const std::string parameter = rowLinkParameter(song.Album_ID);
-    openLink(LinkCommands(*parts().context).album(parameter), parameter);
+    const std::string parameter = rowLinkParameter(song.*id);
+    openLink((LinkCommands(*parts().context).*form)(parameter), parameter);
 }
 
 void RowWebPages::postFormToHtmlView(W addressText, L bodyText) {

@@ -5,6 +5,7 @@
 
 #include "panel/row_pages.h"
 #include "panel/song_record.h"
+#include "protocol/link_commands.h"
 #include "protocol/protocol_context.h"
 
 #include <string>
@@ -33,7 +34,12 @@ public:
     void postFormToHtmlView(W addressText, L bodyText) override;
 
 private:
+    using IdField = char (SongRecord::*)[21];
+    using LinkForm = LinkRequest (LinkCommands::*)(std::string_view) const;
+
     void showGiftMessage(std::string_view giftId) const;
+    // The list of a row's artist or album, as its link would show it.
+    void showRowList(W row, IdField id, LinkForm form);
 };
 
 } // namespace kesto
