@@ -1,5 +1,6 @@
 #include "listview/page_rules.h"
 
+#include "panel/notice_texts.h"
 #include "platform/cp949.h"
 
 #include <algorithm>
@@ -73,12 +74,8 @@ bool PageRules::albumStartsHidden(int pageKind) {
 
 const std::string& PageRules::greyItemNotice(int pageKind) {
     static const std::string none;
-    static const std::string purchased = Cp949::fromUtf8(
-        "현재 선택하신 곡은 음반사 및 저작권자의 요청으로 인하여\n현재 케스토에서 서비스가 잠정적으로 중지된 "
-        "음원 파일이며\n중지기간 동안 재생, 담기 및 선물이 불가합니다.");
-    static const std::string leased = Cp949::fromUtf8(
-        "현재 선택하신 곡은 음반사 및 저작권자의 요청으로 인하여\n현재 케스토에서 서비스가 잠정적으로 중지된 "
-        "음원 파일이며\n중지기간 동안 재생, 담기, 다운로드, 선물 및 파일 기간연장\n이 불가합니다.");
+    static const std::string purchased = Cp949::fromUtf8(notice::kGreyShort);
+    static const std::string leased = Cp949::fromUtf8(notice::kGreyLong);
     if (pageKind == 7)
         return purchased;
     if (pageKind == 8)

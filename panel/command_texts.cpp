@@ -1,5 +1,6 @@
 #include "panel/command_texts.h"
 
+#include "panel/notice_texts.h"
 #include "platform/cp949.h"
 
 #include <array>
@@ -65,13 +66,11 @@ constexpr std::array<std::string_view, kCount> kUtf8 = {
     "로컬 PC음원 파일(MP3,OGG)은 디바이스로 전송할 수 없습니다.\nMP3 파일일 경우 DCF 컨버팅 하신 후 "
     "전송하시거나,로컬 PC음원\n파일을 제외한 나머지 곡들을 선택한 후 다시 시도하여 주십시오.", // TransferLocalFile
     "디바이스로 전송하려는 곡들 중에 PC로 다운로드 하지 않은 Kesto\n스트리밍 음원이 있습니다.\n\nKesto "
-    "스트리밍 음원을 먼저 다운로드 받으시겠습니까?", // TransferNotDownloaded
-    "현재 선택하신 곡은 음반사 및 저작권자의 요청으로 인하여\n현재 케스토에서 서비스가 잠정적으로 중지된 "
-    "음원 파일이며\n중지기간 동안 재생, 담기 및 선물이 불가합니다.", // GreyShortNotice
-    "현재 선택하신 곡은 음반사 및 저작권자의 요청으로 인하여\n현재 케스토에서 서비스가 잠정적으로 중지된 "
-    "음원 파일이며\n중지기간 동안 재생, 담기, 다운로드, 선물 및 파일 기간연장\n이 불가합니다.", // GreyLongNotice
+    "스트리밍 음원을 먼저 다운로드 받으시겠습니까?",       // TransferNotDownloaded
+    notice::kGreyShort,                                    // GreyShortNotice
+    notice::kGreyLong,                                     // GreyLongNotice
     "아티스트별 보기",                                     // ArtistIndexTitle
-    "가사가 지원되지 않는 곡입니다",                       // NoLyrics
+    notice::kNoLyrics,                                     // NoLyrics
     "해당곡 다운로드 후 플레이리스트에 추가하시겠습니까?", // DropDownloadQuestion
 };
 

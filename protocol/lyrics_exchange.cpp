@@ -1,5 +1,6 @@
 #include "protocol/lyrics_exchange.h"
 
+#include "panel/notice_texts.h"
 #include "platform/cp949.h"
 #include "platform/host_block.h"
 
@@ -16,7 +17,7 @@ constexpr std::string_view kCacheWord = "mlr";
 constexpr std::string_view kCacheExtension = ".dcf";
 
 const std::string& noLyricsMessage() {
-    static const std::string text = Cp949::fromUtf8("가사가 지원되지 않는 곡입니다");
+    static const std::string text = Cp949::fromUtf8(notice::kNoLyrics);
     return text;
 }
 
