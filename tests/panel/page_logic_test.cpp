@@ -636,6 +636,7 @@ TEST_F(PageLogicTest, SongPagesOfARowRefuseGreySongsAndAskWithoutASongWhenNoRow)
     EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kInfoPage, -1, 0));
     ASSERT_EQ(rig.port.posted.size(), 3u);
     EXPECT_EQ(rig.port.posted[0].message, static_cast<unsigned>(KESTO_MSG_SONG_WEB_PAGE));
+    EXPECT_EQ(rig.port.take(rig.port.posted[0].wParam), "http://127.0.0.1:8080/web/LoginAppToWeb.jsp?");
     EXPECT_EQ(rig.port.take(rig.port.posted[0].lParam),
               "userid=user1&password=pw&u_key=KEY9&appParam=1&webParam=\x0bp_songid=S7\x0bp_menuid=00456");
     EXPECT_EQ(rig.port.take(rig.port.posted[1].wParam),
