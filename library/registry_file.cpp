@@ -181,13 +181,14 @@ bool RegistryFile::write() {
 
 RegistryFile::Batch::Batch(RegistryFile& file) : file_(file) {
     file_.mutex_.lock();
-    if (file_.batchDepth_++ > 0)
+    if (file_.batchDepth_ > 0) {
+        ++file_.batchDepth_; // an inner batch joins the outer one
         return;
+    }
     std::error_code ec;
     fs::create_directories(file_.path_.parent_path(), ec);
     auto lock = std::make_unique<FileLock>(siblingWithSuffix(file_.path_, ".lock"));
-    file_.batchDepth_ = 0;
-    file_.refresh();
+    file_.refresh(); // under the file lock: the latest content, kept in memory until the end
     file_.batchDepth_ = 1;
     file_.batchChanged_ = false;
     if (lock->held())
