@@ -2,7 +2,7 @@
 
 #include "entry/lifecycle_entries.h"
 #include "entry/mini_entries.h"
-#include "entry/module_state.h"
+#include "module/module_state.h"
 #include "entry/panel_entries.h"
 #include "entry/window_entries.h"
 

@@ -3,7 +3,7 @@
 #include "entry/entry_args.h"
 #include "entry/entry_table.h"
 #include "entry/login_reply_loader.h"
-#include "entry/module_state.h"
+#include "module/module_state.h"
 
 namespace kesto {
 namespace {

@@ -1,6 +1,6 @@
 #include "entry/login_reply_loader.h"
 
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 #include "platform/cp949.h"
 #include "protocol/field_decoder.h"
 

@@ -2,7 +2,7 @@
 // Loads the login block from the host's login reply: 34 or more fields separated by VT (0x0B),
 // taken by position. A shorter or empty reply changes nothing.
 
-#include "protocol/login_block.h"
+#include "songs/login_block.h"
 
 #include <cstdint>
 #include <string>

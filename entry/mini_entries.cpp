@@ -2,8 +2,8 @@
 
 #include "entry/entry_args.h"
 #include "entry/entry_table.h"
-#include "entry/module_state.h"
-#include "panel/song_record.h"
+#include "module/module_state.h"
+#include "songs/song_record.h"
 
 #include <cstdio>
 

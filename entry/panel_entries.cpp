@@ -2,9 +2,9 @@
 
 #include "entry/entry_args.h"
 #include "entry/entry_table.h"
-#include "entry/module_state.h"
-#include "panel/panel_messages.h"
-#include "panel/song_record.h"
+#include "module/module_state.h"
+#include "songs/panel_messages.h"
+#include "songs/song_record.h"
 
 namespace kesto {
 namespace {

@@ -2,9 +2,9 @@
 // Qt-free module state before handing out the entry table.
 
 #include "entry/entry_table.h"
-#include "entry/module_state.h"
+#include "module/module_state.h"
 #include "include/kesto/panel_api.h"
-#include "library/registry_key.h"
+#include "settings/registry_key.h"
 #include "platform/qt_message_box.h"
 #include "platform/qt_message_port.h"
 

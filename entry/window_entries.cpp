@@ -1,7 +1,7 @@
 #include "entry/window_entries.h"
 
 #include "entry/entry_table.h"
-#include "entry/module_state.h"
+#include "module/module_state.h"
 
 namespace kesto {
 namespace {

@@ -3,7 +3,7 @@
 #include "host/host_panel_area.h"
 #include "host/main_window.h"
 #include "host/page_menu.h"
-#include "panel/list_pages.h"
+#include "songs/list_pages.h"
 
 #include <QEvent>
 #include <QMenuBar>

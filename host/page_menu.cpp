@@ -1,6 +1,6 @@
 #include "host/page_menu.h"
 
-#include "panel/list_pages.h"
+#include "songs/list_pages.h"
 
 #include <QMenu>
 #include <QMenuBar>

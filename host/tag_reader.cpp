@@ -1,7 +1,7 @@
 #include "host/tag_reader.h"
 
 #include "include/kesto/panel_api.h"
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 #include "platform/cp949.h"
 
 #include <taglib/fileref.h>

@@ -2,7 +2,7 @@
 // The values of one album row to insert (CP949 texts). The song id given here is not stored:
 // the row takes the id already recorded for its path, or its own row ID.
 
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 
 #include <string>
 #include <string_view>

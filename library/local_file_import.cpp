@@ -5,7 +5,7 @@
 #include "library/folder_copy_name.h"
 #include "library/my_album_db.h"
 #include "library/sql_transaction.h"
-#include "panel/song_store.h"
+#include "songs/song_store.h"
 #include "platform/cp949.h"
 
 namespace kesto {

@@ -5,7 +5,7 @@
 
 #include "library/record_origin.h"
 #include "library/row_id_generator.h"
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 
 #include <atomic>
 #include <functional>

@@ -5,7 +5,7 @@
 // leaves the songs handled before it as they are and the next song is still tried.
 
 #include "library/my_album_db.h"
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 
 #include <string>
 #include <string_view>

@@ -3,8 +3,8 @@
 // check boxes that mirror the selection, sorting by page kind, header and context menus, and
 // clicks on cell icons turned into the panel's numbered messages.
 
-#include "listview/column_info.h"
-#include "listview/list_colors.h"
+#include "columns/column_info.h"
+#include "columns/list_colors.h"
 #include "listview/list_rows.h"
 #include "platform/message_port.h"
 

@@ -1,6 +1,6 @@
 #include "listview/list_menus.h"
 
-#include "listview/list_command_ids.h"
+#include "columns/list_command_ids.h"
 
 #include <QAction>
 #include <QMenu>

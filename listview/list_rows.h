@@ -3,7 +3,7 @@
 // mirror its selection: checking selects, unchecking deselects.
 
 #include "listview/row_object.h"
-#include "listview/sort_rules.h"
+#include "columns/sort_rules.h"
 
 #include <memory>
 #include <vector>

@@ -2,8 +2,8 @@
 // The item data of one list row: its song record and one cell per column. The texts shown on
 // screen are converted from CP949 once, the first time the row is drawn.
 
-#include "listview/row_cell.h"
-#include "panel/song_record.h"
+#include "columns/row_cell.h"
+#include "songs/song_record.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // Draws one list row cell by cell: background, texts in the row's colour, check boxes, icons,
 // buttons and rank marks.
 
-#include "listview/list_colors.h"
+#include "columns/list_colors.h"
 
 #include <QFont>
 #include <QRect>

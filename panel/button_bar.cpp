@@ -1,7 +1,7 @@
 #include "panel/button_bar.h"
 
-#include "entry/startup_values.h"
-#include "panel/panel_messages.h"
+#include "songs/startup_values.h"
+#include "songs/panel_messages.h"
 #include "panel/panel_skin.h"
 #include "platform/cp949.h"
 

@@ -4,11 +4,11 @@
 // bar, the promotion strip and the list view. Without a window every page operation does
 // nothing.
 
-#include "entry/panel_operations.h"
-#include "panel/panel_model.h"
-#include "panel/panel_window_ops.h"
-#include "panel/show_page.h"
-#include "panel/song_commands.h"
+#include "module/panel_operations.h"
+#include "pages/panel_model.h"
+#include "pages/panel_window_ops.h"
+#include "pages/show_page.h"
+#include "pages/song_commands.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #include "panel/list_panel_factory.h"
 
-#include "entry/module_state.h"
+#include "module/module_state.h"
 #include "panel/list_panel.h"
 
 namespace kesto {

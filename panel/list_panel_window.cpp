@@ -2,10 +2,10 @@
 
 #include "include/kesto/window_message.h"
 #include "panel/button_bar.h"
-#include "panel/dispatch_table.h"
+#include "pages/dispatch_table.h"
 #include "panel/list_view_area.h"
-#include "panel/page_controller.h"
-#include "panel/panel_messages.h"
+#include "pages/page_controller.h"
+#include "songs/panel_messages.h"
 #include "panel/panel_skin.h"
 #include "panel/promotion_strip.h"
 

@@ -1,12 +1,12 @@
 #include "panel/list_view_area.h"
 
-#include "library/registry_key.h"
-#include "library/settings_keys.h"
+#include "settings/registry_key.h"
+#include "settings/settings_keys.h"
 #include "listview/cmule_list_ctrl.h"
-#include "listview/column_set_store.h"
-#include "listview/registry_column_settings.h"
-#include "panel/page_state.h"
-#include "panel/song_store.h"
+#include "columns/column_set_store.h"
+#include "columns/registry_column_settings.h"
+#include "pages/page_state.h"
+#include "songs/song_store.h"
 #include "webview/html_area.h"
 #include "webview/html_area_factory.h"
 

@@ -4,7 +4,7 @@
 // from the settings). Show page hands its lists over here.
 
 #include "listview/list_control_owner.h"
-#include "panel/page_view.h"
+#include "pages/page_view.h"
 
 #include <QWidget>
 

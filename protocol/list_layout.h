@@ -2,7 +2,7 @@
 // The reply layouts of server lists: where the header values sit, where rows start, how far
 // apart they are and which record field each row field fills.
 
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 
 #include <span>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "protocol/list_parser.h"
 
-#include "panel/song_store.h"
+#include "songs/song_store.h"
 #include "protocol/list_layout.h"
 #include "protocol/percent_encoder.h"
 #include "protocol/reply_fields.h"

@@ -2,7 +2,7 @@
 // Turns a list reply into song records by the layout of the page kind, appending each record
 // to a sink (the list store) as soon as it is made.
 
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 #include "protocol/protocol_context.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "protocol/list_request.h"
 
-#include "panel/list_pages.h"
+#include "songs/list_pages.h"
 #include "protocol/protocol_url.h"
 #include "protocol/request_body.h"
 

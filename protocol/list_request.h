@@ -1,7 +1,7 @@
 #pragma once
 // The request of a list page the panel fetches itself, formed from the page table.
 
-#include "protocol/login_block.h"
+#include "songs/login_block.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "protocol/lyrics_exchange.h"
 
-#include "panel/notice_texts.h"
+#include "songs/notice_texts.h"
 #include "platform/cp949.h"
 #include "platform/host_block.h"
 

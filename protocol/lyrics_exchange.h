@@ -3,7 +3,7 @@
 // host told which song's lyrics are wanted, and missing cached files handed to the host's
 // download service when the user's option allows.
 
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 #include "protocol/protocol_context.h"
 
 #include <filesystem>

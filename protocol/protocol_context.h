@@ -6,7 +6,7 @@
 #include "include/kesto/panel_api.h"
 #include "platform/message_box.h"
 #include "platform/message_port.h"
-#include "protocol/login_block.h"
+#include "songs/login_block.h"
 
 namespace kesto {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Addresses of the protocol endpoint: the base, the endpoint path and the bare command word.
 
-#include "protocol/login_block.h"
+#include "songs/login_block.h"
 
 #include <string>
 #include <string_view>

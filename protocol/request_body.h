@@ -1,7 +1,7 @@
 #pragma once
 // A protocol body: fields each followed by VT, the last one included.
 
-#include "protocol/login_block.h"
+#include "songs/login_block.h"
 
 #include <cstdint>
 #include <string>

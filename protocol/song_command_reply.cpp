@@ -1,6 +1,6 @@
 #include "protocol/song_command_reply.h"
 
-#include "panel/song_store.h"
+#include "songs/song_store.h"
 #include "protocol/protocol_exchange.h"
 
 namespace kesto {

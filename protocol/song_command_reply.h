@@ -2,7 +2,7 @@
 // The reply of the song command: one song record that goes into the now-playing store and is
 // played at once.
 
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 #include "protocol/protocol_context.h"
 
 #include <string_view>

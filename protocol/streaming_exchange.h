@@ -2,7 +2,7 @@
 // The play exchange: asks the server for the play grant of a streaming song and hands the
 // reply's fields back for the host.
 
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 #include "protocol/protocol_context.h"
 #include "protocol/request_body.h"
 

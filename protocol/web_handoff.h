@@ -4,7 +4,7 @@
 // the page by POST and frees the buffers) or gives them to the caller for the embedded view
 // or a browser window. Values go in as stored; nothing is percent-encoded.
 
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 #include "protocol/protocol_context.h"
 
 #include <optional>

@@ -5,7 +5,7 @@
 // link label). The host must set Qt::AA_ShareOpenGLContexts before its application object.
 
 #include "webview/html_area.h"
-#include "webview/title_links.h"
+#include "links/title_links.h"
 
 #include <QWebEngineView>
 

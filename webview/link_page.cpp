@@ -1,8 +1,8 @@
 #include "webview/link_page.h"
 
 #include "webview/link_bridge.h"
-#include "webview/link_scheme.h"
-#include "webview/link_script.h"
+#include "links/link_scheme.h"
+#include "links/link_script.h"
 
 #include <QFile>
 #include <QWebChannel>

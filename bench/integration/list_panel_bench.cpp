@@ -5,7 +5,7 @@
 #include "tests/integration/panel_host.h"
 
 #include "listview/cmule_list_ctrl.h"
-#include "panel/panel_messages.h"
+#include "songs/panel_messages.h"
 #include "protocol/list_parser.h"
 #include "protocol/list_request.h"
 

@@ -1,9 +1,9 @@
 // The song list with 100,000 rows next to a plain QTreeView over a QStandardItemModel holding the
 // same texts: filling, sorting by a text and by an integer column, painting one screen.
 
-#include "listview/cell_formatter.h"
+#include "columns/cell_formatter.h"
 #include "listview/cmule_list_ctrl.h"
-#include "listview/default_column_sets.h"
+#include "columns/default_column_sets.h"
 #include "listview/list_control_owner.h"
 #include "platform/cp949.h"
 #include "platform/message_port.h"

@@ -1,7 +1,7 @@
 // Settings reads and writes against a file the size of a well-used installation.
-#include "library/registry_file.h"
-#include "library/registry_key.h"
-#include "library/settings_keys.h"
+#include "settings/registry_file.h"
+#include "settings/registry_key.h"
+#include "settings/settings_keys.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // The settings file reader on arbitrary bytes: it must not crash, what it writes must read
 // back to the same file, and a value set afterwards must be found with nothing else lost.
-#include "library/registry_document.h"
+#include "settings/registry_document.h"
 
 #include <cstddef>
 #include <cstdint>

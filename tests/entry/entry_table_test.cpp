@@ -1,8 +1,8 @@
 // The entry table over the Qt-free module state, with mock panel and mini windows.
 #include "entry/entry_table.h"
-#include "entry/module_state.h"
+#include "module/module_state.h"
 #include "mock_objects.h"
-#include "panel/panel_messages.h"
+#include "songs/panel_messages.h"
 
 #include <gtest/gtest.h>
 

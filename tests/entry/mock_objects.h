@@ -2,9 +2,9 @@
 // gmock stand-ins for the panel, the mini list and the song text, plus a message port that
 // records what is posted.
 
-#include "entry/mini_list_operations.h"
-#include "entry/panel_operations.h"
-#include "entry/song_text_operations.h"
+#include "module/mini_list_operations.h"
+#include "module/panel_operations.h"
+#include "module/song_text_operations.h"
 
 #include <gmock/gmock.h>
 

@@ -7,7 +7,7 @@
 #include "library/local_file_import.h"
 #include "library/my_album_db.h"
 #include "support/temp_folder.h"
-#include "panel/song_store.h"
+#include "songs/song_store.h"
 #include "platform/cp949.h"
 
 #include <gtest/gtest.h>

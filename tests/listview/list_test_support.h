@@ -4,7 +4,7 @@
 
 #include "include/kesto/window_message.h"
 #include "listview/list_control_owner.h"
-#include "panel/song_record.h"
+#include "songs/song_record.h"
 #include "platform/message_box.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "panel/song_store.h"
+#include "songs/song_store.h"
 #include "protocol/list_parser.h"
 #include "tests/protocol/protocol_doubles.h"
 

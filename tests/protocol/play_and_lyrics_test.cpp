@@ -1,4 +1,4 @@
-#include "panel/song_store.h"
+#include "songs/song_store.h"
 #include "platform/cp949.h"
 #include "protocol/lyrics_exchange.h"
 #include "protocol/song_command_reply.h"

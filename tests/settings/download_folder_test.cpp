@@ -1,7 +1,7 @@
-#include "library/download_folder.h"
-#include "library/registry_file.h"
-#include "library/registry_key.h"
-#include "library/settings_keys.h"
+#include "settings/download_folder.h"
+#include "settings/registry_file.h"
+#include "settings/registry_key.h"
+#include "settings/settings_keys.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

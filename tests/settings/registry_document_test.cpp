@@ -1,5 +1,5 @@
-#include "library/registry_document.h"
-#include "library/registry_text.h"
+#include "settings/registry_document.h"
+#include "settings/registry_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "library/registry_file.h"
-#include "library/registry_key.h"
-#include "library/registry_section.h"
-#include "library/settings_keys.h"
+#include "settings/registry_file.h"
+#include "settings/registry_key.h"
+#include "settings/registry_section.h"
+#include "settings/settings_keys.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,71 @@
+// Song store over the now-playing size a large play list reaches.
+#include "songs/song_store.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+
+namespace kesto {
+namespace {
+
+constexpr int kRecords = 100000;
+
+SongStore& filledStore() {
+    static SongStore* store = [] {
+        auto* s = new SongStore;
+        for (int i = 0; i < kRecords; ++i) {
+            SongRecord r = SongRecord::make();
+            copyField(r.Song_ID, "S" + std::to_string(i));
+            if (i % 2 == 1)
+                copyField(r.Local_Path, "/music/Folder/Song " + std::to_string(i) + ".mp3");
+            s->addCopy(&r);
+        }
+        return s;
+    }();
+    return *store;
+}
+
+void BM_FindBySongIdLast(benchmark::State& state) {
+    SongStore& store = filledStore();
+    const std::string id = "S" + std::to_string(kRecords - 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.findBySongId(id));
+}
+BENCHMARK(BM_FindBySongIdLast)->Unit(benchmark::kMicrosecond);
+
+void BM_PositionInNowPlayingLast(benchmark::State& state) {
+    SongStore& store = filledStore();
+    SongRecord wanted = SongRecord::make();
+    copyField(wanted.Local_Path, "/MUSIC/folder/song " + std::to_string(kRecords - 1) + ".MP3");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.positionInNowPlaying(wanted));
+}
+BENCHMARK(BM_PositionInNowPlayingLast)->Unit(benchmark::kMicrosecond);
+
+// One pick of endless shuffle, averaged over whole cycles.
+void BM_ShuffleNextEndless(benchmark::State& state) {
+    SongStore& store = filledStore();
+    std::mt19937 rng(7);
+    store.setRandomSource([&rng] { return static_cast<int>(rng() >> 1); });
+    store.clearShuffleMarks();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.nextEntry(0, 102, 0));
+}
+BENCHMARK(BM_ShuffleNextEndless)->Iterations(3 * kRecords)->Unit(benchmark::kMicrosecond);
+
+// A whole one-time cycle: every entry once, then the -1 that ends it.
+void BM_ShuffleWholeCycle(benchmark::State& state) {
+    SongStore& store = filledStore();
+    std::mt19937 rng(11);
+    store.setRandomSource([&rng] { return static_cast<int>(rng() >> 1); });
+    for (auto _ : state) {
+        store.clearShuffleMarks();
+        while (store.nextEntry(0, 101, 0) >= 0) {
+        }
+    }
+}
+BENCHMARK(BM_ShuffleWholeCycle)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace kesto

@@ -1,0 +1,65 @@
+#pragma once
+// The clickable parts of cells: which click kinds a cell carries, where each is hot, and the
+// message a click on it posts. A click is tested against the kinds in table order; the first hit wins.
+
+#include "songs/song_record.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kesto {
+
+enum class ClickKind : std::uint8_t {
+    ParentIcon,
+    DownloadLeft,
+    DownloadRight,
+    MiniSong,
+    PhoneDeco,
+    Lyrics,
+    MusicVideo,
+    Message,
+    AlbumText,
+    ArtistText,
+    MvTitle,
+    Resend,
+    MvResend,
+    MvDownload,
+    GreyState,
+};
+
+enum class HotArea : std::uint8_t { Icon, LeftZone, RightZone, Text, StateIcon };
+
+struct ClickAction {
+    HotArea area = HotArea::Icon;
+    unsigned message = 0;     // 0: no message (the grey-item notice)
+    bool rowInLParam = false; // wParam 0, lParam row; else wParam row, lParam column
+    bool delayed = false;     // reported after the phone-decoration timer
+    bool toParent = false;    // goes to the parent window rather than the list panel
+    bool handCursor = false;
+};
+
+class ClickTable {
+public:
+    static constexpr int kIconWidth = 16;
+    static constexpr int kStateIconLeft = 7;
+    static constexpr int kStateIconRight = 23;
+    static constexpr std::array<ClickKind, 15> kOrder = {
+        ClickKind::ParentIcon, ClickKind::DownloadLeft, ClickKind::DownloadRight, ClickKind::MiniSong,
+        ClickKind::PhoneDeco,  ClickKind::Lyrics,       ClickKind::MusicVideo,    ClickKind::Message,
+        ClickKind::AlbumText,  ClickKind::ArtistText,   ClickKind::MvTitle,       ClickKind::Resend,
+        ClickKind::MvResend,   ClickKind::MvDownload,   ClickKind::GreyState};
+
+    static constexpr std::uint16_t bit(ClickKind kind) {
+        return static_cast<std::uint16_t>(1u << static_cast<unsigned>(kind));
+    }
+
+    // Click flags of a cell, from its column kind and the row's record.
+    static std::uint16_t flagsFor(int columnKind, int columnIndex, const SongRecord& record, int pageKind,
+                                  bool miniList);
+    static ClickAction action(ClickKind kind, bool miniList);
+    // True when x (relative to the cell's left edge) lies in the hot area of a cell of the given
+    // width whose centred text is textWidth wide.
+    static bool inHotArea(HotArea area, int x, int cellWidth, int textWidth);
+};
+
+} // namespace kesto

@@ -1,0 +1,25 @@
+#pragma once
+// One cell of a list row: its text (CP949) and what it does when drawn and clicked.
+
+#include "columns/cell_formatter.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kesto {
+
+struct RowCell {
+    static constexpr int kNoCheck = -1;
+
+    std::string text;
+    int check = kNoCheck; // -1 no box, 0 unchecked, 1 checked
+    std::uint16_t clickFlags = 0;
+    bool dropDown = false;
+    bool pressed = false;
+    bool singleIcon = false;
+    bool twoZone = false;
+    bool rankMark = false;
+    RankTrend trend = RankTrend::None;
+};
+
+} // namespace kesto

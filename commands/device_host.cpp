@@ -1,0 +1,46 @@
+#include "commands/device_host.h"
+
+namespace kesto {
+
+template <typename Fn> Fn DeviceHost::slot(int index) const {
+    if (table_ == nullptr || table_[index] == nullptr)
+        return nullptr;
+    return reinterpret_cast<Fn>(table_[index]);
+}
+
+bool DeviceHost::deleteFromDevice(const std::vector<std::string>& paths) const {
+    auto fn = slot<KestoSvcDeviceDeleteFn>(KESTO_SVC_A_DEVICE_DELETE);
+    if (fn == nullptr || paths.empty())
+        return false;
+    std::vector<const char*> texts;
+    texts.reserve(paths.size() + 1);
+    for (const std::string& path : paths)
+        texts.push_back(path.c_str());
+    texts.push_back(nullptr);
+    fn(texts.data());
+    return true;
+}
+
+bool DeviceHost::phoneConnected() const {
+    auto fn = slot<KestoSvcIntFn>(KESTO_SVC_A_PHONE_CONNECTED);
+    return fn != nullptr && fn() != 0;
+}
+
+bool DeviceHost::mp3PlayerConnected() const {
+    auto fn = slot<KestoSvcMp3ConnectedFn>(KESTO_SVC_A_MP3_CONNECTED);
+    char text[260] = {};
+    return fn != nullptr && fn(text) != 0;
+}
+
+bool DeviceHost::transfer(const std::vector<SongRecord>& items, int writeFlag) const {
+    auto fn = slot<KestoSvcTransferFn>(KESTO_SVC_A_TRANSFER);
+    if (fn == nullptr)
+        return false;
+    std::vector<SongRecord> list(items);
+    SongRecord end = SongRecord::make();
+    list.push_back(end);
+    fn(list.data(), writeFlag, 0);
+    return true;
+}
+
+} // namespace kesto

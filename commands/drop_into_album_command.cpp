@@ -1,0 +1,54 @@
+#include "commands/drop_into_album_command.h"
+
+#include "library/album_song.h"
+#include "library/my_album_db.h"
+#include "settings/settings_keys.h"
+#include "commands/command_box.h"
+#include "commands/command_settings.h"
+#include "commands/download_request.h"
+
+namespace kesto {
+
+std::string DropIntoAlbumCommand::dateOf(std::time_t now) {
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32] = {};
+    std::strftime(text, sizeof text, "%Y%m%d%H%M%S", &local);
+    return text;
+}
+
+int DropIntoAlbumCommand::run(const Selection& dropped, std::string_view albumId, std::time_t now) const {
+    if (dropped.empty()) {
+        CommandBox(context_.protocol.box).stop(CommandText::PlayListEmpty);
+        return 0;
+    }
+    const std::string date = dateOf(now);
+    int inserted = 0;
+    Selection streaming;
+    for (const ChosenSong& song : dropped.songs()) {
+        const SongRecord& record = song.record;
+        if (record.isStreaming()) {
+            streaming.add(record, song.position);
+        } else if (!record.isMp3Bell() && context_.albums != nullptr &&
+                   !context_.albums->InsertSong(AlbumSong::fromRecord(record, albumId, date)).empty()) {
+            ++inserted;
+        }
+    }
+    if (!streaming.empty() && downloadWanted())
+        DownloadRequest(context_).run(streaming, kDownloadMode);
+    if (context_.hooks.reshowPage)
+        context_.hooks.reshowPage();
+    return inserted;
+}
+
+bool DropIntoAlbumCommand::downloadWanted() const {
+    const std::string flag = CommandSettings(context_.settings).ktpCheck();
+    if (flag == settings::kFlagSet)
+        return true;
+    if (!flag.empty() && flag != settings::kFlagClear)
+        return false;
+    return CommandBox(context_.protocol.box)
+        .confirm(CommandText::DropDownloadQuestion, mb::kQuestionOkCancel);
+}
+
+} // namespace kesto

@@ -1,0 +1,28 @@
+#include "commands/lyrics_command.h"
+
+#include "commands/command_settings.h"
+#include "protocol/lyrics_exchange.h"
+#include "protocol/web_handoff.h"
+
+namespace kesto {
+
+bool LyricsCommand::run(const SongRecord& song) const {
+    const CommandSettings settings(context_.settings);
+    LyricsOptions options;
+    options.installPath = settings.installPath();
+    options.downloadMissing = settings.downloadLyric();
+    LyricsHooks hooks;
+    hooks.download = context_.hooks.downloadLyrics;
+    if (context_.hooks.navigateHtml)
+        hooks.showPage = [this](const std::string& address, int) { context_.hooks.navigateHtml(address); };
+    LyricsExchange exchange(context_.protocol, std::move(hooks));
+    return exchange.show(song, options, true);
+}
+
+void LyricsCommand::openPage(std::string_view songId) const {
+    if (songId.empty() || !context_.hooks.navigateHtml)
+        return;
+    context_.hooks.navigateHtml(WebHandoff(context_.protocol).lyricsPage(songId));
+}
+
+} // namespace kesto

@@ -1,0 +1,77 @@
+#include "links/link_script.h"
+
+#include "links/link_scheme.h"
+
+namespace kesto {
+namespace {
+
+constexpr std::string_view kBody = R"JS(
+  if (window.__kestoLinkScript) return;
+  window.__kestoLinkScript = true;
+  var bridge = null;
+  var pending = [];
+  var tries = 0;
+  function send(raw) {
+    if (bridge) bridge.link(raw); else pending.push(raw);
+  }
+  function connect() {
+    if (bridge) return;
+    if (typeof qt === 'undefined' || !qt.webChannelTransport || typeof QWebChannel === 'undefined') {
+      if (++tries < 200) setTimeout(connect, 25);
+      return;
+    }
+    new QWebChannel(qt.webChannelTransport, function (channel) {
+      bridge = channel.objects[OBJECT];
+      bridge.ready();
+      while (pending.length) bridge.link(pending.shift());
+    });
+  }
+  document.addEventListener('click', function (event) {
+    var target = event.target;
+    if (!target || !target.closest) return;
+    var anchor = target.closest('a[href]');
+    if (!anchor) return;
+    var raw = anchor.getAttribute('href');
+    for (var i = 0; i < SCHEMES.length; ++i) {
+      if (raw.indexOf(SCHEMES[i]) === 0) {
+        event.preventDefault();
+        event.stopPropagation();
+        send(raw);
+        return;
+      }
+    }
+  }, true);
+  connect();
+)JS";
+
+std::string schemeArray() {
+    std::string array = "[";
+    for (const LinkScheme::Entry& entry : LinkScheme::table()) {
+        if (array.size() > 1)
+            array += ", ";
+        array += LinkScript::quoted(entry.scheme);
+    }
+    return array + "]";
+}
+
+} // namespace
+
+std::string LinkScript::source() {
+    std::string text =
+        "(function () {\n  var SCHEMES = " + schemeArray() + ";\n  var OBJECT = " + quoted(kObjectName) + ";";
+    text += kBody;
+    text += "})();\n";
+    return text;
+}
+
+std::string LinkScript::quoted(std::string_view text) {
+    std::string out = "'";
+    for (const char c : text) {
+        if (c == '\'' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + "'";
+}
+
+} // namespace kesto

@@ -1,0 +1,40 @@
+#include "module/module_state.h"
+
+namespace kesto {
+
+ModuleState& ModuleState::instance() {
+    static ModuleState state;
+    return state;
+}
+
+bool ModuleState::acceptHostWindow(WindowHandle window) {
+    if (window == nullptr || hostWindow_ != nullptr || panel_ != nullptr)
+        return false;
+    hostWindow_ = window;
+    return true;
+}
+
+void ModuleState::writeSetting(std::string_view keyPath, std::string_view name,
+                               std::string_view value) const {
+    if (settingWriter_)
+        settingWriter_(keyPath, name, value);
+}
+
+bool ModuleState::postToHost(unsigned message, std::intptr_t wParam, std::intptr_t lParam) const {
+    return port_ != nullptr && hostWindow_ != nullptr && port_->post(hostWindow_, message, wParam, lParam);
+}
+
+void ModuleState::reset() {
+    // Windows go first, in the order entry 17 uses, while the rest is still there.
+    panel_.reset();
+    miniList_.reset();
+    songText_.reset();
+    hostWindow_ = nullptr;
+    startup_ = StartupValues{};
+    login_ = LoginBlock{};
+    hostValue0_ = 0;
+    hostValue1_ = 0;
+    table_.fill(nullptr);
+}
+
+} // namespace kesto

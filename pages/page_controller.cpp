@@ -1,0 +1,159 @@
+#include "pages/page_controller.h"
+
+#include "songs/list_pages.h"
+#include "pages/page_state.h"
+#include "songs/panel_messages.h"
+#include "pages/panel_window_ops.h"
+#include "pages/show_page.h"
+#include "protocol/link_commands.h"
+#include "links/link_scheme.h"
+
+#include <algorithm>
+
+namespace kesto {
+
+void PageController::open(const PageRequest& request) {
+    if (request.menuId == menu::kNoChange)
+        return;
+    history_.record(request);
+    p_.showPage->run(request);
+    p_.window->refreshButtons();
+}
+
+bool PageController::followLink(std::string_view link) {
+    const auto action = LinkScheme::match(link);
+    if (!action)
+        return false;
+    const LinkCommands commands(*p_.context);
+    LinkRequest request;
+    switch (action->code) {
+    case LinkScheme::kSong:
+        request = commands.song(action->argument);
+        break;
+    case LinkScheme::kAlbum:
+        request = commands.album(action->argument);
+        break;
+    case LinkScheme::kArtist:
+        request = commands.artist(action->argument);
+        break;
+    case LinkScheme::kCategory:
+        request = commands.serviceList(action->argument);
+        break;
+    case LinkScheme::kUrl:
+        request = commands.generic(action->argument);
+        break;
+    case LinkScheme::kTheme:
+        request = commands.theme(action->argument);
+        break;
+    case LinkScheme::kSearch:
+        request = commands.search(action->argument);
+        break;
+    default:
+        return true; // buying and gifting links only swallow the click
+    }
+    openLink(request, action->argument);
+    return true;
+}
+
+void PageController::openLink(const LinkRequest& link, std::string_view parameter) {
+    if (link.webPage) {
+        p_.window->navigateHtml(link.request.url);
+        return;
+    }
+    PageRequest page;
+    // A link that names no page or view mode keeps the current ones.
+    page.viewMode = link.viewMode != 0 ? link.viewMode : p_.state->viewMode;
+    page.menuId = link.menuId != 0 ? link.menuId : p_.state->menuId;
+    page.parameter = parameter;
+    page.url = link.request.url;
+    page.body = link.request.body;
+    open(page);
+}
+
+void PageController::step(bool forward) {
+    if (auto page = history_.step(forward)) {
+        p_.showPage->run(*page);
+        p_.window->refreshButtons();
+    }
+}
+
+void PageController::layOut(W, L) {
+    p_.window->layOut();
+}
+
+void PageController::timerFired(W timerId, L) {
+    if (timerId == kOneShotTimer)
+        p_.window->killTimer(kOneShotTimer);
+}
+
+void PageController::search(W, L) {
+    std::string words = p_.window->searchWords();
+    // The link form cuts its items at ';'.
+    std::replace(words.begin(), words.end(), ';', ' ');
+    if (words.empty())
+        return;
+    const LinkRequest link = LinkCommands(*p_.context).search("0;" + words);
+    PageRequest request;
+    request.viewMode = link.viewMode != 0 ? link.viewMode : kSearchViewMode;
+    request.menuId = link.menuId != 0 ? link.menuId : menu::kSearch;
+    request.parameter = words;
+    request.url = link.request.url;
+    request.body = link.request.body;
+    open(request);
+}
+
+void PageController::previousPage(W, L) {
+    step(false);
+}
+
+void PageController::nextPage(W, L) {
+    step(true);
+}
+
+void PageController::startPage(W, L) {
+    p_.window->navigateHtml(std::string(p_.context->login->protocolBase) + "/");
+}
+
+void PageController::toListControl(W, L) {
+    if (p_.state->pageKind != 0)
+        p_.window->forwardToListControl();
+}
+
+void PageController::nextListPage(W, L) {
+    p_.port->post(p_.panelWindow, msg::kNextListPage, p_.state->listPage + 1, 0);
+}
+
+void PageController::previousListPage(W, L) {
+    if (p_.state->listPage >= 1)
+        p_.port->post(p_.panelWindow, msg::kPreviousListPage, p_.state->listPage, 0);
+}
+
+void PageController::reloadPage(W, L) {
+    const ListPage* page = ListPages::find(p_.state->menuId);
+    if (page != nullptr && page->sendsListRequest())
+        p_.showPage->fetchListPage(p_.state->listPage);
+    else if (p_.state->menuId >= 0)
+        p_.showPage->run(p_.state->shown);
+}
+
+void PageController::showNextListPage(W page, L) {
+    p_.showPage->fetchListPage(static_cast<int>(page));
+}
+
+void PageController::showPreviousListPage(W page, L) {
+    if (page >= 1)
+        p_.showPage->fetchListPage(static_cast<int>(page) - 1);
+}
+
+void PageController::localPageReady(W viewMode, L pageKind) {
+    p_.showPage->localPageReady(static_cast<int>(viewMode), static_cast<int>(pageKind));
+}
+
+void PageController::updateAndReload(W token, L lParam) {
+    if (token != msg::kReloadToken)
+        return;
+    p_.window->updateHost();
+    p_.port->post(p_.panelWindow, msg::kReloadPage, msg::kReloadToken, lParam);
+}
+
+} // namespace kesto

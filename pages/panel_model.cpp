@@ -1,0 +1,59 @@
+#include "pages/panel_model.h"
+
+#include "settings/download_folder.h"
+#include "library/file_type.h"
+#include "library/folder_walker.h"
+#include "settings/registry_key.h"
+#include "settings/settings_keys.h"
+
+namespace kesto {
+
+PanelModel::PanelModel(const PanelModelInit& init)
+    : context_(init.context), factory_(init.tagReader),
+      flagText_(static_cast<std::size_t>(kFlagTextLength), '0') {
+    context_.codecMode = init.codecMode;
+}
+
+PanelModel::~PanelModel() {
+    tearDown();
+}
+
+bool PanelModel::openAlbumDatabase(const std::filesystem::path& base) {
+    auto db = std::make_unique<MyAlbumDb>();
+    if (!db->Start(base))
+        return false;
+    albumDb_ = std::move(db);
+    return true;
+}
+
+void PanelModel::stopReaders() {
+    folderWorker_.stop();
+    albumWorker_.stop();
+}
+
+void PanelModel::tearDown() {
+    stopReaders();
+    workList_.clear();
+    if (list_.count() > 0)
+        list_.clear();
+    if (nowPlaying_.count() > 0)
+        nowPlaying_.clear();
+}
+
+std::filesystem::path PanelModel::folder() const {
+    if (!folder_.empty())
+        return folder_;
+    RegistryKey key;
+    return DownloadFolder::resolve(key, settings::kLastSaveFolder);
+}
+
+std::vector<std::string> PanelModel::folderFiles() const {
+    std::error_code error;
+    const std::filesystem::path where = folder();
+    if (!std::filesystem::is_directory(where, error))
+        return {};
+    const FolderWalker walker({FileType::kFolderExtensions.begin(), FileType::kFolderExtensions.end()});
+    return walker.collect(where, false);
+}
+
+} // namespace kesto

@@ -1,0 +1,31 @@
+#pragma once
+// What the page operations ask of the panel's window, which only the Qt side can do.
+
+#include "commands/selection.h"
+
+#include <string>
+
+namespace kesto {
+
+class PanelWindowOps {
+public:
+    virtual ~PanelWindowOps() = default;
+
+    virtual void layOut() = 0;
+    virtual void killTimer(int timerId) = 0;
+    virtual void navigateHtml(const std::string& address) = 0;
+    // Opens the address in the HTML area by POST with a form body.
+    virtual void postHtml(const std::string& address, const std::string& body) = 0;
+    virtual void refreshButtons() = 0;
+    virtual void forwardToListControl() = 0;
+    // The host window repaints at once (UpdateWindow).
+    virtual void updateHost() = 0;
+    // The words typed into the search box, CP949.
+    virtual std::string searchWords() const = 0;
+    // A copy of the record of a list row; false when there is no such row.
+    virtual bool recordAt(int row, SongRecord& out) const = 0;
+    // The ticked rows of the list, in row order.
+    virtual Selection tickedSongs() const = 0;
+};
+
+} // namespace kesto

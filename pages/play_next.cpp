@@ -1,0 +1,38 @@
+#include "pages/play_next.h"
+
+#include "songs/song_store.h"
+#include "protocol/streaming_exchange.h"
+
+namespace kesto {
+
+NextSongResult PlayNext::run(SongStore& nowPlaying, const ProtocolContext& context,
+                             const NextSongRequest& request) {
+    NextSongResult result;
+    result.position = nowPlaying.nextEntry(request.position, request.playMode, request.restart);
+    const SongRecord* chosen = nowPlaying.get(result.position);
+    if (chosen == nullptr)
+        return result;
+    nowPlaying.setCurrent(result.position);
+    const SongRecord song = *chosen; // the store may change while the server answers
+    result.songName = song.Song_Name;
+    result.artist = song.Artist_Name;
+    result.songId = song.Song_ID;
+    result.playTime = song.Play_Time;
+    result.isLocal = song.isLocal() ? 1 : 0;
+    result.localPath = song.Local_Path;
+    result.fileFormat = song.File_Format;
+    result.hasLyrics = song.Has_Lyrics;
+    if (!request.hostText.empty() || song.isLocal())
+        return result;
+    const PlayResult grant = StreamingExchange(context).play(song);
+    result.field1 = grant.text1; // the double-log-in marker when refused for that reason
+    if (grant.granted) {
+        result.field2 = grant.value2;
+        result.field3 = grant.text3;
+        result.field4 = grant.text4;
+        result.field5 = grant.value5;
+    }
+    return result;
+}
+
+} // namespace kesto

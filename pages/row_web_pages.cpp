@@ -1,0 +1,93 @@
+#include "pages/row_web_pages.h"
+
+#include "songs/list_pages.h"
+#include "pages/page_state.h"
+#include "pages/panel_window_ops.h"
+#include "pages/show_page.h"
+#include "songs/song_record.h"
+#include "protocol/link_commands.h"
+#include "protocol/web_handoff.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr char kArtistIndexPage[] = "/artist_index.jsp";
+// Link items after the id: the album form's page type (1: the album page) and a first page.
+constexpr char kRowLinkItems[] = ";1;0";
+
+const char* textOf(PanelHandlers::W pointer) {
+    return reinterpret_cast<const char*>(pointer);
+}
+
+} // namespace
+
+std::string RowWebPages::artistIndexAddress(const ProtocolContext& context) {
+    return std::string(context.login->webBase) + kArtistIndexPage;
+}
+
+std::string RowWebPages::giftId(const SongRecord& song) {
+    return song.Row_Text;
+}
+
+std::string RowWebPages::rowLinkParameter(const char* id) {
+    return std::string(id) + kRowLinkItems;
+}
+
+void RowWebPages::artistIndex(W, L) {
+    parts().window->navigateHtml(artistIndexAddress(*parts().context));
+}
+
+void RowWebPages::genericRequest(W page, L) {
+    const ListPage* shown = ListPages::find(parts().state->menuId);
+    if (shown != nullptr && shown->sendsListRequest() && page >= 0)
+        parts().showPage->fetchListPage(static_cast<int>(page));
+}
+
+void RowWebPages::giftMessagePageById(W giftIdText, L) {
+    if (giftIdText != 0)
+        showGiftMessage(textOf(giftIdText));
+}
+
+void RowWebPages::giftMessagePage(W row, L) {
+    SongRecord song = SongRecord::make();
+    if (parts().window->recordAt(static_cast<int>(row), song))
+        showGiftMessage(giftId(song));
+}
+
+void RowWebPages::showGiftMessage(std::string_view id) const {
+    if (id.empty())
+        return;
+    const WebHandoff web(*parts().context);
+    parts().window->navigateHtml(web.giftMessagePage(parts().state->pageKind, id));
+}
+
+void RowWebPages::phoneDecoPage(W row, L decorationKind) {
+    SongRecord song = SongRecord::make();
+    if (parts().window->recordAt(static_cast<int>(row), song) && song.Song_ID[0] != '\0')
+        WebHandoff(*parts().context).phoneDeco(song, static_cast<int>(decorationKind));
+}
+
+void RowWebPages::artistPage(W row, L) {
+    showRowList(row, &SongRecord::Artist_ID, &LinkCommands::artist);
+}
+
+void RowWebPages::albumPage(W row, L) {
+    showRowList(row, &SongRecord::Album_ID, &LinkCommands::album);
+}
+
+void RowWebPages::showRowList(W row, IdField id, LinkForm form) {
+    SongRecord song = SongRecord::make();
+    if (!parts().window->recordAt(static_cast<int>(row), song) || (song.*id)[0] == '\0')
+        return;
+    const std::string parameter = rowLinkParameter(song.*id);
+    openLink((LinkCommands(*parts().context).*form)(parameter), parameter);
+}
+
+void RowWebPages::postFormToHtmlView(W addressText, L bodyText) {
+    if (addressText == 0)
+        return;
+    parts().window->postHtml(textOf(addressText), bodyText != 0 ? textOf(bodyText) : "");
+}
+
+} // namespace kesto

@@ -1,0 +1,64 @@
+#pragma once
+// The song commands of the panel's buttons and row messages, reached through the dispatch
+// table: each takes the ticked rows (or the one row of a row message) and runs the command
+// of its part with a context the panel makes fresh for every call.
+
+#include "commands/command_context.h"
+#include "commands/command_origin.h"
+#include "pages/row_web_pages.h"
+#include "commands/selection.h"
+
+#include <functional>
+
+namespace kesto {
+
+class SongCommands final : public RowWebPages {
+public:
+    using ContextSource = std::function<CommandContext()>;
+
+    SongCommands(PageControllerParts parts, ContextSource context)
+        : RowWebPages(parts), context_(std::move(context)) {}
+
+    // Entry 45 and the listen commands.
+    void listenTicked();
+    // Entry 42: 1 a phone, else an MP3 player.
+    void transfer(int target);
+    // Entry 62.
+    void nowPlayingAction(int action, const std::vector<int>& positions);
+    // Entry 71: the lyrics page of a song id.
+    void openLyricsPage(std::string_view songId);
+
+    void listen(W, L) override { listenTicked(); }
+    void rowListen(W, L row) override;
+    void putIntoCart(W, L) override;
+    void gift(W, L) override;
+    void download(W, L) override;
+    void downloadRow(W row, L) override;
+    void putIntoMyAlbum(W, L) override;
+    void addToOnlineAlbum(W, L) override { putIntoMyAlbum(0, 0); }
+    void putIntoPlayList(W, L) override;
+    void move(W, L) override;
+    void deleteChosen(W, L) override;
+    void deviceDelete(W, L) override { deleteChosen(0, 0); }
+    void toPhone(W, L) override;
+    void toMp3Player(W, L) override;
+    void toMp3PlayerFromList(W, L) override;
+    void deleteFromCart(W, L) override;
+    void rowToCart(W row, L) override;
+    // The now-playing entry at a position.
+    void lyrics(W position, L) override;
+    void rowLyrics(W row, L) override;
+    // A row's song information; no row asks for the page without a song.
+    void infoPage(W row, L) override;
+    void rowSongWebPage(W row, L) override;
+
+private:
+    Selection ticked() const;
+    Selection row(int index) const;
+    // A fresh context whose HTML area is the panel's.
+    CommandContext context() const;
+
+    ContextSource context_;
+};
+
+} // namespace kesto

@@ -1,0 +1,238 @@
+#include "settings/registry_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kesto {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string envText(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+fs::path homeFolder() {
+    std::string home = envText("HOME");
+    if (home.empty()) {
+        if (const passwd* pw = getpwuid(getuid()))
+            home = pw->pw_dir;
+    }
+    return home;
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+fs::path siblingWithSuffix(const fs::path& file, const std::string& suffix) {
+    fs::path p = file;
+    p += suffix;
+    return p;
+}
+
+} // namespace
+
+// Holds an exclusive flock on a lock file for its lifetime.
+class RegistryFile::FileLock {
+public:
+    explicit FileLock(const fs::path& path) : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        int rc = -1;
+        while (fd_ >= 0 && (rc = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (fd_ >= 0 && rc != 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~FileLock() {
+        if (fd_ >= 0)
+            ::close(fd_); // releases the lock
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    bool held() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+RegistryFile::RegistryFile(fs::path path) : path_(std::move(path)) {}
+
+RegistryFile::~RegistryFile() = default;
+
+fs::path RegistryFile::defaultPath() {
+    const std::string explicitFile = envText("KESTO_REGISTRY_FILE");
+    if (!explicitFile.empty())
+        return explicitFile;
+    fs::path config = envText("XDG_CONFIG_HOME");
+    if (config.empty() || !config.is_absolute())
+        config = homeFolder() / ".config";
+    return config / "kesto" / "registry.reg";
+}
+
+std::shared_ptr<RegistryFile> RegistryFile::processDefault() {
+    static const std::shared_ptr<RegistryFile> file = std::make_shared<RegistryFile>(defaultPath());
+    return file;
+}
+
+RegistryFile::Stamp RegistryFile::currentStamp() const {
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) != 0)
+        return {};
+    const auto ns = [](const timespec& t) {
+        return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
+    };
+    return {true,
+            static_cast<unsigned long long>(st.st_dev),
+            static_cast<unsigned long long>(st.st_ino),
+            static_cast<unsigned long long>(st.st_size),
+            ns(st.st_mtim),
+            ns(st.st_ctim)};
+}
+
+void RegistryFile::refresh() {
+    if (batchDepth_ > 0)
+        return; // the batch holds the file lock: memory is the latest content
+    const Stamp now = currentStamp();
+    if (loaded_ && now == stamp_)
+        return;
+    stamp_ = now;
+    loaded_ = true;
+    readable_ = true;
+    if (!now.exists) {
+        document_ = RegistryDocument();
+        return;
+    }
+    std::ifstream in(path_, std::ios::binary);
+    if (!in) {
+        readable_ = false;
+        document_ = RegistryDocument();
+        return;
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    document_ = RegistryDocument::parse(bytes);
+}
+
+void RegistryFile::read(const std::function<void(const RegistryDocument&)>& fn) {
+    std::lock_guard guard(mutex_);
+    refresh();
+    fn(document_);
+}
+
+bool RegistryFile::modify(const std::function<bool(RegistryDocument&)>& fn) {
+    std::lock_guard guard(mutex_);
+    if (batchDepth_ > 0) {
+        if (!batchLock_ || !readable_ || !fn(document_))
+            return false;
+        batchChanged_ = true;
+        return true;
+    }
+    std::error_code ec;
+    fs::create_directories(path_.parent_path(), ec);
+    const FileLock lock(siblingWithSuffix(path_, ".lock"));
+    if (!lock.held())
+        return false;
+    refresh();
+    if (!readable_)
+        return false; // never replace a file that could not be read
+    return fn(document_) && write();
+}
+
+bool RegistryFile::write() {
+    if (document_.damaged() && stamp_.exists && !keepDamagedCopy())
+        return false;
+    const std::string bytes = document_.serialize();
+    if (!replaceWith(bytes)) {
+        loaded_ = false; // memory now differs from the file: read it again next time
+        return false;
+    }
+    if (document_.damaged())
+        document_ = RegistryDocument::parse(bytes);
+    stamp_ = currentStamp();
+    return true;
+}
+
+RegistryFile::Batch::Batch(RegistryFile& file) : file_(file) {
+    file_.mutex_.lock();
+    if (file_.batchDepth_ > 0) {
+        ++file_.batchDepth_; // an inner batch joins the outer one
+        return;
+    }
+    std::error_code ec;
+    fs::create_directories(file_.path_.parent_path(), ec);
+    auto lock = std::make_unique<FileLock>(siblingWithSuffix(file_.path_, ".lock"));
+    file_.refresh(); // under the file lock: the latest content, kept in memory until the end
+    file_.batchDepth_ = 1;
+    file_.batchChanged_ = false;
+    if (lock->held())
+        file_.batchLock_ = std::move(lock);
+}
+
+RegistryFile::Batch::~Batch() {
+    if (--file_.batchDepth_ == 0) {
+        if (file_.batchChanged_ && file_.batchLock_)
+            file_.write();
+        file_.batchChanged_ = false;
+        file_.batchLock_.reset();
+    }
+    file_.mutex_.unlock();
+}
+
+bool RegistryFile::replaceWith(const std::string& bytes) {
+    std::string temp = siblingWithSuffix(path_, ".tmp-XXXXXX").string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (ok)
+        ok = ::rename(temp.c_str(), path_.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    syncFolder(path_.parent_path());
+    return true;
+}
+
+bool RegistryFile::keepDamagedCopy() const {
+    char stamp[32];
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    fs::path copy = siblingWithSuffix(path_, std::string(".damaged-") + stamp);
+    for (int n = 1; fs::exists(copy); ++n)
+        copy = siblingWithSuffix(path_, std::string(".damaged-") + stamp + "-" + std::to_string(n));
+    std::error_code ec;
+    return fs::copy_file(path_, copy, ec);
+}
+
+} // namespace kesto

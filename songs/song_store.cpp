@@ -1,0 +1,252 @@
+#include "songs/song_store.h"
+
+#include "platform/cp949.h"
+
+#include <cstdlib>
+#include <new>
+#include <utility>
+
+namespace kesto {
+namespace {
+
+constexpr int kPrevWrap = -2;
+constexpr int kPrev = -1;
+constexpr int kRepeatOne = 0;
+constexpr int kNext = 1;
+constexpr int kNextWrap = 2;
+constexpr int kRepeatOneAlt = 100;
+constexpr int kShuffleOnce = 101;
+constexpr int kShuffleEndless = 102;
+
+} // namespace
+
+SongStore::SongStore() : random_([] { return std::rand(); }) {}
+
+SongStore::~SongStore() = default;
+
+int SongStore::addCopy(const SongRecord* record) {
+    if (record == nullptr)
+        return 0;
+    std::lock_guard lock(mutex_);
+    try {
+        records_.push_back(std::make_unique<SongRecord>(*record));
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    return 1;
+}
+
+SongRecord* SongStore::get(int index) {
+    return const_cast<SongRecord*>(std::as_const(*this).get(index));
+}
+
+const SongRecord* SongStore::get(int index) const {
+    std::lock_guard lock(mutex_);
+    return index >= 0 && index < static_cast<int>(records_.size()) ? records_[index].get() : nullptr;
+}
+
+int SongStore::removeAt(int index) {
+    std::lock_guard lock(mutex_);
+    if (index < 0 || index >= static_cast<int>(records_.size()))
+        return kOutOfRange;
+    records_.erase(records_.begin() + index);
+    // The current index keeps pointing at the same record, or at none when it went.
+    if (index == current_)
+        current_ = -1;
+    else if (index < current_)
+        --current_;
+    return 1;
+}
+
+bool SongStore::remove(const SongRecord* record) {
+    std::lock_guard lock(mutex_);
+    for (int i = 0; i < static_cast<int>(records_.size()); ++i)
+        if (records_[i].get() == record)
+            return removeAt(i) == 1;
+    return false;
+}
+
+int SongStore::findBySongId(std::string_view id) const {
+    std::lock_guard lock(mutex_);
+    for (int i = 0; i < static_cast<int>(records_.size()); ++i)
+        if (std::string_view(records_[i]->Song_ID) == id)
+            return i;
+    return -1;
+}
+
+void SongStore::setCurrent(int index) {
+    std::lock_guard lock(mutex_);
+    for (int i = 0; i < static_cast<int>(records_.size()); ++i)
+        records_[i]->Is_Current = i == index ? 1 : 0;
+    current_ = index >= 0 && index < static_cast<int>(records_.size()) ? index : -1;
+}
+
+int SongStore::current() const {
+    std::lock_guard lock(mutex_);
+    return current_;
+}
+
+void SongStore::clear() {
+    std::lock_guard lock(mutex_);
+    records_.clear();
+    current_ = -1;
+}
+
+int SongStore::count() const {
+    std::lock_guard lock(mutex_);
+    return static_cast<int>(records_.size());
+}
+
+void SongStore::clearShuffleMarks() {
+    std::lock_guard lock(mutex_);
+    for (auto& record : records_)
+        record->Shuffle_Mark = 0;
+}
+
+void SongStore::setShuffleMark(int index) {
+    std::lock_guard lock(mutex_);
+    if (SongRecord* record = get(index))
+        record->Shuffle_Mark = 1;
+}
+
+int SongStore::shuffleMarkOf(int index) const {
+    std::lock_guard lock(mutex_);
+    const SongRecord* record = get(index);
+    return record != nullptr ? record->Shuffle_Mark : 0;
+}
+
+void SongStore::markAll(int value) {
+    std::lock_guard lock(mutex_);
+    for (auto& record : records_)
+        record->Marked = value;
+}
+
+int SongStore::allMarked() const {
+    std::lock_guard lock(mutex_);
+    for (const auto& record : records_)
+        if (record->Marked == 0)
+            return 0;
+    return 1;
+}
+
+int SongStore::positionInNowPlaying(const SongRecord& record) const {
+    std::lock_guard lock(mutex_);
+    const bool local = record.isLocal();
+    const std::string_view key = local ? record.Local_Path : record.Song_ID;
+    for (int i = 0; i < static_cast<int>(records_.size()); ++i) {
+        const SongRecord& entry = *records_[i];
+        if (entry.isLocal() != local)
+            continue;
+        if (Cp949::equalsIgnoreCase(local ? entry.Local_Path : entry.Song_ID, key))
+            return i;
+    }
+    return -1;
+}
+
+int SongStore::firstAtOrAfter(int i) const {
+    const int n = static_cast<int>(records_.size());
+    if (i >= n)
+        return -1;
+    return n == 0 ? -1 : (i < 0 ? 0 : i);
+}
+
+int SongStore::lastAtOrBefore(int i) const {
+    const int n = static_cast<int>(records_.size());
+    if (i < 0 || n == 0)
+        return -1;
+    return i < n ? i : n - 1;
+}
+
+int SongStore::shuffleNext(bool endless) {
+    const int n = static_cast<int>(records_.size());
+    if (n == 0)
+        return -1;
+    // Stops at the first unmarked entry: with random marks that is as far as the draws
+    // below are expected to go, so a whole cycle stays O(n log n).
+    bool anyUnmarked = false;
+    for (const auto& record : records_) {
+        if (record->Shuffle_Mark == 0) {
+            anyUnmarked = true;
+            break;
+        }
+    }
+    if (!anyUnmarked) {
+        if (!endless)
+            return -1;
+        clearShuffleMarks();
+    }
+    for (;;) {
+        const int drawn = random_();
+        const int pick = (drawn < 0 ? -(drawn + 1) : drawn) % n;
+        if (records_[pick]->Shuffle_Mark == 0)
+            return pick;
+    }
+}
+
+int SongStore::nextEntry(int p, int m, int f) {
+    std::lock_guard lock(mutex_);
+    const int n = static_cast<int>(records_.size());
+    const bool restart = f == 1;
+    int result = 0;
+    switch (m) {
+    case kPrevWrap:
+        if (restart) {
+            result = firstAtOrAfter(0);
+        } else {
+            result = lastAtOrBefore((p == 0 ? n : p) - 1);
+            if (result < 0)
+                result = lastAtOrBefore(n - 1);
+        }
+        break;
+    case kPrev:
+        result = restart ? firstAtOrAfter(0) : lastAtOrBefore(p - 1);
+        break;
+    case kRepeatOne:
+    case kRepeatOneAlt:
+        result = firstAtOrAfter(p);
+        break;
+    case kNext:
+        result = restart ? firstAtOrAfter(0) : firstAtOrAfter(p + 1);
+        break;
+    case kNextWrap:
+        if (restart || n == 0) {
+            result = firstAtOrAfter(0);
+        } else {
+            result = firstAtOrAfter(p + 1);
+            if (result < 0)
+                result = firstAtOrAfter(0);
+        }
+        break;
+    case kShuffleOnce:
+    case kShuffleEndless:
+        result = shuffleNext(m == kShuffleEndless);
+        break;
+    default:
+        return 0; // not a play mode
+    }
+    if (result >= 0)
+        records_[result]->Shuffle_Mark = 1;
+    return result;
+}
+
+void SongStore::setRandomSource(std::function<int()> source) {
+    std::lock_guard lock(mutex_);
+    random_ = source ? std::move(source) : std::function<int()>([] { return std::rand(); });
+}
+
+std::vector<SongRecord> SongStore::snapshot() const {
+    std::lock_guard lock(mutex_);
+    std::vector<SongRecord> copies;
+    copies.reserve(records_.size());
+    for (const auto& record : records_)
+        copies.push_back(*record);
+    return copies;
+}
+
+void SongStore::forEach(const std::function<void(int, SongRecord&)>& fn) {
+    std::lock_guard lock(mutex_);
+    for (int i = 0; i < static_cast<int>(records_.size()); ++i)
+        fn(i, *records_[i]);
+}
+
+} // namespace kesto

@@ -1,0 +1,78 @@
+#pragma once
+// An ordered, locked list of song records with a current index. The panel keeps two: the
+// now-playing store and the second store of shown local lists. A store owns copies of its
+// records; every operation holds the store's own lock for its whole run.
+
+#include "songs/song_record.h"
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string_view>
+#include <vector>
+
+namespace kesto {
+
+class SongStore {
+public:
+    // Result of removeAt for an index out of range.
+    static constexpr int kOutOfRange = -3;
+
+    SongStore();
+    ~SongStore();
+    SongStore(const SongStore&) = delete;
+    SongStore& operator=(const SongStore&) = delete;
+
+    // Copies the record in; 0 when it is null or memory runs out, else 1.
+    int addCopy(const SongRecord* record);
+    // The record at index, or null. Valid only while the store is not cleared.
+    SongRecord* get(int index);
+    const SongRecord* get(int index) const;
+    // Unlinks and frees the entry at index; kOutOfRange when there is none, else 1.
+    int removeAt(int index);
+    // Frees the entry holding exactly this record (a pointer from get); false when not found.
+    bool remove(const SongRecord* record);
+    // First position whose Song_ID equals id byte-wise, or -1.
+    int findBySongId(std::string_view id) const;
+    // Marks the record at index as the current entry and clears the mark on all others.
+    void setCurrent(int index);
+    int current() const;
+    // Frees every record; the current index becomes -1.
+    void clear();
+    int count() const;
+
+    void clearShuffleMarks();
+    void setShuffleMark(int index);
+    int shuffleMarkOf(int index) const; // 0 when out of range
+
+    void markAll(int value);
+    int allMarked() const; // 1 when empty or every record is marked
+
+    // Position of the entry matching record: streaming by Song_ID among streaming entries,
+    // local by Local_Path; both ignore letter case. -1 when none.
+    int positionInNowPlaying(const SongRecord& record) const;
+
+    // The next entry to play from position p in play mode m (-2, -1, 0, 1, 2, 100, 101, 102)
+    // with restart flag f; -1 means nothing to play. Marks the chosen position.
+    int nextEntry(int p, int m, int f);
+
+    // The random source of shuffle modes (rand() by default); returns a non-negative int.
+    void setRandomSource(std::function<int()> source);
+
+    // Copies of all records, taken under the lock.
+    std::vector<SongRecord> snapshot() const;
+    // Runs fn(index, record) for every record under the lock; fn must not call the store.
+    void forEach(const std::function<void(int, SongRecord&)>& fn);
+
+private:
+    int firstAtOrAfter(int i) const;
+    int lastAtOrBefore(int i) const;
+    int shuffleNext(bool endless);
+
+    mutable std::recursive_mutex mutex_;
+    std::vector<std::unique_ptr<SongRecord>> records_;
+    int current_ = -1;
+    std::function<int()> random_;
+};
+
+} // namespace kesto

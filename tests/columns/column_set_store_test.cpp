@@ -1,0 +1,122 @@
+#include "columns/column_kind.h"
+#include "columns/column_set_store.h"
+#include "columns/default_column_sets.h"
+#include "memory_column_settings.h"
+#include "platform/cp949.h"
+
+#include <gtest/gtest.h>
+
+namespace kesto {
+namespace {
+
+using test::MemoryColumnSettings;
+
+struct ColumnSetStoreTest : ::testing::Test {
+    MemoryColumnSettings settings;
+    ColumnSetStore store{settings};
+
+    void saveDefaults(int pageKind) {
+        store.saveSet(pageKind, DefaultColumnSets::forPageKind(pageKind), false);
+    }
+};
+
+TEST(DefaultColumnSets, EverySetHasItsCountAndTitles) {
+    EXPECT_EQ(DefaultColumnSets::forPageKind(1).size(), 11u);
+    EXPECT_EQ(DefaultColumnSets::forPageKind(8).size(), 12u);  // G
+    EXPECT_EQ(DefaultColumnSets::forPageKind(11).size(), 12u); // K
+    EXPECT_EQ(DefaultColumnSets::forPageKind(19).size(), 11u); // U
+    EXPECT_EQ(DefaultColumnSets::forPageKind(29).size(), 7u);  // V
+    for (int kind : {0, 15, 26, 27, 32, -1})
+        EXPECT_TRUE(DefaultColumnSets::forPageKind(kind).empty()) << kind;
+    for (char letter = 'A'; letter <= 'X'; ++letter) {
+        const auto& set = DefaultColumnSets::byLetter(letter);
+        ASSERT_FALSE(set.empty()) << letter;
+        for (std::size_t i = 0; i < set.size(); ++i) {
+            EXPECT_EQ(set[i].displayIndex, i);
+            EXPECT_GE(set[i].kind, col::kFirst);
+            EXPECT_LE(set[i].kind, col::kLast);
+        }
+    }
+    const auto& cart = DefaultColumnSets::forPageKind(23);
+    EXPECT_EQ(Cp949::toUtf8(cart[3].title), "장바구니 목록");
+    EXPECT_EQ(cart[5].width, 115);
+}
+
+TEST_F(ColumnSetStoreTest, NothingStoredGivesTheDefaultSet) {
+    bool usedDefault = false;
+    const auto set = store.load(1, false, &usedDefault);
+    EXPECT_TRUE(usedDefault);
+    ASSERT_EQ(set.size(), 11u);
+    EXPECT_EQ(set[2].width, 40); // the default "No." width is not raised
+}
+
+TEST_F(ColumnSetStoreTest, StoredSetRoundTripsWithHiddenColumn) {
+    auto set = DefaultColumnSets::forPageKind(1);
+    set[6].hidden = 1; // artist, never stored with a width
+    set[4].width = 222;
+    store.saveSet(1, set, false);
+    const auto* artist = settings.find(1, std::to_string(col::kArtist));
+    ASSERT_NE(artist, nullptr);
+    EXPECT_EQ(artist->at("Show"), "1");
+    EXPECT_FALSE(artist->contains("Width"));
+
+    bool usedDefault = true;
+    const auto loaded = store.load(1, false, &usedDefault);
+    EXPECT_FALSE(usedDefault);
+    ASSERT_EQ(loaded.size(), 11u);
+    EXPECT_EQ(loaded[6].hidden, 1);
+    EXPECT_EQ(loaded[4].width, 222);
+}
+
+TEST_F(ColumnSetStoreTest, NumberWidthIsRaisedOrForced) {
+    saveDefaults(1);
+    settings.find(1, "3")->at("Width") = "30";
+    EXPECT_EQ(store.load(1, false)[2].width, 55);
+    settings.find(1, "3")->at("Width") = "70";
+    EXPECT_EQ(store.load(1, false)[2].width, 70);
+    EXPECT_EQ(store.load(1, true)[2].width, 40);
+}
+
+TEST_F(ColumnSetStoreTest, RankSuppressionShowsEverythingAndSavesNothing) {
+    auto set = DefaultColumnSets::forPageKind(19);
+    set[4].hidden = 1;
+    store.saveSet(19, set, false);
+    EXPECT_EQ(settings.find(19, "28")->at("Show"), "0"); // a hidden Rank is written as shown
+    EXPECT_EQ(settings.find(19, "28")->at("Width"), "40");
+    settings.find(19, "6")->at("Show") = "1";
+    EXPECT_EQ(store.load(19, true)[6].hidden, 0);
+    const int writes = settings.writes;
+    store.saveSet(19, set, true);
+    EXPECT_EQ(settings.writes, writes);
+}
+
+TEST_F(ColumnSetStoreTest, BrokenEntriesFallBackToDefaults) {
+    const auto check = [&](auto&& damage, std::size_t keysLeft, const char* what) {
+        settings.pages.clear();
+        saveDefaults(1);
+        damage();
+        bool usedDefault = false;
+        EXPECT_EQ(store.load(1, false, &usedDefault).size(), 11u) << what;
+        EXPECT_TRUE(usedDefault) << what;
+        EXPECT_EQ(settings.pages[1].size(), keysLeft) << what; // only an unknown column is deleted
+    };
+    check([&] { settings.find(1, "6")->at("Index") = "-2"; }, 11, "index below -1");
+    check([&] { settings.find(1, "6")->at("Show") = "-5"; }, 11, "show below -1");
+    check([&] { settings.find(1, "6")->at("Index") = "x"; }, 11, "unreadable index");
+    check([&] { settings.find(1, "6")->erase("Name"); }, 11, "missing name");
+    check([&] { settings.find(1, "5")->erase("Width"); }, 11, "missing width of a shown column");
+    check([&] { settings.find(1, "6")->at("Name") = "Other"; }, 10, "unknown title");
+    check([&] { settings.remove(1, "10"); }, 10, "one column fewer");
+    check([&] { settings.find(1, "6")->at("Index") = "5"; }, 11, "two columns at one place");
+}
+
+TEST_F(ColumnSetStoreTest, SaveColumnLeavesUnwrittenValues) {
+    store.saveColumn(2, col::kArtist, ColumnSetStore::kLeaveUnwritten, 4, "A", 1);
+    const auto* values = settings.find(2, "6");
+    ASSERT_NE(values, nullptr);
+    EXPECT_EQ(values->size(), 3u);
+    EXPECT_EQ(values->at("Index"), "4");
+}
+
+} // namespace
+} // namespace kesto

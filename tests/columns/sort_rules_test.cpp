@@ -1,0 +1,89 @@
+#include "columns/click_table.h"
+#include "columns/column_kind.h"
+#include "columns/page_rules.h"
+#include "columns/sort_rules.h"
+#include "songs/panel_messages.h"
+
+#include <gtest/gtest.h>
+
+namespace kesto {
+namespace {
+
+TEST(SortRules, FixedColumnsByPageKind) {
+    for (int column : {0, 1, 2, 3, 8, 9, 10})
+        EXPECT_FALSE(SortRules::isSortable(1, column, false, false)) << column;
+    for (int column : {4, 5, 6, 7})
+        EXPECT_TRUE(SortRules::isSortable(1, column, false, false)) << column;
+    EXPECT_FALSE(SortRules::isSortable(19, 2, false, false));
+    EXPECT_TRUE(SortRules::isSortable(19, 2, true, false));
+    EXPECT_FALSE(SortRules::isSortable(29, 4, false, false));
+    EXPECT_TRUE(SortRules::isSortable(29, 4, false, true)); // the mini list sorts everything
+    EXPECT_FALSE(SortRules::isSortable(26, 0, false, false));
+    EXPECT_TRUE(SortRules::isSortable(26, 1, false, false));
+}
+
+TEST(SortRules, ComparesBytesAndIntegerColumns) {
+    // CP949 bytes above 0x7F sort after ASCII.
+    EXPECT_LT(SortRules::compare(2, false, "Zed", "\xB0\xA1", 4, true), 0);
+    EXPECT_GT(SortRules::compare(2, false, "Zed", "\xB0\xA1", 4, false), 0);
+    EXPECT_LT(SortRules::compare(2, false, "B", "a", 4, true), 0); // case-sensitive
+    // "64 kbps" < "128 kbps" as numbers, not as text, only where the column is an integer one.
+    EXPECT_LT(SortRules::compare(4, false, "64 kbps", "128 kbps", 9, true), 0);
+    EXPECT_GT(SortRules::compare(5, false, "64 kbps", "128 kbps", 9, true), 0);
+    EXPECT_EQ(SortRules::compare(6, false, "3.25 MB", "3.99 MB", 6, true), 0);
+    EXPECT_LT(SortRules::compare(19, false, "9", "10", 1, true), 0);
+    EXPECT_EQ(SortRules::compare(1, false, "a", "b", 11, true), 0); // beyond the comparator's columns
+    EXPECT_EQ(SortRules::comparatorOf(25), 12);
+    EXPECT_EQ(SortRules::comparatorOf(31), 14);
+    EXPECT_EQ(SortRules::comparatorOf(28), 0);
+    EXPECT_LT(SortRules::compare(1, true, "9.Alpha - x", "1.Beta - y", 2, true), 0);
+}
+
+TEST(PageRules, MenusAndDoubleClicks) {
+    EXPECT_EQ(PageRules::contextMenu(4, false, false), "List Empty PopUp ");
+    EXPECT_EQ(PageRules::contextMenu(12, false, false), "");
+    EXPECT_EQ(PageRules::contextMenu(27, true, false), "");
+    EXPECT_EQ(PageRules::contextMenu(27, true, true), "CONTEXT_MENU");
+    EXPECT_EQ(PageRules::headerMenuFirstColumn(29), 2);
+    EXPECT_EQ(PageRules::headerMenuFirstColumn(31), 1);
+    EXPECT_EQ(PageRules::headerMenuFirstColumn(1), 3);
+    EXPECT_FALSE(PageRules::doubleClickPlays(28, false));
+    EXPECT_FALSE(PageRules::doubleClickPlays(1, true));
+    EXPECT_TRUE(PageRules::doubleClickPlays(1, false));
+    EXPECT_FALSE(PageRules::renumbersAfterSort(19, false));
+    EXPECT_TRUE(PageRules::renumbersAfterSort(19, true));
+    EXPECT_FALSE(PageRules::greyItemNotice(7).empty());
+    EXPECT_GT(PageRules::greyItemNotice(8).size(), PageRules::greyItemNotice(7).size());
+    EXPECT_TRUE(PageRules::greyItemNotice(9).empty());
+}
+
+TEST(ClickTable, FlagsFollowTheRecordAndPage) {
+    SongRecord r = SongRecord::make();
+    copyField(r.Artist_Name, "A");
+    EXPECT_EQ(ClickTable::flagsFor(col::kLyrics, 3, r, 1, false), 0);
+    r.Has_Lyrics = 1;
+    EXPECT_EQ(ClickTable::flagsFor(col::kLyrics, 3, r, 1, false), ClickTable::bit(ClickKind::Lyrics));
+    EXPECT_EQ(ClickTable::flagsFor(col::kArtist, 6, r, 1, false), 0); // no links on the now-playing page
+    EXPECT_EQ(ClickTable::flagsFor(col::kArtist, 6, r, 2, false), ClickTable::bit(ClickKind::ArtistText));
+    EXPECT_EQ(ClickTable::flagsFor(col::kPlayState, 0, r, 7, false), 0);
+    r.Serviceable = 0;
+    EXPECT_EQ(ClickTable::flagsFor(col::kPlayState, 0, r, 7, false), ClickTable::bit(ClickKind::GreyState));
+    EXPECT_EQ(ClickTable::flagsFor(col::kPlayState, 0, r, 7, true), 0);
+    EXPECT_EQ(ClickTable::action(ClickKind::Lyrics, true).message, msg::kMiniLyrics);
+    EXPECT_TRUE(ClickTable::action(ClickKind::DownloadRight, false).rowInLParam);
+    EXPECT_TRUE(ClickTable::action(ClickKind::PhoneDeco, false).delayed);
+}
+
+TEST(ClickTable, HotAreas) {
+    EXPECT_FALSE(ClickTable::inHotArea(HotArea::Icon, 11, 40, 0));
+    EXPECT_TRUE(ClickTable::inHotArea(HotArea::Icon, 12, 40, 0));
+    EXPECT_TRUE(ClickTable::inHotArea(HotArea::Icon, 27, 40, 0));
+    EXPECT_FALSE(ClickTable::inHotArea(HotArea::Icon, 28, 40, 0));
+    EXPECT_TRUE(ClickTable::inHotArea(HotArea::Text, 50, 100, 20));
+    EXPECT_FALSE(ClickTable::inHotArea(HotArea::Text, 20, 100, 20));
+    EXPECT_TRUE(ClickTable::inHotArea(HotArea::StateIcon, 23, 30, 0));
+    EXPECT_FALSE(ClickTable::inHotArea(HotArea::StateIcon, 6, 30, 0));
+}
+
+} // namespace
+} // namespace kesto

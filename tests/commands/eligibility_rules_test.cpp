@@ -1,0 +1,195 @@
+// The order of checks of the song commands, observed through the message box, the requests
+// sent and the dialog hooks.
+
+#include "command_rig.h"
+
+#include "commands/cart_command.h"
+#include "commands/download_command.h"
+#include "commands/gift_command.h"
+#include "commands/listen_command.h"
+#include "commands/move_command.h"
+#include "commands/my_album_command.h"
+#include "commands/now_playing_action.h"
+#include "commands/play_list_command.h"
+#include "commands/transfer_command.h"
+
+#include <gtest/gtest.h>
+
+namespace kesto::test {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+std::string utf8(CommandText id) {
+    return std::string(CommandTexts::utf8(id));
+}
+
+class EligibilityTest : public ::testing::Test {
+protected:
+    CommandRig r;
+    std::vector<SongList> myAlbumDialogs;
+    std::vector<SongList> giftDialogs;
+
+    void SetUp() override {
+        r.context.hooks.chooseMyAlbum = [this](const SongList& songs) -> std::optional<std::string> {
+            myAlbumDialogs.push_back(songs);
+            return std::nullopt;
+        };
+        r.context.hooks.giftDialog = [this](const SongList& songs, const PriceReply&) {
+            giftDialogs.push_back(songs);
+        };
+    }
+};
+
+TEST_F(EligibilityTest, OnlyBellsStopEveryCommandAtTheFirstBellWithoutTheLocalQuestion) {
+    const auto chosen = Selection::of({bell("B1"), local("/a.mp3"), bell("B2")});
+    struct Case {
+        std::function<bool()> run;
+        CommandText message;
+    };
+    const std::vector<Case> cases = {
+        {[&] { return DownloadCommand(r.context).run(chosen); }, CommandText::BellFromBellListOnly},
+        {[&] { return GiftCommand(r.context).run(chosen); }, CommandText::GiftBell},
+        {[&] { return MyAlbumCommand(r.context, CommandOrigin::List).run(chosen); },
+         CommandText::MyAlbumBell},
+        {[&] { return TransferCommand(r.context, Device::Phone, CommandOrigin::List).run(chosen); },
+         CommandText::BellFromBellListOnly},
+    };
+    for (const Case& c : cases) {
+        r.box.shown.clear();
+        EXPECT_FALSE(c.run());
+        ASSERT_EQ(r.box.texts(), Texts{utf8(c.message)});
+        EXPECT_EQ(r.box.shown[0].style, mb::kStopOk);
+        EXPECT_EQ(r.box.shown[0].caption, "Kesto Player");
+    }
+    EXPECT_TRUE(r.requests().empty());
+    EXPECT_TRUE(myAlbumDialogs.empty());
+    EXPECT_EQ(r.device().transferCalls, 0);
+}
+
+TEST_F(EligibilityTest, EmptySelectionGetsTheCommandsOwnMessage) {
+    const Selection none;
+    ListenCommand(r.context).run(none);
+    MyAlbumCommand(r.context, CommandOrigin::List).run(none);
+    MyAlbumCommand(r.context, CommandOrigin::NowPlaying).run(none);
+    CartCommand(r.context, CommandOrigin::List).run(none);
+    MoveCommand(r.context).run(none);
+    EXPECT_EQ(r.box.texts(), (Texts{utf8(CommandText::ListenEmpty), utf8(CommandText::MyAlbumEmpty),
+                                    utf8(CommandText::MyAlbumEmptyNowPlaying), utf8(CommandText::CartEmpty),
+                                    utf8(CommandText::MoveEmpty)}));
+}
+
+TEST_F(EligibilityTest, GreyOnlySelectionOutsideBuyingHistoryEndsWithNothingLeft) {
+    const auto chosen = Selection::of({grey(streaming("S1")), grey(streaming("S2"))});
+    EXPECT_FALSE(MyAlbumCommand(r.context, CommandOrigin::List).run(chosen));
+    EXPECT_FALSE(GiftCommand(r.context).run(chosen));
+    EXPECT_EQ(r.box.texts(), (Texts{utf8(CommandText::MyAlbumAllLocal), utf8(CommandText::GiftAllLocal)}));
+    EXPECT_TRUE(myAlbumDialogs.empty());
+    EXPECT_TRUE(r.requests().empty());
+}
+
+TEST_F(EligibilityTest, GreyOnlySelectionInBuyingHistoryGetsThePagesNotice) {
+    const auto chosen = Selection::of({grey(streaming("S1"))});
+    r.context.pageKind = 7;
+    MyAlbumCommand(r.context, CommandOrigin::List).run(chosen);
+    r.context.pageKind = 8;
+    GiftCommand(r.context).run(chosen);
+    EXPECT_EQ(r.box.texts(), (Texts{utf8(CommandText::GreyShortNotice), utf8(CommandText::GreyLongNotice)}));
+    EXPECT_TRUE(r.requests().empty());
+}
+
+TEST_F(EligibilityTest, PartlyGreyInBuyingHistoryAsksAndGoesOnWithoutTheGreySongs) {
+    r.context.pageKind = 7;
+    const auto chosen = Selection::of({streaming("S1"), grey(streaming("S2")), streaming("S3")});
+    r.box.answers = {mb::kCancel};
+    MyAlbumCommand(r.context, CommandOrigin::List).run(chosen);
+    EXPECT_TRUE(myAlbumDialogs.empty());
+    MyAlbumCommand(r.context, CommandOrigin::List).run(chosen);
+    ASSERT_EQ(myAlbumDialogs.size(), 1u);
+    ASSERT_EQ(myAlbumDialogs[0].size(), 2u);
+    EXPECT_STREQ(myAlbumDialogs[0][1].Song_ID, "S3");
+    EXPECT_EQ(r.box.texts(), (Texts(2, utf8(CommandText::MyAlbumGreyQuestion))));
+    EXPECT_EQ(r.box.shown[0].style, mb::kExclamationOkCancel);
+}
+
+TEST_F(EligibilityTest, PartlyGreyElsewhereDropsTheGreySongsSilently) {
+    MyAlbumCommand(r.context, CommandOrigin::List)
+        .run(Selection::of({streaming("S1"), grey(streaming("S2"))}));
+    EXPECT_TRUE(r.box.shown.empty());
+    ASSERT_EQ(myAlbumDialogs.size(), 1u);
+    EXPECT_EQ(myAlbumDialogs[0].size(), 1u);
+}
+
+TEST_F(EligibilityTest, CancelOnTheLocalFileQuestionSendsNothing) {
+    const auto chosen = Selection::of({streaming("S1"), local("/a.mp3")});
+    r.box.answers = {mb::kCancel, mb::kCancel};
+    EXPECT_FALSE(GiftCommand(r.context).run(chosen));
+    EXPECT_FALSE(DownloadCommand(r.context).run(chosen));
+    EXPECT_EQ(r.box.texts(), (Texts(2, utf8(CommandText::DownloadOrGiftSomeLocal))));
+    EXPECT_TRUE(r.requests().empty());
+    EXPECT_TRUE(r.posted().empty());
+}
+
+TEST_F(EligibilityTest, NowPlayingPlayListAndCartExcludeOppositeKinds) {
+    r.nowPlaying.addCopy(&static_cast<const SongRecord&>(streaming("S1")));
+    const SongRecord file = local("/a.dcf", 3);
+    r.nowPlaying.addCopy(&file);
+    const std::uint16_t both[] = {2, 0, 1};
+    SongList playListGot;
+    r.context.hooks.playListDialog = [&](const SongList& songs) { playListGot = songs; };
+    r.rig.host.reply(vt({"0", ""}));
+    r.box.answers = {mb::kOk, mb::kOk, mb::kCancel};
+
+    EXPECT_TRUE(NowPlayingAction::run(r.context, NowPlayingAction::kPlayList, both));
+    EXPECT_TRUE(NowPlayingAction::run(r.context, NowPlayingAction::kCart, both));
+
+    EXPECT_EQ(r.box.texts(), (Texts{utf8(CommandText::PlayListSomeStreaming),
+                                    utf8(CommandText::CartSomeLocal), utf8(CommandText::CartAdded)}));
+    ASSERT_EQ(playListGot.size(), 1u);
+    EXPECT_STREQ(playListGot[0].Local_Path, "/a.dcf");
+    ASSERT_EQ(r.requests().size(), 1u);
+    EXPECT_NE(r.requests()[0].url.find("addToCart"), std::string::npos);
+    const auto sent = fields(*r.requests()[0].body);
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "S1"), 1);
+    EXPECT_EQ(sent.size(), 8u); // id, key, parameter, "1", "0", S1, "0", and the empty end
+}
+
+TEST_F(EligibilityTest, NowPlayingPlayListOfStreamingOnlyUsesTheTextWithoutFullStop) {
+    r.nowPlaying.addCopy(&static_cast<const SongRecord&>(streaming("S1")));
+    const std::uint16_t one[] = {1, 0};
+    EXPECT_FALSE(NowPlayingAction::run(r.context, NowPlayingAction::kPlayList, one));
+    EXPECT_EQ(r.box.texts(), Texts{utf8(CommandText::PlayListAllStreamingNowPlaying)});
+}
+
+TEST_F(EligibilityTest, ListCartTellsAboutLocalFilesAndGoesOn) {
+    r.rig.host.reply(vt({"0"}));
+    r.box.answers = {mb::kOk, mb::kCancel};
+    EXPECT_TRUE(
+        CartCommand(r.context, CommandOrigin::List).run(Selection::of({local("/a.mp3"), streaming("S1")})));
+    ASSERT_EQ(r.box.shown.size(), 2u);
+    EXPECT_EQ(r.box.shown[0].style, mb::kExclamationOk);
+    EXPECT_EQ(r.box.shown[1].caption, text(CommandText::CartCaption));
+    EXPECT_EQ(r.box.shown[1].style, mb::kQuestionOkCancel);
+    EXPECT_TRUE(r.shownPages.empty()); // Cancel: the cart page is not shown
+}
+
+TEST_F(EligibilityTest, MoveRefusesAnyGreySong) {
+    std::vector<SongList> moved;
+    r.context.pageKind = 4;
+    r.context.hooks.moveLocal = [&](const SongList& songs) { moved.push_back(songs); };
+    EXPECT_FALSE(MoveCommand(r.context).run(Selection::of({local("/a.mp3"), grey(local("/b.mp3"))})));
+    EXPECT_EQ(r.box.texts(), Texts{utf8(CommandText::MoveGrey)});
+    EXPECT_TRUE(MoveCommand(r.context).run(Selection::of({local("/a.mp3")})));
+    EXPECT_EQ(moved.size(), 1u);
+}
+
+TEST(CommandTextsTest, EveryTextSurvivesTheCodePage) {
+    for (int i = 0; i < static_cast<int>(CommandText::Count); ++i) {
+        const auto id = static_cast<CommandText>(i);
+        EXPECT_FALSE(CommandTexts::get(id).empty()) << i;
+        EXPECT_EQ(Cp949::toUtf8(CommandTexts::get(id)), CommandTexts::utf8(id)) << i;
+    }
+}
+
+} // namespace
+} // namespace kesto::test

@@ -1,0 +1,76 @@
+// Entry 24's choice of the next song and its play grant, against the protocol doubles.
+#include "pages/play_next.h"
+#include "songs/song_store.h"
+#include "protocol/protocol_doubles.h"
+
+#include <gtest/gtest.h>
+
+namespace kesto::test {
+namespace {
+
+class PlayNextTest : public ::testing::Test {
+protected:
+    void add(const char* songId, const char* localPath = "") {
+        SongRecord record = SongRecord::make();
+        copyField(record.Song_ID, songId);
+        copyField(record.Song_Name, std::string("Name ") + songId);
+        copyField(record.Local_Path, localPath);
+        store.addCopy(&record);
+    }
+    NextSongResult next(int position, std::string hostText = {}) {
+        return PlayNext::run(store, rig.context, NextSongRequest{std::move(hostText), 1, position, 0});
+    }
+    Rig rig;
+    SongStore store;
+};
+
+TEST_F(PlayNextTest, StreamingSongGetsItsGrantAndBecomesCurrent) {
+    add("S1");
+    add("S2");
+    rig.host.reply("0\x0Bhttp://stream/1\x0B"
+                   "7\x0Bthree\x0B"
+                   "four\x0B"
+                   "5");
+    const NextSongResult result = next(0);
+    EXPECT_EQ(result.position, 1);
+    EXPECT_EQ(result.songId, "S2");
+    EXPECT_EQ(result.songName, "Name S2");
+    EXPECT_EQ(store.current(), 1);
+    ASSERT_EQ(rig.host.calls().size(), 1u);
+    EXPECT_NE(rig.host.calls()[0].url.find("streaming"), std::string::npos);
+    EXPECT_EQ(result.field1, "http://stream/1");
+    EXPECT_EQ(result.field2, 7);
+    EXPECT_EQ(result.field3, "three");
+    EXPECT_EQ(result.field4, "four");
+    EXPECT_EQ(result.field5, 5);
+}
+
+TEST_F(PlayNextTest, LocalFilesAndHostTextsAskNothing) {
+    add("S1");
+    add("L1", "/music/a.mp3");
+    const NextSongResult local = next(0);
+    EXPECT_EQ(local.isLocal, 1);
+    EXPECT_EQ(local.localPath, "/music/a.mp3");
+    EXPECT_EQ(next(-1, "host plays").position, 0);
+    EXPECT_TRUE(rig.host.calls().empty());
+}
+
+TEST_F(PlayNextTest, DoubleLogInHandsBackTheMarkerAndShowsTheMessage) {
+    add("S1");
+    rig.host.reply("-10104\x0Bin use elsewhere");
+    const NextSongResult result = next(-1);
+    EXPECT_EQ(result.field1, "$$$DOUBLELOGIN$$$");
+    EXPECT_EQ(result.field2, 0);
+    ASSERT_EQ(rig.box.shown.size(), 1u);
+    EXPECT_EQ(rig.box.shown[0].text, "in use elsewhere");
+}
+
+TEST_F(PlayNextTest, NothingToPlayGivesNoPosition) {
+    EXPECT_EQ(next(0).position, -1);
+    add("S1");
+    EXPECT_EQ(next(0).position, -1); // mode 1 from the last entry does not wrap
+    EXPECT_TRUE(rig.host.calls().empty());
+}
+
+} // namespace
+} // namespace kesto::test

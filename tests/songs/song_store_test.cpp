@@ -1,0 +1,221 @@
+#include "songs/song_store.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace kesto {
+namespace {
+
+SongRecord streaming(std::string_view id) {
+    SongRecord r = SongRecord::make();
+    copyField(r.Song_ID, id);
+    return r;
+}
+
+SongRecord local(std::string_view path, std::string_view id = "") {
+    SongRecord r = streaming(id);
+    copyField(r.Local_Path, path);
+    return r;
+}
+
+void fill(SongStore& store, int n) {
+    for (int i = 0; i < n; ++i) {
+        const SongRecord r = streaming("S" + std::to_string(i));
+        store.addCopy(&r);
+    }
+}
+
+TEST(SongStore, AddGetRemoveOnTheEdges) {
+    SongStore store;
+    EXPECT_EQ(store.addCopy(nullptr), 0);
+    EXPECT_EQ(store.findBySongId("S0"), -1);
+    EXPECT_EQ(store.get(0), nullptr);
+    EXPECT_EQ(store.removeAt(0), SongStore::kOutOfRange);
+    EXPECT_EQ(store.current(), -1);
+
+    SongRecord original = streaming("S0");
+    EXPECT_EQ(store.addCopy(&original), 1);
+    fill(store, 0);
+    const SongRecord more[] = {streaming("S1"), streaming("s1"), streaming("S1")};
+    for (const SongRecord& r : more)
+        store.addCopy(&r);
+    EXPECT_EQ(store.count(), 4);
+    // The store holds a copy, not the caller's record.
+    EXPECT_NE(store.get(0), &original);
+    copyField(original.Song_ID, "changed");
+    EXPECT_STREQ(store.get(0)->Song_ID, "S0");
+
+    EXPECT_EQ(store.get(-1), nullptr);
+    EXPECT_EQ(store.get(4), nullptr);
+    EXPECT_EQ(store.findBySongId("S1"), 1); // first match, byte-wise
+    EXPECT_EQ(store.findBySongId("s1"), 2);
+    EXPECT_EQ(store.removeAt(4), SongStore::kOutOfRange);
+    EXPECT_EQ(store.removeAt(-1), SongStore::kOutOfRange);
+
+    EXPECT_EQ(store.removeAt(1), 1);
+    EXPECT_STREQ(store.get(1)->Song_ID, "s1");
+    EXPECT_TRUE(store.remove(store.get(0)));
+    const SongRecord outsider = streaming("S1");
+    EXPECT_FALSE(store.remove(&outsider));
+    EXPECT_EQ(store.count(), 2);
+    store.clear();
+    EXPECT_EQ(store.count(), 0);
+}
+
+TEST(SongStore, CurrentEntryFollowsItsRecord) {
+    SongStore store;
+    fill(store, 4);
+    store.setCurrent(2);
+    EXPECT_EQ(store.current(), 2);
+    store.setCurrent(1);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(store.get(i)->Is_Current, i == 1 ? 1 : 0) << i;
+    store.removeAt(0);
+    EXPECT_EQ(store.current(), 0);
+    EXPECT_EQ(store.get(0)->Is_Current, 1);
+    store.removeAt(0);
+    EXPECT_EQ(store.current(), -1);
+    store.setCurrent(1);
+    store.clear();
+    EXPECT_EQ(store.current(), -1);
+}
+
+TEST(SongStore, MarksAndShuffleMarks) {
+    SongStore store;
+    EXPECT_EQ(store.allMarked(), 1); // empty
+    fill(store, 3);
+    EXPECT_EQ(store.allMarked(), 0);
+    store.markAll(1);
+    EXPECT_EQ(store.allMarked(), 1);
+    store.get(1)->Marked = 0;
+    EXPECT_EQ(store.allMarked(), 0);
+
+    store.setShuffleMark(2);
+    store.setShuffleMark(7); // ignored
+    EXPECT_EQ(store.shuffleMarkOf(2), 1);
+    EXPECT_EQ(store.shuffleMarkOf(1), 0);
+    EXPECT_EQ(store.shuffleMarkOf(-1), 0);
+    EXPECT_EQ(store.shuffleMarkOf(3), 0);
+    store.clearShuffleMarks();
+    EXPECT_EQ(store.shuffleMarkOf(2), 0);
+}
+
+TEST(SongStore, PositionInNowPlayingMatchesKindAndIgnoresCase) {
+    SongStore store;
+    const SongRecord entries[] = {local("/music/A.mp3", "777"), streaming("abc10"), local("/music/b.MP3"),
+                                  local("/music/\xB0\x41.mp3")};
+    for (const SongRecord& r : entries)
+        store.addCopy(&r);
+    EXPECT_EQ(store.positionInNowPlaying(streaming("ABC10")), 1);
+    EXPECT_EQ(store.positionInNowPlaying(local("/MUSIC/a.mp3")), 0);
+    EXPECT_EQ(store.positionInNowPlaying(local("/music/B.mp3")), 2);
+    // Same Song_ID, different kind: never a match.
+    EXPECT_EQ(store.positionInNowPlaying(streaming("777")), -1);
+    EXPECT_EQ(store.positionInNowPlaying(local("/x.mp3", "abc10")), -1);
+    // The second byte of a two-byte character is not a letter to fold.
+    EXPECT_EQ(store.positionInNowPlaying(local("/music/\xB0\x41.mp3")), 3);
+    EXPECT_EQ(store.positionInNowPlaying(local("/music/\xB0\x61.mp3")), -1);
+}
+
+struct Step {
+    int p, m, f, expected;
+};
+
+TEST(SongStore, NextEntryInOrderedModes) {
+    SongStore store;
+    fill(store, 5);
+    const Step steps[] = {
+        {4, 1, 0, -1},  {2, 1, 0, 3},   {4, 1, 1, 0},   {4, 2, 0, 0},  {1, 2, 0, 2},  {3, 2, 1, 0},
+        {0, -1, 0, -1}, {3, -1, 0, 2},  {3, -1, 1, 0},  {0, -2, 0, 4}, {3, -2, 0, 2}, {9, -2, 0, 4},
+        {3, -2, 1, 0},  {2, 0, 0, 2},   {2, 100, 1, 2}, {5, 0, 0, -1}, {-1, 0, 0, 0}, {2, 3, 0, 0},
+        {2, -3, 0, 0},  {2, 103, 0, 0}, {-1, 1, 0, 0},
+    };
+    for (const Step& s : steps)
+        EXPECT_EQ(store.nextEntry(s.p, s.m, s.f), s.expected) << "p=" << s.p << " m=" << s.m << " f=" << s.f;
+    store.clearShuffleMarks();
+    store.nextEntry(1, 1, 0);
+    EXPECT_EQ(store.shuffleMarkOf(2), 1); // the chosen entry is marked
+}
+
+TEST(SongStore, NextEntryOnAnEmptyStore) {
+    SongStore store;
+    int draws = 0;
+    store.setRandomSource([&draws] { return ++draws; });
+    for (int m : {-2, -1, 0, 1, 2, 100, 101, 102})
+        for (int f : {0, 1})
+            EXPECT_EQ(store.nextEntry(0, m, f), -1) << m << "," << f;
+    EXPECT_EQ(draws, 0);
+}
+
+TEST(SongStore, ShuffleDrawsUntilAnUnmarkedEntry) {
+    SongStore store;
+    fill(store, 4);
+    std::vector<int> script = {1, 5, 9, 2, 6, 3, 7, 0};
+    std::size_t drawn = 0;
+    store.setRandomSource([&] { return script[drawn++ % script.size()]; });
+    // 1 -> 1; 5%4=1 marked, 9%4=1 marked, 2 -> 2; 6%4=2 marked, 3 -> 3; 7%4=3 marked, 0 -> 0.
+    EXPECT_EQ(store.nextEntry(0, 101, 0), 1);
+    EXPECT_EQ(store.nextEntry(1, 101, 0), 2);
+    EXPECT_EQ(store.nextEntry(2, 101, 0), 3);
+    EXPECT_EQ(store.nextEntry(3, 101, 0), 0);
+    EXPECT_EQ(drawn, 8u);
+    // A fully marked cycle ends without drawing.
+    EXPECT_EQ(store.nextEntry(0, 101, 0), -1);
+    EXPECT_EQ(drawn, 8u);
+    // Endless mode starts a new cycle.
+    EXPECT_EQ(store.nextEntry(0, 102, 0), 1);
+    EXPECT_EQ(store.shuffleMarkOf(1), 1);
+    EXPECT_EQ(store.shuffleMarkOf(0), 0);
+}
+
+TEST(SongStore, ShuffleCyclePlaysEveryEntryOnce) {
+    SongStore store;
+    fill(store, 50);
+    unsigned state = 12345;
+    store.setRandomSource([&state] {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 16) & 0x7FFF);
+    });
+    std::vector<int> seen(50, 0);
+    for (int i = 0; i < 50; ++i) {
+        const int pick = store.nextEntry(0, 101, 0);
+        ASSERT_GE(pick, 0);
+        ++seen[pick];
+    }
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 50);
+    EXPECT_EQ(store.nextEntry(0, 101, 0), -1);
+}
+
+TEST(SongStore, WriterAndReaderThreads) {
+    SongStore store;
+    constexpr int kCount = 2000;
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        for (int i = 0; i < kCount; ++i) {
+            SongRecord r = streaming("W" + std::to_string(i));
+            store.addCopy(&r);
+            if (i % 100 == 99)
+                store.removeAt(0);
+        }
+        done = true;
+    });
+    while (!done) {
+        const int n = store.count();
+        store.findBySongId("W" + std::to_string(n));
+        store.positionInNowPlaying(streaming("w5"));
+        store.nextEntry(n - 1, 2, 0);
+        for (const SongRecord& r : store.snapshot())
+            ASSERT_EQ(r.Song_ID[0], 'W');
+    }
+    writer.join();
+    EXPECT_EQ(store.count(), kCount - kCount / 100);
+    EXPECT_STREQ(store.get(0)->Song_ID, "W20");
+}
+
+} // namespace
+} // namespace kesto
