@@ -84,4 +84,8 @@ void CXHeaderCtrl::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
+bool CXHeaderCtrl::isRankTitle(const QString& title) {
+    return title.compare(QStringLiteral("RANK"), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace kesto

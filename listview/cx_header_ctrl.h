@@ -12,6 +12,9 @@ namespace kesto {
 class CXHeaderCtrl : public QHeaderView {
     Q_OBJECT
 public:
+    // The rank column goes when the page shows no ranks; it is known by its title.
+    static bool isRankTitle(const QString& title);
+
     enum Image { NoImage = 0, Unchecked = 1, Checked = 2 };
 
     explicit CXHeaderCtrl(QWidget* parent = nullptr);

@@ -2,8 +2,8 @@
 // What the song list control asks of the window that owns it (the list panel or the mini play
 // list). Read at the moment of use, never cached by the control.
 
-#include "songs/song_record.h"
 #include "platform/message_port.h"
+#include "songs/song_record.h"
 
 #include <vector>
 

@@ -2,8 +2,8 @@
 // The rows of the song list in display order, each with its row object. A row's check boxes
 // mirror its selection: checking selects, unchecking deselects.
 
-#include "listview/row_object.h"
 #include "columns/sort_rules.h"
+#include "listview/row_object.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "listview/row_object.h"
 
-#include "platform/cp949.h"
+#include "platform/screen_text.h"
 
 namespace kesto {
 
@@ -21,7 +21,7 @@ const QString& RowObject::shownText(int column) const {
         shown_.clear();
         shown_.reserve(cells_.size());
         for (const RowCell& c : cells_)
-            shown_.push_back(c.text.empty() ? QString() : QString::fromStdString(Cp949::toUtf8(c.text)));
+            shown_.push_back(c.text.empty() ? QString() : ScreenText::fromCp949(c.text));
     }
     return shown_[static_cast<std::size_t>(column)];
 }

@@ -1,8 +1,8 @@
 #include "listview/row_painter.h"
 
-#include "listview/check_box_painter.h"
 #include "columns/click_table.h"
 #include "columns/column_kind.h"
+#include "listview/check_box_painter.h"
 #include "listview/row_object.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "panel/promotion_strip.h"
 
-#include "platform/cp949.h"
+#include "platform/screen_text.h"
 
 #include <QTimerEvent>
 
@@ -36,7 +36,7 @@ void PromotionStrip::timerEvent(QTimerEvent* event) {
 void PromotionStrip::showEntry() {
     const PromotionEntry& entry = entries_[next_ % entries_.size()];
     const std::string& text = entry[kTitleField].empty() ? entry[0] : entry[kTitleField];
-    setText(QString::fromStdString(Cp949::toUtf8(text)));
+    setText(ScreenText::fromCp949(text));
     ++next_;
 }
 

@@ -1,6 +1,6 @@
 #include "platform/qt_message_box.h"
 
-#include "platform/cp949.h"
+#include "platform/screen_text.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -8,10 +8,6 @@
 
 namespace kesto {
 namespace {
-
-QString toQString(std::string_view cp949) {
-    return QString::fromStdString(Cp949::toUtf8(cp949));
-}
 
 struct StyleLook {
     QMessageBox::Icon icon;
@@ -52,8 +48,8 @@ int answerOf(int pressed) {
 
 int QtMessageBox::show(std::string_view textCp949, std::string_view captionCp949, int style) {
     const StyleLook look = lookOf(style);
-    QMessageBox box(look.icon, toQString(captionCp949), toQString(textCp949), look.buttons,
-                    static_cast<QWidget*>(parent_));
+    QMessageBox box(look.icon, ScreenText::fromCp949(captionCp949), ScreenText::fromCp949(textCp949),
+                    look.buttons, static_cast<QWidget*>(parent_));
     box.setEscapeButton(look.escape);
     box.setWindowModality(parent_ != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
     return answerOf(box.exec());

@@ -11,7 +11,8 @@ bool QtMessagePort::post(WindowHandle target, unsigned message, std::intptr_t wP
     if (target == nullptr)
         return false;
     // postEvent is thread-safe and takes ownership of the event.
-    QCoreApplication::postEvent(static_cast<QObject*>(target), new WindowMessageEvent(message, wParam, lParam));
+    QCoreApplication::postEvent(static_cast<QObject*>(target),
+                                new WindowMessageEvent(message, wParam, lParam));
     return true;
 }
 

@@ -1,0 +1,147 @@
+#include "listview/cmule_list_ctrl.h"
+
+#include "columns/cell_formatter.h"
+#include "columns/click_table.h"
+#include "columns/column_kind.h"
+#include "columns/column_set_store.h"
+#include "columns/default_column_sets.h"
+#include "columns/list_command_ids.h"
+#include "columns/list_commands.h"
+#include "columns/page_rules.h"
+#include "columns/sort_rules.h"
+#include "include/kesto/panel_api.h"
+#include "include/kesto/window_message.h"
+#include "listview/cx_header_ctrl.h"
+#include "listview/list_control_owner.h"
+#include "listview/list_menus.h"
+#include "listview/row_painter.h"
+#include "listview/skin_scroll_bar.h"
+#include "platform/cp949.h"
+#include "platform/message_box.h"
+#include "platform/screen_text.h"
+#include "songs/panel_messages.h"
+
+#include <QContextMenuEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace kesto {
+
+// ---- checks ----
+
+bool CMuleListCtrl::isChecked(int row) const {
+    const RowObject* object = rows_.at(row);
+    return object != nullptr && object->selected;
+}
+
+void CMuleListCtrl::setRowChecked(int row, bool checked) {
+    rows_.setSelected(row, checked);
+    afterCheckChange();
+    viewport()->update();
+}
+
+void CMuleListCtrl::setAllChecked(bool on) {
+    rows_.setAll(on);
+    if (owner_.pageKind() == 1 || isMiniList())
+        for (int row = 0; row < rowCount(); ++row)
+            owner_.checkChanged(row, on);
+    afterCheckChange();
+    viewport()->update();
+}
+
+void CMuleListCtrl::checkAll() {
+    setAllChecked(true);
+}
+
+void CMuleListCtrl::uncheckAll() {
+    setAllChecked(false);
+}
+
+void CMuleListCtrl::invertChecks() {
+    rows_.invert();
+    afterCheckChange();
+    viewport()->update();
+}
+
+void CMuleListCtrl::afterCheckChange() {
+    const bool all = rows_.allChecked();
+    if (isMiniList()) {
+        owner_.allCheckedChanged(all);
+        return;
+    }
+    for (int i = 0; i < columnCount(); ++i)
+        if (header_->image(i) != CXHeaderCtrl::NoImage)
+            header_->setImage(i, all ? CXHeaderCtrl::Checked : CXHeaderCtrl::Unchecked);
+}
+
+void CMuleListCtrl::toggleCheck(int row, int column) {
+    RowCell* cell = rows_.at(row)->cell(column);
+    const bool checked = cell->check == 0;
+    rows_.setSelected(row, checked);
+    if (checked)
+        focusedRow_ = row;
+    lastChangedRow_ = row;
+    if (owner_.pageKind() == 1 || isMiniList())
+        owner_.checkChanged(row, checked);
+    port_.post(target_, msg::kToListControl, row, column);
+    afterCheckChange();
+    viewport()->update();
+}
+
+// ---- sorting ----
+
+void CMuleListCtrl::headerClicked(int column) {
+    const int image = header_->image(column);
+    if (image == CXHeaderCtrl::NoImage) {
+        sortByColumn(column);
+        return;
+    }
+    if (image == CXHeaderCtrl::Unchecked && rowCount() > 0)
+        setAllChecked(true);
+    else if (image == CXHeaderCtrl::Checked)
+        setAllChecked(false);
+}
+
+void CMuleListCtrl::sortByColumn(int column) {
+    const bool ascending = !header_->sortAscending();
+    const int pageKind = owner_.pageKind();
+    if (column < 0 || column >= columnCount() ||
+        !SortRules::isSortable(pageKind, column, owner_.rankSuppressed(), isMiniList()))
+        return;
+    header_->setSortState(column, ascending);
+    // The rule and, for integer columns, the numbers are worked out once, not per comparison.
+    const SortRules::Mode mode = SortRules::modeOf(pageKind, isMiniList(), column);
+    rows_.sortBy(column, mode, ascending);
+    renumberRows();
+    owner_.rowsSorted();
+    viewport()->update();
+}
+
+void CMuleListCtrl::renumberRows() {
+    const bool mini = isMiniList();
+    if (!mini && !PageRules::renumbersAfterSort(owner_.pageKind(), owner_.rankSuppressed()))
+        return;
+    for (int column = 0; column < columnCount(); ++column) {
+        const int kind = columnKind(column);
+        for (int row = 0; row < rowCount(); ++row) {
+            RowObject* object = rows_.at(row);
+            const RowCell* cell = object->cell(column);
+            if (cell == nullptr)
+                continue;
+            if (kind == col::kNumber) {
+                object->setText(column, std::to_string(row + 1));
+            } else if (mini && kind == col::kSongName) {
+                const std::size_t dot = cell->text.find('.');
+                const std::string rest = dot == std::string::npos ? cell->text : cell->text.substr(dot + 1);
+                object->setText(column, std::to_string(row + 1) + "." + rest);
+            }
+        }
+    }
+}
+
+} // namespace kesto

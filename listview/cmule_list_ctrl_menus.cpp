@@ -1,0 +1,141 @@
+#include "listview/cmule_list_ctrl.h"
+
+#include "columns/cell_formatter.h"
+#include "columns/click_table.h"
+#include "columns/column_kind.h"
+#include "columns/column_set_store.h"
+#include "columns/default_column_sets.h"
+#include "columns/list_command_ids.h"
+#include "columns/list_commands.h"
+#include "columns/page_rules.h"
+#include "columns/sort_rules.h"
+#include "include/kesto/panel_api.h"
+#include "include/kesto/window_message.h"
+#include "listview/cx_header_ctrl.h"
+#include "listview/list_control_owner.h"
+#include "listview/list_menus.h"
+#include "listview/row_painter.h"
+#include "listview/skin_scroll_bar.h"
+#include "platform/cp949.h"
+#include "platform/message_box.h"
+#include "platform/screen_text.h"
+#include "songs/panel_messages.h"
+
+#include <QContextMenuEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace kesto {
+
+// ---- menus and commands ----
+
+QMenu* CMuleListCtrl::createHeaderMenu(int column) {
+    auto* menu = new QMenu(this);
+    menu->addAction(QString::fromUtf8("자동 크기 조정"))->setData(listcmd::kAutoSizeColumn);
+    menu->addAction(QString::fromUtf8("모든 항목 자동 크기 조정"))->setData(listcmd::kAutoSizeAll);
+    menu->addSeparator();
+    const bool suppressed = owner_.rankSuppressed();
+    for (int i = PageRules::headerMenuFirstColumn(owner_.pageKind()); i < columnCount(); ++i) {
+        const QString title = header_->title(i);
+        if (title.isEmpty() || (suppressed && CXHeaderCtrl::isRankTitle(title)))
+            continue;
+        QAction* action = menu->addAction(title);
+        action->setCheckable(true);
+        action->setChecked(!header_->isSectionHidden(i));
+        action->setData(listcmd::kShowColumnBase + i);
+    }
+    connect(menu, &QMenu::triggered, this,
+            [this, column](QAction* action) { runHeaderCommand(ListMenus::commandOf(action), column); });
+    return menu;
+}
+
+void CMuleListCtrl::runHeaderCommand(int commandId, int column) {
+    if (commandId == listcmd::kAutoSizeColumn) {
+        autoSizeColumn(column);
+    } else if (commandId == listcmd::kAutoSizeAll) {
+        for (int i = 0; i < columnCount(); ++i)
+            autoSizeColumn(i);
+    } else if (commandId >= listcmd::kShowColumnBase) {
+        const int target = commandId - listcmd::kShowColumnBase;
+        if (isColumnHidden(target))
+            showColumn(target);
+        else
+            hideColumn(target);
+        saveColumns();
+        owner_.columnsChanged();
+    }
+    viewport()->update();
+}
+
+QMenu* CMuleListCtrl::createContextMenu(bool rowHit) {
+    QMenu* menu = ListMenus::create(PageRules::contextMenu(owner_.pageKind(), rowHit, isMiniList()), this);
+    if (menu == nullptr)
+        return nullptr;
+    const QList<QAction*> actions = menu->findChildren<QAction*>();
+    for (QAction* action : actions)
+        if (const int id = ListMenus::commandOf(action); id != 0)
+            action->setEnabled(owner_.commandEnabled(id));
+    connect(menu, &QMenu::triggered, this,
+            [this](QAction* action) { runCommand(ListMenus::commandOf(action)); });
+    return menu;
+}
+
+int CMuleListCtrl::firstSelectedOrFocused(bool preferFocused) const {
+    if (preferFocused && focusedRow_ >= 0 && isChecked(focusedRow_))
+        return focusedRow_;
+    const std::vector<int> selected = rows_.selectedRows();
+    return selected.empty() ? -1 : selected.front();
+}
+
+void CMuleListCtrl::runCommand(int commandId) {
+    using Action = ListCommand::Action;
+    const ListCommand command = ListCommands::lookup(commandId, isMiniList());
+    switch (command.action) {
+    case Action::Post: {
+        std::intptr_t lParam = 0;
+        if (command.lParam != ListCommand::Row::None) {
+            const int row = firstSelectedOrFocused(command.lParam == ListCommand::Row::FocusedOrFirst);
+            if (row < 0)
+                return; // the command needs a selection
+            lParam = row;
+        }
+        port_.post(target_, command.message, 0, lParam);
+        return;
+    }
+    case Action::CheckAll:
+        return checkAll();
+    case Action::UncheckAll:
+        return uncheckAll();
+    case Action::InvertChecks:
+        return invertChecks();
+    case Action::PutInto: {
+        std::vector<SongRecord*> records;
+        for (int row : rows_.selectedRows())
+            if (SongRecord* r = record(row))
+                records.push_back(r);
+        if (!records.empty())
+            owner_.putInto(commandId, records);
+        return;
+    }
+    case Action::LoadList:
+        port_.send(owner_.hostSideWindow(), KESTO_MSG_LOAD_LIST, command.which, 0);
+        owner_.loadList(command.which);
+        return;
+    case Action::ClearNowPlaying:
+        return owner_.clearNowPlaying();
+    case Action::AutoSizeColumn:
+    case Action::AutoSizeAll:
+        return runHeaderCommand(commandId, lastClickedColumn_);
+    case Action::Forward:
+        return owner_.forwardCommand(commandId);
+    case Action::None:
+        return;
+    }
+}
+
+} // namespace kesto
