@@ -70,7 +70,7 @@ ListCommand ListCommands::lookup(int id, bool miniList) {
         return post(msg::kDownloadRow);
     case kGiftMessage:
     case kGiftMessage2:
-        return post(msg::kGiftMessagePageById);
+        return post(msg::kChosenGiftMessagePage);
     case kDeviceDelete:
     case kDeviceDelete2:
         return post(msg::kDeviceDelete);

@@ -61,7 +61,7 @@ const std::array kTable = {
     toCome(S::Panel, msg::kCartRows, &H::cartRows),
     built(S::Panel, msg::kAddToOnlineAlbum, &H::addToOnlineAlbum),
     built(S::Panel, msg::kDownloadRow, &H::downloadRow),
-    built(S::Panel, msg::kGiftMessagePageById, &H::giftMessagePageById),
+    built(S::Panel, msg::kChosenGiftMessagePage, &H::chosenGiftMessagePage),
     built(S::Panel, msg::kDeviceDelete, &H::deviceDelete),
     built(S::Panel, msg::kReloadPage, &H::reloadPage),
     built(S::Panel, msg::kNextListPage, &H::showNextListPage),

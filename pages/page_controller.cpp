@@ -1,12 +1,12 @@
 #include "pages/page_controller.h"
 
-#include "songs/list_pages.h"
+#include "links/link_scheme.h"
 #include "pages/page_state.h"
-#include "songs/panel_messages.h"
 #include "pages/panel_window_ops.h"
 #include "pages/show_page.h"
 #include "protocol/link_commands.h"
-#include "links/link_scheme.h"
+#include "songs/list_pages.h"
+#include "songs/panel_messages.h"
 
 #include <algorithm>
 

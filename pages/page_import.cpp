@@ -2,9 +2,9 @@
 
 #include "library/local_file_import.h"
 #include "library/my_album_db.h"
-#include "songs/list_pages.h"
 #include "pages/panel_model.h"
 #include "pages/show_page.h"
+#include "songs/list_pages.h"
 
 namespace kesto {
 

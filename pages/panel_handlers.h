@@ -67,7 +67,7 @@ public:
     // Lyrics and web pages.
     virtual void lyrics(W, L) {}
     virtual void rowLyrics(W, L) {}
-    virtual void giftMessagePageById(W, L) {}
+    virtual void chosenGiftMessagePage(W, L) {}
     virtual void giftMessagePage(W, L) {}
     virtual void phoneDecoPage(W, L) {}
     virtual void phoneDecoWithTransaction(W, L) {}

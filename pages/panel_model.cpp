@@ -1,8 +1,8 @@
 #include "pages/panel_model.h"
 
-#include "settings/download_folder.h"
 #include "library/file_type.h"
 #include "library/folder_walker.h"
+#include "settings/download_folder.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
 

@@ -7,8 +7,8 @@
 #include "library/my_album_db.h"
 #include "pages/fetch_worker.h"
 #include "pages/page_state.h"
-#include "songs/song_store.h"
 #include "protocol/protocol_context.h"
+#include "songs/song_store.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "pages/play_next.h"
 
-#include "songs/song_store.h"
 #include "protocol/streaming_exchange.h"
+#include "songs/song_store.h"
 
 namespace kesto {
 

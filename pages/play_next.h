@@ -3,8 +3,8 @@
 // marks it current and, for a streaming song and no text of the host's, asks the server for
 // its play grant.
 
-#include "songs/next_song.h"
 #include "protocol/protocol_context.h"
+#include "songs/next_song.h"
 
 namespace kesto {
 

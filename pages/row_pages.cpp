@@ -1,8 +1,8 @@
 #include "pages/row_pages.h"
 
 #include "pages/panel_window_ops.h"
-#include "songs/song_record.h"
 #include "protocol/web_handoff.h"
+#include "songs/song_record.h"
 
 namespace kesto {
 

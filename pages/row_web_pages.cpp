@@ -1,12 +1,12 @@
 #include "pages/row_web_pages.h"
 
-#include "songs/list_pages.h"
 #include "pages/page_state.h"
 #include "pages/panel_window_ops.h"
 #include "pages/show_page.h"
-#include "songs/song_record.h"
 #include "protocol/link_commands.h"
 #include "protocol/web_handoff.h"
+#include "songs/list_pages.h"
+#include "songs/song_record.h"
 
 namespace kesto {
 
@@ -44,9 +44,10 @@ void RowWebPages::genericRequest(W page, L) {
         parts().showPage->fetchListPage(static_cast<int>(page));
 }
 
-void RowWebPages::giftMessagePageById(W giftIdText, L) {
-    if (giftIdText != 0)
-        showGiftMessage(textOf(giftIdText));
+void RowWebPages::chosenGiftMessagePage(W, L) {
+    const Selection chosen = parts().window->tickedSongs();
+    if (!chosen.empty())
+        showGiftMessage(giftId(chosen.songs().front().record));
 }
 
 void RowWebPages::giftMessagePage(W row, L) {

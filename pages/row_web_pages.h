@@ -4,9 +4,9 @@
 // index and the panel's generic request. Row messages carry the row in wParam.
 
 #include "pages/row_pages.h"
-#include "songs/song_record.h"
 #include "protocol/link_commands.h"
 #include "protocol/protocol_context.h"
+#include "songs/song_record.h"
 
 #include <string>
 
@@ -26,7 +26,7 @@ public:
 
     void artistIndex(W, L) override;
     void genericRequest(W page, L) override;
-    void giftMessagePageById(W giftIdText, L) override;
+    void chosenGiftMessagePage(W, L) override; // the first chosen row
     void giftMessagePage(W row, L) override;
     void phoneDecoPage(W row, L decorationKind) override;
     void artistPage(W row, L) override;

@@ -2,12 +2,12 @@
 
 #include "library/my_album_db.h"
 #include "pages/fetch_worker.h"
-#include "songs/list_pages.h"
 #include "pages/page_view.h"
-#include "songs/panel_messages.h"
-#include "songs/song_store.h"
 #include "protocol/list_request.h"
 #include "protocol/request_sender.h"
+#include "songs/list_pages.h"
+#include "songs/panel_messages.h"
+#include "songs/song_store.h"
 
 #include <memory>
 

@@ -9,12 +9,12 @@
 #include "commands/move_command.h"
 #include "commands/my_album_command.h"
 #include "commands/now_playing_action.h"
-#include "pages/panel_window_ops.h"
 #include "commands/play_list_command.h"
 #include "commands/song_page_command.h"
-#include "songs/song_store.h"
 #include "commands/transfer_command.h"
+#include "pages/panel_window_ops.h"
 #include "protocol/web_handoff.h"
+#include "songs/song_store.h"
 
 #include <cstdint>
 #include <limits>
@@ -35,6 +35,14 @@ Selection SongCommands::row(int index) const {
     if (parts().window->recordAt(index, record))
         chosen.add(record, index);
     return chosen;
+}
+
+Selection SongCommands::firstTicked() const {
+    const Selection all = ticked();
+    Selection first;
+    if (!all.empty())
+        first.add(all.songs().front().record, all.songs().front().position);
+    return first;
 }
 
 CommandContext SongCommands::context() const {
@@ -71,9 +79,10 @@ void SongCommands::download(W, L) {
     DownloadCommand(context).run(ticked());
 }
 
-void SongCommands::downloadRow(W index, L) {
+void SongCommands::downloadRow(W index, L column) {
+    // A download cell (never the state column 0) names its row; the menu downloads the chosen rows.
     CommandContext context = this->context();
-    DownloadCommand(context).run(row(static_cast<int>(index)));
+    DownloadCommand(context).run(column > 0 ? row(static_cast<int>(index)) : ticked());
 }
 
 void SongCommands::putIntoMyAlbum(W, L) {
@@ -123,14 +132,11 @@ void SongCommands::rowToCart(W index, L) {
     CartCommand(context, CommandOrigin::List).run(row(static_cast<int>(index)));
 }
 
-void SongCommands::lyrics(W position, L) {
+void SongCommands::lyrics(W, L index) {
     CommandContext context = this->context();
-    const SongRecord* song =
-        context.nowPlaying != nullptr ? context.nowPlaying->get(static_cast<int>(position)) : nullptr;
-    if (song == nullptr)
-        return;
-    const SongRecord copy = *song; // the store may change while the page is shown
-    LyricsCommand(context).run(copy);
+    const Selection chosen = row(static_cast<int>(index));
+    if (!chosen.empty())
+        LyricsCommand(context).run(chosen.songs().front().record);
 }
 
 void SongCommands::rowLyrics(W index, L) {
@@ -145,16 +151,16 @@ void SongCommands::openLyricsPage(std::string_view songId) {
     LyricsCommand(context).openPage(songId);
 }
 
-void SongCommands::infoPage(W index, L) {
+void SongCommands::infoPage(W, L) {
     CommandContext context = this->context();
-    const Selection chosen = row(static_cast<int>(index));
+    const Selection chosen = firstTicked();
     if (chosen.empty())
         WebHandoff(context.protocol).songInformation(nullptr);
     else
         SongPageCommand(context).run(chosen, SongPageCommand::Page::Information);
 }
 
-void SongCommands::rowSongWebPage(W index, L) {
+void SongCommands::rowSongWebPage(W, L index) {
     CommandContext context = this->context();
     SongPageCommand(context).run(row(static_cast<int>(index)), SongPageCommand::Page::WebPage);
 }

@@ -5,8 +5,8 @@
 
 #include "commands/command_context.h"
 #include "commands/command_origin.h"
-#include "pages/row_web_pages.h"
 #include "commands/selection.h"
+#include "pages/row_web_pages.h"
 
 #include <functional>
 
@@ -33,7 +33,7 @@ public:
     void putIntoCart(W, L) override;
     void gift(W, L) override;
     void download(W, L) override;
-    void downloadRow(W row, L) override;
+    void downloadRow(W row, L column) override;
     void putIntoMyAlbum(W, L) override;
     void addToOnlineAlbum(W, L) override { putIntoMyAlbum(0, 0); }
     void putIntoPlayList(W, L) override;
@@ -46,15 +46,16 @@ public:
     void deleteFromCart(W, L) override;
     void rowToCart(W row, L) override;
     // The now-playing entry at a position.
-    void lyrics(W position, L) override;
+    void lyrics(W, L row) override;
     void rowLyrics(W row, L) override;
     // A row's song information; no row asks for the page without a song.
-    void infoPage(W row, L) override;
-    void rowSongWebPage(W row, L) override;
+    void infoPage(W, L) override;
+    void rowSongWebPage(W, L row) override;
 
 private:
     Selection ticked() const;
     Selection row(int index) const;
+    Selection firstTicked() const; // the chosen song of a menu command
     // A fresh context whose HTML area is the panel's.
     CommandContext context() const;
 

@@ -2,15 +2,15 @@
 // loopback. Every test runs in its own process (the module takes one host window per load).
 #include "tests/integration/panel_host.h"
 
+#include "columns/default_column_sets.h"
 #include "library/album_song.h"
 #include "library/my_album_db.h"
 #include "listview/cmule_list_ctrl.h"
-#include "columns/default_column_sets.h"
-#include "songs/panel_messages.h"
-#include "songs/song_record.h"
 #include "platform/cp949.h"
 #include "protocol/list_parser.h"
 #include "protocol/list_request.h"
+#include "songs/panel_messages.h"
+#include "songs/song_record.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

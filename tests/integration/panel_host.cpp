@@ -4,14 +4,15 @@
 #include "host/tag_reader.h"
 #include "include/kesto/window_message.h"
 #include "listview/cmule_list_ctrl.h"
-#include "songs/panel_messages.h"
-#include "songs/song_record.h"
 #include "platform/cp949.h"
 #include "service/login_client.h"
 #include "service/service_server.h"
+#include "songs/panel_messages.h"
+#include "songs/song_record.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <algorithm>
@@ -33,6 +34,8 @@ std::optional<std::string> overrideReply;
 std::atomic<PanelHost::Tags> tagMode{PanelHost::Tags::Quick};
 std::atomic<long long> tagDelayMicros{0};
 std::atomic<int> boxes{0};
+std::mutex urlMutex;
+std::vector<std::string> urls;
 
 long long nanosSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
@@ -43,6 +46,10 @@ int request(const char* url, void** data, std::uint32_t* length, int post, const
             int zero) {
     const auto start = std::chrono::steady_clock::now();
     int result = 0;
+    {
+        std::lock_guard lock(urlMutex);
+        urls.emplace_back(url != nullptr ? url : "");
+    }
     {
         std::lock_guard lock(overrideMutex);
         if (overrideReply) {
@@ -117,6 +124,52 @@ bool MessageLog::eventFilter(QObject*, QEvent* event) {
     return false;
 }
 
+HostMessages::HostMessages(QObject* target) {
+    target->installEventFilter(this);
+}
+
+bool HostMessages::eventFilter(QObject*, QEvent* event) {
+    if (event->type() != WindowMessageEvent::eventType())
+        return false;
+    const auto* message = static_cast<WindowMessageEvent*>(event);
+    Entry entry{message->message(), message->wParam(), message->lParam(), {}, {}};
+    auto take = [](std::intptr_t block, std::string& text) {
+        if (block == 0)
+            return;
+        text = reinterpret_cast<const char*>(block);
+        std::free(reinterpret_cast<void*>(block));
+    };
+    switch (entry.message) {
+    case KESTO_MSG_OPEN_WEB_PAGE:
+    case KESTO_MSG_PHONE_DECO_PAGE:
+    case KESTO_MSG_MUSIC_VIDEO_PAGE:
+    case KESTO_MSG_MV_DOWNLOAD_PAGE:
+    case KESTO_MSG_SONG_WEB_PAGE:
+        take(entry.wParam, entry.wText);
+        take(entry.lParam, entry.lText);
+        break;
+    case KESTO_MSG_SONG_INFO_PAGE:
+        take(entry.wParam, entry.wText);
+        break;
+    case KESTO_MSG_SERVER_ERROR:
+    case KESTO_MSG_LYRICS_WANTED:
+        take(entry.lParam, entry.lText);
+        break;
+    default:
+        break;
+    }
+    entries.push_back(std::move(entry));
+    return true;
+}
+
+std::vector<HostMessages::Entry> HostMessages::of(unsigned message) const {
+    std::vector<Entry> found;
+    for (const Entry& entry : entries)
+        if (entry.message == message)
+            found.push_back(entry);
+    return found;
+}
+
 int MessageLog::count(unsigned message) const {
     return static_cast<int>(std::count(messages.begin(), messages.end(), message));
 }
@@ -126,6 +179,11 @@ void HostCounters::reset() {
     requestNanos = 0;
     tagReads = 0;
     tagNanos = 0;
+}
+
+std::vector<std::string> PanelHost::requestedUrls() {
+    std::lock_guard lock(urlMutex);
+    return urls;
 }
 
 HostCounters& PanelHost::counters() {
@@ -169,6 +227,7 @@ PanelHost::~PanelHost() {
     if (table_ != nullptr)
         entry<KestoEntry17>(17)();
     panelLog_.reset();
+    hostLog_.reset();
     if (service_)
         service_->stop();
     std::error_code error;
@@ -198,6 +257,7 @@ bool PanelHost::start(std::string& why) {
     if (entry<KestoEntry16>(16)(&rect, 0) != 1)
         return why = "entry 16 failed", false;
     panelLog_ = std::make_unique<MessageLog>(panelWindow());
+    hostLog_ = std::make_unique<HostMessages>(&host_);
     host_.show();
     counters().reset();
     return true;
@@ -209,6 +269,12 @@ void PanelHost::show(int viewMode, int menuId, const std::string& parameter) {
 
 QWidget* PanelHost::panelWindow() const {
     return static_cast<QWidget*>(entry<KestoEntry20>(20)());
+}
+
+std::string PanelHost::htmlText() const {
+    QWidget* panel = panelWindow();
+    auto* text = panel != nullptr ? panel->findChild<QTextBrowser*>() : nullptr;
+    return text != nullptr ? text->toPlainText().toStdString() : std::string();
 }
 
 CMuleListCtrl* PanelHost::list() const {

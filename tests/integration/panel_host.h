@@ -38,6 +38,24 @@ public:
     int count(unsigned message) const;
 };
 
+// Records what the module posts or sends to the host window, with the texts of the blocks that
+// the header says the host frees (they are freed here).
+class HostMessages : public QObject {
+public:
+    struct Entry {
+        unsigned message = 0;
+        std::intptr_t wParam = 0;
+        std::intptr_t lParam = 0;
+        std::string wText; // the block behind wParam, where the message carries one
+        std::string lText; // the block behind lParam, likewise
+    };
+    explicit HostMessages(QObject* target);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The entries of one message, oldest first.
+    std::vector<Entry> of(unsigned message) const;
+    std::vector<Entry> entries;
+};
+
 struct HostCounters {
     std::atomic<int> requests{0};
     std::atomic<long long> requestNanos{0};
@@ -62,6 +80,9 @@ public:
     QWidget* panelWindow() const;
     CMuleListCtrl* list() const;
     MessageLog& panelLog() { return *panelLog_; }
+    HostMessages& hostLog() { return *hostLog_; }
+    // What the HTML area shows: the address it was sent to (the text view names it).
+    std::string htmlText() const;
     int pageKind() const { return entry<KestoEntry13>(13)(); }
 
     // Runs the event loop until done() or the time is up; false on time-out.
@@ -81,6 +102,8 @@ public:
 
     const std::filesystem::path& dataFolder() const { return data_; }
     static HostCounters& counters();
+    // The addresses of the requests the module made through the host, oldest first.
+    static std::vector<std::string> requestedUrls();
     static void setTags(Tags tags, std::chrono::microseconds delay = {});
     // The next replies come from here instead of the service, while set.
     static void overrideReplies(std::optional<std::string> reply);
@@ -94,6 +117,7 @@ private:
     void* module_ = nullptr;
     KestoEntryFn* table_ = nullptr;
     std::unique_ptr<MessageLog> panelLog_;
+    std::unique_ptr<HostMessages> hostLog_;
 };
 
 // Writes a small MP3 file with an ID3v2 title and artist, readable by TagLib.

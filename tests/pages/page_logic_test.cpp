@@ -1,19 +1,19 @@
 // Show page, its readers, list paging and the dispatch table without a window: a recording
 // view, the protocol doubles for the host, a quick tag reader on real files.
 #include "library/local_record_factory.h"
-#include "settings/registry_file.h"
-#include "settings/registry_section.h"
 #include "pages/codec_setting.h"
 #include "pages/dispatch_table.h"
 #include "pages/fetch_worker.h"
-#include "songs/list_pages.h"
-#include "songs/panel_messages.h"
 #include "pages/panel_window_ops.h"
 #include "pages/show_page.h"
 #include "pages/song_commands.h"
-#include "songs/song_store.h"
 #include "platform/cp949.h"
 #include "protocol/protocol_doubles.h"
+#include "settings/registry_file.h"
+#include "settings/registry_section.h"
+#include "songs/list_pages.h"
+#include "songs/panel_messages.h"
+#include "songs/song_store.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -508,9 +508,12 @@ TEST_F(PageLogicTest, GiftMessagePagesCarryTheSentFlagOfTheGiftBox) {
     state.pageKind = 10; // received gifts
     EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kGiftMessagePage, 0, 0));
     state.pageKind = 11; // sent gifts
-    const char giftId[] = "G99";
-    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kGiftMessagePageById,
-                                        reinterpret_cast<std::intptr_t>(giftId), 0));
+    SongRecord sent = rowSong("S8");
+    copyField(sent.Row_Text, "G99");
+    window.rows.push_back(sent);
+    pages->chosenGiftMessagePage(0, 0); // nothing chosen
+    window.ticked = {1};
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kChosenGiftMessagePage, 0, 0));
     pages->giftMessagePage(3, 0); // no such row
     EXPECT_EQ(window.addresses,
               (std::vector<std::string>{"http://127.0.0.1:8080/app/message.jsp?is_send=0&gift_id=G42",
@@ -617,7 +620,7 @@ TEST_F(PageLogicTest, LyricsOfARowOrOfThePlayedSongShowItsPageOrTheMessage) {
     ASSERT_EQ(rig.port.posted.size(), 1u);
     EXPECT_EQ(rig.port.posted[0].message, static_cast<unsigned>(KESTO_MSG_LYRICS_WANTED));
     EXPECT_EQ(rig.port.take(rig.port.posted[0].lParam), "S7");
-    pages->lyrics(5, 0); // no such entry
+    pages->lyrics(0, 5); // no such row
     pages->openLyricsPage("S9");
     EXPECT_EQ(window.addresses.back(), "http://127.0.0.1:8080/app/lyrics.jsp?song_id=S9");
     EXPECT_EQ(window.addresses.size(), 2u);
@@ -629,11 +632,13 @@ TEST_F(PageLogicTest, SongPagesOfARowRefuseGreySongsAndAskWithoutASongWhenNoRow)
     stopped.Serviceable = 0;
     window.rows.push_back(stopped);
     EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kRowSongWebPage, 0, 0));
-    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kRowSongWebPage, 1, 0));
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kRowSongWebPage, 0, 1));
     ASSERT_EQ(rig.box.shown.size(), 1u);
     EXPECT_EQ(rig.box.shown[0].style, 16);
+    window.ticked = {0};
     EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kInfoPage, 0, 0));
-    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kInfoPage, -1, 0));
+    window.ticked.clear();
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kInfoPage, 0, 0));
     ASSERT_EQ(rig.port.posted.size(), 3u);
     EXPECT_EQ(rig.port.posted[0].message, static_cast<unsigned>(KESTO_MSG_SONG_WEB_PAGE));
     EXPECT_EQ(rig.port.take(rig.port.posted[0].wParam), "http://127.0.0.1:8080/web/LoginAppToWeb.jsp?");

@@ -1,7 +1,7 @@
 // Entry 24's choice of the next song and its play grant, against the protocol doubles.
 #include "pages/play_next.h"
-#include "songs/song_store.h"
 #include "protocol/protocol_doubles.h"
+#include "songs/song_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,211 @@
+// Row messages of the song list, each from the control's click or menu item through the real
+// panel of the loaded module to its effect: a request the service saw, a page in the HTML area,
+// a message to the host. Both sides of every message meet here, so a disagreement on which of
+// wParam and lParam carries the row fails a test.
+#include "tests/integration/panel_host.h"
+
+#include "columns/click_table.h"
+#include "columns/column_kind.h"
+#include "columns/list_command_ids.h"
+#include "listview/cmule_list_ctrl.h"
+#include "listview/list_menus.h"
+#include "listview/row_object.h"
+#include "songs/panel_messages.h"
+#include "songs/song_record.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace kesto::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kChartMenu = 1001;
+constexpr const char* kFiftyRowChart = "00104";
+constexpr int kVisibleRows = 10;
+
+struct Cell {
+    int row = -1;
+    int column = -1;
+};
+
+class RowMessagesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string why;
+        ASSERT_TRUE(host.start(why)) << why;
+        host.show(2, kChartMenu, kFiftyRowChart);
+        ASSERT_GT(list().rowCount(), kVisibleRows);
+    }
+
+    CMuleListCtrl& list() { return *host.list(); }
+
+    int columnOf(int kind) {
+        for (int column = 0; column < list().columnCount(); ++column)
+            if (list().columnKind(column) == kind)
+                return column;
+        return -1;
+    }
+
+    // The first visible row whose cell of that column kind answers the click kind.
+    Cell clickable(int columnKind, ClickKind kind, int from = 0) {
+        const int column = columnOf(columnKind);
+        for (int row = from; column >= 0 && row < kVisibleRows; ++row) {
+            const RowCell* cell = list().rowObject(row)->cell(column);
+            if (cell != nullptr && (cell->clickFlags & ClickTable::bit(kind)) != 0)
+                return {row, column};
+        }
+        return {};
+    }
+
+    // x: where in the cell, as a fraction of its width (icons and texts are centred).
+    void clickCell(Cell cell, double x = 0.5) {
+        const QRect rect = list().cellRect(cell.row, cell.column);
+        const QPoint at(rect.left() + static_cast<int>(rect.width() * x), rect.center().y());
+        QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, at);
+    }
+
+    // Right-clicks the row (which selects it alone), then chooses the item of the row menu.
+    void chooseFromRowMenu(int row, int commandId) {
+        const QRect rect = list().cellRect(row, columnOf(col::kSongName));
+        QTest::mousePress(list().viewport(), Qt::RightButton, {}, rect.center());
+        QTest::mouseRelease(list().viewport(), Qt::RightButton, {}, rect.center());
+        std::unique_ptr<QMenu> menu(list().createContextMenu(true));
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->findChildren<QAction*>())
+            if (ListMenus::commandOf(action) == commandId) {
+                ASSERT_TRUE(action->isEnabled());
+                action->trigger();
+                return;
+            }
+        FAIL() << "the row menu has no item " << commandId;
+    }
+
+    std::string songId(int row) { return list().record(row)->Song_ID; }
+
+    bool hostGot(unsigned message, std::size_t count = 1) {
+        return PanelHost::processUntil([&] { return host.hostLog().of(message).size() >= count; }, 5s);
+    }
+
+    bool requested(const std::string& command) {
+        for (const std::string& url : PanelHost::requestedUrls())
+            if (url.ends_with("?" + command))
+                return true;
+        return false;
+    }
+
+    PanelHost host;
+};
+
+TEST_F(RowMessagesTest, LyricsIconAndLyricsMenuShowTheLyricsPageOfThatRow) {
+    const Cell icon = clickable(col::kLyrics, ClickKind::Lyrics);
+    ASSERT_GE(icon.row, 0) << "no lyrics icon in the first rows";
+    clickCell(icon);
+    ASSERT_TRUE(hostGot(KESTO_MSG_LYRICS_WANTED));
+    EXPECT_EQ(host.hostLog().of(KESTO_MSG_LYRICS_WANTED)[0].lText, songId(icon.row));
+    EXPECT_NE(host.htmlText().find("lyrics.jsp?u_id="), std::string::npos);
+    EXPECT_NE(host.htmlText().find("song_id=" + songId(icon.row) + "&is_exist="), std::string::npos);
+
+    // The menu of another row carries that row in lParam.
+    const int other = clickable(col::kLyrics, ClickKind::Lyrics, icon.row + 1).row;
+    ASSERT_GE(other, 0);
+    chooseFromRowMenu(other, listcmd::kLyrics2);
+    ASSERT_TRUE(PanelHost::processUntil(
+        [&] { return host.htmlText().find("song_id=" + songId(other) + "&") != std::string::npos; }, 5s))
+        << host.htmlText();
+}
+
+TEST_F(RowMessagesTest, ArtistAndAlbumTextsShowTheirListsFromTheService) {
+    const Cell artist = clickable(col::kArtist, ClickKind::ArtistText);
+    ASSERT_GE(artist.row, 0);
+    const std::string artistId = list().record(artist.row)->Artist_ID;
+    clickCell(artist);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return requested("artist"); }, 5s));
+    ASSERT_GT(list().rowCount(), 0);
+    for (int row = 0; row < list().rowCount(); ++row)
+        EXPECT_EQ(list().record(row)->Artist_ID, artistId);
+
+    host.show(2, kChartMenu, kFiftyRowChart);
+    const Cell album = clickable(col::kAlbum, ClickKind::AlbumText);
+    ASSERT_GE(album.row, 0);
+    const std::string chosenAlbum = list().record(album.row)->Album_ID;
+    clickCell(album);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return requested("album"); }, 5s));
+    ASSERT_GT(list().rowCount(), 0);
+    for (int row = 0; row < list().rowCount(); ++row)
+        EXPECT_EQ(list().record(row)->Album_ID, chosenAlbum);
+}
+
+TEST_F(RowMessagesTest, DownloadCellRightZoneAndPhoneSmsMenuOpenTheSongWebPageOfThatRow) {
+    const Cell cell = clickable(col::kDownload, ClickKind::DownloadRight);
+    ASSERT_GE(cell.row, 0);
+    clickCell(cell, 0.75);
+    ASSERT_TRUE(hostGot(KESTO_MSG_SONG_WEB_PAGE));
+    const auto first = host.hostLog().of(KESTO_MSG_SONG_WEB_PAGE)[0];
+    EXPECT_TRUE(first.wText.ends_with("/LoginAppToWeb.jsp?")) << first.wText;
+    EXPECT_NE(first.lText.find("p_songid=" + songId(cell.row) + "\x0b"), std::string::npos) << first.lText;
+
+    const int other = cell.row + 1;
+    chooseFromRowMenu(other, listcmd::kPhoneSms);
+    ASSERT_TRUE(hostGot(KESTO_MSG_SONG_WEB_PAGE, 2));
+    EXPECT_NE(host.hostLog().of(KESTO_MSG_SONG_WEB_PAGE)[1].lText.find("p_songid=" + songId(other) + "\x0b"),
+              std::string::npos);
+}
+
+TEST_F(RowMessagesTest, PhoneDecorationIconOpensItsPageAfterTheDelay) {
+    const Cell cell = clickable(col::kPhoneDeco, ClickKind::PhoneDeco);
+    ASSERT_GE(cell.row, 0);
+    clickCell(cell);
+    EXPECT_TRUE(host.hostLog().of(KESTO_MSG_PHONE_DECO_PAGE).empty()); // reported after 300 ms
+    ASSERT_TRUE(hostGot(KESTO_MSG_PHONE_DECO_PAGE));
+    const auto page = host.hostLog().of(KESTO_MSG_PHONE_DECO_PAGE)[0];
+    EXPECT_TRUE(page.wText.ends_with("/phone_deco.jsp")) << page.wText;
+    EXPECT_NE(page.lText.find("song_id=" + songId(cell.row) + "&"), std::string::npos) << page.lText;
+}
+
+TEST_F(RowMessagesTest, ReportMenuOpensTheInformationPageOfTheChosenSong) {
+    chooseFromRowMenu(3, listcmd::kReportSong);
+    ASSERT_TRUE(hostGot(KESTO_MSG_SONG_INFO_PAGE));
+    const SongRecord& song = *list().record(3);
+    EXPECT_NE(host.hostLog().of(KESTO_MSG_SONG_INFO_PAGE)[0].wText.find(
+                  std::string("song_id=") + song.Song_ID + "&album_id=" + song.Album_ID +
+                  "&artist_id=" + song.Artist_ID + "&"),
+              std::string::npos);
+}
+
+TEST_F(RowMessagesTest, SongInfoMenuSendsTheGenericRequestAgain) {
+    const auto before = PanelHost::requestedUrls();
+    chooseFromRowMenu(0, listcmd::kSongInfo2);
+    ASSERT_TRUE(
+        PanelHost::processUntil([&] { return PanelHost::requestedUrls().size() > before.size(); }, 5s));
+    EXPECT_EQ(PanelHost::requestedUrls().back(), before.back());
+}
+
+TEST_F(RowMessagesTest, DoubleClickListensToTheRowThroughNowPlaying) {
+    const QRect rect = list().cellRect(2, columnOf(col::kSongName));
+    QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, rect.center());
+    const std::string listened = songId(2);
+    ASSERT_TRUE(hostGot(KESTO_MSG_PLAY_NOW_PLAYING));
+    ASSERT_EQ(host.entry<KestoEntry0>(0)(), 1);
+    // Entry 24 hands the host the song that went into now playing at the posted position.
+    const auto play = host.hostLog().of(KESTO_MSG_PLAY_NOW_PLAYING)[0];
+    EXPECT_EQ(play.wParam, 0);
+    EXPECT_EQ(play.lParam, 1);
+    (void)listened;
+}
+
+} // namespace
+} // namespace kesto::test
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
