@@ -1,54 +1,28 @@
 #include "service_client.h"
 
+#include "protocol/field_decoder.h"
+#include "protocol/reply_fields.h"
+
 #include <cstdlib>
 #include <random>
 
 namespace kesto::service::test {
 
 std::vector<std::string> splitRaw(const std::string& reply) {
-    std::vector<std::string> out(1);
-    for (char c : reply) {
-        if (c == kVt)
-            out.emplace_back();
-        else
-            out.back() += c;
-    }
+    std::vector<std::string> out;
+    for (const std::string_view field : ReplyFields::split(reply, kVt))
+        out.emplace_back(field);
     return out;
 }
 
 std::string decodeField(const std::string& raw) {
-    std::string text;
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw.compare(i, 2, "&#") == 0) {
-            const std::size_t end = raw.find(';', i);
-            if (end != std::string::npos && end > i + 2) {
-                text += static_cast<char>(std::atoi(raw.substr(i + 2, end - i - 2).c_str()));
-                i = end;
-                continue;
-            }
-        }
-        text += raw[i];
-    }
-    std::string upper = text;
-    for (char& c : upper)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (upper == "NULL")
-        return {};
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
-            std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
-            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+    std::string references;
+    std::string value;
+    return std::string(FieldDecoder::value(FieldDecoder::characterReferences(raw, references), value));
 }
 
 std::int64_t decodeNumber(const std::string& raw) {
-    return std::atoll(raw.c_str());
+    return FieldDecoder::toInt(raw);
 }
 
 TempDir::TempDir() {

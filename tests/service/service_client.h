@@ -1,7 +1,7 @@
 #pragma once
 // Test side of the service: a real server in a temporary folder, a real HTTP client on
-// loopback, and a reader that decodes replies the way the panel does (split at VT, character
-// references, "NULL" in any case, percent-decoding).
+// loopback, and the panel's own reply decoding (split at VT, character references, "NULL" in
+// any case, percent-decoding), so that a reply the panel cannot read fails here.
 
 #include "service/service_server.h"
 
