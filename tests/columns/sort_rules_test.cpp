@@ -1,8 +1,6 @@
 #include "columns/click_table.h"
 #include "columns/column_kind.h"
-#include "columns/page_rules.h"
 #include "columns/sort_rules.h"
-#include "songs/panel_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -39,24 +37,6 @@ TEST(SortRules, ComparesBytesAndIntegerColumns) {
     EXPECT_LT(SortRules::compare(1, true, "9.Alpha - x", "1.Beta - y", 2, true), 0);
 }
 
-TEST(PageRules, MenusAndDoubleClicks) {
-    EXPECT_EQ(PageRules::contextMenu(4, false, false), "List Empty PopUp ");
-    EXPECT_EQ(PageRules::contextMenu(12, false, false), "");
-    EXPECT_EQ(PageRules::contextMenu(27, true, false), "");
-    EXPECT_EQ(PageRules::contextMenu(27, true, true), "CONTEXT_MENU");
-    EXPECT_EQ(PageRules::headerMenuFirstColumn(29), 2);
-    EXPECT_EQ(PageRules::headerMenuFirstColumn(31), 1);
-    EXPECT_EQ(PageRules::headerMenuFirstColumn(1), 3);
-    EXPECT_FALSE(PageRules::doubleClickPlays(28, false));
-    EXPECT_FALSE(PageRules::doubleClickPlays(1, true));
-    EXPECT_TRUE(PageRules::doubleClickPlays(1, false));
-    EXPECT_FALSE(PageRules::renumbersAfterSort(19, false));
-    EXPECT_TRUE(PageRules::renumbersAfterSort(19, true));
-    EXPECT_FALSE(PageRules::greyItemNotice(7).empty());
-    EXPECT_GT(PageRules::greyItemNotice(8).size(), PageRules::greyItemNotice(7).size());
-    EXPECT_TRUE(PageRules::greyItemNotice(9).empty());
-}
-
 TEST(ClickTable, FlagsFollowTheRecordAndPage) {
     SongRecord r = SongRecord::make();
     copyField(r.Artist_Name, "A");
@@ -69,9 +49,6 @@ TEST(ClickTable, FlagsFollowTheRecordAndPage) {
     r.Serviceable = 0;
     EXPECT_EQ(ClickTable::flagsFor(col::kPlayState, 0, r, 7, false), ClickTable::bit(ClickKind::GreyState));
     EXPECT_EQ(ClickTable::flagsFor(col::kPlayState, 0, r, 7, true), 0);
-    EXPECT_EQ(ClickTable::action(ClickKind::Lyrics, true).message, msg::kMiniLyrics);
-    EXPECT_TRUE(ClickTable::action(ClickKind::DownloadRight, false).rowInLParam);
-    EXPECT_TRUE(ClickTable::action(ClickKind::PhoneDeco, false).delayed);
 }
 
 TEST(ClickTable, HotAreas) {

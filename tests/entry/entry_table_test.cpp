@@ -300,15 +300,5 @@ TEST_F(EntryTableTest, SendCarriesTheNowPlayingStore) {
     EXPECT_EQ(port.sent.back(), (PostedMessage{&target, 1500, 0, reinterpret_cast<std::intptr_t>(store)}));
 }
 
-TEST_F(EntryTableTest, ShowPageClearsPendingFirst) {
-    auto* panel = addPanel();
-    {
-        InSequence order;
-        EXPECT_CALL(*panel, clearPagePending());
-        EXPECT_CALL(*panel, showPage(2, "", 1001, "chart", 0));
-    }
-    entry<KestoEntry23>(23)(2, nullptr, 1001, "chart", 0);
-}
-
 } // namespace
 } // namespace kesto

@@ -62,27 +62,12 @@ TEST(LinkSchemeTest, ArgumentKeepsEveryByteAsWritten) {
                                                                              3)));
 }
 
-TEST(LinkSchemeTest, TableOrderAndCodes) {
-    const auto table = LinkScheme::table();
-    ASSERT_EQ(table.size(), 9u);
-    for (std::size_t i = 0; i < table.size(); ++i)
-        EXPECT_EQ(table[i].code, static_cast<int>(i) + 1) << table[i].scheme;
-    EXPECT_EQ(table.back().scheme, "searchinfo://");
-}
-
 TEST(LinkSchemeTest, LinkLabelKnowsEverySchemeButSearch) {
     EXPECT_EQ(LinkScheme::matchLabel("albuminfo://12345/"), act(LinkScheme::kAlbum, "12345"));
     EXPECT_EQ(LinkScheme::matchLabel("giftinfo://88/"), act(LinkScheme::kGift, "88"));
     EXPECT_EQ(LinkScheme::matchLabel("urlinfo://x/"), act(LinkScheme::kUrl, "x/"));
     EXPECT_FALSE(LinkScheme::matchLabel("searchinfo://word///"));
     EXPECT_FALSE(LinkScheme::matchLabel("http://127.0.0.1/page.jsp"));
-}
-
-TEST(LinkSchemeTest, OnlyBuyAndGiftAreSwallowed) {
-    for (const LinkScheme::Entry& entry : LinkScheme::table())
-        EXPECT_EQ(LinkScheme::swallowsOnly(entry.code),
-                  entry.code == LinkScheme::kBuy || entry.code == LinkScheme::kGift)
-            << entry.scheme;
 }
 
 } // namespace

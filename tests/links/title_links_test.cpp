@@ -1,6 +1,4 @@
 // Page titles that announce links for the link label, well formed and hostile.
-#include "links/link_scheme.h"
-#include "links/link_script.h"
 #include "links/title_links.h"
 
 #include <gtest/gtest.h>
@@ -64,14 +62,6 @@ TEST(TitleLinksTest, EmptyAndKoreanFieldsArePassedThrough) {
     EXPECT_EQ(TitleLinks::parse("1||").last(), pair("", ""));
     const std::string title = "1|\xEC\x95\xA8\xEB\xB2\x94|albuminfo://7/";
     EXPECT_EQ(TitleLinks::parse(title).last(), pair("\xEC\x95\xA8\xEB\xB2\x94", "albuminfo://7/"));
-}
-
-TEST(LinkScriptTest, ScriptNamesEverySchemeAsALiteralAndThePublishedObject) {
-    const std::string script = LinkScript::source();
-    for (const LinkScheme::Entry& entry : LinkScheme::table())
-        EXPECT_NE(script.find(LinkScript::quoted(entry.scheme)), std::string::npos) << entry.scheme;
-    EXPECT_NE(script.find("'kestoLinks'"), std::string::npos);
-    EXPECT_EQ(LinkScript::quoted("a'b\\c"), "'a\\'b\\\\c'");
 }
 
 } // namespace

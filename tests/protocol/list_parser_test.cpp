@@ -1,8 +1,10 @@
-#include "songs/song_store.h"
 #include "protocol/list_parser.h"
+#include "songs/song_store.h"
 #include "tests/protocol/protocol_doubles.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace kesto {
 namespace {
@@ -255,6 +257,55 @@ TEST(ListParser, PurchaseRingToneAndMusicVideoLayouts) {
     EXPECT_STREQ(parsed.records[0].Gift_Peer, "g0");
     EXPECT_STREQ(parsed.records[0].Extra_Text, "g17");
     EXPECT_EQ(parsed.records[0].Item_Type, 1);
+}
+
+// Every layout read over two rows: the second row's first and last fields land where they
+// belong, so a wrong first-row field or stride moves them and fails.
+TEST(ListParser, EachLayoutReadsTheFirstAndLastFieldOfItsSecondRow) {
+    using Field = std::function<std::string(const SongRecord&)>;
+    auto text = [](auto member) {
+        return Field([member](const SongRecord& r) { return std::string(r.*member); });
+    };
+    auto number = [](auto member) {
+        return Field([member](const SongRecord& r) { return std::to_string(r.*member); });
+    };
+    struct Layout {
+        int kind;
+        std::vector<std::string> header; // after the row count
+        int stride;
+        Field first;
+        int lastRead; // the last row field the layout reads
+        Field last;
+    };
+    const std::vector<Layout> layouts = {
+        {2, {"0", "0", "L1"}, 13, text(&SongRecord::Song_ID), 12, number(&SongRecord::Has_Lyrics)},
+        {7, {"0", "0", "h", "L1"}, 15, text(&SongRecord::Song_ID), 14, number(&SongRecord::Serviceable)},
+        {10, {"0", "0", "L1"}, 18, text(&SongRecord::Gift_Peer), 17, text(&SongRecord::Extra_Text)},
+        {16, {"0", "0", "h", "L1"}, 10, text(&SongRecord::Song_ID), 9, number(&SongRecord::Has_Lyrics)},
+        {19, {"0", "0", "h", "L1", "h2"}, 14, text(&SongRecord::Song_ID), 13, text(&SongRecord::Rank_Text)},
+        {21, {"0", "0", "L1", "h"}, 10, text(&SongRecord::Song_ID), 9, number(&SongRecord::Has_Lyrics)},
+        {22, {"0", "0", "0", "L1", "h"}, 12, text(&SongRecord::Song_ID), 10, number(&SongRecord::Has_Lyrics)},
+        {23, {"0", "0", "h"}, 13, number(&SongRecord::Item_Type), 12, number(&SongRecord::Cart_Value)},
+        {28, {"0", "0", "L1", "h"}, 15, text(&SongRecord::Song_ID), 14, text(&SongRecord::Transaction_ID)},
+        {30, {"0", "0", "L1", "h"}, 8, text(&SongRecord::MV_ID), 6, text(&SongRecord::Purchase_Time)},
+    };
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE("page kind " + std::to_string(layout.kind));
+        // Numbers read as text and as integers alike: row r, field k holds r * 100 + k.
+        std::vector<std::vector<std::string>> rows(2);
+        for (int r = 0; r < 2; ++r)
+            for (int k = 0; k < layout.stride; ++k)
+                rows[r].push_back(std::to_string((r + 1) * 100 + k));
+        std::vector<std::string> header{"2"};
+        header.insert(header.end(), layout.header.begin(), layout.header.end());
+        Rig rig;
+        const Parsed parsed = parse(rig, reply(header, rows), layout.kind);
+        ASSERT_TRUE(parsed.list.ok);
+        ASSERT_EQ(parsed.records.size(), 2u);
+        EXPECT_EQ(layout.first(parsed.records[1]), "200");
+        EXPECT_EQ(layout.last(parsed.records[1]), std::to_string(200 + layout.lastRead));
+        EXPECT_EQ(layout.last(parsed.records[0]), std::to_string(100 + layout.lastRead));
+    }
 }
 
 } // namespace

@@ -173,22 +173,5 @@ TEST_F(RegistryFileTest, AFileWithoutHeaderCountsAsDamaged) {
     EXPECT_EQ(text, "x");
 }
 
-TEST(RegistryFileDefaults, PathFollowsTheEnvironment) {
-    const char* saved = std::getenv("KESTO_REGISTRY_FILE");
-    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
-    const std::string keep = saved != nullptr ? saved : "";
-    const std::string keepXdg = savedXdg != nullptr ? savedXdg : "";
-    ::setenv("KESTO_REGISTRY_FILE", "/x/own.reg", 1);
-    EXPECT_EQ(RegistryFile::defaultPath(), "/x/own.reg");
-    ::unsetenv("KESTO_REGISTRY_FILE");
-    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
-    EXPECT_EQ(RegistryFile::defaultPath(), "/cfg/kesto/registry.reg");
-    ::setenv("XDG_CONFIG_HOME", "relative", 1);
-    EXPECT_EQ(RegistryFile::defaultPath().filename(), "registry.reg");
-    EXPECT_TRUE(RegistryFile::defaultPath().string().ends_with("/.config/kesto/registry.reg"));
-    saved != nullptr ? ::setenv("KESTO_REGISTRY_FILE", keep.c_str(), 1) : ::unsetenv("KESTO_REGISTRY_FILE");
-    savedXdg != nullptr ? ::setenv("XDG_CONFIG_HOME", keepXdg.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
-}
-
 } // namespace
 } // namespace kesto
