@@ -29,6 +29,8 @@ using namespace std::chrono_literals;
 constexpr int kChartMenu = 1001;
 constexpr const char* kFiftyRowChart = "00104";
 constexpr int kVisibleRows = 10;
+constexpr int kReceivedGiftsMenu = 6000;
+constexpr int kMusicVideoPurchasesMenu = 9600;
 
 struct Cell {
     int row = -1;
@@ -198,6 +200,37 @@ TEST_F(RowMessagesTest, DoubleClickListensToTheRowThroughNowPlaying) {
     EXPECT_EQ(play.wParam, 0);
     EXPECT_EQ(play.lParam, 1);
     (void)listened;
+}
+
+TEST_F(RowMessagesTest, GiftMessageIconAndMenuShowTheMessagePageOfTheGift) {
+    host.show(2, kReceivedGiftsMenu);
+    ASSERT_GT(list().rowCount(), 0) << "the service keeps a gift for every new user";
+    const Cell icon = clickable(col::kMessage, ClickKind::Message);
+    ASSERT_GE(icon.row, 0);
+    const std::string page =
+        "message.jsp?is_send=0&gift_id=" + std::string(list().record(icon.row)->Row_Text);
+    clickCell(icon);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return host.htmlText().find(page) != std::string::npos; }, 5s))
+        << host.htmlText();
+
+    host.click(cmd::kStartPage); // the area shows something else first
+    ASSERT_TRUE(PanelHost::processUntil([&] { return host.htmlText().find(page) == std::string::npos; }, 5s));
+    chooseFromRowMenu(icon.row, listcmd::kGiftMessage);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return host.htmlText().find(page) != std::string::npos; }, 5s))
+        << host.htmlText();
+}
+
+TEST_F(RowMessagesTest, MusicVideoTitleOpensTheVideoPageThroughTheHost) {
+    host.show(2, kMusicVideoPurchasesMenu);
+    ASSERT_GT(list().rowCount(), 0);
+    const Cell title = clickable(col::kMvName, ClickKind::MvTitle);
+    ASSERT_GE(title.row, 0);
+    clickCell(title);
+    ASSERT_TRUE(hostGot(KESTO_MSG_MUSIC_VIDEO_PAGE));
+    const auto page = host.hostLog().of(KESTO_MSG_MUSIC_VIDEO_PAGE)[0];
+    EXPECT_NE(page.wText.find("music_video.jsp"), std::string::npos) << page.wText;
+    EXPECT_NE(page.lText.find(std::string("p_mvid=") + list().record(title.row)->MV_ID), std::string::npos)
+        << page.lText;
 }
 
 } // namespace
