@@ -11,9 +11,13 @@ static_assert(std::is_trivially_copyable_v<SongRecord>, "records are copied by v
 
 SongRecord SongRecord::make() {
     SongRecord record;
+    reset(record);
+    return record;
+}
+
+void SongRecord::reset(SongRecord& record) {
     std::memset(&record, 0, sizeof record);
     record.Serviceable = 1;
-    return record;
 }
 
 std::size_t copyBounded(char* field, std::size_t capacity, std::string_view text) {

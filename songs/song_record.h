@@ -71,6 +71,8 @@ struct SongRecord {
 
     // A new record: zero-filled, Serviceable 1.
     static SongRecord make();
+    // The same, in place: no temporary of the record's size on the way.
+    static void reset(SongRecord& record);
 
     // Item kinds.
     bool isLocal() const { return Local_Path[0] != '\0'; }

@@ -36,6 +36,25 @@ int SongStore::addCopy(const SongRecord* record) {
     return 1;
 }
 
+std::unique_ptr<SongRecord> SongStore::freshRecord() {
+    std::unique_ptr<SongRecord> record(new (std::nothrow) SongRecord);
+    if (record)
+        SongRecord::reset(*record);
+    return record;
+}
+
+int SongStore::adopt(std::unique_ptr<SongRecord> record) {
+    if (!record)
+        return 0;
+    std::lock_guard lock(mutex_);
+    try {
+        records_.push_back(std::move(record));
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    return 1;
+}
+
 SongRecord* SongStore::get(int index) {
     return const_cast<SongRecord*>(std::as_const(*this).get(index));
 }

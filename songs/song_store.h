@@ -25,6 +25,12 @@ public:
 
     // Copies the record in; 0 when it is null or memory runs out, else 1.
     int addCopy(const SongRecord* record);
+    // A new zero-filled record with Serviceable 1, made where a store keeps its records; null
+    // when memory runs out. Filled by the caller and then handed over with adopt.
+    static std::unique_ptr<SongRecord> freshRecord();
+    // Appends a record made by freshRecord without copying it; 0 when it is null or memory runs
+    // out, else 1.
+    int adopt(std::unique_ptr<SongRecord> record);
     // The record at index, or null. Valid only while the store is not cleared.
     SongRecord* get(int index);
     const SongRecord* get(int index) const;
