@@ -71,6 +71,8 @@ void SongIndex::build(const Records& records) {
             tree_[parent] += tree_[i];
     }
     byId_.reserve(n);
+    byStreamingId_.reserve(n);
+    byLocalPath_.reserve(n / 2);
     for (std::uint32_t i = 0; i < n; ++i)
         add(*records[i], i);
 }

@@ -64,7 +64,7 @@ void BM_FirstLookUpBuildsTheIndex(benchmark::State& state) {
     const std::string id = "S" + std::to_string(kRecords - 1);
     for (auto _ : state) {
         state.PauseTiming();
-        const SongRecord extra = store.snapshot().front();
+        const SongRecord extra = *store.get(0);
         store.insertCopy(0, &extra); // drops the index
         store.removeAt(0);
         state.ResumeTiming();
