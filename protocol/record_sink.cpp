@@ -12,14 +12,23 @@ RecordSink RecordSink::into(SongStore& store) {
     return sink;
 }
 
+RecordSink::RecordSink(RecordSink&& other) noexcept
+    : store_(std::exchange(other.store_, nullptr)), take_(std::move(other.take_)),
+      record_(std::move(other.record_)) {}
+
+RecordSink::~RecordSink() {
+    if (store_ != nullptr)
+        store_->releaseSpare();
+}
+
 SongRecord* RecordSink::open() {
     if (store_ != nullptr) {
-        record_ = SongStore::freshRecord();
+        record_ = store_->newRecord();
         return record_.get();
     }
     // One record serves every row of a function sink.
     if (!record_)
-        record_.reset(new (std::nothrow) SongRecord);
+        record_.reset(new (SongRecord::kZeroFilled) SongRecord);
     if (record_)
         SongRecord::reset(*record_);
     return record_.get();

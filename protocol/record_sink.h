@@ -26,6 +26,13 @@ public:
 
     static RecordSink into(SongStore& store);
 
+    RecordSink(RecordSink&& other) noexcept;
+    RecordSink& operator=(RecordSink&&) = delete;
+    RecordSink(const RecordSink&) = delete;
+    RecordSink& operator=(const RecordSink&) = delete;
+    // Done: a store frees the memory of its last clear that the parse did not reuse.
+    ~RecordSink();
+
     // A zero-filled record with Serviceable 1 to fill, or null when memory runs out.
     SongRecord* open();
     // Hands the record from open over; false when it could not be kept.

@@ -28,7 +28,13 @@ int SongStore::addCopy(const SongRecord* record) {
         return 0;
     std::lock_guard lock(mutex_);
     try {
-        records_.push_back(std::make_unique<SongRecord>(*record));
+        if (spare_.empty()) {
+            records_.push_back(std::make_unique<SongRecord>(*record));
+        } else {
+            *spare_.back() = *record;
+            records_.push_back(std::move(spare_.back()));
+            spare_.pop_back();
+        }
         index_.appended(*records_.back());
     } catch (const std::bad_alloc&) {
         index_.drop();
@@ -38,10 +44,30 @@ int SongStore::addCopy(const SongRecord* record) {
 }
 
 std::unique_ptr<SongRecord> SongStore::freshRecord() {
-    std::unique_ptr<SongRecord> record(new (std::nothrow) SongRecord);
+    // Zero-filled by the allocator: only Serviceable is not zero.
+    std::unique_ptr<SongRecord> record(new (SongRecord::kZeroFilled) SongRecord);
     if (record)
-        SongRecord::reset(*record);
+        record->Serviceable = 1;
     return record;
+}
+
+std::unique_ptr<SongRecord> SongStore::newRecord() {
+    {
+        std::lock_guard lock(mutex_);
+        if (!spare_.empty()) {
+            std::unique_ptr<SongRecord> record = std::move(spare_.back());
+            spare_.pop_back();
+            SongRecord::reset(*record);
+            return record;
+        }
+    }
+    return freshRecord();
+}
+
+void SongStore::releaseSpare() {
+    std::lock_guard lock(mutex_);
+    spare_.clear();
+    spare_.shrink_to_fit();
 }
 
 int SongStore::adopt(std::unique_ptr<SongRecord> record) {
@@ -176,6 +202,7 @@ int SongStore::current() const {
 
 void SongStore::clear() {
     std::lock_guard lock(mutex_);
+    spare_ = std::move(records_); // frees the older spare ones
     records_.clear();
     index_.drop();
     current_ = -1;

@@ -32,7 +32,12 @@ public:
     // A new zero-filled record with Serviceable 1, made where a store keeps its records; null
     // when memory runs out. Filled by the caller and then handed over with adopt.
     static std::unique_ptr<SongRecord> freshRecord();
-    // Appends a record made by freshRecord without copying it; 0 when it is null or memory runs
+    // The same from the memory of the records the last clear let go, when there are any: a
+    // list filled again right after a clear reuses it instead of asking the system afresh.
+    std::unique_ptr<SongRecord> newRecord();
+    // Frees what the last clear kept for reuse (a parse does so when it is done).
+    void releaseSpare();
+    // Appends a record made by freshRecord or newRecord without copying it; 0 when it is null or memory runs
     // out, else 1.
     int adopt(std::unique_ptr<SongRecord> record);
     // The record at index, or null. Valid only while the store is not cleared.
@@ -57,7 +62,8 @@ public:
     // Marks the record at index as the current entry and clears the mark on all others.
     void setCurrent(int index);
     int current() const;
-    // Frees every record; the current index becomes -1.
+    // Lets every record go; the current index becomes -1. Their memory is kept for the next
+    // fill until releaseSpare or the next clear.
     void clear();
     int count() const;
 
@@ -94,6 +100,7 @@ private:
 
     mutable std::recursive_mutex mutex_;
     std::vector<std::unique_ptr<SongRecord>> records_;
+    std::vector<std::unique_ptr<SongRecord>> spare_; // records of the last clear, for reuse
     int current_ = -1;
     std::function<int()> random_;
     mutable SongIndex index_; // built by the first look-up

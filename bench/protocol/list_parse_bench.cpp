@@ -80,7 +80,8 @@ void recordsOnly(benchmark::State& state) {
     kesto::SongStore store;
     for (auto _ : state) {
         for (int i = 0; i < rows; ++i)
-            store.adopt(kesto::SongStore::freshRecord());
+            store.adopt(store.newRecord());
+        store.releaseSpare();
         state.PauseTiming();
         store.clear();
         state.ResumeTiming();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <random>
 #include <string>
 #include <thread>
@@ -385,6 +386,30 @@ TEST(SongStore, ReadersFindWhatStaysWhileAWriterReorders) {
     expectLookUpsAgreeWithAScan(store, rng, -1);
     for (int i = 0; i < store.count(); ++i)
         EXPECT_EQ(store.findBySongId(store.get(i)->Song_ID), scanForId(store, store.get(i)->Song_ID));
+}
+
+TEST(SongStore, MemoryOfAClearedListIsReusedAsFreshZeroFilledRecords) {
+    SongStore store;
+    SongRecord full = streaming("OLD");
+    copyField(full.Song_Name, "old name");
+    full.Serviceable = 0;
+    store.addCopy(&full);
+    store.addCopy(&full);
+    const SongRecord* old = store.get(1);
+    store.clear();
+    auto reused = store.newRecord();
+    ASSERT_NE(reused, nullptr);
+    EXPECT_EQ(reused.get(), old);
+    const SongRecord blank = SongRecord::make();
+    EXPECT_EQ(std::memcmp(reused.get(), &blank, sizeof(SongRecord)), 0);
+    EXPECT_EQ(store.adopt(std::move(reused)), 1);
+    const SongRecord copy = streaming("NEW");
+    store.addCopy(&copy); // into the other spare record
+    EXPECT_STREQ(store.get(1)->Song_ID, "NEW");
+    EXPECT_EQ(store.get(1)->Serviceable, 1);
+    store.releaseSpare();
+    EXPECT_NE(store.newRecord(), nullptr); // from the system again
+    EXPECT_EQ(store.findBySongId("NEW"), 1);
 }
 
 } // namespace
