@@ -5,8 +5,8 @@
 #include "library/folder_copy_name.h"
 #include "library/my_album_db.h"
 #include "library/sql_transaction.h"
-#include "songs/song_store.h"
 #include "platform/cp949.h"
+#include "songs/song_store.h"
 
 namespace kesto {
 
@@ -81,12 +81,13 @@ ImportOutcome LocalFileImport::intoAlbum(const std::vector<std::string>& paths, 
         if (!prepare(path, record, outcome))
             continue;
         // A made-up song id is not the database's: the path's recorded id is.
-        if (db.ContainsSong(albumId, db.SongIdByPath(path), path)) {
+        const std::string pathSongId = db.SongIdByPath(path);
+        if (db.ContainsSong(albumId, pathSongId, path)) {
             outcome.present.push_back(path);
             continue;
         }
         const auto song = AlbumSong::fromRecord(record, albumId, record.Added_Date);
-        (db.InsertSong(song).empty() ? outcome.failed : outcome.added).push_back(path);
+        (db.InsertSongOfPath(song, pathSongId).empty() ? outcome.failed : outcome.added).push_back(path);
     }
     batch.commit();
     return outcome;

@@ -163,11 +163,20 @@ std::string MyAlbumDb::InsertSong(const AlbumSong& song) {
 }
 
 std::string MyAlbumDb::InsertSong(const AlbumSong& song, RowIdGenerator& ids) {
+    return insert(song, ids, nullptr);
+}
+
+std::string MyAlbumDb::InsertSongOfPath(const AlbumSong& song, std::string_view pathSongId) {
+    const std::string known(pathSongId);
+    return insert(song, rowIds_, &known);
+}
+
+std::string MyAlbumDb::insert(const AlbumSong& song, RowIdGenerator& ids, const std::string* pathSongId) {
     const std::string rowId = ids.next();
     const std::string date = song.date.empty() ? ids.today() : song.date;
     if (song.localPath.empty())
         return {};
-    std::string songId = SongIdByPath(song.localPath);
+    std::string songId = pathSongId != nullptr ? *pathSongId : SongIdByPath(song.localPath);
     if (songId.empty())
         songId = rowId;
     const std::string sql = SqlText::format(

@@ -39,6 +39,9 @@ public:
     std::string InsertSong(const AlbumSong& song);
     // The same with another generator's row IDs (the play list dialog keeps its own).
     std::string InsertSong(const AlbumSong& song, RowIdGenerator& ids);
+    // The same for a file whose path the caller has just looked up with SongIdByPath
+    // (pathSongId is its answer): the path is not looked up a second time.
+    std::string InsertSongOfPath(const AlbumSong& song, std::string_view pathSongId);
     // Songs of the album whose files still exist, oldest first.
     bool ListAlbumSongs(std::string_view albumId, AlbumSongList& out);
     bool IncrementListenCount(std::string_view albumId, std::string_view rowId);
@@ -56,6 +59,7 @@ public:
 private:
     // First column of the first (or, with lastRow, the last) row that has one; empty on failure.
     std::string firstField(const std::string& sql, bool lastRow);
+    std::string insert(const AlbumSong& song, RowIdGenerator& ids, const std::string* pathSongId);
 
     SqlDatabase db_;
     std::string path_;

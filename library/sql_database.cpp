@@ -1,7 +1,6 @@
 #include "library/sql_database.h"
 
 #include "library/cpp_sqlite_exception.h"
-#include "library/result_column_names.h"
 
 #include <sqlite3.h>
 
@@ -64,7 +63,7 @@ SqlQuery SqlDatabase::ExecQuery(const char* sql) {
         const int finalized = sqlite3_finalize(vm);
         throw CppSQLiteException(finalized != SQLITE_OK ? finalized : stepped, sqlite3_errmsg(connection_));
     }
-    return SqlQuery(vm, stepped, ResultColumnNames::of(vm, sql), true);
+    return SqlQuery(vm, stepped, sql, true);
 }
 
 } // namespace kesto

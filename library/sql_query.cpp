@@ -1,6 +1,7 @@
 #include "library/sql_query.h"
 
 #include "library/cpp_sqlite_exception.h"
+#include "library/result_column_names.h"
 
 #include <sqlite3.h>
 
@@ -8,13 +9,14 @@
 
 namespace kesto {
 
-SqlQuery::SqlQuery(sqlite3_stmt* vm, int stepResult, std::vector<std::string> columnNames, bool ownsVm)
-    : vm_(vm), eof_(stepResult == SQLITE_DONE), columnCount_(static_cast<int>(columnNames.size())),
-      columnNames_(std::move(columnNames)), ownsVm_(ownsVm) {}
+SqlQuery::SqlQuery(sqlite3_stmt* vm, int stepResult, std::string sql, bool ownsVm)
+    : vm_(vm), eof_(stepResult == SQLITE_DONE), columnCount_(vm != nullptr ? sqlite3_column_count(vm) : 0),
+      sql_(std::move(sql)), ownsVm_(ownsVm) {}
 
 SqlQuery::SqlQuery(SqlQuery&& other) noexcept
     : vm_(std::exchange(other.vm_, nullptr)), eof_(other.eof_), columnCount_(other.columnCount_),
-      columnNames_(std::move(other.columnNames_)), ownsVm_(std::exchange(other.ownsVm_, false)) {}
+      sql_(std::move(other.sql_)), columnNames_(std::move(other.columnNames_)),
+      ownsVm_(std::exchange(other.ownsVm_, false)) {}
 
 SqlQuery& SqlQuery::operator=(SqlQuery&& other) noexcept {
     if (this != &other) {
@@ -25,6 +27,7 @@ SqlQuery& SqlQuery::operator=(SqlQuery&& other) noexcept {
         vm_ = std::exchange(other.vm_, nullptr);
         eof_ = other.eof_;
         columnCount_ = other.columnCount_;
+        sql_ = std::move(other.sql_);
         columnNames_ = std::move(other.columnNames_);
         ownsVm_ = std::exchange(other.ownsVm_, false);
     }
@@ -64,6 +67,9 @@ const char* SqlQuery::FieldValue(int index) const {
 const char* SqlQuery::FieldName(int index) const {
     requireVm();
     requireIndex(index);
+    // Most queries are read by position only: the from clause is parsed for names on demand.
+    if (columnNames_.empty())
+        columnNames_ = ResultColumnNames::of(vm_, sql_.c_str());
     return columnNames_[static_cast<std::size_t>(index)].c_str();
 }
 

@@ -11,8 +11,9 @@ namespace kesto {
 class SqlQuery {
 public:
     SqlQuery() = default;
-    // Takes a statement that has just been stepped once with result stepResult (ROW or DONE).
-    SqlQuery(sqlite3_stmt* vm, int stepResult, std::vector<std::string> columnNames, bool ownsVm);
+    // Takes a statement compiled from sql that has just been stepped once with result
+    // stepResult (ROW or DONE). Column names are worked out from sql when first asked for.
+    SqlQuery(sqlite3_stmt* vm, int stepResult, std::string sql, bool ownsVm);
     SqlQuery(SqlQuery&& other) noexcept;
     SqlQuery& operator=(SqlQuery&& other) noexcept;
     SqlQuery(const SqlQuery&) = delete;
@@ -35,7 +36,8 @@ private:
     sqlite3_stmt* vm_ = nullptr;
     bool eof_ = true;
     int columnCount_ = 0;
-    std::vector<std::string> columnNames_;
+    std::string sql_;
+    mutable std::vector<std::string> columnNames_; // empty until FieldName asks
     bool ownsVm_ = false;
 };
 

@@ -2,7 +2,9 @@
 
 #include "platform/cp949.h"
 #include "platform/utf8.h"
+#include "songs/song_record.h"
 
+#include <cstring>
 #include <limits>
 
 namespace kesto {
@@ -58,7 +60,58 @@ std::size_t referenceAt(std::string_view text, std::uint32_t& code) {
     return i + 1;
 }
 
+bool hasAmpersandOrNul(std::string_view field) {
+    for (const char c : field)
+        if (c == '&' || c == '\0')
+            return true;
+    return false;
+}
+
+void copyPlain(char* out, std::size_t capacity, std::string_view text) {
+    const std::size_t length = Cp949::fitLength(text, capacity - 1);
+    if (length > 0)
+        std::memcpy(out, text.data(), length);
+    out[length] = '\0';
+}
+
 } // namespace
+
+// '&' may start a reference, '%' an escape, and a NUL ends the text early.
+bool FieldDecoder::isPlain(std::string_view field) {
+    for (const char c : field)
+        if (c == '&' || c == '%' || c == '\0')
+            return false;
+    return true;
+}
+
+void FieldDecoder::valueInto(char* out, std::size_t capacity, std::string_view field, bool plain,
+                             Scratch& scratch) {
+    if (capacity == 0)
+        return;
+    if (plain) {
+        copyPlain(out, capacity, isNullWord(field) ? kEmpty : field);
+        return;
+    }
+    const std::string_view referenced = characterReferences(field, scratch.references);
+    copyBounded(out, capacity, value(referenced, scratch.percent));
+}
+
+void FieldDecoder::rawInto(char* out, std::size_t capacity, std::string_view field, bool plain,
+                           Scratch& scratch) {
+    if (capacity == 0)
+        return;
+    if (plain || !hasAmpersandOrNul(field)) {
+        copyPlain(out, capacity, field);
+        return;
+    }
+    copyBounded(out, capacity, characterReferences(field, scratch.references));
+}
+
+std::int32_t FieldDecoder::numberOf(std::string_view field, bool plain, Scratch& scratch) {
+    if (plain || field.find('&') == std::string_view::npos)
+        return toInt(field);
+    return toInt(characterReferences(field, scratch.references));
+}
 
 std::string_view FieldDecoder::characterReferences(std::string_view field, std::string& scratch) {
     std::size_t amp = field.find("&#");

@@ -11,6 +11,25 @@ namespace kesto {
 
 class FieldDecoder {
 public:
+    // Buffers that the rare fields with references or percent signs are decoded through; kept
+    // by the caller across fields so that decoding allocates only while they grow.
+    struct Scratch {
+        std::string references;
+        std::string percent;
+    };
+
+    // A field as it came in the reply, decoded straight into a record's text field of the given
+    // capacity (terminator included) and cut to fit. valueInto applies references, the "NULL"
+    // rule and percent-decoding; rawInto only references. A plain field (isPlain: no '&', '%'
+    // or NUL, as the reader of the reply may already know) is copied without a detour.
+    static void valueInto(char* out, std::size_t capacity, std::string_view field, bool plain,
+                          Scratch& scratch);
+    static void rawInto(char* out, std::size_t capacity, std::string_view field, bool plain,
+                        Scratch& scratch);
+    // A number field as it came: references replaced, then read by toInt.
+    static std::int32_t numberOf(std::string_view field, bool plain, Scratch& scratch);
+    static bool isPlain(std::string_view field);
+
     // Replaces each well-formed "&#n;" by the character n. Below 256 that is the byte n (0 is
     // dropped); above, the Unicode character n written in CP949 ('?' where it has none). A
     // group that is malformed or beyond U+10FFFF stays as it came.

@@ -8,21 +8,29 @@ namespace kesto {
 
 namespace {
 
-template <auto Member> void storeText(SongRecord& record, std::string_view value) {
-    copyField(record.*Member, value);
+// "NULL" empty, percent-decoded.
+template <auto Member>
+void storeValue(SongRecord& record, const FieldCursor::Field& f, FieldDecoder::Scratch& s) {
+    FieldDecoder::valueInto(record.*Member, sizeof(record.*Member), f.text, f.plain, s);
 }
-template <auto Member> void storeNumber(SongRecord& record, std::string_view value) {
-    record.*Member = FieldDecoder::toInt(value);
+// As it came, after character references.
+template <auto Member>
+void storeRaw(SongRecord& record, const FieldCursor::Field& f, FieldDecoder::Scratch& s) {
+    FieldDecoder::rawInto(record.*Member, sizeof(record.*Member), f.text, f.plain, s);
+}
+template <auto Member>
+void storeNumber(SongRecord& record, const FieldCursor::Field& f, FieldDecoder::Scratch& s) {
+    record.*Member = FieldDecoder::numberOf(f.text, f.plain, s);
 }
 
 template <auto Member> constexpr RowField text() {
-    return {FieldRule::Value, &storeText<Member>};
+    return {&storeValue<Member>};
 }
 template <auto Member> constexpr RowField raw() {
-    return {FieldRule::Raw, &storeText<Member>};
+    return {&storeRaw<Member>};
 }
 template <auto Member> constexpr RowField number() {
-    return {FieldRule::Number, &storeNumber<Member>};
+    return {&storeNumber<Member>};
 }
 
 using R = SongRecord;

@@ -2,6 +2,8 @@
 // The reply layouts of server lists: where the header values sit, where rows start, how far
 // apart they are and which record field each row field fills.
 
+#include "protocol/field_cursor.h"
+#include "protocol/field_decoder.h"
 #include "songs/song_record.h"
 
 #include <span>
@@ -9,16 +11,10 @@
 
 namespace kesto {
 
-// How a row field is read before it is stored.
-enum class FieldRule {
-    Value,  // text: "NULL" empty, percent-decoded
-    Raw,    // text as it came (after character references)
-    Number, // decimal integer
-};
-
+// One field of a row: decodes the field as it came in the reply straight into its place in
+// the record, by its rule (a value text, a raw text or a number).
 struct RowField {
-    FieldRule rule;
-    void (*store)(SongRecord& record, std::string_view value);
+    void (*store)(SongRecord& record, const FieldCursor::Field& field, FieldDecoder::Scratch& scratch);
 };
 
 enum class MenuIdSource { Header, Row, None };

@@ -1,18 +1,21 @@
 #include "protocol/list_parser.h"
 
-#include "songs/song_store.h"
+#include "protocol/field_cursor.h"
 #include "protocol/list_layout.h"
 #include "protocol/percent_encoder.h"
 #include "protocol/reply_fields.h"
 #include "protocol/server_error.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace kesto {
 
 namespace {
 
 constexpr std::size_t kListCodeLength = 5;
+// Every header field of every layout lies below this index.
+constexpr std::size_t kHeaderFields = 6;
 
 bool isNoRank(std::string_view rank) {
     return rank.size() == 2 && (rank[0] == 'N' || rank[0] == 'n') && (rank[1] == 'O' || rank[1] == 'o');
@@ -30,23 +33,44 @@ std::string headerText(const ReplyFields& fields, int index) {
     return index == ListLayout::kNone ? std::string() : fields.text(static_cast<std::size_t>(index));
 }
 
-// Rows whose first field lies at or before the end of the reply: the complete and partial
-// ones, and one row wholly beyond the end.
-std::int64_t rowsWithin(const ListLayout& layout, std::size_t fieldCount) {
-    const auto first = static_cast<std::int64_t>(layout.firstRow);
-    const auto count = static_cast<std::int64_t>(fieldCount);
-    if (count < first)
-        return 1;
-    return (count - first) / layout.stride + 1;
+// The start of a reply up to its first count fields, and whether it has that many at all;
+// the header is read from it, so the rows are never cut up as a whole.
+struct Head {
+    std::string_view text;
+    bool complete = false;
+};
+
+Head headOf(std::string_view reply, std::size_t count) {
+    const char* at = reply.data();
+    const char* const end = reply.data() + reply.size();
+    for (std::size_t found = 0; found + 1 < count; ++found) {
+        const auto* hit =
+            static_cast<const char*>(std::memchr(at, proto::kVt, static_cast<std::size_t>(end - at)));
+        if (hit == nullptr)
+            return {reply, false};
+        at = hit + 1;
+    }
+    const auto* hit =
+        static_cast<const char*>(std::memchr(at, proto::kVt, static_cast<std::size_t>(end - at)));
+    const char* const stop = hit != nullptr ? hit : end;
+    return {reply.substr(0, static_cast<std::size_t>(stop - reply.data())), true};
 }
 
-void fillRow(SongRecord& record, const ReplyFields& fields, const ListLayout& layout, std::size_t start,
-             std::string& scratch) {
+// Reads one row into the record and leaves the cursor on the first field of the next row
+// (which comes before this row's end when the layout's rows overlap).
+void fillRow(SongRecord& record, FieldCursor& cursor, const ListLayout& layout,
+             FieldDecoder::Scratch& scratch) {
+    const auto stride = static_cast<std::size_t>(layout.stride);
+    FieldCursor nextRow = cursor;
     for (std::size_t i = 0; i < layout.fields.size(); ++i) {
-        const RowField& field = layout.fields[i];
-        const std::size_t index = start + i;
-        field.store(record, field.rule == FieldRule::Value ? fields.text(index, scratch) : fields.raw(index));
+        if (i == stride)
+            nextRow = cursor;
+        layout.fields[i].store(record, cursor.next(), scratch);
     }
+    if (layout.fields.size() > stride)
+        cursor = nextRow;
+    else
+        cursor.skip(stride - layout.fields.size());
 }
 
 } // namespace
@@ -56,19 +80,21 @@ bool ListParser::hasParser(int pageKind) {
 }
 
 ListParser::RecordSink ListParser::into(SongStore& store) {
-    return [&store](const SongRecord& record) { return store.addCopy(&record) == 1; };
+    return RecordSink::into(store);
 }
 
-ParsedList ListParser::parse(std::string_view reply, int pageKind, const RecordSink& sink) const {
+ParsedList ListParser::parse(std::string_view reply, int pageKind, RecordSink sink) const {
     ParsedList result;
     const ListLayout* layout = ListLayout::forPageKind(pageKind);
     if (reply.empty() || layout == nullptr)
         return result;
-    const ReplyFields fields(reply);
+    const auto minimum = static_cast<std::size_t>(layout->minimumFields);
+    const Head head = headOf(reply, std::max(kHeaderFields, minimum));
+    const ReplyFields fields(head.text);
     result.rowCount = fields.number(0);
     if (result.rowCount < 0)
         ServerError::show(context_, result.rowCount, fields.raw(1));
-    if (fields.size() < static_cast<std::size_t>(layout->minimumFields))
+    if (!head.complete && fields.size() < minimum)
         return result;
 
     result.pageIndex = fields.number(1);
@@ -80,30 +106,34 @@ ParsedList ListParser::parse(std::string_view reply, int pageKind, const RecordS
     if (layout->headerTextIsSearchAddress)
         result.headerText = searchAddress(result.headerText);
 
-    std::string listCode;
+    char listCode[kListCodeLength + 1] = {};
     if (layout->listCodeField != ListLayout::kNone) {
-        char code[kListCodeLength + 1];
-        copyField(code, fields.text(static_cast<std::size_t>(layout->listCodeField)));
-        listCode = code;
-        if (!layout->listCodeOnlyWhenNotEmpty || !listCode.empty())
+        copyField(listCode, fields.text(static_cast<std::size_t>(layout->listCodeField)));
+        if (!layout->listCodeOnlyWhenNotEmpty || listCode[0] != '\0')
             context_.login->listCode = listCode;
     }
+    const std::string_view headerCode(listCode);
+    const std::string_view currentCode = context_.login->listCode;
 
-    const std::int64_t rows = std::min<std::int64_t>(result.rowCount, rowsWithin(*layout, fields.size()));
-    std::string scratch;
-    for (std::int64_t row = 0; row < rows; ++row) {
-        SongRecord record = SongRecord::make();
-        const auto start = static_cast<std::size_t>(layout->firstRow + row * layout->stride);
-        fillRow(record, fields, *layout, start, scratch);
+    FieldCursor cursor(reply);
+    cursor.skip(static_cast<std::size_t>(layout->firstRow));
+    FieldDecoder::Scratch scratch;
+    // A row is made while it starts within the reply or just past its end: the rows the reply
+    // holds and at most one empty one, however large the count. The first row is always made.
+    for (std::int32_t row = 0; row < result.rowCount && (row == 0 || cursor.withinReach()); ++row) {
+        SongRecord* record = sink.open();
+        if (record == nullptr)
+            return result;
+        fillRow(*record, cursor, *layout, scratch);
         if (layout->setsItemTypeOne)
-            record.Item_Type = 1;
+            record->Item_Type = 1;
         if (layout->menuId == MenuIdSource::Header)
-            copyField(record.Menu_ID, listCode);
+            copyField(record->Menu_ID, headerCode);
         if (layout->setsListMenuCode)
-            copyField(record.List_Menu_Code, context_.login->listCode);
+            copyField(record->List_Menu_Code, currentCode);
         if (layout->setsNoRankFlag)
-            result.noRank = isNoRank(record.Rank_Text) ? 1 : 0;
-        if (!sink(record))
+            result.noRank = isNoRank(record->Rank_Text) ? 1 : 0;
+        if (!sink.close())
             return result;
         ++result.recordsMade;
     }

@@ -1,12 +1,13 @@
 #pragma once
 // Turns a list reply into song records by the layout of the page kind, appending each record
-// to a sink (the list store) as soon as it is made.
+// to a sink (the list store) as soon as it is made. The reply is read once, row by row; each
+// field is decoded straight into its place in the record.
 
-#include "songs/song_record.h"
 #include "protocol/protocol_context.h"
+#include "protocol/record_sink.h"
+#include "songs/song_record.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,8 @@ struct ParsedList {
 
 class ListParser {
 public:
-    // Takes a copy of a record; false when it could not be stored (out of memory).
-    using RecordSink = std::function<bool(const SongRecord&)>;
+    // A store (records made in place) or a function taking each record.
+    using RecordSink = kesto::RecordSink;
 
     // The context gives the login block (current list code) and the error reporting.
     explicit ListParser(const ProtocolContext& context) : context_(context) {}
@@ -40,7 +41,7 @@ public:
 
     // Rows past the end of the reply read as empty fields; at most one such row is made, so
     // that a huge row count cannot run on beyond the reply.
-    ParsedList parse(std::string_view reply, int pageKind, const RecordSink& sink) const;
+    ParsedList parse(std::string_view reply, int pageKind, RecordSink sink) const;
 
 private:
     const ProtocolContext& context_;

@@ -2,7 +2,9 @@
 
 #include "platform/cp949.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <type_traits>
 
 namespace kesto {
@@ -11,9 +13,31 @@ static_assert(std::is_trivially_copyable_v<SongRecord>, "records are copied by v
 
 SongRecord SongRecord::make() {
     SongRecord record;
+    reset(record);
+    return record;
+}
+
+void* SongRecord::operator new(std::size_t size) {
+    if (void* memory = std::malloc(size))
+        return memory;
+    throw std::bad_alloc();
+}
+
+void* SongRecord::operator new(std::size_t size, ZeroFilled) noexcept {
+    return std::calloc(1, size);
+}
+
+void SongRecord::operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+
+void SongRecord::operator delete(void* memory, ZeroFilled) noexcept {
+    std::free(memory);
+}
+
+void SongRecord::reset(SongRecord& record) {
     std::memset(&record, 0, sizeof record);
     record.Serviceable = 1;
-    return record;
 }
 
 std::size_t copyBounded(char* field, std::size_t capacity, std::string_view text) {

@@ -71,6 +71,18 @@ struct SongRecord {
 
     // A new record: zero-filled, Serviceable 1.
     static SongRecord make();
+    // The same, in place: no temporary of the record's size on the way.
+    static void reset(SongRecord& record);
+
+    // Records on the heap come from malloc and go back with free. new (kZeroFilled) SongRecord
+    // takes memory that is zero already: memory fresh from the system is not written twice.
+    // It gives null when memory runs out.
+    struct ZeroFilled {};
+    static constexpr ZeroFilled kZeroFilled{};
+    static void* operator new(std::size_t size);
+    static void* operator new(std::size_t size, ZeroFilled) noexcept;
+    static void operator delete(void* memory) noexcept;
+    static void operator delete(void* memory, ZeroFilled) noexcept;
 
     // Item kinds.
     bool isLocal() const { return Local_Path[0] != '\0'; }

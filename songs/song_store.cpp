@@ -1,7 +1,6 @@
 #include "songs/song_store.h"
 
-#include "platform/cp949.h"
-
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 #include <utility>
@@ -29,8 +28,57 @@ int SongStore::addCopy(const SongRecord* record) {
         return 0;
     std::lock_guard lock(mutex_);
     try {
-        records_.push_back(std::make_unique<SongRecord>(*record));
+        if (spare_.empty()) {
+            records_.push_back(std::make_unique<SongRecord>(*record));
+        } else {
+            *spare_.back() = *record;
+            records_.push_back(std::move(spare_.back()));
+            spare_.pop_back();
+        }
+        index_.appended(*records_.back());
     } catch (const std::bad_alloc&) {
+        index_.drop();
+        return 0;
+    }
+    return 1;
+}
+
+std::unique_ptr<SongRecord> SongStore::freshRecord() {
+    // Zero-filled by the allocator: only Serviceable is not zero.
+    std::unique_ptr<SongRecord> record(new (SongRecord::kZeroFilled) SongRecord);
+    if (record)
+        record->Serviceable = 1;
+    return record;
+}
+
+std::unique_ptr<SongRecord> SongStore::newRecord() {
+    {
+        std::lock_guard lock(mutex_);
+        if (!spare_.empty()) {
+            std::unique_ptr<SongRecord> record = std::move(spare_.back());
+            spare_.pop_back();
+            SongRecord::reset(*record);
+            return record;
+        }
+    }
+    return freshRecord();
+}
+
+void SongStore::releaseSpare() {
+    std::lock_guard lock(mutex_);
+    spare_.clear();
+    spare_.shrink_to_fit();
+}
+
+int SongStore::adopt(std::unique_ptr<SongRecord> record) {
+    if (!record)
+        return 0;
+    std::lock_guard lock(mutex_);
+    try {
+        records_.push_back(std::move(record));
+        index_.appended(*records_.back());
+    } catch (const std::bad_alloc&) {
+        index_.drop();
         return 0;
     }
     return 1;
@@ -49,6 +97,7 @@ int SongStore::removeAt(int index) {
     std::lock_guard lock(mutex_);
     if (index < 0 || index >= static_cast<int>(records_.size()))
         return kOutOfRange;
+    index_.removing(records_, static_cast<std::size_t>(index));
     records_.erase(records_.begin() + index);
     // The current index keeps pointing at the same record, or at none when it went.
     if (index == current_)
@@ -66,12 +115,77 @@ bool SongStore::remove(const SongRecord* record) {
     return false;
 }
 
+int SongStore::insertCopy(int index, const SongRecord* record) {
+    if (record == nullptr)
+        return 0;
+    std::lock_guard lock(mutex_);
+    if (index < 0 || index > static_cast<int>(records_.size()))
+        return 0;
+    try {
+        records_.insert(records_.begin() + index, std::make_unique<SongRecord>(*record));
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    index_.drop();
+    if (current_ >= index)
+        ++current_;
+    return 1;
+}
+
+bool SongStore::move(int from, int to) {
+    std::lock_guard lock(mutex_);
+    const int n = static_cast<int>(records_.size());
+    if (from < 0 || from >= n || to < 0 || to >= n)
+        return false;
+    const auto at = records_.begin();
+    if (from < to)
+        std::rotate(at + from, at + from + 1, at + to + 1);
+    else
+        std::rotate(at + to, at + from, at + from + 1);
+    index_.drop();
+    // The current index follows its record.
+    if (current_ == from)
+        current_ = to;
+    else if (from < current_ && current_ <= to)
+        --current_;
+    else if (to <= current_ && current_ < from)
+        ++current_;
+    return true;
+}
+
+bool SongStore::swap(int a, int b) {
+    std::lock_guard lock(mutex_);
+    const int n = static_cast<int>(records_.size());
+    if (a < 0 || a >= n || b < 0 || b >= n)
+        return false;
+    std::swap(records_[a], records_[b]);
+    index_.drop();
+    if (current_ == a)
+        current_ = b;
+    else if (current_ == b)
+        current_ = a;
+    return true;
+}
+
+void SongStore::sort(const std::function<bool(const SongRecord&, const SongRecord&)>& less) {
+    std::lock_guard lock(mutex_);
+    const SongRecord* currentRecord = current_ >= 0 ? records_[current_].get() : nullptr;
+    std::stable_sort(records_.begin(), records_.end(),
+                     [&less](const auto& a, const auto& b) { return less(*a, *b); });
+    index_.drop();
+    for (int i = 0; currentRecord != nullptr && i < static_cast<int>(records_.size()); ++i)
+        if (records_[i].get() == currentRecord)
+            current_ = i;
+}
+
 int SongStore::findBySongId(std::string_view id) const {
     std::lock_guard lock(mutex_);
-    for (int i = 0; i < static_cast<int>(records_.size()); ++i)
-        if (std::string_view(records_[i]->Song_ID) == id)
-            return i;
-    return -1;
+    return index_.findBySongId(records_, id);
+}
+
+std::size_t SongStore::indexBytes() const {
+    std::lock_guard lock(mutex_);
+    return index_.built() ? index_.bytesHeld() : 0;
 }
 
 void SongStore::setCurrent(int index) {
@@ -88,7 +202,9 @@ int SongStore::current() const {
 
 void SongStore::clear() {
     std::lock_guard lock(mutex_);
+    spare_ = std::move(records_); // frees the older spare ones
     records_.clear();
+    index_.drop();
     current_ = -1;
 }
 
@@ -131,16 +247,7 @@ int SongStore::allMarked() const {
 
 int SongStore::positionInNowPlaying(const SongRecord& record) const {
     std::lock_guard lock(mutex_);
-    const bool local = record.isLocal();
-    const std::string_view key = local ? record.Local_Path : record.Song_ID;
-    for (int i = 0; i < static_cast<int>(records_.size()); ++i) {
-        const SongRecord& entry = *records_[i];
-        if (entry.isLocal() != local)
-            continue;
-        if (Cp949::equalsIgnoreCase(local ? entry.Local_Path : entry.Song_ID, key))
-            return i;
-    }
-    return -1;
+    return index_.positionInNowPlaying(records_, record);
 }
 
 int SongStore::firstAtOrAfter(int i) const {

@@ -1,8 +1,12 @@
 #pragma once
 // An ordered, locked list of song records with a current index. The panel keeps two: the
 // now-playing store and the second store of shown local lists. A store owns copies of its
-// records; every operation holds the store's own lock for its whole run.
+// records; every operation holds the store's own lock for its whole run. Look-ups by song id
+// and by now-playing match go through an index built at the first look-up and kept in step
+// from then on; a record's Song_ID and Local_Path are its keys and must not be changed
+// through a pointer from get or forEach.
 
+#include "songs/song_index.h"
 #include "songs/song_record.h"
 
 #include <functional>
@@ -25,6 +29,17 @@ public:
 
     // Copies the record in; 0 when it is null or memory runs out, else 1.
     int addCopy(const SongRecord* record);
+    // A new zero-filled record with Serviceable 1, made where a store keeps its records; null
+    // when memory runs out. Filled by the caller and then handed over with adopt.
+    static std::unique_ptr<SongRecord> freshRecord();
+    // The same from the memory of the records the last clear let go, when there are any: a
+    // list filled again right after a clear reuses it instead of asking the system afresh.
+    std::unique_ptr<SongRecord> newRecord();
+    // Frees what the last clear kept for reuse (a parse does so when it is done).
+    void releaseSpare();
+    // Appends a record made by freshRecord or newRecord without copying it; 0 when it is null or memory runs
+    // out, else 1.
+    int adopt(std::unique_ptr<SongRecord> record);
     // The record at index, or null. Valid only while the store is not cleared.
     SongRecord* get(int index);
     const SongRecord* get(int index) const;
@@ -32,12 +47,23 @@ public:
     int removeAt(int index);
     // Frees the entry holding exactly this record (a pointer from get); false when not found.
     bool remove(const SongRecord* record);
+    // A copy of the record put in at index (0 to count); 0 when it is null, the index is out
+    // of range or memory runs out, else 1.
+    int insertCopy(int index, const SongRecord* record);
+    // Moves the entry at from to position to; false when either is out of range.
+    bool move(int from, int to);
+    // Swaps two entries; false when either is out of range.
+    bool swap(int a, int b);
+    // Puts the entries in the order of less (stable).
+    void sort(const std::function<bool(const SongRecord&, const SongRecord&)>& less);
+
     // First position whose Song_ID equals id byte-wise, or -1.
     int findBySongId(std::string_view id) const;
     // Marks the record at index as the current entry and clears the mark on all others.
     void setCurrent(int index);
     int current() const;
-    // Frees every record; the current index becomes -1.
+    // Lets every record go; the current index becomes -1. Their memory is kept for the next
+    // fill until releaseSpare or the next clear.
     void clear();
     int count() const;
 
@@ -59,6 +85,9 @@ public:
     // The random source of shuffle modes (rand() by default); returns a non-negative int.
     void setRandomSource(std::function<int()> source);
 
+    // Bytes of the look-up index, 0 while it is not built.
+    std::size_t indexBytes() const;
+
     // Copies of all records, taken under the lock.
     std::vector<SongRecord> snapshot() const;
     // Runs fn(index, record) for every record under the lock; fn must not call the store.
@@ -71,8 +100,10 @@ private:
 
     mutable std::recursive_mutex mutex_;
     std::vector<std::unique_ptr<SongRecord>> records_;
+    std::vector<std::unique_ptr<SongRecord>> spare_; // records of the last clear, for reuse
     int current_ = -1;
     std::function<int()> random_;
+    mutable SongIndex index_; // built by the first look-up
 };
 
 } // namespace kesto

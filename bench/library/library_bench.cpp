@@ -7,9 +7,12 @@
 #include "library/my_album_db.h"
 #include "library/sql_text.h"
 #include "library/sql_transaction.h"
+#include "songs/song_store.h"
 #include "support/temp_folder.h"
 
 #include <benchmark/benchmark.h>
+#include <taglib/fileref.h>
+#include <taglib/tag.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -158,8 +161,8 @@ BENCHMARK_CAPTURE(
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime();
 
-// A folder of 2,000 tagged MP3 files, walked and imported into an album.
-void BM_ImportFolder(benchmark::State& state) {
+// A folder of 2,000 tagged MP3 files in 20 sub-folders; empty when the tools are missing.
+const std::filesystem::path& importFolder() {
     static test::TempFolder dir;
     static const bool made = [] {
         for (int i = 0; i < kImportFiles; ++i) {
@@ -171,7 +174,42 @@ void BM_ImportFolder(benchmark::State& state) {
         }
         return true;
     }();
-    if (!made) {
+    static const std::filesystem::path none;
+    return made ? dir.path() : none;
+}
+
+// The floor of an import: TagLib alone opening each file of the folder and reading its tag and
+// audio properties, with the paths listed beforehand.
+void BM_TagLibReadFolder(benchmark::State& state) {
+    const auto& folder = importFolder();
+    if (folder.empty()) {
+        state.SkipWithError("sox, lame or oggenc missing");
+        return;
+    }
+    const auto paths = FolderWalker({"dcf", "mp3", "ogg"}).collect(folder, true);
+    for (auto _ : state) {
+        std::size_t read = 0;
+        for (const auto& path : paths) {
+            TagLib::FileRef file(path.c_str());
+            if (file.isNull() || file.tag() == nullptr || file.audioProperties() == nullptr)
+                continue;
+            benchmark::DoNotOptimize(file.tag()->title().size() + file.tag()->artist().size());
+            benchmark::DoNotOptimize(file.audioProperties()->bitrate() +
+                                     file.audioProperties()->lengthInSeconds());
+            ++read;
+        }
+        if (read != static_cast<std::size_t>(kImportFiles))
+            state.SkipWithError("not every file was read");
+    }
+    state.SetItemsProcessed(state.iterations() * kImportFiles);
+}
+BENCHMARK(BM_TagLibReadFolder)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The same folder walked and imported into an album: tags through the host's reader, records,
+// the duplicate checks and the inserts.
+void BM_ImportFolder(benchmark::State& state) {
+    const auto& folder = importFolder();
+    if (folder.empty()) {
         state.SkipWithError("sox, lame or oggenc missing");
         return;
     }
@@ -183,7 +221,7 @@ void BM_ImportFolder(benchmark::State& state) {
         LocalRecordFactory factory(&test::AudioFiles::readTags);
         LocalFileImport import(factory);
         state.ResumeTiming();
-        const auto paths = FolderWalker({"dcf", "mp3", "ogg"}).collect(dir.path(), true);
+        const auto paths = FolderWalker({"dcf", "mp3", "ogg"}).collect(folder, true);
         const auto outcome = import.intoAlbum(paths, db, "4001");
         if (outcome.added.size() != static_cast<std::size_t>(kImportFiles))
             state.SkipWithError("not every file was imported");
@@ -191,6 +229,29 @@ void BM_ImportFolder(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kImportFiles);
 }
 BENCHMARK(BM_ImportFolder)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The same folder into a shown list: the import without the album database.
+void BM_ImportFolderIntoList(benchmark::State& state) {
+    const auto& folder = importFolder();
+    if (folder.empty()) {
+        state.SkipWithError("sox, lame or oggenc missing");
+        return;
+    }
+    SongStore shown;
+    LocalRecordFactory factory(&test::AudioFiles::readTags);
+    LocalFileImport import(factory);
+    for (auto _ : state) {
+        state.PauseTiming();
+        shown.clear();
+        state.ResumeTiming();
+        const auto paths = FolderWalker({"dcf", "mp3", "ogg"}).collect(folder, true);
+        const auto outcome = import.intoShownList(paths, shown);
+        if (outcome.added.size() != static_cast<std::size_t>(kImportFiles))
+            state.SkipWithError("not every file was imported");
+    }
+    state.SetItemsProcessed(state.iterations() * kImportFiles);
+}
+BENCHMARK(BM_ImportFolderIntoList)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace
 } // namespace kesto

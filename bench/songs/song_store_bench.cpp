@@ -43,6 +43,56 @@ void BM_PositionInNowPlayingLast(benchmark::State& state) {
 }
 BENCHMARK(BM_PositionInNowPlayingLast)->Unit(benchmark::kMicrosecond);
 
+// The scan the index replaces, as a baseline for the two look-ups above.
+void BM_ScanForSongIdLast(benchmark::State& state) {
+    SongStore& store = filledStore();
+    const std::string id = "S" + std::to_string(kRecords - 1);
+    for (auto _ : state) {
+        int found = -1;
+        store.forEach([&](int i, SongRecord& r) {
+            if (found < 0 && id == r.Song_ID)
+                found = i;
+        });
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(BM_ScanForSongIdLast)->Unit(benchmark::kMicrosecond);
+
+// The first look-up after a store is filled builds the index.
+void BM_FirstLookUpBuildsTheIndex(benchmark::State& state) {
+    SongStore& store = filledStore();
+    const std::string id = "S" + std::to_string(kRecords - 1);
+    for (auto _ : state) {
+        state.PauseTiming();
+        const SongRecord extra = *store.get(0);
+        store.insertCopy(0, &extra); // drops the index
+        store.removeAt(0);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(store.findBySongId(id));
+    }
+    state.counters["index_bytes_per_record"] = static_cast<double>(store.indexBytes()) / kRecords;
+}
+BENCHMARK(BM_FirstLookUpBuildsTheIndex)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// Deleting songs one by one as the delete command does: find, then remove.
+void BM_FindAndRemoveInTheMiddle(benchmark::State& state) {
+    SongStore& store = filledStore();
+    int next = kRecords / 2;
+    for (auto _ : state) {
+        const std::string id = "S" + std::to_string(next);
+        const int at = store.findBySongId(id);
+        state.PauseTiming();
+        SongRecord back = *store.get(at);
+        state.ResumeTiming();
+        store.removeAt(at);
+        state.PauseTiming();
+        store.addCopy(&back); // keeps the store at its size; moves the song to the end
+        ++next;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FindAndRemoveInTheMiddle)->Iterations(1000)->Unit(benchmark::kMicrosecond);
+
 // One pick of endless shuffle, averaged over whole cycles.
 void BM_ShuffleNextEndless(benchmark::State& state) {
     SongStore& store = filledStore();

@@ -4,7 +4,12 @@
 #include "protocol/reply_fields.h"
 #include "tests/protocol/protocol_doubles.h"
 
+#include "protocol/field_cursor.h"
+#include "songs/song_record.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace kesto {
 namespace {
@@ -108,6 +113,44 @@ TEST(PercentEncoder, DecodingWhatWasEncodedGivesTheTextBack) {
         all += static_cast<char>(byte);
     std::string scratch;
     EXPECT_EQ(FieldDecoder::percentDecode(PercentEncoder::encode(all), scratch), all);
+}
+
+// Random texts of the bytes that matter, each read by the cursor and decoded straight into a
+// field, against the split, the table of decoded fields and the bounded copy.
+TEST(FieldCursor, ReadsAndDecodesLikeTheSplitAndTheFieldTable) {
+    const std::string alphabet = "\x0b\x0b&#;%0129aFNULnul\xB0\x41\xFF";
+    std::mt19937 rng(2024);
+    FieldDecoder::Scratch scratch;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text(rng() % 60, ' ');
+        for (char& c : text)
+            c = alphabet[rng() % alphabet.size()];
+        if (round % 7 == 0 && !text.empty())
+            text[rng() % text.size()] = '\0';
+        const auto parts = ReplyFields::split(text, '\x0b');
+        const ReplyFields table(text);
+        FieldCursor cursor(text);
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            ASSERT_TRUE(cursor.withinReach());
+            const FieldCursor::Field field = cursor.next();
+            ASSERT_EQ(field.text, parts[i]) << round;
+            ASSERT_EQ(field.plain, FieldDecoder::isPlain(parts[i])) << round;
+            for (const std::size_t capacity : {std::size_t{1}, std::size_t{4}, std::size_t{64}}) {
+                char expected[64];
+                char decoded[64];
+                copyBounded(expected, capacity, table.text(i));
+                FieldDecoder::valueInto(decoded, capacity, field.text, field.plain, scratch);
+                ASSERT_STREQ(decoded, expected) << round << " field " << i;
+                copyBounded(expected, capacity, table.raw(i));
+                FieldDecoder::rawInto(decoded, capacity, field.text, field.plain, scratch);
+                ASSERT_STREQ(decoded, expected) << round << " field " << i;
+            }
+            ASSERT_EQ(FieldDecoder::numberOf(field.text, field.plain, scratch), table.number(i));
+        }
+        EXPECT_TRUE(cursor.withinReach()); // just past the last field
+        EXPECT_EQ(cursor.next().text, "");
+        EXPECT_FALSE(cursor.withinReach());
+    }
 }
 
 } // namespace

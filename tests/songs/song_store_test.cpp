@@ -1,9 +1,12 @@
+#include "platform/cp949.h"
 #include "songs/song_store.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -215,6 +218,198 @@ TEST(SongStore, WriterAndReaderThreads) {
     writer.join();
     EXPECT_EQ(store.count(), kCount - kCount / 100);
     EXPECT_STREQ(store.get(0)->Song_ID, "W20");
+}
+
+// What a scan of the records answers, the way the look-ups are meant to.
+int scanForId(SongStore& store, std::string_view id) {
+    for (int i = 0; i < store.count(); ++i)
+        if (std::string_view(store.get(i)->Song_ID) == id)
+            return i;
+    return -1;
+}
+
+int scanNowPlaying(SongStore& store, const SongRecord& r) {
+    for (int i = 0; i < store.count(); ++i) {
+        const SongRecord& e = *store.get(i);
+        if (e.isLocal() == r.isLocal() && Cp949::equalsIgnoreCase(r.isLocal() ? e.Local_Path : e.Song_ID,
+                                                                  r.isLocal() ? r.Local_Path : r.Song_ID))
+            return i;
+    }
+    return -1;
+}
+
+// Few keys, so that duplicates and case twins are common; local and streaming records share ids.
+SongRecord randomRecord(std::mt19937& rng) {
+    const std::string id = (rng() % 2 ? "S" : "s") + std::to_string(rng() % 12);
+    if (rng() % 3 == 0)
+        return local((rng() % 2 ? "/M/" : "/m/") + std::to_string(rng() % 8) + ".mp3", id);
+    return streaming(id);
+}
+
+void expectLookUpsAgreeWithAScan(SongStore& store, std::mt19937& rng, int step) {
+    for (int k = 0; k < 6; ++k) {
+        const SongRecord probe = randomRecord(rng);
+        ASSERT_EQ(store.findBySongId(probe.Song_ID), scanForId(store, probe.Song_ID)) << "step " << step;
+        ASSERT_EQ(store.positionInNowPlaying(probe), scanNowPlaying(store, probe)) << "step " << step;
+    }
+}
+
+TEST(SongStore, LookUpsStayRightThroughEveryChange) {
+    SongStore store;
+    std::mt19937 rng(99);
+    for (int step = 0; step < 4000; ++step) {
+        const int n = store.count();
+        const SongRecord r = randomRecord(rng);
+        const int pick = n > 0 ? static_cast<int>(rng() % static_cast<unsigned>(n)) : 0;
+        const int other = n > 0 ? static_cast<int>(rng() % static_cast<unsigned>(n)) : 0;
+        switch (rng() % 12) {
+        case 0:
+        case 1:
+        case 2:
+            store.addCopy(&r);
+            break;
+        case 3: {
+            auto fresh = SongStore::freshRecord();
+            *fresh = r;
+            store.adopt(std::move(fresh));
+            break;
+        }
+        case 4:
+            store.insertCopy(static_cast<int>(rng() % static_cast<unsigned>(n + 1)), &r);
+            break;
+        case 5:
+        case 6:
+            store.removeAt(pick);
+            break;
+        case 7:
+            store.remove(store.get(pick));
+            break;
+        case 8:
+            store.move(pick, other);
+            break;
+        case 9:
+            store.swap(pick, other);
+            break;
+        case 10:
+            store.sort([](const SongRecord& a, const SongRecord& b) {
+                return std::string_view(a.Local_Path) < std::string_view(b.Local_Path);
+            });
+            break;
+        default:
+            if (rng() % 20 == 0)
+                store.clear();
+            break;
+        }
+        expectLookUpsAgreeWithAScan(store, rng, step);
+    }
+}
+
+TEST(SongStore, MovesSwapsAndSortsKeepTheCurrentEntryOnItsRecord) {
+    SongStore store;
+    fill(store, 5); // S0..S4
+    store.setCurrent(1);
+    EXPECT_TRUE(store.move(1, 3)); // S0 S2 S3 S1 S4
+    EXPECT_EQ(store.current(), 3);
+    EXPECT_EQ(store.findBySongId("S1"), 3);
+    EXPECT_TRUE(store.move(4, 0)); // S4 S0 S2 S3 S1
+    EXPECT_EQ(store.current(), 4);
+    EXPECT_TRUE(store.swap(4, 0)); // S1 S0 S2 S3 S4
+    EXPECT_EQ(store.current(), 0);
+    EXPECT_FALSE(store.swap(0, 5));
+    EXPECT_FALSE(store.move(-1, 0));
+    const SongRecord front = streaming("F");
+    EXPECT_EQ(store.insertCopy(0, &front), 1);
+    EXPECT_EQ(store.insertCopy(7, &front), 0);
+    EXPECT_EQ(store.current(), 1);
+    store.sort(
+        [](const SongRecord& a, const SongRecord& b) { return std::string_view(a.Song_ID) > b.Song_ID; });
+    EXPECT_STREQ(store.get(0)->Song_ID, "S4");
+    EXPECT_EQ(store.current(), 3); // S4 S3 S2 S1 S0 F
+    EXPECT_EQ(store.findBySongId("F"), 5);
+    EXPECT_GT(store.indexBytes(), 0u);
+    store.clear();
+    EXPECT_EQ(store.indexBytes(), 0u);
+    EXPECT_EQ(store.findBySongId("F"), -1);
+}
+
+// Ten songs are always there, wherever the writer moves them; readers must always find them.
+TEST(SongStore, ReadersFindWhatStaysWhileAWriterReorders) {
+    SongStore store;
+    for (int i = 0; i < 10; ++i) {
+        const SongRecord r = streaming("A" + std::to_string(i));
+        store.addCopy(&r);
+    }
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        std::mt19937 rng(5);
+        for (int i = 0; i < 3000; ++i) {
+            const SongRecord r =
+                (i % 2) ? streaming("W" + std::to_string(i)) : local("/w/" + std::to_string(i));
+            store.addCopy(&r);
+            const int n = store.count();
+            store.move(static_cast<int>(rng() % n), static_cast<int>(rng() % n));
+            store.swap(static_cast<int>(rng() % n), static_cast<int>(rng() % n));
+            // Only added songs go: the first one that is not an "A".
+            for (int k = 0; k < n; ++k) {
+                if (store.get(k)->Song_ID[0] != 'A' && i % 3 == 0) {
+                    store.removeAt(k);
+                    break;
+                }
+            }
+            if (i % 500 == 0)
+                store.sort([](const SongRecord& a, const SongRecord& b) {
+                    return std::string_view(a.Song_ID) < b.Song_ID;
+                });
+        }
+        done = true;
+    });
+    std::vector<std::thread> readers;
+    std::atomic<int> misses{0};
+    for (int t = 0; t < 2; ++t) {
+        readers.emplace_back([&, t] {
+            int k = t;
+            while (!done) {
+                const std::string id = "A" + std::to_string(k++ % 10);
+                if (store.findBySongId(id) < 0 ||
+                    store.positionInNowPlaying(streaming("a" + id.substr(1))) < 0)
+                    ++misses;
+                if (store.findBySongId("absent") != -1)
+                    ++misses;
+            }
+        });
+    }
+    writer.join();
+    for (auto& reader : readers)
+        reader.join();
+    EXPECT_EQ(misses, 0);
+    std::mt19937 rng(1);
+    expectLookUpsAgreeWithAScan(store, rng, -1);
+    for (int i = 0; i < store.count(); ++i)
+        EXPECT_EQ(store.findBySongId(store.get(i)->Song_ID), scanForId(store, store.get(i)->Song_ID));
+}
+
+TEST(SongStore, MemoryOfAClearedListIsReusedAsFreshZeroFilledRecords) {
+    SongStore store;
+    SongRecord full = streaming("OLD");
+    copyField(full.Song_Name, "old name");
+    full.Serviceable = 0;
+    store.addCopy(&full);
+    store.addCopy(&full);
+    const SongRecord* old = store.get(1);
+    store.clear();
+    auto reused = store.newRecord();
+    ASSERT_NE(reused, nullptr);
+    EXPECT_EQ(reused.get(), old);
+    const SongRecord blank = SongRecord::make();
+    EXPECT_EQ(std::memcmp(reused.get(), &blank, sizeof(SongRecord)), 0);
+    EXPECT_EQ(store.adopt(std::move(reused)), 1);
+    const SongRecord copy = streaming("NEW");
+    store.addCopy(&copy); // into the other spare record
+    EXPECT_STREQ(store.get(1)->Song_ID, "NEW");
+    EXPECT_EQ(store.get(1)->Serviceable, 1);
+    store.releaseSpare();
+    EXPECT_NE(store.newRecord(), nullptr); // from the system again
+    EXPECT_EQ(store.findBySongId("NEW"), 1);
 }
 
 } // namespace
