@@ -1,10 +1,10 @@
 #include "protocol/list_parser.h"
 
-#include "songs/song_store.h"
 #include "protocol/list_layout.h"
 #include "protocol/percent_encoder.h"
 #include "protocol/reply_fields.h"
 #include "protocol/server_error.h"
+#include "songs/song_store.h"
 
 #include <algorithm>
 
@@ -89,7 +89,8 @@ ParsedList ListParser::parse(std::string_view reply, int pageKind, const RecordS
             context_.login->listCode = listCode;
     }
 
-    const std::int64_t rows = std::min<std::int64_t>(result.rowCount, rowsWithin(*layout, fields.size()));
+    const std::int64_t rows =
+        std::min<std::int64_t>({result.rowCount, rowsWithin(*layout, fields.size()), kMaxRows});
     std::string scratch;
     for (std::int64_t row = 0; row < rows; ++row) {
         SongRecord record = SongRecord::make();

@@ -2,8 +2,8 @@
 // Turns a list reply into song records by the layout of the page kind, appending each record
 // to a sink (the list store) as soon as it is made.
 
-#include "songs/song_record.h"
 #include "protocol/protocol_context.h"
+#include "songs/song_record.h"
 
 #include <cstdint>
 #include <functional>
@@ -35,11 +35,15 @@ public:
     // The context gives the login block (current list code) and the error reporting.
     explicit ListParser(const ProtocolContext& context) : context_(context) {}
 
+    // A page lists 50 songs; no reply of the store lists more than this, and a hostile one must
+    // not make millions of 4 KB records.
+    static constexpr std::int64_t kMaxRows = 10000;
+
     static bool hasParser(int pageKind);
     static RecordSink into(SongStore& store);
 
     // Rows past the end of the reply read as empty fields; at most one such row is made, so
-    // that a huge row count cannot run on beyond the reply.
+    // that a huge row count cannot run on beyond the reply; at most kMaxRows rows are made.
     ParsedList parse(std::string_view reply, int pageKind, const RecordSink& sink) const;
 
 private:

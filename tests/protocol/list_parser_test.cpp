@@ -1,5 +1,5 @@
-#include "songs/song_store.h"
 #include "protocol/list_parser.h"
+#include "songs/song_store.h"
 #include "tests/protocol/protocol_doubles.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +115,20 @@ TEST(ListParser, RowsBeyondTheEndAreEmptyButBoundedByTheReply) {
     ASSERT_EQ(parsed.records.size(), 1u);
     EXPECT_STREQ(parsed.records[0].Service_Flags, "f");
     EXPECT_STREQ(parsed.records[0].Song_Name, "");
+}
+
+TEST(ListParser, AReplyOfEmptyRowsMakesNoMoreThanTheRowLimit) {
+    Rig rig;
+    const std::string header = reply({"2147483647", "0", "0", "h", "L1"}, {});
+    const std::string rows(static_cast<std::size_t>(ListParser::kMaxRows + 500) * 10, '\x0b');
+    int made = 0;
+    const ParsedList list = ListParser(rig.context).parse(header + rows, 16, [&](const SongRecord&) {
+        ++made;
+        return true;
+    });
+    EXPECT_TRUE(list.ok);
+    EXPECT_EQ(made, ListParser::kMaxRows);
+    EXPECT_EQ(list.recordsMade, ListParser::kMaxRows);
 }
 
 TEST(ListParser, ErrorRepliesAndShortRepliesMakeNoRows) {
