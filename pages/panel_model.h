@@ -7,8 +7,8 @@
 #include "library/my_album_db.h"
 #include "pages/fetch_worker.h"
 #include "pages/page_state.h"
-#include "songs/song_store.h"
 #include "protocol/protocol_context.h"
+#include "songs/song_store.h"
 
 #include <filesystem>
 #include <functional>
@@ -35,7 +35,8 @@ public:
     PanelModel& operator=(const PanelModel&) = delete;
 
     // Opens base/Playlist/MyAlbum.dbf and drops rows with short song ids; false when it
-    // cannot be opened (the panel then runs without local albums).
+    // cannot be opened (the panel then runs without local albums). When the file was damaged
+    // and kept aside, the user is told where.
     bool openAlbumDatabase(const std::filesystem::path& base);
     // The readers stop at their next file and post nothing; both are waited for.
     void stopReaders();
