@@ -1,8 +1,10 @@
 // kesto-player: the reference host. Options: --module PATH, --offscreen, --tour DIR, --data DIR
 // (the data folder of the in-process service; a fresh one by default).
+#include "host/host_log.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
 #include "host/page_tour.h"
+#include "host/web_sandbox.h"
 
 #include <QApplication>
 
@@ -49,11 +51,14 @@ int main(int argc, char** argv) {
     const Options options = parse(argc, argv);
     if (options.offscreen)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // The panel's web view needs shared GL contexts, set before the application exists.
+    // Both before the application exists: the web engine reads them once.
+    const std::string sandboxNote = kesto::WebSandbox::apply(kesto::WebSandbox::probe());
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     kesto::MainWindow window;
     window.show();
+    if (!sandboxNote.empty())
+        kesto::HostLog::write(QString::fromStdString(sandboxNote));
     // The session works in its data folder: the tour's folder is fixed before that.
     const std::string tourDir =
         options.tourDir.empty() ? std::string() : std::filesystem::absolute(options.tourDir).string();

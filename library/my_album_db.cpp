@@ -2,6 +2,7 @@
 
 #include "library/album_row.h"
 #include "library/cpp_sqlite_exception.h"
+#include "library/damaged_database.h"
 #include "library/sql_text.h"
 
 #include <cstdint>
@@ -35,6 +36,7 @@ constexpr const char* kIndexPath =
 constexpr const char* kIndexSong =
     "create index if not exists AlbumInfo_Song_idx on AlbumInfo_tbl (Song_ID);";
 constexpr const char* kDropShortIds = "delete from albuminfo_tbl where length(Song_id) < 4";
+constexpr const char* kLastRowId = "select max(ID) from AlbumInfo_tbl";
 constexpr const char* kJournal = "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;";
 
 constexpr const char* kSelectAlbumName = "select Album_Name from AlbumName_tbl where Album_ID=%s";
@@ -90,10 +92,21 @@ std::filesystem::path MyAlbumDb::FilePath(const std::filesystem::path& base) {
 }
 
 bool MyAlbumDb::Start(const std::filesystem::path& base) {
-    if (!OpenDatabase(FilePath(base).string()))
+    const std::filesystem::path file = FilePath(base);
+    damagedCopy_.clear();
+    if (!OpenDatabase(file.string()))
         return false;
+    if (DamagedDatabase::isDamaged(db_)) {
+        db_.Close();
+        damagedCopy_ = DamagedDatabase::keepAside(file);
+        // A damaged file that cannot be moved is left alone: no albums rather than lost ones.
+        if (damagedCopy_.empty() || !OpenDatabase(file.string()))
+            return false;
+    }
     if (CreateTables())
         ExecStatement(kDropShortIds);
+    // A large import issues ids faster than the clock: the next ones must come after them.
+    rowIds_.continueAfter(firstField(kLastRowId, false));
     return true;
 }
 

@@ -26,8 +26,11 @@ public:
     // base/Playlist/MyAlbum.dbf; the folder is created when missing.
     static std::filesystem::path FilePath(const std::filesystem::path& base);
     // Start-up: open base/Playlist/MyAlbum.dbf, create the tables, drop rows with short song
-    // ids. False when the file cannot be opened (the panel then runs without albums).
+    // ids. False when the file cannot be opened (the panel then runs without albums). A file
+    // that is not a readable database is kept aside (damagedCopy) and a fresh one started.
     bool Start(const std::filesystem::path& base = std::filesystem::current_path());
+    // Where the last Start put a damaged file; empty when it found none.
+    const std::filesystem::path& damagedCopy() const { return damagedCopy_; }
 
     bool OpenDatabase(const std::string& path);
     bool CreateTables();
@@ -63,6 +66,7 @@ private:
 
     SqlDatabase db_;
     std::string path_;
+    std::filesystem::path damagedCopy_;
     RowIdGenerator rowIds_;
 };
 

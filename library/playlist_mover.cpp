@@ -30,7 +30,9 @@ std::string text(const std::map<std::string, std::string>& row, const char* name
 } // namespace
 
 PlaylistMover::PlaylistMover(MyAlbumDb& db, RowIdGenerator::Clock clock)
-    : db_(db), rowIds_(std::move(clock)) {}
+    : db_(db), rowIds_(std::move(clock)) {
+    rowIds_.continueAfter(db_.RowIds().last()); // the database's ids may run ahead of the clock
+}
 
 bool PlaylistMover::listPlaylists(std::string_view shownAlbumId, std::vector<PlaylistEntry>& out) {
     out.clear();

@@ -82,6 +82,12 @@ std::string RowIdGenerator::successor(const std::string& id) {
     return format(t);
 }
 
+void RowIdGenerator::continueAfter(const std::string& id) {
+    constexpr std::size_t kIdLength = 17;
+    if (id.size() == kIdLength && id.find_first_not_of("0123456789") == std::string::npos && id > last_)
+        last_ = id;
+}
+
 std::string RowIdGenerator::next() {
     std::string id = format(clock_());
     if (id <= last_)

@@ -23,6 +23,9 @@ public:
 
     std::string next();
     const std::string& last() const { return last_; }
+    // Issues ids after id from now on when it is a later 17-digit id than the last: ids issued
+    // faster than the clock runs ahead of it, and a restart must not issue them again.
+    void continueAfter(const std::string& id);
     // Today's date "YYYYMMDD" by this generator's clock.
     std::string today() const;
 

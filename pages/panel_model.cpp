@@ -2,11 +2,20 @@
 
 #include "library/file_type.h"
 #include "library/folder_walker.h"
+#include "platform/cp949.h"
 #include "settings/download_folder.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
 
 namespace kesto {
+
+namespace {
+
+// Followed by the name under which the damaged file was kept.
+constexpr const char* kDamagedAlbumFile = "앨범 목록 파일(MyAlbum.dbf)이 손상되어 새 파일을 만들었습니다.\n"
+                                          "손상된 파일은 Playlist 폴더에 다음 이름으로 보관되어 있습니다:\n";
+
+} // namespace
 
 PanelModel::PanelModel(const PanelModelInit& init)
     : context_(init.context), factory_(init.tagReader),
@@ -22,6 +31,10 @@ bool PanelModel::openAlbumDatabase(const std::filesystem::path& base) {
     auto db = std::make_unique<MyAlbumDb>();
     if (!db->Start(base))
         return false;
+    if (!db->damagedCopy().empty() && context_.box != nullptr) {
+        const std::string text = Cp949::fromUtf8(kDamagedAlbumFile) + db->damagedCopy().filename().string();
+        context_.box->show(text, kMessageBoxCaption, mb::kExclamationOk);
+    }
     albumDb_ = std::move(db);
     return true;
 }

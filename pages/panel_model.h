@@ -35,7 +35,8 @@ public:
     PanelModel& operator=(const PanelModel&) = delete;
 
     // Opens base/Playlist/MyAlbum.dbf and drops rows with short song ids; false when it
-    // cannot be opened (the panel then runs without local albums).
+    // cannot be opened (the panel then runs without local albums). When the file was damaged
+    // and kept aside, the user is told where.
     bool openAlbumDatabase(const std::filesystem::path& base);
     // The readers stop at their next file and post nothing; both are waited for.
     void stopReaders();

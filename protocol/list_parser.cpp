@@ -5,6 +5,7 @@
 #include "protocol/percent_encoder.h"
 #include "protocol/reply_fields.h"
 #include "protocol/server_error.h"
+#include "songs/song_store.h"
 
 #include <algorithm>
 #include <cstring>
@@ -120,7 +121,8 @@ ParsedList ListParser::parse(std::string_view reply, int pageKind, RecordSink si
     FieldDecoder::Scratch scratch;
     // A row is made while it starts within the reply or just past its end: the rows the reply
     // holds and at most one empty one, however large the count. The first row is always made.
-    for (std::int32_t row = 0; row < result.rowCount && (row == 0 || cursor.withinReach()); ++row) {
+    for (std::int32_t row = 0;
+         row < std::min(result.rowCount, kMaxRows) && (row == 0 || cursor.withinReach()); ++row) {
         SongRecord* record = sink.open();
         if (record == nullptr)
             return result;

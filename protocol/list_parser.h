@@ -36,11 +36,15 @@ public:
     // The context gives the login block (current list code) and the error reporting.
     explicit ListParser(const ProtocolContext& context) : context_(context) {}
 
+    // A page lists 50 songs; the largest lists a user keeps run to tens of thousands, and a
+    // hostile reply must not make millions of 5 KB records.
+    static constexpr std::int32_t kMaxRows = 100000;
+
     static bool hasParser(int pageKind);
     static RecordSink into(SongStore& store);
 
     // Rows past the end of the reply read as empty fields; at most one such row is made, so
-    // that a huge row count cannot run on beyond the reply.
+    // that a huge row count cannot run on beyond the reply; at most kMaxRows rows are made.
     ParsedList parse(std::string_view reply, int pageKind, RecordSink sink) const;
 
 private:

@@ -13,6 +13,10 @@ std::optional<std::string> RequestSender::exchange(KestoNetRequestFn request, co
     const int ok = request(url.c_str(), &data, &length, post ? 1 : 0, post ? body.c_str() : nullptr, 1, 0);
     if (ok == 0)
         return std::nullopt;
+    if (length > kMaxReplyBytes) {
+        HostBlock::takeReply(data, 0); // frees the block
+        return std::nullopt;
+    }
     return HostBlock::takeReply(data, length);
 }
 

@@ -3,6 +3,7 @@
 
 #include "include/kesto/panel_api.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,8 +12,12 @@ namespace kesto {
 
 class RequestSender {
 public:
-    // The reply bytes, or nothing when the URL is empty, the function is missing or the host
-    // reports failure. A zero-length reply is a reply.
+    // The store's replies are kilobytes; a larger one is refused like a failed request, so that
+    // a hostile server cannot make the panel split and store hundreds of megabytes.
+    static constexpr std::uint32_t kMaxReplyBytes = 64u << 20;
+
+    // The reply bytes, or nothing when the URL is empty, the function is missing, the host
+    // reports failure or the reply is over kMaxReplyBytes. A zero-length reply is a reply.
     static std::optional<std::string> exchange(KestoNetRequestFn request, const std::string& url, bool post,
                                                const std::string& body);
 

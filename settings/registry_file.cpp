@@ -57,6 +57,24 @@ fs::path siblingWithSuffix(const fs::path& file, const std::string& suffix) {
     return p;
 }
 
+constexpr const char* kTempSuffix = ".tmp-";
+constexpr const char* kTempPattern = "XXXXXX";
+
+// Temporary files left by a writer that died between creating and renaming them. Called under
+// the file lock, when no other writer can own one.
+void removeStaleTemporaries(const fs::path& file) {
+    const std::string prefix = file.filename().string() + kTempSuffix;
+    const std::size_t length = prefix.size() + std::char_traits<char>::length(kTempPattern);
+    std::error_code ec;
+    for (fs::directory_iterator it(file.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() == length && name.compare(0, prefix.size(), prefix) == 0) {
+            std::error_code ignored;
+            fs::remove(it->path(), ignored);
+        }
+    }
+}
+
 } // namespace
 
 // Holds an exclusive flock on a lock file for its lifetime.
@@ -126,7 +144,10 @@ void RegistryFile::refresh() {
     stamp_ = now;
     loaded_ = true;
     readable_ = true;
-    if (!now.exists) {
+    tooLarge_ = now.size > kMaxFileBytes;
+    if (!now.exists || tooLarge_) {
+        // A settings file is a few kilobytes: one this large is not ours to parse, and is
+        // kept aside like a damaged one before it is first replaced.
         document_ = RegistryDocument();
         return;
     }
@@ -166,8 +187,9 @@ bool RegistryFile::modify(const std::function<bool(RegistryDocument&)>& fn) {
 }
 
 bool RegistryFile::write() {
-    if (document_.damaged() && stamp_.exists && !keepDamagedCopy())
+    if ((document_.damaged() || tooLarge_) && stamp_.exists && !keepDamagedCopy())
         return false;
+    tooLarge_ = false;
     const std::string bytes = document_.serialize();
     if (!replaceWith(bytes)) {
         loaded_ = false; // memory now differs from the file: read it again next time
@@ -206,7 +228,8 @@ RegistryFile::Batch::~Batch() {
 }
 
 bool RegistryFile::replaceWith(const std::string& bytes) {
-    std::string temp = siblingWithSuffix(path_, ".tmp-XXXXXX").string();
+    removeStaleTemporaries(path_);
+    std::string temp = siblingWithSuffix(path_, std::string(kTempSuffix) + kTempPattern).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return false;

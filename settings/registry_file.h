@@ -4,7 +4,7 @@
 // "<file>.lock" beside it, and replaces the file atomically (temporary file in the same folder,
 // flushed, renamed). A read re-reads the file when it changed on disk, so it sees what another
 // process wrote. A file that could not be parsed is copied to "<file>.damaged-<time>" before
-// it is first overwritten.
+// it is first overwritten. Temporary files of a writer that died are removed at the next write.
 
 #include "settings/registry_document.h"
 
@@ -17,6 +17,9 @@ namespace kesto {
 
 class RegistryFile {
 public:
+    // Larger files are not read: they count as damaged (defaults are used; kept aside on write).
+    static constexpr unsigned long long kMaxFileBytes = 16ULL << 20;
+
     explicit RegistryFile(std::filesystem::path path);
     ~RegistryFile();
 
@@ -71,7 +74,8 @@ private:
     RegistryDocument document_;
     Stamp stamp_;
     bool loaded_ = false;
-    bool readable_ = true; // false when the file exists but could not be read
+    bool readable_ = true;  // false when the file exists but could not be read
+    bool tooLarge_ = false; // over kMaxFileBytes: left unread
 };
 
 } // namespace kesto

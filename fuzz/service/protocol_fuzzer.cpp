@@ -29,9 +29,11 @@ struct Harness {
     }
     static ServiceConfig config() {
         ServiceConfig c;
-        c.dataDir =
-            (std::filesystem::temp_directory_path() / ("kesto-service-fuzz-" + std::to_string(getpid())))
-                .string();
+        // Memory-backed where there is one: commands that change the user's state commit.
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        c.dataDir = (base / ("kesto-service-fuzz-" + std::to_string(getpid()))).string();
         c.maxBodyBytes = 4096;
         return c;
     }

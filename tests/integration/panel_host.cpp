@@ -31,6 +31,8 @@ namespace {
 
 std::mutex overrideMutex;
 std::optional<std::string> overrideReply;
+// The service's base and the server that takes its requests instead.
+std::optional<std::pair<std::string, std::string>> redirect;
 std::atomic<PanelHost::Tags> tagMode{PanelHost::Tags::Quick};
 std::atomic<long long> tagDelayMicros{0};
 std::atomic<int> boxes{0};
@@ -59,8 +61,14 @@ int request(const char* url, void** data, std::uint32_t* length, int post, const
             result = 1;
         }
     }
+    std::string target = url != nullptr ? url : "";
+    {
+        std::lock_guard lock(overrideMutex);
+        if (redirect && target.starts_with(redirect->first))
+            target = redirect->second + target.substr(redirect->first.size());
+    }
     if (result == 0)
-        result = CurlRequest::perform(url, data, length, post, body, one, zero);
+        result = CurlRequest::perform(target.c_str(), data, length, post, body, one, zero);
     PanelHost::counters().requests++;
     PanelHost::counters().requestNanos += nanosSince(start);
     return result;
@@ -199,6 +207,13 @@ void PanelHost::setTags(Tags tags, std::chrono::microseconds delay) {
 void PanelHost::overrideReplies(std::optional<std::string> reply) {
     std::lock_guard lock(overrideMutex);
     overrideReply = std::move(reply);
+}
+
+void PanelHost::redirectRequests(std::optional<std::string> base) {
+    std::lock_guard lock(overrideMutex);
+    redirect.reset();
+    if (base && service_)
+        redirect.emplace(service_->baseUrl(), *base);
 }
 
 int PanelHost::boxesShown() {

@@ -107,6 +107,9 @@ public:
     static void setTags(Tags tags, std::chrono::microseconds delay = {});
     // The next replies come from here instead of the service, while set.
     static void overrideReplies(std::optional<std::string> reply);
+    // While set, requests go through the host's request function to this server (as
+    // "http://host:port") instead of the service.
+    void redirectRequests(std::optional<std::string> base);
     // Message boxes the module opened (each is closed at once).
     static int boxesShown();
 

@@ -1,4 +1,5 @@
 #include "library/my_album_db.h"
+#include "library/playlist_mover.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,22 @@ TEST_F(MyAlbumDbTest, StartDropsRowsWithShortSongIdsAndKeepsTheRest) {
     ASSERT_TRUE(again.Start(dir.path()));
     EXPECT_EQ(again.SongIdByPath("/a"), "");
     EXPECT_EQ(again.SongIdByPath("/b"), "1234");
+}
+
+TEST_F(MyAlbumDbTest, AfterARestartIdsContinueAfterThoseThatRanAheadOfTheClock) {
+    // 1500 inserts within one millisecond of the clock: the ids run 1.5 s ahead of it.
+    for (int i = 0; i < 1500; ++i)
+        ASSERT_FALSE(db.InsertSong(song("4001", "/f" + std::to_string(i))).empty());
+    EXPECT_EQ(db.RowIds().last(), "20240601090001499");
+
+    MyAlbumDb again{[this] { return clock; }};
+    ASSERT_TRUE(again.Start(dir.path()));
+    EXPECT_EQ(again.InsertSong(song("4001", "/after-restart")), "20240601090001500");
+    PlaylistMover mover(again, [this] { return clock; });
+    SongRecord record{};
+    copyField(record.Local_Path, "/from-another-page");
+    EXPECT_EQ(mover.put({record}, "4002", "", false, false).handled, 1);
+    EXPECT_EQ(scalar("select count(*) from AlbumInfo_tbl"), "1502");
 }
 
 TEST_F(MyAlbumDbTest, InsertStoresOneSongIdPerPathAndListsInOrder) {

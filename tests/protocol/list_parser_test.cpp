@@ -119,6 +119,20 @@ TEST(ListParser, RowsBeyondTheEndAreEmptyButBoundedByTheReply) {
     EXPECT_STREQ(parsed.records[0].Song_Name, "");
 }
 
+TEST(ListParser, AReplyOfEmptyRowsMakesNoMoreThanTheRowLimit) {
+    Rig rig;
+    const std::string header = reply({"2147483647", "0", "0", "h", "L1"}, {});
+    const std::string rows(static_cast<std::size_t>(ListParser::kMaxRows + 500) * 10, '\x0b');
+    int made = 0;
+    const ParsedList list = ListParser(rig.context).parse(header + rows, 16, [&](const SongRecord&) {
+        ++made;
+        return true;
+    });
+    EXPECT_TRUE(list.ok);
+    EXPECT_EQ(made, ListParser::kMaxRows);
+    EXPECT_EQ(list.recordsMade, ListParser::kMaxRows);
+}
+
 TEST(ListParser, ErrorRepliesAndShortRepliesMakeNoRows) {
     Rig rig;
     auto parsed = parse(rig, "-10104\x0bsession over", 16);

@@ -44,6 +44,16 @@ TEST(RequestSender, EmptyUrlSendsNothingAndFailureGivesNoReply) {
     EXPECT_FALSE(rig.host.calls().back().body); // GET sends a null body
 }
 
+TEST(RequestSender, AReplyOverTheLimitIsRefusedLikeAFailedRequest) {
+    Rig rig;
+    rig.host.reply(std::string(RequestSender::kMaxReplyBytes + 1, 'x'));
+    EXPECT_FALSE(RequestSender::exchange(rig.context.request, "u", true, "x")); // and its block is freed
+    rig.host.reply(std::string(RequestSender::kMaxReplyBytes, 'x'));
+    const auto largest = RequestSender::exchange(rig.context.request, "u", true, "x");
+    ASSERT_TRUE(largest);
+    EXPECT_EQ(largest->size(), RequestSender::kMaxReplyBytes);
+}
+
 TEST(RequestBody, EveryFieldIsFollowedByVt) {
     Rig rig;
     EXPECT_EQ(RequestBody(rig.login).text(), "user1\x0bKEY9\x0b");

@@ -1,10 +1,12 @@
 #include "settings/registry_file.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
+#include "support/other_user.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -71,7 +73,7 @@ TEST_F(RegistryFileTest, ABatchWritesOnceAndLosesAnotherProcessesValuesNot) {
             key.WriteString(settings::kOption, std::to_string(i), std::to_string(i));
         std::string text;
         key.ReadString(settings::kOption, text, "19");
-        EXPECT_EQ(text, "19"); // the batch reads its own writes
+        EXPECT_EQ(text, "19");                                           // the batch reads its own writes
         EXPECT_EQ(readBytes(file()).find("\"19\"="), std::string::npos); // nothing on disk yet
     }
     RegistryKey reader(open());
@@ -171,6 +173,81 @@ TEST_F(RegistryFileTest, AFileWithoutHeaderCountsAsDamaged) {
     std::string text;
     key.ReadRootString(text, settings::kPlayListSave);
     EXPECT_EQ(text, "x");
+}
+
+TEST_F(RegistryFileTest, BinaryGarbageReadsAsDefaultsAndIsKeptAsideOnTheFirstWrite) {
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.push_back(static_cast<char>((i * 37) & 0xff));
+    writeBytes(file(), garbage);
+    RegistryKey key(open());
+    std::string text = "unset";
+    key.ReadRootString(text, settings::kShowDeleteBox);
+    EXPECT_EQ(text, "unset");
+    std::uint32_t hearing = 7;
+    key.ReadDword(settings::kOption, hearing, settings::kHearingAppend);
+    EXPECT_EQ(hearing, 7u); // no such key: left as it was
+
+    key.WriteRootString("1", settings::kShowDeleteBox);
+    const std::vector<std::string> copies = damagedCopies();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(readBytes(copies[0]), garbage);
+    key.ReadRootString(text, settings::kShowDeleteBox);
+    EXPECT_EQ(text, "1");
+}
+
+TEST_F(RegistryFileTest, AHugeFileIsNotReadAndIsKeptAsideWhole) {
+    const std::string line = "\"PlayListSave\"=\"huge\"\r\n";
+    std::string huge = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kesto]\r\n";
+    while (huge.size() <= RegistryFile::kMaxFileBytes)
+        huge += line;
+    writeBytes(file(), huge);
+    RegistryKey key(open());
+    std::string text;
+    key.ReadRootString(text, settings::kPlayListSave);
+    EXPECT_EQ(text, "");
+
+    key.WriteRootString("small", settings::kPlayListSave);
+    const std::vector<std::string> copies = damagedCopies();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(std::filesystem::file_size(copies[0]), huge.size());
+    EXPECT_LT(std::filesystem::file_size(file()), 1024u);
+    key.ReadRootString(text, settings::kPlayListSave);
+    EXPECT_EQ(text, "small");
+}
+
+TEST_F(RegistryFileTest, AnUnreadableFileGivesDefaultsAndIsNeverReplaced) {
+    const std::string content = "Windows Registry Editor Version 5.00\r\n\r\n"
+                                "[HKEY_CURRENT_USER\\Software\\Kesto]\r\n\"KTPCheck\"=\"1\"\r\n";
+    writeBytes(file(), content);
+    ::chmod(file().c_str(), 0); // nobody but root may read it
+    test::openToOthers(temp_.path());
+    ::chmod(temp_.path().c_str(), 0777);
+    EXPECT_TRUE(test::asOtherUser([&] {
+        RegistryKey key(open());
+        std::string text = "unset";
+        key.ReadRootString(text, settings::kKtpCheck);
+        if (text != "unset")
+            return false;
+        key.WriteRootString("0", settings::kKtpCheck);
+        return true;
+    }));
+    ::chmod(file().c_str(), 0600);
+    EXPECT_EQ(readBytes(file()), content);
+    EXPECT_TRUE(damagedCopies().empty());
+}
+
+TEST_F(RegistryFileTest, TemporaryFilesOfADeadWriterGoAtTheNextWrite) {
+    for (const char* name : {"registry.reg.tmp-AbC123", "registry.reg.tmp-zz9ZZ9"})
+        writeBytes(temp_.path() / name, "half a file");
+    writeBytes(temp_.path() / "registry.reg.tmp-notours.txt", "someone else's");
+    RegistryKey key(open());
+    key.WriteRootString("1", settings::kKtpCheck);
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(temp_.path()))
+        if (entry.path().filename().string().starts_with("registry.reg.tmp-"))
+            left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"registry.reg.tmp-notours.txt"});
 }
 
 } // namespace

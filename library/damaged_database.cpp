@@ -1,0 +1,68 @@
+#include "library/damaged_database.h"
+
+#include "library/cpp_sqlite_exception.h"
+#include "library/sql_database.h"
+
+#include <sqlite3.h>
+
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <system_error>
+
+namespace kesto {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kQuickCheck = "PRAGMA quick_check(1)";
+constexpr const char* kHealthy = "ok";
+constexpr const char* kDamagedSuffix = ".damaged-";
+constexpr const char* kWalSuffix = "-wal";
+constexpr const char* kShmSuffix = "-shm";
+
+fs::path withSuffix(const fs::path& file, const std::string& suffix) {
+    fs::path p = file;
+    p += suffix;
+    return p;
+}
+
+std::string timeStamp() {
+    char text[32];
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    return text;
+}
+
+} // namespace
+
+bool DamagedDatabase::isDamaged(SqlDatabase& db) {
+    try {
+        SqlQuery check = db.ExecQuery(kQuickCheck);
+        const char* verdict = check.Eof() || check.NumFields() < 1 ? nullptr : check.FieldValue(0);
+        return verdict == nullptr || std::strcmp(verdict, kHealthy) != 0;
+    } catch (const CppSQLiteException& error) {
+        return error.errorCode() == SQLITE_NOTADB || error.errorCode() == SQLITE_CORRUPT;
+    }
+}
+
+fs::path DamagedDatabase::keepAside(const fs::path& file) {
+    const std::string stamp = kDamagedSuffix + timeStamp();
+    fs::path aside = withSuffix(file, stamp);
+    for (int n = 1; fs::exists(aside) || fs::exists(withSuffix(aside, kWalSuffix)); ++n)
+        aside = withSuffix(file, stamp + "-" + std::to_string(n));
+    std::error_code error;
+    fs::rename(file, aside, error);
+    if (error)
+        return {};
+    // The journal belongs to the damaged file: replayed into a fresh one it would damage that too.
+    std::error_code ignored;
+    if (fs::exists(withSuffix(file, kWalSuffix), ignored))
+        fs::rename(withSuffix(file, kWalSuffix), withSuffix(aside, kWalSuffix), ignored);
+    fs::remove(withSuffix(file, kShmSuffix), ignored);
+    return aside;
+}
+
+} // namespace kesto

@@ -1,0 +1,129 @@
+#include "tests/crash/album_trial.h"
+
+#include "library/cpp_sqlite_exception.h"
+#include "library/my_album_db.h"
+#include "library/playlist_mover.h"
+#include "library/sql_transaction.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace kesto::crash {
+namespace {
+
+constexpr const char* kFrom = "101";
+constexpr const char* kTo = "102";
+
+std::string songName(long batch, int i) {
+    return "song " + std::to_string(batch) + "-" + std::to_string(i);
+}
+
+// Each row as one query answer: the batch, then the fields that must agree with it.
+struct Row {
+    std::string songId, albumId, name, artist, path;
+    long batch = 0;
+};
+
+std::vector<Row> rows(MyAlbumDb& db) {
+    std::vector<Row> out;
+    SqlQuery query = db.Database().ExecQuery(
+        "select Song_ID, Album_ID, Song_Name, Artist_Name, Local_Path, Listen_Count from AlbumInfo_tbl");
+    while (!query.Eof()) {
+        Row row;
+        const auto field = [&](int i) { return std::string(query.FieldValue(i) ? query.FieldValue(i) : ""); };
+        row = {field(0), field(1), field(2), field(3), field(4), std::atol(field(5).c_str())};
+        out.push_back(row);
+        query.NextRow();
+    }
+    return out;
+}
+
+long lastBatch(MyAlbumDb& db) {
+    long last = 0;
+    for (const Row& row : rows(db))
+        last = std::max(last, row.batch);
+    return last;
+}
+
+void import(MyAlbumDb& db, const std::filesystem::path& base, long batch) {
+    SqlTransaction transaction(db.Database());
+    for (int i = 0; i < AlbumTrial::kBatchSize; ++i) {
+        AlbumSong song;
+        song.albumId = kFrom;
+        song.songName = songName(batch, i);
+        song.artist = "artist " + song.songName;
+        song.listenCount = static_cast<int>(batch);
+        song.localPath = (base / (song.songName + ".mp3")).string();
+        db.InsertSong(song);
+    }
+    transaction.commit();
+}
+
+std::vector<SongRecord> batchRecords(MyAlbumDb& db, long batch) {
+    std::vector<SongRecord> records;
+    for (const Row& row : rows(db)) {
+        if (row.batch != batch)
+            continue;
+        SongRecord record{};
+        copyField(record.Song_ID, row.songId);
+        copyField(record.Local_Path, row.path);
+        records.push_back(record);
+    }
+    return records;
+}
+
+} // namespace
+
+void AlbumTrial::write(long rounds) {
+    MyAlbumDb db;
+    if (!db.Start(base_))
+        return;
+    db.ExecStatement(std::string("insert or ignore into AlbumName_tbl values('") + kFrom + "','from')");
+    db.ExecStatement(std::string("insert or ignore into AlbumName_tbl values('") + kTo + "','to')");
+    PlaylistMover mover(db);
+    long batch = lastBatch(db);
+    for (long i = 0; rounds == 0 || i < rounds; ++i) {
+        ++batch;
+        import(db, base_, batch);
+        mover.put(batchRecords(db, batch - 1), kTo, kFrom, true, true);
+        for (const SongRecord& song : batchRecords(db, batch - 2))
+            db.RemoveSong(song.Song_ID, std::to_string(MyAlbumDb::kAllSongsAlbum));
+    }
+}
+
+std::string AlbumTrial::check() {
+    MyAlbumDb db;
+    if (!db.Start(base_))
+        return "the database does not open";
+    try {
+        SqlQuery integrity = db.Database().ExecQuery("PRAGMA integrity_check");
+        if (integrity.Eof() || std::strcmp(integrity.FieldValue(0), "ok") != 0)
+            return "integrity check failed";
+        std::map<long, int> perBatch;
+        std::map<std::string, int> perSong;
+        for (const Row& row : rows(db)) {
+            const std::string prefix = "song " + std::to_string(row.batch) + "-";
+            if (row.name.rfind(prefix, 0) != 0 || row.artist != "artist " + row.name ||
+                row.path != (base_ / (row.name + ".mp3")).string())
+                return "a row of mixed values: " + row.name;
+            if (row.albumId != kFrom && row.albumId != kTo)
+                return "a row in no play list: " + row.name;
+            ++perBatch[row.batch];
+            if (++perSong[row.songId] > 1)
+                return "a song twice: " + row.name;
+        }
+        // The two newest batches are never deleted from: an import is all or nothing.
+        int seen = 0;
+        for (auto it = perBatch.rbegin(); it != perBatch.rend() && seen < 2; ++it, ++seen)
+            if (it->second != kBatchSize)
+                return "batch " + std::to_string(it->first) + " has " + std::to_string(it->second) + " rows";
+    } catch (const CppSQLiteException& error) {
+        return error.errorMessage() ? error.errorMessage() : "database error";
+    }
+    return {};
+}
+
+} // namespace kesto::crash

@@ -1,0 +1,151 @@
+// The panel against a server that misbehaves, through the module and the host's request
+// function: a reply of 100 MB, a reply that claims more rows than it has, a slow reply while
+// the user acts again, and a server that closes in the middle of a reply.
+#include "tests/integration/panel_host.h"
+
+#include "listview/cmule_list_ctrl.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <atomic>
+#include <thread>
+
+namespace kesto::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kChartMenu = 1001;
+constexpr int kChartPageKind = 19;
+constexpr const char* kChart = "00104";
+constexpr char kVt = '\x0b';
+
+// A service-list reply (page kind 19) that says it has claimed rows and holds names.size().
+std::string chartReply(int claimed, const std::vector<std::string>& names) {
+    std::string text =
+        std::to_string(claimed) + kVt + "0" + kVt + "0" + kVt + "h" + kVt + "00104" + kVt + "h2";
+    for (const std::string& name : names) {
+        const std::string fields[] = {"S" + name, "1",     name, "200", "", "A1", "Artist",
+                                      "B1",       "Album", "0",  "0",   "", "0",  "1"};
+        for (const std::string& field : fields)
+            text += kVt + field;
+    }
+    return text;
+}
+
+class HostileServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string why;
+        ASSERT_TRUE(host.start(why)) << why;
+        port = server.bind_to_any_port("127.0.0.1");
+        ASSERT_GT(port, 0);
+        thread = std::thread([this] { server.listen_after_bind(); });
+        ASSERT_TRUE(PanelHost::processUntil([this] { return server.is_running(); }, 5s));
+    }
+    void TearDown() override {
+        host.redirectRequests(std::nullopt);
+        server.stop();
+        if (thread.joinable())
+            thread.join();
+    }
+    // Every protocol request of the panel goes to the test server from now on.
+    void serve(httplib::Server::Handler handler) {
+        server.Post(R"(/.*)", handler);
+        host.redirectRequests("http://127.0.0.1:" + std::to_string(port));
+    }
+
+    PanelHost host;
+    httplib::Server server;
+    int port = 0;
+    std::thread thread;
+};
+
+TEST_F(HostileServerTest, AHundredMegabyteReplyIsRefusedAndThePanelStaysUsable) {
+    std::string huge = chartReply(1000000, {"first"});
+    huge.resize(100u << 20, kVt);
+    serve([&](const httplib::Request&, httplib::Response& res) { res.set_content(huge, "text/plain"); });
+    host.show(2, kChartMenu, kChart);
+    PanelHost::processPending();
+    EXPECT_EQ(host.pageKind(), kChartPageKind);
+    EXPECT_EQ(host.list()->rowCount(), 0);
+    EXPECT_EQ(PanelHost::boxesShown(), 0);
+
+    host.redirectRequests(std::nullopt); // the store again: the next page is whole
+    host.show(2, kChartMenu, kChart);
+    EXPECT_EQ(host.list()->rowCount(), 50);
+}
+
+TEST_F(HostileServerTest, AReplyClaimingMoreRowsThanItHasShowsTheRowsItHas) {
+    serve([](const httplib::Request&, httplib::Response& res) {
+        res.set_content(chartReply(2147483647, {"one", "two"}), "text/plain");
+    });
+    host.show(2, kChartMenu, kChart);
+    const std::vector<std::string> names = host.rowNames();
+    ASSERT_GE(names.size(), 2u);
+    EXPECT_LE(names.size(), 3u); // at most one empty row past the end
+    EXPECT_EQ(names[0], "one");
+    EXPECT_EQ(names[1], "two");
+}
+
+TEST_F(HostileServerTest, ASlowReplyBlocksAndTheUsersNextPageIsShownWholeAfterIt) {
+    std::atomic<int> served{0};
+    serve([&](const httplib::Request&, httplib::Response& res) {
+        if (served++ == 0) {
+            // While the host waits, the user picks another page: it is queued behind the wait.
+            QMetaObject::invokeMethod(
+                host.hostWindow(), [this] { host.show(2, kChartMenu, "00101"); }, Qt::QueuedConnection);
+            std::this_thread::sleep_for(1500ms);
+            res.set_content(chartReply(2, {"slow one", "slow two"}), "text/plain");
+        } else {
+            res.set_content(chartReply(3, {"next one", "next two", "next three"}), "text/plain");
+        }
+    });
+    const auto started = std::chrono::steady_clock::now();
+    host.show(2, kChartMenu, kChart);
+    EXPECT_GE(std::chrono::steady_clock::now() - started, 1400ms); // the host's request blocks
+    EXPECT_EQ(host.rowNames(), (std::vector<std::string>{"slow one", "slow two"}));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return served.load() == 2; }, 5s));
+    PanelHost::processPending();
+    EXPECT_EQ(host.pageKind(), kChartPageKind);
+    EXPECT_EQ(host.rowNames(), (std::vector<std::string>{"next one", "next two", "next three"}));
+    EXPECT_EQ(PanelHost::boxesShown(), 0);
+}
+
+TEST_F(HostileServerTest, AServerThatClosesMidReplyGivesAnEmptyListAndNoMessage) {
+    const std::string whole = chartReply(40, std::vector<std::string>(40, "cut"));
+    serve([&](const httplib::Request&, httplib::Response& res) {
+        res.set_content_provider(whole.size(), "text/plain",
+                                 [&](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+                                     if (offset > 0)
+                                         return false; // the connection drops after the first part
+                                     sink.write(whole.data(), whole.size() / 2);
+                                     return true;
+                                 });
+    });
+    host.show(2, kChartMenu, kChart);
+    PanelHost::processPending();
+    EXPECT_EQ(host.list()->rowCount(), 0);
+    EXPECT_EQ(PanelHost::boxesShown(), 0);
+
+    // Chunked, and closed before the last chunk: just as unfinished.
+    std::atomic<bool> chunked{false};
+    serve([&](const httplib::Request&, httplib::Response& res) {
+        res.set_chunked_content_provider("text/plain", [&](std::size_t offset, httplib::DataSink& sink) {
+            if (offset > 0 || chunked.exchange(true))
+                return false; // closed before the last chunk
+            sink.write(whole.data(), whole.size() / 2);
+            return true;
+        });
+    });
+    host.show(2, kChartMenu, kChart);
+    PanelHost::processPending();
+    EXPECT_EQ(host.list()->rowCount(), 0);
+    EXPECT_EQ(PanelHost::boxesShown(), 0);
+}
+
+} // namespace
+} // namespace kesto::test

@@ -1,0 +1,137 @@
+// The album database file as a user may find it: not a database, cut short, read-only, or in a
+// folder that cannot be made. Nothing that was good is overwritten.
+
+#include "library/my_album_db.h"
+#include "library/sql_transaction.h"
+#include "support/other_user.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace kesto {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readBytes;
+using test::writeBytes;
+
+class DamagedDatabaseTest : public ::testing::Test {
+protected:
+    fs::path file() const { return dir.path() / "Playlist" / "MyAlbum.dbf"; }
+    AlbumSong song(int i) const {
+        AlbumSong s;
+        s.albumId = "4001";
+        s.songName = "Song " + std::to_string(i);
+        s.artist = "Artist";
+        s.localPath = (dir.path() / ("song" + std::to_string(i) + ".mp3")).string();
+        return s;
+    }
+    // A real database with count songs in album 4001, closed again (its journal folded in).
+    void makeAlbum(int count) {
+        MyAlbumDb db;
+        ASSERT_TRUE(db.Start(dir.path()));
+        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values ('4001','Drive')"));
+        SqlTransaction batch(db.Database());
+        for (int i = 0; i < count; ++i) {
+            writeBytes(song(i).localPath, "x");
+            ASSERT_FALSE(db.InsertSong(song(i)).empty());
+        }
+        ASSERT_TRUE(batch.commit());
+    }
+    std::vector<fs::path> damagedCopies() const {
+        std::vector<fs::path> copies;
+        for (const auto& entry : fs::directory_iterator(file().parent_path()))
+            if (entry.path().filename().string().starts_with("MyAlbum.dbf.damaged-") &&
+                !entry.path().string().ends_with("-wal"))
+                copies.push_back(entry.path());
+        return copies;
+    }
+
+    test::TempFolder dir;
+};
+
+TEST_F(DamagedDatabaseTest, AFileThatIsNoDatabaseIsKeptAsideAndAFreshOneServes) {
+    fs::create_directories(file().parent_path());
+    const std::string junk = std::string(4096, 'j') + "not an album database";
+    writeBytes(file(), junk);
+
+    MyAlbumDb db;
+    ASSERT_TRUE(db.Start(dir.path()));
+    ASSERT_EQ(damagedCopies().size(), 1u);
+    EXPECT_EQ(db.damagedCopy(), damagedCopies()[0]);
+    EXPECT_EQ(readBytes(db.damagedCopy()), junk);
+    ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values ('4001','Drive')"));
+    writeBytes(song(1).localPath, "x");
+    EXPECT_FALSE(db.InsertSong(song(1)).empty());
+
+    // The next start finds a sound file and keeps nothing more aside.
+    MyAlbumDb again;
+    ASSERT_TRUE(again.Start(dir.path()));
+    EXPECT_TRUE(again.damagedCopy().empty());
+    EXPECT_EQ(damagedCopies().size(), 1u);
+    AlbumSongList list;
+    ASSERT_TRUE(again.ListAlbumSongs("4001", list));
+    EXPECT_EQ(list.localPaths.size(), 1u);
+}
+
+TEST_F(DamagedDatabaseTest, ATruncatedFileIsKeptAsideAsItWas) {
+    makeAlbum(400);
+    const auto size = fs::file_size(file());
+    fs::resize_file(file(), size / 2);
+    const std::string cut = readBytes(file());
+
+    MyAlbumDb db;
+    ASSERT_TRUE(db.Start(dir.path()));
+    ASSERT_FALSE(db.damagedCopy().empty());
+    EXPECT_EQ(readBytes(db.damagedCopy()), cut);
+    AlbumSongList list;
+    EXPECT_TRUE(db.ListAlbumSongs(std::to_string(MyAlbumDb::kAllSongsAlbum), list));
+    EXPECT_TRUE(list.localPaths.empty());
+}
+
+TEST_F(DamagedDatabaseTest, AnEmptyFileIsAnEmptyDatabaseNotADamagedOne) {
+    fs::create_directories(file().parent_path());
+    writeBytes(file(), "");
+    MyAlbumDb db;
+    ASSERT_TRUE(db.Start(dir.path()));
+    EXPECT_TRUE(db.damagedCopy().empty());
+    EXPECT_TRUE(damagedCopies().empty());
+}
+
+TEST_F(DamagedDatabaseTest, AReadOnlyFileIsListedAndLeftUnchangedWhenWritesFail) {
+    makeAlbum(3);
+    const std::string before = readBytes(file());
+    // The folder stays open (SQLite keeps its journal beside the file); the file is not ours.
+    test::openToOthers(dir.path());
+    ::chmod(file().parent_path().c_str(), 0777);
+    ::chmod(file().c_str(), 0444);
+    for (int i = 0; i < 4; ++i)
+        ::chmod(song(i).localPath.c_str(), 0444);
+
+    EXPECT_TRUE(test::asOtherUser([&] {
+        MyAlbumDb db;
+        if (!db.Start(dir.path()) || !db.damagedCopy().empty())
+            return false;
+        AlbumSongList list;
+        if (!db.ListAlbumSongs("4001", list) || list.localPaths.size() != 3)
+            return false;
+        return db.InsertSong(song(3)).empty() && !db.RemoveSong(list.songIds[0], "4001");
+    }));
+    EXPECT_EQ(readBytes(file()), before);
+    EXPECT_TRUE(damagedCopies().empty());
+}
+
+TEST_F(DamagedDatabaseTest, APlaylistFolderThatCannotBeMadeLeavesThePanelWithoutAlbums) {
+    writeBytes(dir.path() / "Playlist", "a file where the folder should be");
+    MyAlbumDb db;
+    EXPECT_FALSE(db.Start(dir.path()));
+    EXPECT_EQ(readBytes(dir.path() / "Playlist"), "a file where the folder should be");
+    AlbumSongList list;
+    EXPECT_FALSE(db.ListAlbumSongs("4001", list));
+    EXPECT_TRUE(db.InsertSong(song(1)).empty());
+}
+
+} // namespace
+} // namespace kesto
