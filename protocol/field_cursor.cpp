@@ -2,6 +2,8 @@
 
 #include "protocol/protocol_words.h"
 
+#include <cstring>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -35,7 +37,8 @@ FieldCursor::Field FieldCursor::next() {
     const __m128i percent = _mm_set1_epi8('%');
     const __m128i zero = _mm_setzero_si128();
     while (stop == nullptr && end_ - p >= kBlock) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        __m128i block;
+        std::memcpy(&block, p, sizeof block); // an unaligned load
         const auto separators = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, vt)));
         const __m128i special =
             _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, amp), _mm_cmpeq_epi8(block, percent)),
