@@ -86,6 +86,8 @@ public:
     static void overrideReplies(std::optional<std::string> reply);
     // Message boxes the module opened (each is closed at once).
     static int boxesShown();
+    // Puts a function into host service table A (before start()).
+    static void setServiceA(int index, KestoHostFn fn);
 
 private:
     QWidget host_;
