@@ -140,6 +140,8 @@ bool MiniPlayList::createWindow(const KestoRect& rect) {
         [this](unsigned m, std::intptr_t w, std::intptr_t l) { handleMessage(m, w, l); });
     list_ = new CMuleListCtrl(*protocol_.port, window_.data(), *this, CMuleListCtrl::MiniList, window_);
     list_->setObjectName(QStringLiteral("miniSongList"));
+    // No frame: the columns fill the list exactly beside its scroll bar.
+    list_->setFrameShape(QFrame::NoFrame);
     list_->setColumns(DefaultColumnSets::miniList(), kPageKind);
     createButtons();
     applySkin();

@@ -15,6 +15,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -35,6 +36,13 @@ constexpr const char* kFiftyRowChart = "00104";
 constexpr int kListenButton = 1005;
 constexpr int kCloseButton = 1006;
 constexpr int kDeleteChecked = 40028;
+constexpr int kDownloadButton = 1002;
+constexpr int kGiftButton = 1003;
+constexpr int kPutMyAlbum = 40033;
+constexpr int kPutPlayList = 40034;
+constexpr int kPutCart = 40035;
+constexpr int kSortByName = 40048;
+constexpr int kSortByTime = 40049;
 
 // Every numbered message delivered to the host window, with its parameters.
 struct HostMessage {
@@ -407,6 +415,93 @@ TEST_F(MiniModeTest, FilesDroppedOnTheMiniListGoIntoTheNowPlayingList) {
     EXPECT_EQ(host.entry<KestoEntry0>(0)(), before + 2);
     ASSERT_NE(miniList(), nullptr);
     EXPECT_EQ(miniList()->rowCount(), before + 2);
+}
+
+TEST_F(MiniModeTest, SortingRenumbersTheSongCellsAndReordersTheNowPlayingList) {
+    const int songs = fillNowPlaying();
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    CMuleListCtrl* list = miniList();
+    ASSERT_NE(list, nullptr);
+    for (const int command : {kSortByName, kSortByName, kSortByTime}) {
+        press(command);
+        ASSERT_EQ(list->rowCount(), songs);
+        for (int row = 0; row < songs; ++row) {
+            const std::string cell = list->cellText(row, 2).toStdString();
+            EXPECT_EQ(cell.substr(0, cell.find('.')), std::to_string(row + 1)) << cell;
+        }
+        // The host plays in the order shown.
+        EXPECT_EQ(play(3), std::string(list->record(3)->Song_Name));
+    }
+    for (int row = 1; row < songs; ++row)
+        EXPECT_LE(list->record(row - 1)->Play_Time, list->record(row)->Play_Time);
+}
+
+TEST_F(MiniModeTest, TheCheckAllButtonChecksAndUnchecksEveryRow) {
+    const int songs = fillNowPlaying();
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    CMuleListCtrl* list = miniList();
+    ASSERT_NE(list, nullptr);
+    auto* checkAll = miniWindow()->findChild<QAbstractButton*>(QStringLiteral("button1007"));
+    ASSERT_NE(checkAll, nullptr);
+    list->uncheckAll();
+    list->setRowChecked(1, true);
+    checkAll->click();
+    PanelHost::processPending();
+    for (int row = 0; row < songs; ++row)
+        EXPECT_TRUE(list->isChecked(row)) << row;
+    EXPECT_TRUE(checkAll->isChecked());
+    checkAll->click();
+    PanelHost::processPending();
+    for (int row = 0; row < songs; ++row)
+        EXPECT_FALSE(list->isChecked(row)) << row;
+    EXPECT_FALSE(checkAll->isChecked());
+}
+
+TEST_F(MiniModeTest, CommandsOnNoCheckedRowTellTheUserAndChangeNothing) {
+    const int songs = fillNowPlaying();
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    ASSERT_NE(miniList(), nullptr);
+    miniList()->uncheckAll();
+    const int requests = PanelHost::counters().requests;
+    int boxes = PanelHost::boxesShown();
+    for (const int command :
+         {kDownloadButton, kGiftButton, kPutMyAlbum, kPutPlayList, kPutCart, kDeleteChecked}) {
+        press(command);
+        PanelHost::processUntil([&] { return PanelHost::boxesShown() > boxes; }, 2s);
+        EXPECT_EQ(PanelHost::boxesShown(), boxes + 1) << command;
+        boxes = PanelHost::boxesShown();
+    }
+    EXPECT_EQ(PanelHost::counters().requests, requests);
+    EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs);
+    // Streaming songs do not go into a play list.
+    miniList()->setRowChecked(0, true);
+    press(kPutPlayList);
+    PanelHost::processUntil([&] { return PanelHost::boxesShown() > boxes; }, 2s);
+    EXPECT_EQ(PanelHost::boxesShown(), boxes + 1);
+}
+
+TEST_F(MiniModeTest, DraggingTheGripResizesTheWindowDownToItsMinimumOnly) {
+    ASSERT_TRUE(createMiniList({40, 40, 440, 440}));
+    QWidget* window = miniWindow();
+    ASSERT_NE(window, nullptr);
+    const QPoint grip(window->width() - 5, window->height() - 5);
+    const auto mouse = [window](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at), QPointF(window->mapToGlobal(at)), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &event);
+    };
+    mouse(QEvent::MouseButtonPress, grip, Qt::LeftButton);
+    mouse(QEvent::MouseMove, grip - QPoint(300, 300), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, grip - QPoint(300, 300), Qt::NoButton);
+    EXPECT_EQ(window->geometry(), QRect(40, 40, 351, 165));
+    // The caption moves it.
+    mouse(QEvent::MouseButtonPress, QPoint(100, 8), Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPoint(150, 28), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, QPoint(150, 28), Qt::NoButton);
+    EXPECT_EQ(window->geometry(), QRect(90, 60, 351, 165));
 }
 
 } // namespace
