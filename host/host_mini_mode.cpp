@@ -28,6 +28,7 @@ constexpr int kChartMenu = 1001;
 constexpr int kChartViewMode = 2;
 constexpr const char* kTourChart = "00104";
 constexpr int kPlayThisOne = 0;
+constexpr int kTourSongsTried = 10;
 
 bool grabTo(QWidget* widget, const QString& file) {
     return widget != nullptr && widget->grab().save(file, "PNG");
@@ -113,9 +114,15 @@ void HostMiniMode::tour(const QString& dir, std::function<void(bool ok)> done) {
     module_.entry<KestoEntry53>(53)(1);
     module_.entry<KestoEntry45>(45)();
     enter();
-    module_.entry<KestoEntry24>(24)("", kPlayThisOne, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                    nullptr, nullptr);
+    // Plays the first of the leading songs that has lyrics, so that the page shows them.
+    for (int position = 0; position < kTourSongsTried; ++position) {
+        int hasLyrics = 0;
+        module_.entry<KestoEntry24>(24)("", kPlayThisOne, position, 0, nullptr, nullptr, nullptr, nullptr,
+                                        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                        nullptr, nullptr, &hasLyrics, nullptr);
+        if (hasLyrics != 0)
+            break;
+    }
     QTimer::singleShot(kSettleMs, this, [this, dir, done = std::move(done)] {
         bool ok = grabTo(static_cast<QWidget*>(module_.entry<KestoEntry31>(31)()),
                          QDir(dir).filePath(QStringLiteral("mini-list.png")));
