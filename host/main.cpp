@@ -1,12 +1,14 @@
 // kesto-player: the reference host. Options: --module PATH, --offscreen, --tour DIR, --data DIR
 // (the data folder of the in-process service; a fresh one by default).
 #include "host/host_log.h"
+#include "host/host_mini_mode.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
 #include "host/page_tour.h"
 #include "host/web_sandbox.h"
 
 #include <QApplication>
+#include <QMenuBar>
 
 #include <cstdlib>
 #include <cstring>
@@ -65,7 +67,12 @@ int main(int argc, char** argv) {
     kesto::HostSession session(window);
     session.start(QString::fromStdString(std::filesystem::absolute(options.module).string()),
                   options.dataDir);
+    kesto::HostMiniMode miniMode(window, session.module());
+    miniMode.install(*window.menuBar());
     kesto::PageTour tour(window, session, QString::fromStdString(tourDir));
+    tour.setFinale([&miniMode](const QString& dir, std::function<void(bool)> done) {
+        miniMode.tour(dir, std::move(done));
+    });
     if (!options.tourDir.empty())
         tour.start();
     return app.exec();

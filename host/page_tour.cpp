@@ -23,6 +23,15 @@ void PageTour::start() {
 
 void PageTour::next() {
     const auto pages = PageMenu::pages();
+    if (index_ >= pages.size() && finale_) {
+        Finale finale = std::move(finale_);
+        finale_ = nullptr;
+        finale(dir_, [this](bool ok) {
+            ok_ = ok && ok_;
+            next();
+        });
+        return;
+    }
     if (index_ >= pages.size()) {
         window_.log(QStringLiteral("tour: %1 pages in %2").arg(pages.size()).arg(dir_));
         ok_ = window_.saveScreenshot(QDir(dir_).filePath(QStringLiteral("99-message-log.png"))) && ok_;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 
 namespace kesto {
 
@@ -17,7 +18,11 @@ public:
     // Time a page gets to settle (background readers, painting) before its picture is taken.
     static constexpr int kSettleMs = 400;
 
+    // Pictures taken after the pages: written into the folder, then done is called.
+    using Finale = std::function<void(const QString& dir, std::function<void(bool ok)> done)>;
+
     PageTour(MainWindow& window, HostSession& session, QString dir);
+    void setFinale(Finale finale) { finale_ = std::move(finale); }
     void start();
 
 private:
@@ -29,6 +34,7 @@ private:
     QString dir_;
     std::size_t index_ = 0;
     bool ok_ = true;
+    Finale finale_;
 };
 
 } // namespace kesto

@@ -10,13 +10,15 @@ constexpr std::int32_t kTextColor = 0x202020;
 constexpr std::int32_t kBackColor = 0xF4F4F4;
 
 // The panel asks for its button images by the buttons' control ids; this skin writes what each
-// button does on it, and the id on images it does not know.
+// button does on it (the mini windows' buttons too), and the id on images it does not know.
 QString labelOf(int imageId) {
     static const std::map<int, const char*> labels = {
         {1034, "검색"},      {1145, "아티스트"},  {1035, "◀ 이전"},   {1036, "다음 ▶"},       {1037, "처음"},
         {1058, "다음 목록"}, {1059, "이전 목록"}, {1045, "듣기"},     {1047, "장바구니"},     {1048, "선물"},
         {1050, "다운로드"},  {1052, "삭제"},      {1053, "마이앨범"}, {1054, "플레이리스트"}, {1055, "구매"},
-        {1056, "바로구매"},  {1057, "이동"},      {1123, "폰 전송"},  {1124, "MP3 전송"}};
+        {1056, "바로구매"},  {1057, "이동"},      {1123, "폰 전송"},  {1124, "MP3 전송"},     {1000, "추가"},
+        {1001, "삭제"},      {1002, "다운"},      {1003, "선물"},     {1004, "담기"},         {1005, "듣기"},
+        {1006, "×"},         {1101, "×"}};
     const auto found = labels.find(imageId);
     return found != labels.end() ? QString::fromUtf8(found->second) : QString::number(imageId);
 }

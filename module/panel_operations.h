@@ -34,7 +34,9 @@ public:
     virtual std::string lastPlayedText() const = 0;
     virtual int setPlayState(int state) = 0;
     virtual int clearCurrentMark() = 0;
-    virtual void selectSong(int index) = 0; // after mini mode ends
+    // Marks the song at index on the now-playing page, its rows read anew: when mini mode ends
+    // and whenever the mini list changed the now-playing list.
+    virtual void selectSong(int index) = 0;
     virtual void listen() = 0;
     virtual void playFiles(const std::vector<std::string>& paths) = 0;
     virtual void actOnNowPlaying(int action, const std::vector<int>& positions, std::intptr_t extra) = 0;

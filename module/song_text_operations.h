@@ -4,6 +4,7 @@
 #include "include/kesto/panel_api.h"
 #include "platform/message_port.h"
 
+#include <string>
 #include <string_view>
 
 namespace kesto {
@@ -17,6 +18,8 @@ public:
     virtual WindowHandle window() const = 0;
     virtual KestoRect rectangle() const = 0; // screen rectangle of the window
     virtual void showSongInfo(std::string_view text) = 0;
+    // Shows a page in the window's HTML view; an empty address shows "about:blank".
+    virtual void navigate(const std::string& address) = 0;
     virtual void reload() = 0;
     // The HTML view's window and screen rectangle when visible, else null.
     virtual WindowHandle viewWindow(KestoRect& screenRect) const = 0;

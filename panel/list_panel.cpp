@@ -247,8 +247,12 @@ int ListPanel::clearCurrentMark() {
 }
 
 void ListPanel::selectSong(int index) {
-    if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(menu::kNowPlaying))
-        listView_->showCurrent(index);
+    const PageState& s = state();
+    if (listView_ == nullptr || s.pageKind != ListPages::pageKindOf(menu::kNowPlaying))
+        return;
+    // The mini list may have changed the now-playing list: its rows are read anew.
+    listView_->showList(model_.nowPlaying(), ListHandOver{s.viewMode, s.pageKind, {}, s.header});
+    listView_->showCurrent(index);
 }
 
 void ListPanel::reloadOptions() {

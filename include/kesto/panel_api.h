@@ -58,8 +58,8 @@ enum {
     KESTO_MSG_LOAD_LIST = 1232,          /* wParam 1 play list, 2 my album */
     KESTO_MSG_MINI_MODE_SWITCHED = 1331, /* 0, 0 */
     KESTO_MSG_LYRICS_WANTED = 1426,      /* wParam 0, lParam 21-byte Song_ID copy (malloc'ed) */
-    KESTO_MSG_MINI_LIST_CLOSED = 1428,   /* 0, 0 */
-    KESTO_MSG_SONG_TEXT_NOTICE = 1429,   /* 0, 0 */
+    KESTO_MSG_MINI_LIST_CLOSED = 1428,   /* 0, 0: the mini list's close button hid it (NowPlay is "0") */
+    KESTO_MSG_SONG_TEXT_NOTICE = 1429,   /* 0, 0: the song-text window was created */
     KESTO_MSG_MINI_5029 = 5029,
     KESTO_MSG_MINI_5031 = 5031,
     KESTO_MSG_MINI_5032 = 5032,
@@ -122,12 +122,15 @@ enum {
     KESTO_SVC_A_DEVICE_DELETE = 25,   /* (NULL-terminated array of texts): device paths to delete */
     KESTO_SVC_A_MP3_CONNECTED = 26,   /* (text out, 260 bytes) -> non-zero when an MP3 player is connected */
     KESTO_SVC_A_PHONE_CONNECTED = 28, /* () -> non-zero when a phone is connected */
+    KESTO_SVC_A_CLOSE_SONG_TEXT = 30, /* (): the song-text window's close button was pressed; the host
+                                         closes the window (entry 30, which keeps its rectangle) */
     KESTO_SVC_A_CREATE_PLAYLIST = 32, /* (name) -> album id of the new play list */
     KESTO_SVC_A_TRANSFER = 33,        /* (item list, write flag, 0): transfer or download the items */
     KESTO_SVC_A_CREATE_MY_ALBUM = 41  /* (name) -> non-zero when the on-line my album was made */
 };
 typedef intptr_t (*KestoServiceFn)(intptr_t a, intptr_t b, intptr_t c);
 typedef void (*KestoSvcBeforePlayFn)(int a, int b);
+typedef void (*KestoSvcCloseFn)(void);
 typedef int (*KestoSvcIntFn)(void);
 typedef void (*KestoSvcDeviceDeleteFn)(const char* const* paths);
 typedef int (*KestoSvcMp3ConnectedFn)(char* textOut);
@@ -228,9 +231,13 @@ typedef void (*KestoEntry24)(const char* hostText, int playMode, int position, i
                              int* outHasLyrics, char* outStoredText);
 typedef int (*KestoEntry25)(int playState);         /* Play_State of the current now-playing record */
 typedef void (*KestoEntry26)(int flag);             /* switches mini mode; may post 1331 */
-typedef int (*KestoEntry27)(const KestoRect* rect); /* creates the mini list; 0 when it exists */
-typedef void (*KestoEntry28)(void);                 /* destroys the mini list and the song text */
-typedef int (*KestoEntry29)(void);                  /* creates the song text; 1 or 0 */
+typedef int (*KestoEntry27)(const KestoRect* rect); /* creates the mini list, a frameless tool window, in
+                                                 rect (screen coordinates); a rect under 351 x 165 or off
+                                                 every screen gives a centred one; 0 when it exists */
+typedef void (*KestoEntry28)(void); /* destroys the mini list (its rectangle goes to Main\minilistRectInfo)
+                                       and the song text */
+typedef int (*KestoEntry29)(void); /* creates the song text in Main\SongtextRectInfo, else 351 x 222
+                                      centred; top-most when PlayerPanel\TopMost is "1"; posts 1429; 1 or 0 */
 typedef void (*KestoEntry30)(void);                 /* stores the song text's rectangle, destroys it */
 typedef void* (*KestoEntry31)(void);                /* the mini list's window or NULL */
 typedef void* (*KestoEntry32)(void);                /* the song text's window or NULL */

@@ -99,6 +99,7 @@ public:
     MOCK_METHOD(WindowHandle, window, (), (const, override));
     MOCK_METHOD(KestoRect, rectangle, (), (const, override));
     MOCK_METHOD(void, showSongInfo, (std::string_view), (override));
+    MOCK_METHOD(void, navigate, (const std::string&), (override));
     MOCK_METHOD(void, reload, (), (override));
     MOCK_METHOD(WindowHandle, viewWindow, (KestoRect&), (const, override));
 };

@@ -220,6 +220,10 @@ int PanelHost::boxesShown() {
     return boxes;
 }
 
+void PanelHost::setServiceA(int index, KestoHostFn fn) {
+    serviceA[static_cast<std::size_t>(index)] = fn;
+}
+
 PanelHost::PanelHost() : data_(freshFolder()) {
     host_.resize(1000, 700);
     std::filesystem::current_path(data_);

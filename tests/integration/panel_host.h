@@ -112,6 +112,8 @@ public:
     void redirectRequests(std::optional<std::string> base);
     // Message boxes the module opened (each is closed at once).
     static int boxesShown();
+    // Puts a function into host service table A (before start()).
+    static void setServiceA(int index, KestoHostFn fn);
 
 private:
     QWidget host_;

@@ -1,0 +1,572 @@
+#include "minimode/mini_play_list.h"
+
+#include "columns/default_column_sets.h"
+#include "commands/command_context.h"
+#include "commands/command_settings.h"
+#include "include/kesto/window_message.h"
+#include "library/file_type.h"
+#include "library/folder_walker.h"
+#include "library/local_record_factory.h"
+#include "listview/cmule_list_ctrl.h"
+#include "listview/cx_header_ctrl.h"
+#include "minimode/mini_ids.h"
+#include "minimode/mini_layout.h"
+#include "minimode/mini_list_commands.h"
+#include "minimode/mini_list_window.h"
+#include "minimode/mini_texts.h"
+#include "minimode/mini_totals.h"
+#include "minimode/screen_fit.h"
+#include "minimode/window_frame.h"
+#include "module/module_state.h"
+#include "pages/codec_setting.h"
+#include "pages/play_next.h"
+#include "platform/cp949.h"
+#include "protocol/lyrics_exchange.h"
+#include "settings/rect_value.h"
+#include "settings/registry_key.h"
+#include "settings/registry_section.h"
+#include "settings/settings_keys.h"
+#include "songs/list_pages.h"
+#include "songs/notice_texts.h"
+#include "songs/panel_messages.h"
+#include "songs/song_store.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+
+#include <filesystem>
+
+namespace kesto {
+
+namespace {
+
+template <class Fn> Fn hostSlot(KestoHostTable table, int index) {
+    return reinterpret_cast<Fn>(StartupValues::slot(table, index));
+}
+
+QColor colorOf(std::int32_t rgb) {
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+QString toScreen(std::string_view cp949) {
+    return QString::fromStdString(Cp949::toUtf8(cp949));
+}
+
+std::vector<KestoRect> screenRects() {
+    std::vector<KestoRect> rects;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect r = screen->availableGeometry();
+        rects.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    }
+    return rects;
+}
+
+struct ButtonLabel {
+    int id;
+    const char* text;
+};
+
+constexpr ButtonLabel kButtonLabels[] = {
+    {mini::kAddButton, "추가"},  {mini::kDeleteButton, "삭제"}, {mini::kDownloadButton, "다운"},
+    {mini::kGiftButton, "선물"}, {mini::kPutButton, "담기"},    {mini::kListenButton, "듣기"},
+    {mini::kCloseButton, "×"},
+};
+
+QString labelOf(int id) {
+    for (const ButtonLabel& label : kButtonLabels)
+        if (label.id == id)
+            return QString::fromUtf8(label.text);
+    return QString::number(id);
+}
+
+// The popups of the buttons: command id and text.
+struct PopupItem {
+    int id;
+    const char* text;
+};
+
+std::vector<PopupItem> popupItems(int controlId) {
+    switch (controlId) {
+    case mini::kAddButton:
+        return {{mini::kLoadMyAlbum, "마이앨범"},
+                {mini::kLoadPlayList, "플레이리스트"},
+                {mini::kAddFolder, "폴더"},
+                {mini::kAddFiles, "파일"}};
+    case mini::kDeleteButton:
+        return {{mini::kDeleteAll, "전체 삭제"}, {mini::kDeleteChecked, "선택한 곡 삭제"}};
+    case mini::kPutButton:
+        return {{mini::kPutMyAlbum, "마이앨범 담기"},
+                {mini::kPutPlayList, "플레이리스트 담기"},
+                {mini::kPutCart, "장바구니 담기"}};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+MiniPlayList::MiniPlayList(ModuleState& module)
+    : module_(module), settings_(std::make_unique<RegistryKey>()) {
+    const StartupValues& startup = module.startup();
+    protocol_.request = hostSlot<KestoNetRequestFn>(startup.network, KESTO_NET_REQUEST);
+    protocol_.login = &module.login();
+    protocol_.port = module.port();
+    protocol_.host = module.hostWindow();
+    protocol_.box = module.messageBox();
+    RegistrySection section(settings::kSectionBase);
+    protocol_.codecMode = CodecSetting::read(section);
+    factory_ = std::make_unique<LocalRecordFactory>(
+        startup.tagService != 0 ? hostSlot<KestoSvcReadTagsFn>(startup.serviceB, KESTO_SVC_B_READ_TAGS)
+                                : nullptr);
+}
+
+MiniPlayList::~MiniPlayList() {
+    destroyWindow();
+}
+
+// ---- life of the window ----
+
+bool MiniPlayList::createWindow(const KestoRect& rect) {
+    if (window_ || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr ||
+        protocol_.port == nullptr)
+        return false;
+    window_ = new MiniListWindow();
+    window_->setHostWindow(static_cast<QWidget*>(module_.hostWindow()));
+    window_->setMessageHandler(
+        [this](unsigned m, std::intptr_t w, std::intptr_t l) { handleMessage(m, w, l); });
+    list_ = new CMuleListCtrl(*protocol_.port, window_.data(), *this, CMuleListCtrl::MiniList, window_);
+    list_->setObjectName(QStringLiteral("miniSongList"));
+    // No frame: the columns fill the list exactly beside its scroll bar.
+    list_->setFrameShape(QFrame::NoFrame);
+    list_->setColumns(DefaultColumnSets::miniList(), kPageKind);
+    createButtons();
+    applySkin();
+    window_->setLayoutHandler([this] { layOut(); });
+    window_->setDropHandler([this](const std::vector<std::string>& paths) {
+        for (const std::string& path : paths)
+            importPath(path);
+    });
+    // The host's rectangle, unless it is too small or off every screen.
+    const std::vector<KestoRect> screens = screenRects();
+    const KestoRect fallback =
+        ScreenFit::centred(screens.empty() ? KestoRect{0, 0, 1024, 768} : screens.front(),
+                           MiniLayout::kMinWidth, kDefaultHeight);
+    const KestoRect placed =
+        ScreenFit::place(rect, fallback, screens, MiniLayout::kMinWidth, MiniLayout::kMinHeight);
+    window_->setGeometry(placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top);
+    layOut();
+    updateTotals();
+    return true;
+}
+
+void MiniPlayList::createButtons() {
+    for (const int id : {mini::kAddButton, mini::kDeleteButton, mini::kPutButton, mini::kGiftButton,
+                         mini::kListenButton, mini::kDownloadButton, mini::kCloseButton})
+        buttons_[id] = makeButton(id);
+    auto* checkAll = new QCheckBox(window_);
+    checkAll->setObjectName(QStringLiteral("button%1").arg(mini::kCheckAllButton));
+    QObject::connect(checkAll, &QAbstractButton::clicked, window_.data(), [this] {
+        protocol_.port->post(window_.data(), msg::kWindowCommand, mini::kCheckAllButton, 0);
+    });
+    checkAll_ = checkAll;
+    buttons_[mini::kCheckAllButton] = checkAll;
+}
+
+QWidget* MiniPlayList::makeButton(int controlId) {
+    const KestoHostTable skin = module_.startup().skin;
+    const MiniBox box = *MiniLayout(MiniLayout::kMinWidth, MiniLayout::kMinHeight).button(controlId);
+    const KestoRect rect{box.x, box.y, box.x + box.width, box.y + box.height};
+    QWidget* button = nullptr;
+    if (auto create = hostSlot<KestoSkinCreateButtonFn>(skin, KESTO_SKIN_CREATE_BUTTON))
+        button = static_cast<QWidget*>(create(window_.data(), controlId, controlId, &rect));
+    if (button == nullptr)
+        button = new QPushButton(labelOf(controlId), window_);
+    else if (auto ready = hostSlot<KestoSkinButtonReadyFn>(skin, KESTO_SKIN_BUTTON_READY))
+        ready(button);
+    button->setObjectName(QStringLiteral("button%1").arg(controlId));
+    button->setToolTip(labelOf(controlId));
+    if (auto* clickable = qobject_cast<QAbstractButton*>(button))
+        QObject::connect(clickable, &QAbstractButton::clicked, window_.data(), [this, controlId] {
+            protocol_.port->post(window_.data(), msg::kWindowCommand, controlId, 0);
+        });
+    return button;
+}
+
+void MiniPlayList::applySkin() {
+    const KestoHostTable skin = module_.startup().skin;
+    if (auto apply = hostSlot<KestoSkinApplyWindowFn>(skin, KESTO_SKIN_APPLY_WINDOW))
+        apply(window_.data(), 1);
+    auto text = hostSlot<KestoSkinColorFn>(skin, KESTO_SKIN_TEXT_COLOR);
+    auto back = hostSlot<KestoSkinColorFn>(skin, KESTO_SKIN_BACK_COLOR);
+    if (text != nullptr && back != nullptr)
+        window_->setColors(colorOf(text()), colorOf(back()));
+}
+
+void MiniPlayList::layOut() {
+    if (!window_)
+        return;
+    const MiniLayout layout(window_->width(), window_->height());
+    const MiniBox box = layout.list();
+    list_->setGeometry(box.x, box.y, box.width, box.height);
+    list_->header()->resizeSection(mini::kSongColumn, layout.songColumnWidth());
+    for (const auto& [id, button] : buttons_)
+        if (const auto place = layout.button(id))
+            button->setGeometry(place->x, place->y, place->width, place->height);
+}
+
+void MiniPlayList::destroyWindow() {
+    if (!window_)
+        return;
+    const QRect r = window_->geometry();
+    if (settings_->Create(std::string(settings::kRootPath) + settings::kMain))
+        settings_->SetString(
+            settings::kMiniListRectInfo,
+            RectValue::format({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}));
+    settings_->Close();
+    // The rows point into the panel's store, which may be gone already: they are dropped unread.
+    // The list goes at once (it calls back into this object); the window once its events are done.
+    list_->deleteAllRows();
+    delete list_;
+    window_->setMessageHandler(nullptr);
+    window_->setLayoutHandler(nullptr);
+    window_->setDropHandler(nullptr);
+    window_->hide();
+    window_->deleteLater();
+    window_ = nullptr;
+    list_ = nullptr;
+    checkAll_ = nullptr;
+    buttons_.clear();
+    store_ = nullptr;
+}
+
+WindowHandle MiniPlayList::window() const {
+    return window_.data();
+}
+
+int MiniPlayList::show(bool visible) {
+    if (!window_)
+        return 0;
+    const int was = window_->isVisible() ? 1 : 0;
+    window_->setVisible(visible);
+    if (visible)
+        window_->raise();
+    return was;
+}
+
+WindowHandle MiniPlayList::listWindow(KestoRect& screenRect) const {
+    if (list_ == nullptr || !list_->isVisible())
+        return nullptr;
+    const QPoint topLeft = list_->mapToGlobal(QPoint(0, 0));
+    screenRect = {topLeft.x(), topLeft.y(), topLeft.x() + list_->width(), topLeft.y() + list_->height()};
+    return list_;
+}
+
+// ---- the now-playing store ----
+
+void MiniPlayList::takeOverNowPlaying(SongStore* store) {
+    store_ = store;
+    refresh();
+}
+
+void MiniPlayList::refresh() {
+    if (list_ == nullptr)
+        return;
+    list_->deleteAllRows();
+    if (store_ != nullptr) {
+        std::vector<SongRecord*> records;
+        for (int i = 0; i < store_->count(); ++i)
+            records.push_back(store_->get(i));
+        list_->appendRows(records);
+        list_->setCurrentRow(store_->current());
+    }
+    updateTotals();
+}
+
+void MiniPlayList::storeChanged() {
+    refresh();
+    if (PanelOperations* panel = module_.panel(); panel != nullptr && store_ != nullptr)
+        panel->selectSong(store_->current());
+}
+
+void MiniPlayList::updateTotals() {
+    if (!window_)
+        return;
+    long long seconds = 0;
+    int count = 0;
+    if (store_ != nullptr)
+        store_->forEach([&](int, SongRecord& record) {
+            seconds += record.Play_Time;
+            ++count;
+        });
+    window_->setTotalLine(QString::fromStdString(MiniTotals::text(count, seconds)));
+}
+
+int MiniPlayList::currentIndex() const {
+    return store_ != nullptr ? store_->current() : -1;
+}
+
+void MiniPlayList::clearList() {
+    if (list_ != nullptr)
+        list_->deleteAllRows();
+    store_ = nullptr;
+    updateTotals();
+}
+
+void MiniPlayList::clearCurrentMark() {
+    if (list_ != nullptr)
+        list_->setCurrentRow(-1);
+}
+
+void MiniPlayList::checkChanged(int row, bool checked) {
+    if (SongRecord* record = store_ != nullptr ? store_->get(row) : nullptr)
+        record->Marked = checked ? 1 : 0;
+}
+
+void MiniPlayList::allCheckedChanged(bool allChecked) {
+    if (checkAll_ != nullptr)
+        checkAll_->setChecked(allChecked && list_ != nullptr && list_->rowCount() > 0);
+}
+
+void MiniPlayList::rowsSorted() {
+    // The store takes the rows' order: copies in row order replace its entries.
+    if (store_ == nullptr || list_ == nullptr)
+        return;
+    const SongRecord* current = store_->get(store_->current());
+    std::vector<SongRecord> ordered;
+    int currentRow = -1;
+    for (int row = 0; row < list_->rowCount(); ++row)
+        if (const SongRecord* record = list_->record(row)) {
+            if (record == current)
+                currentRow = static_cast<int>(ordered.size());
+            ordered.push_back(*record);
+        }
+    std::vector<bool> checks;
+    for (int row = 0; row < list_->rowCount(); ++row)
+        checks.push_back(list_->isChecked(row));
+    list_->deleteAllRows();
+    store_->clear();
+    for (const SongRecord& record : ordered)
+        store_->addCopy(&record);
+    store_->setCurrent(currentRow);
+    storeChanged();
+    for (std::size_t row = 0; row < checks.size(); ++row)
+        if (checks[row])
+            list_->setRowChecked(static_cast<int>(row), true);
+}
+
+// ---- playing ----
+
+NextSongResult MiniPlayList::nextSong(const NextSongRequest& request) {
+    if (store_ == nullptr)
+        return {};
+    NextSongResult result = PlayNext::run(*store_, protocol_, request);
+    if (list_ != nullptr)
+        list_->setCurrentRow(result.position);
+    if (const SongRecord* played = store_->get(result.position);
+        played != nullptr && module_.songText() != nullptr)
+        followInSongText(*played);
+    return result;
+}
+
+void MiniPlayList::listen() {
+    if (list_ == nullptr || list_->rowCount() == 0)
+        return say(mini::text::kNothingToPlay);
+    if (MiniListCommands::checked(*list_).empty()) {
+        list_->checkAll();
+        if (store_ != nullptr)
+            store_->markAll(1);
+    }
+    for (int row = 0; row < list_->rowCount(); ++row)
+        if (list_->isChecked(row))
+            return playFrom(row);
+}
+
+void MiniPlayList::playFrom(int position) {
+    module_.postToHost(KESTO_MSG_PLAY_NOW_PLAYING, position, 1);
+}
+
+int MiniPlayList::addFiles(const std::vector<std::string>& paths) {
+    if (store_ == nullptr)
+        return 0;
+    int added = 0;
+    for (const std::string& path : paths) {
+        const int type = FileType::fromPath(path);
+        SongRecord record{};
+        if (type != FileType::kOther && factory_->build(path, type, {}, record))
+            added += store_->addCopy(&record);
+    }
+    storeChanged();
+    return added;
+}
+
+void MiniPlayList::playFiles(const std::vector<std::string>& paths) {
+    const int first = store_ != nullptr ? store_->count() : 0;
+    if (addFiles(paths) > 0)
+        playFrom(first);
+}
+
+void MiniPlayList::importPath(std::string_view path) {
+    std::error_code error;
+    const std::filesystem::path target(path);
+    if (std::filesystem::is_directory(target, error)) {
+        const FolderWalker walker({FileType::kFolderExtensions.begin(), FileType::kFolderExtensions.end()});
+        addFiles(walker.collect(target, true));
+    } else if (!path.empty()) {
+        addFiles({std::string(path)});
+    }
+}
+
+void MiniPlayList::addItems(int kind, std::string_view) {
+    // The file and folder dialogs; other kinds fetch server lists, which the mini list does not show.
+    constexpr int kFilesKind = 0;
+    constexpr int kFolderKind = 1;
+    if (kind == kFilesKind)
+        command(mini::kAddFiles);
+    else if (kind == kFolderKind)
+        command(mini::kAddFolder);
+}
+
+void MiniPlayList::showSongInfo(std::string_view text) {
+    if (window_)
+        window_->setSongInfo(toScreen(text));
+}
+
+void MiniPlayList::reload() {
+    if (!window_)
+        return;
+    applySkin();
+    refresh();
+}
+
+// ---- lyrics ----
+
+void MiniPlayList::showLyrics(int row) {
+    const SongRecord* record = list_ != nullptr ? list_->record(row) : nullptr;
+    if (record == nullptr)
+        return;
+    const SongRecord song = *record;
+    if (module_.songText() == nullptr && module_.songTextFactory()) {
+        auto text = module_.songTextFactory()(module_);
+        if (text != nullptr && text->createWindow())
+            module_.setSongText(std::move(text));
+    }
+    if (song.isLocal() && song.Has_Lyrics == 0)
+        return say(notice::kNoLyrics, mb::kStopOk);
+    followInSongText(song);
+}
+
+void MiniPlayList::followInSongText(const SongRecord& song) {
+    SongTextOperations* text = module_.songText();
+    if (text == nullptr)
+        return;
+    const CommandSettings options(settings_.get());
+    LyricsHooks hooks;
+    hooks.showPage = [text](const std::string& address, int) { text->navigate(address); };
+    LyricsExchange(protocol_, std::move(hooks))
+        .show(song, {options.installPath(), options.downloadLyric()}, false);
+}
+
+// ---- messages and commands ----
+
+void MiniPlayList::handleMessage(unsigned message, std::intptr_t wParam, std::intptr_t lParam) {
+    switch (message) {
+    case msg::kWindowCommand:
+        return command(static_cast<int>(wParam));
+    case msg::kMiniPlayRow:
+        return playFrom(static_cast<int>(lParam));
+    case msg::kMiniLyrics:
+        return showLyrics(static_cast<int>(wParam));
+    default:
+        return;
+    }
+}
+
+void MiniPlayList::command(int id) {
+    if (list_ == nullptr)
+        return;
+    switch (id) {
+    case mini::kAddButton:
+    case mini::kDeleteButton:
+    case mini::kPutButton:
+        return openPopup(id);
+    case mini::kListenButton:
+        return listen();
+    case mini::kCloseButton:
+        return close();
+    case mini::kCheckAllButton:
+        return toggleAll();
+    case mini::kSortByName:
+        return list_->sortByColumn(mini::kSongColumn);
+    case mini::kSortByTime:
+        return list_->sortByColumn(mini::kTimeColumn);
+    default:
+        break;
+    }
+    MiniCommandParts parts;
+    parts.list = list_;
+    parts.store = store_;
+    parts.context = commandContext();
+    parts.refresh = [this] { storeChanged(); };
+    parts.addFiles = [this](const std::vector<std::string>& paths) { return addFiles(paths); };
+    MiniListCommands(std::move(parts)).run(id);
+}
+
+CommandContext MiniPlayList::commandContext() {
+    CommandContext context;
+    context.protocol = protocol_;
+    context.nowPlaying = store_;
+    context.pageKind = kPageKind;
+    context.menuId = menu::kNowPlaying;
+    context.settings = settings_.get();
+    context.serviceA = module_.startup().serviceA;
+    return context;
+}
+
+void MiniPlayList::openPopup(int controlId) {
+    const auto offset = MiniLayout::popupOffset(controlId);
+    if (!offset)
+        return;
+    QMenu menu(window_);
+    for (const PopupItem& item : popupItems(controlId))
+        menu.addAction(QString::fromUtf8(item.text))->setData(item.id);
+    const QRect frame = window_->geometry();
+    const QPoint at(frame.left() + offset->fromLeft, frame.top() + frame.height() - offset->aboveBottom);
+    if (const QAction* chosen = menu.exec(at))
+        command(chosen->data().toInt());
+}
+
+void MiniPlayList::close() {
+    window_->hide();
+    settings_->WriteString(settings::kPlayerPanel, settings::kFlagClear, settings::kNowPlay);
+    module_.postToHost(KESTO_MSG_MINI_LIST_CLOSED, 0, 0);
+}
+
+void MiniPlayList::toggleAll() {
+    const bool check = MiniListCommands::checked(*list_).size() < static_cast<std::size_t>(list_->rowCount());
+    if (check)
+        list_->checkAll();
+    else
+        list_->uncheckAll();
+    if (store_ != nullptr)
+        store_->markAll(check ? 1 : 0);
+    allCheckedChanged(check);
+}
+
+MessageBox* MiniPlayList::messageBox() {
+    return protocol_.box;
+}
+
+WindowHandle MiniPlayList::hostSideWindow() const {
+    return module_.hostWindow();
+}
+
+void MiniPlayList::say(const char* textUtf8, int style) const {
+    if (protocol_.box != nullptr)
+        protocol_.box->show(Cp949::fromUtf8(textUtf8), kMessageBoxCaption, style);
+}
+
+} // namespace kesto

@@ -1,0 +1,102 @@
+#pragma once
+// The mini play list: what the entry table reaches in mini mode. It shows the panel's
+// now-playing store in the list control's mini form, plays from it, follows the played song
+// in the song-text window and keeps its rectangle in the settings.
+
+#include "listview/list_control_owner.h"
+#include "module/mini_list_operations.h"
+#include "platform/message_box.h"
+#include "protocol/protocol_context.h"
+
+#include <QPointer>
+
+#include <map>
+#include <memory>
+
+class QAbstractButton;
+class QWidget;
+
+namespace kesto {
+
+class CMuleListCtrl;
+class LocalRecordFactory;
+class MiniListWindow;
+class ModuleState;
+class RegistryKey;
+struct CommandContext;
+
+class MiniPlayList final : public MiniListOperations, public ListControlOwner {
+public:
+    // The list shows the now-playing list.
+    static constexpr int kPageKind = 1;
+    // Size of the window when the host's rectangle cannot be used.
+    static constexpr int kDefaultHeight = 400;
+
+    explicit MiniPlayList(ModuleState& module);
+    ~MiniPlayList() override;
+    MiniPlayList(const MiniPlayList&) = delete;
+    MiniPlayList& operator=(const MiniPlayList&) = delete;
+
+    // MiniListOperations
+    bool createWindow(const KestoRect& rect) override;
+    void destroyWindow() override;
+    WindowHandle window() const override;
+    int show(bool visible) override;
+    void takeOverNowPlaying(SongStore* store) override;
+    int currentIndex() const override;
+    void clearList() override;
+    void clearCurrentMark() override;
+    NextSongResult nextSong(const NextSongRequest& request) override;
+    void listen() override;
+    void playFiles(const std::vector<std::string>& paths) override;
+    void importPath(std::string_view path) override;
+    void addItems(int kind, std::string_view values) override;
+    void takeText(std::string_view) override {}
+    void showSongInfo(std::string_view text) override;
+    void setValues(int, int, int, int) override {}
+    void reload() override;
+    WindowHandle listWindow(KestoRect& screenRect) const override;
+
+    // ListControlOwner
+    int pageKind() const override { return kPageKind; }
+    MessageBox* messageBox() override;
+    WindowHandle hostSideWindow() const override;
+    void checkChanged(int row, bool checked) override;
+    void allCheckedChanged(bool allChecked) override;
+    void rowsSorted() override;
+    void forwardCommand(int commandId) override { command(commandId); }
+
+private:
+    void handleMessage(unsigned message, std::intptr_t wParam, std::intptr_t lParam);
+    void command(int id);
+    void createButtons();
+    QWidget* makeButton(int controlId);
+    void applySkin();
+    void layOut();
+    void openPopup(int controlId);
+    void close();
+    void toggleAll();
+    void playFrom(int position);
+    void showLyrics(int row);
+    // Shows the song's lyrics page in the song-text window, when there is one.
+    void followInSongText(const SongRecord& song);
+    void refresh();
+    // After the mini list changed the store: shows it again here and on the panel.
+    void storeChanged();
+    void updateTotals();
+    int addFiles(const std::vector<std::string>& paths);
+    void say(const char* textUtf8, int style = mb::kExclamationOk) const;
+    CommandContext commandContext();
+
+    ModuleState& module_;
+    ProtocolContext protocol_;
+    std::unique_ptr<RegistryKey> settings_;
+    std::unique_ptr<LocalRecordFactory> factory_;
+    QPointer<MiniListWindow> window_;
+    CMuleListCtrl* list_ = nullptr;
+    QAbstractButton* checkAll_ = nullptr;
+    std::map<int, QWidget*> buttons_;
+    SongStore* store_ = nullptr;
+};
+
+} // namespace kesto

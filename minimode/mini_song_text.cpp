@@ -1,0 +1,163 @@
+#include "minimode/mini_song_text.h"
+
+#include "minimode/mini_ids.h"
+#include "minimode/screen_fit.h"
+#include "minimode/song_text_window.h"
+#include "module/module_state.h"
+#include "platform/cp949.h"
+#include "settings/rect_value.h"
+#include "settings/registry_key.h"
+#include "settings/settings_keys.h"
+#include "webview/html_area.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace kesto {
+
+namespace {
+
+template <class Fn> Fn hostSlot(KestoHostTable table, int index) {
+    return reinterpret_cast<Fn>(StartupValues::slot(table, index));
+}
+
+KestoRect toRect(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+QColor colorOf(std::int32_t rgb) {
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// Read into a buffer of two bytes: a longer text does not fit and counts as not set.
+constexpr std::size_t kTopMostBuffer = 2;
+constexpr int kTopMostOn = 1;
+
+} // namespace
+
+MiniSongText::~MiniSongText() {
+    destroyWindow();
+}
+
+KestoRect MiniSongText::placement() const {
+    RegistryKey key;
+    std::optional<KestoRect> stored;
+    char text[64] = {};
+    if (key.Open(std::string(settings::kRootPath) + settings::kMain) &&
+        key.QueryString(settings::kSongTextRectInfoRead, text, sizeof text - 1))
+        stored = RectValue::parse(text);
+    std::vector<KestoRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back(toRect(screen->geometry()));
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const KestoRect whole = primary != nullptr ? toRect(primary->geometry()) : KestoRect{0, 0, 1024, 768};
+    return ScreenFit::place(stored, ScreenFit::centred(whole, kDefaultWidth, kDefaultHeight), screens,
+                            kMinWidth, kMinHeight);
+}
+
+bool MiniSongText::topMost() const {
+    RegistryKey key;
+    char text[kTopMostBuffer] = {};
+    return key.Open(std::string(settings::kRootPath) + settings::kPlayerPanel) &&
+           key.QueryString(settings::kTopMost, text, sizeof text) &&
+           std::atoi(std::string(text, strnlen(text, sizeof text)).c_str()) == kTopMostOn;
+}
+
+bool MiniSongText::createWindow() {
+    if (window_ || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
+        return false;
+    window_ = new SongTextWindow(topMost());
+    window_->setCloseButton(makeCloseButton());
+    applySkin();
+    const KestoRect r = placement();
+    window_->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    window_->html().navigate(HtmlArea::kBlankPage);
+    window_->show();
+    module_.postToHost(KESTO_MSG_SONG_TEXT_NOTICE, 0, 0);
+    return true;
+}
+
+QWidget* MiniSongText::makeCloseButton() {
+    const KestoHostTable skin = module_.startup().skin;
+    const KestoRect rect{0, 0, 14, 13};
+    QWidget* button = nullptr;
+    if (auto create = hostSlot<KestoSkinCreateButtonFn>(skin, KESTO_SKIN_CREATE_BUTTON))
+        button =
+            static_cast<QWidget*>(create(window_.data(), mini::kSongTextClose, mini::kSongTextClose, &rect));
+    if (button == nullptr)
+        button = new QPushButton(QString::fromUtf8("×"), window_);
+    else if (auto ready = hostSlot<KestoSkinButtonReadyFn>(skin, KESTO_SKIN_BUTTON_READY))
+        ready(button);
+    button->setObjectName(QStringLiteral("button%1").arg(mini::kSongTextClose));
+    if (auto* clickable = qobject_cast<QAbstractButton*>(button))
+        QObject::connect(clickable, &QAbstractButton::clicked, window_.data(), [this] {
+            // The host closes the window (and keeps its rectangle); without it the window just hides.
+            if (auto close =
+                    hostSlot<KestoSvcCloseFn>(module_.startup().serviceA, KESTO_SVC_A_CLOSE_SONG_TEXT))
+                close();
+            else if (window_)
+                window_->hide();
+        });
+    return button;
+}
+
+void MiniSongText::applySkin() {
+    const KestoHostTable skin = module_.startup().skin;
+    if (auto apply = hostSlot<KestoSkinApplyWindowFn>(skin, KESTO_SKIN_APPLY_WINDOW))
+        apply(window_.data(), 1);
+    auto text = hostSlot<KestoSkinColorFn>(skin, KESTO_SKIN_TEXT_COLOR);
+    auto back = hostSlot<KestoSkinColorFn>(skin, KESTO_SKIN_BACK_COLOR);
+    if (text != nullptr && back != nullptr)
+        window_->setColors(colorOf(text()), colorOf(back()));
+}
+
+void MiniSongText::destroyWindow() {
+    if (!window_)
+        return;
+    // The close button may be what led here: the window goes once its signal has returned.
+    window_->hide();
+    window_->deleteLater();
+    window_ = nullptr;
+}
+
+WindowHandle MiniSongText::window() const {
+    return window_.data();
+}
+
+KestoRect MiniSongText::rectangle() const {
+    return window_ ? toRect(window_->geometry()) : KestoRect{};
+}
+
+void MiniSongText::showSongInfo(std::string_view text) {
+    if (window_)
+        window_->setTitle(QString::fromStdString(Cp949::toUtf8(text)));
+}
+
+void MiniSongText::navigate(const std::string& address) {
+    if (!window_)
+        return;
+    window_->html().navigate(address.empty() ? std::string(HtmlArea::kBlankPage) : address);
+    if (!window_->isVisible())
+        window_->show();
+}
+
+void MiniSongText::reload() {
+    if (window_)
+        applySkin();
+}
+
+WindowHandle MiniSongText::viewWindow(KestoRect& screenRect) const {
+    QWidget* view = window_ ? window_->html().widget() : nullptr;
+    if (view == nullptr || !view->isVisible())
+        return nullptr;
+    const QPoint topLeft = view->mapToGlobal(QPoint(0, 0));
+    screenRect = {topLeft.x(), topLeft.y(), topLeft.x() + view->width(), topLeft.y() + view->height()};
+    return view;
+}
+
+} // namespace kesto

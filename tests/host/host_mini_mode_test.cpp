@@ -1,0 +1,103 @@
+// The reference host's mini mode with the real module: the menu entry switches the mini play
+// list and the song-text window on and off, the mini list's close button (1428) takes the host
+// out of mini mode, and the song-text window's close button reaches the host's service A entry.
+#include "host/host_mini_mode.h"
+#include "host/host_session.h"
+#include "host/main_window.h"
+#include "include/kesto/window_message.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+namespace kesto {
+namespace {
+
+constexpr unsigned kCommand = 273;
+constexpr int kMiniCloseButton = 1006;
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+QAction* miniModeAction(QMenuBar& bar) {
+    for (QAction* menu : bar.actions())
+        if (menu->menu() != nullptr && menu->text() == QString::fromUtf8("미니 모드"))
+            return menu->menu()->actions().value(0);
+    return nullptr;
+}
+
+TEST(HostMiniMode, TheMenuSwitchesMiniModeAndTheCloseButtonsReachTheHost) {
+    const auto folder = std::filesystem::temp_directory_path() / "kesto-host-mini";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    setenv("KESTO_REGISTRY_FILE", (folder / "registry.reg").c_str(), 1);
+    std::filesystem::current_path(folder);
+    {
+        MainWindow window;
+        HostSession session(window);
+        ASSERT_TRUE(session.start(QStringLiteral(KESTO_MODULE_FILE), folder / "service"));
+        HostMiniMode mini(window, session.module());
+        mini.install(*window.menuBar());
+        QAction* toggle = miniModeAction(*window.menuBar());
+        ASSERT_NE(toggle, nullptr);
+        const auto miniList = [&] {
+            return static_cast<QWidget*>(session.module().entry<KestoEntry31>(31)());
+        };
+        const auto songText = [&] {
+            return static_cast<QWidget*>(session.module().entry<KestoEntry32>(32)());
+        };
+
+        toggle->trigger();
+        EXPECT_TRUE(mini.active());
+        EXPECT_TRUE(toggle->isChecked());
+        EXPECT_EQ(session.module().entry<KestoEntry1>(1)(), 1);
+        ASSERT_NE(miniList(), nullptr);
+        EXPECT_TRUE(miniList()->isVisible());
+        ASSERT_NE(songText(), nullptr);
+
+        // The song-text window's close button: the host closes it through entry 30.
+        auto* close = songText()->findChild<QAbstractButton*>(QStringLiteral("button1101"));
+        ASSERT_NE(close, nullptr);
+        close->click();
+        settle();
+        EXPECT_EQ(songText(), nullptr);
+
+        // The mini list's close button: 1428 takes the host out of mini mode.
+        QCoreApplication::postEvent(miniList(), new WindowMessageEvent(kCommand, kMiniCloseButton, 0));
+        settle();
+        EXPECT_FALSE(mini.active());
+        EXPECT_FALSE(toggle->isChecked());
+        EXPECT_EQ(miniList(), nullptr);
+        EXPECT_EQ(session.module().entry<KestoEntry1>(1)(), 0);
+
+        // And on again from the menu, off again from it.
+        toggle->trigger();
+        EXPECT_TRUE(mini.active());
+        toggle->trigger();
+        EXPECT_FALSE(mini.active());
+        EXPECT_EQ(miniList(), nullptr);
+        EXPECT_TRUE(window.logText().contains(QStringLiteral("mini mode off")));
+    }
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace kesto
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("KESTO_NO_WEBENGINE", "1", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

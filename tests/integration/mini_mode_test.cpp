@@ -1,0 +1,515 @@
+// Mini mode through the real module in a Qt host, against the reference service: the mini
+// play list takes over the now-playing list, plays from it, closes through its button, and
+// the song-text window follows the played song; both keep their rectangles in the settings.
+#include "tests/integration/panel_host.h"
+
+#include "include/kesto/window_message.h"
+#include "listview/cmule_list_ctrl.h"
+#include "settings/registry_key.h"
+#include "settings/settings_keys.h"
+#include "songs/panel_messages.h"
+#include "songs/song_record.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace kesto::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kChartMenu = 1001;
+constexpr const char* kFiftyRowChart = "00104";
+constexpr int kListenButton = 1005;
+constexpr int kCloseButton = 1006;
+constexpr int kDeleteChecked = 40028;
+constexpr int kDownloadButton = 1002;
+constexpr int kGiftButton = 1003;
+constexpr int kPutMyAlbum = 40033;
+constexpr int kPutPlayList = 40034;
+constexpr int kPutCart = 40035;
+constexpr int kSortByName = 40048;
+constexpr int kSortByTime = 40049;
+
+// Every numbered message delivered to the host window, with its parameters.
+struct HostMessage {
+    unsigned message;
+    std::intptr_t wParam;
+    std::intptr_t lParam;
+};
+
+class HostMessages : public QObject {
+public:
+    explicit HostMessages(QObject* target) { target->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == WindowMessageEvent::eventType()) {
+            const auto* m = static_cast<WindowMessageEvent*>(event);
+            seen.push_back({m->message(), m->wParam(), m->lParam()});
+        }
+        return false;
+    }
+    int count(unsigned message) const {
+        return static_cast<int>(std::count_if(
+            seen.begin(), seen.end(), [message](const HostMessage& m) { return m.message == message; }));
+    }
+    const HostMessage* last(unsigned message) const {
+        for (auto it = seen.rbegin(); it != seen.rend(); ++it)
+            if (it->message == message)
+                return &*it;
+        return nullptr;
+    }
+    std::vector<HostMessage> seen;
+};
+
+int closeRequests = 0;
+void closeSongText() {
+    ++closeRequests;
+}
+
+std::string readSetting(const char* section, const char* name) {
+    RegistryKey key;
+    std::string value;
+    key.ReadString(section, value, name);
+    return value;
+}
+
+void writeSetting(const char* section, const char* name, const std::string& value) {
+    RegistryKey key;
+    key.WriteString(section, value, name);
+}
+
+class MiniModeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PanelHost::setServiceA(KESTO_SVC_A_CLOSE_SONG_TEXT, reinterpret_cast<KestoHostFn>(&closeSongText));
+        std::string why;
+        ASSERT_TRUE(host.start(why)) << why;
+        messages = std::make_unique<HostMessages>(host.hostWindow());
+    }
+
+    // A chart page, every row chosen and listened to: the now-playing list holds the chart.
+    int fillNowPlaying() {
+        host.show(2, kChartMenu, kFiftyRowChart);
+        host.entry<KestoEntry53>(53)(1);
+        host.entry<KestoEntry45>(45)();
+        PanelHost::processPending();
+        return host.entry<KestoEntry0>(0)();
+    }
+
+    // Entry 27, then entry 34 shows the window as the host does.
+    bool createMiniList(KestoRect rect = {60, 40, 460, 440}) {
+        if (host.entry<KestoEntry27>(27)(&rect) != 1)
+            return false;
+        host.entry<KestoEntry34>(34)(5);
+        return true;
+    }
+
+    QWidget* miniWindow() const { return static_cast<QWidget*>(host.entry<KestoEntry31>(31)()); }
+    QWidget* songTextWindow() const { return static_cast<QWidget*>(host.entry<KestoEntry32>(32)()); }
+
+    CMuleListCtrl* miniList() const {
+        KestoRect rect{};
+        return static_cast<CMuleListCtrl*>(static_cast<QWidget*>(host.entry<KestoEntry74>(74)(3, &rect)));
+    }
+
+    void press(int controlId) {
+        QCoreApplication::postEvent(miniWindow(), new WindowMessageEvent(msg::kWindowCommand, controlId, 0));
+        PanelHost::processPending();
+    }
+
+    // Entry 24 for a position, as the host asks when it plays; the song name it got back.
+    std::string play(int position) {
+        std::array<char, KESTO_PLAY_TEXT_SIZE> name{};
+        std::array<char, KESTO_PLAY_URL_SIZE> field1{};
+        int chosen = -1;
+        host.entry<KestoEntry24>(24)("", 0, position, 0, &chosen, name.data(), nullptr, nullptr,
+                                     field1.data(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                     nullptr, nullptr, nullptr, nullptr);
+        EXPECT_EQ(chosen, position);
+        return name.data();
+    }
+
+    static QRect screen() { return QGuiApplication::primaryScreen()->geometry(); }
+
+    PanelHost host;
+    std::unique_ptr<HostMessages> messages;
+};
+
+TEST_F(MiniModeTest, TheMiniListTakesOverTheNowPlayingListAndGivesItBack) {
+    EXPECT_EQ(host.entry<KestoEntry1>(1)(), 0);
+    EXPECT_EQ(miniWindow(), nullptr);
+    const int songs = fillNowPlaying();
+    ASSERT_GT(songs, 2);
+    ASSERT_TRUE(createMiniList());
+    EXPECT_FALSE(createMiniList()) << "a second mini list";
+    QWidget* window = miniWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kesto Minimode Player"));
+    EXPECT_EQ(window->objectName(), QStringLiteral("Kesto Mini Player List"));
+    EXPECT_TRUE(window->windowFlags() & Qt::Tool);
+
+    host.entry<KestoEntry26>(26)(1);
+    host.entry<KestoEntry34>(34)(5);
+    EXPECT_EQ(host.entry<KestoEntry1>(1)(), 1);
+    EXPECT_TRUE(window->isVisible());
+    CMuleListCtrl* list = miniList();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->rowCount(), songs);
+    EXPECT_TRUE(list->isMiniList());
+    const SongRecord* first = list->record(0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(list->cellText(0, 2).toStdString().substr(0, 2), "1.");
+    EXPECT_EQ(list->cellText(2, 2).toStdString().substr(0, 2), "3.");
+    // The total line counts the songs and adds up their time.
+    long long seconds = 0;
+    for (int row = 0; row < songs; ++row)
+        seconds += list->record(row)->Play_Time;
+    const QString total = QString::fromUtf8("%1곡 | %2:%3:%4")
+                              .arg(songs)
+                              .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+                              .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                              .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    EXPECT_EQ(window->property("totalLine").toString(), total);
+
+    // Mini mode ends: the panel gets the current song back and the mini list is emptied.
+    EXPECT_EQ(play(1), std::string(list->record(1)->Song_Name));
+    host.entry<KestoEntry26>(26)(0);
+    EXPECT_EQ(host.entry<KestoEntry1>(1)(), 0);
+    EXPECT_EQ(list->rowCount(), 0);
+    EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs);
+}
+
+TEST_F(MiniModeTest, ListenChecksEveryRowWhenNoneIsCheckedAndEntry24PlaysThroughTheMiniList) {
+    const int songs = fillNowPlaying();
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    CMuleListCtrl* list = miniList();
+    ASSERT_NE(list, nullptr);
+    list->uncheckAll();
+    messages->seen.clear();
+
+    press(kListenButton);
+    for (int row = 0; row < songs; ++row)
+        EXPECT_TRUE(list->isChecked(row)) << row;
+    const HostMessage* played = messages->last(KESTO_MSG_PLAY_NOW_PLAYING);
+    ASSERT_NE(played, nullptr);
+    EXPECT_EQ(played->wParam, 0);
+    EXPECT_EQ(played->lParam, 1);
+
+    // The host plays what 1133 named: entry 24 answers from the mini list and marks the row.
+    EXPECT_EQ(play(0), std::string(list->record(0)->Song_Name));
+    EXPECT_EQ(list->currentRow(), 0);
+
+    // With rows checked, listen starts at the first checked one.
+    list->uncheckAll();
+    list->setRowChecked(2, true);
+    press(kListenButton);
+    EXPECT_EQ(messages->last(KESTO_MSG_PLAY_NOW_PLAYING)->wParam, 2);
+    EXPECT_EQ(play(2), std::string(list->record(2)->Song_Name));
+    EXPECT_EQ(list->currentRow(), 2);
+
+    // Entry 45 in mini mode is the mini list's listen.
+    messages->seen.clear();
+    host.entry<KestoEntry45>(45)();
+    PanelHost::processPending();
+    EXPECT_EQ(messages->count(KESTO_MSG_PLAY_NOW_PLAYING), 1);
+}
+
+TEST_F(MiniModeTest, DeletingCheckedRowsTakesThemOutOfTheNowPlayingList) {
+    const int songs = fillNowPlaying();
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    CMuleListCtrl* list = miniList();
+    ASSERT_NE(list, nullptr);
+    const std::string third = list->record(2)->Song_Name;
+    list->uncheckAll();
+    list->setRowChecked(0, true);
+    list->setRowChecked(1, true);
+    press(kDeleteChecked);
+    EXPECT_EQ(list->rowCount(), songs - 2);
+    EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs - 2);
+    EXPECT_EQ(std::string(list->record(0)->Song_Name), third);
+    // The rows are numbered again from 1.
+    EXPECT_EQ(list->cellText(0, 2).toStdString().substr(0, 2), "1.");
+
+    // Nothing checked: the user is told, nothing goes.
+    const int boxes = PanelHost::boxesShown();
+    list->uncheckAll();
+    press(kDeleteChecked);
+    PanelHost::processUntil([&] { return PanelHost::boxesShown() > boxes; }, 2s);
+    EXPECT_EQ(PanelHost::boxesShown(), boxes + 1);
+    EXPECT_EQ(list->rowCount(), songs - 2);
+}
+
+TEST_F(MiniModeTest, TheCloseButtonHidesTheListWritesNowPlayAndTellsTheHost) {
+    fillNowPlaying();
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    host.entry<KestoEntry34>(34)(5);
+    writeSetting(settings::kPlayerPanel, settings::kNowPlay, "1");
+    messages->seen.clear();
+
+    press(kCloseButton);
+    EXPECT_FALSE(miniWindow()->isVisible());
+    EXPECT_EQ(messages->count(KESTO_MSG_MINI_LIST_CLOSED), 1);
+    EXPECT_EQ(readSetting(settings::kPlayerPanel, settings::kNowPlay), "0");
+    // Entry 34 shows it again and tells that it was hidden.
+    EXPECT_EQ(host.entry<KestoEntry34>(34)(5), 0);
+    EXPECT_TRUE(miniWindow()->isVisible());
+    EXPECT_EQ(host.entry<KestoEntry34>(34)(7), 7);
+}
+
+TEST_F(MiniModeTest, TheMiniListKeepsItsRectangleAndNeverGetsSmallerThanItsMinimum) {
+    ASSERT_TRUE(createMiniList({50, 60, 450, 460}));
+    QWidget* window = miniWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->geometry(), QRect(50, 60, 400, 400));
+    window->resize(200, 100);
+    PanelHost::processPending();
+    EXPECT_EQ(window->size(), QSize(351, 165));
+    EXPECT_EQ(miniList()->width(), 335);
+    window->resize(400, 400);
+    PanelHost::processPending();
+    host.entry<KestoEntry28>(28)();
+    EXPECT_EQ(miniWindow(), nullptr);
+    EXPECT_EQ(readSetting(settings::kMain, settings::kMiniListRectInfo), "50,450,60,460");
+
+    // A host rectangle too small, or off every screen: the window is centred and fully on screen.
+    for (const KestoRect bad : {KestoRect{0, 0, 200, 100}, KestoRect{9000, 9000, 9400, 9400}}) {
+        ASSERT_TRUE(createMiniList(bad));
+        const QRect placed = miniWindow()->geometry();
+        EXPECT_GE(placed.width(), 351);
+        EXPECT_TRUE(screen().contains(placed)) << placed.x() << "," << placed.y();
+        host.entry<KestoEntry28>(28)();
+    }
+}
+
+TEST_F(MiniModeTest, TheSongTextWindowOpensWhereItWasAndStoresItsRectangle) {
+    writeSetting(settings::kMain, settings::kSongTextRectInfo, "10,400,20,260");
+    messages->seen.clear();
+    ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1);
+    EXPECT_EQ(host.entry<KestoEntry29>(29)(), 0) << "a second song text";
+    PanelHost::processPending();
+    EXPECT_EQ(messages->count(KESTO_MSG_SONG_TEXT_NOTICE), 1);
+    QWidget* window = songTextWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kesto Minimode SongText"));
+    EXPECT_EQ(window->geometry(), QRect(10, 20, 390, 240));
+    // The corners are cut.
+    EXPECT_FALSE(window->mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(window->mask().contains(QPoint(5, 5)));
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    window->move(30, 40);
+    host.entry<KestoEntry30>(30)();
+    EXPECT_EQ(songTextWindow(), nullptr);
+    EXPECT_EQ(readSetting(settings::kMain, settings::kSongTextRectInfo), "30,420,40,280");
+
+    // A damaged value: 351 × 222, centred.
+    writeSetting(settings::kMain, settings::kSongTextRectInfo, "12,abc,5");
+    writeSetting(settings::kPlayerPanel, settings::kTopMost, "1");
+    ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1);
+    const QRect centred(screen().width() / 2 - 176, screen().height() / 2 - 111, 351, 222);
+    EXPECT_EQ(songTextWindow()->geometry(), centred);
+    EXPECT_TRUE(songTextWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+    host.entry<KestoEntry30>(30)();
+
+    // Off every screen: the same.
+    writeSetting(settings::kMain, settings::kSongTextRectInfo, "5000,5400,5000,5300");
+    writeSetting(settings::kPlayerPanel, settings::kTopMost, "10");
+    ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1);
+    EXPECT_EQ(songTextWindow()->geometry(), centred);
+    EXPECT_FALSE(songTextWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(MiniModeTest, TheSongTextFollowsThePlayedSongAndItsCloseButtonAsksTheHost) {
+    fillNowPlaying();
+    ASSERT_TRUE(createMiniList());
+    ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1);
+    host.entry<KestoEntry26>(26)(1);
+    CMuleListCtrl* list = miniList();
+    ASSERT_NE(list, nullptr);
+    QWidget* window = songTextWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->property("address").toString(), QStringLiteral("about:blank"));
+
+    for (const int position : {0, 2}) {
+        play(position);
+        const SongRecord* song = list->record(position);
+        const QString address = window->property("address").toString();
+        EXPECT_TRUE(address.contains(QStringLiteral("/lyrics.jsp?u_id=tester&u_key=")))
+            << address.toStdString();
+        EXPECT_TRUE(address.contains(
+            QStringLiteral("&song_id=") + QString::fromLatin1(song->Song_ID) +
+            (song->Has_Lyrics != 0 ? QStringLiteral("&is_exist=1") : QStringLiteral("&is_exist=0"))))
+            << address.toStdString();
+    }
+    PanelHost::processPending();
+    EXPECT_GE(messages->count(KESTO_MSG_LYRICS_WANTED), 2);
+
+    // The lyrics icon of a row: its page, in the same window.
+    WindowMessageEvent lyrics(msg::kMiniLyrics, 1, 3);
+    QCoreApplication::sendEvent(miniWindow(), &lyrics);
+    EXPECT_TRUE(window->property("address").toString().contains(
+        QStringLiteral("&song_id=") + QString::fromLatin1(list->record(1)->Song_ID)));
+
+    auto* close = window->findChild<QAbstractButton*>(QStringLiteral("button1101"));
+    ASSERT_NE(close, nullptr);
+    close->click();
+    EXPECT_EQ(closeRequests, 1);
+}
+
+TEST_F(MiniModeTest, ALocalFileWithoutLyricsIsToldAndLoadsNothing) {
+    const auto file = host.dataFolder() / "quiet.mp3";
+    writeTaggedMp3(file, "Quiet", "Tester");
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    const std::string paths = file.string() + std::string(1, '\0') + std::string(1, '\0');
+    host.entry<KestoEntry43>(43)(paths.c_str());
+    PanelHost::processPending();
+    CMuleListCtrl* list = miniList();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->rowCount(), 1);
+    ASSERT_NE(messages->last(KESTO_MSG_PLAY_NOW_PLAYING), nullptr);
+    EXPECT_EQ(messages->last(KESTO_MSG_PLAY_NOW_PLAYING)->wParam, 0);
+    ASSERT_EQ(list->record(0)->Has_Lyrics, 0);
+
+    const int boxes = PanelHost::boxesShown();
+    WindowMessageEvent lyrics(msg::kMiniLyrics, 0, 3);
+    QCoreApplication::sendEvent(miniWindow(), &lyrics);
+    PanelHost::processUntil([&] { return PanelHost::boxesShown() > boxes; }, 2s);
+    EXPECT_EQ(PanelHost::boxesShown(), boxes + 1);
+    ASSERT_NE(songTextWindow(), nullptr) << "the window opens for the request";
+    EXPECT_EQ(songTextWindow()->property("address").toString(), QStringLiteral("about:blank"));
+}
+
+TEST_F(MiniModeTest, FilesDroppedOnTheMiniListGoIntoTheNowPlayingList) {
+    const auto folder = host.dataFolder() / "dropped";
+    std::filesystem::create_directories(folder);
+    writeTaggedMp3(folder / "one.mp3", "One", "Tester");
+    writeTaggedMp3(folder / "two.mp3", "Two", "Tester");
+    std::ofstream(folder / "notes.txt") << "not a song";
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    const int before = host.entry<KestoEntry0>(0)();
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(miniWindow(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(miniWindow(), &drop);
+    EXPECT_EQ(host.entry<KestoEntry0>(0)(), before + 2);
+    ASSERT_NE(miniList(), nullptr);
+    EXPECT_EQ(miniList()->rowCount(), before + 2);
+}
+
+TEST_F(MiniModeTest, SortingRenumbersTheSongCellsAndReordersTheNowPlayingList) {
+    const int songs = fillNowPlaying();
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    CMuleListCtrl* list = miniList();
+    ASSERT_NE(list, nullptr);
+    for (const int command : {kSortByName, kSortByName, kSortByTime}) {
+        press(command);
+        ASSERT_EQ(list->rowCount(), songs);
+        for (int row = 0; row < songs; ++row) {
+            const std::string cell = list->cellText(row, 2).toStdString();
+            EXPECT_EQ(cell.substr(0, cell.find('.')), std::to_string(row + 1)) << cell;
+        }
+        // The host plays in the order shown.
+        EXPECT_EQ(play(3), std::string(list->record(3)->Song_Name));
+    }
+    for (int row = 1; row < songs; ++row)
+        EXPECT_LE(list->record(row - 1)->Play_Time, list->record(row)->Play_Time);
+}
+
+TEST_F(MiniModeTest, TheCheckAllButtonChecksAndUnchecksEveryRow) {
+    const int songs = fillNowPlaying();
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    CMuleListCtrl* list = miniList();
+    ASSERT_NE(list, nullptr);
+    auto* checkAll = miniWindow()->findChild<QAbstractButton*>(QStringLiteral("button1007"));
+    ASSERT_NE(checkAll, nullptr);
+    list->uncheckAll();
+    list->setRowChecked(1, true);
+    checkAll->click();
+    PanelHost::processPending();
+    for (int row = 0; row < songs; ++row)
+        EXPECT_TRUE(list->isChecked(row)) << row;
+    EXPECT_TRUE(checkAll->isChecked());
+    checkAll->click();
+    PanelHost::processPending();
+    for (int row = 0; row < songs; ++row)
+        EXPECT_FALSE(list->isChecked(row)) << row;
+    EXPECT_FALSE(checkAll->isChecked());
+}
+
+TEST_F(MiniModeTest, CommandsOnNoCheckedRowTellTheUserAndChangeNothing) {
+    const int songs = fillNowPlaying();
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    ASSERT_NE(miniList(), nullptr);
+    miniList()->uncheckAll();
+    const int requests = PanelHost::counters().requests;
+    int boxes = PanelHost::boxesShown();
+    for (const int command :
+         {kDownloadButton, kGiftButton, kPutMyAlbum, kPutPlayList, kPutCart, kDeleteChecked}) {
+        press(command);
+        PanelHost::processUntil([&] { return PanelHost::boxesShown() > boxes; }, 2s);
+        EXPECT_EQ(PanelHost::boxesShown(), boxes + 1) << command;
+        boxes = PanelHost::boxesShown();
+    }
+    EXPECT_EQ(PanelHost::counters().requests, requests);
+    EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs);
+    // Streaming songs do not go into a play list.
+    miniList()->setRowChecked(0, true);
+    press(kPutPlayList);
+    PanelHost::processUntil([&] { return PanelHost::boxesShown() > boxes; }, 2s);
+    EXPECT_EQ(PanelHost::boxesShown(), boxes + 1);
+}
+
+TEST_F(MiniModeTest, DraggingTheGripResizesTheWindowDownToItsMinimumOnly) {
+    ASSERT_TRUE(createMiniList({40, 40, 440, 440}));
+    QWidget* window = miniWindow();
+    ASSERT_NE(window, nullptr);
+    const QPoint grip(window->width() - 5, window->height() - 5);
+    const auto mouse = [window](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at), QPointF(window->mapToGlobal(at)), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &event);
+    };
+    mouse(QEvent::MouseButtonPress, grip, Qt::LeftButton);
+    mouse(QEvent::MouseMove, grip - QPoint(300, 300), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, grip - QPoint(300, 300), Qt::NoButton);
+    EXPECT_EQ(window->geometry(), QRect(40, 40, 351, 165));
+    // The caption moves it.
+    mouse(QEvent::MouseButtonPress, QPoint(100, 8), Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPoint(150, 28), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, QPoint(150, 28), Qt::NoButton);
+    EXPECT_EQ(window->geometry(), QRect(90, 60, 351, 165));
+}
+
+} // namespace
+} // namespace kesto::test
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
