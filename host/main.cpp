@@ -1,11 +1,16 @@
-// kesto-player: the reference host. Options: --module PATH, --offscreen, --tour DIR, --data DIR
-// (the data folder of the in-process service; a fresh one by default).
+// kesto-player: the reference host. Options: --module PATH, --offscreen, --tour DIR,
+// --data DIR (data and settings of this run in DIR, kept), --fresh (in a temporary folder that
+// goes at the end; a tour runs fresh unless --data is given). By default data lives in
+// $XDG_DATA_HOME/kesto and settings in $XDG_CONFIG_HOME/kesto/registry.reg.
+#include "host/data_folder.h"
+#include "host/host_player.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
 #include "host/page_tour.h"
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -18,6 +23,7 @@ struct Options {
     std::string tourDir;
     std::string dataDir;
     bool offscreen = false;
+    bool fresh = false;
 };
 
 // The module of the same build tree: <build>/host/kesto-player -> <build>/entry/libKesto_List.so.
@@ -39,6 +45,8 @@ Options parse(int argc, char** argv) {
             options.tourDir = argv[++i];
         else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc)
             options.dataDir = argv[++i];
+        else if (std::strcmp(argv[i], "--fresh") == 0)
+            options.fresh = true;
     }
     return options;
 }
@@ -52,16 +60,32 @@ int main(int argc, char** argv) {
     // The panel's web view needs shared GL contexts, set before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    kesto::MainWindow window;
-    window.show();
-    // The session works in its data folder: the tour's folder is fixed before that.
+    // The session works in its data folder: paths given relative are fixed before that.
     const std::string tourDir =
         options.tourDir.empty() ? std::string() : std::filesystem::absolute(options.tourDir).string();
-    kesto::HostSession session(window);
-    session.start(QString::fromStdString(std::filesystem::absolute(options.module).string()),
-                  options.dataDir);
-    kesto::PageTour tour(window, session, QString::fromStdString(tourDir));
-    if (!options.tourDir.empty())
-        tour.start();
-    return app.exec();
+    const std::string module = std::filesystem::absolute(options.module).string();
+    kesto::DataFolder data;
+    using Kind = kesto::DataFolder::Kind;
+    const bool fresh = options.fresh || (!options.tourDir.empty() && options.dataDir.empty());
+    const Kind kind = !options.dataDir.empty() ? Kind::Chosen : fresh ? Kind::Fresh : Kind::User;
+    std::string why;
+    if (!data.open(kind, options.dataDir, why)) {
+        std::fprintf(stderr, "kesto-player: %s\n", why.c_str());
+        return 1;
+    }
+    int result = 0;
+    {
+        kesto::MainWindow window;
+        window.show();
+        kesto::HostSession session(window);
+        session.start(QString::fromStdString(module), data.path());
+        kesto::HostPlayer player(window, session);
+        kesto::PageTour tour(window, session, player, QString::fromStdString(tourDir));
+        if (!options.tourDir.empty())
+            tour.start();
+        result = app.exec();
+    }
+    // The panel and the service are gone: a throwaway folder can go too.
+    data.close();
+    return result;
 }
