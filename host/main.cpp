@@ -7,6 +7,7 @@
 #include "host/host_session.h"
 #include "host/main_window.h"
 #include "host/page_tour.h"
+#include "host/quit_on_signal.h"
 
 #include <QApplication>
 
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     int result = 0;
+    kesto::QuitOnSignal quitOnSignal;
     {
         kesto::MainWindow window;
         window.show();
