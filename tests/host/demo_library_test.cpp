@@ -2,6 +2,7 @@
 // host's tag reader (table B entry 22) and its two lists in the album database.
 #include "host/data_folder.h"
 #include "host/demo_library.h"
+#include "host/play_list_maker.h"
 #include "host/tag_reader.h"
 #include "include/kesto/panel_api.h"
 #include "library/my_album_db.h"
@@ -68,6 +69,26 @@ TEST(DemoLibrary, MadeOnceIntoAnAlbumAndAPlayList) {
     EXPECT_EQ(playList.size(), inPlayList);
     // A file in both lists is one song: the play list row shares the album row's song id.
     EXPECT_EQ(playList.songIds[0], album.songIds[0]);
+}
+
+// Host table A entry 32 makes play lists in the album database of the current folder.
+TEST(PlayListMaker, NewPlayListsFollowTheLastAlbumAndKeepTheirNames) {
+    test::TempFolder data;
+    std::string why;
+    ASSERT_TRUE(DemoLibrary::ensure(data.path(), why)) << why;
+    const auto keep = std::filesystem::current_path();
+    std::filesystem::current_path(data.path());
+    const std::string name = Cp949::fromUtf8("비 오는 날's 노래");
+    const int first = PlayListMaker::create(name.c_str());
+    const int second = PlayListMaker::create("Road");
+    EXPECT_EQ(PlayListMaker::create(""), 0);
+    std::filesystem::current_path(keep);
+    EXPECT_EQ(first, std::atoi(DemoLibrary::kPlayListId) + 1);
+    EXPECT_EQ(second, first + 1);
+    MyAlbumDb db;
+    ASSERT_TRUE(db.Start(data.path()));
+    EXPECT_EQ(db.GetAlbumName(std::to_string(first)), name);
+    EXPECT_EQ(db.GetAlbumName(std::to_string(second)), "Road");
 }
 
 TEST(DataFolder, FreshFolderHoldsTheSettingsAndGoesAtTheEnd) {
