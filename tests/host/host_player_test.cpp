@@ -11,6 +11,7 @@
 #include "host/lyrics_pane.h"
 #include "host/main_window.h"
 #include "host/play_controller.h"
+#include "host/transport_bar.h"
 #include "host/web_page_window.h"
 #include "include/kesto/panel_api.h"
 #include "platform/host_block.h"
@@ -19,9 +20,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -170,6 +175,48 @@ TEST_F(HostPlayerTest, EndOfSongMovesOnByThePlayMode) {
     skipToEnd();
     ASSERT_TRUE(waitFor([this] { return !controller().active(); }));
     EXPECT_TRUE(logHas(QStringLiteral("playing stopped: the end of the list")));
+}
+
+TEST_F(HostPlayerTest, TheHostControlsPauseStepSeekSetTheVolumeAndModeAndStop) {
+    showLocalAlbum();
+    listenToAll();
+    ASSERT_TRUE(waitFor([this] { return playing(0); }));
+    TransportBar& bar = player->transport();
+    auto* play = bar.findChild<QPushButton*>(QStringLiteral("playPause"));
+    auto* next = bar.findChild<QPushButton*>(QStringLiteral("nextSong"));
+    auto* previous = bar.findChild<QPushButton*>(QStringLiteral("previousSong"));
+    auto* stop = bar.findChild<QPushButton*>(QStringLiteral("stopSong"));
+    auto* seek = bar.findChild<QSlider*>(QStringLiteral("seekSlider"));
+    auto* volume = bar.findChild<QSlider*>(QStringLiteral("volumeSlider"));
+    auto* mode = bar.findChild<QComboBox*>(QStringLiteral("playMode"));
+    ASSERT_TRUE(play && next && previous && stop && seek && volume && mode);
+
+    play->click();
+    ASSERT_TRUE(waitFor([this] { return controller().engine().isPaused(); }));
+    EXPECT_EQ(play->text(), QStringLiteral("▶ 재생"));
+    play->click();
+    ASSERT_TRUE(waitFor([this] { return controller().engine().isPlaying(); }));
+    next->click();
+    ASSERT_TRUE(waitFor([this] { return playing(1); }));
+    previous->click();
+    ASSERT_TRUE(waitFor([this] { return playing(0); }));
+
+    seek->setSliderDown(true);
+    seek->setSliderPosition(10);
+    seek->setSliderDown(false);
+    ASSERT_TRUE(waitFor([this] { return controller().engine().position() >= 10000; }));
+    EXPECT_TRUE(waitFor([&bar] { return bar.timeLabel()->text().startsWith(QStringLiteral("00:1")); }));
+    volume->setValue(30);
+    EXPECT_EQ(controller().engine().volume(), 30);
+    mode->setCurrentIndex(static_cast<int>(PlayMode::RepeatOne));
+    EXPECT_EQ(controller().mode(), PlayMode::RepeatOne);
+
+    stop->click();
+    EXPECT_FALSE(controller().active());
+    EXPECT_EQ(bar.songLabel()->text(), QStringLiteral("재생 중인 곡 없음"));
+    // With nothing playing, play starts the now-playing list from its top.
+    play->click();
+    EXPECT_TRUE(waitFor([this] { return playing(0); }));
 }
 
 TEST_F(HostPlayerTest, ASongThatCannotBeLoadedIsSkippedWithItsReason) {
