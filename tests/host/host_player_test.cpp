@@ -14,6 +14,7 @@
 #include "host/transport_bar.h"
 #include "host/web_page_window.h"
 #include "include/kesto/panel_api.h"
+#include "listview/cmule_list_ctrl.h"
 #include "platform/host_block.h"
 #include "platform/qt_message_port.h"
 #include "songs/panel_messages.h"
@@ -40,8 +41,10 @@ namespace {
 constexpr int kChartMenu = 1001;
 constexpr int kNowPlayingMenu = 0;
 constexpr int kLocalAlbumMenu = 4100;
+constexpr int kLoadPlayListCommand = 40069;
 
-bool waitFor(const std::function<bool()>& done, int limitMs = 15000) {
+// Generous: the machine may be busy with other builds and tests; a pass returns at once.
+bool waitFor(const std::function<bool()>& done, int limitMs = 30000) {
     QElapsedTimer timer;
     timer.start();
     while (!done()) {
@@ -277,7 +280,13 @@ TEST_F(HostPlayerTest, ServerErrorsAreShownAndAnEndedLogInIsRenewed) {
 
 TEST_F(HostPlayerTest, LoadingAPlayListFillsTheNowPlayingList) {
     session->showMenuId(kNowPlayingMenu);
-    QtMessagePort::instance().send(window->panelArea(), KESTO_MSG_LOAD_LIST, 1, 0);
+    // The now-playing list's menu entry "불러오기 플레이리스트".
+    // Entry 74 hands out the list control; the module made it from the same sources.
+    KestoRect rect{};
+    auto* list = static_cast<CMuleListCtrl*>(
+        static_cast<QWidget*>(session->module().entry<KestoEntry74>(74)(1, &rect)));
+    ASSERT_NE(list, nullptr);
+    list->runCommand(kLoadPlayListCommand);
     QInputDialog* dialog = nullptr;
     ASSERT_TRUE(waitFor([this, &dialog] {
         dialog = window->findChild<QInputDialog*>(QStringLiteral("loadPlayListDialog"));
