@@ -12,61 +12,86 @@ namespace {
 constexpr std::size_t kSongIdCopySize = 21;
 
 // Reads and frees a text block; at most limit bytes are read.
-std::string takeText(std::intptr_t block, std::size_t limit = std::string::npos) {
+std::string takeBlock(std::intptr_t block, std::size_t limit = std::string::npos) {
     if (block == 0)
         return {};
     auto* text = reinterpret_cast<char*>(block);
-    std::string out = Cp949::toUtf8(std::string_view(text, strnlen(text, limit)));
+    std::string out(text, strnlen(text, limit));
     std::free(text);
     return out;
 }
 
-std::string pageLine(const char* what, std::intptr_t url, std::intptr_t form) {
-    std::string line = what;
-    line += ": " + takeText(url);
-    const std::string formText = takeText(form);
-    if (!formText.empty())
-        line += " | " + formText;
-    return line;
+std::string utf8(const std::string& cp949) {
+    return Cp949::toUtf8(cp949);
 }
 
-std::string describe(unsigned message, std::intptr_t w, std::intptr_t l) {
-    switch (message) {
+void readPage(HostMessage& m, const char* what) {
+    m.url = takeBlock(m.wParam);
+    m.form = takeBlock(m.lParam);
+    m.line = std::string(what) + ": " + utf8(m.url);
+    if (!m.form.empty())
+        m.line += " | " + utf8(m.form);
+}
+
+void describe(HostMessage& m) {
+    switch (m.number) {
     case KESTO_MSG_OPEN_WEB_PAGE:
-        return pageLine("open web page", w, l);
+        return readPage(m, "open web page");
     case KESTO_MSG_PLAY_NOW_PLAYING:
-        return "play now-playing list from " + std::to_string(w);
+        m.line = "play now-playing list from " + std::to_string(m.wParam);
+        return;
     case KESTO_MSG_SERVER_ERROR:
-        return "server error " + std::to_string(w) + ": " + takeText(l);
+        m.text = takeBlock(m.lParam);
+        m.line = "server error " + std::to_string(m.wParam) + ": " + utf8(m.text);
+        return;
     case KESTO_MSG_LOGIN_INVALID:
-        return "log-in no longer valid";
+        m.line = "log-in no longer valid";
+        return;
     case KESTO_MSG_SONG_INFO_PAGE:
-        return "song information page: " + takeText(w);
+        m.form = takeBlock(m.wParam);
+        m.line = "song information page: " + utf8(m.form);
+        return;
     case KESTO_MSG_PHONE_DECO_PAGE:
-        return pageLine("phone decoration page", w, l);
+        return readPage(m, "phone decoration page");
     case KESTO_MSG_MUSIC_VIDEO_PAGE:
-        return pageLine("music video page", w, l);
+        return readPage(m, "music video page");
     case KESTO_MSG_MV_DOWNLOAD_PAGE:
-        return pageLine("music video download page", w, l);
+        return readPage(m, "music video download page");
     case KESTO_MSG_SONG_WEB_PAGE:
-        return pageLine("song web page", w, l);
+        return readPage(m, "song web page");
     case KESTO_MSG_LYRICS_WANTED:
-        return "lyrics wanted for " + takeText(l, kSongIdCopySize);
+        m.text = takeBlock(m.lParam, kSongIdCopySize);
+        m.line = "lyrics wanted for " + utf8(m.text);
+        return;
     case KESTO_MSG_LOAD_LIST:
-        return w == 1 ? "load a play list" : "load a my album";
+        m.line = m.wParam == 1 ? "load a play list" : "load a my album";
+        return;
     case KESTO_MSG_MINI_MODE_SWITCHED:
-        return "mini mode switched";
+        m.line = "mini mode switched";
+        return;
     case KESTO_MSG_MINI_LIST_CLOSED:
-        return "mini list closed";
+        m.line = "mini list closed";
+        return;
     default:
-        return "wParam " + std::to_string(w) + ", lParam " + std::to_string(l);
+        m.line = "wParam " + std::to_string(m.wParam) + ", lParam " + std::to_string(m.lParam);
+        return;
     }
 }
 
 } // namespace
 
+HostMessage HostMessageText::read(unsigned message, std::intptr_t wParam, std::intptr_t lParam) {
+    HostMessage m;
+    m.number = message;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    describe(m);
+    m.line = std::to_string(message) + " " + m.line;
+    return m;
+}
+
 std::string HostMessageText::take(unsigned message, std::intptr_t wParam, std::intptr_t lParam) {
-    return std::to_string(message) + " " + describe(message, wParam, lParam);
+    return read(message, wParam, lParam).line;
 }
 
 } // namespace kesto

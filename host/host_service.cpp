@@ -3,19 +3,7 @@
 #include "service/login_client.h"
 #include "service/service_server.h"
 
-#include <cstdlib>
-
 namespace kesto {
-
-namespace {
-
-std::filesystem::path freshFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kesto-player-XXXXXX").string();
-    const char* made = mkdtemp(pattern.data());
-    return made != nullptr ? std::filesystem::path(made) : std::filesystem::path();
-}
-
-} // namespace
 
 HostService::HostService() = default;
 
@@ -25,16 +13,14 @@ HostService::~HostService() {
 }
 
 bool HostService::start(const std::filesystem::path& dataFolder, QString& why) {
-    data_ = dataFolder.empty() ? freshFolder() : dataFolder;
+    data_ = dataFolder;
     std::error_code error;
-    std::filesystem::create_directories(data_, error);
-    if (data_.empty() || !std::filesystem::is_directory(data_, error)) {
+    // The module keeps its album database under the current folder.
+    std::filesystem::current_path(data_, error);
+    if (data_.empty() || error) {
         why = QStringLiteral("no data folder");
         return false;
     }
-    std::filesystem::current_path(data_, error);
-    // Settings of this run stay in its data folder unless the caller chose a file.
-    setenv("KESTO_REGISTRY_FILE", (data_ / "registry.reg").c_str(), 0);
     service::ServiceConfig config;
     config.dataDir = (data_ / "service").string();
     server_ = std::make_unique<service::ServiceServer>(config);

@@ -1,7 +1,7 @@
 #pragma once
-// The reference store service run inside the player: a fresh data folder (the current folder
-// of the process, so that the module's play-list database lands there too), the service on a
-// free loopback port, and the user's log-in against it.
+// The reference store service run inside the player: the run's data folder (made the current
+// folder of the process, so that the module's album database lands there too), the service
+// with its state in the folder's "service" on a free loopback port, and the user's log-in.
 
 #include <QString>
 
@@ -24,7 +24,7 @@ public:
     HostService();
     ~HostService();
 
-    // dataFolder empty: a fresh folder under the temporary folder. False with a reason.
+    // dataFolder: an existing folder. False with a reason.
     bool start(const std::filesystem::path& dataFolder, QString& why);
     std::string baseUrl() const;
     // The login reply for the user; nothing when no reply came.

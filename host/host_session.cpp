@@ -1,5 +1,6 @@
 #include "host/host_session.h"
 
+#include "host/demo_library.h"
 #include "host/host_panel_area.h"
 #include "host/main_window.h"
 #include "host/page_menu.h"
@@ -8,11 +9,14 @@
 #include <QEvent>
 #include <QMenuBar>
 
+#include <cstring>
+
 namespace kesto {
 
 namespace {
 constexpr int kRequestPromotion = 1;
-}
+constexpr int kListViewMode = 4;
+} // namespace
 
 bool HostSession::start(const QString& modulePath, const std::filesystem::path& dataFolder) {
     QString why;
@@ -27,6 +31,12 @@ bool HostSession::start(const QString& modulePath, const std::filesystem::path& 
         return false;
     }
     window_.log(QStringLiteral("module loaded: %1").arg(modulePath));
+    std::string demoWhy;
+    if (DemoLibrary::ensure(service_.dataFolder(), demoWhy))
+        window_.log(QStringLiteral("demo library made in %1")
+                        .arg(QString::fromStdString(DemoLibrary::folderIn(service_.dataFolder()).string())));
+    else if (!demoWhy.empty())
+        window_.log(QStringLiteral("no demo library: %1").arg(QString::fromStdString(demoWhy)));
     module_.entry<KestoEntry14>(14)(nullptr, tables_.skin(), tables_.network(), 1, tables_.serviceA(),
                                     tables_.serviceB());
     logIn();
@@ -59,6 +69,15 @@ void HostSession::show(const HostPage& page) {
         module_.entry<KestoEntry38>(38)("");
     else
         module_.entry<KestoEntry23>(23)(page.viewMode, "", page.menuId, page.parameter, 0);
+}
+
+void HostSession::showMenuId(int menuId, const char* parameter) {
+    // The menu's own entry when there is one, so that the log names the page.
+    for (const HostPage& page : PageMenu::pages())
+        if (page.menuId == menuId && std::strcmp(page.parameter, parameter) == 0)
+            return show(page);
+    const HostPage page{"", "", kListViewMode, menuId, parameter};
+    show(page);
 }
 
 bool HostSession::eventFilter(QObject* watched, QEvent* event) {

@@ -31,13 +31,15 @@ public:
 
     // Entry 23 with the page's menu id (entry 38 for the download storage).
     void show(const HostPage& page);
+    // Entry 23 with a menu id and its parameter, as the page menu would.
+    void showMenuId(int menuId, const char* parameter = "");
+    // Entry 39 with a new log-in reply of the service.
+    void logIn();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void logIn();
-
     MainWindow& window_;
     HostService service_;
     ModuleLoader module_;

@@ -3,6 +3,7 @@
 #include "host/curl_request.h"
 #include "host/host_log.h"
 #include "host/host_mini_mode.h"
+#include "host/play_list_maker.h"
 #include "host/skin_images.h"
 #include "host/tag_reader.h"
 
@@ -15,7 +16,7 @@ template <class Fn> KestoHostFn slot(Fn fn) {
     return reinterpret_cast<KestoHostFn>(fn);
 }
 
-// Service table A of the reference host does no work: each entry logs its call, returns 0.
+// Service table A entries the reference host does not serve log their call and return 0.
 template <int Index> std::intptr_t serviceA(std::intptr_t a, std::intptr_t b, std::intptr_t c) {
     HostLog::write(QStringLiteral("service A entry %1 (%2, %3, %4)").arg(Index).arg(a).arg(b).arg(c));
     return 0;
@@ -40,6 +41,7 @@ HostTables::HostTables() {
     skin_[KESTO_SKIN_BACK_COLOR] = slot<KestoSkinColorFn>(&SkinImages::backColor);
     network_[KESTO_NET_REQUEST] = slot<KestoNetRequestFn>(&CurlRequest::perform);
     fillServiceA(serviceA_.data(), std::make_index_sequence<KESTO_SERVICE_A_TABLE_SIZE>());
+    serviceA_[KESTO_SVC_A_CREATE_PLAYLIST] = slot<KestoSvcCreatePlaylistFn>(&PlayListMaker::create);
     serviceA_[KESTO_SVC_A_CLOSE_SONG_TEXT] = slot<KestoSvcCloseFn>(&HostMiniMode::closeSongText);
     serviceB_[KESTO_SVC_B_VALUE] = slot<KestoSvcValueFn>(&serviceValue);
     serviceB_[KESTO_SVC_B_READ_TAGS] = slot<KestoSvcReadTagsFn>(&TagReader::read);

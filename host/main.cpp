@@ -1,15 +1,21 @@
-// kesto-player: the reference host. Options: --module PATH, --offscreen, --tour DIR, --data DIR
-// (the data folder of the in-process service; a fresh one by default).
+// kesto-player: the reference host. Options: --module PATH, --offscreen, --tour DIR,
+// --data DIR (data and settings of this run in DIR, kept), --fresh (in a temporary folder that
+// goes at the end; a tour runs fresh unless --data is given). By default data lives in
+// $XDG_DATA_HOME/kesto and settings in $XDG_CONFIG_HOME/kesto/registry.reg.
+#include "host/data_folder.h"
 #include "host/host_log.h"
 #include "host/host_mini_mode.h"
+#include "host/host_player.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
 #include "host/page_tour.h"
+#include "host/quit_on_signal.h"
 #include "host/web_sandbox.h"
 
 #include <QApplication>
 #include <QMenuBar>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -22,6 +28,7 @@ struct Options {
     std::string tourDir;
     std::string dataDir;
     bool offscreen = false;
+    bool fresh = false;
 };
 
 // The module of the same build tree: <build>/host/kesto-player -> <build>/entry/libKesto_List.so.
@@ -43,6 +50,8 @@ Options parse(int argc, char** argv) {
             options.tourDir = argv[++i];
         else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc)
             options.dataDir = argv[++i];
+        else if (std::strcmp(argv[i], "--fresh") == 0)
+            options.fresh = true;
     }
     return options;
 }
@@ -57,23 +66,40 @@ int main(int argc, char** argv) {
     const std::string sandboxNote = kesto::WebSandbox::apply(kesto::WebSandbox::probe());
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    kesto::MainWindow window;
-    window.show();
-    if (!sandboxNote.empty())
-        kesto::HostLog::write(QString::fromStdString(sandboxNote));
-    // The session works in its data folder: the tour's folder is fixed before that.
+    // The session works in its data folder: paths given relative are fixed before that.
     const std::string tourDir =
         options.tourDir.empty() ? std::string() : std::filesystem::absolute(options.tourDir).string();
-    kesto::HostSession session(window);
-    session.start(QString::fromStdString(std::filesystem::absolute(options.module).string()),
-                  options.dataDir);
-    kesto::HostMiniMode miniMode(window, session.module());
-    miniMode.install(*window.menuBar());
-    kesto::PageTour tour(window, session, QString::fromStdString(tourDir));
-    tour.setFinale([&miniMode](const QString& dir, std::function<void(bool)> done) {
-        miniMode.tour(dir, std::move(done));
-    });
-    if (!options.tourDir.empty())
-        tour.start();
-    return app.exec();
+    const std::string module = std::filesystem::absolute(options.module).string();
+    kesto::DataFolder data;
+    using Kind = kesto::DataFolder::Kind;
+    const bool fresh = options.fresh || (!options.tourDir.empty() && options.dataDir.empty());
+    const Kind kind = !options.dataDir.empty() ? Kind::Chosen : fresh ? Kind::Fresh : Kind::User;
+    std::string why;
+    if (!data.open(kind, options.dataDir, why)) {
+        std::fprintf(stderr, "kesto-player: %s\n", why.c_str());
+        return 1;
+    }
+    int result = 0;
+    kesto::QuitOnSignal quitOnSignal;
+    {
+        kesto::MainWindow window;
+        window.show();
+        if (!sandboxNote.empty())
+            kesto::HostLog::write(QString::fromStdString(sandboxNote));
+        kesto::HostSession session(window);
+        session.start(QString::fromStdString(module), data.path());
+        kesto::HostPlayer player(window, session);
+        kesto::HostMiniMode miniMode(window, session.module());
+        miniMode.install(*window.menuBar());
+        kesto::PageTour tour(window, session, player, QString::fromStdString(tourDir));
+        tour.setFinale([&miniMode](const QString& dir, std::function<void(bool)> done) {
+            miniMode.tour(dir, std::move(done));
+        });
+        if (!options.tourDir.empty())
+            tour.start();
+        result = app.exec();
+    }
+    // The panel and the service are gone: a throwaway folder can go too.
+    data.close();
+    return result;
 }

@@ -28,7 +28,9 @@ MainWindow::MainWindow(QWidget* parent)
     addDockWidget(Qt::BottomDockWidgetArea, dock);
 
     connect(panelArea_, &HostPanelArea::messageArrived, this, [this](unsigned message, qintptr w, qintptr l) {
-        log(QString::fromStdString(HostMessageText::take(message, w, l)));
+        const HostMessage read = HostMessageText::read(message, w, l);
+        log(QString::fromStdString(read.line));
+        emit hostMessage(read);
     });
     HostLog::setSink([this](const QString& line) { log(line); });
     resize(1024, 720);

@@ -2,6 +2,8 @@
 // The reference player's main window: a menu bar, the panel area (the window handed to the
 // module) and a log pane with every message the module posts to the host.
 
+#include "host/host_message_text.h"
+
 #include <QMainWindow>
 
 class QPlainTextEdit;
@@ -22,6 +24,10 @@ public:
     void log(const QString& line);
     QString logText() const;
     bool saveScreenshot(const QString& file);
+
+signals:
+    // Each message the module posted, its text blocks read (and freed) and logged.
+    void hostMessage(const HostMessage& message);
 
 private:
     HostPanelArea* panelArea_;

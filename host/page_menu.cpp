@@ -1,5 +1,6 @@
 #include "host/page_menu.h"
 
+#include "host/demo_library.h"
 #include "songs/list_pages.h"
 
 #include <QMenu>
@@ -33,7 +34,8 @@ constexpr std::array kPages = {
     HostPage{"뮤직비디오", "뮤직비디오 장바구니", 4, 9700, ""},
     HostPage{"내 PC", "다운로드 보관함", 4, menu::kDownloadStorage, ""},
     HostPage{"내 PC", "로컬 앨범 (전체)", 4, 4000, ""},
-    HostPage{"내 PC", "로컬 앨범", 4, 4100, ""},
+    HostPage{"내 PC", "로컬 앨범: 데모 앨범", 4, 4100, DemoLibrary::kAlbumId},
+    HostPage{"내 PC", "플레이리스트: 드라이브 플레이리스트", 4, 4100, DemoLibrary::kPlayListId},
     HostPage{"기기", "MP3폰", 4, 3100, ""},
     HostPage{"기기", "기기 목록 3200", 4, 3200, ""},
     HostPage{"기기", "기기 목록 3300", 4, 3300, ""},

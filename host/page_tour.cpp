@@ -3,6 +3,7 @@
 #include "host/host_session.h"
 #include "host/main_window.h"
 #include "host/page_menu.h"
+#include "host/tour_story.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,43 +11,70 @@
 
 namespace kesto {
 
-PageTour::PageTour(MainWindow& window, HostSession& session, QString dir)
-    : window_(window), session_(session), dir_(std::move(dir)) {}
+PageTour::PageTour(MainWindow& window, HostSession& session, HostPlayer& player, QString dir)
+    : window_(window), session_(session), player_(player), dir_(std::move(dir)) {}
+
+std::vector<TourStep> PageTour::pageSteps() {
+    std::vector<TourStep> steps;
+    const auto pages = PageMenu::pages();
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const HostPage& page = pages[i];
+        steps.push_back({[this, &page] { session_.show(page); }, PageMenu::shotName(i, page), {}});
+    }
+    return steps;
+}
 
 void PageTour::start() {
     QDir().mkpath(dir_);
-    QTimer::singleShot(kSettleMs, this, [this] {
-        ok_ = window_.saveScreenshot(QDir(dir_).filePath(QStringLiteral("00-start.png")));
-        next();
-    });
+    steps_.push_back({[] {}, QStringLiteral("00-start.png"), {}});
+    for (TourStep& step : pageSteps())
+        steps_.push_back(std::move(step));
+    for (TourStep& step : TourStory::steps(window_, session_, player_))
+        steps_.push_back(std::move(step));
+    QTimer::singleShot(kSettleMs, this, [this] { next(); });
 }
 
 void PageTour::next() {
-    const auto pages = PageMenu::pages();
-    if (index_ >= pages.size() && finale_) {
+    if (index_ >= steps_.size())
+        return finish();
+    steps_[index_].act();
+    QTimer::singleShot(kSettleMs, this, [this] { waitThenShoot(kSettleMs); });
+}
+
+void PageTour::waitThenShoot(int waitedMs) {
+    const TourStep& step = steps_[index_];
+    if (step.ready && !step.ready() && waitedMs < kReadyLimitMs) {
+        QTimer::singleShot(kPollMs, this, [this, waitedMs] { waitThenShoot(waitedMs + kPollMs); });
+        return;
+    }
+    if (step.ready && !step.ready()) {
+        window_.log(QStringLiteral("tour: %1 was not ready in time").arg(step.shot));
+        ok_ = false;
+    }
+    shoot();
+}
+
+void PageTour::shoot() {
+    const TourStep& step = steps_[index_];
+    if (!step.shot.isEmpty())
+        ok_ = window_.saveScreenshot(QDir(dir_).filePath(step.shot)) && ok_;
+    ++index_;
+    next();
+}
+
+void PageTour::finish() {
+    if (finale_) {
         Finale finale = std::move(finale_);
         finale_ = nullptr;
         finale(dir_, [this](bool ok) {
             ok_ = ok && ok_;
-            next();
+            finish();
         });
         return;
     }
-    if (index_ >= pages.size()) {
-        window_.log(QStringLiteral("tour: %1 pages in %2").arg(pages.size()).arg(dir_));
-        ok_ = window_.saveScreenshot(QDir(dir_).filePath(QStringLiteral("99-message-log.png"))) && ok_;
-        QApplication::exit(ok_ ? 0 : 1);
-        return;
-    }
-    session_.show(pages[index_]);
-    QTimer::singleShot(kSettleMs, this, [this] { shoot(); });
-}
-
-void PageTour::shoot() {
-    const HostPage& page = PageMenu::pages()[index_];
-    ok_ = window_.saveScreenshot(QDir(dir_).filePath(PageMenu::shotName(index_, page))) && ok_;
-    ++index_;
-    next();
+    window_.log(QStringLiteral("tour: %1 steps in %2").arg(steps_.size()).arg(dir_));
+    ok_ = window_.saveScreenshot(QDir(dir_).filePath(QStringLiteral("99-message-log.png"))) && ok_;
+    QApplication::exit(ok_ ? 0 : 1);
 }
 
 } // namespace kesto

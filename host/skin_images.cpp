@@ -10,17 +10,27 @@ constexpr std::int32_t kTextColor = 0x202020;
 constexpr std::int32_t kBackColor = 0xF4F4F4;
 
 // The panel asks for its button images by the buttons' control ids; this skin writes what each
-// button does on it (the mini windows' buttons too), and the id on images it does not know.
-QString labelOf(int imageId) {
+// button does on it.
+const std::map<int, const char*>& labels() {
     static const std::map<int, const char*> labels = {
-        {1034, "검색"},      {1145, "아티스트"},  {1035, "◀ 이전"},   {1036, "다음 ▶"},       {1037, "처음"},
+        {1034, "검색"},      {1145, "아티스트"},  {1035, "◀ 뒤로"},   {1036, "앞으로 ▶"},     {1037, "처음"},
         {1058, "다음 목록"}, {1059, "이전 목록"}, {1045, "듣기"},     {1047, "장바구니"},     {1048, "선물"},
         {1050, "다운로드"},  {1052, "삭제"},      {1053, "마이앨범"}, {1054, "플레이리스트"}, {1055, "구매"},
         {1056, "바로구매"},  {1057, "이동"},      {1123, "폰 전송"},  {1124, "MP3 전송"},     {1000, "추가"},
         {1001, "삭제"},      {1002, "다운"},      {1003, "선물"},     {1004, "담기"},         {1005, "듣기"},
         {1006, "×"},         {1101, "×"}};
-    const auto found = labels.find(imageId);
-    return found != labels.end() ? QString::fromUtf8(found->second) : QString::number(imageId);
+    return labels;
+}
+
+QString labelOf(int imageId) {
+    const auto found = labels().find(imageId);
+    return found != labels().end() ? QString::fromUtf8(found->second) : QString();
+}
+
+// The panel makes two buttons that start no action (control ids 1122 and 1046); this skin
+// keeps them out of sight instead of showing a button that does nothing.
+bool hasAction(int controlId) {
+    return labels().count(controlId) != 0;
 }
 } // namespace
 
@@ -56,9 +66,10 @@ void* SkinImages::createButton(void* parent, int controlId, int imageId, const K
     button->setObjectName(QStringLiteral("button%1").arg(controlId));
     button->setIcon(*image(imageId));
     button->setIconSize(image(imageId)->size());
+    button->setToolTip(labelOf(controlId));
     if (rect != nullptr)
         button->setGeometry(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
-    button->show();
+    button->setVisible(hasAction(controlId));
     return button;
 }
 

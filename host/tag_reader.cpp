@@ -1,8 +1,8 @@
 #include "host/tag_reader.h"
 
 #include "include/kesto/panel_api.h"
-#include "songs/song_record.h"
 #include "platform/cp949.h"
+#include "songs/song_record.h"
 
 #include <taglib/fileref.h>
 #include <taglib/tag.h>

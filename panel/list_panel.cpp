@@ -129,6 +129,7 @@ void ListPanel::createChildren(bool noBlank) {
     model_.openAlbumDatabase(std::filesystem::current_path());
     promotion_ = new PromotionStrip(window_);
     listView_ = new ListViewArea(model_.state(), port, window_.data(), model_.context().box, window_);
+    listView_->setHostSideWindow(module_.hostWindow());
     createPageOperations();
     window_->setChildren(buttons_, promotion_, listView_);
     listView_->html().setLinkHandler([this](const std::string& link) { followLink(link); });

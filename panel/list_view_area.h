@@ -41,6 +41,9 @@ public:
     // ListControlOwner
     int pageKind() const override;
     MessageBox* messageBox() override { return box_; }
+    WindowHandle hostSideWindow() const override { return hostWindow_; }
+    // Where "load a play list or my album" is sent: the host's window.
+    void setHostSideWindow(WindowHandle host) { hostWindow_ = host; }
 
     // Saves the column layout of the shown page kind.
     void saveColumns();
@@ -57,6 +60,7 @@ private:
     QSplitter* splitter_;
     CMuleListCtrl* list_;
     HtmlArea* html_;
+    WindowHandle hostWindow_ = nullptr;
     bool hasAddress_ = false;
     int installedKind_ = -1;
 };

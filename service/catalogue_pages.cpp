@@ -5,6 +5,8 @@
 #include "service/page_links.h"
 #include "service/service_context.h"
 
+#include <cstdio>
+
 namespace kesto::service {
 namespace {
 
@@ -124,6 +126,25 @@ std::string CataloguePages::lyrics(const PageRequest& request) const {
     HtmlPage page(song->name);
     page.titleLink(song->name, PageLinks::song(song->id));
     page.paragraph(context_.catalogue().artistName(*song));
+    page.paragraph(song->lyrics.empty() ? ko("가사가 지원되지 않는 곡입니다") : song->lyrics);
+    return page.str();
+}
+
+std::string CataloguePages::songInfo(const PageRequest& request) const {
+    const Song* song = context_.catalogue().song(request.params.get("song_id"));
+    if (song == nullptr) {
+        HtmlPage page(ko("곡 정보"));
+        page.paragraph(ko("곡을 먼저 선택하세요."));
+        return page.str();
+    }
+    HtmlPage page(song->name);
+    page.titleLink(song->name, PageLinks::song(song->id));
+    page.link(PageLinks::artist(song->artistId), context_.catalogue().artistName(*song));
+    if (const Album* album = context_.catalogue().album(song->albumId))
+        page.link(PageLinks::album(album->id), album->name);
+    char length[16];
+    std::snprintf(length, sizeof length, "%d:%02d", song->playTime / 60, song->playTime % 60);
+    page.paragraph(length);
     page.paragraph(song->lyrics.empty() ? ko("가사가 지원되지 않는 곡입니다") : song->lyrics);
     return page.str();
 }

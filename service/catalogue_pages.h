@@ -23,6 +23,8 @@ public:
     std::string artistIndex(const PageRequest& request) const;
     std::string search(const PageRequest& request) const;
     std::string lyrics(const PageRequest& request) const;
+    // The song information page the host opens with the form of its song (no song: a notice).
+    std::string songInfo(const PageRequest& request) const;
 
 private:
     void songLine(HtmlPage& page, const Song& song) const;

@@ -6,12 +6,14 @@
 #include "service/login_exchange.h"
 #include "service/service_commands.h"
 #include "service/service_context.h"
-#include "service/tone_wave.h"
+#include "service/wave_stream.h"
 #include "service/wire_reply.h"
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 namespace kesto::service {
@@ -22,7 +24,8 @@ constexpr const char* kHost = "127.0.0.1";
 // Bodies up to this many times the limit reach the router, which answers with a code;
 // larger ones are refused while being read.
 constexpr std::size_t kReadLimitFactor = 4;
-constexpr double kStreamSeconds = 3.0;
+// Pieces the stream is written in: small enough to start playing at once.
+constexpr std::size_t kStreamPiece = 64 * 1024;
 
 std::string queryOf(const httplib::Request& req) {
     const std::size_t mark = req.target.find('?');
@@ -71,7 +74,15 @@ void ServiceServer::Impl::installRoutes() {
             res.status = 404;
             return;
         }
-        res.set_content(ToneWave::make(ToneWave::frequencyFor(song->id), kStreamSeconds), "audio/wav");
+        // The song's own tune for as long as the catalogue says it lasts; the server answers
+        // range requests from the same provider, so players can seek.
+        auto wave = std::make_shared<WaveStream>(song->id, song->playTime);
+        res.set_content_provider(wave->size(), "audio/wav",
+                                 [wave](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+                                     const std::string piece =
+                                         wave->bytes(offset, std::min(length, kStreamPiece));
+                                     return sink.write(piece.data(), piece.size());
+                                 });
     });
     http.set_error_handler([](const httplib::Request&, httplib::Response& res) {
         if (res.body.empty())
@@ -111,6 +122,7 @@ void ServiceServer::Impl::installPages() {
     page("/artist_index.jsp", [&c](const PageRequest& r) { return c.artistIndex(r); });
     page("/search.jsp", [&c](const PageRequest& r) { return c.search(r); });
     page("/lyrics.jsp", [&c](const PageRequest& r) { return c.lyrics(r); });
+    page("/song_info.jsp", [&c](const PageRequest& r) { return c.songInfo(r); });
     page("/LoginAppToWeb.jsp", [&a](const PageRequest& r) { return a.loginAppToWeb(r); });
     page("/message.jsp", [&a](const PageRequest& r) { return a.message(r); });
     page("/phone_deco.jsp", [&a](const PageRequest& r) { return a.phoneDeco(r); });

@@ -1,0 +1,122 @@
+#include "host/demo_library.h"
+
+#include "host/mp3_writer.h"
+#include "host/tag_reader.h"
+#include "include/kesto/panel_api.h"
+#include "library/album_song.h"
+#include "library/my_album_db.h"
+#include "platform/cp949.h"
+#include "songs/song_record.h"
+
+#include <array>
+#include <cstring>
+
+namespace kesto {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::array kSongs = {
+    DemoSong{"01-spring-walk.mp3", "봄날의 산책", "케스토 밴드", 24, true},
+    DemoSong{"02-morning-light.mp3", "Morning Light", "The Loopbacks", 20, false},
+    DemoSong{"03-starlight-waltz.mp3", "별빛 왈츠", "한여름 트리오", 28, true},
+    DemoSong{"04-city-rain.mp3", "City Rain", "Nana Park", 22, false},
+    DemoSong{"05-road-to-the-sea.mp3", "바다로 가는 길", "케스토 밴드", 26, true},
+    DemoSong{"06-paper-planes.mp3", "Paper Planes", "The Loopbacks", 18, true},
+};
+
+constexpr const char* kAlbumName = "데모 앨범";
+constexpr const char* kPlayListName = "드라이브 플레이리스트";
+
+std::string quoted(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        out += c == '\'' ? std::string("''") : std::string(1, c);
+    return out;
+}
+
+bool addList(MyAlbumDb& db, const char* id, const char* nameUtf8) {
+    return db.ExecStatement("insert into AlbumName_tbl values('" + std::string(id) + "','" +
+                            quoted(Cp949::fromUtf8(nameUtf8)) + "')");
+}
+
+// The row as the panel would make it from the file: the host's tags, CP949 texts.
+bool rowOf(const fs::path& file, SongRecord& record) {
+    std::array<char, KESTO_TAG_BUFFER_SIZE> tags{};
+    if (TagReader::read(file.c_str(), tags.data()) == 0)
+        return false;
+    record = SongRecord::make();
+    copyField(record.Song_Name, std::string(tags.data() + KESTO_TAG_TITLE));
+    copyField(record.Artist_Name, std::string(tags.data() + KESTO_TAG_ARTIST));
+    copyField(record.Album_Name, std::string(tags.data() + KESTO_TAG_ALBUM));
+    std::memcpy(&record.Play_Time, tags.data() + KESTO_TAG_PLAY_TIME, sizeof record.Play_Time);
+    std::memcpy(&record.Bitrate, tags.data() + KESTO_TAG_BITRATE, sizeof record.Bitrate);
+    copyField(record.Local_Path, file.string());
+    return true;
+}
+
+} // namespace
+
+std::span<const DemoSong> DemoLibrary::songs() {
+    return kSongs;
+}
+
+fs::path DemoLibrary::folderIn(const fs::path& dataFolder) {
+    return dataFolder / kFolder;
+}
+
+bool DemoLibrary::ensure(const fs::path& dataFolder, std::string& why) {
+    const fs::path folder = folderIn(dataFolder);
+    std::error_code error;
+    if (fs::exists(folder, error))
+        return false;
+    // Made aside and renamed at the end: a start cut short leaves no half library behind.
+    const fs::path making = dataFolder / (std::string(kFolder) + ".making");
+    fs::remove_all(making, error);
+    if (!fs::create_directories(making, error)) {
+        why = "cannot make " + making.string();
+        return false;
+    }
+    if (!writeFiles(making, why))
+        return false;
+    fs::rename(making, folder, error);
+    if (error) {
+        why = "cannot name " + folder.string();
+        return false;
+    }
+    return fillAlbums(dataFolder, folder, why);
+}
+
+bool DemoLibrary::writeFiles(const fs::path& folder, std::string& why) {
+    int track = 0;
+    for (const DemoSong& song : kSongs) {
+        const Mp3Tags tags{song.title, song.artist, kAlbumTag, ++track};
+        if (!Mp3Writer::write(folder / song.file, song.file, song.seconds, tags)) {
+            why = std::string("cannot write ") + song.file;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DemoLibrary::fillAlbums(const fs::path& dataFolder, const fs::path& folder, std::string& why) {
+    MyAlbumDb db;
+    if (!db.Start(dataFolder) || !addList(db, kAlbumId, kAlbumName) ||
+        !addList(db, kPlayListId, kPlayListName)) {
+        why = "the album database cannot take the demo lists";
+        return false;
+    }
+    for (const DemoSong& song : kSongs) {
+        SongRecord record{};
+        if (!rowOf(folder / song.file, record)) {
+            why = std::string("no tags in ") + song.file;
+            return false;
+        }
+        db.InsertSong(AlbumSong::fromRecord(record, kAlbumId, ""));
+        if (song.inPlayList)
+            db.InsertSong(AlbumSong::fromRecord(record, kPlayListId, ""));
+    }
+    return true;
+}
+
+} // namespace kesto

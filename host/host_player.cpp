@@ -1,0 +1,56 @@
+#include "host/host_player.h"
+
+#include "host/audio_engine.h"
+#include "host/host_messages.h"
+#include "host/host_session.h"
+#include "host/lyrics_pane.h"
+#include "host/main_window.h"
+#include "host/next_song_call.h"
+#include "host/play_controller.h"
+#include "host/transport_bar.h"
+#include "host/web_page_window.h"
+
+#include <QToolBar>
+
+namespace kesto {
+
+namespace {
+
+PlayHooks hooksOf(HostSession& session) {
+    PlayHooks hooks;
+    hooks.nextSong = [&session](int order, int position, bool restart) {
+        return NextSongCall::ask(session.module().entry<KestoEntry24>(24), order, position, restart);
+    };
+    hooks.markPlaying = [&session](int state) {
+        if (auto mark = session.module().entry<KestoEntry25>(25))
+            mark(state);
+    };
+    hooks.songCount = [&session] {
+        auto count = session.module().entry<KestoEntry0>(0);
+        return count != nullptr ? count() : 0;
+    };
+    return hooks;
+}
+
+} // namespace
+
+HostPlayer::HostPlayer(MainWindow& window, HostSession& session)
+    : engine_(std::make_unique<AudioEngine>()),
+      controller_(std::make_unique<PlayController>(*engine_, hooksOf(session))),
+      web_(std::make_unique<WebPageWindow>()), transport_(new TransportBar(*controller_, &window)),
+      lyrics_(new LyricsPane(&window)), messages_(nullptr) {
+    auto* bar = new QToolBar(QStringLiteral("재생"), &window);
+    bar->setObjectName(QStringLiteral("playBar"));
+    bar->setMovable(false);
+    bar->addWidget(transport_);
+    window.addToolBar(Qt::BottomToolBarArea, bar);
+    window.addDockWidget(Qt::RightDockWidgetArea, lyrics_);
+    lyrics_->hide();
+    messages_ = new HostMessages(window, session, *controller_, *web_, *lyrics_);
+}
+
+HostPlayer::~HostPlayer() {
+    controller_->stop();
+}
+
+} // namespace kesto
