@@ -1,5 +1,6 @@
 #include "host/page_tour.h"
 
+#include "host/dialog_tour.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
 #include "host/page_menu.h"
@@ -13,6 +14,8 @@ namespace kesto {
 PageTour::PageTour(MainWindow& window, HostSession& session, QString dir)
     : window_(window), session_(session), dir_(std::move(dir)) {}
 
+PageTour::~PageTour() = default;
+
 void PageTour::start() {
     QDir().mkpath(dir_);
     QTimer::singleShot(kSettleMs, this, [this] {
@@ -25,12 +28,20 @@ void PageTour::next() {
     const auto pages = PageMenu::pages();
     if (index_ >= pages.size()) {
         window_.log(QStringLiteral("tour: %1 pages in %2").arg(pages.size()).arg(dir_));
-        ok_ = window_.saveScreenshot(QDir(dir_).filePath(QStringLiteral("99-message-log.png"))) && ok_;
-        QApplication::exit(ok_ ? 0 : 1);
+        dialogs_ = std::make_unique<DialogTour>(session_, dir_, [this](bool ok) { finish(ok); });
+        dialogs_->start();
         return;
     }
     session_.show(pages[index_]);
     QTimer::singleShot(kSettleMs, this, [this] { shoot(); });
+}
+
+void PageTour::finish(bool dialogsOk) {
+    window_.log(dialogsOk ? QStringLiteral("tour: every dialog shown")
+                          : QStringLiteral("tour: a dialog did not open"));
+    ok_ =
+        window_.saveScreenshot(QDir(dir_).filePath(QStringLiteral("99-message-log.png"))) && ok_ && dialogsOk;
+    QApplication::exit(ok_ ? 0 : 1);
 }
 
 void PageTour::shoot() {

@@ -1,17 +1,22 @@
 #include "tests/integration/panel_host.h"
 
 #include "host/curl_request.h"
+#include "host/demo_mp3.h"
 #include "host/tag_reader.h"
 #include "include/kesto/window_message.h"
 #include "listview/cmule_list_ctrl.h"
-#include "songs/panel_messages.h"
-#include "songs/song_record.h"
 #include "platform/cp949.h"
 #include "service/login_client.h"
 #include "service/service_server.h"
+#include "songs/panel_messages.h"
+#include "songs/song_record.h"
+
+#include "library/my_album_db.h"
+#include "songs/login_block.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -33,6 +38,9 @@ std::optional<std::string> overrideReply;
 std::atomic<PanelHost::Tags> tagMode{PanelHost::Tags::Quick};
 std::atomic<long long> tagDelayMicros{0};
 std::atomic<int> boxes{0};
+std::atomic<bool> refusing{false};
+std::function<bool(QWidget*)> modalHandler;
+PanelHost* runningHost = nullptr;
 
 long long nanosSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
@@ -43,6 +51,8 @@ int request(const char* url, void** data, std::uint32_t* length, int post, const
             int zero) {
     const auto start = std::chrono::steady_clock::now();
     int result = 0;
+    if (refusing)
+        return 0;
     {
         std::lock_guard lock(overrideMutex);
         if (overrideReply) {
@@ -90,6 +100,38 @@ int readTags(const char* path, void* buffer) {
 
 template <class Fn> KestoHostFn slot(Fn fn) {
     return reinterpret_cast<KestoHostFn>(fn);
+}
+
+// Entry 41: the on-line album is made on the service, as the user's own request.
+int createMyAlbum(const char* name) {
+    if (runningHost == nullptr || name == nullptr)
+        return 0;
+    const auto* login = static_cast<const LoginBlock*>(runningHost->entry<KestoEntry3>(3)());
+    const std::string body = std::string("tester\v") + login->uKey + "\v1\v" + name + "\v";
+    const std::string reply = runningHost->ask(runningHost->baseUrl() + "/protocol.jsp?myAlbum", body);
+    return !reply.empty() && reply[0] != '-' ? 1 : 0;
+}
+
+// Entry 32: the play list is a row of the module's album database.
+int createPlaylist(const char* name) {
+    if (runningHost == nullptr || name == nullptr)
+        return 0;
+    MyAlbumDb db;
+    if (!db.Start(runningHost->dataFolder()))
+        return 0;
+    static int next = 500;
+    const int id = ++next;
+    const bool made = db.ExecStatement("insert into AlbumName_tbl values('" + std::to_string(id) + "','" +
+                                       std::string(name) + "')");
+    return made ? id : 0;
+}
+
+void transfer(const void* items, int, int) {
+    int count = 0;
+    for (auto* item = static_cast<const SongRecord*>(items);
+         item != nullptr && (item->Song_ID[0] != '\0' || item->Local_Path[0] != '\0'); ++item)
+        ++count;
+    PanelHost::transfers().push_back(count);
 }
 
 std::array<KestoHostFn, KESTO_NET_TABLE_SIZE> network{};
@@ -143,8 +185,26 @@ void PanelHost::overrideReplies(std::optional<std::string> reply) {
     overrideReply = std::move(reply);
 }
 
+void PanelHost::refuseRequests(bool refuse) {
+    refusing = refuse;
+}
+
 int PanelHost::boxesShown() {
     return boxes;
+}
+
+void PanelHost::onModal(std::function<bool(QWidget*)> handler) {
+    modalHandler = std::move(handler);
+}
+
+std::vector<std::string>& PanelHost::boxTexts() {
+    static std::vector<std::string> texts;
+    return texts;
+}
+
+std::vector<int>& PanelHost::transfers() {
+    static std::vector<int> calls;
+    return calls;
 }
 
 PanelHost::PanelHost() : data_(freshFolder()) {
@@ -154,10 +214,18 @@ PanelHost::PanelHost() : data_(freshFolder()) {
     setenv("XDG_DATA_HOME", (data_ / "xdg").c_str(), 1);
     network[KESTO_NET_REQUEST] = slot<KestoNetRequestFn>(&request);
     serviceB[KESTO_SVC_B_READ_TAGS] = slot<KestoSvcReadTagsFn>(&readTags);
+    serviceA[KESTO_SVC_A_CREATE_MY_ALBUM] = slot<KestoSvcCreateMyAlbumFn>(&createMyAlbum);
+    serviceA[KESTO_SVC_A_CREATE_PLAYLIST] = slot<KestoSvcCreatePlaylistFn>(&createPlaylist);
+    serviceA[KESTO_SVC_A_TRANSFER] = slot<KestoSvcTransferFn>(&transfer);
+    runningHost = this;
     // A message box would wait for a user: close each at once and count it.
     auto* watch = new QTimer(&host_);
     QObject::connect(watch, &QTimer::timeout, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (modalHandler && modalHandler(modal))
+                return;
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                boxTexts().push_back(box->text().toStdString());
             ++boxes;
             modal->close();
         }
@@ -166,9 +234,12 @@ PanelHost::PanelHost() : data_(freshFolder()) {
 }
 
 PanelHost::~PanelHost() {
+    runningHost = nullptr;
+    modalHandler = nullptr;
     if (table_ != nullptr)
         entry<KestoEntry17>(17)();
     panelLog_.reset();
+    hostLog_.reset();
     if (service_)
         service_->stop();
     std::error_code error;
@@ -198,6 +269,7 @@ bool PanelHost::start(std::string& why) {
     if (entry<KestoEntry16>(16)(&rect, 0) != 1)
         return why = "entry 16 failed", false;
     panelLog_ = std::make_unique<MessageLog>(panelWindow());
+    hostLog_ = std::make_unique<MessageLog>(&host_);
     host_.show();
     counters().reset();
     return true;
@@ -277,40 +349,7 @@ std::string PanelHost::baseUrl() const {
 }
 
 void writeTaggedMp3(const std::filesystem::path& path, const std::string& title, const std::string& artist) {
-    auto frame = [](const char* id, const std::string& text) {
-        const std::uint32_t size = static_cast<std::uint32_t>(text.size() + 1);
-        std::string out(id, 4);
-        out += static_cast<char>(size >> 24);
-        out += static_cast<char>((size >> 16) & 0xFF);
-        out += static_cast<char>((size >> 8) & 0xFF);
-        out += static_cast<char>(size & 0xFF);
-        out += std::string(2, '\0');
-        out += '\0'; // ISO-8859-1
-        out += text;
-        return out;
-    };
-    const std::string frames = frame("TIT2", title) + frame("TPE1", artist);
-    const auto size = static_cast<std::uint32_t>(frames.size());
-    std::string tag = "ID3";
-    tag += '\3';
-    tag += '\0';
-    tag += '\0';
-    for (int shift = 21; shift >= 0; shift -= 7)
-        tag += static_cast<char>((size >> shift) & 0x7F); // synch-safe size
-    tag += frames;
-    // MPEG-1 layer III, 128 kbit/s, 44.1 kHz frames of silence: 417 bytes each.
-    constexpr int kFrameBytes = 417;
-    constexpr int kFrames = 40;
-    std::string audio;
-    for (int i = 0; i < kFrames; ++i) {
-        std::string one(kFrameBytes, '\0');
-        one[0] = static_cast<char>(0xFF);
-        one[1] = static_cast<char>(0xFB);
-        one[2] = static_cast<char>(0x90);
-        one[3] = static_cast<char>(0x64);
-        audio += one;
-    }
-    std::ofstream(path, std::ios::binary) << tag << audio;
+    DemoMp3::write(path, title, artist);
 }
 
 } // namespace kesto::test

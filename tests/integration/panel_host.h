@@ -62,6 +62,8 @@ public:
     QWidget* panelWindow() const;
     CMuleListCtrl* list() const;
     MessageLog& panelLog() { return *panelLog_; }
+    // What the module posted to the host window.
+    MessageLog& hostLog() { return *hostLog_; }
     int pageKind() const { return entry<KestoEntry13>(13)(); }
 
     // Runs the event loop until done() or the time is up; false on time-out.
@@ -84,8 +86,17 @@ public:
     static void setTags(Tags tags, std::chrono::microseconds delay = {});
     // The next replies come from here instead of the service, while set.
     static void overrideReplies(std::optional<std::string> reply);
+    // While set, the request function gives no reply at all.
+    static void refuseRequests(bool refuse);
     // Message boxes the module opened (each is closed at once).
     static int boxesShown();
+    // While set, each modal window is first handed here; true means the handler took it (it
+    // must act through queued calls, never run a nested loop) and it is not closed.
+    static void onModal(std::function<bool(QWidget*)> handler);
+    // Texts of the message boxes closed, in order (UTF-8).
+    static std::vector<std::string>& boxTexts();
+    // Calls of host table A entry 33 (transfers and downloads), each with its item count.
+    static std::vector<int>& transfers();
 
 private:
     QWidget host_;
@@ -94,6 +105,7 @@ private:
     void* module_ = nullptr;
     KestoEntryFn* table_ = nullptr;
     std::unique_ptr<MessageLog> panelLog_;
+    std::unique_ptr<MessageLog> hostLog_;
 };
 
 // Writes a small MP3 file with an ID3v2 title and artist, readable by TagLib.
