@@ -516,6 +516,106 @@ TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
     ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 5s));
 }
 
+TEST_F(DialogsTest, HostEntriesOpenTheDialogOfTheirKind) {
+    host.show(2, kChartMenu, kChart);
+    const std::string first = host.rowRecords()[0]->Song_ID;
+    const std::string second = host.rowRecords()[1]->Song_ID;
+    DialogScript script;
+    const auto close = [](QWidget* d) { DialogScript::click(d, "cancel"); };
+    script
+        .then("purchase",
+              [](QWidget* d) {
+                  EXPECT_EQ(d->findChild<QTableWidget*>("prices")->rowCount(), 2);
+                  DialogScript::click(d, "cancel");
+              })
+        .then("gift", close)
+        .then("addFiles", [](QWidget* d) { QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection); })
+        .then("addFolder", [](QWidget* d) { QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection); })
+        .then("myAlbumChoice", close)
+        .then("purchase", close);
+    script.install();
+    const std::string ids = first + ";" + second;
+    host.entry<KestoEntry5>(5)(0, ids.c_str(), "");
+    host.entry<KestoEntry5>(5)(1, first.c_str(), "");
+    host.entry<KestoEntry50>(50)(0, "");
+    host.entry<KestoEntry50>(50)(1, "");
+    tick({0});
+    host.entry<KestoEntry58>(58)();
+    ASSERT_TRUE(PanelHost::processUntil([&] { return script.opened("myAlbumChoice") == 1; }, 10s));
+    host.entry<KestoEntry69>(69)(0, "");
+    ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
+    EXPECT_TRUE(PanelHost::transfers().empty());
+}
+
+TEST_F(DialogsTest, GiftBoxDownloadHandsTheGiftsToTheHostWithoutPaying) {
+    const std::string cashBefore = cash();
+    host.show(2, 6000);
+    PanelHost::processPending();
+    ASSERT_GE(host.list()->rowCount(), 1);
+    tick({0});
+    host.entry<KestoEntry70>(70)(0, "");
+    PanelHost::processPending();
+    ASSERT_EQ(PanelHost::transfers().size(), 1u);
+    EXPECT_EQ(PanelHost::transfers().front(), 1);
+    EXPECT_EQ(cash(), cashBefore);
+}
+
+TEST_F(DialogsTest, OnlineAlbumDeleteAsksUntilToldNotTo) {
+    host.show(2, 2100);
+    PanelHost::processPending();
+    const int rows = host.list()->rowCount();
+    ASSERT_GE(rows, 2);
+    tick({0});
+    DialogScript script;
+    script.then("deleteConfirm", [](QWidget* d) {
+        DialogScript::check(d, "doNotShowAgain", true);
+        DialogScript::click(d, "ok");
+    });
+    script.install();
+    host.entry<KestoEntry60>(60)();
+    ASSERT_TRUE(PanelHost::processUntil([&] { return host.list()->rowCount() == rows - 1; }, 10s));
+    EXPECT_EQ(rootSetting(settings::kShowDeleteBox), "1");
+}
+
+TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHoldsThePhone) {
+    const auto downloads = host.dataFolder() / "downloads";
+    std::filesystem::create_directories(downloads);
+    RegistryKey().WriteRootString(downloads.string(), settings::kLastSaveFolder);
+    PanelHost::connectDevices(true);
+    host.show(2, kChartMenu, kChart);
+    const auto records = host.rowRecords();
+    std::ofstream(downloads / (std::string(records[0]->Song_ID) + ".mp3")) << "x";
+    tick({0});
+    host.entry<KestoEntry42>(42)(2);
+    PanelHost::processPending();
+    ASSERT_EQ(PanelHost::transfers(), std::vector<int>{1});
+    EXPECT_TRUE(PanelHost::boxTexts().empty());
+
+    // A song still to be downloaded: asked first, and Cancel sends nothing.
+    host.list()->uncheckAll();
+    tick({1});
+    host.entry<KestoEntry42>(42)(2);
+    PanelHost::processPending();
+    EXPECT_EQ(PanelHost::transfers().size(), 1u);
+    EXPECT_EQ(PanelHost::boxTexts().size(), 1u);
+
+    // Paid and handed over, it is on its way: the phone waits for it.
+    DialogScript script;
+    script.then("purchase", [](QWidget* d) { DialogScript::click(d, "ok"); });
+    script.install();
+    host.entry<KestoEntry63>(63)(0, "");
+    ASSERT_TRUE(PanelHost::processUntil([&] { return PanelHost::transfers().size() == 2; }, 10s));
+    host.entry<KestoEntry42>(42)(1);
+    PanelHost::processPending();
+    EXPECT_EQ(
+        PanelHost::boxTexts().back(),
+        "음원 다운로드/전송 프로세스가 진행중입니다.\n음원 다운로드/전송 완료 후 다시 시도하여 주십시오.");
+    std::ofstream(downloads / (std::string(records[1]->Song_ID) + ".mp3")) << "x";
+    host.entry<KestoEntry42>(42)(1);
+    PanelHost::processPending();
+    EXPECT_EQ(PanelHost::transfers().size(), 3u);
+}
+
 } // namespace
 } // namespace kesto::test
 

@@ -39,6 +39,7 @@ std::atomic<PanelHost::Tags> tagMode{PanelHost::Tags::Quick};
 std::atomic<long long> tagDelayMicros{0};
 std::atomic<int> boxes{0};
 std::atomic<bool> refusing{false};
+std::atomic<bool> devicesConnected{false};
 std::function<bool(QWidget*)> modalHandler;
 PanelHost* runningHost = nullptr;
 
@@ -134,6 +135,14 @@ void transfer(const void* items, int, int) {
     PanelHost::transfers().push_back(count);
 }
 
+int mp3PlayerConnected(char*) {
+    return devicesConnected ? 1 : 0;
+}
+
+int phoneConnected() {
+    return devicesConnected ? 1 : 0;
+}
+
 std::array<KestoHostFn, KESTO_NET_TABLE_SIZE> network{};
 std::array<KestoHostFn, KESTO_SERVICE_A_TABLE_SIZE> serviceA{};
 std::array<KestoHostFn, KESTO_SERVICE_B_TABLE_SIZE> serviceB{};
@@ -185,6 +194,10 @@ void PanelHost::overrideReplies(std::optional<std::string> reply) {
     overrideReply = std::move(reply);
 }
 
+void PanelHost::connectDevices(bool connected) {
+    devicesConnected = connected;
+}
+
 void PanelHost::refuseRequests(bool refuse) {
     refusing = refuse;
 }
@@ -217,6 +230,8 @@ PanelHost::PanelHost() : data_(freshFolder()) {
     serviceA[KESTO_SVC_A_CREATE_MY_ALBUM] = slot<KestoSvcCreateMyAlbumFn>(&createMyAlbum);
     serviceA[KESTO_SVC_A_CREATE_PLAYLIST] = slot<KestoSvcCreatePlaylistFn>(&createPlaylist);
     serviceA[KESTO_SVC_A_TRANSFER] = slot<KestoSvcTransferFn>(&transfer);
+    serviceA[KESTO_SVC_A_MP3_CONNECTED] = slot<KestoSvcMp3ConnectedFn>(&mp3PlayerConnected);
+    serviceA[KESTO_SVC_A_PHONE_CONNECTED] = slot<KestoSvcIntFn>(&phoneConnected);
     runningHost = this;
     // A message box would wait for a user: close each at once and count it.
     auto* watch = new QTimer(&host_);

@@ -95,6 +95,8 @@ public:
     static void onModal(std::function<bool(QWidget*)> handler);
     // Texts of the message boxes closed, in order (UTF-8).
     static std::vector<std::string>& boxTexts();
+    // What host table A entries 26 and 28 answer: an MP3 player and a phone are connected.
+    static void connectDevices(bool connected);
     // Calls of host table A entry 33 (transfers and downloads), each with its item count.
     static std::vector<int>& transfers();
 
