@@ -1,10 +1,7 @@
 #include "commands/my_album_command.h"
 
 #include "commands/eligibility.h"
-#include "commands/song_id_list.h"
-#include "protocol/protocol_exchange.h"
-#include "protocol/protocol_url.h"
-#include "protocol/request_body.h"
+#include "commands/my_album_put.h"
 
 namespace kesto {
 
@@ -22,18 +19,12 @@ bool MyAlbumCommand::run(const Selection& chosen) const {
     const auto songs = Eligibility(box).check(chosen, rules);
     if (!songs || !context_.hooks.chooseMyAlbum)
         return false;
-    const auto albumId = context_.hooks.chooseMyAlbum(songs->records());
-    return albumId && send(*albumId, *songs);
-}
-
-bool MyAlbumCommand::send(const std::string& albumId, const Selection& songs) const {
-    const LoginBlock& login = *context_.protocol.login;
-    RequestBody body(login);
-    body.add(albumId);
-    SongIdList::append(body, songs);
-    const ProtocolRequest request{ProtocolUrl::command(login, proto::kAddSongToMyAlbum), body.text()};
-    const auto reply = ProtocolExchange::run(context_.protocol, request);
-    return reply && reply->code() >= 0;
+    const auto records = songs->records();
+    const auto choice = context_.hooks.chooseMyAlbum(records);
+    if (!choice)
+        return false;
+    const MyAlbumPut put(context_.protocol);
+    return put.put(*choice, put.currentAlbum(context_.menuId), records);
 }
 
 } // namespace kesto

@@ -17,8 +17,6 @@ public:
     bool run(const Selection& chosen) const;
 
 private:
-    bool send(const std::string& albumId, const Selection& songs) const;
-
     CommandContext& context_;
     CommandOrigin origin_;
 };

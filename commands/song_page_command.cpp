@@ -9,8 +9,14 @@ bool SongPageCommand::run(const Selection& chosen, Page page) const {
     if (chosen.empty())
         return false;
     const SongRecord& song = chosen.songs().front().record;
-    if (!song.isStreaming())
+    if (!song.isStreaming()) {
+        // A local song's information is the panel's own dialog.
+        if (page == Page::Information && song.isLocal() && context_.hooks.songInfo) {
+            context_.hooks.songInfo(song);
+            return true;
+        }
         return false;
+    }
     if (song.isGrey()) {
         CommandBox(context_.protocol.box).stop(CommandText::GreyShortNotice);
         return false;

@@ -1,6 +1,7 @@
 #include "host/host_session.h"
 
 #include "host/demo_library.h"
+#include "host/host_albums.h"
 #include "host/host_panel_area.h"
 #include "host/main_window.h"
 #include "host/page_menu.h"
@@ -40,6 +41,8 @@ bool HostSession::start(const QString& modulePath, const std::filesystem::path& 
     module_.entry<KestoEntry14>(14)(nullptr, tables_.skin(), tables_.network(), 1, tables_.serviceA(),
                                     tables_.serviceB());
     logIn();
+    HostAlbums::install(tables_.serviceA(), service_.baseUrl(),
+                        static_cast<const LoginBlock*>(module_.entry<KestoEntry3>(3)()));
     const QRect area = window_.panelArea()->rect();
     const KestoRect rect{0, 0, area.width(), area.height()};
     const int created = module_.entry<KestoEntry16>(16)(&rect, 0);
@@ -89,6 +92,7 @@ bool HostSession::eventFilter(QObject* watched, QEvent* event) {
 }
 
 HostSession::~HostSession() {
+    HostAlbums::detach();
     if (auto destroy = module_.entry<KestoEntry17>(17))
         destroy();
 }

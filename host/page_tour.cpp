@@ -1,5 +1,6 @@
 #include "host/page_tour.h"
 
+#include "host/dialog_tour.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
 #include "host/page_menu.h"
@@ -13,6 +14,8 @@ namespace kesto {
 
 PageTour::PageTour(MainWindow& window, HostSession& session, HostPlayer& player, QString dir)
     : window_(window), session_(session), player_(player), dir_(std::move(dir)) {}
+
+PageTour::~PageTour() = default;
 
 std::vector<TourStep> PageTour::pageSteps() {
     std::vector<TourStep> steps;
@@ -63,6 +66,16 @@ void PageTour::shoot() {
 }
 
 void PageTour::finish() {
+    if (!dialogs_) {
+        // One picture of each dialog of the panel, opened as the user would open it.
+        dialogs_ = std::make_unique<DialogTour>(session_, dir_, [this](bool ok) {
+            window_.log(ok ? QStringLiteral("tour: every dialog shown") : QStringLiteral("tour: a dialog did not open"));
+            ok_ = ok && ok_;
+            finish();
+        });
+        dialogs_->start();
+        return;
+    }
     if (finale_) {
         Finale finale = std::move(finale_);
         finale_ = nullptr;

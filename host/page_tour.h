@@ -1,19 +1,21 @@
 #pragma once
 // --tour DIR: shows every page of the page menu in turn and writes one screenshot of the
 // window per page, then tells the story of a first run (a chart, listening to it, the
-// now-playing list while a song plays, a local album and one of its songs playing), takes a
-// last one of the message log and ends the program.
+// now-playing list while a song plays, a local album and one of its songs playing), one
+// picture of each dialog of the panel and of mini mode, takes a last one of the message log
+// and ends the program.
 
 #include <QObject>
 #include <QString>
 
 #include <cstddef>
 #include <functional>
-#include <functional>
+#include <memory>
 #include <vector>
 
 namespace kesto {
 
+class DialogTour;
 class HostPlayer;
 class HostSession;
 class MainWindow;
@@ -35,6 +37,7 @@ public:
     using Finale = std::function<void(const QString& dir, std::function<void(bool ok)> done)>;
 
     PageTour(MainWindow& window, HostSession& session, HostPlayer& player, QString dir);
+    ~PageTour() override;
     void setFinale(Finale finale) { finale_ = std::move(finale); }
     void start();
 
@@ -53,6 +56,7 @@ private:
     std::size_t index_ = 0;
     bool ok_ = true;
     Finale finale_;
+    std::unique_ptr<DialogTour> dialogs_;
 };
 
 } // namespace kesto

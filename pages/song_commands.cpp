@@ -1,7 +1,10 @@
 #include "pages/song_commands.h"
 
+#include "commands/buy_command.h"
 #include "commands/cart_command.h"
+#include "commands/command_settings.h"
 #include "commands/delete_command.h"
+#include "commands/device_host.h"
 #include "commands/download_command.h"
 #include "commands/gift_command.h"
 #include "commands/listen_command.h"
@@ -11,11 +14,13 @@
 #include "commands/now_playing_action.h"
 #include "commands/play_list_command.h"
 #include "commands/song_page_command.h"
+#include "commands/song_pricing.h"
 #include "commands/transfer_command.h"
 #include "pages/panel_window_ops.h"
 #include "protocol/web_handoff.h"
 #include "songs/song_store.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -23,7 +28,14 @@ namespace kesto {
 
 namespace {
 constexpr int kPhoneTarget = 1;
+constexpr int kGiftDownloadMode = 2;
+constexpr int kDialogPurchase = 0;
+constexpr int kDialogGift = 1;
+
+bool giftBoxPage(int pageKind) {
+    return pageKind == 10 || pageKind == 11;
 }
+} // namespace
 
 Selection SongCommands::ticked() const {
     return parts().window->tickedSongs();
@@ -54,6 +66,18 @@ CommandContext SongCommands::context() const {
     return made;
 }
 
+void SongCommands::addFilesDialog(W, L) {
+    const CommandContext context = this->context();
+    if (context.hooks.addFiles)
+        context.hooks.addFiles();
+}
+
+void SongCommands::addFilesSecond(W, L) {
+    const CommandContext context = this->context();
+    if (context.hooks.addFolder)
+        context.hooks.addFolder();
+}
+
 void SongCommands::listenTicked() {
     CommandContext context = this->context();
     ListenCommand(context).run(ticked());
@@ -72,6 +96,60 @@ void SongCommands::putIntoCart(W, L) {
 void SongCommands::gift(W, L) {
     CommandContext context = this->context();
     GiftCommand(context).run(ticked());
+}
+
+void SongCommands::downloadTicked(int mode) {
+    CommandContext context = this->context();
+    DownloadCommand(context).run(ticked(), mode);
+}
+
+void SongCommands::downloadGifts() {
+    CommandContext context = this->context();
+    if (!giftBoxPage(context.pageKind)) {
+        DownloadCommand(context).run(ticked(), kGiftDownloadMode);
+        return;
+    }
+    const Selection chosen = ticked();
+    if (chosen.empty())
+        return;
+    const auto songs = chosen.records();
+    if (DeviceHost(context.serviceA).transfer(songs, CommandSettings(context.settings).transferWriteFlag()) &&
+        context.hooks.downloadStarted)
+        context.hooks.downloadStarted(songs);
+}
+
+void SongCommands::openDialog(int kind, std::string_view ids) {
+    CommandContext context = this->context();
+    Selection songs;
+    int position = 0;
+    for (std::size_t start = 0; start < ids.size();) {
+        const std::size_t end = std::min(ids.find(';', start), ids.size());
+        if (end > start) {
+            SongRecord song = SongRecord::make();
+            copyField(song.Song_ID, ids.substr(start, end - start));
+            songs.add(song, position++);
+        }
+        start = end + 1;
+    }
+    if (songs.empty())
+        return;
+    if (kind != kDialogPurchase && kind != kDialogGift) {
+        DownloadCommand(context).run(songs, 1);
+        return;
+    }
+    const auto kindOfPrice = kind == kDialogGift ? SongPricing::Kind::Gift : SongPricing::Kind::DirectBuy;
+    const auto prices = SongPricing(context.protocol).price(songs, kindOfPrice);
+    if (!prices)
+        return;
+    if (kind == kDialogGift && context.hooks.giftDialog)
+        context.hooks.giftDialog(songs.records(), *prices);
+    else if (kind == kDialogPurchase && context.hooks.purchaseDialog)
+        context.hooks.purchaseDialog(songs.records(), *prices, BuyCommand::kBuyOnly);
+}
+
+void SongCommands::buy(W, L) {
+    CommandContext context = this->context();
+    BuyCommand(context).run(ticked());
 }
 
 void SongCommands::download(W, L) {

@@ -25,6 +25,13 @@ public:
     void transfer(int target);
     // Entry 62.
     void nowPlayingAction(int action, const std::vector<int>& positions);
+    // Entries 63 and 69: the download of the ticked songs in a mode of the download request.
+    void downloadTicked(int mode);
+    // Entry 70: the gift box hands its (paid) songs to the host; elsewhere a download in mode 2.
+    void downloadGifts();
+    // Entry 5: 0 the purchase dialog, 1 the gift dialog, 2 a download, for the song ids in
+    // ids (separated by ';').
+    void openDialog(int kind, std::string_view ids);
     // Entry 71: the lyrics page of a song id.
     void openLyricsPage(std::string_view songId);
 
@@ -32,6 +39,7 @@ public:
     void rowListen(W, L row) override;
     void putIntoCart(W, L) override;
     void gift(W, L) override;
+    void buy(W, L) override;
     void download(W, L) override;
     void downloadRow(W row, L column) override;
     void putIntoMyAlbum(W, L) override;
@@ -45,6 +53,9 @@ public:
     void toMp3PlayerFromList(W, L) override;
     void deleteFromCart(W, L) override;
     void rowToCart(W row, L) override;
+    // 1088 and 1089: the add-file and add-folder dialogs.
+    void addFilesDialog(W, L) override;
+    void addFilesSecond(W, L) override;
     // The now-playing entry at a position.
     void lyrics(W, L row) override;
     void rowLyrics(W row, L) override;

@@ -1,8 +1,12 @@
 #include "panel/list_panel.h"
 
+#include "commands/command_settings.h"
+#include "commands/device_host.h"
+#include "dialogs/dialog_hooks.h"
 #include "module/module_state.h"
 #include "library/file_type.h"
 #include "library/folder_walker.h"
+#include "settings/download_folder.h"
 #include "settings/registry_key.h"
 #include "settings/registry_section.h"
 #include "settings/settings_keys.h"
@@ -33,6 +37,17 @@ namespace {
 constexpr int kListControl = 1;
 constexpr int kSecondChild = 2;
 constexpr int kNextDirection = 1;
+// Entry 63 downloads in mode 1 of the download request.
+constexpr int kDownloadChosenMode = 1;
+// Kinds of entry 50.
+constexpr int kAddFilesKind = 0;
+constexpr int kAddFolderKind = 1;
+constexpr int kMyAlbumSongsKind = 2;
+constexpr int kLocalFilesKind = 3;
+constexpr int kServiceSongsKind = 4;
+constexpr int kServerListViewMode = 2;
+// The service song list ("kestoSong") of a list code.
+constexpr int kServiceSongsMenu = 1001;
 
 template <class Fn> Fn hostSlot(KestoHostTable table, int index) {
     return reinterpret_cast<Fn>(StartupValues::slot(table, index));
@@ -60,7 +75,10 @@ PanelModelInit ListPanel::initFrom(ModuleState& module) {
 }
 
 ListPanel::ListPanel(ModuleState& module)
-    : module_(module), model_(initFrom(module)), settingsKey_(std::make_unique<RegistryKey>()) {}
+    : module_(module), model_(initFrom(module)), settingsKey_(std::make_unique<RegistryKey>()),
+      downloads_(model_.workList(), [this] {
+          return std::filesystem::path(DownloadFolder::resolve(*settingsKey_, settings::kLastSaveFolder));
+      }) {}
 
 CommandContext ListPanel::commandContext() {
     CommandContext context;
@@ -72,12 +90,11 @@ CommandContext ListPanel::commandContext() {
     context.settings = settingsKey_.get();
     context.albums = model_.albumDb();
     context.serviceA = module_.startup().serviceA;
-    context.hooks = commandHooks();
+    context.hooks = commandHooks(context);
     return context;
 }
 
-CommandHooks ListPanel::commandHooks() {
-    // The dialogs of the commands come with their own part; until then their hooks stay empty.
+CommandHooks ListPanel::commandHooks(const CommandContext& base) {
     CommandHooks hooks;
     hooks.showPage = [this](int menuId, int viewMode) { showPage(viewMode, {}, menuId, {}, 0); };
     hooks.reshowPage = [this] {
@@ -90,6 +107,15 @@ CommandHooks ListPanel::commandHooks() {
         else
             QApplication::restoreOverrideCursor();
     };
+    hooks.navigateHtml = [this](const std::string& address) { navigateHtml(address); };
+    downloads_.install(hooks);
+    // The host's lyrics download takes the song as a one-entry list of table A's download.
+    hooks.downloadLyrics = [serviceA = base.serviceA,
+                            flag = CommandSettings(base.settings).transferWriteFlag()](
+                               const SongRecord& song) { DeviceHost(serviceA).transfer({song}, flag); };
+    DialogParts dialogs{window_.data(), module_.startup().skin, base,
+                        [this](const std::vector<std::string>& paths) { importFiles(paths); }};
+    DialogHooks::install(hooks, dialogs);
     return hooks;
 }
 
@@ -321,6 +347,26 @@ void ListPanel::startPromotion() {
         promotion_->start(PromotionRequest::fetch(model_.context()));
 }
 
+void ListPanel::openDialog(int kind, std::string_view a, std::string_view) {
+    if (pages_)
+        pages_->openDialog(kind, a);
+}
+
+void ListPanel::downloadChosen(int, std::string_view) {
+    if (pages_)
+        pages_->downloadTicked(kDownloadChosenMode);
+}
+
+void ListPanel::downloadCommand(int, std::string_view) {
+    if (pages_)
+        pages_->downloadTicked(0);
+}
+
+void ListPanel::downloadGifts(int, std::string_view) {
+    if (pages_)
+        pages_->downloadGifts();
+}
+
 bool ListPanel::hasPendingWork() const {
     return model_.hasWork();
 }
@@ -335,6 +381,30 @@ void ListPanel::importPath(std::string_view path) {
         importFiles(walker.collect(target, true));
     } else if (!path.empty()) {
         importFiles({std::string(path)});
+    }
+}
+
+void ListPanel::addItems(int kind, std::string_view values) {
+    if (!pages_)
+        return;
+    switch (kind) {
+    case kAddFilesKind:
+        pages_->addFilesDialog(0, 0);
+        break;
+    case kAddFolderKind:
+        pages_->addFilesSecond(0, 0);
+        break;
+    case kMyAlbumSongsKind:
+        showPage(kServerListViewMode, {}, menu::kOnlineAlbum, values, 0);
+        break;
+    case kLocalFilesKind:
+        importPath(values);
+        break;
+    case kServiceSongsKind:
+        showPage(kServerListViewMode, {}, kServiceSongsMenu, values, 0);
+        break;
+    default:
+        break;
     }
 }
 

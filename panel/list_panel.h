@@ -5,6 +5,7 @@
 // nothing.
 
 #include "module/panel_operations.h"
+#include "pages/download_tracker.h"
 #include "pages/panel_model.h"
 #include "pages/panel_window_ops.h"
 #include "pages/show_page.h"
@@ -39,6 +40,9 @@ public:
     // Null while there is no window.
     SongCommands* pages() { return pages_.get(); }
     ListViewArea* listView() { return listView_; }
+
+    // What every song command of the panel is given, its dialog hooks included.
+    CommandContext commandContext();
 
     // Life of the window.
     bool createWindow(WindowHandle parent, const KestoRect& rect, bool noBlank) override;
@@ -82,20 +86,20 @@ public:
     // Requests and commands.
     std::string serverTime() override;
     void startPromotion() override;
-    void openDialog(int, std::string_view, std::string_view) override {}
+    void openDialog(int kind, std::string_view a, std::string_view b) override;
     void genericRequest(int value) override;
     void panelCommand() override {}
     void listControlCommand() override { forwardToListControl(); }
     void notifyStoppedByService() override {}
     void transferToDevice(int target) override;
-    void downloadChosen(int, std::string_view) override {}
-    void downloadCommand(int, std::string_view) override {}
-    void downloadGifts(int, std::string_view) override {}
+    void downloadChosen(int value, std::string_view text) override;
+    void downloadCommand(int value, std::string_view text) override;
+    void downloadGifts(int value, std::string_view text) override;
     bool hasPendingWork() const override;
 
     // Lists and local files.
     void importPath(std::string_view path) override;
-    void addItems(int, std::string_view) override {}
+    void addItems(int kind, std::string_view values) override;
     void addToLocalAlbum(std::string_view, std::string_view) override {}
     void fillSecondStore(std::string_view, int) override {}
     int readLocalSongInfo(std::string_view path, SongRecord* record) override;
@@ -124,8 +128,7 @@ private:
     void fetchSkinImages();
     void createChildren(bool noBlank);
     void createPageOperations();
-    CommandContext commandContext();
-    CommandHooks commandHooks();
+    CommandHooks commandHooks(const CommandContext& base);
     int importFiles(const std::vector<std::string>& paths);
     void showListAgain();
 
@@ -134,6 +137,7 @@ private:
     std::unique_ptr<ShowPage> showPage_;
     std::unique_ptr<SongCommands> pages_;
     std::unique_ptr<RegistryKey> settingsKey_;
+    DownloadTracker downloads_;
     QPointer<ListPanelWindow> window_;
     ButtonBar* buttons_ = nullptr;
     PromotionStrip* promotion_ = nullptr;

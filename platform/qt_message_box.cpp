@@ -25,6 +25,8 @@ StyleLook lookOf(int style) {
         return {QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel};
     case mb::kQuestionYesNo:
         return {QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No};
+    case mb::kInformationOk:
+        return {QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok};
     case mb::kExclamationOk:
     default:
         return {QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok};

@@ -66,6 +66,13 @@ std::string MyAlbumCommands::addSongs(const CommandCall& call) const {
     const auto albums = albumNames(context_.myAlbums(), call.request.userId());
     if (albums.count(albumId) == 0)
         return WireReply::error(ServiceCode::NotFound);
+    // After the ids: the album the songs come from and "0" when they leave it (a move).
+    const std::size_t after = 4 + ids->size();
+    if (call.request.field(after + 1) == "0") {
+        const auto from = call.request.integer(after);
+        if (from != albumId)
+            context_.myAlbums().remove(call.request.userId(), from, *ids);
+    }
     const int added =
         context_.myAlbums().add(call.request.userId(), albumId, *ids, list_codes::kMyAlbum, context_.stamp());
     return WireReply().plainNumber(0).plainNumber(added).str();

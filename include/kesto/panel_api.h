@@ -125,7 +125,9 @@ enum {
     KESTO_SVC_A_CLOSE_SONG_TEXT = 30, /* (): the song-text window's close button was pressed; the host
                                          closes the window (entry 30, which keeps its rectangle) */
     KESTO_SVC_A_CREATE_PLAYLIST = 32, /* (name) -> album id of the new play list */
-    KESTO_SVC_A_TRANSFER = 33,        /* (item list, write flag, 0): transfer or download the items */
+    KESTO_SVC_A_TRANSFER = 33,        /* (item list, write flag, 0): transfer or download the items: songs
+                                         for a device, paid songs to download, a song whose lyrics file is
+                                         missing; a download runs until its files are in LastSaveFolder */
     KESTO_SVC_A_CREATE_MY_ALBUM = 41  /* (name) -> non-zero when the on-line my album was made */
 };
 typedef intptr_t (*KestoServiceFn)(intptr_t a, intptr_t b, intptr_t c);
@@ -194,7 +196,9 @@ typedef char* (*KestoEntry2)(
 typedef void* (*KestoEntry3)(void); /* the login block: int state (-1 until entry 39), char[260] u_key,
                                        char[260] password, ...; module-wide, valid while loaded */
 typedef void (*KestoEntry4)(const char* path); /* imports the audio files at path (mini list in mini mode) */
-typedef void (*KestoEntry5)(int kind, const char* a, const char* b); /* [blocks] opens a panel dialog */
+/* [blocks] opens a panel dialog for the song ids in a (separated by ';'): kind 0 the purchase
+ * dialog, 1 the gift dialog, any other a download through the purchase dialog; b is unused. */
+typedef void (*KestoEntry5)(int kind, const char* a, const char* b);
 typedef int (*KestoEntry6)(void);                                    /* reads the panel option integer */
 typedef int (*KestoEntry7)(int value);    /* sets the panel option integer, returns it */
 typedef void (*KestoEntry8)(void);        /* mini list: clears its current-song mark, redraws */
@@ -261,7 +265,10 @@ typedef void (*KestoEntry46)(const char* link);     /* [blocks] follows a link o
 typedef void (*KestoEntry47)(int direction);        /* 1 next page, else previous */
 typedef int (*KestoEntry48)(int direction);         /* whether that page exists */
 typedef void (*KestoEntry49)(const char* a, const char* b); /* adds a local file to a local album */
-typedef void (*KestoEntry50)(int kind, const char* values); /* [blocks for 2, 4] adds songs by kind */
+/* [blocks] adds songs by kind: 0 the add-file dialog, 1 the add-folder dialog, 2 the on-line my
+ * album `values` (menu id 2200), 3 the local file or folder `values`, 4 the service list of code
+ * `values` (menu id 1001). */
+typedef void (*KestoEntry50)(int kind, const char* values);
 typedef void (*KestoEntry51)(const char* text, int value);  /* fills the panel's second store */
 typedef int (*KestoEntry52)(void);                          /* clears the now-playing current mark */
 typedef int (*KestoEntry53)(int flag);                      /* selects all (1) or no (0) rows */

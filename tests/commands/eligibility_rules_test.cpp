@@ -31,7 +31,7 @@ protected:
     std::vector<SongList> giftDialogs;
 
     void SetUp() override {
-        r.context.hooks.chooseMyAlbum = [this](const SongList& songs) -> std::optional<std::string> {
+        r.context.hooks.chooseMyAlbum = [this](const SongList& songs) -> std::optional<MyAlbumChoice> {
             myAlbumDialogs.push_back(songs);
             return std::nullopt;
         };

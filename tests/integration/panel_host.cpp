@@ -1,6 +1,7 @@
 #include "tests/integration/panel_host.h"
 
 #include "host/curl_request.h"
+#include "host/demo_mp3.h"
 #include "host/tag_reader.h"
 #include "include/kesto/window_message.h"
 #include "listview/cmule_list_ctrl.h"
@@ -10,8 +11,12 @@
 #include "songs/panel_messages.h"
 #include "songs/song_record.h"
 
+#include "library/my_album_db.h"
+#include "songs/login_block.h"
+
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -38,6 +43,10 @@ std::atomic<long long> tagDelayMicros{0};
 std::atomic<int> boxes{0};
 std::mutex urlMutex;
 std::vector<std::string> urls;
+std::atomic<bool> refusing{false};
+std::atomic<bool> devicesConnected{false};
+std::function<bool(QWidget*)> modalHandler;
+PanelHost* runningHost = nullptr;
 
 long long nanosSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
@@ -48,6 +57,8 @@ int request(const char* url, void** data, std::uint32_t* length, int post, const
             int zero) {
     const auto start = std::chrono::steady_clock::now();
     int result = 0;
+    if (refusing)
+        return 0;
     {
         std::lock_guard lock(urlMutex);
         urls.emplace_back(url != nullptr ? url : "");
@@ -105,6 +116,46 @@ int readTags(const char* path, void* buffer) {
 
 template <class Fn> KestoHostFn slot(Fn fn) {
     return reinterpret_cast<KestoHostFn>(fn);
+}
+
+// Entry 41: the on-line album is made on the service, as the user's own request.
+int createMyAlbum(const char* name) {
+    if (runningHost == nullptr || name == nullptr)
+        return 0;
+    const auto* login = static_cast<const LoginBlock*>(runningHost->entry<KestoEntry3>(3)());
+    const std::string body = std::string("tester\v") + login->uKey + "\v1\v" + name + "\v";
+    const std::string reply = runningHost->ask(runningHost->baseUrl() + "/protocol.jsp?myAlbum", body);
+    return !reply.empty() && reply[0] != '-' ? 1 : 0;
+}
+
+// Entry 32: the play list is a row of the module's album database.
+int createPlaylist(const char* name) {
+    if (runningHost == nullptr || name == nullptr)
+        return 0;
+    MyAlbumDb db;
+    if (!db.Start(runningHost->dataFolder()))
+        return 0;
+    static int next = 500;
+    const int id = ++next;
+    const bool made = db.ExecStatement("insert into AlbumName_tbl values('" + std::to_string(id) + "','" +
+                                       std::string(name) + "')");
+    return made ? id : 0;
+}
+
+void transfer(const void* items, int, int) {
+    int count = 0;
+    for (auto* item = static_cast<const SongRecord*>(items);
+         item != nullptr && (item->Song_ID[0] != '\0' || item->Local_Path[0] != '\0'); ++item)
+        ++count;
+    PanelHost::transfers().push_back(count);
+}
+
+int mp3PlayerConnected(char*) {
+    return devicesConnected ? 1 : 0;
+}
+
+int phoneConnected() {
+    return devicesConnected ? 1 : 0;
 }
 
 std::array<KestoHostFn, KESTO_NET_TABLE_SIZE> network{};
@@ -214,6 +265,12 @@ void PanelHost::redirectRequests(std::optional<std::string> base) {
     redirect.reset();
     if (base && service_)
         redirect.emplace(service_->baseUrl(), *base);
+void PanelHost::connectDevices(bool connected) {
+    devicesConnected = connected;
+}
+
+void PanelHost::refuseRequests(bool refuse) {
+    refusing = refuse;
 }
 
 int PanelHost::boxesShown() {
@@ -222,6 +279,18 @@ int PanelHost::boxesShown() {
 
 void PanelHost::setServiceA(int index, KestoHostFn fn) {
     serviceA[static_cast<std::size_t>(index)] = fn;
+void PanelHost::onModal(std::function<bool(QWidget*)> handler) {
+    modalHandler = std::move(handler);
+}
+
+std::vector<std::string>& PanelHost::boxTexts() {
+    static std::vector<std::string> texts;
+    return texts;
+}
+
+std::vector<int>& PanelHost::transfers() {
+    static std::vector<int> calls;
+    return calls;
 }
 
 PanelHost::PanelHost() : data_(freshFolder()) {
@@ -231,10 +300,20 @@ PanelHost::PanelHost() : data_(freshFolder()) {
     setenv("XDG_DATA_HOME", (data_ / "xdg").c_str(), 1);
     network[KESTO_NET_REQUEST] = slot<KestoNetRequestFn>(&request);
     serviceB[KESTO_SVC_B_READ_TAGS] = slot<KestoSvcReadTagsFn>(&readTags);
+    serviceA[KESTO_SVC_A_CREATE_MY_ALBUM] = slot<KestoSvcCreateMyAlbumFn>(&createMyAlbum);
+    serviceA[KESTO_SVC_A_CREATE_PLAYLIST] = slot<KestoSvcCreatePlaylistFn>(&createPlaylist);
+    serviceA[KESTO_SVC_A_TRANSFER] = slot<KestoSvcTransferFn>(&transfer);
+    serviceA[KESTO_SVC_A_MP3_CONNECTED] = slot<KestoSvcMp3ConnectedFn>(&mp3PlayerConnected);
+    serviceA[KESTO_SVC_A_PHONE_CONNECTED] = slot<KestoSvcIntFn>(&phoneConnected);
+    runningHost = this;
     // A message box would wait for a user: close each at once and count it.
     auto* watch = new QTimer(&host_);
     QObject::connect(watch, &QTimer::timeout, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (modalHandler && modalHandler(modal))
+                return;
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                boxTexts().push_back(box->text().toStdString());
             ++boxes;
             modal->close();
         }
@@ -243,6 +322,8 @@ PanelHost::PanelHost() : data_(freshFolder()) {
 }
 
 PanelHost::~PanelHost() {
+    runningHost = nullptr;
+    modalHandler = nullptr;
     if (table_ != nullptr)
         entry<KestoEntry17>(17)();
     panelLog_.reset();
@@ -362,40 +443,7 @@ std::string PanelHost::baseUrl() const {
 }
 
 void writeTaggedMp3(const std::filesystem::path& path, const std::string& title, const std::string& artist) {
-    auto frame = [](const char* id, const std::string& text) {
-        const std::uint32_t size = static_cast<std::uint32_t>(text.size() + 1);
-        std::string out(id, 4);
-        out += static_cast<char>(size >> 24);
-        out += static_cast<char>((size >> 16) & 0xFF);
-        out += static_cast<char>((size >> 8) & 0xFF);
-        out += static_cast<char>(size & 0xFF);
-        out += std::string(2, '\0');
-        out += '\0'; // ISO-8859-1
-        out += text;
-        return out;
-    };
-    const std::string frames = frame("TIT2", title) + frame("TPE1", artist);
-    const auto size = static_cast<std::uint32_t>(frames.size());
-    std::string tag = "ID3";
-    tag += '\3';
-    tag += '\0';
-    tag += '\0';
-    for (int shift = 21; shift >= 0; shift -= 7)
-        tag += static_cast<char>((size >> shift) & 0x7F); // synch-safe size
-    tag += frames;
-    // MPEG-1 layer III, 128 kbit/s, 44.1 kHz frames of silence: 417 bytes each.
-    constexpr int kFrameBytes = 417;
-    constexpr int kFrames = 40;
-    std::string audio;
-    for (int i = 0; i < kFrames; ++i) {
-        std::string one(kFrameBytes, '\0');
-        one[0] = static_cast<char>(0xFF);
-        one[1] = static_cast<char>(0xFB);
-        one[2] = static_cast<char>(0x90);
-        one[3] = static_cast<char>(0x64);
-        audio += one;
-    }
-    std::ofstream(path, std::ios::binary) << tag << audio;
+    DemoMp3::write(path, title, artist);
 }
 
 } // namespace kesto::test

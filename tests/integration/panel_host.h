@@ -53,6 +53,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The entries of one message, oldest first.
     std::vector<Entry> of(unsigned message) const;
+    int count(unsigned message) const { return static_cast<int>(of(message).size()); }
     std::vector<Entry> entries;
 };
 
@@ -114,6 +115,17 @@ public:
     static int boxesShown();
     // Puts a function into host service table A (before start()).
     static void setServiceA(int index, KestoHostFn fn);
+    // While set, the request function gives no reply at all.
+    static void refuseRequests(bool refuse);
+    // While set, each modal window is first handed here; true means the handler took it (it
+    // must act through queued calls, never run a nested loop) and it is not closed.
+    static void onModal(std::function<bool(QWidget*)> handler);
+    // Texts of the message boxes closed, in order (UTF-8).
+    static std::vector<std::string>& boxTexts();
+    // What host table A entries 26 and 28 answer: an MP3 player and a phone are connected.
+    static void connectDevices(bool connected);
+    // Calls of host table A entry 33 (transfers and downloads), each with its item count.
+    static std::vector<int>& transfers();
 
 private:
     QWidget host_;

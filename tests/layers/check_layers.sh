@@ -13,8 +13,9 @@ declare -A floor=(
     [listview]=4 [webview]=4 [module]=4 [host]=4
     [commands]=5
     [pages]=6
-    [panel]=7 [minimode]=7
-    [entry]=8
+    [dialogs]=7
+    [panel]=8 [minimode]=8
+    [entry]=9
 )
 
 status=0

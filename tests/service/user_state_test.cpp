@@ -117,6 +117,19 @@ TEST_F(UserStateTest, MyAlbumSongsAddAndDeleteSurviveARestart) {
     EXPECT_EQ(decodeNumber(fields(client.post("myAlbumSource", {songAt(41).id}))[0]), 1);
 }
 
+TEST_F(UserStateTest, AMoveLeavesTheSourceAlbumOnlyWhenAskedAndSurvivesARestart) {
+    const std::string from = fields(client.post("myAlbum", {"1", "From"}))[1];
+    const std::string to = fields(client.post("myAlbum", {"1", "To"}))[1];
+    ASSERT_EQ(code(client.post("addSongToMyAlbum", {from, "2", songAt(50).id, songAt(51).id})), 0);
+    // A copy ("1"): the songs stay where they were.
+    ASSERT_EQ(code(client.post("addSongToMyAlbum", {to, "1", songAt(50).id, from, "1"})), 0);
+    // A move ("0"): the song leaves its album.
+    ASSERT_EQ(code(client.post("addSongToMyAlbum", {to, "1", songAt(51).id, from, "0"})), 0);
+    client.restart();
+    EXPECT_EQ(decodeNumber(fields(client.post("myAlbumSong", {from, "0"}))[0]), 1);
+    EXPECT_EQ(decodeNumber(fields(client.post("myAlbumSong", {to, "0"}))[0]), 2);
+}
+
 TEST_F(UserStateTest, GiftsAreSentAndReceivedWithTheirMessageAndSurviveARestart) {
     const std::string message = Cp949::fromUtf8("생일 축하해; 좋은 하루!");
     ASSERT_EQ(code(client.post("gift", {"1", "sora", message, "1", songAt(3).id})), 0);

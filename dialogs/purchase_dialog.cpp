@@ -1,0 +1,92 @@
+#include "dialogs/purchase_dialog.h"
+
+#include "commands/device_host.h"
+#include "dialogs/dialog_texts.h"
+#include "dialogs/price_table.h"
+#include "platform/cp949.h"
+#include "platform/message_box.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace kesto {
+
+namespace t = dialog_text;
+
+PurchaseDialog::PurchaseDialog(QWidget* parent, Parts parts, std::vector<SongRecord> songs,
+                               const PriceReply& prices)
+    : SkinnedDialog(parent, parts.skin, t::kPurchaseTitle), parts_(std::move(parts)),
+      songs_(std::move(songs)) {
+    setObjectName(QStringLiteral("purchase"));
+    body()->addWidget(new PriceTable(this, songs_, prices));
+    auto* total = new QLabel(dialogText(t::kTotal) + QString::fromStdString(prices.total), this);
+    total->setObjectName(QStringLiteral("total"));
+    body()->addWidget(total);
+    wallet_ = new QLabel(this);
+    wallet_->setObjectName(QStringLiteral("wallet"));
+    body()->addWidget(wallet_);
+    cash_ = new QRadioButton(dialogText(t::kPayByCash), this);
+    cash_->setObjectName(QStringLiteral("payByCash"));
+    cash_->setChecked(true);
+    phone_ = new QRadioButton(dialogText(t::kPayByPhone), this);
+    phone_->setObjectName(QStringLiteral("payByPhone"));
+    smsCode_ = new QLineEdit(this);
+    smsCode_->setObjectName(QStringLiteral("smsCode"));
+    smsCode_->setEnabled(false);
+    connect(phone_, &QRadioButton::toggled, smsCode_, &QLineEdit::setEnabled);
+    auto* form = new QFormLayout;
+    form->addRow(cash_);
+    form->addRow(phone_);
+    form->addRow(dialogText(t::kSmsCode), smsCode_);
+    body()->addLayout(form);
+}
+
+bool PurchaseDialog::load() {
+    Wallet wallet;
+    if (tellFailure(Checkout(parts_.protocol).wallet(wallet)))
+        return false;
+    QString text = dialogText(t::kCash) + QString::fromStdString(wallet.cash) + "   " +
+                   dialogText(t::kPoints) + QString::fromStdString(wallet.points);
+    if (!wallet.externalPoints.empty())
+        text += "   " + dialogText(t::kExternalPoints) + QString::fromStdString(wallet.externalPoints);
+    wallet_->setText(text);
+    return true;
+}
+
+bool PurchaseDialog::confirm() {
+    const Payment payment = phone_->isChecked() ? Payment::Phone : Payment::Cash;
+    const std::string code = Cp949::fromUtf8(smsCode_->text().trimmed().toStdString());
+    if (tellFailure(Checkout(parts_.protocol).buy(songs_, payment, code)))
+        return false;
+    tell(Cp949::fromUtf8(t::kBought), mb::kInformationOk);
+    if (parts_.download && DeviceHost(parts_.serviceA).transfer(songs_, parts_.writeFlag) &&
+        parts_.downloadStarted)
+        parts_.downloadStarted(songs_);
+    return true;
+}
+
+bool PurchaseDialog::tellFailure(const CheckoutResult& result) const {
+    if (result.done())
+        return false;
+    if (result.outcome == CheckoutResult::Outcome::NoReply)
+        tell(Cp949::fromUtf8(t::kNoReply), mb::kStopOk);
+    else
+        tell(result.message, mb::kStopOk);
+    return true;
+}
+
+void PurchaseDialog::tell(std::string_view cp949, int style) const {
+    if (parts_.protocol.box != nullptr)
+        parts_.protocol.box->show(cp949, kMessageBoxCaption, style);
+}
+
+bool PurchaseDialog::run(QWidget* parent, Parts parts, std::vector<SongRecord> songs,
+                         const PriceReply& prices) {
+    PurchaseDialog dialog(parent, std::move(parts), std::move(songs), prices);
+    return dialog.load() && dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace kesto

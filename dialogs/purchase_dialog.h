@@ -1,0 +1,53 @@
+#pragma once
+// Buys the chosen songs: their prices, the user's cash and points, the payment (cash, or the
+// phone with the code the store sent by SMS), then "buy". A refusal shows the store's message
+// and keeps the dialog open; a purchase that is downloaded is handed to the host (table A,
+// entry 33) once it is paid.
+
+#include "commands/checkout.h"
+#include "dialogs/skinned_dialog.h"
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace kesto {
+
+class MessageBox;
+
+class PurchaseDialog final : public SkinnedDialog {
+public:
+    struct Parts {
+        ProtocolContext protocol;
+        KestoHostTable skin = nullptr;
+        KestoHostTable serviceA = nullptr;
+        int writeFlag = 1;
+        bool download = false; // hand the songs to the host after paying
+        std::function<void(const std::vector<SongRecord>&)> downloadStarted;
+    };
+
+    PurchaseDialog(QWidget* parent, Parts parts, std::vector<SongRecord> songs, const PriceReply& prices);
+
+    // False when the wallet could not be read (the user has been told).
+    bool load();
+    static bool run(QWidget* parent, Parts parts, std::vector<SongRecord> songs, const PriceReply& prices);
+
+protected:
+    bool confirm() override;
+
+private:
+    bool tellFailure(const CheckoutResult& result) const;
+    void tell(std::string_view cp949, int style) const;
+
+    Parts parts_;
+    std::vector<SongRecord> songs_;
+    QLabel* wallet_ = nullptr;
+    QRadioButton* cash_ = nullptr;
+    QRadioButton* phone_ = nullptr;
+    QLineEdit* smsCode_ = nullptr;
+};
+
+} // namespace kesto

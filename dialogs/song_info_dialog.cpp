@@ -1,0 +1,76 @@
+#include "dialogs/song_info_dialog.h"
+
+#include "dialogs/dialog_texts.h"
+#include "library/my_album_db.h"
+#include "platform/cp949.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <string>
+#include <vector>
+
+namespace kesto {
+
+namespace t = dialog_text;
+
+namespace {
+
+QString local(std::string_view cp949) {
+    return QString::fromStdString(Cp949::toUtf8(cp949));
+}
+
+QString playTime(int seconds) {
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QLabel* value(QWidget* parent, const QString& text, const char* name) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+SongInfoDialog::SongInfoDialog(QWidget* parent, KestoHostTable skin, const SongRecord& song, MyAlbumDb* db)
+    : SkinnedDialog(parent, skin, t::kSongInfoTitle) {
+    setObjectName(QStringLiteral("songInfo"));
+    buttons()->button(QDialogButtonBox::Cancel)->hide();
+    int listened = song.Listen_Count;
+    std::vector<std::string> albums;
+    if (db != nullptr) {
+        listened = db->ListenCount(song.Song_ID).value_or(listened);
+        db->AlbumNamesOfSong(song.Song_ID, albums);
+    }
+    auto* form = new QFormLayout;
+    form->addRow(dialogText(t::kInfoName), value(this, local(song.Song_Name), "songName"));
+    form->addRow(dialogText(t::kInfoArtist), value(this, local(song.Artist_Name), "artist"));
+    form->addRow(dialogText(t::kInfoTime), value(this, playTime(song.Play_Time), "playTime"));
+    form->addRow(dialogText(t::kInfoBitrate),
+                 value(this, QStringLiteral("%1 kbps").arg(song.Bitrate / 1000), "bitrate"));
+    form->addRow(dialogText(t::kInfoPath), value(this, QFile::decodeName(song.Local_Path), "path"));
+    const QString count =
+        dialogText(t::kListenCountFormat).replace(QStringLiteral("%d"), QString::number(listened));
+    form->addRow(dialogText(t::kInfoListened), value(this, count, "listenCount"));
+    body()->addLayout(form);
+    body()->addWidget(new QLabel(dialogText(t::kInfoAlbums), this));
+    auto* list = new QListWidget(this);
+    list->setObjectName(QStringLiteral("albums"));
+    for (const std::string& album : albums)
+        list->addItem(local(album));
+    list->setMaximumHeight(90);
+    body()->addWidget(list);
+}
+
+void SongInfoDialog::run(QWidget* parent, KestoHostTable skin, const SongRecord& song, MyAlbumDb* db) {
+    SongInfoDialog dialog(parent, skin, song, db);
+    dialog.exec();
+}
+
+} // namespace kesto

@@ -1,0 +1,70 @@
+#include "host/host_albums.h"
+
+#include "host/curl_request.h"
+#include "library/cpp_sqlite_exception.h"
+#include "library/my_album_db.h"
+#include "library/sql_query.h"
+#include "library/sql_text.h"
+#include "songs/login_block.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace kesto {
+namespace {
+
+std::string serviceBase;
+const LoginBlock* sessionLogin = nullptr;
+
+// Play lists the host makes are numbered after every album id already in the database.
+constexpr int kFirstPlaylistId = 5000;
+constexpr char kVt = '\x0B';
+
+} // namespace
+
+void HostAlbums::install(KestoHostFn* serviceA, std::string baseUrl, const LoginBlock* login) {
+    serviceBase = std::move(baseUrl);
+    sessionLogin = login;
+    serviceA[KESTO_SVC_A_CREATE_PLAYLIST] = reinterpret_cast<KestoHostFn>(&HostAlbums::createPlaylist);
+    serviceA[KESTO_SVC_A_CREATE_MY_ALBUM] = reinterpret_cast<KestoHostFn>(&HostAlbums::createMyAlbum);
+}
+
+void HostAlbums::detach() {
+    sessionLogin = nullptr;
+}
+
+int HostAlbums::createPlaylist(const char* name) {
+    if (name == nullptr || *name == '\0')
+        return 0;
+    MyAlbumDb db;
+    if (!db.Start(std::filesystem::current_path()))
+        return 0;
+    int next = kFirstPlaylistId;
+    try {
+        SqlQuery query = db.Database().ExecQuery("select Album_ID from AlbumName_tbl");
+        for (; !query.Eof(); query.NextRow())
+            if (const char* id = query.FieldValue(0))
+                next = std::max(next, std::atoi(id) + 1);
+    } catch (const CppSQLiteException&) {
+        return 0;
+    }
+    const std::string sql = "insert into AlbumName_tbl values('" + std::to_string(next) + "','" +
+                            SqlText::quoteDoubled(name) + "')";
+    return db.ExecStatement(sql) ? next : 0;
+}
+
+int HostAlbums::createMyAlbum(const char* name) {
+    if (name == nullptr || sessionLogin == nullptr || serviceBase.empty())
+        return 0;
+    const std::string url = serviceBase + "/protocol.jsp?myAlbum";
+    const std::string body = sessionLogin->userId + kVt + sessionLogin->uKey + kVt + "1" + kVt + name + kVt;
+    void* data = nullptr;
+    std::uint32_t length = 0;
+    if (CurlRequest::perform(url.c_str(), &data, &length, 1, body.c_str(), 1, 0) == 0)
+        return 0;
+    const std::string reply(static_cast<const char*>(data), length);
+    std::free(data);
+    return !reply.empty() && reply.front() != '-' ? 1 : 0;
+}
+
+} // namespace kesto

@@ -1,0 +1,35 @@
+#pragma once
+// The downloads the panel handed to the host and the songs already on this PC. A download
+// runs until every song handed over has arrived in the download folder; until then the
+// panel's work list holds it.
+
+#include "commands/command_hooks.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace kesto {
+
+class DownloadTracker {
+public:
+    using WorkList = std::vector<std::unique_ptr<SongRecord>>;
+    using Folder = std::function<std::filesystem::path()>;
+
+    DownloadTracker(WorkList& work, Folder folder) : work_(work), folder_(std::move(folder)) {}
+
+    void started(const SongList& songs);
+    // Drops the songs that have arrived; true while any is still on its way.
+    bool running();
+    bool onThisPc(const SongRecord& song) const;
+
+    // Sets downloadStarted, transferRunning and onThisPc.
+    void install(CommandHooks& hooks);
+
+private:
+    WorkList& work_;
+    Folder folder_;
+};
+
+} // namespace kesto

@@ -1,0 +1,47 @@
+#pragma once
+// Drives the module's modal dialogs in a test: steps keyed by a dialog's object name run in
+// order, each once, through queued calls, so that no nested loop waits inside the host's
+// watch. A window the script acted on a moment ago is left alone while it closes.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <chrono>
+#include <deque>
+#include <functional>
+
+namespace kesto::test {
+
+class DialogScript {
+public:
+    using Act = std::function<void(QWidget*)>;
+
+    DialogScript& then(const QString& objectName, Act act);
+    // Installs the script in the host; it stays until the script is destroyed.
+    void install();
+    ~DialogScript();
+
+    bool done() const { return steps_.empty(); }
+    int opened(const QString& objectName) const;
+
+    // Helpers for steps: a queued click of a named button, text of a named line edit.
+    static void click(QWidget* dialog, const QString& buttonName);
+    static void type(QWidget* dialog, const QString& editName, const QString& text);
+    static void check(QWidget* dialog, const QString& buttonName, bool on); // a check box or radio button
+    static bool select(QWidget* dialog, const QString& comboName, const QString& text);
+
+private:
+    bool handle(QWidget* modal);
+
+    struct Step {
+        QString name;
+        Act act;
+    };
+    std::deque<Step> steps_;
+    std::vector<QString> seen_;
+    QPointer<QWidget> last_;
+    std::chrono::steady_clock::time_point lastAt_;
+};
+
+} // namespace kesto::test

@@ -1,0 +1,627 @@
+// The panel's dialogs through the real module in a Qt host, against the reference service:
+// each opened by its command, driven by the user's steps, and its effect seen in the service,
+// the album database, the settings or the list. One test per process (one host per load).
+#include "tests/integration/dialog_script.h"
+#include "tests/integration/panel_host.h"
+
+#include "library/album_song.h"
+#include "library/album_song_list.h"
+#include "library/my_album_db.h"
+#include "library/sql_query.h"
+#include "listview/cmule_list_ctrl.h"
+#include "platform/cp949.h"
+#include "protocol/reply_fields.h"
+#include "service/login_client.h"
+#include "settings/registry_key.h"
+#include "settings/settings_keys.h"
+#include "songs/login_block.h"
+#include "songs/panel_messages.h"
+#include "songs/song_record.h"
+
+#include "include/kesto/window_message.h"
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+
+namespace kesto::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kChartMenu = 1001;
+constexpr const char* kChart = "00104";
+constexpr int kDownloadHistoryMenu = 5200;
+constexpr const char* kMoved = "선택한 마이앨범으로 곡(들)을 이동하였습니다.";
+
+QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+class DialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string why;
+        ASSERT_TRUE(host.start(why)) << why;
+        PanelHost::boxTexts().clear();
+    }
+
+    const LoginBlock& login() { return *static_cast<const LoginBlock*>(host.entry<KestoEntry3>(3)()); }
+
+    // The user's on-line albums, name to id, as the service keeps them.
+    std::map<std::string, std::string> onlineAlbums() {
+        const std::string body = std::string("tester\v") + login().uKey + "\v0\v";
+        const ReplyFields fields(host.ask(host.baseUrl() + "/protocol.jsp?myAlbum", body));
+        std::map<std::string, std::string> albums;
+        for (std::size_t field = 1; field + 1 < fields.size(); field += 3)
+            albums[fields.text(field + 1)] = fields.text(field);
+        return albums;
+    }
+
+    void tick(std::initializer_list<int> rows) {
+        for (const int row : rows)
+            host.list()->setRowChecked(row, true);
+    }
+
+    bool boxSaid(const std::string& text) {
+        const auto& texts = PanelHost::boxTexts();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+
+    bool waitReady(int count) {
+        return PanelHost::processUntil([&] { return host.panelLog().count(msg::kLocalPageReady) >= count; },
+                                       10s);
+    }
+
+    std::filesystem::path file(const std::string& relative) {
+        const auto path = host.dataFolder() / "music" / relative;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path) << "x";
+        return path;
+    }
+
+    // Local albums 7 "Road Trip" with the given files and 8 "Evening", empty.
+    void localAlbums(const std::vector<std::string>& files) {
+        MyAlbumDb db;
+        ASSERT_TRUE(db.Start(host.dataFolder()));
+        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('8','Evening')"));
+        for (const std::string& name : files) {
+            SongRecord record = SongRecord::make();
+            copyField(record.Song_Name, name);
+            copyField(record.Local_Path, file(name + ".mp3").string());
+            ASSERT_FALSE(db.InsertSong(AlbumSong::fromRecord(record, "7", "")).empty());
+        }
+    }
+
+    std::set<std::string> albumSongs(const std::string& albumId) {
+        MyAlbumDb db;
+        AlbumSongList list;
+        std::set<std::string> names;
+        if (db.Start(host.dataFolder()) && db.ListAlbumSongs(albumId, list))
+            for (const std::string& path : list.localPaths)
+                names.insert(std::filesystem::path(path).stem().string());
+        return names;
+    }
+
+    // The user's cash as the store reports it.
+    std::string cash() {
+        const std::string body = std::string("tester\v") + login().uKey + "\v";
+        return ReplyFields(host.ask(host.baseUrl() + "/protocol.jsp?cash", body)).text(1);
+    }
+
+    static std::string rootSetting(const char* name) {
+        RegistryKey key;
+        std::string text;
+        key.ReadRootString(text, name);
+        return text;
+    }
+
+    PanelHost host;
+};
+
+TEST_F(DialogsTest, ThreeSongsGoIntoANewMyAlbumAndShowOnItsPage) {
+    host.show(2, kChartMenu, kChart);
+    ASSERT_GE(host.list()->rowCount(), 3);
+    const auto names = host.rowNames();
+    tick({0, 2, 4});
+    DialogScript script;
+    script.then("myAlbumChoice", [](QWidget* d) { DialogScript::click(d, "newAlbum"); })
+        .then("nameDialog",
+              [](QWidget* d) {
+                  // Brackets are refused: the name dialog stays for another try.
+                  DialogScript::type(d, "name", "Road (Mix)");
+                  DialogScript::click(d, "ok");
+              })
+        .then("nameDialog",
+              [](QWidget* d) {
+                  DialogScript::type(d, "name", u("여행 Trip"));
+                  DialogScript::click(d, "ok");
+              })
+        .then("myAlbumChoice", [](QWidget* d) {
+            EXPECT_EQ(d->findChild<QComboBox*>("albums")->currentText(), u("여행 Trip"));
+            DialogScript::click(d, "ok");
+        });
+    script.install();
+    host.click(cmd::kMyAlbum);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return boxSaid(kMoved); }, 10s));
+    EXPECT_TRUE(script.done());
+    EXPECT_TRUE(boxSaid("마이앨범 명에는 다음과 같은 문자는 사용하실 수 없습니다.\n\n@ ( )"));
+    const auto albums = onlineAlbums();
+    ASSERT_EQ(albums.count(Cp949::fromUtf8("여행 Trip")), 1u);
+    host.show(2, 2200, albums.at(Cp949::fromUtf8("여행 Trip")));
+    PanelHost::processPending();
+    const auto shown = host.rowNames();
+    EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()),
+              (std::set<std::string>{names[0], names[2], names[4]}));
+}
+
+TEST_F(DialogsTest, MoveBetweenOnlineAlbumsTakesTheSongsOutOfTheShownOne) {
+    const auto albums = onlineAlbums();
+    ASSERT_FALSE(albums.empty());
+    const std::string from = albums.begin()->second;
+    // A second album to move into.
+    const std::string body = std::string("tester\v") + login().uKey + "\v1\vSpare\v";
+    host.ask(host.baseUrl() + "/protocol.jsp?myAlbum", body);
+    host.show(2, 2200, from);
+    PanelHost::processPending();
+    const auto before = host.rowNames();
+    ASSERT_GE(before.size(), 2u);
+    tick({0});
+    DialogScript script;
+    script.then("myAlbumChoice", [](QWidget* d) {
+        EXPECT_TRUE(d->findChild<QCheckBox*>("deleteAfter")->isChecked());
+        EXPECT_TRUE(DialogScript::select(d, "albums", "Spare"));
+        DialogScript::click(d, "ok");
+    });
+    script.install();
+    host.click(cmd::kMove);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return boxSaid(kMoved); }, 10s));
+    PanelHost::processPending();
+    EXPECT_EQ(host.list()->rowCount(), static_cast<int>(before.size()) - 1);
+    host.show(2, 2200, onlineAlbums().at("Spare"));
+    PanelHost::processPending();
+    EXPECT_EQ(host.rowNames(), std::vector<std::string>{before[0]});
+}
+
+TEST_F(DialogsTest, MyAlbumListWithoutReplyOrWithAnErrorOpensNoDialog) {
+    host.show(2, kChartMenu, kChart);
+    tick({0});
+    DialogScript script;
+    script.install();
+    PanelHost::refuseRequests(true);
+    host.click(cmd::kMyAlbum);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::boxTexts().empty(); }, 5s));
+    PanelHost::refuseRequests(false);
+    EXPECT_EQ(PanelHost::boxTexts().back(), "지금 서버와 통신할수 없습니다.\n다시 시도하세요.");
+    PanelHost::overrideReplies("-7\vNo albums today\v");
+    host.click(cmd::kMyAlbum);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return PanelHost::boxTexts().size() >= 2; }, 5s));
+    PanelHost::overrideReplies(std::nullopt);
+    EXPECT_EQ(PanelHost::boxTexts()[1], "No albums today");
+    PanelHost::processPending();
+    EXPECT_EQ(script.opened("myAlbumChoice"), 0);
+}
+
+TEST_F(DialogsTest, LocalSongsAreCopiedThenMovedBetweenPlayLists) {
+    localAlbums({"one", "two", "three"});
+    host.show(4, 4100, "7");
+    ASSERT_TRUE(waitReady(1));
+    ASSERT_EQ(host.list()->rowCount(), 3);
+    const auto names = host.rowNames();
+    tick({0, 1});
+    DialogScript copy;
+    copy.then("playListChoice", [](QWidget* d) {
+        auto* lists = d->findChild<QComboBox*>("playLists");
+        EXPECT_EQ(lists->count(), 1); // the shown play list is not offered
+        EXPECT_TRUE(DialogScript::select(d, "playLists", "Evening"));
+        DialogScript::click(d, "ok");
+    });
+    copy.install();
+    host.click(cmd::kPlayList);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return copy.done() && albumSongs("8").size() == 2; }, 10s));
+    EXPECT_EQ(albumSongs("7").size(), 3u);
+    EXPECT_EQ(albumSongs("8"), (std::set<std::string>{names[0], names[1]}));
+    EXPECT_TRUE(
+        PanelHost::processUntil([&] { return host.hostLog().count(KESTO_MSG_PLAYLIST_CHANGED) == 1; }, 5s));
+
+    waitReady(2);
+    host.list()->uncheckAll();
+    tick({2});
+    DialogScript move;
+    move.then("playListChoice", [](QWidget* d) {
+        EXPECT_TRUE(d->findChild<QCheckBox*>("deleteAfter")->isChecked());
+        DialogScript::select(d, "playLists", "Evening");
+        DialogScript::click(d, "ok");
+    });
+    move.install();
+    host.click(cmd::kMove);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return move.done() && albumSongs("8").size() == 3; }, 10s));
+    EXPECT_EQ(albumSongs("7").size(), 2u);
+    host.show(4, 4100, "8");
+    ASSERT_TRUE(PanelHost::processUntil([&] { return host.list()->rowCount() == 3; }, 10s));
+}
+
+TEST_F(DialogsTest, NewPlayListFromTheChoiceDialogReceivesTheSongs) {
+    localAlbums({"alpha"});
+    host.show(4, 4100, "7");
+    ASSERT_TRUE(waitReady(1));
+    tick({0});
+    DialogScript script;
+    script.then("playListChoice", [](QWidget* d) { DialogScript::click(d, "newPlayList"); })
+        .then("nameDialog",
+              [](QWidget* d) {
+                  DialogScript::type(d, "name", u("아침"));
+                  DialogScript::click(d, "ok");
+              })
+        .then("playListChoice", [](QWidget* d) {
+            EXPECT_EQ(d->findChild<QComboBox*>("playLists")->currentText(), u("아침"));
+            DialogScript::click(d, "ok");
+        });
+    script.install();
+    host.click(cmd::kPlayList);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
+    PanelHost::processPending();
+    MyAlbumDb db;
+    ASSERT_TRUE(db.Start(host.dataFolder()));
+    const std::string sql =
+        "select Album_ID from AlbumName_tbl where Album_Name='" + Cp949::fromUtf8("아침") + "'";
+    SqlQuery query = db.Database().ExecQuery(sql.c_str());
+    ASSERT_FALSE(query.Eof());
+    EXPECT_EQ(albumSongs(query.FieldValue(0)), std::set<std::string>{"alpha"});
+}
+
+TEST_F(DialogsTest, DeleteConfirmationCancelsAndItsDoNotShowAgainPersists) {
+    localAlbums({"one", "two", "three"});
+    host.show(4, 4000);
+    ASSERT_TRUE(waitReady(1));
+    ASSERT_EQ(host.list()->rowCount(), 3);
+    tick({0});
+    DialogScript cancel;
+    cancel.then("deleteConfirm", [](QWidget* d) { DialogScript::click(d, "cancel"); });
+    cancel.install();
+    host.entry<KestoEntry60>(60)();
+    ASSERT_TRUE(PanelHost::processUntil([&] { return cancel.done(); }, 5s));
+    PanelHost::processPending();
+    EXPECT_EQ(albumSongs("7").size(), 3u);
+    EXPECT_EQ(rootSetting(settings::kShowDeleteBox), "0");
+
+    DialogScript agree;
+    agree.then("deleteConfirm", [](QWidget* d) {
+        DialogScript::check(d, "doNotShowAgain", true);
+        DialogScript::click(d, "ok");
+    });
+    agree.install();
+    host.entry<KestoEntry60>(60)();
+    ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("7").size() == 2; }, 5s));
+    EXPECT_EQ(rootSetting(settings::kShowDeleteBox), "1");
+
+    // Not asked again: the next delete goes straight through.
+    ASSERT_TRUE(waitReady(2));
+    tick({0});
+    DialogScript never;
+    never.install();
+    host.entry<KestoEntry60>(60)();
+    ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("7").size() == 1; }, 5s));
+    EXPECT_EQ(never.opened("deleteConfirm"), 0);
+}
+
+TEST_F(DialogsTest, AddFolderTakesSubFoldersOnlyWhenAskedAndRemembersTheFolder) {
+    localAlbums({});
+    const auto top = file("tree/a.mp3").parent_path();
+    file("tree/b.ogg");
+    file("tree/notes.txt");
+    file("tree/inner/c.mp3");
+    auto chooseTree = [top](bool subFolders) {
+        return [top, subFolders](QWidget* d) {
+            auto* dialog = qobject_cast<QFileDialog*>(d);
+            ASSERT_NE(dialog, nullptr);
+            dialog->setDirectory(QString::fromStdString(top.string()));
+            DialogScript::check(d, "includeSubFolders", subFolders);
+            QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+        };
+    };
+    host.show(4, 4100, "7");
+    waitReady(1);
+    DialogScript flat;
+    flat.then("addFolder", chooseTree(false));
+    flat.install();
+    host.entry<KestoEntry56>(56)(1, 0);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("7").size() == 2; }, 10s));
+    EXPECT_EQ(albumSongs("7"), (std::set<std::string>{"a", "b"}));
+    EXPECT_EQ(rootSetting(settings::kLastOpenFolder), top.string());
+
+    host.show(4, 4100, "8");
+    DialogScript deep;
+    deep.then("addFolder", chooseTree(true));
+    deep.install();
+    host.entry<KestoEntry56>(56)(1, 0);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("8").size() == 3; }, 10s));
+    EXPECT_EQ(albumSongs("8"), (std::set<std::string>{"a", "b", "c"}));
+}
+
+TEST_F(DialogsTest, AddFilesTakesTheChosenFilesAndRemembersTheirFolder) {
+    localAlbums({});
+    const auto first = file("picked/x.mp3");
+    file("picked/y.ogg");
+    file("picked/z.mp3");
+    host.show(4, 4100, "7");
+    waitReady(1);
+    DialogScript script;
+    script.then("addFiles", [folder = first.parent_path()](QWidget* d) {
+        auto* dialog = qobject_cast<QFileDialog*>(d);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(QString::fromStdString(folder.string()));
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("\"x.mp3\" \"y.ogg\"");
+        QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+    });
+    script.install();
+    host.entry<KestoEntry56>(56)(0, 0);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("7").size() == 2; }, 10s));
+    EXPECT_EQ(albumSongs("7"), (std::set<std::string>{"x", "y"}));
+    EXPECT_EQ(rootSetting(settings::kLastOpenFolder), first.parent_path().string());
+}
+
+TEST_F(DialogsTest, TwoSongsBoughtShowInThePurchaseHistoryAndAFailedPaymentChargesNothing) {
+    host.show(2, kDownloadHistoryMenu);
+    PanelHost::processPending();
+    const auto history = host.rowNames();
+    host.show(2, kChartMenu, kChart);
+    ASSERT_GE(host.list()->rowCount(), 2);
+    const auto names = host.rowNames();
+    const std::string cashBefore = cash();
+    tick({0, 1});
+    // By phone without the SMS code: the store refuses, the dialog stays, nothing is charged.
+    DialogScript refused;
+    refused
+        .then("purchase",
+              [](QWidget* d) {
+                  EXPECT_FALSE(d->findChild<QLabel*>("wallet")->text().isEmpty());
+                  EXPECT_EQ(d->findChild<QTableWidget*>("prices")->rowCount(), 2);
+                  DialogScript::check(d, "payByPhone", true);
+                  DialogScript::click(d, "ok");
+              })
+        .then("purchase", [](QWidget* d) { DialogScript::click(d, "cancel"); });
+    refused.install();
+    host.click(cmd::kBuy);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return refused.done(); }, 10s));
+    PanelHost::processPending();
+    EXPECT_EQ(PanelHost::boxTexts().size(), 1u); // the store's own message
+    EXPECT_EQ(cash(), cashBefore);
+    host.show(2, kDownloadHistoryMenu);
+    PanelHost::processPending();
+    EXPECT_EQ(host.rowNames(), history);
+
+    host.show(2, kChartMenu, kChart);
+    tick({0, 1});
+    DialogScript paid;
+    paid.then("purchase", [](QWidget* d) { DialogScript::click(d, "ok"); });
+    paid.install();
+    host.click(cmd::kBuy2);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return boxSaid("구매가 완료되었습니다."); }, 10s));
+    EXPECT_NE(cash(), cashBefore);
+    EXPECT_TRUE(PanelHost::transfers().empty()); // a purchase alone downloads nothing
+    host.show(2, kDownloadHistoryMenu);
+    PanelHost::processPending();
+    const auto bought = host.rowNames();
+    std::multiset<std::string> expected(history.begin(), history.end());
+    expected.insert(names[0]);
+    expected.insert(names[1]);
+    EXPECT_EQ(std::multiset<std::string>(bought.begin(), bought.end()), expected);
+}
+
+TEST_F(DialogsTest, DownloadPaysThenHandsTheSongsToTheHost) {
+    host.show(2, kChartMenu, kChart);
+    tick({0, 1, 2});
+    DialogScript script;
+    script.then("purchase", [](QWidget* d) { DialogScript::click(d, "ok"); });
+    script.install();
+    host.entry<KestoEntry63>(63)(0, "");
+    ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::transfers().empty(); }, 10s));
+    EXPECT_EQ(PanelHost::transfers().front(), 3);
+    EXPECT_EQ(host.entry<KestoEntry59>(59)(), 1); // on its way until the files arrive
+}
+
+TEST_F(DialogsTest, GiftReachesTheReceiversGiftBox) {
+    host.show(2, kChartMenu, kChart);
+    const std::string song = host.rowRecords()[3]->Song_ID;
+    tick({3});
+    DialogScript script;
+    script
+        .then("gift",
+              [](QWidget* d) {
+                  // No receiver yet: told, and the dialog stays.
+                  DialogScript::click(d, "ok");
+              })
+        .then("gift", [](QWidget* d) {
+            DialogScript::type(d, "receiver", "friend");
+            d->findChild<QPlainTextEdit*>("message")->setPlainText("Happy birthday");
+            DialogScript::click(d, "ok");
+        });
+    script.install();
+    host.click(cmd::kGift);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return boxSaid("선물하기가 완료되었습니다."); }, 10s));
+    EXPECT_TRUE(boxSaid("선물 받을 분의 아이디를 입력하세요."));
+    const auto reply = service::LoginClient::login(host.baseUrl(), "friend", "secret");
+    ASSERT_TRUE(reply);
+    const ReplyFields login(*reply);
+    const std::string body = std::string("friend\v") + login.text(1) + "\v0\v0\v";
+    const std::string box = host.ask(host.baseUrl() + "/protocol.jsp?giftBox", body);
+    EXPECT_NE(box.find(song), std::string::npos);
+    EXPECT_NE(box.find("tester"), std::string::npos);
+}
+
+TEST_F(DialogsTest, PurchaseWithoutReplyOrWithAnErrorSaysSoAndChargesNothing) {
+    host.show(2, kChartMenu, kChart);
+    tick({0});
+    const std::string cashBefore = cash();
+    DialogScript script;
+    script
+        .then("purchase",
+              [](QWidget* d) {
+                  PanelHost::refuseRequests(true);
+                  DialogScript::click(d, "ok");
+              })
+        .then("purchase",
+              [](QWidget* d) {
+                  PanelHost::refuseRequests(false);
+                  PanelHost::overrideReplies("-30\vCard declined\v");
+                  DialogScript::click(d, "ok");
+              })
+        .then("purchase", [](QWidget* d) {
+            PanelHost::overrideReplies(std::nullopt);
+            DialogScript::click(d, "cancel");
+        });
+    script.install();
+    host.click(cmd::kBuy);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
+    PanelHost::processPending();
+    const auto& texts = PanelHost::boxTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], "지금 서버와 통신할수 없습니다.\n다시 시도하세요.");
+    EXPECT_EQ(texts[1], "Card declined");
+    EXPECT_EQ(cash(), cashBefore);
+}
+
+TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
+    localAlbums({"solo"});
+    {
+        MyAlbumDb db;
+        ASSERT_TRUE(db.Start(host.dataFolder()));
+        ASSERT_TRUE(db.ExecStatement("update AlbumInfo_tbl set Listen_Count=4"));
+    }
+    host.show(4, 4100, "7");
+    ASSERT_TRUE(waitReady(1));
+    DialogScript script;
+    script.then("songInfo", [](QWidget* d) {
+        EXPECT_EQ(d->findChild<QLabel*>("listenCount")->text(), u("4회"));
+        auto* albums = d->findChild<QListWidget*>("albums");
+        ASSERT_EQ(albums->count(), 1);
+        EXPECT_EQ(albums->item(0)->text(), "Road Trip");
+        DialogScript::click(d, "ok");
+    });
+    script.install();
+    QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kInfoPage, 0, 0));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 5s));
+}
+
+TEST_F(DialogsTest, HostEntriesOpenTheDialogOfTheirKind) {
+    host.show(2, kChartMenu, kChart);
+    const std::string first = host.rowRecords()[0]->Song_ID;
+    const std::string second = host.rowRecords()[1]->Song_ID;
+    DialogScript script;
+    const auto close = [](QWidget* d) { DialogScript::click(d, "cancel"); };
+    script
+        .then("purchase",
+              [](QWidget* d) {
+                  EXPECT_EQ(d->findChild<QTableWidget*>("prices")->rowCount(), 2);
+                  DialogScript::click(d, "cancel");
+              })
+        .then("gift", close)
+        .then("addFiles", [](QWidget* d) { QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection); })
+        .then("addFolder", [](QWidget* d) { QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection); })
+        .then("myAlbumChoice", close)
+        .then("purchase", close);
+    script.install();
+    const std::string ids = first + ";" + second;
+    host.entry<KestoEntry5>(5)(0, ids.c_str(), "");
+    host.entry<KestoEntry5>(5)(1, first.c_str(), "");
+    host.entry<KestoEntry50>(50)(0, "");
+    host.entry<KestoEntry50>(50)(1, "");
+    tick({0});
+    host.entry<KestoEntry58>(58)();
+    ASSERT_TRUE(PanelHost::processUntil([&] { return script.opened("myAlbumChoice") == 1; }, 10s));
+    host.entry<KestoEntry69>(69)(0, "");
+    ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
+    EXPECT_TRUE(PanelHost::transfers().empty());
+}
+
+TEST_F(DialogsTest, GiftBoxDownloadHandsTheGiftsToTheHostWithoutPaying) {
+    const std::string cashBefore = cash();
+    host.show(2, 6000);
+    PanelHost::processPending();
+    ASSERT_GE(host.list()->rowCount(), 1);
+    tick({0});
+    host.entry<KestoEntry70>(70)(0, "");
+    PanelHost::processPending();
+    ASSERT_EQ(PanelHost::transfers().size(), 1u);
+    EXPECT_EQ(PanelHost::transfers().front(), 1);
+    EXPECT_EQ(cash(), cashBefore);
+}
+
+TEST_F(DialogsTest, OnlineAlbumDeleteAsksUntilToldNotTo) {
+    host.show(2, 2100);
+    PanelHost::processPending();
+    const int rows = host.list()->rowCount();
+    ASSERT_GE(rows, 2);
+    tick({0});
+    DialogScript script;
+    script.then("deleteConfirm", [](QWidget* d) {
+        DialogScript::check(d, "doNotShowAgain", true);
+        DialogScript::click(d, "ok");
+    });
+    script.install();
+    host.entry<KestoEntry60>(60)();
+    ASSERT_TRUE(PanelHost::processUntil([&] { return host.list()->rowCount() == rows - 1; }, 10s));
+    EXPECT_EQ(rootSetting(settings::kShowDeleteBox), "1");
+}
+
+TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHoldsThePhone) {
+    const auto downloads = host.dataFolder() / "downloads";
+    std::filesystem::create_directories(downloads);
+    RegistryKey().WriteRootString(downloads.string(), settings::kLastSaveFolder);
+    PanelHost::connectDevices(true);
+    host.show(2, kChartMenu, kChart);
+    const auto records = host.rowRecords();
+    std::ofstream(downloads / (std::string(records[0]->Song_ID) + ".mp3")) << "x";
+    tick({0});
+    host.entry<KestoEntry42>(42)(2);
+    PanelHost::processPending();
+    ASSERT_EQ(PanelHost::transfers(), std::vector<int>{1});
+    EXPECT_TRUE(PanelHost::boxTexts().empty());
+
+    // A song still to be downloaded: asked first, and Cancel sends nothing.
+    host.list()->uncheckAll();
+    tick({1});
+    host.entry<KestoEntry42>(42)(2);
+    PanelHost::processPending();
+    EXPECT_EQ(PanelHost::transfers().size(), 1u);
+    EXPECT_EQ(PanelHost::boxTexts().size(), 1u);
+
+    // Paid and handed over, it is on its way: the phone waits for it.
+    DialogScript script;
+    script.then("purchase", [](QWidget* d) { DialogScript::click(d, "ok"); });
+    script.install();
+    host.entry<KestoEntry63>(63)(0, "");
+    ASSERT_TRUE(PanelHost::processUntil([&] { return PanelHost::transfers().size() == 2; }, 10s));
+    host.entry<KestoEntry42>(42)(1);
+    PanelHost::processPending();
+    EXPECT_EQ(
+        PanelHost::boxTexts().back(),
+        "음원 다운로드/전송 프로세스가 진행중입니다.\n음원 다운로드/전송 완료 후 다시 시도하여 주십시오.");
+    std::ofstream(downloads / (std::string(records[1]->Song_ID) + ".mp3")) << "x";
+    host.entry<KestoEntry42>(42)(1);
+    PanelHost::processPending();
+    EXPECT_EQ(PanelHost::transfers().size(), 3u);
+}
+
+} // namespace
+} // namespace kesto::test
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,54 @@
+// Downloads handed to the host run until their files arrive in the download folder; a song is
+// on this PC by its id, its name or "artist - name".
+#include "pages/download_tracker.h"
+
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace kesto {
+namespace {
+
+SongRecord song(const char* id, const char* name, const char* artist) {
+    SongRecord record = SongRecord::make();
+    copyField(record.Song_ID, id);
+    copyField(record.Song_Name, name);
+    copyField(record.Artist_Name, artist);
+    return record;
+}
+
+TEST(DownloadTracker, RunsUntilEveryFileHasArrivedAndKnowsWhatIsHere) {
+    test::TempFolder folder;
+    DownloadTracker::WorkList work;
+    DownloadTracker tracker(work, [&folder] { return folder.path(); });
+    CommandHooks hooks;
+    tracker.install(hooks);
+    EXPECT_FALSE(hooks.transferRunning());
+    const SongRecord byId = song("1001", "First", "A");
+    const SongRecord byName = song("1002", "Second", "B");
+    const SongRecord byBoth = song("1003", "Third", "C");
+    hooks.downloadStarted({byId, byName, byBoth});
+    EXPECT_TRUE(hooks.transferRunning());
+    std::ofstream(folder / "1001.dcf") << "x";
+    std::ofstream(folder / "Second.mp3") << "x";
+    EXPECT_TRUE(hooks.transferRunning());
+    EXPECT_EQ(work.size(), 1u);
+    std::ofstream(folder / "C - Third.mp3") << "x";
+    EXPECT_FALSE(hooks.transferRunning());
+    EXPECT_TRUE(hooks.onThisPc(byId));
+    EXPECT_TRUE(hooks.onThisPc(byBoth));
+    EXPECT_FALSE(hooks.onThisPc(song("1004", "Fourth", "D")));
+}
+
+TEST(DownloadTracker, AMissingFolderHoldsNothing) {
+    DownloadTracker::WorkList work;
+    DownloadTracker tracker(work, [] { return std::filesystem::path("/nonexistent/kesto/download"); });
+    EXPECT_FALSE(tracker.onThisPc(song("1", "One", "A")));
+    tracker.started({song("1", "One", "A")});
+    EXPECT_TRUE(tracker.running());
+}
+
+} // namespace
+} // namespace kesto
