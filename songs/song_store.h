@@ -37,6 +37,9 @@ public:
     // Marks the record at index as the current entry and clears the mark on all others.
     void setCurrent(int index);
     int current() const;
+    // Puts the records in the order given (pointers from get); records not named keep their
+    // relative order after the named ones. The current mark follows its record.
+    void reorder(const std::vector<const SongRecord*>& order);
     // Frees every record; the current index becomes -1.
     void clear();
     int count() const;
