@@ -12,6 +12,9 @@ namespace kesto {
 
 namespace {
 
+constexpr int kSentGiftsPageKind = 11;
+
+
 constexpr std::size_t kListCodeLength = 5;
 
 bool isNoRank(std::string_view rank) {
@@ -103,6 +106,9 @@ ParsedList ListParser::parse(std::string_view reply, int pageKind, const RecordS
             copyField(record.List_Menu_Code, context_.login->listCode);
         if (layout->setsNoRankFlag)
             result.noRank = isNoRank(record.Rank_Text) ? 1 : 0;
+        // The sent gifts' last field is the gift's state code.
+        if (pageKind == kSentGiftsPageKind)
+            copyField(record.Gift_Status, record.Extra_Text);
         if (!sink(record))
             return result;
         ++result.recordsMade;
