@@ -5,8 +5,8 @@
 
 #include "commands/command_context.h"
 #include "commands/command_origin.h"
-#include "pages/row_web_pages.h"
 #include "commands/selection.h"
+#include "pages/row_web_pages.h"
 
 #include <functional>
 
@@ -25,6 +25,9 @@ public:
     void transfer(int target);
     // Entry 62.
     void nowPlayingAction(int action, const std::vector<int>& positions);
+    // The list's context menu: put the chosen songs into a play list, my album, the cart or a
+    // gift, by the menu command id.
+    void putInto(int commandId, const Selection& chosen);
     // Entry 71: the lyrics page of a song id.
     void openLyricsPage(std::string_view songId);
 
@@ -43,6 +46,9 @@ public:
     void toPhone(W, L) override;
     void toMp3Player(W, L) override;
     void toMp3PlayerFromList(W, L) override;
+    // The now-playing choice: the entries ticked on the now-playing page.
+    void nowPlayingToPhone(W, L) override;
+    void nowPlayingToMp3Player(W, L) override;
     void deleteFromCart(W, L) override;
     void rowToCart(W row, L) override;
     // The now-playing entry at a position.
@@ -52,8 +58,15 @@ public:
     void infoPage(W row, L) override;
     void rowSongWebPage(W row, L) override;
 
+protected:
+    void playSongLink(const LinkRequest& link, std::string_view parameter) override;
+
 private:
     Selection ticked() const;
+    Selection nowPlayingChoice(const CommandContext& context) const;
+    // A row of the now-playing page: host table A's entry 1 (0, 0), 1133 from that position,
+    // then entry 2's result.
+    static int playFromNowPlaying(CommandContext& context, int position);
     Selection row(int index) const;
     // A fresh context whose HTML area is the panel's.
     CommandContext context() const;

@@ -19,7 +19,9 @@ class QPixmap;
 namespace kesto {
 
 class ButtonBar;
+class ListOwnerActions;
 class ListPanelWindow;
+class PlayedSongLyrics;
 class ListViewArea;
 class ModuleState;
 class PromotionStrip;
@@ -56,7 +58,7 @@ public:
     int clearCurrentMark() override;
     void selectSong(int index) override;
     void listen() override;
-    void playFiles(const std::vector<std::string>&) override {}
+    void playFiles(const std::vector<std::string>& paths) override;
     void actOnNowPlaying(int action, const std::vector<int>& positions, std::intptr_t extra) override;
 
     bool miniModeFlag() const override { return miniMode_; }
@@ -77,7 +79,7 @@ public:
     bool hasPage(int direction) const override;
     void followLink(std::string_view link) override;
     void openLyrics(std::string_view songId) override;
-    int showsBlankPage() const override;
+    int showBlankPage() override;
 
     // Requests and commands.
     std::string serverTime() override;
@@ -86,7 +88,7 @@ public:
     void genericRequest(int value) override;
     void panelCommand() override {}
     void listControlCommand() override { forwardToListControl(); }
-    void notifyStoppedByService() override {}
+    void notifyStoppedByService() override;
     void transferToDevice(int target) override;
     void downloadChosen(int, std::string_view) override {}
     void downloadCommand(int, std::string_view) override {}
@@ -96,8 +98,8 @@ public:
     // Lists and local files.
     void importPath(std::string_view path) override;
     void addItems(int, std::string_view) override {}
-    void addToLocalAlbum(std::string_view, std::string_view) override {}
-    void fillSecondStore(std::string_view, int) override {}
+    void addToLocalAlbum(std::string_view path, std::string_view albumId) override;
+    void fillSecondStore(std::string_view text, int value) override;
     int readLocalSongInfo(std::string_view path, SongRecord* record) override;
     int addDroppedFiles(const std::vector<std::string>& paths) override;
 
@@ -124,6 +126,10 @@ private:
     void fetchSkinImages();
     void createChildren(bool noBlank);
     void createPageOperations();
+    void createOwnerActions();
+    void windowGone();
+    // Entry 25's state on every row of the shown list that holds the song.
+    void showPlayState(const SongRecord& current);
     CommandContext commandContext();
     CommandHooks commandHooks();
     int importFiles(const std::vector<std::string>& paths);
@@ -133,6 +139,8 @@ private:
     PanelModel model_;
     std::unique_ptr<ShowPage> showPage_;
     std::unique_ptr<SongCommands> pages_;
+    std::unique_ptr<ListOwnerActions> ownerActions_;
+    std::unique_ptr<PlayedSongLyrics> lyrics_;
     std::unique_ptr<RegistryKey> settingsKey_;
     QPointer<ListPanelWindow> window_;
     ButtonBar* buttons_ = nullptr;
@@ -142,7 +150,6 @@ private:
     std::string lastPlayedText_;
     bool miniMode_ = false;
     int option_ = 0;
-    int lyricsDownload_ = 0;
 };
 
 } // namespace kesto

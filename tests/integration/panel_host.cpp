@@ -1,14 +1,15 @@
 #include "tests/integration/panel_host.h"
 
 #include "host/curl_request.h"
+#include "host/host_message_text.h"
 #include "host/tag_reader.h"
 #include "include/kesto/window_message.h"
 #include "listview/cmule_list_ctrl.h"
-#include "songs/panel_messages.h"
-#include "songs/song_record.h"
 #include "platform/cp949.h"
 #include "service/login_client.h"
 #include "service/service_server.h"
+#include "songs/panel_messages.h"
+#include "songs/song_record.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -33,6 +34,9 @@ std::optional<std::string> overrideReply;
 std::atomic<PanelHost::Tags> tagMode{PanelHost::Tags::Quick};
 std::atomic<long long> tagDelayMicros{0};
 std::atomic<int> boxes{0};
+std::mutex sentMutex;
+std::vector<SentRequest> sent;
+std::vector<std::vector<std::string>> transferred;
 
 long long nanosSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
@@ -43,6 +47,10 @@ int request(const char* url, void** data, std::uint32_t* length, int post, const
             int zero) {
     const auto start = std::chrono::steady_clock::now();
     int result = 0;
+    {
+        std::lock_guard lock(sentMutex);
+        sent.push_back({url != nullptr ? url : "", body != nullptr ? body : ""});
+    }
     {
         std::lock_guard lock(overrideMutex);
         if (overrideReply) {
@@ -88,6 +96,34 @@ int readTags(const char* path, void* buffer) {
     return result;
 }
 
+void transfer(const void* items, int, int) {
+    std::vector<std::string> ids;
+    for (auto* item = static_cast<const SongRecord*>(items);
+         item->Song_ID[0] != '\0' || item->Local_Path[0] != '\0'; ++item)
+        ids.emplace_back(item->Local_Path[0] != '\0' ? item->Local_Path : item->Song_ID);
+    std::lock_guard lock(sentMutex);
+    transferred.push_back(std::move(ids));
+}
+
+std::array<std::atomic<int>, KESTO_SERVICE_A_TABLE_SIZE> serviceACalls{};
+
+int connected() {
+    return 1;
+}
+
+void beforePlay(int, int) {
+    ++serviceACalls[KESTO_SVC_A_BEFORE_PLAY];
+}
+
+int afterPlay() {
+    ++serviceACalls[KESTO_SVC_A_AFTER_PLAY];
+    return 1;
+}
+
+int mp3Connected(char*) {
+    return 1;
+}
+
 template <class Fn> KestoHostFn slot(Fn fn) {
     return reinterpret_cast<KestoHostFn>(fn);
 }
@@ -104,17 +140,29 @@ std::filesystem::path freshFolder() {
 
 } // namespace
 
-MessageLog::MessageLog(QObject* target) {
+MessageLog::MessageLog(QObject* target, bool takesTexts) : takesTexts_(takesTexts) {
     if (target != nullptr)
         target->installEventFilter(this);
 }
 
 bool MessageLog::eventFilter(QObject*, QEvent* event) {
     if (event->type() == WindowMessageEvent::eventType()) {
-        messages.push_back(static_cast<WindowMessageEvent*>(event)->message());
+        const auto* message = static_cast<WindowMessageEvent*>(event);
+        messages.push_back(message->message());
+        Posted one{message->message(), message->wParam(), message->lParam(), {}};
+        if (takesTexts_)
+            one.text = HostMessageText::take(one.message, one.wParam, one.lParam);
+        posted.push_back(std::move(one));
         lastArrival = std::chrono::steady_clock::now();
     }
     return false;
+}
+
+const Posted* MessageLog::last(unsigned message) const {
+    for (auto it = posted.rbegin(); it != posted.rend(); ++it)
+        if (it->message == message)
+            return &*it;
+    return nullptr;
 }
 
 int MessageLog::count(unsigned message) const {
@@ -147,15 +195,49 @@ int PanelHost::boxesShown() {
     return boxes;
 }
 
-PanelHost::PanelHost() : data_(freshFolder()) {
-    host_.resize(1000, 700);
+int PanelHost::serviceACalled(int index) {
+    return index >= 0 && index < KESTO_SERVICE_A_TABLE_SIZE
+               ? serviceACalls[static_cast<std::size_t>(index)].load()
+               : 0;
+}
+
+std::vector<SentRequest> PanelHost::requestsSent() {
+    std::lock_guard lock(sentMutex);
+    return sent;
+}
+
+void PanelHost::forgetRequests() {
+    std::lock_guard lock(sentMutex);
+    sent.clear();
+}
+
+std::vector<std::vector<std::string>> PanelHost::transfers() {
+    std::lock_guard lock(sentMutex);
+    return transferred;
+}
+
+void PanelHost::destroyHostWindow() {
+    hostLog_.reset();
+    host_.reset();
+}
+
+PanelHost::PanelHost() : host_(std::make_unique<QWidget>()), data_(freshFolder()) {
+    host_->resize(1000, 700);
     std::filesystem::current_path(data_);
     setenv("KESTO_REGISTRY_FILE", (data_ / "registry.reg").c_str(), 1);
     setenv("XDG_DATA_HOME", (data_ / "xdg").c_str(), 1);
     network[KESTO_NET_REQUEST] = slot<KestoNetRequestFn>(&request);
     serviceB[KESTO_SVC_B_READ_TAGS] = slot<KestoSvcReadTagsFn>(&readTags);
+    serviceA[KESTO_SVC_A_TRANSFER] = slot<KestoSvcTransferFn>(&transfer);
+    serviceA[KESTO_SVC_A_BEFORE_PLAY] = slot<KestoSvcBeforePlayFn>(&beforePlay);
+    serviceA[KESTO_SVC_A_AFTER_PLAY] = slot<KestoSvcIntFn>(&afterPlay);
+    // A phone and an MP3 player are plugged in.
+    serviceA[KESTO_SVC_A_PHONE_CONNECTED] = slot<KestoSvcIntFn>(&connected);
+    serviceA[KESTO_SVC_A_MP3_CONNECTED] = slot<KestoSvcMp3ConnectedFn>(&mp3Connected);
     // A message box would wait for a user: close each at once and count it.
-    auto* watch = new QTimer(&host_);
+    // Not a child of the host window, which a test may destroy first.
+    watch_ = std::make_unique<QTimer>();
+    QTimer* watch = watch_.get();
     QObject::connect(watch, &QTimer::timeout, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             ++boxes;
@@ -169,6 +251,8 @@ PanelHost::~PanelHost() {
     if (table_ != nullptr)
         entry<KestoEntry17>(17)();
     panelLog_.reset();
+    hostLog_.reset();
+    host_.reset();
     if (service_)
         service_->stop();
     std::error_code error;
@@ -186,7 +270,7 @@ bool PanelHost::start(std::string& why) {
     if (module_ == nullptr)
         return why = dlerror(), false;
     auto info = reinterpret_cast<KestoGetPanelInfoFn>(dlsym(module_, "Song_GetPanelInfo"));
-    table_ = info != nullptr ? info(&host_) : nullptr;
+    table_ = info != nullptr ? info(host_.get()) : nullptr;
     if (table_ == nullptr)
         return why = "no entry table", false;
     entry<KestoEntry14>(14)(nullptr, skin.data(), network.data(), 1, serviceA.data(), serviceB.data());
@@ -194,11 +278,12 @@ bool PanelHost::start(std::string& why) {
     if (!reply)
         return why = "no login reply", false;
     entry<KestoEntry39>(39)(reply->c_str(), "tester", 0, 0);
-    const KestoRect rect{0, 0, host_.width(), host_.height()};
+    const KestoRect rect{0, 0, host_->width(), host_->height()};
     if (entry<KestoEntry16>(16)(&rect, 0) != 1)
         return why = "entry 16 failed", false;
     panelLog_ = std::make_unique<MessageLog>(panelWindow());
-    host_.show();
+    hostLog_ = std::make_unique<MessageLog>(host_.get(), true);
+    host_->show();
     counters().reset();
     return true;
 }

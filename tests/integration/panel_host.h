@@ -6,6 +6,7 @@
 
 #include "include/kesto/panel_api.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <atomic>
@@ -27,15 +28,35 @@ class ServiceServer;
 
 namespace kesto::test {
 
-// Records every numbered message delivered to a widget.
+struct Posted {
+    unsigned message = 0;
+    std::intptr_t wParam = 0;
+    std::intptr_t lParam = 0;
+    std::string text; // the host's log line, when the log takes the message's text blocks
+};
+
+// Records every numbered message delivered to a widget. A host's log takes over (and frees)
+// the text blocks the module hands the host with its messages.
 class MessageLog : public QObject {
 public:
-    explicit MessageLog(QObject* target);
+    explicit MessageLog(QObject* target, bool takesTexts = false);
     bool eventFilter(QObject* watched, QEvent* event) override;
     std::vector<unsigned> messages;
+    std::vector<Posted> posted;
+    // The last message of that number, or null.
+    const Posted* last(unsigned message) const;
     // When the last message arrived, before its handler ran.
     std::chrono::steady_clock::time_point lastArrival;
     int count(unsigned message) const;
+
+private:
+    bool takesTexts_;
+};
+
+// A request the module sent through the host.
+struct SentRequest {
+    std::string url;
+    std::string body;
 };
 
 struct HostCounters {
@@ -58,7 +79,10 @@ public:
 
     template <class Fn> Fn entry(int index) const { return reinterpret_cast<Fn>(table_[index]); }
     void show(int viewMode, int menuId, const std::string& parameter = {});
-    QWidget* hostWindow() { return &host_; }
+    QWidget* hostWindow() { return host_.get(); }
+    // The host window goes before entry 17 (a host closing down in its own order).
+    void destroyHostWindow();
+    MessageLog& hostLog() { return *hostLog_; }
     QWidget* panelWindow() const;
     CMuleListCtrl* list() const;
     MessageLog& panelLog() { return *panelLog_; }
@@ -86,14 +110,24 @@ public:
     static void overrideReplies(std::optional<std::string> reply);
     // Message boxes the module opened (each is closed at once).
     static int boxesShown();
+    // Every request sent through the host's request function, in order; cleared by reset.
+    static std::vector<SentRequest> requestsSent();
+    static void forgetRequests();
+    // Each list handed to host service table A's transfer (entry 33): the Local_Path of a
+    // local file, the Song_ID of a streaming song.
+    static std::vector<std::vector<std::string>> transfers();
+    // How often the module called host service table A's entry of that index.
+    static int serviceACalled(int index);
 
 private:
-    QWidget host_;
+    std::unique_ptr<QWidget> host_;
+    std::unique_ptr<QTimer> watch_;
     std::filesystem::path data_;
     std::unique_ptr<service::ServiceServer> service_;
     void* module_ = nullptr;
     KestoEntryFn* table_ = nullptr;
     std::unique_ptr<MessageLog> panelLog_;
+    std::unique_ptr<MessageLog> hostLog_;
 };
 
 // Writes a small MP3 file with an ID3v2 title and artist, readable by TagLib.
