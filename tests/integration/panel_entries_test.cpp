@@ -19,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
@@ -358,6 +359,32 @@ TEST_F(PanelEntriesTest, PanelOptionDecidesWhetherTheNowPlayingPageFollowsThePla
     playNext(45, 0);
     EXPECT_EQ(host.list()->currentRow(), 45);
     EXPECT_GT(scroll->value(), 0);
+}
+
+TEST_F(PanelEntriesTest, HostSkinTypeAndMarkingChooseTheRowColours) {
+    host.show(kListOnly, kChartMenu, kFiftyRowChart);
+    CMuleListCtrl* list = host.list();
+    list->setRowChecked(0, true); // selection text: blue in skin 1, green in the others
+    list->setCurrentRow(2);       // the current row: orange while marking is on
+    auto count = [list](bool (*match)(const QColor&)) {
+        const QImage image = list->viewport()->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += match(image.pixelColor(x, y)) ? 1 : 0;
+        return n;
+    };
+    auto blue = [](const QColor& c) { return c.blue() > c.red() + 40 && c.blue() > c.green() + 10; };
+    auto green = [](const QColor& c) { return c.green() > c.red() + 40 && c.green() > c.blue() + 40; };
+    auto orange = [](const QColor& c) { return c.red() > c.green() + 40 && c.green() > c.blue() + 40; };
+    const int blueFirst = count(blue);
+    const int greenFirst = count(green);
+    const int orangeMarked = count(orange);
+    EXPECT_EQ(host.entry<KestoEntry21>(21)(2), 2);
+    EXPECT_LT(count(blue), blueFirst);
+    EXPECT_GT(count(green), greenFirst);
+    EXPECT_EQ(host.entry<KestoEntry22>(22)(1), 1);
+    EXPECT_LT(count(orange), orangeMarked);
 }
 
 TEST_F(PanelEntriesTest, SetWindowPosFollowsItsFlagsAndStackingHandle) {
