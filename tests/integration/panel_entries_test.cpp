@@ -551,6 +551,25 @@ TEST_F(PanelEntriesTest, SentGiftsShowTheStateOfEachGift) {
     EXPECT_EQ(host.list()->cellText(0, state).toStdString(), "받음");
 }
 
+TEST_F(PanelEntriesTest, ChartWhoseRanksReadNoHidesItsRankColumn) {
+    constexpr int kRankColumnKind = 28;
+    auto rankHidden = [this] {
+        CMuleListCtrl* list = host.list();
+        for (int column = 0; column < list->columnCount(); ++column)
+            if (list->columnKind(column) == kRankColumnKind)
+                return list->isColumnHidden(column);
+        ADD_FAILURE() << "no rank column";
+        return false;
+    };
+    host.show(2, kChartMenu, kHundredRowChart); // ranked
+    EXPECT_FALSE(rankHidden());
+    host.show(2, kChartMenu, kFiftyRowChart); // every rank "NO"
+    EXPECT_TRUE(rankHidden());
+    EXPECT_EQ(host.list()->rowCount(), 50);
+    host.show(2, kChartMenu, kHundredRowChart);
+    EXPECT_FALSE(rankHidden());
+}
+
 TEST_F(PanelEntriesTest, HostWindowDestroyedBeforeEntry17) {
     host.show(2, kChartMenu, kFiftyRowChart);
     listenTo({0, 1});
