@@ -24,10 +24,12 @@ bool CartCommand::run(const Selection& chosen) const {
     const auto songs = Eligibility(box).check(chosen, rules);
     if (!songs)
         return false;
-    const auto request = CartRequest::add(*context_.protocol.login, SongIdList::ids(*songs));
-    const auto reply = ProtocolExchange::run(context_.protocol, request);
-    if (!reply || reply->code() < 0)
-        return false;
+    // The service takes one song per request: the list goes in order, up to the first refusal.
+    for (const std::string& id : SongIdList::ids(*songs)) {
+        const auto reply = ProtocolExchange::run(context_.protocol, CartRequest::add(*context_.protocol.login, id));
+        if (!reply || reply->code() < 0)
+            return false;
+    }
     const bool look = box.confirm(CommandText::CartAdded, mb::kQuestionOkCancel,
                                   CommandTexts::get(CommandText::CartCaption));
     if (look && context_.hooks.showPage)

@@ -209,8 +209,8 @@ int addDroppedFiles(const char* list) {
     return panel() != nullptr ? panel()->addDroppedFiles(T::pathList(list)) : 0;
 }
 
-int showsBlankPage() {
-    return panel() != nullptr ? panel()->showsBlankPage() : 0;
+int showBlankPage() {
+    return panel() != nullptr ? panel()->showBlankPage() : 0;
 }
 
 } // namespace
@@ -254,7 +254,7 @@ void PanelEntries::install(KestoEntryFn* t) {
     EntryTable::put<KestoEntry71>(t, 71, &openLyrics);
     EntryTable::put<KestoEntry72>(t, 72, &setLyricsDownload);
     EntryTable::put<KestoEntry73>(t, 73, &addDroppedFiles);
-    EntryTable::put<KestoEntry75>(t, 75, &showsBlankPage);
+    EntryTable::put<KestoEntry75>(t, 75, &showBlankPage);
 }
 
 } // namespace kesto

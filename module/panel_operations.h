@@ -2,9 +2,9 @@
 // What the entry table asks of the list panel. The panel subsystem implements it; the
 // module state holds the one instance while the panel exists.
 
-#include "songs/next_song.h"
 #include "include/kesto/panel_api.h"
 #include "platform/message_port.h"
+#include "songs/next_song.h"
 
 #include <cstdint>
 #include <string>
@@ -60,7 +60,7 @@ public:
     virtual bool hasPage(int direction) const = 0;
     virtual void followLink(std::string_view link) = 0;
     virtual void openLyrics(std::string_view songId) = 0;
-    virtual int showsBlankPage() const = 0;
+    virtual int showBlankPage() = 0; // the HTML view shows "about:blank"; 1, or 0 without one
 
     // Requests and commands.
     virtual std::string serverTime() = 0;

@@ -5,6 +5,7 @@
 #include "pages/panel_window_ops.h"
 #include "pages/show_page.h"
 #include "protocol/link_commands.h"
+#include "protocol/web_handoff.h"
 #include "songs/list_pages.h"
 #include "songs/panel_messages.h"
 
@@ -28,8 +29,8 @@ bool PageController::followLink(std::string_view link) {
     LinkRequest request;
     switch (action->code) {
     case LinkScheme::kSong:
-        request = commands.song(action->argument);
-        break;
+        playSongLink(commands.song(action->argument), action->argument);
+        return true;
     case LinkScheme::kAlbum:
         request = commands.album(action->argument);
         break;
@@ -53,6 +54,14 @@ bool PageController::followLink(std::string_view link) {
     }
     openLink(request, action->argument);
     return true;
+}
+
+void PageController::followLabelLink(std::string_view link) {
+    const auto action = LinkScheme::match(link);
+    if (action && action->code != LinkScheme::kSearch)
+        followLink(link);
+    else if (!link.empty())
+        WebHandoff(*p_.context).handOff(KESTO_MSG_OPEN_WEB_PAGE, link, {});
 }
 
 void PageController::openLink(const LinkRequest& link, std::string_view parameter) {
@@ -138,11 +147,14 @@ void PageController::reloadPage(W, L) {
 
 void PageController::showNextListPage(W page, L) {
     p_.showPage->fetchListPage(static_cast<int>(page));
+    p_.window->refreshButtons(); // the previous list page exists now
 }
 
 void PageController::showPreviousListPage(W page, L) {
-    if (page >= 1)
-        p_.showPage->fetchListPage(static_cast<int>(page) - 1);
+    if (page < 1)
+        return;
+    p_.showPage->fetchListPage(static_cast<int>(page) - 1);
+    p_.window->refreshButtons();
 }
 
 void PageController::localPageReady(W viewMode, L pageKind) {

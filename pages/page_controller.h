@@ -42,6 +42,9 @@ public:
     // A link of the service's pages: its scheme's list is fetched and shown (links that buy or
     // gift are swallowed); false when the link has no scheme of the service.
     bool followLink(std::string_view link);
+    // A link of the link label: the service's schemes but search act as in the HTML area, any
+    // other link opens as a web page in the host's browser window.
+    void followLabelLink(std::string_view link);
     PageHistory& history() { return history_; }
 
     void layOut(W, L) override;
@@ -64,6 +67,8 @@ protected:
     // Shows what a link request asks for: a web page in the HTML area, or its list under its
     // menu id (the current view mode and menu id where the link names none).
     void openLink(const LinkRequest& link, std::string_view parameter);
+    // A song link: the song is fetched and played, no page changes (the song commands do it).
+    virtual void playSongLink(const LinkRequest& /*link*/, std::string_view /*parameter*/) {}
 
 private:
     PageControllerParts p_;

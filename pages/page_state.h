@@ -19,6 +19,7 @@ struct PageState {
     PageRequest shown; // the request of the page on screen, for reloads and paging
     ParsedList header; // header values of the last server list
     bool pagePending = false;
+    bool deviceFilesHeld = false; // the list store holds the files of a device list (entry 51)
 };
 
 } // namespace kesto

@@ -66,7 +66,7 @@ void ShowPage::dispatch(const PageRequest& request) {
     else if (menuId == menu::kDownloadStorage)
         startFolderReader();
     else if (isDeviceList(menuId))
-        showStore(*p_.list);
+        showDeviceList();
     else if (menuId == menu::kNowPlaying) {
         showStore(*p_.nowPlaying);
         p_.view->showCurrent(p_.nowPlaying->current());
@@ -86,6 +86,7 @@ void ShowPage::startAlbumReader() {
     }
     p_.view->dropRows();
     p_.list->clear();
+    p_.state->deviceFilesHeld = false;
     auto job = std::make_unique<ThreadJob>(ThreadJob::ofAlbum(songs, s.viewMode, s.pageKind));
     if (job->paths.empty())
         return showEmpty();
@@ -96,11 +97,21 @@ void ShowPage::startFolderReader() {
     const PageState& s = *p_.state;
     p_.view->dropRows();
     p_.list->clear();
+    p_.state->deviceFilesHeld = false;
     const std::vector<std::string> files = p_.folderFiles ? p_.folderFiles() : std::vector<std::string>();
     auto job = std::make_unique<ThreadJob>(ThreadJob::ofFiles(files, s.viewMode, s.pageKind));
     if (job->paths.empty())
         return showEmpty();
     p_.folderWorker->start(std::move(job), {p_.list, p_.factory, p_.port, p_.window});
+}
+
+void ShowPage::showDeviceList() {
+    // The list store holds another page's songs until the host hands the device's files over.
+    if (!p_.state->deviceFilesHeld) {
+        p_.view->dropRows();
+        p_.list->clear();
+    }
+    showStore(*p_.list);
 }
 
 void ShowPage::showStore(SongStore& store) {
@@ -115,6 +126,7 @@ void ShowPage::fetch(const std::string& url, const std::string& body) {
     PageState& s = *p_.state;
     p_.view->dropRows();
     p_.list->clear();
+    s.deviceFilesHeld = false;
     s.header = {};
     const std::string reply = RequestSender::send(p_.context->request, url, true, body);
     if (!reply.empty() && ListParser::hasParser(s.pageKind)) {

@@ -53,6 +53,7 @@ private:
     void dispatch(const PageRequest& request);
     void startAlbumReader();
     void startFolderReader();
+    void showDeviceList();
     void showStore(SongStore& store);
     void showEmpty();
     void fetch(const std::string& url, const std::string& body);

@@ -1,5 +1,6 @@
 #include "pages/song_commands.h"
 
+#include "columns/list_command_ids.h"
 #include "commands/buy_command.h"
 #include "commands/cart_command.h"
 #include "commands/command_settings.h"
@@ -17,8 +18,12 @@
 #include "commands/song_pricing.h"
 #include "commands/transfer_command.h"
 #include "pages/panel_window_ops.h"
+#include "protocol/link_commands.h"
+#include "protocol/request_sender.h"
+#include "protocol/song_command_reply.h"
 #include "protocol/web_handoff.h"
 #include "songs/song_store.h"
+#include "songs/startup_values.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -35,6 +40,8 @@ constexpr int kDialogGift = 1;
 bool giftBoxPage(int pageKind) {
     return pageKind == 10 || pageKind == 11;
 }
+constexpr int kNowPlayingPageKind = 1;
+constexpr std::intptr_t kPlayFlag = 1; // lParam of 1133
 } // namespace
 
 Selection SongCommands::ticked() const {
@@ -83,9 +90,60 @@ void SongCommands::listenTicked() {
     ListenCommand(context).run(ticked());
 }
 
+void SongCommands::putInto(int commandId, const Selection& chosen) {
+    CommandContext context = this->context();
+    switch (commandId) {
+    case listcmd::kPutPlayList:
+        PlayListCommand(context, CommandOrigin::List).run(chosen);
+        break;
+    case listcmd::kPutMyAlbum:
+        MyAlbumCommand(context, CommandOrigin::List).run(chosen);
+        break;
+    case listcmd::kPutCart:
+        CartCommand(context, CommandOrigin::List).run(chosen);
+        break;
+    case listcmd::kPutGift:
+        GiftCommand(context).run(chosen);
+        break;
+    default:
+        break;
+    }
+}
+
+void SongCommands::playSongLink(const LinkRequest& link, std::string_view) {
+    CommandContext context = this->context();
+    if (context.nowPlaying == nullptr)
+        return;
+    const std::string reply =
+        RequestSender::send(context.protocol.request, link.request.url, true, link.request.body);
+    // The reply names no song id: the record takes the one the link asked for.
+    SongRecord base = SongRecord::make();
+    copyField(base.Song_ID, link.songId);
+    SongCommandReply::play(context.protocol, reply, base, *context.nowPlaying,
+                           CommandSettings(context.settings).hearingAppend());
+}
+
 void SongCommands::rowListen(W, L index) {
     CommandContext context = this->context();
+    if (context.pageKind == kNowPlayingPageKind) {
+        playFromNowPlaying(context, static_cast<int>(index));
+        return;
+    }
     ListenCommand(context).run(row(static_cast<int>(index)));
+}
+
+int SongCommands::playFromNowPlaying(CommandContext& context, int position) {
+    // The store keeps its songs: the host plays on from the chosen one.
+    if (context.nowPlaying == nullptr || context.nowPlaying->get(position) == nullptr)
+        return 0;
+    if (auto before = reinterpret_cast<KestoSvcBeforePlayFn>(
+            StartupValues::slot(context.serviceA, KESTO_SVC_A_BEFORE_PLAY)))
+        before(0, 0);
+    if (context.protocol.port != nullptr)
+        context.protocol.port->post(context.protocol.host, KESTO_MSG_PLAY_NOW_PLAYING, position, kPlayFlag);
+    auto after =
+        reinterpret_cast<KestoSvcIntFn>(StartupValues::slot(context.serviceA, KESTO_SVC_A_AFTER_PLAY));
+    return after != nullptr ? after() : 0;
 }
 
 void SongCommands::putIntoCart(W, L) {
@@ -196,6 +254,27 @@ void SongCommands::toMp3Player(W, L) {
 void SongCommands::toMp3PlayerFromList(W, L) {
     CommandContext context = this->context();
     TransferCommand(context, Device::Mp3Player, CommandOrigin::PanelMessage).run(ticked());
+}
+
+Selection SongCommands::nowPlayingChoice(const CommandContext& context) const {
+    Selection chosen;
+    if (context.nowPlaying == nullptr)
+        return chosen;
+    const std::vector<SongRecord> songs = context.nowPlaying->snapshot();
+    for (std::size_t i = 0; i < songs.size(); ++i)
+        if (songs[i].Marked != 0)
+            chosen.add(songs[i], static_cast<int>(i));
+    return chosen;
+}
+
+void SongCommands::nowPlayingToPhone(W, L) {
+    CommandContext context = this->context();
+    TransferCommand(context, Device::Phone, CommandOrigin::NowPlaying).run(nowPlayingChoice(context));
+}
+
+void SongCommands::nowPlayingToMp3Player(W, L) {
+    CommandContext context = this->context();
+    TransferCommand(context, Device::Mp3Player, CommandOrigin::NowPlaying).run(nowPlayingChoice(context));
 }
 
 void SongCommands::deleteFromCart(W, L) {

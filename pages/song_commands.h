@@ -32,6 +32,9 @@ public:
     // Entry 5: 0 the purchase dialog, 1 the gift dialog, 2 a download, for the song ids in
     // ids (separated by ';').
     void openDialog(int kind, std::string_view ids);
+    // The list's context menu: put the chosen songs into a play list, my album, the cart or a
+    // gift, by the menu command id.
+    void putInto(int commandId, const Selection& chosen);
     // Entry 71: the lyrics page of a song id.
     void openLyricsPage(std::string_view songId);
 
@@ -51,6 +54,9 @@ public:
     void toPhone(W, L) override;
     void toMp3Player(W, L) override;
     void toMp3PlayerFromList(W, L) override;
+    // The now-playing choice: the entries ticked on the now-playing page.
+    void nowPlayingToPhone(W, L) override;
+    void nowPlayingToMp3Player(W, L) override;
     void deleteFromCart(W, L) override;
     void rowToCart(W row, L) override;
     // 1088 and 1089: the add-file and add-folder dialogs.
@@ -63,8 +69,15 @@ public:
     void infoPage(W, L) override;
     void rowSongWebPage(W, L row) override;
 
+protected:
+    void playSongLink(const LinkRequest& link, std::string_view parameter) override;
+
 private:
     Selection ticked() const;
+    Selection nowPlayingChoice(const CommandContext& context) const;
+    // A row of the now-playing page: host table A's entry 1 (0, 0), 1133 from that position,
+    // then entry 2's result.
+    static int playFromNowPlaying(CommandContext& context, int position);
     Selection row(int index) const;
     Selection firstTicked() const; // the chosen song of a menu command
     // A fresh context whose HTML area is the panel's.

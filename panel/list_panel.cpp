@@ -3,26 +3,31 @@
 #include "commands/command_settings.h"
 #include "commands/device_host.h"
 #include "dialogs/dialog_hooks.h"
-#include "module/module_state.h"
 #include "library/file_type.h"
 #include "library/folder_walker.h"
+#include "listview/cmule_list_ctrl.h"
+#include "module/module_state.h"
+#include "pages/codec_setting.h"
+#include "pages/host_song_entries.h"
+#include "pages/page_import.h"
+#include "pages/play_next.h"
+#include "pages/played_song_lyrics.h"
+#include "panel/button_bar.h"
+#include "panel/link_label.h"
+#include "panel/list_owner_actions.h"
+#include "panel/list_panel_window.h"
+#include "panel/list_view_area.h"
+#include "panel/panel_skin.h"
+#include "panel/promotion_strip.h"
+#include "panel/window_placement.h"
+#include "protocol/promotion_request.h"
+#include "protocol/server_time.h"
 #include "settings/download_folder.h"
 #include "settings/registry_key.h"
 #include "settings/registry_section.h"
 #include "settings/settings_keys.h"
-#include "listview/cmule_list_ctrl.h"
-#include "panel/button_bar.h"
-#include "pages/codec_setting.h"
 #include "songs/list_pages.h"
-#include "panel/list_panel_window.h"
-#include "panel/list_view_area.h"
-#include "pages/page_import.h"
 #include "songs/panel_messages.h"
-#include "panel/panel_skin.h"
-#include "pages/play_next.h"
-#include "panel/promotion_strip.h"
-#include "protocol/promotion_request.h"
-#include "protocol/server_time.h"
 #include "webview/html_area.h"
 
 #include <QApplication>
@@ -48,6 +53,8 @@ constexpr int kServiceSongsKind = 4;
 constexpr int kServerListViewMode = 2;
 // The service song list ("kestoSong") of a list code.
 constexpr int kServiceSongsMenu = 1001;
+// The panel option (entries 6 and 7): 0 scrolls the now-playing page to the played song.
+constexpr int kFollowPlayedSong = 0;
 
 template <class Fn> Fn hostSlot(KestoHostTable table, int index) {
     return reinterpret_cast<Fn>(StartupValues::slot(table, index));
@@ -130,6 +137,8 @@ bool ListPanel::createWindow(WindowHandle parent, const KestoRect& rect, bool no
     if (window_ || parent == nullptr || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
         return false;
     window_ = new ListPanelWindow(static_cast<QWidget*>(parent));
+    // The host may destroy its window, and the panel's with it, before entry 17.
+    QObject::connect(window_, &QObject::destroyed, [this] { windowGone(); });
     window_->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     fetchSkinImages();
     createChildren(noBlank);
@@ -155,10 +164,14 @@ void ListPanel::createChildren(bool noBlank) {
     model_.openAlbumDatabase(std::filesystem::current_path());
     promotion_ = new PromotionStrip(window_);
     listView_ = new ListViewArea(model_.state(), port, window_.data(), model_.context().box, window_);
-    listView_->setHostSideWindow(module_.hostWindow());
     createPageOperations();
+    createOwnerActions();
     window_->setChildren(buttons_, promotion_, listView_);
     listView_->html().setLinkHandler([this](const std::string& link) { followLink(link); });
+    listView_->linkLabel().setHandler([this](const std::string& link) {
+        if (pages_)
+            pages_->followLabelLink(link);
+    });
     if (!noBlank)
         listView_->html().navigate(HtmlArea::kBlankPage);
 }
@@ -185,10 +198,45 @@ void ListPanel::createPageOperations() {
     window_->setHandlers(pages_.get());
 }
 
+void ListPanel::createOwnerActions() {
+    ListOwnerParts parts;
+    parts.nowPlaying = &model_.nowPlaying();
+    parts.list = [this] { return listView_ != nullptr ? &listView_->list() : nullptr; };
+    parts.pageKind = [this] { return state().pageKind; };
+    parts.commands = [this] { return pages_.get(); };
+    parts.showPage = [this](int menuId, int viewMode) { showPage(viewMode, {}, menuId, {}, 0); };
+    parts.dropRows = [this] {
+        if (listView_ != nullptr)
+            listView_->dropRows();
+    };
+    parts.skinValue = [this] { return module_.hostValue(0); };
+    parts.markingValue = [this] { return module_.hostValue(1); };
+    ownerActions_ = std::make_unique<ListOwnerActions>(std::move(parts));
+    listView_->setActions(ownerActions_.get());
+    listView_->setHostWindow(module_.hostWindow());
+    lyrics_ =
+        std::make_unique<PlayedSongLyrics>(model_.context(), settingsKey_.get(), module_.startup().serviceA,
+                                           [this](const std::string& address) { navigateHtml(address); });
+}
+
+void ListPanel::windowGone() {
+    // Only the pointers go: the widgets die with the window, and with the host window the
+    // target of the panel's messages is gone too.
+    model_.stopReaders(); // they post to the window
+    listView_ = nullptr;
+    buttons_ = nullptr;
+    promotion_ = nullptr;
+    ownerActions_.reset();
+    pages_.reset();
+    showPage_.reset();
+    model_.context().host = nullptr;
+}
+
 void ListPanel::destroyWindow() {
     // The readers write into the stores: they stop before anything goes.
     model_.stopReaders();
     if (listView_ != nullptr) {
+        listView_->setActions(nullptr);
         listView_->saveColumns();
         listView_->dropRows();
     }
@@ -197,22 +245,22 @@ void ListPanel::destroyWindow() {
         window_->setHandlers(nullptr);
         delete promotion_;
         delete buttons_;
-        listView_->close();
-        delete listView_;
+        if (listView_ != nullptr) {
+            listView_->close();
+            delete listView_;
+        }
         delete window_.data();
     }
     promotion_ = nullptr;
     buttons_ = nullptr;
     listView_ = nullptr;
+    ownerActions_.reset();
     pages_.reset();
     showPage_.reset();
 }
 
-int ListPanel::setWindowPos(WindowHandle, int x, int y, int cx, int cy, unsigned) {
-    if (!window_)
-        return 0;
-    window_->setGeometry(x, y, cx, cy);
-    return 1;
+int ListPanel::setWindowPos(WindowHandle insertAfter, int x, int y, int cx, int cy, unsigned flags) {
+    return WindowPlacement::apply(window_.data(), insertAfter, x, y, cx, cy, flags);
 }
 
 void ListPanel::moveWindow(int x, int y, int cx, int cy, bool repaint) {
@@ -235,8 +283,20 @@ int ListPanel::nowPlayingCount() const {
 
 NextSongResult ListPanel::nextSong(const NextSongRequest& request) {
     NextSongResult result = PlayNext::run(model_.nowPlaying(), model_.context(), request);
-    if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(menu::kNowPlaying))
-        listView_->showCurrent(result.position);
+    if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(menu::kNowPlaying)) {
+        if (option_ == kFollowPlayedSong)
+            listView_->showCurrent(result.position);
+        else
+            listView_->list().setCurrentRow(result.position);
+    }
+    // What the host plays: the stream's address, or the file of a local song.
+    result.storedText = result.isLocal != 0 ? result.localPath : result.field1;
+    lastPlayedText_ = result.storedText;
+    const SongRecord* played = model_.nowPlaying().get(result.position);
+    if (played != nullptr && lyrics_ && request.hostText.empty()) {
+        const SongRecord song = *played;
+        lyrics_->played(song);
+    }
     return result;
 }
 
@@ -261,9 +321,51 @@ int ListPanel::setPlayState(int playState) {
     if (current == nullptr)
         return 0;
     current->Play_State = playState;
-    if (listView_ != nullptr)
-        listView_->list().viewport()->update();
+    showPlayState(*current);
     return 1;
+}
+
+void ListPanel::showPlayState(const SongRecord& current) {
+    if (listView_ == nullptr)
+        return;
+    CMuleListCtrl& list = listView_->list();
+    for (int row = 0; row < list.rowCount(); ++row) {
+        SongRecord* shown = list.record(row);
+        if (shown != nullptr && std::string_view(shown->Song_ID) == current.Song_ID &&
+            current.Song_ID[0] != '\0') {
+            shown->Play_State = current.Play_State;
+            list.refreshRow(row);
+        }
+    }
+    list.viewport()->update();
+}
+
+void ListPanel::playFiles(const std::vector<std::string>& paths) {
+    CommandContext context = commandContext();
+    HostSongEntries(model_).play(context, paths);
+}
+
+void ListPanel::notifyStoppedByService() {
+    HostSongEntries::stoppedByService(model_.context().box);
+}
+
+void ListPanel::addToLocalAlbum(std::string_view path, std::string_view albumId) {
+    // The rows point into the store that may grow: they go first, the list is shown again.
+    const bool shown = listView_ != nullptr && HostSongEntries::isLocalAlbum(state().menuId);
+    if (shown)
+        listView_->dropRows();
+    HostSongEntries(model_).addToLocalAlbum(path, albumId);
+    if (shown)
+        showListAgain();
+}
+
+void ListPanel::fillSecondStore(std::string_view text, int value) {
+    const bool shown = listView_ != nullptr && HostSongEntries::isDeviceList(state().menuId);
+    if (shown)
+        listView_->dropRows();
+    HostSongEntries(model_).fillDeviceList(text, value);
+    if (shown)
+        showListAgain();
 }
 
 int ListPanel::clearCurrentMark() {
@@ -283,13 +385,17 @@ void ListPanel::selectSong(int index) {
 }
 
 void ListPanel::reloadOptions() {
-    if (listView_ != nullptr)
-        listView_->list().viewport()->update();
+    model_.context().codecMode = codecModeFromSettings();
+    if (listView_ != nullptr) {
+        CMuleListCtrl& list = listView_->list();
+        for (int row = 0; row < list.rowCount(); ++row)
+            list.refreshRow(row);
+        list.viewport()->update();
+    }
 }
 
 int ListPanel::setLyricsDownload(int value) {
-    lyricsDownload_ = value;
-    return value;
+    return lyrics_ ? lyrics_->setDownloadOption(value) : 0;
 }
 
 // ---- pages ----
@@ -332,8 +438,11 @@ bool ListPanel::hasPage(int direction) const {
     return pages_ && pages_->hasPage(direction == kNextDirection);
 }
 
-int ListPanel::showsBlankPage() const {
-    return listView_ != nullptr && listView_->html().showsBlank() ? 1 : 0;
+int ListPanel::showBlankPage() {
+    if (listView_ == nullptr)
+        return 0;
+    listView_->html().navigate(HtmlArea::kBlankPage);
+    return 1;
 }
 
 // ---- requests ----

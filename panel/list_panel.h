@@ -20,7 +20,9 @@ class QPixmap;
 namespace kesto {
 
 class ButtonBar;
+class ListOwnerActions;
 class ListPanelWindow;
+class PlayedSongLyrics;
 class ListViewArea;
 class ModuleState;
 class PromotionStrip;
@@ -60,7 +62,7 @@ public:
     int clearCurrentMark() override;
     void selectSong(int index) override;
     void listen() override;
-    void playFiles(const std::vector<std::string>&) override {}
+    void playFiles(const std::vector<std::string>& paths) override;
     void actOnNowPlaying(int action, const std::vector<int>& positions, std::intptr_t extra) override;
 
     bool miniModeFlag() const override { return miniMode_; }
@@ -81,7 +83,7 @@ public:
     bool hasPage(int direction) const override;
     void followLink(std::string_view link) override;
     void openLyrics(std::string_view songId) override;
-    int showsBlankPage() const override;
+    int showBlankPage() override;
 
     // Requests and commands.
     std::string serverTime() override;
@@ -90,7 +92,7 @@ public:
     void genericRequest(int value) override;
     void panelCommand() override {}
     void listControlCommand() override { forwardToListControl(); }
-    void notifyStoppedByService() override {}
+    void notifyStoppedByService() override;
     void transferToDevice(int target) override;
     void downloadChosen(int value, std::string_view text) override;
     void downloadCommand(int value, std::string_view text) override;
@@ -100,8 +102,8 @@ public:
     // Lists and local files.
     void importPath(std::string_view path) override;
     void addItems(int kind, std::string_view values) override;
-    void addToLocalAlbum(std::string_view, std::string_view) override {}
-    void fillSecondStore(std::string_view, int) override {}
+    void addToLocalAlbum(std::string_view path, std::string_view albumId) override;
+    void fillSecondStore(std::string_view text, int value) override;
     int readLocalSongInfo(std::string_view path, SongRecord* record) override;
     int addDroppedFiles(const std::vector<std::string>& paths) override;
 
@@ -128,6 +130,11 @@ private:
     void fetchSkinImages();
     void createChildren(bool noBlank);
     void createPageOperations();
+    void createOwnerActions();
+    void windowGone();
+    // Entry 25's state on every row of the shown list that holds the song.
+    void showPlayState(const SongRecord& current);
+    CommandContext commandContext();
     CommandHooks commandHooks(const CommandContext& base);
     int importFiles(const std::vector<std::string>& paths);
     void showListAgain();
@@ -136,6 +143,8 @@ private:
     PanelModel model_;
     std::unique_ptr<ShowPage> showPage_;
     std::unique_ptr<SongCommands> pages_;
+    std::unique_ptr<ListOwnerActions> ownerActions_;
+    std::unique_ptr<PlayedSongLyrics> lyrics_;
     std::unique_ptr<RegistryKey> settingsKey_;
     DownloadTracker downloads_;
     QPointer<ListPanelWindow> window_;
@@ -146,7 +155,6 @@ private:
     std::string lastPlayedText_;
     bool miniMode_ = false;
     int option_ = 0;
-    int lyricsDownload_ = 0;
 };
 
 } // namespace kesto

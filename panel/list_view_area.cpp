@@ -1,11 +1,16 @@
 #include "panel/list_view_area.h"
 
+#include "columns/column_kind.h"
+#include "columns/column_set_store.h"
+#include "columns/page_rules.h"
+#include "columns/registry_column_settings.h"
+#include "listview/cmule_list_ctrl.h"
+#include "listview/cx_header_ctrl.h"
+#include "pages/page_state.h"
+#include "panel/link_label.h"
+#include "panel/list_owner_actions.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
-#include "listview/cmule_list_ctrl.h"
-#include "columns/column_set_store.h"
-#include "columns/registry_column_settings.h"
-#include "pages/page_state.h"
 #include "songs/song_store.h"
 #include "webview/html_area.h"
 #include "webview/html_area_factory.h"
@@ -30,6 +35,13 @@ enum ViewMode {
     kSplitAtSecond = 6
 };
 
+constexpr int kCartPageKind = 23;
+constexpr int kFolderPageKind = 6;
+constexpr int kRowsPerPage = 50;
+constexpr int kRowsPerCartPage = 20;
+constexpr int kFirstChartKind = 17;
+constexpr int kLastChartKind = 19;
+
 // The list takes this share of the height when both show without a stored splitter.
 constexpr int kListShareNumerator = 2;
 constexpr int kListShareDenominator = 3;
@@ -40,7 +52,7 @@ ListViewArea::ListViewArea(PageState& state, MessagePort& port, WindowHandle pan
                            QWidget* parent)
     : QWidget(parent), state_(state), box_(box), key_(std::make_unique<RegistryKey>()),
       columnSettings_(std::make_unique<RegistryColumnSettings>(*key_)),
-      columnStore_(std::make_unique<ColumnSetStore>(*columnSettings_)),
+      columnStore_(std::make_unique<ColumnSetStore>(*columnSettings_)), label_(new LinkLabel(this)),
       splitter_(new QSplitter(Qt::Vertical, this)),
       list_(new CMuleListCtrl(port, panelWindow, *this, CMuleListCtrl::NoFlags, splitter_)),
       html_(HtmlAreaFactory::create(splitter_)) {
@@ -52,7 +64,13 @@ ListViewArea::ListViewArea(PageState& state, MessagePort& port, WindowHandle pan
     splitter_->addWidget(html_->widget());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label_);
     layout->addWidget(splitter_);
+    // Only a page in a view mode that shows the web area fills the label.
+    html_->setTitleLinkHandler([this](const std::optional<TitleLink>& last) {
+        const bool webShown = viewMode_ == kHtmlOnly || viewMode_ == kListAndHtml || viewMode_ == kSplit;
+        label_->showLink(webShown ? last : std::nullopt);
+    });
     arrange(kListOnly);
 }
 
@@ -72,16 +90,28 @@ void ListViewArea::dropRows() {
 }
 
 void ListViewArea::showList(SongStore& store, const ListHandOver& handOver) {
+    // A chart whose last rank reads "NO" shows no ranks; its columns are installed again.
+    const bool chart = handOver.pageKind >= kFirstChartKind && handOver.pageKind <= kLastChartKind;
+    const bool suppress = chart && handOver.header.noRank == 1;
+    const bool reinstall = handOver.pageKind != installedKind_ || suppress != rankSuppressed_;
+    if (reinstall && suppress != rankSuppressed_)
+        list_->saveColumns(); // under the flag the columns were shown with
+    rankSuppressed_ = suppress;
     // Installing a column set saves the one it replaces to the settings: only on a change.
-    if (handOver.pageKind != installedKind_)
+    if (reinstall)
         list_->applyPageKind(handOver.pageKind);
     else
         list_->deleteAllRows();
     installedKind_ = handOver.pageKind;
+    const int perPage = handOver.pageKind == kCartPageKind ? kRowsPerCartPage : kRowsPerPage;
+    numberBase_ = std::max(handOver.header.pageIndex, 0) * perPage;
     std::vector<SongRecord*> records;
     records.reserve(static_cast<std::size_t>(store.count()));
     store.forEach([&records](int, SongRecord& record) { records.push_back(&record); });
     list_->appendRows(records);
+    numberRows();
+    if (handOver.pageKind == kFolderPageKind)
+        sortNewestFirst();
     hasAddress_ = !handOver.webAddress.empty();
     if (hasAddress_)
         html_->navigate(handOver.webAddress);
@@ -99,11 +129,74 @@ int ListViewArea::pageKind() const {
     return state_.pageKind;
 }
 
+int ListViewArea::skinType() const {
+    return actions_ != nullptr ? actions_->skinType() : ListControlOwner::skinType();
+}
+
+bool ListViewArea::currentMarking() const {
+    return actions_ == nullptr || actions_->currentMarking();
+}
+
+void ListViewArea::checkChanged(int row, bool checked) {
+    if (actions_ != nullptr)
+        actions_->checkChanged(row, checked);
+}
+
+void ListViewArea::rowsSorted() {
+    if (PageRules::renumbersAfterSort(state_.pageKind, rankSuppressed_))
+        numberRows();
+    if (actions_ != nullptr)
+        actions_->rowsSorted();
+}
+
+bool ListViewArea::commandEnabled(int commandId) const {
+    return actions_ == nullptr || actions_->commandEnabled(commandId);
+}
+
+void ListViewArea::putInto(int commandId, const std::vector<SongRecord*>& records) {
+    if (actions_ != nullptr)
+        actions_->putInto(commandId, records);
+}
+
+void ListViewArea::loadList(int which) {
+    if (actions_ != nullptr)
+        actions_->loadList(which);
+}
+
+void ListViewArea::clearNowPlaying() {
+    if (actions_ != nullptr)
+        actions_->clearNowPlaying();
+}
+
+void ListViewArea::sortNewestFirst() {
+    for (int column = 0; column < list_->columnCount(); ++column)
+        if (list_->columnKind(column) == col::kModifiedTime) {
+            // A sort turns the header's direction over: from ascending it sorts descending.
+            list_->header()->setSortState(column, true);
+            list_->sortByColumn(column);
+            return;
+        }
+}
+
+void ListViewArea::numberRows() {
+    if (numberBase_ == 0)
+        return; // the control numbers from 1 already
+    for (int column = 0; column < list_->columnCount(); ++column) {
+        if (list_->columnKind(column) != col::kNumber)
+            continue;
+        for (int row = 0; row < list_->rowCount(); ++row)
+            if (RowObject* object = list_->rowObject(row))
+                object->setText(column, std::to_string(numberBase_ + row + 1));
+    }
+    list_->viewport()->update();
+}
+
 void ListViewArea::saveColumns() {
     list_->saveColumns();
 }
 
 void ListViewArea::arrange(int viewMode) {
+    viewMode_ = viewMode;
     const bool listShown = viewMode != kHtmlOnly;
     // Mode 2 shows the web page only when the list came with one.
     const bool htmlShown = viewMode == kHtmlOnly || viewMode == kSplit || viewMode == kSplitAt ||

@@ -17,6 +17,8 @@ namespace kesto {
 class CMuleListCtrl;
 class ColumnSetStore;
 class HtmlArea;
+class LinkLabel;
+class ListOwnerActions;
 class RegistryColumnSettings;
 class RegistryKey;
 struct PageState;
@@ -30,6 +32,7 @@ public:
     ~ListViewArea() override;
 
     CMuleListCtrl& list() { return *list_; }
+    LinkLabel& linkLabel() { return *label_; }
     HtmlArea& html() { return *html_; }
 
     // PageView
@@ -38,18 +41,31 @@ public:
     void showList(SongStore& store, const ListHandOver& handOver) override;
     void showCurrent(int row) override;
 
-    // ListControlOwner
+    // ListControlOwner: the panel's part goes to the actions it hands in.
+    void setActions(ListOwnerActions* actions) { actions_ = actions; }
     int pageKind() const override;
+    bool rankSuppressed() const override { return rankSuppressed_; }
+    int skinType() const override;
+    bool currentMarking() const override;
     MessageBox* messageBox() override { return box_; }
     WindowHandle hostSideWindow() const override { return hostWindow_; }
-    // Where "load a play list or my album" is sent: the host's window.
-    void setHostSideWindow(WindowHandle host) { hostWindow_ = host; }
+    void setHostWindow(WindowHandle host) { hostWindow_ = host; }
+    void checkChanged(int row, bool checked) override;
+    void rowsSorted() override;
+    bool commandEnabled(int commandId) const override;
+    void putInto(int commandId, const std::vector<SongRecord*>& records) override;
+    void loadList(int which) override;
+    void clearNowPlaying() override;
 
     // Saves the column layout of the shown page kind.
     void saveColumns();
 
 private:
     void arrange(int viewMode);
+    // The "No." column counts on from the pages before: page index x 50 (x 20 in the cart).
+    void numberRows();
+    // The folder page lists the newest files first.
+    void sortNewestFirst();
     int settingValue(const char* name, int fallback) const;
 
     PageState& state_;
@@ -57,12 +73,17 @@ private:
     std::unique_ptr<RegistryKey> key_;
     std::unique_ptr<RegistryColumnSettings> columnSettings_;
     std::unique_ptr<ColumnSetStore> columnStore_;
+    LinkLabel* label_;
     QSplitter* splitter_;
     CMuleListCtrl* list_;
     HtmlArea* html_;
+    ListOwnerActions* actions_ = nullptr;
     WindowHandle hostWindow_ = nullptr;
     bool hasAddress_ = false;
+    int viewMode_ = 0;
+    bool rankSuppressed_ = false;
     int installedKind_ = -1;
+    int numberBase_ = 0;
 };
 
 } // namespace kesto

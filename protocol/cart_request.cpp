@@ -6,12 +6,9 @@
 
 namespace kesto {
 
-ProtocolRequest CartRequest::add(const LoginBlock& login, const std::vector<std::string>& songIds) {
+ProtocolRequest CartRequest::add(const LoginBlock& login, const std::string& songId) {
     RequestBody body(login);
-    body.add(login.menuParameter).add("1").add("0");
-    for (const auto& id : songIds)
-        body.add(id);
-    body.add("0");
+    body.add(login.menuParameter).add("1").add("0").add(songId).add("0");
     return {ProtocolUrl::command(login, proto::kAddToCart), body.text()};
 }
 

@@ -10,8 +10,9 @@ namespace kesto {
 
 class CartRequest {
 public:
-    // Current menu parameter, "1", "0", each song id, "0".
-    static ProtocolRequest add(const LoginBlock& login, const std::vector<std::string>& songIds);
+    // One song per request: current menu parameter, "1" (a song), "0", the song id, "0".
+    // Several songs go as several requests, in selection order.
+    static ProtocolRequest add(const LoginBlock& login, const std::string& songId);
     // The number of rows in decimal, then the cart item id of each row.
     static ProtocolRequest remove(const LoginBlock& login, const std::vector<std::string>& cartItemIds);
 };

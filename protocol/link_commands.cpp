@@ -80,6 +80,7 @@ LinkRequest LinkCommands::song(std::string_view parameter) const {
     LinkRequest link;
     link.request = {ProtocolUrl::command(*context_.login, proto::kSong),
                     RequestBody(*context_.login).add("1").add("1").add(items[2]).text()};
+    link.songId = std::string(items[2]);
     return link;
 }
 

@@ -15,6 +15,7 @@ struct LinkRequest {
     int viewMode = 0;        // 0 when the link chooses none
     bool albumPage = false;  // album links of type 1 set the panel's album-page flag
     bool webPage = false;    // the address is a web page for the view, not a list request
+    std::string songId;      // song links: the song asked for
 };
 
 class LinkCommands {

@@ -14,6 +14,8 @@ namespace kesto {
 
 namespace {
 
+constexpr int kSentGiftsPageKind = 11;
+
 constexpr std::size_t kListCodeLength = 5;
 // Every header field of every layout lies below this index.
 constexpr std::size_t kHeaderFields = 6;
@@ -135,6 +137,9 @@ ParsedList ListParser::parse(std::string_view reply, int pageKind, RecordSink si
             copyField(record->List_Menu_Code, currentCode);
         if (layout->setsNoRankFlag)
             result.noRank = isNoRank(record->Rank_Text) ? 1 : 0;
+        // The sent gifts' last field is the gift's state code.
+        if (pageKind == kSentGiftsPageKind)
+            copyField(record->Gift_Status, record->Extra_Text);
         if (!sink.close())
             return result;
         ++result.recordsMade;

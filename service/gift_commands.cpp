@@ -1,6 +1,5 @@
 #include "service/gift_commands.h"
 
-#include "platform/cp949.h"
 #include "service/id_list.h"
 #include "service/list_codes.h"
 #include "service/list_page.h"
@@ -9,14 +8,6 @@
 #include "service/wire_reply.h"
 
 namespace kesto::service {
-namespace {
-
-const std::string& deliveredText() {
-    static const std::string text = Cp949::fromUtf8("전달완료");
-    return text;
-}
-
-} // namespace
 
 void GiftCommands::install(CommandRouter& router) {
     router.add("giftBox", 4, [this](const CommandCall& c) { return giftBox(c); });
@@ -68,7 +59,7 @@ std::string GiftCommands::gift(const CommandCall& call) const {
     prototype.message = r.integer(2) == 1 ? r.field(4) : std::string();
     prototype.sent = context_.stamp();
     prototype.received = context_.stamp();
-    prototype.status = deliveredText();
+    prototype.status = kGiftReceived;
     const int sent = context_.gifts().send(prototype, *ids);
     return WireReply()
         .plainNumber(0)

@@ -53,7 +53,7 @@ void LoginExchange::seedNewUser(const std::string& userId) {
     gift.receiver = userId;
     gift.message = KoreanText::of("가입을 환영합니다; 좋은 음악과 함께하세요!");
     gift.sent = gift.received = context_.stamp(-kDay);
-    gift.status = KoreanText::of("전달완료");
+    gift.status = kGiftReceived;
     context_.gifts().send(gift, {all.songs[30].id});
 }
 

@@ -28,6 +28,10 @@ struct MyAlbumSong {
     std::string added;
 };
 
+// State codes of a gift as the sender's gift box shows them: 01 received, 02 waiting,
+// 03 cancelled by the service, 04 refused, 05 cancelled by the sender.
+inline constexpr char kGiftReceived[] = "01";
+
 struct GiftRow {
     std::int64_t id = 0;
     std::string sender;
@@ -36,7 +40,7 @@ struct GiftRow {
     std::string message;
     std::string sent;
     std::string received;
-    std::string status;
+    std::string status; // a state code above
 };
 
 enum class PurchaseKind { Streaming = 1, Download = 2, Album = 3, RingCut = 4, MusicVideo = 5 };

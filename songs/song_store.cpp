@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <new>
+#include <unordered_map>
 #include <utility>
 
 namespace kesto {
@@ -198,6 +199,28 @@ void SongStore::setCurrent(int index) {
 int SongStore::current() const {
     std::lock_guard lock(mutex_);
     return current_;
+}
+
+void SongStore::reorder(const std::vector<const SongRecord*>& order) {
+    std::lock_guard lock(mutex_);
+    const SongRecord* current = current_ >= 0 ? records_[current_].get() : nullptr;
+    std::vector<std::unique_ptr<SongRecord>> sorted;
+    sorted.reserve(records_.size());
+    std::unordered_map<const SongRecord*, std::size_t> where;
+    for (std::size_t i = 0; i < records_.size(); ++i)
+        where.emplace(records_[i].get(), i);
+    for (const SongRecord* wanted : order)
+        if (const auto found = where.find(wanted); found != where.end() && records_[found->second])
+            sorted.push_back(std::move(records_[found->second]));
+    for (auto& slot : records_)
+        if (slot)
+            sorted.push_back(std::move(slot));
+    records_ = std::move(sorted);
+    index_.drop(); // positions changed
+    current_ = -1;
+    for (int i = 0; i < static_cast<int>(records_.size()); ++i)
+        if (records_[i].get() == current)
+            current_ = i;
 }
 
 void SongStore::clear() {

@@ -62,6 +62,9 @@ public:
     // Marks the record at index as the current entry and clears the mark on all others.
     void setCurrent(int index);
     int current() const;
+    // Puts the records in the order given (pointers from get); records not named keep their
+    // relative order after the named ones. The current mark follows its record.
+    void reorder(const std::vector<const SongRecord*>& order);
     // Lets every record go; the current index becomes -1. Their memory is kept for the next
     // fill until releaseSpare or the next clear.
     void clear();

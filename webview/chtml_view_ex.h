@@ -4,8 +4,8 @@
 // has loaded, the links its title announces go to the title-link handler (for the panel's
 // link label). The host must set Qt::AA_ShareOpenGLContexts before its application object.
 
-#include "webview/html_area.h"
 #include "links/title_links.h"
+#include "webview/html_area.h"
 
 #include <QWebEngineView>
 
@@ -19,8 +19,6 @@ class LinkPage;
 class CHtmlViewEx final : public QWebEngineView, public HtmlArea {
     Q_OBJECT
 public:
-    // Texts in UTF-8; called with nothing when the title announces no links.
-    using TitleLinkHandler = std::function<void(const std::optional<TitleLink>& last)>;
     static constexpr const char* kFormContentType = "application/x-www-form-urlencoded";
 
     explicit CHtmlViewEx(QWidget* parent = nullptr);
@@ -37,7 +35,8 @@ public:
     void setHtml(const std::string& htmlUtf8, const std::string& baseAddress);
     std::string address() const override { return address_; }
     void setLinkHandler(LinkHandler handler) override { linkHandler_ = std::move(handler); }
-    void setTitleLinkHandler(TitleLinkHandler handler) { titleHandler_ = std::move(handler); }
+    // Texts in UTF-8; called with nothing when the title announces no links.
+    void setTitleLinkHandler(TitleLinkHandler handler) override { titleHandler_ = std::move(handler); }
     // Whether the last top-level document finished loading.
     bool pageComplete() const { return pageComplete_; }
 

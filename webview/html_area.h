@@ -3,7 +3,10 @@
 // HTML and reports the links the user clicks. A simple text view stands in until the
 // embedded browser replaces it.
 
+#include "links/title_links.h"
+
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +19,8 @@ public:
     static constexpr const char* kBlankPage = "about:blank";
     // Receives the link text exactly as the page wrote it.
     using LinkHandler = std::function<void(const std::string& link)>;
+    // When a top-level page is complete: the last link its title announces, or nothing.
+    using TitleLinkHandler = std::function<void(const std::optional<TitleLink>& last)>;
 
     virtual ~HtmlArea() = default;
 
@@ -27,6 +32,7 @@ public:
     virtual std::string address() const = 0;
     bool showsBlank() const { return address() == kBlankPage; }
     virtual void setLinkHandler(LinkHandler handler) = 0;
+    virtual void setTitleLinkHandler(TitleLinkHandler handler) = 0;
 };
 
 } // namespace kesto

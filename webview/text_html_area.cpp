@@ -1,6 +1,7 @@
 #include "webview/text_html_area.h"
 
 #include <QMouseEvent>
+#include <QTextDocument>
 #include <QUrl>
 
 namespace kesto {
@@ -14,6 +15,16 @@ TextHtmlArea::TextHtmlArea(QWidget* parent) : QTextBrowser(parent), address_(kBl
         if (handler_)
             handler_(link.toStdString());
     });
+    connect(document(), &QTextDocument::contentsChanged, this, [this] { reportTitle(); });
+}
+
+void TextHtmlArea::reportTitle() {
+    const QString title = document()->metaInformation(QTextDocument::DocumentTitle);
+    if (title == title_)
+        return;
+    title_ = title;
+    if (titleHandler_)
+        titleHandler_(TitleLinks::parse(title.toStdString()).last());
 }
 
 void TextHtmlArea::navigate(const std::string& address) {

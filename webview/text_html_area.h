@@ -18,12 +18,18 @@ public:
     void setHtml(const std::string& htmlUtf8) override;
     std::string address() const override { return address_; }
     void setLinkHandler(LinkHandler handler) override { handler_ = std::move(handler); }
+    // Reported whenever the shown document's title changes.
+    void setTitleLinkHandler(TitleLinkHandler handler) override { titleHandler_ = std::move(handler); }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void reportTitle();
+
     std::string address_;
+    QString title_;
+    TitleLinkHandler titleHandler_;
     // The link text under the mouse as the page wrote it: QUrl would rewrite an authority that
     // looks like a number ("songinfo://12345/").
     QString pressedLink_;

@@ -199,12 +199,16 @@ typedef void (*KestoEntry4)(const char* path); /* imports the audio files at pat
 /* [blocks] opens a panel dialog for the song ids in a (separated by ';'): kind 0 the purchase
  * dialog, 1 the gift dialog, any other a download through the purchase dialog; b is unused. */
 typedef void (*KestoEntry5)(int kind, const char* a, const char* b);
-typedef int (*KestoEntry6)(void);                                    /* reads the panel option integer */
+/* Entries 6 and 7: the panel option integer (0 until set). 0: the now-playing page scrolls to
+ * each song entry 24 hands out; 1: it marks the song without scrolling the user's view. */
+typedef int (*KestoEntry6)(void);         /* reads the panel option integer */
 typedef int (*KestoEntry7)(int value);    /* sets the panel option integer, returns it */
 typedef void (*KestoEntry8)(void);        /* mini list: clears its current-song mark, redraws */
 typedef int (*KestoEntry9)(void);         /* result of service table B entry 0 (0 without table) */
-typedef char* (*KestoEntry10)(char* out); /* copies the text stored with the last played song
-                                             (KESTO_PLAY_TEXT_SIZE); returns out */
+typedef char* (*KestoEntry10)(char* out); /* copies the text stored with the last song entry 24
+                                             handed out: the stream address (reply field 1) of a
+                                             streaming song, the file of a local one; empty before
+                                             the first (KESTO_PLAY_TEXT_SIZE, cut to fit); returns out */
 typedef void (*KestoEntry11)(void);       /* forwards to the panel's song list control */
 typedef intptr_t (*KestoEntry12)(void* window, unsigned message); /* sends message to window with
                                                  wParam 0, lParam the now-playing store; 0 without panel */
@@ -216,24 +220,51 @@ typedef void (*KestoEntry15)(void);                                            /
 typedef int (*KestoEntry16)(const KestoRect* rect, int noBlank); /* creates the panel as a child of the
                                                  host window; noBlank suppresses "about:blank"; 1 or 0 */
 typedef int (*KestoEntry17)(void); /* destroys panel, mini list, song text (in this order); 1 */
-typedef int (*KestoEntry18)(void* insertAfter, int x, int y, int cx, int cy, unsigned flags); /* set pos */
+/* Entry 18: SetWindowPos on the panel. insertAfter is a sibling window of the panel (the panel
+ * goes right below it in the stacking order) or one of the handles below; flags combine the
+ * values below (other bits are ignored). Returns 1, or 0 without a panel window. */
+#ifdef __cplusplus
+#define KESTO_HANDLE_VALUE(v) (reinterpret_cast<void*>(static_cast<intptr_t>(v)))
+#else
+#define KESTO_HANDLE_VALUE(v) ((void*)(intptr_t)(v))
+#endif
+#define KESTO_HWND_TOP KESTO_HANDLE_VALUE(0)        /* top of the stacking order */
+#define KESTO_HWND_BOTTOM KESTO_HANDLE_VALUE(1)     /* bottom */
+#define KESTO_HWND_TOPMOST KESTO_HANDLE_VALUE(-1)   /* as the top: the panel is a child window */
+#define KESTO_HWND_NOTOPMOST KESTO_HANDLE_VALUE(-2) /* as the top */
+enum {
+    KESTO_SWP_NOSIZE = 0x1,      /* keeps the size: cx and cy are ignored */
+    KESTO_SWP_NOMOVE = 0x2,      /* keeps the position: x and y are ignored */
+    KESTO_SWP_NOZORDER = 0x4,    /* keeps the stacking order: insertAfter is ignored */
+    KESTO_SWP_SHOWWINDOW = 0x40, /* shows the panel */
+    KESTO_SWP_HIDEWINDOW = 0x80  /* hides the panel */
+};
+typedef int (*KestoEntry18)(void* insertAfter, int x, int y, int cx, int cy, unsigned flags);
 typedef void (*KestoEntry19)(int x, int y, int cx, int cy, int repaint); /* moves the panel */
 typedef void* (*KestoEntry20)(void);                                     /* the panel's window or NULL */
-typedef int (*KestoEntry21)(int value); /* stores the first host-set integer, returns it */
-typedef int (*KestoEntry22)(int value); /* stores the second host-set integer, returns it */
+/* Entries 21 and 22: the host-set integers of the list's drawing (0 until set). */
+typedef int (*KestoEntry21)(int value); /* the host's skin type: 1 (or 0) the first skin's colours,
+                                           2 or any other value the other skins'; returns it */
+typedef int (*KestoEntry22)(int value); /* 0 marks the playing row in its own colour, any other
+                                           value draws it as the other rows; returns it */
 typedef void (*KestoEntry23)(int viewMode, const char* text, int menuId, const char* text2,
                              int value); /* [blocks] shows a list page */
 /* Entry 24 [blocks]: the next song to play and its play grant. In: the host's text (a non-empty
  * text means no request), play mode (-2..2, 100..102), current position, restart flag. Out
  * (any may be NULL; texts written only when the result is non-empty): chosen position, song
  * name, artist, Song_ID, reply field 1 (URL size), field 2, fields 3 and 4 (URL size), field 5,
- * play time, local flag, local path, file format, lyrics flag, the stored text of entry 10. */
+ * play time, local flag, local path, file format, lyrics flag, the stored text of entry 10.
+ * Outside mini mode a streaming song then gets its lyrics steps: a missing cached lyrics file
+ * goes to service table A's transfer (when DownloadLyric is 1), 1426 is posted, and the song's
+ * lyrics page is shown in the HTML view. */
 typedef void (*KestoEntry24)(const char* hostText, int playMode, int position, int restart, int* outPosition,
                              char* outSongName, char* outArtist, char* outSongId, char* outField1,
                              int* outField2, char* outField3, char* outField4, int* outField5,
                              int* outPlayTime, int* outIsLocal, char* outLocalPath, int* outFileFormat,
                              int* outHasLyrics, char* outStoredText);
-typedef int (*KestoEntry25)(int playState);         /* Play_State of the current now-playing record */
+typedef int (*KestoEntry25)(int playState);         /* Play_State of the current now-playing record, also
+                                                         shown on every row of the list with its Song_ID;
+                                                         1, or 0 without a current record */
 typedef void (*KestoEntry26)(int flag);             /* switches mini mode; may post 1331 */
 typedef int (*KestoEntry27)(const KestoRect* rect); /* creates the mini list, a frameless tool window, in
                                                  rect (screen coordinates); a rect under 351 x 165 or off
@@ -255,48 +286,63 @@ typedef void (*KestoEntry39)(const char* loginReply, const char* userId, int c, 
                                                  the login block (works before entry 16); c = 1 [blocks]
                                                  requests the promotion text */
 typedef void (*KestoEntry40)(int a, int b, const char* text, const char* text2);        /* device list page */
-typedef void (*KestoEntry41)(void);                 /* the current song is stopped by the service */
-typedef void (*KestoEntry42)(int target);           /* [blocks] 1 transfer to a phone, else an MP3 player */
+typedef void (*KestoEntry41)(void);       /* [blocks] a message box (information icon) tells the user
+                                             that the playing song is stopped by the service */
+typedef void (*KestoEntry42)(int target); /* [blocks] 1 transfer to a phone, else an MP3 player */
 typedef void (*KestoEntry43)(const char* fileList); /* plays local files: NUL-separated full paths
-                                                 ended by an empty one (double NUL) */
+                                                 ended by an empty one (double NUL). Outside mini
+                                                 mode they go into the now-playing store as the
+                                                 listen command puts songs (replacing its songs
+                                                 unless HearingAppend is set), then 1133 */
 typedef void (*KestoEntry44)(int value);            /* [blocks] the panel's generic request */
 typedef void (*KestoEntry45)(void);                 /* listen */
 typedef void (*KestoEntry46)(const char* link);     /* [blocks] follows a link of the HTML view */
 typedef void (*KestoEntry47)(int direction);        /* 1 next page, else previous */
 typedef int (*KestoEntry48)(int direction);         /* whether that page exists */
-typedef void (*KestoEntry49)(const char* a, const char* b); /* adds a local file to a local album */
+typedef void (*KestoEntry49)(const char* path, const char* albumId); /* adds the local file at path
+                                                 to the local album albumId (the shown one when
+                                                 empty) unless the album holds it already; a shown
+                                                 local album page lists it at once */
 /* [blocks] adds songs by kind: 0 the add-file dialog, 1 the add-folder dialog, 2 the on-line my
  * album `values` (menu id 2200), 3 the local file or folder `values`, 4 the service list of code
  * `values` (menu id 1001). */
 typedef void (*KestoEntry50)(int kind, const char* values);
-typedef void (*KestoEntry51)(const char* text, int value);  /* fills the panel's second store */
-typedef int (*KestoEntry52)(void);                          /* clears the now-playing current mark */
-typedef int (*KestoEntry53)(int flag);                      /* selects all (1) or no (0) rows */
-typedef int (*KestoEntry54)(int value);                     /* reserved: 0 */
-typedef void (*KestoEntry55)(void);                         /* panel command */
-typedef int (*KestoEntry56)(int which, intptr_t value);     /* posts 1088 (which 0) or 1089 to the panel */
-typedef int (*KestoEntry57)(int which);                     /* posts 1090 (which 0) or 1091 to the panel */
-typedef int (*KestoEntry58)(void);                          /* posts 1092 to the panel */
-typedef int (*KestoEntry59)(void);                          /* 1 when the panel's work list is not empty */
-typedef int (*KestoEntry60)(void);                          /* posts 1119 (delete) to the panel */
-typedef int (*KestoEntry61)(void);                          /* reserved: 0 */
+/* Entry 51: the files of a device list (pages of entry 40), for the panel's second store. The
+ * text holds one file per line ('\n'); a line's fields are cut at VT (0x0B): device path, title,
+ * artist, size in bytes, play time in seconds, source kind (non-zero: the device keeps the file
+ * apart; entry 25 of service table A then gets its path followed by "*"). Missing fields are
+ * empty or 0. value 1 replaces the files, another non-zero value appends; a NULL text or 0
+ * does nothing. A device list page shows these files, never the rows of another page. */
+typedef void (*KestoEntry51)(const char* text, int value);
+typedef int (*KestoEntry52)(void);                      /* clears the now-playing current mark */
+typedef int (*KestoEntry53)(int flag);                  /* selects all (1) or no (0) rows */
+typedef int (*KestoEntry54)(int value);                 /* reserved: 0 */
+typedef void (*KestoEntry55)(void);                     /* panel command */
+typedef int (*KestoEntry56)(int which, intptr_t value); /* posts 1088 (which 0) or 1089 to the panel */
+typedef int (*KestoEntry57)(int which);                 /* posts 1090 (which 0) or 1091 to the panel */
+typedef int (*KestoEntry58)(void);                      /* posts 1092 to the panel */
+typedef int (*KestoEntry59)(void);                      /* 1 when the panel's work list is not empty */
+typedef int (*KestoEntry60)(void);                      /* posts 1119 (delete) to the panel */
+typedef int (*KestoEntry61)(void);                      /* reserved: 0 */
 typedef void (*KestoEntry62)(int action, const uint16_t* positions, intptr_t extra); /* [blocks] acts on
                                                  now-playing songs; positions[0] is the count */
 typedef void (*KestoEntry63)(int value, const char* text);   /* [blocks] download of the chosen songs */
 typedef int (*KestoEntry64)(void);                           /* reserved: 0 */
 typedef int (*KestoEntry65)(void);                           /* reserved: 0 */
 typedef int (*KestoEntry66)(void);                           /* reserved: 0 */
-typedef void (*KestoEntry67)(void);                          /* re-reads options, refreshes the views */
+typedef void (*KestoEntry67)(void); /* reads UpdateCODEC (the play command) again and redraws the
+                                       list, the mini list and the song text */
 typedef int (*KestoEntry68)(const char* path, void* record); /* fills a song record from a local file */
 typedef void (*KestoEntry69)(int value, const char* text);   /* [blocks] download command */
 typedef void (*KestoEntry70)(int value, const char* text);   /* [blocks] gift-box download or mode 2 */
 typedef void (*KestoEntry71)(const char* songId);            /* opens the lyrics page of a song */
-typedef int (*KestoEntry72)(int value);                      /* sets the lyrics download option */
+typedef int (*KestoEntry72)(int value); /* writes DownloadLyric under Option (1: the host downloads
+                                           a played song's missing lyrics file); returns value */
 typedef int (*KestoEntry73)(const char* fileList);           /* adds dropped files (list as in entry 43) */
 typedef void* (*KestoEntry74)(int which, KestoRect* out);    /* 1 list control, 2 panel's second child,
                                                     3 mini list's list, 4 song text's view: when visible,
                                                     its screen rectangle and window; else NULL */
-typedef int (*KestoEntry75)(void);                           /* whether the HTML view shows "about:blank" */
+typedef int (*KestoEntry75)(void);                           /* the HTML view shows "about:blank"; 1 */
 
 typedef KestoEntryFn* (*KestoGetPanelInfoFn)(void* hostWindow);
 KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow);

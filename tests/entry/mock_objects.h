@@ -45,7 +45,7 @@ public:
     MOCK_METHOD(bool, hasPage, (int), (const, override));
     MOCK_METHOD(void, followLink, (std::string_view), (override));
     MOCK_METHOD(void, openLyrics, (std::string_view), (override));
-    MOCK_METHOD(int, showsBlankPage, (), (const, override));
+    MOCK_METHOD(int, showBlankPage, (), (override));
     MOCK_METHOD(std::string, serverTime, (), (override));
     MOCK_METHOD(void, startPromotion, (), (override));
     MOCK_METHOD(void, openDialog, (int, std::string_view, std::string_view), (override));

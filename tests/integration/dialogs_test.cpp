@@ -429,7 +429,7 @@ TEST_F(DialogsTest, DownloadPaysThenHandsTheSongsToTheHost) {
     script.install();
     host.entry<KestoEntry63>(63)(0, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::transfers().empty(); }, 10s));
-    EXPECT_EQ(PanelHost::transfers().front(), 3);
+    EXPECT_EQ(PanelHost::transferCounts().front(), 3);
     EXPECT_EQ(host.entry<KestoEntry59>(59)(), 1); // on its way until the files arrive
 }
 
@@ -556,7 +556,7 @@ TEST_F(DialogsTest, GiftBoxDownloadHandsTheGiftsToTheHostWithoutPaying) {
     host.entry<KestoEntry70>(70)(0, "");
     PanelHost::processPending();
     ASSERT_EQ(PanelHost::transfers().size(), 1u);
-    EXPECT_EQ(PanelHost::transfers().front(), 1);
+    EXPECT_EQ(PanelHost::transferCounts().front(), 1);
     EXPECT_EQ(cash(), cashBefore);
 }
 
@@ -588,7 +588,7 @@ TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHo
     tick({0});
     host.entry<KestoEntry42>(42)(2);
     PanelHost::processPending();
-    ASSERT_EQ(PanelHost::transfers(), std::vector<int>{1});
+    ASSERT_EQ(PanelHost::transferCounts(), std::vector<int>{1});
     EXPECT_TRUE(PanelHost::boxTexts().empty());
 
     // A song still to be downloaded: asked first, and Cancel sends nothing.

@@ -1,18 +1,16 @@
 #include "tests/integration/panel_host.h"
 
 #include "host/curl_request.h"
-#include "host/demo_mp3.h"
 #include "host/tag_reader.h"
 #include "include/kesto/window_message.h"
+#include "library/my_album_db.h"
 #include "listview/cmule_list_ctrl.h"
 #include "platform/cp949.h"
 #include "service/login_client.h"
 #include "service/service_server.h"
+#include "songs/login_block.h"
 #include "songs/panel_messages.h"
 #include "songs/song_record.h"
-
-#include "library/my_album_db.h"
-#include "songs/login_block.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -36,15 +34,15 @@ namespace {
 
 std::mutex overrideMutex;
 std::optional<std::string> overrideReply;
-// The service's base and the server that takes its requests instead.
-std::optional<std::pair<std::string, std::string>> redirect;
 std::atomic<PanelHost::Tags> tagMode{PanelHost::Tags::Quick};
 std::atomic<long long> tagDelayMicros{0};
 std::atomic<int> boxes{0};
-std::mutex urlMutex;
-std::vector<std::string> urls;
+std::mutex sentMutex;
+std::vector<SentRequest> sent;
+std::vector<std::vector<std::string>> transferred;
+std::optional<std::pair<std::string, std::string>> redirect;
 std::atomic<bool> refusing{false};
-std::atomic<bool> devicesConnected{false};
+std::atomic<bool> devicesConnected{true};
 std::function<bool(QWidget*)> modalHandler;
 PanelHost* runningHost = nullptr;
 
@@ -60,8 +58,8 @@ int request(const char* url, void** data, std::uint32_t* length, int post, const
     if (refusing)
         return 0;
     {
-        std::lock_guard lock(urlMutex);
-        urls.emplace_back(url != nullptr ? url : "");
+        std::lock_guard lock(sentMutex);
+        sent.push_back({url != nullptr ? url : "", body != nullptr ? body : ""});
     }
     {
         std::lock_guard lock(overrideMutex);
@@ -114,11 +112,35 @@ int readTags(const char* path, void* buffer) {
     return result;
 }
 
-template <class Fn> KestoHostFn slot(Fn fn) {
-    return reinterpret_cast<KestoHostFn>(fn);
+void transfer(const void* items, int, int) {
+    std::vector<std::string> ids;
+    for (auto* item = static_cast<const SongRecord*>(items);
+         item->Song_ID[0] != '\0' || item->Local_Path[0] != '\0'; ++item)
+        ids.emplace_back(item->Local_Path[0] != '\0' ? item->Local_Path : item->Song_ID);
+    std::lock_guard lock(sentMutex);
+    transferred.push_back(std::move(ids));
 }
 
-// Entry 41: the on-line album is made on the service, as the user's own request.
+std::array<std::atomic<int>, KESTO_SERVICE_A_TABLE_SIZE> serviceACalls{};
+
+int connected() {
+    return devicesConnected ? 1 : 0;
+}
+
+void beforePlay(int, int) {
+    ++serviceACalls[KESTO_SVC_A_BEFORE_PLAY];
+}
+
+int afterPlay() {
+    ++serviceACalls[KESTO_SVC_A_AFTER_PLAY];
+    return 1;
+}
+
+int mp3Connected(char*) {
+    return devicesConnected ? 1 : 0;
+}
+
+// The host's "new my album" (table A entry 41): made on the service for the logged-in user.
 int createMyAlbum(const char* name) {
     if (runningHost == nullptr || name == nullptr)
         return 0;
@@ -128,7 +150,7 @@ int createMyAlbum(const char* name) {
     return !reply.empty() && reply[0] != '-' ? 1 : 0;
 }
 
-// Entry 32: the play list is a row of the module's album database.
+// The host's "new play list" (table A entry 32): a row of the album database.
 int createPlaylist(const char* name) {
     if (runningHost == nullptr || name == nullptr)
         return 0;
@@ -142,20 +164,8 @@ int createPlaylist(const char* name) {
     return made ? id : 0;
 }
 
-void transfer(const void* items, int, int) {
-    int count = 0;
-    for (auto* item = static_cast<const SongRecord*>(items);
-         item != nullptr && (item->Song_ID[0] != '\0' || item->Local_Path[0] != '\0'); ++item)
-        ++count;
-    PanelHost::transfers().push_back(count);
-}
-
-int mp3PlayerConnected(char*) {
-    return devicesConnected ? 1 : 0;
-}
-
-int phoneConnected() {
-    return devicesConnected ? 1 : 0;
+template <class Fn> KestoHostFn slot(Fn fn) {
+    return reinterpret_cast<KestoHostFn>(fn);
 }
 
 std::array<KestoHostFn, KESTO_NET_TABLE_SIZE> network{};
@@ -170,63 +180,68 @@ std::filesystem::path freshFolder() {
 
 } // namespace
 
-MessageLog::MessageLog(QObject* target) {
+MessageLog::MessageLog(QObject* target, bool takesTexts) : takesTexts_(takesTexts) {
     if (target != nullptr)
         target->installEventFilter(this);
 }
 
 bool MessageLog::eventFilter(QObject*, QEvent* event) {
     if (event->type() == WindowMessageEvent::eventType()) {
-        messages.push_back(static_cast<WindowMessageEvent*>(event)->message());
+        const auto* message = static_cast<WindowMessageEvent*>(event);
+        messages.push_back(message->message());
+        Posted one{message->message(), message->wParam(), message->lParam(), {}, {}, {}};
+        if (takesTexts_) {
+            takeTexts(one);
+            one.text = one.wText + " " + one.lText;
+        }
+        posted.push_back(std::move(one));
         lastArrival = std::chrono::steady_clock::now();
     }
     return false;
 }
 
-HostMessages::HostMessages(QObject* target) {
-    target->installEventFilter(this);
-}
-
-bool HostMessages::eventFilter(QObject*, QEvent* event) {
-    if (event->type() != WindowMessageEvent::eventType())
-        return false;
-    const auto* message = static_cast<WindowMessageEvent*>(event);
-    Entry entry{message->message(), message->wParam(), message->lParam(), {}, {}};
+// The blocks the header says the host frees, read and freed here.
+void MessageLog::takeTexts(Posted& one) {
     auto take = [](std::intptr_t block, std::string& text) {
         if (block == 0)
             return;
         text = reinterpret_cast<const char*>(block);
         std::free(reinterpret_cast<void*>(block));
     };
-    switch (entry.message) {
+    switch (one.message) {
     case KESTO_MSG_OPEN_WEB_PAGE:
     case KESTO_MSG_PHONE_DECO_PAGE:
     case KESTO_MSG_MUSIC_VIDEO_PAGE:
     case KESTO_MSG_MV_DOWNLOAD_PAGE:
     case KESTO_MSG_SONG_WEB_PAGE:
-        take(entry.wParam, entry.wText);
-        take(entry.lParam, entry.lText);
+        take(one.wParam, one.wText);
+        take(one.lParam, one.lText);
         break;
     case KESTO_MSG_SONG_INFO_PAGE:
-        take(entry.wParam, entry.wText);
+        take(one.wParam, one.wText);
         break;
     case KESTO_MSG_SERVER_ERROR:
     case KESTO_MSG_LYRICS_WANTED:
-        take(entry.lParam, entry.lText);
+        take(one.lParam, one.lText);
         break;
     default:
         break;
     }
-    entries.push_back(std::move(entry));
-    return true;
 }
 
-std::vector<HostMessages::Entry> HostMessages::of(unsigned message) const {
-    std::vector<Entry> found;
-    for (const Entry& entry : entries)
-        if (entry.message == message)
-            found.push_back(entry);
+std::vector<Posted> MessageLog::of(unsigned message) const {
+    std::vector<Posted> found;
+    for (const Posted& one : posted)
+        if (one.message == message)
+            found.push_back(one);
     return found;
+}
+
+const Posted* MessageLog::last(unsigned message) const {
+    for (auto it = posted.rbegin(); it != posted.rend(); ++it)
+        if (it->message == message)
+            return &*it;
+    return nullptr;
 }
 
 int MessageLog::count(unsigned message) const {
@@ -238,11 +253,6 @@ void HostCounters::reset() {
     requestNanos = 0;
     tagReads = 0;
     tagNanos = 0;
-}
-
-std::vector<std::string> PanelHost::requestedUrls() {
-    std::lock_guard lock(urlMutex);
-    return urls;
 }
 
 HostCounters& PanelHost::counters() {
@@ -260,25 +270,66 @@ void PanelHost::overrideReplies(std::optional<std::string> reply) {
     overrideReply = std::move(reply);
 }
 
+int PanelHost::boxesShown() {
+    return boxes;
+}
+
+int PanelHost::serviceACalled(int index) {
+    return index >= 0 && index < KESTO_SERVICE_A_TABLE_SIZE
+               ? serviceACalls[static_cast<std::size_t>(index)].load()
+               : 0;
+}
+
+std::vector<SentRequest> PanelHost::requestsSent() {
+    std::lock_guard lock(sentMutex);
+    return sent;
+}
+
+void PanelHost::forgetRequests() {
+    std::lock_guard lock(sentMutex);
+    sent.clear();
+}
+
+std::vector<std::vector<std::string>> PanelHost::transfers() {
+    std::lock_guard lock(sentMutex);
+    return transferred;
+}
+
+std::vector<std::string> PanelHost::requestedUrls() {
+    std::lock_guard lock(sentMutex);
+    std::vector<std::string> out;
+    for (const SentRequest& one : sent)
+        out.push_back(one.url);
+    return out;
+}
+
+std::vector<int> PanelHost::transferCounts() {
+    std::lock_guard lock(sentMutex);
+    std::vector<int> counts;
+    for (const auto& list : transferred)
+        counts.push_back(static_cast<int>(list.size()));
+    return counts;
+}
+
 void PanelHost::redirectRequests(std::optional<std::string> base) {
     std::lock_guard lock(overrideMutex);
     redirect.reset();
     if (base && service_)
         redirect.emplace(service_->baseUrl(), *base);
-void PanelHost::connectDevices(bool connected) {
-    devicesConnected = connected;
+}
+
+void PanelHost::setServiceA(int index, KestoHostFn fn) {
+    serviceA[static_cast<std::size_t>(index)] = fn;
 }
 
 void PanelHost::refuseRequests(bool refuse) {
     refusing = refuse;
 }
 
-int PanelHost::boxesShown() {
-    return boxes;
+void PanelHost::connectDevices(bool connected) {
+    devicesConnected = connected;
 }
 
-void PanelHost::setServiceA(int index, KestoHostFn fn) {
-    serviceA[static_cast<std::size_t>(index)] = fn;
 void PanelHost::onModal(std::function<bool(QWidget*)> handler) {
     modalHandler = std::move(handler);
 }
@@ -288,26 +339,37 @@ std::vector<std::string>& PanelHost::boxTexts() {
     return texts;
 }
 
-std::vector<int>& PanelHost::transfers() {
-    static std::vector<int> calls;
-    return calls;
+std::string PanelHost::htmlText() const {
+    QWidget* panel = panelWindow();
+    auto* text = panel != nullptr ? panel->findChild<QTextBrowser*>() : nullptr;
+    return text != nullptr ? text->toPlainText().toStdString() : std::string();
 }
 
-PanelHost::PanelHost() : data_(freshFolder()) {
-    host_.resize(1000, 700);
+void PanelHost::destroyHostWindow() {
+    hostLog_.reset();
+    host_.reset();
+}
+
+PanelHost::PanelHost() : host_(std::make_unique<QWidget>()), data_(freshFolder()) {
+    host_->resize(1000, 700);
     std::filesystem::current_path(data_);
     setenv("KESTO_REGISTRY_FILE", (data_ / "registry.reg").c_str(), 1);
     setenv("XDG_DATA_HOME", (data_ / "xdg").c_str(), 1);
     network[KESTO_NET_REQUEST] = slot<KestoNetRequestFn>(&request);
     serviceB[KESTO_SVC_B_READ_TAGS] = slot<KestoSvcReadTagsFn>(&readTags);
+    serviceA[KESTO_SVC_A_TRANSFER] = slot<KestoSvcTransferFn>(&transfer);
+    serviceA[KESTO_SVC_A_BEFORE_PLAY] = slot<KestoSvcBeforePlayFn>(&beforePlay);
+    serviceA[KESTO_SVC_A_AFTER_PLAY] = slot<KestoSvcIntFn>(&afterPlay);
+    // A phone and an MP3 player are plugged in.
+    serviceA[KESTO_SVC_A_PHONE_CONNECTED] = slot<KestoSvcIntFn>(&connected);
+    serviceA[KESTO_SVC_A_MP3_CONNECTED] = slot<KestoSvcMp3ConnectedFn>(&mp3Connected);
     serviceA[KESTO_SVC_A_CREATE_MY_ALBUM] = slot<KestoSvcCreateMyAlbumFn>(&createMyAlbum);
     serviceA[KESTO_SVC_A_CREATE_PLAYLIST] = slot<KestoSvcCreatePlaylistFn>(&createPlaylist);
-    serviceA[KESTO_SVC_A_TRANSFER] = slot<KestoSvcTransferFn>(&transfer);
-    serviceA[KESTO_SVC_A_MP3_CONNECTED] = slot<KestoSvcMp3ConnectedFn>(&mp3PlayerConnected);
-    serviceA[KESTO_SVC_A_PHONE_CONNECTED] = slot<KestoSvcIntFn>(&phoneConnected);
     runningHost = this;
     // A message box would wait for a user: close each at once and count it.
-    auto* watch = new QTimer(&host_);
+    // Not a child of the host window, which a test may destroy first.
+    watch_ = std::make_unique<QTimer>();
+    QTimer* watch = watch_.get();
     QObject::connect(watch, &QTimer::timeout, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             if (modalHandler && modalHandler(modal))
@@ -328,6 +390,7 @@ PanelHost::~PanelHost() {
         entry<KestoEntry17>(17)();
     panelLog_.reset();
     hostLog_.reset();
+    host_.reset();
     if (service_)
         service_->stop();
     std::error_code error;
@@ -345,7 +408,7 @@ bool PanelHost::start(std::string& why) {
     if (module_ == nullptr)
         return why = dlerror(), false;
     auto info = reinterpret_cast<KestoGetPanelInfoFn>(dlsym(module_, "Song_GetPanelInfo"));
-    table_ = info != nullptr ? info(&host_) : nullptr;
+    table_ = info != nullptr ? info(host_.get()) : nullptr;
     if (table_ == nullptr)
         return why = "no entry table", false;
     entry<KestoEntry14>(14)(nullptr, skin.data(), network.data(), 1, serviceA.data(), serviceB.data());
@@ -353,12 +416,12 @@ bool PanelHost::start(std::string& why) {
     if (!reply)
         return why = "no login reply", false;
     entry<KestoEntry39>(39)(reply->c_str(), "tester", 0, 0);
-    const KestoRect rect{0, 0, host_.width(), host_.height()};
+    const KestoRect rect{0, 0, host_->width(), host_->height()};
     if (entry<KestoEntry16>(16)(&rect, 0) != 1)
         return why = "entry 16 failed", false;
     panelLog_ = std::make_unique<MessageLog>(panelWindow());
-    hostLog_ = std::make_unique<HostMessages>(&host_);
-    host_.show();
+    hostLog_ = std::make_unique<MessageLog>(host_.get(), true);
+    host_->show();
     counters().reset();
     return true;
 }
@@ -369,12 +432,6 @@ void PanelHost::show(int viewMode, int menuId, const std::string& parameter) {
 
 QWidget* PanelHost::panelWindow() const {
     return static_cast<QWidget*>(entry<KestoEntry20>(20)());
-}
-
-std::string PanelHost::htmlText() const {
-    QWidget* panel = panelWindow();
-    auto* text = panel != nullptr ? panel->findChild<QTextBrowser*>() : nullptr;
-    return text != nullptr ? text->toPlainText().toStdString() : std::string();
 }
 
 CMuleListCtrl* PanelHost::list() const {
@@ -443,7 +500,40 @@ std::string PanelHost::baseUrl() const {
 }
 
 void writeTaggedMp3(const std::filesystem::path& path, const std::string& title, const std::string& artist) {
-    DemoMp3::write(path, title, artist);
+    auto frame = [](const char* id, const std::string& text) {
+        const std::uint32_t size = static_cast<std::uint32_t>(text.size() + 1);
+        std::string out(id, 4);
+        out += static_cast<char>(size >> 24);
+        out += static_cast<char>((size >> 16) & 0xFF);
+        out += static_cast<char>((size >> 8) & 0xFF);
+        out += static_cast<char>(size & 0xFF);
+        out += std::string(2, '\0');
+        out += '\0'; // ISO-8859-1
+        out += text;
+        return out;
+    };
+    const std::string frames = frame("TIT2", title) + frame("TPE1", artist);
+    const auto size = static_cast<std::uint32_t>(frames.size());
+    std::string tag = "ID3";
+    tag += '\3';
+    tag += '\0';
+    tag += '\0';
+    for (int shift = 21; shift >= 0; shift -= 7)
+        tag += static_cast<char>((size >> shift) & 0x7F); // synch-safe size
+    tag += frames;
+    // MPEG-1 layer III, 128 kbit/s, 44.1 kHz frames of silence: 417 bytes each.
+    constexpr int kFrameBytes = 417;
+    constexpr int kFrames = 40;
+    std::string audio;
+    for (int i = 0; i < kFrames; ++i) {
+        std::string one(kFrameBytes, '\0');
+        one[0] = static_cast<char>(0xFF);
+        one[1] = static_cast<char>(0xFB);
+        one[2] = static_cast<char>(0x90);
+        one[3] = static_cast<char>(0x64);
+        audio += one;
+    }
+    std::ofstream(path, std::ios::binary) << tag << audio;
 }
 
 } // namespace kesto::test

@@ -6,6 +6,7 @@
 
 #include "include/kesto/panel_api.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <atomic>
@@ -27,34 +28,39 @@ class ServiceServer;
 
 namespace kesto::test {
 
-// Records every numbered message delivered to a widget.
+struct Posted {
+    unsigned message = 0;
+    std::intptr_t wParam = 0;
+    std::intptr_t lParam = 0;
+    std::string text; // wText and lText, when the log takes the message's text blocks
+    std::string wText; // the block behind wParam, where the message carries one
+    std::string lText; // the block behind lParam, likewise
+};
+
+// Records every numbered message delivered to a widget. A host's log takes over (and frees)
+// the text blocks the module hands the host with its messages.
 class MessageLog : public QObject {
 public:
-    explicit MessageLog(QObject* target);
+    explicit MessageLog(QObject* target, bool takesTexts = false);
     bool eventFilter(QObject* watched, QEvent* event) override;
     std::vector<unsigned> messages;
+    std::vector<Posted> posted;
+    // The last message of that number, or null; all of them, oldest first.
+    const Posted* last(unsigned message) const;
+    std::vector<Posted> of(unsigned message) const;
     // When the last message arrived, before its handler ran.
     std::chrono::steady_clock::time_point lastArrival;
     int count(unsigned message) const;
+
+private:
+    static void takeTexts(Posted& one);
+    bool takesTexts_;
 };
 
-// Records what the module posts or sends to the host window, with the texts of the blocks that
-// the header says the host frees (they are freed here).
-class HostMessages : public QObject {
-public:
-    struct Entry {
-        unsigned message = 0;
-        std::intptr_t wParam = 0;
-        std::intptr_t lParam = 0;
-        std::string wText; // the block behind wParam, where the message carries one
-        std::string lText; // the block behind lParam, likewise
-    };
-    explicit HostMessages(QObject* target);
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    // The entries of one message, oldest first.
-    std::vector<Entry> of(unsigned message) const;
-    int count(unsigned message) const { return static_cast<int>(of(message).size()); }
-    std::vector<Entry> entries;
+// A request the module sent through the host.
+struct SentRequest {
+    std::string url;
+    std::string body;
 };
 
 struct HostCounters {
@@ -77,13 +83,13 @@ public:
 
     template <class Fn> Fn entry(int index) const { return reinterpret_cast<Fn>(table_[index]); }
     void show(int viewMode, int menuId, const std::string& parameter = {});
-    QWidget* hostWindow() { return &host_; }
+    QWidget* hostWindow() { return host_.get(); }
+    // The host window goes before entry 17 (a host closing down in its own order).
+    void destroyHostWindow();
+    MessageLog& hostLog() { return *hostLog_; }
     QWidget* panelWindow() const;
     CMuleListCtrl* list() const;
     MessageLog& panelLog() { return *panelLog_; }
-    HostMessages& hostLog() { return *hostLog_; }
-    // What the HTML area shows: the address it was sent to (the text view names it).
-    std::string htmlText() const;
     int pageKind() const { return entry<KestoEntry13>(13)(); }
 
     // Runs the event loop until done() or the time is up; false on time-out.
@@ -103,8 +109,6 @@ public:
 
     const std::filesystem::path& dataFolder() const { return data_; }
     static HostCounters& counters();
-    // The addresses of the requests the module made through the host, oldest first.
-    static std::vector<std::string> requestedUrls();
     static void setTags(Tags tags, std::chrono::microseconds delay = {});
     // The next replies come from here instead of the service, while set.
     static void overrideReplies(std::optional<std::string> reply);
@@ -113,6 +117,18 @@ public:
     void redirectRequests(std::optional<std::string> base);
     // Message boxes the module opened (each is closed at once).
     static int boxesShown();
+    // Every request sent through the host's request function, in order; cleared by reset.
+    static std::vector<SentRequest> requestsSent();
+    static void forgetRequests();
+    // Each list handed to host service table A's transfer (entry 33): the Local_Path of a
+    // local file, the Song_ID of a streaming song.
+    static std::vector<std::vector<std::string>> transfers();
+    // How often the module called host service table A's entry of that index.
+    static int serviceACalled(int index);
+    // The addresses of the requests sent, oldest first.
+    static std::vector<std::string> requestedUrls();
+    // What the HTML area shows: the address it was sent to (the text view names it).
+    std::string htmlText() const;
     // Puts a function into host service table A (before start()).
     static void setServiceA(int index, KestoHostFn fn);
     // While set, the request function gives no reply at all.
@@ -122,19 +138,20 @@ public:
     static void onModal(std::function<bool(QWidget*)> handler);
     // Texts of the message boxes closed, in order (UTF-8).
     static std::vector<std::string>& boxTexts();
-    // What host table A entries 26 and 28 answer: an MP3 player and a phone are connected.
+    // What host table A entries 26 and 28 answer (connected unless told otherwise).
     static void connectDevices(bool connected);
-    // Calls of host table A entry 33 (transfers and downloads), each with its item count.
-    static std::vector<int>& transfers();
+    // The item count of each list handed to host table A's transfer (entry 33).
+    static std::vector<int> transferCounts();
 
 private:
-    QWidget host_;
+    std::unique_ptr<QWidget> host_;
+    std::unique_ptr<QTimer> watch_;
     std::filesystem::path data_;
     std::unique_ptr<service::ServiceServer> service_;
     void* module_ = nullptr;
     KestoEntryFn* table_ = nullptr;
     std::unique_ptr<MessageLog> panelLog_;
-    std::unique_ptr<HostMessages> hostLog_;
+    std::unique_ptr<MessageLog> hostLog_;
 };
 
 // Writes a small MP3 file with an ID3v2 title and artist, readable by TagLib.

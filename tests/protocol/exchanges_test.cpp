@@ -107,7 +107,7 @@ TEST(LinkCommands, GenericFormSendsOnlyInModeOne) {
 TEST(CartRequest, BodiesCarryTheIdsInOrder) {
     Rig rig;
     rig.login.menuParameter = "M1";
-    const auto add = CartRequest::add(rig.login, {"S1"});
+    const auto add = CartRequest::add(rig.login, "S1");
     EXPECT_EQ(add.url, kProtocol + "addToCart");
     EXPECT_EQ(add.body, vt({"user1", "KEY9", "M1", "1", "0", "S1", "0", ""}));
     const auto remove = CartRequest::remove(rig.login, {"C1", "C2"});

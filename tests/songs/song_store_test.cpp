@@ -194,6 +194,32 @@ TEST(SongStore, ShuffleCyclePlaysEveryEntryOnce) {
     EXPECT_EQ(store.nextEntry(0, 101, 0), -1);
 }
 
+TEST(SongStore, ReorderFollowsTheGivenRecordsAndKeepsTheCurrentOne) {
+    SongStore store;
+    for (const char* id : {"A", "B", "C", "D"}) {
+        const SongRecord r = streaming(id);
+        store.addCopy(&r);
+    }
+    const SongRecord* a = store.get(0);
+    const SongRecord* c = store.get(2);
+    const SongRecord* d = store.get(3);
+    store.setCurrent(2);
+    // D, A, C named; B, not named, keeps its place after them. Pointers stay valid.
+    store.reorder({d, a, c});
+    std::string order;
+    for (const SongRecord& r : store.snapshot())
+        order += r.Song_ID;
+    EXPECT_EQ(order, "DACB");
+    EXPECT_EQ(store.get(0), d);
+    EXPECT_EQ(store.current(), 2);
+    EXPECT_EQ(store.get(store.current()), c);
+    // Strangers and repeats change nothing.
+    const SongRecord stranger = streaming("X");
+    store.reorder({&stranger, d, d});
+    EXPECT_EQ(store.count(), 4);
+    EXPECT_EQ(store.get(0), d);
+}
+
 TEST(SongStore, WriterAndReaderThreads) {
     SongStore store;
     constexpr int kCount = 2000;

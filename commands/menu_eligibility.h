@@ -1,0 +1,20 @@
+#pragma once
+// Which context menu commands the chosen songs can take: an item is greyed when no chosen song
+// would pass the command's own rule, so the menu never offers what the command then refuses.
+
+#include "songs/song_record.h"
+
+#include <vector>
+
+namespace kesto {
+
+class MenuEligibility {
+public:
+    // chosen: the records of the selected rows, in row order.
+    static bool enabled(int commandId, const std::vector<const SongRecord*>& chosen);
+
+private:
+    static bool any(const std::vector<const SongRecord*>& chosen, bool (*rule)(const SongRecord&));
+};
+
+} // namespace kesto

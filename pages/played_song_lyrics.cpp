@@ -1,0 +1,38 @@
+#include "pages/played_song_lyrics.h"
+
+#include "commands/command_settings.h"
+#include "commands/device_host.h"
+#include "protocol/lyrics_exchange.h"
+#include "settings/registry_key.h"
+#include "settings/settings_keys.h"
+
+namespace kesto {
+
+void PlayedSongLyrics::played(const SongRecord& song) {
+    if (song.isLocal() || song.Song_ID[0] == '\0')
+        return;
+    const CommandSettings settings(settings_);
+    LyricsOptions options;
+    options.installPath = settings.installPath();
+    options.downloadMissing = settings.downloadLyric();
+    LyricsHooks hooks;
+    // The host's download service takes a one-entry list.
+    hooks.download = [this, writeFlag = settings.transferWriteFlag()](const SongRecord& missing) {
+        DeviceHost(serviceA_).transfer({missing}, writeFlag);
+    };
+    hooks.showPage = [this](const std::string& address, int) {
+        if (navigate_)
+            navigate_(address);
+    };
+    LyricsExchange exchange(context_, std::move(hooks));
+    exchange.show(song, options, false);
+    lastPage_ = exchange.lastPage();
+}
+
+int PlayedSongLyrics::setDownloadOption(int value) {
+    if (settings_ != nullptr)
+        settings_->WriteDword(settings::kOption, static_cast<std::uint32_t>(value), settings::kDownloadLyric);
+    return value;
+}
+
+} // namespace kesto

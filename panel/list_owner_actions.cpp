@@ -1,0 +1,96 @@
+#include "panel/list_owner_actions.h"
+
+#include "commands/menu_eligibility.h"
+#include "commands/selection.h"
+#include "listview/cmule_list_ctrl.h"
+#include "pages/song_commands.h"
+#include "songs/list_pages.h"
+#include "songs/song_store.h"
+
+namespace kesto {
+
+namespace {
+constexpr int kDefaultSkin = 1;
+}
+
+bool ListOwnerActions::onNowPlayingPage() const {
+    return p_.pageKind && p_.pageKind() == ListPages::pageKindOf(menu::kNowPlaying);
+}
+
+void ListOwnerActions::checkChanged(int row, bool checked) {
+    CMuleListCtrl* list = p_.list ? p_.list() : nullptr;
+    if (list == nullptr || p_.nowPlaying == nullptr || !onNowPlayingPage())
+        return;
+    // The rows of the now-playing page are the store's own records, in the store's order.
+    SongRecord* shown = list->record(row);
+    if (shown != nullptr && p_.nowPlaying->get(row) == shown)
+        shown->Marked = checked ? 1 : 0;
+}
+
+void ListOwnerActions::rowsSorted() {
+    CMuleListCtrl* list = p_.list ? p_.list() : nullptr;
+    if (list == nullptr || p_.nowPlaying == nullptr || !onNowPlayingPage())
+        return;
+    std::vector<const SongRecord*> order;
+    order.reserve(static_cast<std::size_t>(list->rowCount()));
+    for (int row = 0; row < list->rowCount(); ++row)
+        order.push_back(list->record(row));
+    p_.nowPlaying->reorder(order);
+    list->setCurrentRow(p_.nowPlaying->current());
+}
+
+bool ListOwnerActions::commandEnabled(int commandId) const {
+    CMuleListCtrl* list = p_.list ? p_.list() : nullptr;
+    std::vector<const SongRecord*> chosen;
+    if (list != nullptr)
+        for (const int row : list->selectedRows())
+            chosen.push_back(list->record(row));
+    return MenuEligibility::enabled(commandId, chosen);
+}
+
+void ListOwnerActions::putInto(int commandId, const std::vector<SongRecord*>& records) {
+    SongCommands* commands = p_.commands ? p_.commands() : nullptr;
+    if (commands == nullptr)
+        return;
+    Selection chosen;
+    CMuleListCtrl* list = p_.list ? p_.list() : nullptr;
+    for (SongRecord* record : records) {
+        int row = -1;
+        for (int i = 0; list != nullptr && i < list->rowCount() && row < 0; ++i)
+            if (list->record(i) == record)
+                row = i;
+        chosen.add(*record, row);
+    }
+    commands->putInto(commandId, chosen);
+}
+
+void ListOwnerActions::loadList(int which) {
+    if (!p_.showPage)
+        return;
+    if (which == kLoadPlayList)
+        p_.showPage(menu::kLocalAlbums, kLoadViewMode);
+    else if (which == kLoadMyAlbum)
+        p_.showPage(menu::kOnlineAlbums, kOnlineAlbumViewMode);
+}
+
+void ListOwnerActions::clearNowPlaying() {
+    if (p_.nowPlaying == nullptr)
+        return;
+    // The rows point into the store: they go first.
+    if (onNowPlayingPage() && p_.dropRows)
+        p_.dropRows();
+    p_.nowPlaying->clear();
+    if (onNowPlayingPage() && p_.showPage)
+        p_.showPage(menu::kNowPlaying, kLoadViewMode);
+}
+
+int ListOwnerActions::skinType() const {
+    const int value = p_.skinValue ? p_.skinValue() : 0;
+    return value == 0 ? kDefaultSkin : value;
+}
+
+bool ListOwnerActions::currentMarking() const {
+    return !p_.markingValue || p_.markingValue() == 0;
+}
+
+} // namespace kesto

@@ -1,0 +1,168 @@
+// What the list view shows for the pages and the host: row numbers across list pages, the
+// link label, the folder order, gift states, hidden ranks, the host's colours, and a host window
+// that goes first. Every test runs in its own process.
+#include "tests/integration/panel_entries_fixture.h"
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace kesto::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST_F(PanelEntriesTest, HostSkinTypeAndMarkingChooseTheRowColours) {
+    host.show(kListOnly, kChartMenu, kFiftyRowChart);
+    CMuleListCtrl* list = host.list();
+    list->setRowChecked(0, true); // selection text: blue in skin 1, green in the others
+    list->setCurrentRow(2);       // the current row: orange while marking is on
+    auto count = [list](bool (*match)(const QColor&)) {
+        const QImage image = list->viewport()->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += match(image.pixelColor(x, y)) ? 1 : 0;
+        return n;
+    };
+    auto blue = [](const QColor& c) { return c.blue() > c.red() + 40 && c.blue() > c.green() + 10; };
+    auto green = [](const QColor& c) { return c.green() > c.red() + 40 && c.green() > c.blue() + 40; };
+    auto orange = [](const QColor& c) { return c.red() > c.green() + 40 && c.green() > c.blue() + 40; };
+    const int blueFirst = count(blue);
+    const int greenFirst = count(green);
+    const int orangeMarked = count(orange);
+    EXPECT_EQ(host.entry<KestoEntry21>(21)(2), 2);
+    EXPECT_LT(count(blue), blueFirst);
+    EXPECT_GT(count(green), greenFirst);
+    EXPECT_EQ(host.entry<KestoEntry22>(22)(1), 1);
+    EXPECT_LT(count(orange), orangeMarked);
+}
+
+TEST_F(PanelEntriesTest, NumberColumnCountsOnAcrossListPagesAndPagingBackIsOffered) {
+    host.show(2, kChartMenu, kHundredRowChart);
+    auto* back = host.panelWindow()->findChild<QAbstractButton*>(QStringLiteral("button1059"));
+    ASSERT_NE(back, nullptr);
+    EXPECT_FALSE(back->isEnabled());
+    const int number = 2; // set U: play state, check, No.
+    EXPECT_EQ(host.list()->cellText(0, number), QStringLiteral("1"));
+    host.click(cmd::kNextListPage);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return host.panelLog().count(msg::kNextListPage) == 1; }, 5s));
+    PanelHost::processPending();
+    EXPECT_EQ(host.list()->cellText(0, number), QStringLiteral("51"));
+    EXPECT_EQ(host.list()->cellText(1, number), QStringLiteral("52"));
+    EXPECT_TRUE(back->isEnabled());
+}
+
+TEST_F(PanelEntriesTest, LinkLabelShowsTheTitleLinkOfThePageAndFollowsIt) {
+    host.show(2, kChartMenu, kFiftyRowChart);
+    const std::string album = host.rowRecords()[0]->Album_ID;
+    host.show(3, kChartMenu, kFiftyRowChart); // list and web area
+    auto* label = host.panelWindow()->findChild<QLabel*>(QStringLiteral("linkLabel"));
+    ASSERT_NE(label, nullptr);
+    auto click = [&] {
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, label->height() / 2));
+        PanelHost::processPending();
+    };
+    const QString title = QStringLiteral("2|Home|http://example.invalid/|Album|albuminfo://%1;2;0/")
+                              .arg(QString::fromStdString(album));
+    htmlText()->setHtml(
+        QStringLiteral("<html><head><title>%1</title></head><body>page</body></html>").arg(title));
+    ASSERT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text().contains(QStringLiteral(">Album<")), true) << label->text().toStdString();
+    PanelHost::forgetRequests();
+    click();
+    EXPECT_EQ(requestsNamed("?album"), 1);
+    EXPECT_EQ(host.pageKind(), 16);
+
+    // A link of no scheme opens in the host's browser window.
+    host.show(3, kChartMenu, kFiftyRowChart);
+    htmlText()->setHtml(
+        QStringLiteral("<html><head><title>1|Notice|http://example.invalid/notice</title></head></html>"));
+    click();
+    const Posted* open = host.hostLog().last(KESTO_MSG_OPEN_WEB_PAGE);
+    ASSERT_NE(open, nullptr);
+    EXPECT_NE(open->text.find("http://example.invalid/notice"), std::string::npos) << open->text;
+
+    // The list alone shows no label; a title without links clears it.
+    host.show(kListOnly, kChartMenu, kFiftyRowChart);
+    htmlText()->setHtml(
+        QStringLiteral("<html><head><title>1|Again|http://example.invalid/</title></head></html>"));
+    EXPECT_FALSE(label->isVisible());
+}
+
+TEST_F(PanelEntriesTest, FolderPageListsTheNewestFileFirst) {
+    const auto folder = host.dataFolder() / "storage";
+    std::filesystem::create_directories(folder);
+    const auto now = std::filesystem::file_time_type::clock::now();
+    const std::vector<std::pair<std::string, int>> files{{"middle", 2}, {"newest", 1}, {"oldest", 3}};
+    for (const auto& [name, daysAgo] : files) {
+        const auto path = folder / (name + ".mp3");
+        std::ofstream(path) << "x";
+        std::filesystem::last_write_time(path, now - std::chrono::hours(24 * daysAgo));
+    }
+    host.entry<KestoEntry38>(38)(folder.c_str());
+    ASSERT_TRUE(
+        PanelHost::processUntil([&] { return host.panelLog().count(msg::kLocalPageReady) == 1; }, 10s));
+    PanelHost::processPending();
+    EXPECT_EQ(host.rowNames(), (std::vector<std::string>{"newest", "middle", "oldest"}));
+}
+
+TEST_F(PanelEntriesTest, SentGiftsShowTheStateOfEachGift) {
+    host.show(2, kChartMenu, kFiftyRowChart);
+    const std::string songId = host.rowRecords()[0]->Song_ID;
+    const auto* login = static_cast<const LoginBlock*>(host.entry<KestoEntry3>(3)());
+    const std::string body = std::string("tester\x0B") + login->uKey + "\x0B" + "0\x0B" + "friend\x0B\x0B" +
+                             "1\x0B" + songId + "\x0B";
+    ASSERT_EQ(host.ask(host.baseUrl() + "/protocol.jsp?gift", body).substr(0, 1), "0");
+    host.show(2, 7000);
+    ASSERT_EQ(host.list()->rowCount(), 1);
+    const int state = host.list()->columnCount() - 1; // set K ends with the gift's state
+    EXPECT_EQ(host.list()->cellText(0, state).toStdString(), "받음");
+}
+
+TEST_F(PanelEntriesTest, ChartWhoseRanksReadNoHidesItsRankColumn) {
+    constexpr int kRankColumnKind = 28;
+    auto rankHidden = [this] {
+        CMuleListCtrl* list = host.list();
+        for (int column = 0; column < list->columnCount(); ++column)
+            if (list->columnKind(column) == kRankColumnKind)
+                return list->isColumnHidden(column);
+        ADD_FAILURE() << "no rank column";
+        return false;
+    };
+    host.show(2, kChartMenu, kHundredRowChart); // ranked
+    EXPECT_FALSE(rankHidden());
+    host.show(2, kChartMenu, kFiftyRowChart); // every rank "NO"
+    EXPECT_TRUE(rankHidden());
+    EXPECT_EQ(host.list()->rowCount(), 50);
+    host.show(2, kChartMenu, kHundredRowChart);
+    EXPECT_FALSE(rankHidden());
+}
+
+TEST_F(PanelEntriesTest, HostWindowDestroyedBeforeEntry17) {
+    host.show(2, kChartMenu, kFiftyRowChart);
+    listenTo({0, 1});
+    host.destroyHostWindow();
+    // Every entry that reaches the panel's widgets finds none and does nothing.
+    EXPECT_EQ(host.entry<KestoEntry20>(20)(), nullptr);
+    host.entry<KestoEntry23>(23)(2, "", kChartMenu, kFiftyRowChart, 0);
+    playNext(-1, 0);
+    EXPECT_EQ(host.entry<KestoEntry25>(25)(2), 1);
+    EXPECT_EQ(host.entry<KestoEntry53>(53)(1), 0);
+    KestoRect rect{};
+    EXPECT_EQ(host.entry<KestoEntry74>(74)(1, &rect), nullptr);
+    EXPECT_EQ(host.entry<KestoEntry18>(18)(nullptr, 0, 0, 10, 10, 0), 0);
+    host.entry<KestoEntry67>(67)();
+    EXPECT_EQ(host.entry<KestoEntry75>(75)(), 0);
+    host.entry<KestoEntry45>(45)();
+    PanelHost::processPending();
+    EXPECT_EQ(host.entry<KestoEntry17>(17)(), 1);
+    EXPECT_EQ(host.entry<KestoEntry0>(0)(), 0);
+}
+
+} // namespace
+} // namespace kesto::test
