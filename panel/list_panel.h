@@ -134,7 +134,6 @@ private:
     void windowGone();
     // Entry 25's state on every row of the shown list that holds the song.
     void showPlayState(const SongRecord& current);
-    CommandContext commandContext();
     CommandHooks commandHooks(const CommandContext& base);
     int importFiles(const std::vector<std::string>& paths);
     void showListAgain();

@@ -512,6 +512,7 @@ TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
         DialogScript::click(d, "ok");
     });
     script.install();
+    host.list()->setRowChecked(0, true); // the information is of the chosen song
     QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kInfoPage, 0, 0));
     ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 5s));
 }
