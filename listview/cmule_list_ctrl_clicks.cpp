@@ -178,10 +178,27 @@ void CMuleListCtrl::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CMuleListCtrl::contextMenuEvent(QContextMenuEvent* event) {
-    const bool rowHit = rowAt(viewport()->mapFrom(this, event->pos()).y()) >= 0;
+    bool rowHit = rowAt(viewport()->mapFrom(this, event->pos()).y()) >= 0;
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // The menu key acts as a right click on the focused row.
+        rowHit = rows_.valid(focusedRow_) && rows_.at(focusedRow_)->record() != nullptr;
+        if (rowHit) {
+            lastClickedRow_ = focusedRow_;
+            if (!isChecked(focusedRow_)) {
+                rows_.selectOnly(focusedRow_);
+                afterCheckChange();
+                viewport()->update();
+            }
+            const QRect cell = cellRect(focusedRow_, titleColumn());
+            at = viewport()->mapToGlobal(
+                cell.isValid() ? cell.center()
+                               : QPoint(0, focusedRow_ * kRowHeight - verticalScrollBar()->value()));
+        }
+    }
     std::unique_ptr<QMenu> menu(createContextMenu(rowHit));
     if (menu)
-        menu->exec(event->globalPos());
+        menu->exec(at);
 }
 
 // ---- timers and drop-down lists ----
