@@ -6,6 +6,7 @@
 
 #include "columns/column_kind.h"
 #include "columns/list_command_ids.h"
+#include "include/kesto/window_message.h"
 #include "listview/cmule_list_ctrl.h"
 #include "listview/cx_header_ctrl.h"
 #include "listview/list_menus.h"
@@ -134,6 +135,41 @@ TEST_F(ListKeysTest, DeletePostsTheDeleteMessageOnlyWhereThePageDeletes) {
     press(Qt::Key_Space);
     press(Qt::Key_Delete);
     EXPECT_TRUE(PanelHost::processUntil([&] { return host.panelLog().count(msg::kDelete) == 1; }, 5s));
+}
+
+// Reads the now-playing store that entry 12 sends, in the public C layout only.
+class StoreReader : public QWidget {
+public:
+    bool event(QEvent* event) override {
+        if (event->type() != WindowMessageEvent::eventType())
+            return QWidget::event(event);
+        const auto* message = static_cast<WindowMessageEvent*>(event);
+        const auto* list = reinterpret_cast<const KestoSongList*>(message->lParam());
+        current = list->current;
+        for (int i = 0; i < list->count; ++i)
+            songIds.emplace_back(list->records[i].Song_ID);
+        static_cast<WindowMessageEvent*>(event)->setResult(list->count);
+        return true;
+    }
+    std::vector<std::string> songIds;
+    int current = -2;
+};
+
+TEST_F(ListKeysTest, TheHostWalksTheNowPlayingStoreInThePublicLayout) {
+    focusRow(3);
+    press(Qt::Key_Return);
+    ASSERT_TRUE(hostGot(KESTO_MSG_PLAY_NOW_PLAYING));
+    focusRow(5);
+    press(Qt::Key_Return);
+    ASSERT_TRUE(hostGot(KESTO_MSG_PLAY_NOW_PLAYING, 2));
+    const int songs = host.entry<KestoEntry0>(0)();
+    ASSERT_GE(songs, 1);
+    StoreReader reader;
+    EXPECT_EQ(host.entry<KestoEntry12>(12)(&reader, 5000), songs);
+    ASSERT_EQ(static_cast<int>(reader.songIds.size()), songs);
+    EXPECT_EQ(reader.songIds.back(), list().record(5)->Song_ID);
+    EXPECT_GE(reader.current, -1);
+    EXPECT_LT(reader.current, songs);
 }
 
 TEST_F(ListKeysTest, TypedLettersJumpToTheNextMatchingTitle) {
