@@ -16,6 +16,7 @@
 #include "listview/list_menus.h"
 #include "listview/row_painter.h"
 #include "listview/skin_scroll_bar.h"
+#include "listview/song_list_accessible.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
 #include "platform/screen_text.h"
@@ -106,6 +107,7 @@ void CMuleListCtrl::selectByClick(int row, Qt::KeyboardModifiers modifiers) {
     focusedRow_ = row;
     lastChangedRow_ = row;
     afterCheckChange();
+    SongListAccessible::focusMoved(this, row);
 }
 
 void CMuleListCtrl::leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers) {
