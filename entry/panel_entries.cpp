@@ -5,6 +5,9 @@
 #include "module/module_state.h"
 #include "songs/panel_messages.h"
 #include "songs/song_record.h"
+#include "songs/song_store.h"
+
+#include <vector>
 
 namespace kesto {
 namespace {
@@ -50,11 +53,17 @@ void listControlCommand() {
         panel()->listControlCommand();
 }
 
+// The host walks the store in the public layout: a copy taken under the store's lock, alive
+// while the receiver handles the sent message.
 std::intptr_t sendWithNowPlaying(void* window, unsigned message) {
     MessagePort* port = ModuleState::instance().port();
-    if (panel() == nullptr || port == nullptr)
+    SongStore* store = panel() != nullptr ? panel()->nowPlayingStore() : nullptr;
+    if (store == nullptr || port == nullptr)
         return 0;
-    return port->send(window, message, 0, reinterpret_cast<std::intptr_t>(panel()->nowPlayingStore()));
+    const std::vector<SongRecord> records = store->snapshot();
+    const KestoSongList list{static_cast<std::int32_t>(records.size()), store->current(),
+                             reinterpret_cast<const KestoSongRecord*>(records.data())};
+    return port->send(window, message, 0, reinterpret_cast<std::intptr_t>(&list));
 }
 
 int pageKind() {

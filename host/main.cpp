@@ -31,11 +31,17 @@ struct Options {
     bool fresh = false;
 };
 
-// The module of the same build tree: <build>/host/kesto-player -> <build>/entry/libKesto_List.so.
+// The module of the same build tree (<build>/host/kesto-player -> <build>/entry/libKesto_List.so),
+// else the installed one beside the installed player (<prefix>/bin -> <prefix>/<libdir>).
 std::string defaultModule() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return (exe.parent_path().parent_path() / "entry" / "libKesto_List.so").string();
+    const auto built = exe.parent_path().parent_path() / "entry" / "libKesto_List.so";
+#ifdef KESTO_INSTALL_LIBDIR
+    if (!std::filesystem::exists(built, ec))
+        return (exe.parent_path().parent_path() / KESTO_INSTALL_LIBDIR / "libKesto_List.so").string();
+#endif
+    return built.string();
 }
 
 Options parse(int argc, char** argv) {

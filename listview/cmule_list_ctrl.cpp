@@ -16,6 +16,7 @@
 #include "listview/list_menus.h"
 #include "listview/row_painter.h"
 #include "listview/skin_scroll_bar.h"
+#include "listview/song_list_accessible.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
 #include "platform/screen_text.h"
@@ -57,10 +58,12 @@ CMuleListCtrl::CMuleListCtrl(MessagePort& port, WindowHandle target, ListControl
         std::unique_ptr<QMenu> menu(createHeaderMenu(column));
         menu->exec(pos);
     });
+    SongListAccessible::attach();
 }
 
 CMuleListCtrl::~CMuleListCtrl() {
     saveColumns();
+    SongListAccessible::detach();
 }
 
 SkinScrollBar* CMuleListCtrl::skinScrollBar(Qt::Orientation orientation) const {
@@ -206,6 +209,7 @@ int CMuleListCtrl::insertRow(int row, SongRecord* record) {
     const int index = rows_.insert(at, makeRow(record, nullptr, at, false));
     updateScrollBars();
     viewport()->update();
+    SongListAccessible::rowsChanged(this);
     return index;
 }
 
@@ -214,6 +218,7 @@ int CMuleListCtrl::insertRow(int row, std::unique_ptr<SongRecord> record) {
     const int index = rows_.insert(at, makeRow(nullptr, std::move(record), at, false));
     updateScrollBars();
     viewport()->update();
+    SongListAccessible::rowsChanged(this);
     return index;
 }
 
@@ -224,6 +229,7 @@ void CMuleListCtrl::appendRows(std::span<SongRecord* const> records) {
     afterCheckChange();
     updateScrollBars();
     viewport()->update();
+    SongListAccessible::rowsChanged(this);
 }
 
 void CMuleListCtrl::refreshRow(int row) {
@@ -242,6 +248,7 @@ bool CMuleListCtrl::deleteRow(int row) {
     afterCheckChange();
     updateScrollBars();
     viewport()->update();
+    SongListAccessible::rowsChanged(this);
     return true;
 }
 
@@ -252,6 +259,7 @@ void CMuleListCtrl::deleteAllRows() {
     afterCheckChange();
     updateScrollBars();
     viewport()->update();
+    SongListAccessible::rowsChanged(this);
 }
 
 SongRecord* CMuleListCtrl::record(int row) const {

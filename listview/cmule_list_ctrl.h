@@ -10,6 +10,7 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QFont>
 
 #include <memory>
@@ -85,8 +86,14 @@ public:
     int checkedCount(int column) const { return rows_.checkedCount(column); }
     bool isChecked(int row) const;
     void setRowChecked(int row, bool checked);
+    // Ticks or unticks a row as a click on its check box does (the row alone where none).
+    void toggleRow(int row);
     std::vector<int> selectedRows() const { return rows_.selectedRows(); }
     int focusedRow() const { return focusedRow_; }
+    // Moves the keyboard focus to a row and scrolls it into view; ticks stay as they are.
+    void setFocusedRow(int row);
+    int checkColumn() const; // -1 when the page has no check boxes
+    int titleColumn() const; // the song name column, -1 when there is none
     int lastClickedRow() const { return lastClickedRow_; }
 
     // Sorting by a column index of the page's table; a column that does not sort changes nothing.
@@ -106,6 +113,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -114,6 +122,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
@@ -144,6 +155,18 @@ private:
     void releaseDropDown();
     ListColors colors() const;
     int firstSelectedOrFocused(bool preferFocused) const;
+    void showCellToolTip(const QPoint& viewportPos, const QPoint& globalPos);
+    // Keyboard.
+    void ensureRowVisible(int row);
+    int rowsPerPage() const;
+    int targetRowOf(int key) const;
+    void moveFocusByKey(int key, Qt::KeyboardModifiers modifiers);
+    void toggleByKey();
+    void listenByKey();
+    bool deleteByKey();
+    void openMenuByKey();
+    bool typeAhead(const QString& text);
+    QString titleOf(int row, int column) const;
 
     MessagePort& port_;
     WindowHandle target_;
@@ -168,6 +191,9 @@ private:
     // The phone-decoration click waiting to be reported.
     QBasicTimer phoneDecoTimer_;
     CellHit pendingPhoneDeco_;
+    // Letters typed in quick succession, matched against the song names.
+    QString typed_;
+    QElapsedTimer typedAt_;
 };
 
 } // namespace kesto

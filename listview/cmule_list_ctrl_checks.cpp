@@ -16,6 +16,7 @@
 #include "listview/list_menus.h"
 #include "listview/row_painter.h"
 #include "listview/skin_scroll_bar.h"
+#include "listview/song_list_accessible.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
 #include "platform/screen_text.h"
@@ -91,6 +92,7 @@ void CMuleListCtrl::toggleCheck(int row, int column) {
     port_.post(target_, msg::kToListControl, row, column);
     afterCheckChange();
     viewport()->update();
+    SongListAccessible::checkChanged(this, row);
 }
 
 // ---- sorting ----
@@ -120,6 +122,7 @@ void CMuleListCtrl::sortByColumn(int column) {
     renumberRows();
     owner_.rowsSorted();
     viewport()->update();
+    SongListAccessible::rowsChanged(this);
 }
 
 void CMuleListCtrl::renumberRows() {

@@ -16,6 +16,7 @@
 #include "listview/list_menus.h"
 #include "listview/row_painter.h"
 #include "listview/skin_scroll_bar.h"
+#include "listview/song_list_accessible.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
 #include "platform/screen_text.h"
@@ -106,6 +107,7 @@ void CMuleListCtrl::selectByClick(int row, Qt::KeyboardModifiers modifiers) {
     focusedRow_ = row;
     lastChangedRow_ = row;
     afterCheckChange();
+    SongListAccessible::focusMoved(this, row);
 }
 
 void CMuleListCtrl::leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers) {
@@ -178,10 +180,27 @@ void CMuleListCtrl::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CMuleListCtrl::contextMenuEvent(QContextMenuEvent* event) {
-    const bool rowHit = rowAt(viewport()->mapFrom(this, event->pos()).y()) >= 0;
+    bool rowHit = rowAt(viewport()->mapFrom(this, event->pos()).y()) >= 0;
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // The menu key acts as a right click on the focused row.
+        rowHit = rows_.valid(focusedRow_) && rows_.at(focusedRow_)->record() != nullptr;
+        if (rowHit) {
+            lastClickedRow_ = focusedRow_;
+            if (!isChecked(focusedRow_)) {
+                rows_.selectOnly(focusedRow_);
+                afterCheckChange();
+                viewport()->update();
+            }
+            const QRect cell = cellRect(focusedRow_, titleColumn());
+            at = viewport()->mapToGlobal(
+                cell.isValid() ? cell.center()
+                               : QPoint(0, focusedRow_ * kRowHeight - verticalScrollBar()->value()));
+        }
+    }
     std::unique_ptr<QMenu> menu(createContextMenu(rowHit));
     if (menu)
-        menu->exec(event->globalPos());
+        menu->exec(at);
 }
 
 // ---- timers and drop-down lists ----

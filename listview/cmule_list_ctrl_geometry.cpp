@@ -27,6 +27,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -108,6 +109,40 @@ void CMuleListCtrl::paintEvent(QPaintEvent* event) {
         const QRect rowRect(0, row * kRowHeight - offset, viewport()->width(), kRowHeight);
         rowPainter.paint(painter, *rows_.at(row), row, rowRect, spans, marking);
     }
+    if (hasFocus() && rows_.valid(focusedRow_)) {
+        const QRect focusRect(0, focusedRow_ * kRowHeight - offset, viewport()->width(), kRowHeight);
+        painter.setPen(QPen(isMiniList() ? QColor(255, 255, 255) : QColor(0, 0, 0), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(focusRect.adjusted(0, 0, -1, -1));
+    }
+}
+
+// ---- tooltips ----
+
+bool CMuleListCtrl::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        showCellToolTip(help->pos(), help->globalPos());
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void CMuleListCtrl::showCellToolTip(const QPoint& viewportPos, const QPoint& globalPos) {
+    // Only a text cut short on screen gets its full text.
+    const CellHit hit = hitTest(viewportPos);
+    const RowObject* object = rows_.at(hit.row);
+    const RowCell* cell = object != nullptr ? object->cell(hit.column) : nullptr;
+    if (cell == nullptr || cell->check != RowCell::kNoCheck || col::isIconKind(columnKind(hit.column))) {
+        QToolTip::hideText();
+        return;
+    }
+    const QString& text = object->shownText(hit.column);
+    if (!RowPainter::textIsCut(QFontMetrics(font_), text, header_->sectionSize(hit.column), cell->dropDown)) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(globalPos, text, viewport(), cellRect(hit.row, hit.column));
 }
 
 } // namespace kesto

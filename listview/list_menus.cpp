@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include <algorithm>
 #include <vector>
 
 namespace kesto {
@@ -118,6 +119,12 @@ QMenu* ListMenus::create(std::string_view name, QWidget* parent) {
         action->setData(item.id);
     }
     return menu;
+}
+
+bool ListMenus::offers(std::string_view name, int commandId) {
+    const Items items = itemsOf(name);
+    return std::any_of(items.begin(), items.end(),
+                       [commandId](const Item& item) { return item.id == commandId; });
 }
 
 int ListMenus::commandOf(const QAction* action) {

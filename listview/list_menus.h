@@ -17,6 +17,8 @@ public:
     // The context menu of that name; null for an unknown or empty name.
     static QMenu* create(std::string_view name, QWidget* parent);
     static int commandOf(const QAction* action);
+    // Whether the menu of that name has an item with this command id.
+    static bool offers(std::string_view name, int commandId);
 };
 
 } // namespace kesto

@@ -38,6 +38,10 @@ QString iconLabel(int kind) {
 
 } // namespace
 
+bool RowPainter::textIsCut(const QFontMetrics& metrics, const QString& text, int cellWidth, bool dropDown) {
+    return metrics.horizontalAdvance(text) > textRect(QRect(0, 0, cellWidth, 1), dropDown).width();
+}
+
 void RowPainter::paint(QPainter& painter, const RowObject& row, int rowIndex, const QRect& rowRect,
                        const std::vector<ColumnSpan>& spans, bool currentMarking) const {
     painter.fillRect(rowRect, toColor(colors_.background(rowIndex)));
@@ -91,7 +95,7 @@ void RowPainter::paintCell(QPainter& painter, const RowObject& row, const Column
     if (c->rankMark && !row.isGrey())
         color = toColor(ListColors::rankColor(c->trend));
     painter.setPen(color);
-    const QRect textRect = cell.adjusted(3, 0, c->dropDown ? -14 : -3, 0);
+    const QRect textRect = RowPainter::textRect(cell, c->dropDown);
     const QString shown =
         painter.fontMetrics().elidedText(row.shownText(span.column), Qt::ElideRight, textRect.width());
     painter.drawText(textRect, Qt::AlignCenter, shown);

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QRect>
 
+class QFontMetrics;
 class QPainter;
 
 namespace kesto {
@@ -24,6 +25,12 @@ struct ColumnSpan {
 class RowPainter {
 public:
     RowPainter(const ListColors& colors, const QFont& font) : colors_(colors), font_(font) {}
+
+    // Whether a cell's text is drawn cut short (the painter elides it).
+    static bool textIsCut(const QFontMetrics& metrics, const QString& text, int cellWidth, bool dropDown);
+    static QRect textRect(const QRect& cell, bool dropDown) {
+        return cell.adjusted(3, 0, dropDown ? -14 : -3, 0);
+    }
 
     void paint(QPainter& painter, const RowObject& row, int rowIndex, const QRect& rowRect,
                const std::vector<ColumnSpan>& spans, bool currentMarking) const;

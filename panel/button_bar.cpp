@@ -69,6 +69,9 @@ QWidget* ButtonBar::makeButton(KestoHostTable skin, int controlId, std::size_t p
     }
     button->setObjectName(QStringLiteral("button%1").arg(controlId));
     button->setToolTip(labelOf(controlId));
+    // Skinned buttons show only an image: screen readers need the name, keyboards the focus.
+    button->setAccessibleName(labelOf(controlId));
+    button->setFocusPolicy(Qt::StrongFocus);
     connectClick(button, controlId);
     return button;
 }

@@ -137,8 +137,7 @@ typedef int (*KestoSvcIntFn)(void);
 typedef void (*KestoSvcDeviceDeleteFn)(const char* const* paths);
 typedef int (*KestoSvcMp3ConnectedFn)(char* textOut);
 typedef int (*KestoSvcCreatePlaylistFn)(const char* name);
-/* items: an array of song records (SongRecord layout of the module) ended by a record whose
- * Song_ID and Local_Path are empty. */
+/* items: an array of KestoSongRecord ended by a record whose Song_ID and Local_Path are empty. */
 typedef void (*KestoSvcTransferFn)(const void* items, int writeFlag, int zero);
 typedef int (*KestoSvcCreateMyAlbumFn)(const char* name);
 
@@ -170,6 +169,81 @@ enum {
     KESTO_TAG_TRACK = 1048,       /* int32: track number (host's) */
     KESTO_TAG_PLAY_TIME = 1052    /* int32: playing time in seconds */
 };
+
+/* ---- The song record. ----
+ * Entries 12 and 68 and host service table A entry 33 hand song records to the host in this
+ * layout (the module checks at compile time that its own record matches it byte for byte).
+ * Texts are NUL-terminated CP949 cut to the array size, which includes the terminator; an
+ * absent value is the empty text. Integers are in host byte order at their natural alignment.
+ * KESTO_SONG_RECORD_SIZE is sizeof(KestoSongRecord) wherever int32_t is 4-byte aligned. */
+typedef struct KestoSongRecord {
+    char Song_ID[21];
+    char Song_Name[260];
+    int32_t Play_Time; /* seconds */
+    char Quality_Flags[21];
+    char Artist_ID[21];
+    char Artist_Name[201];
+    char Album_ID[21];
+    char Album_Name[201];
+    char Date_1[15];
+    char Date_2[16];
+    int32_t Has_Lyrics;
+    int32_t Has_Message;
+    char Expire_Date[20];
+    char Added_Date[33];
+    int32_t Listen_Count;
+    int32_t File_Size;   /* bytes */
+    uint8_t File_Format; /* 0 mp3, 1 aac, 2 skm, 3 and 4 dcf, 5 wma, 6 ogg, 7 wav, 8 asf, 9 bell, 10 other */
+    char Service_Flags[6];
+    char Gift_Peer[21];
+    char Row_Text[280];
+    int32_t Item_Type;
+    char Modified_Date[15];
+    char Local_Path[260]; /* empty for a streaming song */
+    char Source[203];
+    int32_t Bitrate;
+    int32_t Is_Current;
+    char Menu_ID[6];
+    char List_Menu_Code[22];
+    int32_t Phone_Deco;
+    int16_t Source_Kind;
+    int32_t Play_State;
+    int32_t Marked; /* the tick of the row in the now-playing list */
+    int32_t Shuffle_Mark;
+    char Transaction_ID[24];
+    int32_t Serviceable; /* 0: the service has stopped the song */
+    char Date_3[15];
+    char Extra_Text[260];
+    char MV_ID[21];
+    char MV_Name[260];
+    char Source_ID[21];
+    char Purchase_Time[15];
+    int32_t List_Value;
+    int32_t Purchase_Mark;
+    char Last_Play_Time[18];
+    char Rank_Text[260];
+    char Cart_Item_ID[260];
+    int32_t Cart_Value;
+    char Section_Start[260];
+    char Section_End[260];
+    char Download_Date[15];
+    char Free_Download_Period[260];
+    char Gift_Status[260];
+    char Cast[260];
+    char MV_Size[260];
+} KestoSongRecord;
+
+enum { KESTO_SONG_RECORD_SIZE = 4452 };
+
+/* The now-playing store as entry 12 hands it over: lParam of the sent message is a
+ * const KestoSongList*. The records are a copy taken when the message is sent and stay valid
+ * until the receiver returns from handling it; a host copies what it keeps. The host walks
+ * records[0] to records[count - 1]; current is the index of the current song or -1. */
+typedef struct KestoSongList {
+    int32_t count;
+    int32_t current;
+    const KestoSongRecord* records;
+} KestoSongList;
 
 /* ---- The panel entry table. ----
  * Song_GetPanelInfo(host window) returns the address of 76 entries (KESTO_ENTRY_COUNT), or
@@ -211,7 +285,10 @@ typedef char* (*KestoEntry10)(char* out); /* copies the text stored with the las
                                              the first (KESTO_PLAY_TEXT_SIZE, cut to fit); returns out */
 typedef void (*KestoEntry11)(void);       /* forwards to the panel's song list control */
 typedef intptr_t (*KestoEntry12)(void* window, unsigned message); /* sends message to window with
-                                                 wParam 0, lParam the now-playing store; 0 without panel */
+                                                 wParam 0, lParam the now-playing store as a
+                                                 const KestoSongList* (valid while the receiver
+                                                 handles it); returns the receiver's result;
+                                                 0 without panel */
 typedef int (*KestoEntry13)(void);                                /* current page kind */
 typedef int (*KestoEntry14)(void* resource, KestoHostTable skin, KestoHostTable net, int tagService,
                             KestoHostTable serviceA, KestoHostTable serviceB); /* start-up values; -> 1.
@@ -332,7 +409,8 @@ typedef int (*KestoEntry65)(void);                           /* reserved: 0 */
 typedef int (*KestoEntry66)(void);                           /* reserved: 0 */
 typedef void (*KestoEntry67)(void); /* reads UpdateCODEC (the play command) again and redraws the
                                        list, the mini list and the song text */
-typedef int (*KestoEntry68)(const char* path, void* record); /* fills a song record from a local file */
+typedef int (*KestoEntry68)(const char* path, void* record); /* fills the caller's KestoSongRecord
+                                                 from a local file */
 typedef void (*KestoEntry69)(int value, const char* text);   /* [blocks] download command */
 typedef void (*KestoEntry70)(int value, const char* text);   /* [blocks] gift-box download or mode 2 */
 typedef void (*KestoEntry71)(const char* songId);            /* opens the lyrics page of a song */
