@@ -8,7 +8,7 @@
 
 namespace kesto {
 
-bool MyAlbumCommand::run(const Selection& chosen) const {
+std::optional<Selection> MyAlbumCommand::eligible(const Selection& chosen) const {
     const CommandBox box(context_.protocol.box);
     EligibilityRules rules;
     rules.emptySelection = origin_ == CommandOrigin::NowPlaying ? CommandText::MyAlbumEmptyNowPlaying
@@ -19,11 +19,20 @@ bool MyAlbumCommand::run(const Selection& chosen) const {
     rules.nothingLeft = CommandText::MyAlbumAllLocal;
     rules.someExcluded = CommandText::MyAlbumSomeLocal;
     rules.grey = GreyItemRule(context_.pageKind, CommandText::MyAlbumGreyQuestion);
-    const auto songs = Eligibility(box).check(chosen, rules);
+    return Eligibility(box).check(chosen, rules);
+}
+
+bool MyAlbumCommand::run(const Selection& chosen) const {
+    const auto songs = eligible(chosen);
     if (!songs || !context_.hooks.chooseMyAlbum)
         return false;
     const auto albumId = context_.hooks.chooseMyAlbum(songs->records());
     return albumId && send(*albumId, *songs);
+}
+
+bool MyAlbumCommand::runInto(const Selection& chosen, const std::string& albumId) const {
+    const auto songs = eligible(chosen);
+    return songs && send(albumId, *songs);
 }
 
 bool MyAlbumCommand::send(const std::string& albumId, const Selection& songs) const {
