@@ -130,6 +130,10 @@ void ListPanel::createChildren(bool noBlank) {
     promotion_ = new PromotionStrip(window_);
     listView_ = new ListViewArea(model_.state(), port, window_.data(), model_.context().box, window_);
     createPageOperations();
+    drops_ = std::make_unique<SongDrops>(
+        model_, [this] { return commandContext(); },
+        [this](const std::vector<std::string>& paths) { return importFiles(paths); });
+    listView_->setDrops(drops_.get());
     window_->setChildren(buttons_, promotion_, listView_);
     listView_->html().setLinkHandler([this](const std::string& link) { followLink(link); });
     if (!noBlank)
@@ -177,6 +181,7 @@ void ListPanel::destroyWindow() {
     promotion_ = nullptr;
     buttons_ = nullptr;
     listView_ = nullptr;
+    drops_.reset();
     pages_.reset();
     showPage_.reset();
 }
@@ -334,7 +339,7 @@ void ListPanel::importPath(std::string_view path) {
 }
 
 int ListPanel::addDroppedFiles(const std::vector<std::string>& paths) {
-    return importFiles(paths);
+    return importFiles(SongDrops::expand(paths));
 }
 
 int ListPanel::importFiles(const std::vector<std::string>& paths) {

@@ -9,6 +9,7 @@
 #include "pages/panel_window_ops.h"
 #include "pages/show_page.h"
 #include "pages/song_commands.h"
+#include "pages/song_drops.h"
 
 #include <QPointer>
 
@@ -133,6 +134,7 @@ private:
     PanelModel model_;
     std::unique_ptr<ShowPage> showPage_;
     std::unique_ptr<SongCommands> pages_;
+    std::unique_ptr<SongDrops> drops_;
     std::unique_ptr<RegistryKey> settingsKey_;
     QPointer<ListPanelWindow> window_;
     ButtonBar* buttons_ = nullptr;

@@ -6,6 +6,7 @@
 #include "columns/column_set_store.h"
 #include "columns/registry_column_settings.h"
 #include "pages/page_state.h"
+#include "pages/song_drops.h"
 #include "songs/song_store.h"
 #include "webview/html_area.h"
 #include "webview/html_area_factory.h"
@@ -101,6 +102,28 @@ int ListViewArea::pageKind() const {
 
 void ListViewArea::saveColumns() {
     list_->saveColumns();
+}
+
+void ListViewArea::songsDropped(const std::vector<SongRecord>& songs) {
+    if (drops_ != nullptr)
+        drops_->songs(songs);
+}
+
+void ListViewArea::filesDropped(const std::vector<std::string>& paths) {
+    if (drops_ != nullptr)
+        drops_->files(paths);
+}
+
+void ListViewArea::followRows() {
+    if (drops_ == nullptr)
+        return;
+    std::vector<SongRecord*> shown;
+    shown.reserve(static_cast<std::size_t>(list_->rowCount()));
+    for (int row = 0; row < list_->rowCount(); ++row)
+        shown.push_back(list_->record(row));
+    const std::vector<SongRecord*> records = drops_->rowsReordered(shown);
+    if (!records.empty())
+        list_->rebindRows(records);
 }
 
 void ListViewArea::arrange(int viewMode) {

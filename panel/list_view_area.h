@@ -19,6 +19,7 @@ class ColumnSetStore;
 class HtmlArea;
 class RegistryColumnSettings;
 class RegistryKey;
+class SongDrops;
 struct PageState;
 
 class ListViewArea final : public QWidget, public PageView, public ListControlOwner {
@@ -41,12 +42,21 @@ public:
     // ListControlOwner
     int pageKind() const override;
     MessageBox* messageBox() override { return box_; }
+    void rowsMoved() override { followRows(); }
+    void rowsSorted() override { followRows(); }
+    void songsDropped(const std::vector<SongRecord>& songs) override;
+    void filesDropped(const std::vector<std::string>& paths) override;
+
+    // Where drops on the list go; null drops nothing.
+    void setDrops(SongDrops* drops) { drops_ = drops; }
 
     // Saves the column layout of the shown page kind.
     void saveColumns();
 
 private:
     void arrange(int viewMode);
+    // The store behind the rows takes their new order.
+    void followRows();
     int settingValue(const char* name, int fallback) const;
 
     PageState& state_;
@@ -57,6 +67,7 @@ private:
     QSplitter* splitter_;
     CMuleListCtrl* list_;
     HtmlArea* html_;
+    SongDrops* drops_ = nullptr;
     bool hasAddress_ = false;
     int installedKind_ = -1;
 };
