@@ -29,7 +29,7 @@ int DropIntoAlbumCommand::run(const Selection& dropped, std::string_view albumId
         const SongRecord& record = song.record;
         if (record.isStreaming()) {
             streaming.add(record, song.position);
-        } else if (!record.isMp3Bell() && context_.albums != nullptr &&
+        } else if (!record.isMp3Bell() && context_.albums != nullptr && !inAlbum(record, albumId) &&
                    !context_.albums->InsertSong(AlbumSong::fromRecord(record, albumId, date)).empty()) {
             ++inserted;
         }
@@ -39,6 +39,12 @@ int DropIntoAlbumCommand::run(const Selection& dropped, std::string_view albumId
     if (context_.hooks.reshowPage)
         context_.hooks.reshowPage();
     return inserted;
+}
+
+bool DropIntoAlbumCommand::inAlbum(const SongRecord& file, std::string_view albumId) const {
+    // A file already in the album keeps its one row.
+    MyAlbumDb& db = *context_.albums;
+    return db.ContainsSong(albumId, db.SongIdByPath(file.Local_Path), file.Local_Path);
 }
 
 bool DropIntoAlbumCommand::downloadWanted() const {

@@ -26,6 +26,7 @@ public:
 
 private:
     bool downloadWanted() const;
+    bool inAlbum(const SongRecord& file, std::string_view albumId) const;
 
     CommandContext& context_;
 };

@@ -5,7 +5,7 @@
 
 namespace kesto {
 
-bool MyAlbumCommand::run(const Selection& chosen) const {
+std::optional<Selection> MyAlbumCommand::eligible(const Selection& chosen) const {
     const CommandBox box(context_.protocol.box);
     EligibilityRules rules;
     rules.emptySelection = origin_ == CommandOrigin::NowPlaying ? CommandText::MyAlbumEmptyNowPlaying
@@ -16,7 +16,11 @@ bool MyAlbumCommand::run(const Selection& chosen) const {
     rules.nothingLeft = CommandText::MyAlbumAllLocal;
     rules.someExcluded = CommandText::MyAlbumSomeLocal;
     rules.grey = GreyItemRule(context_.pageKind, CommandText::MyAlbumGreyQuestion);
-    const auto songs = Eligibility(box).check(chosen, rules);
+    return Eligibility(box).check(chosen, rules);
+}
+
+bool MyAlbumCommand::run(const Selection& chosen) const {
+    const auto songs = eligible(chosen);
     if (!songs || !context_.hooks.chooseMyAlbum)
         return false;
     const auto records = songs->records();
@@ -25,6 +29,14 @@ bool MyAlbumCommand::run(const Selection& chosen) const {
         return false;
     const MyAlbumPut put(context_.protocol);
     return put.put(*choice, put.currentAlbum(context_.menuId), records);
+}
+
+bool MyAlbumCommand::runInto(const Selection& chosen, const std::string& albumId) const {
+    const auto songs = eligible(chosen);
+    if (!songs)
+        return false;
+    const MyAlbumPut put(context_.protocol);
+    return put.put(MyAlbumChoice{albumId, false}, put.currentAlbum(context_.menuId), songs->records());
 }
 
 } // namespace kesto

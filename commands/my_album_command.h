@@ -7,6 +7,9 @@
 #include "commands/command_origin.h"
 #include "commands/selection.h"
 
+#include <optional>
+#include <string>
+
 namespace kesto {
 
 class MyAlbumCommand {
@@ -15,6 +18,8 @@ public:
 
     // True when the server took the songs.
     bool run(const Selection& chosen) const;
+    // The same rules, into an album already known (the one shown, when songs are dropped on it).
+    bool runInto(const Selection& chosen, const std::string& albumId) const;
 
 private:
     CommandContext& context_;

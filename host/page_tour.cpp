@@ -69,7 +69,8 @@ void PageTour::finish() {
     if (!dialogs_) {
         // One picture of each dialog of the panel, opened as the user would open it.
         dialogs_ = std::make_unique<DialogTour>(session_, dir_, [this](bool ok) {
-            window_.log(ok ? QStringLiteral("tour: every dialog shown") : QStringLiteral("tour: a dialog did not open"));
+            window_.log(ok ? QStringLiteral("tour: every dialog shown")
+                           : QStringLiteral("tour: a dialog did not open"));
             ok_ = ok && ok_;
             finish();
         });

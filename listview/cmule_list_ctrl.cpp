@@ -16,6 +16,8 @@
 #include "listview/list_menus.h"
 #include "listview/row_painter.h"
 #include "listview/skin_scroll_bar.h"
+#include "listview/song_drag_source.h"
+#include "listview/song_drop_target.h"
 #include "listview/song_list_accessible.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
@@ -49,6 +51,10 @@ CMuleListCtrl::CMuleListCtrl(MessagePort& port, WindowHandle target, ListControl
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     header_->setVisible(!isMiniList()); // the mini window draws its own headings
+    drag_ = std::make_unique<SongDragSource>(*this, owner_);
+    dropTarget_ = std::make_unique<SongDropTarget>(*this, owner_, *drag_);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     connect(header_, &QHeaderView::sectionClicked, this, &CMuleListCtrl::headerClicked);
     connect(header_, &QHeaderView::sectionResized, this, [this] { updateScrollBars(); });
     connect(header_, &QHeaderView::sectionMoved, this, [this] { viewport()->update(); });

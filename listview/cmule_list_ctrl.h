@@ -4,6 +4,7 @@
 // clicks on cell icons turned into the panel's numbered messages.
 
 #include "columns/column_info.h"
+#include "columns/drop_rules.h"
 #include "columns/list_colors.h"
 #include "listview/list_rows.h"
 #include "platform/message_port.h"
@@ -12,6 +13,7 @@
 #include <QBasicTimer>
 #include <QElapsedTimer>
 #include <QFont>
+#include <QPixmap>
 
 #include <memory>
 #include <optional>
@@ -20,6 +22,7 @@
 
 class QListWidget;
 class QMenu;
+class QMimeData;
 
 namespace kesto {
 
@@ -27,6 +30,8 @@ class ColumnSetStore;
 class CXHeaderCtrl;
 class ListControlOwner;
 class SkinScrollBar;
+class SongDragSource;
+class SongDropTarget;
 struct ColumnSpan;
 enum class ClickKind : std::uint8_t;
 
@@ -106,6 +111,21 @@ public:
     void runCommand(int commandId);
     void runHeaderCommand(int commandId, int column);
 
+    // Drag and drop. beginDrag gives the data a drag of the selected rows offers (null when none
+    // may start) and marks the drag as running until endDrag; startDrag runs a whole drag.
+    std::unique_ptr<QMimeData> beginDrag();
+    void endDrag();
+    void startDrag(const QPoint& pointer);
+    bool isDragging() const;
+    std::vector<int> draggedRows() const;
+    int dropRow() const; // -1: after the last row
+    // The dragged rows go to the drop row (message 1121); the owner hears of it.
+    void moveDraggedRows();
+    // An image of the dragged rows and the point of it under the pointer.
+    QPixmap dragImage(const QPoint& pointer, QPoint* hotSpot) const;
+    // Points the rows at other records showing the same songs, row by row.
+    void rebindRows(std::span<SongRecord* const> records);
+
     // Geometry, for hit tests and tests.
     QRect cellRect(int row, int column) const;
     int rowAt(int y) const;
@@ -126,6 +146,10 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct CellHit {
@@ -150,6 +174,9 @@ private:
     void afterCheckChange();
     void setAllChecked(bool on);
     void renumberRows();
+    void renumberCells();
+    void dropped(DropKind kind, const QMimeData& data);
+    bool dragFromPress(const QMouseEvent* event);
     void openDropDown(int row, int column);
     void chooseDropDownEntry(int index);
     void releaseDropDown();
@@ -194,6 +221,11 @@ private:
     // Letters typed in quick succession, matched against the song names.
     QString typed_;
     QElapsedTimer typedAt_;
+    // Drag and drop: the drag state, the drop target, and the press a drag may start from.
+    std::unique_ptr<SongDragSource> drag_;
+    std::unique_ptr<SongDropTarget> dropTarget_;
+    std::optional<QPoint> dragPress_;
+    int deferredSelect_ = -1; // a press on one of several selected rows selects it alone on release
 };
 
 } // namespace kesto

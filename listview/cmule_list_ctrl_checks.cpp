@@ -126,9 +126,12 @@ void CMuleListCtrl::sortByColumn(int column) {
 }
 
 void CMuleListCtrl::renumberRows() {
+    if (isMiniList() || PageRules::renumbersAfterSort(owner_.pageKind(), owner_.rankSuppressed()))
+        renumberCells();
+}
+
+void CMuleListCtrl::renumberCells() {
     const bool mini = isMiniList();
-    if (!mini && !PageRules::renumbersAfterSort(owner_.pageKind(), owner_.rankSuppressed()))
-        return;
     for (int column = 0; column < columnCount(); ++column) {
         const int kind = columnKind(column);
         for (int row = 0; row < rowCount(); ++row) {

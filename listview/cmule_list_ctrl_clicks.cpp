@@ -30,6 +30,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace kesto {
 
@@ -122,7 +123,11 @@ void CMuleListCtrl::leftPress(const CellHit& hit, Qt::KeyboardModifiers modifier
         viewport()->update();
         return;
     }
-    selectByClick(hit.row, modifiers);
+    // Several selected rows stay selected until the release, so that a drag takes them all.
+    if (modifiers == Qt::NoModifier && isChecked(hit.row) && rows_.selectedRows().size() > 1)
+        deferredSelect_ = hit.row;
+    else
+        selectByClick(hit.row, modifiers);
     if (const auto kind = clickAt(hit))
         dispatchClick(*kind, hit);
     viewport()->update();
@@ -141,11 +146,20 @@ void CMuleListCtrl::mousePressEvent(QMouseEvent* event) {
         }
         return;
     }
+    deferredSelect_ = -1;
     if (event->button() == Qt::LeftButton && hit.row >= 0 && hit.column >= 0)
         leftPress(hit, event->modifiers());
+    // A drag may start from a row, not from a pressed drop-down cell.
+    const bool rowPress = event->button() == Qt::LeftButton && hit.row >= 0 && pressedRow_ < 0;
+    dragPress_ = rowPress ? std::optional(event->position().toPoint()) : std::nullopt;
 }
 
 void CMuleListCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    dragPress_.reset();
+    if (deferredSelect_ >= 0 && event->button() == Qt::LeftButton) {
+        selectByClick(std::exchange(deferredSelect_, -1), Qt::NoModifier);
+        viewport()->update();
+    }
     if (pressedRow_ < 0 || event->button() != Qt::LeftButton)
         return;
     const CellHit hit = hitTest(event->position().toPoint());
@@ -173,6 +187,8 @@ void CMuleListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CMuleListCtrl::mouseMoveEvent(QMouseEvent* event) {
+    if (dragFromPress(event))
+        return;
     const CellHit hit = hitTest(event->position().toPoint());
     const auto kind = hit.row >= 0 && hit.column >= 0 ? clickAt(hit) : std::nullopt;
     const bool hand = kind && ClickTable::action(*kind, isMiniList()).handCursor;
@@ -269,6 +285,10 @@ bool CMuleListCtrl::event(QEvent* event) {
         const auto* message = static_cast<WindowMessageEvent*>(event);
         if (message->message() == msg::kInfoPage) {
             port_.post(target_, message->message(), message->wParam(), message->lParam());
+            return true;
+        }
+        if (message->message() == msg::kMoveRows) {
+            moveDraggedRows();
             return true;
         }
     }

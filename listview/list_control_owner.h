@@ -5,6 +5,7 @@
 #include "platform/message_port.h"
 #include "songs/song_record.h"
 
+#include <string>
 #include <vector>
 
 namespace kesto {
@@ -29,6 +30,12 @@ public:
     virtual void allCheckedChanged(bool /*allChecked*/) {}
     // The rows were sorted; the now-playing store follows the new order.
     virtual void rowsSorted() {}
+    // Rows were moved by a drop within the list (message 1121).
+    virtual void rowsMoved() {}
+    // Songs dropped from another list, and files and folders from the desktop; called once the
+    // drop has returned, with copies.
+    virtual void songsDropped(const std::vector<SongRecord>& /*songs*/) {}
+    virtual void filesDropped(const std::vector<std::string>& /*paths*/) {}
     // A column was hidden or shown from the header menu.
     virtual void columnsChanged() {}
     // Context menu items the selected songs cannot take are grayed.

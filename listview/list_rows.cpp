@@ -78,6 +78,16 @@ int ListRows::current() const {
     return -1;
 }
 
+void ListRows::reorder(const std::vector<int>& order) {
+    if (order.size() != rows_.size())
+        return;
+    std::vector<std::unique_ptr<RowObject>> moved;
+    moved.reserve(rows_.size());
+    for (int old : order)
+        moved.push_back(std::move(rows_[static_cast<std::size_t>(old)]));
+    rows_ = std::move(moved);
+}
+
 void ListRows::sortBy(int column, SortRules::Mode mode, bool ascending) {
     const bool byNumber = mode == SortRules::Mode::Integer;
     struct Key {

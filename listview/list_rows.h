@@ -33,6 +33,9 @@ public:
     void setCurrent(int row);
     int current() const;
 
+    // Puts the rows in this order of their old indexes (a permutation of all rows).
+    void reorder(const std::vector<int>& order);
+
     // Stable sort by the texts of one column compared as mode says; a row without that cell sorts first.
     void sortBy(int column, SortRules::Mode mode, bool ascending);
 

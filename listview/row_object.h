@@ -21,6 +21,11 @@ public:
         : owned_(std::move(record)), record_(owned_.get()) {}
 
     SongRecord* record() const { return record_; }
+    // Points a row that does not own its record at another one showing the same song.
+    void rebind(SongRecord* record) {
+        if (!owned_)
+            record_ = record;
+    }
     std::vector<RowCell>& cells() { return cells_; }
     const std::vector<RowCell>& cells() const { return cells_; }
     RowCell* cell(int column);

@@ -1,9 +1,9 @@
 #include "panel/button_bar.h"
 
-#include "songs/startup_values.h"
-#include "songs/panel_messages.h"
 #include "panel/panel_skin.h"
 #include "platform/cp949.h"
+#include "songs/panel_messages.h"
+#include "songs/startup_values.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

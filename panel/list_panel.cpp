@@ -166,6 +166,10 @@ void ListPanel::createChildren(bool noBlank) {
     listView_ = new ListViewArea(model_.state(), port, window_.data(), model_.context().box, window_);
     createPageOperations();
     createOwnerActions();
+    drops_ = std::make_unique<SongDrops>(
+        model_, [this] { return commandContext(); },
+        [this](const std::vector<std::string>& paths) { return importFiles(paths); });
+    listView_->setDrops(drops_.get());
     window_->setChildren(buttons_, promotion_, listView_);
     listView_->html().setLinkHandler([this](const std::string& link) { followLink(link); });
     listView_->linkLabel().setHandler([this](const std::string& link) {
@@ -255,6 +259,7 @@ void ListPanel::destroyWindow() {
     buttons_ = nullptr;
     listView_ = nullptr;
     ownerActions_.reset();
+    drops_.reset();
     pages_.reset();
     showPage_.reset();
 }
@@ -518,7 +523,7 @@ void ListPanel::addItems(int kind, std::string_view values) {
 }
 
 int ListPanel::addDroppedFiles(const std::vector<std::string>& paths) {
-    return importFiles(paths);
+    return importFiles(SongDrops::expand(paths));
 }
 
 int ListPanel::importFiles(const std::vector<std::string>& paths) {

@@ -10,6 +10,7 @@
 #include "pages/panel_window_ops.h"
 #include "pages/show_page.h"
 #include "pages/song_commands.h"
+#include "pages/song_drops.h"
 
 #include <QPointer>
 
@@ -144,6 +145,7 @@ private:
     std::unique_ptr<SongCommands> pages_;
     std::unique_ptr<ListOwnerActions> ownerActions_;
     std::unique_ptr<PlayedSongLyrics> lyrics_;
+    std::unique_ptr<SongDrops> drops_;
     std::unique_ptr<RegistryKey> settingsKey_;
     DownloadTracker downloads_;
     QPointer<ListPanelWindow> window_;

@@ -1,13 +1,13 @@
 #include "panel/list_panel_window.h"
 
 #include "include/kesto/window_message.h"
-#include "panel/button_bar.h"
 #include "pages/dispatch_table.h"
-#include "panel/list_view_area.h"
 #include "pages/page_controller.h"
-#include "songs/panel_messages.h"
+#include "panel/button_bar.h"
+#include "panel/list_view_area.h"
 #include "panel/panel_skin.h"
 #include "panel/promotion_strip.h"
+#include "songs/panel_messages.h"
 
 #include <QPainter>
 #include <QTimerEvent>

@@ -7,6 +7,7 @@
 #include "listview/cmule_list_ctrl.h"
 #include "listview/cx_header_ctrl.h"
 #include "pages/page_state.h"
+#include "pages/song_drops.h"
 #include "panel/link_label.h"
 #include "panel/list_owner_actions.h"
 #include "settings/registry_key.h"
@@ -193,6 +194,28 @@ void ListViewArea::numberRows() {
 
 void ListViewArea::saveColumns() {
     list_->saveColumns();
+}
+
+void ListViewArea::songsDropped(const std::vector<SongRecord>& songs) {
+    if (drops_ != nullptr)
+        drops_->songs(songs);
+}
+
+void ListViewArea::filesDropped(const std::vector<std::string>& paths) {
+    if (drops_ != nullptr)
+        drops_->files(paths);
+}
+
+void ListViewArea::followRows() {
+    if (drops_ == nullptr)
+        return;
+    std::vector<SongRecord*> shown;
+    shown.reserve(static_cast<std::size_t>(list_->rowCount()));
+    for (int row = 0; row < list_->rowCount(); ++row)
+        shown.push_back(list_->record(row));
+    const std::vector<SongRecord*> records = drops_->rowsReordered(shown);
+    if (!records.empty())
+        list_->rebindRows(records);
 }
 
 void ListViewArea::arrange(int viewMode) {

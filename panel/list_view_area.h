@@ -21,6 +21,7 @@ class LinkLabel;
 class ListOwnerActions;
 class RegistryColumnSettings;
 class RegistryKey;
+class SongDrops;
 struct PageState;
 
 class ListViewArea final : public QWidget, public PageView, public ListControlOwner {
@@ -56,6 +57,12 @@ public:
     void putInto(int commandId, const std::vector<SongRecord*>& records) override;
     void loadList(int which) override;
     void clearNowPlaying() override;
+    void rowsMoved() override { followRows(); }
+    void songsDropped(const std::vector<SongRecord>& songs) override;
+    void filesDropped(const std::vector<std::string>& paths) override;
+
+    // Where drops on the list go; null drops nothing.
+    void setDrops(SongDrops* drops) { drops_ = drops; }
 
     // Saves the column layout of the shown page kind.
     void saveColumns();
@@ -66,6 +73,8 @@ private:
     void numberRows();
     // The folder page lists the newest files first.
     void sortNewestFirst();
+    // The store behind the rows takes their new order.
+    void followRows();
     int settingValue(const char* name, int fallback) const;
 
     PageState& state_;
@@ -79,6 +88,7 @@ private:
     HtmlArea* html_;
     ListOwnerActions* actions_ = nullptr;
     WindowHandle hostWindow_ = nullptr;
+    SongDrops* drops_ = nullptr;
     bool hasAddress_ = false;
     int viewMode_ = 0;
     bool rankSuppressed_ = false;

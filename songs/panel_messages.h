@@ -35,6 +35,7 @@ inline constexpr unsigned kRowListen = 1117;
 inline constexpr unsigned kParentCellIcon = 1118; // to the list control's parent window
 inline constexpr unsigned kDelete = 1119;
 inline constexpr unsigned kLocalPageReady = 1120;
+inline constexpr unsigned kMoveRows = 1121; // to the list that a drag within it was dropped on
 inline constexpr unsigned kToPhone = 1123;
 inline constexpr unsigned kToMp3Player = 1124;
 inline constexpr unsigned kUpdateAndReload = 1126;

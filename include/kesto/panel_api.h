@@ -416,7 +416,8 @@ typedef void (*KestoEntry70)(int value, const char* text);   /* [blocks] gift-bo
 typedef void (*KestoEntry71)(const char* songId);            /* opens the lyrics page of a song */
 typedef int (*KestoEntry72)(int value); /* writes DownloadLyric under Option (1: the host downloads
                                            a played song's missing lyrics file); returns value */
-typedef int (*KestoEntry73)(const char* fileList);           /* adds dropped files (list as in entry 43) */
+typedef int (*KestoEntry73)(const char* fileList); /* adds dropped files and the audio files of dropped
+                                                         folders (list as in entry 43); how many went in */
 typedef void* (*KestoEntry74)(int which, KestoRect* out);    /* 1 list control, 2 panel's second child,
                                                     3 mini list's list, 4 song text's view: when visible,
                                                     its screen rectangle and window; else NULL */

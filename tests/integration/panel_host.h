@@ -32,7 +32,7 @@ struct Posted {
     unsigned message = 0;
     std::intptr_t wParam = 0;
     std::intptr_t lParam = 0;
-    std::string text; // wText and lText, when the log takes the message's text blocks
+    std::string text;  // wText and lText, when the log takes the message's text blocks
     std::string wText; // the block behind wParam, where the message carries one
     std::string lText; // the block behind lParam, likewise
 };

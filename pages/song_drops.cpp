@@ -1,0 +1,93 @@
+#include "pages/song_drops.h"
+
+#include "columns/drop_rules.h"
+#include "commands/cart_command.h"
+#include "commands/drop_into_album_command.h"
+#include "commands/my_album_command.h"
+#include "commands/transfer_command.h"
+#include "library/file_type.h"
+#include "library/folder_walker.h"
+#include "library/my_album_db.h"
+#include "pages/panel_model.h"
+#include "songs/list_pages.h"
+#include "songs/store_order.h"
+
+#include <filesystem>
+
+namespace kesto {
+
+void SongDrops::songs(const std::vector<SongRecord>& songs) {
+    const Selection dropped = Selection::of(songs);
+    CommandContext context = context_();
+    switch (DropRules::songAction(model_.state().pageKind)) {
+    case SongDropAction::Cart:
+        CartCommand(context, CommandOrigin::List).run(dropped);
+        break;
+    case SongDropAction::OnlineAlbum:
+        // The album on screen lists what it took.
+        if (MyAlbumCommand(context, CommandOrigin::List).runInto(dropped, model_.state().parameter) &&
+            context.hooks.reshowPage)
+            context.hooks.reshowPage();
+        break;
+    case SongDropAction::LocalAlbum:
+        DropIntoAlbumCommand(context).run(dropped, shownAlbum());
+        break;
+    case SongDropAction::FolderCopy: {
+        // Only files on this PC can be copied into the folder.
+        std::vector<std::string> paths;
+        for (const SongRecord& song : songs)
+            if (song.isLocal())
+                paths.emplace_back(song.Local_Path);
+        if (!paths.empty() && import_)
+            import_(paths);
+        break;
+    }
+    case SongDropAction::PhoneList:
+        TransferCommand(context, Device::Phone, CommandOrigin::List).run(dropped);
+        break;
+    case SongDropAction::DeviceList:
+        TransferCommand(context, Device::Mp3Player, CommandOrigin::List).run(dropped);
+        break;
+    case SongDropAction::Nothing:
+        break;
+    }
+}
+
+int SongDrops::files(const std::vector<std::string>& paths) {
+    const std::vector<std::string> files = expand(paths);
+    return files.empty() || !import_ ? 0 : import_(files);
+}
+
+std::vector<SongRecord*> SongDrops::rowsReordered(std::span<SongRecord* const> rows) {
+    std::vector<SongRecord*> records;
+    SongStore& store = model_.nowPlaying();
+    if (model_.state().pageKind != ListPages::pageKindOf(menu::kNowPlaying) ||
+        !StoreOrder::follow(store, rows))
+        return records;
+    records.reserve(rows.size());
+    for (int position = 0; position < store.count(); ++position)
+        records.push_back(store.get(position));
+    return records;
+}
+
+std::vector<std::string> SongDrops::expand(const std::vector<std::string>& paths) {
+    const FolderWalker walker({FileType::kFolderExtensions.begin(), FileType::kFolderExtensions.end()});
+    std::vector<std::string> files;
+    for (const std::string& path : paths) {
+        std::error_code error;
+        if (std::filesystem::is_directory(std::filesystem::path(path), error)) {
+            const std::vector<std::string> inside = walker.collect(path, true);
+            files.insert(files.end(), inside.begin(), inside.end());
+        } else if (!path.empty()) {
+            files.push_back(path);
+        }
+    }
+    return files;
+}
+
+std::string SongDrops::shownAlbum() const {
+    const std::string& parameter = model_.state().parameter;
+    return parameter.empty() ? std::to_string(MyAlbumDb::kAllSongsAlbum) : parameter;
+}
+
+} // namespace kesto

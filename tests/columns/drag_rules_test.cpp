@@ -1,0 +1,62 @@
+// Rows moved by a drop, and the drag payload as the target reads it back.
+#include "columns/drag_payload.h"
+#include "columns/drop_rules.h"
+#include "columns/row_move.h"
+
+#include <gtest/gtest.h>
+
+namespace kesto {
+namespace {
+
+TEST(RowMoveDrop, RowsGoBeforeTheRowAboveAndAfterTheRowBelowTheirFirst) {
+    // A B C D E: B and D dropped on D go after D; D dropped on B goes before B.
+    EXPECT_EQ(RowMove::order(5, {1, 3}, 3), (std::vector<int>{0, 2, 1, 3, 4}));
+    EXPECT_EQ(RowMove::order(5, {3}, 1), (std::vector<int>{0, 3, 1, 2, 4}));
+    EXPECT_EQ(RowMove::order(5, {0, 1}, -1), (std::vector<int>{2, 3, 4, 0, 1}));
+    EXPECT_EQ(RowMove::order(5, {4, 0}, 9), (std::vector<int>{1, 2, 3, 4, 0}));
+    // A row dropped on itself stays; rows out of range or repeated are passed over.
+    EXPECT_EQ(RowMove::order(3, {1}, 1), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(RowMove::order(3, {7, 2, 2}, 0), (std::vector<int>{2, 0, 1}));
+    EXPECT_EQ(RowMove::order(0, {0}, -1), std::vector<int>{});
+}
+
+TEST(DragPayloadDrop, PayloadReadsBackOnlyInTheProcessThatMadeIt) {
+    const SongRecord a = SongRecord::make();
+    const SongRecord b = SongRecord::make();
+    DragPayload payload;
+    payload.token = DragPayload::processToken();
+    payload.source = 42;
+    payload.serial = 7;
+    payload.records = {&a, &b};
+    const std::string bytes = payload.encode();
+    const auto read = DragPayload::decode(bytes, DragPayload::processToken());
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->source, 42U);
+    EXPECT_EQ(read->serial, 7U);
+    EXPECT_EQ(read->records, (std::vector<const SongRecord*>{&a, &b}));
+
+    EXPECT_FALSE(DragPayload::decode(bytes, DragPayload::processToken() ^ 4));
+    EXPECT_FALSE(DragPayload::decode(bytes.substr(0, bytes.size() - 1), payload.token));
+    EXPECT_FALSE(DragPayload::decode(bytes + "x", payload.token));
+    EXPECT_FALSE(DragPayload::decode("", payload.token));
+}
+
+TEST(DropRulesDrop, DevicePagesTakeSongsFromElsewhereAndTheLocalFolderNotFromItself) {
+    DropOffer songs;
+    songs.songs = true;
+    EXPECT_EQ(DropRules::drop(songs, {14, false, false}), DropKind::Songs);
+    EXPECT_EQ(DropRules::songAction(31), SongDropAction::PhoneList);
+    EXPECT_EQ(DropRules::songAction(25), SongDropAction::DeviceList);
+    EXPECT_EQ(DropRules::drop(songs, {6, false, true}), DropKind::Nothing);
+    EXPECT_EQ(DropRules::drop(songs, {6, false, false}), DropKind::Songs);
+    // The now-playing list moves its own rows and takes no songs from elsewhere.
+    EXPECT_EQ(DropRules::drop(songs, {1, false, true}), DropKind::MoveRows);
+    EXPECT_EQ(DropRules::over(songs, {1, false, false}), DropEffect::None);
+    DropOffer files;
+    files.files = true;
+    files.songs = true;
+    EXPECT_EQ(DropRules::drop(files, {2, false, true}), DropKind::Files) << "a file list comes first";
+}
+
+} // namespace
+} // namespace kesto

@@ -1,0 +1,249 @@
+// Drag and drop on the real panel of the loaded module: hand-made drag events on its song list
+// (a drag runs no event loop of its own without a display), against the reference service.
+#include "tests/integration/panel_host.h"
+
+#include "columns/column_kind.h"
+#include "columns/drag_formats.h"
+#include "columns/drag_payload.h"
+#include "library/my_album_db.h"
+#include "listview/cmule_list_ctrl.h"
+#include "listview/song_drag_data.h"
+#include "songs/song_record.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+namespace kesto::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kChartMenu = 1001;
+constexpr const char* kFiveRowChart = "00104";
+constexpr int kNowPlayingMenu = 0;
+constexpr int kListOnly = 4;
+
+// What a list answered to a drag that ends in a drop at one point.
+struct Answers {
+    bool entered = false;
+    Qt::DropAction over = Qt::IgnoreAction;
+    bool dropped = false;
+};
+
+class DragDropTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string why;
+        ASSERT_TRUE(host.start(why)) << why;
+    }
+
+    CMuleListCtrl& list() { return *host.list(); }
+
+    // A point on the row's title, where a press selects the row and clicks nothing.
+    QPoint rowPoint(int row) {
+        for (int column = 0; column < list().columnCount(); ++column)
+            if (list().columnKind(column) == col::kSongName)
+                return list().cellRect(row, column).center();
+        return {};
+    }
+
+    Answers dragTo(const QMimeData& data, QPoint at) {
+        Answers answers;
+        QWidget* target = list().viewport();
+        const auto actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, {});
+        enter.ignore();
+        QApplication::sendEvent(target, &enter);
+        answers.entered = enter.isAccepted();
+        if (!answers.entered)
+            return answers;
+        QDragMoveEvent move(at, actions, &data, Qt::LeftButton, {});
+        move.ignore();
+        QApplication::sendEvent(target, &move);
+        answers.over = move.isAccepted() ? move.dropAction() : Qt::IgnoreAction;
+        QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, {});
+        drop.ignore();
+        QApplication::sendEvent(target, &drop);
+        answers.dropped = drop.isAccepted();
+        PanelHost::processPending();
+        return answers;
+    }
+
+    // Copies of the chart's records, as another list of this process would drag them.
+    std::vector<SongRecord> chartSongs() {
+        host.show(2, kChartMenu, kFiveRowChart);
+        std::vector<SongRecord> songs;
+        for (const SongRecord* record : host.rowRecords())
+            songs.push_back(*record);
+        return songs;
+    }
+
+    static std::unique_ptr<QMimeData> fromElsewhere(std::string_view format,
+                                                    const std::vector<SongRecord>& songs) {
+        static const int otherList = 0;
+        std::vector<const SongRecord*> records;
+        for (const SongRecord& song : songs)
+            records.push_back(&song);
+        return SongDragData::make(format, records, &otherList, 1);
+    }
+
+    int requestsOf(const std::string& command) {
+        int count = 0;
+        for (const std::string& url : PanelHost::requestedUrls())
+            count += url.ends_with("?" + command) ? 1 : 0;
+        return count;
+    }
+
+    std::string nextSongId(int position) {
+        int chosen = -1;
+        char songId[64] = {};
+        host.entry<KestoEntry24>(24)(nullptr, 1, position, 0, &chosen, nullptr, nullptr, songId, nullptr,
+                                     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                     nullptr, nullptr);
+        return songId;
+    }
+
+    PanelHost host;
+};
+
+TEST_F(DragDropTest, DragWithinTheNowPlayingPageReordersItsStoreAndEntry24PlaysTheMovedSongNext) {
+    host.show(2, kChartMenu, kFiveRowChart);
+    list().checkAll();
+    host.entry<KestoEntry45>(45)();
+    host.show(kListOnly, kNowPlayingMenu);
+    const int count = list().rowCount();
+    ASSERT_GE(count, 5);
+    const std::string moved = list().record(3)->Song_ID;
+    const std::string first = list().record(0)->Song_ID;
+    ASSERT_EQ(nextSongId(-1), first);
+
+    // The row is pressed and the pointer moves off with the button held: the drag starts
+    // (and, without a display, ends at once) with that row.
+    list().uncheckAll();
+    list().setRowChecked(3, true);
+    QMouseEvent press(QEvent::MouseButtonPress, rowPoint(3), list().viewport()->mapToGlobal(rowPoint(3)),
+                      Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(list().viewport(), &press);
+    QMouseEvent pull(QEvent::MouseMove, rowPoint(1), list().viewport()->mapToGlobal(rowPoint(1)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(list().viewport(), &pull);
+    EXPECT_EQ(list().draggedRows(), std::vector<int>{3});
+    EXPECT_FALSE(list().isDragging());
+
+    // The same drag, held open while it is dropped on row 1 of its own list.
+    const auto data = list().beginDrag();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasFormat(QString::fromLatin1(DragFormats::kAlbum.data())));
+    const Answers answers = dragTo(*data, rowPoint(1));
+    list().endDrag();
+    EXPECT_EQ(answers.over, Qt::MoveAction);
+    EXPECT_TRUE(answers.dropped);
+    EXPECT_EQ(list().record(1)->Song_ID, moved);
+    EXPECT_EQ(list().rowCount(), count);
+    // The store took the new order: the song after the first is the moved one.
+    EXPECT_EQ(nextSongId(0), moved);
+    EXPECT_EQ(list().currentRow(), 1);
+}
+
+TEST_F(DragDropTest, SongsDroppedOnTheShownOnlineAlbumReachTheServiceAndTheCartPageRefusesThem) {
+    const std::vector<SongRecord> chart = chartSongs();
+    host.show(2, 2100);
+    ASSERT_GT(list().rowCount(), 0);
+    const std::string album = list().record(0)->Source_ID; // the my album a song is in
+    host.show(2, 2200, album);
+    const int before = list().rowCount();
+    const std::vector<const SongRecord*> shown = host.rowRecords();
+    std::vector<SongRecord> fresh;
+    for (const SongRecord& song : chart)
+        if (std::none_of(shown.begin(), shown.end(), [&song](const SongRecord* row) {
+                return std::string_view(row->Song_ID) == song.Song_ID;
+            }))
+            fresh.push_back(song);
+    ASSERT_FALSE(fresh.empty());
+
+    // The dragging list keeps its records while the drag runs.
+    const std::vector<SongRecord> dragged = {fresh.front()};
+    const auto data = fromElsewhere(DragFormats::kAlbum, dragged);
+    const Answers answers = dragTo(*data, rowPoint(0));
+    EXPECT_EQ(answers.over, Qt::CopyAction);
+    EXPECT_TRUE(answers.dropped);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return requestsOf("addSongToMyAlbum") == 1; }, 5s));
+    // The album page is shown again with the dropped song.
+    ASSERT_TRUE(PanelHost::processUntil([&] { return list().rowCount() == before + 1; }, 5s));
+
+    // The cart page answers none to songs: nothing reaches the cart.
+    host.show(2, 9000);
+    const Answers cart = dragTo(*fromElsewhere(DragFormats::kAlbum, chart), QPoint(5, 5));
+    EXPECT_EQ(cart.over, Qt::IgnoreAction);
+    EXPECT_FALSE(cart.dropped);
+    EXPECT_EQ(requestsOf("addToCart"), 0);
+}
+
+TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndSkipsTheRest) {
+    const auto folder = host.dataFolder() / "dropped";
+    std::filesystem::create_directories(folder / "inner");
+    for (const char* name : {"a.mp3", "b.ogg", "notes.txt", "cover.jpg", "inner/c.mp3"})
+        std::ofstream(folder / name) << "x";
+    {
+        MyAlbumDb db;
+        ASSERT_TRUE(db.Start(host.dataFolder()));
+        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+    }
+    host.show(4, 4100, "7");
+    PanelHost::processPending();
+    ASSERT_EQ(list().rowCount(), 0);
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
+    const Answers answers = dragTo(data, QPoint(5, 5));
+    EXPECT_EQ(answers.over, Qt::CopyAction);
+    EXPECT_TRUE(answers.dropped);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return list().rowCount() == 3; }, 10s));
+    std::vector<std::string> paths;
+    for (const SongRecord* record : host.rowRecords())
+        paths.emplace_back(std::filesystem::path(record->Local_Path).filename().string());
+    std::sort(paths.begin(), paths.end());
+    EXPECT_EQ(paths, (std::vector<std::string>{"a.mp3", "b.ogg", "c.mp3"}));
+}
+
+TEST_F(DragDropTest, DropOfAPayloadFromAnotherProcessIsIgnored) {
+    const std::vector<SongRecord> chart = chartSongs();
+    host.show(2, 2100);
+    ASSERT_GT(list().rowCount(), 0);
+    host.show(2, 2200, list().record(0)->Source_ID);
+    const int before = list().rowCount();
+
+    // Addresses made by another process mean nothing here: its token is not ours.
+    DragPayload foreign;
+    foreign.token = DragPayload::processToken() + 2;
+    foreign.records = {&chart.front()};
+    const std::string bytes = foreign.encode();
+    QMimeData data;
+    for (std::string_view format : DragFormats::kAll)
+        data.setData(QString::fromLatin1(format.data()),
+                     QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const Answers answers = dragTo(data, rowPoint(0));
+    EXPECT_FALSE(answers.entered);
+    EXPECT_FALSE(answers.dropped);
+    PanelHost::processPending();
+    EXPECT_EQ(requestsOf("addSongToMyAlbum"), 0);
+    EXPECT_EQ(list().rowCount(), before);
+    EXPECT_EQ(PanelHost::boxesShown(), 0);
+}
+
+} // namespace
+} // namespace kesto::test
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
