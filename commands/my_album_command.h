@@ -22,6 +22,8 @@ public:
     bool runInto(const Selection& chosen, const std::string& albumId) const;
 
 private:
+    std::optional<Selection> eligible(const Selection& chosen) const;
+
     CommandContext& context_;
     CommandOrigin origin_;
 };
