@@ -39,8 +39,6 @@ namespace kesto {
 
 namespace {
 
-constexpr int kListControl = 1;
-constexpr int kSecondChild = 2;
 constexpr int kNextDirection = 1;
 // Entry 63 downloads in mode 1 of the download request.
 constexpr int kDownloadChosenMode = 1;
@@ -546,112 +544,6 @@ int ListPanel::readLocalSongInfo(std::string_view path, SongRecord* record) {
     if (record == nullptr || path.empty())
         return 0;
     return model_.factory().build(path, FileType::fromPath(path), {}, *record) ? 1 : 0;
-}
-
-// ---- the list control ----
-
-void ListPanel::clearSelection() {
-    if (listView_ != nullptr)
-        listView_->list().uncheckAll();
-}
-
-void ListPanel::refreshButtons() {
-    if (buttons_ == nullptr || !pages_)
-        return;
-    buttons_->enableButton(cmd::kPreviousPage, pages_->hasPage(false));
-    buttons_->enableButton(cmd::kNextPage, pages_->hasPage(true));
-    const ListPage* page = ListPages::find(state().menuId);
-    const bool paged = page != nullptr && page->sendsListRequest();
-    buttons_->enableButton(cmd::kNextListPage, paged);
-    buttons_->enableButton(cmd::kPreviousListPage, paged && state().listPage >= 1);
-}
-
-int ListPanel::selectAll(bool on) {
-    if (listView_ == nullptr)
-        return 0;
-    if (on)
-        listView_->list().checkAll();
-    else
-        listView_->list().uncheckAll();
-    return 1;
-}
-
-WindowHandle ListPanel::childWindow(int which, KestoRect& screenRect) const {
-    QWidget* child = nullptr;
-    if (listView_ != nullptr && which == kListControl)
-        child = &listView_->list();
-    else if (listView_ != nullptr && which == kSecondChild)
-        child = listView_->html().widget();
-    if (child == nullptr || !child->isVisible())
-        return nullptr;
-    const QPoint topLeft = child->mapToGlobal(QPoint(0, 0));
-    screenRect = {topLeft.x(), topLeft.y(), topLeft.x() + child->width(), topLeft.y() + child->height()};
-    return child;
-}
-
-// ---- window operations of the page side ----
-
-void ListPanel::layOut() {
-    if (window_)
-        window_->layOutChildren();
-}
-
-void ListPanel::killTimer(int) {
-    if (window_)
-        window_->stopOneShotTimer();
-}
-
-void ListPanel::navigateHtml(const std::string& address) {
-    if (listView_ != nullptr)
-        listView_->html().navigate(address);
-}
-
-void ListPanel::postHtml(const std::string& address, const std::string& body) {
-    if (listView_ != nullptr)
-        listView_->html().post(address, body);
-}
-
-void ListPanel::openLyrics(std::string_view songId) {
-    if (pages_)
-        pages_->openLyricsPage(songId);
-}
-
-void ListPanel::genericRequest(int value) {
-    if (window_ && model_.context().port != nullptr)
-        model_.context().port->post(window_.data(), msg::kGenericRequest, value, 0);
-}
-
-void ListPanel::forwardToListControl() {
-    if (listView_ != nullptr)
-        listView_->list().viewport()->update();
-}
-
-void ListPanel::updateHost() {
-    if (auto* host = static_cast<QWidget*>(module_.hostWindow()))
-        host->repaint();
-}
-
-bool ListPanel::recordAt(int row, SongRecord& out) const {
-    const SongRecord* record = listView_ != nullptr ? listView_->list().record(row) : nullptr;
-    if (record == nullptr)
-        return false;
-    out = *record;
-    return true;
-}
-
-Selection ListPanel::tickedSongs() const {
-    Selection chosen;
-    if (listView_ == nullptr)
-        return chosen;
-    CMuleListCtrl& list = listView_->list();
-    for (int row = 0; row < list.rowCount(); ++row)
-        if (list.isChecked(row) && list.record(row) != nullptr)
-            chosen.add(*list.record(row), row);
-    return chosen;
-}
-
-std::string ListPanel::searchWords() const {
-    return buttons_ != nullptr ? buttons_->searchWords() : std::string();
 }
 
 } // namespace kesto

@@ -1,0 +1,154 @@
+// The list panel toward its views: the list control and the window operations the page side asks for.
+#include "panel/list_panel.h"
+
+#include "commands/command_settings.h"
+#include "commands/device_host.h"
+#include "dialogs/dialog_hooks.h"
+#include "library/file_type.h"
+#include "library/folder_walker.h"
+#include "listview/cmule_list_ctrl.h"
+#include "module/module_state.h"
+#include "pages/codec_setting.h"
+#include "pages/host_song_entries.h"
+#include "pages/page_import.h"
+#include "pages/play_next.h"
+#include "pages/played_song_lyrics.h"
+#include "panel/button_bar.h"
+#include "panel/link_label.h"
+#include "panel/list_owner_actions.h"
+#include "panel/list_panel_window.h"
+#include "panel/list_view_area.h"
+#include "panel/panel_skin.h"
+#include "panel/promotion_strip.h"
+#include "panel/window_placement.h"
+#include "protocol/promotion_request.h"
+#include "protocol/server_time.h"
+#include "settings/download_folder.h"
+#include "settings/registry_key.h"
+#include "settings/registry_section.h"
+#include "settings/settings_keys.h"
+#include "songs/list_pages.h"
+#include "songs/panel_messages.h"
+#include "webview/html_area.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <filesystem>
+
+namespace kesto {
+
+namespace {
+
+constexpr int kListControl = 1;
+constexpr int kSecondChild = 2;
+
+} // namespace
+
+// ---- the list control ----
+
+void ListPanel::clearSelection() {
+    if (listView_ != nullptr)
+        listView_->list().uncheckAll();
+}
+
+void ListPanel::refreshButtons() {
+    if (buttons_ == nullptr || !pages_)
+        return;
+    buttons_->enableButton(cmd::kPreviousPage, pages_->hasPage(false));
+    buttons_->enableButton(cmd::kNextPage, pages_->hasPage(true));
+    const ListPage* page = ListPages::find(state().menuId);
+    const bool paged = page != nullptr && page->sendsListRequest();
+    buttons_->enableButton(cmd::kNextListPage, paged);
+    buttons_->enableButton(cmd::kPreviousListPage, paged && state().listPage >= 1);
+}
+
+int ListPanel::selectAll(bool on) {
+    if (listView_ == nullptr)
+        return 0;
+    if (on)
+        listView_->list().checkAll();
+    else
+        listView_->list().uncheckAll();
+    return 1;
+}
+
+WindowHandle ListPanel::childWindow(int which, KestoRect& screenRect) const {
+    QWidget* child = nullptr;
+    if (listView_ != nullptr && which == kListControl)
+        child = &listView_->list();
+    else if (listView_ != nullptr && which == kSecondChild)
+        child = listView_->html().widget();
+    if (child == nullptr || !child->isVisible())
+        return nullptr;
+    const QPoint topLeft = child->mapToGlobal(QPoint(0, 0));
+    screenRect = {topLeft.x(), topLeft.y(), topLeft.x() + child->width(), topLeft.y() + child->height()};
+    return child;
+}
+
+// ---- window operations of the page side ----
+
+void ListPanel::layOut() {
+    if (window_)
+        window_->layOutChildren();
+}
+
+void ListPanel::killTimer(int) {
+    if (window_)
+        window_->stopOneShotTimer();
+}
+
+void ListPanel::navigateHtml(const std::string& address) {
+    if (listView_ != nullptr)
+        listView_->html().navigate(address);
+}
+
+void ListPanel::postHtml(const std::string& address, const std::string& body) {
+    if (listView_ != nullptr)
+        listView_->html().post(address, body);
+}
+
+void ListPanel::openLyrics(std::string_view songId) {
+    if (pages_)
+        pages_->openLyricsPage(songId);
+}
+
+void ListPanel::genericRequest(int value) {
+    if (window_ && model_.context().port != nullptr)
+        model_.context().port->post(window_.data(), msg::kGenericRequest, value, 0);
+}
+
+void ListPanel::forwardToListControl() {
+    if (listView_ != nullptr)
+        listView_->list().viewport()->update();
+}
+
+void ListPanel::updateHost() {
+    if (auto* host = static_cast<QWidget*>(module_.hostWindow()))
+        host->repaint();
+}
+
+bool ListPanel::recordAt(int row, SongRecord& out) const {
+    const SongRecord* record = listView_ != nullptr ? listView_->list().record(row) : nullptr;
+    if (record == nullptr)
+        return false;
+    out = *record;
+    return true;
+}
+
+Selection ListPanel::tickedSongs() const {
+    Selection chosen;
+    if (listView_ == nullptr)
+        return chosen;
+    CMuleListCtrl& list = listView_->list();
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (list.isChecked(row) && list.record(row) != nullptr)
+            chosen.add(*list.record(row), row);
+    return chosen;
+}
+
+std::string ListPanel::searchWords() const {
+    return buttons_ != nullptr ? buttons_->searchWords() : std::string();
+}
+
+} // namespace kesto
