@@ -41,10 +41,3 @@ TEST(TextHtmlAreaTest, ClickedLinksGoToTheHandlerAndAreNotFollowed) {
 
 } // namespace
 } // namespace kesto
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
