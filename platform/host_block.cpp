@@ -17,7 +17,7 @@ std::string HostBlock::takeReply(void* data, std::uint32_t length) {
 char* HostBlock::copyForHost(std::string_view text, std::size_t minSize) {
     const std::size_t size = std::max(text.size() + 1, minSize);
     auto* block = static_cast<char*>(std::calloc(size, 1));
-    if (block != nullptr)
+    if (block != nullptr && !text.empty()) // an empty view may have no data at all
         std::memcpy(block, text.data(), text.size());
     return block;
 }

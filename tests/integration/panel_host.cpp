@@ -389,6 +389,9 @@ PanelHost::~PanelHost() {
     modalHandler = nullptr;
     if (table_ != nullptr)
         entry<KestoEntry17>(17)();
+    // Messages still queued for the host carry blocks the host frees: its log takes them now.
+    if (host_)
+        QCoreApplication::sendPostedEvents(host_.get());
     panelLog_.reset();
     hostLog_.reset();
     host_.reset();

@@ -9,8 +9,12 @@ namespace {
 
 TEST(HostBlock, TakesExactlyLengthBytesOfAnUnterminatedReply) {
     auto* block = static_cast<char*>(std::malloc(4));
-    std::memcpy(block, "0\x0b" "ab", 4);
-    EXPECT_EQ(HostBlock::takeReply(block, 3), std::string("0\x0b" "a"));
+    std::memcpy(block,
+                "0\x0b"
+                "ab",
+                4);
+    EXPECT_EQ(HostBlock::takeReply(block, 3), std::string("0\x0b"
+                                                          "a"));
     EXPECT_EQ(HostBlock::takeReply(nullptr, 0), "");
 }
 
@@ -24,6 +28,10 @@ TEST(HostBlock, CopyForHostIsTerminatedAndAtLeastTheAskedSize) {
     char* longCopy = HostBlock::copyForHost(longText, 512);
     EXPECT_EQ(std::strlen(longCopy), 600u); // never cut at the minimum size
     std::free(longCopy);
+    char* empty = HostBlock::copyForHost(std::string_view(), 8); // a view without data: no copy from null
+    ASSERT_NE(empty, nullptr);
+    EXPECT_STREQ(empty, "");
+    std::free(empty);
 }
 
 } // namespace
