@@ -3,8 +3,8 @@
 // page kind of the menu id. The first byte chooses the page, the rest is the reply.
 #include "library/local_record_factory.h"
 #include "pages/fetch_worker.h"
-#include "songs/list_pages.h"
 #include "pages/show_page.h"
+#include "songs/list_pages.h"
 #include "songs/song_store.h"
 
 #include <cstdint>
@@ -21,7 +21,8 @@ std::string reply;
 
 int request(const char*, void** data, std::uint32_t* length, int, const char*, int, int) {
     *data = std::malloc(reply.size() + 1);
-    std::memcpy(*data, reply.data(), reply.size());
+    if (!reply.empty()) // an empty input may come without data
+        std::memcpy(*data, reply.data(), reply.size());
     *length = static_cast<std::uint32_t>(reply.size());
     return 1;
 }
