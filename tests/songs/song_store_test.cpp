@@ -204,12 +204,15 @@ TEST(SongStore, ReorderFollowsTheGivenRecordsAndKeepsTheCurrentOne) {
     const SongRecord* c = store.get(2);
     const SongRecord* d = store.get(3);
     store.setCurrent(2);
+    EXPECT_EQ(store.findBySongId("D"), 3); // the index is built before the reorder
     // D, A, C named; B, not named, keeps its place after them. Pointers stay valid.
     store.reorder({d, a, c});
     std::string order;
     for (const SongRecord& r : store.snapshot())
         order += r.Song_ID;
     EXPECT_EQ(order, "DACB");
+    EXPECT_EQ(store.findBySongId("D"), 0); // look-ups follow the new order
+    EXPECT_EQ(store.findBySongId("B"), 3);
     EXPECT_EQ(store.get(0), d);
     EXPECT_EQ(store.current(), 2);
     EXPECT_EQ(store.get(store.current()), c);
