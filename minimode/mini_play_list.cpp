@@ -13,6 +13,7 @@
 #include "minimode/mini_layout.h"
 #include "minimode/mini_list_commands.h"
 #include "minimode/mini_list_window.h"
+#include "minimode/mini_skin.h"
 #include "minimode/mini_texts.h"
 #include "minimode/mini_totals.h"
 #include "minimode/screen_fit.h"
@@ -21,6 +22,7 @@
 #include "pages/codec_setting.h"
 #include "pages/play_next.h"
 #include "platform/cp949.h"
+#include "platform/screen_text.h"
 #include "protocol/lyrics_exchange.h"
 #include "settings/rect_value.h"
 #include "settings/registry_key.h"
@@ -46,14 +48,6 @@ namespace {
 
 template <class Fn> Fn hostSlot(KestoHostTable table, int index) {
     return reinterpret_cast<Fn>(StartupValues::slot(table, index));
-}
-
-QColor colorOf(std::int32_t rgb) {
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-QString toScreen(std::string_view cp949) {
-    return QString::fromStdString(Cp949::toUtf8(cp949));
 }
 
 std::vector<KestoRect> screenRects() {
@@ -197,13 +191,8 @@ QWidget* MiniPlayList::makeButton(int controlId) {
 }
 
 void MiniPlayList::applySkin() {
-    const KestoHostTable skin = module_.startup().skin;
-    if (auto apply = hostSlot<KestoSkinApplyWindowFn>(skin, KESTO_SKIN_APPLY_WINDOW))
-        apply(window_.data(), 1);
-    auto text = hostSlot<KestoSkinColorFn>(skin, KESTO_SKIN_TEXT_COLOR);
-    auto back = hostSlot<KestoSkinColorFn>(skin, KESTO_SKIN_BACK_COLOR);
-    if (text != nullptr && back != nullptr)
-        window_->setColors(colorOf(text()), colorOf(back()));
+    if (const auto colors = MiniSkin::apply(module_.startup().skin, window_.data()))
+        window_->setColors(colors->first, colors->second);
 }
 
 void MiniPlayList::layOut() {
@@ -432,7 +421,7 @@ void MiniPlayList::addItems(int kind, std::string_view) {
 
 void MiniPlayList::showSongInfo(std::string_view text) {
     if (window_)
-        window_->setSongInfo(toScreen(text));
+        window_->setSongInfo(ScreenText::fromCp949(text));
 }
 
 void MiniPlayList::reload() {

@@ -1,10 +1,11 @@
 #include "minimode/mini_song_text.h"
 
 #include "minimode/mini_ids.h"
+#include "minimode/mini_skin.h"
 #include "minimode/screen_fit.h"
 #include "minimode/song_text_window.h"
 #include "module/module_state.h"
-#include "platform/cp949.h"
+#include "platform/screen_text.h"
 #include "settings/rect_value.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
@@ -28,10 +29,6 @@ template <class Fn> Fn hostSlot(KestoHostTable table, int index) {
 
 KestoRect toRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-}
-
-QColor colorOf(std::int32_t rgb) {
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
 // Read into a buffer of two bytes: a longer text does not fit and counts as not set.
@@ -107,13 +104,8 @@ QWidget* MiniSongText::makeCloseButton() {
 }
 
 void MiniSongText::applySkin() {
-    const KestoHostTable skin = module_.startup().skin;
-    if (auto apply = hostSlot<KestoSkinApplyWindowFn>(skin, KESTO_SKIN_APPLY_WINDOW))
-        apply(window_.data(), 1);
-    auto text = hostSlot<KestoSkinColorFn>(skin, KESTO_SKIN_TEXT_COLOR);
-    auto back = hostSlot<KestoSkinColorFn>(skin, KESTO_SKIN_BACK_COLOR);
-    if (text != nullptr && back != nullptr)
-        window_->setColors(colorOf(text()), colorOf(back()));
+    if (const auto colors = MiniSkin::apply(module_.startup().skin, window_.data()))
+        window_->setColors(colors->first, colors->second);
 }
 
 void MiniSongText::destroyWindow() {
@@ -135,7 +127,7 @@ KestoRect MiniSongText::rectangle() const {
 
 void MiniSongText::showSongInfo(std::string_view text) {
     if (window_)
-        window_->setTitle(QString::fromStdString(Cp949::toUtf8(text)));
+        window_->setTitle(ScreenText::fromCp949(text));
 }
 
 void MiniSongText::navigate(const std::string& address) {
