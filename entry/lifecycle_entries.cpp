@@ -17,8 +17,7 @@ void* loginBlock() {
 }
 
 int serviceValue() {
-    auto fn =
-        reinterpret_cast<KestoSvcValueFn>(StartupValues::slot(state().startup().serviceB, KESTO_SVC_B_VALUE));
+    auto fn = StartupValues::slotAs<KestoSvcValueFn>(state().startup().serviceB, KESTO_SVC_B_VALUE);
     return fn != nullptr ? fn() : 0;
 }
 

@@ -46,10 +46,6 @@ namespace kesto {
 
 namespace {
 
-template <class Fn> Fn hostSlot(KestoHostTable table, int index) {
-    return reinterpret_cast<Fn>(StartupValues::slot(table, index));
-}
-
 std::vector<KestoRect> screenRects() {
     std::vector<KestoRect> rects;
     for (const QScreen* screen : QGuiApplication::screens()) {
@@ -106,7 +102,7 @@ std::vector<PopupItem> popupItems(int controlId) {
 MiniPlayList::MiniPlayList(ModuleState& module)
     : module_(module), settings_(std::make_unique<RegistryKey>()) {
     const StartupValues& startup = module.startup();
-    protocol_.request = hostSlot<KestoNetRequestFn>(startup.network, KESTO_NET_REQUEST);
+    protocol_.request = StartupValues::slotAs<KestoNetRequestFn>(startup.network, KESTO_NET_REQUEST);
     protocol_.login = &module.login();
     protocol_.port = module.port();
     protocol_.host = module.hostWindow();
@@ -114,8 +110,9 @@ MiniPlayList::MiniPlayList(ModuleState& module)
     RegistrySection section(settings::kSectionBase);
     protocol_.codecMode = CodecSetting::read(section);
     factory_ = std::make_unique<LocalRecordFactory>(
-        startup.tagService != 0 ? hostSlot<KestoSvcReadTagsFn>(startup.serviceB, KESTO_SVC_B_READ_TAGS)
-                                : nullptr);
+        startup.tagService != 0
+            ? StartupValues::slotAs<KestoSvcReadTagsFn>(startup.serviceB, KESTO_SVC_B_READ_TAGS)
+            : nullptr);
 }
 
 MiniPlayList::~MiniPlayList() {
@@ -175,11 +172,11 @@ QWidget* MiniPlayList::makeButton(int controlId) {
     const MiniBox box = *MiniLayout(MiniLayout::kMinWidth, MiniLayout::kMinHeight).button(controlId);
     const KestoRect rect{box.x, box.y, box.x + box.width, box.y + box.height};
     QWidget* button = nullptr;
-    if (auto create = hostSlot<KestoSkinCreateButtonFn>(skin, KESTO_SKIN_CREATE_BUTTON))
+    if (auto create = StartupValues::slotAs<KestoSkinCreateButtonFn>(skin, KESTO_SKIN_CREATE_BUTTON))
         button = static_cast<QWidget*>(create(window_.data(), controlId, controlId, &rect));
     if (button == nullptr)
         button = new QPushButton(labelOf(controlId), window_);
-    else if (auto ready = hostSlot<KestoSkinButtonReadyFn>(skin, KESTO_SKIN_BUTTON_READY))
+    else if (auto ready = StartupValues::slotAs<KestoSkinButtonReadyFn>(skin, KESTO_SKIN_BUTTON_READY))
         ready(button);
     button->setObjectName(QStringLiteral("button%1").arg(controlId));
     button->setToolTip(labelOf(controlId));

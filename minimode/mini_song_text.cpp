@@ -23,10 +23,6 @@ namespace kesto {
 
 namespace {
 
-template <class Fn> Fn hostSlot(KestoHostTable table, int index) {
-    return reinterpret_cast<Fn>(StartupValues::slot(table, index));
-}
-
 KestoRect toRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
@@ -83,19 +79,19 @@ QWidget* MiniSongText::makeCloseButton() {
     const KestoHostTable skin = module_.startup().skin;
     const KestoRect rect{0, 0, 14, 13};
     QWidget* button = nullptr;
-    if (auto create = hostSlot<KestoSkinCreateButtonFn>(skin, KESTO_SKIN_CREATE_BUTTON))
+    if (auto create = StartupValues::slotAs<KestoSkinCreateButtonFn>(skin, KESTO_SKIN_CREATE_BUTTON))
         button =
             static_cast<QWidget*>(create(window_.data(), mini::kSongTextClose, mini::kSongTextClose, &rect));
     if (button == nullptr)
         button = new QPushButton(QString::fromUtf8("×"), window_);
-    else if (auto ready = hostSlot<KestoSkinButtonReadyFn>(skin, KESTO_SKIN_BUTTON_READY))
+    else if (auto ready = StartupValues::slotAs<KestoSkinButtonReadyFn>(skin, KESTO_SKIN_BUTTON_READY))
         ready(button);
     button->setObjectName(QStringLiteral("button%1").arg(mini::kSongTextClose));
     if (auto* clickable = qobject_cast<QAbstractButton*>(button))
         QObject::connect(clickable, &QAbstractButton::clicked, window_.data(), [this] {
             // The host closes the window (and keeps its rectangle); without it the window just hides.
-            if (auto close =
-                    hostSlot<KestoSvcCloseFn>(module_.startup().serviceA, KESTO_SVC_A_CLOSE_SONG_TEXT))
+            if (auto close = StartupValues::slotAs<KestoSvcCloseFn>(module_.startup().serviceA,
+                                                                    KESTO_SVC_A_CLOSE_SONG_TEXT))
                 close();
             else if (window_)
                 window_->hide();

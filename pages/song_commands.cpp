@@ -141,8 +141,7 @@ int SongCommands::playFromNowPlaying(CommandContext& context, int position) {
         before(0, 0);
     if (context.protocol.port != nullptr)
         context.protocol.port->post(context.protocol.host, KESTO_MSG_PLAY_NOW_PLAYING, position, kPlayFlag);
-    auto after =
-        reinterpret_cast<KestoSvcIntFn>(StartupValues::slot(context.serviceA, KESTO_SVC_A_AFTER_PLAY));
+    auto after = StartupValues::slotAs<KestoSvcIntFn>(context.serviceA, KESTO_SVC_A_AFTER_PLAY);
     return after != nullptr ? after() : 0;
 }
 

@@ -56,8 +56,7 @@ QWidget* ButtonBar::makeButton(KestoHostTable skin, int controlId, std::size_t p
     const int y = skin::kButtonGap + row * (skin::kButtonHeight + skin::kButtonGap);
     const KestoRect rect{x, y, x + skin::kButtonWidth, y + skin::kButtonHeight};
     QWidget* button = nullptr;
-    if (auto create =
-            reinterpret_cast<KestoSkinCreateButtonFn>(StartupValues::slot(skin, KESTO_SKIN_CREATE_BUTTON)))
+    if (auto create = StartupValues::slotAs<KestoSkinCreateButtonFn>(skin, KESTO_SKIN_CREATE_BUTTON))
         button = static_cast<QWidget*>(create(this, controlId, controlId, &rect));
     if (button == nullptr) {
         auto* plain = new QPushButton(labelOf(controlId), this);

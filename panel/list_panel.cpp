@@ -54,10 +54,6 @@ constexpr int kServiceSongsMenu = 1001;
 // The panel option (entries 6 and 7): 0 scrolls the now-playing page to the played song.
 constexpr int kFollowPlayedSong = 0;
 
-template <class Fn> Fn hostSlot(KestoHostTable table, int index) {
-    return reinterpret_cast<Fn>(StartupValues::slot(table, index));
-}
-
 int codecModeFromSettings() {
     RegistrySection section(settings::kSectionBase);
     return CodecSetting::read(section);
@@ -68,13 +64,13 @@ int codecModeFromSettings() {
 PanelModelInit ListPanel::initFrom(ModuleState& module) {
     PanelModelInit init;
     const StartupValues& startup = module.startup();
-    init.context.request = hostSlot<KestoNetRequestFn>(startup.network, KESTO_NET_REQUEST);
+    init.context.request = StartupValues::slotAs<KestoNetRequestFn>(startup.network, KESTO_NET_REQUEST);
     init.context.login = &module.login();
     init.context.port = module.port();
     init.context.host = module.hostWindow();
     init.context.box = module.messageBox();
     if (startup.tagService != 0)
-        init.tagReader = hostSlot<KestoSvcReadTagsFn>(startup.serviceB, KESTO_SVC_B_READ_TAGS);
+        init.tagReader = StartupValues::slotAs<KestoSvcReadTagsFn>(startup.serviceB, KESTO_SVC_B_READ_TAGS);
     init.codecMode = codecModeFromSettings();
     return init;
 }
@@ -146,7 +142,7 @@ bool ListPanel::createWindow(WindowHandle parent, const KestoRect& rect, bool no
 }
 
 void ListPanel::fetchSkinImages() {
-    auto image = hostSlot<KestoSkinImageFn>(module_.startup().skin, KESTO_SKIN_IMAGE);
+    auto image = StartupValues::slotAs<KestoSkinImageFn>(module_.startup().skin, KESTO_SKIN_IMAGE);
     skinImages_.clear();
     if (image == nullptr)
         return;

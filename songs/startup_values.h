@@ -17,6 +17,10 @@ struct StartupValues {
     static KestoHostFn slot(KestoHostTable table, int index) {
         return table != nullptr ? table[index] : nullptr;
     }
+    // The same, as the function type of that slot.
+    template <class Fn> static Fn slotAs(KestoHostTable table, int index) {
+        return reinterpret_cast<Fn>(slot(table, index));
+    }
 };
 
 } // namespace kesto
