@@ -1,40 +1,16 @@
 // The list panel toward its views: the list control and the window operations the page side asks for.
 #include "panel/list_panel.h"
 
-#include "commands/command_settings.h"
-#include "commands/device_host.h"
-#include "dialogs/dialog_hooks.h"
-#include "library/file_type.h"
-#include "library/folder_walker.h"
 #include "listview/cmule_list_ctrl.h"
 #include "module/module_state.h"
-#include "pages/codec_setting.h"
-#include "pages/host_song_entries.h"
-#include "pages/page_import.h"
-#include "pages/play_next.h"
-#include "pages/played_song_lyrics.h"
+#include "pages/song_commands.h"
 #include "panel/button_bar.h"
-#include "panel/link_label.h"
-#include "panel/list_owner_actions.h"
 #include "panel/list_panel_window.h"
 #include "panel/list_view_area.h"
-#include "panel/panel_skin.h"
-#include "panel/promotion_strip.h"
-#include "panel/window_placement.h"
-#include "protocol/promotion_request.h"
-#include "protocol/server_time.h"
-#include "settings/download_folder.h"
-#include "settings/registry_key.h"
-#include "settings/registry_section.h"
-#include "settings/settings_keys.h"
 #include "songs/list_pages.h"
 #include "songs/panel_messages.h"
+#include "songs/song_record.h"
 #include "webview/html_area.h"
-
-#include <QApplication>
-#include <QPixmap>
-
-#include <filesystem>
 
 namespace kesto {
 
