@@ -20,28 +20,6 @@ struct ColumnSetStoreTest : ::testing::Test {
     }
 };
 
-TEST(DefaultColumnSets, EverySetHasItsCountAndTitles) {
-    EXPECT_EQ(DefaultColumnSets::forPageKind(1).size(), 11u);
-    EXPECT_EQ(DefaultColumnSets::forPageKind(8).size(), 12u);  // G
-    EXPECT_EQ(DefaultColumnSets::forPageKind(11).size(), 12u); // K
-    EXPECT_EQ(DefaultColumnSets::forPageKind(19).size(), 11u); // U
-    EXPECT_EQ(DefaultColumnSets::forPageKind(29).size(), 7u);  // V
-    for (int kind : {0, 15, 26, 27, 32, -1})
-        EXPECT_TRUE(DefaultColumnSets::forPageKind(kind).empty()) << kind;
-    for (char letter = 'A'; letter <= 'X'; ++letter) {
-        const auto& set = DefaultColumnSets::byLetter(letter);
-        ASSERT_FALSE(set.empty()) << letter;
-        for (std::size_t i = 0; i < set.size(); ++i) {
-            EXPECT_EQ(set[i].displayIndex, i);
-            EXPECT_GE(set[i].kind, col::kFirst);
-            EXPECT_LE(set[i].kind, col::kLast);
-        }
-    }
-    const auto& cart = DefaultColumnSets::forPageKind(23);
-    EXPECT_EQ(Cp949::toUtf8(cart[3].title), "장바구니 목록");
-    EXPECT_EQ(cart[5].width, 115);
-}
-
 TEST_F(ColumnSetStoreTest, NothingStoredGivesTheDefaultSet) {
     bool usedDefault = false;
     const auto set = store.load(1, false, &usedDefault);

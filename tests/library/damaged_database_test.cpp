@@ -123,15 +123,5 @@ TEST_F(DamagedDatabaseTest, AReadOnlyFileIsListedAndLeftUnchangedWhenWritesFail)
     EXPECT_TRUE(damagedCopies().empty());
 }
 
-TEST_F(DamagedDatabaseTest, APlaylistFolderThatCannotBeMadeLeavesThePanelWithoutAlbums) {
-    writeBytes(dir.path() / "Playlist", "a file where the folder should be");
-    MyAlbumDb db;
-    EXPECT_FALSE(db.Start(dir.path()));
-    EXPECT_EQ(readBytes(dir.path() / "Playlist"), "a file where the folder should be");
-    AlbumSongList list;
-    EXPECT_FALSE(db.ListAlbumSongs("4001", list));
-    EXPECT_TRUE(db.InsertSong(song(1)).empty());
-}
-
 } // namespace
 } // namespace kesto

@@ -1,4 +1,4 @@
-// Show page, its readers, list paging and the dispatch table without a window: a recording
+// Show page, its readers and the dispatch table without a window: a recording
 // view, the protocol doubles for the host, a quick tag reader on real files.
 #include "library/local_record_factory.h"
 #include "pages/codec_setting.h"
@@ -39,22 +39,16 @@ int quickTags(const char* path, void* buffer) {
 }
 
 struct RecordingView : PageView {
-    void setViewMode(int mode) override { modes.push_back(mode); }
-    void dropRows() override { ++drops; }
-    void showList(SongStore& store, const ListHandOver& hand) override {
-        shown.push_back(hand);
-        rows = store.count();
-    }
+    void setViewMode(int) override {}
+    void dropRows() override {}
+    void showList(SongStore& store, const ListHandOver&) override { rows = store.count(); }
     void showCurrent(int row) override { current = row; }
-    std::vector<int> modes;
-    std::vector<ListHandOver> shown;
-    int drops = 0;
     int rows = -1;
     int current = -2;
 };
 
 struct RecordingWindow : PanelWindowOps {
-    void layOut() override { ++layouts; }
+    void layOut() override {}
     void killTimer(int id) override { killed.push_back(id); }
     void navigateHtml(const std::string& address) override { addresses.push_back(address); }
     void postHtml(const std::string& address, const std::string& body) override {
@@ -78,7 +72,6 @@ struct RecordingWindow : PanelWindowOps {
     }
     std::vector<SongRecord> rows;
     std::vector<int> ticked;
-    int layouts = 0;
     int hostUpdates = 0;
     std::vector<int> killed;
     std::vector<std::string> addresses;
@@ -170,82 +163,11 @@ protected:
     std::unique_ptr<SongCommands> pages;
 };
 
-TEST_F(PageLogicTest, ServerPageIsBuiltFromThePageTableFetchedAndHandedOver) {
-    rig.host.reply(chartReply(3, 0));
-    pages->open(request(2, kChartMenu, "00101"));
-    ASSERT_EQ(rig.host.calls().size(), 1u);
-    EXPECT_NE(rig.host.calls()[0].url.find("kestoSong"), std::string::npos);
-    EXPECT_EQ(rig.host.calls()[0].post, 1);
-    EXPECT_NE(rig.host.calls()[0].body->find("00101\x0B"
-                                             "0\x0B"),
-              std::string::npos);
-    EXPECT_EQ(state.pageKind, kChartKind);
-    EXPECT_EQ(list.count(), 3);
-    ASSERT_EQ(view.shown.size(), 1u);
-    EXPECT_EQ(view.shown[0].pageKind, kChartKind);
-    EXPECT_EQ(view.shown[0].viewMode, 2);
-    EXPECT_EQ(view.shown[0].webAddress, "http://127.0.0.1/chart.jsp");
-    EXPECT_GT(view.drops, 0); // rows let go before the store was cleared
-}
-
-TEST_F(PageLogicTest, BadRepliesAndUnknownPagesLeaveAnEmptyListWithoutAWord) {
-    rig.host.reply(chartReply(3, 0));
-    pages->open(request(2, kChartMenu, "00101"));
-    rig.host.reply("not\x0Ba list");
-    pages->open(request(2, 2400));
-    EXPECT_EQ(list.count(), 0);
-    rig.host.fail();
-    pages->open(request(2, 2500));
-    EXPECT_EQ(list.count(), 0);
-    const std::size_t calls = rig.host.calls().size();
-    pages->open(request(2, 4242));
-    EXPECT_EQ(state.pageKind, 0);
-    EXPECT_EQ(rig.host.calls().size(), calls); // nothing to ask for
-    EXPECT_EQ(view.shown.back().pageKind, 0);
-    EXPECT_TRUE(rig.box.shown.empty());
-}
-
-TEST_F(PageLogicTest, MenuId2000ChangesNothingNotEvenTheViewMode) {
-    rig.host.reply(chartReply(3, 0));
-    pages->open(request(2, kChartMenu, "00101"));
-    pages->open(request(1, menu::kNoChange));
-    EXPECT_EQ(view.modes, std::vector<int>{2});
-    EXPECT_EQ(state.viewMode, 2);
-    EXPECT_EQ(state.menuId, kChartMenu);
-    EXPECT_FALSE(pages->hasPage(false));
-    EXPECT_EQ(postsOf(msg::kWindowSize), 0);
-}
-
 TEST_F(PageLogicTest, HtmlOnlyModeLaysThePanelOutAgain) {
     pages->open(request(1, 4242));
     ASSERT_EQ(postsOf(msg::kWindowSize), 1);
     EXPECT_EQ(rig.port.posted[0].wParam, 0);
     EXPECT_EQ(rig.port.posted[0].lParam, 0);
-}
-
-TEST_F(PageLogicTest, FolderReaderAddsImportableFilesAndReportsOnce) {
-    folderFiles = files(3);
-    folderFiles.insert(folderFiles.begin() + 1, files(1, ".wav").front());
-    pages->open(request(4, menu::kDownloadStorage));
-    folderWorker.wait();
-    EXPECT_EQ(list.count(), 3); // the wave file is not listed
-    ASSERT_EQ(postsOf(msg::kLocalPageReady), 1);
-    EXPECT_EQ(rig.port.posted.back().wParam, 4);
-    EXPECT_EQ(rig.port.posted.back().lParam, 6);
-    EXPECT_EQ(rig.port.posted.back().target, panelWindow());
-    pages->localPageReady(4, 6);
-    EXPECT_EQ(view.rows, 3);
-    // A late report of a page that was left is not shown.
-    pages->localPageReady(4, 5);
-    EXPECT_EQ(view.shown.size(), 1u);
-}
-
-TEST_F(PageLogicTest, AnEmptyFolderShowsAnEmptyListAtOnce) {
-    pages->open(request(4, menu::kDownloadStorage));
-    EXPECT_FALSE(folderWorker.held());
-    EXPECT_EQ(postsOf(msg::kLocalPageReady), 0);
-    ASSERT_EQ(view.shown.size(), 1u);
-    EXPECT_EQ(view.rows, 0);
 }
 
 TEST_F(PageLogicTest, ReaderStopsAtAnEmptyPathAndWhenThePanelGoes) {
@@ -264,61 +186,6 @@ TEST_F(PageLogicTest, ReaderStopsAtAnEmptyPathAndWhenThePanelGoes) {
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(postsOf(msg::kLocalPageReady), 1);
     EXPECT_EQ(FetchWorker::run(nullptr, {}, signals), -1);
-}
-
-TEST_F(PageLogicTest, ThePageSwitchWaitsForTheReaderBeforeTheFetch) {
-    folderFiles = files(200);
-    pages->open(request(4, menu::kDownloadStorage));
-    rig.host.reply(chartReply(2, 0));
-    pages->open(request(2, kChartMenu, "00101"));
-    EXPECT_FALSE(folderWorker.held());
-    EXPECT_EQ(list.count(), 2); // no file of the folder came in after the server rows
-    EXPECT_EQ(postsOf(msg::kLocalPageReady), 1);
-}
-
-TEST_F(PageLogicTest, ListPagingPostsAndFetchesTheNeighbouringPages) {
-    rig.host.reply(chartReply(50, 0));
-    pages->open(request(2, kChartMenu, "00101"));
-    pages->previousListPage(0, 0);
-    EXPECT_EQ(postsOf(msg::kPreviousListPage), 0);
-    pages->nextListPage(0, 0);
-    ASSERT_EQ(rig.port.posted.back().message, msg::kNextListPage);
-    EXPECT_EQ(rig.port.posted.back().wParam, 1);
-    rig.host.reply(chartReply(50, 1));
-    pages->showNextListPage(1, 0);
-    EXPECT_EQ(state.listPage, 1);
-    EXPECT_NE(rig.host.calls().back().body->find("00101\x0B"
-                                                 "1\x0B"),
-              std::string::npos);
-    EXPECT_STREQ(list.get(0)->Song_ID, "S50");
-    pages->previousListPage(0, 0);
-    ASSERT_EQ(rig.port.posted.back().message, msg::kPreviousListPage);
-    EXPECT_EQ(rig.port.posted.back().wParam, 1);
-    rig.host.reply(chartReply(50, 0));
-    pages->showPreviousListPage(1, 0);
-    EXPECT_EQ(state.listPage, 0);
-    EXPECT_STREQ(list.get(0)->Song_ID, "S0");
-    // Pages without a page number do not page.
-    pages->open(request(4, 3100));
-    const std::size_t calls = rig.host.calls().size();
-    pages->showNextListPage(1, 0);
-    EXPECT_EQ(rig.host.calls().size(), calls);
-}
-
-TEST_F(PageLogicTest, HistoryStepsBackAndForwardAndDropsTheNextPagesOnANewChoice) {
-    pages->open(request(4, 3100));
-    pages->open(request(4, 3200));
-    pages->open(request(4, 3300));
-    pages->step(false);
-    pages->step(false);
-    EXPECT_EQ(state.menuId, 3100);
-    EXPECT_FALSE(pages->hasPage(false));
-    EXPECT_EQ(pages->history().count(true), 2u);
-    pages->nextPage(0, 0);
-    EXPECT_EQ(state.menuId, 3200);
-    pages->open(request(4, 3400));
-    EXPECT_FALSE(pages->hasPage(true));
-    EXPECT_EQ(pages->history().count(false), 2u);
 }
 
 TEST_F(PageLogicTest, NowPlayingPageShowsItsStoreWithTheCurrentEntry) {
@@ -382,27 +249,6 @@ TEST_F(PageLogicTest, RowMessagesHandTheRowsWebPagesToTheHost) {
         EXPECT_NE(address.find(i == 2 ? "mv_down.jsp" : "music_video.jsp"), std::string::npos) << address;
         EXPECT_NE(body.find(i == 0 ? "song_id=S7" : "p_mvid=MV3"), std::string::npos) << body;
     }
-}
-
-TEST_F(PageLogicTest, ListenButtonPlaysTheTickedRowsAndAsksForATickFirst) {
-    for (const char* id : {"S1", "S2", "S3"}) {
-        SongRecord song = SongRecord::make();
-        copyField(song.Song_ID, id);
-        window.rows.push_back(song);
-    }
-    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Command, cmd::kListen, 0, 0));
-    ASSERT_EQ(rig.box.shown.size(), 1u); // nothing ticked
-    EXPECT_EQ(rig.box.shown[0].style, 16);
-    EXPECT_EQ(nowPlaying.count(), 0);
-    window.ticked = {1, 2};
-    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Command, cmd::kListen, 0, 0));
-    ASSERT_EQ(nowPlaying.count(), 2);
-    EXPECT_STREQ(nowPlaying.get(0)->Song_ID, "S2");
-    EXPECT_EQ(rig.port.posted.back().message, static_cast<unsigned>(KESTO_MSG_PLAY_NOW_PLAYING));
-    // A double click on a row plays that row alone.
-    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kRowListen, 0, 0));
-    ASSERT_EQ(nowPlaying.count(), 1);
-    EXPECT_STREQ(nowPlaying.get(0)->Song_ID, "S1");
 }
 
 TEST_F(PageLogicTest, LinksOfTheServicePagesShowTheirLists) {
@@ -532,21 +378,6 @@ TEST_F(PageLogicTest, PhoneDecorationOfARowGoesToTheHostWithItsKind) {
     EXPECT_EQ(rig.port.take(rig.port.posted[0].wParam), "http://127.0.0.1:8080/web/phone_deco.jsp");
     EXPECT_EQ(rig.port.take(rig.port.posted[0].lParam),
               "userid=user1&password=pw&song_id=S7&Phone_Deco_Flag=3&u_key=KEY9");
-}
-
-TEST_F(PageLogicTest, ArtistAndAlbumOfARowShowTheirLists) {
-    window.rows.push_back(rowSong("S7"));
-    rig.host.fail();
-    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kArtistPage, 0, 0));
-    EXPECT_EQ(state.menuId, 9100);
-    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kAlbumPage, 0, 0));
-    EXPECT_EQ(state.menuId, 2700);
-    ASSERT_EQ(rig.host.calls().size(), 2u);
-    EXPECT_EQ(rig.host.calls()[0].url, "http://127.0.0.1:8080/app/protocol.jsp?artist");
-    EXPECT_EQ(*rig.host.calls()[0].body, vt({"user1", "KEY9", "AR5", "1", "0"}) + "\x0b");
-    EXPECT_EQ(rig.host.calls()[1].url, "http://127.0.0.1:8080/app/protocol.jsp?album");
-    EXPECT_EQ(*rig.host.calls()[1].body, vt({"user1", "KEY9", "AL6", "1", "0"}) + "\x0b");
-    EXPECT_TRUE(pages->hasPage(false)); // both went into the history
 }
 
 TEST_F(PageLogicTest, FormsArtistIndexAndGenericRequestReachTheirPlaces) {
