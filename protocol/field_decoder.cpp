@@ -1,6 +1,7 @@
 #include "protocol/field_decoder.h"
 
 #include "platform/cp949.h"
+#include "platform/hex_digit.h"
 #include "platform/utf8.h"
 #include "songs/song_record.h"
 
@@ -16,16 +17,6 @@ constexpr std::string_view kEmpty = "";
 constexpr std::uint32_t kLastCodePoint = 0x10FFFF;
 // Longer digit runs cannot name a character; stopping there also keeps the sum in range.
 constexpr std::size_t kMaxReferenceDigits = 7;
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -162,8 +153,8 @@ std::string_view FieldDecoder::percentDecode(std::string_view field, std::string
     std::size_t done = 0;
     while (percent != std::string_view::npos) {
         if (percent + 2 < field.size()) {
-            const int high = hexValue(field[percent + 1]);
-            const int low = hexValue(field[percent + 2]);
+            const int high = HexDigit::value(field[percent + 1]);
+            const int low = HexDigit::value(field[percent + 2]);
             const int byte = high * 16 + low;
             if (high >= 0 && low >= 0 && byte != 0) {
                 scratch.append(field.substr(done, percent - done));

@@ -1,21 +1,13 @@
 #include "service/wire_request.h"
 
+#include "platform/hex_digit.h"
+
 #include <charconv>
 
 namespace kesto::service {
 namespace {
 
 constexpr char kVt = '\x0B';
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 bool isTrailByte(unsigned char c) {
     return (c >= 0x41 && c <= 0x5A) || (c >= 0x61 && c <= 0x7A) || (c >= 0x81 && c <= 0xFE);
@@ -76,9 +68,9 @@ std::string WireRequest::percentDecode(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-            hexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+        if (text[i] == '%' && i + 2 < text.size() && HexDigit::value(text[i + 1]) >= 0 &&
+            HexDigit::value(text[i + 2]) >= 0) {
+            out += static_cast<char>(HexDigit::value(text[i + 1]) * 16 + HexDigit::value(text[i + 2]));
             i += 2;
         } else {
             out += text[i];

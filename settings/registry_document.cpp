@@ -1,7 +1,8 @@
 #include "settings/registry_document.h"
 
-#include "settings/registry_text.h"
 #include "platform/cp949.h"
+#include "platform/hex_digit.h"
+#include "settings/registry_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -51,7 +52,7 @@ std::optional<std::uint32_t> parseDword(std::string_view hex) {
         return std::nullopt;
     std::uint32_t v = 0;
     for (char c : hex) {
-        const int d = RegistryText::hexDigit(c);
+        const int d = HexDigit::value(c);
         if (d < 0)
             return std::nullopt;
         v = v * 16 + static_cast<std::uint32_t>(d);

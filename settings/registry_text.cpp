@@ -1,6 +1,7 @@
 #include "settings/registry_text.h"
 
 #include "platform/cp949.h"
+#include "platform/hex_digit.h"
 #include "platform/utf8.h"
 
 #include <cstdint>
@@ -138,10 +139,10 @@ std::optional<std::string> RegistryText::unquote(std::string_view text, std::siz
         if (next == '\\' || next == '"') {
             run += next;
             ++i;
-        } else if (next == 'x' && i + 3 < text.size() && hexDigit(text[i + 2]) >= 0 &&
-                   hexDigit(text[i + 3]) >= 0) {
+        } else if (next == 'x' && i + 3 < text.size() && HexDigit::value(text[i + 2]) >= 0 &&
+                   HexDigit::value(text[i + 3]) >= 0) {
             flushRun(out, run);
-            out += static_cast<char>(hexDigit(text[i + 2]) * 16 + hexDigit(text[i + 3]));
+            out += static_cast<char>(HexDigit::value(text[i + 2]) * 16 + HexDigit::value(text[i + 3]));
             i += 3;
         } else {
             run += c; // a lone backslash stays as it is
@@ -186,16 +187,6 @@ bool RegistryText::isValidUtf8(std::string_view text) {
         i += extra + 1;
     }
     return true;
-}
-
-int RegistryText::hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 } // namespace kesto

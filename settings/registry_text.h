@@ -30,8 +30,6 @@ public:
     static std::optional<std::string> unquote(std::string_view text, std::size_t& pos);
 
     static bool isValidUtf8(std::string_view text);
-    // 0 to 15, or -1 when c is not a hexadecimal digit.
-    static int hexDigit(char c);
 };
 
 } // namespace kesto

@@ -1,5 +1,6 @@
 #include "settings/registry_value.h"
 
+#include "platform/hex_digit.h"
 #include "settings/registry_text.h"
 
 namespace kesto {
@@ -11,7 +12,7 @@ std::string hexBytes(std::string_view text) {
     std::string bytes;
     int high = -1;
     for (char c : text.substr(colon == std::string_view::npos ? text.size() : colon + 1)) {
-        const int d = RegistryText::hexDigit(c);
+        const int d = HexDigit::value(c);
         if (d < 0) {
             high = -1;
             continue;
