@@ -291,12 +291,16 @@ bool MyAlbumDb::ContainsSong(std::string_view albumId, std::string_view songId, 
 }
 
 std::string MyAlbumDb::SongIdByPath(std::string_view localPath) {
+    return RecordedSongId(localPath).value_or(std::string());
+}
+
+std::optional<std::string> MyAlbumDb::RecordedSongId(std::string_view localPath) {
     if (localPath.empty())
-        return {};
+        return std::nullopt;
     try {
-        return db_.FirstField(kSongIdByPath, {SqlValue::text(localPath)}).value_or(std::string());
+        return db_.FirstField(kSongIdByPath, {SqlValue::text(localPath)});
     } catch (const CppSQLiteException&) {
-        return {};
+        return std::nullopt;
     }
 }
 
