@@ -8,6 +8,8 @@
 #include "platform/cp949.h"
 #include "songs/song_store.h"
 
+#include <optional>
+
 namespace kesto {
 
 namespace {
@@ -80,9 +82,11 @@ ImportOutcome LocalFileImport::intoAlbum(const std::vector<std::string>& paths, 
         SongRecord record;
         if (!prepare(path, record, outcome))
             continue;
-        // A made-up song id is not the database's: the path's recorded id is.
-        const std::string pathSongId = db.SongIdByPath(path);
-        if (db.ContainsSong(albumId, pathSongId, path)) {
+        // A made-up song id is not the database's: the path's recorded id is. A path in no row
+        // is in no album either, so only a recorded one needs the album's check.
+        const std::optional<std::string> recorded = db.RecordedSongId(path);
+        const std::string pathSongId = recorded.value_or(std::string());
+        if (recorded && db.ContainsSong(albumId, pathSongId, path)) {
             outcome.present.push_back(path);
             continue;
         }

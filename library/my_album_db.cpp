@@ -192,13 +192,19 @@ std::string MyAlbumDb::insert(const AlbumSong& song, RowIdGenerator& ids, const 
     std::string songId = pathSongId != nullptr ? *pathSongId : SongIdByPath(song.localPath);
     if (songId.empty())
         songId = rowId;
-    const std::string sql = SqlText::format(
-        kInsert, rowId.c_str(), q(song.albumId).c_str(), q(songId).c_str(),
-        static_cast<std::int16_t>(song.songType), q(song.songName).c_str(),
-        static_cast<std::int16_t>(song.playTime), q(song.artist).c_str(), q(song.albumTitle).c_str(),
-        static_cast<std::int16_t>(song.bitrate), song.listenCount, q(date).c_str(), song.readMark,
-        q(song.expireDate).c_str(), q(song.localPath).c_str());
-    return ExecStatement(sql) ? songId : std::string();
+    // Bound in the format's place: the same row as the formatted text, its quotes doubled.
+    using V = SqlValue;
+    try {
+        db_.ExecDML(kInsert, {V::text(rowId), V::text(song.albumId), V::text(songId),
+                              V::number(static_cast<std::int16_t>(song.songType)), V::text(song.songName),
+                              V::number(static_cast<std::int16_t>(song.playTime)), V::text(song.artist),
+                              V::text(song.albumTitle), V::number(static_cast<std::int16_t>(song.bitrate)),
+                              V::number(song.listenCount), V::text(date), V::number(song.readMark),
+                              V::text(song.expireDate), V::text(song.localPath)});
+    } catch (const CppSQLiteException&) {
+        return {};
+    }
+    return songId;
 }
 
 bool MyAlbumDb::ListAlbumSongs(std::string_view albumId, AlbumSongList& out) {
@@ -272,24 +278,30 @@ void MyAlbumDb::AlbumNamesOfSong(std::string_view songId, std::vector<std::strin
 bool MyAlbumDb::ContainsSong(std::string_view albumId, std::string_view songId, std::string_view localPath) {
     if (songId.empty() && localPath.empty())
         return false;
-    std::string sql;
-    if (!songId.empty() && !localPath.empty())
-        sql = SqlText::format(kContainsAll, q(songId).c_str(), q(albumId).c_str(), q(localPath).c_str());
-    else if (!songId.empty())
-        sql = SqlText::format(kContainsSong, q(songId).c_str(), q(albumId).c_str());
-    else
-        sql = SqlText::format(kContainsPath, q(albumId).c_str(), q(localPath).c_str());
+    using V = SqlValue;
     try {
-        return !db_.ExecQuery(sql.c_str()).Eof();
+        if (!songId.empty() && !localPath.empty())
+            return db_.HasRow(kContainsAll, {V::text(songId), V::text(albumId), V::text(localPath)});
+        if (!songId.empty())
+            return db_.HasRow(kContainsSong, {V::text(songId), V::text(albumId)});
+        return db_.HasRow(kContainsPath, {V::text(albumId), V::text(localPath)});
     } catch (const CppSQLiteException&) {
         return false;
     }
 }
 
 std::string MyAlbumDb::SongIdByPath(std::string_view localPath) {
+    return RecordedSongId(localPath).value_or(std::string());
+}
+
+std::optional<std::string> MyAlbumDb::RecordedSongId(std::string_view localPath) {
     if (localPath.empty())
-        return {};
-    return firstField(SqlText::format(kSongIdByPath, q(localPath).c_str()), false);
+        return std::nullopt;
+    try {
+        return db_.FirstField(kSongIdByPath, {SqlValue::text(localPath)});
+    } catch (const CppSQLiteException&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<int> MyAlbumDb::ListenCount(std::string_view songId) {

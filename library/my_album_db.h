@@ -52,6 +52,8 @@ public:
     void AlbumNamesOfSong(std::string_view songId, std::vector<std::string>& out);
     bool ContainsSong(std::string_view albumId, std::string_view songId, std::string_view localPath);
     std::string SongIdByPath(std::string_view localPath);
+    // The same look-up telling a path in no row (none) from a row without song id ("").
+    std::optional<std::string> RecordedSongId(std::string_view localPath);
     // Listen count of the song's first row, for the information dialog; none without a row.
     std::optional<int> ListenCount(std::string_view songId);
 

@@ -24,6 +24,7 @@ void SqlDatabase::Open(const char* fileName) {
 }
 
 void SqlDatabase::Close() {
+    statements_.clear();
     if (connection_) {
         sqlite3_close_v2(connection_);
         connection_ = nullptr;
@@ -64,6 +65,43 @@ SqlQuery SqlDatabase::ExecQuery(const char* sql) {
         throw CppSQLiteException(finalized != SQLITE_OK ? finalized : stepped, sqlite3_errmsg(connection_));
     }
     return SqlQuery(vm, stepped, sql, true);
+}
+
+int SqlDatabase::step(sqlite3_stmt* statement) {
+    const int stepped = sqlite3_step(statement);
+    if (stepped == SQLITE_ROW || stepped == SQLITE_DONE)
+        return stepped;
+    const int reset = sqlite3_reset(statement);
+    throw CppSQLiteException(reset != SQLITE_OK ? reset : stepped, sqlite3_errmsg(connection_));
+}
+
+int SqlDatabase::ExecDML(const char* format, Values values) {
+    requireOpen();
+    sqlite3_stmt* statement = statements_.bound(connection_, format, values);
+    while (step(statement) == SQLITE_ROW) {
+    }
+    sqlite3_reset(statement);
+    return sqlite3_changes(connection_);
+}
+
+bool SqlDatabase::HasRow(const char* format, Values values) {
+    requireOpen();
+    sqlite3_stmt* statement = statements_.bound(connection_, format, values);
+    const bool row = step(statement) == SQLITE_ROW;
+    sqlite3_reset(statement);
+    return row;
+}
+
+std::optional<std::string> SqlDatabase::FirstField(const char* format, Values values) {
+    requireOpen();
+    sqlite3_stmt* statement = statements_.bound(connection_, format, values);
+    std::optional<std::string> value;
+    if (step(statement) == SQLITE_ROW && sqlite3_column_count(statement) > 0) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+        value = text != nullptr ? text : "";
+    }
+    sqlite3_reset(statement);
+    return value;
 }
 
 } // namespace kesto

@@ -3,6 +3,11 @@
 // here knows the album schema.
 
 #include "library/sql_query.h"
+#include "library/sql_statement_cache.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string>
 
 struct sqlite3;
 
@@ -27,11 +32,25 @@ public:
     // Compiles the first statement of sql and steps once.
     SqlQuery ExecQuery(const char* sql);
 
+    // The same statements given as a format and its values (SqlStatementCache): what
+    // SqlText::format(format, values...) would run, compiled once per format for this
+    // connection. Each runs to its end before it returns, failing as the text would.
+    using Values = std::initializer_list<SqlValue>;
+    // Runs one statement; returns the rows it changed.
+    int ExecDML(const char* format, Values values);
+    // True when the query gives a row.
+    bool HasRow(const char* format, Values values);
+    // The first column of the first row ("" for an SQL NULL); none without a row or a column.
+    std::optional<std::string> FirstField(const char* format, Values values);
+
 private:
     void requireOpen() const;
+    // Steps a bound statement once; throws its error after resetting it.
+    int step(sqlite3_stmt* statement);
 
     sqlite3* connection_ = nullptr;
     int busyTimeoutMs_ = kDefaultBusyTimeoutMs;
+    SqlStatementCache statements_;
 };
 
 } // namespace kesto

@@ -101,6 +101,7 @@ void CMuleListCtrl::setColumns(std::span<const ColumnInfo> columns, int pageKind
     for (const ColumnInfo& info : columns_)
         titles << ScreenText::fromCp949(info.titleView());
     header_->setItems(titles);
+    headerHeight_ = -1;
     const bool images = PageRules::hasHeaderImages(pageKind) || isMiniList();
     const bool suppressed = owner_.rankSuppressed();
     for (int i = 0; i < columnCount(); ++i) {
@@ -259,6 +260,13 @@ bool CMuleListCtrl::deleteRow(int row) {
 }
 
 void CMuleListCtrl::deleteAllRows() {
+    // Show page clears the list before its fetch and again as it fills it: a list that is empty
+    // with nothing pressed or chosen has nothing to lay out again.
+    if (rowCount() == 0 && pressedRow_ < 0 && dropDownList_ == nullptr && lastClickedRow_ < 0 &&
+        lastChangedRow_ < 0 && focusedRow_ < 0 && anchorRow_ < 0) {
+        afterCheckChange();
+        return;
+    }
     releaseDropDown();
     rows_.clear();
     lastClickedRow_ = lastChangedRow_ = focusedRow_ = anchorRow_ = -1;

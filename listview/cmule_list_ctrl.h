@@ -162,6 +162,9 @@ private:
                                        bool singleRow) const;
     void fillCells(RowObject& object, int row, bool singleRow) const;
     void updateScrollBars();
+    // The header's height, worked out again only when its items change: sizing it runs over
+    // every title, and a page switch lays the list out several times.
+    int headerHeight();
     std::vector<ColumnSpan> visibleSpans() const;
     CellHit hitTest(const QPoint& viewportPos) const;
     std::optional<ClickKind> clickAt(const CellHit& hit) const;
@@ -203,6 +206,7 @@ private:
     QFont font_;
     ColumnSetStore* store_ = nullptr;
     int appliedPageKind_ = 0;
+    int headerHeight_ = -1; // -1 until worked out for the current items
     std::vector<ColumnInfo> columns_;
     ListRows rows_;
     int lastClickedRow_ = -1;

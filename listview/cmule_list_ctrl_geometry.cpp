@@ -35,8 +35,16 @@ namespace kesto {
 
 // ---- geometry ----
 
+int CMuleListCtrl::headerHeight() {
+    if (!header_->isVisible())
+        return 0;
+    if (headerHeight_ < 0)
+        headerHeight_ = header_->sizeHint().height();
+    return headerHeight_;
+}
+
 void CMuleListCtrl::updateScrollBars() {
-    const int headerHeight = header_->isVisible() ? header_->sizeHint().height() : 0;
+    const int headerHeight = this->headerHeight();
     setViewportMargins(0, headerHeight, 0, 0);
     const QRect area = viewport()->geometry();
     header_->setGeometry(area.left(), area.top() - headerHeight, area.width(), headerHeight);

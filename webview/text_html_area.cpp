@@ -29,6 +29,9 @@ void TextHtmlArea::reportTitle() {
 
 void TextHtmlArea::navigate(const std::string& address) {
     address_ = address;
+    if (!shownAddress_.empty() && address == shownAddress_)
+        return;
+    shownAddress_ = address;
     if (address == kBlankPage) {
         clear();
         return;
@@ -46,6 +49,7 @@ void TextHtmlArea::mouseReleaseEvent(QMouseEvent* event) {
 
 void TextHtmlArea::setHtml(const std::string& htmlUtf8) {
     address_.clear();
+    shownAddress_.clear();
     QTextBrowser::setHtml(QString::fromStdString(htmlUtf8));
 }
 

@@ -28,6 +28,9 @@ private:
     void reportTitle();
 
     std::string address_;
+    // The address whose page the document holds, empty after setHtml: the same address again
+    // leaves the document as it is.
+    std::string shownAddress_;
     QString title_;
     TitleLinkHandler titleHandler_;
     // The link text under the mouse as the page wrote it: QUrl would rewrite an authority that

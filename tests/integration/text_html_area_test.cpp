@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -18,6 +19,27 @@ TEST(TextHtmlAreaTest, StartsBlankAndRemembersWhereItWasSent) {
     EXPECT_FALSE(area.showsBlank());
     EXPECT_EQ(area.address(), "http://127.0.0.1:1/chart.jsp?code=00101");
     EXPECT_TRUE(area.toPlainText().contains(QStringLiteral("chart.jsp")));
+    area.navigate(HtmlArea::kBlankPage);
+    EXPECT_TRUE(area.showsBlank());
+    EXPECT_TRUE(area.toPlainText().isEmpty());
+}
+
+TEST(TextHtmlAreaTest, TheSameAddressAgainKeepsThePageAndOtherHtmlIsReplacedByIt) {
+    TextHtmlArea area;
+    int rebuilt = 0;
+    QObject::connect(area.document(), &QTextDocument::contentsChanged, [&rebuilt] { ++rebuilt; });
+    area.navigate("http://127.0.0.1:1/chart.jsp");
+    const int once = rebuilt;
+    EXPECT_GT(once, 0);
+    area.navigate("http://127.0.0.1:1/chart.jsp"); // a page switch to the same web page
+    EXPECT_EQ(rebuilt, once);
+    EXPECT_EQ(area.address(), "http://127.0.0.1:1/chart.jsp");
+    area.setHtml("<p>other</p>");
+    EXPECT_TRUE(area.address().empty());
+    area.navigate("http://127.0.0.1:1/chart.jsp");
+    EXPECT_TRUE(area.toPlainText().contains(QStringLiteral("chart.jsp")));
+    EXPECT_EQ(area.address(), "http://127.0.0.1:1/chart.jsp");
+    area.navigate(HtmlArea::kBlankPage);
     area.navigate(HtmlArea::kBlankPage);
     EXPECT_TRUE(area.showsBlank());
     EXPECT_TRUE(area.toPlainText().isEmpty());
