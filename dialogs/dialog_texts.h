@@ -81,6 +81,12 @@ inline constexpr std::string_view kDcfNotice =
 // Exchanges.
 inline constexpr std::string_view kNoReply = "지금 서버와 통신할수 없습니다.\n다시 시도하세요.";
 
+// The buyer's links under the purchase and gift dialogs.
+inline constexpr std::string_view kMyPageLink = "마이 페이지";
+inline constexpr std::string_view kCashChargeLink = "캐쉬 충전";
+inline constexpr std::string_view kFaqLink = "자주 묻는 질문";
+inline constexpr std::string_view kCounselLink = "고객 상담";
+
 // Buttons.
 inline constexpr std::string_view kOk = "확인";
 inline constexpr std::string_view kCancel = "취소";

@@ -1,5 +1,6 @@
 #include "dialogs/gift_dialog.h"
 
+#include "dialogs/buyer_links.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/price_table.h"
 #include "platform/cp949.h"
@@ -40,6 +41,7 @@ GiftDialog::GiftDialog(QWidget* parent, ProtocolContext protocol, KestoHostTable
     form->addRow(dialogText(t::kReceiver), receiver_);
     form->addRow(dialogText(t::kGiftMessage), message_);
     body()->addLayout(form);
+    body()->addWidget(new BuyerLinks(protocol_, this));
     receiver_->setFocus();
 }
 

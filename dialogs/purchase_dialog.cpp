@@ -1,6 +1,7 @@
 #include "dialogs/purchase_dialog.h"
 
 #include "commands/device_host.h"
+#include "dialogs/buyer_links.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/price_table.h"
 #include "platform/cp949.h"
@@ -42,6 +43,7 @@ PurchaseDialog::PurchaseDialog(QWidget* parent, Parts parts, std::vector<SongRec
     form->addRow(phone_);
     form->addRow(dialogText(t::kSmsCode), smsCode_);
     body()->addLayout(form);
+    body()->addWidget(new BuyerLinks(parts_.protocol, this));
 }
 
 bool PurchaseDialog::load() {

@@ -4,9 +4,12 @@
 #include "entry/entry_table.h"
 #include "entry/login_reply_loader.h"
 #include "module/module_state.h"
+#include "songs/list_pages.h"
 
 namespace kesto {
 namespace {
+
+constexpr int kNowPlayingViewMode = 4;
 
 ModuleState& state() {
     return ModuleState::instance();
@@ -38,7 +41,12 @@ int createPanel(const KestoRect* rect, int noBlank) {
         return 0;
     // A panel whose window fails stays allocated without a window.
     const KestoRect area = rect != nullptr ? *rect : KestoRect{};
-    return s.panel()->createWindow(s.hostWindow(), area, noBlank != 0) ? 1 : 0;
+    if (!s.panel()->createWindow(s.hostWindow(), area, noBlank != 0))
+        return 0;
+    // A host that plays already (a panel made again) finds its list on screen.
+    if (s.hostPlaysNowPlaying())
+        s.panel()->showPage(kNowPlayingViewMode, {}, menu::kNowPlaying, {}, 0);
+    return 1;
 }
 
 int destroyAll() {

@@ -8,6 +8,8 @@
 #include "platform/qt_message_box.h"
 #include "platform/qt_message_port.h"
 
+#include <QWidget>
+
 extern "C" KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow) {
     using namespace kesto;
     KestoEntryFn* table = EntryTable::accept(hostWindow);
@@ -18,6 +20,11 @@ extern "C" KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow) {
     ModuleState& state = ModuleState::instance();
     state.setPort(&QtMessagePort::instance());
     state.setMessageBox(&box);
+    // A host may destroy its window before entry 17: from then on nothing posts to it.
+    QObject::connect(static_cast<QWidget*>(hostWindow), &QObject::destroyed, [] {
+        ModuleState::instance().forgetHostWindow();
+        box.setParentWindow(nullptr);
+    });
     state.setSettingWriter([](std::string_view keyPath, std::string_view name, std::string_view value) {
         RegistryKey key;
         if (key.Create(std::string(keyPath)))

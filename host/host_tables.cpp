@@ -3,6 +3,7 @@
 #include "host/curl_request.h"
 #include "host/host_log.h"
 #include "host/host_mini_mode.h"
+#include "host/play_controller.h"
 #include "host/play_list_maker.h"
 #include "host/skin_images.h"
 #include "host/tag_reader.h"
@@ -42,6 +43,7 @@ HostTables::HostTables() {
     network_[KESTO_NET_REQUEST] = slot<KestoNetRequestFn>(&CurlRequest::perform);
     fillServiceA(serviceA_.data(), std::make_index_sequence<KESTO_SERVICE_A_TABLE_SIZE>());
     serviceA_[KESTO_SVC_A_CREATE_PLAYLIST] = slot<KestoSvcCreatePlaylistFn>(&PlayListMaker::create);
+    serviceA_[KESTO_SVC_A_IS_PLAYING] = slot<KestoSvcIntFn>(&PlayController::playsNowPlaying);
     serviceA_[KESTO_SVC_A_CLOSE_SONG_TEXT] = slot<KestoSvcCloseFn>(&HostMiniMode::closeSongText);
     serviceB_[KESTO_SVC_B_VALUE] = slot<KestoSvcValueFn>(&serviceValue);
     serviceB_[KESTO_SVC_B_READ_TAGS] = slot<KestoSvcReadTagsFn>(&TagReader::read);

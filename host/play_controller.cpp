@@ -12,6 +12,9 @@
 namespace kesto {
 namespace {
 
+// The one player of the process, for the module's question through service table A.
+PlayController* running = nullptr;
+
 QString text(const std::string& cp949) {
     return QString::fromStdString(Cp949::toUtf8(cp949));
 }
@@ -24,6 +27,16 @@ PlayController::PlayController(AudioEngine& engine, PlayHooks hooks, QObject* pa
     connect(&engine_, &AudioEngine::ended, this, &PlayController::onEnded, Qt::QueuedConnection);
     connect(&engine_, &AudioEngine::failed, this, &PlayController::onFailed, Qt::QueuedConnection);
     connect(&engine_, &AudioEngine::positionChanged, this, &PlayController::onPosition);
+    running = this;
+}
+
+PlayController::~PlayController() {
+    if (running == this)
+        running = nullptr;
+}
+
+int PlayController::playsNowPlaying() {
+    return running != nullptr && running->active() ? 1 : 0;
 }
 
 QUrl PlayController::sourceOf(const NextSongResult& song) {

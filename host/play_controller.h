@@ -32,6 +32,11 @@ public:
     static constexpr int kStatePaused = 2;
 
     PlayController(AudioEngine& engine, PlayHooks hooks, QObject* parent = nullptr);
+    ~PlayController() override;
+
+    // Host service table A's entry 4: 1 while a song of the now-playing list is playing or
+    // paused, 0 when nothing plays (or before the player exists).
+    static int playsNowPlaying();
 
     // Message 1133: play the now-playing list from this position.
     void playFrom(int position);

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -59,7 +60,7 @@ private:
     MessageHandler handler_;
     std::function<void()> layOut_;
     DropHandler drop_;
-    QWidget* host_ = nullptr;
+    QPointer<QWidget> host_; // the host may destroy its window first
     QFont font_;
     QColor text_{0x20, 0x20, 0x20};
     QColor back_{0xF4, 0xF4, 0xF4};

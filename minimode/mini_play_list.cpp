@@ -115,6 +115,12 @@ MiniPlayList::MiniPlayList(ModuleState& module)
             : nullptr);
 }
 
+ProtocolContext& MiniPlayList::protocol() {
+    // The host window may have gone since: messages then go nowhere.
+    protocol_.host = module_.hostWindow();
+    return protocol_;
+}
+
 MiniPlayList::~MiniPlayList() {
     destroyWindow();
 }
@@ -349,7 +355,7 @@ void MiniPlayList::rowsSorted() {
 NextSongResult MiniPlayList::nextSong(const NextSongRequest& request) {
     if (store_ == nullptr)
         return {};
-    NextSongResult result = PlayNext::run(*store_, protocol_, request);
+    NextSongResult result = PlayNext::run(*store_, protocol(), request);
     if (list_ != nullptr)
         list_->setCurrentRow(result.position);
     if (const SongRecord* played = store_->get(result.position);
@@ -452,7 +458,7 @@ void MiniPlayList::followInSongText(const SongRecord& song) {
     const CommandSettings options(settings_.get());
     LyricsHooks hooks;
     hooks.showPage = [text](const std::string& address, int) { text->navigate(address); };
-    LyricsExchange(protocol_, std::move(hooks))
+    LyricsExchange(protocol(), std::move(hooks))
         .show(song, {options.installPath(), options.downloadLyric()}, false);
 }
 
@@ -503,7 +509,7 @@ void MiniPlayList::command(int id) {
 
 CommandContext MiniPlayList::commandContext() {
     CommandContext context;
-    context.protocol = protocol_;
+    context.protocol = protocol();
     context.nowPlaying = store_;
     context.pageKind = kPageKind;
     context.menuId = menu::kNowPlaying;

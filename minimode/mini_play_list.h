@@ -88,6 +88,8 @@ private:
     void say(const char* textUtf8, int style = mb::kExclamationOk) const;
     CommandContext commandContext();
 
+    ProtocolContext& protocol();
+
     ModuleState& module_;
     ProtocolContext protocol_;
     std::unique_ptr<RegistryKey> settings_;

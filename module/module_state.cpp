@@ -8,9 +8,10 @@ ModuleState& ModuleState::instance() {
 }
 
 bool ModuleState::acceptHostWindow(WindowHandle window) {
-    if (window == nullptr || hostWindow_ != nullptr || panel_ != nullptr)
+    if (window == nullptr || hostAccepted_ || panel_ != nullptr)
         return false;
     hostWindow_ = window;
+    hostAccepted_ = true;
     return true;
 }
 
@@ -24,12 +25,18 @@ bool ModuleState::postToHost(unsigned message, std::intptr_t wParam, std::intptr
     return port_ != nullptr && hostWindow_ != nullptr && port_->post(hostWindow_, message, wParam, lParam);
 }
 
+bool ModuleState::hostPlaysNowPlaying() const {
+    auto playing = StartupValues::slotAs<KestoSvcIntFn>(startup_.serviceA, KESTO_SVC_A_IS_PLAYING);
+    return playing != nullptr && playing() != 0;
+}
+
 void ModuleState::reset() {
     // Windows go first, in the order entry 17 uses, while the rest is still there.
     panel_.reset();
     miniList_.reset();
     songText_.reset();
     hostWindow_ = nullptr;
+    hostAccepted_ = false;
     startup_ = StartupValues{};
     login_ = LoginBlock{};
     hostValue0_ = 0;

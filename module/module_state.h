@@ -30,9 +30,11 @@ public:
 
     static ModuleState& instance();
 
-    // Host window: accepted once.
+    // Host window: accepted once; null again once the host destroyed it, so that nothing
+    // posts to a freed window (a second one is still refused).
     WindowHandle hostWindow() const { return hostWindow_; }
     bool acceptHostWindow(WindowHandle window);
+    void forgetHostWindow() { hostWindow_ = nullptr; }
 
     const StartupValues& startup() const { return startup_; }
     void setStartup(const StartupValues& values) { startup_ = values; }
@@ -68,6 +70,8 @@ public:
     void setPort(MessagePort* port) { port_ = port; }
     MessageBox* messageBox() const { return messageBox_; }
     void setMessageBox(MessageBox* box) { messageBox_ = box; }
+    // Host service table A's entry 4: whether the host is playing the now-playing list.
+    bool hostPlaysNowPlaying() const;
     // Posts to the host window; false without a port or a host window.
     bool postToHost(unsigned message, std::intptr_t wParam, std::intptr_t lParam) const;
 
@@ -78,6 +82,7 @@ public:
 
 private:
     WindowHandle hostWindow_ = nullptr;
+    bool hostAccepted_ = false;
     StartupValues startup_;
     LoginBlock login_;
     int hostValue0_ = 0;

@@ -76,6 +76,7 @@ void PageController::openLink(const LinkRequest& link, std::string_view paramete
     page.parameter = parameter;
     page.url = link.request.url;
     page.body = link.request.body;
+    page.albumPage = link.albumPage;
     open(page);
 }
 

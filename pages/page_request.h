@@ -21,6 +21,7 @@ struct PageRequest {
     int reserved = 0;
     std::string body;
     int lastFlag = kLastFlag;
+    bool albumPage = false; // an album link of type 1: the page is one whole album
 };
 
 } // namespace kesto

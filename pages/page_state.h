@@ -4,6 +4,7 @@
 
 #include "pages/page_request.h"
 #include "protocol/list_parser.h"
+#include "songs/list_pages.h"
 
 #include <string>
 
@@ -20,6 +21,15 @@ struct PageState {
     ParsedList header; // header values of the last server list
     bool pagePending = false;
     bool deviceFilesHeld = false; // the list store holds the files of a device list (entry 51)
+    // Set by an album link of type 1 for the page it shows: one whole album, numbered 1 to N
+    // by its tracks and not paged; the next page shown clears it.
+    bool albumPage = false;
+
+    // The shown service list carries no ranks: it is one list, so its own paging sends
+    // nothing. A new choice of the page (entry 23) fetches it again.
+    bool unrankedServiceList() const { return menuId == menu::kServiceList && header.noRank == 1; }
+    // Whether the list paging buttons may ask for another list page.
+    bool pagingOffered(bool pagedKind) const { return pagedKind && !albumPage && !unrankedServiceList(); }
 };
 
 } // namespace kesto

@@ -51,6 +51,7 @@ void ShowPage::settle(const PageRequest& request) {
     s.pageKind = ListPages::pageKindOf(request.menuId);
     s.listPage = 0;
     s.header = {};
+    s.albumPage = request.albumPage;
     s.shown = request;
     if (s.shown.url.empty()) {
         ProtocolRequest built = ListRequest::build(*p_.context->login, request.menuId, 0);
@@ -141,7 +142,7 @@ void ShowPage::fetch(const std::string& url, const std::string& body) {
 void ShowPage::fetchListPage(int page) {
     PageState& s = *p_.state;
     const ListPage* listPage = ListPages::find(s.menuId);
-    if (page < 0 || listPage == nullptr || !listPage->sendsListRequest())
+    if (page < 0 || listPage == nullptr || !listPage->sendsListRequest() || s.unrankedServiceList())
         return;
     ProtocolRequest request = ListRequest::build(*p_.context->login, s.menuId, page);
     s.listPage = page;

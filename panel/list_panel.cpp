@@ -28,6 +28,7 @@
 #include "settings/settings_keys.h"
 #include "songs/list_pages.h"
 #include "songs/panel_messages.h"
+#include "webview/external_browser.h"
 #include "webview/html_area.h"
 
 #include <QApplication>
@@ -233,6 +234,8 @@ void ListPanel::windowGone() {
 void ListPanel::destroyWindow() {
     // The readers write into the stores: they stop before anything goes.
     model_.stopReaders();
+    // The browser window of the dialogs' links is drawn by this module, which may go next.
+    ExternalBrowser::closeWindow();
     if (listView_ != nullptr) {
         listView_->setActions(nullptr);
         listView_->saveColumns();

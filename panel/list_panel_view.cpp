@@ -34,7 +34,7 @@ void ListPanel::refreshButtons() {
     buttons_->enableButton(cmd::kPreviousPage, pages_->hasPage(false));
     buttons_->enableButton(cmd::kNextPage, pages_->hasPage(true));
     const ListPage* page = ListPages::find(state().menuId);
-    const bool paged = page != nullptr && page->sendsListRequest();
+    const bool paged = state().pagingOffered(page != nullptr && page->sendsListRequest());
     buttons_->enableButton(cmd::kNextListPage, paged);
     buttons_->enableButton(cmd::kPreviousListPage, paged && state().listPage >= 1);
 }

@@ -87,6 +87,7 @@ void ListViewArea::setViewMode(int viewMode) {
 }
 
 void ListViewArea::dropRows() {
+    tracks_.clear();
     list_->deleteAllRows();
 }
 
@@ -105,12 +106,17 @@ void ListViewArea::showList(SongStore& store, const ListHandOver& handOver) {
         list_->deleteAllRows();
     installedKind_ = handOver.pageKind;
     const int perPage = handOver.pageKind == kCartPageKind ? kRowsPerCartPage : kRowsPerPage;
-    numberBase_ = std::max(handOver.header.pageIndex, 0) * perPage;
+    // One whole album counts its tracks from 1, whatever list page its reply names.
+    numberBase_ = state_.albumPage ? 0 : std::max(handOver.header.pageIndex, 0) * perPage;
     std::vector<SongRecord*> records;
     records.reserve(static_cast<std::size_t>(store.count()));
     store.forEach([&records](int, SongRecord& record) { records.push_back(&record); });
     list_->appendRows(records);
     numberRows();
+    tracks_.clear();
+    if (state_.albumPage)
+        for (std::size_t i = 0; i < records.size(); ++i)
+            tracks_[records[i]] = static_cast<int>(i) + 1;
     if (handOver.pageKind == kFolderPageKind)
         sortNewestFirst();
     hasAddress_ = !handOver.webAddress.empty();
@@ -144,7 +150,10 @@ void ListViewArea::checkChanged(int row, bool checked) {
 }
 
 void ListViewArea::rowsSorted() {
-    if (PageRules::renumbersAfterSort(state_.pageKind, rankSuppressed_))
+    // An album's numbers are its track numbers: they stay with their songs.
+    if (state_.albumPage)
+        numberTracks();
+    else if (PageRules::renumbersAfterSort(state_.pageKind, rankSuppressed_))
         numberRows();
     if (actions_ != nullptr)
         actions_->rowsSorted();
@@ -188,6 +197,20 @@ void ListViewArea::numberRows() {
         for (int row = 0; row < list_->rowCount(); ++row)
             if (RowObject* object = list_->rowObject(row))
                 object->setText(column, std::to_string(numberBase_ + row + 1));
+    }
+    list_->viewport()->update();
+}
+
+void ListViewArea::numberTracks() {
+    for (int column = 0; column < list_->columnCount(); ++column) {
+        if (list_->columnKind(column) != col::kNumber)
+            continue;
+        for (int row = 0; row < list_->rowCount(); ++row) {
+            RowObject* object = list_->rowObject(row);
+            const auto track = tracks_.find(list_->record(row));
+            if (object != nullptr && track != tracks_.end())
+                object->setText(column, std::to_string(track->second));
+        }
     }
     list_->viewport()->update();
 }

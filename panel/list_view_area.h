@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <unordered_map>
 
 class QSplitter;
 
@@ -71,6 +72,8 @@ private:
     void arrange(int viewMode);
     // The "No." column counts on from the pages before: page index x 50 (x 20 in the cart).
     void numberRows();
+    // One whole album: each row shows its track number, wherever a sort put it.
+    void numberTracks();
     // The folder page lists the newest files first.
     void sortNewestFirst();
     // The store behind the rows takes their new order.
@@ -94,6 +97,7 @@ private:
     bool rankSuppressed_ = false;
     int installedKind_ = -1;
     int numberBase_ = 0;
+    std::unordered_map<const SongRecord*, int> tracks_; // album pages: record to track number
 };
 
 } // namespace kesto

@@ -211,6 +211,10 @@ std::string WebHandoff::faqPage() const {
     return webPage(kFaqPage);
 }
 
+std::string WebHandoff::userPage() const {
+    return webPage(kLoginBridgePage);
+}
+
 std::string WebHandoff::counselPage() const {
     return webPage(kCounselPage);
 }

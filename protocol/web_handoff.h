@@ -62,6 +62,8 @@ public:
     std::optional<WebForm> loginBridgeFor(std::string_view target) const;
     WebForm cashCharge() const;
     std::string faqPage() const;
+    // The user's page: a hyperlink target that the log-in bridge opens.
+    std::string userPage() const;
     std::string counselPage() const;
 
     // Posts address and body buffers with the message; returns false when nothing was posted.

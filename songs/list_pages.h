@@ -13,6 +13,7 @@ namespace kesto {
 // Menu ids the panel treats on their own.
 namespace menu {
 inline constexpr int kNowPlaying = 0;
+inline constexpr int kServiceList = 1001;
 inline constexpr int kNoChange = 2000; // show page ends without a change
 inline constexpr int kOnlineAlbums = 2100;
 inline constexpr int kOnlineAlbum = 2200;

@@ -118,7 +118,11 @@ typedef void (*KestoSkinButtonReadyFn)(void* button);
 enum {
     KESTO_SVC_A_BEFORE_PLAY = 1,      /* (0, 0): before the panel plays from the now-playing store */
     KESTO_SVC_A_AFTER_PLAY = 2,       /* () -> result handed back to the caller after playing */
-    KESTO_SVC_A_IS_PLAYING = 4,       /* () -> non-zero when the host plays the now-playing list */
+    KESTO_SVC_A_IS_PLAYING = 4,       /* () -> non-zero when the host plays the now-playing list (a song
+                                         of it playing or paused). Asked when the panel window is made
+                                         (entry 16) and when mini mode ends (entry 26 with 0): while it
+                                         answers non-zero the panel shows the now-playing page (menu id
+                                         0, page kind 1, view mode 4), so the user sees what plays */
     KESTO_SVC_A_DEVICE_DELETE = 25,   /* (NULL-terminated array of texts): device paths to delete */
     KESTO_SVC_A_MP3_CONNECTED = 26,   /* (text out, 260 bytes) -> non-zero when an MP3 player is connected */
     KESTO_SVC_A_PHONE_CONNECTED = 28, /* () -> non-zero when a phone is connected */
@@ -296,7 +300,9 @@ typedef int (*KestoEntry14)(void* resource, KestoHostTable skin, KestoHostTable 
 typedef void (*KestoEntry15)(void);                                            /* does nothing */
 typedef int (*KestoEntry16)(const KestoRect* rect, int noBlank); /* creates the panel as a child of the
                                                  host window; noBlank suppresses "about:blank"; 1 or 0 */
-typedef int (*KestoEntry17)(void); /* destroys panel, mini list, song text (in this order); 1 */
+typedef int (*KestoEntry17)(void); /* destroys panel, mini list, song text (in this order); 1. A host
+                                      window destroyed before it is forgotten at once: from then on
+                                      the module posts nothing to the host */
 /* Entry 18: SetWindowPos on the panel. insertAfter is a sibling window of the panel (the panel
  * goes right below it in the stacking order) or one of the handles below; flags combine the
  * values below (other bits are ignored). Returns 1, or 0 without a panel window. */
@@ -324,8 +330,17 @@ typedef int (*KestoEntry21)(int value); /* the host's skin type: 1 (or 0) the fi
                                            2 or any other value the other skins'; returns it */
 typedef int (*KestoEntry22)(int value); /* 0 marks the playing row in its own colour, any other
                                            value draws it as the other rows; returns it */
-typedef void (*KestoEntry23)(int viewMode, const char* text, int menuId, const char* text2,
-                             int value); /* [blocks] shows a list page */
+/* Entry 23 [blocks]: shows a list page. Paged server lists number their "No." column on from
+ * the list page (page index x 50 + row + 1, x 20 in the cart, page kind 23) and page with the
+ * buttons 1058 and 1059, with these exceptions:
+ *   - A service list (menu id 1001) whose ranks read "NO" is one unranked list: while it is
+ *     shown its paging sends nothing and both buttons are disabled. Entry 23 with menu id 1001
+ *     clears that state and fetches the list anew, whatever was shown.
+ *   - An album link of type 1 (entry 46, or a link of the HTML view or the link label, whose
+ *     item 1 is 1) shows one whole album: "No." counts its tracks 1 to N whatever list page the
+ *     reply names, the numbers stay with their tracks when the list is sorted, and the paging
+ *     buttons stay disabled. Any other page shown clears that state. */
+typedef void (*KestoEntry23)(int viewMode, const char* text, int menuId, const char* text2, int value);
 /* Entry 24 [blocks]: the next song to play and its play grant. In: the host's text (a non-empty
  * text means no request), play mode (-2..2, 100..102), current position, restart flag. Out
  * (any may be NULL; texts written only when the result is non-empty): chosen position, song

@@ -1,0 +1,148 @@
+// The browser window of the dialogs' hyperlinks on the engine, offscreen, against a loopback
+// server: bridged targets are posted as forms with their content type, plain targets asked as
+// they are, one window serves every link, and a loaded page's body says scroll="no".
+#include "webview/browser_window.h"
+#include "webview/external_browser.h"
+#include "webview/hyperlink.h"
+
+#include "platform/message_box.h"
+#include "songs/login_block.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <httplib.h>
+
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+using namespace kesto;
+
+constexpr int kLoadTimeoutMs = 20000;
+
+struct Seen {
+    std::string method;
+    std::string path;
+    std::string body;
+    std::string contentType;
+};
+
+// Answers every page with its path as the title and remembers each request.
+class PageServer {
+public:
+    PageServer() {
+        auto answer = [this](const httplib::Request& request, httplib::Response& response) {
+            if (request.path != "/favicon.ico") { // the engine asks for it of its own accord
+                std::lock_guard lock(mutex_);
+                seen_.push_back(
+                    {request.method, request.path, request.body, request.get_header_value("Content-Type")});
+            }
+            response.set_content("<html><head><title>" + request.path +
+                                     "</title></head><body>page</body></html>",
+                                 "text/html");
+        };
+        server_.Get(".*", answer);
+        server_.Post(".*", answer);
+        server_.set_keep_alive_max_count(1);
+        port_ = server_.bind_to_any_port("127.0.0.1");
+        thread_ = std::thread([this] { server_.listen_after_bind(); });
+        while (!server_.is_running())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ~PageServer() {
+        server_.stop();
+        thread_.join();
+    }
+    std::string base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    std::vector<Seen> seen() {
+        std::lock_guard lock(mutex_);
+        return seen_;
+    }
+
+private:
+    httplib::Server server_;
+    int port_ = 0;
+    std::thread thread_;
+    std::mutex mutex_;
+    std::vector<Seen> seen_;
+};
+
+class NoBox : public MessageBox {
+public:
+    int show(std::string_view text, std::string_view, int) override {
+        texts.emplace_back(text);
+        return mb::kOk;
+    }
+    std::vector<std::string> texts;
+};
+
+class BrowserWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void linksOpenInOneWindowThatPostsBridgedTargets() {
+        PageServer server;
+        LoginBlock login;
+        login.userId = "kim";
+        std::strcpy(login.password, "pw");
+        std::strcpy(login.uKey, "key9");
+        std::strcpy(login.webBase, server.base().c_str());
+        NoBox box;
+        ProtocolContext context;
+        context.login = &login;
+        context.box = &box;
+
+        Hyperlink help(QStringLiteral("help"), {server.base() + "/cus_machine_mp3.jsp", {}}, false, context,
+                       nullptr);
+        help.follow();
+        auto* window = qobject_cast<BrowserWindow*>(ExternalBrowser::window());
+        QVERIFY(window != nullptr);
+        QVERIFY(window->isVisible());
+        QSignalSpy ready(window, &BrowserWindow::pageReady);
+        QTRY_VERIFY_WITH_TIMEOUT(ready.count() >= 1, kLoadTimeoutMs);
+        QCOMPARE(ready.last().at(0).toBool(), true);
+        auto seen = server.seen();
+        QCOMPARE(seen.size(), std::size_t{1});
+        QCOMPARE(seen[0].method, std::string("POST"));
+        QCOMPARE(seen[0].path, std::string("/LoginAppToWeb.jsp"));
+        QCOMPARE(seen[0].body, std::string("userid=kim&password=pw&u_key=key9&appParam=9&webParam="));
+        QCOMPARE(seen[0].contentType, std::string(WebWindow::kFormContentType));
+        QCOMPARE(window->windowTitle(), QStringLiteral("/LoginAppToWeb.jsp"));
+        QVariant scroll;
+        window->page()->runJavaScript(QStringLiteral("document.body.getAttribute('scroll')"),
+                                      [&scroll](const QVariant& value) { scroll = value; });
+        QTRY_COMPARE_WITH_TIMEOUT(scroll.toString(), QStringLiteral("no"), kLoadTimeoutMs);
+
+        // The questions page as it is, in the same window (the desktop has no browser here).
+        Hyperlink faq(QStringLiteral("faq"), {server.base() + "/kesto_player_faqlist.jsp", {}}, true, context,
+                      nullptr);
+        faq.follow();
+        QCOMPARE(ExternalBrowser::window(), static_cast<QWidget*>(window));
+        QTRY_VERIFY_WITH_TIMEOUT(ready.count() >= 2, kLoadTimeoutMs);
+        seen = server.seen();
+        QCOMPARE(seen.back().method, std::string("GET"));
+        QCOMPARE(seen.back().path, std::string("/kesto_player_faqlist.jsp"));
+        QVERIFY(box.texts.empty());
+
+        ExternalBrowser::closeWindow();
+        QVERIFY(ExternalBrowser::window() == nullptr);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
+    setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox", 0);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    BrowserWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "browser_window_test.moc"

@@ -1,0 +1,66 @@
+// Where no window can be made (here: a platform without a screen), a hyperlink of the dialogs
+// opens nothing and the user reads "Fail WebBrowser". Runs with -platform
+// offscreen:configfile=no_screen.json; no widget is shown, so Qt never needs a screen.
+#include "webview/external_browser.h"
+#include "webview/hyperlink.h"
+
+#include "platform/message_box.h"
+#include "songs/login_block.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <cstring>
+
+namespace {
+
+using namespace kesto;
+
+class RecordingBox : public MessageBox {
+public:
+    int show(std::string_view text, std::string_view caption, int style) override {
+        texts.emplace_back(text);
+        captions.emplace_back(caption);
+        styles.push_back(style);
+        return mb::kOk;
+    }
+    std::vector<std::string> texts;
+    std::vector<std::string> captions;
+    std::vector<int> styles;
+};
+
+class NoScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void linksSayFailWebBrowser() {
+        QVERIFY2(QGuiApplication::primaryScreen() == nullptr, "needs a platform without screens");
+        LoginBlock login;
+        login.userId = "kim";
+        std::strcpy(login.webBase, "http://127.0.0.1:9");
+        RecordingBox box;
+        ProtocolContext context;
+        context.login = &login;
+        context.box = &box;
+
+        Hyperlink charge(QStringLiteral("charge"), WebHandoff(context).cashCharge(), false, context, nullptr);
+        charge.follow();
+        Hyperlink faq(QStringLiteral("faq"), {WebHandoff(context).faqPage(), {}}, true, context, nullptr);
+        faq.follow();
+        QVERIFY(ExternalBrowser::window() == nullptr);
+        QCOMPARE(box.texts, (std::vector<std::string>{"Fail WebBrowser", "Fail WebBrowser"}));
+        QCOMPARE(box.captions.front(), std::string("Kesto Player"));
+        QCOMPARE(box.styles.front(), mb::kStopOk);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    NoScreenTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "no_screen_test.moc"
