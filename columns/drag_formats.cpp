@@ -6,8 +6,6 @@ namespace kesto {
 
 namespace {
 
-constexpr int kNowPlaying = 1;
-
 bool among(std::initializer_list<int> kinds, int pageKind) {
     return std::find(kinds.begin(), kinds.end(), pageKind) != kinds.end();
 }
@@ -44,7 +42,7 @@ bool DragFormats::dragStarts(int pageKind) {
 std::string_view DragFormats::offeredBy(int pageKind, std::span<const SongRecord* const> records) {
     if (records.empty())
         return {};
-    if (pageKind == kNowPlaying)
+    if (pageKind == kNowPlayingPage)
         return nowPlayingFormat(records);
     if (among({2, 3, 7, 8, 11, 16, 17, 18, 19, 21, 22}, pageKind))
         return kAlbum;

@@ -23,6 +23,8 @@ public:
     static constexpr std::string_view kPurchaseList = "DragDropPurchaseList";
     static constexpr std::string_view kCart = "DragDropCart";
     static constexpr std::string_view kMiniList = "DragDropMiniList"; // the mini play list's own
+    // The page kind whose format a drag of now-playing songs offers.
+    static constexpr int kNowPlayingPage = 1;
 
     static constexpr std::array<std::string_view, 10> kAll = {kGeneral,  kOneItem, kAlbum,   kPlayList,
                                                               kTempPlay, kMp3Play, kMp3Bell, kPurchaseList,

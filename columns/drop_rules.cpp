@@ -51,10 +51,13 @@ DropEffect DropRules::enter(const DropOffer& offer) {
 DropEffect DropRules::over(const DropOffer& offer, const DropPlace& place) {
     if (offer.files)
         return DropEffect::Copy;
-    // The mini play list shows the now-playing list: it reorders its own rows and takes no
-    // songs of the panel's pages, which show and act on their own page.
-    if (place.miniList)
-        return offer.miniList ? (place.startedHere ? DropEffect::Move : DropEffect::Copy) : DropEffect::None;
+    // The mini play list shows the now-playing list: it reorders its own rows and copies the
+    // songs of other lists in.
+    if (place.miniList) {
+        if (offer.miniList && place.startedHere)
+            return DropEffect::Move;
+        return offer.miniList || offer.songs ? DropEffect::Copy : DropEffect::None;
+    }
     if (offer.songs)
         return songsOver(place);
     return DropEffect::None;
@@ -65,8 +68,10 @@ DropKind DropRules::drop(const DropOffer& offer, const DropPlace& place) {
         return DropKind::Nothing;
     if (offer.files)
         return DropKind::Files;
-    if (place.miniList || place.startedHere)
+    if (place.startedHere)
         return DropKind::MoveRows;
+    if (place.miniList)
+        return offer.songs ? DropKind::Songs : DropKind::MoveRows;
     return songAction(place.pageKind) == SongDropAction::Nothing ? DropKind::Nothing : DropKind::Songs;
 }
 

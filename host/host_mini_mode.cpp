@@ -1,14 +1,18 @@
 #include "host/host_mini_mode.h"
 
+#include "host/audio_engine.h"
 #include "host/host_panel_area.h"
 #include "host/main_window.h"
 #include "host/module_loader.h"
+#include "host/play_controller.h"
+#include "platform/cp949.h"
 #include "settings/rect_value.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
 
 #include <QAction>
 #include <QDir>
+#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -29,6 +33,18 @@ constexpr int kChartViewMode = 2;
 constexpr const char* kTourChart = "00104";
 constexpr int kPlayThisOne = 0;
 constexpr int kTourSongsTried = 10;
+constexpr int kMsPerSecond = 1000;
+
+// What the mini list's status line says of the player.
+const char* statusOf(PlayController& player) {
+    if (!player.active())
+        return "정지";
+    return player.engine().isPaused() ? "일시 정지" : "재생 중";
+}
+
+std::string cp949(const QString& text) {
+    return Cp949::fromUtf8(text.toStdString());
+}
 
 bool grabTo(QWidget* widget, const QString& file) {
     return widget != nullptr && widget->grab().save(file, "PNG");
@@ -40,7 +56,8 @@ HostMiniMode::HostMiniMode(MainWindow& window, const ModuleLoader& module)
     : window_(window), module_(module) {
     current = this;
     connect(window_.panelArea(), &HostPanelArea::messageArrived, this,
-            [this](unsigned message, qintptr, qintptr) { onMessage(message); });
+            [this](unsigned message, qintptr w, qintptr l) { onMessage(message, w, l); });
+    window_.installEventFilter(this);
 }
 
 HostMiniMode::~HostMiniMode() {
@@ -55,6 +72,66 @@ void HostMiniMode::install(QMenuBar& bar) {
     toggle_ = menu->addAction(QString::fromUtf8("미니 모드로 보기"));
     toggle_->setCheckable(true);
     connect(toggle_, &QAction::triggered, this, [this](bool on) { on ? enter() : leave(); });
+}
+
+void HostMiniMode::follow(PlayController& player) {
+    player_ = &player;
+    connect(&player, &PlayController::songChanged, this, [this] { tellSong(); });
+    connect(&player, &PlayController::stopped, this, [this] { tellSong(); });
+    connect(&player.engine(), &AudioEngine::stateChanged, this, [this] { tellSong(); });
+    connect(&player.engine(), &AudioEngine::positionChanged, this, [this](qint64 ms) {
+        // Once a second is enough for a line of whole seconds.
+        if (ms / kMsPerSecond != toldSecond_)
+            tellPlayLine();
+    });
+}
+
+void HostMiniMode::tellSong() {
+    if (!active_ || player_ == nullptr)
+        return;
+    const std::string title = cp949(player_->title());
+    module_.entry<KestoEntry36>(36)(title.c_str());
+    const std::string status = cp949(QString::fromUtf8(statusOf(*player_)));
+    module_.entry<KestoEntry33>(33)(status.c_str());
+    tellPlayLine();
+}
+
+void HostMiniMode::tellPlayLine() {
+    if (!active_ || player_ == nullptr)
+        return;
+    const AudioEngine& engine = player_->engine();
+    int state = PlayController::kStateStopped;
+    if (player_->active())
+        state = engine.isPaused() ? PlayController::kStatePaused : PlayController::kStatePlaying;
+    const int position = static_cast<int>(engine.position() / kMsPerSecond);
+    const int length = static_cast<int>(engine.duration() / kMsPerSecond);
+    toldSecond_ = position;
+    module_.entry<KestoEntry35>(35)(state, position, length > 0 ? length : player_->song().playTime,
+                                    engine.volume());
+}
+
+QWidget* HostMiniMode::miniList() const {
+    return module_.table() != nullptr ? static_cast<QWidget*>(module_.entry<KestoEntry31>(31)()) : nullptr;
+}
+
+void HostMiniMode::glue(bool docked) {
+    glued_ = docked;
+    if (QWidget* list = miniList(); docked && list != nullptr)
+        glueOffset_ = list->geometry().left() - window_.frameGeometry().left();
+}
+
+void HostMiniMode::keepUnder() {
+    QWidget* list = miniList();
+    if (!active_ || !glued_ || list == nullptr)
+        return;
+    const QRect frame = window_.frameGeometry();
+    list->move(frame.left() + glueOffset_, frame.top() + frame.height());
+}
+
+bool HostMiniMode::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        keepUnder();
+    return QObject::eventFilter(watched, event);
 }
 
 KestoRect HostMiniMode::listRect() const {
@@ -78,6 +155,7 @@ void HostMiniMode::enter() {
     module_.entry<KestoEntry26>(26)(1);
     module_.entry<KestoEntry34>(34)(kShowCommand);
     active_ = list == 1;
+    tellSong();
     window_.log(
         QStringLiteral("mini mode on: entry 27 returned %1, entry 29 returned %2").arg(list).arg(text));
     if (toggle_ != nullptr)
@@ -92,14 +170,27 @@ void HostMiniMode::leave() {
     module_.entry<KestoEntry30>(30)();
     module_.entry<KestoEntry28>(28)();
     active_ = false;
+    glued_ = false;
     window_.log(QStringLiteral("mini mode off"));
     if (toggle_ != nullptr)
         toggle_->setChecked(false);
 }
 
-void HostMiniMode::onMessage(unsigned message) {
-    if (message == KESTO_MSG_MINI_LIST_CLOSED)
-        leave();
+void HostMiniMode::onMessage(unsigned message, qintptr wParam, qintptr lParam) {
+    switch (message) {
+    case KESTO_MSG_MINI_LIST_CLOSED:
+        return leave();
+    case KESTO_MSG_MINI_MOVE_STARTED:
+        // The user takes the list away: it stops following until it is docked again.
+        glued_ = false;
+        return;
+    case KESTO_MSG_MINI_MOVED:
+        return glue(wParam == 1);
+    case KESTO_MSG_MINI_SHOWN:
+        return glue(wParam == 1 && lParam == 1);
+    default:
+        return;
+    }
 }
 
 void HostMiniMode::closeSongText() {

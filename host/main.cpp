@@ -97,6 +97,7 @@ int main(int argc, char** argv) {
         kesto::HostPlayer player(window, session);
         kesto::HostMiniMode miniMode(window, session.module());
         miniMode.install(*window.menuBar());
+        miniMode.follow(player.controller());
         kesto::PageTour tour(window, session, player, QString::fromStdString(tourDir));
         tour.setFinale([&miniMode](const QString& dir, std::function<void(bool)> done) {
             miniMode.tour(dir, std::move(done));

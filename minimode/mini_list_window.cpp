@@ -11,7 +11,30 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+#include <utility>
+
 namespace kesto {
+
+namespace {
+
+// The play line between the caption and the headings: the position bar, then the volume bar.
+constexpr int kBarTop = 19;
+constexpr int kBarHeight = 3;
+constexpr int kBarMargin = 8;
+constexpr int kVolumeWidth = 40;
+constexpr int kBarGap = 6;
+// Room the caption leaves for the close button on its right.
+constexpr int kCaptionRightMargin = 26;
+// Alpha of a bar's unfilled track.
+constexpr int kTrackAlpha = 70;
+
+// Two signed 16-bit values in one message value, as the host unpacks them.
+std::intptr_t packed(int low, int high) {
+    return KESTO_PACK_PAIR(low, high);
+}
+
+} // namespace
 
 MiniListWindow::MiniListWindow() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QString::fromUtf8(mini::text::kListClass));
@@ -40,6 +63,27 @@ void MiniListWindow::setSongInfo(const QString& text) {
     update();
 }
 
+void MiniListWindow::setStatusText(const QString& text) {
+    statusText_ = text;
+    update();
+}
+
+void MiniListWindow::setPlayLine(const MiniPlayLine& line) {
+    playLine_ = line;
+    update();
+}
+
+bool MiniListWindow::dockedNow() const {
+    if (host_ == nullptr)
+        return false;
+    return WindowFrame::docked(toRect(geometry()), toRect(host_->window()->frameGeometry()));
+}
+
+void MiniListWindow::tell(unsigned message, std::intptr_t wParam, std::intptr_t lParam) const {
+    if (notify_)
+        notify_(message, wParam, lParam);
+}
+
 bool MiniListWindow::event(QEvent* event) {
     if (event->type() != WindowMessageEvent::eventType())
         return QWidget::event(event);
@@ -57,8 +101,12 @@ void MiniListWindow::paintEvent(QPaintEvent*) {
     painter.setFont(font_);
     painter.setPen(text_);
     const MiniLayout layout(width(), height());
-    // The caption strip shows the song the host reports.
-    const QRect caption(8, 2, width() - 34, WindowFrame::kCaptionHeight - 2);
+    // The caption strip shows the song the host reports, and how far it is played.
+    QRect caption(8, 2, width() - 8 - kCaptionRightMargin, WindowFrame::kCaptionHeight - 2);
+    paintPlayLine(painter, caption);
+    const QString time = playTime();
+    if (!time.isEmpty())
+        caption.setRight(caption.right() - painter.fontMetrics().horizontalAdvance(time) - kBarGap);
     painter.drawText(caption, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(songInfo_, Qt::ElideRight, caption.width()));
     const MiniBox headings = layout.headings();
@@ -71,8 +119,33 @@ void MiniListWindow::paintEvent(QPaintEvent*) {
         QRect(layout.timeHeadingX(), line.top(), MiniLayout::kTimeHeadingFromRight, line.height()),
         Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, QString::fromUtf8(mini::text::kTimeHeading));
     const MiniBox total = layout.totalLine();
-    painter.drawText(QRect(total.x, total.y, total.width, total.height),
-                     Qt::AlignVCenter | Qt::AlignRight | Qt::TextSingleLine, totalLine_);
+    const QRect totalBox(total.x, total.y, total.width, total.height);
+    painter.drawText(totalBox, Qt::AlignVCenter | Qt::AlignRight | Qt::TextSingleLine, totalLine_);
+    // The host's status text takes what the total line leaves.
+    QRect status = totalBox;
+    status.setRight(totalBox.right() - painter.fontMetrics().horizontalAdvance(totalLine_) - kBarGap);
+    painter.drawText(
+        status, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+        painter.fontMetrics().elidedText(statusText_, Qt::ElideRight, std::max(status.width(), 0)));
+}
+
+void MiniListWindow::paintPlayLine(QPainter& painter, const QRect& caption) {
+    if (!playLine_.shown())
+        return;
+    painter.drawText(caption, Qt::AlignVCenter | Qt::AlignRight | Qt::TextSingleLine, playTime());
+    const int volumeLeft = width() - kBarMargin - kVolumeWidth;
+    const QRect played(kBarMargin, kBarTop, volumeLeft - kBarGap - kBarMargin, kBarHeight);
+    const QRect volume(volumeLeft, kBarTop, kVolumeWidth, kBarHeight);
+    QColor track = text_;
+    track.setAlpha(kTrackAlpha);
+    // A paused song shows its bar dimmed.
+    const QColor fill = playLine_.state() == MiniPlayLine::kPaused ? text_.darker(150) : text_;
+    for (const auto& [box, filled] :
+         {std::pair{played, playLine_.playedFill()}, std::pair{volume, playLine_.volumeFill()}}) {
+        painter.fillRect(box, track);
+        painter.fillRect(
+            QRect(box.left(), box.top(), box.width() * filled / MiniPlayLine::kFull, box.height()), fill);
+    }
 }
 
 void MiniListWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -143,9 +216,9 @@ void MiniListWindow::mousePressEvent(QMouseEvent* event) {
     dragStart_ = event->globalPosition().toPoint();
     startGeometry_ = geometry();
     moving_ = dragZone_ == FrameZone::Caption;
-    if (moving_ && host_ != nullptr) {
-        const QRect host(host_->mapToGlobal(QPoint(0, 0)), host_->size());
-        docked_ = WindowFrame::docked(toRect(geometry()), toRect(host));
+    if (moving_) {
+        docked_ = dockedNow();
+        tell(KESTO_MSG_MINI_MOVE_STARTED, docked_ ? 1 : 0, 0);
     }
     grabMouse();
 }
@@ -172,8 +245,12 @@ void MiniListWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (dragZone_ == FrameZone::Inside)
         return QWidget::mouseReleaseEvent(event);
     dragZone_ = FrameZone::Inside;
-    moving_ = false;
     releaseMouse();
+    if (moving_)
+        tell(KESTO_MSG_MINI_MOVED, dockedNow() ? 1 : 0, packed(geometry().x(), geometry().y()));
+    else
+        tell(KESTO_MSG_MINI_RESIZED, 0, packed(width(), height()));
+    moving_ = false;
 }
 
 } // namespace kesto

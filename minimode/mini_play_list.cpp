@@ -4,15 +4,16 @@
 #include "commands/command_context.h"
 #include "commands/command_settings.h"
 #include "include/kesto/window_message.h"
-#include "library/file_type.h"
-#include "library/folder_walker.h"
 #include "library/local_record_factory.h"
 #include "listview/cmule_list_ctrl.h"
 #include "listview/cx_header_ctrl.h"
 #include "minimode/mini_ids.h"
+#include "minimode/mini_keys.h"
 #include "minimode/mini_layout.h"
 #include "minimode/mini_list_commands.h"
 #include "minimode/mini_list_window.h"
+#include "minimode/mini_now_playing.h"
+#include "minimode/mini_play_line.h"
 #include "minimode/mini_skin.h"
 #include "minimode/mini_texts.h"
 #include "minimode/mini_totals.h"
@@ -39,8 +40,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-
-#include <filesystem>
 
 namespace kesto {
 
@@ -113,6 +112,7 @@ MiniPlayList::MiniPlayList(ModuleState& module)
         startup.tagService != 0
             ? StartupValues::slotAs<KestoSvcReadTagsFn>(startup.serviceB, KESTO_SVC_B_READ_TAGS)
             : nullptr);
+    nowPlaying_ = std::make_unique<MiniNowPlaying>(module, *factory_, [this] { updateTotals(); });
 }
 
 ProtocolContext& MiniPlayList::protocol() {
@@ -140,12 +140,16 @@ bool MiniPlayList::createWindow(const KestoRect& rect) {
     // No frame: the columns fill the list exactly beside its scroll bar.
     list_->setFrameShape(QFrame::NoFrame);
     list_->setColumns(DefaultColumnSets::miniList(), kPageKind);
+    nowPlaying_->setList(list_);
     createButtons();
     applySkin();
     window_->setLayoutHandler([this] { layOut(); });
-    window_->setDropHandler([this](const std::vector<std::string>& paths) {
-        for (const std::string& path : paths)
-            importPath(path);
+    window_->setDropHandler([this](const std::vector<std::string>& paths) { nowPlaying_->addPaths(paths); });
+    window_->setHostNotifier(
+        [this](unsigned message, std::intptr_t w, std::intptr_t l) { tellHost(message, w, l); });
+    // Keys reach the commands as the buttons do.
+    MiniKeys::install(*window_, [this](int commandId) {
+        protocol_.port->post(window_.data(), msg::kWindowCommand, commandId, 0);
     });
     // The host's rectangle, unless it is too small or off every screen.
     const std::vector<KestoRect> screens = screenRects();
@@ -226,13 +230,15 @@ void MiniPlayList::destroyWindow() {
     window_->setMessageHandler(nullptr);
     window_->setLayoutHandler(nullptr);
     window_->setDropHandler(nullptr);
+    window_->setHostNotifier(nullptr);
     window_->hide();
     window_->deleteLater();
     window_ = nullptr;
     list_ = nullptr;
     checkAll_ = nullptr;
     buttons_.clear();
-    store_ = nullptr;
+    nowPlaying_->setList(nullptr);
+    nowPlaying_->setStore(nullptr);
 }
 
 WindowHandle MiniPlayList::window() const {
@@ -246,7 +252,13 @@ int MiniPlayList::show(bool visible) {
     window_->setVisible(visible);
     if (visible)
         window_->raise();
+    // The host learns whether the list sits docked, to keep it under its main window.
+    tellHost(KESTO_MSG_MINI_SHOWN, visible ? 1 : 0, window_->dockedNow() ? 1 : 0);
     return was;
+}
+
+void MiniPlayList::tellHost(unsigned message, std::intptr_t wParam, std::intptr_t lParam) {
+    module_.postToHost(message, wParam, lParam);
 }
 
 WindowHandle MiniPlayList::listWindow(KestoRect& screenRect) const {
@@ -260,28 +272,8 @@ WindowHandle MiniPlayList::listWindow(KestoRect& screenRect) const {
 // ---- the now-playing store ----
 
 void MiniPlayList::takeOverNowPlaying(SongStore* store) {
-    store_ = store;
-    refresh();
-}
-
-void MiniPlayList::refresh() {
-    if (list_ == nullptr)
-        return;
-    list_->deleteAllRows();
-    if (store_ != nullptr) {
-        std::vector<SongRecord*> records;
-        for (int i = 0; i < store_->count(); ++i)
-            records.push_back(store_->get(i));
-        list_->appendRows(records);
-        list_->setCurrentRow(store_->current());
-    }
-    updateTotals();
-}
-
-void MiniPlayList::storeChanged() {
-    refresh();
-    if (PanelOperations* panel = module_.panel(); panel != nullptr && store_ != nullptr)
-        panel->selectSong(store_->current());
+    nowPlaying_->setStore(store);
+    nowPlaying_->refresh();
 }
 
 void MiniPlayList::updateTotals() {
@@ -289,8 +281,8 @@ void MiniPlayList::updateTotals() {
         return;
     long long seconds = 0;
     int count = 0;
-    if (store_ != nullptr)
-        store_->forEach([&](int, SongRecord& record) {
+    if (SongStore* store = nowPlaying_->store())
+        store->forEach([&](int, SongRecord& record) {
             seconds += record.Play_Time;
             ++count;
         });
@@ -298,13 +290,13 @@ void MiniPlayList::updateTotals() {
 }
 
 int MiniPlayList::currentIndex() const {
-    return store_ != nullptr ? store_->current() : -1;
+    return nowPlaying_->store() != nullptr ? nowPlaying_->store()->current() : -1;
 }
 
 void MiniPlayList::clearList() {
     if (list_ != nullptr)
         list_->deleteAllRows();
-    store_ = nullptr;
+    nowPlaying_->setStore(nullptr);
     updateTotals();
 }
 
@@ -314,7 +306,8 @@ void MiniPlayList::clearCurrentMark() {
 }
 
 void MiniPlayList::checkChanged(int row, bool checked) {
-    if (SongRecord* record = store_ != nullptr ? store_->get(row) : nullptr)
+    SongStore* store = nowPlaying_->store();
+    if (SongRecord* record = store != nullptr ? store->get(row) : nullptr)
         record->Marked = checked ? 1 : 0;
 }
 
@@ -324,41 +317,31 @@ void MiniPlayList::allCheckedChanged(bool allChecked) {
 }
 
 void MiniPlayList::rowsSorted() {
-    // The store takes the rows' order: copies in row order replace its entries.
-    if (store_ == nullptr || list_ == nullptr)
-        return;
-    const SongRecord* current = store_->get(store_->current());
-    std::vector<SongRecord> ordered;
-    int currentRow = -1;
-    for (int row = 0; row < list_->rowCount(); ++row)
-        if (const SongRecord* record = list_->record(row)) {
-            if (record == current)
-                currentRow = static_cast<int>(ordered.size());
-            ordered.push_back(*record);
-        }
-    std::vector<bool> checks;
-    for (int row = 0; row < list_->rowCount(); ++row)
-        checks.push_back(list_->isChecked(row));
-    list_->deleteAllRows();
-    store_->clear();
-    for (const SongRecord& record : ordered)
-        store_->addCopy(&record);
-    store_->setCurrent(currentRow);
-    storeChanged();
-    for (std::size_t row = 0; row < checks.size(); ++row)
-        if (checks[row])
-            list_->setRowChecked(static_cast<int>(row), true);
+    nowPlaying_->followRows();
+}
+
+void MiniPlayList::rowsMoved() {
+    nowPlaying_->followRows();
+}
+
+void MiniPlayList::songsDropped(const std::vector<SongRecord>& songs) {
+    nowPlaying_->insertSongs(list_ != nullptr ? list_->dropRow() : -1, songs);
+}
+
+void MiniPlayList::filesDropped(const std::vector<std::string>& paths) {
+    nowPlaying_->addPaths(paths);
 }
 
 // ---- playing ----
 
 NextSongResult MiniPlayList::nextSong(const NextSongRequest& request) {
-    if (store_ == nullptr)
+    SongStore* store = nowPlaying_->store();
+    if (store == nullptr)
         return {};
-    NextSongResult result = PlayNext::run(*store_, protocol(), request);
+    NextSongResult result = PlayNext::run(*store, protocol(), request);
     if (list_ != nullptr)
         list_->setCurrentRow(result.position);
-    if (const SongRecord* played = store_->get(result.position);
+    if (const SongRecord* played = store->get(result.position);
         played != nullptr && module_.songText() != nullptr)
         followInSongText(*played);
     return result;
@@ -369,8 +352,8 @@ void MiniPlayList::listen() {
         return say(mini::text::kNothingToPlay);
     if (MiniListCommands::checked(*list_).empty()) {
         list_->checkAll();
-        if (store_ != nullptr)
-            store_->markAll(1);
+        if (nowPlaying_->store() != nullptr)
+            nowPlaying_->store()->markAll(1);
     }
     for (int row = 0; row < list_->rowCount(); ++row)
         if (list_->isChecked(row))
@@ -381,35 +364,15 @@ void MiniPlayList::playFrom(int position) {
     module_.postToHost(KESTO_MSG_PLAY_NOW_PLAYING, position, 1);
 }
 
-int MiniPlayList::addFiles(const std::vector<std::string>& paths) {
-    if (store_ == nullptr)
-        return 0;
-    int added = 0;
-    for (const std::string& path : paths) {
-        const int type = FileType::fromPath(path);
-        SongRecord record{};
-        if (type != FileType::kOther && factory_->build(path, type, {}, record))
-            added += store_->addCopy(&record);
-    }
-    storeChanged();
-    return added;
-}
-
 void MiniPlayList::playFiles(const std::vector<std::string>& paths) {
-    const int first = store_ != nullptr ? store_->count() : 0;
-    if (addFiles(paths) > 0)
+    const int first = nowPlaying_->store() != nullptr ? nowPlaying_->store()->count() : 0;
+    if (nowPlaying_->addFiles(paths) > 0)
         playFrom(first);
 }
 
 void MiniPlayList::importPath(std::string_view path) {
-    std::error_code error;
-    const std::filesystem::path target(path);
-    if (std::filesystem::is_directory(target, error)) {
-        const FolderWalker walker({FileType::kFolderExtensions.begin(), FileType::kFolderExtensions.end()});
-        addFiles(walker.collect(target, true));
-    } else if (!path.empty()) {
-        addFiles({std::string(path)});
-    }
+    if (!path.empty())
+        nowPlaying_->addPaths({std::string(path)});
 }
 
 void MiniPlayList::addItems(int kind, std::string_view) {
@@ -427,11 +390,21 @@ void MiniPlayList::showSongInfo(std::string_view text) {
         window_->setSongInfo(ScreenText::fromCp949(text));
 }
 
+void MiniPlayList::takeText(std::string_view text) {
+    if (window_)
+        window_->setStatusText(ScreenText::fromCp949(text));
+}
+
+void MiniPlayList::setValues(int state, int position, int length, int volume) {
+    if (window_)
+        window_->setPlayLine(MiniPlayLine(state, position, length, volume));
+}
+
 void MiniPlayList::reload() {
     if (!window_)
         return;
     applySkin();
-    refresh();
+    nowPlaying_->refresh();
 }
 
 // ---- lyrics ----
@@ -472,6 +445,9 @@ void MiniPlayList::handleMessage(unsigned message, std::intptr_t wParam, std::in
         return playFrom(static_cast<int>(lParam));
     case msg::kMiniLyrics:
         return showLyrics(static_cast<int>(wParam));
+    case msg::kMoveRows:
+        // Rows dragged within the list; the list tells back when they moved.
+        return list_ != nullptr ? list_->moveDraggedRows() : void();
     default:
         return;
     }
@@ -500,17 +476,17 @@ void MiniPlayList::command(int id) {
     }
     MiniCommandParts parts;
     parts.list = list_;
-    parts.store = store_;
+    parts.store = nowPlaying_->store();
     parts.context = commandContext();
-    parts.refresh = [this] { storeChanged(); };
-    parts.addFiles = [this](const std::vector<std::string>& paths) { return addFiles(paths); };
+    parts.refresh = [this] { nowPlaying_->changed(); };
+    parts.addFiles = [this](const std::vector<std::string>& paths) { return nowPlaying_->addFiles(paths); };
     MiniListCommands(std::move(parts)).run(id);
 }
 
 CommandContext MiniPlayList::commandContext() {
     CommandContext context;
     context.protocol = protocol();
-    context.nowPlaying = store_;
+    context.nowPlaying = nowPlaying_->store();
     context.pageKind = kPageKind;
     context.menuId = menu::kNowPlaying;
     context.settings = settings_.get();
@@ -543,8 +519,8 @@ void MiniPlayList::toggleAll() {
         list_->checkAll();
     else
         list_->uncheckAll();
-    if (store_ != nullptr)
-        store_->markAll(check ? 1 : 0);
+    if (nowPlaying_->store() != nullptr)
+        nowPlaying_->store()->markAll(check ? 1 : 0);
     allCheckedChanged(check);
 }
 

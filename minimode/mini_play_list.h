@@ -21,6 +21,7 @@ namespace kesto {
 class CMuleListCtrl;
 class LocalRecordFactory;
 class MiniListWindow;
+class MiniNowPlaying;
 class ModuleState;
 class RegistryKey;
 struct CommandContext;
@@ -51,9 +52,9 @@ public:
     void playFiles(const std::vector<std::string>& paths) override;
     void importPath(std::string_view path) override;
     void addItems(int kind, std::string_view values) override;
-    void takeText(std::string_view) override {}
+    void takeText(std::string_view text) override;
     void showSongInfo(std::string_view text) override;
-    void setValues(int, int, int, int) override {}
+    void setValues(int state, int position, int length, int volume) override;
     void reload() override;
     WindowHandle listWindow(KestoRect& screenRect) const override;
 
@@ -64,6 +65,9 @@ public:
     void checkChanged(int row, bool checked) override;
     void allCheckedChanged(bool allChecked) override;
     void rowsSorted() override;
+    void rowsMoved() override;
+    void songsDropped(const std::vector<SongRecord>& songs) override;
+    void filesDropped(const std::vector<std::string>& paths) override;
     void forwardCommand(int commandId) override { command(commandId); }
 
 private:
@@ -80,11 +84,9 @@ private:
     void showLyrics(int row);
     // Shows the song's lyrics page in the song-text window, when there is one.
     void followInSongText(const SongRecord& song);
-    void refresh();
-    // After the mini list changed the store: shows it again here and on the panel.
-    void storeChanged();
     void updateTotals();
-    int addFiles(const std::vector<std::string>& paths);
+    // Tells the host of a move, a resize or a change of visibility of the window.
+    void tellHost(unsigned message, std::intptr_t wParam, std::intptr_t lParam);
     void say(const char* textUtf8, int style = mb::kExclamationOk) const;
     CommandContext commandContext();
 
@@ -94,11 +96,11 @@ private:
     ProtocolContext protocol_;
     std::unique_ptr<RegistryKey> settings_;
     std::unique_ptr<LocalRecordFactory> factory_;
+    std::unique_ptr<MiniNowPlaying> nowPlaying_;
     QPointer<MiniListWindow> window_;
     CMuleListCtrl* list_ = nullptr;
     QAbstractButton* checkAll_ = nullptr;
     std::map<int, QWidget*> buttons_;
-    SongStore* store_ = nullptr;
 };
 
 } // namespace kesto

@@ -60,11 +60,33 @@ enum {
     KESTO_MSG_LYRICS_WANTED = 1426,      /* wParam 0, lParam 21-byte Song_ID copy (malloc'ed) */
     KESTO_MSG_MINI_LIST_CLOSED = 1428,   /* 0, 0: the mini list's close button hid it (NowPlay is "0") */
     KESTO_MSG_SONG_TEXT_NOTICE = 1429,   /* 0, 0: the song-text window was created */
-    KESTO_MSG_MINI_5029 = 5029,
-    KESTO_MSG_MINI_5031 = 5031,
-    KESTO_MSG_MINI_5032 = 5032,
-    KESTO_MSG_MINI_5033 = 5033
+    /* The mini list's window. "Docked": its top edge lies on the bottom edge of the host's main
+     * window (the top-level window of the host window, frame included) and the two overlap
+     * horizontally. A host that keeps a docked mini list under its main window stops doing so
+     * on 5029 and takes it up again on a 5031 or 5033 that says docked. */
+    KESTO_MSG_MINI_MOVE_STARTED = 5029, /* wParam 1 when it sat docked as the user took its caption,
+                                           else 0; lParam 0 */
+    KESTO_MSG_MINI_MOVED = 5031,        /* the user's move ended: wParam 1 when it ends docked, else 0;
+                                           lParam KESTO_PACK_PAIR(left, top) on the screen */
+    KESTO_MSG_MINI_RESIZED = 5032,      /* the user's resize ended: wParam 0;
+                                           lParam KESTO_PACK_PAIR(width, height) */
+    KESTO_MSG_MINI_SHOWN = 5033         /* entry 34 showed (wParam 1) or hid (0) it; lParam 1 when it
+                                           sits docked */
 };
+
+/* Two signed 16-bit values packed into one message value (low half a, high half b), and back. */
+#ifdef __cplusplus
+#define KESTO_PACK_PAIR(a, b)                                                                                \
+    (static_cast<intptr_t>((static_cast<uint32_t>(static_cast<uint16_t>(b)) << 16) |                         \
+                           static_cast<uint16_t>(a)))
+#define KESTO_PAIR_LOW(v) (static_cast<int>(static_cast<int16_t>(static_cast<uint16_t>((v)&0xFFFF))))
+#define KESTO_PAIR_HIGH(v)                                                                                   \
+    (static_cast<int>(static_cast<int16_t>(static_cast<uint16_t>(((v) >> 16) & 0xFFFF))))
+#else
+#define KESTO_PACK_PAIR(a, b) ((intptr_t)(((uint32_t)(uint16_t)(b) << 16) | (uint16_t)(a)))
+#define KESTO_PAIR_LOW(v) ((int)(int16_t)(uint16_t)((v)&0xFFFF))
+#define KESTO_PAIR_HIGH(v) ((int)(int16_t)(uint16_t)(((v) >> 16) & 0xFFFF))
+#endif
 
 /* A rectangle in the host's coordinates (Win32 RECT layout). */
 typedef struct KestoRect {
@@ -361,19 +383,30 @@ typedef void (*KestoEntry26)(int flag);             /* switches mini mode; may p
 typedef int (*KestoEntry27)(const KestoRect* rect); /* creates the mini list, a frameless tool window, in
                                                  rect (screen coordinates); a rect under 351 x 165 or off
                                                  every screen gives a centred one; 0 when it exists */
-typedef void (*KestoEntry28)(void); /* destroys the mini list (its rectangle goes to Main\minilistRectInfo)
-                                       and the song text */
-typedef int (*KestoEntry29)(void); /* creates the song text in Main\SongtextRectInfo, else 351 x 222
-                                      centred; top-most when PlayerPanel\TopMost is "1"; posts 1429; 1 or 0 */
-typedef void (*KestoEntry30)(void);                 /* stores the song text's rectangle, destroys it */
-typedef void* (*KestoEntry31)(void);                /* the mini list's window or NULL */
-typedef void* (*KestoEntry32)(void);                /* the song text's window or NULL */
-typedef void (*KestoEntry33)(const char* text);     /* hands a text to the mini list */
-typedef int (*KestoEntry34)(int command);           /* 5 shows the mini list, 0 hides it; returns command */
-typedef int (*KestoEntry35)(int a, int b, int c, int d); /* four integers to the mini list; 1 */
-typedef int (*KestoEntry36)(const char* text);           /* text to the mini list and the song text; 1 */
-typedef void (*KestoEntry37)(int flag);                  /* 0 clears the selection; refreshes buttons */
-typedef void (*KestoEntry38)(const char* text);          /* [blocks] opens the download storage page */
+typedef void (*KestoEntry28)(void);  /* destroys the mini list (its rectangle goes to Main\minilistRectInfo)
+                                        and the song text */
+typedef int (*KestoEntry29)(void);   /* creates the song text in Main\SongtextRectInfo, else 351 x 222
+                                        centred; top-most when PlayerPanel\TopMost is "1"; posts 1429; 1 or 0 */
+typedef void (*KestoEntry30)(void);  /* stores the song text's rectangle, destroys it */
+typedef void* (*KestoEntry31)(void); /* the mini list's window or NULL */
+typedef void* (*KestoEntry32)(void); /* the song text's window or NULL */
+/* Entry 33: the mini list's status text, drawn left of its total line (for example what the
+ * host's player is doing: "버퍼링 중", the play mode); kept until the next call; an empty text
+ * or NULL clears it. Does nothing without a mini list. */
+typedef void (*KestoEntry33)(const char* text);
+/* Entry 34: 5 shows the mini list, 0 hides it (either posts 5033); other commands are returned
+ * unchanged. Returns 1 when the list was visible before, else 0 (0 without a mini list). */
+typedef int (*KestoEntry34)(int command);
+/* Entry 35, in mini mode: the song the host plays, for the mini list's play line. state 0
+ * stopped (nothing drawn), 1 playing, 2 paused (other values: stopped); position and length
+ * in seconds (the position is kept within the length); volume 0 to 100 (kept within). The
+ * list draws a position bar and a volume bar under its caption and "01:23 / 04:56" at the
+ * caption's right. Call it as the position moves (about once a second). Returns 1. */
+typedef int (*KestoEntry35)(int state, int position, int length, int volume);
+typedef int (*KestoEntry36)(const char* text);  /* text to the mini list (its caption: the song
+                                                   played, "artist - title") and the song text; 1 */
+typedef void (*KestoEntry37)(int flag);         /* 0 clears the selection; refreshes buttons */
+typedef void (*KestoEntry38)(const char* text); /* [blocks] opens the download storage page */
 typedef void (*KestoEntry39)(const char* loginReply, const char* userId, int c, int d); /* d = 0 loads
                                                  the login block (works before entry 16); c = 1 [blocks]
                                                  requests the promotion text */
@@ -418,10 +451,10 @@ typedef int (*KestoEntry60)(void);                      /* posts 1119 (delete) t
 typedef int (*KestoEntry61)(void);                      /* reserved: 0 */
 typedef void (*KestoEntry62)(int action, const uint16_t* positions, intptr_t extra); /* [blocks] acts on
                                                  now-playing songs; positions[0] is the count */
-typedef void (*KestoEntry63)(int value, const char* text);   /* [blocks] download of the chosen songs */
-typedef int (*KestoEntry64)(void);                           /* reserved: 0 */
-typedef int (*KestoEntry65)(void);                           /* reserved: 0 */
-typedef int (*KestoEntry66)(void);                           /* reserved: 0 */
+typedef void (*KestoEntry63)(int value, const char* text); /* [blocks] download of the chosen songs */
+typedef int (*KestoEntry64)(void);                         /* reserved: 0 */
+typedef int (*KestoEntry65)(void);                         /* reserved: 0 */
+typedef int (*KestoEntry66)(void);                         /* reserved: 0 */
 typedef void (*KestoEntry67)(void); /* reads UpdateCODEC (the play command) again and redraws the
                                        list, the mini list and the song text */
 typedef int (*KestoEntry68)(const char* path, void* record); /* fills the caller's KestoSongRecord
@@ -429,14 +462,14 @@ typedef int (*KestoEntry68)(const char* path, void* record); /* fills the caller
 typedef void (*KestoEntry69)(int value, const char* text);   /* [blocks] download command */
 typedef void (*KestoEntry70)(int value, const char* text);   /* [blocks] gift-box download or mode 2 */
 typedef void (*KestoEntry71)(const char* songId);            /* opens the lyrics page of a song */
-typedef int (*KestoEntry72)(int value); /* writes DownloadLyric under Option (1: the host downloads
-                                           a played song's missing lyrics file); returns value */
+typedef int (*KestoEntry72)(int value);            /* writes DownloadLyric under Option (1: the host downloads
+                                                      a played song's missing lyrics file); returns value */
 typedef int (*KestoEntry73)(const char* fileList); /* adds dropped files and the audio files of dropped
                                                          folders (list as in entry 43); how many went in */
-typedef void* (*KestoEntry74)(int which, KestoRect* out);    /* 1 list control, 2 panel's second child,
-                                                    3 mini list's list, 4 song text's view: when visible,
-                                                    its screen rectangle and window; else NULL */
-typedef int (*KestoEntry75)(void);                           /* the HTML view shows "about:blank"; 1 */
+typedef void* (*KestoEntry74)(int which, KestoRect* out); /* 1 list control, 2 panel's second child,
+                                                 3 mini list's list, 4 song text's view: when visible,
+                                                 its screen rectangle and window; else NULL */
+typedef int (*KestoEntry75)(void);                        /* the HTML view shows "about:blank"; 1 */
 
 typedef KestoEntryFn* (*KestoGetPanelInfoFn)(void* hostWindow);
 KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow);

@@ -1,6 +1,7 @@
 // The reference host's mini mode with the real module: the menu entry switches the mini play
 // list and the song-text window on and off, the mini list's close button (1428) takes the host
-// out of mini mode, and the song-text window's close button reaches the host's service A entry.
+// out of mini mode, the song-text window's close button reaches the host's service A entry, and
+// a mini list docked under the main window moves with it.
 #include "host/host_mini_mode.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
@@ -11,11 +12,13 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 namespace kesto {
 namespace {
@@ -86,6 +89,59 @@ TEST(HostMiniMode, TheMenuSwitchesMiniModeAndTheCloseButtonsReachTheHost) {
         EXPECT_FALSE(mini.active());
         EXPECT_EQ(miniList(), nullptr);
         EXPECT_TRUE(window.logText().contains(QStringLiteral("mini mode off")));
+    }
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    std::filesystem::remove_all(folder);
+}
+
+TEST(HostMiniMode, ADockedMiniListMovesWithTheMainWindowUntilTheUserTakesItAway) {
+    const auto folder = std::filesystem::temp_directory_path() / "kesto-host-mini-dock";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    setenv("KESTO_REGISTRY_FILE", (folder / "registry.reg").c_str(), 1);
+    std::filesystem::current_path(folder);
+    {
+        MainWindow window;
+        window.setGeometry(40, 30, 500, 260);
+        window.show();
+        HostSession session(window);
+        ASSERT_TRUE(session.start(QStringLiteral(KESTO_MODULE_FILE), folder / "service"));
+        HostMiniMode mini(window, session.module());
+        mini.enter();
+        ASSERT_TRUE(mini.active());
+        auto* list = static_cast<QWidget*>(session.module().entry<KestoEntry31>(31)());
+        ASSERT_NE(list, nullptr);
+        const auto bottom = [&window] {
+            return window.frameGeometry().top() + window.frameGeometry().height();
+        };
+        const auto drag = [list](QPoint from, QPoint delta) {
+            for (const auto& [type, at, buttons] :
+                 {std::tuple{QEvent::MouseButtonPress, from, Qt::MouseButtons(Qt::LeftButton)},
+                  std::tuple{QEvent::MouseMove, from + delta, Qt::MouseButtons(Qt::LeftButton)},
+                  std::tuple{QEvent::MouseButtonRelease, from + delta, Qt::MouseButtons(Qt::NoButton)}}) {
+                QMouseEvent event(type, QPointF(at), QPointF(list->mapToGlobal(at)), Qt::LeftButton, buttons,
+                                  Qt::NoModifier);
+                QCoreApplication::sendEvent(list, &event);
+            }
+            settle();
+        };
+
+        // The user docks it under the main window by its caption (5031 says docked).
+        drag({100, 8}, window.frameGeometry().topLeft() + QPoint(20, 0) - list->pos() +
+                           QPoint(0, window.frameGeometry().height()));
+        ASSERT_TRUE(mini.glued());
+        window.move(window.pos() + QPoint(15, 25));
+        settle();
+        EXPECT_EQ(list->pos(), QPoint(window.frameGeometry().left() + 20, bottom()));
+
+        // Taken away (5029), it stays where the user left it.
+        drag({100, 8}, {0, 60});
+        EXPECT_FALSE(mini.glued());
+        const QPoint left = list->pos();
+        window.move(window.pos() + QPoint(-10, -10));
+        settle();
+        EXPECT_EQ(list->pos(), left);
+        mini.leave();
     }
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     std::filesystem::remove_all(folder);

@@ -170,7 +170,9 @@ TEST_F(SongDragDropTest, MiniListRowsDroppedOnTheMiniListAskItsWindowToMoveThem)
     list->setRowChecked(2, true);
     const auto data = list->beginDrag();
     ASSERT_NE(data, nullptr);
-    EXPECT_EQ(formatsOf(*data), std::vector<std::string>{std::string(DragFormats::kMiniList)});
+    // Its own format, and the now-playing page's for the songs it carries.
+    EXPECT_EQ(formatsOf(*data), (std::vector<std::string>{std::string(DragFormats::kAlbum),
+                                                          std::string(DragFormats::kMiniList)}));
     EXPECT_EQ(dropAt(*data, 2), Qt::MoveAction);
     list->endDrag();
     const std::vector<Received> expected = {{msg::kMoveRows, 0, 0}};
@@ -179,7 +181,7 @@ TEST_F(SongDragDropTest, MiniListRowsDroppedOnTheMiniListAskItsWindowToMoveThem)
     list->moveDraggedRows();
     EXPECT_EQ(titles(), (std::vector<std::string>{"c", "a", "b"}));
 
-    // The panel's list does not take the mini list's rows.
+    // The panel's now-playing page does not take the mini list's rows.
     open(1);
     fill({test::song("a")});
     EXPECT_EQ(dropAt(*data, 2), Qt::IgnoreAction);
