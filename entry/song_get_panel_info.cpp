@@ -2,12 +2,13 @@
 // Qt-free module state before handing out the entry table.
 
 #include "entry/entry_table.h"
-#include "module/module_state.h"
 #include "include/kesto/panel_api.h"
-#include "settings/registry_key.h"
+#include "module/module_state.h"
 #include "platform/qt_message_box.h"
 #include "platform/qt_message_port.h"
+#include "settings/registry_key.h"
 
+#include <QApplication>
 #include <QWidget>
 
 extern "C" KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow) {
@@ -20,11 +21,13 @@ extern "C" KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow) {
     ModuleState& state = ModuleState::instance();
     state.setPort(&QtMessagePort::instance());
     state.setMessageBox(&box);
-    // A host may destroy its window before entry 17: from then on nothing posts to it.
-    QObject::connect(static_cast<QWidget*>(hostWindow), &QObject::destroyed, [] {
-        ModuleState::instance().forgetHostWindow();
-        box.setParentWindow(nullptr);
-    });
+    // A host may destroy its window before entry 17: from then on nothing posts to it. Without
+    // an application there is no widget to watch (a host that only reads the entries).
+    if (QApplication::instance() != nullptr)
+        QObject::connect(static_cast<QWidget*>(hostWindow), &QObject::destroyed, [] {
+            ModuleState::instance().forgetHostWindow();
+            box.setParentWindow(nullptr);
+        });
     state.setSettingWriter([](std::string_view keyPath, std::string_view name, std::string_view value) {
         RegistryKey key;
         if (key.Create(std::string(keyPath)))

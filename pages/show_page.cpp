@@ -142,7 +142,10 @@ void ShowPage::fetch(const std::string& url, const std::string& body) {
 void ShowPage::fetchListPage(int page) {
     PageState& s = *p_.state;
     const ListPage* listPage = ListPages::find(s.menuId);
-    if (page < 0 || listPage == nullptr || !listPage->sendsListRequest() || s.unrankedServiceList())
+    if (page < 0 || listPage == nullptr || !listPage->sendsListRequest())
+        return;
+    // An unranked list is one list: it may be fetched again, never paged.
+    if (s.unrankedServiceList() && page != s.listPage)
         return;
     ProtocolRequest request = ListRequest::build(*p_.context->login, s.menuId, page);
     s.listPage = page;

@@ -356,8 +356,8 @@ typedef int (*KestoEntry22)(int value); /* 0 marks the playing row in its own co
  * the list page (page index x 50 + row + 1, x 20 in the cart, page kind 23) and page with the
  * buttons 1058 and 1059, with these exceptions:
  *   - A service list (menu id 1001) whose ranks read "NO" is one unranked list: while it is
- *     shown its paging sends nothing and both buttons are disabled. Entry 23 with menu id 1001
- *     clears that state and fetches the list anew, whatever was shown.
+ *     shown its paging sends nothing (a reload fetches it again) and both buttons are disabled. Entry 23 with
+ * menu id 1001 clears that state and fetches the list anew, whatever was shown.
  *   - An album link of type 1 (entry 46, or a link of the HTML view or the link label, whose
  *     item 1 is 1) shows one whole album: "No." counts its tracks 1 to N whatever list page the
  *     reply names, the numbers stay with their tracks when the list is sorted, and the paging

@@ -107,10 +107,14 @@ TEST_F(PageFlagsTest, UnrankedServiceListIsOneListThatPagingNeverAsksFor) {
     ASSERT_TRUE(PanelHost::processUntil([&] { return host.panelLog().count(msg::kNextListPage) == 1; }, 5s));
     // The panel's own paging message for the next list page, as the button posts it.
     QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kNextListPage, 1, 0));
-    QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kReloadPage, 0, 0));
     PanelHost::processPending();
     EXPECT_TRUE(PanelHost::requestedUrls().empty());
     EXPECT_EQ(host.list()->rowCount(), 50);
+    // Reloading fetches the one list again.
+    QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kReloadPage, 0, 0));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return requestsNamed("kestoSong") == 1; }, 5s));
+    EXPECT_EQ(host.list()->rowCount(), 50);
+    PanelHost::forgetRequests();
 
     // The host choosing the list again fetches it.
     host.entry<KestoEntry23>(23)(2, "", kChartMenu, kFiftyRowChart, 0);
