@@ -204,16 +204,33 @@ void HostMiniMode::tour(const QString& dir, std::function<void(bool ok)> done) {
     module_.entry<KestoEntry23>(23)(kChartViewMode, "", kChartMenu, kTourChart, 0);
     module_.entry<KestoEntry53>(53)(1);
     module_.entry<KestoEntry45>(45)();
+    module_.entry<KestoEntry53>(53)(0);
     enter();
+    // The listen above is played by the host once its message arrives; the song with lyrics
+    // is chosen after that, or the first song would be played over it.
+    QTimer::singleShot(kSettleMs, this, [this, dir, done = std::move(done)]() mutable {
+        playFirstWithLyrics();
+        grabWhenSettled(dir, std::move(done));
+    });
+}
+
+void HostMiniMode::playFirstWithLyrics() {
     // Plays the first of the leading songs that has lyrics, so that the page shows them.
     for (int position = 0; position < kTourSongsTried; ++position) {
         int hasLyrics = 0;
         module_.entry<KestoEntry24>(24)("", kPlayThisOne, position, 0, nullptr, nullptr, nullptr, nullptr,
                                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                         nullptr, nullptr, &hasLyrics, nullptr);
-        if (hasLyrics != 0)
-            break;
+        if (hasLyrics == 0)
+            continue;
+        // The host's player takes the song over, so that the caption names it too.
+        if (player_ != nullptr)
+            player_->playFrom(position);
+        return;
     }
+}
+
+void HostMiniMode::grabWhenSettled(const QString& dir, std::function<void(bool ok)> done) {
     QTimer::singleShot(kSettleMs, this, [this, dir, done = std::move(done)] {
         bool ok = grabTo(static_cast<QWidget*>(module_.entry<KestoEntry31>(31)()),
                          QDir(dir).filePath(QStringLiteral("mini-list.png")));

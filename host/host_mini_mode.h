@@ -61,6 +61,8 @@ private:
     void keepUnder();
     void tellSong();
     void tellPlayLine();
+    void playFirstWithLyrics();
+    void grabWhenSettled(const QString& dir, std::function<void(bool ok)> done);
 
     MainWindow& window_;
     const ModuleLoader& module_;
