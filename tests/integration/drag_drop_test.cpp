@@ -1,5 +1,6 @@
 // Drag and drop on the real panel of the loaded module: hand-made drag events on its song list
 // (a drag runs no event loop of its own without a display), against the reference service.
+#include "tests/integration/drag_events.h"
 #include "tests/integration/panel_host.h"
 
 #include "columns/column_kind.h"
@@ -30,13 +31,6 @@ constexpr const char* kFiveRowChart = "00104";
 constexpr int kNowPlayingMenu = 0;
 constexpr int kListOnly = 4;
 
-// What a list answered to a drag that ends in a drop at one point.
-struct Answers {
-    bool entered = false;
-    Qt::DropAction over = Qt::IgnoreAction;
-    bool dropped = false;
-};
-
 class DragDropTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -54,27 +48,7 @@ protected:
         return {};
     }
 
-    Answers dragTo(const QMimeData& data, QPoint at) {
-        Answers answers;
-        QWidget* target = list().viewport();
-        const auto actions = Qt::CopyAction | Qt::MoveAction;
-        QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, {});
-        enter.ignore();
-        QApplication::sendEvent(target, &enter);
-        answers.entered = enter.isAccepted();
-        if (!answers.entered)
-            return answers;
-        QDragMoveEvent move(at, actions, &data, Qt::LeftButton, {});
-        move.ignore();
-        QApplication::sendEvent(target, &move);
-        answers.over = move.isAccepted() ? move.dropAction() : Qt::IgnoreAction;
-        QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, {});
-        drop.ignore();
-        QApplication::sendEvent(target, &drop);
-        answers.dropped = drop.isAccepted();
-        PanelHost::processPending();
-        return answers;
-    }
+    DropAnswers dragTo(const QMimeData& data, QPoint at) { return dragAndDrop(list().viewport(), data, at); }
 
     // Copies of the chart's records, as another list of this process would drag them.
     std::vector<SongRecord> chartSongs() {
@@ -141,7 +115,7 @@ TEST_F(DragDropTest, DragWithinTheNowPlayingPageReordersItsStoreAndEntry24PlaysT
     const auto data = list().beginDrag();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasFormat(QString::fromLatin1(DragFormats::kAlbum.data())));
-    const Answers answers = dragTo(*data, rowPoint(1));
+    const DropAnswers answers = dragTo(*data, rowPoint(1));
     list().endDrag();
     EXPECT_EQ(answers.over, Qt::MoveAction);
     EXPECT_TRUE(answers.dropped);
@@ -171,7 +145,7 @@ TEST_F(DragDropTest, SongsDroppedOnTheShownOnlineAlbumReachTheServiceAndTheCartP
     // The dragging list keeps its records while the drag runs.
     const std::vector<SongRecord> dragged = {fresh.front()};
     const auto data = fromElsewhere(DragFormats::kAlbum, dragged);
-    const Answers answers = dragTo(*data, rowPoint(0));
+    const DropAnswers answers = dragTo(*data, rowPoint(0));
     EXPECT_EQ(answers.over, Qt::CopyAction);
     EXPECT_TRUE(answers.dropped);
     ASSERT_TRUE(PanelHost::processUntil([&] { return requestsOf("addSongToMyAlbum") == 1; }, 5s));
@@ -180,7 +154,7 @@ TEST_F(DragDropTest, SongsDroppedOnTheShownOnlineAlbumReachTheServiceAndTheCartP
 
     // The cart page answers none to songs: nothing reaches the cart.
     host.show(2, 9000);
-    const Answers cart = dragTo(*fromElsewhere(DragFormats::kAlbum, chart), QPoint(5, 5));
+    const DropAnswers cart = dragTo(*fromElsewhere(DragFormats::kAlbum, chart), QPoint(5, 5));
     EXPECT_EQ(cart.over, Qt::IgnoreAction);
     EXPECT_FALSE(cart.dropped);
     EXPECT_EQ(requestsOf("addToCart"), 0);
@@ -202,7 +176,7 @@ TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndSkipsTheRest)
 
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
-    const Answers answers = dragTo(data, QPoint(5, 5));
+    const DropAnswers answers = dragTo(data, QPoint(5, 5));
     EXPECT_EQ(answers.over, Qt::CopyAction);
     EXPECT_TRUE(answers.dropped);
     ASSERT_TRUE(PanelHost::processUntil([&] { return list().rowCount() == 3; }, 10s));
@@ -229,7 +203,7 @@ TEST_F(DragDropTest, DropOfAPayloadFromAnotherProcessIsIgnored) {
     for (std::string_view format : DragFormats::kAll)
         data.setData(QString::fromLatin1(format.data()),
                      QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    const Answers answers = dragTo(data, rowPoint(0));
+    const DropAnswers answers = dragTo(data, rowPoint(0));
     EXPECT_FALSE(answers.entered);
     EXPECT_FALSE(answers.dropped);
     PanelHost::processPending();

@@ -55,7 +55,7 @@ TEST_F(MiniDropsTest, RowsMovedWithinTheMiniListReorderNowPlayingAndTheCurrentSo
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasFormat(QString::fromLatin1(DragFormats::kMiniList.data())));
     EXPECT_TRUE(data->hasFormat(QString::fromLatin1(DragFormats::kAlbum.data())));
-    const Answers answers = dragTo(mini, *data, rowPoint(mini, 1, kSongColumn));
+    const DropAnswers answers = dragTo(mini, *data, rowPoint(mini, 1, kSongColumn));
     mini.endDrag();
     EXPECT_EQ(answers.over, Qt::MoveAction);
     EXPECT_TRUE(answers.dropped);
@@ -95,7 +95,7 @@ TEST_F(MiniDropsTest, SongsDraggedFromAChartPageAreCopiedIntoNowPlayingAtTheDrop
 
     const auto data = chart.beginDrag();
     ASSERT_NE(data, nullptr);
-    const Answers answers = dragTo(mini, *data, rowPoint(mini, 2, kSongColumn));
+    const DropAnswers answers = dragTo(mini, *data, rowPoint(mini, 2, kSongColumn));
     chart.endDrag();
     EXPECT_EQ(answers.over, Qt::CopyAction);
     EXPECT_TRUE(answers.dropped);
@@ -112,7 +112,7 @@ TEST_F(MiniDropsTest, SongsDraggedFromAChartPageAreCopiedIntoNowPlayingAtTheDrop
     std::vector<const SongRecord*> records = {mini.record(0)};
     static const int elsewhere = 0;
     const auto cart = SongDragData::make(DragFormats::kCart, records, &elsewhere, 1);
-    const Answers refused = dragTo(mini, *cart, rowPoint(mini, 0, kSongColumn));
+    const DropAnswers refused = dragTo(mini, *cart, rowPoint(mini, 0, kSongColumn));
     EXPECT_FALSE(refused.dropped);
     EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs + 2);
 }
@@ -130,7 +130,7 @@ TEST_F(MiniDropsTest, FilesAndFoldersDroppedOnTheListGoIntoNowPlaying) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string())),
                   QUrl::fromLocalFile(QString::fromStdString((host.dataFolder() / "two.mp3").string()))});
-    const Answers answers = dragTo(mini, data, rowPoint(mini, 0, kSongColumn));
+    const DropAnswers answers = dragTo(mini, data, rowPoint(mini, 0, kSongColumn));
     EXPECT_EQ(answers.over, Qt::CopyAction);
     EXPECT_TRUE(answers.dropped);
     ASSERT_TRUE(PanelHost::processUntil([&] { return mini.rowCount() == songs + 2; }, 5s));
@@ -162,7 +162,7 @@ TEST_F(MiniDropsTest, MiniRowsOfLocalFilesDraggedOntoALocalAlbumAreAddedToIt) {
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasFormat(QString::fromLatin1(DragFormats::kPlayList.data())));
     // Over the mini list itself it moves; over the album it copies.
-    const Answers answers = dragTo(*host.list(), *data, QPoint(5, 5));
+    const DropAnswers answers = dragTo(*host.list(), *data, QPoint(5, 5));
     mini.endDrag();
     EXPECT_EQ(answers.over, Qt::CopyAction);
     EXPECT_TRUE(answers.dropped);

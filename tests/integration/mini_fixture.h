@@ -2,6 +2,7 @@
 // A loaded module in the test host with the mini play list at hand: the now-playing list
 // filled from a chart, the mini list created, switched on and shown as a host does it.
 
+#include "tests/integration/drag_events.h"
 #include "tests/integration/panel_host.h"
 
 #include "include/kesto/window_message.h"
@@ -25,13 +26,6 @@ protected:
     static constexpr const char* kChart = "00104";
     static constexpr int kNowPlayingMenu = 0;
     static constexpr int kListOnly = 4;
-
-    // What a list answered to a drag that ends in a drop at one point.
-    struct Answers {
-        bool entered = false;
-        Qt::DropAction over = Qt::IgnoreAction;
-        bool dropped = false;
-    };
 
     void SetUp() override {
         std::string why;
@@ -90,26 +84,8 @@ protected:
         return list.cellRect(row, column).center();
     }
 
-    static Answers dragTo(const CMuleListCtrl& list, const QMimeData& data, QPoint at) {
-        Answers answers;
-        QWidget* target = list.viewport();
-        const auto actions = Qt::CopyAction | Qt::MoveAction;
-        QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, {});
-        enter.ignore();
-        QApplication::sendEvent(target, &enter);
-        answers.entered = enter.isAccepted();
-        if (!answers.entered)
-            return answers;
-        QDragMoveEvent move(at, actions, &data, Qt::LeftButton, {});
-        move.ignore();
-        QApplication::sendEvent(target, &move);
-        answers.over = move.isAccepted() ? move.dropAction() : Qt::IgnoreAction;
-        QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, {});
-        drop.ignore();
-        QApplication::sendEvent(target, &drop);
-        answers.dropped = drop.isAccepted();
-        PanelHost::processPending();
-        return answers;
+    static DropAnswers dragTo(const CMuleListCtrl& list, const QMimeData& data, QPoint at) {
+        return dragAndDrop(list.viewport(), data, at);
     }
 
     MessageLog& log() { return host.hostLog(); }

@@ -1,7 +1,7 @@
 // Mini mode through the real module in a Qt host, against the reference service: the mini
 // play list takes over the now-playing list, plays from it, closes through its button, and
 // the song-text window follows the played song; both keep their rectangles in the settings.
-#include "tests/integration/panel_host.h"
+#include "tests/integration/mini_fixture.h"
 
 #include "include/kesto/window_message.h"
 #include "listview/cmule_list_ctrl.h"
@@ -31,8 +31,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kChartMenu = 1001;
-constexpr const char* kFiftyRowChart = "00104";
 constexpr int kListenButton = 1005;
 constexpr int kCloseButton = 1006;
 constexpr int kDeleteChecked = 40028;
@@ -43,36 +41,6 @@ constexpr int kPutPlayList = 40034;
 constexpr int kPutCart = 40035;
 constexpr int kSortByName = 40048;
 constexpr int kSortByTime = 40049;
-
-// Every numbered message delivered to the host window, with its parameters.
-struct HostMessage {
-    unsigned message;
-    std::intptr_t wParam;
-    std::intptr_t lParam;
-};
-
-class HostMessages : public QObject {
-public:
-    explicit HostMessages(QObject* target) { target->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == WindowMessageEvent::eventType()) {
-            const auto* m = static_cast<WindowMessageEvent*>(event);
-            seen.push_back({m->message(), m->wParam(), m->lParam()});
-        }
-        return false;
-    }
-    int count(unsigned message) const {
-        return static_cast<int>(std::count_if(
-            seen.begin(), seen.end(), [message](const HostMessage& m) { return m.message == message; }));
-    }
-    const HostMessage* last(unsigned message) const {
-        for (auto it = seen.rbegin(); it != seen.rend(); ++it)
-            if (it->message == message)
-                return &*it;
-        return nullptr;
-    }
-    std::vector<HostMessage> seen;
-};
 
 int closeRequests = 0;
 void closeSongText() {
@@ -91,22 +59,11 @@ void writeSetting(const char* section, const char* name, const std::string& valu
     key.WriteString(section, value, name);
 }
 
-class MiniModeTest : public ::testing::Test {
+class MiniModeTest : public MiniFixture {
 protected:
     void SetUp() override {
         PanelHost::setServiceA(KESTO_SVC_A_CLOSE_SONG_TEXT, reinterpret_cast<KestoHostFn>(&closeSongText));
-        std::string why;
-        ASSERT_TRUE(host.start(why)) << why;
-        messages = std::make_unique<HostMessages>(host.hostWindow());
-    }
-
-    // A chart page, every row chosen and listened to: the now-playing list holds the chart.
-    int fillNowPlaying() {
-        host.show(2, kChartMenu, kFiftyRowChart);
-        host.entry<KestoEntry53>(53)(1);
-        host.entry<KestoEntry45>(45)();
-        PanelHost::processPending();
-        return host.entry<KestoEntry0>(0)();
+        MiniFixture::SetUp();
     }
 
     // Entry 27, then entry 34 shows the window as the host does.
@@ -117,35 +74,9 @@ protected:
         return true;
     }
 
-    QWidget* miniWindow() const { return static_cast<QWidget*>(host.entry<KestoEntry31>(31)()); }
     QWidget* songTextWindow() const { return static_cast<QWidget*>(host.entry<KestoEntry32>(32)()); }
 
-    CMuleListCtrl* miniList() const {
-        KestoRect rect{};
-        return static_cast<CMuleListCtrl*>(static_cast<QWidget*>(host.entry<KestoEntry74>(74)(3, &rect)));
-    }
-
-    void press(int controlId) {
-        QCoreApplication::postEvent(miniWindow(), new WindowMessageEvent(msg::kWindowCommand, controlId, 0));
-        PanelHost::processPending();
-    }
-
-    // Entry 24 for a position, as the host asks when it plays; the song name it got back.
-    std::string play(int position) {
-        std::array<char, KESTO_PLAY_TEXT_SIZE> name{};
-        std::array<char, KESTO_PLAY_URL_SIZE> field1{};
-        int chosen = -1;
-        host.entry<KestoEntry24>(24)("", 0, position, 0, &chosen, name.data(), nullptr, nullptr,
-                                     field1.data(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                     nullptr, nullptr, nullptr, nullptr);
-        EXPECT_EQ(chosen, position);
-        return name.data();
-    }
-
     static QRect screen() { return QGuiApplication::primaryScreen()->geometry(); }
-
-    PanelHost host;
-    std::unique_ptr<HostMessages> messages;
 };
 
 TEST_F(MiniModeTest, TheMiniListTakesOverTheNowPlayingListAndGivesItBack) {
@@ -199,12 +130,12 @@ TEST_F(MiniModeTest, ListenChecksEveryRowWhenNoneIsCheckedAndEntry24PlaysThrough
     CMuleListCtrl* list = miniList();
     ASSERT_NE(list, nullptr);
     list->uncheckAll();
-    messages->seen.clear();
+    log().clear();
 
     press(kListenButton);
     for (int row = 0; row < songs; ++row)
         EXPECT_TRUE(list->isChecked(row)) << row;
-    const HostMessage* played = messages->last(KESTO_MSG_PLAY_NOW_PLAYING);
+    const Posted* played = log().last(KESTO_MSG_PLAY_NOW_PLAYING);
     ASSERT_NE(played, nullptr);
     EXPECT_EQ(played->wParam, 0);
     EXPECT_EQ(played->lParam, 1);
@@ -217,15 +148,15 @@ TEST_F(MiniModeTest, ListenChecksEveryRowWhenNoneIsCheckedAndEntry24PlaysThrough
     list->uncheckAll();
     list->setRowChecked(2, true);
     press(kListenButton);
-    EXPECT_EQ(messages->last(KESTO_MSG_PLAY_NOW_PLAYING)->wParam, 2);
+    EXPECT_EQ(log().last(KESTO_MSG_PLAY_NOW_PLAYING)->wParam, 2);
     EXPECT_EQ(play(2), std::string(list->record(2)->Song_Name));
     EXPECT_EQ(list->currentRow(), 2);
 
     // Entry 45 in mini mode is the mini list's listen.
-    messages->seen.clear();
+    log().clear();
     host.entry<KestoEntry45>(45)();
     PanelHost::processPending();
-    EXPECT_EQ(messages->count(KESTO_MSG_PLAY_NOW_PLAYING), 1);
+    EXPECT_EQ(log().count(KESTO_MSG_PLAY_NOW_PLAYING), 1);
 }
 
 TEST_F(MiniModeTest, DeletingCheckedRowsTakesThemOutOfTheNowPlayingList) {
@@ -260,11 +191,11 @@ TEST_F(MiniModeTest, TheCloseButtonHidesTheListWritesNowPlayAndTellsTheHost) {
     host.entry<KestoEntry26>(26)(1);
     host.entry<KestoEntry34>(34)(5);
     writeSetting(settings::kPlayerPanel, settings::kNowPlay, "1");
-    messages->seen.clear();
+    log().clear();
 
     press(kCloseButton);
     EXPECT_FALSE(miniWindow()->isVisible());
-    EXPECT_EQ(messages->count(KESTO_MSG_MINI_LIST_CLOSED), 1);
+    EXPECT_EQ(log().count(KESTO_MSG_MINI_LIST_CLOSED), 1);
     EXPECT_EQ(readSetting(settings::kPlayerPanel, settings::kNowPlay), "0");
     // Entry 34 shows it again and tells that it was hidden.
     EXPECT_EQ(host.entry<KestoEntry34>(34)(5), 0);
@@ -299,11 +230,11 @@ TEST_F(MiniModeTest, TheMiniListKeepsItsRectangleAndNeverGetsSmallerThanItsMinim
 
 TEST_F(MiniModeTest, TheSongTextWindowOpensWhereItWasAndStoresItsRectangle) {
     writeSetting(settings::kMain, settings::kSongTextRectInfo, "10,400,20,260");
-    messages->seen.clear();
+    log().clear();
     ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1);
     EXPECT_EQ(host.entry<KestoEntry29>(29)(), 0) << "a second song text";
     PanelHost::processPending();
-    EXPECT_EQ(messages->count(KESTO_MSG_SONG_TEXT_NOTICE), 1);
+    EXPECT_EQ(log().count(KESTO_MSG_SONG_TEXT_NOTICE), 1);
     QWidget* window = songTextWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kesto Minimode SongText"));
@@ -357,7 +288,7 @@ TEST_F(MiniModeTest, TheSongTextFollowsThePlayedSongAndItsCloseButtonAsksTheHost
             << address.toStdString();
     }
     PanelHost::processPending();
-    EXPECT_GE(messages->count(KESTO_MSG_LYRICS_WANTED), 2);
+    EXPECT_GE(log().count(KESTO_MSG_LYRICS_WANTED), 2);
 
     // The lyrics icon of a row: its page, in the same window.
     WindowMessageEvent lyrics(msg::kMiniLyrics, 1, 3);
@@ -382,8 +313,8 @@ TEST_F(MiniModeTest, ALocalFileWithoutLyricsIsToldAndLoadsNothing) {
     CMuleListCtrl* list = miniList();
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->rowCount(), 1);
-    ASSERT_NE(messages->last(KESTO_MSG_PLAY_NOW_PLAYING), nullptr);
-    EXPECT_EQ(messages->last(KESTO_MSG_PLAY_NOW_PLAYING)->wParam, 0);
+    ASSERT_NE(log().last(KESTO_MSG_PLAY_NOW_PLAYING), nullptr);
+    EXPECT_EQ(log().last(KESTO_MSG_PLAY_NOW_PLAYING)->wParam, 0);
     ASSERT_EQ(list->record(0)->Has_Lyrics, 0);
 
     const int boxes = PanelHost::boxesShown();

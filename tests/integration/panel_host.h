@@ -51,6 +51,10 @@ public:
     // When the last message arrived, before its handler ran.
     std::chrono::steady_clock::time_point lastArrival;
     int count(unsigned message) const;
+    void clear() {
+        messages.clear();
+        posted.clear();
+    }
 
 private:
     static void takeTexts(Posted& one);

@@ -1,6 +1,7 @@
 // The browser window of the dialogs' hyperlinks on the engine, offscreen, against a loopback
 // server: bridged targets are posted as forms with their content type, plain targets asked as
 // they are, one window serves every link, and a loaded page's body says scroll="no".
+#include "tests/support/web_test_main.h"
 #include "webview/browser_window.h"
 #include "webview/external_browser.h"
 #include "webview/hyperlink.h"
@@ -136,13 +137,7 @@ private slots:
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-    setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox", 0);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    BrowserWindowTest test;
-    return QTest::qExec(&test, argc, argv);
+    return kesto::test::runWebTest<BrowserWindowTest>(argc, argv);
 }
 
 #include "browser_window_test.moc"

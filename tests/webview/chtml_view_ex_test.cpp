@@ -1,5 +1,6 @@
 // The browser view offscreen: scheme links reach the handler exactly as the page wrote them
 // and never load, other links load, title links reach the label, forms go by POST.
+#include "tests/support/web_test_main.h"
 #include "webview/chtml_view_ex.h"
 #include "webview/html_area_factory.h"
 #include "webview/text_html_area.h"
@@ -182,13 +183,7 @@ private slots:
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-    setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox", 0);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    CHtmlViewExTest test;
-    return QTest::qExec(&test, argc, argv);
+    return kesto::test::runWebTest<CHtmlViewExTest>(argc, argv);
 }
 
 #include "chtml_view_ex_test.moc"
