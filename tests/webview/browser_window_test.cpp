@@ -1,6 +1,7 @@
 // The browser window of the dialogs' hyperlinks on the engine, offscreen, against a loopback
 // server: bridged targets are posted as forms with their content type, plain targets asked as
 // they are, one window serves every link, and a loaded page's body says scroll="no".
+#include "tests/support/page_server.h"
 #include "tests/support/web_test_main.h"
 #include "webview/browser_window.h"
 #include "webview/external_browser.h"
@@ -16,8 +17,6 @@
 #include <httplib.h>
 
 #include <cstring>
-#include <mutex>
-#include <thread>
 
 namespace {
 
@@ -25,52 +24,12 @@ using namespace kesto;
 
 constexpr int kLoadTimeoutMs = 20000;
 
-struct Seen {
-    std::string method;
-    std::string path;
-    std::string body;
-    std::string contentType;
-};
+using test::PageServer;
 
-// Answers every page with its path as the title and remembers each request.
-class PageServer {
-public:
-    PageServer() {
-        auto answer = [this](const httplib::Request& request, httplib::Response& response) {
-            if (request.path != "/favicon.ico") { // the engine asks for it of its own accord
-                std::lock_guard lock(mutex_);
-                seen_.push_back(
-                    {request.method, request.path, request.body, request.get_header_value("Content-Type")});
-            }
-            response.set_content("<html><head><title>" + request.path +
-                                     "</title></head><body>page</body></html>",
-                                 "text/html");
-        };
-        server_.Get(".*", answer);
-        server_.Post(".*", answer);
-        server_.set_keep_alive_max_count(1);
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-        while (!server_.is_running())
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    ~PageServer() {
-        server_.stop();
-        thread_.join();
-    }
-    std::string base() const { return "http://127.0.0.1:" + std::to_string(port_); }
-    std::vector<Seen> seen() {
-        std::lock_guard lock(mutex_);
-        return seen_;
-    }
-
-private:
-    httplib::Server server_;
-    int port_ = 0;
-    std::thread thread_;
-    std::mutex mutex_;
-    std::vector<Seen> seen_;
-};
+// Every page has its path for its title.
+std::string pageOfPath(const httplib::Request& request) {
+    return "<html><head><title>" + request.path + "</title></head><body>page</body></html>";
+}
 
 class NoBox : public MessageBox {
 public:
@@ -86,7 +45,7 @@ class BrowserWindowTest : public QObject {
 
 private slots:
     void linksOpenInOneWindowThatPostsBridgedTargets() {
-        PageServer server;
+        PageServer server(&pageOfPath);
         LoginBlock login;
         login.userId = "kim";
         std::strcpy(login.password, "pw");

@@ -1,5 +1,6 @@
 // The browser view offscreen: scheme links reach the handler exactly as the page wrote them
 // and never load, other links load, title links reach the label, forms go by POST.
+#include "tests/support/page_server.h"
 #include "tests/support/web_test_main.h"
 #include "webview/chtml_view_ex.h"
 #include "webview/html_area_factory.h"
@@ -13,8 +14,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <mutex>
-#include <thread>
 
 namespace {
 
@@ -24,56 +23,14 @@ constexpr int kLoadTimeoutMs = 20000;
 constexpr const char* kBase = "http://127.0.0.1/";
 
 const std::string kLinksPage =
-    R"(<html><head><title>2|Songs|songinfo://1/|Album|albuminfo://12345/</title></head>
-<body>
-<a id="album" href="albuminfo://12345/">album</a>
-<a id="capitals" href="ALBUMINFO://1/">capitals</a>
-<a id="buy" href="buyinfo://1/"><span id="buyText">buy</span></a>
-<a id="search" href="searchinfo://word///">search</a>
-<a id="song" href="songinfo://2/">song</a>
-</body></html>)";
-
-// Serves one form page on loopback and remembers what the last POST carried.
-class FormServer {
-public:
-    FormServer() {
-        server_.Post("/form.jsp", [this](const httplib::Request& request, httplib::Response& response) {
-            {
-                std::lock_guard lock(mutex_);
-                body_ = request.body;
-                contentType_ = request.get_header_value("Content-Type");
-            }
-            response.set_content("<html><head><title>1|posted|urlinfo://x</title></head></html>",
-                                 "text/html");
-        });
-        server_.set_keep_alive_max_count(1); // the browser would hold the worker open
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-        while (!server_.is_running())
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    ~FormServer() {
-        server_.stop();
-        thread_.join();
-    }
-    std::string address() const { return "http://127.0.0.1:" + std::to_string(port_) + "/form.jsp"; }
-    std::string body() {
-        std::lock_guard lock(mutex_);
-        return body_;
-    }
-    std::string contentType() {
-        std::lock_guard lock(mutex_);
-        return contentType_;
-    }
-
-private:
-    httplib::Server server_;
-    int port_ = 0;
-    std::thread thread_;
-    std::mutex mutex_;
-    std::string body_;
-    std::string contentType_;
-};
+    "<html><head><title>2|Songs|songinfo://1/|Album|albuminfo://12345/</title></head>\n"
+    "<body>\n"
+    "<a id=\"album\" href=\"albuminfo://12345/\">album</a>\n"
+    "<a id=\"capitals\" href=\"ALBUMINFO://1/\">capitals</a>\n"
+    "<a id=\"buy\" href=\"buyinfo://1/\"><span id=\"buyText\">buy</span></a>\n"
+    "<a id=\"search\" href=\"searchinfo://word///\">search</a>\n"
+    "<a id=\"song\" href=\"songinfo://2/\">song</a>\n"
+    "</body></html>";
 
 class CHtmlViewExTest : public QObject {
     Q_OBJECT
@@ -148,18 +105,24 @@ private slots:
     }
 
     void formPagesAreAskedForByPost() {
-        FormServer server;
+        test::PageServer server([](const httplib::Request&) {
+            return "<html><head><title>1|posted|urlinfo://x</title></head></html>";
+        });
+        const std::string address = server.base() + "/form.jsp";
         CHtmlViewEx view;
         Recorder seen;
         attach(view, seen);
         std::string body("userid=kim&password=p%26w");
         body.push_back('\0');
         body += "ignored";
-        view.navigate(server.address(), body);
-        QCOMPARE(view.address(), server.address());
+        view.navigate(address, body);
+        QCOMPARE(view.address(), address);
         QTRY_COMPARE_WITH_TIMEOUT(seen.titles.size(), std::size_t{1}, kLoadTimeoutMs);
-        QCOMPARE(server.body(), std::string("userid=kim&password=p%26w"));
-        QCOMPARE(server.contentType(), std::string(CHtmlViewEx::kFormContentType));
+        const auto posted = server.seen();
+        QCOMPARE(posted.size(), std::size_t{1});
+        QCOMPARE(posted[0].method, std::string("POST"));
+        QCOMPARE(posted[0].body, std::string("userid=kim&password=p%26w"));
+        QCOMPARE(posted[0].contentType, std::string(CHtmlViewEx::kFormContentType));
         QVERIFY(seen.titles[0].has_value());
         QCOMPARE(seen.titles[0]->link, std::string("urlinfo://x"));
     }
