@@ -173,10 +173,7 @@ void SongStore::sort(const std::function<bool(const SongRecord&, const SongRecor
     const SongRecord* currentRecord = current_ >= 0 ? records_[current_].get() : nullptr;
     std::stable_sort(records_.begin(), records_.end(),
                      [&less](const auto& a, const auto& b) { return less(*a, *b); });
-    index_.drop();
-    for (int i = 0; currentRecord != nullptr && i < static_cast<int>(records_.size()); ++i)
-        if (records_[i].get() == currentRecord)
-            current_ = i;
+    afterReorder(currentRecord);
 }
 
 int SongStore::findBySongId(std::string_view id) const {
@@ -216,10 +213,14 @@ void SongStore::reorder(const std::vector<const SongRecord*>& order) {
         if (slot)
             sorted.push_back(std::move(slot));
     records_ = std::move(sorted);
+    afterReorder(current);
+}
+
+void SongStore::afterReorder(const SongRecord* currentRecord) {
     index_.drop(); // positions changed
     current_ = -1;
-    for (int i = 0; i < static_cast<int>(records_.size()); ++i)
-        if (records_[i].get() == current)
+    for (int i = 0; currentRecord != nullptr && i < static_cast<int>(records_.size()); ++i)
+        if (records_[i].get() == currentRecord)
             current_ = i;
 }
 

@@ -100,6 +100,8 @@ private:
     int firstAtOrAfter(int i) const;
     int lastAtOrBefore(int i) const;
     int shuffleNext(bool endless);
+    // Caller holds the lock: positions changed, the current entry stays on its record.
+    void afterReorder(const SongRecord* currentRecord);
 
     mutable std::recursive_mutex mutex_;
     std::vector<std::unique_ptr<SongRecord>> records_;
