@@ -45,9 +45,13 @@ int CMuleListCtrl::headerHeight() {
 
 void CMuleListCtrl::updateScrollBars() {
     const int headerHeight = this->headerHeight();
-    setViewportMargins(0, headerHeight, 0, 0);
+    // Setting the margins lays the scroll area out again even when they stay.
+    if (viewportMargins() != QMargins(0, headerHeight, 0, 0))
+        setViewportMargins(0, headerHeight, 0, 0);
     const QRect area = viewport()->geometry();
-    header_->setGeometry(area.left(), area.top() - headerHeight, area.width(), headerHeight);
+    const QRect headerArea(area.left(), area.top() - headerHeight, area.width(), headerHeight);
+    if (header_->geometry() != headerArea)
+        header_->setGeometry(headerArea);
     verticalScrollBar()->setPageStep(area.height());
     verticalScrollBar()->setSingleStep(kRowHeight);
     verticalScrollBar()->setRange(0, std::max(0, rowCount() * kRowHeight - area.height()));
