@@ -4,12 +4,9 @@
 #include "entry/entry_table.h"
 #include "entry/login_reply_loader.h"
 #include "module/module_state.h"
-#include "songs/list_pages.h"
 
 namespace kesto {
 namespace {
-
-constexpr int kNowPlayingViewMode = 4;
 
 ModuleState& state() {
     return ModuleState::instance();
@@ -44,8 +41,7 @@ int createPanel(const KestoRect* rect, int noBlank) {
     if (!s.panel()->createWindow(s.hostWindow(), area, noBlank != 0))
         return 0;
     // A host that plays already (a panel made again) finds its list on screen.
-    if (s.hostPlaysNowPlaying())
-        s.panel()->showPage(kNowPlayingViewMode, {}, menu::kNowPlaying, {}, 0);
+    s.showNowPlayingWhenHostPlays();
     return 1;
 }
 

@@ -3,7 +3,6 @@
 #include "entry/entry_args.h"
 #include "entry/entry_table.h"
 #include "module/module_state.h"
-#include "songs/list_pages.h"
 #include "songs/song_record.h"
 
 #include <cstdio>
@@ -20,7 +19,6 @@ constexpr std::string_view kSongTextRectValue = "SongTextRectInfo";
 constexpr int kShowCommand = 5;
 constexpr int kHideCommand = 0;
 constexpr int kNowPlayingPageKind = 1;
-constexpr int kNowPlayingViewMode = 4;
 
 ModuleState& state() {
     return ModuleState::instance();
@@ -90,17 +88,12 @@ void nextSong(const char* hostText, int playMode, int position, int restart, int
     copyText(outStoredText, KESTO_PLAY_TEXT_SIZE, r.storedText);
 }
 
-// Back from mini mode while the host plays: the panel shows what plays.
-void showNowPlayingWhenPlaying() {
-    if (panel()->pageKind() != kNowPlayingPageKind && state().hostPlaysNowPlaying())
-        panel()->showPage(kNowPlayingViewMode, {}, menu::kNowPlaying, {}, 0);
-}
-
 void switchMiniMode(int flag) {
     if (panel() == nullptr)
         return;
+    // Back from mini mode while the host plays: the panel shows what plays.
     if (flag == 0)
-        showNowPlayingWhenPlaying();
+        state().showNowPlayingWhenHostPlays();
     if (miniList() != nullptr) {
         if (flag != 0) {
             miniList()->takeOverNowPlaying(panel()->nowPlayingStore());

@@ -1,6 +1,15 @@
 #include "module/module_state.h"
 
+#include "songs/list_pages.h"
+
 namespace kesto {
+
+namespace {
+
+constexpr int kNowPlayingPageKind = 1;
+constexpr int kNowPlayingViewMode = 4; // the list alone
+
+} // namespace
 
 ModuleState& ModuleState::instance() {
     static ModuleState state;
@@ -25,9 +34,12 @@ bool ModuleState::postToHost(unsigned message, std::intptr_t wParam, std::intptr
     return port_ != nullptr && hostWindow_ != nullptr && port_->post(hostWindow_, message, wParam, lParam);
 }
 
-bool ModuleState::hostPlaysNowPlaying() const {
+void ModuleState::showNowPlayingWhenHostPlays() const {
+    if (panel_ == nullptr || panel_->pageKind() == kNowPlayingPageKind)
+        return;
     auto playing = StartupValues::slotAs<KestoSvcIntFn>(startup_.serviceA, KESTO_SVC_A_IS_PLAYING);
-    return playing != nullptr && playing() != 0;
+    if (playing != nullptr && playing() != 0)
+        panel_->showPage(kNowPlayingViewMode, {}, menu::kNowPlaying, {}, 0);
 }
 
 void ModuleState::reset() {

@@ -3,14 +3,14 @@
 // It holds what the host handed over, the login block, and the panel and mini windows while
 // they exist. Subsystems that build those objects register a factory at static-init time.
 
+#include "include/kesto/panel_api.h"
 #include "module/mini_list_operations.h"
 #include "module/panel_operations.h"
 #include "module/song_text_operations.h"
-#include "songs/startup_values.h"
-#include "include/kesto/panel_api.h"
 #include "platform/message_box.h"
 #include "platform/message_port.h"
 #include "songs/login_block.h"
+#include "songs/startup_values.h"
 
 #include <array>
 #include <functional>
@@ -70,8 +70,9 @@ public:
     void setPort(MessagePort* port) { port_ = port; }
     MessageBox* messageBox() const { return messageBox_; }
     void setMessageBox(MessageBox* box) { messageBox_ = box; }
-    // Host service table A's entry 4: whether the host is playing the now-playing list.
-    bool hostPlaysNowPlaying() const;
+    // While host service table A's entry 4 says the host plays the now-playing list, the panel
+    // shows that list (unless it does already), so the user sees what plays.
+    void showNowPlayingWhenHostPlays() const;
     // Posts to the host window; false without a port or a host window.
     bool postToHost(unsigned message, std::intptr_t wParam, std::intptr_t lParam) const;
 
