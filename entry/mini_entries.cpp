@@ -1,4 +1,5 @@
 #include "entry/mini_entries.h"
+#include "songs/list_pages.h"
 
 #include "entry/entry_args.h"
 #include "entry/entry_table.h"
@@ -18,7 +19,6 @@ constexpr std::string_view kSongTextRectValue = "SongTextRectInfo";
 
 constexpr int kShowCommand = 5;
 constexpr int kHideCommand = 0;
-constexpr int kNowPlayingPageKind = 1;
 
 ModuleState& state() {
     return ModuleState::instance();
@@ -103,7 +103,7 @@ void switchMiniMode(int flag) {
         }
     }
     panel()->setMiniModeFlag(flag != 0);
-    if (panel()->pageKind() == kNowPlayingPageKind)
+    if (panel()->pageKind() == page_kind::kNowPlaying)
         state().postToHost(KESTO_MSG_MINI_MODE_SWITCHED, 0, 0);
 }
 

@@ -7,6 +7,7 @@
 #include "module/mini_list_operations.h"
 #include "platform/message_box.h"
 #include "protocol/protocol_context.h"
+#include "songs/list_pages.h"
 
 #include <QPointer>
 
@@ -29,7 +30,7 @@ struct CommandContext;
 class MiniPlayList final : public MiniListOperations, public ListControlOwner {
 public:
     // The list shows the now-playing list.
-    static constexpr int kPageKind = 1;
+    static constexpr int kPageKind = page_kind::kNowPlaying;
     // Size of the window when the host's rectangle cannot be used.
     static constexpr int kDefaultHeight = 400;
 

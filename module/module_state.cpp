@@ -6,7 +6,6 @@ namespace kesto {
 
 namespace {
 
-constexpr int kNowPlayingPageKind = 1;
 constexpr int kNowPlayingViewMode = 4; // the list alone
 
 } // namespace
@@ -35,7 +34,7 @@ bool ModuleState::postToHost(unsigned message, std::intptr_t wParam, std::intptr
 }
 
 void ModuleState::showNowPlayingWhenHostPlays() const {
-    if (panel_ == nullptr || panel_->pageKind() == kNowPlayingPageKind)
+    if (panel_ == nullptr || panel_->pageKind() == page_kind::kNowPlaying)
         return;
     auto playing = StartupValues::slotAs<KestoSvcIntFn>(startup_.serviceA, KESTO_SVC_A_IS_PLAYING);
     if (playing != nullptr && playing() != 0)

@@ -15,8 +15,6 @@ namespace kesto {
 
 namespace {
 
-constexpr int kSearchPageKind = 22;
-
 bool isDeviceList(int menuId) {
     return menuId >= menu::kFirstDevice && menuId <= menu::kLastDevice;
 }
@@ -166,7 +164,7 @@ void ShowPage::localPageReady(int viewMode, int pageKind) {
 ListHandOver ShowPage::handOver() const {
     const PageState& s = *p_.state;
     ListHandOver hand{s.viewMode, s.pageKind, {}, s.header};
-    if (s.pageKind == kSearchPageKind)
+    if (s.pageKind == page_kind::kSearch)
         hand.webAddress = s.header.headerText;
     else if (looksLikeAddress(s.header.headerText2))
         hand.webAddress = s.header.headerText2;

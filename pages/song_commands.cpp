@@ -1,4 +1,5 @@
 #include "pages/song_commands.h"
+#include "songs/list_pages.h"
 
 #include "columns/list_command_ids.h"
 #include "commands/buy_command.h"
@@ -40,7 +41,6 @@ constexpr int kDialogGift = 1;
 bool giftBoxPage(int pageKind) {
     return pageKind == 10 || pageKind == 11;
 }
-constexpr int kNowPlayingPageKind = 1;
 constexpr std::intptr_t kPlayFlag = 1; // lParam of 1133
 } // namespace
 
@@ -125,7 +125,7 @@ void SongCommands::playSongLink(const LinkRequest& link, std::string_view) {
 
 void SongCommands::rowListen(W, L index) {
     CommandContext context = this->context();
-    if (context.pageKind == kNowPlayingPageKind) {
+    if (context.pageKind == page_kind::kNowPlaying) {
         playFromNowPlaying(context, static_cast<int>(index));
         return;
     }

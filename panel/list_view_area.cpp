@@ -1,4 +1,5 @@
 #include "panel/list_view_area.h"
+#include "songs/list_pages.h"
 
 #include "columns/column_kind.h"
 #include "columns/column_set_store.h"
@@ -36,12 +37,8 @@ enum ViewMode {
     kSplitAtSecond = 6
 };
 
-constexpr int kCartPageKind = 23;
-constexpr int kFolderPageKind = 6;
 constexpr int kRowsPerPage = 50;
 constexpr int kRowsPerCartPage = 20;
-constexpr int kFirstChartKind = 17;
-constexpr int kLastChartKind = 19;
 
 // The list takes this share of the height when both show without a stored splitter.
 constexpr int kListShareNumerator = 2;
@@ -93,7 +90,8 @@ void ListViewArea::dropRows() {
 
 void ListViewArea::showList(SongStore& store, const ListHandOver& handOver) {
     // A chart whose last rank reads "NO" shows no ranks; its columns are installed again.
-    const bool chart = handOver.pageKind >= kFirstChartKind && handOver.pageKind <= kLastChartKind;
+    const bool chart =
+        handOver.pageKind >= page_kind::kFirstChart && handOver.pageKind <= page_kind::kLastChart;
     const bool suppress = chart && handOver.header.noRank == 1;
     const bool reinstall = handOver.pageKind != installedKind_ || suppress != rankSuppressed_;
     if (reinstall && suppress != rankSuppressed_)
@@ -105,7 +103,7 @@ void ListViewArea::showList(SongStore& store, const ListHandOver& handOver) {
     else
         list_->deleteAllRows();
     installedKind_ = handOver.pageKind;
-    const int perPage = handOver.pageKind == kCartPageKind ? kRowsPerCartPage : kRowsPerPage;
+    const int perPage = handOver.pageKind == page_kind::kCart ? kRowsPerCartPage : kRowsPerPage;
     // One whole album counts its tracks from 1, whatever list page its reply names.
     numberBase_ = state_.albumPage ? 0 : std::max(handOver.header.pageIndex, 0) * perPage;
     std::vector<SongRecord*> records;
@@ -117,7 +115,7 @@ void ListViewArea::showList(SongStore& store, const ListHandOver& handOver) {
     if (state_.albumPage)
         for (std::size_t i = 0; i < records.size(); ++i)
             tracks_[records[i]] = static_cast<int>(i) + 1;
-    if (handOver.pageKind == kFolderPageKind)
+    if (handOver.pageKind == page_kind::kFolder)
         sortNewestFirst();
     hasAddress_ = !handOver.webAddress.empty();
     if (hasAddress_)

@@ -1,4 +1,5 @@
 #include "protocol/list_parser.h"
+#include "songs/list_pages.h"
 
 #include "protocol/field_cursor.h"
 #include "protocol/list_layout.h"
@@ -13,8 +14,6 @@
 namespace kesto {
 
 namespace {
-
-constexpr int kSentGiftsPageKind = 11;
 
 constexpr std::size_t kListCodeLength = 5;
 // Every header field of every layout lies below this index.
@@ -138,7 +137,7 @@ ParsedList ListParser::parse(std::string_view reply, int pageKind, RecordSink si
         if (layout->setsNoRankFlag)
             result.noRank = isNoRank(record->Rank_Text) ? 1 : 0;
         // The sent gifts' last field is the gift's state code.
-        if (pageKind == kSentGiftsPageKind)
+        if (pageKind == page_kind::kSentGifts)
             copyField(record->Gift_Status, record->Extra_Text);
         if (!sink.close())
             return result;

@@ -1,4 +1,5 @@
 #include "protocol/web_handoff.h"
+#include "songs/list_pages.h"
 
 #include "platform/host_block.h"
 #include "protocol/protocol_words.h"
@@ -18,7 +19,6 @@ constexpr std::string_view kAuthBuyPage = "/auth_buy.jsp";
 constexpr std::string_view kCashChargePage = "/cash_charge.jsp";
 constexpr std::string_view kFaqPage = "/kesto_player_faqlist.jsp";
 constexpr std::string_view kCounselPage = "/counselCate.jsp";
-constexpr int kSentGiftBoxKind = 11;
 
 // The application parameter under which the log-in bridge opens each hyperlink target.
 struct BridgeTarget {
@@ -178,7 +178,7 @@ bool WebHandoff::songInformation(const SongRecord* song) const {
 }
 
 std::string WebHandoff::giftMessagePage(int pageKind, std::string_view giftId) const {
-    const bool sentGiftBox = pageKind == kSentGiftBoxKind;
+    const bool sentGiftBox = pageKind == page_kind::kSentGifts;
     std::string address(context_.login->protocolBase);
     address.append("/message.jsp?is_send=").append(sentGiftBox ? "1" : "0");
     return address.append("&gift_id=").append(giftId);

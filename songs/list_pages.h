@@ -26,6 +26,17 @@ inline constexpr int kSearch = 8000;
 inline constexpr int kCart = 9000;
 } // namespace menu
 
+// Page kinds that code tests by number.
+namespace page_kind {
+inline constexpr int kNowPlaying = 1;
+inline constexpr int kFolder = 6; // the download storage folder
+inline constexpr int kSentGifts = 11;
+inline constexpr int kFirstChart = 17;
+inline constexpr int kLastChart = 19;
+inline constexpr int kSearch = 22;
+inline constexpr int kCart = 23;
+} // namespace page_kind
+
 // Where a page's songs come from.
 enum class PageSource : std::uint8_t {
     Server,   // the panel sends the page's list request
