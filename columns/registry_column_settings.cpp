@@ -13,17 +13,17 @@ std::string RegistryColumnSettings::pagePath(int pageKind) {
 
 bool RegistryColumnSettings::columnKeys(int pageKind, std::vector<std::string>& names) {
     names.clear();
-    const bool ok = key_.Open(pagePath(pageKind)) && key_.EnumSubKeys(names);
-    key_.Close();
+    const bool ok = key_.open(pagePath(pageKind)) && key_.subKeyNames(names);
+    key_.close();
     return ok;
 }
 
 bool RegistryColumnSettings::read(int pageKind, const std::string& columnKey, const std::string& name,
                                   std::string& out) {
     std::array<char, 260> buffer{};
-    const bool ok = key_.Open(pagePath(pageKind) + "\\" + columnKey) &&
-                    key_.QueryString(name, buffer.data(), buffer.size());
-    key_.Close();
+    const bool ok = key_.open(pagePath(pageKind) + "\\" + columnKey) &&
+                    key_.readString(name, buffer.data(), buffer.size());
+    key_.close();
     if (ok)
         out.assign(buffer.data(), strnlen(buffer.data(), buffer.size()));
     return ok;
@@ -31,15 +31,15 @@ bool RegistryColumnSettings::read(int pageKind, const std::string& columnKey, co
 
 void RegistryColumnSettings::write(int pageKind, int columnKind, const std::string& name,
                                    const std::string& text) {
-    if (key_.Create(pagePath(pageKind) + "\\" + std::to_string(columnKind)))
-        key_.SetString(name, text);
-    key_.Close();
+    if (key_.create(pagePath(pageKind) + "\\" + std::to_string(columnKind)))
+        key_.writeString(name, text);
+    key_.close();
 }
 
 void RegistryColumnSettings::remove(int pageKind, const std::string& columnKey) {
-    if (key_.Open(pagePath(pageKind)))
-        key_.DeleteSubKey(columnKey);
-    key_.Close();
+    if (key_.open(pagePath(pageKind)))
+        key_.deleteSubKey(columnKey);
+    key_.close();
 }
 
 void RegistryColumnSettings::beginBatch() {

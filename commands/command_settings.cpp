@@ -10,7 +10,7 @@ namespace kesto {
 bool CommandSettings::hearingAppend() const {
     std::uint32_t value = 0;
     if (key_ != nullptr)
-        key_->ReadDword(settings::kOption, value, settings::kHearingAppend);
+        key_->readSectionDword(settings::kOption, value, settings::kHearingAppend);
     return value != 0;
 }
 
@@ -25,7 +25,7 @@ bool CommandSettings::showDeleteBox() const {
 bool CommandSettings::showDcfInfo() const {
     std::string text;
     if (key_ != nullptr)
-        key_->ReadString(settings::kOption, text, settings::kShowDcfInfo);
+        key_->readSectionString(settings::kOption, text, settings::kShowDcfInfo);
     return text != settings::kFlagSet;
 }
 
@@ -40,14 +40,14 @@ std::string CommandSettings::installPath() const {
 bool CommandSettings::downloadLyric() const {
     std::uint32_t value = 0;
     if (key_ != nullptr)
-        key_->ReadDword(settings::kOption, value, settings::kDownloadLyric);
+        key_->readSectionDword(settings::kOption, value, settings::kDownloadLyric);
     return value == 1;
 }
 
 std::string CommandSettings::rootText(const char* name) const {
     std::string text;
     if (key_ != nullptr)
-        key_->ReadRootString(text, name);
+        key_->readRootString(text, name);
     return text;
 }
 

@@ -1,19 +1,19 @@
 #include "commands/delete_command.h"
 
-#include "library/my_album_db.h"
 #include "commands/cart_command.h"
 #include "commands/command_box.h"
 #include "commands/command_settings.h"
 #include "commands/device_host.h"
-#include "songs/list_pages.h"
 #include "commands/song_id_list.h"
-#include "songs/song_store.h"
+#include "library/my_album_db.h"
 #include "protocol/cart_request.h"
 #include "protocol/protocol_exchange.h"
 #include "protocol/protocol_url.h"
 #include "protocol/reply_fields.h"
 #include "protocol/request_body.h"
 #include "protocol/request_sender.h"
+#include "songs/list_pages.h"
+#include "songs/song_store.h"
 
 #include <algorithm>
 #include <array>
@@ -99,7 +99,7 @@ bool DeleteCommand::fromOnlineAlbum(const Selection& chosen) const {
     RequestBody body(login);
     // The all-albums page deletes from whichever album holds the song.
     body.add(context_.menuId == menu::kOnlineAlbums ? std::string_view("0")
-                                              : std::string_view(login.menuParameter));
+                                                    : std::string_view(login.menuParameter));
     SongIdList::append(body, chosen);
     const auto reply = RequestSender::exchange(context_.protocol.request,
                                                ProtocolUrl::command(login, proto::kDeleteSongFromMyAlbum),
@@ -123,11 +123,12 @@ bool DeleteCommand::fromLocalAlbum(const Selection& chosen) const {
         return false;
     if (context_.menuId == menu::kLocalAlbums && !confirmed())
         return false;
-    const std::string albumId = context_.menuId == menu::kLocalAlbums ? std::to_string(MyAlbumDb::kAllSongsAlbum)
-                                                                : context_.protocol.login->menuParameter;
+    const std::string albumId = context_.menuId == menu::kLocalAlbums
+                                    ? std::to_string(MyAlbumDb::kAllSongsAlbum)
+                                    : context_.protocol.login->menuParameter;
     Selection deleted;
     for (const ChosenSong& song : chosen.songs())
-        if (context_.albums->RemoveSong(song.record.Song_ID, albumId))
+        if (context_.albums->removeSong(song.record.Song_ID, albumId))
             deleted.add(song.record, song.position);
     if (deleted.size() != chosen.size())
         CommandBox(context_.protocol.box).stop(CommandText::DeletePlayListFailed);

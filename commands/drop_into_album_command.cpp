@@ -1,11 +1,11 @@
 #include "commands/drop_into_album_command.h"
 
-#include "library/album_song.h"
-#include "library/my_album_db.h"
-#include "settings/settings_keys.h"
 #include "commands/command_box.h"
 #include "commands/command_settings.h"
 #include "commands/download_request.h"
+#include "library/album_song.h"
+#include "library/my_album_db.h"
+#include "settings/settings_keys.h"
 
 namespace kesto {
 
@@ -30,7 +30,7 @@ int DropIntoAlbumCommand::run(const Selection& dropped, std::string_view albumId
         if (record.isStreaming()) {
             streaming.add(record, song.position);
         } else if (!record.isMp3Bell() && context_.albums != nullptr && !inAlbum(record, albumId) &&
-                   !context_.albums->InsertSong(AlbumSong::fromRecord(record, albumId, date)).empty()) {
+                   !context_.albums->insertSong(AlbumSong::fromRecord(record, albumId, date)).empty()) {
             ++inserted;
         }
     }
@@ -44,7 +44,7 @@ int DropIntoAlbumCommand::run(const Selection& dropped, std::string_view albumId
 bool DropIntoAlbumCommand::inAlbum(const SongRecord& file, std::string_view albumId) const {
     // A file already in the album keeps its one row.
     MyAlbumDb& db = *context_.albums;
-    return db.ContainsSong(albumId, db.SongIdByPath(file.Local_Path), file.Local_Path);
+    return db.containsSong(albumId, db.songIdByPath(file.Local_Path), file.Local_Path);
 }
 
 bool DropIntoAlbumCommand::downloadWanted() const {

@@ -24,7 +24,7 @@ DeleteConfirmDialog::DeleteConfirmDialog(QWidget* parent, KestoHostTable skin, R
 
 void DeleteConfirmDialog::done(int result) {
     if (settings_ != nullptr)
-        settings_->WriteRootString(dontShow_->isChecked() ? settings::kFlagSet : "0",
+        settings_->writeRootString(dontShow_->isChecked() ? settings::kFlagSet : "0",
                                    settings::kShowDeleteBox);
     SkinnedDialog::done(result);
 }

@@ -31,7 +31,7 @@ QString LocalFileDialogs::startFolder(RegistryKey* settings) {
 
 void LocalFileDialogs::remember(RegistryKey* settings, const QString& folder) {
     if (settings != nullptr && !folder.isEmpty())
-        settings->WriteRootString(QFile::encodeName(folder).toStdString(), settings::kLastOpenFolder);
+        settings->writeRootString(QFile::encodeName(folder).toStdString(), settings::kLastOpenFolder);
 }
 
 QFileDialog* LocalFileDialogs::filesDialog(QWidget* parent, RegistryKey* settings) {

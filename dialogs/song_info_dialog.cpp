@@ -45,8 +45,8 @@ SongInfoDialog::SongInfoDialog(QWidget* parent, KestoHostTable skin, const SongR
     int listened = song.Listen_Count;
     std::vector<std::string> albums;
     if (db != nullptr) {
-        listened = db->ListenCount(song.Song_ID).value_or(listened);
-        db->AlbumNamesOfSong(song.Song_ID, albums);
+        listened = db->listenCount(song.Song_ID).value_or(listened);
+        db->albumNamesOfSong(song.Song_ID, albums);
     }
     auto* form = new QFormLayout;
     form->addRow(dialogText(t::kInfoName), value(this, local(song.Song_Name), "songName"));

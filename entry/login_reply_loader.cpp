@@ -1,8 +1,8 @@
 #include "entry/login_reply_loader.h"
 
-#include "songs/song_record.h"
 #include "platform/cp949.h"
 #include "protocol/field_decoder.h"
+#include "songs/song_record.h"
 
 namespace kesto {
 
@@ -53,12 +53,12 @@ bool LoginReplyLoader::load(LoginBlock& block, std::string_view reply) {
     copyField(block.field4, f[4]);
     std::string joined(f[11]);
     joined += f[5];
-    copyField(block.joined11and5, reversed(joined));
+    copyField(block.joinedKey, reversed(joined));
     copyField(block.field6, f[6]);
     copyField(block.field7, f[7]);
     block.field8 = toInt(f[8]);
     block.field9 = toInt(f[9]);
-    copyField(block.field10, f[10]);
+    copyField(block.memberClass, f[10]);
     copyField(block.field12, f[12]);
     block.field13 = toInt(f[13]);
     block.field14 = toInt(f[14]);

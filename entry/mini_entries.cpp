@@ -75,11 +75,11 @@ void nextSong(const char* hostText, int playMode, int position, int restart, int
     copyText(outSongName, KESTO_PLAY_TEXT_SIZE, r.songName);
     copyText(outArtist, KESTO_PLAY_TEXT_SIZE, r.artist);
     copyText(outSongId, KESTO_PLAY_TEXT_SIZE, r.songId);
-    copyText(outField1, KESTO_PLAY_URL_SIZE, r.field1);
-    copyInt(outField2, r.field2);
+    copyText(outField1, KESTO_PLAY_URL_SIZE, r.streamAddress);
+    copyInt(outField2, r.playSeconds);
     copyText(outField3, KESTO_PLAY_URL_SIZE, r.field3);
     copyText(outField4, KESTO_PLAY_URL_SIZE, r.field4);
-    copyInt(outField5, r.field5);
+    copyInt(outField5, r.fullPlay);
     copyInt(outPlayTime, r.playTime);
     copyInt(outIsLocal, r.isLocal);
     copyText(outLocalPath, KESTO_PLAY_TEXT_SIZE, r.localPath);

@@ -94,9 +94,9 @@ void openDownloadStorage(const char* text) {
         panel()->openDownloadStorage(T::text(text));
 }
 
-void openDeviceList(int a, int b, const char* text, const char* text2) {
+void openDeviceList(int device, int unused, const char* title, const char* parameter) {
     if (panel() != nullptr)
-        panel()->openDeviceList(a, b, T::text(text), T::text(text2));
+        panel()->openDeviceList(device, unused, T::text(title), T::text(parameter));
 }
 
 void stoppedByService() {

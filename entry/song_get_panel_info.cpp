@@ -30,8 +30,8 @@ extern "C" KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow) {
         });
     state.setSettingWriter([](std::string_view keyPath, std::string_view name, std::string_view value) {
         RegistryKey key;
-        if (key.Create(std::string(keyPath)))
-            key.SetString(std::string(name), std::string(value));
+        if (key.create(std::string(keyPath)))
+            key.writeString(std::string(name), std::string(value));
     });
     return table;
 }

@@ -36,7 +36,7 @@ std::string quoted(const std::string& text) {
 }
 
 bool addList(MyAlbumDb& db, const char* id, const char* nameUtf8) {
-    return db.ExecStatement("insert into AlbumName_tbl values('" + std::string(id) + "','" +
+    return db.execStatement("insert into AlbumName_tbl values('" + std::string(id) + "','" +
                             quoted(Cp949::fromUtf8(nameUtf8)) + "')");
 }
 
@@ -101,7 +101,7 @@ bool DemoLibrary::writeFiles(const fs::path& folder, std::string& why) {
 
 bool DemoLibrary::fillAlbums(const fs::path& dataFolder, const fs::path& folder, std::string& why) {
     MyAlbumDb db;
-    if (!db.Start(dataFolder) || !addList(db, kAlbumId, kAlbumName) ||
+    if (!db.start(dataFolder) || !addList(db, kAlbumId, kAlbumName) ||
         !addList(db, kPlayListId, kPlayListName)) {
         why = "the album database cannot take the demo lists";
         return false;
@@ -112,9 +112,9 @@ bool DemoLibrary::fillAlbums(const fs::path& dataFolder, const fs::path& folder,
             why = std::string("no tags in ") + song.file;
             return false;
         }
-        db.InsertSong(AlbumSong::fromRecord(record, kAlbumId, ""));
+        db.insertSong(AlbumSong::fromRecord(record, kAlbumId, ""));
         if (song.inPlayList)
-            db.InsertSong(AlbumSong::fromRecord(record, kPlayListId, ""));
+            db.insertSong(AlbumSong::fromRecord(record, kPlayListId, ""));
     }
     return true;
 }

@@ -1,8 +1,8 @@
 #include "host/host_albums.h"
 
 #include "host/curl_request.h"
-#include "library/cpp_sqlite_exception.h"
 #include "library/my_album_db.h"
+#include "library/sql_error.h"
 #include "library/sql_query.h"
 #include "library/sql_text.h"
 #include "songs/login_block.h"
@@ -37,20 +37,20 @@ int HostAlbums::createPlaylist(const char* name) {
     if (name == nullptr || *name == '\0')
         return 0;
     MyAlbumDb db;
-    if (!db.Start(std::filesystem::current_path()))
+    if (!db.start(std::filesystem::current_path()))
         return 0;
     int next = kFirstPlaylistId;
     try {
-        SqlQuery query = db.Database().ExecQuery("select Album_ID from AlbumName_tbl");
-        for (; !query.Eof(); query.NextRow())
-            if (const char* id = query.FieldValue(0))
+        SqlQuery query = db.database().query("select Album_ID from AlbumName_tbl");
+        for (; !query.atEnd(); query.nextRow())
+            if (const char* id = query.fieldValue(0))
                 next = std::max(next, std::atoi(id) + 1);
-    } catch (const CppSQLiteException&) {
+    } catch (const SqlError&) {
         return 0;
     }
     const std::string sql = "insert into AlbumName_tbl values('" + std::to_string(next) + "','" +
                             SqlText::quoteDoubled(name) + "')";
-    return db.ExecStatement(sql) ? next : 0;
+    return db.execStatement(sql) ? next : 0;
 }
 
 int HostAlbums::createMyAlbum(const char* name) {

@@ -138,7 +138,7 @@ KestoRect HostMiniMode::listRect() const {
     // Where the list was last time; else beside the main window.
     RegistryKey key;
     std::string kept;
-    key.ReadString(settings::kMain, kept, settings::kMiniListRectInfo);
+    key.readSectionString(settings::kMain, kept, settings::kMiniListRectInfo);
     if (const auto rect = RectValue::parse(kept))
         return *rect;
     const QRect frame = window_.frameGeometry();

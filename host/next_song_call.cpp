@@ -19,12 +19,12 @@ NextSongResult NextSongCall::ask(KestoEntry24 entry, int playMode, int position,
     std::array<char, KESTO_PLAY_TEXT_SIZE> name{}, artist{}, songId{}, localPath{}, stored{};
     std::array<char, KESTO_PLAY_URL_SIZE> field1{}, field3{}, field4{};
     entry("", playMode, position, restart ? 1 : 0, &r.position, name.data(), artist.data(), songId.data(),
-          field1.data(), &r.field2, field3.data(), field4.data(), &r.field5, &r.playTime, &r.isLocal,
+          field1.data(), &r.playSeconds, field3.data(), field4.data(), &r.fullPlay, &r.playTime, &r.isLocal,
           localPath.data(), &r.fileFormat, &r.hasLyrics, stored.data());
     r.songName = textOf(name);
     r.artist = textOf(artist);
     r.songId = textOf(songId);
-    r.field1 = textOf(field1);
+    r.streamAddress = textOf(field1);
     r.field3 = textOf(field3);
     r.field4 = textOf(field4);
     r.localPath = textOf(localPath);

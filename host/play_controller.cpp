@@ -42,7 +42,7 @@ int PlayController::playsNowPlaying() {
 QUrl PlayController::sourceOf(const NextSongResult& song) {
     if (song.isLocal != 0)
         return QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(song.localPath)));
-    return QUrl(QString::fromStdString(song.field1));
+    return QUrl(QString::fromStdString(song.streamAddress));
 }
 
 QString PlayController::title() const {
@@ -97,7 +97,7 @@ void PlayController::go(int order, int position) {
 void PlayController::start(const NextSongResult& song) {
     position_ = song.position;
     song_ = song;
-    if (song.field1 == NextSongCall::kDoubleLogin) {
+    if (song.streamAddress == NextSongCall::kDoubleLogin) {
         finish(tr("the log-in is in use elsewhere"));
         return;
     }
@@ -108,7 +108,8 @@ void PlayController::start(const NextSongResult& song) {
         return;
     }
     // A preview grant (field 5 is 0) allows field 2 seconds of the song.
-    limitMs_ = song.isLocal == 0 && song.field5 == 0 && song.field2 > 0 ? song.field2 * 1000LL : 0;
+    limitMs_ =
+        song.isLocal == 0 && song.fullPlay == 0 && song.playSeconds > 0 ? song.playSeconds * 1000LL : 0;
     if (!toldSilent_ && AudioEngine::silent()) {
         toldSilent_ = true;
         HostLog::write(tr("no audio device: songs are decoded and timed without sound"));

@@ -2,8 +2,8 @@
 
 #include "host/host_session.h"
 #include "host/main_window.h"
-#include "library/cpp_sqlite_exception.h"
 #include "library/my_album_db.h"
+#include "library/sql_error.h"
 #include "platform/cp949.h"
 
 #include <QInputDialog>
@@ -13,17 +13,17 @@ namespace kesto {
 std::vector<std::pair<std::string, QString>> PlayListLoader::playLists(HostSession& session) {
     std::vector<std::pair<std::string, QString>> lists;
     MyAlbumDb db;
-    if (!db.Start(session.service().dataFolder()))
+    if (!db.start(session.service().dataFolder()))
         return lists;
     try {
-        SqlQuery rows = db.Database().ExecQuery("select Album_ID,Album_Name from AlbumName_tbl");
-        for (; !rows.Eof(); rows.NextRow()) {
-            const char* id = rows.FieldValue(0);
-            const char* name = rows.FieldValue(1);
+        SqlQuery rows = db.database().query("select Album_ID,Album_Name from AlbumName_tbl");
+        for (; !rows.atEnd(); rows.nextRow()) {
+            const char* id = rows.fieldValue(0);
+            const char* name = rows.fieldValue(1);
             if (id != nullptr)
                 lists.emplace_back(id, QString::fromStdString(Cp949::toUtf8(name != nullptr ? name : "")));
         }
-    } catch (const CppSQLiteException&) {
+    } catch (const SqlError&) {
         lists.clear();
     }
     return lists;
@@ -61,7 +61,7 @@ void PlayListLoader::choose(MainWindow& window, HostSession& session) {
 int PlayListLoader::load(HostSession& session, const std::string& albumId) {
     MyAlbumDb db;
     AlbumSongList songs;
-    if (!db.Start(session.service().dataFolder()) || !db.ListAlbumSongs(albumId, songs) || songs.size() == 0)
+    if (!db.start(session.service().dataFolder()) || !db.listAlbumSongs(albumId, songs) || songs.size() == 0)
         return 0;
     std::string list;
     for (const std::string& path : songs.localPaths)

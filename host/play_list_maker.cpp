@@ -1,7 +1,7 @@
 #include "host/play_list_maker.h"
 
-#include "library/cpp_sqlite_exception.h"
 #include "library/my_album_db.h"
+#include "library/sql_error.h"
 
 #include <cstdlib>
 #include <string>
@@ -22,20 +22,20 @@ int PlayListMaker::create(const char* name) {
     if (name == nullptr || *name == '\0')
         return 0;
     MyAlbumDb db;
-    if (!db.Start())
+    if (!db.start())
         return 0;
     long next = 1;
     try {
-        SqlQuery rows = db.Database().ExecQuery("select max(cast(Album_ID as integer)) from AlbumName_tbl");
-        if (!rows.Eof() && rows.FieldValue(0) != nullptr)
-            next = std::atol(rows.FieldValue(0)) + 1;
-    } catch (const CppSQLiteException&) {
+        SqlQuery rows = db.database().query("select max(cast(Album_ID as integer)) from AlbumName_tbl");
+        if (!rows.atEnd() && rows.fieldValue(0) != nullptr)
+            next = std::atol(rows.fieldValue(0)) + 1;
+    } catch (const SqlError&) {
         return 0;
     }
     if (next == kAllSongsAlbum)
         ++next;
     const std::string id = std::to_string(next);
-    if (!db.ExecStatement("insert into AlbumName_tbl values('" + id + "','" + quoted(name) + "')"))
+    if (!db.execStatement("insert into AlbumName_tbl values('" + id + "','" + quoted(name) + "')"))
         return 0;
     return static_cast<int>(next);
 }

@@ -39,7 +39,7 @@ AlbumRow::Field AlbumRow::fieldNamed(std::string_view name) {
     return nullptr;
 }
 
-void AlbumRow::SetField(std::string_view name, std::string_view value) {
+void AlbumRow::setField(std::string_view name, std::string_view value) {
     if (const Field field = fieldNamed(name))
         this->*field = std::string(value);
 }

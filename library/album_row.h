@@ -27,7 +27,7 @@ struct AlbumRow {
     using Field = std::string AlbumRow::*;
 
     // Stores value in the field called name (case-insensitive); other names are ignored.
-    void SetField(std::string_view name, std::string_view value);
+    void setField(std::string_view name, std::string_view value);
     // The field called name, or null; lets a listing resolve its columns once.
     static Field fieldNamed(std::string_view name);
 };

@@ -1,7 +1,7 @@
 #include "library/damaged_database.h"
 
-#include "library/cpp_sqlite_exception.h"
 #include "library/sql_database.h"
+#include "library/sql_error.h"
 
 #include <sqlite3.h>
 
@@ -40,10 +40,10 @@ std::string timeStamp() {
 
 bool DamagedDatabase::isDamaged(SqlDatabase& db) {
     try {
-        SqlQuery check = db.ExecQuery(kQuickCheck);
-        const char* verdict = check.Eof() || check.NumFields() < 1 ? nullptr : check.FieldValue(0);
+        SqlQuery check = db.query(kQuickCheck);
+        const char* verdict = check.atEnd() || check.fieldCount() < 1 ? nullptr : check.fieldValue(0);
         return verdict == nullptr || std::strcmp(verdict, kHealthy) != 0;
-    } catch (const CppSQLiteException& error) {
+    } catch (const SqlError& error) {
         return error.errorCode() == SQLITE_NOTADB || error.errorCode() == SQLITE_CORRUPT;
     }
 }

@@ -77,21 +77,21 @@ ImportOutcome LocalFileImport::intoShownList(const std::vector<std::string>& pat
 ImportOutcome LocalFileImport::intoAlbum(const std::vector<std::string>& paths, MyAlbumDb& db,
                                          std::string_view albumId) {
     ImportOutcome outcome;
-    SqlTransaction batch(db.Database());
+    SqlTransaction batch(db.database());
     for (const auto& path : paths) {
         SongRecord record;
         if (!prepare(path, record, outcome))
             continue;
         // A made-up song id is not the database's: the path's recorded id is. A path in no row
         // is in no album either, so only a recorded one needs the album's check.
-        const std::optional<std::string> recorded = db.RecordedSongId(path);
+        const std::optional<std::string> recorded = db.recordedSongId(path);
         const std::string pathSongId = recorded.value_or(std::string());
-        if (recorded && db.ContainsSong(albumId, pathSongId, path)) {
+        if (recorded && db.containsSong(albumId, pathSongId, path)) {
             outcome.present.push_back(path);
             continue;
         }
         const auto song = AlbumSong::fromRecord(record, albumId, record.Added_Date);
-        (db.InsertSongOfPath(song, pathSongId).empty() ? outcome.failed : outcome.added).push_back(path);
+        (db.insertSongOfPath(song, pathSongId).empty() ? outcome.failed : outcome.added).push_back(path);
     }
     batch.commit();
     return outcome;

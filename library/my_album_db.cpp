@@ -1,8 +1,8 @@
 #include "library/my_album_db.h"
 
 #include "library/album_row.h"
-#include "library/cpp_sqlite_exception.h"
 #include "library/damaged_database.h"
+#include "library/sql_error.h"
 #include "library/sql_text.h"
 
 #include <cstdint>
@@ -84,63 +84,63 @@ MyAlbumDb::MyAlbumDb() = default;
 
 MyAlbumDb::MyAlbumDb(RowIdGenerator::Clock clock) : rowIds_(std::move(clock)) {}
 
-std::filesystem::path MyAlbumDb::FilePath(const std::filesystem::path& base) {
+std::filesystem::path MyAlbumDb::filePath(const std::filesystem::path& base) {
     const auto folder = base / kFolder;
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     return folder / kFileName;
 }
 
-bool MyAlbumDb::Start(const std::filesystem::path& base) {
-    const std::filesystem::path file = FilePath(base);
+bool MyAlbumDb::start(const std::filesystem::path& base) {
+    const std::filesystem::path file = filePath(base);
     damagedCopy_.clear();
-    if (!OpenDatabase(file.string()))
+    if (!openDatabase(file.string()))
         return false;
     if (DamagedDatabase::isDamaged(db_)) {
-        db_.Close();
+        db_.close();
         damagedCopy_ = DamagedDatabase::keepAside(file);
         // A damaged file that cannot be moved is left alone: no albums rather than lost ones.
-        if (damagedCopy_.empty() || !OpenDatabase(file.string()))
+        if (damagedCopy_.empty() || !openDatabase(file.string()))
             return false;
     }
-    if (CreateTables())
-        ExecStatement(kDropShortIds);
+    if (createTables())
+        execStatement(kDropShortIds);
     // A large import issues ids faster than the clock: the next ones must come after them.
     rowIds_.continueAfter(firstField(kLastRowId, false));
     return true;
 }
 
-bool MyAlbumDb::OpenDatabase(const std::string& path) {
+bool MyAlbumDb::openDatabase(const std::string& path) {
     try {
-        db_.Open(path.c_str());
+        db_.open(path.c_str());
         path_ = path;
-    } catch (const CppSQLiteException&) {
+    } catch (const SqlError&) {
         return false;
     }
     try {
-        db_.ExecDML(kJournal);
-    } catch (const CppSQLiteException&) {
+        db_.exec(kJournal);
+    } catch (const SqlError&) {
         // The file stays usable in its old journal mode.
     }
     return true;
 }
 
-bool MyAlbumDb::CreateTables() {
+bool MyAlbumDb::createTables() {
     for (const char* sql : {kCreateAlbumNames, kCreateAlbumInfo, kIndexPath, kIndexSong}) {
         try {
-            db_.ExecDML(sql);
-        } catch (const CppSQLiteException&) {
+            db_.exec(sql);
+        } catch (const SqlError&) {
             // The table exists already.
         }
     }
     return true;
 }
 
-bool MyAlbumDb::ExecStatement(const std::string& sql) {
+bool MyAlbumDb::execStatement(const std::string& sql) {
     try {
-        db_.ExecDML(sql.c_str());
+        db_.exec(sql.c_str());
         return true;
-    } catch (const CppSQLiteException&) {
+    } catch (const SqlError&) {
         return false;
     }
 }
@@ -148,38 +148,38 @@ bool MyAlbumDb::ExecStatement(const std::string& sql) {
 std::string MyAlbumDb::firstField(const std::string& sql, bool lastRow) {
     std::string value;
     try {
-        SqlQuery query = db_.ExecQuery(sql.c_str());
-        while (!query.Eof()) {
-            if (query.NumFields() > 0) {
-                const char* field = query.FieldValue(0);
+        SqlQuery query = db_.query(sql.c_str());
+        while (!query.atEnd()) {
+            if (query.fieldCount() > 0) {
+                const char* field = query.fieldValue(0);
                 value = field ? field : "";
                 if (!lastRow)
                     break;
             }
-            query.NextRow();
+            query.nextRow();
         }
-    } catch (const CppSQLiteException&) {
+    } catch (const SqlError&) {
         return {};
     }
     return value;
 }
 
-std::string MyAlbumDb::GetAlbumName(std::string_view albumId) {
+std::string MyAlbumDb::albumName(std::string_view albumId) {
     // The id goes into the statement unquoted: anything but digits could rewrite it.
     if (!SqlText::isPlainNumber(albumId))
         return {};
     return firstField(SqlText::format(kSelectAlbumName, std::string(albumId).c_str()), true);
 }
 
-std::string MyAlbumDb::InsertSong(const AlbumSong& song) {
-    return InsertSong(song, rowIds_);
+std::string MyAlbumDb::insertSong(const AlbumSong& song) {
+    return insertSong(song, rowIds_);
 }
 
-std::string MyAlbumDb::InsertSong(const AlbumSong& song, RowIdGenerator& ids) {
+std::string MyAlbumDb::insertSong(const AlbumSong& song, RowIdGenerator& ids) {
     return insert(song, ids, nullptr);
 }
 
-std::string MyAlbumDb::InsertSongOfPath(const AlbumSong& song, std::string_view pathSongId) {
+std::string MyAlbumDb::insertSongOfPath(const AlbumSong& song, std::string_view pathSongId) {
     const std::string known(pathSongId);
     return insert(song, rowIds_, &known);
 }
@@ -189,39 +189,39 @@ std::string MyAlbumDb::insert(const AlbumSong& song, RowIdGenerator& ids, const 
     const std::string date = song.date.empty() ? ids.today() : song.date;
     if (song.localPath.empty())
         return {};
-    std::string songId = pathSongId != nullptr ? *pathSongId : SongIdByPath(song.localPath);
+    std::string songId = pathSongId != nullptr ? *pathSongId : songIdByPath(song.localPath);
     if (songId.empty())
         songId = rowId;
     // Bound in the format's place: the same row as the formatted text, its quotes doubled.
     using V = SqlValue;
     try {
-        db_.ExecDML(kInsert, {V::text(rowId), V::text(song.albumId), V::text(songId),
-                              V::number(static_cast<std::int16_t>(song.songType)), V::text(song.songName),
-                              V::number(static_cast<std::int16_t>(song.playTime)), V::text(song.artist),
-                              V::text(song.albumTitle), V::number(static_cast<std::int16_t>(song.bitrate)),
-                              V::number(song.listenCount), V::text(date), V::number(song.readMark),
-                              V::text(song.expireDate), V::text(song.localPath)});
-    } catch (const CppSQLiteException&) {
+        db_.exec(kInsert, {V::text(rowId), V::text(song.albumId), V::text(songId),
+                           V::number(static_cast<std::int16_t>(song.songType)), V::text(song.songName),
+                           V::number(static_cast<std::int16_t>(song.playTime)), V::text(song.artist),
+                           V::text(song.albumTitle), V::number(static_cast<std::int16_t>(song.bitrate)),
+                           V::number(song.listenCount), V::text(date), V::number(song.readMark),
+                           V::text(song.expireDate), V::text(song.localPath)});
+    } catch (const SqlError&) {
         return {};
     }
     return songId;
 }
 
-bool MyAlbumDb::ListAlbumSongs(std::string_view albumId, AlbumSongList& out) {
+bool MyAlbumDb::listAlbumSongs(std::string_view albumId, AlbumSongList& out) {
     const std::string sql = SqlText::toLong(albumId) == kAllSongsAlbum
                                 ? std::string(kListAllSongs)
                                 : SqlText::format(kListAlbum, q(albumId).c_str());
     try {
-        SqlQuery query = db_.ExecQuery(sql.c_str());
+        SqlQuery query = db_.query(sql.c_str());
         // Column names are the same on every row: find their fields once.
         std::vector<std::pair<int, AlbumRow::Field>> columns;
-        for (int i = 0; i < query.NumFields(); ++i)
-            if (const auto field = AlbumRow::fieldNamed(query.FieldName(i)))
+        for (int i = 0; i < query.fieldCount(); ++i)
+            if (const auto field = AlbumRow::fieldNamed(query.fieldName(i)))
                 columns.emplace_back(i, field);
-        while (!query.Eof()) {
+        while (!query.atEnd()) {
             AlbumRow row;
             for (const auto& [index, field] : columns) {
-                const char* value = query.FieldValue(index);
+                const char* value = query.fieldValue(index);
                 row.*field = value ? value : "";
             }
             if (!row.localPath.empty() && fileExists(row.localPath)) {
@@ -231,88 +231,88 @@ bool MyAlbumDb::ListAlbumSongs(std::string_view albumId, AlbumSongList& out) {
                 out.localPaths.push_back(row.localPath);
                 out.dates.push_back(row.date);
             }
-            query.NextRow();
+            query.nextRow();
         }
-    } catch (const CppSQLiteException&) {
+    } catch (const SqlError&) {
         return false;
     }
     return true;
 }
 
-bool MyAlbumDb::IncrementListenCount(std::string_view albumId, std::string_view rowId) {
+bool MyAlbumDb::incrementListenCount(std::string_view albumId, std::string_view rowId) {
     if (albumId.empty() && rowId.empty())
         return false;
-    return ExecStatement(SqlText::format(kIncrementListen, q(albumId).c_str(), q(rowId).c_str()));
+    return execStatement(SqlText::format(kIncrementListen, q(albumId).c_str(), q(rowId).c_str()));
 }
 
-bool MyAlbumDb::RemoveSong(std::string_view songId, std::string_view albumId) {
+bool MyAlbumDb::removeSong(std::string_view songId, std::string_view albumId) {
     if (songId.empty())
         return false;
     if (SqlText::toLong(albumId) == kAllSongsAlbum)
-        return ExecStatement(SqlText::format(kDeleteEverywhere, q(songId).c_str()));
+        return execStatement(SqlText::format(kDeleteEverywhere, q(songId).c_str()));
     const std::string count = firstField(SqlText::format(kCountSongRows, q(songId).c_str()), false);
     if (count.empty())
         return false;
     if (std::atoi(count.c_str()) >= 1)
-        return ExecStatement(SqlText::format(kDeleteFromAlbum, q(albumId).c_str(), q(songId).c_str()));
-    return ExecStatement(
+        return execStatement(SqlText::format(kDeleteFromAlbum, q(albumId).c_str(), q(songId).c_str()));
+    return execStatement(
         SqlText::format(kMoveToAllSongs, static_cast<int>(kAllSongsAlbum), q(songId).c_str()));
 }
 
-void MyAlbumDb::AlbumNamesOfSong(std::string_view songId, std::vector<std::string>& out) {
+void MyAlbumDb::albumNamesOfSong(std::string_view songId, std::vector<std::string>& out) {
     out.clear();
     try {
-        SqlQuery query = db_.ExecQuery(SqlText::format(kAlbumNamesOfSong, q(songId).c_str()).c_str());
-        while (!query.Eof()) {
-            if (query.NumFields() > 0) {
-                const char* name = query.FieldValue(0);
+        SqlQuery query = db_.query(SqlText::format(kAlbumNamesOfSong, q(songId).c_str()).c_str());
+        while (!query.atEnd()) {
+            if (query.fieldCount() > 0) {
+                const char* name = query.fieldValue(0);
                 out.emplace_back(name ? name : "");
             }
-            query.NextRow();
+            query.nextRow();
         }
-    } catch (const CppSQLiteException&) {
+    } catch (const SqlError&) {
         out.clear();
     }
 }
 
-bool MyAlbumDb::ContainsSong(std::string_view albumId, std::string_view songId, std::string_view localPath) {
+bool MyAlbumDb::containsSong(std::string_view albumId, std::string_view songId, std::string_view localPath) {
     if (songId.empty() && localPath.empty())
         return false;
     using V = SqlValue;
     try {
         if (!songId.empty() && !localPath.empty())
-            return db_.HasRow(kContainsAll, {V::text(songId), V::text(albumId), V::text(localPath)});
+            return db_.hasRow(kContainsAll, {V::text(songId), V::text(albumId), V::text(localPath)});
         if (!songId.empty())
-            return db_.HasRow(kContainsSong, {V::text(songId), V::text(albumId)});
-        return db_.HasRow(kContainsPath, {V::text(albumId), V::text(localPath)});
-    } catch (const CppSQLiteException&) {
+            return db_.hasRow(kContainsSong, {V::text(songId), V::text(albumId)});
+        return db_.hasRow(kContainsPath, {V::text(albumId), V::text(localPath)});
+    } catch (const SqlError&) {
         return false;
     }
 }
 
-std::string MyAlbumDb::SongIdByPath(std::string_view localPath) {
-    return RecordedSongId(localPath).value_or(std::string());
+std::string MyAlbumDb::songIdByPath(std::string_view localPath) {
+    return recordedSongId(localPath).value_or(std::string());
 }
 
-std::optional<std::string> MyAlbumDb::RecordedSongId(std::string_view localPath) {
+std::optional<std::string> MyAlbumDb::recordedSongId(std::string_view localPath) {
     if (localPath.empty())
         return std::nullopt;
     try {
-        return db_.FirstField(kSongIdByPath, {SqlValue::text(localPath)});
-    } catch (const CppSQLiteException&) {
+        return db_.firstField(kSongIdByPath, {SqlValue::text(localPath)});
+    } catch (const SqlError&) {
         return std::nullopt;
     }
 }
 
-std::optional<int> MyAlbumDb::ListenCount(std::string_view songId) {
+std::optional<int> MyAlbumDb::listenCount(std::string_view songId) {
     const std::string sql = std::string(kListenCount) + "Song_ID='" + q(songId) + "'";
     try {
-        SqlQuery query = db_.ExecQuery(sql.c_str());
-        if (query.Eof() || query.NumFields() < 1)
+        SqlQuery query = db_.query(sql.c_str());
+        if (query.atEnd() || query.fieldCount() < 1)
             return std::nullopt;
-        const char* value = query.FieldValue(0);
+        const char* value = query.fieldValue(0);
         return std::atoi(value ? value : "");
-    } catch (const CppSQLiteException&) {
+    } catch (const SqlError&) {
         return std::nullopt;
     }
 }

@@ -24,42 +24,42 @@ public:
     explicit MyAlbumDb(RowIdGenerator::Clock clock);
 
     // base/Playlist/MyAlbum.dbf; the folder is created when missing.
-    static std::filesystem::path FilePath(const std::filesystem::path& base);
+    static std::filesystem::path filePath(const std::filesystem::path& base);
     // Start-up: open base/Playlist/MyAlbum.dbf, create the tables, drop rows with short song
     // ids. False when the file cannot be opened (the panel then runs without albums). A file
     // that is not a readable database is kept aside (damagedCopy) and a fresh one started.
-    bool Start(const std::filesystem::path& base = std::filesystem::current_path());
+    bool start(const std::filesystem::path& base = std::filesystem::current_path());
     // Where the last Start put a damaged file; empty when it found none.
     const std::filesystem::path& damagedCopy() const { return damagedCopy_; }
 
-    bool OpenDatabase(const std::string& path);
-    bool CreateTables();
-    bool ExecStatement(const std::string& sql);
+    bool openDatabase(const std::string& path);
+    bool createTables();
+    bool execStatement(const std::string& sql);
 
     // Empty when the id is not a plain number, nothing matches or the query fails.
-    std::string GetAlbumName(std::string_view albumId);
+    std::string albumName(std::string_view albumId);
     // The song id stored, or empty when nothing was inserted.
-    std::string InsertSong(const AlbumSong& song);
+    std::string insertSong(const AlbumSong& song);
     // The same with another generator's row IDs (the play list dialog keeps its own).
-    std::string InsertSong(const AlbumSong& song, RowIdGenerator& ids);
+    std::string insertSong(const AlbumSong& song, RowIdGenerator& ids);
     // The same for a file whose path the caller has just looked up with SongIdByPath
     // (pathSongId is its answer): the path is not looked up a second time.
-    std::string InsertSongOfPath(const AlbumSong& song, std::string_view pathSongId);
+    std::string insertSongOfPath(const AlbumSong& song, std::string_view pathSongId);
     // Songs of the album whose files still exist, oldest first.
-    bool ListAlbumSongs(std::string_view albumId, AlbumSongList& out);
-    bool IncrementListenCount(std::string_view albumId, std::string_view rowId);
-    bool RemoveSong(std::string_view songId, std::string_view albumId);
-    void AlbumNamesOfSong(std::string_view songId, std::vector<std::string>& out);
-    bool ContainsSong(std::string_view albumId, std::string_view songId, std::string_view localPath);
-    std::string SongIdByPath(std::string_view localPath);
+    bool listAlbumSongs(std::string_view albumId, AlbumSongList& out);
+    bool incrementListenCount(std::string_view albumId, std::string_view rowId);
+    bool removeSong(std::string_view songId, std::string_view albumId);
+    void albumNamesOfSong(std::string_view songId, std::vector<std::string>& out);
+    bool containsSong(std::string_view albumId, std::string_view songId, std::string_view localPath);
+    std::string songIdByPath(std::string_view localPath);
     // The same look-up telling a path in no row (none) from a row without song id ("").
-    std::optional<std::string> RecordedSongId(std::string_view localPath);
+    std::optional<std::string> recordedSongId(std::string_view localPath);
     // Listen count of the song's first row, for the information dialog; none without a row.
-    std::optional<int> ListenCount(std::string_view songId);
+    std::optional<int> listenCount(std::string_view songId);
 
-    SqlDatabase& Database() { return db_; }
-    const std::string& Path() const { return path_; }
-    RowIdGenerator& RowIds() { return rowIds_; }
+    SqlDatabase& database() { return db_; }
+    const std::string& path() const { return path_; }
+    RowIdGenerator& rowIds() { return rowIds_; }
 
 private:
     // First column of the first (or, with lastRow, the last) row that has one; empty on failure.

@@ -1,6 +1,6 @@
 #include "library/playlist_mover.h"
 
-#include "library/cpp_sqlite_exception.h"
+#include "library/sql_error.h"
 #include "library/sql_text.h"
 #include "platform/cp949.h"
 
@@ -31,20 +31,20 @@ std::string text(const std::map<std::string, std::string>& row, const char* name
 
 PlaylistMover::PlaylistMover(MyAlbumDb& db, RowIdGenerator::Clock clock)
     : db_(db), rowIds_(std::move(clock)) {
-    rowIds_.continueAfter(db_.RowIds().last()); // the database's ids may run ahead of the clock
+    rowIds_.continueAfter(db_.rowIds().last()); // the database's ids may run ahead of the clock
 }
 
 bool PlaylistMover::listPlaylists(std::string_view shownAlbumId, std::vector<PlaylistEntry>& out) {
     out.clear();
     try {
-        SqlQuery query = db_.Database().ExecQuery(kSelectPlaylists);
-        for (; !query.Eof(); query.NextRow()) {
-            const char* id = query.FieldValue(0);
-            const char* name = query.FieldValue(1);
+        SqlQuery query = db_.database().query(kSelectPlaylists);
+        for (; !query.atEnd(); query.nextRow()) {
+            const char* id = query.fieldValue(0);
+            const char* name = query.fieldValue(1);
             if (!Cp949::equalsIgnoreCase(id ? id : "", shownAlbumId))
                 out.push_back({id ? id : "", name ? name : ""});
         }
-    } catch (const CppSQLiteException&) {
+    } catch (const SqlError&) {
         out.clear();
         return false;
     }
@@ -57,14 +57,14 @@ PutResult PlaylistMover::put(const std::vector<SongRecord>& songs, std::string_v
     for (const auto& song : songs) {
         // A record from another page may carry a made-up id; the path's recorded one counts.
         const std::string songId =
-            fromPlaylist ? std::string(song.Song_ID) : db_.SongIdByPath(song.Local_Path);
-        if (db_.ContainsSong(targetAlbumId, songId, song.Local_Path)) {
+            fromPlaylist ? std::string(song.Song_ID) : db_.songIdByPath(song.Local_Path);
+        if (db_.containsSong(targetAlbumId, songId, song.Local_Path)) {
             ++result.skipped;
             continue;
         }
         bool done = false;
         if (!fromPlaylist)
-            done = !db_.InsertSong(AlbumSong::fromRecord(song, targetAlbumId, {}), rowIds_).empty();
+            done = !db_.insertSong(AlbumSong::fromRecord(song, targetAlbumId, {}), rowIds_).empty();
         else if (move)
             done = moveRow(songId, currentAlbumId, targetAlbumId);
         else
@@ -77,7 +77,7 @@ PutResult PlaylistMover::put(const std::vector<SongRecord>& songs, std::string_v
 bool PlaylistMover::moveRow(std::string_view songId, std::string_view from, std::string_view to) {
     const std::string sql = "update AlbumInfo_tbl set Album_ID=" + quoted(to) + " " +
                             "where Song_ID=" + quoted(songId) + " and " + "Album_ID=" + quoted(from);
-    return db_.ExecStatement(sql);
+    return db_.execStatement(sql);
 }
 
 bool PlaylistMover::copyRow(std::string_view songId, std::string_view from, std::string_view to) {
@@ -85,14 +85,14 @@ bool PlaylistMover::copyRow(std::string_view songId, std::string_view from, std:
                             " and " + "Song_ID=" + quoted(songId);
     std::map<std::string, std::string> row;
     try {
-        SqlQuery query = db_.Database().ExecQuery(sql.c_str());
-        if (query.Eof())
+        SqlQuery query = db_.database().query(sql.c_str());
+        if (query.atEnd())
             return false;
-        for (int i = 0; i < query.NumFields(); ++i) {
-            const char* value = query.FieldValue(i);
-            row[query.FieldName(i)] = value ? value : "";
+        for (int i = 0; i < query.fieldCount(); ++i) {
+            const char* value = query.fieldValue(i);
+            row[query.fieldName(i)] = value ? value : "";
         }
-    } catch (const CppSQLiteException&) {
+    } catch (const SqlError&) {
         return false;
     }
     AlbumSong copy;
@@ -109,7 +109,7 @@ bool PlaylistMover::copyRow(std::string_view songId, std::string_view from, std:
     copy.readMark = toInt(row, "bRead");
     copy.expireDate = text(row, "ExpireDate");
     copy.localPath = text(row, "Local_Path");
-    return !db_.InsertSong(copy, rowIds_).empty();
+    return !db_.insertSong(copy, rowIds_).empty();
 }
 
 } // namespace kesto

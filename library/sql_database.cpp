@@ -1,29 +1,29 @@
 #include "library/sql_database.h"
 
-#include "library/cpp_sqlite_exception.h"
+#include "library/sql_error.h"
 
 #include <sqlite3.h>
 
 namespace kesto {
 
 SqlDatabase::~SqlDatabase() {
-    Close();
+    close();
 }
 
-void SqlDatabase::Open(const char* fileName) {
-    Close();
+void SqlDatabase::open(const char* fileName) {
+    close();
     sqlite3* handle = nullptr;
     const int result = sqlite3_open(fileName, &handle);
     if (result != SQLITE_OK) {
-        const CppSQLiteException error(SQLITE_CANTOPEN, handle ? sqlite3_errmsg(handle) : "out of memory");
+        const SqlError error(SQLITE_CANTOPEN, handle ? sqlite3_errmsg(handle) : "out of memory");
         sqlite3_close(handle);
         throw error;
     }
     connection_ = handle;
-    SetBusyTimeout(busyTimeoutMs_);
+    setBusyTimeout(busyTimeoutMs_);
 }
 
-void SqlDatabase::Close() {
+void SqlDatabase::close() {
     statements_.clear();
     if (connection_) {
         sqlite3_close_v2(connection_);
@@ -31,7 +31,7 @@ void SqlDatabase::Close() {
     }
 }
 
-void SqlDatabase::SetBusyTimeout(int milliseconds) {
+void SqlDatabase::setBusyTimeout(int milliseconds) {
     busyTimeoutMs_ = milliseconds;
     if (connection_)
         sqlite3_busy_timeout(connection_, busyTimeoutMs_);
@@ -39,30 +39,30 @@ void SqlDatabase::SetBusyTimeout(int milliseconds) {
 
 void SqlDatabase::requireOpen() const {
     if (!connection_)
-        throw CppSQLiteException(CppSQLiteException::kWrapperError, "Database not open");
+        throw SqlError(SqlError::kWrapperError, "Database not open");
 }
 
-int SqlDatabase::ExecDML(const char* sql) {
+int SqlDatabase::exec(const char* sql) {
     requireOpen();
     char* error = nullptr;
     const int result = sqlite3_exec(connection_, sql, nullptr, nullptr, &error);
     if (result != SQLITE_OK)
-        throw CppSQLiteException(result, error, true);
+        throw SqlError(result, error, true);
     return sqlite3_changes(connection_);
 }
 
-SqlQuery SqlDatabase::ExecQuery(const char* sql) {
+SqlQuery SqlDatabase::query(const char* sql) {
     requireOpen();
     sqlite3_stmt* vm = nullptr;
     const int compiled = sqlite3_prepare_v2(connection_, sql, -1, &vm, nullptr);
     if (compiled != SQLITE_OK)
-        throw CppSQLiteException(compiled, sqlite3_errmsg(connection_));
+        throw SqlError(compiled, sqlite3_errmsg(connection_));
     if (!vm) // blank text or only a comment: nothing to run
-        throw CppSQLiteException(SQLITE_MISUSE, "not an SQL statement");
+        throw SqlError(SQLITE_MISUSE, "not an SQL statement");
     const int stepped = sqlite3_step(vm);
     if (stepped != SQLITE_ROW && stepped != SQLITE_DONE) {
         const int finalized = sqlite3_finalize(vm);
-        throw CppSQLiteException(finalized != SQLITE_OK ? finalized : stepped, sqlite3_errmsg(connection_));
+        throw SqlError(finalized != SQLITE_OK ? finalized : stepped, sqlite3_errmsg(connection_));
     }
     return SqlQuery(vm, stepped, sql, true);
 }
@@ -72,10 +72,10 @@ int SqlDatabase::step(sqlite3_stmt* statement) {
     if (stepped == SQLITE_ROW || stepped == SQLITE_DONE)
         return stepped;
     const int reset = sqlite3_reset(statement);
-    throw CppSQLiteException(reset != SQLITE_OK ? reset : stepped, sqlite3_errmsg(connection_));
+    throw SqlError(reset != SQLITE_OK ? reset : stepped, sqlite3_errmsg(connection_));
 }
 
-int SqlDatabase::ExecDML(const char* format, Values values) {
+int SqlDatabase::exec(const char* format, Values values) {
     requireOpen();
     sqlite3_stmt* statement = statements_.bound(connection_, format, values);
     while (step(statement) == SQLITE_ROW) {
@@ -84,7 +84,7 @@ int SqlDatabase::ExecDML(const char* format, Values values) {
     return sqlite3_changes(connection_);
 }
 
-bool SqlDatabase::HasRow(const char* format, Values values) {
+bool SqlDatabase::hasRow(const char* format, Values values) {
     requireOpen();
     sqlite3_stmt* statement = statements_.bound(connection_, format, values);
     const bool row = step(statement) == SQLITE_ROW;
@@ -92,7 +92,7 @@ bool SqlDatabase::HasRow(const char* format, Values values) {
     return row;
 }
 
-std::optional<std::string> SqlDatabase::FirstField(const char* format, Values values) {
+std::optional<std::string> SqlDatabase::firstField(const char* format, Values values) {
     requireOpen();
     sqlite3_stmt* statement = statements_.bound(connection_, format, values);
     std::optional<std::string> value;

@@ -1,5 +1,5 @@
 #pragma once
-// One connection to an SQLite file. Every failure is thrown as CppSQLiteException; nothing
+// One connection to an SQLite file. Every failure is thrown as SqlError; nothing
 // here knows the album schema.
 
 #include "library/sql_query.h"
@@ -22,26 +22,26 @@ public:
     SqlDatabase& operator=(const SqlDatabase&) = delete;
     ~SqlDatabase(); // closes; never throws
 
-    void Open(const char* fileName);
-    void Close();
-    bool IsOpen() const { return connection_ != nullptr; }
-    void SetBusyTimeout(int milliseconds);
+    void open(const char* fileName);
+    void close();
+    bool isOpen() const { return connection_ != nullptr; }
+    void setBusyTimeout(int milliseconds);
 
     // Runs every statement of sql; returns the rows changed by the last one.
-    int ExecDML(const char* sql);
+    int exec(const char* sql);
     // Compiles the first statement of sql and steps once.
-    SqlQuery ExecQuery(const char* sql);
+    SqlQuery query(const char* sql);
 
     // The same statements given as a format and its values (SqlStatementCache): what
     // SqlText::format(format, values...) would run, compiled once per format for this
     // connection. Each runs to its end before it returns, failing as the text would.
     using Values = std::initializer_list<SqlValue>;
     // Runs one statement; returns the rows it changed.
-    int ExecDML(const char* format, Values values);
+    int exec(const char* format, Values values);
     // True when the query gives a row.
-    bool HasRow(const char* format, Values values);
+    bool hasRow(const char* format, Values values);
     // The first column of the first row ("" for an SQL NULL); none without a row or a column.
-    std::optional<std::string> FirstField(const char* format, Values values);
+    std::optional<std::string> firstField(const char* format, Values values);
 
 private:
     void requireOpen() const;

@@ -1,7 +1,7 @@
 #include "library/sql_query.h"
 
-#include "library/cpp_sqlite_exception.h"
 #include "library/result_column_names.h"
+#include "library/sql_error.h"
 
 #include <sqlite3.h>
 
@@ -21,8 +21,8 @@ SqlQuery::SqlQuery(SqlQuery&& other) noexcept
 SqlQuery& SqlQuery::operator=(SqlQuery&& other) noexcept {
     if (this != &other) {
         try {
-            Finalize();
-        } catch (const CppSQLiteException&) {
+            finalize();
+        } catch (const SqlError&) {
         }
         vm_ = std::exchange(other.vm_, nullptr);
         eof_ = other.eof_;
@@ -36,27 +36,27 @@ SqlQuery& SqlQuery::operator=(SqlQuery&& other) noexcept {
 
 SqlQuery::~SqlQuery() {
     try {
-        Finalize();
-    } catch (const CppSQLiteException&) {
+        finalize();
+    } catch (const SqlError&) {
     }
 }
 
 void SqlQuery::requireVm() const {
     if (!vm_)
-        throw CppSQLiteException(CppSQLiteException::kWrapperError, "Null Virtual Machine pointer");
+        throw SqlError(SqlError::kWrapperError, "Null Virtual Machine pointer");
 }
 
 void SqlQuery::requireIndex(int index) const {
     if (index < 0 || index >= columnCount_)
-        throw CppSQLiteException(CppSQLiteException::kWrapperError, "Invalid field index requested");
+        throw SqlError(SqlError::kWrapperError, "Invalid field index requested");
 }
 
-int SqlQuery::NumFields() const {
+int SqlQuery::fieldCount() const {
     requireVm();
     return columnCount_;
 }
 
-const char* SqlQuery::FieldValue(int index) const {
+const char* SqlQuery::fieldValue(int index) const {
     requireVm();
     requireIndex(index);
     if (eof_)
@@ -64,7 +64,7 @@ const char* SqlQuery::FieldValue(int index) const {
     return reinterpret_cast<const char*>(sqlite3_column_text(vm_, index));
 }
 
-const char* SqlQuery::FieldName(int index) const {
+const char* SqlQuery::fieldName(int index) const {
     requireVm();
     requireIndex(index);
     // Most queries are read by position only: the from clause is parsed for names on demand.
@@ -73,12 +73,12 @@ const char* SqlQuery::FieldName(int index) const {
     return columnNames_[static_cast<std::size_t>(index)].c_str();
 }
 
-bool SqlQuery::Eof() const {
+bool SqlQuery::atEnd() const {
     requireVm();
     return eof_;
 }
 
-int SqlQuery::NextRow() {
+int SqlQuery::nextRow() {
     requireVm();
     const int result = sqlite3_step(vm_);
     if (result == SQLITE_DONE)
@@ -93,17 +93,17 @@ void SqlQuery::failAfterStep(int stepResult) {
     const int result = sqlite3_finalize(vm_);
     vm_ = nullptr;
     const int code = result != SQLITE_OK ? result : stepResult;
-    throw CppSQLiteException(code, sqlite3_errmsg(db));
+    throw SqlError(code, sqlite3_errmsg(db));
 }
 
-void SqlQuery::Finalize() {
+void SqlQuery::finalize() {
     if (!vm_ || !ownsVm_)
         return;
     sqlite3* db = sqlite3_db_handle(vm_);
     const int result = sqlite3_finalize(vm_);
     vm_ = nullptr;
     if (result != SQLITE_OK)
-        throw CppSQLiteException(result, sqlite3_errmsg(db));
+        throw SqlError(result, sqlite3_errmsg(db));
 }
 
 } // namespace kesto

@@ -20,13 +20,13 @@ public:
     SqlQuery& operator=(const SqlQuery&) = delete;
     ~SqlQuery(); // finalizes; never throws
 
-    int NumFields() const;
+    int fieldCount() const;
     // Null for an SQL NULL; valid until the next NextRow or Finalize.
-    const char* FieldValue(int index) const;
-    const char* FieldName(int index) const;
-    bool Eof() const;
-    int NextRow();
-    void Finalize();
+    const char* fieldValue(int index) const;
+    const char* fieldName(int index) const;
+    bool atEnd() const;
+    int nextRow();
+    void finalize();
 
 private:
     void requireVm() const;

@@ -1,6 +1,6 @@
 #include "library/sql_statement_cache.h"
 
-#include "library/cpp_sqlite_exception.h"
+#include "library/sql_error.h"
 
 #include <sqlite3.h>
 
@@ -13,7 +13,7 @@ namespace kesto {
 namespace {
 
 [[noreturn]] void refuse(const char* why) {
-    throw CppSQLiteException(CppSQLiteException::kWrapperError, why);
+    throw SqlError(SqlError::kWrapperError, why);
 }
 
 // printf stops a %s argument at its first NUL: so does the bound text.
@@ -63,7 +63,7 @@ sqlite3_stmt* SqlStatementCache::compile(sqlite3* db, const std::string& sql) {
     const char* tail = nullptr;
     const int compiled = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &statement, &tail);
     if (compiled != SQLITE_OK)
-        throw CppSQLiteException(compiled, sqlite3_errmsg(db));
+        throw SqlError(compiled, sqlite3_errmsg(db));
     if (statement == nullptr)
         refuse("not an SQL statement");
     // One statement only: a kept statement cannot run the rest of a text.
@@ -99,7 +99,7 @@ void SqlStatementCache::bind(sqlite3_stmt* statement, const std::vector<Conversi
             result = sqlite3_bind_int(statement, index, value.numberValue);
         }
         if (result != SQLITE_OK)
-            throw CppSQLiteException(result, sqlite3_errmsg(sqlite3_db_handle(statement)));
+            throw SqlError(result, sqlite3_errmsg(sqlite3_db_handle(statement)));
     }
 }
 

@@ -25,7 +25,7 @@ public:
     SqlStatementCache& operator=(const SqlStatementCache&) = delete;
     ~SqlStatementCache();
 
-    // The format with its conversions turned into parameters; throws CppSQLiteException 1000
+    // The format with its conversions turned into parameters; throws SqlError 1000
     // for a conversion other than '%s', '%d', %d and %%.
     static std::string parameterised(const char* format);
 

@@ -1,16 +1,16 @@
 #include "library/sql_transaction.h"
 
-#include "library/cpp_sqlite_exception.h"
 #include "library/sql_database.h"
+#include "library/sql_error.h"
 
 namespace kesto {
 
 namespace {
 bool run(SqlDatabase& db, const char* sql) {
     try {
-        db.ExecDML(sql);
+        db.exec(sql);
         return true;
-    } catch (const CppSQLiteException&) {
+    } catch (const SqlError&) {
         return false;
     }
 }

@@ -1,9 +1,9 @@
 #include "listview/song_drag_source.h"
 
 #include "columns/drag_formats.h"
-#include "listview/cmule_list_ctrl.h"
 #include "listview/list_control_owner.h"
 #include "listview/song_drag_data.h"
+#include "listview/song_list_view.h"
 
 #include <QMimeData>
 

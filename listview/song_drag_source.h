@@ -13,12 +13,12 @@ class QMimeData;
 
 namespace kesto {
 
-class CMuleListCtrl;
+class SongListView;
 class ListControlOwner;
 
 class SongDragSource {
 public:
-    SongDragSource(const CMuleListCtrl& list, const ListControlOwner& owner) : list_(list), owner_(owner) {}
+    SongDragSource(const SongListView& list, const ListControlOwner& owner) : list_(list), owner_(owner) {}
 
     // The data a drag of the selected rows offers, or null when none may start (a device page,
     // no selection, a row without a record). Records the rows and sets the dragging flag.
@@ -35,7 +35,7 @@ public:
     void setDropRow(int row) { dropRow_ = row; }
 
 private:
-    const CMuleListCtrl& list_;
+    const SongListView& list_;
     const ListControlOwner& owner_;
     bool dragging_ = false;
     std::uint64_t serial_ = 0;

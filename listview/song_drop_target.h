@@ -10,13 +10,13 @@ class QPoint;
 
 namespace kesto {
 
-class CMuleListCtrl;
+class SongListView;
 class ListControlOwner;
 class SongDragSource;
 
 class SongDropTarget {
 public:
-    SongDropTarget(const CMuleListCtrl& list, const ListControlOwner& owner, SongDragSource& drag)
+    SongDropTarget(const SongListView& list, const ListControlOwner& owner, SongDragSource& drag)
         : list_(list), owner_(owner), drag_(drag) {}
 
     DropEffect enter(const QMimeData& data) const;
@@ -26,7 +26,7 @@ public:
 private:
     DropPlace place(const QMimeData& data) const;
 
-    const CMuleListCtrl& list_;
+    const SongListView& list_;
     const ListControlOwner& owner_;
     SongDragSource& drag_;
 };

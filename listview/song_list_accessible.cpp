@@ -1,8 +1,8 @@
 #include "listview/song_list_accessible.h"
 
-#include "listview/cmule_list_ctrl.h"
-#include "listview/cx_header_ctrl.h"
 #include "listview/song_list_cell_accessible.h"
+#include "listview/song_list_header.h"
+#include "listview/song_list_view.h"
 
 #include <QAccessibleTableModelChangeEvent>
 
@@ -21,12 +21,12 @@ quint64 keyOf(int row, int column) {
 }
 
 QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
-    if (className == QLatin1String("kesto::CMuleListCtrl") && object != nullptr && object->isWidgetType())
-        return new SongListAccessible(static_cast<CMuleListCtrl*>(object));
+    if (className == QLatin1String("kesto::SongListView") && object != nullptr && object->isWidgetType())
+        return new SongListAccessible(static_cast<SongListView*>(object));
     return nullptr;
 }
 
-SongListAccessible* tableOf(CMuleListCtrl* list) {
+SongListAccessible* tableOf(SongListView* list) {
     if (list == nullptr || !QAccessible::isActive())
         return nullptr;
     return static_cast<SongListAccessible*>(QAccessible::queryAccessibleInterface(list));
@@ -34,7 +34,7 @@ SongListAccessible* tableOf(CMuleListCtrl* list) {
 
 } // namespace
 
-SongListAccessible::SongListAccessible(CMuleListCtrl* list) : QAccessibleWidget(list, QAccessible::Table) {}
+SongListAccessible::SongListAccessible(SongListView* list) : QAccessibleWidget(list, QAccessible::Table) {}
 
 SongListAccessible::~SongListAccessible() {
     dropCells(0);
@@ -50,7 +50,7 @@ void SongListAccessible::detach() {
         QAccessible::removeFactory(&makeInterface);
 }
 
-void SongListAccessible::focusMoved(CMuleListCtrl* list, int row) {
+void SongListAccessible::focusMoved(SongListView* list, int row) {
     SongListAccessible* table = tableOf(list);
     if (table == nullptr || !list->hasFocus())
         return;
@@ -60,14 +60,14 @@ void SongListAccessible::focusMoved(CMuleListCtrl* list, int row) {
     }
 }
 
-void SongListAccessible::rowsChanged(CMuleListCtrl* list) {
+void SongListAccessible::rowsChanged(SongListView* list) {
     if (tableOf(list) == nullptr)
         return;
     QAccessibleTableModelChangeEvent event(list, QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&event);
 }
 
-void SongListAccessible::checkChanged(CMuleListCtrl* list, int row) {
+void SongListAccessible::checkChanged(SongListView* list, int row) {
     SongListAccessible* table = tableOf(list);
     if (table == nullptr)
         return;
@@ -82,8 +82,8 @@ void SongListAccessible::checkChanged(CMuleListCtrl* list, int row) {
     QAccessible::updateAccessibility(&event);
 }
 
-CMuleListCtrl* SongListAccessible::list() const {
-    return static_cast<CMuleListCtrl*>(widget());
+SongListView* SongListAccessible::list() const {
+    return static_cast<SongListView*>(widget());
 }
 
 QString SongListAccessible::text(QAccessible::Text t) const {
@@ -95,7 +95,7 @@ QString SongListAccessible::text(QAccessible::Text t) const {
 }
 
 int SongListAccessible::columnCount() const {
-    const CXHeaderCtrl* header = list()->header();
+    const SongListHeader* header = list()->header();
     int count = 0;
     for (int i = 0; i < header->count(); ++i)
         if (!header->isSectionHidden(i))
@@ -108,7 +108,7 @@ int SongListAccessible::rowCount() const {
 }
 
 int SongListAccessible::logicalColumn(int column) const {
-    const CXHeaderCtrl* header = list()->header();
+    const SongListHeader* header = list()->header();
     int seen = 0;
     for (int visual = 0; visual < header->count(); ++visual) {
         const int logical = header->logicalIndex(visual);

@@ -8,20 +8,20 @@
 
 namespace kesto {
 
-class CMuleListCtrl;
+class SongListView;
 
 class SongListAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit SongListAccessible(CMuleListCtrl* list);
+    explicit SongListAccessible(SongListView* list);
     ~SongListAccessible() override;
 
     // Installs the factory while at least one list exists (the module may be unloaded).
     static void attach();
     static void detach();
     // Tells an active screen reader what changed.
-    static void focusMoved(CMuleListCtrl* list, int row);
-    static void rowsChanged(CMuleListCtrl* list);
-    static void checkChanged(CMuleListCtrl* list, int row);
+    static void focusMoved(SongListView* list, int row);
+    static void rowsChanged(SongListView* list);
+    static void checkChanged(SongListView* list, int row);
 
     // QAccessibleInterface
     QAccessible::Role role() const override { return QAccessible::Table; }
@@ -62,7 +62,7 @@ public:
     int focusColumnOf() const;
 
 private:
-    CMuleListCtrl* list() const;
+    SongListView* list() const;
     void dropCells(int fromRow);
 
     mutable QHash<quint64, QAccessible::Id> cells_;

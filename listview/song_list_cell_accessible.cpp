@@ -1,13 +1,13 @@
 #include "listview/song_list_cell_accessible.h"
 
-#include "listview/cmule_list_ctrl.h"
-#include "listview/cx_header_ctrl.h"
 #include "listview/row_object.h"
 #include "listview/song_list_accessible.h"
+#include "listview/song_list_header.h"
+#include "listview/song_list_view.h"
 
 namespace kesto {
 
-SongListCellAccessible::SongListCellAccessible(CMuleListCtrl* list, int row, int column)
+SongListCellAccessible::SongListCellAccessible(SongListView* list, int row, int column)
     : list_(list), row_(row), column_(column) {}
 
 bool SongListCellAccessible::isValid() const {

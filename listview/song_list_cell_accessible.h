@@ -9,7 +9,7 @@
 
 namespace kesto {
 
-class CMuleListCtrl;
+class SongListView;
 class SongListAccessible;
 
 class SongListCellAccessible : public QAccessibleInterface,
@@ -17,7 +17,7 @@ class SongListCellAccessible : public QAccessibleInterface,
                                public QAccessibleActionInterface {
 public:
     // column: the list's own column index.
-    SongListCellAccessible(CMuleListCtrl* list, int row, int column);
+    SongListCellAccessible(SongListView* list, int row, int column);
 
     // QAccessibleInterface
     bool isValid() const override;
@@ -54,7 +54,7 @@ public:
 private:
     SongListAccessible* tableInterface() const;
 
-    QPointer<CMuleListCtrl> list_;
+    QPointer<SongListView> list_;
     int row_;
     int column_;
 };

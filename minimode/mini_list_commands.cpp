@@ -7,7 +7,7 @@
 #include "commands/play_list_command.h"
 #include "library/file_type.h"
 #include "library/folder_walker.h"
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "minimode/mini_ids.h"
 #include "minimode/mini_texts.h"
 #include "platform/cp949.h"
@@ -40,7 +40,7 @@ QString audioFilter() {
 
 } // namespace
 
-Selection MiniListCommands::checked(const CMuleListCtrl& list) {
+Selection MiniListCommands::checked(const SongListView& list) {
     Selection chosen;
     for (int row = 0; row < list.rowCount(); ++row)
         if (list.isChecked(row) && list.record(row) != nullptr)
@@ -115,7 +115,7 @@ void MiniListCommands::deleteAll() {
 }
 
 void MiniListCommands::deleteChecked() {
-    CMuleListCtrl& list = *parts_.list;
+    SongListView& list = *parts_.list;
     const Selection chosen = checked(list);
     if (chosen.empty())
         return void(say(mini::text::kDeleteNone));
@@ -162,7 +162,7 @@ void MiniListCommands::addFromDialog(bool folder) {
     RegistryKey* settings = parts_.context.settings;
     std::string lastFolder;
     if (settings != nullptr)
-        settings->ReadRootString(lastFolder, settings::kLastOpenFolder);
+        settings->readRootString(lastFolder, settings::kLastOpenFolder);
     const QString start = QString::fromStdString(Cp949::toUtf8(lastFolder));
     std::vector<std::string> paths;
     QString chosenFolder;
@@ -181,7 +181,7 @@ void MiniListCommands::addFromDialog(bool folder) {
             chosenFolder = QFileInfo(files.front()).absolutePath();
     }
     if (!chosenFolder.isEmpty() && settings != nullptr)
-        settings->WriteRootString(Cp949::fromUtf8(chosenFolder.toStdString()), settings::kLastOpenFolder);
+        settings->writeRootString(Cp949::fromUtf8(chosenFolder.toStdString()), settings::kLastOpenFolder);
     if (!paths.empty() && parts_.addFiles)
         parts_.addFiles(paths);
 }

@@ -12,11 +12,11 @@
 
 namespace kesto {
 
-class CMuleListCtrl;
+class SongListView;
 class SongStore;
 
 struct MiniCommandParts {
-    CMuleListCtrl* list = nullptr;
+    SongListView* list = nullptr;
     SongStore* store = nullptr;
     CommandContext context;
     // Shows every row of the store again.
@@ -33,7 +33,7 @@ public:
     bool run(int id);
 
     // The checked rows' songs in row order.
-    static Selection checked(const CMuleListCtrl& list);
+    static Selection checked(const SongListView& list);
 
 private:
     void download();

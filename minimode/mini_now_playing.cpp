@@ -2,7 +2,7 @@
 
 #include "library/file_type.h"
 #include "library/local_record_factory.h"
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "module/module_state.h"
 #include "pages/song_drops.h"
 #include "songs/song_store.h"

@@ -12,7 +12,7 @@
 
 namespace kesto {
 
-class CMuleListCtrl;
+class SongListView;
 class LocalRecordFactory;
 class ModuleState;
 class SongStore;
@@ -23,7 +23,7 @@ public:
     MiniNowPlaying(ModuleState& module, LocalRecordFactory& factory, std::function<void()> shown)
         : module_(module), factory_(factory), shown_(std::move(shown)) {}
 
-    void setList(CMuleListCtrl* list) { list_ = list; }
+    void setList(SongListView* list) { list_ = list; }
     void setStore(SongStore* store) { store_ = store; }
     SongStore* store() const { return store_; }
 
@@ -45,7 +45,7 @@ private:
     ModuleState& module_;
     LocalRecordFactory& factory_;
     std::function<void()> shown_;
-    CMuleListCtrl* list_ = nullptr;
+    SongListView* list_ = nullptr;
     SongStore* store_ = nullptr;
 };
 

@@ -5,8 +5,8 @@
 #include "commands/command_settings.h"
 #include "include/kesto/window_message.h"
 #include "library/local_record_factory.h"
-#include "listview/cmule_list_ctrl.h"
-#include "listview/cx_header_ctrl.h"
+#include "listview/song_list_header.h"
+#include "listview/song_list_view.h"
 #include "minimode/mini_ids.h"
 #include "minimode/mini_keys.h"
 #include "minimode/mini_layout.h"
@@ -135,7 +135,7 @@ bool MiniPlayList::createWindow(const KestoRect& rect) {
     window_->setHostWindow(static_cast<QWidget*>(module_.hostWindow()));
     window_->setMessageHandler(
         [this](unsigned m, std::intptr_t w, std::intptr_t l) { handleMessage(m, w, l); });
-    list_ = new CMuleListCtrl(*protocol_.port, window_.data(), *this, CMuleListCtrl::MiniList, window_);
+    list_ = new SongListView(*protocol_.port, window_.data(), *this, SongListView::MiniList, window_);
     list_->setObjectName(QStringLiteral("miniSongList"));
     // No frame: the columns fill the list exactly beside its scroll bar.
     list_->setFrameShape(QFrame::NoFrame);
@@ -218,11 +218,11 @@ void MiniPlayList::destroyWindow() {
     if (!window_)
         return;
     const QRect r = window_->geometry();
-    if (settings_->Create(std::string(settings::kRootPath) + settings::kMain))
-        settings_->SetString(
+    if (settings_->create(std::string(settings::kRootPath) + settings::kMain))
+        settings_->writeString(
             settings::kMiniListRectInfo,
             RectValue::format({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}));
-    settings_->Close();
+    settings_->close();
     // The rows point into the panel's store, which may be gone already: they are dropped unread.
     // The list goes at once (it calls back into this object); the window once its events are done.
     list_->deleteAllRows();
@@ -509,7 +509,7 @@ void MiniPlayList::openPopup(int controlId) {
 
 void MiniPlayList::close() {
     window_->hide();
-    settings_->WriteString(settings::kPlayerPanel, settings::kFlagClear, settings::kNowPlay);
+    settings_->writeSectionString(settings::kPlayerPanel, settings::kFlagClear, settings::kNowPlay);
     module_.postToHost(KESTO_MSG_MINI_LIST_CLOSED, 0, 0);
 }
 

@@ -19,7 +19,7 @@ class QWidget;
 
 namespace kesto {
 
-class CMuleListCtrl;
+class SongListView;
 class LocalRecordFactory;
 class MiniListWindow;
 class MiniNowPlaying;
@@ -99,7 +99,7 @@ private:
     std::unique_ptr<LocalRecordFactory> factory_;
     std::unique_ptr<MiniNowPlaying> nowPlaying_;
     QPointer<MiniListWindow> window_;
-    CMuleListCtrl* list_ = nullptr;
+    SongListView* list_ = nullptr;
     QAbstractButton* checkAll_ = nullptr;
     std::map<int, QWidget*> buttons_;
 };

@@ -41,8 +41,8 @@ KestoRect MiniSongText::placement() const {
     RegistryKey key;
     std::optional<KestoRect> stored;
     char text[64] = {};
-    if (key.Open(std::string(settings::kRootPath) + settings::kMain) &&
-        key.QueryString(settings::kSongTextRectInfoRead, text, sizeof text - 1))
+    if (key.open(std::string(settings::kRootPath) + settings::kMain) &&
+        key.readString(settings::kSongTextRectInfoRead, text, sizeof text - 1))
         stored = RectValue::parse(text);
     std::vector<KestoRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
@@ -56,8 +56,8 @@ KestoRect MiniSongText::placement() const {
 bool MiniSongText::topMost() const {
     RegistryKey key;
     char text[kTopMostBuffer] = {};
-    return key.Open(std::string(settings::kRootPath) + settings::kPlayerPanel) &&
-           key.QueryString(settings::kTopMost, text, sizeof text) &&
+    return key.open(std::string(settings::kRootPath) + settings::kPlayerPanel) &&
+           key.readString(settings::kTopMost, text, sizeof text) &&
            std::atoi(std::string(text, strnlen(text, sizeof text)).c_str()) == kTopMostOn;
 }
 

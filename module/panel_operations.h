@@ -55,7 +55,8 @@ public:
     virtual void showPage(int viewMode, std::string_view text, int menuId, std::string_view text2,
                           int value) = 0;
     virtual void openDownloadStorage(std::string_view text) = 0;
-    virtual void openDeviceList(int a, int b, std::string_view text, std::string_view text2) = 0;
+    virtual void openDeviceList(int device, int unused, std::string_view title,
+                                std::string_view parameter) = 0;
     virtual void goToPage(int direction) = 0;
     virtual bool hasPage(int direction) const = 0;
     virtual void followLink(std::string_view link) = 0;

@@ -7,10 +7,10 @@ namespace kesto {
 
 int CodecSetting::read(RegistrySection& section) {
     std::uint32_t value =
-        section.GetDword(settings::kMain, settings::kUpdateCodec, settings::kUpdateCodecMissing);
+        section.readDword(settings::kMain, settings::kUpdateCodec, settings::kUpdateCodecMissing);
     if (value == settings::kUpdateCodecMissing) {
-        section.SetDword(settings::kMain, settings::kUpdateCodec, kDefaultMode);
-        value = section.GetDword(settings::kMain, settings::kUpdateCodec, settings::kUpdateCodecMissing);
+        section.writeDword(settings::kMain, settings::kUpdateCodec, kDefaultMode);
+        value = section.readDword(settings::kMain, settings::kUpdateCodec, settings::kUpdateCodecMissing);
     }
     return value == static_cast<std::uint32_t>(kSecondMode) ? kSecondMode : kDefaultMode;
 }

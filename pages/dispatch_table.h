@@ -17,8 +17,6 @@ struct DispatchEntry {
     MessageSource source;
     unsigned id;
     Handler handler;
-    // False while the operation belongs to a part still to come (the handler does nothing yet).
-    bool built;
 };
 
 class DispatchTable {

@@ -57,10 +57,10 @@ bool HostSongEntries::addToLocalAlbum(std::string_view path, std::string_view al
         return false;
     const SongRecord& record = records.front();
     // A local file is known by its path: its song id is made afresh for every read.
-    if (albums->ContainsSong(album, {}, record.Local_Path))
+    if (albums->containsSong(album, {}, record.Local_Path))
         return false; // the album has it: nothing changes
     const std::string date = DropIntoAlbumCommand::dateOf(std::time(nullptr));
-    if (albums->InsertSong(AlbumSong::fromRecord(record, album, date)).empty())
+    if (albums->insertSong(AlbumSong::fromRecord(record, album, date)).empty())
         return false;
     if (!isLocalAlbum(model_.state().menuId))
         return false;

@@ -1,7 +1,6 @@
 #pragma once
 // The operations that the panel's window messages, button commands and panel messages reach
-// through the dispatch table. Operations of parts still to come do nothing until the panel
-// overrides them.
+// through the dispatch table. An operation that the panel does not override does nothing.
 
 #include <cstdint>
 

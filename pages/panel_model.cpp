@@ -29,7 +29,7 @@ PanelModel::~PanelModel() {
 
 bool PanelModel::openAlbumDatabase(const std::filesystem::path& base) {
     auto db = std::make_unique<MyAlbumDb>();
-    if (!db->Start(base))
+    if (!db->start(base))
         return false;
     if (!db->damagedCopy().empty() && context_.box != nullptr) {
         const std::string text = Cp949::fromUtf8(kDamagedAlbumFile) + db->damagedCopy().filename().string();

@@ -5,7 +5,7 @@
 
 #include "library/local_record_factory.h"
 #include "library/my_album_db.h"
-#include "pages/fetch_worker.h"
+#include "pages/local_page_reader.h"
 #include "pages/page_state.h"
 #include "protocol/protocol_context.h"
 #include "songs/song_store.h"
@@ -55,8 +55,8 @@ public:
     SongStore& list() { return list_; }
     PageState& state() { return state_; }
     const PageState& state() const { return state_; }
-    FetchWorker& folderWorker() { return folderWorker_; }
-    FetchWorker& albumWorker() { return albumWorker_; }
+    LocalPageReader& folderWorker() { return folderWorker_; }
+    LocalPageReader& albumWorker() { return albumWorker_; }
     LocalRecordFactory& factory() { return factory_; }
     MyAlbumDb* albumDb() { return albumDb_.get(); }
     std::vector<std::unique_ptr<SongRecord>>& workList() { return workList_; }
@@ -74,8 +74,8 @@ private:
     std::string flagText_;
     std::filesystem::path folder_;
     // Declared last: a running reader uses the stores and the factory above until it is joined.
-    FetchWorker folderWorker_;
-    FetchWorker albumWorker_;
+    LocalPageReader folderWorker_;
+    LocalPageReader albumWorker_;
 };
 
 } // namespace kesto

@@ -25,12 +25,12 @@ NextSongResult PlayNext::run(SongStore& nowPlaying, const ProtocolContext& conte
     if (!request.hostText.empty() || song.isLocal())
         return result;
     const PlayResult grant = StreamingExchange(context).play(song);
-    result.field1 = grant.text1; // the double-log-in marker when refused for that reason
+    result.streamAddress = grant.streamAddress; // the double-log-in marker when refused for that reason
     if (grant.granted) {
-        result.field2 = grant.value2;
-        result.field3 = grant.text3;
-        result.field4 = grant.text4;
-        result.field5 = grant.value5;
+        result.playSeconds = grant.playSeconds;
+        result.field3 = grant.field3;
+        result.field4 = grant.field4;
+        result.fullPlay = grant.fullPlay;
     }
     return result;
 }

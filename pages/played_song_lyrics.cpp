@@ -31,7 +31,8 @@ void PlayedSongLyrics::played(const SongRecord& song) {
 
 int PlayedSongLyrics::setDownloadOption(int value) {
     if (settings_ != nullptr)
-        settings_->WriteDword(settings::kOption, static_cast<std::uint32_t>(value), settings::kDownloadLyric);
+        settings_->writeSectionDword(settings::kOption, static_cast<std::uint32_t>(value),
+                                     settings::kDownloadLyric);
     return value;
 }
 

@@ -1,7 +1,7 @@
 #include "pages/show_page.h"
 
 #include "library/my_album_db.h"
-#include "pages/fetch_worker.h"
+#include "pages/local_page_reader.h"
 #include "pages/page_view.h"
 #include "protocol/list_request.h"
 #include "protocol/request_sender.h"
@@ -81,12 +81,12 @@ void ShowPage::startAlbumReader() {
         const std::string album = s.parameter.empty() && s.menuId == menu::kLocalAlbums
                                       ? std::to_string(MyAlbumDb::kAllSongsAlbum)
                                       : s.parameter;
-        p_.albumDb->ListAlbumSongs(album, songs);
+        p_.albumDb->listAlbumSongs(album, songs);
     }
     p_.view->dropRows();
     p_.list->clear();
     p_.state->deviceFilesHeld = false;
-    auto job = std::make_unique<ThreadJob>(ThreadJob::ofAlbum(songs, s.viewMode, s.pageKind));
+    auto job = std::make_unique<LocalPageJob>(LocalPageJob::ofAlbum(songs, s.viewMode, s.pageKind));
     if (job->paths.empty())
         return showEmpty();
     p_.albumWorker->start(std::move(job), {p_.list, p_.factory, p_.port, p_.window});
@@ -98,7 +98,7 @@ void ShowPage::startFolderReader() {
     p_.list->clear();
     p_.state->deviceFilesHeld = false;
     const std::vector<std::string> files = p_.folderFiles ? p_.folderFiles() : std::vector<std::string>();
-    auto job = std::make_unique<ThreadJob>(ThreadJob::ofFiles(files, s.viewMode, s.pageKind));
+    auto job = std::make_unique<LocalPageJob>(LocalPageJob::ofFiles(files, s.viewMode, s.pageKind));
     if (job->paths.empty())
         return showEmpty();
     p_.folderWorker->start(std::move(job), {p_.list, p_.factory, p_.port, p_.window});

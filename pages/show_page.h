@@ -15,7 +15,7 @@
 
 namespace kesto {
 
-class FetchWorker;
+class LocalPageReader;
 class LocalRecordFactory;
 class MyAlbumDb;
 class SongStore;
@@ -26,8 +26,8 @@ struct ShowPageParts {
     SongStore* list = nullptr;       // the store the list view shows
     SongStore* nowPlaying = nullptr; // shown by menu id 0
     PageView* view = nullptr;
-    FetchWorker* folderWorker = nullptr;
-    FetchWorker* albumWorker = nullptr;
+    LocalPageReader* folderWorker = nullptr;
+    LocalPageReader* albumWorker = nullptr;
     LocalRecordFactory* factory = nullptr;
     MyAlbumDb* albumDb = nullptr; // null when the album database could not be opened
     // The files chosen for the folder page (menu id 3000).

@@ -20,7 +20,7 @@ struct Label {
 
 constexpr Label kLabels[] = {
     {cmd::kSearch, "검색"},       {cmd::kArtistIndex, "아티스트"},  {cmd::kPreviousPage, "◀"},
-    {cmd::kNextPage, "▶"},        {cmd::kStartPage, "처음"},        {cmd::kButton1122, "·"},
+    {cmd::kNextPage, "▶"},        {cmd::kStartPage, "처음"},        {cmd::kBlankButton, "·"},
     {cmd::kNextListPage, "다음"}, {cmd::kPreviousListPage, "이전"}, {cmd::kListen, "듣기"},
     {cmd::kNothing, "·"},         {cmd::kCart, "장바구니"},         {cmd::kGift, "선물"},
     {cmd::kDownload, "다운"},     {cmd::kDeleteFromCart, "삭제"},   {cmd::kMyAlbum, "마이앨범"},

@@ -2,7 +2,7 @@
 
 #include "commands/menu_eligibility.h"
 #include "commands/selection.h"
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "pages/song_commands.h"
 #include "songs/list_pages.h"
 #include "songs/song_store.h"
@@ -18,7 +18,7 @@ bool ListOwnerActions::onNowPlayingPage() const {
 }
 
 void ListOwnerActions::checkChanged(int row, bool checked) {
-    CMuleListCtrl* list = p_.list ? p_.list() : nullptr;
+    SongListView* list = p_.list ? p_.list() : nullptr;
     if (list == nullptr || p_.nowPlaying == nullptr || !onNowPlayingPage())
         return;
     // The rows of the now-playing page are the store's own records, in the store's order.
@@ -28,7 +28,7 @@ void ListOwnerActions::checkChanged(int row, bool checked) {
 }
 
 void ListOwnerActions::rowsSorted() {
-    CMuleListCtrl* list = p_.list ? p_.list() : nullptr;
+    SongListView* list = p_.list ? p_.list() : nullptr;
     if (list == nullptr || p_.nowPlaying == nullptr || !onNowPlayingPage())
         return;
     std::vector<const SongRecord*> order;
@@ -40,7 +40,7 @@ void ListOwnerActions::rowsSorted() {
 }
 
 bool ListOwnerActions::commandEnabled(int commandId) const {
-    CMuleListCtrl* list = p_.list ? p_.list() : nullptr;
+    SongListView* list = p_.list ? p_.list() : nullptr;
     std::vector<const SongRecord*> chosen;
     if (list != nullptr)
         for (const int row : list->selectedRows())
@@ -53,7 +53,7 @@ void ListOwnerActions::putInto(int commandId, const std::vector<SongRecord*>& re
     if (commands == nullptr)
         return;
     Selection chosen;
-    CMuleListCtrl* list = p_.list ? p_.list() : nullptr;
+    SongListView* list = p_.list ? p_.list() : nullptr;
     for (SongRecord* record : records) {
         int row = -1;
         for (int i = 0; list != nullptr && i < list->rowCount() && row < 0; ++i)

@@ -12,13 +12,13 @@
 
 namespace kesto {
 
-class CMuleListCtrl;
+class SongListView;
 class SongCommands;
 class SongStore;
 
 struct ListOwnerParts {
     SongStore* nowPlaying = nullptr;
-    std::function<CMuleListCtrl*()> list;
+    std::function<SongListView*()> list;
     std::function<int()> pageKind;
     std::function<SongCommands*()> commands;
     // Shows a menu id in a view mode; drops the rows before a store they point into changes.

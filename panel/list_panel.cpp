@@ -5,7 +5,7 @@
 #include "dialogs/dialog_hooks.h"
 #include "library/file_type.h"
 #include "library/folder_walker.h"
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "module/module_state.h"
 #include "pages/codec_setting.h"
 #include "pages/host_song_entries.h"
@@ -100,8 +100,8 @@ CommandHooks ListPanel::commandHooks(const CommandContext& base) {
     CommandHooks hooks;
     hooks.showPage = [this](int menuId, int viewMode) { showPage(viewMode, {}, menuId, {}, 0); };
     hooks.reshowPage = [this] {
-        if (pages_)
-            pages_->reloadPage(0, 0);
+        if (commands_)
+            commands_->reloadPage(0, 0);
     };
     hooks.waitCursor = [](bool on) {
         if (on)
@@ -168,8 +168,8 @@ void ListPanel::createChildren(bool noBlank) {
     window_->setChildren(buttons_, promotion_, listView_);
     listView_->html().setLinkHandler([this](const std::string& link) { followLink(link); });
     listView_->linkLabel().setHandler([this](const std::string& link) {
-        if (pages_)
-            pages_->followLabelLink(link);
+        if (commands_)
+            commands_->followLabelLink(link);
     });
     if (!noBlank)
         listView_->html().navigate(HtmlArea::kBlankPage);
@@ -190,11 +190,11 @@ void ListPanel::createPageOperations() {
     parts.port = model_.context().port;
     parts.window = window_.data();
     showPage_ = std::make_unique<ShowPage>(std::move(parts));
-    pages_ = std::make_unique<SongCommands>(PageControllerParts{showPage_.get(), &model_.state(),
-                                                                &model_.context(), this,
-                                                                model_.context().port, window_.data()},
-                                            [this] { return commandContext(); });
-    window_->setHandlers(pages_.get());
+    commands_ = std::make_unique<SongCommands>(PageControllerParts{showPage_.get(), &model_.state(),
+                                                                   &model_.context(), this,
+                                                                   model_.context().port, window_.data()},
+                                               [this] { return commandContext(); });
+    window_->setHandlers(commands_.get());
 }
 
 void ListPanel::createOwnerActions() {
@@ -202,7 +202,7 @@ void ListPanel::createOwnerActions() {
     parts.nowPlaying = &model_.nowPlaying();
     parts.list = [this] { return listView_ != nullptr ? &listView_->list() : nullptr; };
     parts.pageKind = [this] { return state().pageKind; };
-    parts.commands = [this] { return pages_.get(); };
+    parts.commands = [this] { return commands_.get(); };
     parts.showPage = [this](int menuId, int viewMode) { showPage(viewMode, {}, menuId, {}, 0); };
     parts.dropRows = [this] {
         if (listView_ != nullptr)
@@ -226,7 +226,7 @@ void ListPanel::windowGone() {
     buttons_ = nullptr;
     promotion_ = nullptr;
     ownerActions_.reset();
-    pages_.reset();
+    commands_.reset();
     showPage_.reset();
     model_.context().host = nullptr;
 }
@@ -257,7 +257,7 @@ void ListPanel::destroyWindow() {
     listView_ = nullptr;
     ownerActions_.reset();
     drops_.reset();
-    pages_.reset();
+    commands_.reset();
     showPage_.reset();
 }
 
@@ -292,7 +292,7 @@ NextSongResult ListPanel::nextSong(const NextSongRequest& request) {
             listView_->list().setCurrentRow(result.position);
     }
     // What the host plays: the stream's address, or the file of a local song.
-    result.storedText = result.isLocal != 0 ? result.localPath : result.field1;
+    result.storedText = result.isLocal != 0 ? result.localPath : result.streamAddress;
     lastPlayedText_ = result.storedText;
     const SongRecord* played = model_.nowPlaying().get(result.position);
     if (played != nullptr && lyrics_ && request.hostText.empty()) {
@@ -303,18 +303,18 @@ NextSongResult ListPanel::nextSong(const NextSongRequest& request) {
 }
 
 void ListPanel::listen() {
-    if (pages_)
-        pages_->listenTicked();
+    if (commands_)
+        commands_->listenTicked();
 }
 
 void ListPanel::actOnNowPlaying(int action, const std::vector<int>& positions, std::intptr_t) {
-    if (pages_)
-        pages_->nowPlayingAction(action, positions);
+    if (commands_)
+        commands_->nowPlayingAction(action, positions);
 }
 
 void ListPanel::transferToDevice(int target) {
-    if (pages_)
-        pages_->transfer(target);
+    if (commands_)
+        commands_->transfer(target);
 }
 
 int ListPanel::setPlayState(int playState) {
@@ -330,7 +330,7 @@ int ListPanel::setPlayState(int playState) {
 void ListPanel::showPlayState(const SongRecord& current) {
     if (listView_ == nullptr)
         return;
-    CMuleListCtrl& list = listView_->list();
+    SongListView& list = listView_->list();
     for (int row = 0; row < list.rowCount(); ++row) {
         SongRecord* shown = list.record(row);
         if (shown != nullptr && std::string_view(shown->Song_ID) == current.Song_ID &&
@@ -389,7 +389,7 @@ void ListPanel::selectSong(int index) {
 void ListPanel::reloadOptions() {
     model_.context().codecMode = codecModeFromSettings();
     if (listView_ != nullptr) {
-        CMuleListCtrl& list = listView_->list();
+        SongListView& list = listView_->list();
         for (int row = 0; row < list.rowCount(); ++row)
             list.refreshRow(row);
         list.viewport()->update();
@@ -403,7 +403,7 @@ int ListPanel::setLyricsDownload(int value) {
 // ---- pages ----
 
 void ListPanel::showPage(int viewMode, std::string_view text, int menuId, std::string_view text2, int value) {
-    if (!pages_)
+    if (!commands_)
         return;
     PageRequest request;
     request.viewMode = viewMode;
@@ -411,7 +411,7 @@ void ListPanel::showPage(int viewMode, std::string_view text, int menuId, std::s
     request.menuId = menuId;
     request.parameter = std::string(text2);
     request.reserved = value;
-    pages_->open(request);
+    commands_->open(request);
 }
 
 void ListPanel::openDownloadStorage(std::string_view text) {
@@ -421,23 +421,23 @@ void ListPanel::openDownloadStorage(std::string_view text) {
     showPage(kDownloadStorageViewMode, {}, menu::kDownloadStorage, {}, 0);
 }
 
-void ListPanel::openDeviceList(int a, int, std::string_view text, std::string_view text2) {
-    const int menuId = a == 0 ? menu::kFirstDevice : menu::kLastDevice;
-    showPage(kDeviceListViewMode, text, menuId, text2, 0);
+void ListPanel::openDeviceList(int device, int, std::string_view title, std::string_view parameter) {
+    const int menuId = device == 0 ? menu::kFirstDevice : menu::kLastDevice;
+    showPage(kDeviceListViewMode, title, menuId, parameter, 0);
 }
 
 void ListPanel::goToPage(int direction) {
-    if (pages_)
-        pages_->step(direction == kNextDirection);
+    if (commands_)
+        commands_->step(direction == kNextDirection);
 }
 
 void ListPanel::followLink(std::string_view link) {
-    if (pages_)
-        pages_->followLink(link);
+    if (commands_)
+        commands_->followLink(link);
 }
 
 bool ListPanel::hasPage(int direction) const {
-    return pages_ && pages_->hasPage(direction == kNextDirection);
+    return commands_ && commands_->hasPage(direction == kNextDirection);
 }
 
 int ListPanel::showBlankPage() {
@@ -459,23 +459,23 @@ void ListPanel::startPromotion() {
 }
 
 void ListPanel::openDialog(int kind, std::string_view a, std::string_view) {
-    if (pages_)
-        pages_->openDialog(kind, a);
+    if (commands_)
+        commands_->openDialog(kind, a);
 }
 
 void ListPanel::downloadChosen(int, std::string_view) {
-    if (pages_)
-        pages_->downloadTicked(kDownloadChosenMode);
+    if (commands_)
+        commands_->downloadTicked(kDownloadChosenMode);
 }
 
 void ListPanel::downloadCommand(int, std::string_view) {
-    if (pages_)
-        pages_->downloadTicked(0);
+    if (commands_)
+        commands_->downloadTicked(0);
 }
 
 void ListPanel::downloadGifts(int, std::string_view) {
-    if (pages_)
-        pages_->downloadGifts();
+    if (commands_)
+        commands_->downloadGifts();
 }
 
 bool ListPanel::hasPendingWork() const {
@@ -496,14 +496,14 @@ void ListPanel::importPath(std::string_view path) {
 }
 
 void ListPanel::addItems(int kind, std::string_view values) {
-    if (!pages_)
+    if (!commands_)
         return;
     switch (kind) {
     case kAddFilesKind:
-        pages_->addFilesDialog(0, 0);
+        commands_->addFilesDialog(0, 0);
         break;
     case kAddFolderKind:
-        pages_->addFilesSecond(0, 0);
+        commands_->addFilesSecond(0, 0);
         break;
     case kMyAlbumSongsKind:
         showPage(kServerListViewMode, {}, menu::kOnlineAlbum, values, 0);
@@ -524,11 +524,11 @@ int ListPanel::addDroppedFiles(const std::vector<std::string>& paths) {
 }
 
 int ListPanel::importFiles(const std::vector<std::string>& paths) {
-    if (listView_ == nullptr || !pages_)
+    if (listView_ == nullptr || !commands_)
         return 0;
     const PageImport::Result result = PageImport::into(model_, paths);
     if (result.showAgain)
-        pages_->reloadPage(0, 0);
+        commands_->reloadPage(0, 0);
     else
         showListAgain();
     return static_cast<int>(result.outcome.added.size());

@@ -41,7 +41,7 @@ public:
 
     PanelModel& model() { return model_; }
     // Null while there is no window.
-    SongCommands* pages() { return pages_.get(); }
+    SongCommands* pages() { return commands_.get(); }
     ListViewArea* listView() { return listView_; }
 
     // What every song command of the panel is given, its dialog hooks included.
@@ -79,7 +79,7 @@ public:
     void showPage(int viewMode, std::string_view text, int menuId, std::string_view text2,
                   int value) override;
     void openDownloadStorage(std::string_view text) override;
-    void openDeviceList(int a, int b, std::string_view text, std::string_view text2) override;
+    void openDeviceList(int device, int unused, std::string_view title, std::string_view parameter) override;
     void goToPage(int direction) override;
     bool hasPage(int direction) const override;
     void followLink(std::string_view link) override;
@@ -142,7 +142,7 @@ private:
     ModuleState& module_;
     PanelModel model_;
     std::unique_ptr<ShowPage> showPage_;
-    std::unique_ptr<SongCommands> pages_;
+    std::unique_ptr<SongCommands> commands_;
     std::unique_ptr<ListOwnerActions> ownerActions_;
     std::unique_ptr<PlayedSongLyrics> lyrics_;
     std::unique_ptr<SongDrops> drops_;

@@ -1,7 +1,7 @@
 // The list panel toward its views: the list control and the window operations the page side asks for.
 #include "panel/list_panel.h"
 
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "module/module_state.h"
 #include "pages/song_commands.h"
 #include "panel/button_bar.h"
@@ -29,10 +29,10 @@ void ListPanel::clearSelection() {
 }
 
 void ListPanel::refreshButtons() {
-    if (buttons_ == nullptr || !pages_)
+    if (buttons_ == nullptr || !commands_)
         return;
-    buttons_->enableButton(cmd::kPreviousPage, pages_->hasPage(false));
-    buttons_->enableButton(cmd::kNextPage, pages_->hasPage(true));
+    buttons_->enableButton(cmd::kPreviousPage, commands_->hasPage(false));
+    buttons_->enableButton(cmd::kNextPage, commands_->hasPage(true));
     const ListPage* page = ListPages::find(state().menuId);
     const bool paged = state().pagingOffered(page != nullptr && page->sendsListRequest());
     buttons_->enableButton(cmd::kNextListPage, paged);
@@ -85,8 +85,8 @@ void ListPanel::postHtml(const std::string& address, const std::string& body) {
 }
 
 void ListPanel::openLyrics(std::string_view songId) {
-    if (pages_)
-        pages_->openLyricsPage(songId);
+    if (commands_)
+        commands_->openLyricsPage(songId);
 }
 
 void ListPanel::genericRequest(int value) {
@@ -116,7 +116,7 @@ Selection ListPanel::tickedSongs() const {
     Selection chosen;
     if (listView_ == nullptr)
         return chosen;
-    CMuleListCtrl& list = listView_->list();
+    SongListView& list = listView_->list();
     for (int row = 0; row < list.rowCount(); ++row)
         if (list.isChecked(row) && list.record(row) != nullptr)
             chosen.add(*list.record(row), row);

@@ -5,8 +5,8 @@
 #include "columns/column_set_store.h"
 #include "columns/page_rules.h"
 #include "columns/registry_column_settings.h"
-#include "listview/cmule_list_ctrl.h"
-#include "listview/cx_header_ctrl.h"
+#include "listview/song_list_header.h"
+#include "listview/song_list_view.h"
 #include "pages/page_state.h"
 #include "pages/song_drops.h"
 #include "panel/link_label.h"
@@ -52,7 +52,7 @@ ListViewArea::ListViewArea(PageState& state, MessagePort& port, WindowHandle pan
       columnSettings_(std::make_unique<RegistryColumnSettings>(*key_)),
       columnStore_(std::make_unique<ColumnSetStore>(*columnSettings_)), label_(new LinkLabel(this)),
       splitter_(new QSplitter(Qt::Vertical, this)),
-      list_(new CMuleListCtrl(port, panelWindow, *this, CMuleListCtrl::NoFlags, splitter_)),
+      list_(new SongListView(port, panelWindow, *this, SongListView::NoFlags, splitter_)),
       html_(HtmlAreaFactory::create(splitter_)) {
     setObjectName(QStringLiteral("listView"));
     list_->setObjectName(QStringLiteral("songList"));
@@ -127,7 +127,7 @@ void ListViewArea::showCurrent(int row) {
     if (row < 0 || row >= list_->rowCount())
         return;
     list_->setCurrentRow(row);
-    list_->verticalScrollBar()->setValue(row * CMuleListCtrl::kRowHeight);
+    list_->verticalScrollBar()->setValue(row * SongListView::kRowHeight);
 }
 
 int ListViewArea::pageKind() const {
@@ -261,7 +261,7 @@ void ListViewArea::arrange(int viewMode) {
 
 int ListViewArea::settingValue(const char* name, int fallback) const {
     std::string text;
-    key_->ReadRootString(text, name);
+    key_->readRootString(text, name);
     int value = fallback;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && value > 0 ? value : fallback;

@@ -15,7 +15,7 @@ class QSplitter;
 
 namespace kesto {
 
-class CMuleListCtrl;
+class SongListView;
 class ColumnSetStore;
 class HtmlArea;
 class LinkLabel;
@@ -33,7 +33,7 @@ public:
                  QWidget* parent);
     ~ListViewArea() override;
 
-    CMuleListCtrl& list() { return *list_; }
+    SongListView& list() { return *list_; }
     LinkLabel& linkLabel() { return *label_; }
     HtmlArea& html() { return *html_; }
 
@@ -87,7 +87,7 @@ private:
     std::unique_ptr<ColumnSetStore> columnStore_;
     LinkLabel* label_;
     QSplitter* splitter_;
-    CMuleListCtrl* list_;
+    SongListView* list_;
     HtmlArea* html_;
     ListOwnerActions* actions_ = nullptr;
     WindowHandle hostWindow_ = nullptr;

@@ -11,7 +11,7 @@ namespace kesto {
 namespace {
 // The first character of the login reply's field 10 that grants the full-play flag.
 bool fullPlayFlag(const LoginBlock& login) {
-    const char first = login.field10[0];
+    const char first = login.memberClass[0];
     return first == '1' || first == '3' || first == '5' || first == '6';
 }
 } // namespace
@@ -30,7 +30,7 @@ RequestBody StreamingExchange::body(const SongRecord& song) const {
         .add(std::string_view(song.Song_ID))
         .add("")
         .add(song.Purchase_Mark)
-        .add(std::string_view(login.joined11and5))
+        .add(std::string_view(login.joinedKey))
         .add(fullPlayFlag(login) ? "1" : "0");
     return body;
 }
@@ -49,16 +49,16 @@ PlayResult StreamingExchange::read(const std::string& reply) const {
     const std::int32_t code = fields.code();
     if (code < 0) {
         if (ServerError::endsLogin(code))
-            result.text1 = proto::kDoubleLoginMarker;
+            result.streamAddress = proto::kDoubleLoginMarker;
         ServerError::show(context_, code, fields.raw(1));
         return result;
     }
     result.granted = true;
-    result.text1 = fields.raw(1);
-    result.value2 = fields.number(2);
-    result.text3 = fields.raw(3);
-    result.text4 = fields.raw(4);
-    result.value5 = fields.number(5);
+    result.streamAddress = fields.raw(1);
+    result.playSeconds = fields.number(2);
+    result.field3 = fields.raw(3);
+    result.field4 = fields.raw(4);
+    result.fullPlay = fields.number(5);
     return result;
 }
 

@@ -2,9 +2,9 @@
 // The play exchange: asks the server for the play grant of a streaming song and hands the
 // reply's fields back for the host.
 
-#include "songs/song_record.h"
 #include "protocol/protocol_context.h"
 #include "protocol/request_body.h"
+#include "songs/song_record.h"
 
 #include <cstdint>
 #include <string>
@@ -12,13 +12,13 @@
 namespace kesto {
 
 struct PlayResult {
-    bool answered = false; // a reply came
-    bool granted = false;  // its code was 0 or more
-    std::string text1;     // the double-log-in marker when the log-in is in use elsewhere
-    std::int32_t value2 = 0;
-    std::string text3;
-    std::string text4;
-    std::int32_t value5 = 0;
+    bool answered = false;        // a reply came
+    bool granted = false;         // its code was 0 or more
+    std::string streamAddress;    // or the double-log-in marker when the log-in is in use elsewhere
+    std::int32_t playSeconds = 0; // how long the grant lets the song play
+    std::string field3;           // reply fields 3 and 4, handed on as they are
+    std::string field4;
+    std::int32_t fullPlay = 0; // non-zero: the whole song, else a preview
 };
 
 class StreamingExchange {

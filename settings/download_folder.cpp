@@ -1,7 +1,7 @@
 #include "settings/download_folder.h"
 
-#include "settings/registry_key.h"
 #include "platform/module_path.h"
+#include "settings/registry_key.h"
 
 #include <cstdlib>
 #include <unistd.h>
@@ -46,12 +46,12 @@ std::string DownloadFolder::resolve(RegistryKey& key, const std::string& name) {
 
 std::string DownloadFolder::resolve(RegistryKey& key, const std::string& name, const fs::path& moduleFolder) {
     std::string folder;
-    key.ReadRootString(folder, name);
+    key.readRootString(folder, name);
     std::error_code ec;
     if (!folder.empty() && fs::is_directory(folder, ec))
         return folder;
     folder = choose(moduleFolder).string();
-    key.WriteRootString(folder, name);
+    key.writeRootString(folder, name);
     return folder;
 }
 

@@ -22,11 +22,11 @@ RegistryKey::RegistryKey() : RegistryKey(RegistryFile::processDefault()) {}
 RegistryKey::RegistryKey(std::shared_ptr<RegistryFile> file) : file_(std::move(file)) {}
 
 RegistryKey::~RegistryKey() {
-    Close();
+    close();
 }
 
-bool RegistryKey::Create(const std::string& path) {
-    Close();
+bool RegistryKey::create(const std::string& path) {
+    close();
     bool exists = false;
     file_->read([&](const RegistryDocument& doc) { exists = doc.hasKey(path); });
     if (!exists) {
@@ -40,22 +40,22 @@ bool RegistryKey::Create(const std::string& path) {
     return held_;
 }
 
-bool RegistryKey::Open(const std::string& path) {
-    Close();
+bool RegistryKey::open(const std::string& path) {
+    close();
     file_->read([&](const RegistryDocument& doc) { held_ = doc.hasKey(path); });
     if (held_)
         openPath_ = path;
     return held_;
 }
 
-bool RegistryKey::DeleteSubKey(const std::string& name) {
+bool RegistryKey::deleteSubKey(const std::string& name) {
     if (!held_ || name.empty())
         return false;
     const std::string path = openPath_ + "\\" + name;
     return file_->modify([&](RegistryDocument& doc) { return doc.deleteKey(path); });
 }
 
-void RegistryKey::Close() {
+void RegistryKey::close() {
     held_ = false;
     openPath_.clear();
 }
@@ -71,16 +71,16 @@ bool RegistryKey::setValue(const RegistryValue& value) {
     return written || result == RegistryDocument::SetResult::Unchanged;
 }
 
-bool RegistryKey::SetDword(const std::string& name, std::uint32_t value) {
+bool RegistryKey::writeDword(const std::string& name, std::uint32_t value) {
     return setValue({name, RegistryValue::Type::Dword, {}, value});
 }
 
-bool RegistryKey::SetString(const std::string& name, const std::string& text) {
+bool RegistryKey::writeString(const std::string& name, const std::string& text) {
     // A NUL ends the text, as it ends the C string a registry write takes.
     return setValue({name, RegistryValue::Type::String, text.substr(0, text.find('\0')), 0});
 }
 
-bool RegistryKey::QueryDword(const std::string& name, std::uint32_t& out) {
+bool RegistryKey::readDword(const std::string& name, std::uint32_t& out) {
     if (!held_)
         return false;
     bool found = false;
@@ -94,7 +94,7 @@ bool RegistryKey::QueryDword(const std::string& name, std::uint32_t& out) {
     return found;
 }
 
-bool RegistryKey::QueryString(const std::string& name, char* buffer, std::size_t size) {
+bool RegistryKey::readString(const std::string& name, char* buffer, std::size_t size) {
     if (!held_ || buffer == nullptr)
         return false;
     bool found = false;
@@ -113,48 +113,50 @@ bool RegistryKey::QueryString(const std::string& name, char* buffer, std::size_t
     return found;
 }
 
-bool RegistryKey::EnumSubKeys(std::vector<std::string>& names) {
+bool RegistryKey::subKeyNames(std::vector<std::string>& names) {
     if (!held_)
         return false;
     file_->read([&](const RegistryDocument& doc) { names = doc.subKeys(openPath_); });
     return true;
 }
 
-void RegistryKey::ReadRootString(std::string& out, const std::string& name) {
-    ReadString("", out, name);
+void RegistryKey::readRootString(std::string& out, const std::string& name) {
+    readSectionString("", out, name);
 }
 
-void RegistryKey::WriteRootString(const std::string& text, const std::string& name) {
-    WriteString("", text, name);
+void RegistryKey::writeRootString(const std::string& text, const std::string& name) {
+    writeSectionString("", text, name);
 }
 
-void RegistryKey::ReadString(const std::string& section, std::string& out, const std::string& name) {
-    if (!Open(sectionPath(section)))
+void RegistryKey::readSectionString(const std::string& section, std::string& out, const std::string& name) {
+    if (!open(sectionPath(section)))
         return;
     char buffer[kReadBuffer] = {};
-    if (QueryString(name, buffer, sizeof buffer))
+    if (readString(name, buffer, sizeof buffer))
         out.assign(buffer, strnlen(buffer, sizeof buffer));
-    Close();
+    close();
 }
 
-void RegistryKey::WriteString(const std::string& section, const std::string& text, const std::string& name) {
-    if (Create(sectionPath(section)))
-        SetString(name, text);
-    Close();
+void RegistryKey::writeSectionString(const std::string& section, const std::string& text,
+                                     const std::string& name) {
+    if (create(sectionPath(section)))
+        writeString(name, text);
+    close();
 }
 
-void RegistryKey::ReadDword(const std::string& section, std::uint32_t& out, const std::string& name) {
-    if (!Open(sectionPath(section)))
+void RegistryKey::readSectionDword(const std::string& section, std::uint32_t& out, const std::string& name) {
+    if (!open(sectionPath(section)))
         return;
     out = 0;
-    QueryDword(name, out);
-    Close();
+    readDword(name, out);
+    close();
 }
 
-void RegistryKey::WriteDword(const std::string& section, std::uint32_t value, const std::string& name) {
-    if (Create(sectionPath(section)))
-        SetDword(name, value);
-    Close();
+void RegistryKey::writeSectionDword(const std::string& section, std::uint32_t value,
+                                    const std::string& name) {
+    if (create(sectionPath(section)))
+        writeDword(name, value);
+    close();
 }
 
 } // namespace kesto

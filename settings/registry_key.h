@@ -20,24 +20,24 @@ public:
     ~RegistryKey();
 
     // Primitives; true on success. Paths are relative to HKEY_CURRENT_USER ("Software\\Kesto\\Main").
-    bool Create(const std::string& path);
-    bool Open(const std::string& path);
-    bool DeleteSubKey(const std::string& name);
-    void Close();
-    bool SetDword(const std::string& name, std::uint32_t value);
-    bool SetString(const std::string& name, const std::string& text);
-    bool QueryDword(const std::string& name, std::uint32_t& out);
-    bool QueryString(const std::string& name, char* buffer, std::size_t size);
+    bool create(const std::string& path);
+    bool open(const std::string& path);
+    bool deleteSubKey(const std::string& name);
+    void close();
+    bool writeDword(const std::string& name, std::uint32_t value);
+    bool writeString(const std::string& name, const std::string& text);
+    bool readDword(const std::string& name, std::uint32_t& out);
+    bool readString(const std::string& name, char* buffer, std::size_t size);
     // Names of the held key's direct subkeys, in stored order.
-    bool EnumSubKeys(std::vector<std::string>& names);
+    bool subKeyNames(std::vector<std::string>& names);
 
     // Accessors rooted at "Software\\Kesto\\"; an empty section is the root key itself.
-    void ReadRootString(std::string& out, const std::string& name);
-    void WriteRootString(const std::string& text, const std::string& name);
-    void ReadString(const std::string& section, std::string& out, const std::string& name);
-    void WriteString(const std::string& section, const std::string& text, const std::string& name);
-    void ReadDword(const std::string& section, std::uint32_t& out, const std::string& name);
-    void WriteDword(const std::string& section, std::uint32_t value, const std::string& name);
+    void readRootString(std::string& out, const std::string& name);
+    void writeRootString(const std::string& text, const std::string& name);
+    void readSectionString(const std::string& section, std::string& out, const std::string& name);
+    void writeSectionString(const std::string& section, const std::string& text, const std::string& name);
+    void readSectionDword(const std::string& section, std::uint32_t& out, const std::string& name);
+    void writeSectionDword(const std::string& section, std::uint32_t value, const std::string& name);
 
     // The settings file this key reads and writes (for grouping writes with RegistryFile::Batch).
     RegistryFile& file() const { return *file_; }

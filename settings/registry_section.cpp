@@ -14,21 +14,21 @@ RegistrySection::RegistrySection(std::string base, std::shared_ptr<RegistryFile>
         base_ += '\\';
 }
 
-std::uint32_t RegistrySection::GetDword(const std::string& section, const std::string& name,
-                                        std::uint32_t def) {
+std::uint32_t RegistrySection::readDword(const std::string& section, const std::string& name,
+                                         std::uint32_t def) {
     RegistryKey key(file_);
-    if (!key.Open(base_ + section))
+    if (!key.open(base_ + section))
         return def;
     unsigned char bytes[4] = {};
-    if (!key.QueryString(name, reinterpret_cast<char*>(bytes), sizeof bytes))
+    if (!key.readString(name, reinterpret_cast<char*>(bytes), sizeof bytes))
         return def;
     return static_cast<std::uint32_t>(bytes[0] | (bytes[1] << 8) | (bytes[2] << 16)) |
            static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
-bool RegistrySection::SetDword(const std::string& section, const std::string& name, std::uint32_t value) {
+bool RegistrySection::writeDword(const std::string& section, const std::string& name, std::uint32_t value) {
     RegistryKey key(file_);
-    return key.Create(base_ + section) && key.SetDword(name, value);
+    return key.create(base_ + section) && key.writeDword(name, value);
 }
 
 } // namespace kesto

@@ -18,8 +18,8 @@ public:
 
     // Reads up to four bytes of the value (its type is not tested); def when the key or the
     // value is missing or longer.
-    std::uint32_t GetDword(const std::string& section, const std::string& name, std::uint32_t def);
-    bool SetDword(const std::string& section, const std::string& name, std::uint32_t value);
+    std::uint32_t readDword(const std::string& section, const std::string& name, std::uint32_t def);
+    bool writeDword(const std::string& section, const std::string& name, std::uint32_t value);
 
 private:
     std::string base_;

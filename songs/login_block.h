@@ -14,10 +14,10 @@ struct LoginBlock {
     char password[260] = {};      // field 2
     std::int32_t field3 = 0;
     char field4[260] = {};
-    char joined11and5[260] = {}; // fields 11 + 5 joined, then reversed
+    char joinedKey[260] = {}; // fields 11 + 5 joined, then reversed
     char field6[260] = {};
     char field7[260] = {};
-    char field10[260] = {};
+    char memberClass[260] = {};
     std::int32_t field8 = 0;
     std::int32_t field9 = 0;
     char field12[32] = {};

@@ -17,11 +17,13 @@ struct NextSongResult {
     std::string songName;
     std::string artist;
     std::string songId;
-    std::string field1; // reply fields 1 to 5 of the play exchange
-    int field2 = 0;
+    // Reply fields 1 to 5 of the play exchange: the stream address (or the double-log-in
+    // marker), the seconds the grant lets play, two texts handed on, the full-play flag.
+    std::string streamAddress;
+    int playSeconds = 0;
     std::string field3;
     std::string field4;
-    int field5 = 0;
+    int fullPlay = 0;
     int playTime = 0;
     int isLocal = 0;
     std::string localPath;

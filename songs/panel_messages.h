@@ -84,15 +84,15 @@ inline constexpr int kBuy2 = 1056;
 inline constexpr int kMove = 1057;
 inline constexpr int kNextListPage = 1058;
 inline constexpr int kPreviousListPage = 1059;
-inline constexpr int kButton1122 = 1122;
+inline constexpr int kBlankButton = 1122; // made in its place in the row, with no operation
 inline constexpr int kToPhone = 1123;
 inline constexpr int kToMp3Player = 1124;
 inline constexpr int kArtistIndex = 1145;
 
 // The skinned buttons, in the order they are created.
 inline constexpr std::array<int, 21> kButtonOrder = {
-    kSearch, kArtistIndex, kPreviousPage, kNextPage, kStartPage, kButton1122, kNextListPage,
-    kPreviousListPage, kListen, kNothing, kCart, kGift, kDownload, kDeleteFromCart, kMyAlbum,
-    kMove, kPlayList, kBuy, kBuy2, kToPhone, kToMp3Player};
+    kSearch,           kArtistIndex, kPreviousPage, kNextPage, kStartPage, kBlankButton, kNextListPage,
+    kPreviousListPage, kListen,      kNothing,      kCart,     kGift,      kDownload,    kDeleteFromCart,
+    kMyAlbum,          kMove,        kPlayList,     kBuy,      kBuy2,      kToPhone,     kToMp3Player};
 
 } // namespace kesto::cmd

@@ -3,7 +3,7 @@
 #include "webview/text_html_area.h"
 
 #ifdef KESTO_WITH_WEBENGINE
-#include "webview/chtml_view_ex.h"
+#include "webview/web_html_area.h"
 #endif
 
 #include <QCoreApplication>
@@ -24,7 +24,7 @@ bool HtmlAreaFactory::usesWebEngine() {
 HtmlArea* HtmlAreaFactory::create(QWidget* parent) {
 #ifdef KESTO_WITH_WEBENGINE
     if (usesWebEngine())
-        return new CHtmlViewEx(parent);
+        return new WebHtmlArea(parent);
 #endif
     return new TextHtmlArea(parent);
 }

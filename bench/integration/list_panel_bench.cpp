@@ -4,7 +4,7 @@
 // tag reading and the rest (the list fill and the hand-over).
 #include "tests/integration/panel_host.h"
 
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "protocol/list_parser.h"
 #include "protocol/list_request.h"
 #include "songs/panel_messages.h"
@@ -226,15 +226,15 @@ void BM_MemoryOf100kRowLocalAlbum(benchmark::State& state) {
     {
         std::filesystem::create_directories(files);
         MyAlbumDb db;
-        db.Start(h.dataFolder());
-        db.ExecStatement("insert into AlbumName_tbl values ('4099','Big')");
-        SqlTransaction batch(db.Database());
+        db.start(h.dataFolder());
+        db.execStatement("insert into AlbumName_tbl values ('4099','Big')");
+        SqlTransaction batch(db.database());
         for (int f = 0; f < 100; ++f)
             std::ofstream(files / ("f" + std::to_string(f) + ".mp3")) << "x";
         for (int i = 0; i < kBigList; ++i) {
             const std::string id = std::to_string(20240101000000000LL + i);
             const std::string path = (files / ("f" + std::to_string(i % 100) + ".mp3")).string();
-            db.ExecStatement(
+            db.execStatement(
                 SqlText::format("insert into AlbumInfo_tbl (ID,Album_ID,Song_ID,Song_Name,Date,Local_Path) "
                                 "values('%s','4099','%s','n','20240101','%s')",
                                 id.c_str(), id.c_str(), path.c_str()));

@@ -55,11 +55,11 @@ void BM_InsertSongs(benchmark::State& state) {
         state.PauseTiming();
         test::TempFolder dir;
         MyAlbumDb db;
-        db.Start(dir.path());
+        db.start(dir.path());
         state.ResumeTiming();
-        SqlTransaction batch(db.Database());
+        SqlTransaction batch(db.database());
         for (int i = 0; i < kInsertCount; ++i)
-            db.InsertSong(songOf(i));
+            db.insertSong(songOf(i));
         batch.commit();
     }
     state.SetItemsProcessed(state.iterations() * kInsertCount);
@@ -89,8 +89,8 @@ void BM_InsertSongsCli(benchmark::State& state) {
         std::filesystem::remove(file);
         {
             MyAlbumDb db; // same schema, indexes and journal mode
-            db.OpenDatabase(file.string());
-            db.CreateTables();
+            db.openDatabase(file.string());
+            db.createTables();
         }
         state.ResumeTiming();
         state.SetIterationTime(runCli(file, dir / "insert.sql"));
@@ -103,16 +103,16 @@ BENCHMARK(BM_InsertSongsCli)->Unit(benchmark::kMillisecond)->UseManualTime();
 class ListingData {
 public:
     ListingData() {
-        db.Start(dir.path());
-        db.ExecStatement("insert into AlbumName_tbl values ('4001','Big'); insert into AlbumName_tbl values "
+        db.start(dir.path());
+        db.execStatement("insert into AlbumName_tbl values ('4001','Big'); insert into AlbumName_tbl values "
                          "('4002','Small')");
         for (int f = 0; f < 100; ++f)
             std::ofstream(dir / ("f" + std::to_string(f) + ".mp3")) << "x";
-        SqlTransaction batch(db.Database());
+        SqlTransaction batch(db.database());
         for (int i = 0; i < kListRows; ++i) {
             const std::string id = std::to_string(20240101000000000LL + i);
             const std::string path = (dir / ("f" + std::to_string(i % 100) + ".mp3")).string();
-            db.ExecStatement(
+            db.execStatement(
                 SqlText::format("insert into AlbumInfo_tbl (ID,Album_ID,Song_ID,Song_Name,Date,Local_Path) "
                                 "values('%s','%s','%s','n','20240101','%s')",
                                 id.c_str(), i % 10 == 0 ? "4002" : "4001", id.c_str(), path.c_str()));
@@ -133,7 +133,7 @@ void BM_ListAlbum(benchmark::State& state, const char* album) {
     std::size_t rows = 0;
     for (auto _ : state) {
         AlbumSongList list;
-        data.db.ListAlbumSongs(album, list);
+        data.db.listAlbumSongs(album, list);
         rows = list.size();
     }
     state.counters["rows"] = static_cast<double>(rows);
@@ -146,7 +146,7 @@ void BM_ListAlbumCli(benchmark::State& state, const char* sql) {
     const auto script = data.dir / "list.sql";
     std::ofstream(script) << "begin;\n" << sql << ";\ncommit;\n";
     for (auto _ : state)
-        state.SetIterationTime(runCli(data.db.Path(), script));
+        state.SetIterationTime(runCli(data.db.path(), script));
 }
 BENCHMARK_CAPTURE(
     BM_ListAlbumCli, album,
@@ -217,7 +217,7 @@ void BM_ImportFolder(benchmark::State& state) {
         state.PauseTiming();
         test::TempFolder dbDir;
         MyAlbumDb db;
-        db.Start(dbDir.path());
+        db.start(dbDir.path());
         LocalRecordFactory factory(&test::AudioFiles::readTags);
         LocalFileImport import(factory);
         state.ResumeTiming();

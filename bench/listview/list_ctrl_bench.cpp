@@ -2,9 +2,9 @@
 // same texts: filling, sorting by a text and by an integer column, painting one screen.
 
 #include "columns/cell_formatter.h"
-#include "listview/cmule_list_ctrl.h"
 #include "columns/default_column_sets.h"
 #include "listview/list_control_owner.h"
+#include "listview/song_list_view.h"
 #include "platform/cp949.h"
 #include "platform/message_port.h"
 
@@ -77,8 +77,8 @@ const Data& data() {
     return d;
 }
 
-std::unique_ptr<CMuleListCtrl> makeControl(NullPort& port, BenchOwner& owner) {
-    auto list = std::make_unique<CMuleListCtrl>(port, nullptr, owner);
+std::unique_ptr<SongListView> makeControl(NullPort& port, BenchOwner& owner) {
+    auto list = std::make_unique<SongListView>(port, nullptr, owner);
     list->setColumns(DefaultColumnSets::forPageKind(kPageKind), kPageKind);
     list->resize(1000, 600);
     return list;

@@ -40,7 +40,7 @@ void BM_SettingsRead(benchmark::State& state) {
     RegistryKey key(bigFile());
     std::string width;
     for (auto _ : state) {
-        key.ReadString("ListPanel\\ListColumnInfo\\25\\5", width, settings::kColumnWidth);
+        key.readSectionString("ListPanel\\ListColumnInfo\\25\\5", width, settings::kColumnWidth);
         benchmark::DoNotOptimize(width);
     }
 }
@@ -51,7 +51,8 @@ void BM_SettingsWrite(benchmark::State& state) {
     RegistryKey key(bigFile());
     int i = 0;
     for (auto _ : state)
-        key.WriteString("ListPanel\\ListColumnInfo\\25\\5", std::to_string(i++), settings::kColumnWidth);
+        key.writeSectionString("ListPanel\\ListColumnInfo\\25\\5", std::to_string(i++),
+                               settings::kColumnWidth);
 }
 BENCHMARK(BM_SettingsWrite)->Unit(benchmark::kMillisecond);
 
@@ -63,9 +64,9 @@ void BM_SettingsReadAfterOutsideWrite(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        writer.WriteString("Option", std::to_string(i++), settings::kShowDcfInfo);
+        writer.writeSectionString("Option", std::to_string(i++), settings::kShowDcfInfo);
         state.ResumeTiming();
-        reader.ReadString("ListPanel\\ListColumnInfo\\25\\5", width, settings::kColumnWidth);
+        reader.readSectionString("ListPanel\\ListColumnInfo\\25\\5", width, settings::kColumnWidth);
     }
 }
 BENCHMARK(BM_SettingsReadAfterOutsideWrite)->Unit(benchmark::kMillisecond);

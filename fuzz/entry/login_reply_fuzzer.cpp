@@ -17,10 +17,10 @@ void checkBlock(const kesto::LoginBlock& b) {
     checkTerminated(b.uKey);
     checkTerminated(b.password);
     checkTerminated(b.field4);
-    checkTerminated(b.joined11and5);
+    checkTerminated(b.joinedKey);
     checkTerminated(b.field6);
     checkTerminated(b.field7);
-    checkTerminated(b.field10);
+    checkTerminated(b.memberClass);
     checkTerminated(b.field12);
     checkTerminated(b.field16);
     checkTerminated(b.field17);

@@ -67,7 +67,7 @@ PanelModel& model() {
         init.tagReader = &readTags;
         auto* m = new PanelModel(init);
         check(m->openAlbumDatabase(scratch()));
-        m->albumDb()->ExecStatement("insert or ignore into AlbumName_tbl values('4001','Drive')");
+        m->albumDb()->execStatement("insert or ignore into AlbumName_tbl values('4001','Drive')");
         m->setFolder(scratch() / "copies");
         return m;
     }();
@@ -123,14 +123,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         m.list().clear();
     if (m.nowPlaying().count() > 0)
         m.nowPlaying().clear();
-    m.albumDb()->ExecStatement("delete from AlbumInfo_tbl");
+    m.albumDb()->execStatement("delete from AlbumInfo_tbl");
     choosePage(m, data[0]);
     const PageImport::Result result = PageImport::into(m, paths);
     check(checkStore(m.list()) <= paths.size());
     check(checkStore(m.nowPlaying()) <= paths.size());
 
     AlbumSongList album;
-    m.albumDb()->ListAlbumSongs(std::to_string(MyAlbumDb::kAllSongsAlbum), album);
+    m.albumDb()->listAlbumSongs(std::to_string(MyAlbumDb::kAllSongsAlbum), album);
     std::vector<std::string> listed = album.localPaths;
     std::sort(listed.begin(), listed.end());
     check(std::adjacent_find(listed.begin(), listed.end()) == listed.end());

@@ -2,7 +2,7 @@
 // parse made when the reply read as a list, nothing otherwise, and the view is handed the
 // page kind of the menu id. The first byte chooses the page, the rest is the reply.
 #include "library/local_record_factory.h"
-#include "pages/fetch_worker.h"
+#include "pages/local_page_reader.h"
 #include "pages/show_page.h"
 #include "songs/list_pages.h"
 #include "songs/song_store.h"
@@ -76,8 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SongStore list;
     SongStore nowPlaying;
     CheckingView view;
-    FetchWorker folder;
-    FetchWorker album;
+    LocalPageReader folder;
+    LocalPageReader album;
     LocalRecordFactory factory(nullptr);
     ShowPage show({&context,
                    &state,

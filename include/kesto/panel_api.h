@@ -407,10 +407,11 @@ typedef int (*KestoEntry36)(const char* text);  /* text to the mini list (its ca
                                                    played, "artist - title") and the song text; 1 */
 typedef void (*KestoEntry37)(int flag);         /* 0 clears the selection; refreshes buttons */
 typedef void (*KestoEntry38)(const char* text); /* [blocks] opens the download storage page */
-typedef void (*KestoEntry39)(const char* loginReply, const char* userId, int c, int d); /* d = 0 loads
-                                                 the login block (works before entry 16); c = 1 [blocks]
-                                                 requests the promotion text */
-typedef void (*KestoEntry40)(int a, int b, const char* text, const char* text2);        /* device list page */
+typedef void (*KestoEntry39)(const char* loginReply, const char* userId, int c, int d);         /* d = 0 loads
+                                                         the login block (works before entry 16); c = 1 [blocks]
+                                                         requests the promotion text */
+typedef void (*KestoEntry40)(int device, int unused, const char* title, const char* parameter); /* device list
+                                                 page: device 0 the first (menu id 3100), else 3600 */
 typedef void (*KestoEntry41)(void);       /* [blocks] a message box (information icon) tells the user
                                              that the playing song is stopped by the service */
 typedef void (*KestoEntry42)(int target); /* [blocks] 1 transfer to a phone, else an MP3 player */

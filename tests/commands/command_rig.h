@@ -4,17 +4,17 @@
 // settings file and an album database in a fresh temporary folder, and host table A entries
 // that record their calls.
 
-#include "library/my_album_db.h"
-#include "settings/registry_file.h"
-#include "settings/registry_key.h"
-#include "settings/settings_keys.h"
 #include "commands/command_context.h"
 #include "commands/command_texts.h"
 #include "commands/selection.h"
-#include "songs/song_store.h"
+#include "library/my_album_db.h"
 #include "platform/cp949.h"
 #include "protocol/protocol_doubles.h"
 #include "protocol/reply_fields.h"
+#include "settings/registry_file.h"
+#include "settings/registry_key.h"
+#include "settings/settings_keys.h"
+#include "songs/song_store.h"
 
 #include <array>
 #include <cstdlib>
@@ -91,7 +91,7 @@ struct CommandRig {
         table[KESTO_SVC_A_MP3_CONNECTED] = reinterpret_cast<KestoHostFn>(&DeviceCalls::mp3Fn);
         table[KESTO_SVC_A_TRANSFER] = reinterpret_cast<KestoHostFn>(&DeviceCalls::transferFn);
         registry = std::make_unique<RegistryKey>(std::make_shared<RegistryFile>(folder / "registry.reg"));
-        albums.Start(folder);
+        albums.start(folder);
         context.protocol = rig.context;
         context.protocol.box = &box;
         context.nowPlaying = &nowPlaying;

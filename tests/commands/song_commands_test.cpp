@@ -3,14 +3,14 @@
 
 #include "command_rig.h"
 
-#include "library/album_song.h"
 #include "commands/delete_command.h"
 #include "commands/download_command.h"
 #include "commands/drop_into_album_command.h"
 #include "commands/gift_command.h"
-#include "songs/list_pages.h"
 #include "commands/listen_command.h"
 #include "commands/transfer_command.h"
+#include "library/album_song.h"
+#include "songs/list_pages.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ protected:
             purchases.push_back(songs);
             modes.push_back(mode);
         };
-        r.registry->WriteString(settings::kOption, "1", settings::kShowDcfInfo);
+        r.registry->writeSectionString(settings::kOption, "1", settings::kShowDcfInfo);
     }
     void addToNowPlaying(const SongRecord& song) { r.nowPlaying.addCopy(&song); }
     std::filesystem::path file(const std::string& name) {
@@ -116,7 +116,7 @@ TEST_F(SongCommandsTest, DownloadFailuresEndWhereTheyHappen) {
 }
 
 TEST_F(SongCommandsTest, DcfNoticeComesFirstUnlessTurnedOff) {
-    r.registry->WriteString(settings::kOption, "0", settings::kShowDcfInfo);
+    r.registry->writeSectionString(settings::kOption, "0", settings::kShowDcfInfo);
     int notices = 0;
     r.context.hooks.dcfNotice = [&] { return ++notices, false; };
     EXPECT_FALSE(DownloadCommand(r.context).run(Selection::of({streaming("S1")})));
@@ -144,7 +144,7 @@ TEST_F(SongCommandsTest, ListenReplacesOrAppendsAndPlaysFromTheFirstNewSong) {
     addToNowPlaying(streaming("OLD"));
     EXPECT_TRUE(ListenCommand(r.context).run(Selection::of({streaming("S1"), streaming("S2")})));
     EXPECT_EQ(r.nowPlaying.count(), 2);
-    r.registry->WriteDword(settings::kOption, 1, settings::kHearingAppend);
+    r.registry->writeSectionDword(settings::kOption, 1, settings::kHearingAppend);
     EXPECT_TRUE(ListenCommand(r.context).run(Selection::of({streaming("S3")})));
     EXPECT_EQ(r.nowPlaying.count(), 3);
     ASSERT_EQ(r.posted().size(), 2u);
@@ -205,7 +205,7 @@ TEST_F(SongCommandsTest, ConfirmationOfAllAlbumsFollowsShowDeleteBox) {
     r.context.hooks.confirmDelete = [&] { return ++asked, false; };
     EXPECT_FALSE(DeleteCommand(r.context).run(Selection::of({streaming("S1")})));
     EXPECT_TRUE(r.requests().empty());
-    r.registry->WriteRootString("1", settings::kShowDeleteBox);
+    r.registry->writeRootString("1", settings::kShowDeleteBox);
     r.rig.host.reply(vt({"0", "1"}));
     EXPECT_TRUE(DeleteCommand(r.context).run(Selection::of({streaming("S1")})));
     EXPECT_EQ(asked, 1);
@@ -214,14 +214,14 @@ TEST_F(SongCommandsTest, ConfirmationOfAllAlbumsFollowsShowDeleteBox) {
 
 TEST_F(SongCommandsTest, LocalAlbumDeletionRemovesTheRow) {
     const auto path = file("c.mp3");
-    const std::string id = r.albums.InsertSong(AlbumSong::fromRecord(local(path.string()), "4100", ""));
+    const std::string id = r.albums.insertSong(AlbumSong::fromRecord(local(path.string()), "4100", ""));
     ASSERT_FALSE(id.empty());
     SongRecord row = local(path.string());
     copyField(row.Song_ID, id);
     r.context.menuId = menu::kLocalAlbum;
     r.rig.login.menuParameter = "4100";
     EXPECT_TRUE(DeleteCommand(r.context).run(Selection::of({row})));
-    EXPECT_FALSE(r.albums.ContainsSong("4100", id, path.string()));
+    EXPECT_FALSE(r.albums.containsSong("4100", id, path.string()));
     EXPECT_EQ(r.reshown, 1);
 }
 
@@ -241,7 +241,7 @@ TEST_F(SongCommandsTest, TransferSendsDcfAndBellFilesWithTheWriteFlag) {
                      .run(Selection::of({local("/a.dcf", 3), local("/b.mp3", 0)})));
     EXPECT_EQ(r.box.texts(), Texts{utf8(CommandText::TransferLocalFile)});
 
-    r.registry->WriteRootString("1", settings::kFileSkipWrite);
+    r.registry->writeRootString("1", settings::kFileSkipWrite);
     EXPECT_TRUE(TransferCommand(r.context, Device::Phone, CommandOrigin::List)
                     .run(Selection::of({local("/a.dcf", 4), local("/r.bell", 9)})));
     ASSERT_EQ(r.device().transferred.size(), 2u);
@@ -267,18 +267,18 @@ TEST_F(SongCommandsTest, DroppedLocalFilesGoIntoTheAlbumAndKtpCheckDecidesTheDow
     SongRecord bellFile = local(file("e.bell").string(), 9);
     copyField(bellFile.Menu_ID, "238");
     const auto dropped = Selection::of({local(path.string()), bellFile, streaming("S1")});
-    r.registry->WriteRootString("2", settings::kKtpCheck);
+    r.registry->writeRootString("2", settings::kKtpCheck);
     EXPECT_EQ(DropIntoAlbumCommand(r.context).run(dropped, "4100"), 1);
     EXPECT_TRUE(r.requests().empty());
     EXPECT_TRUE(r.box.shown.empty());
 
-    r.registry->WriteRootString("0", settings::kKtpCheck);
+    r.registry->writeRootString("0", settings::kKtpCheck);
     r.box.answers = {mb::kCancel};
     DropIntoAlbumCommand(r.context).run(Selection::of({streaming("S1")}), "4100");
     EXPECT_EQ(r.box.texts(), Texts{utf8(CommandText::DropDownloadQuestion)});
     EXPECT_TRUE(r.requests().empty());
 
-    r.registry->WriteRootString("1", settings::kKtpCheck);
+    r.registry->writeRootString("1", settings::kKtpCheck);
     r.rig.host.reply(vt({"1"}));
     r.rig.host.reply(vt({"0", "100", ""}));
     DropIntoAlbumCommand(r.context).run(Selection::of({streaming("S1")}), "4100");

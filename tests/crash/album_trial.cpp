@@ -1,8 +1,8 @@
 #include "tests/crash/album_trial.h"
 
-#include "library/cpp_sqlite_exception.h"
 #include "library/my_album_db.h"
 #include "library/playlist_mover.h"
+#include "library/sql_error.h"
 #include "library/sql_transaction.h"
 
 #include <cstdlib>
@@ -29,14 +29,14 @@ struct Row {
 
 std::vector<Row> rows(MyAlbumDb& db) {
     std::vector<Row> out;
-    SqlQuery query = db.Database().ExecQuery(
+    SqlQuery query = db.database().query(
         "select Song_ID, Album_ID, Song_Name, Artist_Name, Local_Path, Listen_Count from AlbumInfo_tbl");
-    while (!query.Eof()) {
+    while (!query.atEnd()) {
         Row row;
-        const auto field = [&](int i) { return std::string(query.FieldValue(i) ? query.FieldValue(i) : ""); };
+        const auto field = [&](int i) { return std::string(query.fieldValue(i) ? query.fieldValue(i) : ""); };
         row = {field(0), field(1), field(2), field(3), field(4), std::atol(field(5).c_str())};
         out.push_back(row);
-        query.NextRow();
+        query.nextRow();
     }
     return out;
 }
@@ -49,7 +49,7 @@ long lastBatch(MyAlbumDb& db) {
 }
 
 void import(MyAlbumDb& db, const std::filesystem::path& base, long batch) {
-    SqlTransaction transaction(db.Database());
+    SqlTransaction transaction(db.database());
     for (int i = 0; i < AlbumTrial::kBatchSize; ++i) {
         AlbumSong song;
         song.albumId = kFrom;
@@ -57,7 +57,7 @@ void import(MyAlbumDb& db, const std::filesystem::path& base, long batch) {
         song.artist = "artist " + song.songName;
         song.listenCount = static_cast<int>(batch);
         song.localPath = (base / (song.songName + ".mp3")).string();
-        db.InsertSong(song);
+        db.insertSong(song);
     }
     transaction.commit();
 }
@@ -79,10 +79,10 @@ std::vector<SongRecord> batchRecords(MyAlbumDb& db, long batch) {
 
 void AlbumTrial::write(long rounds) {
     MyAlbumDb db;
-    if (!db.Start(base_))
+    if (!db.start(base_))
         return;
-    db.ExecStatement(std::string("insert or ignore into AlbumName_tbl values('") + kFrom + "','from')");
-    db.ExecStatement(std::string("insert or ignore into AlbumName_tbl values('") + kTo + "','to')");
+    db.execStatement(std::string("insert or ignore into AlbumName_tbl values('") + kFrom + "','from')");
+    db.execStatement(std::string("insert or ignore into AlbumName_tbl values('") + kTo + "','to')");
     PlaylistMover mover(db);
     long batch = lastBatch(db);
     for (long i = 0; rounds == 0 || i < rounds; ++i) {
@@ -90,17 +90,17 @@ void AlbumTrial::write(long rounds) {
         import(db, base_, batch);
         mover.put(batchRecords(db, batch - 1), kTo, kFrom, true, true);
         for (const SongRecord& song : batchRecords(db, batch - 2))
-            db.RemoveSong(song.Song_ID, std::to_string(MyAlbumDb::kAllSongsAlbum));
+            db.removeSong(song.Song_ID, std::to_string(MyAlbumDb::kAllSongsAlbum));
     }
 }
 
 std::string AlbumTrial::check() {
     MyAlbumDb db;
-    if (!db.Start(base_))
+    if (!db.start(base_))
         return "the database does not open";
     try {
-        SqlQuery integrity = db.Database().ExecQuery("PRAGMA integrity_check");
-        if (integrity.Eof() || std::strcmp(integrity.FieldValue(0), "ok") != 0)
+        SqlQuery integrity = db.database().query("PRAGMA integrity_check");
+        if (integrity.atEnd() || std::strcmp(integrity.fieldValue(0), "ok") != 0)
             return "integrity check failed";
         std::map<long, int> perBatch;
         std::map<std::string, int> perSong;
@@ -120,7 +120,7 @@ std::string AlbumTrial::check() {
         for (auto it = perBatch.rbegin(); it != perBatch.rend() && seen < 2; ++it, ++seen)
             if (it->second != kBatchSize)
                 return "batch " + std::to_string(it->first) + " has " + std::to_string(it->second) + " rows";
-    } catch (const CppSQLiteException& error) {
+    } catch (const SqlError& error) {
         return error.errorMessage() ? error.errorMessage() : "database error";
     }
     return {};

@@ -25,7 +25,7 @@ int widthOf(long generation) {
 
 std::string readRoot(RegistryKey& key, const char* name) {
     std::string text;
-    key.ReadRootString(text, name);
+    key.readRootString(text, name);
     return text;
 }
 
@@ -60,11 +60,12 @@ void saveColumns(RegistryKey& key, long generation) {
 void saveMixed(RegistryKey& key, long generation) {
     const std::string text = std::to_string(generation);
     RegistryFile::Batch batch(key.file());
-    key.WriteRootString(text, settings::kSpliterTop);
-    key.WriteRootString("list " + text, settings::kPlayListSave);
-    key.WriteDword(settings::kOption, static_cast<std::uint32_t>(generation), settings::kHearingAppend);
-    key.WriteString(settings::kMain, text + "," + text + "," + text + "," + text,
-                    settings::kMiniListRectInfo);
+    key.writeRootString(text, settings::kSpliterTop);
+    key.writeRootString("list " + text, settings::kPlayListSave);
+    key.writeSectionDword(settings::kOption, static_cast<std::uint32_t>(generation),
+                          settings::kHearingAppend);
+    key.writeSectionString(settings::kMain, text + "," + text + "," + text + "," + text,
+                           settings::kMiniListRectInfo);
 }
 
 } // namespace
@@ -94,9 +95,9 @@ std::string SettingsTrial::check() {
         return widths.empty() ? "" : "columns without the batch before them";
     const std::string text = std::to_string(generation);
     std::uint32_t hearing = 0;
-    key.ReadDword(settings::kOption, hearing, settings::kHearingAppend);
+    key.readSectionDword(settings::kOption, hearing, settings::kHearingAppend);
     std::string rect;
-    key.ReadString(settings::kMain, rect, settings::kMiniListRectInfo);
+    key.readSectionString(settings::kMain, rect, settings::kMiniListRectInfo);
     if (readRoot(key, settings::kPlayListSave) != "list " + text || hearing != generation ||
         rect != text + "," + text + "," + text + "," + text)
         return "a batch written in part (generation " + text + ")";

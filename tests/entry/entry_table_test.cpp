@@ -1,7 +1,7 @@
 // The entry table over the Qt-free module state, with mock panel and mini windows.
 #include "entry/entry_table.h"
-#include "module/module_state.h"
 #include "mock_objects.h"
+#include "module/module_state.h"
 #include "songs/panel_messages.h"
 #include "songs/song_store.h"
 
@@ -229,9 +229,9 @@ TEST_F(EntryTableTest, NextSongCopiesNonEmptyResultsWithinCapacity) {
     NextSongResult r;
     r.position = 3;
     r.songName = "name";
-    r.field1 = std::string(2000, 'u');
-    r.field2 = 22;
-    r.field5 = 55;
+    r.streamAddress = std::string(2000, 'u');
+    r.playSeconds = 22;
+    r.fullPlay = 55;
     ON_CALL(*panel, nextSong(_)).WillByDefault([&](const NextSongRequest& q) {
         EXPECT_EQ(q.hostText, "");
         EXPECT_EQ(q.playMode, 100);

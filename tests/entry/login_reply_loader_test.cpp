@@ -33,12 +33,12 @@ TEST(LoginReplyLoader, FillsEveryFieldByPosition) {
     EXPECT_STREQ(b.password, "f2");
     EXPECT_EQ(b.field3, 3);
     EXPECT_STREQ(b.field4, "f4");
-    EXPECT_STREQ(b.joined11and5, "cbaYX"); // "XY" + "abc", reversed
+    EXPECT_STREQ(b.joinedKey, "cbaYX"); // "XY" + "abc", reversed
     EXPECT_STREQ(b.field6, "f6");
     EXPECT_STREQ(b.field7, "f7");
     EXPECT_EQ(b.field8, 8);
     EXPECT_EQ(b.field9, 9);
-    EXPECT_STREQ(b.field10, "f10");
+    EXPECT_STREQ(b.memberClass, "f10");
     EXPECT_STREQ(b.field12, "f12");
     EXPECT_EQ(b.field13 + b.field14 + b.field15, 42);
     EXPECT_STREQ(b.field16, "f16");

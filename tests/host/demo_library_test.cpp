@@ -55,13 +55,13 @@ TEST(DemoLibrary, MadeOnceIntoAnAlbumAndAPlayList) {
     EXPECT_FALSE(DemoLibrary::ensure(data.path(), why));
     EXPECT_TRUE(why.empty());
     MyAlbumDb db;
-    ASSERT_TRUE(db.Start(data.path()));
-    EXPECT_EQ(Cp949::toUtf8(db.GetAlbumName(DemoLibrary::kAlbumId)), "데모 앨범");
-    EXPECT_EQ(Cp949::toUtf8(db.GetAlbumName(DemoLibrary::kPlayListId)), "드라이브 플레이리스트");
+    ASSERT_TRUE(db.start(data.path()));
+    EXPECT_EQ(Cp949::toUtf8(db.albumName(DemoLibrary::kAlbumId)), "데모 앨범");
+    EXPECT_EQ(Cp949::toUtf8(db.albumName(DemoLibrary::kPlayListId)), "드라이브 플레이리스트");
     AlbumSongList album;
     AlbumSongList playList;
-    ASSERT_TRUE(db.ListAlbumSongs(DemoLibrary::kAlbumId, album));
-    ASSERT_TRUE(db.ListAlbumSongs(DemoLibrary::kPlayListId, playList));
+    ASSERT_TRUE(db.listAlbumSongs(DemoLibrary::kAlbumId, album));
+    ASSERT_TRUE(db.listAlbumSongs(DemoLibrary::kPlayListId, playList));
     EXPECT_EQ(album.size(), DemoLibrary::songs().size());
     std::size_t inPlayList = 0;
     for (const DemoSong& song : DemoLibrary::songs())
@@ -86,9 +86,9 @@ TEST(PlayListMaker, NewPlayListsFollowTheLastAlbumAndKeepTheirNames) {
     EXPECT_EQ(first, std::atoi(DemoLibrary::kPlayListId) + 1);
     EXPECT_EQ(second, first + 1);
     MyAlbumDb db;
-    ASSERT_TRUE(db.Start(data.path()));
-    EXPECT_EQ(db.GetAlbumName(std::to_string(first)), name);
-    EXPECT_EQ(db.GetAlbumName(std::to_string(second)), "Road");
+    ASSERT_TRUE(db.start(data.path()));
+    EXPECT_EQ(db.albumName(std::to_string(first)), name);
+    EXPECT_EQ(db.albumName(std::to_string(second)), "Road");
 }
 
 TEST(DataFolder, FreshFolderHoldsTheSettingsAndGoesAtTheEnd) {

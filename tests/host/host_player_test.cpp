@@ -14,7 +14,7 @@
 #include "host/transport_bar.h"
 #include "host/web_page_window.h"
 #include "include/kesto/panel_api.h"
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "platform/host_block.h"
 #include "platform/qt_message_port.h"
 #include "songs/panel_messages.h"
@@ -113,8 +113,8 @@ TEST_F(HostPlayerTest, ListenOnAChartPlaysTheGrantedStreamAndMarksTheRow) {
     const NextSongResult& song = controller().song();
     EXPECT_EQ(song.isLocal, 0);
     const std::string stream = session->service().baseUrl() + "/stream/" + song.songId + ".wav";
-    EXPECT_EQ(song.field1, stream); // the first result text of entry 24
-    EXPECT_GT(song.field2, 0);
+    EXPECT_EQ(song.streamAddress, stream); // the first result text of entry 24
+    EXPECT_GT(song.playSeconds, 0);
     EXPECT_NE(out.find("kesto-player: playing \""), std::string::npos) << out;
     EXPECT_NE(out.find("\" from " + stream + "\n"), std::string::npos) << out;
     EXPECT_EQ(session->module().entry<KestoEntry0>(0)(), 50); // the first list page of the chart
@@ -283,7 +283,7 @@ TEST_F(HostPlayerTest, LoadingAPlayListFillsTheNowPlayingList) {
     // The now-playing list's menu entry "불러오기 플레이리스트".
     // Entry 74 hands out the list control; the module made it from the same sources.
     KestoRect rect{};
-    auto* list = static_cast<CMuleListCtrl*>(
+    auto* list = static_cast<SongListView*>(
         static_cast<QWidget*>(session->module().entry<KestoEntry74>(74)(1, &rect)));
     ASSERT_NE(list, nullptr);
     list->runCommand(kLoadPlayListCommand);

@@ -4,7 +4,7 @@
 #include "tests/integration/panel_host.h"
 
 #include "library/my_album_db.h"
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "songs/panel_messages.h"
 #include "songs/song_record.h"
 #include "support/temp_folder.h"
@@ -71,8 +71,8 @@ TEST_F(DamagedFilesTest, AnAlbumFileThatIsNoDatabaseIsKeptAsideTheUserToldAndAlb
 
     {
         MyAlbumDb db;
-        ASSERT_TRUE(db.Start(host.dataFolder()));
-        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+        ASSERT_TRUE(db.start(host.dataFolder()));
+        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
     }
     host.show(4, kLocalAlbumMenu, "7");
     EXPECT_EQ(host.entry<KestoEntry73>(73)(fileList(songs(3)).c_str()), 3);

@@ -8,7 +8,7 @@
 #include "library/album_song_list.h"
 #include "library/my_album_db.h"
 #include "library/sql_query.h"
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "platform/cp949.h"
 #include "protocol/reply_fields.h"
 #include "service/login_client.h"
@@ -94,14 +94,14 @@ protected:
     // Local albums 7 "Road Trip" with the given files and 8 "Evening", empty.
     void localAlbums(const std::vector<std::string>& files) {
         MyAlbumDb db;
-        ASSERT_TRUE(db.Start(host.dataFolder()));
-        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('7','Road Trip')"));
-        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('8','Evening')"));
+        ASSERT_TRUE(db.start(host.dataFolder()));
+        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('8','Evening')"));
         for (const std::string& name : files) {
             SongRecord record = SongRecord::make();
             copyField(record.Song_Name, name);
             copyField(record.Local_Path, file(name + ".mp3").string());
-            ASSERT_FALSE(db.InsertSong(AlbumSong::fromRecord(record, "7", "")).empty());
+            ASSERT_FALSE(db.insertSong(AlbumSong::fromRecord(record, "7", "")).empty());
         }
     }
 
@@ -109,7 +109,7 @@ protected:
         MyAlbumDb db;
         AlbumSongList list;
         std::set<std::string> names;
-        if (db.Start(host.dataFolder()) && db.ListAlbumSongs(albumId, list))
+        if (db.start(host.dataFolder()) && db.listAlbumSongs(albumId, list))
             for (const std::string& path : list.localPaths)
                 names.insert(std::filesystem::path(path).stem().string());
         return names;
@@ -124,7 +124,7 @@ protected:
     static std::string rootSetting(const char* name) {
         RegistryKey key;
         std::string text;
-        key.ReadRootString(text, name);
+        key.readRootString(text, name);
         return text;
     }
 
@@ -274,12 +274,12 @@ TEST_F(DialogsTest, NewPlayListFromTheChoiceDialogReceivesTheSongs) {
     ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
     PanelHost::processPending();
     MyAlbumDb db;
-    ASSERT_TRUE(db.Start(host.dataFolder()));
+    ASSERT_TRUE(db.start(host.dataFolder()));
     const std::string sql =
         "select Album_ID from AlbumName_tbl where Album_Name='" + Cp949::fromUtf8("아침") + "'";
-    SqlQuery query = db.Database().ExecQuery(sql.c_str());
-    ASSERT_FALSE(query.Eof());
-    EXPECT_EQ(albumSongs(query.FieldValue(0)), std::set<std::string>{"alpha"});
+    SqlQuery query = db.database().query(sql.c_str());
+    ASSERT_FALSE(query.atEnd());
+    EXPECT_EQ(albumSongs(query.fieldValue(0)), std::set<std::string>{"alpha"});
 }
 
 TEST_F(DialogsTest, DeleteConfirmationCancelsAndItsDoNotShowAgainPersists) {
@@ -498,8 +498,8 @@ TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
     localAlbums({"solo"});
     {
         MyAlbumDb db;
-        ASSERT_TRUE(db.Start(host.dataFolder()));
-        ASSERT_TRUE(db.ExecStatement("update AlbumInfo_tbl set Listen_Count=4"));
+        ASSERT_TRUE(db.start(host.dataFolder()));
+        ASSERT_TRUE(db.execStatement("update AlbumInfo_tbl set Listen_Count=4"));
     }
     host.show(4, 4100, "7");
     ASSERT_TRUE(waitReady(1));
@@ -581,7 +581,7 @@ TEST_F(DialogsTest, OnlineAlbumDeleteAsksUntilToldNotTo) {
 TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHoldsThePhone) {
     const auto downloads = host.dataFolder() / "downloads";
     std::filesystem::create_directories(downloads);
-    RegistryKey().WriteRootString(downloads.string(), settings::kLastSaveFolder);
+    RegistryKey().writeRootString(downloads.string(), settings::kLastSaveFolder);
     PanelHost::connectDevices(true);
     host.show(2, kChartMenu, kChart);
     const auto records = host.rowRecords();

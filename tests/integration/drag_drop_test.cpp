@@ -7,8 +7,8 @@
 #include "columns/drag_formats.h"
 #include "columns/drag_payload.h"
 #include "library/my_album_db.h"
-#include "listview/cmule_list_ctrl.h"
 #include "listview/song_drag_data.h"
+#include "listview/song_list_view.h"
 #include "songs/song_record.h"
 
 #include <QApplication>
@@ -38,7 +38,7 @@ protected:
         ASSERT_TRUE(host.start(why)) << why;
     }
 
-    CMuleListCtrl& list() { return *host.list(); }
+    SongListView& list() { return *host.list(); }
 
     // A point on the row's title, where a press selects the row and clicks nothing.
     QPoint rowPoint(int row) {
@@ -167,8 +167,8 @@ TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndSkipsTheRest)
         std::ofstream(folder / name) << "x";
     {
         MyAlbumDb db;
-        ASSERT_TRUE(db.Start(host.dataFolder()));
-        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+        ASSERT_TRUE(db.start(host.dataFolder()));
+        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
     }
     host.show(4, 4100, "7");
     PanelHost::processPending();

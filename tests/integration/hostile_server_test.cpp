@@ -3,7 +3,7 @@
 // the user acts again, and a server that closes in the middle of a reply.
 #include "tests/integration/panel_host.h"
 
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

@@ -7,9 +7,9 @@
 #include "columns/column_kind.h"
 #include "columns/list_command_ids.h"
 #include "include/kesto/window_message.h"
-#include "listview/cmule_list_ctrl.h"
-#include "listview/cx_header_ctrl.h"
 #include "listview/list_menus.h"
+#include "listview/song_list_header.h"
+#include "listview/song_list_view.h"
 #include "songs/panel_messages.h"
 #include "songs/song_record.h"
 
@@ -41,7 +41,7 @@ protected:
         ASSERT_GT(list().rowCount(), 10);
     }
 
-    CMuleListCtrl& list() { return *host.list(); }
+    SongListView& list() { return *host.list(); }
     QWidget* keys() { return &list(); }
 
     int columnOf(int kind) {
@@ -110,7 +110,7 @@ TEST_F(ListKeysTest, ShiftExtendsAndCtrlATicksEveryRow) {
     EXPECT_EQ(static_cast<int>(list().selectedRows().size()), list().rowCount());
     const int check = columnOf(col::kCheck);
     ASSERT_GE(check, 0);
-    EXPECT_EQ(list().header()->image(check), CXHeaderCtrl::Checked);
+    EXPECT_EQ(list().header()->image(check), SongListHeader::Checked);
 }
 
 TEST_F(ListKeysTest, EnterListensToTheFocusedRowAsADoubleClickDoes) {

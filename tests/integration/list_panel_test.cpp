@@ -5,7 +5,7 @@
 #include "columns/default_column_sets.h"
 #include "library/album_song.h"
 #include "library/my_album_db.h"
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "platform/cp949.h"
 #include "protocol/list_parser.h"
 #include "protocol/list_request.h"
@@ -143,13 +143,13 @@ TEST_F(ListPanelTest, LocalAlbumPagePostsReadyAndShowsTheAlbumFiles) {
     const auto folder = folderWith("album", 5);
     {
         MyAlbumDb db;
-        ASSERT_TRUE(db.Start(host.dataFolder()));
-        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+        ASSERT_TRUE(db.start(host.dataFolder()));
+        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
         for (const auto& file : std::filesystem::directory_iterator(folder)) {
             SongRecord record = SongRecord::make();
             copyField(record.Song_Name, file.path().stem().string());
             copyField(record.Local_Path, file.path().string());
-            ASSERT_FALSE(db.InsertSong(AlbumSong::fromRecord(record, "7", "")).empty());
+            ASSERT_FALSE(db.insertSong(AlbumSong::fromRecord(record, "7", "")).empty());
         }
     }
     host.show(4, 4100, "7");
@@ -172,8 +172,8 @@ TEST_F(ListPanelTest, FilesDroppedOnALocalAlbumGoIntoTheDatabaseAndTheList) {
     const auto folder = folderWith("dropped", 3);
     {
         MyAlbumDb db;
-        ASSERT_TRUE(db.Start(host.dataFolder()));
-        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+        ASSERT_TRUE(db.start(host.dataFolder()));
+        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
     }
     host.show(4, 4100, "7");
     PanelHost::processPending();

@@ -25,14 +25,14 @@ constexpr int kLocalAlbumMenu = 4100;
 class MiniDropsTest : public MiniFixture {
 protected:
     // The rows' positions as their song cells number them.
-    static std::vector<int> numbers(const CMuleListCtrl& list) {
+    static std::vector<int> numbers(const SongListView& list) {
         std::vector<int> found;
         for (int row = 0; row < list.rowCount(); ++row)
             found.push_back(std::stoi(list.cellText(row, kSongColumn).toStdString()));
         return found;
     }
 
-    static void checkOnly(CMuleListCtrl& list, std::initializer_list<int> rows) {
+    static void checkOnly(SongListView& list, std::initializer_list<int> rows) {
         list.uncheckAll();
         for (int row : rows)
             list.setRowChecked(row, true);
@@ -44,7 +44,7 @@ TEST_F(MiniDropsTest, RowsMovedWithinTheMiniListReorderNowPlayingAndTheCurrentSo
     ASSERT_GE(songs, 5);
     host.show(kListOnly, kNowPlayingMenu); // the panel's page points into the same list
     ASSERT_TRUE(enterMiniMode());
-    CMuleListCtrl& mini = *miniList();
+    SongListView& mini = *miniList();
     std::vector<std::string> order = namesOf(mini);
     const std::string playing = play(2);
     ASSERT_EQ(playing, order[2]);
@@ -84,11 +84,11 @@ TEST_F(MiniDropsTest, RowsMovedWithinTheMiniListReorderNowPlayingAndTheCurrentSo
 TEST_F(MiniDropsTest, SongsDraggedFromAChartPageAreCopiedIntoNowPlayingAtTheDropRow) {
     const int songs = fillNowPlaying();
     ASSERT_TRUE(enterMiniMode());
-    CMuleListCtrl& mini = *miniList();
+    SongListView& mini = *miniList();
     const std::vector<std::string> before = namesOf(mini);
     play(3);
     host.show(2, kChartMenu, "00102");
-    CMuleListCtrl& chart = *host.list();
+    SongListView& chart = *host.list();
     ASSERT_GE(chart.rowCount(), 2);
     checkOnly(chart, {0, 1});
     const std::vector<std::string> dragged = {chart.record(0)->Song_Name, chart.record(1)->Song_Name};
@@ -125,7 +125,7 @@ TEST_F(MiniDropsTest, FilesAndFoldersDroppedOnTheListGoIntoNowPlaying) {
     std::ofstream(folder / "notes.txt") << "not a song";
     const int songs = fillNowPlaying();
     ASSERT_TRUE(enterMiniMode());
-    CMuleListCtrl& mini = *miniList();
+    SongListView& mini = *miniList();
 
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string())),
@@ -142,8 +142,8 @@ TEST_F(MiniDropsTest, FilesAndFoldersDroppedOnTheListGoIntoNowPlaying) {
 TEST_F(MiniDropsTest, MiniRowsOfLocalFilesDraggedOntoALocalAlbumAreAddedToIt) {
     {
         MyAlbumDb db;
-        ASSERT_TRUE(db.Start(host.dataFolder()));
-        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+        ASSERT_TRUE(db.start(host.dataFolder()));
+        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
     }
     writeTaggedMp3(host.dataFolder() / "a.mp3", "Alpha", "Tester");
     writeTaggedMp3(host.dataFolder() / "b.mp3", "Beta", "Tester");
@@ -151,7 +151,7 @@ TEST_F(MiniDropsTest, MiniRowsOfLocalFilesDraggedOntoALocalAlbumAreAddedToIt) {
     const std::string files =
         (host.dataFolder() / "a.mp3").string() + '\0' + (host.dataFolder() / "b.mp3").string() + '\0' + '\0';
     host.entry<KestoEntry43>(43)(files.c_str());
-    CMuleListCtrl& mini = *miniList();
+    SongListView& mini = *miniList();
     ASSERT_EQ(mini.rowCount(), 2);
     host.show(kListOnly, kLocalAlbumMenu, "7");
     PanelHost::processPending();

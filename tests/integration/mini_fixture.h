@@ -6,7 +6,7 @@
 #include "tests/integration/panel_host.h"
 
 #include "include/kesto/window_message.h"
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "songs/panel_messages.h"
 #include "songs/song_record.h"
 
@@ -52,9 +52,9 @@ protected:
     }
 
     QWidget* miniWindow() const { return static_cast<QWidget*>(host.entry<KestoEntry31>(31)()); }
-    CMuleListCtrl* miniList() const {
+    SongListView* miniList() const {
         KestoRect rect{};
-        return static_cast<CMuleListCtrl*>(static_cast<QWidget*>(host.entry<KestoEntry74>(74)(3, &rect)));
+        return static_cast<SongListView*>(static_cast<QWidget*>(host.entry<KestoEntry74>(74)(3, &rect)));
     }
 
     void press(int controlId) {
@@ -72,7 +72,7 @@ protected:
         return name.data();
     }
 
-    static std::vector<std::string> namesOf(const CMuleListCtrl& list) {
+    static std::vector<std::string> namesOf(const SongListView& list) {
         std::vector<std::string> names;
         for (int row = 0; row < list.rowCount(); ++row)
             names.emplace_back(list.record(row) != nullptr ? list.record(row)->Song_Name : "");
@@ -80,11 +80,11 @@ protected:
     }
 
     // The middle of a row's song cell.
-    static QPoint rowPoint(const CMuleListCtrl& list, int row, int column) {
+    static QPoint rowPoint(const SongListView& list, int row, int column) {
         return list.cellRect(row, column).center();
     }
 
-    static DropAnswers dragTo(const CMuleListCtrl& list, const QMimeData& data, QPoint at) {
+    static DropAnswers dragTo(const SongListView& list, const QMimeData& data, QPoint at) {
         return dragAndDrop(list.viewport(), data, at);
     }
 

@@ -4,7 +4,7 @@
 #include "tests/integration/mini_fixture.h"
 
 #include "include/kesto/window_message.h"
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
 #include "songs/panel_messages.h"
@@ -50,13 +50,13 @@ void closeSongText() {
 std::string readSetting(const char* section, const char* name) {
     RegistryKey key;
     std::string value;
-    key.ReadString(section, value, name);
+    key.readSectionString(section, value, name);
     return value;
 }
 
 void writeSetting(const char* section, const char* name, const std::string& value) {
     RegistryKey key;
-    key.WriteString(section, value, name);
+    key.writeSectionString(section, value, name);
 }
 
 class MiniModeTest : public MiniFixture {
@@ -96,7 +96,7 @@ TEST_F(MiniModeTest, TheMiniListTakesOverTheNowPlayingListAndGivesItBack) {
     host.entry<KestoEntry34>(34)(5);
     EXPECT_EQ(host.entry<KestoEntry1>(1)(), 1);
     EXPECT_TRUE(window->isVisible());
-    CMuleListCtrl* list = miniList();
+    SongListView* list = miniList();
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->rowCount(), songs);
     EXPECT_TRUE(list->isMiniList());
@@ -127,7 +127,7 @@ TEST_F(MiniModeTest, ListenChecksEveryRowWhenNoneIsCheckedAndEntry24PlaysThrough
     const int songs = fillNowPlaying();
     ASSERT_TRUE(createMiniList());
     host.entry<KestoEntry26>(26)(1);
-    CMuleListCtrl* list = miniList();
+    SongListView* list = miniList();
     ASSERT_NE(list, nullptr);
     list->uncheckAll();
     log().clear();
@@ -163,7 +163,7 @@ TEST_F(MiniModeTest, DeletingCheckedRowsTakesThemOutOfTheNowPlayingList) {
     const int songs = fillNowPlaying();
     ASSERT_TRUE(createMiniList());
     host.entry<KestoEntry26>(26)(1);
-    CMuleListCtrl* list = miniList();
+    SongListView* list = miniList();
     ASSERT_NE(list, nullptr);
     const std::string third = list->record(2)->Song_Name;
     list->uncheckAll();
@@ -270,7 +270,7 @@ TEST_F(MiniModeTest, TheSongTextFollowsThePlayedSongAndItsCloseButtonAsksTheHost
     ASSERT_TRUE(createMiniList());
     ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1);
     host.entry<KestoEntry26>(26)(1);
-    CMuleListCtrl* list = miniList();
+    SongListView* list = miniList();
     ASSERT_NE(list, nullptr);
     QWidget* window = songTextWindow();
     ASSERT_NE(window, nullptr);
@@ -310,7 +310,7 @@ TEST_F(MiniModeTest, ALocalFileWithoutLyricsIsToldAndLoadsNothing) {
     const std::string paths = file.string() + std::string(1, '\0') + std::string(1, '\0');
     host.entry<KestoEntry43>(43)(paths.c_str());
     PanelHost::processPending();
-    CMuleListCtrl* list = miniList();
+    SongListView* list = miniList();
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->rowCount(), 1);
     ASSERT_NE(log().last(KESTO_MSG_PLAY_NOW_PLAYING), nullptr);
@@ -352,7 +352,7 @@ TEST_F(MiniModeTest, SortingRenumbersTheSongCellsAndReordersTheNowPlayingList) {
     const int songs = fillNowPlaying();
     ASSERT_TRUE(createMiniList());
     host.entry<KestoEntry26>(26)(1);
-    CMuleListCtrl* list = miniList();
+    SongListView* list = miniList();
     ASSERT_NE(list, nullptr);
     for (const int command : {kSortByName, kSortByName, kSortByTime}) {
         press(command);
@@ -372,7 +372,7 @@ TEST_F(MiniModeTest, TheCheckAllButtonChecksAndUnchecksEveryRow) {
     const int songs = fillNowPlaying();
     ASSERT_TRUE(createMiniList());
     host.entry<KestoEntry26>(26)(1);
-    CMuleListCtrl* list = miniList();
+    SongListView* list = miniList();
     ASSERT_NE(list, nullptr);
     auto* checkAll = miniWindow()->findChild<QAbstractButton*>(QStringLiteral("button1007"));
     ASSERT_NE(checkAll, nullptr);

@@ -134,7 +134,7 @@ TEST_F(MiniWindowTest, KeysReachTheWindowsCommandsOnlyWhileItIsTheActiveWindow) 
     const int songs = fillNowPlaying();
     ASSERT_TRUE(enterMiniMode());
     QWidget* window = miniWindow();
-    CMuleListCtrl& mini = *miniList();
+    SongListView& mini = *miniList();
     ASSERT_TRUE(activate(window));
     mini.setFocus();
     auto* checkAll = window->findChild<QAbstractButton*>(QStringLiteral("button1007"));
@@ -205,7 +205,7 @@ TEST_F(MiniWindowTest, EntriesInMiniModeGoThroughTheMiniListAndTheHostHearsOfThe
     ASSERT_EQ(host.pageKind(), kNowPlayingPageKind);
     ASSERT_TRUE(enterMiniMode());
     EXPECT_EQ(log().count(KESTO_MSG_MINI_MODE_SWITCHED), 1);
-    CMuleListCtrl& mini = *miniList();
+    SongListView& mini = *miniList();
 
     // Entry 8 clears the mini list's current mark.
     play(1);

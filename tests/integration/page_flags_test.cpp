@@ -15,14 +15,14 @@ constexpr int kNowPlayingPageKind = 1;
 constexpr int kAlbumPageKind = 16;
 constexpr int kCartRowsPerPage = 20;
 
-int columnOf(const CMuleListCtrl& list, int kind) {
+int columnOf(const SongListView& list, int kind) {
     for (int column = 0; column < list.columnCount(); ++column)
         if (list.columnKind(column) == kind)
             return column;
     return -1;
 }
 
-std::vector<std::string> numbers(const CMuleListCtrl& list) {
+std::vector<std::string> numbers(const SongListView& list) {
     std::vector<std::string> out;
     const int column = columnOf(list, col::kNumber);
     for (int row = 0; column >= 0 && row < list.rowCount(); ++row)
@@ -52,7 +52,7 @@ protected:
 
     // Sorts by song name until the order differs from the album's; the names afterwards.
     std::vector<std::string> sortByName() {
-        CMuleListCtrl* list = host.list();
+        SongListView* list = host.list();
         const std::vector<std::string> before = host.rowNames();
         const int column = columnOf(*list, col::kSongName);
         for (int turn = 0; turn < 2 && host.rowNames() == before; ++turn)

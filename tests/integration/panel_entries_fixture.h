@@ -8,8 +8,8 @@
 #include "columns/list_command_ids.h"
 #include "library/album_song.h"
 #include "library/my_album_db.h"
-#include "listview/cmule_list_ctrl.h"
 #include "listview/list_menus.h"
+#include "listview/song_list_view.h"
 #include "platform/cp949.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
@@ -46,7 +46,7 @@ struct Played {
     int position = -1;
     std::string name;
     std::string songId;
-    std::string field1;
+    std::string streamAddress;
     std::string stored;
 };
 
@@ -72,7 +72,7 @@ protected:
                                      field3, field4, &f5, &time, &local, path, &format, &lyrics, stored);
         p.name = name;
         p.songId = id;
-        p.field1 = field1;
+        p.streamAddress = field1;
         p.stored = stored;
         return p;
     }

@@ -42,7 +42,7 @@ TEST_F(PanelEntriesTest, ListenToARowOfTheNowPlayingPagePlaysOnFromIt) {
     host.show(2, kChartMenu, kFiftyRowChart);
     listenTo({0, 1, 2});
     host.show(kListOnly, kNowPlayingMenu);
-    CMuleListCtrl* list = host.list();
+    SongListView* list = host.list();
     const int plays = host.hostLog().count(KESTO_MSG_PLAY_NOW_PLAYING);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
                        list->cellRect(2, kNowPlayingNameColumn).center());
@@ -58,7 +58,7 @@ TEST_F(PanelEntriesTest, TickOnTheNowPlayingPageMarksTheNowPlayingEntry) {
     host.show(2, kChartMenu, kFiftyRowChart);
     listenTo({0, 1});
     host.show(kListOnly, kNowPlayingMenu);
-    CMuleListCtrl* list = host.list();
+    SongListView* list = host.list();
     ASSERT_EQ(list->rowCount(), 2);
     const QRect box = list->cellRect(1, kCheckColumn);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
@@ -82,7 +82,7 @@ TEST_F(PanelEntriesTest, NowPlayingChoiceGoesToADevice) {
     }
     host.entry<KestoEntry43>(43)(fileList(files).c_str());
     host.show(kListOnly, kNowPlayingMenu);
-    CMuleListCtrl* list = host.list();
+    SongListView* list = host.list();
     ASSERT_EQ(list->rowCount(), 3);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->cellRect(2, kCheckColumn).center());
     PanelHost::processPending();
@@ -191,16 +191,16 @@ TEST_F(PanelEntriesTest, PlayingASongRunsTheLyricsStepsAndKeepsItsText) {
     EXPECT_EQ(host.entry<KestoEntry72>(72)(1), 1);
     RegistryKey key;
     std::uint32_t option = 0;
-    key.ReadDword(settings::kOption, option, settings::kDownloadLyric);
+    key.readSectionDword(settings::kOption, option, settings::kDownloadLyric);
     EXPECT_EQ(option, 1u);
 
     const Played played = playNext(-1, 0);
     ASSERT_EQ(played.position, 0);
-    ASSERT_FALSE(played.field1.empty());
+    ASSERT_FALSE(played.streamAddress.empty());
     // Entry 10 hands back what the host was given to play.
     char stored[KESTO_PLAY_TEXT_SIZE] = "old";
     host.entry<KestoEntry10>(10)(stored);
-    EXPECT_EQ(std::string(stored), played.field1.substr(0, KESTO_PLAY_TEXT_SIZE - 1));
+    EXPECT_EQ(std::string(stored), played.streamAddress.substr(0, KESTO_PLAY_TEXT_SIZE - 1));
     EXPECT_EQ(played.stored, std::string(stored));
     PanelHost::processPending();
     const Posted* wanted = host.hostLog().last(KESTO_MSG_LYRICS_WANTED);
@@ -238,7 +238,7 @@ TEST_F(PanelEntriesTest, PlayStateGoesToTheRowsOfTheSongAndOptionsAreReadAgain) 
     playNext(-1, 0);
     EXPECT_EQ(requestsNamed("streaming"), 1);
     RegistryKey key;
-    key.WriteDword(settings::kMain, 2, settings::kUpdateCodec);
+    key.writeSectionDword(settings::kMain, 2, settings::kUpdateCodec);
     host.entry<KestoEntry67>(67)();
     playNext(-1, 0);
     EXPECT_EQ(requestsNamed("getstnlyricsinfo2"), 1);
@@ -328,8 +328,8 @@ TEST_F(PanelEntriesTest, HostHandsOverLocalFilesDeviceFilesAndAStoppedSong) {
 TEST_F(PanelEntriesTest, LocalFileGoesIntoALocalAlbumOnce) {
     {
         MyAlbumDb db;
-        ASSERT_TRUE(db.Start(host.dataFolder()));
-        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+        ASSERT_TRUE(db.start(host.dataFolder()));
+        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
     }
     host.show(4, 4100, "7");
     PanelHost::processPending();

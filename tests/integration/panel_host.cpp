@@ -5,7 +5,7 @@
 #include "host/tag_reader.h"
 #include "include/kesto/window_message.h"
 #include "library/my_album_db.h"
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "platform/cp949.h"
 #include "service/login_client.h"
 #include "service/service_server.h"
@@ -156,11 +156,11 @@ int createPlaylist(const char* name) {
     if (runningHost == nullptr || name == nullptr)
         return 0;
     MyAlbumDb db;
-    if (!db.Start(runningHost->dataFolder()))
+    if (!db.start(runningHost->dataFolder()))
         return 0;
     static int next = 500;
     const int id = ++next;
-    const bool made = db.ExecStatement("insert into AlbumName_tbl values('" + std::to_string(id) + "','" +
+    const bool made = db.execStatement("insert into AlbumName_tbl values('" + std::to_string(id) + "','" +
                                        std::string(name) + "')");
     return made ? id : 0;
 }
@@ -438,13 +438,13 @@ QWidget* PanelHost::panelWindow() const {
     return static_cast<QWidget*>(entry<KestoEntry20>(20)());
 }
 
-CMuleListCtrl* PanelHost::list() const {
+SongListView* PanelHost::list() const {
     KestoRect rect{};
     // The control was made by the module from the same sources and flags: its layout is ours.
     void* control = entry<KestoEntry74>(74)(1, &rect);
     if (control == nullptr && panelWindow() != nullptr)
         control = panelWindow()->findChild<QWidget*>(QStringLiteral("songList"));
-    return static_cast<CMuleListCtrl*>(static_cast<QWidget*>(control));
+    return static_cast<SongListView*>(static_cast<QWidget*>(control));
 }
 
 bool PanelHost::processUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
@@ -464,7 +464,7 @@ void PanelHost::processPending() {
 
 std::vector<const SongRecord*> PanelHost::rowRecords() const {
     std::vector<const SongRecord*> records;
-    CMuleListCtrl* control = list();
+    SongListView* control = list();
     for (int row = 0; control != nullptr && row < control->rowCount(); ++row)
         records.push_back(control->record(row));
     return records;
@@ -479,7 +479,7 @@ std::vector<std::string> PanelHost::rowNames() const {
 
 std::vector<std::string> PanelHost::columnTitles() const {
     std::vector<std::string> titles;
-    if (CMuleListCtrl* control = list())
+    if (SongListView* control = list())
         for (const ColumnInfo& column : control->columns())
             titles.emplace_back(column.titleView());
     return titles;

@@ -19,7 +19,7 @@
 #include <vector>
 
 namespace kesto {
-class CMuleListCtrl;
+class SongListView;
 struct SongRecord;
 namespace service {
 class ServiceServer;
@@ -92,7 +92,7 @@ public:
     void destroyHostWindow();
     MessageLog& hostLog() { return *hostLog_; }
     QWidget* panelWindow() const;
-    CMuleListCtrl* list() const;
+    SongListView* list() const;
     MessageLog& panelLog() { return *panelLog_; }
     int pageKind() const { return entry<KestoEntry13>(13)(); }
 

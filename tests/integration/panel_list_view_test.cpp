@@ -18,7 +18,7 @@ using namespace std::chrono_literals;
 
 TEST_F(PanelEntriesTest, HostSkinTypeAndMarkingChooseTheRowColours) {
     host.show(kListOnly, kChartMenu, kFiftyRowChart);
-    CMuleListCtrl* list = host.list();
+    SongListView* list = host.list();
     list->setRowChecked(0, true); // selection text: blue in skin 1, green in the others
     list->setCurrentRow(2);       // the current row: orange while marking is on
     auto count = [list](bool (*match)(const QColor&)) {
@@ -127,7 +127,7 @@ TEST_F(PanelEntriesTest, SentGiftsShowTheStateOfEachGift) {
 TEST_F(PanelEntriesTest, ChartWhoseRanksReadNoHidesItsRankColumn) {
     constexpr int kRankColumnKind = 28;
     auto rankHidden = [this] {
-        CMuleListCtrl* list = host.list();
+        SongListView* list = host.list();
         for (int column = 0; column < list->columnCount(); ++column)
             if (list->columnKind(column) == kRankColumnKind)
                 return list->isColumnHidden(column);

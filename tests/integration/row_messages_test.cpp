@@ -7,9 +7,9 @@
 #include "columns/click_table.h"
 #include "columns/column_kind.h"
 #include "columns/list_command_ids.h"
-#include "listview/cmule_list_ctrl.h"
 #include "listview/list_menus.h"
 #include "listview/row_object.h"
+#include "listview/song_list_view.h"
 #include "songs/panel_messages.h"
 #include "songs/song_record.h"
 
@@ -46,7 +46,7 @@ protected:
         ASSERT_GT(list().rowCount(), kVisibleRows);
     }
 
-    CMuleListCtrl& list() { return *host.list(); }
+    SongListView& list() { return *host.list(); }
 
     int columnOf(int kind) {
         for (int column = 0; column < list().columnCount(); ++column)

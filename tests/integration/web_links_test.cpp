@@ -6,7 +6,7 @@
 #include "tests/integration/dialog_script.h"
 #include "tests/integration/panel_host.h"
 
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 #include "songs/login_block.h"
 #include "songs/panel_messages.h"
 

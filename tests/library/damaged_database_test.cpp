@@ -31,12 +31,12 @@ protected:
     // A real database with count songs in album 4001, closed again (its journal folded in).
     void makeAlbum(int count) {
         MyAlbumDb db;
-        ASSERT_TRUE(db.Start(dir.path()));
-        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values ('4001','Drive')"));
-        SqlTransaction batch(db.Database());
+        ASSERT_TRUE(db.start(dir.path()));
+        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values ('4001','Drive')"));
+        SqlTransaction batch(db.database());
         for (int i = 0; i < count; ++i) {
             writeBytes(song(i).localPath, "x");
-            ASSERT_FALSE(db.InsertSong(song(i)).empty());
+            ASSERT_FALSE(db.insertSong(song(i)).empty());
         }
         ASSERT_TRUE(batch.commit());
     }
@@ -58,21 +58,21 @@ TEST_F(DamagedDatabaseTest, AFileThatIsNoDatabaseIsKeptAsideAndAFreshOneServes) 
     writeBytes(file(), junk);
 
     MyAlbumDb db;
-    ASSERT_TRUE(db.Start(dir.path()));
+    ASSERT_TRUE(db.start(dir.path()));
     ASSERT_EQ(damagedCopies().size(), 1u);
     EXPECT_EQ(db.damagedCopy(), damagedCopies()[0]);
     EXPECT_EQ(readBytes(db.damagedCopy()), junk);
-    ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values ('4001','Drive')"));
+    ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values ('4001','Drive')"));
     writeBytes(song(1).localPath, "x");
-    EXPECT_FALSE(db.InsertSong(song(1)).empty());
+    EXPECT_FALSE(db.insertSong(song(1)).empty());
 
     // The next start finds a sound file and keeps nothing more aside.
     MyAlbumDb again;
-    ASSERT_TRUE(again.Start(dir.path()));
+    ASSERT_TRUE(again.start(dir.path()));
     EXPECT_TRUE(again.damagedCopy().empty());
     EXPECT_EQ(damagedCopies().size(), 1u);
     AlbumSongList list;
-    ASSERT_TRUE(again.ListAlbumSongs("4001", list));
+    ASSERT_TRUE(again.listAlbumSongs("4001", list));
     EXPECT_EQ(list.localPaths.size(), 1u);
 }
 
@@ -83,11 +83,11 @@ TEST_F(DamagedDatabaseTest, ATruncatedFileIsKeptAsideAsItWas) {
     const std::string cut = readBytes(file());
 
     MyAlbumDb db;
-    ASSERT_TRUE(db.Start(dir.path()));
+    ASSERT_TRUE(db.start(dir.path()));
     ASSERT_FALSE(db.damagedCopy().empty());
     EXPECT_EQ(readBytes(db.damagedCopy()), cut);
     AlbumSongList list;
-    EXPECT_TRUE(db.ListAlbumSongs(std::to_string(MyAlbumDb::kAllSongsAlbum), list));
+    EXPECT_TRUE(db.listAlbumSongs(std::to_string(MyAlbumDb::kAllSongsAlbum), list));
     EXPECT_TRUE(list.localPaths.empty());
 }
 
@@ -95,7 +95,7 @@ TEST_F(DamagedDatabaseTest, AnEmptyFileIsAnEmptyDatabaseNotADamagedOne) {
     fs::create_directories(file().parent_path());
     writeBytes(file(), "");
     MyAlbumDb db;
-    ASSERT_TRUE(db.Start(dir.path()));
+    ASSERT_TRUE(db.start(dir.path()));
     EXPECT_TRUE(db.damagedCopy().empty());
     EXPECT_TRUE(damagedCopies().empty());
 }
@@ -112,12 +112,12 @@ TEST_F(DamagedDatabaseTest, AReadOnlyFileIsListedAndLeftUnchangedWhenWritesFail)
 
     EXPECT_TRUE(test::asOtherUser([&] {
         MyAlbumDb db;
-        if (!db.Start(dir.path()) || !db.damagedCopy().empty())
+        if (!db.start(dir.path()) || !db.damagedCopy().empty())
             return false;
         AlbumSongList list;
-        if (!db.ListAlbumSongs("4001", list) || list.localPaths.size() != 3)
+        if (!db.listAlbumSongs("4001", list) || list.localPaths.size() != 3)
             return false;
-        return db.InsertSong(song(3)).empty() && !db.RemoveSong(list.songIds[0], "4001");
+        return db.insertSong(song(3)).empty() && !db.removeSong(list.songIds[0], "4001");
     }));
     EXPECT_EQ(readBytes(file()), before);
     EXPECT_TRUE(damagedCopies().empty());

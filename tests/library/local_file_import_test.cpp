@@ -6,9 +6,9 @@
 #include "library/folder_walker.h"
 #include "library/local_file_import.h"
 #include "library/my_album_db.h"
-#include "support/temp_folder.h"
-#include "songs/song_store.h"
 #include "platform/cp949.h"
+#include "songs/song_store.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -143,20 +143,20 @@ TEST_F(LocalImportTest, NowPlayingTakesEachFileOnce) {
 
 TEST_F(LocalImportTest, AlbumImportInsertsEachFileOnceInOneTransaction) {
     MyAlbumDb db;
-    ASSERT_TRUE(db.Start(dir.path()));
-    db.ExecStatement("insert into AlbumName_tbl values ('4001','Drive')");
+    ASSERT_TRUE(db.start(dir.path()));
+    db.execStatement("insert into AlbumName_tbl values ('4001','Drive')");
     const std::vector<std::string> files = {mp3("it's.mp3", "It's"), mp3("two.mp3", "Two")};
     EXPECT_EQ(import.intoAlbum(files, db, "4001").added, files);
     const auto again = import.intoAlbum(files, db, "4001");
     EXPECT_TRUE(again.added.empty());
     EXPECT_EQ(again.present, files);
     AlbumSongList list;
-    ASSERT_TRUE(db.ListAlbumSongs("4001", list));
+    ASSERT_TRUE(db.listAlbumSongs("4001", list));
     EXPECT_EQ(list.localPaths, files);
     EXPECT_EQ(list.dates[0], "20240708091011");
-    EXPECT_FALSE(db.Database().ExecQuery("select count(*) from AlbumInfo_tbl").Eof());
-    EXPECT_STREQ(db.Database().ExecQuery("select count(*) from AlbumInfo_tbl").FieldValue(0), "2");
-    const std::string kbps = db.Database().ExecQuery("select Bitrate from AlbumInfo_tbl").FieldValue(0);
+    EXPECT_FALSE(db.database().query("select count(*) from AlbumInfo_tbl").atEnd());
+    EXPECT_STREQ(db.database().query("select count(*) from AlbumInfo_tbl").fieldValue(0), "2");
+    const std::string kbps = db.database().query("select Bitrate from AlbumInfo_tbl").fieldValue(0);
     EXPECT_NEAR(std::stoi(kbps), 128, 8) << "kbps: bits per second do not fit the small int column";
 }
 

@@ -12,8 +12,8 @@ namespace {
 class MyAlbumDbTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(db.Start(dir.path()));
-        ASSERT_TRUE(db.ExecStatement("insert into AlbumName_tbl values ('4001','Drive');"
+        ASSERT_TRUE(db.start(dir.path()));
+        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values ('4001','Drive');"
                                      "insert into AlbumName_tbl values ('4002','Bob''s list');"));
     }
     std::string file(const std::string& name) {
@@ -31,8 +31,8 @@ protected:
         return s;
     }
     std::string scalar(const std::string& sql) {
-        SqlQuery q = db.Database().ExecQuery(sql.c_str());
-        return q.Eof() || !q.FieldValue(0) ? "" : q.FieldValue(0);
+        SqlQuery q = db.database().query(sql.c_str());
+        return q.atEnd() || !q.fieldValue(0) ? "" : q.fieldValue(0);
     }
 
     test::TempFolder dir;
@@ -42,7 +42,7 @@ protected:
 
 TEST_F(MyAlbumDbTest, StartCreatesTheFileWithTheSchemaInWalMode) {
     EXPECT_TRUE(std::filesystem::exists(dir / "Playlist/MyAlbum.dbf"));
-    EXPECT_EQ(db.Path(), (dir / "Playlist/MyAlbum.dbf").string());
+    EXPECT_EQ(db.path(), (dir / "Playlist/MyAlbum.dbf").string());
     EXPECT_EQ(scalar("select sql from sqlite_master where name='AlbumName_tbl'"),
               "CREATE TABLE AlbumName_tbl (Album_ID varchar(20) PRIMARY KEY ,Album_Name varchar(255))");
     const std::string info = scalar("select sql from sqlite_master where name='AlbumInfo_tbl'");
@@ -59,23 +59,23 @@ TEST_F(MyAlbumDbTest, StartCreatesTheFileWithTheSchemaInWalMode) {
 }
 
 TEST_F(MyAlbumDbTest, StartDropsRowsWithShortSongIdsAndKeepsTheRest) {
-    ASSERT_TRUE(db.ExecStatement("insert into AlbumInfo_tbl (ID,Album_ID,Song_ID,Local_Path) values "
+    ASSERT_TRUE(db.execStatement("insert into AlbumInfo_tbl (ID,Album_ID,Song_ID,Local_Path) values "
                                  "('1','4001','123','/a'), ('2','4001','1234','/b')"));
     MyAlbumDb again;
-    ASSERT_TRUE(again.Start(dir.path()));
-    EXPECT_EQ(again.SongIdByPath("/a"), "");
-    EXPECT_EQ(again.SongIdByPath("/b"), "1234");
+    ASSERT_TRUE(again.start(dir.path()));
+    EXPECT_EQ(again.songIdByPath("/a"), "");
+    EXPECT_EQ(again.songIdByPath("/b"), "1234");
 }
 
 TEST_F(MyAlbumDbTest, AfterARestartIdsContinueAfterThoseThatRanAheadOfTheClock) {
     // 1500 inserts within one millisecond of the clock: the ids run 1.5 s ahead of it.
     for (int i = 0; i < 1500; ++i)
-        ASSERT_FALSE(db.InsertSong(song("4001", "/f" + std::to_string(i))).empty());
-    EXPECT_EQ(db.RowIds().last(), "20240601090001499");
+        ASSERT_FALSE(db.insertSong(song("4001", "/f" + std::to_string(i))).empty());
+    EXPECT_EQ(db.rowIds().last(), "20240601090001499");
 
     MyAlbumDb again{[this] { return clock; }};
-    ASSERT_TRUE(again.Start(dir.path()));
-    EXPECT_EQ(again.InsertSong(song("4001", "/after-restart")), "20240601090001500");
+    ASSERT_TRUE(again.start(dir.path()));
+    EXPECT_EQ(again.insertSong(song("4001", "/after-restart")), "20240601090001500");
     PlaylistMover mover(again, [this] { return clock; });
     SongRecord record{};
     copyField(record.Local_Path, "/from-another-page");
@@ -85,16 +85,16 @@ TEST_F(MyAlbumDbTest, AfterARestartIdsContinueAfterThoseThatRanAheadOfTheClock) 
 
 TEST_F(MyAlbumDbTest, InsertStoresOneSongIdPerPathAndListsInOrder) {
     const std::string a = file("a.mp3"), b = file("b.mp3");
-    const std::string idA = db.InsertSong(song("4001", a));
+    const std::string idA = db.insertSong(song("4001", a));
     EXPECT_EQ(idA, "20240601090000000"); // a new path takes its row ID
-    const std::string idB = db.InsertSong(song("4001", b));
+    const std::string idB = db.insertSong(song("4001", b));
     EXPECT_EQ(idB, "20240601090000001");
     AlbumSong again = song("4002", a);
     again.songId = "ignored";
-    EXPECT_EQ(db.InsertSong(again), idA);
+    EXPECT_EQ(db.insertSong(again), idA);
 
     AlbumSongList album;
-    ASSERT_TRUE(db.ListAlbumSongs("4001", album));
+    ASSERT_TRUE(db.listAlbumSongs("4001", album));
     ASSERT_EQ(album.size(), 2u);
     EXPECT_EQ(album.songIds[0], idA);
     EXPECT_EQ(album.localPaths[1], b);
@@ -102,7 +102,7 @@ TEST_F(MyAlbumDbTest, InsertStoresOneSongIdPerPathAndListsInOrder) {
     EXPECT_EQ(album.dates[0], "20240101120000");
 
     AlbumSongList all;
-    ASSERT_TRUE(db.ListAlbumSongs("4000", all));
+    ASSERT_TRUE(db.listAlbumSongs("4000", all));
     ASSERT_EQ(all.size(), 2u) << "a file in two albums is listed once";
     EXPECT_EQ(all.localPaths[0], a);
     EXPECT_EQ(all.localPaths[1], b);
@@ -110,39 +110,39 @@ TEST_F(MyAlbumDbTest, InsertStoresOneSongIdPerPathAndListsInOrder) {
 
 TEST_F(MyAlbumDbTest, ApostrophesInNamesAndPathsSurvive) {
     const std::string path = file("it's mine.mp3");
-    const std::string id = db.InsertSong(song("4002", path, "Rock 'n' Roll"));
+    const std::string id = db.insertSong(song("4002", path, "Rock 'n' Roll"));
     ASSERT_FALSE(id.empty());
-    EXPECT_EQ(db.SongIdByPath(path), id);
-    EXPECT_TRUE(db.ContainsSong("4002", id, path));
-    EXPECT_TRUE(db.ContainsSong("4002", "", path));
-    EXPECT_TRUE(db.ContainsSong("4002", id, ""));
-    EXPECT_FALSE(db.ContainsSong("4001", id, path));
-    EXPECT_FALSE(db.ContainsSong("4002", "", ""));
+    EXPECT_EQ(db.songIdByPath(path), id);
+    EXPECT_TRUE(db.containsSong("4002", id, path));
+    EXPECT_TRUE(db.containsSong("4002", "", path));
+    EXPECT_TRUE(db.containsSong("4002", id, ""));
+    EXPECT_FALSE(db.containsSong("4001", id, path));
+    EXPECT_FALSE(db.containsSong("4002", "", ""));
     EXPECT_EQ(scalar("select Song_Name from AlbumInfo_tbl"), "Rock 'n' Roll");
     AlbumSongList list;
-    ASSERT_TRUE(db.ListAlbumSongs("4000", list));
+    ASSERT_TRUE(db.listAlbumSongs("4000", list));
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list.albumNames[0], "Bob's list");
     EXPECT_EQ(list.localPaths[0], path);
     AlbumSongList album;
-    ASSERT_TRUE(db.ListAlbumSongs("4002", album));
+    ASSERT_TRUE(db.listAlbumSongs("4002", album));
     ASSERT_EQ(album.size(), 1u);
-    EXPECT_EQ(db.GetAlbumName("4002"), "Bob's list");
-    EXPECT_EQ(db.InsertSong(song("4002", path, "again")), id);
+    EXPECT_EQ(db.albumName("4002"), "Bob's list");
+    EXPECT_EQ(db.insertSong(song("4002", path, "again")), id);
     EXPECT_EQ(scalar("select count(*) from AlbumInfo_tbl where Local_Path='" + dir.path().string() +
                      "/it''s mine.mp3'"),
               "2");
 }
 
 TEST_F(MyAlbumDbTest, EmptyPathInsertsNothingAndEmptyDateMeansToday) {
-    EXPECT_EQ(db.InsertSong(song("4001", "")), "");
+    EXPECT_EQ(db.insertSong(song("4001", "")), "");
     EXPECT_EQ(scalar("select count(*) from AlbumInfo_tbl"), "0");
     AlbumSong undated = song("4001", file("d.mp3"));
     undated.date.clear();
     undated.bitrate = 128;
     undated.playTime = 245;
     undated.songType = 6;
-    ASSERT_FALSE(db.InsertSong(undated).empty());
+    ASSERT_FALSE(db.insertSong(undated).empty());
     EXPECT_EQ(scalar("select Date from AlbumInfo_tbl"), "20240601");
     EXPECT_EQ(scalar("select Bitrate||','||Play_Time||','||Song_Type||','||Listen_Count||','||bRead "
                      "from AlbumInfo_tbl"),
@@ -151,52 +151,52 @@ TEST_F(MyAlbumDbTest, EmptyPathInsertsNothingAndEmptyDateMeansToday) {
 
 TEST_F(MyAlbumDbTest, MissingFilesAreNotListedButStay) {
     const std::string gone = file("gone.mp3");
-    db.InsertSong(song("4001", gone));
-    db.InsertSong(song("4001", file("kept.mp3")));
+    db.insertSong(song("4001", gone));
+    db.insertSong(song("4001", file("kept.mp3")));
     std::filesystem::remove(gone);
     AlbumSongList list;
-    ASSERT_TRUE(db.ListAlbumSongs("4001", list));
+    ASSERT_TRUE(db.listAlbumSongs("4001", list));
     ASSERT_EQ(list.size(), 1u);
     EXPECT_NE(list.localPaths[0], gone);
-    EXPECT_FALSE(db.SongIdByPath(gone).empty());
+    EXPECT_FALSE(db.songIdByPath(gone).empty());
 }
 
 TEST_F(MyAlbumDbTest, AlbumNameNeedsAPlainNumber) {
-    EXPECT_EQ(db.GetAlbumName("4001"), "Drive");
-    EXPECT_EQ(db.GetAlbumName("9999"), "");
-    EXPECT_EQ(db.GetAlbumName("0 or 1=1"), "");
-    EXPECT_EQ(db.GetAlbumName("4001; drop table AlbumName_tbl"), "");
-    EXPECT_EQ(db.GetAlbumName("'4001'"), "");
-    EXPECT_EQ(db.GetAlbumName(""), "");
-    EXPECT_EQ(db.GetAlbumName("4001"), "Drive");
+    EXPECT_EQ(db.albumName("4001"), "Drive");
+    EXPECT_EQ(db.albumName("9999"), "");
+    EXPECT_EQ(db.albumName("0 or 1=1"), "");
+    EXPECT_EQ(db.albumName("4001; drop table AlbumName_tbl"), "");
+    EXPECT_EQ(db.albumName("'4001'"), "");
+    EXPECT_EQ(db.albumName(""), "");
+    EXPECT_EQ(db.albumName("4001"), "Drive");
 }
 
 TEST_F(MyAlbumDbTest, RemoveFromAnAlbumOrFromEverywhere) {
     const std::string path = file("r.mp3");
-    const std::string id = db.InsertSong(song("4001", path));
-    db.InsertSong(song("4002", path));
-    ASSERT_TRUE(db.RemoveSong(id, "4001"));
-    EXPECT_FALSE(db.ContainsSong("4001", id, path));
-    EXPECT_TRUE(db.ContainsSong("4002", id, path));
-    db.InsertSong(song("4001", path));
-    ASSERT_TRUE(db.RemoveSong(id, "4000"));
+    const std::string id = db.insertSong(song("4001", path));
+    db.insertSong(song("4002", path));
+    ASSERT_TRUE(db.removeSong(id, "4001"));
+    EXPECT_FALSE(db.containsSong("4001", id, path));
+    EXPECT_TRUE(db.containsSong("4002", id, path));
+    db.insertSong(song("4001", path));
+    ASSERT_TRUE(db.removeSong(id, "4000"));
     EXPECT_EQ(scalar("select count(*) from AlbumInfo_tbl"), "0");
-    EXPECT_FALSE(db.RemoveSong("", "4001"));
-    EXPECT_TRUE(db.RemoveSong("20990101000000000", "4001")); // no row: harmless
+    EXPECT_FALSE(db.removeSong("", "4001"));
+    EXPECT_TRUE(db.removeSong("20990101000000000", "4001")); // no row: harmless
 }
 
 TEST_F(MyAlbumDbTest, ListenCountAndAlbumNamesOfASong) {
     const std::string path = file("l.mp3");
-    const std::string id = db.InsertSong(song("4001", path));
-    db.InsertSong(song("4002", path));
+    const std::string id = db.insertSong(song("4001", path));
+    db.insertSong(song("4002", path));
     const std::string rowId = scalar("select ID from AlbumInfo_tbl where Album_ID='4001'");
-    EXPECT_TRUE(db.IncrementListenCount("4001", rowId));
-    EXPECT_TRUE(db.IncrementListenCount("4001", rowId));
-    EXPECT_FALSE(db.IncrementListenCount("", ""));
-    EXPECT_EQ(db.ListenCount(id), 2);
-    EXPECT_EQ(db.ListenCount("nothing"), std::nullopt);
+    EXPECT_TRUE(db.incrementListenCount("4001", rowId));
+    EXPECT_TRUE(db.incrementListenCount("4001", rowId));
+    EXPECT_FALSE(db.incrementListenCount("", ""));
+    EXPECT_EQ(db.listenCount(id), 2);
+    EXPECT_EQ(db.listenCount("nothing"), std::nullopt);
     std::vector<std::string> names{"stale"};
-    db.AlbumNamesOfSong(id, names);
+    db.albumNamesOfSong(id, names);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"Bob's list", "Drive"}));
 }
@@ -206,15 +206,15 @@ TEST(MyAlbumDbClosedTest, EveryOperationFailsQuietly) {
     AlbumSongList list;
     AlbumSong s;
     s.localPath = "/x";
-    EXPECT_FALSE(db.ExecStatement("select 1"));
-    EXPECT_EQ(db.InsertSong(s), "");
-    EXPECT_FALSE(db.ListAlbumSongs("4001", list));
-    EXPECT_EQ(db.GetAlbumName("1"), "");
-    EXPECT_FALSE(db.ContainsSong("1", "2", "3"));
+    EXPECT_FALSE(db.execStatement("select 1"));
+    EXPECT_EQ(db.insertSong(s), "");
+    EXPECT_FALSE(db.listAlbumSongs("4001", list));
+    EXPECT_EQ(db.albumName("1"), "");
+    EXPECT_FALSE(db.containsSong("1", "2", "3"));
     test::TempFolder dir;
     std::filesystem::create_directory(dir / "Playlist");
     std::filesystem::create_directory(dir / "Playlist/MyAlbum.dbf"); // a folder where the file should be
-    EXPECT_FALSE(db.Start(dir.path()));
+    EXPECT_FALSE(db.start(dir.path()));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "library/album_creator.h"
 #include "library/playlist_mover.h"
-#include "support/temp_folder.h"
 #include "platform/cp949.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@ namespace {
 class PlaylistMoverTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(db.Start(dir.path()));
-        db.ExecStatement("insert into AlbumName_tbl values ('4001','One'); insert into AlbumName_tbl values "
+        ASSERT_TRUE(db.start(dir.path()));
+        db.execStatement("insert into AlbumName_tbl values ('4001','One'); insert into AlbumName_tbl values "
                          "('4002','Two'); insert into AlbumName_tbl values ('4003','Three')");
         for (const char* name : {"a.mp3", "b's.mp3", "c.mp3"}) {
             std::ofstream(dir / name) << "x";
@@ -24,7 +24,7 @@ protected:
             song.localPath = (dir / name).string();
             song.listenCount = 3;
             song.date = "20240101000000";
-            ids.push_back(db.InsertSong(song));
+            ids.push_back(db.insertSong(song));
         }
     }
     SongRecord recordOf(int i) {
@@ -38,12 +38,12 @@ protected:
     }
     std::vector<std::string> listed(const char* album) {
         AlbumSongList list;
-        db.ListAlbumSongs(album, list);
+        db.listAlbumSongs(album, list);
         return list.localPaths;
     }
     std::string scalar(const std::string& sql) {
-        SqlQuery q = db.Database().ExecQuery(sql.c_str());
-        return q.Eof() || !q.FieldValue(0) ? "" : q.FieldValue(0);
+        SqlQuery q = db.database().query(sql.c_str());
+        return q.atEnd() || !q.fieldValue(0) ? "" : q.fieldValue(0);
     }
 
     test::TempFolder dir;
@@ -59,15 +59,15 @@ TEST_F(PlaylistMoverTest, ListsEveryPlaylistButTheShownOne) {
     ASSERT_EQ(lists.size(), 2u);
     EXPECT_EQ(lists[0].albumId, "4001");
     EXPECT_EQ(lists[1].name, "Three");
-    db.ExecStatement("drop table AlbumName_tbl");
+    db.execStatement("drop table AlbumName_tbl");
     EXPECT_FALSE(mover.listPlaylists("4002", lists));
 }
 
 TEST_F(PlaylistMoverTest, MoveKeepsTheRowAndSkipsSongsAlreadyThere) {
-    db.ExecStatement("update AlbumInfo_tbl set Album_ID='4002' where Song_ID='" + ids[2] + "'");
+    db.execStatement("update AlbumInfo_tbl set Album_ID='4002' where Song_ID='" + ids[2] + "'");
     const std::string rowId = scalar("select ID from AlbumInfo_tbl where Song_ID='" + ids[1] + "'");
     // c is in 4002 already: a copy of it sits in 4001 too.
-    db.InsertSong([&] {
+    db.insertSong([&] {
         AlbumSong s;
         s.albumId = "4001";
         s.localPath = paths()[2];

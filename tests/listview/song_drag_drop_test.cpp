@@ -6,8 +6,8 @@
 #include "columns/column_set_store.h"
 #include "columns/drag_formats.h"
 #include "columns/memory_column_settings.h"
-#include "listview/cmule_list_ctrl.h"
 #include "listview/song_drag_data.h"
+#include "listview/song_list_view.h"
 #include "platform/qt_message_port.h"
 #include "songs/panel_messages.h"
 
@@ -30,9 +30,9 @@ public:
 };
 
 struct SongDragDropTest : ::testing::Test {
-    void open(int pageKind, int flags = CMuleListCtrl::NoFlags) {
+    void open(int pageKind, int flags = SongListView::NoFlags) {
         owner.page = pageKind;
-        list = std::make_unique<CMuleListCtrl>(QtMessagePort::instance(), &sink, owner, flags, &sink);
+        list = std::make_unique<SongListView>(QtMessagePort::instance(), &sink, owner, flags, &sink);
         list->setColumnStore(&store);
         list->applyPageKind(pageKind);
         sink.resize(800, 400);
@@ -81,7 +81,7 @@ struct SongDragDropTest : ::testing::Test {
     DropOwner owner;
     test::MemoryColumnSettings settings;
     ColumnSetStore store{settings};
-    std::unique_ptr<CMuleListCtrl> list;
+    std::unique_ptr<SongListView> list;
 };
 
 TEST_F(SongDragDropTest, DragFromTheNowPlayingPageOffersTheFormatOfItsSongsMakeUp) {
@@ -164,7 +164,7 @@ TEST_F(SongDragDropTest, FolderRowsDroppedBackOnTheFolderPageChangeNothing) {
 }
 
 TEST_F(SongDragDropTest, MiniListRowsDroppedOnTheMiniListAskItsWindowToMoveThem) {
-    open(1, CMuleListCtrl::MiniList);
+    open(1, SongListView::MiniList);
     fill({test::song("a"), test::song("b"), test::song("c")});
     sink.take();
     list->setRowChecked(2, true);

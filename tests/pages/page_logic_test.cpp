@@ -3,7 +3,7 @@
 #include "library/local_record_factory.h"
 #include "pages/codec_setting.h"
 #include "pages/dispatch_table.h"
-#include "pages/fetch_worker.h"
+#include "pages/local_page_reader.h"
 #include "pages/panel_window_ops.h"
 #include "pages/show_page.h"
 #include "pages/song_commands.h"
@@ -155,8 +155,8 @@ protected:
     SongStore nowPlaying;
     RecordingView view;
     RecordingWindow window;
-    FetchWorker folderWorker;
-    FetchWorker albumWorker;
+    LocalPageReader folderWorker;
+    LocalPageReader albumWorker;
     LocalRecordFactory factory;
     std::vector<std::string> folderFiles;
     std::unique_ptr<ShowPage> showPage;
@@ -171,21 +171,20 @@ TEST_F(PageLogicTest, HtmlOnlyModeLaysThePanelOutAgain) {
 }
 
 TEST_F(PageLogicTest, ReaderStopsAtAnEmptyPathAndWhenThePanelGoes) {
-    auto job = std::make_unique<ThreadJob>();
-    job->state = ThreadJob::kFilled;
+    auto job = std::make_unique<LocalPageJob>();
     job->paths = files(2);
     job->paths.insert(job->paths.begin() + 1, "");
-    WorkerSignals signals;
-    EXPECT_EQ(FetchWorker::run(std::move(job), {&list, &factory, &rig.port, panelWindow()}, signals), 0);
+    ReaderSignals signals;
+    EXPECT_EQ(LocalPageReader::run(std::move(job), {&list, &factory, &rig.port, panelWindow()}, signals), 0);
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(postsOf(msg::kLocalPageReady), 1);
 
     signals.panelGone = true;
-    auto gone = std::make_unique<ThreadJob>(ThreadJob::ofFiles(files(2), 4, 6));
-    FetchWorker::run(std::move(gone), {&list, &factory, &rig.port, panelWindow()}, signals);
+    auto gone = std::make_unique<LocalPageJob>(LocalPageJob::ofFiles(files(2), 4, 6));
+    LocalPageReader::run(std::move(gone), {&list, &factory, &rig.port, panelWindow()}, signals);
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(postsOf(msg::kLocalPageReady), 1);
-    EXPECT_EQ(FetchWorker::run(nullptr, {}, signals), -1);
+    EXPECT_EQ(LocalPageReader::run(nullptr, {}, signals), -1);
 }
 
 TEST_F(PageLogicTest, NowPlayingPageShowsItsStoreWithTheCurrentEntry) {
@@ -287,7 +286,7 @@ struct CountingHandlers : PanelHandlers {
 
 TEST(DispatchTableTest, EveryButtonAndPanelMessageHasOneOperation) {
     for (const int id : cmd::kButtonOrder) {
-        if (id != cmd::kButton1122) {
+        if (id != cmd::kBlankButton) {
             EXPECT_NE(DispatchTable::find(MessageSource::Command, static_cast<unsigned>(id)), nullptr) << id;
         }
     }
@@ -309,7 +308,7 @@ TEST(DispatchTableTest, MessagesReachTheirHandlerWithTheirParameters) {
     EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Panel, msg::kNextListPage, 3, 0));
     EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Command, cmd::kPreviousPage, 0, 0));
     EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Window, msg::kWindowSize, 0, 0));
-    EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Command, cmd::kListen, 0, 0)); // to come
+    EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Command, cmd::kListen, 0, 0));
     EXPECT_FALSE(DispatchTable::dispatch(handlers, MessageSource::Panel, 1999, 0, 0));
     // The same number means different things as a command and as a message.
     EXPECT_TRUE(DispatchTable::dispatch(handlers, MessageSource::Command, cmd::kNextListPage, 0, 0));
@@ -322,10 +321,10 @@ TEST(CodecSettingTest, MissingValueIsWrittenAsOneAndTwoSelectsTheSecondMode) {
     auto file = std::make_shared<RegistryFile>(folder.path() / "registry.reg");
     RegistrySection section("SoftWare\\Kesto", file);
     EXPECT_EQ(CodecSetting::read(section), 1);
-    EXPECT_EQ(section.GetDword("Main", "UpdateCODEC", 0), 1u);
-    section.SetDword("Main", "UpdateCODEC", 2);
+    EXPECT_EQ(section.readDword("Main", "UpdateCODEC", 0), 1u);
+    section.writeDword("Main", "UpdateCODEC", 2);
     EXPECT_EQ(CodecSetting::read(section), 2);
-    section.SetDword("Main", "UpdateCODEC", 7);
+    section.writeDword("Main", "UpdateCODEC", 7);
     EXPECT_EQ(CodecSetting::read(section), 1);
 }
 

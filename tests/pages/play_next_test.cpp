@@ -38,11 +38,11 @@ TEST_F(PlayNextTest, StreamingSongGetsItsGrantAndBecomesCurrent) {
     EXPECT_EQ(store.current(), 1);
     ASSERT_EQ(rig.host.calls().size(), 1u);
     EXPECT_NE(rig.host.calls()[0].url.find("streaming"), std::string::npos);
-    EXPECT_EQ(result.field1, "http://stream/1");
-    EXPECT_EQ(result.field2, 7);
+    EXPECT_EQ(result.streamAddress, "http://stream/1");
+    EXPECT_EQ(result.playSeconds, 7);
     EXPECT_EQ(result.field3, "three");
     EXPECT_EQ(result.field4, "four");
-    EXPECT_EQ(result.field5, 5);
+    EXPECT_EQ(result.fullPlay, 5);
 }
 
 TEST_F(PlayNextTest, LocalFilesAndHostTextsAskNothing) {
@@ -59,8 +59,8 @@ TEST_F(PlayNextTest, DoubleLogInHandsBackTheMarkerAndShowsTheMessage) {
     add("S1");
     rig.host.reply("-10104\x0Bin use elsewhere");
     const NextSongResult result = next(-1);
-    EXPECT_EQ(result.field1, "$$$DOUBLELOGIN$$$");
-    EXPECT_EQ(result.field2, 0);
+    EXPECT_EQ(result.streamAddress, "$$$DOUBLELOGIN$$$");
+    EXPECT_EQ(result.playSeconds, 0);
     ASSERT_EQ(rig.box.shown.size(), 1u);
     EXPECT_EQ(rig.box.shown[0].text, "in use elsewhere");
 }

@@ -1,8 +1,8 @@
-#include "songs/song_store.h"
 #include "platform/cp949.h"
 #include "protocol/lyrics_exchange.h"
 #include "protocol/song_command_reply.h"
 #include "protocol/streaming_exchange.h"
+#include "songs/song_store.h"
 #include "tests/protocol/protocol_doubles.h"
 
 #include <cstring>
@@ -38,15 +38,15 @@ TEST(StreamingExchange, CodecSettingChoosesTheCommandWord) {
 
 TEST(StreamingExchange, BodyHasTheNineFieldsInOrder) {
     Rig rig;
-    std::strcpy(rig.login.joined11and5, "dcba");
-    std::strcpy(rig.login.field10, "5xx");
+    std::strcpy(rig.login.joinedKey, "dcba");
+    std::strcpy(rig.login.memberClass, "5xx");
     rig.host.reply("0");
     StreamingExchange(rig.context).play(song());
     ASSERT_EQ(rig.host.calls().size(), 1u);
     EXPECT_EQ(rig.host.calls()[0].body, vt({"user1", "KEY9", "00456", "1", "S77", "", "3", "dcba", "1", ""}));
     EXPECT_EQ(rig.host.calls()[0].post, 1);
     for (const char* flag : {"0", "", "2", "7"}) {
-        std::strcpy(rig.login.field10, flag);
+        std::strcpy(rig.login.memberClass, flag);
         EXPECT_TRUE(StreamingExchange(rig.context)
                         .body(song())
                         .text()
@@ -61,11 +61,11 @@ TEST(StreamingExchange, SuccessHandsBackFiveResults) {
     rig.host.reply(vt({"0", "rtsp://x", "128", "t3", "t4", "60"}));
     const PlayResult result = StreamingExchange(rig.context).play(song());
     EXPECT_TRUE(result.granted);
-    EXPECT_EQ(result.text1, "rtsp://x");
-    EXPECT_EQ(result.value2, 128);
-    EXPECT_EQ(result.text3, "t3");
-    EXPECT_EQ(result.text4, "t4");
-    EXPECT_EQ(result.value5, 60);
+    EXPECT_EQ(result.streamAddress, "rtsp://x");
+    EXPECT_EQ(result.playSeconds, 128);
+    EXPECT_EQ(result.field3, "t3");
+    EXPECT_EQ(result.field4, "t4");
+    EXPECT_EQ(result.fullPlay, 60);
     EXPECT_TRUE(rig.box.shown.empty());
 }
 
@@ -77,14 +77,14 @@ TEST(StreamingExchange, LoginCodesGiveTheDoubleLoginMarker) {
     const StreamingExchange exchange(rig.context);
     const PlayResult doubled = exchange.play(song());
     EXPECT_FALSE(doubled.granted);
-    EXPECT_EQ(doubled.text1, "$$$DOUBLELOGIN$$$");
+    EXPECT_EQ(doubled.streamAddress, "$$$DOUBLELOGIN$$$");
     ASSERT_EQ(rig.box.shown.size(), 1u);
     EXPECT_EQ(rig.box.shown[0].text, "in use elsewhere");
     ASSERT_EQ(rig.port.posted.size(), 1u);
     EXPECT_EQ(rig.port.posted[0].message, 1143u);
 
     const PlayResult refused = exchange.play(song());
-    EXPECT_EQ(refused.text1, "");
+    EXPECT_EQ(refused.streamAddress, "");
     EXPECT_EQ(rig.box.shown.size(), 2u);
     EXPECT_EQ(rig.port.posted.size(), 1u);
     EXPECT_FALSE(exchange.play(song()).answered);

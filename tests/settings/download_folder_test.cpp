@@ -34,12 +34,12 @@ TEST(DownloadFolder, EmptyOrVanishedValueGetsTheDefault) {
     const std::string expected = (module / "download").string();
     EXPECT_EQ(DownloadFolder::resolve(key, settings::kLastSaveFolder, module), expected);
     std::string stored;
-    key.ReadRootString(stored, settings::kLastSaveFolder);
+    key.readRootString(stored, settings::kLastSaveFolder);
     EXPECT_EQ(stored, expected);
 
     const auto own = temp.path() / "mine";
     std::filesystem::create_directories(own);
-    key.WriteRootString(own.string(), settings::kLastSaveFolder);
+    key.writeRootString(own.string(), settings::kLastSaveFolder);
     EXPECT_EQ(DownloadFolder::resolve(key, settings::kLastSaveFolder, module), own.string());
     std::filesystem::remove(own);
     EXPECT_EQ(DownloadFolder::resolve(key, settings::kLastSaveFolder, module), expected);

@@ -36,7 +36,7 @@ protected:
 void writeMany(const std::shared_ptr<RegistryFile>& file, const std::string& prefix, int count) {
     RegistryKey key(file);
     for (int i = 0; i < count; ++i)
-        key.WriteString(settings::kOption, std::to_string(i), prefix + std::to_string(i));
+        key.writeSectionString(settings::kOption, std::to_string(i), prefix + std::to_string(i));
 }
 
 TEST_F(RegistryFileTest, TwoProcessesWritingLoseNothing) {
@@ -56,7 +56,7 @@ TEST_F(RegistryFileTest, TwoProcessesWritingLoseNothing) {
     for (const char* prefix : {"Child", "Parent"}) {
         for (int i = 0; i < kCount; ++i) {
             std::string text;
-            key.ReadString(settings::kOption, text, prefix + std::to_string(i));
+            key.readSectionString(settings::kOption, text, prefix + std::to_string(i));
             EXPECT_EQ(text, std::to_string(i)) << prefix << i;
         }
     }
@@ -65,22 +65,22 @@ TEST_F(RegistryFileTest, TwoProcessesWritingLoseNothing) {
 TEST_F(RegistryFileTest, ABatchWritesOnceAndLosesAnotherProcessesValuesNot) {
     auto shared = open();
     RegistryKey outside(open());
-    outside.WriteRootString("before", settings::kPlayListSave);
+    outside.writeRootString("before", settings::kPlayListSave);
     {
         RegistryFile::Batch batch(*shared);
         RegistryKey key(shared);
         for (int i = 0; i < 20; ++i)
-            key.WriteString(settings::kOption, std::to_string(i), std::to_string(i));
+            key.writeSectionString(settings::kOption, std::to_string(i), std::to_string(i));
         std::string text;
-        key.ReadString(settings::kOption, text, "19");
+        key.readSectionString(settings::kOption, text, "19");
         EXPECT_EQ(text, "19");                                           // the batch reads its own writes
         EXPECT_EQ(readBytes(file()).find("\"19\"="), std::string::npos); // nothing on disk yet
     }
     RegistryKey reader(open());
     std::string text;
-    reader.ReadString(settings::kOption, text, "0");
+    reader.readSectionString(settings::kOption, text, "0");
     EXPECT_EQ(text, "0");
-    reader.ReadRootString(text, settings::kPlayListSave);
+    reader.readRootString(text, settings::kPlayListSave);
     EXPECT_EQ(text, "before");
 }
 
@@ -88,16 +88,16 @@ TEST_F(RegistryFileTest, AReaderSeesAnotherWritersChange) {
     RegistryKey reader(open());
     RegistryKey writer(open());
     std::string text;
-    writer.WriteRootString("first", settings::kPlayListSave);
-    reader.ReadRootString(text, settings::kPlayListSave);
+    writer.writeRootString("first", settings::kPlayListSave);
+    reader.readRootString(text, settings::kPlayListSave);
     EXPECT_EQ(text, "first");
     // Same length, same second: the replaced file is still noticed.
-    writer.WriteRootString("again", settings::kPlayListSave);
-    reader.ReadRootString(text, settings::kPlayListSave);
+    writer.writeRootString("again", settings::kPlayListSave);
+    reader.readRootString(text, settings::kPlayListSave);
     EXPECT_EQ(text, "again");
     std::filesystem::remove(file());
     text = "kept";
-    reader.ReadRootString(text, settings::kPlayListSave);
+    reader.readRootString(text, settings::kPlayListSave);
     EXPECT_EQ(text, "kept");
 }
 
@@ -105,25 +105,25 @@ TEST_F(RegistryFileTest, WindowsExportReadsBackAndKeepsWhatItDoesNotUse) {
     std::filesystem::copy_file(kData / "windows_export_utf16.reg", file());
     RegistryKey key(open());
     std::string text;
-    key.ReadRootString(text, settings::kLastSaveFolder);
+    key.readRootString(text, settings::kLastSaveFolder);
     EXPECT_EQ(text, "C:\\Program Files\\Kesto\\download");
-    key.ReadRootString(text, settings::kPlayListSave);
+    key.readRootString(text, settings::kPlayListSave);
     EXPECT_EQ(text, "\xB3\xBB \xB8\xF1\xB7\xCF");
     std::uint32_t number = 0;
-    key.ReadDword(settings::kMain, number, settings::kUpdateCodec);
+    key.readSectionDword(settings::kMain, number, settings::kUpdateCodec);
     EXPECT_EQ(number, 2u);
-    key.ReadDword(settings::kOption, number, settings::kHearingAppend);
+    key.readSectionDword(settings::kOption, number, settings::kHearingAppend);
     EXPECT_EQ(number, 1u);
-    key.ReadString(settings::kOption, text, ""); // the default value
+    key.readSectionString(settings::kOption, text, ""); // the default value
     EXPECT_EQ(text, "\xB1\xE2\xBA\xBB\xB0\xAA");
-    ASSERT_TRUE(key.Open("Software\\Kesto\\Main"));
+    ASSERT_TRUE(key.open("Software\\Kesto\\Main"));
     char blob[8] = {};
-    EXPECT_TRUE(key.QueryString("Blob", blob, 4));
+    EXPECT_TRUE(key.readString("Blob", blob, 4));
     EXPECT_EQ(std::string(blob, 4), "\x01\x02\xAB\xCD");
-    key.Close();
+    key.close();
 
     // A write turns the file into UTF-8 and keeps the comment and the other types as read.
-    key.WriteString(settings::kMain, "1,1,1,1", settings::kMiniListRectInfo);
+    key.writeSectionString(settings::kMain, "1,1,1,1", settings::kMiniListRectInfo);
     const std::string bytes = readBytes(file());
     EXPECT_TRUE(bytes.starts_with("Windows Registry Editor Version 5.00\r\n")) << bytes;
     EXPECT_NE(bytes.find("; \xEB\x82\xB4\xEB\xB3\xB4\xEB\x82\xB8 \xEC\x84\xA4\xEC\xA0\x95\r\n"),
@@ -135,7 +135,7 @@ TEST_F(RegistryFileTest, WindowsExportReadsBackAndKeepsWhatItDoesNotUse) {
         std::string::npos)
         << bytes;
     EXPECT_TRUE(damagedCopies().empty());
-    key.ReadDword(settings::kMain, number, settings::kUpdateCodec);
+    key.readSectionDword(settings::kMain, number, settings::kUpdateCodec);
     EXPECT_EQ(number, 2u);
 }
 
@@ -148,30 +148,30 @@ TEST_F(RegistryFileTest, ADamagedFileIsKeptAsideBeforeItIsReplaced) {
     writeBytes(file(), damaged);
     RegistryKey key(open());
     std::string text;
-    key.ReadRootString(text, settings::kShowDeleteBox); // what could be read is used
+    key.readRootString(text, settings::kShowDeleteBox); // what could be read is used
     EXPECT_EQ(text, "1");
     EXPECT_TRUE(damagedCopies().empty()); // reading alone changes nothing
 
-    key.WriteRootString("0", settings::kKtpCheck);
+    key.writeRootString("0", settings::kKtpCheck);
     const std::vector<std::string> copies = damagedCopies();
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_EQ(readBytes(copies[0]), damaged);
-    key.ReadRootString(text, settings::kKtpCheck);
+    key.readRootString(text, settings::kKtpCheck);
     EXPECT_EQ(text, "0");
-    key.ReadRootString(text, settings::kShowDeleteBox);
+    key.readRootString(text, settings::kShowDeleteBox);
     EXPECT_EQ(text, "1");
     // The rewritten file is clean: a further write keeps no second copy.
-    key.WriteRootString("1", settings::kKtpCheck);
+    key.writeRootString("1", settings::kKtpCheck);
     EXPECT_EQ(damagedCopies().size(), 1u);
 }
 
 TEST_F(RegistryFileTest, AFileWithoutHeaderCountsAsDamaged) {
     writeBytes(file(), "just some text\n");
     RegistryKey key(open());
-    key.WriteRootString("x", settings::kPlayListSave);
+    key.writeRootString("x", settings::kPlayListSave);
     ASSERT_EQ(damagedCopies().size(), 1u);
     std::string text;
-    key.ReadRootString(text, settings::kPlayListSave);
+    key.readRootString(text, settings::kPlayListSave);
     EXPECT_EQ(text, "x");
 }
 
@@ -182,17 +182,17 @@ TEST_F(RegistryFileTest, BinaryGarbageReadsAsDefaultsAndIsKeptAsideOnTheFirstWri
     writeBytes(file(), garbage);
     RegistryKey key(open());
     std::string text = "unset";
-    key.ReadRootString(text, settings::kShowDeleteBox);
+    key.readRootString(text, settings::kShowDeleteBox);
     EXPECT_EQ(text, "unset");
     std::uint32_t hearing = 7;
-    key.ReadDword(settings::kOption, hearing, settings::kHearingAppend);
+    key.readSectionDword(settings::kOption, hearing, settings::kHearingAppend);
     EXPECT_EQ(hearing, 7u); // no such key: left as it was
 
-    key.WriteRootString("1", settings::kShowDeleteBox);
+    key.writeRootString("1", settings::kShowDeleteBox);
     const std::vector<std::string> copies = damagedCopies();
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_EQ(readBytes(copies[0]), garbage);
-    key.ReadRootString(text, settings::kShowDeleteBox);
+    key.readRootString(text, settings::kShowDeleteBox);
     EXPECT_EQ(text, "1");
 }
 
@@ -204,15 +204,15 @@ TEST_F(RegistryFileTest, AHugeFileIsNotReadAndIsKeptAsideWhole) {
     writeBytes(file(), huge);
     RegistryKey key(open());
     std::string text;
-    key.ReadRootString(text, settings::kPlayListSave);
+    key.readRootString(text, settings::kPlayListSave);
     EXPECT_EQ(text, "");
 
-    key.WriteRootString("small", settings::kPlayListSave);
+    key.writeRootString("small", settings::kPlayListSave);
     const std::vector<std::string> copies = damagedCopies();
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_EQ(std::filesystem::file_size(copies[0]), huge.size());
     EXPECT_LT(std::filesystem::file_size(file()), 1024u);
-    key.ReadRootString(text, settings::kPlayListSave);
+    key.readRootString(text, settings::kPlayListSave);
     EXPECT_EQ(text, "small");
 }
 
@@ -226,10 +226,10 @@ TEST_F(RegistryFileTest, AnUnreadableFileGivesDefaultsAndIsNeverReplaced) {
     EXPECT_TRUE(test::asOtherUser([&] {
         RegistryKey key(open());
         std::string text = "unset";
-        key.ReadRootString(text, settings::kKtpCheck);
+        key.readRootString(text, settings::kKtpCheck);
         if (text != "unset")
             return false;
-        key.WriteRootString("0", settings::kKtpCheck);
+        key.writeRootString("0", settings::kKtpCheck);
         return true;
     }));
     ::chmod(file().c_str(), 0600);
@@ -242,7 +242,7 @@ TEST_F(RegistryFileTest, TemporaryFilesOfADeadWriterGoAtTheNextWrite) {
         writeBytes(temp_.path() / name, "half a file");
     writeBytes(temp_.path() / "registry.reg.tmp-notours.txt", "someone else's");
     RegistryKey key(open());
-    key.WriteRootString("1", settings::kKtpCheck);
+    key.writeRootString("1", settings::kKtpCheck);
     std::vector<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(temp_.path()))
         if (entry.path().filename().string().starts_with("registry.reg.tmp-"))

@@ -23,33 +23,33 @@ TEST_F(RegistryKeyTest, GettersNeverCreateKeysAndLeaveOutputsAlone) {
     RegistryKey key(open());
     std::string text = "before";
     std::uint32_t number = 42;
-    key.ReadRootString(text, settings::kLastSaveFolder);
-    key.ReadString(settings::kOption, text, settings::kShowDcfInfo);
-    key.ReadDword(settings::kOption, number, settings::kHearingAppend);
+    key.readRootString(text, settings::kLastSaveFolder);
+    key.readSectionString(settings::kOption, text, settings::kShowDcfInfo);
+    key.readSectionDword(settings::kOption, number, settings::kHearingAppend);
     EXPECT_EQ(text, "before");
     EXPECT_EQ(number, 42u);
-    EXPECT_FALSE(key.Open("Software\\Kesto"));
+    EXPECT_FALSE(key.open("Software\\Kesto"));
     EXPECT_FALSE(std::filesystem::exists(file()));
 
     // An existing key without the value: the DWORD reads 0, the text stays.
-    key.WriteString(settings::kOption, "1", settings::kShowDcfInfo);
-    key.ReadDword(settings::kOption, number, settings::kHearingAppend);
+    key.writeSectionString(settings::kOption, "1", settings::kShowDcfInfo);
+    key.readSectionDword(settings::kOption, number, settings::kHearingAppend);
     EXPECT_EQ(number, 0u);
-    key.ReadString(settings::kOption, text, settings::kDownloadLyric);
+    key.readSectionString(settings::kOption, text, settings::kDownloadLyric);
     EXPECT_EQ(text, "before");
-    key.ReadString(settings::kOption, text, settings::kShowDcfInfo);
+    key.readSectionString(settings::kOption, text, settings::kShowDcfInfo);
     EXPECT_EQ(text, "1");
 }
 
 TEST_F(RegistryKeyTest, NamesAndPathsIgnoreCase) {
     RegistryKey key(open());
-    key.WriteString(settings::kMain, "1,2,3,4", settings::kSongTextRectInfo);
+    key.writeSectionString(settings::kMain, "1,2,3,4", settings::kSongTextRectInfo);
     std::string rect;
-    key.ReadString(settings::kMain, rect, settings::kSongTextRectInfoRead);
+    key.readSectionString(settings::kMain, rect, settings::kSongTextRectInfoRead);
     EXPECT_EQ(rect, "1,2,3,4");
-    ASSERT_TRUE(key.Open("SOFTWARE\\kesto\\MAIN"));
+    ASSERT_TRUE(key.open("SOFTWARE\\kesto\\MAIN"));
     // Rewriting under another spelling keeps one value with its first spelling.
-    ASSERT_TRUE(key.SetString("SONGTEXTRECTINFO", "5,6,7,8"));
+    ASSERT_TRUE(key.writeString("SONGTEXTRECTINFO", "5,6,7,8"));
     const std::string bytes = readBytes(file());
     EXPECT_NE(bytes.find("\"SongTextRectInfo\"=\"5,6,7,8\""), std::string::npos) << bytes;
     EXPECT_EQ(bytes.find("SONGTEXTRECTINFO"), std::string::npos);
@@ -57,67 +57,67 @@ TEST_F(RegistryKeyTest, NamesAndPathsIgnoreCase) {
 
 TEST_F(RegistryKeyTest, QueriesTestTypeAndSize) {
     RegistryKey key(open());
-    ASSERT_TRUE(key.Create("Software\\Kesto\\PlayerPanel"));
-    ASSERT_TRUE(key.SetString("Text", "abcd"));
-    ASSERT_TRUE(key.SetDword("Number", 10));
+    ASSERT_TRUE(key.create("Software\\Kesto\\PlayerPanel"));
+    ASSERT_TRUE(key.writeString("Text", "abcd"));
+    ASSERT_TRUE(key.writeDword("Number", 10));
     std::uint32_t out = 7;
-    EXPECT_FALSE(key.QueryDword("Text", out));
+    EXPECT_FALSE(key.readDword("Text", out));
     EXPECT_EQ(out, 7u);
-    EXPECT_TRUE(key.QueryDword("Number", out));
+    EXPECT_TRUE(key.readDword("Number", out));
     EXPECT_EQ(out, 10u);
 
     char two[2] = {'x', 'x'};
-    ASSERT_TRUE(key.SetString(settings::kTopMost, "1"));
-    EXPECT_TRUE(key.QueryString(settings::kTopMost, two, sizeof two));
+    ASSERT_TRUE(key.writeString(settings::kTopMost, "1"));
+    EXPECT_TRUE(key.readString(settings::kTopMost, two, sizeof two));
     EXPECT_STREQ(two, "1");
-    ASSERT_TRUE(key.SetString(settings::kTopMost, "10"));
-    EXPECT_FALSE(key.QueryString(settings::kTopMost, two, sizeof two)); // 3 bytes with the zero
+    ASSERT_TRUE(key.writeString(settings::kTopMost, "10"));
+    EXPECT_FALSE(key.readString(settings::kTopMost, two, sizeof two)); // 3 bytes with the zero
     char five[5] = {};
-    EXPECT_TRUE(key.QueryString("Text", five, sizeof five));
+    EXPECT_TRUE(key.readString("Text", five, sizeof five));
     EXPECT_STREQ(five, "abcd");
-    key.Close();
-    EXPECT_FALSE(key.QueryString("Text", five, sizeof five));
-    EXPECT_FALSE(key.SetDword("Number", 1));
+    key.close();
+    EXPECT_FALSE(key.readString("Text", five, sizeof five));
+    EXPECT_FALSE(key.writeDword("Number", 1));
 }
 
 TEST_F(RegistryKeyTest, SubKeysEnumerateAndDelete) {
     RegistryKey key(open());
-    EXPECT_FALSE(key.DeleteSubKey("1")); // no key held
+    EXPECT_FALSE(key.deleteSubKey("1")); // no key held
     const std::string base = settings::kListColumnInfoPath;
     for (const char* column : {"\\1\\3", "\\1\\4", "\\2\\3", "\\1\\10"}) {
-        ASSERT_TRUE(key.Create(base + column));
-        ASSERT_TRUE(key.SetString(settings::kColumnWidth, "40"));
+        ASSERT_TRUE(key.create(base + column));
+        ASSERT_TRUE(key.writeString(settings::kColumnWidth, "40"));
     }
-    ASSERT_TRUE(key.Open(base)); // exists through its subkeys only
+    ASSERT_TRUE(key.open(base)); // exists through its subkeys only
     std::vector<std::string> names;
-    ASSERT_TRUE(key.EnumSubKeys(names));
+    ASSERT_TRUE(key.subKeyNames(names));
     EXPECT_EQ(names, (std::vector<std::string>{"1", "2"}));
-    EXPECT_FALSE(key.DeleteSubKey("1")); // still has subkeys
-    ASSERT_TRUE(key.Open(base + "\\1"));
-    ASSERT_TRUE(key.EnumSubKeys(names));
+    EXPECT_FALSE(key.deleteSubKey("1")); // still has subkeys
+    ASSERT_TRUE(key.open(base + "\\1"));
+    ASSERT_TRUE(key.subKeyNames(names));
     EXPECT_EQ(names, (std::vector<std::string>{"3", "4", "10"}));
-    EXPECT_TRUE(key.DeleteSubKey("4"));
-    EXPECT_FALSE(key.DeleteSubKey("4"));
-    ASSERT_TRUE(key.EnumSubKeys(names));
+    EXPECT_TRUE(key.deleteSubKey("4"));
+    EXPECT_FALSE(key.deleteSubKey("4"));
+    ASSERT_TRUE(key.subKeyNames(names));
     EXPECT_EQ(names, (std::vector<std::string>{"3", "10"}));
-    EXPECT_FALSE(key.Open(base + "\\1\\4"));
+    EXPECT_FALSE(key.open(base + "\\1\\4"));
 }
 
 TEST_F(RegistryKeyTest, SectionReadsFourBytesAndCreatesOnWrite) {
     RegistrySection section(settings::kSectionBase, open());
-    EXPECT_EQ(section.GetDword(settings::kMain, settings::kUpdateCodec, settings::kUpdateCodecMissing), 99u);
-    ASSERT_TRUE(section.SetDword(settings::kMain, settings::kUpdateCodec, 1));
-    EXPECT_EQ(section.GetDword(settings::kMain, settings::kUpdateCodec, 99), 1u);
+    EXPECT_EQ(section.readDword(settings::kMain, settings::kUpdateCodec, settings::kUpdateCodecMissing), 99u);
+    ASSERT_TRUE(section.writeDword(settings::kMain, settings::kUpdateCodec, 1));
+    EXPECT_EQ(section.readDword(settings::kMain, settings::kUpdateCodec, 99), 1u);
     // The same key through the other spelling of the base.
     RegistryKey key(open());
     std::uint32_t value = 0;
-    key.ReadDword(settings::kMain, value, settings::kUpdateCodec);
+    key.readSectionDword(settings::kMain, value, settings::kUpdateCodec);
     EXPECT_EQ(value, 1u);
     // Type not tested: a short text reads as its bytes; a long one is too big.
-    key.WriteString(settings::kMain, "1", "Short");
-    key.WriteString(settings::kMain, "12345", "Long");
-    EXPECT_EQ(section.GetDword(settings::kMain, "Short", 99), 0x31u);
-    EXPECT_EQ(section.GetDword(settings::kMain, "Long", 99), 99u);
+    key.writeSectionString(settings::kMain, "1", "Short");
+    key.writeSectionString(settings::kMain, "12345", "Long");
+    EXPECT_EQ(section.readDword(settings::kMain, "Short", 99), 0x31u);
+    EXPECT_EQ(section.readDword(settings::kMain, "Long", 99), 99u);
 }
 
 TEST_F(RegistryKeyTest, Cp949TextRoundTripsThroughAReadableFile) {
@@ -125,9 +125,9 @@ TEST_F(RegistryKeyTest, Cp949TextRoundTripsThroughAReadableFile) {
     const std::string notCp949 = std::string("a\x80z\xFF\xB0", 5);
     {
         RegistryKey key(open());
-        key.WriteRootString(hangul, settings::kPlayListSave);
-        key.WriteRootString(notCp949, "Odd");
-        key.WriteRootString("C:\\a \"b\"", settings::kLastOpenFolder);
+        key.writeRootString(hangul, settings::kPlayListSave);
+        key.writeRootString(notCp949, "Odd");
+        key.writeRootString("C:\\a \"b\"", settings::kLastOpenFolder);
     }
     const std::string bytes = readBytes(file());
     EXPECT_NE(bytes.find("\"PlayListSave\"=\"\xEB\x82\xB4 \xEB\xAA\xA9\xEB\xA1\x9D\""), std::string::npos)
@@ -135,11 +135,11 @@ TEST_F(RegistryKeyTest, Cp949TextRoundTripsThroughAReadableFile) {
     EXPECT_NE(bytes.find("\"C:\\\\a \\\"b\\\"\""), std::string::npos) << bytes;
     RegistryKey fresh(open());
     std::string text;
-    fresh.ReadRootString(text, settings::kPlayListSave);
+    fresh.readRootString(text, settings::kPlayListSave);
     EXPECT_EQ(text, hangul);
-    fresh.ReadRootString(text, "Odd");
+    fresh.readRootString(text, "Odd");
     EXPECT_EQ(text, notCp949);
-    fresh.ReadRootString(text, settings::kLastOpenFolder);
+    fresh.readRootString(text, settings::kLastOpenFolder);
     EXPECT_EQ(text, "C:\\a \"b\"");
 }
 

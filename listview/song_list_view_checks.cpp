@@ -1,4 +1,4 @@
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 
 #include "columns/cell_formatter.h"
 #include "columns/click_table.h"
@@ -11,12 +11,12 @@
 #include "columns/sort_rules.h"
 #include "include/kesto/panel_api.h"
 #include "include/kesto/window_message.h"
-#include "listview/cx_header_ctrl.h"
 #include "listview/list_control_owner.h"
 #include "listview/list_menus.h"
 #include "listview/row_painter.h"
 #include "listview/skin_scroll_bar.h"
 #include "listview/song_list_accessible.h"
+#include "listview/song_list_header.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
 #include "platform/screen_text.h"
@@ -35,18 +35,18 @@ namespace kesto {
 
 // ---- checks ----
 
-bool CMuleListCtrl::isChecked(int row) const {
+bool SongListView::isChecked(int row) const {
     const RowObject* object = rows_.at(row);
     return object != nullptr && object->selected;
 }
 
-void CMuleListCtrl::setRowChecked(int row, bool checked) {
+void SongListView::setRowChecked(int row, bool checked) {
     rows_.setSelected(row, checked);
     afterCheckChange();
     viewport()->update();
 }
 
-void CMuleListCtrl::setAllChecked(bool on) {
+void SongListView::setAllChecked(bool on) {
     rows_.setAll(on);
     if (owner_.pageKind() == 1 || isMiniList())
         for (int row = 0; row < rowCount(); ++row)
@@ -55,32 +55,32 @@ void CMuleListCtrl::setAllChecked(bool on) {
     viewport()->update();
 }
 
-void CMuleListCtrl::checkAll() {
+void SongListView::checkAll() {
     setAllChecked(true);
 }
 
-void CMuleListCtrl::uncheckAll() {
+void SongListView::uncheckAll() {
     setAllChecked(false);
 }
 
-void CMuleListCtrl::invertChecks() {
+void SongListView::invertChecks() {
     rows_.invert();
     afterCheckChange();
     viewport()->update();
 }
 
-void CMuleListCtrl::afterCheckChange() {
+void SongListView::afterCheckChange() {
     const bool all = rows_.allChecked();
     if (isMiniList()) {
         owner_.allCheckedChanged(all);
         return;
     }
     for (int i = 0; i < columnCount(); ++i)
-        if (header_->image(i) != CXHeaderCtrl::NoImage)
-            header_->setImage(i, all ? CXHeaderCtrl::Checked : CXHeaderCtrl::Unchecked);
+        if (header_->image(i) != SongListHeader::NoImage)
+            header_->setImage(i, all ? SongListHeader::Checked : SongListHeader::Unchecked);
 }
 
-void CMuleListCtrl::toggleCheck(int row, int column) {
+void SongListView::toggleCheck(int row, int column) {
     RowCell* cell = rows_.at(row)->cell(column);
     const bool checked = cell->check == 0;
     rows_.setSelected(row, checked);
@@ -97,19 +97,19 @@ void CMuleListCtrl::toggleCheck(int row, int column) {
 
 // ---- sorting ----
 
-void CMuleListCtrl::headerClicked(int column) {
+void SongListView::headerClicked(int column) {
     const int image = header_->image(column);
-    if (image == CXHeaderCtrl::NoImage) {
+    if (image == SongListHeader::NoImage) {
         sortByColumn(column);
         return;
     }
-    if (image == CXHeaderCtrl::Unchecked && rowCount() > 0)
+    if (image == SongListHeader::Unchecked && rowCount() > 0)
         setAllChecked(true);
-    else if (image == CXHeaderCtrl::Checked)
+    else if (image == SongListHeader::Checked)
         setAllChecked(false);
 }
 
-void CMuleListCtrl::sortByColumn(int column) {
+void SongListView::sortByColumn(int column) {
     const bool ascending = !header_->sortAscending();
     const int pageKind = owner_.pageKind();
     if (column < 0 || column >= columnCount() ||
@@ -125,12 +125,12 @@ void CMuleListCtrl::sortByColumn(int column) {
     SongListAccessible::rowsChanged(this);
 }
 
-void CMuleListCtrl::renumberRows() {
+void SongListView::renumberRows() {
     if (isMiniList() || PageRules::renumbersAfterSort(owner_.pageKind(), owner_.rankSuppressed()))
         renumberCells();
 }
 
-void CMuleListCtrl::renumberCells() {
+void SongListView::renumberCells() {
     const bool mini = isMiniList();
     for (int column = 0; column < columnCount(); ++column) {
         const int kind = columnKind(column);

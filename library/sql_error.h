@@ -6,17 +6,17 @@
 
 namespace kesto {
 
-class CppSQLiteException {
+class SqlError {
 public:
     // Code of errors raised by the wrapper itself.
     static constexpr int kWrapperError = 1000;
 
     // rawMessage may be null. With release set it came from sqlite3_malloc and is freed here.
-    CppSQLiteException(int code, char* rawMessage, bool release);
-    CppSQLiteException(int code, const char* rawMessage);
-    CppSQLiteException(const CppSQLiteException& other);
-    CppSQLiteException& operator=(const CppSQLiteException& other);
-    ~CppSQLiteException();
+    SqlError(int code, char* rawMessage, bool release);
+    SqlError(int code, const char* rawMessage);
+    SqlError(const SqlError& other);
+    SqlError& operator=(const SqlError& other);
+    ~SqlError();
 
     int errorCode() const { return code_; }
     // Null only for a copy of an exception without message.

@@ -1,4 +1,4 @@
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 
 #include "columns/cell_formatter.h"
 #include "columns/click_table.h"
@@ -11,7 +11,6 @@
 #include "columns/sort_rules.h"
 #include "include/kesto/panel_api.h"
 #include "include/kesto/window_message.h"
-#include "listview/cx_header_ctrl.h"
 #include "listview/list_control_owner.h"
 #include "listview/list_menus.h"
 #include "listview/row_painter.h"
@@ -19,6 +18,7 @@
 #include "listview/song_drag_source.h"
 #include "listview/song_drop_target.h"
 #include "listview/song_list_accessible.h"
+#include "listview/song_list_header.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
 #include "platform/screen_text.h"
@@ -35,10 +35,10 @@
 
 namespace kesto {
 
-CMuleListCtrl::CMuleListCtrl(MessagePort& port, WindowHandle target, ListControlOwner& owner, int flags,
-                             QWidget* parent)
+SongListView::SongListView(MessagePort& port, WindowHandle target, ListControlOwner& owner, int flags,
+                           QWidget* parent)
     : QAbstractScrollArea(parent), port_(port), target_(target), owner_(owner), flags_(flags),
-      header_(new CXHeaderCtrl(this)) {
+      header_(new SongListHeader(this)) {
     font_.setFamilies({QString::fromUtf8("굴림"), QStringLiteral("Gulim"), QStringLiteral("NanumGothic")});
     font_.setPixelSize(12);
     font_.setWeight(QFont::Normal);
@@ -55,10 +55,10 @@ CMuleListCtrl::CMuleListCtrl(MessagePort& port, WindowHandle target, ListControl
     dropTarget_ = std::make_unique<SongDropTarget>(*this, owner_, *drag_);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
-    connect(header_, &QHeaderView::sectionClicked, this, &CMuleListCtrl::headerClicked);
+    connect(header_, &QHeaderView::sectionClicked, this, &SongListView::headerClicked);
     connect(header_, &QHeaderView::sectionResized, this, [this] { updateScrollBars(); });
     connect(header_, &QHeaderView::sectionMoved, this, [this] { viewport()->update(); });
-    connect(header_, &CXHeaderCtrl::menuRequested, this, [this](int column, const QPoint& pos) {
+    connect(header_, &SongListHeader::menuRequested, this, [this](int column, const QPoint& pos) {
         if (isPlainList())
             return;
         std::unique_ptr<QMenu> menu(createHeaderMenu(column));
@@ -67,19 +67,19 @@ CMuleListCtrl::CMuleListCtrl(MessagePort& port, WindowHandle target, ListControl
     SongListAccessible::attach();
 }
 
-CMuleListCtrl::~CMuleListCtrl() {
+SongListView::~SongListView() {
     saveColumns();
     SongListAccessible::detach();
 }
 
-SkinScrollBar* CMuleListCtrl::skinScrollBar(Qt::Orientation orientation) const {
+SkinScrollBar* SongListView::skinScrollBar(Qt::Orientation orientation) const {
     return static_cast<SkinScrollBar*>(orientation == Qt::Vertical ? verticalScrollBar()
                                                                    : horizontalScrollBar());
 }
 
 // ---- columns ----
 
-void CMuleListCtrl::applyPageKind(int pageKind) {
+void SongListView::applyPageKind(int pageKind) {
     saveColumns();
     deleteAllRows();
     const bool suppressed = owner_.rankSuppressed();
@@ -93,7 +93,7 @@ void CMuleListCtrl::applyPageKind(int pageKind) {
     setColumns(set, pageKind);
 }
 
-void CMuleListCtrl::setColumns(std::span<const ColumnInfo> columns, int pageKind) {
+void SongListView::setColumns(std::span<const ColumnInfo> columns, int pageKind) {
     columns_.assign(columns.begin(), std::find_if(columns.begin(), columns.end(),
                                                   [](const ColumnInfo& c) { return c.isEnd(); }));
     appliedPageKind_ = pageKind;
@@ -108,9 +108,9 @@ void CMuleListCtrl::setColumns(std::span<const ColumnInfo> columns, int pageKind
         const ColumnInfo& info = columns_[static_cast<std::size_t>(i)];
         header_->resizeSection(i, info.width);
         header_->setSectionHidden(i,
-                                  info.hidden != 0 || (suppressed && CXHeaderCtrl::isRankTitle(titles[i])));
+                                  info.hidden != 0 || (suppressed && SongListHeader::isRankTitle(titles[i])));
         if (images && info.kind == col::kCheck)
-            header_->setImage(i, CXHeaderCtrl::Unchecked);
+            header_->setImage(i, SongListHeader::Unchecked);
     }
     // Stored display order: place each column at its display index.
     for (int visual = 0; visual < columnCount(); ++visual)
@@ -121,7 +121,7 @@ void CMuleListCtrl::setColumns(std::span<const ColumnInfo> columns, int pageKind
     viewport()->update();
 }
 
-std::vector<ColumnInfo> CMuleListCtrl::columns() const {
+std::vector<ColumnInfo> SongListView::columns() const {
     std::vector<ColumnInfo> out = columns_;
     for (int i = 0; i < columnCount(); ++i) {
         ColumnInfo& info = out[static_cast<std::size_t>(i)];
@@ -133,15 +133,15 @@ std::vector<ColumnInfo> CMuleListCtrl::columns() const {
     return out;
 }
 
-int CMuleListCtrl::columnKind(int column) const {
+int SongListView::columnKind(int column) const {
     return column >= 0 && column < columnCount() ? columns_[static_cast<std::size_t>(column)].kind : 0;
 }
 
-int CMuleListCtrl::columnWidth(int column) const {
+int SongListView::columnWidth(int column) const {
     return header_->sectionSize(column);
 }
 
-void CMuleListCtrl::hideColumn(int column) {
+void SongListView::hideColumn(int column) {
     if (column < 0 || column >= columnCount() || header_->isSectionHidden(column))
         return;
     columns_[static_cast<std::size_t>(column)].width =
@@ -150,7 +150,7 @@ void CMuleListCtrl::hideColumn(int column) {
     updateScrollBars();
 }
 
-void CMuleListCtrl::showColumn(int column) {
+void SongListView::showColumn(int column) {
     if (column < 0 || column >= columnCount())
         return;
     header_->setSectionHidden(column, false);
@@ -158,16 +158,16 @@ void CMuleListCtrl::showColumn(int column) {
     updateScrollBars();
 }
 
-bool CMuleListCtrl::isColumnHidden(int column) const {
+bool SongListView::isColumnHidden(int column) const {
     return header_->isSectionHidden(column);
 }
 
-void CMuleListCtrl::saveColumns() {
+void SongListView::saveColumns() {
     if (store_ != nullptr && appliedPageKind_ > 0 && !columns_.empty())
         store_->saveSet(appliedPageKind_, columns(), owner_.rankSuppressed());
 }
 
-void CMuleListCtrl::autoSizeColumn(int column) {
+void SongListView::autoSizeColumn(int column) {
     if (column < 0 || column >= columnCount() || header_->isSectionHidden(column))
         return;
     const QFontMetrics metrics(font_);
@@ -179,7 +179,7 @@ void CMuleListCtrl::autoSizeColumn(int column) {
 
 // ---- rows ----
 
-void CMuleListCtrl::fillCells(RowObject& object, int row, bool singleRow) const {
+void SongListView::fillCells(RowObject& object, int row, bool singleRow) const {
     const SongRecord& record = *object.record();
     const int pageKind = owner_.pageKind();
     const CellContext context{pageKind, row, isMiniList(), singleRow};
@@ -203,15 +203,15 @@ void CMuleListCtrl::fillCells(RowObject& object, int row, bool singleRow) const 
     object.forgetShownTexts();
 }
 
-std::unique_ptr<RowObject> CMuleListCtrl::makeRow(SongRecord* record, std::unique_ptr<SongRecord> owned,
-                                                  int row, bool singleRow) const {
+std::unique_ptr<RowObject> SongListView::makeRow(SongRecord* record, std::unique_ptr<SongRecord> owned,
+                                                 int row, bool singleRow) const {
     auto object = owned ? std::make_unique<RowObject>(std::move(owned)) : std::make_unique<RowObject>(record);
     if (object->record() != nullptr)
         fillCells(*object, row, singleRow);
     return object;
 }
 
-int CMuleListCtrl::insertRow(int row, SongRecord* record) {
+int SongListView::insertRow(int row, SongRecord* record) {
     const int at = rows_.valid(row) ? row : rowCount();
     const int index = rows_.insert(at, makeRow(record, nullptr, at, false));
     updateScrollBars();
@@ -220,7 +220,7 @@ int CMuleListCtrl::insertRow(int row, SongRecord* record) {
     return index;
 }
 
-int CMuleListCtrl::insertRow(int row, std::unique_ptr<SongRecord> record) {
+int SongListView::insertRow(int row, std::unique_ptr<SongRecord> record) {
     const int at = rows_.valid(row) ? row : rowCount();
     const int index = rows_.insert(at, makeRow(nullptr, std::move(record), at, false));
     updateScrollBars();
@@ -229,7 +229,7 @@ int CMuleListCtrl::insertRow(int row, std::unique_ptr<SongRecord> record) {
     return index;
 }
 
-void CMuleListCtrl::appendRows(std::span<SongRecord* const> records) {
+void SongListView::appendRows(std::span<SongRecord* const> records) {
     rows_.reserve(records.size() + static_cast<std::size_t>(rowCount()));
     for (SongRecord* record : records)
         rows_.insert(-1, makeRow(record, nullptr, rowCount(), false));
@@ -239,7 +239,7 @@ void CMuleListCtrl::appendRows(std::span<SongRecord* const> records) {
     SongListAccessible::rowsChanged(this);
 }
 
-void CMuleListCtrl::refreshRow(int row) {
+void SongListView::refreshRow(int row) {
     RowObject* object = rows_.at(row);
     if (object == nullptr || object->record() == nullptr)
         return;
@@ -247,7 +247,7 @@ void CMuleListCtrl::refreshRow(int row) {
     viewport()->update();
 }
 
-bool CMuleListCtrl::deleteRow(int row) {
+bool SongListView::deleteRow(int row) {
     if (!rows_.remove(row))
         return false;
     if (focusedRow_ >= rowCount())
@@ -259,7 +259,7 @@ bool CMuleListCtrl::deleteRow(int row) {
     return true;
 }
 
-void CMuleListCtrl::deleteAllRows() {
+void SongListView::deleteAllRows() {
     // Show page clears the list before its fetch and again as it fills it: a list that is empty
     // with nothing pressed or chosen has nothing to lay out again.
     if (rowCount() == 0 && pressedRow_ < 0 && dropDownList_ == nullptr && lastClickedRow_ < 0 &&
@@ -276,17 +276,17 @@ void CMuleListCtrl::deleteAllRows() {
     SongListAccessible::rowsChanged(this);
 }
 
-SongRecord* CMuleListCtrl::record(int row) const {
+SongRecord* SongListView::record(int row) const {
     const RowObject* object = rows_.at(row);
     return object != nullptr ? object->record() : nullptr;
 }
 
-QString CMuleListCtrl::cellText(int row, int column) const {
+QString SongListView::cellText(int row, int column) const {
     const RowObject* object = rows_.at(row);
     return object != nullptr ? object->shownText(column) : QString();
 }
 
-void CMuleListCtrl::setDropDown(int row, int column, const QStringList& entries) {
+void SongListView::setDropDown(int row, int column, const QStringList& entries) {
     RowObject* object = rows_.at(row);
     if (object == nullptr || object->cell(column) == nullptr)
         return;
@@ -295,7 +295,7 @@ void CMuleListCtrl::setDropDown(int row, int column, const QStringList& entries)
     viewport()->update();
 }
 
-void CMuleListCtrl::setCurrentRow(int row) {
+void SongListView::setCurrentRow(int row) {
     rows_.setCurrent(row);
     viewport()->update();
 }

@@ -1,4 +1,4 @@
-#include "webview/chtml_view_ex.h"
+#include "webview/web_html_area.h"
 
 #include "webview/link_page.h"
 
@@ -16,18 +16,18 @@ QUrl urlOf(std::string_view address) {
 
 } // namespace
 
-CHtmlViewEx::CHtmlViewEx(QWidget* parent) : QWebEngineView(parent), page_(new LinkPage(this)) {
+WebHtmlArea::WebHtmlArea(QWidget* parent) : QWebEngineView(parent), page_(new LinkPage(this)) {
     setPage(page_);
-    connect(page_, &LinkPage::linkRequested, this, &CHtmlViewEx::onLinkRequested);
+    connect(page_, &LinkPage::linkRequested, this, &WebHtmlArea::onLinkRequested);
     connect(page_, &QWebEnginePage::loadStarted, this, [this] { pageComplete_ = false; });
-    connect(page_, &QWebEnginePage::loadFinished, this, &CHtmlViewEx::onLoadFinished);
+    connect(page_, &QWebEnginePage::loadFinished, this, &WebHtmlArea::onLoadFinished);
 }
 
-void CHtmlViewEx::navigate(const std::string& address) {
+void WebHtmlArea::navigate(const std::string& address) {
     navigate(address, {});
 }
 
-void CHtmlViewEx::navigate(const std::string& address, std::string_view postBody) {
+void WebHtmlArea::navigate(const std::string& address, std::string_view postBody) {
     address_ = address.empty() ? std::string(kBlankPage) : address;
     postBody = postBody.substr(0, postBody.find('\0'));
     if (postBody.empty()) {
@@ -40,21 +40,21 @@ void CHtmlViewEx::navigate(const std::string& address, std::string_view postBody
     load(request);
 }
 
-void CHtmlViewEx::setHtml(const std::string& htmlUtf8) {
+void WebHtmlArea::setHtml(const std::string& htmlUtf8) {
     setHtml(htmlUtf8, {});
 }
 
-void CHtmlViewEx::setHtml(const std::string& htmlUtf8, const std::string& baseAddress) {
+void WebHtmlArea::setHtml(const std::string& htmlUtf8, const std::string& baseAddress) {
     address_.clear();
     QWebEngineView::setHtml(QString::fromStdString(htmlUtf8), urlOf(baseAddress));
 }
 
-void CHtmlViewEx::onLinkRequested(const QString& link) {
+void WebHtmlArea::onLinkRequested(const QString& link) {
     if (linkHandler_)
         linkHandler_(link.toStdString());
 }
 
-void CHtmlViewEx::onLoadFinished(bool ok) {
+void WebHtmlArea::onLoadFinished(bool ok) {
     // A refused or failed load leaves the view, and its label, as they were.
     if (!ok)
         return;

@@ -2,9 +2,9 @@
 // and never load, other links load, title links reach the label, forms go by POST.
 #include "tests/support/page_server.h"
 #include "tests/support/web_test_main.h"
-#include "webview/chtml_view_ex.h"
 #include "webview/html_area_factory.h"
 #include "webview/text_html_area.h"
+#include "webview/web_html_area.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -41,20 +41,20 @@ private:
         std::vector<std::optional<TitleLink>> titles;
     };
 
-    static void attach(CHtmlViewEx& view, Recorder& recorder) {
+    static void attach(WebHtmlArea& view, Recorder& recorder) {
         view.setLinkHandler([&recorder](const std::string& link) { recorder.links.push_back(link); });
         view.setTitleLinkHandler(
             [&recorder](const std::optional<TitleLink>& last) { recorder.titles.push_back(last); });
     }
 
-    static void click(CHtmlViewEx& view, const char* id) {
+    static void click(WebHtmlArea& view, const char* id) {
         view.page()->runJavaScript(
             QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
     }
 
 private slots:
     void schemeLinksReachTheHandlerAsWritten() {
-        CHtmlViewEx view;
+        WebHtmlArea view;
         Recorder seen;
         attach(view, seen);
         view.resize(400, 300);
@@ -75,7 +75,7 @@ private slots:
     }
 
     void capitalisedSchemeIsNotALink() {
-        CHtmlViewEx view;
+        WebHtmlArea view;
         Recorder seen;
         attach(view, seen);
         view.setHtml(kLinksPage, kBase);
@@ -90,7 +90,7 @@ private slots:
     }
 
     void titlePairsReachTheLabel() {
-        CHtmlViewEx view;
+        WebHtmlArea view;
         Recorder seen;
         attach(view, seen);
         view.setHtml(kLinksPage, kBase);
@@ -109,7 +109,7 @@ private slots:
             return "<html><head><title>1|posted|urlinfo://x</title></head></html>";
         });
         const std::string address = server.base() + "/form.jsp";
-        CHtmlViewEx view;
+        WebHtmlArea view;
         Recorder seen;
         attach(view, seen);
         std::string body("userid=kim&password=p%26w");
@@ -122,13 +122,13 @@ private slots:
         QCOMPARE(posted.size(), std::size_t{1});
         QCOMPARE(posted[0].method, std::string("POST"));
         QCOMPARE(posted[0].body, std::string("userid=kim&password=p%26w"));
-        QCOMPARE(posted[0].contentType, std::string(CHtmlViewEx::kFormContentType));
+        QCOMPARE(posted[0].contentType, std::string(WebHtmlArea::kFormContentType));
         QVERIFY(seen.titles[0].has_value());
         QCOMPARE(seen.titles[0]->link, std::string("urlinfo://x"));
     }
 
     void emptyAddressShowsTheBlankPage() {
-        CHtmlViewEx view;
+        WebHtmlArea view;
         view.navigate("");
         QVERIFY(view.showsBlank());
         QTRY_COMPARE_WITH_TIMEOUT(view.url().toString(), QStringLiteral("about:blank"), kLoadTimeoutMs);
@@ -136,7 +136,7 @@ private slots:
 
     void factoryFallsBackToTheTextViewOnRequest() {
         QWidget parent;
-        QVERIFY(dynamic_cast<CHtmlViewEx*>(HtmlAreaFactory::create(&parent)) != nullptr);
+        QVERIFY(dynamic_cast<WebHtmlArea*>(HtmlAreaFactory::create(&parent)) != nullptr);
         qputenv(HtmlAreaFactory::kNoWebEngineVariable, "1");
         QVERIFY(dynamic_cast<TextHtmlArea*>(HtmlAreaFactory::create(&parent)) != nullptr);
         qunsetenv(HtmlAreaFactory::kNoWebEngineVariable);
@@ -149,4 +149,4 @@ int main(int argc, char** argv) {
     return kesto::test::runWebTest<CHtmlViewExTest>(argc, argv);
 }
 
-#include "chtml_view_ex_test.moc"
+#include "web_html_area_test.moc"

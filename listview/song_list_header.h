@@ -9,7 +9,7 @@ class QStandardItemModel;
 
 namespace kesto {
 
-class CXHeaderCtrl : public QHeaderView {
+class SongListHeader : public QHeaderView {
     Q_OBJECT
 public:
     // The rank column goes when the page shows no ranks; it is known by its title.
@@ -17,7 +17,7 @@ public:
 
     enum Image { NoImage = 0, Unchecked = 1, Checked = 2 };
 
-    explicit CXHeaderCtrl(QWidget* parent = nullptr);
+    explicit SongListHeader(QWidget* parent = nullptr);
 
     // Replaces every item; sorting and images start over.
     void setItems(const QStringList& titles);

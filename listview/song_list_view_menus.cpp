@@ -1,4 +1,4 @@
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 
 #include "columns/cell_formatter.h"
 #include "columns/click_table.h"
@@ -11,11 +11,11 @@
 #include "columns/sort_rules.h"
 #include "include/kesto/panel_api.h"
 #include "include/kesto/window_message.h"
-#include "listview/cx_header_ctrl.h"
 #include "listview/list_control_owner.h"
 #include "listview/list_menus.h"
 #include "listview/row_painter.h"
 #include "listview/skin_scroll_bar.h"
+#include "listview/song_list_header.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
 #include "platform/screen_text.h"
@@ -34,7 +34,7 @@ namespace kesto {
 
 // ---- menus and commands ----
 
-QMenu* CMuleListCtrl::createHeaderMenu(int column) {
+QMenu* SongListView::createHeaderMenu(int column) {
     auto* menu = new QMenu(this);
     menu->addAction(QString::fromUtf8("자동 크기 조정"))->setData(listcmd::kAutoSizeColumn);
     menu->addAction(QString::fromUtf8("모든 항목 자동 크기 조정"))->setData(listcmd::kAutoSizeAll);
@@ -42,7 +42,7 @@ QMenu* CMuleListCtrl::createHeaderMenu(int column) {
     const bool suppressed = owner_.rankSuppressed();
     for (int i = PageRules::headerMenuFirstColumn(owner_.pageKind()); i < columnCount(); ++i) {
         const QString title = header_->title(i);
-        if (title.isEmpty() || (suppressed && CXHeaderCtrl::isRankTitle(title)))
+        if (title.isEmpty() || (suppressed && SongListHeader::isRankTitle(title)))
             continue;
         QAction* action = menu->addAction(title);
         action->setCheckable(true);
@@ -54,7 +54,7 @@ QMenu* CMuleListCtrl::createHeaderMenu(int column) {
     return menu;
 }
 
-void CMuleListCtrl::runHeaderCommand(int commandId, int column) {
+void SongListView::runHeaderCommand(int commandId, int column) {
     if (commandId == listcmd::kAutoSizeColumn) {
         autoSizeColumn(column);
     } else if (commandId == listcmd::kAutoSizeAll) {
@@ -72,7 +72,7 @@ void CMuleListCtrl::runHeaderCommand(int commandId, int column) {
     viewport()->update();
 }
 
-QMenu* CMuleListCtrl::createContextMenu(bool rowHit) {
+QMenu* SongListView::createContextMenu(bool rowHit) {
     QMenu* menu = ListMenus::create(PageRules::contextMenu(owner_.pageKind(), rowHit, isMiniList()), this);
     if (menu == nullptr)
         return nullptr;
@@ -85,14 +85,14 @@ QMenu* CMuleListCtrl::createContextMenu(bool rowHit) {
     return menu;
 }
 
-int CMuleListCtrl::firstSelectedOrFocused(bool preferFocused) const {
+int SongListView::firstSelectedOrFocused(bool preferFocused) const {
     if (preferFocused && focusedRow_ >= 0 && isChecked(focusedRow_))
         return focusedRow_;
     const std::vector<int> selected = rows_.selectedRows();
     return selected.empty() ? -1 : selected.front();
 }
 
-void CMuleListCtrl::runCommand(int commandId) {
+void SongListView::runCommand(int commandId) {
     using Action = ListCommand::Action;
     const ListCommand command = ListCommands::lookup(commandId, isMiniList());
     switch (command.action) {

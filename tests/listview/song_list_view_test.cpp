@@ -1,15 +1,15 @@
-#include "list_test_support.h"
-#include "listview/cmule_list_ctrl.h"
 #include "columns/column_kind.h"
 #include "columns/column_set_store.h"
-#include "listview/cx_header_ctrl.h"
 #include "columns/default_column_sets.h"
 #include "columns/list_command_ids.h"
-#include "columns/page_rules.h"
-#include "listview/skin_scroll_bar.h"
 #include "columns/memory_column_settings.h"
-#include "songs/panel_messages.h"
+#include "columns/page_rules.h"
+#include "list_test_support.h"
+#include "listview/skin_scroll_bar.h"
+#include "listview/song_list_header.h"
+#include "listview/song_list_view.h"
 #include "platform/qt_message_port.h"
+#include "songs/panel_messages.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,9 +28,9 @@ using test::MessageSink;
 using test::Received;
 
 struct ListControlTest : ::testing::Test {
-    void open(int pageKind, int flags = CMuleListCtrl::NoFlags) {
+    void open(int pageKind, int flags = SongListView::NoFlags) {
         owner.page = pageKind;
-        list = std::make_unique<CMuleListCtrl>(QtMessagePort::instance(), &sink, owner, flags, &sink);
+        list = std::make_unique<SongListView>(QtMessagePort::instance(), &sink, owner, flags, &sink);
         list->setColumnStore(&store);
         list->applyPageKind(pageKind);
         sink.resize(1000, 500);
@@ -60,32 +60,32 @@ struct ListControlTest : ::testing::Test {
     test::TestOwner owner;
     test::MemoryColumnSettings settings;
     ColumnSetStore store{settings};
-    std::unique_ptr<CMuleListCtrl> list;
+    std::unique_ptr<SongListView> list;
 };
 
 TEST_F(ListControlTest, CheckColumnHeaderOnEmptyAndFullLists) {
     open(1);
-    ASSERT_EQ(list->header()->image(1), CXHeaderCtrl::Unchecked);
+    ASSERT_EQ(list->header()->image(1), SongListHeader::Unchecked);
     list->headerClicked(1);
-    EXPECT_EQ(list->header()->image(1), CXHeaderCtrl::Unchecked) << "an empty list has nothing to check";
+    EXPECT_EQ(list->header()->image(1), SongListHeader::Unchecked) << "an empty list has nothing to check";
 
     fill({"a", "b", "c"});
     click(0, 1);
     click(1, 1);
-    EXPECT_EQ(list->header()->image(1), CXHeaderCtrl::Unchecked);
+    EXPECT_EQ(list->header()->image(1), SongListHeader::Unchecked);
     click(2, 1);
-    EXPECT_EQ(list->header()->image(1), CXHeaderCtrl::Checked);
+    EXPECT_EQ(list->header()->image(1), SongListHeader::Checked);
     EXPECT_EQ(list->selectedRows(), (std::vector<int>{0, 1, 2}));
     const std::vector<Received> expected = {
         {msg::kToListControl, 0, 1}, {msg::kToListControl, 1, 1}, {msg::kToListControl, 2, 1}};
     EXPECT_EQ(sink.take(), expected);
 
     click(1, 1);
-    EXPECT_EQ(list->header()->image(1), CXHeaderCtrl::Unchecked);
+    EXPECT_EQ(list->header()->image(1), SongListHeader::Unchecked);
     EXPECT_FALSE(list->isChecked(1));
     list->headerClicked(1);
     EXPECT_EQ(list->checkedCount(1), 3);
-    EXPECT_EQ(list->header()->image(1), CXHeaderCtrl::Checked);
+    EXPECT_EQ(list->header()->image(1), SongListHeader::Checked);
     list->headerClicked(1);
     EXPECT_EQ(list->checkedCount(1), 0);
     EXPECT_TRUE(list->selectedRows().empty());
@@ -175,7 +175,7 @@ TEST_F(ListControlTest, IconClicksAndDoubleClicksPostMessages) {
 
     click(0, 9); // phone decoration waits for its timer
     EXPECT_TRUE(sink.take().empty());
-    QTest::qWait(CMuleListCtrl::kPhoneDecoDelayMs + 100);
+    QTest::qWait(SongListView::kPhoneDecoDelayMs + 100);
     EXPECT_EQ(sink.take(), (std::vector<Received>{{msg::kPhoneDecoPage, 0, 9}}));
 
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at(1, 4));
@@ -220,8 +220,8 @@ TEST_F(ListControlTest, GreyItemClicksShowTheNoticeOnPurchasePages) {
 
 TEST_F(ListControlTest, MiniListSendsItsOwnMessagesAndHasThinScrollBars) {
     owner.page = 1;
-    list = std::make_unique<CMuleListCtrl>(QtMessagePort::instance(), &sink, owner, CMuleListCtrl::MiniList,
-                                           &sink);
+    list = std::make_unique<SongListView>(QtMessagePort::instance(), &sink, owner, SongListView::MiniList,
+                                          &sink);
     list->setColumns(DefaultColumnSets::miniList(), 1);
     list->resize(350, 200);
     sink.show();

@@ -1,4 +1,4 @@
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 
 #include "columns/column_kind.h"
 #include "columns/list_command_ids.h"
@@ -37,7 +37,7 @@ bool isNavigationKey(int key) {
 
 // ---- keyboard ----
 
-void CMuleListCtrl::setFocusedRow(int row) {
+void SongListView::setFocusedRow(int row) {
     if (!rows_.valid(row) || row == focusedRow_)
         return;
     focusedRow_ = row;
@@ -46,7 +46,7 @@ void CMuleListCtrl::setFocusedRow(int row) {
     SongListAccessible::focusMoved(this, row);
 }
 
-void CMuleListCtrl::ensureRowVisible(int row) {
+void SongListView::ensureRowVisible(int row) {
     const int top = row * kRowHeight;
     const int height = viewport()->height();
     QScrollBar* bar = verticalScrollBar();
@@ -56,25 +56,25 @@ void CMuleListCtrl::ensureRowVisible(int row) {
         bar->setValue(top + kRowHeight - height);
 }
 
-int CMuleListCtrl::rowsPerPage() const {
+int SongListView::rowsPerPage() const {
     return std::max(1, viewport()->height() / kRowHeight);
 }
 
-int CMuleListCtrl::checkColumn() const {
+int SongListView::checkColumn() const {
     for (int column = 0; column < columnCount(); ++column)
         if (columnKind(column) == col::kCheck)
             return column;
     return -1;
 }
 
-int CMuleListCtrl::titleColumn() const {
+int SongListView::titleColumn() const {
     for (int column = 0; column < columnCount(); ++column)
         if (columnKind(column) == col::kSongName)
             return column;
     return -1;
 }
 
-int CMuleListCtrl::targetRowOf(int key) const {
+int SongListView::targetRowOf(int key) const {
     const int from = focusedRow_;
     switch (key) {
     case Qt::Key_Up:
@@ -94,7 +94,7 @@ int CMuleListCtrl::targetRowOf(int key) const {
     }
 }
 
-void CMuleListCtrl::moveFocusByKey(int key, Qt::KeyboardModifiers modifiers) {
+void SongListView::moveFocusByKey(int key, Qt::KeyboardModifiers modifiers) {
     const int row = targetRowOf(key);
     if (!rows_.valid(row))
         return;
@@ -109,7 +109,7 @@ void CMuleListCtrl::moveFocusByKey(int key, Qt::KeyboardModifiers modifiers) {
     viewport()->update();
 }
 
-void CMuleListCtrl::toggleRow(int row) {
+void SongListView::toggleRow(int row) {
     const RowObject* object = rows_.at(row);
     if (object == nullptr || object->record() == nullptr)
         return;
@@ -126,7 +126,7 @@ void CMuleListCtrl::toggleRow(int row) {
     SongListAccessible::checkChanged(this, row);
 }
 
-void CMuleListCtrl::toggleByKey() {
+void SongListView::toggleByKey() {
     std::vector<int> targets;
     if (rows_.valid(focusedRow_))
         targets.push_back(focusedRow_);
@@ -137,14 +137,14 @@ void CMuleListCtrl::toggleByKey() {
     anchorRow_ = focusedRow_;
 }
 
-void CMuleListCtrl::listenByKey() {
+void SongListView::listenByKey() {
     if (!rows_.valid(focusedRow_) || rows_.at(focusedRow_)->record() == nullptr)
         return;
     if (PageRules::doubleClickPlays(owner_.pageKind(), isPlainList()))
         notify(isMiniList() ? msg::kMiniPlayRow : msg::kRowListen, 0, focusedRow_, true);
 }
 
-bool CMuleListCtrl::deleteByKey() {
+bool SongListView::deleteByKey() {
     if (rows_.selectedRows().empty())
         return false;
     const std::string_view menu = PageRules::contextMenu(owner_.pageKind(), true, isMiniList());
@@ -156,7 +156,7 @@ bool CMuleListCtrl::deleteByKey() {
     return false;
 }
 
-void CMuleListCtrl::openMenuByKey() {
+void SongListView::openMenuByKey() {
     const QRect row = rows_.valid(focusedRow_)
                           ? QRect(0, focusedRow_ * kRowHeight - verticalScrollBar()->value(),
                                   viewport()->width(), kRowHeight)
@@ -167,7 +167,7 @@ void CMuleListCtrl::openMenuByKey() {
     QApplication::sendEvent(this, &event);
 }
 
-bool CMuleListCtrl::typeAhead(const QString& text) {
+bool SongListView::typeAhead(const QString& text) {
     const int column = titleColumn();
     if (column < 0 || rowCount() == 0)
         return false;
@@ -187,7 +187,7 @@ bool CMuleListCtrl::typeAhead(const QString& text) {
     return true;
 }
 
-QString CMuleListCtrl::titleOf(int row, int column) const {
+QString SongListView::titleOf(int row, int column) const {
     QString title = cellText(row, column).trimmed();
     if (isMiniList()) { // "12.Title"
         const qsizetype dot = title.indexOf(QLatin1Char('.'));
@@ -197,7 +197,7 @@ QString CMuleListCtrl::titleOf(int row, int column) const {
     return title;
 }
 
-void CMuleListCtrl::keyPressEvent(QKeyEvent* event) {
+void SongListView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (isNavigationKey(key)) {
@@ -223,7 +223,7 @@ void CMuleListCtrl::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void CMuleListCtrl::focusInEvent(QFocusEvent* event) {
+void SongListView::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     if (focusedRow_ < 0 && rowCount() > 0)
         focusedRow_ = rows_.selectedRows().empty() ? 0 : rows_.selectedRows().front();
@@ -232,7 +232,7 @@ void CMuleListCtrl::focusInEvent(QFocusEvent* event) {
         SongListAccessible::focusMoved(this, focusedRow_);
 }
 
-void CMuleListCtrl::focusOutEvent(QFocusEvent* event) {
+void SongListView::focusOutEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusOutEvent(event);
     viewport()->update();
 }

@@ -16,12 +16,12 @@ namespace kesto {
 
 class LinkPage;
 
-class CHtmlViewEx final : public QWebEngineView, public HtmlArea {
+class WebHtmlArea final : public QWebEngineView, public HtmlArea {
     Q_OBJECT
 public:
     static constexpr const char* kFormContentType = "application/x-www-form-urlencoded";
 
-    explicit CHtmlViewEx(QWidget* parent = nullptr);
+    explicit WebHtmlArea(QWidget* parent = nullptr);
 
     QWidget* widget() override { return this; }
     // An empty address shows the blank page.

@@ -27,7 +27,7 @@ class QMimeData;
 namespace kesto {
 
 class ColumnSetStore;
-class CXHeaderCtrl;
+class SongListHeader;
 class ListControlOwner;
 class SkinScrollBar;
 class SongDragSource;
@@ -35,7 +35,7 @@ class SongDropTarget;
 struct ColumnSpan;
 enum class ClickKind : std::uint8_t;
 
-class CMuleListCtrl : public QAbstractScrollArea {
+class SongListView : public QAbstractScrollArea {
     Q_OBJECT
 public:
     enum Flag { NoFlags = 0, MiniList = 1, PlainList = 2 };
@@ -45,13 +45,13 @@ public:
     static constexpr int kDropDownWidth = 14;
 
     // Messages go to target through port; the owner is asked for the page kind and the rest.
-    CMuleListCtrl(MessagePort& port, WindowHandle target, ListControlOwner& owner, int flags = NoFlags,
-                  QWidget* parent = nullptr);
-    ~CMuleListCtrl() override;
+    SongListView(MessagePort& port, WindowHandle target, ListControlOwner& owner, int flags = NoFlags,
+                 QWidget* parent = nullptr);
+    ~SongListView() override;
 
     bool isMiniList() const { return (flags_ & MiniList) != 0; }
     bool isPlainList() const { return (flags_ & PlainList) != 0; }
-    CXHeaderCtrl* header() const { return header_; }
+    SongListHeader* header() const { return header_; }
     SkinScrollBar* skinScrollBar(Qt::Orientation orientation) const;
 
     // Columns.
@@ -202,7 +202,7 @@ private:
     WindowHandle target_;
     ListControlOwner& owner_;
     int flags_;
-    CXHeaderCtrl* header_;
+    SongListHeader* header_;
     QFont font_;
     ColumnSetStore* store_ = nullptr;
     int appliedPageKind_ = 0;

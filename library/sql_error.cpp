@@ -1,4 +1,4 @@
-#include "library/cpp_sqlite_exception.h"
+#include "library/sql_error.h"
 
 #include <sqlite3.h>
 
@@ -16,22 +16,22 @@ constexpr std::array<const char*, 26> kPrimaryNames = {
     "SQLITE_RANGE"};
 } // namespace
 
-CppSQLiteException::CppSQLiteException(int code, char* rawMessage, bool release) : code_(code) {
+SqlError::SqlError(int code, char* rawMessage, bool release) : code_(code) {
     message_ = sqlite3_mprintf("%s[%d]: %s", errorCodeAsString(code), code, rawMessage ? rawMessage : "");
     if (release && rawMessage)
         sqlite3_free(rawMessage);
 }
 
-CppSQLiteException::CppSQLiteException(int code, const char* rawMessage) : code_(code) {
+SqlError::SqlError(int code, const char* rawMessage) : code_(code) {
     message_ = sqlite3_mprintf("%s[%d]: %s", errorCodeAsString(code), code, rawMessage ? rawMessage : "");
 }
 
-CppSQLiteException::CppSQLiteException(const CppSQLiteException& other) : code_(other.code_) {
+SqlError::SqlError(const SqlError& other) : code_(other.code_) {
     if (other.message_)
         message_ = sqlite3_mprintf("%s", other.message_);
 }
 
-CppSQLiteException& CppSQLiteException::operator=(const CppSQLiteException& other) {
+SqlError& SqlError::operator=(const SqlError& other) {
     if (this != &other) {
         char* copy = other.message_ ? sqlite3_mprintf("%s", other.message_) : nullptr;
         sqlite3_free(message_);
@@ -41,11 +41,11 @@ CppSQLiteException& CppSQLiteException::operator=(const CppSQLiteException& othe
     return *this;
 }
 
-CppSQLiteException::~CppSQLiteException() {
+SqlError::~SqlError() {
     sqlite3_free(message_);
 }
 
-const char* CppSQLiteException::errorCodeAsString(int code) {
+const char* SqlError::errorCodeAsString(int code) {
     if (code >= 0 && code < static_cast<int>(kPrimaryNames.size()))
         return kPrimaryNames[static_cast<std::size_t>(code)];
     switch (code) {

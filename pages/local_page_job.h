@@ -11,10 +11,7 @@
 
 namespace kesto {
 
-struct ThreadJob {
-    static constexpr int kFilled = 1;
-
-    int state = 0;
+struct LocalPageJob {
     std::vector<std::string> paths;
     // Either empty or as long as paths.
     std::vector<std::string> songIds;
@@ -28,9 +25,9 @@ struct ThreadJob {
     RecordOrigin originOf(std::size_t i) const;
 
     // Paths alone; empty paths are left out.
-    static ThreadJob ofFiles(const std::vector<std::string>& paths, int viewMode, int pageKind);
+    static LocalPageJob ofFiles(const std::vector<std::string>& paths, int viewMode, int pageKind);
     // The rows of an album listing, with the album's name as the source.
-    static ThreadJob ofAlbum(const AlbumSongList& songs, int viewMode, int pageKind);
+    static LocalPageJob ofAlbum(const AlbumSongList& songs, int viewMode, int pageKind);
 };
 
 } // namespace kesto

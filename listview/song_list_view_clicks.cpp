@@ -1,4 +1,4 @@
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 
 #include "columns/cell_formatter.h"
 #include "columns/click_table.h"
@@ -11,12 +11,12 @@
 #include "columns/sort_rules.h"
 #include "include/kesto/panel_api.h"
 #include "include/kesto/window_message.h"
-#include "listview/cx_header_ctrl.h"
 #include "listview/list_control_owner.h"
 #include "listview/list_menus.h"
 #include "listview/row_painter.h"
 #include "listview/skin_scroll_bar.h"
 #include "listview/song_list_accessible.h"
+#include "listview/song_list_header.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
 #include "platform/screen_text.h"
@@ -36,7 +36,7 @@ namespace kesto {
 
 // ---- mouse ----
 
-CMuleListCtrl::CellHit CMuleListCtrl::hitTest(const QPoint& pos) const {
+SongListView::CellHit SongListView::hitTest(const QPoint& pos) const {
     CellHit hit;
     hit.row = rowAt(pos.y());
     if (hit.row < 0 || rows_.at(hit.row)->record() == nullptr)
@@ -49,7 +49,7 @@ CMuleListCtrl::CellHit CMuleListCtrl::hitTest(const QPoint& pos) const {
     return hit;
 }
 
-std::optional<ClickKind> CMuleListCtrl::clickAt(const CellHit& hit) const {
+std::optional<ClickKind> SongListView::clickAt(const CellHit& hit) const {
     const RowObject* object = rows_.at(hit.row);
     const RowCell* cell = object != nullptr ? object->cell(hit.column) : nullptr;
     if (cell == nullptr || cell->clickFlags == 0)
@@ -63,21 +63,21 @@ std::optional<ClickKind> CMuleListCtrl::clickAt(const CellHit& hit) const {
     return std::nullopt;
 }
 
-void CMuleListCtrl::notify(unsigned message, std::intptr_t wParam, std::intptr_t lParam, bool miniRoute) {
+void SongListView::notify(unsigned message, std::intptr_t wParam, std::intptr_t lParam, bool miniRoute) {
     if (miniRoute && isMiniList())
         port_.send(target_, message, wParam, lParam);
     else
         port_.post(target_, message, wParam, lParam);
 }
 
-void CMuleListCtrl::showGreyNotice() {
+void SongListView::showGreyNotice() {
     const std::string& notice = PageRules::greyItemNotice(owner_.pageKind());
     MessageBox* box = owner_.messageBox();
     if (!notice.empty() && box != nullptr)
         box->show(notice, kMessageBoxCaption, mb::kInformationOk);
 }
 
-void CMuleListCtrl::dispatchClick(ClickKind kind, const CellHit& hit) {
+void SongListView::dispatchClick(ClickKind kind, const CellHit& hit) {
     const ClickAction action = ClickTable::action(kind, isMiniList());
     if (kind == ClickKind::GreyState)
         return showGreyNotice();
@@ -94,7 +94,7 @@ void CMuleListCtrl::dispatchClick(ClickKind kind, const CellHit& hit) {
         notify(action.message, wParam, lParam, true);
 }
 
-void CMuleListCtrl::selectByClick(int row, Qt::KeyboardModifiers modifiers) {
+void SongListView::selectByClick(int row, Qt::KeyboardModifiers modifiers) {
     if ((modifiers & Qt::ControlModifier) != 0) {
         rows_.setSelected(row, !isChecked(row));
     } else if ((modifiers & Qt::ShiftModifier) != 0 && anchorRow_ >= 0) {
@@ -111,7 +111,7 @@ void CMuleListCtrl::selectByClick(int row, Qt::KeyboardModifiers modifiers) {
     SongListAccessible::focusMoved(this, row);
 }
 
-void CMuleListCtrl::leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers) {
+void SongListView::leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers) {
     RowCell* cell = rows_.at(hit.row)->cell(hit.column);
     if (cell != nullptr && cell->check != RowCell::kNoCheck)
         return toggleCheck(hit.row, hit.column);
@@ -133,7 +133,7 @@ void CMuleListCtrl::leftPress(const CellHit& hit, Qt::KeyboardModifiers modifier
     viewport()->update();
 }
 
-void CMuleListCtrl::mousePressEvent(QMouseEvent* event) {
+void SongListView::mousePressEvent(QMouseEvent* event) {
     const CellHit hit = hitTest(event->position().toPoint());
     lastClickedRow_ = hit.row;
     lastClickedColumn_ = hit.column;
@@ -154,7 +154,7 @@ void CMuleListCtrl::mousePressEvent(QMouseEvent* event) {
     dragPress_ = rowPress ? std::optional(event->position().toPoint()) : std::nullopt;
 }
 
-void CMuleListCtrl::mouseReleaseEvent(QMouseEvent* event) {
+void SongListView::mouseReleaseEvent(QMouseEvent* event) {
     dragPress_.reset();
     if (deferredSelect_ >= 0 && event->button() == Qt::LeftButton) {
         selectByClick(std::exchange(deferredSelect_, -1), Qt::NoModifier);
@@ -169,7 +169,7 @@ void CMuleListCtrl::mouseReleaseEvent(QMouseEvent* event) {
         releaseDropDown();
 }
 
-void CMuleListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+void SongListView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const CellHit hit = hitTest(event->position().toPoint());
@@ -186,7 +186,7 @@ void CMuleListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
         notify(isMiniList() ? msg::kMiniPlayRow : msg::kRowListen, 0, hit.row, true);
 }
 
-void CMuleListCtrl::mouseMoveEvent(QMouseEvent* event) {
+void SongListView::mouseMoveEvent(QMouseEvent* event) {
     if (dragFromPress(event))
         return;
     const CellHit hit = hitTest(event->position().toPoint());
@@ -195,7 +195,7 @@ void CMuleListCtrl::mouseMoveEvent(QMouseEvent* event) {
     viewport()->setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-void CMuleListCtrl::contextMenuEvent(QContextMenuEvent* event) {
+void SongListView::contextMenuEvent(QContextMenuEvent* event) {
     bool rowHit = rowAt(viewport()->mapFrom(this, event->pos()).y()) >= 0;
     QPoint at = event->globalPos();
     if (event->reason() == QContextMenuEvent::Keyboard) {
@@ -221,7 +221,7 @@ void CMuleListCtrl::contextMenuEvent(QContextMenuEvent* event) {
 
 // ---- timers and drop-down lists ----
 
-void CMuleListCtrl::timerEvent(QTimerEvent* event) {
+void SongListView::timerEvent(QTimerEvent* event) {
     if (event->timerId() == phoneDecoTimer_.timerId()) {
         phoneDecoTimer_.stop();
         const ClickAction action = ClickTable::action(ClickKind::PhoneDeco, isMiniList());
@@ -238,7 +238,7 @@ void CMuleListCtrl::timerEvent(QTimerEvent* event) {
     QAbstractScrollArea::timerEvent(event);
 }
 
-void CMuleListCtrl::openDropDown(int row, int column) {
+void SongListView::openDropDown(int row, int column) {
     dropDownTimer_.stop();
     RowObject* object = rows_.at(row);
     if (object == nullptr || object->choices.isEmpty())
@@ -255,7 +255,7 @@ void CMuleListCtrl::openDropDown(int row, int column) {
     dropDownList_->show();
 }
 
-void CMuleListCtrl::chooseDropDownEntry(int index) {
+void SongListView::chooseDropDownEntry(int index) {
     const int row = pressedRow_;
     const int column = pressedColumn_;
     RowObject* object = rows_.at(row);
@@ -266,7 +266,7 @@ void CMuleListCtrl::chooseDropDownEntry(int index) {
         port_.send(target_, msg::kDropDownCell, row, index);
 }
 
-void CMuleListCtrl::releaseDropDown() {
+void SongListView::releaseDropDown() {
     dropDownTimer_.stop();
     if (RowObject* object = rows_.at(pressedRow_))
         if (RowCell* cell = object->cell(pressedColumn_))
@@ -280,7 +280,7 @@ void CMuleListCtrl::releaseDropDown() {
     viewport()->update();
 }
 
-bool CMuleListCtrl::event(QEvent* event) {
+bool SongListView::event(QEvent* event) {
     if (event->type() == WindowMessageEvent::eventType()) {
         const auto* message = static_cast<WindowMessageEvent*>(event);
         if (message->message() == msg::kInfoPage) {

@@ -3,7 +3,7 @@
 // files of a job into the list store through the store's own lock and reports by posting the
 // local-page-ready message to the panel window. It touches no window.
 
-#include "pages/thread_job.h"
+#include "pages/local_page_job.h"
 #include "platform/message_port.h"
 
 #include <atomic>
@@ -15,7 +15,7 @@ namespace kesto {
 class LocalRecordFactory;
 class SongStore;
 
-struct WorkerTarget {
+struct ReaderTarget {
     SongStore* store = nullptr;
     LocalRecordFactory* factory = nullptr;
     MessagePort* port = nullptr;
@@ -24,20 +24,20 @@ struct WorkerTarget {
 
 // What the panel tells a running reader: stop at the next file (the quit message), and that
 // the panel is gone (nothing is posted then).
-struct WorkerSignals {
+struct ReaderSignals {
     std::atomic<bool> quit{false};
     std::atomic<bool> panelGone{false};
 };
 
-class FetchWorker {
+class LocalPageReader {
 public:
-    FetchWorker() = default;
-    ~FetchWorker();
-    FetchWorker(const FetchWorker&) = delete;
-    FetchWorker& operator=(const FetchWorker&) = delete;
+    LocalPageReader() = default;
+    ~LocalPageReader();
+    LocalPageReader(const LocalPageReader&) = delete;
+    LocalPageReader& operator=(const LocalPageReader&) = delete;
 
     // Starts a reader on the job; false while the previous reader's handle is still held.
-    bool start(std::unique_ptr<ThreadJob> job, const WorkerTarget& target);
+    bool start(std::unique_ptr<LocalPageJob> job, const ReaderTarget& target);
     // True from start until the next wait.
     bool held() const { return thread_.joinable(); }
     // Waits without a time limit for the reader to end and lets its handle go.
@@ -46,11 +46,12 @@ public:
     void stop();
 
     // The reader's body: -1 without a job, else 0 once the job is done.
-    static int run(std::unique_ptr<ThreadJob> job, const WorkerTarget& target, const WorkerSignals& signals);
+    static int run(std::unique_ptr<LocalPageJob> job, const ReaderTarget& target,
+                   const ReaderSignals& signals);
 
 private:
     std::thread thread_;
-    std::shared_ptr<WorkerSignals> signals_;
+    std::shared_ptr<ReaderSignals> signals_;
 };
 
 } // namespace kesto

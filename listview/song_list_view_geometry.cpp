@@ -1,4 +1,4 @@
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 
 #include "columns/cell_formatter.h"
 #include "columns/click_table.h"
@@ -11,11 +11,11 @@
 #include "columns/sort_rules.h"
 #include "include/kesto/panel_api.h"
 #include "include/kesto/window_message.h"
-#include "listview/cx_header_ctrl.h"
 #include "listview/list_control_owner.h"
 #include "listview/list_menus.h"
 #include "listview/row_painter.h"
 #include "listview/skin_scroll_bar.h"
+#include "listview/song_list_header.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
 #include "platform/screen_text.h"
@@ -35,7 +35,7 @@ namespace kesto {
 
 // ---- geometry ----
 
-int CMuleListCtrl::headerHeight() {
+int SongListView::headerHeight() {
     if (!header_->isVisible())
         return 0;
     if (headerHeight_ < 0)
@@ -43,7 +43,7 @@ int CMuleListCtrl::headerHeight() {
     return headerHeight_;
 }
 
-void CMuleListCtrl::updateScrollBars() {
+void SongListView::updateScrollBars() {
     const int headerHeight = this->headerHeight();
     // Setting the margins lays the scroll area out again even when they stay.
     if (viewportMargins() != QMargins(0, headerHeight, 0, 0))
@@ -61,17 +61,17 @@ void CMuleListCtrl::updateScrollBars() {
     header_->setOffset(horizontalScrollBar()->value());
 }
 
-void CMuleListCtrl::resizeEvent(QResizeEvent* event) {
+void SongListView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
 }
 
-void CMuleListCtrl::scrollContentsBy(int, int) {
+void SongListView::scrollContentsBy(int, int) {
     header_->setOffset(horizontalScrollBar()->value());
     viewport()->update();
 }
 
-std::vector<ColumnSpan> CMuleListCtrl::visibleSpans() const {
+std::vector<ColumnSpan> SongListView::visibleSpans() const {
     std::vector<ColumnSpan> spans;
     for (int visual = 0; visual < header_->count(); ++visual) {
         const int column = header_->logicalIndex(visual);
@@ -83,31 +83,31 @@ std::vector<ColumnSpan> CMuleListCtrl::visibleSpans() const {
     return spans;
 }
 
-int CMuleListCtrl::rowAt(int y) const {
+int SongListView::rowAt(int y) const {
     if (y < 0)
         return -1;
     const int row = (y + verticalScrollBar()->value()) / kRowHeight;
     return rows_.valid(row) ? row : -1;
 }
 
-int CMuleListCtrl::columnAt(int x) const {
+int SongListView::columnAt(int x) const {
     const int column = header_->logicalIndexAt(x);
     return column >= 0 && column < header_->count() ? column : -1;
 }
 
-QRect CMuleListCtrl::cellRect(int row, int column) const {
+QRect SongListView::cellRect(int row, int column) const {
     if (!rows_.valid(row) || column < 0 || column >= columnCount() || header_->isSectionHidden(column))
         return {};
     return QRect(header_->sectionViewportPosition(column), row * kRowHeight - verticalScrollBar()->value(),
                  header_->sectionSize(column), kRowHeight);
 }
 
-ListColors CMuleListCtrl::colors() const {
+ListColors SongListView::colors() const {
     const QColor base = palette().color(QPalette::Text);
     return ListColors::forSkin(owner_.skinType(), isMiniList(), rgb(base.red(), base.green(), base.blue()));
 }
 
-void CMuleListCtrl::paintEvent(QPaintEvent* event) {
+void SongListView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const ListColors palette = colors();
     painter.fillRect(event->rect(), QColor(255, 255, 255));
@@ -131,7 +131,7 @@ void CMuleListCtrl::paintEvent(QPaintEvent* event) {
 
 // ---- tooltips ----
 
-bool CMuleListCtrl::viewportEvent(QEvent* event) {
+bool SongListView::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         showCellToolTip(help->pos(), help->globalPos());
@@ -140,7 +140,7 @@ bool CMuleListCtrl::viewportEvent(QEvent* event) {
     return QAbstractScrollArea::viewportEvent(event);
 }
 
-void CMuleListCtrl::showCellToolTip(const QPoint& viewportPos, const QPoint& globalPos) {
+void SongListView::showCellToolTip(const QPoint& viewportPos, const QPoint& globalPos) {
     // Only a text cut short on screen gets its full text.
     const CellHit hit = hitTest(viewportPos);
     const RowObject* object = rows_.at(hit.row);

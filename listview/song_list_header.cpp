@@ -1,4 +1,4 @@
-#include "listview/cx_header_ctrl.h"
+#include "listview/song_list_header.h"
 
 #include "listview/check_box_painter.h"
 
@@ -8,7 +8,7 @@
 
 namespace kesto {
 
-CXHeaderCtrl::CXHeaderCtrl(QWidget* parent)
+SongListHeader::SongListHeader(QWidget* parent)
     : QHeaderView(Qt::Horizontal, parent), model_(new QStandardItemModel(this)) {
     setModel(model_);
     setSectionsClickable(true);
@@ -20,7 +20,7 @@ CXHeaderCtrl::CXHeaderCtrl(QWidget* parent)
     setSectionResizeMode(QHeaderView::Interactive);
 }
 
-void CXHeaderCtrl::setItems(const QStringList& titles) {
+void SongListHeader::setItems(const QStringList& titles) {
     model_->clear();
     model_->setColumnCount(static_cast<int>(titles.size()));
     model_->setHorizontalHeaderLabels(titles);
@@ -29,24 +29,24 @@ void CXHeaderCtrl::setItems(const QStringList& titles) {
     sortAscending_ = false;
 }
 
-QString CXHeaderCtrl::title(int column) const {
+QString SongListHeader::title(int column) const {
     return model_->headerData(column, Qt::Horizontal).toString();
 }
 
-void CXHeaderCtrl::setImage(int column, int image) {
+void SongListHeader::setImage(int column, int image) {
     if (column < 0 || column >= static_cast<int>(images_.size()))
         return;
     images_[static_cast<std::size_t>(column)] = image;
     updateSection(column);
 }
 
-int CXHeaderCtrl::image(int column) const {
+int SongListHeader::image(int column) const {
     return column >= 0 && column < static_cast<int>(images_.size())
                ? images_[static_cast<std::size_t>(column)]
                : NoImage;
 }
 
-void CXHeaderCtrl::setSortState(int column, bool ascending) {
+void SongListHeader::setSortState(int column, bool ascending) {
     const int old = sortColumn_;
     sortColumn_ = column;
     sortAscending_ = ascending;
@@ -56,7 +56,7 @@ void CXHeaderCtrl::setSortState(int column, bool ascending) {
         updateSection(column);
 }
 
-void CXHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+void SongListHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
     painter->save();
     QHeaderView::paintSection(painter, rect, logicalIndex);
     painter->restore();
@@ -79,12 +79,12 @@ void CXHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logica
     }
 }
 
-void CXHeaderCtrl::contextMenuEvent(QContextMenuEvent* event) {
+void SongListHeader::contextMenuEvent(QContextMenuEvent* event) {
     emit menuRequested(logicalIndexAt(event->pos()), event->globalPos());
     event->accept();
 }
 
-bool CXHeaderCtrl::isRankTitle(const QString& title) {
+bool SongListHeader::isRankTitle(const QString& title) {
     return title.compare(QStringLiteral("RANK"), Qt::CaseInsensitive) == 0;
 }
 

@@ -1,6 +1,6 @@
 // Drag and drop of the song list: dragging the selected rows out, and the drop target's
 // answers and drops (rows moved within the list, songs and files handed to the owner).
-#include "listview/cmule_list_ctrl.h"
+#include "listview/song_list_view.h"
 
 #include "columns/row_move.h"
 #include "include/kesto/window_message.h"
@@ -56,27 +56,27 @@ void answer(QDropEvent* event, DropEffect effect) {
 
 // ---- the dragging side ----
 
-std::unique_ptr<QMimeData> CMuleListCtrl::beginDrag() {
+std::unique_ptr<QMimeData> SongListView::beginDrag() {
     return drag_->begin();
 }
 
-void CMuleListCtrl::endDrag() {
+void SongListView::endDrag() {
     drag_->end();
 }
 
-bool CMuleListCtrl::isDragging() const {
+bool SongListView::isDragging() const {
     return drag_->dragging();
 }
 
-std::vector<int> CMuleListCtrl::draggedRows() const {
+std::vector<int> SongListView::draggedRows() const {
     return drag_->rows();
 }
 
-int CMuleListCtrl::dropRow() const {
+int SongListView::dropRow() const {
     return drag_->dropRow();
 }
 
-bool CMuleListCtrl::dragFromPress(const QMouseEvent* event) {
+bool SongListView::dragFromPress(const QMouseEvent* event) {
     if (!dragPress_ || (event->buttons() & Qt::LeftButton) == 0)
         return false;
     const QPoint from = *dragPress_;
@@ -88,7 +88,7 @@ bool CMuleListCtrl::dragFromPress(const QMouseEvent* event) {
     return true;
 }
 
-void CMuleListCtrl::startDrag(const QPoint& pointer) {
+void SongListView::startDrag(const QPoint& pointer) {
     std::unique_ptr<QMimeData> mime = drag_->begin();
     if (!mime)
         return;
@@ -107,7 +107,7 @@ void CMuleListCtrl::startDrag(const QPoint& pointer) {
     drag_->end();
 }
 
-QPixmap CMuleListCtrl::dragImage(const QPoint& pointer, QPoint* hotSpot) const {
+QPixmap SongListView::dragImage(const QPoint& pointer, QPoint* hotSpot) const {
     const std::vector<int>& rows = drag_->rows();
     const int shown = std::min(static_cast<int>(rows.size()), kImageRows);
     if (shown == 0 || viewport()->width() <= 0)
@@ -135,7 +135,7 @@ QPixmap CMuleListCtrl::dragImage(const QPoint& pointer, QPoint* hotSpot) const {
 
 // ---- the drop target ----
 
-void CMuleListCtrl::dragEnterEvent(QDragEnterEvent* event) {
+void SongListView::dragEnterEvent(QDragEnterEvent* event) {
     const QMimeData* mime = event->mimeData();
     if (mime == nullptr || !SongDragData::offer(*mime).any()) {
         event->ignore();
@@ -146,16 +146,16 @@ void CMuleListCtrl::dragEnterEvent(QDragEnterEvent* event) {
     event->accept();
 }
 
-void CMuleListCtrl::dragMoveEvent(QDragMoveEvent* event) {
+void SongListView::dragMoveEvent(QDragMoveEvent* event) {
     const QMimeData* mime = event->mimeData();
     answer(event, mime != nullptr ? dropTarget_->over(*mime, event->position().toPoint()) : DropEffect::None);
 }
 
-void CMuleListCtrl::dragLeaveEvent(QDragLeaveEvent* event) {
+void SongListView::dragLeaveEvent(QDragLeaveEvent* event) {
     event->accept();
 }
 
-void CMuleListCtrl::dropEvent(QDropEvent* event) {
+void SongListView::dropEvent(QDropEvent* event) {
     const QMimeData* mime = event->mimeData();
     const DropKind kind =
         mime != nullptr ? dropTarget_->drop(*mime, event->position().toPoint()) : DropKind::Nothing;
@@ -169,7 +169,7 @@ void CMuleListCtrl::dropEvent(QDropEvent* event) {
     event->accept();
 }
 
-void CMuleListCtrl::dropped(DropKind kind, const QMimeData& mime) {
+void SongListView::dropped(DropKind kind, const QMimeData& mime) {
     if (kind == DropKind::MoveRows) {
         // The mini play list window moves its list's rows; the panel's list moves its own.
         WindowHandle to = isMiniList() ? target_ : static_cast<WindowHandle>(this);
@@ -197,7 +197,7 @@ void CMuleListCtrl::dropped(DropKind kind, const QMimeData& mime) {
 
 // ---- rows moved by a drop ----
 
-void CMuleListCtrl::moveDraggedRows() {
+void SongListView::moveDraggedRows() {
     const std::vector<int> order = RowMove::order(rowCount(), drag_->rows(), drag_->dropRow());
     drag_->forgetRows();
     std::vector<int> same(order.size());
@@ -218,7 +218,7 @@ void CMuleListCtrl::moveDraggedRows() {
     owner_.rowsMoved();
 }
 
-void CMuleListCtrl::rebindRows(std::span<SongRecord* const> records) {
+void SongListView::rebindRows(std::span<SongRecord* const> records) {
     const int count = std::min(rowCount(), static_cast<int>(records.size()));
     for (int row = 0; row < count; ++row)
         rows_.at(row)->rebind(records[static_cast<std::size_t>(row)]);
