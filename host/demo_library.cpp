@@ -28,16 +28,8 @@ constexpr std::array kSongs = {
 constexpr const char* kAlbumName = "데모 앨범";
 constexpr const char* kPlayListName = "드라이브 플레이리스트";
 
-std::string quoted(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        out += c == '\'' ? std::string("''") : std::string(1, c);
-    return out;
-}
-
 bool addList(MyAlbumDb& db, const char* id, const char* nameUtf8) {
-    return db.execStatement("insert into AlbumName_tbl values('" + std::string(id) + "','" +
-                            quoted(Cp949::fromUtf8(nameUtf8)) + "')");
+    return db.addAlbum(id, Cp949::fromUtf8(nameUtf8));
 }
 
 // The row as the panel would make it from the file: the host's tags, CP949 texts.

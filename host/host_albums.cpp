@@ -2,9 +2,6 @@
 
 #include "host/curl_request.h"
 #include "library/my_album_db.h"
-#include "library/sql_error.h"
-#include "library/sql_query.h"
-#include "library/sql_text.h"
 #include "songs/login_block.h"
 
 #include <cstdlib>
@@ -41,16 +38,13 @@ int HostAlbums::createPlaylist(const char* name) {
         return 0;
     int next = kFirstPlaylistId;
     try {
-        SqlQuery query = db.database().query("select Album_ID from AlbumName_tbl");
-        for (; !query.atEnd(); query.nextRow())
-            if (const char* id = query.fieldValue(0))
-                next = std::max(next, std::atoi(id) + 1);
-    } catch (const SqlError&) {
+        SQLite::Statement query(*db.database(), "select Album_ID from AlbumName_tbl");
+        while (query.executeStep())
+            next = std::max(next, query.getColumn(0).getInt() + 1);
+    } catch (const SQLite::Exception&) {
         return 0;
     }
-    const std::string sql = "insert into AlbumName_tbl values('" + std::to_string(next) + "','" +
-                            SqlText::quoteDoubled(name) + "')";
-    return db.execStatement(sql) ? next : 0;
+    return db.addAlbum(std::to_string(next), name) ? next : 0;
 }
 
 int HostAlbums::createMyAlbum(const char* name) {

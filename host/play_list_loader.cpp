@@ -3,7 +3,6 @@
 #include "host/host_session.h"
 #include "host/main_window.h"
 #include "library/my_album_db.h"
-#include "library/sql_error.h"
 #include "platform/cp949.h"
 
 #include <QInputDialog>
@@ -16,14 +15,12 @@ std::vector<std::pair<std::string, QString>> PlayListLoader::playLists(HostSessi
     if (!db.start(session.service().dataFolder()))
         return lists;
     try {
-        SqlQuery rows = db.database().query("select Album_ID,Album_Name from AlbumName_tbl");
-        for (; !rows.atEnd(); rows.nextRow()) {
-            const char* id = rows.fieldValue(0);
-            const char* name = rows.fieldValue(1);
-            if (id != nullptr)
-                lists.emplace_back(id, QString::fromStdString(Cp949::toUtf8(name != nullptr ? name : "")));
-        }
-    } catch (const SqlError&) {
+        SQLite::Statement rows(*db.database(), "select Album_ID, Album_Name from AlbumName_tbl");
+        while (rows.executeStep())
+            if (!rows.isColumnNull(0))
+                lists.emplace_back(rows.getColumn(0).getString(),
+                                   QString::fromStdString(Cp949::toUtf8(rows.getColumn(1).getString())));
+    } catch (const SQLite::Exception&) {
         lists.clear();
     }
     return lists;

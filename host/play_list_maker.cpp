@@ -1,22 +1,10 @@
 #include "host/play_list_maker.h"
 
 #include "library/my_album_db.h"
-#include "library/sql_error.h"
 
-#include <cstdlib>
 #include <string>
 
 namespace kesto {
-namespace {
-
-std::string quoted(const char* text) {
-    std::string out;
-    for (const char* c = text; *c != '\0'; ++c)
-        out += *c == '\'' ? std::string("''") : std::string(1, *c);
-    return out;
-}
-
-} // namespace
 
 int PlayListMaker::create(const char* name) {
     if (name == nullptr || *name == '\0')
@@ -26,16 +14,16 @@ int PlayListMaker::create(const char* name) {
         return 0;
     long next = 1;
     try {
-        SqlQuery rows = db.database().query("select max(cast(Album_ID as integer)) from AlbumName_tbl");
-        if (!rows.atEnd() && rows.fieldValue(0) != nullptr)
-            next = std::atol(rows.fieldValue(0)) + 1;
-    } catch (const SqlError&) {
+        SQLite::Statement rows(*db.database(), "select max(cast(Album_ID as integer)) from AlbumName_tbl");
+        if (rows.executeStep() && !rows.isColumnNull(0))
+            next = rows.getColumn(0).getInt64() + 1;
+    } catch (const SQLite::Exception&) {
         return 0;
     }
     if (next == kAllSongsAlbum)
         ++next;
     const std::string id = std::to_string(next);
-    if (!db.execStatement("insert into AlbumName_tbl values('" + id + "','" + quoted(name) + "')"))
+    if (!db.addAlbum(id, name))
         return 0;
     return static_cast<int>(next);
 }

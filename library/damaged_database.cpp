@@ -1,11 +1,10 @@
 #include "library/damaged_database.h"
 
-#include "library/sql_database.h"
-#include "library/sql_error.h"
-
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Exception.h>
+#include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
-#include <cstring>
 #include <ctime>
 #include <string>
 #include <system_error>
@@ -38,13 +37,13 @@ std::string timeStamp() {
 
 } // namespace
 
-bool DamagedDatabase::isDamaged(SqlDatabase& db) {
+bool DamagedDatabase::isDamaged(SQLite::Database& db) {
     try {
-        SqlQuery check = db.query(kQuickCheck);
-        const char* verdict = check.atEnd() || check.fieldCount() < 1 ? nullptr : check.fieldValue(0);
-        return verdict == nullptr || std::strcmp(verdict, kHealthy) != 0;
-    } catch (const SqlError& error) {
-        return error.errorCode() == SQLITE_NOTADB || error.errorCode() == SQLITE_CORRUPT;
+        SQLite::Statement check(db, kQuickCheck);
+        return !check.executeStep() || check.getColumn(0).getString() != kHealthy;
+    } catch (const SQLite::Exception& error) {
+        const int code = error.getErrorCode() & 0xff; // the primary code of an extended one
+        return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
     }
 }
 

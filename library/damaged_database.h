@@ -5,15 +5,17 @@
 
 #include <filesystem>
 
-namespace kesto {
+namespace SQLite {
+class Database;
+}
 
-class SqlDatabase;
+namespace kesto {
 
 class DamagedDatabase {
 public:
     // True when the open connection's file fails SQLite's quick check as not a database or
     // corrupt. A file that merely cannot be written (read-only) is not damaged.
-    static bool isDamaged(SqlDatabase& db);
+    static bool isDamaged(SQLite::Database& db);
     // Renames file (and its -wal journal) to "<file>.damaged-<time>"; the shared-memory index
     // is removed. The new name, or empty when the file could not be moved (then it stays).
     static std::filesystem::path keepAside(const std::filesystem::path& file);

@@ -4,9 +4,9 @@
 #include "library/file_type.h"
 #include "library/folder_copy_name.h"
 #include "library/my_album_db.h"
-#include "library/sql_transaction.h"
 #include "platform/cp949.h"
 #include "songs/song_store.h"
+#include "sql/sql_transaction.h"
 
 #include <optional>
 

@@ -1,10 +1,9 @@
 #include "library/my_album_db.h"
 
-#include "library/album_row.h"
 #include "library/damaged_database.h"
-#include "library/sql_error.h"
-#include "library/sql_text.h"
+#include "sql/sql_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <system_error>
@@ -37,40 +36,49 @@ constexpr const char* kIndexSong =
     "create index if not exists AlbumInfo_Song_idx on AlbumInfo_tbl (Song_ID);";
 constexpr const char* kDropShortIds = "delete from albuminfo_tbl where length(Song_id) < 4";
 constexpr const char* kLastRowId = "select max(ID) from AlbumInfo_tbl";
-constexpr const char* kJournal = "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;";
 
-constexpr const char* kSelectAlbumName = "select Album_Name from AlbumName_tbl where Album_ID=%s";
+constexpr const char* kSelectAlbumName = "select Album_Name from AlbumName_tbl where Album_ID=?";
+constexpr const char* kInsertAlbum = "insert into AlbumName_tbl (Album_ID, Album_Name) values (?, ?)";
 constexpr const char* kInsert =
-    "insert into AlbumInfo_tbl (ID,Album_ID, "
-    "Song_ID,Song_Type,Song_Name,Play_Time,Artist_Name,Album_Name,Bitrate,Listen_Count,Date,bRead,ExpireDate,"
-    "Local_Path) values('%s','%s','%s',%d,'%s','%d','%s','%s','%d','%d','%s',%d,'%s','%s');";
-constexpr const char* kListAllSongs =
-    "select count(x.Song_ID),*from AlbumInfo_tbl x Join AlbumName_tbl y where "
-    "x.Album_ID=y.Album_ID group by x.song_id order by x.ID  asc ";
-constexpr const char* kListAlbum =
-    "select * from AlbumInfo_tbl x Join AlbumName_tbl y where x.Album_ID='%s' group "
-    "by x.song_id order by x.ID asc ";
+    "insert into AlbumInfo_tbl (ID, Album_ID, Song_ID, Song_Type, Song_Name, Play_Time, Artist_Name, "
+    "Album_Name, Bitrate, Listen_Count, Date, bRead, ExpireDate, Local_Path) "
+    "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+// Both listings read by position: song id, album id, the album's name, path, date added. A song
+// in several albums is listed once.
+constexpr const char* kListAllSongs = "select x.Song_ID, x.Album_ID, y.Album_Name, x.Local_Path, x.Date "
+                                      "from AlbumInfo_tbl x join AlbumName_tbl y on x.Album_ID = y.Album_ID "
+                                      "group by x.Song_ID order by x.ID asc";
+constexpr const char* kListAlbum = "select x.Song_ID, x.Album_ID, y.Album_Name, x.Local_Path, x.Date "
+                                   "from AlbumInfo_tbl x join AlbumName_tbl y on x.Album_ID = y.Album_ID "
+                                   "where x.Album_ID = ? group by x.Song_ID order by x.ID asc";
 constexpr const char* kIncrementListen =
-    "update AlbumInfo_tbl set Listen_Count= Listen_Count + 1 where Album_ID='%s' and ID='%s'";
-constexpr const char* kDeleteEverywhere = "delete from AlbumInfo_tbl where Song_ID='%s'";
-constexpr const char* kCountSongRows = "select count(*) from AlbumInfo_tbl where Song_ID='%s'";
-constexpr const char* kDeleteFromAlbum = "delete from AlbumInfo_tbl where Album_ID='%s' and Song_ID='%s'";
-constexpr const char* kMoveToAllSongs = "update AlbumInfo_tbl set Album_ID='%d' where Song_ID='%s'";
+    "update AlbumInfo_tbl set Listen_Count = Listen_Count + 1 where Album_ID = ? and ID = ?";
+constexpr const char* kDeleteEverywhere = "delete from AlbumInfo_tbl where Song_ID = ?";
+constexpr const char* kCountSongRows = "select count(*) from AlbumInfo_tbl where Song_ID = ?";
+constexpr const char* kDeleteFromAlbum = "delete from AlbumInfo_tbl where Album_ID = ? and Song_ID = ?";
+constexpr const char* kMoveToAllSongs = "update AlbumInfo_tbl set Album_ID = ? where Song_ID = ?";
 constexpr const char* kAlbumNamesOfSong =
-    "select distinct y.Album_Name from AlbumInfo_tbl x Join AlbumName_tbl y "
-    "where x.Album_ID=y.Album_ID and x.Song_ID='%s'";
+    "select distinct y.Album_Name from AlbumInfo_tbl x join AlbumName_tbl y on x.Album_ID = y.Album_ID "
+    "where x.Song_ID = ?";
 constexpr const char* kContainsAll =
-    "select * from AlbumInfo_tbl where Song_ID='%s' and Album_ID='%s' and Local_Path='%s'";
-constexpr const char* kContainsSong = "select * from AlbumInfo_tbl where Song_ID='%s' and Album_ID='%s'";
-constexpr const char* kContainsPath = "select * from AlbumInfo_tbl where Album_ID='%s' and Local_Path='%s'";
-constexpr const char* kSongIdByPath = "select Song_ID from AlbumInfo_tbl where Local_Path='%s'";
-constexpr const char* kListenCount = "select Listen_Count from AlbumInfo_tbl where ";
+    "select 1 from AlbumInfo_tbl where Song_ID = ? and Album_ID = ? and Local_Path = ?";
+constexpr const char* kContainsSong = "select 1 from AlbumInfo_tbl where Song_ID = ? and Album_ID = ?";
+constexpr const char* kContainsPath = "select 1 from AlbumInfo_tbl where Album_ID = ? and Local_Path = ?";
+constexpr const char* kSongIdByPath = "select Song_ID from AlbumInfo_tbl where Local_Path = ?";
+constexpr const char* kListenCount = "select Listen_Count from AlbumInfo_tbl where Song_ID = ?";
 
 constexpr const char* kFolder = "Playlist";
 constexpr const char* kFileName = "MyAlbum.dbf";
 
-std::string q(std::string_view value) {
-    return SqlText::quoteDoubled(value);
+// atol() of the id: the all-songs album may come as " 4000" or "4000x".
+long asNumber(std::string_view id) {
+    return std::atol(std::string(id).c_str());
+}
+
+// 1 to 18 ASCII digits: an id compared as the number it spells.
+bool isPlainNumber(std::string_view text) {
+    return !text.empty() && text.size() <= 18 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 bool fileExists(const std::string& path) {
@@ -96,8 +104,8 @@ bool MyAlbumDb::start(const std::filesystem::path& base) {
     damagedCopy_.clear();
     if (!openDatabase(file.string()))
         return false;
-    if (DamagedDatabase::isDamaged(db_)) {
-        db_.close();
+    if (DamagedDatabase::isDamaged(*db_)) {
+        db_.reset();
         damagedCopy_ = DamagedDatabase::keepAside(file);
         // A damaged file that cannot be moved is left alone: no albums rather than lost ones.
         if (damagedCopy_.empty() || !openDatabase(file.string()))
@@ -106,69 +114,50 @@ bool MyAlbumDb::start(const std::filesystem::path& base) {
     if (createTables())
         execStatement(kDropShortIds);
     // A large import issues ids faster than the clock: the next ones must come after them.
-    rowIds_.continueAfter(firstField(kLastRowId, false));
+    rowIds_.continueAfter(firstText(kLastRowId).value_or(std::string()));
     return true;
 }
 
 bool MyAlbumDb::openDatabase(const std::string& path) {
+    db_.reset();
     try {
-        db_.open(path.c_str());
+        db_.emplace(SqlFile::open(path, kBusyTimeoutMs));
         path_ = path;
-    } catch (const SqlError&) {
+    } catch (const SQLite::Exception&) {
         return false;
-    }
-    try {
-        db_.exec(kJournal);
-    } catch (const SqlError&) {
-        // The file stays usable in its old journal mode.
     }
     return true;
 }
 
 bool MyAlbumDb::createTables() {
-    for (const char* sql : {kCreateAlbumNames, kCreateAlbumInfo, kIndexPath, kIndexSong}) {
-        try {
-            db_.exec(sql);
-        } catch (const SqlError&) {
-            // The table exists already.
-        }
-    }
+    if (!db_)
+        return false;
+    for (const char* sql : {kCreateAlbumNames, kCreateAlbumInfo, kIndexPath, kIndexSong})
+        db_->tryExec(sql); // fails when the table exists already
     return true;
 }
 
 bool MyAlbumDb::execStatement(const std::string& sql) {
+    if (!db_)
+        return false;
     try {
-        db_.exec(sql.c_str());
+        db_->exec(sql);
         return true;
-    } catch (const SqlError&) {
+    } catch (const SQLite::Exception&) {
         return false;
     }
 }
 
-std::string MyAlbumDb::firstField(const std::string& sql, bool lastRow) {
-    std::string value;
-    try {
-        SqlQuery query = db_.query(sql.c_str());
-        while (!query.atEnd()) {
-            if (query.fieldCount() > 0) {
-                const char* field = query.fieldValue(0);
-                value = field ? field : "";
-                if (!lastRow)
-                    break;
-            }
-            query.nextRow();
-        }
-    } catch (const SqlError&) {
-        return {};
-    }
-    return value;
+bool MyAlbumDb::addAlbum(std::string_view albumId, std::string_view name) {
+    return change(kInsertAlbum, std::string(albumId), std::string(name));
 }
 
 std::string MyAlbumDb::albumName(std::string_view albumId) {
-    // The id goes into the statement unquoted: anything but digits could rewrite it.
-    if (!SqlText::isPlainNumber(albumId))
+    // Compared as a number, as the id column's text affinity turns it back into its digits.
+    if (!isPlainNumber(albumId))
         return {};
-    return firstField(SqlText::format(kSelectAlbumName, std::string(albumId).c_str()), true);
+    return firstText(kSelectAlbumName, static_cast<std::int64_t>(std::stoll(std::string(albumId))))
+        .value_or(std::string());
 }
 
 std::string MyAlbumDb::insertSong(const AlbumSong& song) {
@@ -192,48 +181,32 @@ std::string MyAlbumDb::insert(const AlbumSong& song, RowIdGenerator& ids, const 
     std::string songId = pathSongId != nullptr ? *pathSongId : songIdByPath(song.localPath);
     if (songId.empty())
         songId = rowId;
-    // Bound in the format's place: the same row as the formatted text, its quotes doubled.
-    using V = SqlValue;
-    try {
-        db_.exec(kInsert, {V::text(rowId), V::text(song.albumId), V::text(songId),
-                           V::number(static_cast<std::int16_t>(song.songType)), V::text(song.songName),
-                           V::number(static_cast<std::int16_t>(song.playTime)), V::text(song.artist),
-                           V::text(song.albumTitle), V::number(static_cast<std::int16_t>(song.bitrate)),
-                           V::number(song.listenCount), V::text(date), V::number(song.readMark),
-                           V::text(song.expireDate), V::text(song.localPath)});
-    } catch (const SqlError&) {
-        return {};
-    }
-    return songId;
+    const bool stored = change(kInsert, rowId, song.albumId, songId, static_cast<std::int16_t>(song.songType),
+                               song.songName, static_cast<std::int16_t>(song.playTime), song.artist,
+                               song.albumTitle, static_cast<std::int16_t>(song.bitrate), song.listenCount,
+                               date, song.readMark, song.expireDate, song.localPath);
+    return stored ? songId : std::string();
 }
 
 bool MyAlbumDb::listAlbumSongs(std::string_view albumId, AlbumSongList& out) {
-    const std::string sql = SqlText::toLong(albumId) == kAllSongsAlbum
-                                ? std::string(kListAllSongs)
-                                : SqlText::format(kListAlbum, q(albumId).c_str());
+    if (!db_)
+        return false;
     try {
-        SqlQuery query = db_.query(sql.c_str());
-        // Column names are the same on every row: find their fields once.
-        std::vector<std::pair<int, AlbumRow::Field>> columns;
-        for (int i = 0; i < query.fieldCount(); ++i)
-            if (const auto field = AlbumRow::fieldNamed(query.fieldName(i)))
-                columns.emplace_back(i, field);
-        while (!query.atEnd()) {
-            AlbumRow row;
-            for (const auto& [index, field] : columns) {
-                const char* value = query.fieldValue(index);
-                row.*field = value ? value : "";
-            }
-            if (!row.localPath.empty() && fileExists(row.localPath)) {
-                out.songIds.push_back(row.songId);
-                out.albumIds.push_back(row.albumId);
-                out.albumNames.push_back(row.albumName);
-                out.localPaths.push_back(row.localPath);
-                out.dates.push_back(row.date);
-            }
-            query.nextRow();
+        const bool allSongs = asNumber(albumId) == kAllSongsAlbum;
+        SQLite::Statement query(*db_, allSongs ? kListAllSongs : kListAlbum);
+        if (!allSongs)
+            query.bind(1, std::string(albumId));
+        while (query.executeStep()) {
+            std::string localPath = query.getColumn(3).getString();
+            if (localPath.empty() || !fileExists(localPath))
+                continue;
+            out.songIds.push_back(query.getColumn(0).getString());
+            out.albumIds.push_back(query.getColumn(1).getString());
+            out.albumNames.push_back(query.getColumn(2).getString());
+            out.localPaths.push_back(std::move(localPath));
+            out.dates.push_back(query.getColumn(4).getString());
         }
-    } catch (const SqlError&) {
+    } catch (const SQLite::Exception&) {
         return false;
     }
     return true;
@@ -242,35 +215,33 @@ bool MyAlbumDb::listAlbumSongs(std::string_view albumId, AlbumSongList& out) {
 bool MyAlbumDb::incrementListenCount(std::string_view albumId, std::string_view rowId) {
     if (albumId.empty() && rowId.empty())
         return false;
-    return execStatement(SqlText::format(kIncrementListen, q(albumId).c_str(), q(rowId).c_str()));
+    return change(kIncrementListen, std::string(albumId), std::string(rowId));
 }
 
 bool MyAlbumDb::removeSong(std::string_view songId, std::string_view albumId) {
     if (songId.empty())
         return false;
-    if (SqlText::toLong(albumId) == kAllSongsAlbum)
-        return execStatement(SqlText::format(kDeleteEverywhere, q(songId).c_str()));
-    const std::string count = firstField(SqlText::format(kCountSongRows, q(songId).c_str()), false);
-    if (count.empty())
+    const std::string song(songId);
+    if (asNumber(albumId) == kAllSongsAlbum)
+        return change(kDeleteEverywhere, song);
+    const std::optional<std::string> count = firstText(kCountSongRows, song);
+    if (!count)
         return false;
-    if (std::atoi(count.c_str()) >= 1)
-        return execStatement(SqlText::format(kDeleteFromAlbum, q(albumId).c_str(), q(songId).c_str()));
-    return execStatement(
-        SqlText::format(kMoveToAllSongs, static_cast<int>(kAllSongsAlbum), q(songId).c_str()));
+    if (std::atoi(count->c_str()) >= 1)
+        return change(kDeleteFromAlbum, std::string(albumId), song);
+    return change(kMoveToAllSongs, std::to_string(kAllSongsAlbum), song);
 }
 
 void MyAlbumDb::albumNamesOfSong(std::string_view songId, std::vector<std::string>& out) {
     out.clear();
+    if (!db_)
+        return;
     try {
-        SqlQuery query = db_.query(SqlText::format(kAlbumNamesOfSong, q(songId).c_str()).c_str());
-        while (!query.atEnd()) {
-            if (query.fieldCount() > 0) {
-                const char* name = query.fieldValue(0);
-                out.emplace_back(name ? name : "");
-            }
-            query.nextRow();
-        }
-    } catch (const SqlError&) {
+        SQLite::Statement query(*db_, kAlbumNamesOfSong);
+        query.bind(1, std::string(songId));
+        while (query.executeStep())
+            out.push_back(query.getColumn(0).getString());
+    } catch (const SQLite::Exception&) {
         out.clear();
     }
 }
@@ -278,16 +249,12 @@ void MyAlbumDb::albumNamesOfSong(std::string_view songId, std::vector<std::strin
 bool MyAlbumDb::containsSong(std::string_view albumId, std::string_view songId, std::string_view localPath) {
     if (songId.empty() && localPath.empty())
         return false;
-    using V = SqlValue;
-    try {
-        if (!songId.empty() && !localPath.empty())
-            return db_.hasRow(kContainsAll, {V::text(songId), V::text(albumId), V::text(localPath)});
-        if (!songId.empty())
-            return db_.hasRow(kContainsSong, {V::text(songId), V::text(albumId)});
-        return db_.hasRow(kContainsPath, {V::text(albumId), V::text(localPath)});
-    } catch (const SqlError&) {
-        return false;
-    }
+    const std::string album(albumId), song(songId), path(localPath);
+    if (!songId.empty() && !localPath.empty())
+        return firstText(kContainsAll, song, album, path).has_value();
+    if (!songId.empty())
+        return firstText(kContainsSong, song, album).has_value();
+    return firstText(kContainsPath, album, path).has_value();
 }
 
 std::string MyAlbumDb::songIdByPath(std::string_view localPath) {
@@ -297,24 +264,14 @@ std::string MyAlbumDb::songIdByPath(std::string_view localPath) {
 std::optional<std::string> MyAlbumDb::recordedSongId(std::string_view localPath) {
     if (localPath.empty())
         return std::nullopt;
-    try {
-        return db_.firstField(kSongIdByPath, {SqlValue::text(localPath)});
-    } catch (const SqlError&) {
-        return std::nullopt;
-    }
+    return firstText(kSongIdByPath, std::string(localPath));
 }
 
 std::optional<int> MyAlbumDb::listenCount(std::string_view songId) {
-    const std::string sql = std::string(kListenCount) + "Song_ID='" + q(songId) + "'";
-    try {
-        SqlQuery query = db_.query(sql.c_str());
-        if (query.atEnd() || query.fieldCount() < 1)
-            return std::nullopt;
-        const char* value = query.fieldValue(0);
-        return std::atoi(value ? value : "");
-    } catch (const SqlError&) {
+    const std::optional<std::string> count = firstText(kListenCount, std::string(songId));
+    if (!count)
         return std::nullopt;
-    }
+    return std::atoi(count->c_str());
 }
 
 } // namespace kesto

@@ -5,7 +5,11 @@
 #include "library/album_song.h"
 #include "library/album_song_list.h"
 #include "library/row_id_generator.h"
-#include "library/sql_database.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Exception.h>
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/VariadicBind.h>
 
 #include <filesystem>
 #include <optional>
@@ -19,6 +23,8 @@ class MyAlbumDb {
 public:
     // The all-songs album: listing it lists every song once, removing from it removes everywhere.
     static constexpr long kAllSongsAlbum = 4000;
+    // Other processes (the host's play list maker, a second panel) may hold the write lock.
+    static constexpr int kBusyTimeoutMs = 60000;
 
     MyAlbumDb();
     explicit MyAlbumDb(RowIdGenerator::Clock clock);
@@ -34,7 +40,12 @@ public:
 
     bool openDatabase(const std::string& path);
     bool createTables();
+    // Runs statements that take no values; false when one fails.
     bool execStatement(const std::string& sql);
+    // Runs one statement with values bound to its '?' in order; false when it fails.
+    template <typename... Values> bool change(const char* sql, const Values&... values);
+    // A play list (a row of AlbumName_tbl); false when it could not be added.
+    bool addAlbum(std::string_view albumId, std::string_view name);
 
     // Empty when the id is not a plain number, nothing matches or the query fails.
     std::string albumName(std::string_view albumId);
@@ -57,19 +68,49 @@ public:
     // Listen count of the song's first row, for the information dialog; none without a row.
     std::optional<int> listenCount(std::string_view songId);
 
-    SqlDatabase& database() { return db_; }
+    // The open connection, null before start or after it failed.
+    SQLite::Database* database() { return db_ ? &*db_ : nullptr; }
     const std::string& path() const { return path_; }
     RowIdGenerator& rowIds() { return rowIds_; }
 
 private:
-    // First column of the first (or, with lastRow, the last) row that has one; empty on failure.
-    std::string firstField(const std::string& sql, bool lastRow);
+    // The first column of the first row as text ("" for NULL); none without a row or on failure.
+    template <typename... Values>
+    std::optional<std::string> firstText(const char* sql, const Values&... values);
     std::string insert(const AlbumSong& song, RowIdGenerator& ids, const std::string* pathSongId);
 
-    SqlDatabase db_;
+    std::optional<SQLite::Database> db_;
     std::string path_;
     std::filesystem::path damagedCopy_;
     RowIdGenerator rowIds_;
 };
+
+template <typename... Values> bool MyAlbumDb::change(const char* sql, const Values&... values) {
+    if (!db_)
+        return false;
+    try {
+        SQLite::Statement statement(*db_, sql);
+        SQLite::bind(statement, values...);
+        statement.exec();
+        return true;
+    } catch (const SQLite::Exception&) {
+        return false;
+    }
+}
+
+template <typename... Values>
+std::optional<std::string> MyAlbumDb::firstText(const char* sql, const Values&... values) {
+    if (!db_)
+        return std::nullopt;
+    try {
+        SQLite::Statement statement(*db_, sql);
+        SQLite::bind(statement, values...);
+        if (!statement.executeStep() || statement.getColumnCount() < 1)
+            return std::nullopt;
+        return statement.getColumn(0).getString();
+    } catch (const SQLite::Exception&) {
+        return std::nullopt;
+    }
+}
 
 } // namespace kesto

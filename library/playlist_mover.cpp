@@ -1,31 +1,17 @@
 #include "library/playlist_mover.h"
 
-#include "library/sql_error.h"
-#include "library/sql_text.h"
 #include "platform/cp949.h"
-
-#include <cstdlib>
-#include <map>
 
 namespace kesto {
 
 namespace {
 
-constexpr const char* kSelectPlaylists = "select Album_ID,Album_Name from AlbumName_tbl";
-
-std::string quoted(std::string_view value) {
-    return "'" + SqlText::quoteDoubled(value) + "'";
-}
-
-int toInt(const std::map<std::string, std::string>& row, const char* name) {
-    const auto it = row.find(name);
-    return it == row.end() ? 0 : std::atoi(it->second.c_str());
-}
-
-std::string text(const std::map<std::string, std::string>& row, const char* name) {
-    const auto it = row.find(name);
-    return it == row.end() ? std::string() : it->second;
-}
+constexpr const char* kSelectPlaylists = "select Album_ID, Album_Name from AlbumName_tbl";
+constexpr const char* kMoveRow = "update AlbumInfo_tbl set Album_ID = ? where Song_ID = ? and Album_ID = ?";
+// Read by position into the copy.
+constexpr const char* kSelectRow =
+    "select Song_ID, Song_Type, Song_Name, Play_Time, Artist_Name, Album_Name, Bitrate, Listen_Count, Date, "
+    "bRead, ExpireDate, Local_Path from AlbumInfo_tbl where Album_ID = ? and Song_ID = ?";
 
 } // namespace
 
@@ -36,15 +22,17 @@ PlaylistMover::PlaylistMover(MyAlbumDb& db, RowIdGenerator::Clock clock)
 
 bool PlaylistMover::listPlaylists(std::string_view shownAlbumId, std::vector<PlaylistEntry>& out) {
     out.clear();
+    SQLite::Database* db = db_.database();
+    if (db == nullptr)
+        return false;
     try {
-        SqlQuery query = db_.database().query(kSelectPlaylists);
-        for (; !query.atEnd(); query.nextRow()) {
-            const char* id = query.fieldValue(0);
-            const char* name = query.fieldValue(1);
-            if (!Cp949::equalsIgnoreCase(id ? id : "", shownAlbumId))
-                out.push_back({id ? id : "", name ? name : ""});
+        SQLite::Statement query(*db, kSelectPlaylists);
+        while (query.executeStep()) {
+            std::string id = query.getColumn(0).getString();
+            if (!Cp949::equalsIgnoreCase(id, shownAlbumId))
+                out.push_back({std::move(id), query.getColumn(1).getString()});
         }
-    } catch (const SqlError&) {
+    } catch (const SQLite::Exception&) {
         out.clear();
         return false;
     }
@@ -75,40 +63,35 @@ PutResult PlaylistMover::put(const std::vector<SongRecord>& songs, std::string_v
 }
 
 bool PlaylistMover::moveRow(std::string_view songId, std::string_view from, std::string_view to) {
-    const std::string sql = "update AlbumInfo_tbl set Album_ID=" + quoted(to) + " " +
-                            "where Song_ID=" + quoted(songId) + " and " + "Album_ID=" + quoted(from);
-    return db_.execStatement(sql);
+    return db_.change(kMoveRow, std::string(to), std::string(songId), std::string(from));
 }
 
 bool PlaylistMover::copyRow(std::string_view songId, std::string_view from, std::string_view to) {
-    const std::string sql = std::string("select * from AlbumInfo_tbl where ") + "Album_ID=" + quoted(from) +
-                            " and " + "Song_ID=" + quoted(songId);
-    std::map<std::string, std::string> row;
+    SQLite::Database* db = db_.database();
+    if (db == nullptr)
+        return false;
+    AlbumSong copy;
     try {
-        SqlQuery query = db_.database().query(sql.c_str());
-        if (query.atEnd())
+        SQLite::Statement query(*db, kSelectRow);
+        SQLite::bind(query, std::string(from), std::string(songId));
+        if (!query.executeStep())
             return false;
-        for (int i = 0; i < query.fieldCount(); ++i) {
-            const char* value = query.fieldValue(i);
-            row[query.fieldName(i)] = value ? value : "";
-        }
-    } catch (const SqlError&) {
+        copy.songId = query.getColumn(0).getString();
+        copy.songType = query.getColumn(1).getInt();
+        copy.songName = query.getColumn(2).getString();
+        copy.playTime = query.getColumn(3).getInt();
+        copy.artist = query.getColumn(4).getString();
+        copy.albumTitle = query.getColumn(5).getString();
+        copy.bitrate = query.getColumn(6).getInt();
+        copy.listenCount = query.getColumn(7).getInt();
+        copy.date = query.getColumn(8).getString();
+        copy.readMark = query.getColumn(9).getInt();
+        copy.expireDate = query.getColumn(10).getString();
+        copy.localPath = query.getColumn(11).getString();
+    } catch (const SQLite::Exception&) {
         return false;
     }
-    AlbumSong copy;
     copy.albumId = std::string(to);
-    copy.songId = text(row, "Song_ID");
-    copy.songType = toInt(row, "Song_Type");
-    copy.songName = text(row, "Song_Name");
-    copy.playTime = toInt(row, "Play_Time");
-    copy.artist = text(row, "Artist_Name");
-    copy.albumTitle = text(row, "Album_Name");
-    copy.bitrate = toInt(row, "Bitrate");
-    copy.listenCount = toInt(row, "Listen_Count");
-    copy.date = text(row, "Date");
-    copy.readMark = toInt(row, "bRead");
-    copy.expireDate = text(row, "ExpireDate");
-    copy.localPath = text(row, "Local_Path");
     return !db_.insertSong(copy, rowIds_).empty();
 }
 

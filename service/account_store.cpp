@@ -1,7 +1,8 @@
 #include "service/account_store.h"
 
-#include "service/sqlite_connection.h"
-#include "service/sqlite_statement.h"
+#include "service/service_database.h"
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/VariadicBind.h>
 
 namespace kesto::service {
 
@@ -14,52 +15,56 @@ bool AccountStore::createSchema() {
 
 bool AccountStore::createAccount(const std::string& user, const std::string& password, std::int64_t cash) {
     std::lock_guard lock(db_.mutex());
-    return SqliteStatement(db_.handle(), "INSERT OR IGNORE INTO Account VALUES (?,?,?)")
-        .bind(1, user)
-        .bind(2, password)
-        .bind(3, cash)
-        .run();
+    SQLite::Statement insert(db_.file(), "INSERT OR IGNORE INTO Account VALUES (?,?,?)");
+    SQLite::bind(insert, user, password, cash);
+    insert.exec();
+    return true;
 }
 
 std::optional<std::string> AccountStore::password(const std::string& user) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement query(db_.handle(), "SELECT Password FROM Account WHERE User_ID=?");
-    query.bind(1, user);
-    if (!query.step())
+    SQLite::Statement query(db_.file(), "SELECT Password FROM Account WHERE User_ID=?");
+    SQLite::bind(query, user);
+    if (!query.executeStep())
         return std::nullopt;
-    return query.text(0);
+    return query.getColumn(0).getString();
 }
 
 bool AccountStore::storeKey(const std::string& user, const std::string& key, std::int64_t now) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement retire(db_.handle(), "UPDATE Login_Key SET Current=0 WHERE User_ID=?");
-    SqliteStatement insert(db_.handle(), "INSERT OR REPLACE INTO Login_Key VALUES (?,?,?,1)");
-    return retire.bind(1, user).run() && insert.bind(1, key).bind(2, user).bind(3, now).run();
+    SQLite::Statement retire(db_.file(), "UPDATE Login_Key SET Current=0 WHERE User_ID=?");
+    SQLite::Statement insert(db_.file(), "INSERT OR REPLACE INTO Login_Key VALUES (?,?,?,1)");
+    SQLite::bind(retire, user);
+    retire.exec();
+    SQLite::bind(insert, key, user, now);
+    insert.exec();
+    return true;
 }
 
 ServiceCode AccountStore::checkKey(const std::string& user, const std::string& key, std::int64_t now,
                                    std::int64_t lifetime) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement query(db_.handle(), "SELECT Issued, Current FROM Login_Key WHERE U_Key=? AND User_ID=?");
-    query.bind(1, key).bind(2, user);
-    if (!query.step())
+    SQLite::Statement query(db_.file(), "SELECT Issued, Current FROM Login_Key WHERE U_Key=? AND User_ID=?");
+    SQLite::bind(query, key, user);
+    if (!query.executeStep())
         return ServiceCode::ExpiredKey;
-    if (query.integer(1) == 0)
+    if (query.getColumn(1).getInt64() == 0)
         return ServiceCode::DoubleLogin;
-    return now - query.integer(0) > lifetime ? ServiceCode::ExpiredKey : ServiceCode::Ok;
+    return now - query.getColumn(0).getInt64() > lifetime ? ServiceCode::ExpiredKey : ServiceCode::Ok;
 }
 
 std::int64_t AccountStore::cash(const std::string& user) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement query(db_.handle(), "SELECT Cash FROM Account WHERE User_ID=?");
-    query.bind(1, user);
-    return query.step() ? query.integer(0) : 0;
+    SQLite::Statement query(db_.file(), "SELECT Cash FROM Account WHERE User_ID=?");
+    SQLite::bind(query, user);
+    return query.executeStep() ? query.getColumn(0).getInt64() : 0;
 }
 
 bool AccountStore::charge(const std::string& user, std::int64_t amount) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement update(db_.handle(), "UPDATE Account SET Cash=Cash-? WHERE User_ID=? AND Cash>=?");
-    return update.bind(1, amount).bind(2, user).bind(3, amount).run() && db_.changes() > 0;
+    SQLite::Statement update(db_.file(), "UPDATE Account SET Cash=Cash-? WHERE User_ID=? AND Cash>=?");
+    SQLite::bind(update, amount, user, amount);
+    return update.exec() > 0;
 }
 
 } // namespace kesto::service

@@ -10,11 +10,11 @@
 
 namespace kesto::service {
 
-class SqliteConnection;
+class ServiceDatabase;
 
 class AccountStore {
 public:
-    explicit AccountStore(SqliteConnection& db) : db_(db) {}
+    explicit AccountStore(ServiceDatabase& db) : db_(db) {}
     bool createSchema();
 
     bool createAccount(const std::string& user, const std::string& password, std::int64_t cash);
@@ -27,7 +27,7 @@ public:
     bool charge(const std::string& user, std::int64_t amount);
 
 private:
-    SqliteConnection& db_;
+    ServiceDatabase& db_;
 };
 
 } // namespace kesto::service

@@ -8,11 +8,11 @@
 
 namespace kesto::service {
 
-class SqliteConnection;
+class ServiceDatabase;
 
 class CartStore {
 public:
-    explicit CartStore(SqliteConnection& db) : db_(db) {}
+    explicit CartStore(ServiceDatabase& db) : db_(db) {}
     bool createSchema();
 
     std::vector<CartItem> items(const std::string& user, bool musicVideos);
@@ -22,7 +22,7 @@ public:
     int remove(const std::string& user, const std::vector<std::string>& cartItemIds);
 
 private:
-    SqliteConnection& db_;
+    ServiceDatabase& db_;
 };
 
 } // namespace kesto::service

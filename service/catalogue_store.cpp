@@ -22,7 +22,7 @@ unsigned char folded(char c) {
 
 } // namespace
 
-bool CatalogueStore::open(SqliteConnection& db, std::uint64_t seed) {
+bool CatalogueStore::open(ServiceDatabase& db, std::uint64_t seed) {
     CatalogueTables tables(db);
     if (!tables.createSchema())
         return false;

@@ -12,7 +12,7 @@
 
 namespace kesto::service {
 
-class SqliteConnection;
+class ServiceDatabase;
 
 enum class SearchType { All = 0, SongName = 1, ArtistName = 2, AlbumName = 3, Lyrics = 4 };
 
@@ -21,7 +21,7 @@ public:
     static constexpr std::uint64_t kSeed = 20070521;
 
     // Loads the catalogue from the file, generating and saving it first when the file has none.
-    bool open(SqliteConnection& db, std::uint64_t seed = kSeed);
+    bool open(ServiceDatabase& db, std::uint64_t seed = kSeed);
     // For tests and benchmarks that need no file.
     void adopt(Catalogue catalogue);
 

@@ -8,11 +8,11 @@
 
 namespace kesto::service {
 
-class SqliteConnection;
+class ServiceDatabase;
 
 class CatalogueTables {
 public:
-    explicit CatalogueTables(SqliteConnection& db) : db_(db) {}
+    explicit CatalogueTables(ServiceDatabase& db) : db_(db) {}
 
     bool createSchema();
     // Writes the whole catalogue in one transaction.
@@ -24,10 +24,10 @@ private:
     void loadPeople(Catalogue& out);
     void loadSongs(Catalogue& out);
     void loadLists(Catalogue& out);
-    bool saveSongs(const Catalogue& catalogue);
-    bool saveLists(const Catalogue& catalogue);
+    void saveSongs(const Catalogue& catalogue);
+    void saveLists(const Catalogue& catalogue);
 
-    SqliteConnection& db_;
+    ServiceDatabase& db_;
 };
 
 } // namespace kesto::service

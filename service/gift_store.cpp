@@ -1,14 +1,16 @@
 #include "service/gift_store.h"
 
-#include "service/sqlite_connection.h"
-#include "service/sqlite_statement.h"
+#include "service/service_database.h"
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/VariadicBind.h>
 
 namespace kesto::service {
 namespace {
 
-GiftRow readGift(const SqliteStatement& row) {
-    return {row.integer(0), row.text(1), row.text(2), row.text(3),
-            row.text(4),    row.text(5), row.text(6), row.text(7)};
+GiftRow readGift(const SQLite::Statement& row) {
+    return {row.getColumn(0).getInt64(),  row.getColumn(1).getString(), row.getColumn(2).getString(),
+            row.getColumn(3).getString(), row.getColumn(4).getString(), row.getColumn(5).getString(),
+            row.getColumn(6).getString(), row.getColumn(7).getString()};
 }
 
 } // namespace
@@ -21,34 +23,33 @@ bool GiftStore::createSchema() {
 
 std::vector<GiftRow> GiftStore::gifts(const std::string& user, bool sent) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement query(db_.handle(), sent ? "SELECT * FROM Gift WHERE Sender=? ORDER BY Gift_ID DESC"
+    SQLite::Statement query(db_.file(), sent ? "SELECT * FROM Gift WHERE Sender=? ORDER BY Gift_ID DESC"
                                              : "SELECT * FROM Gift WHERE Receiver=? ORDER BY Gift_ID DESC");
-    query.bind(1, user);
+    SQLite::bind(query, user);
     std::vector<GiftRow> out;
-    while (query.step())
+    while (query.executeStep())
         out.push_back(readGift(query));
     return out;
 }
 
 std::optional<GiftRow> GiftStore::gift(std::int64_t giftId) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement query(db_.handle(), "SELECT * FROM Gift WHERE Gift_ID=?");
-    query.bind(1, giftId);
-    if (!query.step())
+    SQLite::Statement query(db_.file(), "SELECT * FROM Gift WHERE Gift_ID=?");
+    SQLite::bind(query, giftId);
+    if (!query.executeStep())
         return std::nullopt;
     return readGift(query);
 }
 
 int GiftStore::send(const GiftRow& g, const std::vector<std::string>& songIds) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement insert(db_.handle(),
-                           "INSERT INTO Gift (Sender, Receiver, Song_ID, Message, Sent, Received, "
-                           "Status) VALUES (?,?,?,?,?,?,?)");
+    SQLite::Statement insert(db_.file(),
+                             "INSERT INTO Gift (Sender, Receiver, Song_ID, Message, Sent, Received, "
+                             "Status) VALUES (?,?,?,?,?,?,?)");
     int sent = 0;
     for (const std::string& id : songIds) {
-        insert.bind(1, g.sender).bind(2, g.receiver).bind(3, id).bind(4, g.message);
-        if (insert.bind(5, g.sent).bind(6, g.received).bind(7, g.status).run())
-            ++sent;
+        SQLite::bind(insert, g.sender, g.receiver, id, g.message, g.sent, g.received, g.status);
+        sent += insert.exec();
         insert.reset();
     }
     return sent;

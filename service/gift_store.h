@@ -9,11 +9,11 @@
 
 namespace kesto::service {
 
-class SqliteConnection;
+class ServiceDatabase;
 
 class GiftStore {
 public:
-    explicit GiftStore(SqliteConnection& db) : db_(db) {}
+    explicit GiftStore(ServiceDatabase& db) : db_(db) {}
     bool createSchema();
 
     // The user's received gifts, or sent ones; newest first.
@@ -23,7 +23,7 @@ public:
     int send(const GiftRow& prototype, const std::vector<std::string>& songIds);
 
 private:
-    SqliteConnection& db_;
+    ServiceDatabase& db_;
 };
 
 } // namespace kesto::service

@@ -1,7 +1,8 @@
 #include "service/history_store.h"
 
-#include "service/sqlite_connection.h"
-#include "service/sqlite_statement.h"
+#include "service/service_database.h"
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/VariadicBind.h>
 
 namespace kesto::service {
 
@@ -14,45 +15,50 @@ bool HistoryStore::createSchema() {
 
 std::vector<PurchaseRow> HistoryStore::purchases(const std::string& user, PurchaseKind kind) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement query(db_.handle(),
-                          "SELECT Purchase_ID, Kind, Item_ID, Bought, Expires, Price FROM Purchase "
-                          "WHERE User_ID=? AND Kind=? ORDER BY Purchase_ID DESC");
-    query.bind(1, user).bind(2, static_cast<std::int64_t>(kind));
+    SQLite::Statement query(db_.file(),
+                            "SELECT Purchase_ID, Kind, Item_ID, Bought, Expires, Price FROM Purchase "
+                            "WHERE User_ID=? AND Kind=? ORDER BY Purchase_ID DESC");
+    SQLite::bind(query, user, static_cast<std::int64_t>(kind));
     std::vector<PurchaseRow> out;
-    while (query.step())
-        out.push_back({query.integer(0), static_cast<PurchaseKind>(query.integer(1)), query.text(2),
-                       query.text(3), query.text(4), query.integer(5)});
+    while (query.executeStep())
+        out.push_back({query.getColumn(0).getInt64(),
+                       static_cast<PurchaseKind>(query.getColumn(1).getInt64()),
+                       query.getColumn(2).getString(), query.getColumn(3).getString(),
+                       query.getColumn(4).getString(), query.getColumn(5).getInt64()});
     return out;
 }
 
 bool HistoryStore::addPurchase(const std::string& user, const PurchaseRow& row) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement insert(db_.handle(),
-                           "INSERT INTO Purchase (User_ID, Kind, Item_ID, Bought, Expires, Price) "
-                           "VALUES (?,?,?,?,?,?)");
-    insert.bind(1, user).bind(2, static_cast<std::int64_t>(row.kind)).bind(3, row.itemId).bind(4, row.bought);
-    return insert.bind(5, row.expires).bind(6, row.price).run();
+    SQLite::Statement insert(db_.file(),
+                             "INSERT INTO Purchase (User_ID, Kind, Item_ID, Bought, Expires, Price) "
+                             "VALUES (?,?,?,?,?,?)");
+    SQLite::bind(insert, user, static_cast<std::int64_t>(row.kind), row.itemId, row.bought, row.expires,
+                 row.price);
+    return insert.exec() > 0;
 }
 
 void HistoryStore::recordListen(const std::string& user, const std::string& songId, const std::string& now) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement upsert(
-        db_.handle(), "INSERT INTO Listen VALUES (?,?,1,?) ON CONFLICT (User_ID, Song_ID) "
-                      "DO UPDATE SET Listen_Count=Listen_Count+1, Last_Play_Time=excluded.Last_Play_Time");
-    upsert.bind(1, user).bind(2, songId).bind(3, now).run();
+    SQLite::Statement upsert(
+        db_.file(), "INSERT INTO Listen VALUES (?,?,1,?) ON CONFLICT (User_ID, Song_ID) "
+                    "DO UPDATE SET Listen_Count=Listen_Count+1, Last_Play_Time=excluded.Last_Play_Time");
+    SQLite::bind(upsert, user, songId, now);
+    upsert.exec();
 }
 
 std::vector<ListenRow> HistoryStore::listens(const std::string& user, bool byCount) {
     std::lock_guard lock(db_.mutex());
-    SqliteStatement query(
-        db_.handle(), byCount ? "SELECT Song_ID, Listen_Count, Last_Play_Time FROM Listen WHERE User_ID=? "
-                                "ORDER BY Listen_Count DESC, Last_Play_Time DESC, rowid"
-                              : "SELECT Song_ID, Listen_Count, Last_Play_Time FROM Listen WHERE User_ID=? "
-                                "ORDER BY Last_Play_Time DESC, rowid DESC");
-    query.bind(1, user);
+    SQLite::Statement query(
+        db_.file(), byCount ? "SELECT Song_ID, Listen_Count, Last_Play_Time FROM Listen WHERE User_ID=? "
+                              "ORDER BY Listen_Count DESC, Last_Play_Time DESC, rowid"
+                            : "SELECT Song_ID, Listen_Count, Last_Play_Time FROM Listen WHERE User_ID=? "
+                              "ORDER BY Last_Play_Time DESC, rowid DESC");
+    SQLite::bind(query, user);
     std::vector<ListenRow> out;
-    while (query.step())
-        out.push_back({query.text(0), query.integer(1), query.text(2)});
+    while (query.executeStep())
+        out.push_back(
+            {query.getColumn(0).getString(), query.getColumn(1).getInt64(), query.getColumn(2).getString()});
     return out;
 }
 

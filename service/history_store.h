@@ -8,11 +8,11 @@
 
 namespace kesto::service {
 
-class SqliteConnection;
+class ServiceDatabase;
 
 class HistoryStore {
 public:
-    explicit HistoryStore(SqliteConnection& db) : db_(db) {}
+    explicit HistoryStore(ServiceDatabase& db) : db_(db) {}
     bool createSchema();
 
     std::vector<PurchaseRow> purchases(const std::string& user, PurchaseKind kind);
@@ -23,7 +23,7 @@ public:
     std::vector<ListenRow> listens(const std::string& user, bool byCount);
 
 private:
-    SqliteConnection& db_;
+    ServiceDatabase& db_;
 };
 
 } // namespace kesto::service

@@ -8,11 +8,11 @@
 
 namespace kesto::service {
 
-class SqliteConnection;
+class ServiceDatabase;
 
 class MyAlbumStore {
 public:
-    explicit MyAlbumStore(SqliteConnection& db) : db_(db) {}
+    explicit MyAlbumStore(ServiceDatabase& db) : db_(db) {}
     bool createSchema();
 
     std::vector<MyAlbum> albums(const std::string& user);
@@ -28,7 +28,7 @@ public:
 private:
     bool owns(const std::string& user, std::int64_t albumId);
 
-    SqliteConnection& db_;
+    ServiceDatabase& db_;
 };
 
 } // namespace kesto::service

@@ -9,7 +9,7 @@
 #include "service/history_store.h"
 #include "service/my_album_store.h"
 #include "service/service_config.h"
-#include "service/sqlite_connection.h"
+#include "service/service_database.h"
 
 #include <cstdint>
 #include <string>
@@ -38,7 +38,7 @@ public:
 
 private:
     ServiceConfig config_;
-    SqliteConnection db_;
+    ServiceDatabase db_;
     CatalogueStore catalogue_;
     AccountStore accounts_;
     CartStore carts_;

@@ -10,10 +10,9 @@
 #include "songs/panel_messages.h"
 
 #include "library/my_album_db.h"
-#include "library/sql_text.h"
-#include "library/sql_transaction.h"
 #include "songs/list_pages.h"
 #include "songs/song_record.h"
+#include "sql/sql_transaction.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -234,10 +233,9 @@ void BM_MemoryOf100kRowLocalAlbum(benchmark::State& state) {
         for (int i = 0; i < kBigList; ++i) {
             const std::string id = std::to_string(20240101000000000LL + i);
             const std::string path = (files / ("f" + std::to_string(i % 100) + ".mp3")).string();
-            db.execStatement(
-                SqlText::format("insert into AlbumInfo_tbl (ID,Album_ID,Song_ID,Song_Name,Date,Local_Path) "
-                                "values('%s','4099','%s','n','20240101','%s')",
-                                id.c_str(), id.c_str(), path.c_str()));
+            db.change("insert into AlbumInfo_tbl (ID, Album_ID, Song_ID, Song_Name, Date, Local_Path) "
+                      "values (?, '4099', ?, 'n', '20240101', ?)",
+                      id, id, path);
         }
         batch.commit();
     }

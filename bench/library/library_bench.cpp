@@ -5,9 +5,8 @@
 #include "library/folder_walker.h"
 #include "library/local_file_import.h"
 #include "library/my_album_db.h"
-#include "library/sql_text.h"
-#include "library/sql_transaction.h"
 #include "songs/song_store.h"
+#include "sql/sql_transaction.h"
 #include "support/temp_folder.h"
 
 #include <benchmark/benchmark.h>
@@ -74,7 +73,10 @@ void BM_InsertSongsCli(benchmark::State& state) {
     RowIdGenerator ids;
     for (int i = 0; i < kInsertCount; ++i) {
         const AlbumSong s = songOf(i);
-        const std::string path = SqlText::quoteDoubled(s.localPath), id = ids.next();
+        std::string path;
+        for (const char c : s.localPath)
+            path += c == '\'' ? std::string("''") : std::string(1, c);
+        const std::string id = ids.next();
         script << "select Song_ID from AlbumInfo_tbl where Local_Path='" << path << "';\n"
                << "insert into AlbumInfo_tbl (ID,Album_ID, Song_ID,Song_Type,Song_Name,Play_Time,Artist_Name,"
                   "Album_Name,Bitrate,Listen_Count,Date,bRead,ExpireDate,Local_Path) values('"
@@ -112,10 +114,9 @@ public:
         for (int i = 0; i < kListRows; ++i) {
             const std::string id = std::to_string(20240101000000000LL + i);
             const std::string path = (dir / ("f" + std::to_string(i % 100) + ".mp3")).string();
-            db.execStatement(
-                SqlText::format("insert into AlbumInfo_tbl (ID,Album_ID,Song_ID,Song_Name,Date,Local_Path) "
-                                "values('%s','%s','%s','n','20240101','%s')",
-                                id.c_str(), i % 10 == 0 ? "4002" : "4001", id.c_str(), path.c_str()));
+            db.change("insert into AlbumInfo_tbl (ID, Album_ID, Song_ID, Song_Name, Date, Local_Path) "
+                      "values (?, ?, ?, 'n', '20240101', ?)",
+                      id, std::string(i % 10 == 0 ? "4002" : "4001"), id, path);
         }
         batch.commit();
     }

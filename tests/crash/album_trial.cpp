@@ -2,8 +2,7 @@
 
 #include "library/my_album_db.h"
 #include "library/playlist_mover.h"
-#include "library/sql_error.h"
-#include "library/sql_transaction.h"
+#include "sql/sql_transaction.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -29,14 +28,12 @@ struct Row {
 
 std::vector<Row> rows(MyAlbumDb& db) {
     std::vector<Row> out;
-    SqlQuery query = db.database().query(
+    SQLite::Statement query(
+        *db.database(),
         "select Song_ID, Album_ID, Song_Name, Artist_Name, Local_Path, Listen_Count from AlbumInfo_tbl");
-    while (!query.atEnd()) {
-        Row row;
-        const auto field = [&](int i) { return std::string(query.fieldValue(i) ? query.fieldValue(i) : ""); };
-        row = {field(0), field(1), field(2), field(3), field(4), std::atol(field(5).c_str())};
-        out.push_back(row);
-        query.nextRow();
+    while (query.executeStep()) {
+        const auto field = [&](int i) { return query.getColumn(i).getString(); };
+        out.push_back({field(0), field(1), field(2), field(3), field(4), query.getColumn(5).getInt64()});
     }
     return out;
 }
@@ -99,8 +96,7 @@ std::string AlbumTrial::check() {
     if (!db.start(base_))
         return "the database does not open";
     try {
-        SqlQuery integrity = db.database().query("PRAGMA integrity_check");
-        if (integrity.atEnd() || std::strcmp(integrity.fieldValue(0), "ok") != 0)
+        if (db.database()->execAndGet("PRAGMA integrity_check").getString() != "ok")
             return "integrity check failed";
         std::map<long, int> perBatch;
         std::map<std::string, int> perSong;
@@ -120,8 +116,8 @@ std::string AlbumTrial::check() {
         for (auto it = perBatch.rbegin(); it != perBatch.rend() && seen < 2; ++it, ++seen)
             if (it->second != kBatchSize)
                 return "batch " + std::to_string(it->first) + " has " + std::to_string(it->second) + " rows";
-    } catch (const SqlError& error) {
-        return error.errorMessage() ? error.errorMessage() : "database error";
+    } catch (const SQLite::Exception& error) {
+        return error.what();
     }
     return {};
 }

@@ -7,7 +7,6 @@
 #include "library/album_song.h"
 #include "library/album_song_list.h"
 #include "library/my_album_db.h"
-#include "library/sql_query.h"
 #include "listview/song_list_view.h"
 #include "platform/cp949.h"
 #include "protocol/reply_fields.h"
@@ -275,11 +274,10 @@ TEST_F(DialogsTest, NewPlayListFromTheChoiceDialogReceivesTheSongs) {
     PanelHost::processPending();
     MyAlbumDb db;
     ASSERT_TRUE(db.start(host.dataFolder()));
-    const std::string sql =
-        "select Album_ID from AlbumName_tbl where Album_Name='" + Cp949::fromUtf8("아침") + "'";
-    SqlQuery query = db.database().query(sql.c_str());
-    ASSERT_FALSE(query.atEnd());
-    EXPECT_EQ(albumSongs(query.fieldValue(0)), std::set<std::string>{"alpha"});
+    SQLite::Statement query(*db.database(), "select Album_ID from AlbumName_tbl where Album_Name=?");
+    query.bind(1, Cp949::fromUtf8("아침"));
+    ASSERT_TRUE(query.executeStep());
+    EXPECT_EQ(albumSongs(query.getColumn(0).getString()), std::set<std::string>{"alpha"});
 }
 
 TEST_F(DialogsTest, DeleteConfirmationCancelsAndItsDoNotShowAgainPersists) {

@@ -7,7 +7,7 @@ cd "$root"
 
 declare -A floor=(
     [include]=0
-    [platform]=1
+    [platform]=1 [sql]=1
     [songs]=2 [settings]=2
     [protocol]=3 [library]=3 [columns]=3 [links]=3 [service]=3
     [listview]=4 [webview]=4 [module]=4 [host]=4

@@ -2,7 +2,7 @@
 // folder that cannot be made. Nothing that was good is overwritten.
 
 #include "library/my_album_db.h"
-#include "library/sql_transaction.h"
+#include "sql/sql_transaction.h"
 #include "support/other_user.h"
 #include "support/temp_folder.h"
 

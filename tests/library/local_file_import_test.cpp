@@ -154,10 +154,9 @@ TEST_F(LocalImportTest, AlbumImportInsertsEachFileOnceInOneTransaction) {
     ASSERT_TRUE(db.listAlbumSongs("4001", list));
     EXPECT_EQ(list.localPaths, files);
     EXPECT_EQ(list.dates[0], "20240708091011");
-    EXPECT_FALSE(db.database().query("select count(*) from AlbumInfo_tbl").atEnd());
-    EXPECT_STREQ(db.database().query("select count(*) from AlbumInfo_tbl").fieldValue(0), "2");
-    const std::string kbps = db.database().query("select Bitrate from AlbumInfo_tbl").fieldValue(0);
-    EXPECT_NEAR(std::stoi(kbps), 128, 8) << "kbps: bits per second do not fit the small int column";
+    EXPECT_EQ(db.database()->execAndGet("select count(*) from AlbumInfo_tbl").getInt(), 2);
+    const int kbps = db.database()->execAndGet("select Bitrate from AlbumInfo_tbl").getInt();
+    EXPECT_NEAR(kbps, 128, 8) << "kbps: bits per second do not fit the small int column";
 }
 
 TEST_F(LocalImportTest, FolderCopyStaysInsideTheFolder) {

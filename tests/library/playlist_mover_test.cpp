@@ -42,8 +42,8 @@ protected:
         return list.localPaths;
     }
     std::string scalar(const std::string& sql) {
-        SqlQuery q = db.database().query(sql.c_str());
-        return q.atEnd() || !q.fieldValue(0) ? "" : q.fieldValue(0);
+        SQLite::Statement q(*db.database(), sql);
+        return q.executeStep() ? q.getColumn(0).getString() : "";
     }
 
     test::TempFolder dir;

@@ -2,7 +2,7 @@
 // is generated once and read back unchanged from the data file.
 #include "service/catalogue_generator.h"
 #include "service/catalogue_store.h"
-#include "service/sqlite_connection.h"
+#include "service/service_database.h"
 #include "service_client.h"
 
 #include "platform/cp949.h"
@@ -81,11 +81,11 @@ TEST(CatalogueTest, StoredOnceAndReadBackTheSame) {
     const std::string path = (dir.path() / "c.db").string();
     const Catalogue generated = CatalogueGenerator(CatalogueStore::kSeed).generate();
     {
-        SqliteConnection db(path);
+        ServiceDatabase db(path);
         CatalogueStore store;
         ASSERT_TRUE(store.open(db));
     }
-    SqliteConnection db(path);
+    ServiceDatabase db(path);
     CatalogueStore store;
     ASSERT_TRUE(store.open(db));
     ASSERT_EQ(store.all().songs.size(), generated.songs.size());
