@@ -149,16 +149,16 @@ void BM_ListAlbumCli(benchmark::State& state, const char* sql) {
     for (auto _ : state)
         state.SetIterationTime(runCli(data.db.path(), script));
 }
-BENCHMARK_CAPTURE(
-    BM_ListAlbumCli, album,
-    "select * from AlbumInfo_tbl x Join AlbumName_tbl y where x.Album_ID='4001' group by x.song_id "
-    "order by x.ID asc ")
+BENCHMARK_CAPTURE(BM_ListAlbumCli, album,
+                  "select x.Song_ID, x.Album_ID, y.Album_Name, x.Local_Path, x.Date from AlbumInfo_tbl x "
+                  "join AlbumName_tbl y "
+                  "on x.Album_ID = y.Album_ID where x.Album_ID = '4001' group by x.Song_ID order by x.ID asc")
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime();
-BENCHMARK_CAPTURE(
-    BM_ListAlbumCli, all_songs,
-    "select count(x.Song_ID),*from AlbumInfo_tbl x Join AlbumName_tbl y where x.Album_ID=y.Album_ID "
-    "group by x.song_id order by x.ID  asc ")
+BENCHMARK_CAPTURE(BM_ListAlbumCli, all_songs,
+                  "select x.Song_ID, x.Album_ID, y.Album_Name, x.Local_Path, x.Date from AlbumInfo_tbl x "
+                  "join AlbumName_tbl y "
+                  "on x.Album_ID = y.Album_ID group by x.Song_ID order by x.ID asc")
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime();
 
