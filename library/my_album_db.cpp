@@ -105,7 +105,7 @@ bool MyAlbumDb::start(const std::filesystem::path& base) {
     if (!openDatabase(file.string()))
         return false;
     if (DamagedDatabase::isDamaged(*db_)) {
-        db_.reset();
+        close();
         damagedCopy_ = DamagedDatabase::keepAside(file);
         // A damaged file that cannot be moved is left alone: no albums rather than lost ones.
         if (damagedCopy_.empty() || !openDatabase(file.string()))
@@ -118,8 +118,21 @@ bool MyAlbumDb::start(const std::filesystem::path& base) {
     return true;
 }
 
-bool MyAlbumDb::openDatabase(const std::string& path) {
+void MyAlbumDb::close() {
+    statements_.clear();
     db_.reset();
+}
+
+SQLite::Statement& MyAlbumDb::statement(const char* sql) {
+    std::unique_ptr<SQLite::Statement>& kept = statements_[sql];
+    if (!kept)
+        kept = std::make_unique<SQLite::Statement>(*db_, sql);
+    kept->tryReset(); // a failed run leaves its error here
+    return *kept;
+}
+
+bool MyAlbumDb::openDatabase(const std::string& path) {
+    close();
     try {
         db_.emplace(SqlFile::open(path, kBusyTimeoutMs));
         path_ = path;

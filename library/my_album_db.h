@@ -12,9 +12,11 @@
 #include <SQLiteCpp/VariadicBind.h>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace kesto {
@@ -78,8 +80,14 @@ private:
     template <typename... Values>
     std::optional<std::string> firstText(const char* sql, const Values&... values);
     std::string insert(const AlbumSong& song, RowIdGenerator& ids, const std::string* pathSongId);
+    // The statement of sql, compiled once per connection (an import runs the same few for every
+    // file) and reset for its next values.
+    SQLite::Statement& statement(const char* sql);
+    void close();
 
     std::optional<SQLite::Database> db_;
+    // After db_: finalized before the connection closes.
+    std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> statements_;
     std::string path_;
     std::filesystem::path damagedCopy_;
     RowIdGenerator rowIds_;
@@ -89,9 +97,9 @@ template <typename... Values> bool MyAlbumDb::change(const char* sql, const Valu
     if (!db_)
         return false;
     try {
-        SQLite::Statement statement(*db_, sql);
-        SQLite::bind(statement, values...);
-        statement.exec();
+        SQLite::Statement& kept = statement(sql);
+        SQLite::bind(kept, values...);
+        kept.exec();
         return true;
     } catch (const SQLite::Exception&) {
         return false;
@@ -103,11 +111,13 @@ std::optional<std::string> MyAlbumDb::firstText(const char* sql, const Values&..
     if (!db_)
         return std::nullopt;
     try {
-        SQLite::Statement statement(*db_, sql);
-        SQLite::bind(statement, values...);
-        if (!statement.executeStep() || statement.getColumnCount() < 1)
-            return std::nullopt;
-        return statement.getColumn(0).getString();
+        SQLite::Statement& kept = statement(sql);
+        SQLite::bind(kept, values...);
+        std::optional<std::string> text;
+        if (kept.executeStep() && kept.getColumnCount() > 0)
+            text = kept.getColumn(0).getString();
+        kept.tryReset(); // no read stays open
+        return text;
     } catch (const SQLite::Exception&) {
         return std::nullopt;
     }
