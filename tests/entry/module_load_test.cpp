@@ -108,10 +108,13 @@ TEST_F(ModuleLoadTest, EntriesBeforeStartAndWithoutPanelAreHarmless) {
     for (int which = 1; which <= 4; ++which)
         EXPECT_EQ(at<KestoEntry74>(t, 74)(which, &kept), nullptr);
     EXPECT_EQ(kept.left, 1);
+    // The panel whose window could not be made has nothing to play and writes no text.
     int position = -5;
-    at<KestoEntry24>(t, 24)("", 0, 0, 0, &position, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    char name[KESTO_PLAY_TEXT_SIZE] = "kept";
+    at<KestoEntry24>(t, 24)("", 0, 0, 0, &position, name, nullptr, nullptr, nullptr, nullptr, nullptr,
                             nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(position, -5);
+    EXPECT_EQ(position, -1);
+    EXPECT_STREQ(name, "kept");
     EXPECT_EQ(at<KestoEntry12>(t, 12)(&window, 1234), 0);
     EXPECT_EQ(at<KestoEntry56>(t, 56)(0, 1), 0);
     EXPECT_EQ(at<KestoEntry73>(t, 73)(nullptr), 0);
