@@ -79,21 +79,6 @@ struct RecordingWindow : PanelWindowOps {
     std::string words;
 };
 
-// A chart reply of `rows` rows, as the service list layout reads it.
-std::string chartReply(int rows, int page) {
-    std::string text = std::to_string(rows) + "\x0B" + std::to_string(page) + "\x0B" + "100\x0BTitle\x0B" +
-                       "00101\x0Bhttp://127.0.0.1/chart.jsp";
-    for (int i = 0; i < rows; ++i) {
-        const std::string n = std::to_string(page * 50 + i);
-        for (const std::string& field :
-             {"S" + n, std::string("00000"), "Song " + n, std::string("200"), std::string("100"),
-              std::string("A1"), std::string("Artist"), std::string("B1"), std::string("Album"),
-              std::string("0"), std::string("1"), std::string(""), std::string("0"), n})
-            text += "\x0B" + field;
-    }
-    return text;
-}
-
 class PageLogicTest : public ::testing::Test {
 protected:
     PageLogicTest() : factory(&quickTags) {
