@@ -199,32 +199,6 @@ TEST_F(SongCommandsTest, OnlineAlbumDeletionReportsEachFailure) {
     EXPECT_EQ(r.nowPlaying.count(), 0);
 }
 
-TEST_F(SongCommandsTest, ConfirmationOfAllAlbumsFollowsShowDeleteBox) {
-    r.context.menuId = menu::kOnlineAlbums;
-    int asked = 0;
-    r.context.hooks.confirmDelete = [&] { return ++asked, false; };
-    EXPECT_FALSE(DeleteCommand(r.context).run(Selection::of({streaming("S1")})));
-    EXPECT_TRUE(r.requests().empty());
-    r.registry->writeRootString("1", settings::kShowDeleteBox);
-    r.rig.host.reply(vt({"0", "1"}));
-    EXPECT_TRUE(DeleteCommand(r.context).run(Selection::of({streaming("S1")})));
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(fields(*r.requests()[0].body)[2], "0");
-}
-
-TEST_F(SongCommandsTest, LocalAlbumDeletionRemovesTheRow) {
-    const auto path = file("c.mp3");
-    const std::string id = r.albums.insertSong(AlbumSong::fromRecord(local(path.string()), "4100", ""));
-    ASSERT_FALSE(id.empty());
-    SongRecord row = local(path.string());
-    copyField(row.Song_ID, id);
-    r.context.menuId = menu::kLocalAlbum;
-    r.rig.login.menuParameter = "4100";
-    EXPECT_TRUE(DeleteCommand(r.context).run(Selection::of({row})));
-    EXPECT_FALSE(r.albums.containsSong("4100", id, path.string()));
-    EXPECT_EQ(r.reshown, 1);
-}
-
 TEST_F(SongCommandsTest, TransferChecksTheDeviceFirst) {
     r.context.hooks.transferRunning = [] { return true; };
     TransferCommand(r.context, Device::Phone, CommandOrigin::List).run(Selection());
@@ -284,12 +258,6 @@ TEST_F(SongCommandsTest, DroppedLocalFilesGoIntoTheAlbumAndKtpCheckDecidesTheDow
     DropIntoAlbumCommand(r.context).run(Selection::of({streaming("S1")}), "4100");
     EXPECT_EQ(modes, std::vector<int>{DropIntoAlbumCommand::kDownloadMode});
     EXPECT_EQ(r.reshown, 3);
-}
-
-TEST(DropIntoAlbumDate, LocalTimeAsFourteenDigits) {
-    const std::string date = DropIntoAlbumCommand::dateOf(0);
-    EXPECT_EQ(date.size(), 14u);
-    EXPECT_EQ(date.find_first_not_of("0123456789"), std::string::npos);
 }
 
 } // namespace

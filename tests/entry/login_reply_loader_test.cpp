@@ -56,16 +56,6 @@ TEST(LoginReplyLoader, FillsEveryFieldByPosition) {
     EXPECT_EQ(b.field33, 33);
 }
 
-TEST(LoginReplyLoader, ShortOrEmptyReplyChangesNothing) {
-    LoginBlock b;
-    EXPECT_FALSE(LoginReplyLoader::load(b, ""));
-    EXPECT_FALSE(LoginReplyLoader::load(b, reply({{0, "5"}}, 33)));
-    EXPECT_EQ(b.loginState, -1);
-    EXPECT_STREQ(b.uKey, "");
-    EXPECT_TRUE(LoginReplyLoader::load(b, reply({{0, "5"}}, 40))); // extra fields are fine
-    EXPECT_EQ(b.loginState, 5);
-}
-
 TEST(LoginReplyLoader, OverlongFieldsAreCutToCapacity) {
     LoginBlock b;
     const std::string longText(400, 'k');
@@ -85,17 +75,6 @@ TEST(LoginReplyLoader, OverlongFieldsAreCutToCapacity) {
     EXPECT_STREQ(b.password, "f2"); // the neighbour is untouched
 }
 
-TEST(LoginReplyLoader, NumbersReadLikeAtoi) {
-    LoginBlock b;
-    ASSERT_TRUE(LoginReplyLoader::load(
-        b, reply({{0, "x1"}, {8, "7 apples"}, {9, " -12"}, {13, ""}, {14, "99999999999"}})));
-    EXPECT_EQ(b.loginState, 0);
-    EXPECT_EQ(b.field8, 7);
-    EXPECT_EQ(b.field9, -12);
-    EXPECT_EQ(b.field13, 0);
-    EXPECT_EQ(b.field14, 2147483647);
-}
-
 TEST(LoginReplyLoader, Field27FlagIsSetOnlyByOne) {
     LoginBlock b;
     ASSERT_TRUE(LoginReplyLoader::load(b, reply({{27, "2"}})));
@@ -104,15 +83,6 @@ TEST(LoginReplyLoader, Field27FlagIsSetOnlyByOne) {
     EXPECT_TRUE(b.field27Flag);
     ASSERT_TRUE(LoginReplyLoader::load(b, reply({{27, "one"}})));
     EXPECT_FALSE(b.field27Flag);
-}
-
-TEST(LoginReplyLoader, EmbeddedNulEndsTheField) {
-    LoginBlock b;
-    ASSERT_TRUE(
-        LoginReplyLoader::load(b, reply({{1, std::string("ab\0cd", 5)}, {2, std::string("\0x", 2)}})));
-    EXPECT_STREQ(b.uKey, "ab");
-    EXPECT_STREQ(b.password, "");
-    EXPECT_STREQ(b.field4, "f4");
 }
 
 TEST(LoginReplyLoader, SecondLoadReplacesLongerValues) {

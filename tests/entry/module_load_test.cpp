@@ -100,6 +100,24 @@ TEST_F(ModuleLoadTest, EntriesBeforeStartAndWithoutPanelAreHarmless) {
     at<KestoEntry43>(t, 43)("/tmp/a.mp3\0");
     at<KestoEntry45>(t, 45)();
     at<KestoEntry62>(t, 62)(0, nullptr, 0);
+    // Host buffers and out values stay as they were, but for a text that has nothing to say.
+    char time[KESTO_SERVER_TIME_SIZE] = "stale";
+    EXPECT_EQ(at<KestoEntry2>(t, 2)(time), time);
+    EXPECT_STREQ(time, "");
+    KestoRect kept{1, 2, 3, 4};
+    for (int which = 1; which <= 4; ++which)
+        EXPECT_EQ(at<KestoEntry74>(t, 74)(which, &kept), nullptr);
+    EXPECT_EQ(kept.left, 1);
+    // The panel whose window could not be made has nothing to play and writes no text.
+    int position = -5;
+    char name[KESTO_PLAY_TEXT_SIZE] = "kept";
+    at<KestoEntry24>(t, 24)("", 0, 0, 0, &position, name, nullptr, nullptr, nullptr, nullptr, nullptr,
+                            nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(position, -1);
+    EXPECT_STREQ(name, "kept");
+    EXPECT_EQ(at<KestoEntry12>(t, 12)(&window, 1234), 0);
+    EXPECT_EQ(at<KestoEntry56>(t, 56)(0, 1), 0);
+    EXPECT_EQ(at<KestoEntry73>(t, 73)(nullptr), 0);
     at<KestoEntry15>(t, 15)();
     EXPECT_EQ(at<KestoEntry17>(t, 17)(), 1);
     EXPECT_EQ(at<KestoEntry17>(t, 17)(), 1);

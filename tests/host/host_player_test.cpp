@@ -22,12 +22,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -45,14 +45,7 @@ constexpr int kLoadPlayListCommand = 40069;
 
 // Generous: the machine may be busy with other builds and tests; a pass returns at once.
 bool waitFor(const std::function<bool()>& done, int limitMs = 30000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > limitMs)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
+    return QTest::qWaitFor(done, limitMs);
 }
 
 class HostPlayerTest : public ::testing::Test {
@@ -91,11 +84,12 @@ protected:
     void skipToEnd() { controller().engine().seek(controller().engine().duration() - 300); }
     void showLocalAlbum() {
         session->showMenuId(kLocalAlbumMenu, DemoLibrary::kAlbumId);
-        ASSERT_TRUE(waitFor([this] { return session->module().entry<KestoEntry13>(13)() == 5; }));
-        QApplication::processEvents();
-        QElapsedTimer settle; // the album reader posts its rows from its thread
-        settle.start();
-        waitFor([&settle] { return settle.elapsed() > 500; });
+        // The album reader posts its rows from its thread.
+        ASSERT_TRUE(waitFor([this] {
+            const auto* list = window->panelArea()->findChild<SongListView*>();
+            return session->module().entry<KestoEntry13>(13)() == 5 && list != nullptr &&
+                   list->rowCount() == static_cast<int>(DemoLibrary::songs().size());
+        }));
     }
 
     DataFolder data;

@@ -3,9 +3,8 @@
 #include "support/temp_folder.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProcess>
-#include <QThread>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -19,14 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 bool waitFor(const std::function<bool()>& done, int limitMs = 60000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > limitMs)
-            return false;
-        QThread::msleep(50);
-    }
-    return true;
+    return QTest::qWaitFor(done, limitMs);
 }
 
 // The run's own folder under the given temporary folder, once the panel opened its database.

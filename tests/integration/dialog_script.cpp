@@ -4,14 +4,13 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMetaObject>
 
 #include <algorithm>
 
 namespace kesto::test {
-
-using namespace std::chrono_literals;
 
 DialogScript& DialogScript::then(const QString& objectName, Act act) {
     steps_.push_back({objectName, std::move(act)});
@@ -31,7 +30,7 @@ int DialogScript::opened(const QString& objectName) const {
 }
 
 bool DialogScript::handle(QWidget* modal) {
-    if (modal == last_ && std::chrono::steady_clock::now() - lastAt_ < 200ms)
+    if (modal == last_ && *acting_)
         return true;
     if (steps_.empty() || modal->objectName() != steps_.front().name)
         return false;
@@ -39,8 +38,11 @@ bool DialogScript::handle(QWidget* modal) {
     const Step step = std::move(steps_.front());
     steps_.pop_front();
     last_ = modal;
-    lastAt_ = std::chrono::steady_clock::now();
+    *acting_ = true;
     step.act(modal);
+    // Posted after whatever the step queued, so it runs once those calls have.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [acting = acting_] { *acting = false; }, Qt::QueuedConnection);
     return true;
 }
 

@@ -1,15 +1,15 @@
 #pragma once
 // Drives the module's modal dialogs in a test: steps keyed by a dialog's object name run in
 // order, each once, through queued calls, so that no nested loop waits inside the host's
-// watch. A window the script acted on a moment ago is left alone while it closes.
+// watch. A window the script acted on is left alone until what the step queued on it has run.
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include <chrono>
 #include <deque>
 #include <functional>
+#include <memory>
 
 namespace kesto::test {
 
@@ -41,7 +41,8 @@ private:
     std::deque<Step> steps_;
     std::vector<QString> seen_;
     QPointer<QWidget> last_;
-    std::chrono::steady_clock::time_point lastAt_;
+    // Set while the last step's queued calls are still to run; shared with the call that clears it.
+    std::shared_ptr<bool> acting_ = std::make_shared<bool>(false);
 };
 
 } // namespace kesto::test

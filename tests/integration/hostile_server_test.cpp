@@ -1,6 +1,6 @@
 // The panel against a server that misbehaves, through the module and the host's request
-// function: a reply of 100 MB, a reply that claims more rows than it has, a slow reply while
-// the user acts again, and a server that closes in the middle of a reply.
+// function: a reply of 100 MB, a reply that claims more rows than it has, a reply the host waits
+// for while the user acts again, and a server that closes in the middle of a reply.
 #include "tests/integration/panel_host.h"
 
 #include "listview/song_list_view.h"
@@ -91,22 +91,20 @@ TEST_F(HostileServerTest, AReplyClaimingMoreRowsThanItHasShowsTheRowsItHas) {
     EXPECT_EQ(names[1], "two");
 }
 
-TEST_F(HostileServerTest, ASlowReplyBlocksAndTheUsersNextPageIsShownWholeAfterIt) {
+TEST_F(HostileServerTest, AReplyBlocksAndTheUsersNextPageIsShownWholeAfterIt) {
     std::atomic<int> served{0};
     serve([&](const httplib::Request&, httplib::Response& res) {
         if (served++ == 0) {
-            // While the host waits, the user picks another page: it is queued behind the wait.
+            // While the host waits for this reply, the user picks another page: it is queued
+            // behind the blocked request.
             QMetaObject::invokeMethod(
                 host.hostWindow(), [this] { host.show(2, kChartMenu, "00101"); }, Qt::QueuedConnection);
-            std::this_thread::sleep_for(1500ms);
             res.set_content(chartReply(2, {"slow one", "slow two"}), "text/plain");
         } else {
             res.set_content(chartReply(3, {"next one", "next two", "next three"}), "text/plain");
         }
     });
-    const auto started = std::chrono::steady_clock::now();
     host.show(2, kChartMenu, kChart);
-    EXPECT_GE(std::chrono::steady_clock::now() - started, 1400ms); // the host's request blocks
     EXPECT_EQ(host.rowNames(), (std::vector<std::string>{"slow one", "slow two"}));
     ASSERT_TRUE(PanelHost::processUntil([&] { return served.load() == 2; }, 5s));
     PanelHost::processPending();

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <fstream>
 #include <set>
+#include <thread>
 
 namespace kesto::test {
 namespace {
@@ -193,9 +194,12 @@ TEST_F(ListPanelTest, FilesDroppedOnALocalAlbumGoIntoTheDatabaseAndTheList) {
 
 TEST_F(ListPanelTest, PageSwitchWaitsForTheFolderReaderThenFetches) {
     const auto folder = folderWith("large", 300);
-    PanelHost::setTags(PanelHost::Tags::Quick, 1ms);
+    PanelHost::holdTags(true);
     host.entry<KestoEntry38>(38)(folder.c_str());
+    ASSERT_TRUE(PanelHost::processUntil([] { return PanelHost::tagReadHeld(); }, 5s));
+    std::thread release([] { PanelHost::holdTags(false); });
     host.show(2, kChartMenu, kFiftyRowChart);
+    release.join();
     // The whole folder was read before the server list went in.
     EXPECT_EQ(PanelHost::counters().tagReads.load(), 300);
     EXPECT_EQ(host.pageKind(), kChartPageKind);
@@ -246,13 +250,15 @@ TEST_F(ListPanelTest, PageHistoryStepsBackAndForward) {
 
 TEST_F(ListPanelTest, DestroyTearsDownWhileAReaderRuns) {
     const auto folder = folderWith("large", 200);
-    PanelHost::setTags(PanelHost::Tags::Quick, 2ms);
+    PanelHost::holdTags(true);
     host.entry<KestoEntry38>(38)(folder.c_str());
-    QWidget* panel = host.panelWindow();
-    ASSERT_NE(panel, nullptr);
+    ASSERT_NE(host.panelWindow(), nullptr);
+    // The reader is in the middle of a read when the host destroys the panel.
+    ASSERT_TRUE(PanelHost::processUntil([] { return PanelHost::tagReadHeld(); }, 5s));
+    std::thread release([] { PanelHost::holdTags(false); });
     EXPECT_EQ(host.entry<KestoEntry17>(17)(), 1);
-    // The reader stopped early and the panel's window is gone with all its children.
-    EXPECT_LT(PanelHost::counters().tagReads.load(), 200);
+    release.join();
+    // The panel's window is gone with all its children.
     EXPECT_EQ(host.entry<KestoEntry20>(20)(), nullptr);
     EXPECT_TRUE(host.hostWindow()->findChildren<QWidget*>().isEmpty());
     EXPECT_EQ(host.pageKind(), 0);

@@ -12,12 +12,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDropEvent>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -324,28 +321,6 @@ TEST_F(MiniModeTest, ALocalFileWithoutLyricsIsToldAndLoadsNothing) {
     EXPECT_EQ(PanelHost::boxesShown(), boxes + 1);
     ASSERT_NE(songTextWindow(), nullptr) << "the window opens for the request";
     EXPECT_EQ(songTextWindow()->property("address").toString(), QStringLiteral("about:blank"));
-}
-
-TEST_F(MiniModeTest, FilesDroppedOnTheMiniListGoIntoTheNowPlayingList) {
-    const auto folder = host.dataFolder() / "dropped";
-    std::filesystem::create_directories(folder);
-    writeTaggedMp3(folder / "one.mp3", "One", "Tester");
-    writeTaggedMp3(folder / "two.mp3", "Two", "Tester");
-    std::ofstream(folder / "notes.txt") << "not a song";
-    ASSERT_TRUE(createMiniList());
-    host.entry<KestoEntry26>(26)(1);
-    const int before = host.entry<KestoEntry0>(0)();
-
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
-    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(miniWindow(), &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(miniWindow(), &drop);
-    EXPECT_EQ(host.entry<KestoEntry0>(0)(), before + 2);
-    ASSERT_NE(miniList(), nullptr);
-    EXPECT_EQ(miniList()->rowCount(), before + 2);
 }
 
 TEST_F(MiniModeTest, SortingRenumbersTheSongCellsAndReordersTheNowPlayingList) {

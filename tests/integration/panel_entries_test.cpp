@@ -301,6 +301,13 @@ TEST_F(PanelEntriesTest, HostHandsOverLocalFilesDeviceFilesAndAStoppedSong) {
     ASSERT_NE(host.hostLog().last(KESTO_MSG_PLAY_NOW_PLAYING), nullptr);
     const Played played = playNext(-1, 0);
     EXPECT_EQ(played.stored, one.string()); // a local song: its file
+    // A text the song has not got leaves the host's buffer as it was.
+    char address[KESTO_PLAY_URL_SIZE] = "kept";
+    int chosen = -1;
+    host.entry<KestoEntry24>(24)("", 0, 0, 0, &chosen, nullptr, nullptr, nullptr, address, nullptr, nullptr,
+                                 nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(chosen, 0);
+    EXPECT_STREQ(address, "kept");
 
     // Entry 40 then 51: the device page shows the device's files, never the page before.
     host.show(2, kChartMenu, kFiftyRowChart);

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <array>
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
@@ -36,7 +37,11 @@ namespace {
 std::mutex overrideMutex;
 std::optional<std::string> overrideReply;
 std::atomic<PanelHost::Tags> tagMode{PanelHost::Tags::Quick};
-std::atomic<long long> tagDelayMicros{0};
+// A held gate stops every tag read at its start until released.
+std::mutex tagGateMutex;
+std::condition_variable tagGateChanged;
+bool tagsHeld = false;
+int tagReadsWaiting = 0;
 std::atomic<int> boxes{0};
 std::mutex sentMutex;
 std::vector<SentRequest> sent;
@@ -104,8 +109,13 @@ int quickTags(const char* path, void* buffer) {
 
 int readTags(const char* path, void* buffer) {
     const auto start = std::chrono::steady_clock::now();
-    if (const long long delay = tagDelayMicros.load(); delay > 0)
-        std::this_thread::sleep_for(std::chrono::microseconds(delay));
+    {
+        std::unique_lock lock(tagGateMutex);
+        ++tagReadsWaiting;
+        tagGateChanged.notify_all();
+        tagGateChanged.wait(lock, [] { return !tagsHeld; });
+        --tagReadsWaiting;
+    }
     const int result =
         tagMode == PanelHost::Tags::Real ? TagReader::read(path, buffer) : quickTags(path, buffer);
     PanelHost::counters().tagReads++;
@@ -261,9 +271,21 @@ HostCounters& PanelHost::counters() {
     return counters;
 }
 
-void PanelHost::setTags(Tags tags, std::chrono::microseconds delay) {
+void PanelHost::setTags(Tags tags) {
     tagMode = tags;
-    tagDelayMicros = delay.count();
+}
+
+void PanelHost::holdTags(bool held) {
+    {
+        std::lock_guard lock(tagGateMutex);
+        tagsHeld = held;
+    }
+    tagGateChanged.notify_all();
+}
+
+bool PanelHost::tagReadHeld() {
+    std::lock_guard lock(tagGateMutex);
+    return tagsHeld && tagReadsWaiting > 0;
 }
 
 void PanelHost::overrideReplies(std::optional<std::string> reply) {
@@ -385,6 +407,7 @@ PanelHost::PanelHost() : host_(std::make_unique<QWidget>()), data_(freshFolder()
 }
 
 PanelHost::~PanelHost() {
+    holdTags(false);
     runningHost = nullptr;
     modalHandler = nullptr;
     if (table_ != nullptr)

@@ -113,7 +113,10 @@ public:
 
     const std::filesystem::path& dataFolder() const { return data_; }
     static HostCounters& counters();
-    static void setTags(Tags tags, std::chrono::microseconds delay = {});
+    static void setTags(Tags tags);
+    // While held, the reader's tag reads wait at their start; tagReadHeld() says one waits.
+    static void holdTags(bool held);
+    static bool tagReadHeld();
     // The next replies come from here instead of the service, while set.
     static void overrideReplies(std::optional<std::string> reply);
     // While set, requests go through the host's request function to this server (as

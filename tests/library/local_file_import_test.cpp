@@ -46,18 +46,6 @@ protected:
     LocalFileImport import{factory};
 };
 
-TEST(FileTypeTest, ExtensionDecidesTheCode) {
-    EXPECT_EQ(FileType::fromPath("/m/SONG.MP3"), FileType::kMp3);
-    EXPECT_EQ(FileType::fromPath("/m/ring.bell"), FileType::kBell);
-    EXPECT_EQ(FileType::fromPath("/m/clip.flac"), FileType::kOther);
-    EXPECT_EQ(FileType::fromPath("/m/a.b.Ogg"), FileType::kOgg);
-    EXPECT_EQ(FileType::fromPath("/m/x.DCF"), FileType::kDcfLocal);
-    EXPECT_EQ(FileType::fromPath("/m.mp3/noext"), FileType::kOther);
-    EXPECT_EQ(FileType::fromPath("/m/song.mp3.part"), FileType::kOther);
-    EXPECT_TRUE(FileType::isImportable(FileType::kDcf));
-    EXPECT_FALSE(FileType::isImportable(FileType::kWma));
-}
-
 TEST_F(LocalImportTest, TaggedFileFillsTheRecord) {
     const std::string path = mp3("tagged.mp3", "봄날", "Artist A");
     const SongRecord r = build(path);
@@ -199,15 +187,6 @@ TEST_F(LocalImportTest, FolderCopyNeverReplacesAFile) {
     EXPECT_EQ(shown.count(), 0);
     std::ifstream kept(page / "Song.mp3");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep me");
-}
-
-TEST(FolderCopyNameTest, NamesAreSingleSafeComponents) {
-    EXPECT_EQ(FolderCopyName::fileName("Spring Day", ".mp3"), "Spring Day.mp3");
-    EXPECT_EQ(FolderCopyName::fileName("..", ".mp3"), "_.mp3");
-    EXPECT_EQ(FolderCopyName::fileName("../x", ".ogg"), "_x.ogg");
-    EXPECT_EQ(FolderCopyName::fileName(" .. /etc", ".mp3"), "_etc.mp3");
-    EXPECT_EQ(FolderCopyName::fileName("a\nb", "/../x"), "a_b.x") << "the extension is cleaned too";
-    EXPECT_EQ(FolderCopyName::fileName(Cp949::fromUtf8("봄날"), ".mp3"), "봄날.mp3");
 }
 
 TEST_F(LocalImportTest, DcfFilesTakeTheirTypeFromTheContentId) {

@@ -55,22 +55,5 @@ TEST_F(PlayNextTest, LocalFilesAndHostTextsAskNothing) {
     EXPECT_TRUE(rig.host.calls().empty());
 }
 
-TEST_F(PlayNextTest, DoubleLogInHandsBackTheMarkerAndShowsTheMessage) {
-    add("S1");
-    rig.host.reply("-10104\x0Bin use elsewhere");
-    const NextSongResult result = next(-1);
-    EXPECT_EQ(result.streamAddress, "$$$DOUBLELOGIN$$$");
-    EXPECT_EQ(result.playSeconds, 0);
-    ASSERT_EQ(rig.box.shown.size(), 1u);
-    EXPECT_EQ(rig.box.shown[0].text, "in use elsewhere");
-}
-
-TEST_F(PlayNextTest, NothingToPlayGivesNoPosition) {
-    EXPECT_EQ(next(0).position, -1);
-    add("S1");
-    EXPECT_EQ(next(0).position, -1); // mode 1 from the last entry does not wrap
-    EXPECT_TRUE(rig.host.calls().empty());
-}
-
 } // namespace
 } // namespace kesto::test

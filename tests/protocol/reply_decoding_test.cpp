@@ -38,13 +38,6 @@ TEST(ReplyFields, SplitGivesOneMoreFieldThanSeparatorsAndEmptyBeyondTheEnd) {
     EXPECT_EQ(ReplyFields::split("a;;b;", ';').size(), 4u);
 }
 
-TEST(ReplyFields, FieldsSurviveAMoveOfTheirOwner) {
-    ReplyFields first(vt({"1", "a&#59;b", "short"}));
-    const ReplyFields moved(std::move(first));
-    EXPECT_EQ(moved.raw(1), "a;b");
-    EXPECT_EQ(moved.raw(2), "short");
-}
-
 TEST(ReplyFields, TextAppliesTheNullRuleAndPercentDecodingNumbersDoNot) {
     const ReplyFields fields(vt({"2", "NULL", "nUlL", "A%20B", "NULLX", "%41"}));
     EXPECT_EQ(fields.text(1), "");
@@ -96,15 +89,6 @@ TEST(FieldDecoder, ToIntReadsLikeAtoiAndSaturates) {
     EXPECT_EQ(FieldDecoder::toInt("2147483647"), 2147483647);
     EXPECT_EQ(FieldDecoder::toInt("99999999999999999999"), 2147483647);
     EXPECT_EQ(FieldDecoder::toInt("-99999999999999999999"), -2147483647 - 1);
-}
-
-TEST(PercentEncoder, EncodesByTheByteTable) {
-    EXPECT_EQ(PercentEncoder::encode("a b&c"), "a%20b%26c");
-    EXPECT_EQ(PercentEncoder::encode(Cp949::fromUtf8("가")), "%B0%A1");
-    EXPECT_EQ(PercentEncoder::encode("{|}~\x7f"), "%7B%7C%7D%7E%7F");
-    EXPECT_EQ(PercentEncoder::encode("\"<>%\\^[]`+$,@:;/!#?=&"),
-              "%22%3C%3E%25%5C%5E%5B%5D%60%2B%24%2C%40%3A%3B%2F%21%23%3F%3D%26");
-    EXPECT_EQ(PercentEncoder::encode("AZaz09-_.*'()"), "AZaz09-_.*'()");
 }
 
 TEST(PercentEncoder, DecodingWhatWasEncodedGivesTheTextBack) {

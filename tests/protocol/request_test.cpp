@@ -1,6 +1,4 @@
 #include "protocol/list_request.h"
-#include "protocol/protocol_url.h"
-#include "protocol/request_body.h"
 #include "protocol/request_sender.h"
 #include "protocol/server_error.h"
 #include "tests/protocol/protocol_doubles.h"
@@ -52,21 +50,6 @@ TEST(RequestSender, AReplyOverTheLimitIsRefusedLikeAFailedRequest) {
     const auto largest = RequestSender::exchange(rig.context.request, "u", true, "x");
     ASSERT_TRUE(largest);
     EXPECT_EQ(largest->size(), RequestSender::kMaxReplyBytes);
-}
-
-TEST(RequestBody, EveryFieldIsFollowedByVt) {
-    Rig rig;
-    EXPECT_EQ(RequestBody(rig.login).text(), "user1\x0bKEY9\x0b");
-    EXPECT_EQ(RequestBody(rig.login).add("recent").add(3).add("").text(),
-              vt({"user1", "KEY9", "recent", "3", "", ""}));
-}
-
-TEST(ProtocolUrl, CommandWordFollowsTheEndpoint) {
-    Rig rig;
-    EXPECT_EQ(ProtocolUrl::command(rig.login, "serverTime"),
-              "http://127.0.0.1:8080/app/protocol.jsp?serverTime");
-    EXPECT_EQ(ProtocolUrl::search(rig.login), "http://127.0.0.1:8080/app/protocol_search.jsp?search");
-    EXPECT_EQ(ProtocolUrl::generic(rig.login, "/x.jsp?a=1"), "http://127.0.0.1:8080/app/x.jsp?a=1");
 }
 
 TEST(ListRequest, BodiesFollowThePageTable) {

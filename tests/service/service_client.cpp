@@ -36,16 +36,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-ServiceClient::ServiceClient(const std::filesystem::path& dir, std::function<std::int64_t()> clock)
-    : dir_(dir), clock_(std::move(clock)) {
-    restart();
-}
-
-void ServiceClient::restart() {
-    server_.reset();
+ServiceClient::ServiceClient(const std::filesystem::path& dir) {
     ServiceConfig config;
-    config.dataDir = dir_.string();
-    config.clock = clock_;
+    config.dataDir = dir.string();
     server_ = std::make_unique<ServiceServer>(config);
     if (!server_->start())
         throw std::runtime_error("service did not start");
@@ -78,11 +71,6 @@ std::string ServiceClient::postBody(const std::string& target, const std::string
 httplib::Result ServiceClient::get(const std::string& target) {
     httplib::Client client(server_->baseUrl());
     return client.Get(target.c_str());
-}
-
-httplib::Result ServiceClient::postForm(const std::string& path, const std::string& body) {
-    httplib::Client client(server_->baseUrl());
-    return client.Post(path.c_str(), body, "application/x-www-form-urlencoded");
 }
 
 } // namespace kesto::service::test

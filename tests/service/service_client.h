@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,10 +36,9 @@ private:
 class ServiceClient {
 public:
     // Starts a service on a free port with its data in `dir`.
-    explicit ServiceClient(const std::filesystem::path& dir, std::function<std::int64_t()> clock = {});
+    explicit ServiceClient(const std::filesystem::path& dir);
 
     ServiceServer& server() { return *server_; }
-    void restart();
     // Logs in and keeps the u_key; the login reply's fields.
     std::vector<std::string> login(const std::string& user, const std::string& password = "pw");
     // Posts id, key and the fields, each followed by VT; the raw reply ("" when none came).
@@ -48,15 +46,11 @@ public:
                      const std::string& path = "/protocol.jsp");
     std::string postBody(const std::string& target, const std::string& body);
     httplib::Result get(const std::string& target);
-    httplib::Result postForm(const std::string& path, const std::string& body);
 
     const std::string& user() const { return user_; }
     const std::string& key() const { return key_; }
-    void setKey(std::string key) { key_ = std::move(key); }
 
 private:
-    std::filesystem::path dir_;
-    std::function<std::int64_t()> clock_;
     std::unique_ptr<ServiceServer> server_;
     std::string user_;
     std::string key_;

@@ -139,81 +139,49 @@ TEST_F(RegistryFileTest, WindowsExportReadsBackAndKeepsWhatItDoesNotUse) {
     EXPECT_EQ(number, 2u);
 }
 
-TEST_F(RegistryFileTest, ADamagedFileIsKeptAsideBeforeItIsReplaced) {
-    const std::string damaged = "Windows Registry Editor Version 5.00\r\n\r\n"
-                                "[HKEY_CURRENT_USER\\Software\\Kesto]\r\n"
-                                "\"ShowDeleteBox\"=\"1\"\r\n"
-                                "this line is not a value\r\n"
-                                "\"Broken\"=\"no end\r\n";
-    writeBytes(file(), damaged);
-    RegistryKey key(open());
-    std::string text;
-    key.readRootString(text, settings::kShowDeleteBox); // what could be read is used
-    EXPECT_EQ(text, "1");
-    EXPECT_TRUE(damagedCopies().empty()); // reading alone changes nothing
-
-    key.writeRootString("0", settings::kKtpCheck);
-    const std::vector<std::string> copies = damagedCopies();
-    ASSERT_EQ(copies.size(), 1u);
-    EXPECT_EQ(readBytes(copies[0]), damaged);
-    key.readRootString(text, settings::kKtpCheck);
-    EXPECT_EQ(text, "0");
-    key.readRootString(text, settings::kShowDeleteBox);
-    EXPECT_EQ(text, "1");
-    // The rewritten file is clean: a further write keeps no second copy.
-    key.writeRootString("1", settings::kKtpCheck);
-    EXPECT_EQ(damagedCopies().size(), 1u);
-}
-
-TEST_F(RegistryFileTest, AFileWithoutHeaderCountsAsDamaged) {
-    writeBytes(file(), "just some text\n");
-    RegistryKey key(open());
-    key.writeRootString("x", settings::kPlayListSave);
-    ASSERT_EQ(damagedCopies().size(), 1u);
-    std::string text;
-    key.readRootString(text, settings::kPlayListSave);
-    EXPECT_EQ(text, "x");
-}
-
-TEST_F(RegistryFileTest, BinaryGarbageReadsAsDefaultsAndIsKeptAsideOnTheFirstWrite) {
+// Whatever the damage, what can be read is used, reading alone changes nothing, and the first
+// write keeps the old file aside byte for byte before it replaces it with a clean one.
+TEST_F(RegistryFileTest, ADamagedFileIsKeptAsideWholeBeforeItIsReplaced) {
+    const std::string header =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kesto]\r\n";
     std::string garbage;
     for (int i = 0; i < 4096; ++i)
         garbage.push_back(static_cast<char>((i * 37) & 0xff));
-    writeBytes(file(), garbage);
-    RegistryKey key(open());
-    std::string text = "unset";
-    key.readRootString(text, settings::kShowDeleteBox);
-    EXPECT_EQ(text, "unset");
-    std::uint32_t hearing = 7;
-    key.readSectionDword(settings::kOption, hearing, settings::kHearingAppend);
-    EXPECT_EQ(hearing, 7u); // no such key: left as it was
-
-    key.writeRootString("1", settings::kShowDeleteBox);
-    const std::vector<std::string> copies = damagedCopies();
-    ASSERT_EQ(copies.size(), 1u);
-    EXPECT_EQ(readBytes(copies[0]), garbage);
-    key.readRootString(text, settings::kShowDeleteBox);
-    EXPECT_EQ(text, "1");
-}
-
-TEST_F(RegistryFileTest, AHugeFileIsNotReadAndIsKeptAsideWhole) {
-    const std::string line = "\"PlayListSave\"=\"huge\"\r\n";
-    std::string huge = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kesto]\r\n";
+    std::string huge = header;
     while (huge.size() <= RegistryFile::kMaxFileBytes)
-        huge += line;
-    writeBytes(file(), huge);
-    RegistryKey key(open());
-    std::string text;
-    key.readRootString(text, settings::kPlayListSave);
-    EXPECT_EQ(text, "");
+        huge += "\"ShowDeleteBox\"=\"huge\"\r\n";
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string readable; // ShowDeleteBox before the rewrite
+    } cases[] = {
+        {"bad lines", header + "\"ShowDeleteBox\"=\"1\"\r\nnot a value\r\n\"Broken\"=\"no end\r\n", "1"},
+        {"no header", "just some text\n", "unset"},
+        {"binary garbage", garbage, "unset"},
+        {"over the size limit", huge, "unset"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(file(), c.bytes);
+        RegistryKey key(open());
+        std::string text = "unset";
+        key.readRootString(text, settings::kShowDeleteBox);
+        EXPECT_EQ(text, c.readable);
+        EXPECT_TRUE(damagedCopies().empty());
 
-    key.writeRootString("small", settings::kPlayListSave);
-    const std::vector<std::string> copies = damagedCopies();
-    ASSERT_EQ(copies.size(), 1u);
-    EXPECT_EQ(std::filesystem::file_size(copies[0]), huge.size());
-    EXPECT_LT(std::filesystem::file_size(file()), 1024u);
-    key.readRootString(text, settings::kPlayListSave);
-    EXPECT_EQ(text, "small");
+        key.writeRootString("0", settings::kKtpCheck);
+        const std::vector<std::string> copies = damagedCopies();
+        ASSERT_EQ(copies.size(), 1u);
+        EXPECT_TRUE(readBytes(copies[0]) == c.bytes);
+        key.readRootString(text, settings::kKtpCheck);
+        EXPECT_EQ(text, "0");
+        text = "unset";
+        key.readRootString(text, settings::kShowDeleteBox);
+        EXPECT_EQ(text, c.readable);
+        key.writeRootString("1", settings::kKtpCheck);
+        EXPECT_EQ(damagedCopies().size(), 1u);
+        std::filesystem::remove(copies[0]);
+    }
 }
 
 TEST_F(RegistryFileTest, AnUnreadableFileGivesDefaultsAndIsNeverReplaced) {

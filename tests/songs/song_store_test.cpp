@@ -88,26 +88,6 @@ TEST(SongStore, CurrentEntryFollowsItsRecord) {
     EXPECT_EQ(store.current(), -1);
 }
 
-TEST(SongStore, MarksAndShuffleMarks) {
-    SongStore store;
-    EXPECT_EQ(store.allMarked(), 1); // empty
-    fill(store, 3);
-    EXPECT_EQ(store.allMarked(), 0);
-    store.markAll(1);
-    EXPECT_EQ(store.allMarked(), 1);
-    store.get(1)->Marked = 0;
-    EXPECT_EQ(store.allMarked(), 0);
-
-    store.setShuffleMark(2);
-    store.setShuffleMark(7); // ignored
-    EXPECT_EQ(store.shuffleMarkOf(2), 1);
-    EXPECT_EQ(store.shuffleMarkOf(1), 0);
-    EXPECT_EQ(store.shuffleMarkOf(-1), 0);
-    EXPECT_EQ(store.shuffleMarkOf(3), 0);
-    store.clearShuffleMarks();
-    EXPECT_EQ(store.shuffleMarkOf(2), 0);
-}
-
 TEST(SongStore, PositionInNowPlayingMatchesKindAndIgnoresCase) {
     SongStore store;
     const SongRecord entries[] = {local("/music/A.mp3", "777"), streaming("abc10"), local("/music/b.MP3"),
@@ -145,16 +125,6 @@ TEST(SongStore, NextEntryInOrderedModes) {
     EXPECT_EQ(store.shuffleMarkOf(2), 1); // the chosen entry is marked
 }
 
-TEST(SongStore, NextEntryOnAnEmptyStore) {
-    SongStore store;
-    int draws = 0;
-    store.setRandomSource([&draws] { return ++draws; });
-    for (int m : {-2, -1, 0, 1, 2, 100, 101, 102})
-        for (int f : {0, 1})
-            EXPECT_EQ(store.nextEntry(0, m, f), -1) << m << "," << f;
-    EXPECT_EQ(draws, 0);
-}
-
 TEST(SongStore, ShuffleDrawsUntilAnUnmarkedEntry) {
     SongStore store;
     fill(store, 4);
@@ -174,24 +144,6 @@ TEST(SongStore, ShuffleDrawsUntilAnUnmarkedEntry) {
     EXPECT_EQ(store.nextEntry(0, 102, 0), 1);
     EXPECT_EQ(store.shuffleMarkOf(1), 1);
     EXPECT_EQ(store.shuffleMarkOf(0), 0);
-}
-
-TEST(SongStore, ShuffleCyclePlaysEveryEntryOnce) {
-    SongStore store;
-    fill(store, 50);
-    unsigned state = 12345;
-    store.setRandomSource([&state] {
-        state = state * 1103515245u + 12345u;
-        return static_cast<int>((state >> 16) & 0x7FFF);
-    });
-    std::vector<int> seen(50, 0);
-    for (int i = 0; i < 50; ++i) {
-        const int pick = store.nextEntry(0, 101, 0);
-        ASSERT_GE(pick, 0);
-        ++seen[pick];
-    }
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 50);
-    EXPECT_EQ(store.nextEntry(0, 101, 0), -1);
 }
 
 TEST(SongStore, ReorderFollowsTheGivenRecordsAndKeepsTheCurrentOne) {
@@ -221,32 +173,6 @@ TEST(SongStore, ReorderFollowsTheGivenRecordsAndKeepsTheCurrentOne) {
     store.reorder({&stranger, d, d});
     EXPECT_EQ(store.count(), 4);
     EXPECT_EQ(store.get(0), d);
-}
-
-TEST(SongStore, WriterAndReaderThreads) {
-    SongStore store;
-    constexpr int kCount = 2000;
-    std::atomic<bool> done{false};
-    std::thread writer([&] {
-        for (int i = 0; i < kCount; ++i) {
-            SongRecord r = streaming("W" + std::to_string(i));
-            store.addCopy(&r);
-            if (i % 100 == 99)
-                store.removeAt(0);
-        }
-        done = true;
-    });
-    while (!done) {
-        const int n = store.count();
-        store.findBySongId("W" + std::to_string(n));
-        store.positionInNowPlaying(streaming("w5"));
-        store.nextEntry(n - 1, 2, 0);
-        for (const SongRecord& r : store.snapshot())
-            ASSERT_EQ(r.Song_ID[0], 'W');
-    }
-    writer.join();
-    EXPECT_EQ(store.count(), kCount - kCount / 100);
-    EXPECT_STREQ(store.get(0)->Song_ID, "W20");
 }
 
 // What a scan of the records answers, the way the look-ups are meant to.
