@@ -114,12 +114,14 @@ bool MyAlbumDb::openDatabase(const std::string& path) {
     try {
         db_.open(path.c_str());
         path_ = path;
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("album database not opened");
         return false;
     }
     try {
         db_.exec(kJournal);
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("album database journal mode not set");
         // The file stays usable in its old journal mode.
     }
     return true;
@@ -140,7 +142,8 @@ bool MyAlbumDb::execStatement(const std::string& sql) {
     try {
         db_.exec(sql.c_str());
         return true;
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("album database statement failed");
         return false;
     }
 }
@@ -158,7 +161,8 @@ std::string MyAlbumDb::firstField(const std::string& sql, bool lastRow) {
             }
             query.nextRow();
         }
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("album database read failed");
         return {};
     }
     return value;
@@ -201,7 +205,8 @@ std::string MyAlbumDb::insert(const AlbumSong& song, RowIdGenerator& ids, const 
                            V::text(song.albumTitle), V::number(static_cast<std::int16_t>(song.bitrate)),
                            V::number(song.listenCount), V::text(date), V::number(song.readMark),
                            V::text(song.expireDate), V::text(song.localPath)});
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("album database song not inserted");
         return {};
     }
     return songId;
@@ -233,7 +238,8 @@ bool MyAlbumDb::listAlbumSongs(std::string_view albumId, AlbumSongList& out) {
             }
             query.nextRow();
         }
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("album database album not listed");
         return false;
     }
     return true;
@@ -270,7 +276,8 @@ void MyAlbumDb::albumNamesOfSong(std::string_view songId, std::vector<std::strin
             }
             query.nextRow();
         }
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("album database album names not read");
         out.clear();
     }
 }
@@ -285,7 +292,8 @@ bool MyAlbumDb::containsSong(std::string_view albumId, std::string_view songId, 
         if (!songId.empty())
             return db_.hasRow(kContainsSong, {V::text(songId), V::text(albumId)});
         return db_.hasRow(kContainsPath, {V::text(albumId), V::text(localPath)});
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("album database song look-up failed");
         return false;
     }
 }
@@ -299,7 +307,8 @@ std::optional<std::string> MyAlbumDb::recordedSongId(std::string_view localPath)
         return std::nullopt;
     try {
         return db_.firstField(kSongIdByPath, {SqlValue::text(localPath)});
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("album database path look-up failed");
         return std::nullopt;
     }
 }
@@ -312,7 +321,8 @@ std::optional<int> MyAlbumDb::listenCount(std::string_view songId) {
             return std::nullopt;
         const char* value = query.fieldValue(0);
         return std::atoi(value ? value : "");
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("album database listen count not read");
         return std::nullopt;
     }
 }

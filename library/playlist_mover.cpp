@@ -44,7 +44,8 @@ bool PlaylistMover::listPlaylists(std::string_view shownAlbumId, std::vector<Pla
             if (!Cp949::equalsIgnoreCase(id ? id : "", shownAlbumId))
                 out.push_back({id ? id : "", name ? name : ""});
         }
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("play lists not read");
         out.clear();
         return false;
     }
@@ -92,7 +93,8 @@ bool PlaylistMover::copyRow(std::string_view songId, std::string_view from, std:
             const char* value = query.fieldValue(i);
             row[query.fieldName(i)] = value ? value : "";
         }
-    } catch (const SqlError&) {
+    } catch (const SqlError& error) {
+        error.log("play list song not read");
         return false;
     }
     AlbumSong copy;

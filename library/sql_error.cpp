@@ -1,5 +1,7 @@
 #include "library/sql_error.h"
 
+#include "platform/failure_log.h"
+
 #include <sqlite3.h>
 
 #include <array>
@@ -57,6 +59,16 @@ const char* SqlError::errorCodeAsString(int code) {
         return "CPPSQLITE_ERROR";
     default:
         return "UNKNOWN_ERROR";
+    }
+}
+
+void SqlError::log(std::string_view what) const noexcept {
+    try {
+        FailureLog::write(LogCategory::Library,
+                          std::string(what) + ": " +
+                              (message_ != nullptr ? message_ : errorCodeAsString(code_)));
+    } catch (...) {
+        // No memory for the line: the caller's failure value says enough.
     }
 }
 

@@ -3,6 +3,7 @@
 // own errors) and the message "NAME[code]: text".
 
 #include <string>
+#include <string_view>
 
 namespace kesto {
 
@@ -23,6 +24,9 @@ public:
     const char* errorMessage() const { return message_; }
 
     static const char* errorCodeAsString(int code);
+
+    // One line in kesto.library: what failed and SQLite's reason.
+    void log(std::string_view what) const noexcept;
 
 private:
     int code_ = 0;
