@@ -20,7 +20,7 @@
 #include "panel/panel_skin.h"
 #include "panel/promotion_strip.h"
 #include "panel/window_placement.h"
-#include "platform/failure_log.h"
+#include "platform/failure_guard.h"
 #include "protocol/promotion_request.h"
 #include "protocol/server_time.h"
 #include "settings/download_folder.h"
@@ -168,10 +168,15 @@ void ListPanel::createChildren(bool noBlank) {
         [this](const std::vector<std::string>& paths) { return importFiles(paths); });
     listView_->setDrops(drops_.get());
     window_->setChildren(buttons_, promotion_, listView_);
-    listView_->html().setLinkHandler([this](const std::string& link) { followLink(link); });
+    // Links are followed from Qt's event loop, which lets no exception through.
+    listView_->html().setLinkHandler([this](const std::string& link) {
+        FailureGuard::run(LogCategory::Panel, "web link", [&] { followLink(link); });
+    });
     listView_->linkLabel().setHandler([this](const std::string& link) {
-        if (commands_)
-            commands_->followLabelLink(link);
+        FailureGuard::run(LogCategory::Panel, "title link", [&] {
+            if (commands_)
+                commands_->followLabelLink(link);
+        });
     });
     if (!noBlank)
         listView_->html().navigate(HtmlArea::kBlankPage);
