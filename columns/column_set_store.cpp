@@ -1,5 +1,7 @@
 #include "columns/column_set_store.h"
 
+#include "platform/failure_log.h"
+
 #include "columns/column_kind.h"
 #include "columns/default_column_sets.h"
 
@@ -73,27 +75,33 @@ bool ColumnSetStore::loadStored(int pageKind, bool rankSuppressed, std::vector<C
     std::vector<std::string> keys;
     if (defaults.empty() || !settings_.columnKeys(pageKind, keys))
         return false;
+    // Stored columns that cannot be laid out give way to the defaults.
+    const auto damaged = [pageKind](const std::string& why) {
+        FailureLog::write(LogCategory::Columns,
+                          "stored columns of page kind " + std::to_string(pageKind) + " not used: " + why);
+        return false;
+    };
     std::vector<std::optional<ColumnInfo>> slots(ColumnInfo::kMaxColumns);
     for (const std::string& key : keys) {
         ColumnInfo info;
         int position = 0;
         if (!readColumn(pageKind, key, rankSuppressed, info, position))
-            return false;
+            return damaged("column " + key + " unreadable");
         if (!matchesDefault(defaults, info)) {
             settings_.remove(pageKind, key);
-            return false;
+            return damaged("column " + key + " unknown");
         }
         // A position outside the room or taken twice cannot be laid out.
         if (position < 0 || position >= ColumnInfo::kMaxColumns || slots[static_cast<std::size_t>(position)])
-            return false;
+            return damaged("column " + key + " at position " + std::to_string(position));
         slots[static_cast<std::size_t>(position)] = info;
     }
     if (keys.size() != defaults.size())
-        return false;
+        return keys.empty() ? false : damaged(std::to_string(keys.size()) + " columns stored");
     out.clear();
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (!slots[i])
-            return false;
+            return damaged("no column at position " + std::to_string(i));
         out.push_back(*slots[i]);
     }
     return true;

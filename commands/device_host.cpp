@@ -1,10 +1,17 @@
 #include "commands/device_host.h"
 
+#include "platform/failure_log.h"
+
+#include <string>
+
 namespace kesto {
 
 template <typename Fn> Fn DeviceHost::slot(int index) const {
-    if (table_ == nullptr || table_[index] == nullptr)
+    if (table_ == nullptr || table_[index] == nullptr) {
+        FailureLog::write(LogCategory::Host,
+                          "host service table A entry " + std::to_string(index) + " missing");
         return nullptr;
+    }
     return reinterpret_cast<Fn>(table_[index]);
 }
 

@@ -2,9 +2,28 @@
 // The table of 76 entries that Song_GetPanelInfo hands to the host.
 
 #include "include/kesto/panel_api.h"
+#include "platform/failure_guard.h"
 #include "platform/message_port.h"
 
 namespace kesto {
+
+// Entry Index runs Fn under the failure guard: what Fn throws is logged in kesto.entry and
+// the host gets the entry's failure value (0, NULL or nothing), as the public header says.
+template <int Index, auto Fn> struct GuardedEntry;
+template <int Index, class R, class... A, R (*Fn)(A...)> struct GuardedEntry<Index, Fn> {
+    static constexpr char kName[] = {'e',
+                                     'n',
+                                     't',
+                                     'r',
+                                     'y',
+                                     ' ',
+                                     static_cast<char>('0' + Index / 10),
+                                     static_cast<char>('0' + Index % 10),
+                                     '\0'};
+    static R call(A... args) noexcept {
+        return FailureGuard::run(LogCategory::Entry, kName, [&]() -> R { return Fn(args...); });
+    }
+};
 
 class EntryTable {
 public:
@@ -15,9 +34,12 @@ public:
     // Fills all 76 slots.
     static void fill(KestoEntryFn* table);
 
-    // Puts fn into slot index; Fn is the slot's typedef, so a wrong signature does not compile.
-    template <class Fn> static void put(KestoEntryFn* table, int index, Fn fn) {
-        table[index] = reinterpret_cast<KestoEntryFn>(fn);
+    // Puts the guarded Fn into slot Index; Slot is the slot's typedef, so a wrong signature
+    // does not compile.
+    template <class Slot, int Index, auto Fn> static void put(KestoEntryFn* table) {
+        static_assert(Index >= 0 && Index < KESTO_ENTRY_COUNT);
+        const Slot guarded = &GuardedEntry<Index, Fn>::call;
+        table[Index] = reinterpret_cast<KestoEntryFn>(guarded);
     }
 };
 

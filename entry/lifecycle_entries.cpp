@@ -47,6 +47,9 @@ int createPanel(const KestoRect* rect, int noBlank) {
 
 int destroyAll() {
     ModuleState& s = state();
+    // The mini list shows the panel's now-playing store: it lets go before the store goes.
+    if (s.miniList() != nullptr && s.panel() != nullptr)
+        s.miniList()->clearList();
     if (s.panel() != nullptr) {
         s.panel()->destroyWindow();
         s.setPanel(nullptr);
@@ -94,20 +97,20 @@ int reserved() {
 } // namespace
 
 void LifecycleEntries::install(KestoEntryFn* t) {
-    EntryTable::put<KestoEntry3>(t, 3, &loginBlock);
-    EntryTable::put<KestoEntry9>(t, 9, &serviceValue);
-    EntryTable::put<KestoEntry14>(t, 14, &takeStartup);
-    EntryTable::put<KestoEntry15>(t, 15, &nothing);
-    EntryTable::put<KestoEntry16>(t, 16, &createPanel);
-    EntryTable::put<KestoEntry17>(t, 17, &destroyAll);
-    EntryTable::put<KestoEntry21>(t, 21, &setHostValue0);
-    EntryTable::put<KestoEntry22>(t, 22, &setHostValue1);
-    EntryTable::put<KestoEntry39>(t, 39, &takeLogin);
-    EntryTable::put<KestoEntry54>(t, 54, &reservedWithValue);
-    EntryTable::put<KestoEntry61>(t, 61, &reserved);
-    EntryTable::put<KestoEntry64>(t, 64, &reserved);
-    EntryTable::put<KestoEntry65>(t, 65, &reserved);
-    EntryTable::put<KestoEntry66>(t, 66, &reserved);
+    EntryTable::put<KestoEntry3, 3, &loginBlock>(t);
+    EntryTable::put<KestoEntry9, 9, &serviceValue>(t);
+    EntryTable::put<KestoEntry14, 14, &takeStartup>(t);
+    EntryTable::put<KestoEntry15, 15, &nothing>(t);
+    EntryTable::put<KestoEntry16, 16, &createPanel>(t);
+    EntryTable::put<KestoEntry17, 17, &destroyAll>(t);
+    EntryTable::put<KestoEntry21, 21, &setHostValue0>(t);
+    EntryTable::put<KestoEntry22, 22, &setHostValue1>(t);
+    EntryTable::put<KestoEntry39, 39, &takeLogin>(t);
+    EntryTable::put<KestoEntry54, 54, &reservedWithValue>(t);
+    EntryTable::put<KestoEntry61, 61, &reserved>(t);
+    EntryTable::put<KestoEntry64, 64, &reserved>(t);
+    EntryTable::put<KestoEntry65, 65, &reserved>(t);
+    EntryTable::put<KestoEntry66, 66, &reserved>(t);
 }
 
 } // namespace kesto

@@ -217,23 +217,23 @@ void reloadOptions() {
 } // namespace
 
 void MiniEntries::install(KestoEntryFn* t) {
-    EntryTable::put<KestoEntry1>(t, 1, &isMiniMode);
-    EntryTable::put<KestoEntry4>(t, 4, &importPath);
-    EntryTable::put<KestoEntry8>(t, 8, &clearMiniCurrentMark);
-    EntryTable::put<KestoEntry24>(t, 24, &nextSong);
-    EntryTable::put<KestoEntry26>(t, 26, &switchMiniMode);
-    EntryTable::put<KestoEntry27>(t, 27, &createMiniList);
-    EntryTable::put<KestoEntry28>(t, 28, &destroyMiniWindows);
-    EntryTable::put<KestoEntry29>(t, 29, &createSongText);
-    EntryTable::put<KestoEntry30>(t, 30, &closeSongText);
-    EntryTable::put<KestoEntry33>(t, 33, &miniTakeText);
-    EntryTable::put<KestoEntry34>(t, 34, &showMiniList);
-    EntryTable::put<KestoEntry35>(t, 35, &miniValues);
-    EntryTable::put<KestoEntry36>(t, 36, &showSongInfo);
-    EntryTable::put<KestoEntry43>(t, 43, &playFiles);
-    EntryTable::put<KestoEntry45>(t, 45, &listen);
-    EntryTable::put<KestoEntry50>(t, 50, &addItems);
-    EntryTable::put<KestoEntry67>(t, 67, &reloadOptions);
+    EntryTable::put<KestoEntry1, 1, &isMiniMode>(t);
+    EntryTable::put<KestoEntry4, 4, &importPath>(t);
+    EntryTable::put<KestoEntry8, 8, &clearMiniCurrentMark>(t);
+    EntryTable::put<KestoEntry24, 24, &nextSong>(t);
+    EntryTable::put<KestoEntry26, 26, &switchMiniMode>(t);
+    EntryTable::put<KestoEntry27, 27, &createMiniList>(t);
+    EntryTable::put<KestoEntry28, 28, &destroyMiniWindows>(t);
+    EntryTable::put<KestoEntry29, 29, &createSongText>(t);
+    EntryTable::put<KestoEntry30, 30, &closeSongText>(t);
+    EntryTable::put<KestoEntry33, 33, &miniTakeText>(t);
+    EntryTable::put<KestoEntry34, 34, &showMiniList>(t);
+    EntryTable::put<KestoEntry35, 35, &miniValues>(t);
+    EntryTable::put<KestoEntry36, 36, &showSongInfo>(t);
+    EntryTable::put<KestoEntry43, 43, &playFiles>(t);
+    EntryTable::put<KestoEntry45, 45, &listen>(t);
+    EntryTable::put<KestoEntry50, 50, &addItems>(t);
+    EntryTable::put<KestoEntry67, 67, &reloadOptions>(t);
 }
 
 } // namespace kesto

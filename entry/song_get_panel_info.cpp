@@ -4,6 +4,8 @@
 #include "entry/entry_table.h"
 #include "include/kesto/panel_api.h"
 #include "module/module_state.h"
+#include "platform/failure_guard.h"
+#include "platform/qt_failure_log.h"
 #include "platform/qt_message_box.h"
 #include "platform/qt_message_port.h"
 #include "settings/registry_key.h"
@@ -11,11 +13,16 @@
 #include <QApplication>
 #include <QWidget>
 
-extern "C" KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow) {
+namespace {
+
+KestoEntryFn* panelInfo(void* hostWindow) {
     using namespace kesto;
     KestoEntryFn* table = EntryTable::accept(hostWindow);
-    if (table == nullptr)
+    if (table == nullptr) {
+        FailureLog::write(LogCategory::Entry,
+                          "Song_GetPanelInfo refused: no host window, or one accepted already");
         return nullptr;
+    }
     static QtMessageBox box;
     box.setParentWindow(hostWindow);
     ModuleState& state = ModuleState::instance();
@@ -34,4 +41,13 @@ extern "C" KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow) {
             key.writeString(std::string(name), std::string(value));
     });
     return table;
+}
+
+} // namespace
+
+extern "C" KESTO_EXPORT KestoEntryFn* Song_GetPanelInfo(void* hostWindow) {
+    using namespace kesto;
+    QtFailureLog::install();
+    return FailureGuard::run(LogCategory::Entry, "Song_GetPanelInfo",
+                             [hostWindow] { return panelInfo(hostWindow); });
 }

@@ -55,12 +55,12 @@ void* childWindow(int which, KestoRect* out) {
 } // namespace
 
 void WindowEntries::install(KestoEntryFn* t) {
-    EntryTable::put<KestoEntry18>(t, 18, &setWindowPos);
-    EntryTable::put<KestoEntry19>(t, 19, &moveWindow);
-    EntryTable::put<KestoEntry20>(t, 20, &panelWindow);
-    EntryTable::put<KestoEntry31>(t, 31, &miniListWindow);
-    EntryTable::put<KestoEntry32>(t, 32, &songTextWindow);
-    EntryTable::put<KestoEntry74>(t, 74, &childWindow);
+    EntryTable::put<KestoEntry18, 18, &setWindowPos>(t);
+    EntryTable::put<KestoEntry19, 19, &moveWindow>(t);
+    EntryTable::put<KestoEntry20, 20, &panelWindow>(t);
+    EntryTable::put<KestoEntry31, 31, &miniListWindow>(t);
+    EntryTable::put<KestoEntry32, 32, &songTextWindow>(t);
+    EntryTable::put<KestoEntry74, 74, &childWindow>(t);
 }
 
 } // namespace kesto

@@ -1,5 +1,7 @@
 #include "library/damaged_database.h"
 
+#include "platform/failure_log.h"
+
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
@@ -50,12 +52,15 @@ bool DamagedDatabase::isDamaged(SQLite::Database& db) {
 fs::path DamagedDatabase::keepAside(const fs::path& file) {
     const std::string stamp = kDamagedSuffix + timeStamp();
     fs::path aside = withSuffix(file, stamp);
-    for (int n = 1; fs::exists(aside) || fs::exists(withSuffix(aside, kWalSuffix)); ++n)
-        aside = withSuffix(file, stamp + "-" + std::to_string(n));
     std::error_code error;
+    for (int n = 1; fs::exists(aside, error) || fs::exists(withSuffix(aside, kWalSuffix), error); ++n)
+        aside = withSuffix(file, stamp + "-" + std::to_string(n));
     fs::rename(file, aside, error);
-    if (error)
+    if (error) {
+        FailureLog::write(LogCategory::Library,
+                          "damaged album database " + file.string() + " not kept aside: " + error.message());
         return {};
+    }
     // The journal belongs to the damaged file: replayed into a fresh one it would damage that too.
     std::error_code ignored;
     if (fs::exists(withSuffix(file, kWalSuffix), ignored))

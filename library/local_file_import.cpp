@@ -1,5 +1,7 @@
 #include "library/local_file_import.h"
 
+#include "platform/failure_log.h"
+
 #include "library/file_copier.h"
 #include "library/file_type.h"
 #include "library/folder_copy_name.h"
@@ -36,6 +38,7 @@ bool LocalFileImport::prepare(const std::string& path, SongRecord& record, Impor
         return false;
     }
     if (!factory_.build(path, type, {}, record)) {
+        FailureLog::write(LogCategory::Library, "local file not imported, its tags cannot be read: " + path);
         outcome.unreadable.push_back(path);
         return false;
     }

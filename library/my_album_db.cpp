@@ -136,7 +136,8 @@ bool MyAlbumDb::openDatabase(const std::string& path) {
     try {
         db_.emplace(SqlFile::open(path, kBusyTimeoutMs));
         path_ = path;
-    } catch (const SQLite::Exception&) {
+    } catch (const SQLite::Exception& error) {
+        SqlFailure::log("album database not opened", error);
         return false;
     }
     return true;
@@ -156,7 +157,8 @@ bool MyAlbumDb::execStatement(const std::string& sql) {
     try {
         db_->exec(sql);
         return true;
-    } catch (const SQLite::Exception&) {
+    } catch (const SQLite::Exception& error) {
+        SqlFailure::log("album database statement failed", error);
         return false;
     }
 }
@@ -219,7 +221,8 @@ bool MyAlbumDb::listAlbumSongs(std::string_view albumId, AlbumSongList& out) {
             out.localPaths.push_back(std::move(localPath));
             out.dates.push_back(query.getColumn(4).getString());
         }
-    } catch (const SQLite::Exception&) {
+    } catch (const SQLite::Exception& error) {
+        SqlFailure::log("album not listed", error);
         return false;
     }
     return true;
@@ -254,7 +257,8 @@ void MyAlbumDb::albumNamesOfSong(std::string_view songId, std::vector<std::strin
         query.bind(1, std::string(songId));
         while (query.executeStep())
             out.push_back(query.getColumn(0).getString());
-    } catch (const SQLite::Exception&) {
+    } catch (const SQLite::Exception& error) {
+        SqlFailure::log("album names of a song not read", error);
         out.clear();
     }
 }

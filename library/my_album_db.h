@@ -5,6 +5,7 @@
 #include "library/album_song.h"
 #include "library/album_song_list.h"
 #include "library/row_id_generator.h"
+#include "library/sql_failure.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
@@ -101,7 +102,8 @@ template <typename... Values> bool MyAlbumDb::change(const char* sql, const Valu
         SQLite::bind(kept, values...);
         kept.exec();
         return true;
-    } catch (const SQLite::Exception&) {
+    } catch (const SQLite::Exception& error) {
+        SqlFailure::log("album database statement failed", error);
         return false;
     }
 }
@@ -118,7 +120,8 @@ std::optional<std::string> MyAlbumDb::firstText(const char* sql, const Values&..
             text = kept.getColumn(0).getString();
         kept.tryReset(); // no read stays open
         return text;
-    } catch (const SQLite::Exception&) {
+    } catch (const SQLite::Exception& error) {
+        SqlFailure::log("album database read failed", error);
         return std::nullopt;
     }
 }

@@ -1,5 +1,7 @@
 #include "library/playlist_mover.h"
 
+#include "library/sql_failure.h"
+
 #include "platform/cp949.h"
 
 namespace kesto {
@@ -32,7 +34,8 @@ bool PlaylistMover::listPlaylists(std::string_view shownAlbumId, std::vector<Pla
             if (!Cp949::equalsIgnoreCase(id, shownAlbumId))
                 out.push_back({std::move(id), query.getColumn(1).getString()});
         }
-    } catch (const SQLite::Exception&) {
+    } catch (const SQLite::Exception& error) {
+        SqlFailure::log("play lists not read", error);
         out.clear();
         return false;
     }
@@ -88,7 +91,8 @@ bool PlaylistMover::copyRow(std::string_view songId, std::string_view from, std:
         copy.readMark = query.getColumn(9).getInt();
         copy.expireDate = query.getColumn(10).getString();
         copy.localPath = query.getColumn(11).getString();
-    } catch (const SQLite::Exception&) {
+    } catch (const SQLite::Exception& error) {
+        SqlFailure::log("play list song not read", error);
         return false;
     }
     copy.albumId = std::string(to);

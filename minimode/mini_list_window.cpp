@@ -3,6 +3,7 @@
 #include "include/kesto/window_message.h"
 #include "minimode/mini_layout.h"
 #include "minimode/mini_texts.h"
+#include "platform/failure_guard.h"
 
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -88,8 +89,10 @@ bool MiniListWindow::event(QEvent* event) {
     if (event->type() != WindowMessageEvent::eventType())
         return QWidget::event(event);
     const auto* message = static_cast<WindowMessageEvent*>(event);
+    // Qt's event loop lets no exception through: what a handler throws ends here.
     if (handler_)
-        handler_(message->message(), message->wParam(), message->lParam());
+        FailureGuard::run(LogCategory::Panel, "mini list message",
+                          [&] { handler_(message->message(), message->wParam(), message->lParam()); });
     return true;
 }
 

@@ -8,7 +8,23 @@
 #include "songs/song_store.h"
 #include "songs/store_order.h"
 
+#include <QTimer>
+
 namespace kesto {
+
+void MiniNowPlaying::setStore(SongStore* store) {
+    if (store_ != nullptr && clearHook_ != 0)
+        store_->removeClearHook(clearHook_);
+    clearHook_ = 0;
+    store_ = store;
+    if (store_ != nullptr)
+        clearHook_ = store_->addClearHook([this] {
+            if (list_ == nullptr)
+                return;
+            list_->deleteAllRows();
+            QTimer::singleShot(0, list_, [this] { refresh(); });
+        });
+}
 
 void MiniNowPlaying::refresh() {
     if (list_ != nullptr) {

@@ -24,7 +24,12 @@ public:
         : module_(module), factory_(factory), shown_(std::move(shown)) {}
 
     void setList(SongListView* list) { list_ = list; }
-    void setStore(SongStore* store) { store_ = store; }
+    ~MiniNowPlaying() { setStore(nullptr); }
+    MiniNowPlaying(const MiniNowPlaying&) = delete;
+    MiniNowPlaying& operator=(const MiniNowPlaying&) = delete;
+
+    // The rows point into the store: a clear of it drops them, and they are read anew after.
+    void setStore(SongStore* store);
     SongStore* store() const { return store_; }
 
     // The rows anew from the store, the current one marked.
@@ -47,6 +52,7 @@ private:
     std::function<void()> shown_;
     SongListView* list_ = nullptr;
     SongStore* store_ = nullptr;
+    int clearHook_ = 0;
 };
 
 } // namespace kesto

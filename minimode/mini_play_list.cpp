@@ -23,6 +23,7 @@
 #include "pages/codec_setting.h"
 #include "pages/play_next.h"
 #include "platform/cp949.h"
+#include "platform/failure_guard.h"
 #include "platform/screen_text.h"
 #include "protocol/lyrics_exchange.h"
 #include "settings/rect_value.h"
@@ -144,7 +145,9 @@ bool MiniPlayList::createWindow(const KestoRect& rect) {
     createButtons();
     applySkin();
     window_->setLayoutHandler([this] { layOut(); });
-    window_->setDropHandler([this](const std::vector<std::string>& paths) { nowPlaying_->addPaths(paths); });
+    window_->setDropHandler([this](const std::vector<std::string>& paths) {
+        FailureGuard::run(LogCategory::Panel, "mini list drop", [&] { nowPlaying_->addPaths(paths); });
+    });
     window_->setHostNotifier(
         [this](unsigned message, std::intptr_t w, std::intptr_t l) { tellHost(message, w, l); });
     // Keys reach the commands as the buttons do.

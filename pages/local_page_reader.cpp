@@ -2,6 +2,7 @@
 
 #include "library/file_type.h"
 #include "library/local_record_factory.h"
+#include "platform/failure_guard.h"
 #include "songs/panel_messages.h"
 #include "songs/song_store.h"
 
@@ -17,7 +18,9 @@ bool LocalPageReader::start(std::unique_ptr<LocalPageJob> job, const ReaderTarge
     signals_ = std::make_shared<ReaderSignals>();
     // The reader keeps the signals alive on its own, whatever happens to this slot.
     thread_ = std::thread([job = std::move(job), target, signals = signals_]() mutable {
-        run(std::move(job), target, *signals);
+        // An exception that left the thread would end the host.
+        FailureGuard::run(LogCategory::Pages, "local page reader",
+                          [&] { return run(std::move(job), target, *signals); });
     });
     return true;
 }
@@ -51,6 +54,8 @@ int LocalPageReader::run(std::unique_ptr<LocalPageJob> job, const ReaderTarget& 
         SongRecord record = SongRecord::make();
         if (target.factory->build(path, type, job->originOf(i), record))
             target.store->addCopy(&record);
+        else
+            FailureLog::write(LogCategory::Pages, "local file left out, its tags cannot be read: " + path);
     }
     if (!signals.panelGone && target.port != nullptr)
         target.port->post(target.window, msg::kLocalPageReady, job->viewMode, job->pageKind);

@@ -20,6 +20,7 @@
 #include "panel/panel_skin.h"
 #include "panel/promotion_strip.h"
 #include "panel/window_placement.h"
+#include "platform/failure_guard.h"
 #include "protocol/promotion_request.h"
 #include "protocol/server_time.h"
 #include "settings/download_folder.h"
@@ -33,6 +34,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -156,7 +158,7 @@ void ListPanel::fetchSkinImages() {
 void ListPanel::createChildren(bool noBlank) {
     MessagePort& port = *model_.context().port;
     buttons_ = new ButtonBar(module_.startup().skin, port, window_.data(), window_);
-    model_.openAlbumDatabase(std::filesystem::current_path());
+    openAlbumDatabase();
     promotion_ = new PromotionStrip(window_);
     listView_ = new ListViewArea(model_.state(), port, window_.data(), model_.context().box, window_);
     createPageOperations();
@@ -166,13 +168,30 @@ void ListPanel::createChildren(bool noBlank) {
         [this](const std::vector<std::string>& paths) { return importFiles(paths); });
     listView_->setDrops(drops_.get());
     window_->setChildren(buttons_, promotion_, listView_);
-    listView_->html().setLinkHandler([this](const std::string& link) { followLink(link); });
+    // Links are followed from Qt's event loop, which lets no exception through.
+    listView_->html().setLinkHandler([this](const std::string& link) {
+        FailureGuard::run(LogCategory::Panel, "web link", [&] { followLink(link); });
+    });
     listView_->linkLabel().setHandler([this](const std::string& link) {
-        if (commands_)
-            commands_->followLabelLink(link);
+        FailureGuard::run(LogCategory::Panel, "title link", [&] {
+            if (commands_)
+                commands_->followLabelLink(link);
+        });
     });
     if (!noBlank)
         listView_->html().navigate(HtmlArea::kBlankPage);
+}
+
+void ListPanel::openAlbumDatabase() {
+    // The album database lives under the host's current folder; a folder removed under the
+    // host leaves the panel without albums, not the host without a panel.
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::current_path(error);
+    if (error)
+        FailureLog::write(LogCategory::Panel,
+                          "no album database: the current folder is gone (" + error.message() + ")");
+    else if (!model_.openAlbumDatabase(base))
+        FailureLog::write(LogCategory::Panel, "no album database under " + base.string());
 }
 
 void ListPanel::createPageOperations() {
@@ -213,6 +232,7 @@ void ListPanel::createOwnerActions() {
     ownerActions_ = std::make_unique<ListOwnerActions>(std::move(parts));
     listView_->setActions(ownerActions_.get());
     listView_->setHostWindow(module_.hostWindow());
+    nowPlayingHook_ = model_.nowPlaying().addClearHook([this] { nowPlayingCleared(); });
     lyrics_ =
         std::make_unique<PlayedSongLyrics>(model_.context(), settingsKey_.get(), module_.startup().serviceA,
                                            [this](const std::string& address) { navigateHtml(address); });
@@ -222,6 +242,7 @@ void ListPanel::windowGone() {
     // Only the pointers go: the widgets die with the window, and with the host window the
     // target of the panel's messages is gone too.
     model_.stopReaders(); // they post to the window
+    dropNowPlayingHook();
     listView_ = nullptr;
     buttons_ = nullptr;
     promotion_ = nullptr;
@@ -232,6 +253,7 @@ void ListPanel::windowGone() {
 }
 
 void ListPanel::destroyWindow() {
+    dropNowPlayingHook();
     // The readers write into the stores: they stop before anything goes.
     model_.stopReaders();
     // The browser window of the dialogs' links is drawn by this module, which may go next.
@@ -532,6 +554,24 @@ int ListPanel::importFiles(const std::vector<std::string>& paths) {
     else
         showListAgain();
     return static_cast<int>(result.outcome.added.size());
+}
+
+void ListPanel::nowPlayingCleared() {
+    if (listView_ == nullptr || state().pageKind != page_kind::kNowPlaying)
+        return;
+    listView_->dropRows();
+    // Whoever clears fills the store again in the same call: the rows follow once it is done.
+    QTimer::singleShot(0, window_.data(), [this] {
+        const PageState& s = state();
+        if (listView_ != nullptr && s.pageKind == page_kind::kNowPlaying)
+            listView_->showList(model_.nowPlaying(), ListHandOver{s.viewMode, s.pageKind, {}, s.header});
+    });
+}
+
+void ListPanel::dropNowPlayingHook() {
+    if (nowPlayingHook_ != 0)
+        model_.nowPlaying().removeClearHook(nowPlayingHook_);
+    nowPlayingHook_ = 0;
 }
 
 void ListPanel::showListAgain() {

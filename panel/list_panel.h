@@ -130,6 +130,7 @@ private:
     const PageState& state() const { return model_.state(); }
     void fetchSkinImages();
     void createChildren(bool noBlank);
+    void openAlbumDatabase();
     void createPageOperations();
     void createOwnerActions();
     void windowGone();
@@ -138,6 +139,9 @@ private:
     CommandHooks commandHooks(const CommandContext& base);
     int importFiles(const std::vector<std::string>& paths);
     void showListAgain();
+    // The now-playing store is being cleared: its page's rows let go of the records.
+    void nowPlayingCleared();
+    void dropNowPlayingHook();
 
     ModuleState& module_;
     PanelModel model_;
@@ -149,6 +153,7 @@ private:
     std::unique_ptr<RegistryKey> settingsKey_;
     DownloadTracker downloads_;
     QPointer<ListPanelWindow> window_;
+    int nowPlayingHook_ = 0; // of the now-playing store's clear hooks
     ButtonBar* buttons_ = nullptr;
     PromotionStrip* promotion_ = nullptr;
     ListViewArea* listView_ = nullptr;

@@ -7,6 +7,7 @@
 #include "panel/list_view_area.h"
 #include "panel/panel_skin.h"
 #include "panel/promotion_strip.h"
+#include "platform/failure_guard.h"
 #include "songs/panel_messages.h"
 
 #include <QPainter>
@@ -66,15 +67,20 @@ bool ListPanelWindow::event(QEvent* event) {
     const unsigned id = source == MessageSource::Command
                             ? static_cast<unsigned>(message->wParam() & kControlIdMask)
                             : message->message();
+    // Qt's event loop lets no exception through: what a handler throws ends here.
     if (handlers_ != nullptr)
-        DispatchTable::dispatch(*handlers_, source, id, message->wParam(), message->lParam());
+        FailureGuard::run(LogCategory::Panel, "panel message", [&] {
+            DispatchTable::dispatch(*handlers_, source, id, message->wParam(), message->lParam());
+        });
     return true;
 }
 
 void ListPanelWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (handlers_ != nullptr)
-        DispatchTable::dispatch(*handlers_, MessageSource::Window, msg::kWindowSize, 0, 0);
+        FailureGuard::run(LogCategory::Panel, "panel resize", [this] {
+            DispatchTable::dispatch(*handlers_, MessageSource::Window, msg::kWindowSize, 0, 0);
+        });
 }
 
 void ListPanelWindow::paintEvent(QPaintEvent*) {
@@ -90,8 +96,10 @@ void ListPanelWindow::timerEvent(QTimerEvent* event) {
         return QWidget::timerEvent(event);
     if (handlers_ == nullptr)
         return stopOneShotTimer();
-    DispatchTable::dispatch(*handlers_, MessageSource::Window, msg::kWindowTimer,
-                            PageController::kOneShotTimer, 0);
+    FailureGuard::run(LogCategory::Panel, "panel timer", [this] {
+        DispatchTable::dispatch(*handlers_, MessageSource::Window, msg::kWindowTimer,
+                                PageController::kOneShotTimer, 0);
+    });
 }
 
 } // namespace kesto

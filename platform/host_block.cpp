@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace kesto {
 
 std::string HostBlock::takeReply(void* data, std::uint32_t length) {
+    // The block is freed even when its copy finds no memory.
+    const std::unique_ptr<void, decltype(&std::free)> block(data, &std::free);
     std::string reply;
     if (data != nullptr)
         reply.assign(static_cast<const char*>(data), length);
-    std::free(data);
     return reply;
 }
 

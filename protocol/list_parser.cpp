@@ -1,4 +1,6 @@
 #include "protocol/list_parser.h"
+
+#include "platform/failure_log.h"
 #include "songs/list_pages.h"
 
 #include "protocol/field_cursor.h"
@@ -96,8 +98,13 @@ ParsedList ListParser::parse(std::string_view reply, int pageKind, RecordSink si
     result.rowCount = fields.number(0);
     if (result.rowCount < 0)
         ServerError::show(context_, result.rowCount, fields.raw(1));
-    if (!head.complete && fields.size() < minimum)
+    if (!head.complete && fields.size() < minimum) {
+        FailureLog::write(LogCategory::Protocol, "list reply refused: " + std::to_string(fields.size()) +
+                                                     " header fields where page kind " +
+                                                     std::to_string(pageKind) + " needs " +
+                                                     std::to_string(minimum));
         return result;
+    }
 
     result.pageIndex = fields.number(1);
     result.header2 = fields.number(2);
@@ -125,8 +132,11 @@ ParsedList ListParser::parse(std::string_view reply, int pageKind, RecordSink si
     for (std::int32_t row = 0;
          row < std::min(result.rowCount, kMaxRows) && (row == 0 || cursor.withinReach()); ++row) {
         SongRecord* record = sink.open();
-        if (record == nullptr)
+        if (record == nullptr) {
+            FailureLog::write(LogCategory::Protocol,
+                              "list reply cut short: no memory for row " + std::to_string(row));
             return result;
+        }
         fillRow(*record, cursor, *layout, scratch);
         if (layout->setsItemTypeOne)
             record->Item_Type = 1;
@@ -139,8 +149,11 @@ ParsedList ListParser::parse(std::string_view reply, int pageKind, RecordSink si
         // The sent gifts' last field is the gift's state code.
         if (pageKind == page_kind::kSentGifts)
             copyField(record->Gift_Status, record->Extra_Text);
-        if (!sink.close())
+        if (!sink.close()) {
+            FailureLog::write(LogCategory::Protocol,
+                              "list reply cut short: row " + std::to_string(row) + " not kept");
             return result;
+        }
         ++result.recordsMade;
     }
     result.ok = true;

@@ -1,7 +1,10 @@
 #include "settings/registry_file.h"
 
+#include "platform/failure_log.h"
+
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <fstream>
@@ -148,17 +151,28 @@ void RegistryFile::refresh() {
     if (!now.exists || tooLarge_) {
         // A settings file is a few kilobytes: one this large is not ours to parse, and is
         // kept aside like a damaged one before it is first replaced.
+        if (tooLarge_)
+            logFailure("is over 16 MiB: read as empty, kept aside before it is replaced");
         document_ = RegistryDocument();
         return;
     }
     std::ifstream in(path_, std::ios::binary);
-    if (!in) {
+    std::error_code ec;
+    if (!in || !fs::is_regular_file(path_, ec)) {
+        // A folder or an unreadable file in its place: defaults are used, and it is never replaced.
+        logFailure("cannot be read: defaults are used and the file is left as it is");
         readable_ = false;
         document_ = RegistryDocument();
         return;
     }
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     document_ = RegistryDocument::parse(bytes);
+    if (document_.damaged())
+        logFailure("does not parse: what parsed is used, the file is kept aside before it is replaced");
+}
+
+void RegistryFile::logFailure(std::string_view what) const {
+    FailureLog::write(LogCategory::Settings, "settings file " + path_.string() + " " + std::string(what));
 }
 
 void RegistryFile::read(const std::function<void(const RegistryDocument&)>& fn) {
@@ -178,8 +192,10 @@ bool RegistryFile::modify(const std::function<bool(RegistryDocument&)>& fn) {
     std::error_code ec;
     fs::create_directories(path_.parent_path(), ec);
     const FileLock lock(siblingWithSuffix(path_, ".lock"));
-    if (!lock.held())
+    if (!lock.held()) {
+        logFailure("not written: its lock file cannot be made");
         return false;
+    }
     refresh();
     if (!readable_)
         return false; // never replace a file that could not be read
@@ -187,11 +203,14 @@ bool RegistryFile::modify(const std::function<bool(RegistryDocument&)>& fn) {
 }
 
 bool RegistryFile::write() {
-    if ((document_.damaged() || tooLarge_) && stamp_.exists && !keepDamagedCopy())
+    if ((document_.damaged() || tooLarge_) && stamp_.exists && !keepDamagedCopy()) {
+        logFailure("not written: no copy of the damaged file could be kept");
         return false;
+    }
     tooLarge_ = false;
     const std::string bytes = document_.serialize();
     if (!replaceWith(bytes)) {
+        logFailure("not written: " + std::string(std::strerror(errno)));
         loaded_ = false; // memory now differs from the file: read it again next time
         return false;
     }
@@ -252,9 +271,9 @@ bool RegistryFile::keepDamagedCopy() const {
     localtime_r(&now, &local);
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     fs::path copy = siblingWithSuffix(path_, std::string(".damaged-") + stamp);
-    for (int n = 1; fs::exists(copy); ++n)
-        copy = siblingWithSuffix(path_, std::string(".damaged-") + stamp + "-" + std::to_string(n));
     std::error_code ec;
+    for (int n = 1; fs::exists(copy, ec); ++n)
+        copy = siblingWithSuffix(path_, std::string(".damaged-") + stamp + "-" + std::to_string(n));
     return fs::copy_file(path_, copy, ec);
 }
 

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string_view>
 
 namespace kesto {
 
@@ -65,6 +66,8 @@ private:
     bool write();
     bool replaceWith(const std::string& bytes);
     bool keepDamagedCopy() const;
+    // One line in kesto.settings naming the file.
+    void logFailure(std::string_view what) const;
 
     std::recursive_mutex mutex_;
     int batchDepth_ = 0;

@@ -1,5 +1,7 @@
 #include "songs/song_store.h"
 
+#include "platform/failure_log.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <new>
@@ -38,6 +40,7 @@ int SongStore::addCopy(const SongRecord* record) {
         }
         index_.appended(*records_.back());
     } catch (const std::bad_alloc&) {
+        FailureLog::write(LogCategory::Songs, "song store: no memory for another record");
         index_.drop();
         return 0;
     }
@@ -79,6 +82,7 @@ int SongStore::adopt(std::unique_ptr<SongRecord> record) {
         records_.push_back(std::move(record));
         index_.appended(*records_.back());
     } catch (const std::bad_alloc&) {
+        FailureLog::write(LogCategory::Songs, "song store: no memory for another record");
         index_.drop();
         return 0;
     }
@@ -125,6 +129,7 @@ int SongStore::insertCopy(int index, const SongRecord* record) {
     try {
         records_.insert(records_.begin() + index, std::make_unique<SongRecord>(*record));
     } catch (const std::bad_alloc&) {
+        FailureLog::write(LogCategory::Songs, "song store: no memory for another record");
         return 0;
     }
     index_.drop();
@@ -224,7 +229,25 @@ void SongStore::afterReorder(const SongRecord* currentRecord) {
             current_ = i;
 }
 
+int SongStore::addClearHook(std::function<void()> hook) {
+    std::lock_guard lock(mutex_);
+    clearHooks_.emplace_back(++lastHookId_, std::move(hook));
+    return lastHookId_;
+}
+
+void SongStore::removeClearHook(int id) {
+    std::lock_guard lock(mutex_);
+    std::erase_if(clearHooks_, [id](const auto& hook) { return hook.first == id; });
+}
+
 void SongStore::clear() {
+    std::vector<std::pair<int, std::function<void()>>> hooks;
+    {
+        std::lock_guard lock(mutex_);
+        hooks = clearHooks_;
+    }
+    for (const auto& hook : hooks)
+        hook.second();
     std::lock_guard lock(mutex_);
     spare_ = std::move(records_); // frees the older spare ones
     records_.clear();

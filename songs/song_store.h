@@ -13,6 +13,7 @@
 #include <memory>
 #include <mutex>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kesto {
@@ -69,6 +70,11 @@ public:
     // fill until releaseSpare or the next clear.
     void clear();
     int count() const;
+    // hook runs at the start of every clear, on the clearing thread and outside the lock:
+    // whoever points at the records (the rows of a shown list) lets them go first. Returns
+    // the id that removes it.
+    int addClearHook(std::function<void()> hook);
+    void removeClearHook(int id);
 
     void clearShuffleMarks();
     void setShuffleMark(int index);
@@ -109,6 +115,8 @@ private:
     int current_ = -1;
     std::function<int()> random_;
     mutable SongIndex index_; // built by the first look-up
+    std::vector<std::pair<int, std::function<void()>>> clearHooks_;
+    int lastHookId_ = 0;
 };
 
 } // namespace kesto

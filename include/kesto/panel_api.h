@@ -16,7 +16,28 @@
  * Threading: every entry is called on the host's GUI thread (the thread of the QApplication)
  * and returns on it. Entries marked [blocks] call the host's request function (network
  * table entry 4) and wait for its reply on the calling thread; the module sets no time-out.
- * Host table functions are likewise called on the GUI thread only.
+ * Host table functions are called on the GUI thread, with one exception:
+ *   - service table B entry 22 (KESTO_SVC_B_READ_TAGS) is also called on the module's own
+ *     reader threads, which read the tags of folder and local album pages while the GUI
+ *     thread goes on (and may call it too). A host must allow that: its tag reader may run
+ *     on any thread, on several at once.
+ * No other host function is called off the GUI thread.
+ *
+ * Failures: no exception leaves Song_GetPanelInfo or an entry. Work that fails inside the
+ * module (memory refused, a file system error, ...) ends the call with its failure value:
+ *   - 0 from the entries returning an integer: 0, 1, 6, 7, 9, 12, 13, 14, 16, 17, 18, 21,
+ *     22, 25, 27, 29, 34, 35, 36, 48, 52, 53, 54, 56 to 61, 64, 65, 66, 68, 72, 73, 75;
+ *   - NULL from the entries returning a pointer: 2, 3, 10, 20, 31, 32, 74 (and from
+ *     Song_GetPanelInfo);
+ *   - nothing from the others (void): 4, 5, 8, 11, 15, 19, 23, 24, 26, 28, 30, 33, 37 to 47,
+ *     49, 50, 51, 55, 62, 63, 67, 69, 70, 71.
+ * Out buffers may then hold part of a result. The module stays loaded and usable.
+ *
+ * Logging: the module prints nothing by default. Every failure it swallows (the above, a
+ * database error, an unreadable file, a refused reply, a damaged settings value, a missing
+ * host function) leaves one warning in a Qt logging category: kesto.entry, kesto.panel,
+ * kesto.pages, kesto.commands, kesto.protocol, kesto.library, kesto.settings, kesto.songs,
+ * kesto.columns, kesto.platform, kesto.host. QT_LOGGING_RULES="kesto.*=true" shows them.
  *
  * Ownership:
  *   - A reply block filled by the host's request function is malloc'ed by the host and

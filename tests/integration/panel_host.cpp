@@ -345,6 +345,18 @@ void PanelHost::setServiceA(int index, KestoHostFn fn) {
     serviceA[static_cast<std::size_t>(index)] = fn;
 }
 
+KestoHostTable PanelHost::networkTable() {
+    return network.data();
+}
+
+KestoHostTable PanelHost::serviceATable() {
+    return serviceA.data();
+}
+
+KestoHostTable PanelHost::serviceBTable() {
+    return serviceB.data();
+}
+
 void PanelHost::refuseRequests(bool refuse) {
     refusing = refuse;
 }

@@ -138,6 +138,11 @@ public:
     std::string htmlText() const;
     // Puts a function into host service table A (before start()).
     static void setServiceA(int index, KestoHostFn fn);
+    // The network and service tables that entry 14 hands over (a test may wrap their slots
+    // before start()).
+    static KestoHostTable networkTable();
+    static KestoHostTable serviceATable();
+    static KestoHostTable serviceBTable();
     // While set, the request function gives no reply at all.
     static void refuseRequests(bool refuse);
     // While set, each modal window is first handed here; true means the handler took it (it
