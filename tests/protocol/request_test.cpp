@@ -66,7 +66,8 @@ TEST(ProtocolUrl, CommandWordFollowsTheEndpoint) {
     EXPECT_EQ(ProtocolUrl::command(rig.login, "serverTime"),
               "http://127.0.0.1:8080/app/protocol.jsp?serverTime");
     EXPECT_EQ(ProtocolUrl::search(rig.login), "http://127.0.0.1:8080/app/protocol_search.jsp?search");
-    EXPECT_EQ(ProtocolUrl::generic(rig.login, "/x.jsp?a=1"), "http://127.0.0.1:8080/app/x.jsp?a=1");
+    EXPECT_EQ(ProtocolUrl::generic(rig.login, "/protocol.jsp?giftBox"),
+              "http://127.0.0.1:8080/app/protocol.jsp?giftBox");
 }
 
 TEST(ListRequest, BodiesFollowThePageTable) {
