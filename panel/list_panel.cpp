@@ -159,6 +159,7 @@ void ListPanel::createChildren(bool noBlank) {
     model_.openAlbumDatabase(std::filesystem::current_path());
     promotion_ = new PromotionStrip(window_);
     listView_ = new ListViewArea(model_.state(), port, window_.data(), model_.context().box, window_);
+    listView_->html().setLogin(model_.context().login);
     createPageOperations();
     createOwnerActions();
     drops_ = std::make_unique<SongDrops>(
