@@ -1,5 +1,7 @@
 #include "library/my_album_db.h"
 
+#include "settings/private_folder.h"
+
 #include "library/album_row.h"
 #include "library/damaged_database.h"
 #include "library/sql_error.h"
@@ -86,8 +88,7 @@ MyAlbumDb::MyAlbumDb(RowIdGenerator::Clock clock) : rowIds_(std::move(clock)) {}
 
 std::filesystem::path MyAlbumDb::filePath(const std::filesystem::path& base) {
     const auto folder = base / kFolder;
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
+    PrivateFolder::make(folder);
     return folder / kFileName;
 }
 
