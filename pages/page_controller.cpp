@@ -46,6 +46,8 @@ bool PageController::followLink(std::string_view link) {
         break;
     case LinkScheme::kUrl:
         request = commands.generic(action->argument);
+        if (request.refused)
+            return true;
         break;
     case LinkScheme::kTheme:
         request = commands.theme(action->argument);

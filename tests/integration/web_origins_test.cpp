@@ -2,7 +2,8 @@
 // against the reference service. A page of another origin, and a frame of another origin
 // inside a store page, try every way to a link action (script clicks, bridge calls, a script
 // navigation, an auto-submitted form, the user's own click): none sends a request, changes the
-// page or plays; then a user's click on the store page's link still works.
+// page or plays; links on a store page that would reshape a request are refused; then a user's
+// click on the store page's link still works.
 #include "tests/integration/panel_host.h"
 #include "tests/support/page_server.h"
 
@@ -73,8 +74,9 @@ protected:
         auto at = std::make_shared<QVariant>();
         auto done = std::make_shared<bool>(false);
         view->page()->runJavaScript(
-            QStringLiteral("(function () { var e = document.querySelector('%1'); if (!e) return null;"
-                           " e.scrollIntoView(); var r = e.getBoundingClientRect(); return [r.x + 3, r.y + 3]; })()")
+            QStringLiteral(
+                "(function () { var e = document.querySelector('%1'); if (!e) return null;"
+                " e.scrollIntoView(); var r = e.getBoundingClientRect(); return [r.x + 3, r.y + 3]; })()")
                 .arg(QString::fromLatin1(selector)),
             [at, done](const QVariant& v) {
                 *at = v;
@@ -125,6 +127,24 @@ TEST_F(WebOriginsTest, OnlyTheStorePagesActForTheUser) {
             .arg(QString::fromStdString(foreign.base() + "/frame")));
     ASSERT_TRUE(PanelHost::processUntil([&] { return served("/done/frame"); }, kLimit));
     userClick({10, 10}); // on the frame's link
+
+    // Links on the store's own page that would reshape a request: another host through '@',
+    // body fields of their own through VT. The user's clicks on them are refused.
+    view->page()->runJavaScript(
+        QStringLiteral(
+            "document.querySelector('iframe').remove();"
+            " [['at', 'urlinfo://@127.0.0.1:%1/protocol.jsp?kestoSong;1'],"
+            "  ['vt', 'urlinfo:///protocol.jsp?gift;1\u000bjun\u000bhi\u000b1\u000bS0001'],"
+            "  ['buy', 'urlinfo:///protocol.jsp?buy;1']].forEach(function (l, i) {"
+            "   var a = document.createElement('a'); a.id = l[0]; a.href = l[1]; a.textContent = l[0];"
+            "   a.style = 'position:fixed;left:0;width:100px;height:30px;display:block;top:' + (40 * i) + "
+            "'px';"
+            "   document.body.appendChild(a); });")
+            .arg(QString::fromStdString(foreign.base()).section(QLatin1Char(':'), 2)));
+    for (const char* hostile : {"#at", "#vt", "#buy"}) {
+        ASSERT_TRUE(PanelHost::processUntil([&] { return element(hostile).x() >= 0; }, kLimit)) << hostile;
+        userClick(element(hostile));
+    }
 
     // The store's link still works, and it alone asked anything: nothing of the above did.
     const QUrl start(QString::fromStdString(host.baseUrl() + "/"));

@@ -360,9 +360,11 @@ TEST_F(PageLogicTest, GiftMessagePagesCarryTheSentFlagOfTheGiftBox) {
     window.ticked = {1};
     EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kChosenGiftMessagePage, 0, 0));
     pages->giftMessagePage(3, 0); // no such row
-    EXPECT_EQ(window.addresses,
-              (std::vector<std::string>{"http://127.0.0.1:8080/app/message.jsp?is_send=0&gift_id=G42",
-                                        "http://127.0.0.1:8080/app/message.jsp?is_send=1&gift_id=G99"}));
+    // Posted with the key in the body, never in the address.
+    ASSERT_EQ(window.posts.size(), 2U);
+    EXPECT_EQ(window.posts[0].first, "http://127.0.0.1:8080/app/message.jsp?is_send=0&gift_id=G42");
+    EXPECT_EQ(window.posts[1].first, "http://127.0.0.1:8080/app/message.jsp?is_send=1&gift_id=G99");
+    EXPECT_NE(window.posts[0].second.find("&u_key="), std::string::npos);
 }
 
 TEST_F(PageLogicTest, PhoneDecorationOfARowGoesToTheHostWithItsKind) {

@@ -53,8 +53,11 @@ TEST(LinkItemRule, GenericLinksNameOnlyListedWordsOnTheBase) {
         {"/protocol_search.jsp?kestoSong;1", ""},
         {"/protocol.jsp?kestoSong&x=1;1", ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(links.generic(c.parameter).request.url, c.url) << c.parameter;
+    for (const auto& c : cases) {
+        const LinkRequest link = links.generic(c.parameter);
+        EXPECT_EQ(link.request.url, c.url) << c.parameter;
+        EXPECT_EQ(link.refused, link.request.url.empty()) << c.parameter;
+    }
 }
 
 } // namespace

@@ -150,9 +150,21 @@ TEST_F(UserStateTest, GiftsAreSentAndReceivedWithTheirMessageAndSurviveARestart)
     EXPECT_EQ(received[4 + 18], "minji");
     EXPECT_EQ(received[5 + 18], giftId);
     EXPECT_EQ(decodeNumber(received[4 + 18 + 15]), 1);
-    const auto page = client.get("/message.jsp?is_send=0&gift_id=" + giftId);
-    ASSERT_TRUE(page);
-    EXPECT_NE(page->body.find(message), std::string::npos);
+    // The message shows only to the gift's sender or receiver with a valid key, never by its id alone.
+    const std::string messagePage = "/message.jsp?is_send=0&gift_id=" + giftId;
+    httplib::Client web(client.server().baseUrl());
+    const auto shows = [&](const std::string& user, const std::string& key) {
+        const auto page =
+            web.Post(messagePage, "userid=" + user + "&u_key=" + key, "application/x-www-form-urlencoded");
+        return page && page->body.find(message) != std::string::npos;
+    };
+    EXPECT_TRUE(shows("sora", client.key()));
+    EXPECT_FALSE(shows("sora", "K0"));
+    const auto bare = client.get(messagePage);
+    ASSERT_TRUE(bare);
+    EXPECT_EQ(bare->body.find(message), std::string::npos);
+    client.login("jun");
+    EXPECT_FALSE(shows("jun", client.key()));
     EXPECT_LT(code(client.post("gift", {"1", "", message, "1", songAt(3).id})), 0);
 }
 
