@@ -1,6 +1,7 @@
 #include "library/file_copier.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -48,8 +49,10 @@ bool copyAll(int in, int out) {
 } // namespace
 
 FileCopier::Result FileCopier::copyNew(const std::filesystem::path& from, const std::filesystem::path& to) {
-    const Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
-    if (in.get() < 0)
+    // Never blocks on a FIFO, and copies only regular files.
+    const Fd in(::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (in.get() < 0 || ::fstat(in.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return Result::Failed;
     const Fd out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
     if (out.get() < 0)

@@ -1,5 +1,7 @@
 #include "library/my_album_db.h"
 
+#include "settings/private_folder.h"
+
 #include "library/damaged_database.h"
 #include "sql/sql_file.h"
 
@@ -94,8 +96,7 @@ MyAlbumDb::MyAlbumDb(RowIdGenerator::Clock clock) : rowIds_(std::move(clock)) {}
 
 std::filesystem::path MyAlbumDb::filePath(const std::filesystem::path& base) {
     const auto folder = base / kFolder;
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
+    PrivateFolder::make(folder);
     return folder / kFileName;
 }
 

@@ -6,13 +6,14 @@ namespace kesto {
 namespace {
 
 constexpr std::string_view kBody = R"JS(
-  if (window.__kestoLinkScript) return;
+  if (window.__kestoLinkScript || window.top !== window) return;
   window.__kestoLinkScript = true;
   var bridge = null;
   var pending = [];
   var tries = 0;
   function send(raw) {
-    if (bridge) bridge.link(raw); else pending.push(raw);
+    var origin = location.origin;
+    if (bridge) bridge.link(raw, origin); else pending.push([raw, origin]);
   }
   function connect() {
     if (bridge) return;
@@ -23,7 +24,10 @@ constexpr std::string_view kBody = R"JS(
     new QWebChannel(qt.webChannelTransport, function (channel) {
       bridge = channel.objects[OBJECT];
       bridge.ready();
-      while (pending.length) bridge.link(pending.shift());
+      while (pending.length) {
+        var one = pending.shift();
+        bridge.link(one[0], one[1]);
+      }
     });
   }
   document.addEventListener('click', function (event) {
@@ -34,9 +38,10 @@ constexpr std::string_view kBody = R"JS(
     var raw = anchor.getAttribute('href');
     for (var i = 0; i < SCHEMES.length; ++i) {
       if (raw.indexOf(SCHEMES[i]) === 0) {
+        // A click a script made is swallowed: only the user's own clicks act.
         event.preventDefault();
         event.stopPropagation();
-        send(raw);
+        if (event.isTrusted) send(raw);
         return;
       }
     }

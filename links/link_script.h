@@ -1,8 +1,9 @@
 #pragma once
-// The script the web view puts into every document before the page's own scripts run: it
-// catches clicks on links whose href, as written, begins with one of the link schemes, stops
-// the browser from following them and hands the raw href to the view through the object the view
-// publishes on its web channel. Links are queued until the channel is up.
+// The script the web view puts into each top-level document, in a script world of its own,
+// before the page's own scripts run: it catches clicks on links whose href, as written, begins
+// with one of the link schemes and stops the browser from following them; for a click the user
+// made (a trusted event) it hands the raw href and the document's origin to the view through
+// the object the view publishes on its web channel. Links are queued until the channel is up.
 
 #include <string>
 #include <string_view>
@@ -11,7 +12,7 @@ namespace kesto {
 
 class LinkScript {
 public:
-    // The name of the published object; it offers link(raw) and ready().
+    // The name of the published object; it offers link(raw, origin) and ready().
     static constexpr std::string_view kObjectName = "kestoLinks";
 
     // The script text; it expects QWebChannel (qwebchannel.js) to be defined before it.

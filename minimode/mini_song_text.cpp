@@ -65,6 +65,7 @@ bool MiniSongText::createWindow() {
     if (window_ || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
         return false;
     window_ = new SongTextWindow(topMost());
+    window_->html().setLogin(&module_.login());
     window_->setCloseButton(makeCloseButton());
     applySkin();
     const KestoRect r = placement();

@@ -5,6 +5,7 @@
 #include "pages/panel_window_ops.h"
 #include "pages/show_page.h"
 #include "protocol/link_commands.h"
+#include "protocol/link_item_rule.h"
 #include "protocol/web_handoff.h"
 #include "songs/list_pages.h"
 #include "songs/panel_messages.h"
@@ -25,6 +26,9 @@ bool PageController::followLink(std::string_view link) {
     const auto action = LinkScheme::match(link);
     if (!action)
         return false;
+    // A refused link is still a scheme link: it is swallowed, never loaded.
+    if (!LinkItemRule::accepts(action->argument))
+        return true;
     const LinkCommands commands(*p_.context);
     LinkRequest request;
     switch (action->code) {
@@ -42,6 +46,8 @@ bool PageController::followLink(std::string_view link) {
         break;
     case LinkScheme::kUrl:
         request = commands.generic(action->argument);
+        if (request.refused)
+            return true;
         break;
     case LinkScheme::kTheme:
         request = commands.theme(action->argument);

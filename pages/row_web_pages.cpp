@@ -60,7 +60,7 @@ void RowWebPages::showGiftMessage(std::string_view id) const {
     if (id.empty())
         return;
     const WebHandoff web(*parts().context);
-    parts().window->navigateHtml(web.giftMessagePage(parts().state->pageKind, id));
+    parts().window->postHtml(web.giftMessagePage(parts().state->pageKind, id), web.keyForm());
 }
 
 void RowWebPages::phoneDecoPage(W row, L decorationKind) {

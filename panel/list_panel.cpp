@@ -161,6 +161,7 @@ void ListPanel::createChildren(bool noBlank) {
     openAlbumDatabase();
     promotion_ = new PromotionStrip(window_);
     listView_ = new ListViewArea(model_.state(), port, window_.data(), model_.context().box, window_);
+    listView_->html().setLogin(model_.context().login);
     createPageOperations();
     createOwnerActions();
     drops_ = std::make_unique<SongDrops>(

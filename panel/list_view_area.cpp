@@ -21,7 +21,10 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace kesto {
@@ -39,6 +42,8 @@ enum ViewMode {
 
 constexpr int kRowsPerPage = 50;
 constexpr int kRowsPerCartPage = 20;
+// The first row number a page may start from, past which numbers are not counted.
+constexpr std::int64_t kLastRowNumber = std::numeric_limits<std::int32_t>::max();
 
 // The list takes this share of the height when both show without a stored splitter.
 constexpr int kListShareNumerator = 2;
@@ -105,7 +110,9 @@ void ListViewArea::showList(SongStore& store, const ListHandOver& handOver) {
     installedKind_ = handOver.pageKind;
     const int perPage = handOver.pageKind == page_kind::kCart ? kRowsPerCartPage : kRowsPerPage;
     // One whole album counts its tracks from 1, whatever list page its reply names.
-    numberBase_ = state_.albumPage ? 0 : std::max(handOver.header.pageIndex, 0) * perPage;
+    // The page index is the server's: its product is 64-bit and no row number passes the top.
+    const std::int64_t firstNumber = std::int64_t{std::max(handOver.header.pageIndex, 0)} * perPage;
+    numberBase_ = state_.albumPage ? 0 : std::min(firstNumber, kLastRowNumber);
     std::vector<SongRecord*> records;
     records.reserve(static_cast<std::size_t>(store.count()));
     store.forEach([&records](int, SongRecord& record) { records.push_back(&record); });
@@ -194,7 +201,7 @@ void ListViewArea::numberRows() {
             continue;
         for (int row = 0; row < list_->rowCount(); ++row)
             if (RowObject* object = list_->rowObject(row))
-                object->setText(column, std::to_string(numberBase_ + row + 1));
+                object->setText(column, std::to_string(numberBase_ + row + std::int64_t{1}));
     }
     list_->viewport()->update();
 }

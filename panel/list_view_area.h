@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 #include <unordered_map>
 
@@ -96,7 +97,7 @@ private:
     int viewMode_ = 0;
     bool rankSuppressed_ = false;
     int installedKind_ = -1;
-    int numberBase_ = 0;
+    std::int64_t numberBase_ = 0;
     std::unordered_map<const SongRecord*, int> tracks_; // album pages: record to track number
 };
 

@@ -52,6 +52,8 @@ int QtMessageBox::show(std::string_view textCp949, std::string_view captionCp949
     const StyleLook look = lookOf(style);
     QMessageBox box(look.icon, ScreenText::fromCp949(captionCp949), ScreenText::fromCp949(textCp949),
                     look.buttons, static_cast<QWidget*>(parent_));
+    // Texts come from the server too: shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setEscapeButton(look.escape);
     box.setWindowModality(parent_ != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
     return answerOf(box.exec());

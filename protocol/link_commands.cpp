@@ -131,8 +131,11 @@ LinkRequest LinkCommands::generic(std::string_view parameter) const {
     LinkRequest link;
     link.viewMode = directMode(items.number(1));
     link.request.body = RequestBody(*context_.login).add(items[1]).add("0").text();
-    if (link.viewMode == kModeWebOnly)
+    if (link.viewMode == kModeWebOnly) {
         link.request.url = ProtocolUrl::generic(*context_.login, items[0]);
+        // Left empty, the address would fall back to the shown page's own request.
+        link.refused = link.request.url.empty();
+    }
     return link;
 }
 

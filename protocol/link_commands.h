@@ -16,6 +16,7 @@ struct LinkRequest {
     bool albumPage = false;  // album links of type 1 set the panel's album-page flag
     bool webPage = false;    // the address is a web page for the view, not a list request
     std::string songId;      // song links: the song asked for
+    bool refused = false;    // a link that must do nothing: its path names no listed command
 };
 
 class LinkCommands {

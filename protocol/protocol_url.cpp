@@ -1,5 +1,6 @@
 #include "protocol/protocol_url.h"
 
+#include "protocol/link_item_rule.h"
 #include "protocol/protocol_words.h"
 
 namespace kesto {
@@ -21,8 +22,10 @@ std::string ProtocolUrl::search(const LoginBlock& login) {
     return join(login.protocolBase, proto::kSearchPath, proto::kSearch);
 }
 
-std::string ProtocolUrl::generic(const LoginBlock& login, std::string_view item) {
-    return join(login.protocolBase, item, {});
+std::string ProtocolUrl::generic(const LoginBlock& login, std::string_view path) {
+    if (!LinkItemRule::acceptsPath(path))
+        return {};
+    return join(login.protocolBase, path, {});
 }
 
 } // namespace kesto

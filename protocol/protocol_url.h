@@ -14,8 +14,9 @@ public:
     static std::string command(const LoginBlock& login, std::string_view word);
     // protocol base + "/protocol_search.jsp?search"
     static std::string search(const LoginBlock& login);
-    // The generic link form: the protocol base followed directly by the link's item.
-    static std::string generic(const LoginBlock& login, std::string_view item);
+    // The generic link form: the protocol base followed by a path that LinkItemRule accepts
+    // (one '/', an endpoint, a listed word), so it stays on the base's host; empty otherwise.
+    static std::string generic(const LoginBlock& login, std::string_view path);
 };
 
 } // namespace kesto

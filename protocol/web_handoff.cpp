@@ -41,6 +41,12 @@ std::string WebHandoff::credentials() const {
     return field(form, "password", login.password);
 }
 
+std::string WebHandoff::keyForm() const {
+    const LoginBlock& login = *context_.login;
+    std::string form = "userid=" + login.userId;
+    return field(form, "u_key", login.uKey);
+}
+
 std::string WebHandoff::webPage(std::string_view path) const {
     return std::string(context_.login->webBase).append(path);
 }

@@ -4,8 +4,8 @@
 // the page by POST and frees the buffers) or gives them to the caller for the embedded view
 // or a browser window. Values go in as stored; nothing is percent-encoded.
 
-#include "songs/song_record.h"
 #include "protocol/protocol_context.h"
+#include "songs/song_record.h"
 
 #include <optional>
 #include <string>
@@ -55,6 +55,9 @@ public:
     // Pages of the embedded view.
     // is_send is 1 on the sent gift box (page kind 11), else 0.
     std::string giftMessagePage(int pageKind, std::string_view giftId) const;
+    // "userid=..&u_key=..": the body a page is posted with that only the user may read (a gift
+    // message), so the key never shows in an address.
+    std::string keyForm() const;
     std::string lyricsPage(std::string_view songId) const;
 
     // A hyperlink target that goes through the log-in bridge instead: its address and body;

@@ -70,7 +70,9 @@ std::string AccountPages::loginAppToWeb(const PageRequest& request) const {
 
 std::string AccountPages::message(const PageRequest& request) const {
     const auto gift = context_.gifts().gift(std::atoll(request.params.get("gift_id").c_str()));
-    if (!gift)
+    // Only the gift's sender or receiver, logged in, reads its message; ids are easy to guess.
+    const std::string& user = request.params.get("userid");
+    if (!gift || !loggedIn(request.params) || (user != gift->sender && user != gift->receiver))
         return HtmlPage(ko("선물 메시지"))
             .titleLink(ko("선물함"), "/")
             .paragraph(ko("메시지가 없습니다."))

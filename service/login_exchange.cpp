@@ -4,10 +4,12 @@
 #include "service/service_context.h"
 #include "service/wire_reply.h"
 
+#include <sys/random.h>
+
 #include <algorithm>
 #include <array>
-#include <atomic>
-#include <random>
+#include <cerrno>
+#include <system_error>
 
 namespace kesto::service {
 namespace {
@@ -15,22 +17,32 @@ namespace {
 constexpr const char* kGiftSender = "kesto";
 constexpr std::int64_t kDay = 24 * 60 * 60;
 
-std::string hex(std::uint64_t value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string out;
-    do {
-        out.insert(out.begin(), kDigits[value & 0xF]);
-        value >>= 4;
-    } while (value != 0);
-    return out;
+constexpr std::size_t kKeyBytes = 16;
+
+// Bytes from the system's random source; it only blocks before the kernel has seeded it.
+std::array<unsigned char, kKeyBytes> randomBytes() {
+    std::array<unsigned char, kKeyBytes> bytes{};
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::getrandom(bytes.data() + got, bytes.size() - got, 0);
+        if (n > 0)
+            got += static_cast<std::size_t>(n);
+        else if (n < 0 && errno != EINTR)
+            throw std::system_error(errno, std::generic_category(), "getrandom");
+    }
+    return bytes;
 }
 
 } // namespace
 
 std::string LoginExchange::newKey() {
-    static std::atomic<std::uint64_t> counter{0};
-    static const std::uint64_t salt = std::random_device{}();
-    return "K" + hex(static_cast<std::uint64_t>(context_.now())) + hex(++counter) + hex(salt);
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string key = "K";
+    for (const unsigned char byte : randomBytes()) {
+        key += kDigits[byte >> 4];
+        key += kDigits[byte & 0xF];
+    }
+    return key;
 }
 
 void LoginExchange::seedNewUser(const std::string& userId) {

@@ -9,6 +9,8 @@ namespace {
 std::string databasePath(const std::string& dir) {
     std::error_code ignored;
     std::filesystem::create_directories(dir, ignored);
+    // The service keeps accounts and keys: its folder is its user's alone.
+    std::filesystem::permissions(dir, std::filesystem::perms::owner_all, ignored);
     return (std::filesystem::path(dir) / ServiceContext::kDatabaseFile).string();
 }
 

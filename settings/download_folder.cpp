@@ -1,6 +1,7 @@
 #include "settings/download_folder.h"
 
 #include "platform/module_path.h"
+#include "settings/private_folder.h"
 #include "settings/registry_key.h"
 
 #include <cstdlib>
@@ -12,9 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 bool usable(const fs::path& folder) {
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    return fs::is_directory(folder, ec) && ::access(folder.c_str(), W_OK) == 0;
+    return PrivateFolder::make(folder) && ::access(folder.c_str(), W_OK) == 0;
 }
 
 } // namespace
@@ -23,17 +22,18 @@ fs::path DownloadFolder::userFolder() {
     const char* data = std::getenv("XDG_DATA_HOME");
     if (data != nullptr && fs::path(data).is_absolute())
         return fs::path(data) / "kesto" / "download";
-    const char* home = std::getenv("HOME");
-    return fs::path(home != nullptr ? home : "/tmp") / ".local" / "share" / "kesto" / "download";
+    // Never a shared folder such as /tmp, where another user could make it first.
+    const fs::path home = PrivateFolder::home();
+    return home.empty() ? fs::path() : home / ".local" / "share" / "kesto" / "download";
 }
 
 fs::path DownloadFolder::choose(const fs::path& moduleFolder) {
     const fs::path beside = moduleFolder / "download";
     if (usable(beside))
         return beside;
+    // A folder of another user's, or one others may write, is never used.
     const fs::path user = userFolder();
-    usable(user);
-    return user;
+    return usable(user) ? user : fs::path();
 }
 
 fs::path DownloadFolder::defaultFolder() {
@@ -48,10 +48,12 @@ std::string DownloadFolder::resolve(RegistryKey& key, const std::string& name, c
     std::string folder;
     key.readRootString(folder, name);
     std::error_code ec;
-    if (!folder.empty() && fs::is_directory(folder, ec))
+    // The settings file may name any folder: only one of the user's own is kept.
+    if (!folder.empty() && fs::is_directory(folder, ec) && PrivateFolder::isOwn(folder))
         return folder;
     folder = choose(moduleFolder).string();
-    key.writeRootString(folder, name);
+    if (!folder.empty())
+        key.writeRootString(folder, name);
     return folder;
 }
 

@@ -1,6 +1,7 @@
 #include "settings/registry_file.h"
 
 #include "platform/failure_log.h"
+#include "settings/private_folder.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -189,8 +190,7 @@ bool RegistryFile::modify(const std::function<bool(RegistryDocument&)>& fn) {
         batchChanged_ = true;
         return true;
     }
-    std::error_code ec;
-    fs::create_directories(path_.parent_path(), ec);
+    PrivateFolder::make(path_.parent_path());
     const FileLock lock(siblingWithSuffix(path_, ".lock"));
     if (!lock.held()) {
         logFailure("not written: its lock file cannot be made");
@@ -226,8 +226,7 @@ RegistryFile::Batch::Batch(RegistryFile& file) : file_(file) {
         ++file_.batchDepth_; // an inner batch joins the outer one
         return;
     }
-    std::error_code ec;
-    fs::create_directories(file_.path_.parent_path(), ec);
+    PrivateFolder::make(file_.path_.parent_path());
     auto lock = std::make_unique<FileLock>(siblingWithSuffix(file_.path_, ".lock"));
     file_.refresh(); // under the file lock: the latest content, kept in memory until the end
     file_.batchDepth_ = 1;

@@ -2,6 +2,7 @@
 
 #include <QWebEngineHttpRequest>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 
 namespace kesto {
 namespace {
@@ -19,6 +20,7 @@ BrowserWindow::BrowserWindow() : QWebEngineView(static_cast<QWidget*>(nullptr)) 
     setObjectName(QStringLiteral("webBrowserWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(kWidth, kHeight);
+    page()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     connect(this, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);
     connect(this, &QWebEngineView::loadFinished, this, &BrowserWindow::onLoadFinished);
 }

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace kesto {
 
+struct LoginBlock;
+
 class HtmlArea {
 public:
     static constexpr const char* kBlankPage = "about:blank";
@@ -25,6 +27,8 @@ public:
     virtual ~HtmlArea() = default;
 
     virtual QWidget* widget() = 0;
+    // The log-in whose bases are the store's origins: only those pages load and act.
+    virtual void setLogin(const LoginBlock* /*login*/) {}
     virtual void navigate(const std::string& address) = 0;
     // A form posted to the address; an area that cannot post opens the address.
     virtual void post(const std::string& address, std::string_view /*body*/) { navigate(address); }

@@ -1,6 +1,7 @@
 #pragma once
-// The object the web view publishes to its pages' link script: the script reports that it is
-// connected and hands over the raw href of every scheme link the user clicks.
+// The object the web view publishes to the link script in its own script world, out of reach
+// of the page's scripts: the script reports that it is connected and hands over the raw href of
+// every scheme link the user clicks, with the origin of the document it was clicked in.
 
 #include <QObject>
 #include <QString>
@@ -17,11 +18,11 @@ public:
     void documentStarted() { scriptReady_ = false; }
 
 public slots:
-    void link(const QString& raw) { emit linkClicked(raw); }
+    void link(const QString& raw, const QString& origin) { emit linkClicked(raw, origin); }
     void ready() { scriptReady_ = true; }
 
 signals:
-    void linkClicked(const QString& raw);
+    void linkClicked(const QString& raw, const QString& origin);
 
 private:
     bool scriptReady_ = false;

@@ -1,8 +1,9 @@
 #include "webview/link_page.h"
 
-#include "webview/link_bridge.h"
 #include "links/link_scheme.h"
 #include "links/link_script.h"
+#include "webview/link_bridge.h"
+#include "webview/web_logging.h"
 
 #include <QFile>
 #include <QWebChannel>
@@ -15,6 +16,8 @@ namespace {
 
 constexpr const char* kChannelScriptResource = ":/qtwebchannel/qwebchannel.js";
 constexpr const char* kScriptName = "kesto-link-script";
+// The page's own scripts never see the bridge, the channel or the link script.
+constexpr QWebEngineScript::ScriptWorldId kLinkWorld = QWebEngineScript::ApplicationWorld;
 
 } // namespace
 
@@ -23,11 +26,12 @@ LinkPage::LinkPage(QObject* parent)
     channel_->registerObject(QString::fromUtf8(LinkScript::kObjectName.data(),
                                                static_cast<qsizetype>(LinkScript::kObjectName.size())),
                              bridge_);
-    setWebChannel(channel_, QWebEngineScript::MainWorld);
+    setWebChannel(channel_, kLinkWorld);
     // Scheme links in other letters load as pages here; they must not start desktop programs.
     settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     installScript();
-    connect(bridge_, &LinkBridge::linkClicked, this, &LinkPage::linkRequested);
+    connect(bridge_, &LinkBridge::linkClicked, this, &LinkPage::onBridgeLink);
     connect(this, &QWebEnginePage::loadStarted, bridge_, &LinkBridge::documentStarted);
 }
 
@@ -42,9 +46,18 @@ void LinkPage::installScript() {
     script.setName(QString::fromLatin1(kScriptName));
     script.setSourceCode(source);
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setWorldId(QWebEngineScript::MainWorld);
-    script.setRunsOnSubFrames(true);
+    script.setWorldId(kLinkWorld);
+    // Frames may be anyone's: their clicks arrive as navigations and are swallowed there.
+    script.setRunsOnSubFrames(false);
     scripts().insert(script);
+}
+
+void LinkPage::onBridgeLink(const QString& raw, const QString& origin) {
+    if (!origins_.contains(QUrl(origin)) || !origins_.contains(url())) {
+        qCWarning(webLog) << "link from a page of another origin swallowed:" << origin << raw;
+        return;
+    }
+    emit linkRequested(raw);
 }
 
 bool LinkPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
@@ -53,9 +66,13 @@ bool LinkPage::acceptNavigationRequest(const QUrl& url, NavigationType type, boo
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
     // A connected script has already taken every click on a scheme link as written; a click
     // that still arrives was written in other letters (a URL lower-cases its scheme) and loads.
-    if (type == NavigationTypeLinkClicked && bridge_->scriptReady())
+    if (type == NavigationTypeLinkClicked && bridge_->scriptReady() && isMainFrame)
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
-    emit linkRequested(text);
+    // Otherwise only the store's own top-level page may start a link action.
+    if (isMainFrame && origins_.contains(this->url()))
+        emit linkRequested(text);
+    else
+        qCWarning(webLog) << "link navigation swallowed:" << text << "frame of" << this->url();
     return false;
 }
 

@@ -1,7 +1,11 @@
 #pragma once
-// The web page of the view: it puts the link script into every document, receives the raw
-// link texts over its web channel, and catches scheme links that arrive as navigations anyway
-// (set by a script, a form or a redirect, or clicked before the script was connected).
+// The web page of the view: it puts the link script into each top-level document, receives the
+// raw link texts over its web channel, and catches scheme links that arrive as navigations
+// anyway (set by a script, a form or a redirect, or clicked before the script was connected).
+// Only the store's own top-level pages act: a link from any other origin or from a frame is
+// swallowed.
+
+#include "webview/store_origins.h"
 
 #include <QWebEnginePage>
 
@@ -16,6 +20,10 @@ class LinkPage final : public QWebEnginePage {
 public:
     explicit LinkPage(QObject* parent = nullptr);
 
+    // The log-in whose bases name the store's origins; none acts without it.
+    void setLogin(const LoginBlock* login) { origins_.setLogin(login); }
+    const StoreOrigins& origins() const { return origins_; }
+
 signals:
     // The link text as the page wrote it, or as the navigation carried it on the fallback.
     void linkRequested(const QString& link);
@@ -25,9 +33,11 @@ protected:
 
 private:
     void installScript();
+    void onBridgeLink(const QString& raw, const QString& origin);
 
     LinkBridge* bridge_;
     QWebChannel* channel_;
+    StoreOrigins origins_;
 };
 
 } // namespace kesto

@@ -1,6 +1,7 @@
 #include "webview/web_html_area.h"
 
 #include "webview/link_page.h"
+#include "webview/web_logging.h"
 
 #include <QWebEngineHttpRequest>
 
@@ -23,11 +24,20 @@ WebHtmlArea::WebHtmlArea(QWidget* parent) : QWebEngineView(parent), page_(new Li
     connect(page_, &QWebEnginePage::loadFinished, this, &WebHtmlArea::onLoadFinished);
 }
 
+void WebHtmlArea::setLogin(const LoginBlock* login) {
+    page_->setLogin(login);
+}
+
 void WebHtmlArea::navigate(const std::string& address) {
     navigate(address, {});
 }
 
 void WebHtmlArea::navigate(const std::string& address, std::string_view postBody) {
+    // Addresses come from replies: only the store's own web pages load, never a local file.
+    if (!address.empty() && address != kBlankPage && !page_->origins().contains(urlOf(address))) {
+        qCWarning(webLog) << "address outside the store not loaded:" << address.c_str();
+        return;
+    }
     address_ = address.empty() ? std::string(kBlankPage) : address;
     postBody = postBody.substr(0, postBody.find('\0'));
     if (postBody.empty()) {

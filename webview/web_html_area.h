@@ -24,7 +24,9 @@ public:
     explicit WebHtmlArea(QWidget* parent = nullptr);
 
     QWidget* widget() override { return this; }
-    // An empty address shows the blank page.
+    void setLogin(const LoginBlock* login) override;
+    // An empty address shows the blank page; an address off the store's origins (or not http
+    // or https) is not loaded and the view stays as it was.
     void navigate(const std::string& address) override;
     // With a body, the page is asked for by POST with a form content type; the body ends at
     // its first NUL, as a C string would.

@@ -95,11 +95,11 @@ TEST(LinkCommands, SearchTypesChooseTheViewMode) {
 TEST(LinkCommands, GenericFormSendsOnlyInModeOne) {
     Rig rig;
     const LinkCommands links(rig.context);
-    const auto web = links.generic("/page.jsp?x=1;1");
-    EXPECT_EQ(web.request.url, "http://127.0.0.1:8080/app/page.jsp?x=1");
+    const auto web = links.generic("/protocol.jsp?cartPage;1");
+    EXPECT_EQ(web.request.url, "http://127.0.0.1:8080/app/protocol.jsp?cartPage");
     EXPECT_EQ(web.request.body, vt({"user1", "KEY9", "1", "0", ""}));
     EXPECT_EQ(web.viewMode, 1);
-    const auto list = links.generic("/page.jsp;2");
+    const auto list = links.generic("/protocol.jsp?cartPage;2");
     EXPECT_EQ(list.viewMode, 2);
     EXPECT_TRUE(list.request.url.empty());
 }

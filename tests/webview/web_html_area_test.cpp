@@ -1,5 +1,6 @@
 // The browser view offscreen: scheme links reach the handler exactly as the page wrote them
 // and never load, other links load, title links reach the label, forms go by POST.
+#include "songs/login_block.h"
 #include "tests/support/page_server.h"
 #include "tests/support/web_test_main.h"
 #include "webview/html_area_factory.h"
@@ -13,7 +14,9 @@
 #include <httplib.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -21,6 +24,14 @@ using namespace kesto;
 
 constexpr int kLoadTimeoutMs = 20000;
 constexpr const char* kBase = "http://127.0.0.1/";
+
+// The store the views act for: the pages above and the form server.
+LoginBlock storeAt(const std::string& base) {
+    LoginBlock login;
+    std::snprintf(login.protocolBase, sizeof login.protocolBase, "%s", base.c_str());
+    return login;
+}
+const LoginBlock kStore = storeAt("http://127.0.0.1");
 
 const std::string kLinksPage =
     "<html><head><title>2|Songs|songinfo://1/|Album|albuminfo://12345/</title></head>\n"
@@ -42,14 +53,22 @@ private:
     };
 
     static void attach(WebHtmlArea& view, Recorder& recorder) {
+        view.setLogin(&kStore);
         view.setLinkHandler([&recorder](const std::string& link) { recorder.links.push_back(link); });
         view.setTitleLinkHandler(
             [&recorder](const std::optional<TitleLink>& last) { recorder.titles.push_back(last); });
     }
 
+    // A click of the user's own: only those act.
     static void click(WebHtmlArea& view, const char* id) {
-        view.page()->runJavaScript(
-            QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
+        auto centre = std::make_shared<QVariant>();
+        view.page()->runJavaScript(QStringLiteral("(function () { var r = document.getElementById('%1')"
+                                                  ".getBoundingClientRect(); return [r.x + 2, r.y + 2]; })()")
+                                       .arg(QLatin1String(id)),
+                                   [centre](const QVariant& at) { *centre = at; });
+        QTRY_VERIFY_WITH_TIMEOUT(centre->isValid(), kLoadTimeoutMs);
+        const QVariantList at = centre->toList();
+        QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()));
     }
 
 private slots:
@@ -78,6 +97,8 @@ private slots:
         WebHtmlArea view;
         Recorder seen;
         attach(view, seen);
+        view.resize(400, 300);
+        view.show();
         view.setHtml(kLinksPage, kBase);
         QTRY_VERIFY_WITH_TIMEOUT(view.pageComplete(), kLoadTimeoutMs);
         QSignalSpy started(view.page(), &QWebEnginePage::loadStarted);
@@ -112,6 +133,8 @@ private slots:
         WebHtmlArea view;
         Recorder seen;
         attach(view, seen);
+        const LoginBlock formStore = storeAt(server.base());
+        view.setLogin(&formStore);
         std::string body("userid=kim&password=p%26w");
         body.push_back('\0');
         body += "ignored";

@@ -1,0 +1,169 @@
+// Only the store's own pages act for the user, through the real module and its web view
+// against the reference service. A page of another origin, and a frame of another origin
+// inside a store page, try every way to a link action (script clicks, bridge calls, a script
+// navigation, an auto-submitted form, the user's own click): none sends a request, changes the
+// page or plays; links on a store page that would reshape a request are refused; then a user's
+// click on the store page's link still works.
+#include "tests/integration/panel_host.h"
+#include "tests/support/page_server.h"
+
+#include "songs/panel_messages.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+namespace kesto::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kLimit = 30s;
+constexpr const char* kStoreLink = "a[href^=\"urlinfo:///protocol.jsp?giftBox\"]";
+
+// Every way a page's own script could reach for a link action, then a call home to say done.
+constexpr const char* kAttacks = R"(
+<a id="song" href="songinfo://1;1;S0001/" style="position:fixed;left:0;top:0;width:120px;height:60px;display:block">play</a>
+<form id="form" method="post" action="urlinfo:///protocol.jsp?kestoSong;1" target="_top"></form>
+<script>
+  function tryIt(f) { try { f(); } catch (e) {} }
+  tryIt(function () { document.getElementById('song').click(); });
+  tryIt(function () { window.kestoLinks.link('songinfo://1;1;S0001/', location.origin); });
+  tryIt(function () {
+    new QWebChannel(qt.webChannelTransport, function (c) {
+      c.objects.kestoLinks.link('songinfo://1;1;S0001/', location.origin);
+    });
+  });
+  tryIt(function () { document.getElementById('form').submit(); });
+  tryIt(function () { top.location.href = 'categoryinfo://00101;2;0;W'; });
+  fetch('/done' + location.pathname);
+</script>)";
+
+class WebOriginsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string why;
+        ASSERT_TRUE(host.start(why)) << why;
+        host.panelWindow()->resize(800, 700);
+        host.panelWindow()->show();
+        host.show(1, 1001, "00104");
+        view = host.panelWindow()->findChild<QWebEngineView*>(QStringLiteral("htmlArea"));
+        ASSERT_NE(view, nullptr) << "the panel made no web view";
+    }
+
+    bool served(const std::string& path) {
+        const auto seen = foreign.seen();
+        return std::any_of(seen.begin(), seen.end(),
+                           [&](const PageServer::Seen& s) { return s.path == path; });
+    }
+
+    void openStorePage() {
+        const QUrl start(QString::fromStdString(host.baseUrl() + "/"));
+        host.click(cmd::kStartPage);
+        ASSERT_TRUE(PanelHost::processUntil([&] { return view->url() == start; }, kLimit));
+        ASSERT_TRUE(PanelHost::processUntil([&] { return element(kStoreLink).x() >= 0; }, kLimit));
+    }
+
+    // Where a selector's element is in the view (in the top document), or nothing.
+    QPoint element(const char* selector) {
+        auto at = std::make_shared<QVariant>();
+        auto done = std::make_shared<bool>(false);
+        view->page()->runJavaScript(
+            QStringLiteral(
+                "(function () { var e = document.querySelector('%1'); if (!e) return null;"
+                " e.scrollIntoView(); var r = e.getBoundingClientRect(); return [r.x + 3, r.y + 3]; })()")
+                .arg(QString::fromLatin1(selector)),
+            [at, done](const QVariant& v) {
+                *at = v;
+                *done = true;
+            });
+        if (!PanelHost::processUntil([done] { return *done; }, kLimit) || !at->isValid())
+            return {-1, -1};
+        const QVariantList xy = at->toList();
+        return {xy[0].toInt(), xy[1].toInt()};
+    }
+
+    // A click of the user's own, as the engine sees it: a trusted event.
+    void userClick(QPoint at) { QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, at); }
+
+    std::string giftBoxUrl() { return host.baseUrl() + "/protocol.jsp?giftBox"; }
+
+    PanelHost host;
+    PageServer foreign{[](const httplib::Request& request) {
+        if (request.path.starts_with("/done"))
+            return std::string();
+        return "<html><body>" + std::string(kAttacks) + "</body></html>";
+    }};
+    QWebEngineView* view = nullptr;
+};
+
+TEST_F(WebOriginsTest, OnlyTheStorePagesActForTheUser) {
+    // The store's page: a user's click on its link asks the service.
+    ASSERT_NO_FATAL_FAILURE(openStorePage());
+    PanelHost::forgetRequests();
+    userClick(element(kStoreLink));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::requestsSent().empty(); }, kLimit));
+    EXPECT_EQ(PanelHost::requestsSent().front().url, giftBoxUrl());
+
+    // A page of another origin, shown as a store page may link to one.
+    PanelHost::forgetRequests();
+    const QUrl foreignPage(QString::fromStdString(foreign.base() + "/page"));
+    view->load(foreignPage);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return served("/done/page"); }, kLimit));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return element("#song").x() >= 0; }, kLimit));
+    userClick(element("#song"));
+
+    // A frame of another origin inside the store's page, as an advertisement would be.
+    ASSERT_NO_FATAL_FAILURE(openStorePage());
+    view->page()->runJavaScript(
+        QStringLiteral("var f = document.createElement('iframe'); f.src = '%1';"
+                       " f.style = 'position:fixed;left:0;top:0;width:300px;height:200px;border:0';"
+                       " document.body.appendChild(f);")
+            .arg(QString::fromStdString(foreign.base() + "/frame")));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return served("/done/frame"); }, kLimit));
+    userClick({10, 10}); // on the frame's link
+
+    // Links on the store's own page that would reshape a request: another host through '@',
+    // body fields of their own through VT. The user's clicks on them are refused.
+    view->page()->runJavaScript(
+        QStringLiteral(
+            "document.querySelector('iframe').remove();"
+            " [['at', 'urlinfo://@127.0.0.1:%1/protocol.jsp?kestoSong;1'],"
+            "  ['vt', 'urlinfo:///protocol.jsp?gift;1\u000bjun\u000bhi\u000b1\u000bS0001'],"
+            "  ['buy', 'urlinfo:///protocol.jsp?buy;1']].forEach(function (l, i) {"
+            "   var a = document.createElement('a'); a.id = l[0]; a.href = l[1]; a.textContent = l[0];"
+            "   a.style = 'position:fixed;left:0;width:100px;height:30px;display:block;top:' + (40 * i) + "
+            "'px';"
+            "   document.body.appendChild(a); });")
+            .arg(QString::fromStdString(foreign.base()).section(QLatin1Char(':'), 2)));
+    for (const char* hostile : {"#at", "#vt", "#buy"}) {
+        ASSERT_TRUE(PanelHost::processUntil([&] { return element(hostile).x() >= 0; }, kLimit)) << hostile;
+        userClick(element(hostile));
+    }
+
+    // The store's link still works, and it alone asked anything: nothing of the above did.
+    const QUrl start(QString::fromStdString(host.baseUrl() + "/"));
+    EXPECT_EQ(view->url(), start);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return element(kStoreLink).x() >= 0; }, kLimit));
+    userClick(element(kStoreLink));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::requestsSent().empty(); }, kLimit));
+    for (const SentRequest& sent : PanelHost::requestsSent())
+        EXPECT_EQ(sent.url, giftBoxUrl());
+    EXPECT_EQ(host.hostLog().count(KESTO_MSG_PLAY_NOW_PLAYING), 0);
+}
+
+} // namespace
+} // namespace kesto::test
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

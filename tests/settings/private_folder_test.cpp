@@ -1,0 +1,81 @@
+// Folders of the user's own: made 0700, a home without HOME, and a download folder that another
+// user owns or others may write is passed over for the user's own one, or for none.
+#include "settings/download_folder.h"
+#include "settings/private_folder.h"
+#include "support/other_user.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <optional>
+#include <string>
+
+namespace kesto {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SavedVariable {
+public:
+    explicit SavedVariable(const char* name) : name_(name) {
+        const char* value = std::getenv(name);
+        if (value != nullptr)
+            value_ = value;
+    }
+    ~SavedVariable() { value_ ? ::setenv(name_, value_->c_str(), 1) : ::unsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<std::string> value_;
+};
+
+TEST(PrivateFolder, MadeForTheUserAloneAndRefusedOtherwise) {
+    test::TempFolder temp;
+    const fs::path made = temp.path() / "a" / "b";
+    ASSERT_TRUE(PrivateFolder::make(made));
+    for (const fs::path& folder : {temp.path() / "a", made})
+        EXPECT_EQ(fs::status(folder).permissions() & fs::perms::mask, fs::perms::owner_all) << folder;
+
+    const fs::path others = temp.path() / "others";
+    ASSERT_TRUE(PrivateFolder::make(others));
+    ASSERT_EQ(::chown(others.c_str(), test::kNobody, test::kNobody), 0) << "the test runs as root";
+    const fs::path shared = temp.path() / "shared";
+    ASSERT_TRUE(PrivateFolder::make(shared));
+    fs::permissions(shared, fs::perms::group_write, fs::perm_options::add);
+    for (const fs::path& folder : {others, shared}) {
+        EXPECT_FALSE(PrivateFolder::make(folder)) << folder;
+        EXPECT_FALSE(PrivateFolder::isOwn(folder)) << folder;
+    }
+}
+
+TEST(PrivateFolder, DownloadFolderOfAnotherUserIsPassedOver) {
+    test::TempFolder temp;
+    SavedVariable data("XDG_DATA_HOME");
+    ::setenv("XDG_DATA_HOME", (temp.path() / "data").c_str(), 1);
+    // Another user made the folder beside the module first: the user's own is taken.
+    const fs::path module = temp.path() / "lib";
+    ASSERT_TRUE(PrivateFolder::make(module / "download"));
+    ASSERT_EQ(::chown((module / "download").c_str(), test::kNobody, test::kNobody), 0);
+    const fs::path own = temp.path() / "data" / "kesto" / "download";
+    EXPECT_EQ(DownloadFolder::choose(module), own);
+    // And the user's own, once another user holds it, is not used either.
+    ASSERT_EQ(::chown(own.c_str(), test::kNobody, test::kNobody), 0);
+    EXPECT_EQ(DownloadFolder::choose(module), fs::path());
+}
+
+TEST(PrivateFolder, HomeWithoutHomeVariableComesFromThePasswordDatabase) {
+    SavedVariable home("HOME");
+    ::unsetenv("HOME");
+    const passwd* entry = ::getpwuid(::geteuid());
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(PrivateFolder::home(), fs::path(entry->pw_dir));
+    ::setenv("HOME", "relative/path", 1);
+    EXPECT_EQ(PrivateFolder::home(), fs::path(entry->pw_dir));
+}
+
+} // namespace
+} // namespace kesto
