@@ -13,9 +13,32 @@ namespace {
 
 size_t collect(char* bytes, size_t size, size_t count, void* user) {
     auto* reply = static_cast<std::string*>(user);
+    // Answering short makes libcurl stop the transfer with an error: no reply.
+    if (reply->size() + size * count > CurlRequest::kMaxReplyBytes)
+        return 0;
     reply->append(bytes, size * count);
     return size * count;
 }
+
+CurlRequest::WaitSign& waitSign() {
+    static CurlRequest::WaitSign sign;
+    return sign;
+}
+
+// Shows the wait for as long as it lives.
+class Waiting {
+public:
+    Waiting() { tell(true); }
+    ~Waiting() { tell(false); }
+    Waiting(const Waiting&) = delete;
+    Waiting& operator=(const Waiting&) = delete;
+
+private:
+    static void tell(bool waiting) {
+        if (waitSign())
+            waitSign()(waiting);
+    }
+};
 
 // curl_global_init is not thread-safe: once per process.
 void initOnce() {
@@ -32,6 +55,11 @@ bool exchange(const char* url, bool post, const char* body, std::string& reply) 
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &collect);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &reply);
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, CurlRequest::kProtocols);
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, CurlRequest::kProtocols);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, CurlRequest::kConnectTimeoutSeconds);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, CurlRequest::kStallSeconds);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, CurlRequest::kStallBytesPerSecond);
     if (post) {
         const char* text = body != nullptr ? body : "";
         curl_easy_setopt(curl, CURLOPT_POST, 1L);
@@ -50,6 +78,10 @@ bool exchange(const char* url, bool post, const char* body, std::string& reply) 
 
 } // namespace
 
+void CurlRequest::setWaitSign(WaitSign sign) {
+    waitSign() = std::move(sign);
+}
+
 int CurlRequest::perform(const char* url, void** data, std::uint32_t* length, int post, const char* body, int,
                          int) {
     if (data == nullptr || length == nullptr)
@@ -60,6 +92,7 @@ int CurlRequest::perform(const char* url, void** data, std::uint32_t* length, in
         return 0;
     initOnce();
     std::string reply;
+    const Waiting waiting;
     if (!exchange(url, post != 0, body, reply) || reply.size() > std::numeric_limits<std::uint32_t>::max())
         return 0;
     void* block = std::malloc(reply.empty() ? 1 : reply.size());

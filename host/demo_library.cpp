@@ -1,14 +1,13 @@
 #include "host/demo_library.h"
 
+#include "host/album_database.h"
+#include "host/cp949_text.h"
 #include "host/mp3_writer.h"
 #include "host/tag_reader.h"
 #include "include/kesto/panel_api.h"
-#include "library/album_song.h"
-#include "library/my_album_db.h"
-#include "platform/cp949.h"
-#include "songs/song_record.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace kesto {
@@ -28,22 +27,21 @@ constexpr std::array kSongs = {
 constexpr const char* kAlbumName = "데모 앨범";
 constexpr const char* kPlayListName = "드라이브 플레이리스트";
 
-bool addList(MyAlbumDb& db, const char* id, const char* nameUtf8) {
-    return db.addAlbum(id, Cp949::fromUtf8(nameUtf8));
-}
-
 // The row as the panel would make it from the file: the host's tags, CP949 texts.
-bool rowOf(const fs::path& file, SongRecord& record) {
+bool entryOf(const fs::path& file, AlbumEntry& entry) {
     std::array<char, KESTO_TAG_BUFFER_SIZE> tags{};
     if (TagReader::read(file.c_str(), tags.data()) == 0)
         return false;
-    record = SongRecord::make();
-    copyField(record.Song_Name, std::string(tags.data() + KESTO_TAG_TITLE));
-    copyField(record.Artist_Name, std::string(tags.data() + KESTO_TAG_ARTIST));
-    copyField(record.Album_Name, std::string(tags.data() + KESTO_TAG_ALBUM));
-    std::memcpy(&record.Play_Time, tags.data() + KESTO_TAG_PLAY_TIME, sizeof record.Play_Time);
-    std::memcpy(&record.Bitrate, tags.data() + KESTO_TAG_BITRATE, sizeof record.Bitrate);
-    copyField(record.Local_Path, file.string());
+    entry.songName = tags.data() + KESTO_TAG_TITLE;
+    entry.artist = tags.data() + KESTO_TAG_ARTIST;
+    entry.albumTitle = tags.data() + KESTO_TAG_ALBUM;
+    std::int32_t value = 0;
+    std::memcpy(&value, tags.data() + KESTO_TAG_PLAY_TIME, sizeof value);
+    entry.playTime = value;
+    std::memcpy(&value, tags.data() + KESTO_TAG_BITRATE, sizeof value);
+    // The column is a small int: kbps fits where bits per second would not.
+    entry.bitrate = value / 1000;
+    entry.localPath = file.string();
     return true;
 }
 
@@ -92,21 +90,22 @@ bool DemoLibrary::writeFiles(const fs::path& folder, std::string& why) {
 }
 
 bool DemoLibrary::fillAlbums(const fs::path& dataFolder, const fs::path& folder, std::string& why) {
-    MyAlbumDb db;
-    if (!db.start(dataFolder) || !addList(db, kAlbumId, kAlbumName) ||
-        !addList(db, kPlayListId, kPlayListName)) {
-        why = "the album database cannot take the demo lists";
+    AlbumDatabase db;
+    if (!db.open(dataFolder) || !db.addList(kAlbumId, Cp949Text::fromUtf8(kAlbumName)) ||
+        !db.addList(kPlayListId, Cp949Text::fromUtf8(kPlayListName))) {
+        why = "the album database cannot take the demo lists: " + db.error();
         return false;
     }
     for (const DemoSong& song : kSongs) {
-        SongRecord record{};
-        if (!rowOf(folder / song.file, record)) {
+        AlbumEntry entry;
+        if (!entryOf(folder / song.file, entry)) {
             why = std::string("no tags in ") + song.file;
             return false;
         }
-        db.insertSong(AlbumSong::fromRecord(record, kAlbumId, ""));
-        if (song.inPlayList)
-            db.insertSong(AlbumSong::fromRecord(record, kPlayListId, ""));
+        if (!db.addSong(kAlbumId, entry) || (song.inPlayList && !db.addSong(kPlayListId, entry))) {
+            why = "the album database cannot take " + std::string(song.file) + ": " + db.error();
+            return false;
+        }
     }
     return true;
 }

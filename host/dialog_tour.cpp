@@ -1,11 +1,10 @@
 #include "host/dialog_tour.h"
 
 #include "host/demo_mp3.h"
-#include "host/host_albums.h"
 #include "host/host_session.h"
+#include "host/panel_numbers.h"
+#include "host/play_list_maker.h"
 #include "include/kesto/window_message.h"
-#include "songs/list_pages.h"
-#include "songs/panel_messages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,10 +20,7 @@ namespace kesto {
 namespace {
 
 constexpr int kPollMs = 50;
-constexpr int kChartMenu = 1001;
 constexpr const char* kChart = "00104";
-constexpr int kServerViewMode = 2;
-constexpr int kLocalViewMode = 4;
 constexpr int kAddFiles = 0;
 constexpr int kAddFolder = 1;
 
@@ -57,18 +53,18 @@ void DialogTour::start() {
     const auto command = [this](int id) { return [this, id] { post(msg::kWindowCommand, id); }; };
     steps_ = {
         {"myAlbumChoice", "dialog-my-album-choice.png",
-         onPage(kServerViewMode, kChartMenu, kChart, command(cmd::kMyAlbum)), true},
+         onPage(view::kServer, menu::kChart, kChart, command(cmd::kMyAlbum)), true},
         {"nameDialog", "dialog-new-my-album.png", {}, false},
         {"purchase", "dialog-purchase.png", command(cmd::kBuy), false},
         {"gift", "dialog-gift.png", command(cmd::kGift), false},
         {"playListChoice", "dialog-play-list-choice.png",
-         onPage(kLocalViewMode, menu::kLocalAlbum, playlist_, command(cmd::kPlayList)), true},
+         onPage(view::kList, menu::kLocalAlbum, playlist_, command(cmd::kPlayList)), true},
         {"nameDialog", "dialog-new-play-list.png", {}, false},
         {"playListChoice", "dialog-move.png",
-         onPage(kLocalViewMode, menu::kLocalAlbum, playlist_, command(cmd::kMove)), false},
+         onPage(view::kList, menu::kLocalAlbum, playlist_, command(cmd::kMove)), false},
         {"songInfo", "dialog-song-info.png", [this] { post(msg::kInfoPage, 0); }, false},
         {"deleteConfirm", "dialog-delete-confirm.png",
-         onPage(kLocalViewMode, menu::kLocalAlbums, "", [this] { post(msg::kDelete, 0); }), false},
+         onPage(view::kList, menu::kLocalAlbums, "", [this] { post(msg::kDelete, 0); }), false},
         {"addFiles", "dialog-add-files.png", [this] { post(msg::kAddFilesDialog, kAddFiles); }, false},
         {"addFolder", "dialog-add-folder.png", [this] { post(msg::kAddFilesSecond, kAddFolder); }, false},
     };
@@ -82,10 +78,10 @@ void DialogTour::prepare() {
     const char* const titles[] = {"Morning Walk", "City Lights", "Slow River"};
     for (const char* title : titles)
         DemoMp3::write(folder / (std::string(title) + ".mp3"), title, "Kesto Band");
-    const int first = HostAlbums::createPlaylist("\xB5\xE5\xB6\xF3\xC0\xCC\xBA\xEA"); // "드라이브" in CP949
-    HostAlbums::createPlaylist("Evening");
+    const int first = PlayListMaker::create("\xB5\xE5\xB6\xF3\xC0\xCC\xBA\xEA"); // "드라이브" in CP949
+    PlayListMaker::create("Evening");
     playlist_ = std::to_string(first);
-    showPage(kLocalViewMode, menu::kLocalAlbum, playlist_.c_str());
+    showPage(view::kList, menu::kLocalAlbum, playlist_.c_str());
     if (auto import = session_.module().entry<KestoEntry4>(4))
         import(folder.c_str());
 }

@@ -1,57 +1,42 @@
 #include "host/host_albums.h"
 
 #include "host/curl_request.h"
-#include "library/my_album_db.h"
-#include "songs/login_block.h"
 
 #include <cstdlib>
-#include <filesystem>
 
 namespace kesto {
 namespace {
 
-std::string serviceBase;
-const LoginBlock* sessionLogin = nullptr;
+struct Login {
+    std::string baseUrl;
+    std::string userId;
+    std::string key;
+};
 
-// Play lists the host makes are numbered after every album id already in the database.
-constexpr int kFirstPlaylistId = 5000;
+Login& session() {
+    static Login login;
+    return login;
+}
+
 constexpr char kVt = '\x0B';
 
 } // namespace
 
-void HostAlbums::install(KestoHostFn* serviceA, std::string baseUrl, const LoginBlock* login) {
-    serviceBase = std::move(baseUrl);
-    sessionLogin = login;
-    serviceA[KESTO_SVC_A_CREATE_PLAYLIST] = reinterpret_cast<KestoHostFn>(&HostAlbums::createPlaylist);
+void HostAlbums::install(KestoHostFn* serviceA, std::string baseUrl, std::string userId, std::string key) {
+    session() = {std::move(baseUrl), std::move(userId), std::move(key)};
     serviceA[KESTO_SVC_A_CREATE_MY_ALBUM] = reinterpret_cast<KestoHostFn>(&HostAlbums::createMyAlbum);
 }
 
 void HostAlbums::detach() {
-    sessionLogin = nullptr;
-}
-
-int HostAlbums::createPlaylist(const char* name) {
-    if (name == nullptr || *name == '\0')
-        return 0;
-    MyAlbumDb db;
-    if (!db.start(std::filesystem::current_path()))
-        return 0;
-    int next = kFirstPlaylistId;
-    try {
-        SQLite::Statement query(*db.database(), "select Album_ID from AlbumName_tbl");
-        while (query.executeStep())
-            next = std::max(next, query.getColumn(0).getInt() + 1);
-    } catch (const SQLite::Exception&) {
-        return 0;
-    }
-    return db.addAlbum(std::to_string(next), name) ? next : 0;
+    session() = {};
 }
 
 int HostAlbums::createMyAlbum(const char* name) {
-    if (name == nullptr || sessionLogin == nullptr || serviceBase.empty())
+    const Login& login = session();
+    if (name == nullptr || login.key.empty() || login.baseUrl.empty())
         return 0;
-    const std::string url = serviceBase + "/protocol.jsp?myAlbum";
-    const std::string body = sessionLogin->userId + kVt + sessionLogin->uKey + kVt + "1" + kVt + name + kVt;
+    const std::string url = login.baseUrl + "/protocol.jsp?myAlbum";
+    const std::string body = login.userId + kVt + login.key + kVt + "1" + kVt + name + kVt;
     void* data = nullptr;
     std::uint32_t length = 0;
     if (CurlRequest::perform(url.c_str(), &data, &length, 1, body.c_str(), 1, 0) == 0)

@@ -1,8 +1,7 @@
 #pragma once
-// Entries 32 and 41 of service table A in the reference host: a new play list is a row of the
-// module's album database (Playlist/MyAlbum.dbf in the current folder), a new on-line my album
-// is made on the service with the user's own "myAlbum" request. The entries are plain
-// functions, so the session they work for is held here while it lasts.
+// Entry 41 of service table A in the reference host: a new on-line my album is made on the
+// service with the user's own "myAlbum" request. The entry is a plain function, so the
+// log-in it works for is held here while it lasts.
 
 #include "include/kesto/panel_api.h"
 
@@ -10,15 +9,12 @@
 
 namespace kesto {
 
-struct LoginBlock;
-
 class HostAlbums {
 public:
-    // Points entries 32 and 41 of the table at this host's work for the given session.
-    static void install(KestoHostFn* serviceA, std::string baseUrl, const LoginBlock* login);
+    // Points entry 41 of the table at this host's work for the given log-in.
+    static void install(KestoHostFn* serviceA, std::string baseUrl, std::string userId, std::string key);
     static void detach();
 
-    static int createPlaylist(const char* name);
     static int createMyAlbum(const char* name);
 };
 

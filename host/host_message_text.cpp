@@ -1,7 +1,7 @@
 #include "host/host_message_text.h"
 
+#include "host/cp949_text.h"
 #include "include/kesto/panel_api.h"
-#include "platform/cp949.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -22,7 +22,7 @@ std::string takeBlock(std::intptr_t block, std::size_t limit = std::string::npos
 }
 
 std::string utf8(const std::string& cp949) {
-    return Cp949::toUtf8(cp949);
+    return Cp949Text::toUtf8(cp949);
 }
 
 void readPage(HostMessage& m, const char* what) {

@@ -1,14 +1,15 @@
 #include "host/host_messages.h"
 
+#include "host/cp949_text.h"
 #include "host/host_message_text.h"
 #include "host/host_session.h"
 #include "host/lyrics_pane.h"
 #include "host/main_window.h"
+#include "host/panel_numbers.h"
 #include "host/play_controller.h"
 #include "host/play_list_loader.h"
 #include "host/web_page_window.h"
 #include "include/kesto/panel_api.h"
-#include "platform/cp949.h"
 
 #include <QMessageBox>
 #include <QStatusBar>
@@ -21,7 +22,7 @@ constexpr long long kNoReply = -10000;
 constexpr int kLoadPlayList = 1;
 
 QString utf8(const std::string& cp949) {
-    return QString::fromStdString(Cp949::toUtf8(cp949));
+    return QString::fromStdString(Cp949Text::toUtf8(cp949));
 }
 
 } // namespace
@@ -86,7 +87,7 @@ void HostMessages::loadList(int which) {
     if (which == kLoadPlayList)
         PlayListLoader::choose(window_, session_);
     else
-        session_.showMenuId(PlayListLoader::kMyAlbumMenu);
+        session_.showMenuId(menu::kMyAlbum);
 }
 
 void HostMessages::showError(long long code, const std::string& text) {

@@ -1,14 +1,13 @@
 #include "host/host_mini_mode.h"
 
 #include "host/audio_engine.h"
+#include "host/cp949_text.h"
 #include "host/host_panel_area.h"
 #include "host/main_window.h"
 #include "host/module_loader.h"
+#include "host/panel_numbers.h"
 #include "host/play_controller.h"
-#include "platform/cp949.h"
-#include "settings/rect_value.h"
-#include "settings/registry_key.h"
-#include "settings/settings_keys.h"
+#include "host/player_settings.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,7 +27,6 @@ constexpr int kHideCommand = 0;
 constexpr int kDefaultWidth = 351;
 constexpr int kDefaultHeight = 400;
 // A chart with songs for the tour, and the play mode that plays the given position.
-constexpr int kChartMenu = 1001;
 constexpr int kChartViewMode = 2;
 constexpr const char* kTourChart = "00104";
 constexpr int kPlayThisOne = 0;
@@ -43,7 +41,7 @@ const char* statusOf(PlayController& player) {
 }
 
 std::string cp949(const QString& text) {
-    return Cp949::fromUtf8(text.toStdString());
+    return Cp949Text::fromUtf8(text.toStdString());
 }
 
 bool grabTo(QWidget* widget, const QString& file) {
@@ -68,7 +66,9 @@ HostMiniMode::~HostMiniMode() {
 }
 
 void HostMiniMode::install(QMenuBar& bar) {
-    QMenu* menu = bar.addMenu(QString::fromUtf8("미니 모드"));
+    // Before Help, which stays last.
+    auto* menu = new QMenu(QString::fromUtf8("미니 모드"), &bar);
+    bar.insertMenu(bar.actions().isEmpty() ? nullptr : bar.actions().constLast(), menu);
     toggle_ = menu->addAction(QString::fromUtf8("미니 모드로 보기"));
     toggle_->setCheckable(true);
     connect(toggle_, &QAction::triggered, this, [this](bool on) { on ? enter() : leave(); });
@@ -136,11 +136,9 @@ bool HostMiniMode::eventFilter(QObject* watched, QEvent* event) {
 
 KestoRect HostMiniMode::listRect() const {
     // Where the list was last time; else beside the main window.
-    RegistryKey key;
-    std::string kept;
-    key.readSectionString(settings::kMain, kept, settings::kMiniListRectInfo);
-    if (const auto rect = RectValue::parse(kept))
-        return *rect;
+    const QRect kept = PlayerSettings::value(PlayerSettings::kMiniListRect).toRect();
+    if (kept.isValid())
+        return {kept.left(), kept.top(), kept.left() + kept.width(), kept.top() + kept.height()};
     const QRect frame = window_.frameGeometry();
     const int left = frame.right() + 1;
     return {left, frame.top(), left + kDefaultWidth, frame.top() + kDefaultHeight};
@@ -165,6 +163,8 @@ void HostMiniMode::enter() {
 void HostMiniMode::leave() {
     if (!active_)
         return;
+    if (QWidget* list = miniList())
+        PlayerSettings::setValue(PlayerSettings::kMiniListRect, list->geometry());
     module_.entry<KestoEntry34>(34)(kHideCommand);
     module_.entry<KestoEntry26>(26)(0);
     module_.entry<KestoEntry30>(30)();
@@ -201,7 +201,7 @@ void HostMiniMode::closeSongText() {
 void HostMiniMode::tour(const QString& dir, std::function<void(bool ok)> done) {
     if (module_.table() == nullptr)
         return done(false);
-    module_.entry<KestoEntry23>(23)(kChartViewMode, "", kChartMenu, kTourChart, 0);
+    module_.entry<KestoEntry23>(23)(kChartViewMode, "", menu::kChart, kTourChart, 0);
     module_.entry<KestoEntry53>(53)(1);
     module_.entry<KestoEntry45>(45)();
     module_.entry<KestoEntry53>(53)(0);

@@ -6,11 +6,14 @@
 #include "host/lyrics_pane.h"
 #include "host/main_window.h"
 #include "host/next_song_call.h"
+#include "host/now_playing_album.h"
+#include "host/now_playing_strip.h"
 #include "host/play_controller.h"
 #include "host/transport_bar.h"
 #include "host/web_page_window.h"
 
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace kesto {
 
@@ -29,6 +32,14 @@ PlayHooks hooksOf(HostSession& session) {
         auto count = session.module().entry<KestoEntry0>(0);
         return count != nullptr ? count() : 0;
     };
+    hooks.listenToPage = [&session] {
+        const ModuleLoader& module = session.module();
+        if (module.table() == nullptr)
+            return;
+        module.entry<KestoEntry53>(53)(1);
+        module.entry<KestoEntry45>(45)();
+        module.entry<KestoEntry53>(53)(0);
+    };
     return hooks;
 }
 
@@ -38,15 +49,33 @@ HostPlayer::HostPlayer(MainWindow& window, HostSession& session)
     : engine_(std::make_unique<AudioEngine>()),
       controller_(std::make_unique<PlayController>(*engine_, hooksOf(session))),
       web_(std::make_unique<WebPageWindow>()), transport_(new TransportBar(*controller_, &window)),
-      lyrics_(new LyricsPane(&window)), messages_(nullptr) {
+      lyrics_(new LyricsPane(&window)), messages_(nullptr), strip_(nullptr) {
     auto* bar = new QToolBar(QStringLiteral("재생"), &window);
     bar->setObjectName(QStringLiteral("playBar"));
     bar->setMovable(false);
-    bar->addWidget(transport_);
+    strip_ = new NowPlayingStrip(
+        *controller_,
+        [&session](int position) {
+            return NowPlayingAlbum::read(session.module().entry<KestoEntry12>(12), position);
+        },
+        &window);
+    QObject::connect(strip_, &NowPlayingStrip::captionChanged, &window, &MainWindow::showSong);
+    auto* playing = new QWidget(&window);
+    playing->setObjectName(QStringLiteral("playingArea"));
+    auto* column = new QVBoxLayout(playing);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(strip_);
+    column->addWidget(transport_);
+    bar->addWidget(playing);
     window.addToolBar(Qt::BottomToolBarArea, bar);
     window.addDockWidget(Qt::RightDockWidgetArea, lyrics_);
     lyrics_->hide();
     messages_ = new HostMessages(window, session, *controller_, *web_, *lyrics_);
+}
+
+QString HostPlayer::album() const {
+    return strip_->album();
 }
 
 HostPlayer::~HostPlayer() {

@@ -3,6 +3,8 @@
 // entries 24, 25 and 0, the play controls under the panel, the browser window, the lyrics pane
 // and the handling of the module's messages.
 
+#include <QString>
+
 #include <memory>
 
 namespace kesto {
@@ -12,6 +14,7 @@ class HostMessages;
 class HostSession;
 class LyricsPane;
 class MainWindow;
+class NowPlayingStrip;
 class PlayController;
 class TransportBar;
 class WebPageWindow;
@@ -28,6 +31,8 @@ public:
     WebPageWindow& web() { return *web_; }
     LyricsPane& lyrics() { return *lyrics_; }
     HostMessages& messages() { return *messages_; }
+    // The album of the song that plays, UTF-8.
+    QString album() const;
 
 private:
     std::unique_ptr<AudioEngine> engine_;
@@ -36,6 +41,7 @@ private:
     TransportBar* transport_; // owned by the main window
     LyricsPane* lyrics_;      // owned by the main window
     HostMessages* messages_;  // owned by the main window
+    NowPlayingStrip* strip_;  // owned by the main window
 };
 
 } // namespace kesto

@@ -1,5 +1,6 @@
 #include "host/host_service.h"
 
+#include "host/demo_account.h"
 #include "service/login_client.h"
 #include "service/service_server.h"
 
@@ -37,10 +38,17 @@ std::string HostService::baseUrl() const {
     return server_ ? server_->baseUrl() : std::string();
 }
 
-std::optional<std::string> HostService::login() const {
+std::optional<std::string> HostService::login(QString& why) const {
     if (!server_)
         return std::nullopt;
-    return service::LoginClient::login(server_->baseUrl(), kUserId, kPassword);
+    std::string passwordWhy;
+    const auto password = DemoAccount::password(data_, passwordWhy);
+    if (!password) {
+        why = QString::fromStdString(passwordWhy);
+        return std::nullopt;
+    }
+    // The service makes the account with this password at its first log-in.
+    return service::LoginClient::login(server_->baseUrl(), DemoAccount::kUserId, *password);
 }
 
 } // namespace kesto

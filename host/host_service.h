@@ -18,17 +18,14 @@ class ServiceServer;
 
 class HostService {
 public:
-    static constexpr const char* kUserId = "kesto";
-    static constexpr const char* kPassword = "kesto";
-
     HostService();
     ~HostService();
 
     // dataFolder: an existing folder. False with a reason.
     bool start(const std::filesystem::path& dataFolder, QString& why);
     std::string baseUrl() const;
-    // The login reply for the user; nothing when no reply came.
-    std::optional<std::string> login() const;
+    // The login reply for the player's account; nothing (with a reason) when no reply came.
+    std::optional<std::string> login(QString& why) const;
     const std::filesystem::path& dataFolder() const { return data_; }
 
 private:

@@ -1,11 +1,14 @@
 #include "host/host_session.h"
 
+#include "host/demo_account.h"
 #include "host/demo_library.h"
 #include "host/host_albums.h"
 #include "host/host_panel_area.h"
 #include "host/main_window.h"
 #include "host/page_menu.h"
-#include "songs/list_pages.h"
+#include "host/panel_numbers.h"
+#include "host/player_settings.h"
+#include "host/source_pane.h"
 
 #include <QEvent>
 #include <QMenuBar>
@@ -16,7 +19,20 @@ namespace kesto {
 
 namespace {
 constexpr int kRequestPromotion = 1;
-constexpr int kListViewMode = 4;
+// The log-in reply's fields are VT-separated; the second is the key every request carries.
+constexpr std::size_t kKeyField = 1;
+constexpr const char* kFirstChart = "00101";
+
+std::string replyField(const std::string& reply, std::size_t index) {
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i < index; ++i) {
+        begin = reply.find('\x0B', begin);
+        if (begin == std::string::npos)
+            return {};
+        ++begin;
+    }
+    return reply.substr(begin, reply.find('\x0B', begin) - begin);
+}
 } // namespace
 
 bool HostSession::start(const QString& modulePath, const std::filesystem::path& dataFolder) {
@@ -41,8 +57,6 @@ bool HostSession::start(const QString& modulePath, const std::filesystem::path& 
     module_.entry<KestoEntry14>(14)(nullptr, tables_.skin(), tables_.network(), 1, tables_.serviceA(),
                                     tables_.serviceB());
     logIn();
-    HostAlbums::install(tables_.serviceA(), service_.baseUrl(),
-                        static_cast<const LoginBlock*>(module_.entry<KestoEntry3>(3)()));
     const QRect area = window_.panelArea()->rect();
     const KestoRect rect{0, 0, area.width(), area.height()};
     const int created = module_.entry<KestoEntry16>(16)(&rect, 0);
@@ -51,27 +65,57 @@ bool HostSession::start(const QString& modulePath, const std::filesystem::path& 
     PageMenu::install(*window_.menuBar(), [this](const HostPage& page) { show(page); });
     if (created == 1)
         module_.entry<KestoEntry39>(39)(nullptr, nullptr, kRequestPromotion, 1);
+    sources_ = new SourcePane(
+        [this](int menuId, const std::string& parameter) { showMenuId(menuId, parameter.c_str()); },
+        &window_);
+    sources_->fill(service_.dataFolder().string());
+    window_.setSourcePane(sources_);
+    connect(window_.panelArea(), &HostPanelArea::messageArrived, this,
+            [this](unsigned message, qintptr, qintptr) {
+                // A play list made or renamed in the panel shows in the pane at once.
+                if (message == KESTO_MSG_PLAYLIST_CHANGED && sources_ != nullptr)
+                    sources_->fill(service_.dataFolder().string());
+            });
     return true;
 }
 
 void HostSession::logIn() {
-    const auto reply = service_.login();
+    QString why;
+    const auto reply = service_.login(why);
     if (!reply) {
-        window_.log(QStringLiteral("no login reply"));
+        window_.log(QStringLiteral("no login reply %1").arg(why));
         return;
     }
-    module_.entry<KestoEntry39>(39)(reply->c_str(), HostService::kUserId, 0, 0);
-    window_.log(QStringLiteral("entry 39: logged in as %1").arg(QString::fromLatin1(HostService::kUserId)));
+    module_.entry<KestoEntry39>(39)(reply->c_str(), DemoAccount::kUserId, 0, 0);
+    HostAlbums::install(tables_.serviceA(), service_.baseUrl(), DemoAccount::kUserId,
+                        replyField(*reply, kKeyField));
+    window_.log(QStringLiteral("entry 39: logged in as %1").arg(QString::fromLatin1(DemoAccount::kUserId)));
 }
 
 void HostSession::show(const HostPage& page) {
     window_.log(QStringLiteral("page %1 (menu id %2)").arg(QString::fromUtf8(page.title)).arg(page.menuId));
     if (module_.table() == nullptr)
         return;
+    PlayerSettings::setValue(
+        PlayerSettings::kLastPage,
+        QStringLiteral("%1/%2").arg(page.menuId).arg(QString::fromLatin1(page.parameter)));
+    if (sources_ != nullptr)
+        sources_->markShown(page.menuId, page.parameter);
     if (page.menuId == menu::kDownloadStorage)
         module_.entry<KestoEntry38>(38)("");
     else
         module_.entry<KestoEntry23>(23)(page.viewMode, "", page.menuId, page.parameter, 0);
+}
+
+void HostSession::showOpeningPage() {
+    const QString last = PlayerSettings::value(PlayerSettings::kLastPage).toString();
+    const qsizetype slash = last.indexOf(QLatin1Char('/'));
+    bool known = false;
+    const int menuId = last.left(slash).toInt(&known);
+    if (slash > 0 && known)
+        showMenuId(menuId, last.mid(slash + 1).toStdString().c_str());
+    else
+        showMenuId(menu::kChart, kFirstChart);
 }
 
 void HostSession::showMenuId(int menuId, const char* parameter) {
@@ -79,7 +123,7 @@ void HostSession::showMenuId(int menuId, const char* parameter) {
     for (const HostPage& page : PageMenu::pages())
         if (page.menuId == menuId && std::strcmp(page.parameter, parameter) == 0)
             return show(page);
-    const HostPage page{"", "", kListViewMode, menuId, parameter};
+    const HostPage page{"", "", view::kList, menuId, parameter};
     show(page);
 }
 

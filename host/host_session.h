@@ -15,6 +15,7 @@ namespace kesto {
 
 class MainWindow;
 struct HostPage;
+class SourcePane;
 
 class HostSession : public QObject {
 public:
@@ -35,6 +36,8 @@ public:
     void showMenuId(int menuId, const char* parameter = "");
     // Entry 39 with a new log-in reply of the service.
     void logIn();
+    // The last page shown in an earlier run, else the first chart: a page with content.
+    void showOpeningPage();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +47,7 @@ private:
     HostService service_;
     ModuleLoader module_;
     HostTables tables_;
+    SourcePane* sources_ = nullptr; // owned by the window
 };
 
 } // namespace kesto

@@ -8,7 +8,11 @@
 #include "host/host_player.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
+#include "host/mpris_service.h"
 #include "host/page_tour.h"
+#include "host/play_controller.h"
+#include "host/player_keys.h"
+#include "host/player_settings.h"
 #include "host/quit_on_signal.h"
 #include "host/web_sandbox.h"
 
@@ -85,6 +89,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kesto-player: %s\n", why.c_str());
         return 1;
     }
+    kesto::PlayerSettings::useFolder(data.path());
     int result = 0;
     kesto::QuitOnSignal quitOnSignal;
     {
@@ -98,6 +103,14 @@ int main(int argc, char** argv) {
         kesto::HostMiniMode miniMode(window, session.module());
         miniMode.install(*window.menuBar());
         miniMode.follow(player.controller());
+        kesto::PlayController& controller = player.controller();
+        kesto::PlayerKeys keys(window, controller, [&controller] { controller.playOrPause(); });
+        kesto::MprisService mpris(
+            window, controller,
+            {[&controller] { controller.playFromTop(); }, [&player] { return player.album(); }});
+        window.restoreLayout();
+        if (options.tourDir.empty())
+            session.showOpeningPage();
         kesto::PageTour tour(window, session, player, QString::fromStdString(tourDir));
         tour.setFinale([&miniMode](const QString& dir, std::function<void(bool)> done) {
             miniMode.tour(dir, std::move(done));
@@ -105,6 +118,8 @@ int main(int argc, char** argv) {
         if (!options.tourDir.empty())
             tour.start();
         result = app.exec();
+        // A quit by signal or by the desktop closes no window: keep the layout all the same.
+        window.saveLayout();
     }
     // The panel and the service are gone: a throwaway folder can go too.
     data.close();

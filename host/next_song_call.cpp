@@ -12,8 +12,8 @@ template <std::size_t N> std::string textOf(const std::array<char, N>& buffer) {
 
 } // namespace
 
-NextSongResult NextSongCall::ask(KestoEntry24 entry, int playMode, int position, bool restart) {
-    NextSongResult r;
+NextSongAnswer NextSongCall::ask(KestoEntry24 entry, int playMode, int position, bool restart) {
+    NextSongAnswer r;
     if (entry == nullptr)
         return r;
     std::array<char, KESTO_PLAY_TEXT_SIZE> name{}, artist{}, songId{}, localPath{}, stored{};

@@ -1,7 +1,7 @@
 #include "host/page_menu.h"
 
 #include "host/demo_library.h"
-#include "songs/list_pages.h"
+#include "host/panel_numbers.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -53,10 +53,13 @@ std::span<const HostPage> PageMenu::pages() {
 
 void PageMenu::install(QMenuBar& bar, const std::function<void(const HostPage&)>& show) {
     std::map<std::string, QMenu*> groups;
+    // Before Help, which stays last.
+    QAction* help = bar.actions().isEmpty() ? nullptr : bar.actions().constLast();
     for (const HostPage& page : kPages) {
         QMenu*& menu = groups[page.group];
         if (menu == nullptr)
-            menu = bar.addMenu(QString::fromUtf8(page.group));
+            menu = new QMenu(QString::fromUtf8(page.group), &bar);
+        bar.insertMenu(help, menu);
         menu->addAction(QString::fromUtf8(page.title), [show, &page] { show(page); });
     }
 }

@@ -1,9 +1,9 @@
 #include "host/play_controller.h"
 
 #include "host/audio_engine.h"
+#include "host/cp949_text.h"
 #include "host/host_log.h"
 #include "host/next_song_call.h"
-#include "platform/cp949.h"
 
 #include <QFile>
 
@@ -16,7 +16,7 @@ namespace {
 PlayController* running = nullptr;
 
 QString text(const std::string& cp949) {
-    return QString::fromStdString(Cp949::toUtf8(cp949));
+    return QString::fromStdString(Cp949Text::toUtf8(cp949));
 }
 
 } // namespace
@@ -39,7 +39,7 @@ int PlayController::playsNowPlaying() {
     return running != nullptr && running->active() ? 1 : 0;
 }
 
-QUrl PlayController::sourceOf(const NextSongResult& song) {
+QUrl PlayController::sourceOf(const NextSongAnswer& song) {
     if (song.isLocal != 0)
         return QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(song.localPath)));
     return QUrl(QString::fromStdString(song.streamAddress));
@@ -79,6 +79,17 @@ void PlayController::togglePause() {
     }
 }
 
+void PlayController::playFromTop() {
+    if (hooks_.songCount && hooks_.songCount() > 0)
+        playFrom(0);
+    else if (hooks_.listenToPage)
+        hooks_.listenToPage();
+}
+
+void PlayController::playOrPause() {
+    active() ? togglePause() : playFromTop();
+}
+
 void PlayController::stop() {
     finish(tr("stopped"));
 }
@@ -86,7 +97,7 @@ void PlayController::stop() {
 void PlayController::go(int order, int position) {
     if (active())
         hooks_.markPlaying(kStateStopped); // the row that played loses its mark
-    const NextSongResult next = hooks_.nextSong(order, position, false);
+    const NextSongAnswer next = hooks_.nextSong(order, position, false);
     if (next.position < 0) {
         finish(tr("the end of the list"));
         return;
@@ -94,7 +105,7 @@ void PlayController::go(int order, int position) {
     start(next);
 }
 
-void PlayController::start(const NextSongResult& song) {
+void PlayController::start(const NextSongAnswer& song) {
     position_ = song.position;
     song_ = song;
     if (song.streamAddress == NextSongCall::kDoubleLogin) {
@@ -117,7 +128,7 @@ void PlayController::start(const NextSongResult& song) {
     engine_.play(source);
     hooks_.markPlaying(kStatePlaying);
     const QString where = source.isLocalFile() ? source.toLocalFile() : source.toString();
-    std::printf("kesto-player: playing \"%s\" from %s\n", Cp949::toUtf8(song.songName).c_str(),
+    std::printf("kesto-player: playing \"%s\" from %s\n", Cp949Text::toUtf8(song.songName).c_str(),
                 where.toUtf8().constData());
     std::fflush(stdout);
     HostLog::write(tr("playing %1 (%2)").arg(title(), where));
@@ -160,7 +171,7 @@ void PlayController::finish(const QString& why) {
     if (active())
         hooks_.markPlaying(kStateStopped);
     position_ = -1;
-    song_ = NextSongResult();
+    song_ = NextSongAnswer();
     limitMs_ = 0;
     HostLog::write(tr("playing stopped: %1").arg(why));
     emit stopped(why);

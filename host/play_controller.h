@@ -4,8 +4,8 @@
 // through entry 25 and moves on at the end of a song. A song that cannot be played is skipped
 // with its reason in the log; a whole list of failures stops playing.
 
+#include "host/next_song_call.h"
 #include "host/play_mode.h"
-#include "songs/next_song.h"
 
 #include <QObject>
 #include <QString>
@@ -18,9 +18,10 @@ namespace kesto {
 class AudioEngine;
 
 struct PlayHooks {
-    std::function<NextSongResult(int order, int position, bool restart)> nextSong; // entry 24
+    std::function<NextSongAnswer(int order, int position, bool restart)> nextSong; // entry 24
     std::function<void(int state)> markPlaying;                                    // entry 25
     std::function<int()> songCount;                                                // entry 0
+    std::function<void()> listenToPage; // every row of the page in view, as "듣기" plays them
 };
 
 class PlayController : public QObject {
@@ -43,18 +44,22 @@ public:
     void next();
     void previous();
     void togglePause();
+    // "Play" with nothing playing: the now-playing list from its top, else the page in view.
+    void playFromTop();
+    // Pauses what plays, resumes what is paused, starts when nothing plays.
+    void playOrPause();
     void stop();
     void setMode(PlayMode mode) { mode_ = mode; }
     PlayMode mode() const { return mode_; }
 
     bool active() const { return position_ >= 0; }
     int position() const { return position_; }
-    const NextSongResult& song() const { return song_; }
+    const NextSongAnswer& song() const { return song_; }
     QString title() const; // "artist - name" of the song, UTF-8 decoded
     AudioEngine& engine() { return engine_; }
 
     // Where a song comes from: the granted stream address or the local file.
-    static QUrl sourceOf(const NextSongResult& song);
+    static QUrl sourceOf(const NextSongAnswer& song);
 
 signals:
     void songChanged();
@@ -62,7 +67,7 @@ signals:
 
 private:
     void go(int order, int position);
-    void start(const NextSongResult& song);
+    void start(const NextSongAnswer& song);
     void onEnded();
     void onFailed(const QString& reason);
     void onPosition(qint64 ms);
@@ -73,7 +78,7 @@ private:
     PlayHooks hooks_;
     PlayMode mode_ = PlayMode::RepeatAll;
     int position_ = -1;
-    NextSongResult song_;
+    NextSongAnswer song_;
     qint64 limitMs_ = 0; // a preview grant ends here
     int failures_ = 0;   // in a row
     bool toldSilent_ = false;

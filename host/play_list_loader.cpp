@@ -1,28 +1,27 @@
 #include "host/play_list_loader.h"
 
+#include "host/album_database.h"
+#include "host/cp949_text.h"
+#include "host/host_log.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
-#include "library/my_album_db.h"
-#include "platform/cp949.h"
+#include "host/panel_numbers.h"
 
 #include <QInputDialog>
+
+#include <filesystem>
 
 namespace kesto {
 
 std::vector<std::pair<std::string, QString>> PlayListLoader::playLists(HostSession& session) {
     std::vector<std::pair<std::string, QString>> lists;
-    MyAlbumDb db;
-    if (!db.start(session.service().dataFolder()))
+    AlbumDatabase db;
+    if (!db.open(session.service().dataFolder())) {
+        HostLog::write(QStringLiteral("no album database: %1").arg(QString::fromStdString(db.error())));
         return lists;
-    try {
-        SQLite::Statement rows(*db.database(), "select Album_ID, Album_Name from AlbumName_tbl");
-        while (rows.executeStep())
-            if (!rows.isColumnNull(0))
-                lists.emplace_back(rows.getColumn(0).getString(),
-                                   QString::fromStdString(Cp949::toUtf8(rows.getColumn(1).getString())));
-    } catch (const SQLite::Exception&) {
-        lists.clear();
     }
+    for (const auto& [id, name] : db.lists())
+        lists.emplace_back(id, QString::fromStdString(Cp949Text::toUtf8(name)));
     return lists;
 }
 
@@ -56,15 +55,19 @@ void PlayListLoader::choose(MainWindow& window, HostSession& session) {
 }
 
 int PlayListLoader::load(HostSession& session, const std::string& albumId) {
-    MyAlbumDb db;
-    AlbumSongList songs;
-    if (!db.start(session.service().dataFolder()) || !db.listAlbumSongs(albumId, songs) || songs.size() == 0)
+    AlbumDatabase db;
+    if (!db.open(session.service().dataFolder()))
         return 0;
     std::string list;
-    for (const std::string& path : songs.localPaths)
-        list += path + '\0';
+    std::error_code error;
+    // A file the user has removed since is left out, as the panel leaves it off the album page.
+    for (const std::string& path : db.localPaths(albumId))
+        if (std::filesystem::exists(path, error))
+            list += path + '\0';
+    if (list.empty())
+        return 0;
     list += '\0';
-    session.showMenuId(kNowPlayingMenu);
+    session.showMenuId(menu::kNowPlaying);
     auto drop = session.module().entry<KestoEntry73>(73);
     return drop != nullptr ? drop(list.c_str()) : 0;
 }

@@ -15,10 +15,6 @@ class MainWindow;
 
 class PlayListLoader {
 public:
-    // "Load a my album" shows the on-line my albums, where the user picks one to listen to.
-    static constexpr int kMyAlbumMenu = 2100;
-    static constexpr int kNowPlayingMenu = 0;
-
     // Album id and UTF-8 name of every play list, in the database's order.
     static std::vector<std::pair<std::string, QString>> playLists(HostSession& session);
     // Asks which play list (the dialog does not block) and loads the chosen one.

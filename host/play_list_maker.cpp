@@ -1,31 +1,23 @@
 #include "host/play_list_maker.h"
 
-#include "library/my_album_db.h"
+#include "host/album_database.h"
 
-#include <string>
+#include <cstdio>
+#include <filesystem>
 
 namespace kesto {
 
 int PlayListMaker::create(const char* name) {
     if (name == nullptr || *name == '\0')
         return 0;
-    MyAlbumDb db;
-    if (!db.start())
-        return 0;
-    long next = 1;
-    try {
-        SQLite::Statement rows(*db.database(), "select max(cast(Album_ID as integer)) from AlbumName_tbl");
-        if (rows.executeStep() && !rows.isColumnNull(0))
-            next = rows.getColumn(0).getInt64() + 1;
-    } catch (const SQLite::Exception&) {
-        return 0;
-    }
-    if (next == kAllSongsAlbum)
-        ++next;
-    const std::string id = std::to_string(next);
-    if (!db.addAlbum(id, name))
-        return 0;
-    return static_cast<int>(next);
+    std::error_code error;
+    const auto folder = std::filesystem::current_path(error);
+    AlbumDatabase db;
+    const long id = !error && db.open(folder) ? db.createList(name) : 0;
+    if (id == 0)
+        std::fprintf(stderr, "kesto-player: no new play list: %s\n",
+                     error ? error.message().c_str() : db.error().c_str());
+    return static_cast<int>(id);
 }
 
 } // namespace kesto

@@ -1,6 +1,6 @@
 #pragma once
-// The reference skin: simple images drawn once with QPainter and kept for the process, and
-// the skin table entries built on them.
+// The reference skin: rounded buttons in one family of blues, drawn once with QPainter and
+// kept for the process, and the skin table entries built on them.
 
 #include "include/kesto/panel_api.h"
 

@@ -1,8 +1,7 @@
 #include "host/tag_reader.h"
 
+#include "host/cp949_text.h"
 #include "include/kesto/panel_api.h"
-#include "platform/cp949.h"
-#include "songs/song_record.h"
 
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
@@ -17,8 +16,8 @@ namespace kesto {
 namespace {
 
 void putText(unsigned char* buffer, int offset, int capacity, const TagLib::String& text) {
-    copyBounded(reinterpret_cast<char*>(buffer + offset), static_cast<std::size_t>(capacity),
-                Cp949::fromUtf8(text.to8Bit(true)));
+    Cp949Text::copyInto(reinterpret_cast<char*>(buffer + offset), static_cast<std::size_t>(capacity),
+                        Cp949Text::fromUtf8(text.to8Bit(true)));
 }
 
 void putInt(unsigned char* buffer, int offset, long long value) {

@@ -6,8 +6,8 @@
 #include "host/host_player.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
+#include "host/panel_numbers.h"
 #include "host/play_controller.h"
-#include "songs/panel_messages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,10 +17,7 @@
 namespace kesto {
 namespace {
 
-constexpr int kChartMenu = 1001;
 constexpr const char* kChart = "00101";
-constexpr int kNowPlayingMenu = 0;
-constexpr int kLocalAlbumMenu = 4100;
 constexpr qint64 kPlayedMs = 1500;
 
 // Ticks every row (entry 53) and presses the panel's listen button.
@@ -60,12 +57,12 @@ bool TourStory::answerOpenBox(MainWindow& window) {
 std::vector<TourStep> TourStory::steps(MainWindow& window, HostSession& session, HostPlayer& player) {
     std::vector<TourStep> steps;
     steps.push_back(
-        {[&session] { session.showMenuId(kChartMenu, kChart); }, QStringLiteral("chart.png"), {}});
+        {[&session] { session.showMenuId(menu::kChart, kChart); }, QStringLiteral("chart.png"), {}});
     steps.push_back({[&window, &session] { listenToAll(window, session); }, QString(),
                      [&window, &player] { return playingFor(window, player, 0, false); }});
-    steps.push_back({[&session] { session.showMenuId(kNowPlayingMenu); }, QStringLiteral("playing.png"),
+    steps.push_back({[&session] { session.showMenuId(menu::kNowPlaying); }, QStringLiteral("playing.png"),
                      [&window, &player] { return playingFor(window, player, kPlayedMs, false); }});
-    steps.push_back({[&session] { session.showMenuId(kLocalAlbumMenu, DemoLibrary::kAlbumId); },
+    steps.push_back({[&session] { session.showMenuId(menu::kLocalAlbum, DemoLibrary::kAlbumId); },
                      QStringLiteral("local-album.png"),
                      {}});
     steps.push_back({[&window, &session] { listenToAll(window, session); },

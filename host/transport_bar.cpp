@@ -42,7 +42,9 @@ TransportBar::TransportBar(PlayController& controller, QWidget* parent)
     for (QWidget* w : {static_cast<QWidget*>(previous_), static_cast<QWidget*>(play_),
                        static_cast<QWidget*>(stop_), static_cast<QWidget*>(next_)})
         row->addWidget(w);
-    row->addWidget(song_, 2);
+    // The strip above names the song; the label stays for what reads it.
+    row->addWidget(song_);
+    song_->hide();
     row->addWidget(seek_, 3);
     row->addWidget(time_);
     row->addWidget(new QLabel(QStringLiteral("음량"), this));
@@ -52,13 +54,7 @@ TransportBar::TransportBar(PlayController& controller, QWidget* parent)
     connect(previous_, &QPushButton::clicked, &controller_, &PlayController::previous);
     connect(next_, &QPushButton::clicked, &controller_, &PlayController::next);
     connect(stop_, &QPushButton::clicked, &controller_, &PlayController::stop);
-    connect(play_, &QPushButton::clicked, &controller_, [this] {
-        // With nothing playing, "play" starts the now-playing list from its top.
-        if (controller_.active())
-            controller_.togglePause();
-        else
-            controller_.playFrom(0);
-    });
+    connect(play_, &QPushButton::clicked, &controller_, &PlayController::playOrPause);
     connect(seek_, &QSlider::sliderMoved, this,
             [this](int seconds) { controller_.engine().seek(seconds * 1000LL); });
     connect(volume_, &QSlider::valueChanged, this, [this](int v) { controller_.engine().setVolume(v); });

@@ -20,11 +20,10 @@ const std::string& ko(const char* utf8) {
 } // namespace
 
 void CataloguePages::songLine(HtmlPage& page, const Song& song) const {
-    page.link(PageLinks::song(song.id), song.name);
-    page.link(PageLinks::artist(song.artistId), context_.catalogue().artistName(song));
-    page.link(PageLinks::album(song.albumId), context_.catalogue().albumName(song));
-    page.link(PageLinks::buy(song.id), ko("구매"));
-    page.link(PageLinks::gift(song.id), ko("선물"));
+    page.songRow({{PageLinks::song(song.id), song.name},
+                  {PageLinks::artist(song.artistId), context_.catalogue().artistName(song)},
+                  {PageLinks::album(song.albumId), context_.catalogue().albumName(song)}},
+                 {{PageLinks::buy(song.id), ko("구매")}, {PageLinks::gift(song.id), ko("선물")}});
 }
 
 std::string CataloguePages::notFound() const {
@@ -45,7 +44,7 @@ std::string CataloguePages::start(const PageRequest& request) const {
         page.link(PageLinks::theme(t.id), t.title);
     page.section(ko("새 앨범"));
     for (std::size_t i = 0; i < kStartAlbums && i < all.albums.size(); ++i)
-        page.link(PageLinks::album(all.albums[i].id), all.albums[i].name);
+        page.tile(PageLinks::album(all.albums[i].id), all.albums[i].name);
     page.section(ko("내 정보"));
     page.link(PageLinks::command("buyingHistory"), ko("스트리밍 구매내역"));
     page.link(PageLinks::command("giftBox"), ko("보낸 선물함"));
@@ -74,6 +73,7 @@ std::string CataloguePages::album(const PageRequest& request) const {
     const Artist* artist = context_.catalogue().artist(album->artistId);
     HtmlPage page(album->name);
     page.titleLink(album->name, PageLinks::album(album->id));
+    page.tile(PageLinks::album(album->id), album->name);
     if (artist != nullptr)
         page.titleLink(artist->name, PageLinks::artist(artist->id));
     page.paragraph(ko("발매일 ") + album->released);
@@ -90,7 +90,7 @@ std::string CataloguePages::artist(const PageRequest& request) const {
     page.titleLink(artist->name, PageLinks::artist(artist->id));
     for (const Album& album : context_.catalogue().all().albums)
         if (album.artistId == artist->id)
-            page.link(PageLinks::album(album.id), album.name);
+            page.tile(PageLinks::album(album.id), album.name);
     for (const Song* song : context_.catalogue().artistSongs(artist->id))
         songLine(page, *song);
     return page.str();

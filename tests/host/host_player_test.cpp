@@ -104,7 +104,7 @@ TEST_F(HostPlayerTest, ListenOnAChartPlaysTheGrantedStreamAndMarksTheRow) {
     listenToAll();
     ASSERT_TRUE(waitFor([this] { return playing(0) && controller().engine().position() > 300; }));
     const std::string out = testing::internal::GetCapturedStdout();
-    const NextSongResult& song = controller().song();
+    const auto& song = controller().song();
     EXPECT_EQ(song.isLocal, 0);
     const std::string stream = session->service().baseUrl() + "/stream/" + song.songId + ".wav";
     EXPECT_EQ(song.streamAddress, stream); // the first result text of entry 24

@@ -1,0 +1,32 @@
+#include "host/now_playing_album.h"
+
+#include "host/cp949_text.h"
+#include "host/panel_numbers.h"
+#include "include/kesto/window_message.h"
+
+#include <cstring>
+
+namespace kesto {
+
+QString NowPlayingAlbum::read(KestoEntry12 entry, int position) {
+    if (entry == nullptr || position < 0)
+        return {};
+    NowPlayingAlbum reader(position);
+    entry(&reader, msg::kNowPlayingCopy);
+    return reader.album_;
+}
+
+bool NowPlayingAlbum::event(QEvent* event) {
+    if (event->type() != WindowMessageEvent::eventType())
+        return QWidget::event(event);
+    const auto* message = static_cast<WindowMessageEvent*>(event);
+    const auto* list = reinterpret_cast<const KestoSongList*>(message->lParam());
+    if (message->message() == msg::kNowPlayingCopy && list != nullptr && position_ < list->count) {
+        const char* name = list->records[position_].Album_Name;
+        album_ = QString::fromStdString(
+            Cp949Text::toUtf8(std::string(name, strnlen(name, sizeof list->records[0].Album_Name))));
+    }
+    return true;
+}
+
+} // namespace kesto

@@ -1,0 +1,109 @@
+// The player's requests give up on a store that takes the connection and then says nothing,
+// on a reply that grows past its limit and on any scheme but the web's, and the player
+// answers again afterwards; the window is told of each wait, begun and ended.
+#include "host/curl_request.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <future>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace kesto {
+namespace {
+
+// A store that listens and never accepts: the connection is made by the kernel, the request
+// goes out, and no byte ever comes back.
+class SilentStore {
+public:
+    SilentStore() : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        auto* raw = reinterpret_cast<sockaddr*>(&address);
+        if (::bind(fd_, raw, size) == 0 && ::listen(fd_, 4) == 0 && ::getsockname(fd_, raw, &size) == 0)
+            port_ = ntohs(address.sin_port);
+    }
+    ~SilentStore() { ::close(fd_); }
+    int port() const { return port_; }
+
+private:
+    int fd_;
+    int port_ = 0;
+};
+
+struct Outcome {
+    int result = -1;
+    bool dataCleared = false;
+};
+
+Outcome ask(const std::string& url) {
+    void* data = reinterpret_cast<void*>(1);
+    std::uint32_t length = 7;
+    // On a thread of its own, so that a request that never returns fails the test by its
+    // time-out rather than hanging the thread that checks.
+    auto asked = std::async(std::launch::async, [&] {
+        return CurlRequest::perform(url.c_str(), &data, &length, 0, nullptr, 1, 0);
+    });
+    Outcome outcome;
+    outcome.result = asked.get();
+    outcome.dataCleared = outcome.result == 0 ? data == nullptr && length == 0 : true;
+    if (outcome.result != 0)
+        std::free(data);
+    return outcome;
+}
+
+TEST(PlayerRequests, GiveUpOnStallsHugeRepliesAndOtherSchemesThenAnswerAgain) {
+    SilentStore silent;
+    ASSERT_GT(silent.port(), 0);
+    httplib::Server server;
+    server.Get("/huge", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string(CurlRequest::kMaxReplyBytes + 1, 'x'), "text/plain");
+    });
+    server.Get("/fits",
+               [](const httplib::Request&, httplib::Response& res) { res.set_content("ok", "text/plain"); });
+    const int port = server.bind_to_any_port("127.0.0.1");
+    std::thread serving([&] { server.listen_after_bind(); });
+    while (!server.is_running())
+        std::this_thread::yield();
+    const std::string live = "http://127.0.0.1:" + std::to_string(port);
+
+    std::vector<bool> signs;
+    CurlRequest::setWaitSign([&signs](bool waiting) { signs.push_back(waiting); });
+    const struct {
+        const char* what;
+        std::string url;
+        int result;
+    } cases[] = {
+        {"a store that never answers", "http://127.0.0.1:" + std::to_string(silent.port()) + "/protocol.jsp",
+         0},
+        {"a reply past the limit", live + "/huge", 0},
+        {"a file on this machine", "file:///etc/hostname", 0},
+        {"a mail server", "smtp://127.0.0.1:" + std::to_string(port), 0},
+        {"the store again", live + "/fits", 1},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = ask(c.url);
+        EXPECT_EQ(outcome.result, c.result) << c.what;
+        EXPECT_TRUE(outcome.dataCleared) << c.what;
+    }
+    CurlRequest::setWaitSign({});
+    // Each request showed its wait and took it away again.
+    ASSERT_EQ(signs.size(), 2 * std::size(cases));
+    for (std::size_t i = 0; i < signs.size(); ++i)
+        EXPECT_EQ(signs[i], i % 2 == 0) << i;
+    server.stop();
+    serving.join();
+}
+
+} // namespace
+} // namespace kesto
