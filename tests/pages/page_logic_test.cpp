@@ -366,11 +366,13 @@ TEST_F(PageLogicTest, GiftMessagePagesCarryTheSentFlagOfTheGiftBox) {
 }
 
 TEST_F(PageLogicTest, PhoneDecorationOfARowGoesToTheHostWithItsKind) {
-    window.rows.push_back(rowSong("S7"));
+    SongRecord decorated = rowSong("S7");
+    decorated.Phone_Deco = 3; // the song's own kind, whichever column was clicked
+    window.rows.push_back(decorated);
     SongRecord file = SongRecord::make();
     copyField(file.Local_Path, "/music/a.mp3");
     window.rows.push_back(file);
-    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kPhoneDecoPage, 0, 3));
+    EXPECT_TRUE(DispatchTable::dispatch(*pages, MessageSource::Panel, msg::kPhoneDecoPage, 0, 9));
     pages->phoneDecoPage(1, 3); // a local file has no page
     ASSERT_EQ(rig.port.posted.size(), 1u);
     EXPECT_EQ(rig.port.posted[0].message, static_cast<unsigned>(KESTO_MSG_PHONE_DECO_PAGE));
@@ -415,6 +417,7 @@ TEST_F(PageLogicTest, RowToCartSendsItsSongAndAsksToSeeTheCart) {
 }
 
 TEST_F(PageLogicTest, DeleteFromCartSendsTheTickedItemsOnly) {
+    state.pageKind = page_kind::kCart; // the button acts on the cart alone
     for (const char* item : {"C1", "C2", "C3"}) {
         SongRecord song = rowSong("S1");
         copyField(song.Cart_Item_ID, item);
