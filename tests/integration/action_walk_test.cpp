@@ -178,6 +178,18 @@ TEST_F(ActionWalkTest, EveryOfferedActionActsAndEveryButtonThatIsOffDoesNothing)
         walkRowMenu(page);
     }
 
+    // A link that names a list page shows it; each page has its own heading, or none.
+    for (const auto& [link, kind] : {std::pair{"urlinfo:///protocol.jsp?buyingHistory;1", 7},
+                                     std::pair{"urlinfo:///protocol.jsp?giftBox;1", 11}}) {
+        host.entry<KestoEntry46>(46)(link);
+        EXPECT_EQ(host.pageKind(), kind) << link;
+    }
+    auto* heading = host.panelWindow()->findChild<QLabel*>(QStringLiteral("linkLabel"));
+    open({4, kLocalAlbumMenu, "7"});
+    EXPECT_EQ(heading->text(), QStringLiteral("Road Trip"));
+    open({2, kCartMenu, ""});
+    EXPECT_FALSE(heading->isVisible());
+
     // Copy and paste put the song into another album too; cut and paste move it on.
     open({4, kLocalAlbumMenu, "7"});
     chooseFromMenu(listcmd::kCopy);
