@@ -72,6 +72,9 @@ constexpr std::array<std::string_view, kCount> kUtf8 = {
     "아티스트별 보기",                                     // ArtistIndexTitle
     notice::kNoLyrics,                                     // NoLyrics
     "해당곡 다운로드 후 플레이리스트에 추가하시겠습니까?", // DropDownloadQuestion
+    "DCF파일 정보를 추출하지 못했습니다.",                 // DcfInfoFailed
+    "플레이리스트에 추가하지 못하였습니다.\n"
+    "다시 시도하거나 잘못된 파일입니다.", // PlayListAddFailed
 };
 
 const std::array<std::string, kCount>& cp949Table() {

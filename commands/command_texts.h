@@ -57,6 +57,8 @@ enum class CommandText : std::uint8_t {
     ArtistIndexTitle,
     NoLyrics,
     DropDownloadQuestion,
+    DcfInfoFailed,
+    PlayListAddFailed,
     Count
 };
 

@@ -19,8 +19,13 @@ bool DownloadRequest::run(const Selection& chosen, int mode) const {
         return false;
     Selection songs = chosen;
     const auto grey = GreyItemRule::downloadRule(context_.pageKind, CommandText::DownloadGreyQuestion);
-    if (!grey.apply(box, songs) || songs.empty())
+    if (!grey.apply(box, songs))
         return false;
+    if (songs.empty()) {
+        // Every chosen song is stopped by the service: say so rather than end without a word.
+        box.stop(CommandText::GreyShortNotice);
+        return false;
+    }
     const CommandHooks& hooks = context_.hooks;
     if (CommandSettings(context_.settings).showDcfInfo() && hooks.dcfNotice && !hooks.dcfNotice())
         return false;

@@ -20,12 +20,14 @@
 #include "minimode/screen_fit.h"
 #include "minimode/window_frame.h"
 #include "module/module_state.h"
+#include "module/panel_operations.h"
 #include "pages/codec_setting.h"
 #include "pages/play_next.h"
 #include "platform/cp949.h"
 #include "platform/failure_guard.h"
 #include "platform/screen_text.h"
 #include "protocol/lyrics_exchange.h"
+#include "protocol/web_handoff.h"
 #include "settings/rect_value.h"
 #include "settings/registry_key.h"
 #include "settings/registry_section.h"
@@ -154,13 +156,8 @@ bool MiniPlayList::createWindow(const KestoRect& rect) {
     MiniKeys::install(*window_, [this](int commandId) {
         protocol_.port->post(window_.data(), msg::kWindowCommand, commandId, 0);
     });
-    // The host's rectangle, unless it is too small or off every screen.
-    const std::vector<KestoRect> screens = screenRects();
-    const KestoRect fallback =
-        ScreenFit::centred(screens.empty() ? KestoRect{0, 0, 1024, 768} : screens.front(),
-                           MiniLayout::kMinWidth, kDefaultHeight);
-    const KestoRect placed =
-        ScreenFit::place(rect, fallback, screens, MiniLayout::kMinWidth, MiniLayout::kMinHeight);
+    // The host's rectangle as it is; only one that no screen shows comes onto the nearest.
+    const KestoRect placed = ScreenFit::keepVisible(rect, screenRects());
     window_->setGeometry(placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top);
     layOut();
     updateTotals();
@@ -342,6 +339,8 @@ NextSongResult MiniPlayList::nextSong(const NextSongRequest& request) {
     if (store == nullptr)
         return {};
     NextSongResult result = PlayNext::run(*store, protocol(), request);
+    if (PanelOperations* panel = module_.panel())
+        panel->keepPlayedText(result.storedText);
     if (list_ != nullptr)
         list_->setCurrentRow(result.position);
     if (const SongRecord* played = store->get(result.position);
@@ -448,6 +447,12 @@ void MiniPlayList::handleMessage(unsigned message, std::intptr_t wParam, std::in
         return playFrom(static_cast<int>(lParam));
     case msg::kMiniLyrics:
         return showLyrics(static_cast<int>(wParam));
+    case msg::kMiniIconClick:
+    case msg::kMiniPhoneDeco:
+        return songIconClicked(static_cast<int>(wParam), message == msg::kMiniPhoneDeco);
+    case msg::kToListControl:
+        // A ticked box: the list draws its ticks and totals anew.
+        return list_ != nullptr ? list_->viewport()->update() : void();
     case msg::kMoveRows:
         // Rows dragged within the list; the list tells back when they moved.
         return list_ != nullptr ? list_->moveDraggedRows() : void();
@@ -538,6 +543,22 @@ WindowHandle MiniPlayList::hostSideWindow() const {
 void MiniPlayList::say(const char* textUtf8, int style) const {
     if (protocol_.box != nullptr)
         protocol_.box->show(Cp949::fromUtf8(textUtf8), kMessageBoxCaption, style);
+}
+
+void MiniPlayList::songIconClicked(int row, bool phoneDecoration) {
+    const SongRecord* song = list_ != nullptr ? list_->record(row) : nullptr;
+    if (song == nullptr || song->isLocal())
+        return;
+    const WebHandoff web(protocol());
+    if (phoneDecoration)
+        web.phoneDeco(*song, song->Phone_Deco);
+    else
+        web.songInformation(song);
+}
+
+int MiniPlayList::skinType() const {
+    const int skin = module_.hostValue(0);
+    return skin != 0 ? skin : 1;
 }
 
 } // namespace kesto

@@ -61,6 +61,8 @@ public:
 
     // ListControlOwner
     int pageKind() const override { return kPageKind; }
+    // The host's skin (entry 21) colours the mini list as it does the panel's; 0 reads as 1.
+    int skinType() const override;
     MessageBox* messageBox() override;
     WindowHandle hostSideWindow() const override;
     void checkChanged(int row, bool checked) override;
@@ -83,6 +85,8 @@ private:
     void toggleAll();
     void playFrom(int position);
     void showLyrics(int row);
+    // The song and phone-decoration icons of a row: the song's pages through the host.
+    void songIconClicked(int row, bool phoneDecoration);
     // Shows the song's lyrics page in the song-text window, when there is one.
     void followInSongText(const SongRecord& song);
     void updateTotals();

@@ -39,6 +39,18 @@ KestoRect ScreenFit::inside(const KestoRect& rect, const KestoRect& screen) {
     return {left, top, left + width, top + height};
 }
 
+KestoRect ScreenFit::keepVisible(const KestoRect& rect, const std::vector<KestoRect>& screens) {
+    if (screens.empty() || bestScreen(rect, screens) != nullptr)
+        return rect;
+    auto distance = [&rect](const KestoRect& screen) {
+        const long long dx = std::max({screen.left - rect.right, rect.left - screen.right, 0});
+        const long long dy = std::max({screen.top - rect.bottom, rect.top - screen.bottom, 0});
+        return dx * dx + dy * dy;
+    };
+    const auto nearest = std::ranges::min_element(screens, {}, distance);
+    return inside(rect, *nearest);
+}
+
 KestoRect ScreenFit::place(const std::optional<KestoRect>& stored, const KestoRect& fallback,
                            const std::vector<KestoRect>& screens, int minWidth, int minHeight) {
     KestoRect rect = fallback;

@@ -19,6 +19,10 @@ public:
     static KestoRect place(const std::optional<KestoRect>& stored, const KestoRect& fallback,
                            const std::vector<KestoRect>& screens, int minWidth, int minHeight);
 
+    // The rectangle as given while any part of it shows on a screen; otherwise moved (and,
+    // where larger, shrunk) onto the screen nearest to it.
+    static KestoRect keepVisible(const KestoRect& rect, const std::vector<KestoRect>& screens);
+
     // Moves (and where it is larger, shrinks) rect so that it lies inside screen.
     static KestoRect inside(const KestoRect& rect, const KestoRect& screen);
 };

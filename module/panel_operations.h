@@ -32,6 +32,8 @@ public:
     virtual SongStore* nowPlayingStore() = 0;
     virtual NextSongResult nextSong(const NextSongRequest& request) = 0;
     virtual std::string lastPlayedText() const = 0;
+    // What the mini list handed the host for its last song, for entry 10 in mini mode too.
+    virtual void keepPlayedText(const std::string& /*text*/) {}
     virtual int setPlayState(int state) = 0;
     virtual int clearCurrentMark() = 0;
     // Marks the song at index on the now-playing page, its rows read anew: when mini mode ends

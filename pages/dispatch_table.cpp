@@ -102,6 +102,8 @@ bool DispatchTable::dispatch(PanelHandlers& handlers, MessageSource source, unsi
     const DispatchEntry* entry = find(source, id);
     if (entry == nullptr)
         return false;
+    if (source == MessageSource::Command && !handlers.commandActs(id))
+        return true;
     (handlers.*(entry->handler))(wParam, lParam);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "pages/host_song_entries.h"
 
+#include "commands/command_box.h"
 #include "commands/drop_into_album_command.h"
 #include "commands/listen_command.h"
 #include "commands/selection.h"
@@ -52,19 +53,26 @@ bool HostSongEntries::addToLocalAlbum(std::string_view path, std::string_view al
     const std::string album(albumId.empty() ? std::string_view(model_.state().parameter) : albumId);
     if (albums == nullptr || path.empty() || album.empty())
         return false;
+    const CommandBox box(model_.context().box);
     const std::vector<SongRecord> records = localRecords({std::string(path)});
-    if (records.empty())
+    if (records.empty()) {
+        box.stop(CommandText::DcfInfoFailed);
         return false;
+    }
     const SongRecord& record = records.front();
     // A local file is known by its path: its song id is made afresh for every read.
     if (albums->containsSong(album, {}, record.Local_Path))
         return false; // the album has it: nothing changes
     const std::string date = DropIntoAlbumCommand::dateOf(std::time(nullptr));
-    if (albums->insertSong(AlbumSong::fromRecord(record, album, date)).empty())
+    if (albums->insertSong(AlbumSong::fromRecord(record, album, date)).empty()) {
+        box.stop(CommandText::PlayListAddFailed);
         return false;
-    if (!isLocalAlbum(model_.state().menuId))
-        return false;
-    return model_.list().addCopy(&record) == 1;
+    }
+    // Only the list of that album (or of every local song) shows the new row.
+    const PageState& shown = model_.state();
+    const bool listed =
+        shown.menuId == menu::kLocalAlbums || (shown.menuId == menu::kLocalAlbum && shown.parameter == album);
+    return listed && model_.list().addCopy(&record) == 1;
 }
 
 void HostSongEntries::fillDeviceList(std::string_view text, int value) const {

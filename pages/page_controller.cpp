@@ -1,6 +1,7 @@
 #include "pages/page_controller.h"
 
 #include "links/link_scheme.h"
+#include "pages/page_buttons.h"
 #include "pages/page_state.h"
 #include "pages/panel_window_ops.h"
 #include "pages/show_page.h"
@@ -70,11 +71,34 @@ void PageController::followLabelLink(std::string_view link) {
         WebHandoff(*p_.context).handOff(KESTO_MSG_OPEN_WEB_PAGE, link, {});
 }
 
+bool PageController::openNamedPage(std::string_view parameter) {
+    // "/protocol.jsp?buyingHistory;1": the word after the path, then the link's first item.
+    const std::string_view first = parameter.substr(0, parameter.find(';'));
+    const std::size_t wordStart = first.find_last_of("?/");
+    const std::string_view word = wordStart == std::string_view::npos ? first : first.substr(wordStart + 1);
+    const std::string_view rest = parameter.size() > first.size() ? parameter.substr(first.size() + 1) : "";
+    const std::string_view item = rest.substr(0, rest.find(';'));
+    const ListPage* named = ListPages::findByCommand(word, item);
+    if (named == nullptr)
+        return false;
+    PageRequest page;
+    page.viewMode = kLinkedListViewMode;
+    page.menuId = named->menuId;
+    const auto items = named->bodyItems();
+    if (!items.empty() && items[0].kind == BodyItem::Kind::MenuParameter)
+        page.parameter = item;
+    open(page);
+    return true;
+}
+
 void PageController::openLink(const LinkRequest& link, std::string_view parameter) {
     if (link.webPage) {
         p_.window->navigateHtml(link.request.url);
         return;
     }
+    // A generic link that names a list page shows that page, its layout and its request.
+    if (link.menuId == 0 && openNamedPage(parameter))
+        return;
     PageRequest page;
     // A link that names no page or view mode keeps the current ones.
     page.viewMode = link.viewMode != 0 ? link.viewMode : p_.state->viewMode;
@@ -91,6 +115,11 @@ void PageController::step(bool forward) {
         p_.showPage->run(*page);
         p_.window->refreshButtons();
     }
+}
+
+bool PageController::commandActs(unsigned controlId) const {
+    // A host or a key can post a button's command while the button is off.
+    return PageButtons::acts(p_.state->pageKind, static_cast<int>(controlId));
 }
 
 void PageController::layOut(W, L) {

@@ -31,6 +31,8 @@ public:
     // The one-shot timer of the panel window.
     static constexpr int kOneShotTimer = 1;
     static constexpr int kSearchViewMode = 2;
+    // A list page that a service page's link names is shown as a list alone.
+    static constexpr int kLinkedListViewMode = 4;
 
     explicit PageController(PageControllerParts parts) : p_(parts) {}
 
@@ -47,6 +49,7 @@ public:
     void followLabelLink(std::string_view link);
     PageHistory& history() { return history_; }
 
+    bool commandActs(unsigned controlId) const override;
     void layOut(W, L) override;
     void timerFired(W timerId, L) override;
     void search(W, L) override;
@@ -71,6 +74,9 @@ protected:
     virtual void playSongLink(const LinkRequest& /*link*/, std::string_view /*parameter*/) {}
 
 private:
+    // A link whose command word asks for a list page of the table; false when none does.
+    bool openNamedPage(std::string_view parameter);
+
     PageControllerParts p_;
     PageHistory history_;
 };

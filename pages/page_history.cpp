@@ -3,6 +3,12 @@
 namespace kesto {
 
 void PageHistory::record(const PageRequest& page) {
+    // The page shown again is no step: going back from it would show it once more.
+    if (current_ && current_->menuId == page.menuId && current_->parameter == page.parameter &&
+        current_->url == page.url && current_->body == page.body) {
+        current_ = page;
+        return;
+    }
     if (current_)
         previous_.push_back(std::move(*current_));
     current_ = page;

@@ -15,6 +15,7 @@ struct ListHandOver {
     int pageKind = 0;
     std::string webAddress; // the page's web address for the HTML view; may be empty
     ParsedList header;
+    std::string title; // UTF-8 heading of a page without a web page (a local album's name)
 };
 
 class PageView {

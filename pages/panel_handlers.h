@@ -13,6 +13,9 @@ public:
 
     virtual ~PanelHandlers() = default;
 
+    // Whether a button command may act on the page shown; one that may not is dropped.
+    virtual bool commandActs(unsigned /*controlId*/) const { return true; }
+
     // Window messages.
     virtual void layOut(W, L) = 0;
     virtual void timerFired(W timerId, L) = 0;

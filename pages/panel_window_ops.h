@@ -14,6 +14,10 @@ public:
     virtual void layOut() = 0;
     virtual void killTimer(int timerId) = 0;
     virtual void navigateHtml(const std::string& address) = 0;
+    // A web page of its own in place of the list, headed by its title (UTF-8).
+    virtual void showWebPage(const std::string& address, const std::string& /*title*/) {
+        navigateHtml(address);
+    }
     // Opens the address in the HTML area by POST with a form body.
     virtual void postHtml(const std::string& address, const std::string& body) = 0;
     virtual void refreshButtons() = 0;

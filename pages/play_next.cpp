@@ -22,10 +22,13 @@ NextSongResult PlayNext::run(SongStore& nowPlaying, const ProtocolContext& conte
     result.localPath = song.Local_Path;
     result.fileFormat = song.File_Format;
     result.hasLyrics = song.Has_Lyrics;
+    // What the host plays: the file of a local song, else the stream's address (set below).
+    result.storedText = result.localPath;
     if (!request.hostText.empty() || song.isLocal())
         return result;
     const PlayResult grant = StreamingExchange(context).play(song);
     result.streamAddress = grant.streamAddress; // the double-log-in marker when refused for that reason
+    result.storedText = grant.streamAddress;
     if (grant.granted) {
         result.playSeconds = grant.playSeconds;
         result.field3 = grant.field3;

@@ -1,5 +1,6 @@
 #include "pages/row_web_pages.h"
 
+#include "commands/command_texts.h"
 #include "pages/page_state.h"
 #include "pages/panel_window_ops.h"
 #include "pages/show_page.h"
@@ -35,13 +36,15 @@ std::string RowWebPages::rowLinkParameter(const char* id) {
 }
 
 void RowWebPages::artistIndex(W, L) {
-    parts().window->navigateHtml(artistIndexAddress(*parts().context));
+    parts().window->showWebPage(artistIndexAddress(*parts().context),
+                                std::string(CommandTexts::utf8(CommandText::ArtistIndexTitle)));
 }
 
-void RowWebPages::genericRequest(W page, L) {
+void RowWebPages::genericRequest(W, L) {
+    // The list is asked again where the user is: a later list page stays on screen.
     const ListPage* shown = ListPages::find(parts().state->menuId);
-    if (shown != nullptr && shown->sendsListRequest() && page >= 0)
-        parts().showPage->fetchListPage(static_cast<int>(page));
+    if (shown != nullptr && shown->sendsListRequest())
+        parts().showPage->fetchListPage(parts().state->listPage);
 }
 
 void RowWebPages::chosenGiftMessagePage(W, L) {
@@ -63,10 +66,11 @@ void RowWebPages::showGiftMessage(std::string_view id) const {
     parts().window->postHtml(web.giftMessagePage(parts().state->pageKind, id), web.keyForm());
 }
 
-void RowWebPages::phoneDecoPage(W row, L decorationKind) {
+void RowWebPages::phoneDecoPage(W row, L) {
+    // The decoration kind is the song's own; lParam only names the clicked column.
     SongRecord song = SongRecord::make();
     if (parts().window->recordAt(static_cast<int>(row), song) && song.Song_ID[0] != '\0')
-        WebHandoff(*parts().context).phoneDeco(song, static_cast<int>(decorationKind));
+        WebHandoff(*parts().context).phoneDeco(song, song.Phone_Deco);
 }
 
 void RowWebPages::artistPage(W row, L) {

@@ -25,10 +25,10 @@ public:
     static std::string rowLinkParameter(const char* id);
 
     void artistIndex(W, L) override;
-    void genericRequest(W page, L) override;
+    void genericRequest(W, L) override;
     void chosenGiftMessagePage(W, L) override; // the first chosen row
     void giftMessagePage(W row, L) override;
-    void phoneDecoPage(W row, L decorationKind) override;
+    void phoneDecoPage(W row, L) override;
     void artistPage(W row, L) override;
     void albumPage(W row, L) override;
     void postFormToHtmlView(W addressText, L bodyText) override;

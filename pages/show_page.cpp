@@ -3,7 +3,10 @@
 #include "library/my_album_db.h"
 #include "pages/local_page_reader.h"
 #include "pages/page_view.h"
+#include "platform/cp949.h"
 #include "protocol/list_request.h"
+#include "protocol/protocol_exchange.h"
+#include "protocol/reply_fields.h"
 #include "protocol/request_sender.h"
 #include "songs/list_pages.h"
 #include "songs/panel_messages.h"
@@ -133,6 +136,12 @@ void ShowPage::fetch(const std::string& url, const std::string& body) {
         // A reply that does not read as a list leaves the list empty, without a word.
         if (!s.header.ok)
             p_.list->clear();
+    } else if (!reply.empty()) {
+        // A page without a list (the album scrap) answers with the web page to show.
+        // A negative code shows the server's message.
+        const auto fields = ProtocolExchange::read(*p_.context, reply);
+        if (fields && fields->code() >= 0)
+            s.header.headerText2 = fields->text(1);
     }
     p_.view->showList(*p_.list, handOver());
 }
@@ -163,13 +172,16 @@ void ShowPage::localPageReady(int viewMode, int pageKind) {
 
 ListHandOver ShowPage::handOver() const {
     const PageState& s = *p_.state;
-    ListHandOver hand{s.viewMode, s.pageKind, {}, s.header};
+    ListHandOver hand{s.viewMode, s.pageKind, {}, s.header, {}};
     if (s.pageKind == page_kind::kSearch)
         hand.webAddress = s.header.headerText;
     else if (looksLikeAddress(s.header.headerText2))
         hand.webAddress = s.header.headerText2;
     else if (s.viewMode == kHtmlOnlyViewMode && looksLikeAddress(s.shown.title))
         hand.webAddress = s.shown.title;
+    // A local album is headed by its name.
+    if (s.menuId == menu::kLocalAlbum && p_.albumDb != nullptr && !s.parameter.empty())
+        hand.title = Cp949::toUtf8(p_.albumDb->albumName(s.parameter));
     return hand;
 }
 

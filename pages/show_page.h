@@ -47,6 +47,8 @@ public:
     void fetchListPage(int page);
     // A background reader has finished: its page is shown when it is still the current one.
     void localPageReady(int viewMode, int pageKind);
+    // What the view is given for the page shown: its view mode, kind, web page and heading.
+    ListHandOver handOver() const;
 
 private:
     void settle(const PageRequest& request);
@@ -57,7 +59,6 @@ private:
     void showStore(SongStore& store);
     void showEmpty();
     void fetch(const std::string& url, const std::string& body);
-    ListHandOver handOver() const;
 
     ShowPageParts p_;
 };

@@ -1,6 +1,7 @@
 #include "pages/song_commands.h"
 #include "songs/list_pages.h"
 
+#include "columns/drop_rules.h"
 #include "columns/list_command_ids.h"
 #include "commands/buy_command.h"
 #include "commands/cart_command.h"
@@ -18,7 +19,9 @@
 #include "commands/song_page_command.h"
 #include "commands/song_pricing.h"
 #include "commands/transfer_command.h"
+#include "pages/page_state.h"
 #include "pages/panel_window_ops.h"
+#include "pages/song_drops.h"
 #include "protocol/link_commands.h"
 #include "protocol/request_sender.h"
 #include "protocol/song_command_reply.h"
@@ -237,6 +240,11 @@ void SongCommands::move(W, L) {
 
 void SongCommands::deleteChosen(W, L) {
     CommandContext context = this->context();
+    if (context.pageKind == page_kind::kNowPlaying) {
+        if (nowPlayingDelete_)
+            nowPlayingDelete_();
+        return;
+    }
     DeleteCommand(context).run(ticked());
 }
 
@@ -325,6 +333,36 @@ void SongCommands::transfer(int target) {
     CommandContext context = this->context();
     TransferCommand(context, target == kPhoneTarget ? Device::Phone : Device::Mp3Player, CommandOrigin::List)
         .run(ticked());
+}
+
+bool SongCommands::canCut() const {
+    return SongClipboard::cutsFrom(parts().state->pageKind);
+}
+
+bool SongCommands::canPaste() const {
+    const PageState& shown = *parts().state;
+    return !clipboard_.empty() && !clipboard_.cameFrom(shown) &&
+           DropRules::songAction(shown.pageKind) != SongDropAction::Nothing;
+}
+
+void SongCommands::localAlbumRows(W, L) {
+    clipboard_.take(ticked(), *parts().state, true);
+}
+
+void SongCommands::cartRows(W, L) {
+    clipboard_.take(ticked(), *parts().state, false);
+}
+
+void SongCommands::addToOnlineAlbum(W, L) {
+    // A host asking to paste with nothing cut or copied puts the ticked songs into a my album.
+    if (clipboard_.empty())
+        return putIntoMyAlbum(0, 0);
+    if (!canPaste() || drops_ == nullptr)
+        return;
+    if (drops_->songs(clipboard_.songs())) {
+        CommandContext context = this->context();
+        clipboard_.taken(context);
+    }
 }
 
 void SongCommands::nowPlayingAction(int action, const std::vector<int>& positions) {

@@ -7,10 +7,13 @@
 #include "commands/command_origin.h"
 #include "commands/selection.h"
 #include "pages/row_web_pages.h"
+#include "pages/song_clipboard.h"
 
 #include <functional>
 
 namespace kesto {
+
+class SongDrops;
 
 class SongCommands final : public RowWebPages {
 public:
@@ -18,6 +21,15 @@ public:
 
     SongCommands(PageControllerParts parts, ContextSource context)
         : RowWebPages(parts), context_(std::move(context)) {}
+
+    // Where pasted songs go: as a drop of them on the page shown.
+    void setDrops(SongDrops* drops) { drops_ = drops; }
+    // Whether the list menu's cut and paste can act on the page shown.
+    bool canCut() const;
+    bool canPaste() const;
+
+    // Delete on the now-playing page, which the window carries out on its rows.
+    void setNowPlayingDelete(std::function<void()> remove) { nowPlayingDelete_ = std::move(remove); }
 
     // Entry 45 and the listen commands.
     void listenTicked();
@@ -46,7 +58,10 @@ public:
     void download(W, L) override;
     void downloadRow(W row, L column) override;
     void putIntoMyAlbum(W, L) override;
-    void addToOnlineAlbum(W, L) override { putIntoMyAlbum(0, 0); }
+    // Cut, copy and paste of the list menus and entries 57 and 58.
+    void localAlbumRows(W, L) override;
+    void cartRows(W, L) override;
+    void addToOnlineAlbum(W, L) override;
     void putIntoPlayList(W, L) override;
     void move(W, L) override;
     void deleteChosen(W, L) override;
@@ -84,6 +99,9 @@ private:
     CommandContext context() const;
 
     ContextSource context_;
+    std::function<void()> nowPlayingDelete_;
+    SongDrops* drops_ = nullptr;
+    SongClipboard clipboard_;
 };
 
 } // namespace kesto

@@ -16,41 +16,37 @@
 
 namespace kesto {
 
-void SongDrops::songs(const std::vector<SongRecord>& songs) {
+bool SongDrops::songs(const std::vector<SongRecord>& songs) {
     const Selection dropped = Selection::of(songs);
     CommandContext context = context_();
     switch (DropRules::songAction(model_.state().pageKind)) {
     case SongDropAction::Cart:
-        CartCommand(context, CommandOrigin::List).run(dropped);
-        break;
+        return CartCommand(context, CommandOrigin::List).run(dropped);
     case SongDropAction::OnlineAlbum:
         // The album on screen lists what it took.
-        if (MyAlbumCommand(context, CommandOrigin::List).runInto(dropped, model_.state().parameter) &&
-            context.hooks.reshowPage)
+        if (!MyAlbumCommand(context, CommandOrigin::List).runInto(dropped, model_.state().parameter))
+            return false;
+        if (context.hooks.reshowPage)
             context.hooks.reshowPage();
-        break;
+        return true;
     case SongDropAction::LocalAlbum:
-        DropIntoAlbumCommand(context).run(dropped, shownAlbum());
-        break;
+        return DropIntoAlbumCommand(context).run(dropped, shownAlbum()) > 0;
     case SongDropAction::FolderCopy: {
         // Only files on this PC can be copied into the folder.
         std::vector<std::string> paths;
         for (const SongRecord& song : songs)
             if (song.isLocal())
                 paths.emplace_back(song.Local_Path);
-        if (!paths.empty() && import_)
-            import_(paths);
-        break;
+        return !paths.empty() && import_ && import_(paths) > 0;
     }
     case SongDropAction::PhoneList:
-        TransferCommand(context, Device::Phone, CommandOrigin::List).run(dropped);
-        break;
+        return TransferCommand(context, Device::Phone, CommandOrigin::List).run(dropped);
     case SongDropAction::DeviceList:
-        TransferCommand(context, Device::Mp3Player, CommandOrigin::List).run(dropped);
-        break;
+        return TransferCommand(context, Device::Mp3Player, CommandOrigin::List).run(dropped);
     case SongDropAction::Nothing:
         break;
     }
+    return false;
 }
 
 int SongDrops::files(const std::vector<std::string>& paths) {

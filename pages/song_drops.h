@@ -25,8 +25,8 @@ public:
     SongDrops(PanelModel& model, ContextSource context, Import import)
         : model_(model), context_(std::move(context)), import_(std::move(import)) {}
 
-    // Songs dropped from another list onto the shown page.
-    void songs(const std::vector<SongRecord>& songs);
+    // Songs dropped from another list onto the shown page; true when the page took them.
+    bool songs(const std::vector<SongRecord>& songs);
     // Files and folders dropped from the desktop; returns how many files were added.
     int files(const std::vector<std::string>& paths);
     // The list shows these records in a new order; on the now-playing page the store follows.

@@ -22,7 +22,9 @@ void LinkLabel::showLink(const std::optional<TitleLink>& link) {
         hide();
         return;
     }
-    setText(QStringLiteral("<a href=\"#\">%1</a>").arg(QString::fromStdString(link->text).toHtmlEscaped()));
+    const QString text = QString::fromStdString(link->text).toHtmlEscaped();
+    // A heading without a link is plain text: there is nothing to click.
+    setText(link_.empty() ? text : QStringLiteral("<a href=\"#\">%1</a>").arg(text));
     show();
 }
 

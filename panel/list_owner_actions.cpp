@@ -1,5 +1,6 @@
 #include "panel/list_owner_actions.h"
 
+#include "columns/list_command_ids.h"
 #include "commands/menu_eligibility.h"
 #include "commands/selection.h"
 #include "listview/song_list_view.h"
@@ -11,6 +12,11 @@ namespace kesto {
 
 namespace {
 constexpr int kDefaultSkin = 1;
+}
+
+bool ListOwnerActions::onGiftBoxPage() const {
+    const int kind = p_.pageKind ? p_.pageKind() : 0;
+    return kind == kReceivedGifts || kind == page_kind::kSentGifts;
 }
 
 bool ListOwnerActions::onNowPlayingPage() const {
@@ -45,6 +51,15 @@ bool ListOwnerActions::commandEnabled(int commandId) const {
     if (list != nullptr)
         for (const int row : list->selectedRows())
             chosen.push_back(list->record(row));
+    const SongCommands* commands = p_.commands ? p_.commands() : nullptr;
+    if (commands != nullptr && (commandId == listcmd::kCut || commandId == listcmd::kCut2) &&
+        !commands->canCut())
+        return false;
+    if (commandId == listcmd::kPaste || commandId == listcmd::kPaste2)
+        return commands != nullptr && commands->canPaste();
+    // Only a gift carries a message: the gift box pages.
+    if ((commandId == listcmd::kGiftMessage || commandId == listcmd::kGiftMessage2) && !onGiftBoxPage())
+        return false;
     return MenuEligibility::enabled(commandId, chosen);
 }
 
@@ -81,6 +96,25 @@ void ListOwnerActions::clearNowPlaying() {
         p_.dropRows();
     p_.nowPlaying->clear();
     if (onNowPlayingPage() && p_.showPage)
+        p_.showPage(menu::kNowPlaying, kLoadViewMode);
+}
+
+void ListOwnerActions::deleteFromNowPlaying() {
+    SongListView* list = p_.list ? p_.list() : nullptr;
+    if (list == nullptr || p_.nowPlaying == nullptr || !onNowPlayingPage())
+        return;
+    std::vector<const SongRecord*> leaving;
+    for (int row = 0; row < list->rowCount(); ++row)
+        if (list->isChecked(row) && list->record(row) != nullptr)
+            leaving.push_back(list->record(row));
+    if (leaving.empty())
+        return;
+    // The rows point into the store: they go first.
+    if (p_.dropRows)
+        p_.dropRows();
+    for (const SongRecord* record : leaving)
+        p_.nowPlaying->remove(record);
+    if (p_.showPage)
         p_.showPage(menu::kNowPlaying, kLoadViewMode);
 }
 

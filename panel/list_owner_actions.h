@@ -35,6 +35,7 @@ public:
     static constexpr int kLoadMyAlbum = 2;
     static constexpr int kLoadViewMode = 4;
     static constexpr int kOnlineAlbumViewMode = 2;
+    static constexpr int kReceivedGifts = 10; // page kind
 
     explicit ListOwnerActions(ListOwnerParts parts) : p_(std::move(parts)) {}
 
@@ -44,12 +45,15 @@ public:
     void putInto(int commandId, const std::vector<SongRecord*>& records);
     void loadList(int which);
     void clearNowPlaying();
+    // Delete on the now-playing page: the ticked songs leave the list, nothing else.
+    void deleteFromNowPlaying();
     // 0 (never set by the host) reads as skin 1.
     int skinType() const;
     bool currentMarking() const;
 
 private:
     bool onNowPlayingPage() const;
+    bool onGiftBoxPage() const;
 
     ListOwnerParts p_;
 };

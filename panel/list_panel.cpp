@@ -139,6 +139,7 @@ bool ListPanel::createWindow(WindowHandle parent, const KestoRect& rect, bool no
     window_->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     fetchSkinImages();
     createChildren(noBlank);
+    refreshButtons(); // no page yet: no song button acts
     window_->show();
     window_->startOneShotTimer();
     return true;
@@ -168,6 +169,7 @@ void ListPanel::createChildren(bool noBlank) {
         model_, [this] { return commandContext(); },
         [this](const std::vector<std::string>& paths) { return importFiles(paths); });
     listView_->setDrops(drops_.get());
+    commands_->setDrops(drops_.get());
     window_->setChildren(buttons_, promotion_, listView_);
     // Links are followed from Qt's event loop, which lets no exception through.
     listView_->html().setLinkHandler([this](const std::string& link) {
@@ -231,6 +233,7 @@ void ListPanel::createOwnerActions() {
     parts.skinValue = [this] { return module_.hostValue(0); };
     parts.markingValue = [this] { return module_.hostValue(1); };
     ownerActions_ = std::make_unique<ListOwnerActions>(std::move(parts));
+    commands_->setNowPlayingDelete([this] { ownerActions_->deleteFromNowPlaying(); });
     listView_->setActions(ownerActions_.get());
     listView_->setHostWindow(module_.hostWindow());
     nowPlayingHook_ = model_.nowPlaying().addClearHook([this] { nowPlayingCleared(); });
@@ -314,8 +317,6 @@ NextSongResult ListPanel::nextSong(const NextSongRequest& request) {
         else
             listView_->list().setCurrentRow(result.position);
     }
-    // What the host plays: the stream's address, or the file of a local song.
-    result.storedText = result.isLocal != 0 ? result.localPath : result.streamAddress;
     lastPlayedText_ = result.storedText;
     const SongRecord* played = model_.nowPlaying().get(result.position);
     if (played != nullptr && lyrics_ && request.hostText.empty()) {
@@ -405,7 +406,7 @@ void ListPanel::selectSong(int index) {
     if (listView_ == nullptr || s.pageKind != ListPages::pageKindOf(menu::kNowPlaying))
         return;
     // The mini list may have changed the now-playing list: its rows are read anew.
-    listView_->showList(model_.nowPlaying(), ListHandOver{s.viewMode, s.pageKind, {}, s.header});
+    listView_->showList(model_.nowPlaying(), showPage_->handOver());
     listView_->showCurrent(index);
 }
 
@@ -576,8 +577,7 @@ void ListPanel::dropNowPlayingHook() {
 }
 
 void ListPanel::showListAgain() {
-    const PageState& s = state();
-    listView_->showList(model_.list(), ListHandOver{s.viewMode, s.pageKind, {}, s.header});
+    listView_->showList(model_.list(), showPage_->handOver());
 }
 
 int ListPanel::readLocalSongInfo(std::string_view path, SongRecord* record) {

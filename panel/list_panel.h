@@ -59,6 +59,7 @@ public:
     SongStore* nowPlayingStore() override { return &model_.nowPlaying(); }
     NextSongResult nextSong(const NextSongRequest& request) override;
     std::string lastPlayedText() const override { return lastPlayedText_; }
+    void keepPlayedText(const std::string& text) override { lastPlayedText_ = text; }
     int setPlayState(int state) override;
     int clearCurrentMark() override;
     void selectSong(int index) override;
@@ -118,6 +119,7 @@ public:
     void layOut() override;
     void killTimer(int timerId) override;
     void navigateHtml(const std::string& address) override;
+    void showWebPage(const std::string& address, const std::string& title) override;
     void postHtml(const std::string& address, const std::string& body) override;
     void forwardToListControl() override;
     void updateHost() override;

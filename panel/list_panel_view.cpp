@@ -3,6 +3,7 @@
 
 #include "listview/song_list_view.h"
 #include "module/module_state.h"
+#include "pages/page_buttons.h"
 #include "pages/song_commands.h"
 #include "panel/button_bar.h"
 #include "panel/list_panel_window.h"
@@ -37,6 +38,9 @@ void ListPanel::refreshButtons() {
     const bool paged = state().pagingOffered(page != nullptr && page->sendsListRequest());
     buttons_->enableButton(cmd::kNextListPage, paged);
     buttons_->enableButton(cmd::kPreviousListPage, paged && state().listPage >= 1);
+    for (const int id : cmd::kButtonOrder)
+        if (PageButtons::isSongButton(id))
+            buttons_->enableButton(id, PageButtons::acts(state().pageKind, id));
 }
 
 int ListPanel::selectAll(bool on) {
@@ -77,6 +81,11 @@ void ListPanel::killTimer(int) {
 void ListPanel::navigateHtml(const std::string& address) {
     if (listView_ != nullptr)
         listView_->html().navigate(address);
+}
+
+void ListPanel::showWebPage(const std::string& address, const std::string& title) {
+    if (listView_ != nullptr)
+        listView_->showWebPage(address, title);
 }
 
 void ListPanel::postHtml(const std::string& address, const std::string& body) {

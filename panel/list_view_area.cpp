@@ -65,6 +65,12 @@ ListViewArea::ListViewArea(PageState& state, MessagePort& port, WindowHandle pan
     list_->setColumnStore(columnStore_.get());
     splitter_->addWidget(list_);
     splitter_->addWidget(html_->widget());
+    // Where the user puts the splitter is where the next split page puts it.
+    connect(splitter_, &QSplitter::splitterMoved, this, [this](int top, int) {
+        key_->writeRootString(std::to_string(top), settings::kSpliterTop);
+        key_->writeRootString(std::to_string(std::max(splitter_->height() - top, 0)),
+                              settings::kSpliterHeight);
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label_);
@@ -72,6 +78,8 @@ ListViewArea::ListViewArea(PageState& state, MessagePort& port, WindowHandle pan
     // Only a page in a view mode that shows the web area fills the label.
     html_->setTitleLinkHandler([this](const std::optional<TitleLink>& last) {
         const bool webShown = viewMode_ == kHtmlOnly || viewMode_ == kListAndHtml || viewMode_ == kSplit;
+        if (!last && !pageTitle_.empty())
+            return label_->showLink(TitleLink{pageTitle_, {}});
         label_->showLink(webShown ? last : std::nullopt);
     });
     arrange(kListOnly);
@@ -125,9 +133,26 @@ void ListViewArea::showList(SongStore& store, const ListHandOver& handOver) {
     if (handOver.pageKind == page_kind::kFolder)
         sortNewestFirst();
     hasAddress_ = !handOver.webAddress.empty();
-    if (hasAddress_)
+    pageTitle_.clear();
+    // Each page shows its own title and links, or none: nothing stays from the page before.
+    if (hasAddress_) {
         html_->navigate(handOver.webAddress);
+    } else {
+        pageTitle_ = handOver.title;
+        label_->showLink(pageTitle_.empty() ? std::nullopt
+                                            : std::optional<TitleLink>(TitleLink{pageTitle_, {}}));
+        if (!html_->showsBlank())
+            html_->navigate(HtmlArea::kBlankPage);
+    }
     arrange(handOver.viewMode);
+}
+
+void ListViewArea::showWebPage(const std::string& address, const std::string& title) {
+    hasAddress_ = true;
+    pageTitle_ = title;
+    label_->showLink(TitleLink{title, {}});
+    html_->navigate(address);
+    arrange(kHtmlOnly);
 }
 
 void ListViewArea::showCurrent(int row) {

@@ -44,6 +44,9 @@ public:
     void showList(SongStore& store, const ListHandOver& handOver) override;
     void showCurrent(int row) override;
 
+    // A web page alone, headed by its title (UTF-8) until the page announces links of its own.
+    void showWebPage(const std::string& address, const std::string& title);
+
     // ListControlOwner: the panel's part goes to the actions it hands in.
     void setActions(ListOwnerActions* actions) { actions_ = actions; }
     int pageKind() const override;
@@ -94,6 +97,7 @@ private:
     WindowHandle hostWindow_ = nullptr;
     SongDrops* drops_ = nullptr;
     bool hasAddress_ = false;
+    std::string pageTitle_; // the heading of a web page shown alone
     int viewMode_ = 0;
     bool rankSuppressed_ = false;
     int installedKind_ = -1;

@@ -81,6 +81,20 @@ int ListPages::pageKindOf(int menuId) {
     return page != nullptr ? page->pageKind : 0;
 }
 
+const ListPage* ListPages::findByCommand(std::string_view command, std::string_view firstItem) {
+    const ListPage* first = nullptr;
+    for (const ListPage& page : kPages) {
+        if (!page.sendsListRequest() || command.empty() || page.command != command)
+            continue;
+        const auto items = page.bodyItems();
+        if (!items.empty() && items[0].kind == BodyItem::Kind::Text && items[0].text == firstItem)
+            return &page;
+        if (first == nullptr)
+            first = &page;
+    }
+    return first;
+}
+
 std::span<const ListPage> ListPages::all() {
     return kPages;
 }

@@ -76,6 +76,9 @@ public:
     static const ListPage* find(int menuId);
     // The page kind of a menu id; 0 (no song list) for ids outside the table.
     static int pageKindOf(int menuId);
+    // The list page a service command word asks for, as a link names it: the page whose first
+    // body item is that item, else the first page of the word; null when no page sends it.
+    static const ListPage* findByCommand(std::string_view command, std::string_view firstItem);
     static std::span<const ListPage> all();
 };
 

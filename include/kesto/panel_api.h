@@ -402,8 +402,9 @@ typedef int (*KestoEntry25)(int playState);         /* Play_State of the current
                                                          1, or 0 without a current record */
 typedef void (*KestoEntry26)(int flag);             /* switches mini mode; may post 1331 */
 typedef int (*KestoEntry27)(const KestoRect* rect); /* creates the mini list, a frameless tool window, in
-                                                 rect (screen coordinates); a rect under 351 x 165 or off
-                                                 every screen gives a centred one; 0 when it exists */
+                                                 rect (screen coordinates) as given; a rect of which no part
+                                                 is on any screen is moved (and, where larger, shrunk) onto
+                                                 the nearest screen; 0 when it exists */
 typedef void (*KestoEntry28)(void);  /* destroys the mini list (its rectangle goes to Main\minilistRectInfo)
                                         and the song text */
 typedef int (*KestoEntry29)(void);   /* creates the song text in Main\SongtextRectInfo, else 351 x 222
@@ -441,7 +442,9 @@ typedef void (*KestoEntry43)(const char* fileList); /* plays local files: NUL-se
                                                  mode they go into the now-playing store as the
                                                  listen command puts songs (replacing its songs
                                                  unless HearingAppend is set), then 1133 */
-typedef void (*KestoEntry44)(int value);            /* [blocks] the panel's generic request */
+typedef void (*KestoEntry44)(int value);            /* [blocks] the panel's generic request: the shown
+                                                       server list is asked again at the list page the
+                                                       user is on; value is not read */
 typedef void (*KestoEntry45)(void);                 /* listen */
 typedef void (*KestoEntry46)(const char* link);     /* [blocks] follows a link of the HTML view */
 typedef void (*KestoEntry47)(int direction);        /* 1 next page, else previous */
@@ -466,10 +469,19 @@ typedef int (*KestoEntry53)(int flag);                  /* selects all (1) or no
 typedef int (*KestoEntry54)(int value);                 /* reserved: 0 */
 typedef void (*KestoEntry55)(void);                     /* panel command */
 typedef int (*KestoEntry56)(int which, intptr_t value); /* posts 1088 (which 0) or 1089 to the panel */
-typedef int (*KestoEntry57)(int which);                 /* posts 1090 (which 0) or 1091 to the panel */
-typedef int (*KestoEntry58)(void);                      /* posts 1092 to the panel */
+typedef int (*KestoEntry57)(int which);                 /* posts 1090 (which 0, cut) or 1091 (copy) to the
+                                                           panel: the ticked songs of the shown list are
+                                                           kept for a paste; cut only from the now-playing
+                                                           list, a local album or a cart */
+typedef int (*KestoEntry58)(void);                      /* posts 1092 (paste) to the panel: the kept songs go
+                                                           into the shown list as a drop of them would (cart,
+                                                           on-line or local album, folder, device); cut songs
+                                                           then leave their own list. With nothing kept, the
+                                                           ticked songs go into an on-line my album */
 typedef int (*KestoEntry59)(void);                      /* 1 when the panel's work list is not empty */
-typedef int (*KestoEntry60)(void);                      /* posts 1119 (delete) to the panel */
+typedef int (*KestoEntry60)(void);                      /* posts 1119 (delete) to the panel; on the
+                                                           now-playing page the ticked songs leave that
+                                                           list only */
 typedef int (*KestoEntry61)(void);                      /* reserved: 0 */
 typedef void (*KestoEntry62)(int action, const uint16_t* positions, intptr_t extra); /* [blocks] acts on
                                                  now-playing songs; positions[0] is the count */

@@ -272,6 +272,7 @@ TEST_F(PageLogicTest, RowToCartSendsItsSongAndAsksToSeeTheCart) {
 }
 
 TEST_F(PageLogicTest, DeleteFromCartSendsTheTickedItemsOnly) {
+    state.pageKind = page_kind::kCart; // the button acts on the cart alone
     for (const char* item : {"C1", "C2", "C3"}) {
         SongRecord song = rowSong("S1");
         copyField(song.Cart_Item_ID, item);
