@@ -169,6 +169,9 @@ TEST_F(RowMessagesTest, PhoneDecorationIconOpensItsPageAfterTheDelay) {
     const auto page = host.hostLog().of(KESTO_MSG_PHONE_DECO_PAGE)[0];
     EXPECT_TRUE(page.wText.ends_with("/phone_deco.jsp")) << page.wText;
     EXPECT_NE(page.lText.find("song_id=" + songId(cell.row) + "&"), std::string::npos) << page.lText;
+    // The song's own decoration kind, whichever column was clicked.
+    const std::string flag = "Phone_Deco_Flag=" + std::to_string(list().record(cell.row)->Phone_Deco) + "&";
+    EXPECT_NE(page.lText.find(flag), std::string::npos) << page.lText;
 }
 
 TEST_F(RowMessagesTest, ReportMenuOpensTheInformationPageOfTheChosenSong) {
