@@ -86,7 +86,9 @@ protected:
         session->showMenuId(kLocalAlbumMenu, DemoLibrary::kAlbumId);
         // The album reader posts its rows from its thread.
         ASSERT_TRUE(waitFor([this] {
-            const auto* list = window->panelArea()->findChild<SongListView*>();
+            KestoRect rect{};
+            const auto* list = static_cast<const SongListView*>(
+                static_cast<QWidget*>(session->module().entry<KestoEntry74>(74)(1, &rect)));
             return session->module().entry<KestoEntry13>(13)() == 5 && list != nullptr &&
                    list->rowCount() == static_cast<int>(DemoLibrary::songs().size());
         }));
