@@ -566,7 +566,7 @@ void ListPanel::nowPlayingCleared() {
     QTimer::singleShot(0, window_.data(), [this] {
         const PageState& s = state();
         if (listView_ != nullptr && s.pageKind == page_kind::kNowPlaying)
-            listView_->showList(model_.nowPlaying(), ListHandOver{s.viewMode, s.pageKind, {}, s.header});
+            listView_->showList(model_.nowPlaying(), ListHandOver{s.viewMode, s.pageKind, {}, s.header, {}});
     });
 }
 
