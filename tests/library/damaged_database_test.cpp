@@ -52,30 +52,6 @@ protected:
     test::TempFolder dir;
 };
 
-TEST_F(DamagedDatabaseTest, AFileThatIsNoDatabaseIsKeptAsideAndAFreshOneServes) {
-    fs::create_directories(file().parent_path());
-    const std::string junk = std::string(4096, 'j') + "not an album database";
-    writeBytes(file(), junk);
-
-    MyAlbumDb db;
-    ASSERT_TRUE(db.start(dir.path()));
-    ASSERT_EQ(damagedCopies().size(), 1u);
-    EXPECT_EQ(db.damagedCopy(), damagedCopies()[0]);
-    EXPECT_EQ(readBytes(db.damagedCopy()), junk);
-    ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values ('4001','Drive')"));
-    writeBytes(song(1).localPath, "x");
-    EXPECT_FALSE(db.insertSong(song(1)).empty());
-
-    // The next start finds a sound file and keeps nothing more aside.
-    MyAlbumDb again;
-    ASSERT_TRUE(again.start(dir.path()));
-    EXPECT_TRUE(again.damagedCopy().empty());
-    EXPECT_EQ(damagedCopies().size(), 1u);
-    AlbumSongList list;
-    ASSERT_TRUE(again.listAlbumSongs("4001", list));
-    EXPECT_EQ(list.localPaths.size(), 1u);
-}
-
 TEST_F(DamagedDatabaseTest, ATruncatedFileIsKeptAsideAsItWas) {
     makeAlbum(400);
     const auto size = fs::file_size(file());

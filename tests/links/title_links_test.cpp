@@ -10,58 +10,43 @@ std::optional<TitleLink> pair(std::string text, std::string link) {
     return TitleLink{std::move(text), std::move(link)};
 }
 
-TEST(TitleLinksTest, LastOfTheDeclaredPairsGoesToTheLabel) {
-    const TitleLinks links = TitleLinks::parse("2|Songs|songinfo://1/|Album|albuminfo://12345/");
-    EXPECT_EQ(links.declaredCount(), 2);
-    ASSERT_EQ(links.pairs().size(), 2u);
-    EXPECT_EQ(links.pairs()[0], (TitleLink{"Songs", "songinfo://1/"}));
-    EXPECT_EQ(links.last(), pair("Album", "albuminfo://12345/"));
-
-    EXPECT_EQ(TitleLinks::parse("1|Top 100|urlinfo:///chart.jsp").last(),
-              pair("Top 100", "urlinfo:///chart.jsp"));
-}
-
-TEST(TitleLinksTest, FieldsBeyondTheCountAreIgnored) {
-    EXPECT_EQ(TitleLinks::parse("1|a|x|b|y").last(), pair("a", "x"));
-    EXPECT_EQ(TitleLinks::parse("1|a|x|").last(), pair("a", "x"));
-}
-
-TEST(TitleLinksTest, TitlesWithoutPairsLeaveTheLabelEmpty) {
-    EXPECT_FALSE(TitleLinks::parse("").last());
-    EXPECT_FALSE(TitleLinks::parse("0|a|x").last());
-    EXPECT_FALSE(TitleLinks::parse("Chart of the week").last());
-    EXPECT_FALSE(TitleLinks::parse("about:blank").last());
-    EXPECT_FALSE(TitleLinks::parse("2").last());
-    EXPECT_FALSE(TitleLinks::parse("|a|x").last());
-}
-
-TEST(TitleLinksTest, HostileCountsAreBoundByTheFieldsPresent) {
-    const TitleLinks huge = TitleLinks::parse("99999999999999999999|a|x|b|y");
-    EXPECT_EQ(huge.declaredCount(), 2147483647);
-    EXPECT_EQ(huge.pairs().size(), 2u);
-    EXPECT_EQ(huge.last(), pair("b", "y"));
-
-    const TitleLinks negative = TitleLinks::parse("-3|a|x");
-    EXPECT_EQ(negative.declaredCount(), -3);
-    EXPECT_FALSE(negative.last());
-}
-
-TEST(TitleLinksTest, MissingLinkFieldKeepsTheTextWithAnEmptyLink) {
-    EXPECT_EQ(TitleLinks::parse("2|a|x|b").last(), pair("b", ""));
-    EXPECT_EQ(TitleLinks::parse("3|a|x|b|y").last(), pair("b", "y"));
-}
-
-TEST(TitleLinksTest, CountIsReadLikeANumberPrefix) {
-    EXPECT_EQ(TitleLinks::parse(" 1|a|x").last(), pair("a", "x"));
-    EXPECT_EQ(TitleLinks::parse("+1|a|x").last(), pair("a", "x"));
-    EXPECT_EQ(TitleLinks::parse("1 pair|a|x").last(), pair("a", "x"));
-    EXPECT_EQ(TitleLinks::parse("x1|a|x").declaredCount(), 0);
-}
-
-TEST(TitleLinksTest, EmptyAndKoreanFieldsArePassedThrough) {
-    EXPECT_EQ(TitleLinks::parse("1||").last(), pair("", ""));
-    const std::string title = "1|\xEC\x95\xA8\xEB\xB2\x94|albuminfo://7/";
-    EXPECT_EQ(TitleLinks::parse(title).last(), pair("\xEC\x95\xA8\xEB\xB2\x94", "albuminfo://7/"));
+TEST(TitleLinksTest, TheLastOfTheDeclaredPairsPresentGoesToTheLabel) {
+    const std::string korean = "\xEC\x95\xA8\xEB\xB2\x94";
+    const struct {
+        std::string title;
+        int declared;
+        std::optional<TitleLink> last;
+    } cases[] = {
+        {"2|Songs|songinfo://1/|Album|albuminfo://12345/", 2, pair("Album", "albuminfo://12345/")},
+        {"1|Top 100|urlinfo:///chart.jsp", 1, pair("Top 100", "urlinfo:///chart.jsp")},
+        {"1|a|x|b|y", 1, pair("a", "x")}, // fields beyond the count are ignored
+        {"1|a|x|", 1, pair("a", "x")},
+        {"", 0, std::nullopt},
+        {"0|a|x", 0, std::nullopt},
+        {"Chart of the week", 0, std::nullopt},
+        {"2", 2, std::nullopt},
+        {"|a|x", 0, std::nullopt},
+        // Hostile counts are bound by the fields present.
+        {"99999999999999999999|a|x|b|y", 2147483647, pair("b", "y")},
+        {"-3|a|x", -3, std::nullopt},
+        {"2|a|x|b", 2, pair("b", "")}, // a missing link keeps the text
+        {"3|a|x|b|y", 3, pair("b", "y")},
+        // The count reads like a number prefix.
+        {" 1|a|x", 1, pair("a", "x")},
+        {"+1|a|x", 1, pair("a", "x")},
+        {"1 pair|a|x", 1, pair("a", "x")},
+        {"x1|a|x", 0, std::nullopt},
+        {"1||", 1, pair("", "")},
+        {"1|" + korean + "|albuminfo://7/", 1, pair(korean, "albuminfo://7/")},
+    };
+    for (const auto& c : cases) {
+        const TitleLinks links = TitleLinks::parse(c.title);
+        EXPECT_EQ(links.declaredCount(), c.declared) << c.title;
+        EXPECT_EQ(links.last(), c.last) << c.title;
+    }
+    const TitleLinks two = TitleLinks::parse("2|Songs|songinfo://1/|Album|albuminfo://12345/");
+    ASSERT_EQ(two.pairs().size(), 2u);
+    EXPECT_EQ(two.pairs()[0], (TitleLink{"Songs", "songinfo://1/"}));
 }
 
 } // namespace

@@ -7,35 +7,30 @@ namespace {
 
 const std::string kHangulUtf8 = "\xEA\xB0\x80\xEC\x88\x98"; // "가수"
 const std::string kHangulCp949 = "\xB0\xA1\xBC\xF6";
+const std::string kReplaced = "\xEF\xBF\xBD";
 
-TEST(Cp949, RoundTripsHangulAndAscii) {
+TEST(Cp949, ConvertsBothWaysAndNeverSwallowsTheByteAfterABadOne) {
     EXPECT_EQ(Cp949::fromUtf8(kHangulUtf8 + " Kesto"), kHangulCp949 + " Kesto");
     EXPECT_EQ(Cp949::toUtf8(kHangulCp949 + " Kesto"), kHangulUtf8 + " Kesto");
-    EXPECT_EQ(Cp949::toUtf8(Cp949::fromUtf8(kHangulUtf8)), kHangulUtf8);
-}
-
-TEST(Cp949, InvalidSequenceKeepsTheFollowingAsciiByte) {
-    // 0xB0 followed by a space is not a character: the space must survive.
-    EXPECT_EQ(Cp949::toUtf8("a\xB0 b"), "a\xEF\xBF\xBD b");
-    EXPECT_EQ(Cp949::toUtf8("\xFF" "A"), "\xEF\xBF\xBD" "A");
-}
-
-TEST(Cp949, LeadByteAtTheEndIsReplaced) {
-    EXPECT_EQ(Cp949::toUtf8("ok\xB0"), "ok\xEF\xBF\xBD");
-    EXPECT_EQ(Cp949::toUtf8(std::string_view("\x81", 1)), "\xEF\xBF\xBD");
-}
-
-TEST(Cp949, UnencodableAndMalformedUtf8BecomeQuestionMarks) {
+    const std::pair<std::string, std::string> toUtf8[] = {
+        {"a\xB0 b", "a" + kReplaced + " b"}, // 0xB0 then a space is no character
+        {"\xFF"
+         "A",
+         kReplaced + "A"},
+        {"ok\xB0", "ok" + kReplaced}, // a lead byte at the end
+        {"\x81", kReplaced},
+    };
+    for (const auto& [from, to] : toUtf8)
+        EXPECT_EQ(Cp949::toUtf8(from), to);
     EXPECT_EQ(Cp949::fromUtf8("\xF0\x9F\x8E\xB5x"), "?x"); // an emoji has no CP949 form
-    EXPECT_EQ(Cp949::fromUtf8("a\xC3(b"), "a?(b");       // truncated sequence keeps the '('
+    EXPECT_EQ(Cp949::fromUtf8("a\xC3(b"), "a?(b");         // a cut sequence keeps the '('
 }
 
 TEST(Cp949, FitLengthNeverSplitsATwoByteCharacter) {
     const std::string text = "a" + kHangulCp949; // a, 2 bytes, 2 bytes
-    EXPECT_EQ(Cp949::fitLength(text, 10), 5u);
-    EXPECT_EQ(Cp949::fitLength(text, 4), 3u);
-    EXPECT_EQ(Cp949::fitLength(text, 2), 1u);
-    EXPECT_EQ(Cp949::fitLength(text, 0), 0u);
+    const std::pair<std::size_t, std::size_t> cases[] = {{10, 5}, {4, 3}, {2, 1}, {0, 0}};
+    for (const auto& [room, fits] : cases)
+        EXPECT_EQ(Cp949::fitLength(text, room), fits) << room;
 }
 
 } // namespace

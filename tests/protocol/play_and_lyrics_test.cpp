@@ -26,16 +26,6 @@ SongRecord song() {
     return r;
 }
 
-TEST(StreamingExchange, CodecSettingChoosesTheCommandWord) {
-    Rig rig;
-    EXPECT_EQ(StreamingExchange(rig.context).url(), "http://127.0.0.1:8080/app/protocol.jsp?streaming");
-    rig.context.codecMode = 2;
-    EXPECT_EQ(StreamingExchange(rig.context).url(),
-              "http://127.0.0.1:8080/app/protocol.jsp?getstnlyricsinfo2");
-    rig.context.codecMode = 7;
-    EXPECT_EQ(StreamingExchange(rig.context).url(), "http://127.0.0.1:8080/app/protocol.jsp?streaming");
-}
-
 TEST(StreamingExchange, BodyHasTheNineFieldsInOrder) {
     Rig rig;
     std::strcpy(rig.login.joinedKey, "dcba");
@@ -103,16 +93,6 @@ protected:
     LyricsOptions options_;
 };
 
-TEST_F(LyricsTest, PageAddressSaysWhetherLyricsExist) {
-    Rig rig;
-    LyricsExchange lyrics(rig.context, {});
-    SongRecord r = song();
-    EXPECT_EQ(lyrics.pageAddress(r),
-              "http://127.0.0.1:8080/app/lyrics.jsp?u_id=user1&u_key=KEY9&song_id=S77&is_exist=0");
-    r.Has_Lyrics = 1;
-    EXPECT_TRUE(lyrics.pageAddress(r).ends_with("&is_exist=1"));
-}
-
 TEST_F(LyricsTest, MissingCacheFileIsDownloadedOnlyWhenTheOptionAllows) {
     Rig rig;
     std::vector<std::string> downloads;
@@ -138,20 +118,6 @@ TEST_F(LyricsTest, MissingCacheFileIsDownloadedOnlyWhenTheOptionAllows) {
     EXPECT_EQ(lyrics.lastPage(), pages[2].first);
     for (const auto& posted : rig.port.posted)
         rig.port.take(posted.lParam);
-}
-
-TEST_F(LyricsTest, HostReceivesA21ByteSongIdCopy) {
-    Rig rig;
-    LyricsExchange lyrics(rig.context, {});
-    SongRecord r = song();
-    r.Has_Lyrics = 1;
-    lyrics.show(r, options_, false);
-    ASSERT_EQ(rig.port.posted.size(), 1u);
-    EXPECT_EQ(rig.port.posted[0].message, 1426u);
-    EXPECT_EQ(rig.port.posted[0].wParam, 0);
-    const auto* copy = reinterpret_cast<const char*>(rig.port.posted[0].lParam);
-    EXPECT_EQ(std::memcmp(copy, r.Song_ID, 21), 0);
-    rig.port.take(rig.port.posted[0].lParam);
 }
 
 TEST_F(LyricsTest, AskingForASongWithoutLyricsOnlyShowsTheMessage) {
