@@ -46,8 +46,8 @@ struct CommandHooks {
     std::function<bool(const SongRecord&)> onThisPc;
     // Shows (true) and hides (false) the wait cursor.
     std::function<void(bool)> waitCursor;
-    // Shows an address in the HTML area.
-    std::function<void(const std::string&)> navigateHtml;
+    // Shows an address in the HTML area; with a body, asks for it by POST.
+    std::function<void(const std::string& address, const std::string& body)> navigateHtml;
     // The host's lyrics download service, for one song.
     std::function<void(const SongRecord&)> downloadLyrics;
 

@@ -14,7 +14,9 @@ bool LyricsCommand::run(const SongRecord& song) const {
     LyricsHooks hooks;
     hooks.download = context_.hooks.downloadLyrics;
     if (context_.hooks.navigateHtml)
-        hooks.showPage = [this](const std::string& address, int) { context_.hooks.navigateHtml(address); };
+        hooks.showPage = [this](const std::string& address, const std::string& body, int) {
+            context_.hooks.navigateHtml(address, body);
+        };
     LyricsExchange exchange(context_.protocol, std::move(hooks));
     return exchange.show(song, options, true);
 }
@@ -22,7 +24,7 @@ bool LyricsCommand::run(const SongRecord& song) const {
 void LyricsCommand::openPage(std::string_view songId) const {
     if (songId.empty() || !context_.hooks.navigateHtml)
         return;
-    context_.hooks.navigateHtml(WebHandoff(context_.protocol).lyricsPage(songId));
+    context_.hooks.navigateHtml(WebHandoff(context_.protocol).lyricsPage(songId), {});
 }
 
 } // namespace kesto

@@ -432,7 +432,9 @@ void MiniPlayList::followInSongText(const SongRecord& song) {
         return;
     const CommandSettings options(settings_.get());
     LyricsHooks hooks;
-    hooks.showPage = [text](const std::string& address, int) { text->navigate(address); };
+    hooks.showPage = [text](const std::string& address, const std::string& body, int) {
+        text->post(address, body);
+    };
     LyricsExchange(protocol(), std::move(hooks))
         .show(song, {options.installPath(), options.downloadLyric()}, false);
 }

@@ -135,6 +135,14 @@ void MiniSongText::navigate(const std::string& address) {
         window_->show();
 }
 
+void MiniSongText::post(const std::string& address, const std::string& body) {
+    if (!window_)
+        return;
+    window_->html().post(address, body);
+    if (!window_->isVisible())
+        window_->show();
+}
+
 void MiniSongText::reload() {
     if (window_)
         applySkin();

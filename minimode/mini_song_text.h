@@ -33,6 +33,7 @@ public:
     KestoRect rectangle() const override;
     void showSongInfo(std::string_view text) override;
     void navigate(const std::string& address) override;
+    void post(const std::string& address, const std::string& body) override;
     void reload() override;
     WindowHandle viewWindow(KestoRect& screenRect) const override;
 

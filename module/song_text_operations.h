@@ -20,6 +20,8 @@ public:
     virtual void showSongInfo(std::string_view text) = 0;
     // Shows a page in the window's HTML view; an empty address shows "about:blank".
     virtual void navigate(const std::string& address) = 0;
+    // The same page asked for by POST with a form body.
+    virtual void post(const std::string& address, const std::string& body) = 0;
     virtual void reload() = 0;
     // The HTML view's window and screen rectangle when visible, else null.
     virtual WindowHandle viewWindow(KestoRect& screenRect) const = 0;

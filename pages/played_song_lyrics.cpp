@@ -20,9 +20,9 @@ void PlayedSongLyrics::played(const SongRecord& song) {
     hooks.download = [this, writeFlag = settings.transferWriteFlag()](const SongRecord& missing) {
         DeviceHost(serviceA_).transfer({missing}, writeFlag);
     };
-    hooks.showPage = [this](const std::string& address, int) {
+    hooks.showPage = [this](const std::string& address, const std::string& body, int) {
         if (navigate_)
-            navigate_(address);
+            navigate_(address, body);
     };
     LyricsExchange exchange(context_, std::move(hooks));
     exchange.show(song, options, false);

@@ -15,7 +15,8 @@ class RegistryKey;
 
 class PlayedSongLyrics {
 public:
-    using Navigate = std::function<void(const std::string& address)>;
+    // Asks for the lyrics page by POST: the address and the body with the user.
+    using Navigate = std::function<void(const std::string& address, const std::string& body)>;
 
     PlayedSongLyrics(const ProtocolContext& context, RegistryKey* settings, KestoHostTable serviceA,
                      Navigate navigate)

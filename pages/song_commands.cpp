@@ -70,8 +70,12 @@ Selection SongCommands::firstTicked() const {
 CommandContext SongCommands::context() const {
     CommandContext made = context_();
     if (!made.hooks.navigateHtml)
-        made.hooks.navigateHtml = [window = parts().window](const std::string& address) {
-            window->navigateHtml(address);
+        made.hooks.navigateHtml = [window = parts().window](const std::string& address,
+                                                            const std::string& body) {
+            if (body.empty())
+                window->navigateHtml(address);
+            else
+                window->postHtml(address, body);
         };
     return made;
 }

@@ -111,7 +111,12 @@ CommandHooks ListPanel::commandHooks(const CommandContext& base) {
         else
             QApplication::restoreOverrideCursor();
     };
-    hooks.navigateHtml = [this](const std::string& address) { navigateHtml(address); };
+    hooks.navigateHtml = [this](const std::string& address, const std::string& body) {
+        if (body.empty())
+            navigateHtml(address);
+        else
+            postHtml(address, body);
+    };
     downloads_.install(hooks);
     // The host's lyrics download takes the song as a one-entry list of table A's download.
     hooks.downloadLyrics = [serviceA = base.serviceA,
@@ -237,9 +242,9 @@ void ListPanel::createOwnerActions() {
     listView_->setActions(ownerActions_.get());
     listView_->setHostWindow(module_.hostWindow());
     nowPlayingHook_ = model_.nowPlaying().addClearHook([this] { nowPlayingCleared(); });
-    lyrics_ =
-        std::make_unique<PlayedSongLyrics>(model_.context(), settingsKey_.get(), module_.startup().serviceA,
-                                           [this](const std::string& address) { navigateHtml(address); });
+    lyrics_ = std::make_unique<PlayedSongLyrics>(
+        model_.context(), settingsKey_.get(), module_.startup().serviceA,
+        [this](const std::string& address, const std::string& body) { postHtml(address, body); });
 }
 
 void ListPanel::windowGone() {

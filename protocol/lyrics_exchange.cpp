@@ -1,8 +1,10 @@
 #include "protocol/lyrics_exchange.h"
 
-#include "songs/notice_texts.h"
+#include "protocol/percent_encoder.h"
+
 #include "platform/cp949.h"
 #include "platform/host_block.h"
+#include "songs/notice_texts.h"
 
 #include <cstdlib>
 
@@ -32,11 +34,17 @@ std::string replaceAll(std::string text, std::string_view from, std::string_view
 std::string LyricsExchange::pageAddress(const SongRecord& song) const {
     const LoginBlock& login = *context_.login;
     std::string address(login.protocolBase);
-    address.append("/lyrics.jsp?u_id=").append(login.userId);
-    address.append("&u_key=").append(login.uKey);
-    address.append("&song_id=").append(song.Song_ID);
+    address.append("/lyrics.jsp?song_id=").append(song.Song_ID);
     address.append(song.Has_Lyrics != 0 ? "&is_exist=1" : "&is_exist=0");
     return address;
+}
+
+std::string LyricsExchange::pageBody() const {
+    const LoginBlock& login = *context_.login;
+    return std::string("u_id=")
+        .append(PercentEncoder::encode(login.userId))
+        .append("&u_key=")
+        .append(PercentEncoder::encode(login.uKey));
 }
 
 std::string LyricsExchange::lyricsName(const SongRecord& song) {
@@ -74,7 +82,7 @@ bool LyricsExchange::show(const SongRecord& song, const LyricsOptions& options, 
             std::free(copy);
     lastPage_ = pageAddress(song);
     if (hooks_.showPage)
-        hooks_.showPage(lastPage_, kViewMode);
+        hooks_.showPage(lastPage_, pageBody(), kViewMode);
     return true;
 }
 

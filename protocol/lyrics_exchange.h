@@ -3,8 +3,8 @@
 // host told which song's lyrics are wanted, and missing cached files handed to the host's
 // download service when the user's option allows.
 
-#include "songs/song_record.h"
 #include "protocol/protocol_context.h"
+#include "songs/song_record.h"
 
 #include <filesystem>
 #include <functional>
@@ -16,8 +16,8 @@ namespace kesto {
 struct LyricsHooks {
     // Hands one record to the host's lyrics download service.
     std::function<void(const SongRecord&)> download;
-    // Shows an address in the embedded view in the given navigation mode.
-    std::function<void(const std::string& address, int mode)> showPage;
+    // Asks for an address in the embedded view by POST with the body, in the navigation mode.
+    std::function<void(const std::string& address, const std::string& body, int mode)> showPage;
 };
 
 struct LyricsOptions {
@@ -32,8 +32,10 @@ public:
     LyricsExchange(const ProtocolContext& context, LyricsHooks hooks)
         : context_(context), hooks_(std::move(hooks)) {}
 
-    // "<protocol base>/lyrics.jsp?u_id=..&u_key=..&song_id=..&is_exist=0|1"
+    // "<protocol base>/lyrics.jsp?song_id=..&is_exist=0|1": the address names the song only.
     std::string pageAddress(const SongRecord& song) const;
+    // "u_id=..&u_key=..": the user travels in the body, where the page's scripts cannot read it.
+    std::string pageBody() const;
 
     // The cache file of a lyrics file name: "Lyrics" beside the installed program, the name
     // with "mmp" turned into "mlr", and ".dcf" appended.

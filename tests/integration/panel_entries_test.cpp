@@ -209,8 +209,8 @@ TEST_F(PanelEntriesTest, PlayingASongRunsTheLyricsStepsAndKeepsItsText) {
     ASSERT_EQ(PanelHost::transfers().size(), 1u); // no cached file: the host downloads it
     EXPECT_EQ(PanelHost::transfers()[0], std::vector<std::string>{played.songId});
     const std::string page = htmlText()->toPlainText().toStdString();
-    EXPECT_NE(page.find("/lyrics.jsp?u_id=tester"), std::string::npos) << page;
-    EXPECT_NE(page.find("song_id=" + played.songId + "&is_exist="), std::string::npos) << page;
+    EXPECT_NE(page.find("/lyrics.jsp?song_id=" + played.songId + "&is_exist="), std::string::npos) << page;
+    EXPECT_EQ(page.find("u_key"), std::string::npos) << page;
 
     // Without the option the file is not asked for.
     host.entry<KestoEntry72>(72)(0);

@@ -111,8 +111,9 @@ TEST_F(RowMessagesTest, LyricsIconAndLyricsMenuShowTheLyricsPageOfThatRow) {
     clickCell(icon);
     ASSERT_TRUE(hostGot(KESTO_MSG_LYRICS_WANTED));
     EXPECT_EQ(host.hostLog().of(KESTO_MSG_LYRICS_WANTED)[0].lText, songId(icon.row));
-    EXPECT_NE(host.htmlText().find("lyrics.jsp?u_id="), std::string::npos);
-    EXPECT_NE(host.htmlText().find("song_id=" + songId(icon.row) + "&is_exist="), std::string::npos);
+    EXPECT_NE(host.htmlText().find("lyrics.jsp?song_id=" + songId(icon.row) + "&is_exist="),
+              std::string::npos);
+    EXPECT_EQ(host.htmlText().find("u_key"), std::string::npos);
 
     // The menu of another row carries that row in lParam.
     const int other = clickable(col::kLyrics, ClickKind::Lyrics, icon.row + 1).row;

@@ -97,9 +97,11 @@ TEST_F(LyricsTest, MissingCacheFileIsDownloadedOnlyWhenTheOptionAllows) {
     Rig rig;
     std::vector<std::string> downloads;
     std::vector<std::pair<std::string, int>> pages;
-    LyricsExchange lyrics(rig.context,
-                          {[&](const SongRecord& r) { downloads.emplace_back(r.Song_ID); },
-                           [&](const std::string& a, int mode) { pages.emplace_back(a, mode); }});
+    LyricsExchange lyrics(rig.context, {[&](const SongRecord& r) { downloads.emplace_back(r.Song_ID); },
+                                        [&](const std::string& a, const std::string& body, int mode) {
+                                            EXPECT_EQ(body, "u_id=user1&u_key=KEY9"); // never in the address
+                                            pages.emplace_back(a, mode);
+                                        }});
     SongRecord r = song();
     r.Has_Lyrics = 1;
     EXPECT_TRUE(lyrics.show(r, options_, false));
@@ -123,7 +125,8 @@ TEST_F(LyricsTest, MissingCacheFileIsDownloadedOnlyWhenTheOptionAllows) {
 TEST_F(LyricsTest, AskingForASongWithoutLyricsOnlyShowsTheMessage) {
     Rig rig;
     int pages = 0;
-    LyricsExchange lyrics(rig.context, {nullptr, [&](const std::string&, int) { ++pages; }});
+    LyricsExchange lyrics(rig.context,
+                          {nullptr, [&](const std::string&, const std::string&, int) { ++pages; }});
     EXPECT_FALSE(lyrics.show(song(), options_, true));
     ASSERT_EQ(rig.box.shown.size(), 1u);
     EXPECT_EQ(rig.box.shown[0].text, Cp949::fromUtf8("가사가 지원되지 않는 곡입니다"));
