@@ -43,7 +43,7 @@ const std::string kLinksPage =
     "<a id=\"song\" href=\"songinfo://2/\">song</a>\n"
     "</body></html>";
 
-class CHtmlViewExTest : public QObject {
+class WebHtmlAreaTest : public QObject {
     Q_OBJECT
 
 private:
@@ -57,6 +57,15 @@ private:
         view.setLinkHandler([&recorder](const std::string& link) { recorder.links.push_back(link); });
         view.setTitleLinkHandler(
             [&recorder](const std::optional<TitleLink>& last) { recorder.titles.push_back(last); });
+    }
+
+    // The links page on screen, where the user can click it.
+    static void showLinksPage(WebHtmlArea& view, Recorder& recorder) {
+        attach(view, recorder);
+        view.resize(400, 300);
+        view.show();
+        view.setHtml(kLinksPage, kBase);
+        QTRY_VERIFY_WITH_TIMEOUT(view.pageComplete(), kLoadTimeoutMs);
     }
 
     // A click of the user's own: only those act.
@@ -75,11 +84,7 @@ private slots:
     void schemeLinksReachTheHandlerAsWritten() {
         WebHtmlArea view;
         Recorder seen;
-        attach(view, seen);
-        view.resize(400, 300);
-        view.show();
-        view.setHtml(kLinksPage, kBase);
-        QTRY_VERIFY_WITH_TIMEOUT(view.pageComplete(), kLoadTimeoutMs);
+        showLinksPage(view, seen);
 
         click(view, "album");
         click(view, "buyText"); // a click inside the link counts too
@@ -96,11 +101,7 @@ private slots:
     void capitalisedSchemeIsNotALink() {
         WebHtmlArea view;
         Recorder seen;
-        attach(view, seen);
-        view.resize(400, 300);
-        view.show();
-        view.setHtml(kLinksPage, kBase);
-        QTRY_VERIFY_WITH_TIMEOUT(view.pageComplete(), kLoadTimeoutMs);
+        showLinksPage(view, seen);
         QSignalSpy started(view.page(), &QWebEnginePage::loadStarted);
 
         click(view, "capitals");
@@ -169,7 +170,7 @@ private slots:
 } // namespace
 
 int main(int argc, char** argv) {
-    return kesto::test::runWebTest<CHtmlViewExTest>(argc, argv);
+    return kesto::test::runWebTest<WebHtmlAreaTest>(argc, argv);
 }
 
 #include "web_html_area_test.moc"
