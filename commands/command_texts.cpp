@@ -1,7 +1,7 @@
 #include "commands/command_texts.h"
 
-#include "songs/notice_texts.h"
 #include "platform/cp949.h"
+#include "songs/notice_texts.h"
 
 #include <array>
 #include <cstddef>
@@ -75,6 +75,8 @@ constexpr std::array<std::string_view, kCount> kUtf8 = {
     "DCF파일 정보를 추출하지 못했습니다.",                 // DcfInfoFailed
     "플레이리스트에 추가하지 못하였습니다.\n"
     "다시 시도하거나 잘못된 파일입니다.", // PlayListAddFailed
+    "다운로드 폴더를 만들 수 없습니다.\n"
+    "다른 사용자의 폴더이거나 여러 사용자가 쓸 수 있는 폴더는 쓰지 않습니다.", // NoDownloadFolder
 };
 
 const std::array<std::string, kCount>& cp949Table() {

@@ -59,6 +59,7 @@ enum class CommandText : std::uint8_t {
     DropDownloadQuestion,
     DcfInfoFailed,
     PlayListAddFailed,
+    NoDownloadFolder,
     Count
 };
 

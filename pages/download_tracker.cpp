@@ -1,12 +1,18 @@
 #include "pages/download_tracker.h"
 
+#include "commands/command_box.h"
 #include "library/downloaded_songs.h"
+#include "platform/failure_log.h"
 
 #include <algorithm>
 
 namespace kesto {
 
 void DownloadTracker::started(const SongList& songs) {
+    if (folder_().empty()) {
+        FailureLog::write(LogCategory::Pages, "no download folder of the user's own can be made");
+        CommandBox(box_).show(CommandText::NoDownloadFolder, mb::kExclamationOk);
+    }
     for (const SongRecord& song : songs)
         work_.push_back(std::make_unique<SongRecord>(song));
 }

@@ -17,8 +17,11 @@ public:
     using WorkList = std::vector<std::unique_ptr<SongRecord>>;
     using Folder = std::function<std::filesystem::path()>;
 
-    DownloadTracker(WorkList& work, Folder folder) : work_(work), folder_(std::move(folder)) {}
+    DownloadTracker(WorkList& work, Folder folder, MessageBox* box = nullptr)
+        : work_(work), folder_(std::move(folder)), box_(box) {}
 
+    // Tells the user when no download folder of theirs can be made (the songs are still
+    // tracked: the host may put them elsewhere).
     void started(const SongList& songs);
     // Drops the songs that have arrived; true while any is still on its way.
     bool running();
@@ -30,6 +33,7 @@ public:
 private:
     WorkList& work_;
     Folder folder_;
+    MessageBox* box_;
 };
 
 } // namespace kesto

@@ -80,9 +80,12 @@ PanelModelInit ListPanel::initFrom(ModuleState& module) {
 
 ListPanel::ListPanel(ModuleState& module)
     : module_(module), model_(initFrom(module)), settingsKey_(std::make_unique<RegistryKey>()),
-      downloads_(model_.workList(), [this] {
-          return std::filesystem::path(DownloadFolder::resolve(*settingsKey_, settings::kLastSaveFolder));
-      }) {}
+      downloads_(
+          model_.workList(),
+          [this] {
+              return std::filesystem::path(DownloadFolder::resolve(*settingsKey_, settings::kLastSaveFolder));
+          },
+          module.messageBox()) {}
 
 CommandContext ListPanel::commandContext() {
     CommandContext context;

@@ -2,6 +2,8 @@
 // on this PC by its id, its name or "artist - name".
 #include "pages/download_tracker.h"
 
+#include "commands/command_texts.h"
+#include "tests/protocol/protocol_doubles.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -42,12 +44,23 @@ TEST(DownloadTracker, RunsUntilEveryFileHasArrivedAndKnowsWhatIsHere) {
     EXPECT_FALSE(hooks.onThisPc(song("1004", "Fourth", "D")));
 }
 
-TEST(DownloadTracker, AMissingFolderHoldsNothing) {
+TEST(DownloadTracker, AMissingFolderHoldsNothingAndNoFolderIsSaid) {
     DownloadTracker::WorkList work;
-    DownloadTracker tracker(work, [] { return std::filesystem::path("/nonexistent/kesto/download"); });
+    test::ScriptedBox box;
+    std::filesystem::path folder = "/nonexistent/kesto/download";
+    DownloadTracker tracker(
+        work, [&folder] { return folder; }, &box);
     EXPECT_FALSE(tracker.onThisPc(song("1", "One", "A")));
     tracker.started({song("1", "One", "A")});
     EXPECT_TRUE(tracker.running());
+    EXPECT_TRUE(box.shown.empty());
+
+    // No folder of the user's own could be made: the user hears of it.
+    folder.clear();
+    tracker.started({song("2", "Two", "B")});
+    ASSERT_EQ(box.shown.size(), 1U);
+    EXPECT_EQ(box.shown[0].text, CommandTexts::get(CommandText::NoDownloadFolder));
+    EXPECT_EQ(box.shown[0].style, mb::kExclamationOk);
 }
 
 } // namespace
