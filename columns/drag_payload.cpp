@@ -1,16 +1,16 @@
 #include "columns/drag_payload.h"
 
-#include <sys/auxv.h>
-#include <unistd.h>
+#include <sys/random.h>
 
+#include <cerrno>
 #include <cstring>
 
 namespace kesto {
 
 namespace {
 
-constexpr std::string_view kMagic = "KDP1";
-constexpr std::size_t kHeader = kMagic.size() + 3 * sizeof(std::uint64_t) + sizeof(std::uint32_t);
+constexpr std::string_view kMagic = "KDP2";
+constexpr std::size_t kSize = kMagic.size() + 2 * sizeof(std::uint64_t);
 
 template <class T> void put(std::string& out, T value) {
     char bytes[sizeof value];
@@ -29,45 +29,36 @@ template <class T> T take(std::string_view bytes, std::size_t& at) {
 
 std::string DragPayload::encode() const {
     std::string out(kMagic);
-    out.reserve(kHeader + records.size() * sizeof(std::uint64_t));
     put(out, token);
-    put(out, source);
     put(out, serial);
-    put(out, static_cast<std::uint32_t>(records.size()));
-    for (const SongRecord* record : records)
-        put(out, static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(record)));
     return out;
 }
 
 std::optional<DragPayload> DragPayload::decode(std::string_view bytes, std::uint64_t token) {
-    if (bytes.size() < kHeader || bytes.substr(0, kMagic.size()) != kMagic)
+    if (bytes.size() != kSize || bytes.substr(0, kMagic.size()) != kMagic || token == 0)
         return std::nullopt;
     std::size_t at = kMagic.size();
     DragPayload payload;
     payload.token = take<std::uint64_t>(bytes, at);
-    payload.source = take<std::uint64_t>(bytes, at);
     payload.serial = take<std::uint64_t>(bytes, at);
-    const auto count = take<std::uint32_t>(bytes, at);
-    if (payload.token != token || (bytes.size() - kHeader) / sizeof(std::uint64_t) != count ||
-        (bytes.size() - kHeader) % sizeof(std::uint64_t) != 0)
+    if (payload.token != token || payload.serial == 0)
         return std::nullopt;
-    payload.records.reserve(count);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const auto address = take<std::uint64_t>(bytes, at);
-        if (address == 0)
-            return std::nullopt;
-        payload.records.push_back(reinterpret_cast<const SongRecord*>(static_cast<std::uintptr_t>(address)));
-    }
     return payload;
 }
 
-std::uint64_t DragPayload::processToken() {
-    std::uint64_t random[2] = {};
-    if (const auto* bytes = reinterpret_cast<const void*>(static_cast<std::uintptr_t>(getauxval(AT_RANDOM))))
-        std::memcpy(random, bytes, sizeof random);
-    const auto pid = static_cast<std::uint64_t>(getpid());
-    // Never 0, which no payload carries by mistake.
-    return (random[0] ^ (random[1] << 1) ^ (pid * 0x9E3779B97F4A7C15ULL)) | 1U;
+std::uint64_t DragPayload::freshToken() {
+    std::uint64_t token = 0;
+    auto* bytes = reinterpret_cast<char*>(&token);
+    std::size_t got = 0;
+    while (got < sizeof token) {
+        const ssize_t n = ::getrandom(bytes + got, sizeof token - got, 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return 0;
+        got += static_cast<std::size_t>(n);
+    }
+    return token == 0 ? 1 : token;
 }
 
 } // namespace kesto

@@ -1,6 +1,7 @@
 #include "listview/song_drag_data.h"
 
 #include "columns/drag_formats.h"
+#include "listview/drag_table.h"
 
 #include <QFile>
 #include <QMimeData>
@@ -16,21 +17,13 @@ QString nameOf(std::string_view format) {
 
 } // namespace
 
-std::unique_ptr<QMimeData> SongDragData::make(std::string_view format,
-                                              const std::vector<const SongRecord*>& records,
-                                              const void* source, std::uint64_t serial) {
-    return make(std::span<const std::string_view>(&format, 1), records, source, serial);
+std::unique_ptr<QMimeData> SongDragData::make(std::string_view format, std::uint64_t serial) {
+    return make(std::span<const std::string_view>(&format, 1), serial);
 }
 
 std::unique_ptr<QMimeData> SongDragData::make(std::span<const std::string_view> formats,
-                                              const std::vector<const SongRecord*>& records,
-                                              const void* source, std::uint64_t serial) {
-    DragPayload payload;
-    payload.token = DragPayload::processToken();
-    payload.source = idOf(source);
-    payload.serial = serial;
-    payload.records = records;
-    const std::string bytes = payload.encode();
+                                              std::uint64_t serial) {
+    const std::string bytes = DragPayload{DragTable::token(), serial}.encode();
     auto data = std::make_unique<QMimeData>();
     for (std::string_view format : formats)
         data->setData(nameOf(format), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -42,8 +35,11 @@ std::optional<DragPayload> SongDragData::payload(const QMimeData& data, std::str
     if (!data.hasFormat(name))
         return std::nullopt;
     const QByteArray bytes = data.data(name);
-    return DragPayload::decode(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                               DragPayload::processToken());
+    auto payload = DragPayload::decode(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), DragTable::token());
+    if (payload && !DragTable::sourceOf(payload->serial))
+        return std::nullopt;
+    return payload;
 }
 
 std::vector<std::string> SongDragData::formats(const QMimeData& data) {
@@ -54,10 +50,10 @@ std::vector<std::string> SongDragData::formats(const QMimeData& data) {
     return ours;
 }
 
-std::optional<DragPayload> SongDragData::songs(const QMimeData& data) {
+std::optional<std::vector<SongRecord>> SongDragData::songs(const QMimeData& data) {
     for (std::string_view format : DragFormats::kPayloadOrder)
         if (auto found = payload(data, format))
-            return found;
+            return DragTable::songsOf(found->serial);
     return std::nullopt;
 }
 

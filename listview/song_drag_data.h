@@ -1,10 +1,12 @@
 #pragma once
-// Song drags on Qt's drag and drop: the records offered under one of our formats, and what a
-// target reads back. Data from another process carries payloads whose token is not this
-// process's: it offers nothing of ours. A file list from the desktop comes as local URLs.
+// Song drags on Qt's drag and drop: a running drag of the drag table offered under our formats,
+// and what a target reads back. Data from another process carries payloads whose token is not
+// this process's, or names no running drag: it offers nothing of ours. A file list from the
+// desktop comes as local URLs.
 
 #include "columns/drag_payload.h"
 #include "columns/drop_rules.h"
+#include "songs/song_record.h"
 
 #include <memory>
 #include <optional>
@@ -19,21 +21,16 @@ namespace kesto {
 
 class SongDragData {
 public:
-    // The data of a drag that source started (its serial-th), offering the records under format.
-    // The records must stay where they are until the drag ends.
-    static std::unique_ptr<QMimeData> make(std::string_view format,
-                                           const std::vector<const SongRecord*>& records, const void* source,
-                                           std::uint64_t serial);
-    // The same records offered under each of several formats.
-    static std::unique_ptr<QMimeData> make(std::span<const std::string_view> formats,
-                                           const std::vector<const SongRecord*>& records, const void* source,
-                                           std::uint64_t serial);
+    // The data of the running drag serial (kept in the drag table), offered under each format.
+    static std::unique_ptr<QMimeData> make(std::span<const std::string_view> formats, std::uint64_t serial);
+    static std::unique_ptr<QMimeData> make(std::string_view format, std::uint64_t serial);
     // Our formats whose payload this process made.
     static std::vector<std::string> formats(const QMimeData& data);
-    // The payload under one format, when this process made it.
+    // The payload under one format, when it names a running drag of this process.
     static std::optional<DragPayload> payload(const QMimeData& data, std::string_view format);
-    // The songs of a drop: the payload under the first format of the drop order.
-    static std::optional<DragPayload> songs(const QMimeData& data);
+    // The songs of a drop: copies of the running drag's songs named under the first format of
+    // the drop order; nothing when no format names one.
+    static std::optional<std::vector<SongRecord>> songs(const QMimeData& data);
     // The local files and folders of a file list, as paths of this system.
     static std::vector<std::string> localFiles(const QMimeData& data);
     static DropOffer offer(const QMimeData& data);

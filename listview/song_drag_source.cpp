@@ -1,6 +1,7 @@
 #include "listview/song_drag_source.h"
 
 #include "columns/drag_formats.h"
+#include "listview/drag_table.h"
 #include "listview/list_control_owner.h"
 #include "listview/song_drag_data.h"
 #include "listview/song_list_view.h"
@@ -13,14 +14,12 @@ std::unique_ptr<QMimeData> SongDragSource::begin() {
     if (!list_.isMiniList() && !DragFormats::dragStarts(owner_.pageKind()))
         return nullptr;
     const std::vector<int> rows = list_.selectedRows();
-    std::vector<std::unique_ptr<SongRecord>> copies;
     std::vector<const SongRecord*> records;
     for (int row : rows) {
         const SongRecord* record = list_.record(row);
         if (record == nullptr)
             return nullptr;
-        copies.push_back(std::make_unique<SongRecord>(*record));
-        records.push_back(copies.back().get());
+        records.push_back(record);
     }
     // The mini list shows the now-playing list: besides its own format it offers what the
     // now-playing page would, so that albums and play lists take its songs alike.
@@ -31,16 +30,21 @@ std::unique_ptr<QMimeData> SongDragSource::begin() {
     const std::string_view formats[] = {DragFormats::kMiniList, format};
     const std::span<const std::string_view> offered =
         list_.isMiniList() ? std::span<const std::string_view>(formats) : std::span(formats).subspan(1);
+    const std::uint64_t serial = DragTable::keep(SongDragData::idOf(&list_), records);
+    if (serial == 0)
+        return nullptr;
+    end();
     dropRow_ = -1;
     rows_ = rows;
-    copies_ = std::move(copies);
+    serial_ = serial;
     dragging_ = true;
-    return SongDragData::make(offered, records, &list_, ++serial_);
+    return SongDragData::make(offered, serial);
 }
 
 void SongDragSource::end() {
     dragging_ = false;
-    copies_.clear();
+    DragTable::forget(serial_);
+    serial_ = 0;
 }
 
 bool SongDragSource::startedHere(const QMimeData& data) const {
@@ -48,7 +52,7 @@ bool SongDragSource::startedHere(const QMimeData& data) const {
         return false;
     for (const std::string& format : SongDragData::formats(data)) {
         const auto payload = SongDragData::payload(data, format);
-        if (payload && payload->source == SongDragData::idOf(&list_) && payload->serial == serial_)
+        if (payload && payload->serial == serial_)
             return true;
     }
     return false;

@@ -1,7 +1,7 @@
 #pragma once
 // The drag state of one song list: whether a drag started here runs, which rows it carries
-// (the selected rows in list order), copies of their records that the payload points to while
-// the drag runs, and the row a drop on this list would go to.
+// (the selected rows in list order, their songs kept in the drag table while the drag runs),
+// and the row a drop on this list would go to.
 
 #include "songs/song_record.h"
 
@@ -23,7 +23,8 @@ public:
     // The data a drag of the selected rows offers, or null when none may start (a device page,
     // no selection, a row without a record). Records the rows and sets the dragging flag.
     std::unique_ptr<QMimeData> begin();
-    // The drag ended: the flag is cleared and the copies go; the rows stay for a move.
+    // The drag ended: the flag is cleared and the table lets the songs go; the rows stay for a
+    // move.
     void end();
 
     bool dragging() const { return dragging_; }
@@ -40,7 +41,6 @@ private:
     bool dragging_ = false;
     std::uint64_t serial_ = 0;
     std::vector<int> rows_;
-    std::vector<std::unique_ptr<SongRecord>> copies_;
     int dropRow_ = -1;
 };
 

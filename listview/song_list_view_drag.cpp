@@ -176,23 +176,19 @@ void SongListView::dropped(DropKind kind, const QMimeData& mime) {
         port_.post(to, msg::kMoveRows, 0, 0);
         return;
     }
-    // The owner acts once the drop has returned, on copies: the dragged records are the
-    // dragging list's and live only as long as the drag.
+    // The owner acts once the drop has returned, on copies: the drag table keeps the songs
+    // only as long as the drag.
     if (kind == DropKind::Files) {
         QMetaObject::invokeMethod(
             this, [this, paths = SongDragData::localFiles(mime)] { owner_.filesDropped(paths); },
             Qt::QueuedConnection);
         return;
     }
-    const auto payload = SongDragData::songs(mime);
-    if (!payload)
+    auto songs = SongDragData::songs(mime);
+    if (!songs)
         return;
-    std::vector<SongRecord> songs;
-    songs.reserve(payload->records.size());
-    for (const SongRecord* record : payload->records)
-        songs.push_back(*record);
     QMetaObject::invokeMethod(
-        this, [this, songs = std::move(songs)] { owner_.songsDropped(songs); }, Qt::QueuedConnection);
+        this, [this, songs = std::move(*songs)] { owner_.songsDropped(songs); }, Qt::QueuedConnection);
 }
 
 // ---- rows moved by a drop ----

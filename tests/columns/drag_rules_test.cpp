@@ -20,25 +20,21 @@ TEST(RowMoveDrop, RowsGoBeforeTheRowAboveAndAfterTheRowBelowTheirFirst) {
     EXPECT_EQ(RowMove::order(0, {0}, -1), std::vector<int>{});
 }
 
-TEST(DragPayloadDrop, PayloadReadsBackOnlyInTheProcessThatMadeIt) {
-    const SongRecord a = SongRecord::make();
-    const SongRecord b = SongRecord::make();
-    DragPayload payload;
-    payload.token = DragPayload::processToken();
-    payload.source = 42;
-    payload.serial = 7;
-    payload.records = {&a, &b};
-    const std::string bytes = payload.encode();
-    const auto read = DragPayload::decode(bytes, DragPayload::processToken());
+TEST(DragPayloadDrop, PayloadNamesASerialAndReadsBackOnlyWithItsToken) {
+    const std::uint64_t token = DragPayload::freshToken();
+    ASSERT_NE(token, 0U);
+    EXPECT_NE(DragPayload::freshToken(), token);
+    const std::string bytes = DragPayload{token, 7}.encode();
+    EXPECT_EQ(bytes.size(), 20U) << "magic, token and serial: no addresses";
+    const auto read = DragPayload::decode(bytes, token);
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->source, 42U);
     EXPECT_EQ(read->serial, 7U);
-    EXPECT_EQ(read->records, (std::vector<const SongRecord*>{&a, &b}));
 
-    EXPECT_FALSE(DragPayload::decode(bytes, DragPayload::processToken() ^ 4));
-    EXPECT_FALSE(DragPayload::decode(bytes.substr(0, bytes.size() - 1), payload.token));
-    EXPECT_FALSE(DragPayload::decode(bytes + "x", payload.token));
-    EXPECT_FALSE(DragPayload::decode("", payload.token));
+    EXPECT_FALSE(DragPayload::decode(bytes, token ^ 4));
+    EXPECT_FALSE(DragPayload::decode(bytes.substr(0, bytes.size() - 1), token));
+    EXPECT_FALSE(DragPayload::decode(bytes + "x", token));
+    EXPECT_FALSE(DragPayload::decode(DragPayload{token, 0}.encode(), token));
+    EXPECT_FALSE(DragPayload::decode(DragPayload{0, 7}.encode(), 0));
 }
 
 TEST(DropRulesDrop, DevicePagesTakeSongsFromElsewhereAndTheLocalFolderNotFromItself) {

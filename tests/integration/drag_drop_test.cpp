@@ -7,6 +7,7 @@
 #include "columns/drag_formats.h"
 #include "columns/drag_payload.h"
 #include "library/my_album_db.h"
+#include "listview/drag_table.h"
 #include "listview/song_drag_data.h"
 #include "listview/song_list_view.h"
 #include "songs/song_record.h"
@@ -65,7 +66,7 @@ protected:
         std::vector<const SongRecord*> records;
         for (const SongRecord& song : songs)
             records.push_back(&song);
-        return SongDragData::make(format, records, &otherList, 1);
+        return SongDragData::make(format, DragTable::keep(SongDragData::idOf(&otherList), records));
     }
 
     int requestsOf(const std::string& command) {
@@ -187,25 +188,37 @@ TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndSkipsTheRest)
     EXPECT_EQ(paths, (std::vector<std::string>{"a.mp3", "b.ogg", "c.mp3"}));
 }
 
-TEST_F(DragDropTest, DropOfAPayloadFromAnotherProcessIsIgnored) {
-    const std::vector<SongRecord> chart = chartSongs();
+TEST_F(DragDropTest, DropOfAPayloadThatNamesNoRunningDragIsIgnored) {
+    host.show(2, kChartMenu, kFiveRowChart);
+    list().uncheckAll();
+    list().setRowChecked(0, true);
+    const auto ended = list().beginDrag();
+    ASSERT_NE(ended, nullptr);
+    list().endDrag();
+    const auto seen = SongDragData::payload(*ended, DragFormats::kAlbum);
+    EXPECT_FALSE(seen) << "an ended drag names nothing";
     host.show(2, 2100);
     ASSERT_GT(list().rowCount(), 0);
     host.show(2, 2200, list().record(0)->Source_ID);
     const int before = list().rowCount();
 
-    // Addresses made by another process mean nothing here: its token is not ours.
-    DragPayload foreign;
-    foreign.token = DragPayload::processToken() + 2;
-    foreign.records = {&chart.front()};
-    const std::string bytes = foreign.encode();
-    QMimeData data;
-    for (std::string_view format : DragFormats::kAll)
-        data.setData(QString::fromLatin1(format.data()),
-                     QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    const DropAnswers answers = dragTo(data, rowPoint(0));
-    EXPECT_FALSE(answers.entered);
-    EXPECT_FALSE(answers.dropped);
+    // What another client of the display can read of a drag: the token and a serial. A drag
+    // that ended, a serial never used and another token all name no songs here.
+    const QByteArray read = ended->data(QString::fromLatin1(DragFormats::kAlbum.data()));
+    const auto token = DragPayload::decode(
+        std::string_view(read.constData(), static_cast<std::size_t>(read.size())), DragTable::token());
+    ASSERT_TRUE(token);
+    for (const DragPayload forged : {*token, DragPayload{token->token, token->serial + 1000},
+                                     DragPayload{token->token ^ 2, token->serial}}) {
+        const std::string bytes = forged.encode();
+        QMimeData data;
+        for (std::string_view format : DragFormats::kAll)
+            data.setData(QString::fromLatin1(format.data()),
+                         QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        const DropAnswers answers = dragTo(data, rowPoint(0));
+        EXPECT_FALSE(answers.entered);
+        EXPECT_FALSE(answers.dropped);
+    }
     PanelHost::processPending();
     EXPECT_EQ(requestsOf("addSongToMyAlbum"), 0);
     EXPECT_EQ(list().rowCount(), before);

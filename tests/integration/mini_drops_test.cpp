@@ -5,6 +5,7 @@
 
 #include "columns/drag_formats.h"
 #include "library/my_album_db.h"
+#include "listview/drag_table.h"
 #include "listview/song_drag_data.h"
 
 #include <QUrl>
@@ -111,7 +112,8 @@ TEST_F(MiniDropsTest, SongsDraggedFromAChartPageAreCopiedIntoNowPlayingAtTheDrop
     // The cart's format is no song list's: refused, nothing goes in.
     std::vector<const SongRecord*> records = {mini.record(0)};
     static const int elsewhere = 0;
-    const auto cart = SongDragData::make(DragFormats::kCart, records, &elsewhere, 1);
+    const auto cart =
+        SongDragData::make(DragFormats::kCart, DragTable::keep(SongDragData::idOf(&elsewhere), records));
     const DropAnswers refused = dragTo(mini, *cart, rowPoint(mini, 0, kSongColumn));
     EXPECT_FALSE(refused.dropped);
     EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs + 2);
