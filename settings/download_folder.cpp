@@ -1,5 +1,6 @@
 #include "settings/download_folder.h"
 
+#include "platform/failure_log.h"
 #include "platform/module_path.h"
 #include "settings/private_folder.h"
 #include "settings/registry_key.h"
@@ -49,8 +50,12 @@ std::string DownloadFolder::resolve(RegistryKey& key, const std::string& name, c
     key.readRootString(folder, name);
     std::error_code ec;
     // The settings file may name any folder: only one of the user's own is kept.
-    if (!folder.empty() && fs::is_directory(folder, ec) && PrivateFolder::isOwn(folder))
-        return folder;
+    if (!folder.empty() && fs::is_directory(folder, ec)) {
+        if (PrivateFolder::isOwn(folder))
+            return folder;
+        FailureLog::write(LogCategory::Settings, "download folder " + folder +
+                                                     " is another user's or others may write it: not used");
+    }
     folder = choose(moduleFolder).string();
     if (!folder.empty())
         key.writeRootString(folder, name);
