@@ -2,7 +2,6 @@
 
 #include "host/demo_mp3.h"
 #include "host/host_session.h"
-#include "host/panel_numbers.h"
 #include "host/play_list_maker.h"
 #include "include/kesto/window_message.h"
 
@@ -50,23 +49,25 @@ void DialogTour::start() {
             });
         };
     };
-    const auto command = [this](int id) { return [this, id] { post(msg::kWindowCommand, id); }; };
+    const auto command = [this](int id) { return [this, id] { post(KESTO_PANEL_COMMAND, id); }; };
     steps_ = {
         {"myAlbumChoice", "dialog-my-album-choice.png",
-         onPage(view::kServer, menu::kChart, kChart, command(cmd::kMyAlbum)), true},
+         onPage(KESTO_VIEW_SERVER, KESTO_MENU_SERVICE_LIST, kChart, command(KESTO_BUTTON_MY_ALBUM)), true},
         {"nameDialog", "dialog-new-my-album.png", {}, false},
-        {"purchase", "dialog-purchase.png", command(cmd::kBuy), false},
-        {"gift", "dialog-gift.png", command(cmd::kGift), false},
+        {"purchase", "dialog-purchase.png", command(KESTO_BUTTON_BUY), false},
+        {"gift", "dialog-gift.png", command(KESTO_BUTTON_GIFT), false},
         {"playListChoice", "dialog-play-list-choice.png",
-         onPage(view::kList, menu::kLocalAlbum, playlist_, command(cmd::kPlayList)), true},
+         onPage(KESTO_VIEW_LIST, KESTO_MENU_LOCAL_ALBUM, playlist_, command(KESTO_BUTTON_PLAY_LIST)), true},
         {"nameDialog", "dialog-new-play-list.png", {}, false},
         {"playListChoice", "dialog-move.png",
-         onPage(view::kList, menu::kLocalAlbum, playlist_, command(cmd::kMove)), false},
-        {"songInfo", "dialog-song-info.png", [this] { post(msg::kInfoPage, 0); }, false},
+         onPage(KESTO_VIEW_LIST, KESTO_MENU_LOCAL_ALBUM, playlist_, command(KESTO_BUTTON_MOVE)), false},
+        {"songInfo", "dialog-song-info.png", [this] { post(KESTO_PANEL_INFO_PAGE, 0); }, false},
         {"deleteConfirm", "dialog-delete-confirm.png",
-         onPage(view::kList, menu::kLocalAlbums, "", [this] { post(msg::kDelete, 0); }), false},
-        {"addFiles", "dialog-add-files.png", [this] { post(msg::kAddFilesDialog, kAddFiles); }, false},
-        {"addFolder", "dialog-add-folder.png", [this] { post(msg::kAddFilesSecond, kAddFolder); }, false},
+         onPage(KESTO_VIEW_LIST, KESTO_MENU_LOCAL_ALBUMS, "", [this] { post(KESTO_PANEL_DELETE, 0); }),
+         false},
+        {"addFiles", "dialog-add-files.png", [this] { post(KESTO_PANEL_ADD_FILES, kAddFiles); }, false},
+        {"addFolder", "dialog-add-folder.png", [this] { post(KESTO_PANEL_ADD_FILES_SECOND, kAddFolder); },
+         false},
     };
     QTimer::singleShot(kSettleMs, this, [this] { run(); });
 }
@@ -81,7 +82,7 @@ void DialogTour::prepare() {
     const int first = PlayListMaker::create("\xB5\xE5\xB6\xF3\xC0\xCC\xBA\xEA"); // "드라이브" in CP949
     PlayListMaker::create("Evening");
     playlist_ = std::to_string(first);
-    showPage(view::kList, menu::kLocalAlbum, playlist_.c_str());
+    showPage(KESTO_VIEW_LIST, KESTO_MENU_LOCAL_ALBUM, playlist_.c_str());
     if (auto import = session_.module().entry<KestoEntry4>(4))
         import(folder.c_str());
 }

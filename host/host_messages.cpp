@@ -5,7 +5,6 @@
 #include "host/host_session.h"
 #include "host/lyrics_pane.h"
 #include "host/main_window.h"
-#include "host/panel_numbers.h"
 #include "host/play_controller.h"
 #include "host/play_list_loader.h"
 #include "host/web_page_window.h"
@@ -87,7 +86,7 @@ void HostMessages::loadList(int which) {
     if (which == kLoadPlayList)
         PlayListLoader::choose(window_, session_);
     else
-        session_.showMenuId(menu::kMyAlbum);
+        session_.showMenuId(KESTO_MENU_ONLINE_ALBUMS);
 }
 
 void HostMessages::showError(long long code, const std::string& text) {

@@ -5,9 +5,9 @@
 #include "host/host_panel_area.h"
 #include "host/main_window.h"
 #include "host/module_loader.h"
-#include "host/panel_numbers.h"
 #include "host/play_controller.h"
 #include "host/player_settings.h"
+#include "include/kesto/panel_api.h"
 
 #include <QAction>
 #include <QDir>
@@ -201,7 +201,7 @@ void HostMiniMode::closeSongText() {
 void HostMiniMode::tour(const QString& dir, std::function<void(bool ok)> done) {
     if (module_.table() == nullptr)
         return done(false);
-    module_.entry<KestoEntry23>(23)(kChartViewMode, "", menu::kChart, kTourChart, 0);
+    module_.entry<KestoEntry23>(23)(kChartViewMode, "", KESTO_MENU_SERVICE_LIST, kTourChart, 0);
     module_.entry<KestoEntry53>(53)(1);
     module_.entry<KestoEntry45>(45)();
     module_.entry<KestoEntry53>(53)(0);

@@ -6,9 +6,9 @@
 #include "host/host_panel_area.h"
 #include "host/main_window.h"
 #include "host/page_menu.h"
-#include "host/panel_numbers.h"
 #include "host/player_settings.h"
 #include "host/source_pane.h"
+#include "include/kesto/panel_api.h"
 
 #include <QEvent>
 #include <QMenuBar>
@@ -101,7 +101,7 @@ void HostSession::show(const HostPage& page) {
         QStringLiteral("%1/%2").arg(page.menuId).arg(QString::fromLatin1(page.parameter)));
     if (sources_ != nullptr)
         sources_->markShown(page.menuId, page.parameter);
-    if (page.menuId == menu::kDownloadStorage)
+    if (page.menuId == KESTO_MENU_DOWNLOAD_STORAGE)
         module_.entry<KestoEntry38>(38)("");
     else
         module_.entry<KestoEntry23>(23)(page.viewMode, "", page.menuId, page.parameter, 0);
@@ -115,7 +115,7 @@ void HostSession::showOpeningPage() {
     if (slash > 0 && known)
         showMenuId(menuId, last.mid(slash + 1).toStdString().c_str());
     else
-        showMenuId(menu::kChart, kFirstChart);
+        showMenuId(KESTO_MENU_SERVICE_LIST, kFirstChart);
 }
 
 void HostSession::showMenuId(int menuId, const char* parameter) {
@@ -123,7 +123,7 @@ void HostSession::showMenuId(int menuId, const char* parameter) {
     for (const HostPage& page : PageMenu::pages())
         if (page.menuId == menuId && std::strcmp(page.parameter, parameter) == 0)
             return show(page);
-    const HostPage page{"", "", view::kList, menuId, parameter};
+    const HostPage page{"", "", KESTO_VIEW_LIST, menuId, parameter};
     show(page);
 }
 

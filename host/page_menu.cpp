@@ -1,7 +1,7 @@
 #include "host/page_menu.h"
 
 #include "host/demo_library.h"
-#include "host/panel_numbers.h"
+#include "include/kesto/panel_api.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -32,7 +32,7 @@ constexpr std::array kPages = {
     HostPage{"내 음악", "장바구니", 4, 9000, ""},
     HostPage{"뮤직비디오", "뮤직비디오 구매 목록", 4, 9600, ""},
     HostPage{"뮤직비디오", "뮤직비디오 장바구니", 4, 9700, ""},
-    HostPage{"내 PC", "다운로드 보관함", 4, menu::kDownloadStorage, ""},
+    HostPage{"내 PC", "다운로드 보관함", 4, KESTO_MENU_DOWNLOAD_STORAGE, ""},
     HostPage{"내 PC", "로컬 앨범 (전체)", 4, 4000, ""},
     HostPage{"내 PC", "로컬 앨범: 데모 앨범", 4, 4100, DemoLibrary::kAlbumId},
     HostPage{"내 PC", "플레이리스트: 드라이브 플레이리스트", 4, 4100, DemoLibrary::kPlayListId},

@@ -5,7 +5,7 @@
 #include "host/host_log.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
-#include "host/panel_numbers.h"
+#include "include/kesto/panel_api.h"
 
 #include <QInputDialog>
 
@@ -67,7 +67,7 @@ int PlayListLoader::load(HostSession& session, const std::string& albumId) {
     if (list.empty())
         return 0;
     list += '\0';
-    session.showMenuId(menu::kNowPlaying);
+    session.showMenuId(KESTO_MENU_NOW_PLAYING);
     auto drop = session.module().entry<KestoEntry73>(73);
     return drop != nullptr ? drop(list.c_str()) : 0;
 }

@@ -5,7 +5,7 @@
 #include "host/demo_library.h"
 #include "host/host_log.h"
 #include "host/page_menu.h"
-#include "host/panel_numbers.h"
+#include "include/kesto/panel_api.h"
 
 #include <cstdlib>
 
@@ -55,7 +55,7 @@ void SourcePane::fill(const std::string& dataFolder) {
     clear();
     for (const HostPage& page : PageMenu::pages()) {
         // The demo lists come from the database below, with every other list the user made.
-        if (page.menuId == menu::kLocalAlbum)
+        if (page.menuId == KESTO_MENU_LOCAL_ALBUM)
             continue;
         add(group(QString::fromUtf8(page.group)), QString::fromUtf8(page.title), page.menuId, page.parameter);
     }
@@ -69,7 +69,7 @@ void SourcePane::fill(const std::string& dataFolder) {
             if (std::atol(id.c_str()) == AlbumDatabase::kAllSongsAlbum)
                 continue;
             add(local, QStringLiteral("♫ ") + QString::fromStdString(Cp949Text::toUtf8(name)),
-                menu::kLocalAlbum, id);
+                KESTO_MENU_LOCAL_ALBUM, id);
         }
     }
     // The now-playing list first of all: it is where a player starts.

@@ -6,8 +6,8 @@
 #include "host/host_player.h"
 #include "host/host_session.h"
 #include "host/main_window.h"
-#include "host/panel_numbers.h"
 #include "host/play_controller.h"
+#include "include/kesto/panel_api.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -25,7 +25,7 @@ void listenToAll(MainWindow& window, HostSession& session) {
     if (auto checkAll = session.module().entry<KestoEntry53>(53))
         checkAll(1);
     auto* listen =
-        window.panelArea()->findChild<QAbstractButton*>(QStringLiteral("button%1").arg(cmd::kListen));
+        window.panelArea()->findChild<QAbstractButton*>(QStringLiteral("button%1").arg(KESTO_BUTTON_LISTEN));
     if (listen != nullptr)
         listen->click();
     else
@@ -56,13 +56,15 @@ bool TourStory::answerOpenBox(MainWindow& window) {
 
 std::vector<TourStep> TourStory::steps(MainWindow& window, HostSession& session, HostPlayer& player) {
     std::vector<TourStep> steps;
-    steps.push_back(
-        {[&session] { session.showMenuId(menu::kChart, kChart); }, QStringLiteral("chart.png"), {}});
+    steps.push_back({[&session] { session.showMenuId(KESTO_MENU_SERVICE_LIST, kChart); },
+                     QStringLiteral("chart.png"),
+                     {}});
     steps.push_back({[&window, &session] { listenToAll(window, session); }, QString(),
                      [&window, &player] { return playingFor(window, player, 0, false); }});
-    steps.push_back({[&session] { session.showMenuId(menu::kNowPlaying); }, QStringLiteral("playing.png"),
+    steps.push_back({[&session] { session.showMenuId(KESTO_MENU_NOW_PLAYING); },
+                     QStringLiteral("playing.png"),
                      [&window, &player] { return playingFor(window, player, kPlayedMs, false); }});
-    steps.push_back({[&session] { session.showMenuId(menu::kLocalAlbum, DemoLibrary::kAlbumId); },
+    steps.push_back({[&session] { session.showMenuId(KESTO_MENU_LOCAL_ALBUM, DemoLibrary::kAlbumId); },
                      QStringLiteral("local-album.png"),
                      {}});
     steps.push_back({[&window, &session] { listenToAll(window, session); },

@@ -3,6 +3,8 @@
 // panel fetches itself, how the list request is formed. Requests and column sets are built
 // from this one table.
 
+#include "include/kesto/panel_api.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -12,16 +14,16 @@ namespace kesto {
 
 // Menu ids the panel treats on their own.
 namespace menu {
-inline constexpr int kNowPlaying = 0;
-inline constexpr int kServiceList = 1001;
+inline constexpr int kNowPlaying = KESTO_MENU_NOW_PLAYING;
+inline constexpr int kServiceList = KESTO_MENU_SERVICE_LIST;
 inline constexpr int kNoChange = 2000; // show page ends without a change
-inline constexpr int kOnlineAlbums = 2100;
+inline constexpr int kOnlineAlbums = KESTO_MENU_ONLINE_ALBUMS;
 inline constexpr int kOnlineAlbum = 2200;
-inline constexpr int kDownloadStorage = 3000;
+inline constexpr int kDownloadStorage = KESTO_MENU_DOWNLOAD_STORAGE;
 inline constexpr int kFirstDevice = 3100;
 inline constexpr int kLastDevice = 3600;
-inline constexpr int kLocalAlbums = 4000;
-inline constexpr int kLocalAlbum = 4100;
+inline constexpr int kLocalAlbums = KESTO_MENU_LOCAL_ALBUMS;
+inline constexpr int kLocalAlbum = KESTO_MENU_LOCAL_ALBUM;
 inline constexpr int kSearch = 8000;
 inline constexpr int kCart = 9000;
 } // namespace menu

@@ -2,6 +2,8 @@
 // The panel's own window messages (WM_USER + n, numbers kept as the host and the list control
 // know them) and the control ids of its skinned buttons, in creation order.
 
+#include "include/kesto/panel_api.h"
+
 #include <array>
 
 namespace kesto::msg {
@@ -11,8 +13,8 @@ inline constexpr unsigned kGenericRequest = 1084;
 inline constexpr unsigned kLyrics = 1085;
 inline constexpr unsigned kNowPlayingToPhone = 1086;
 inline constexpr unsigned kNowPlayingToMp3Player = 1087;
-inline constexpr unsigned kAddFilesDialog = 1088;
-inline constexpr unsigned kAddFilesSecond = 1089;
+inline constexpr unsigned kAddFilesDialog = KESTO_PANEL_ADD_FILES;
+inline constexpr unsigned kAddFilesSecond = KESTO_PANEL_ADD_FILES_SECOND;
 inline constexpr unsigned kLocalAlbumRows = 1090;
 inline constexpr unsigned kCartRows = 1091;
 inline constexpr unsigned kAddToOnlineAlbum = 1092;
@@ -33,13 +35,13 @@ inline constexpr unsigned kArtistPage = 1111;
 inline constexpr unsigned kAlbumPage = 1112;
 inline constexpr unsigned kRowListen = 1117;
 inline constexpr unsigned kParentCellIcon = 1118; // to the list control's parent window
-inline constexpr unsigned kDelete = 1119;
+inline constexpr unsigned kDelete = KESTO_PANEL_DELETE;
 inline constexpr unsigned kLocalPageReady = 1120;
 inline constexpr unsigned kMoveRows = 1121; // to the list that a drag within it was dropped on
 inline constexpr unsigned kToPhone = 1123;
 inline constexpr unsigned kToMp3Player = 1124;
 inline constexpr unsigned kUpdateAndReload = 1126;
-inline constexpr unsigned kInfoPage = 1146;
+inline constexpr unsigned kInfoPage = KESTO_PANEL_INFO_PAGE;
 inline constexpr unsigned kRowSongWebPage = 1147;
 inline constexpr unsigned kPhoneDecoWithTransaction = 1209;
 inline constexpr unsigned kMusicVideoPage = 1210;
@@ -57,37 +59,37 @@ inline constexpr unsigned kMiniPhoneDeco = 1144;
 inline constexpr int kReloadToken = 1075;
 
 // Window-system messages the panel window takes as numbered messages.
-inline constexpr unsigned kWindowClose = 16;    // WM_CLOSE
-inline constexpr unsigned kWindowSize = 5;      // WM_SIZE
-inline constexpr unsigned kWindowCommand = 273; // WM_COMMAND: wParam is the control id
-inline constexpr unsigned kWindowTimer = 275;   // WM_TIMER: wParam is the timer id
+inline constexpr unsigned kWindowClose = 16;                    // WM_CLOSE
+inline constexpr unsigned kWindowSize = 5;                      // WM_SIZE
+inline constexpr unsigned kWindowCommand = KESTO_PANEL_COMMAND; // WM_COMMAND: wParam is the control id
+inline constexpr unsigned kWindowTimer = 275;                   // WM_TIMER: wParam is the timer id
 
 } // namespace kesto::msg
 
 namespace kesto::cmd {
 
-inline constexpr int kSearch = 1034;
-inline constexpr int kPreviousPage = 1035;
-inline constexpr int kNextPage = 1036;
-inline constexpr int kStartPage = 1037;
-inline constexpr int kToListControl = 1044;
-inline constexpr int kListen = 1045;
-inline constexpr int kNothing = 1046;
-inline constexpr int kCart = 1047;
-inline constexpr int kGift = 1048;
-inline constexpr int kDownload = 1050;
-inline constexpr int kDeleteFromCart = 1052;
-inline constexpr int kMyAlbum = 1053;
-inline constexpr int kPlayList = 1054;
-inline constexpr int kBuy = 1055;
-inline constexpr int kBuy2 = 1056;
-inline constexpr int kMove = 1057;
-inline constexpr int kNextListPage = 1058;
-inline constexpr int kPreviousListPage = 1059;
-inline constexpr int kBlankButton = 1122; // made in its place in the row, with no operation
-inline constexpr int kToPhone = 1123;
-inline constexpr int kToMp3Player = 1124;
-inline constexpr int kArtistIndex = 1145;
+inline constexpr int kSearch = KESTO_BUTTON_SEARCH;
+inline constexpr int kPreviousPage = KESTO_BUTTON_PREVIOUS_PAGE;
+inline constexpr int kNextPage = KESTO_BUTTON_NEXT_PAGE;
+inline constexpr int kStartPage = KESTO_BUTTON_START_PAGE;
+inline constexpr int kToListControl = KESTO_BUTTON_TO_LIST_CONTROL;
+inline constexpr int kListen = KESTO_BUTTON_LISTEN;
+inline constexpr int kNothing = KESTO_BUTTON_NOTHING;
+inline constexpr int kCart = KESTO_BUTTON_CART;
+inline constexpr int kGift = KESTO_BUTTON_GIFT;
+inline constexpr int kDownload = KESTO_BUTTON_DOWNLOAD;
+inline constexpr int kDeleteFromCart = KESTO_BUTTON_DELETE_FROM_CART;
+inline constexpr int kMyAlbum = KESTO_BUTTON_MY_ALBUM;
+inline constexpr int kPlayList = KESTO_BUTTON_PLAY_LIST;
+inline constexpr int kBuy = KESTO_BUTTON_BUY;
+inline constexpr int kBuy2 = KESTO_BUTTON_BUY_SECOND;
+inline constexpr int kMove = KESTO_BUTTON_MOVE;
+inline constexpr int kNextListPage = KESTO_BUTTON_NEXT_LIST_PAGE;
+inline constexpr int kPreviousListPage = KESTO_BUTTON_PREVIOUS_LIST_PAGE;
+inline constexpr int kBlankButton = KESTO_BUTTON_BLANK;
+inline constexpr int kToPhone = KESTO_BUTTON_TO_PHONE;
+inline constexpr int kToMp3Player = KESTO_BUTTON_TO_MP3_PLAYER;
+inline constexpr int kArtistIndex = KESTO_BUTTON_ARTIST_INDEX;
 
 // The skinned buttons, in the order they are created.
 inline constexpr std::array<int, 21> kButtonOrder = {

@@ -64,6 +64,57 @@ extern "C" {
 #define KESTO_EXPORT
 #endif
 
+/* ---- Numbers a host hands to the panel. ---- */
+
+/* Menu ids of entry 23 for the pages a host commonly shows (the panel takes many more). */
+enum {
+    KESTO_MENU_NOW_PLAYING = 0,
+    KESTO_MENU_SERVICE_LIST = 1001, /* a chart or another list of the store, by its code */
+    KESTO_MENU_ONLINE_ALBUMS = 2100,
+    KESTO_MENU_DOWNLOAD_STORAGE = 3000,
+    KESTO_MENU_LOCAL_ALBUMS = 4000,
+    KESTO_MENU_LOCAL_ALBUM = 4100 /* one local album, by its id */
+};
+
+/* View modes of entry 23. */
+enum { KESTO_VIEW_SERVER = 2, KESTO_VIEW_LIST = 4 };
+
+/* Window messages a host may post to the panel window (entry 16's window, as a
+ * WindowMessageEvent of window_message.h) to act as the panel's own controls do. */
+enum {
+    KESTO_PANEL_COMMAND = 273,           /* wParam: a button's control id below; lParam 0 */
+    KESTO_PANEL_ADD_FILES = 1088,        /* wParam as entry 56's value: the add-file dialog */
+    KESTO_PANEL_ADD_FILES_SECOND = 1089, /* wParam as entry 56's value: its second variant */
+    KESTO_PANEL_DELETE = 1119,           /* 0, 0: delete the ticked songs, as entry 60 */
+    KESTO_PANEL_INFO_PAGE = 1146         /* 0, 0: the information page of the focused song */
+};
+
+/* Control ids of the panel's buttons (wParam of KESTO_PANEL_COMMAND). */
+enum {
+    KESTO_BUTTON_SEARCH = 1034,
+    KESTO_BUTTON_PREVIOUS_PAGE = 1035,
+    KESTO_BUTTON_NEXT_PAGE = 1036,
+    KESTO_BUTTON_START_PAGE = 1037,
+    KESTO_BUTTON_TO_LIST_CONTROL = 1044,
+    KESTO_BUTTON_LISTEN = 1045,
+    KESTO_BUTTON_NOTHING = 1046,
+    KESTO_BUTTON_CART = 1047,
+    KESTO_BUTTON_GIFT = 1048,
+    KESTO_BUTTON_DOWNLOAD = 1050,
+    KESTO_BUTTON_DELETE_FROM_CART = 1052,
+    KESTO_BUTTON_MY_ALBUM = 1053,
+    KESTO_BUTTON_PLAY_LIST = 1054,
+    KESTO_BUTTON_BUY = 1055,
+    KESTO_BUTTON_BUY_SECOND = 1056,
+    KESTO_BUTTON_MOVE = 1057,
+    KESTO_BUTTON_NEXT_LIST_PAGE = 1058,
+    KESTO_BUTTON_PREVIOUS_LIST_PAGE = 1059,
+    KESTO_BUTTON_BLANK = 1122, /* made in its place in the row, with no operation */
+    KESTO_BUTTON_TO_PHONE = 1123,
+    KESTO_BUTTON_TO_MP3_PLAYER = 1124,
+    KESTO_BUTTON_ARTIST_INDEX = 1145
+};
+
 /* ---- Messages posted by the module to the host window (numbers are WM_USER + n). ---- */
 enum {
     KESTO_MSG_OPEN_WEB_PAGE = 1130, /* wParam URL text, lParam form text or 0 (both malloc'ed, host frees) */
