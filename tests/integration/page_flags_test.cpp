@@ -53,7 +53,7 @@ protected:
     std::vector<std::string> sortByName() {
         SongListView* list = host.list();
         const std::vector<std::string> before = host.rowNames();
-        const int column = columnOf(*list, col::kSongName);
+        const int column = columnOf(col::kSongName);
         for (int turn = 0; turn < 2 && host.rowNames() == before; ++turn)
             list->sortByColumn(column);
         PanelHost::processPending();
