@@ -161,7 +161,7 @@ TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndSkipsTheRest)
 }
 
 TEST_F(DragDropTest, DropOfAPayloadThatNamesNoRunningDragIsIgnored) {
-    host.show(2, kChartMenu, kFiveRowChart);
+    host.show(2, kChartMenu, kChart);
     list().uncheckAll();
     list().setRowChecked(0, true);
     const auto ended = list().beginDrag();
