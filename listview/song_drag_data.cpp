@@ -19,12 +19,6 @@ QString nameOf(std::string_view format) {
 std::unique_ptr<QMimeData> SongDragData::make(std::string_view format,
                                               const std::vector<const SongRecord*>& records,
                                               const void* source, std::uint64_t serial) {
-    return make(std::span<const std::string_view>(&format, 1), records, source, serial);
-}
-
-std::unique_ptr<QMimeData> SongDragData::make(std::span<const std::string_view> formats,
-                                              const std::vector<const SongRecord*>& records,
-                                              const void* source, std::uint64_t serial) {
     DragPayload payload;
     payload.token = DragPayload::processToken();
     payload.source = idOf(source);
@@ -32,8 +26,7 @@ std::unique_ptr<QMimeData> SongDragData::make(std::span<const std::string_view> 
     payload.records = records;
     const std::string bytes = payload.encode();
     auto data = std::make_unique<QMimeData>();
-    for (std::string_view format : formats)
-        data->setData(nameOf(format), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    data->setData(nameOf(format), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     return data;
 }
 

@@ -8,7 +8,6 @@
 
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,10 +21,6 @@ public:
     // The data of a drag that source started (its serial-th), offering the records under format.
     // The records must stay where they are until the drag ends.
     static std::unique_ptr<QMimeData> make(std::string_view format,
-                                           const std::vector<const SongRecord*>& records, const void* source,
-                                           std::uint64_t serial);
-    // The same records offered under each of several formats.
-    static std::unique_ptr<QMimeData> make(std::span<const std::string_view> formats,
                                            const std::vector<const SongRecord*>& records, const void* source,
                                            std::uint64_t serial);
     // Our formats whose payload this process made.

@@ -22,20 +22,16 @@ std::unique_ptr<QMimeData> SongDragSource::begin() {
         copies.push_back(std::make_unique<SongRecord>(*record));
         records.push_back(copies.back().get());
     }
-    // The mini list shows the now-playing list: besides its own format it offers what the
-    // now-playing page would, so that albums and play lists take its songs alike.
-    const std::string_view format = DragFormats::offeredBy(
-        list_.isMiniList() ? DragFormats::kNowPlayingPage : owner_.pageKind(), records);
-    if (format.empty())
+    // Rows of the mini list go only where its own format is taken: back into the mini list.
+    const std::string_view format =
+        list_.isMiniList() ? DragFormats::kMiniList : DragFormats::offeredBy(owner_.pageKind(), records);
+    if (records.empty() || format.empty())
         return nullptr;
-    const std::string_view formats[] = {DragFormats::kMiniList, format};
-    const std::span<const std::string_view> offered =
-        list_.isMiniList() ? std::span<const std::string_view>(formats) : std::span(formats).subspan(1);
     dropRow_ = -1;
     rows_ = rows;
     copies_ = std::move(copies);
     dragging_ = true;
-    return SongDragData::make(offered, records, &list_, ++serial_);
+    return SongDragData::make(format, records, &list_, ++serial_);
 }
 
 void SongDragSource::end() {

@@ -324,6 +324,11 @@ void MiniPlayList::rowsMoved() {
     nowPlaying_->followRows();
 }
 
+int MiniPlayList::dropPageKind() const {
+    const PanelOperations* panel = module_.panel();
+    return panel != nullptr ? panel->pageKind() : 0;
+}
+
 void MiniPlayList::songsDropped(const std::vector<SongRecord>& songs) {
     nowPlaying_->insertSongs(list_ != nullptr ? list_->dropRow() : -1, songs);
 }
