@@ -343,8 +343,10 @@ NextSongResult MiniPlayList::nextSong(const NextSongRequest& request) {
     SongStore* store = nowPlaying_->store();
     if (store == nullptr)
         return {};
-    NextSongResult result = PlayNext::run(*store, protocol(), request);
-    if (PanelOperations* panel = module_.panel())
+    PanelOperations* panel = module_.panel();
+    NextSongResult result =
+        PlayNext::run(*store, protocol(), request, panel != nullptr ? panel->albumDb() : nullptr);
+    if (panel != nullptr)
         panel->keepPlayedText(result.storedText);
     if (list_ != nullptr)
         list_->setCurrentRow(result.position);

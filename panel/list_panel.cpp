@@ -315,7 +315,7 @@ int ListPanel::nowPlayingCount() const {
 }
 
 NextSongResult ListPanel::nextSong(const NextSongRequest& request) {
-    NextSongResult result = PlayNext::run(model_.nowPlaying(), model_.context(), request);
+    NextSongResult result = PlayNext::run(model_.nowPlaying(), model_.context(), request, model_.albumDb());
     if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(menu::kNowPlaying)) {
         if (option_ == kFollowPlayedSong)
             listView_->showCurrent(result.position);
