@@ -419,15 +419,23 @@ TEST_F(DialogsTest, TwoSongsBoughtShowInThePurchaseHistoryAndAFailedPaymentCharg
     EXPECT_EQ(std::multiset<std::string>(bought.begin(), bought.end()), expected);
 }
 
-TEST_F(DialogsTest, DownloadPaysThenHandsTheSongsToTheHost) {
+TEST_F(DialogsTest, DownloadPaysThenHandsTheSongsToTheHostWithTheFolderAndSkipChoiceKept) {
     host.show(2, kChartMenu, kChart);
     tick({0, 1, 2});
+    QString folder;
     DialogScript script;
-    script.then("purchase", [](QWidget* d) { DialogScript::click(d, "ok"); });
+    script.then("purchase", [&folder](QWidget* d) {
+        folder = d->findChild<QLabel*>("saveFolder")->text();
+        DialogScript::check(d, "skipExisting", true);
+        DialogScript::click(d, "ok");
+    });
     script.install();
     host.entry<KestoEntry63>(63)(0, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::transfers().empty(); }, 10s));
     EXPECT_EQ(PanelHost::transferCounts().front(), 3);
+    EXPECT_TRUE(folder.endsWith(QString::fromStdString(rootSetting(settings::kLastSaveFolder))))
+        << folder.toStdString();
+    EXPECT_EQ(rootSetting(settings::kFileSkipWrite), "1");
     EXPECT_EQ(host.entry<KestoEntry59>(59)(), 1); // on its way until the files arrive
 }
 
