@@ -51,13 +51,10 @@ DropEffect DropRules::enter(const DropOffer& offer) {
 DropEffect DropRules::over(const DropOffer& offer, const DropPlace& place) {
     if (offer.files)
         return DropEffect::Copy;
-    // The mini play list shows the now-playing list: it reorders its own rows and copies the
-    // songs of other lists in.
-    if (place.miniList) {
-        if (offer.miniList && place.startedHere)
-            return DropEffect::Move;
-        return offer.miniList || offer.songs ? DropEffect::Copy : DropEffect::None;
-    }
+    // The mini play list reorders its own rows; songs of the panel's lists come in only where
+    // the page the panel shows would take them (the page kind of a mini list's place).
+    if (offer.miniList && place.miniList)
+        return place.startedHere ? DropEffect::Move : DropEffect::Copy;
     if (offer.songs)
         return songsOver(place);
     return DropEffect::None;
@@ -71,7 +68,7 @@ DropKind DropRules::drop(const DropOffer& offer, const DropPlace& place) {
     if (place.startedHere)
         return DropKind::MoveRows;
     if (place.miniList)
-        return offer.songs ? DropKind::Songs : DropKind::MoveRows;
+        return offer.miniList ? DropKind::MoveRows : DropKind::Songs;
     return songAction(place.pageKind) == SongDropAction::Nothing ? DropKind::Nothing : DropKind::Songs;
 }
 

@@ -39,7 +39,7 @@ struct DropOffer {
 
 // The list under the pointer.
 struct DropPlace {
-    int pageKind = 0;         // the page the panel shows
+    int pageKind = 0;         // the page the panel shows, under the mini play list too
     bool miniList = false;    // the mini play list rather than the panel's list
     bool startedHere = false; // the drag started in this very list
 };

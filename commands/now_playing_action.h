@@ -16,6 +16,7 @@ public:
         kMyAlbum = 2,
         kGift = 3,
         kDownload = 4,
+        kServerRequest = 5, // the panel's own: the shown list asked again
         kPhone = 6,
         kMp3Player = 7,
         kSongInformation = 8,

@@ -25,6 +25,10 @@ BuyerLinks::BuyerLinks(const ProtocolContext& context, QWidget* parent) : QWidge
     add(t::kCashChargeLink, "chargeLink", pages.cashCharge(), false);
     add(t::kFaqLink, "faqLink", {pages.faqPage(), {}}, true);
     add(t::kCounselLink, "counselLink", {pages.counselPage(), {}}, false);
+    add(t::kMp3PlayerHelpLink, "mp3PlayerHelpLink", {pages.sitePage(WebHandoff::kMp3PlayerHelpPage), {}},
+        false);
+    add(t::kPhoneHelpLink, "phoneHelpLink", {pages.sitePage(WebHandoff::kPhoneHelpPage), {}}, false);
+    add(t::kFreeDownloadLink, "freeDownloadLink", {pages.sitePage(WebHandoff::kFreeDownloadPage), {}}, false);
     row->addStretch();
 }
 

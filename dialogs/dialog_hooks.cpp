@@ -1,7 +1,6 @@
 #include "dialogs/dialog_hooks.h"
 
 #include "commands/buy_command.h"
-#include "commands/command_settings.h"
 #include "dialogs/delete_confirm_dialog.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/gift_dialog.h"
@@ -131,7 +130,7 @@ void DialogHooks::purchases(CommandHooks& hooks, const DialogParts& parts) {
     made.protocol = parts.context.protocol;
     made.skin = parts.skin;
     made.serviceA = parts.context.serviceA;
-    made.writeFlag = CommandSettings(parts.context.settings).transferWriteFlag();
+    made.settings = parts.context.settings;
     made.downloadStarted = hooks.downloadStarted;
     hooks.purchaseDialog = [parent, made](const SongList& songs, const PriceReply& prices, int mode) {
         PurchaseDialog::Parts one = made;

@@ -86,6 +86,14 @@ inline constexpr std::string_view kMyPageLink = "마이 페이지";
 inline constexpr std::string_view kCashChargeLink = "캐쉬 충전";
 inline constexpr std::string_view kFaqLink = "자주 묻는 질문";
 inline constexpr std::string_view kCounselLink = "고객 상담";
+inline constexpr std::string_view kMp3PlayerHelpLink = "MP3 플레이어 안내";
+inline constexpr std::string_view kPhoneHelpLink = "휴대폰 안내";
+inline constexpr std::string_view kFreeDownloadLink = "무료 다운로드 안내";
+// The download's folder and whether files already there are skipped.
+inline constexpr std::string_view kSaveFolder = "저장 폴더: ";
+inline constexpr std::string_view kSkipExisting = "이미 있는 파일은 건너뛰기";
+// Purchase authentication on the site (handed to the host's browser window).
+inline constexpr std::string_view kAuthBuy = "구매 인증";
 
 // Buttons.
 inline constexpr std::string_view kOk = "확인";

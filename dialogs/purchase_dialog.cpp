@@ -3,13 +3,16 @@
 #include "commands/device_host.h"
 #include "dialogs/buyer_links.h"
 #include "dialogs/dialog_texts.h"
+#include "dialogs/download_options.h"
 #include "dialogs/price_table.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
+#include "protocol/web_handoff.h"
 
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -42,7 +45,16 @@ PurchaseDialog::PurchaseDialog(QWidget* parent, Parts parts, std::vector<SongRec
     form->addRow(cash_);
     form->addRow(phone_);
     form->addRow(dialogText(t::kSmsCode), smsCode_);
+    // Paying by phone may first need the site's purchase authentication (1130 to the host).
+    auto* authBuy = new QPushButton(dialogText(t::kAuthBuy), this);
+    authBuy->setObjectName(QStringLiteral("authBuy"));
+    connect(authBuy, &QPushButton::clicked, this, [this] { WebHandoff(parts_.protocol).authBuy(); });
+    form->addRow(authBuy);
     body()->addLayout(form);
+    if (parts_.download) {
+        options_ = new DownloadOptions(parts_.settings, this);
+        body()->addWidget(options_);
+    }
     body()->addWidget(new BuyerLinks(parts_.protocol, this));
 }
 
@@ -61,11 +73,11 @@ bool PurchaseDialog::load() {
 bool PurchaseDialog::confirm() {
     const Payment payment = phone_->isChecked() ? Payment::Phone : Payment::Cash;
     const std::string code = Cp949::fromUtf8(smsCode_->text().trimmed().toStdString());
+    const int writeFlag = options_ != nullptr ? options_->store() : 1;
     if (tellFailure(Checkout(parts_.protocol).buy(songs_, payment, code)))
         return false;
     tell(Cp949::fromUtf8(t::kBought), mb::kInformationOk);
-    if (parts_.download && DeviceHost(parts_.serviceA).transfer(songs_, parts_.writeFlag) &&
-        parts_.downloadStarted)
+    if (parts_.download && DeviceHost(parts_.serviceA).transfer(songs_, writeFlag) && parts_.downloadStarted)
         parts_.downloadStarted(songs_);
     return true;
 }

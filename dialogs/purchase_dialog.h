@@ -16,7 +16,9 @@ class QRadioButton;
 
 namespace kesto {
 
+class DownloadOptions;
 class MessageBox;
+class RegistryKey;
 
 class PurchaseDialog final : public SkinnedDialog {
 public:
@@ -24,7 +26,7 @@ public:
         ProtocolContext protocol;
         KestoHostTable skin = nullptr;
         KestoHostTable serviceA = nullptr;
-        int writeFlag = 1;
+        RegistryKey* settings = nullptr;
         bool download = false; // hand the songs to the host after paying
         std::function<void(const std::vector<SongRecord>&)> downloadStarted;
     };
@@ -48,6 +50,7 @@ private:
     QRadioButton* cash_ = nullptr;
     QRadioButton* phone_ = nullptr;
     QLineEdit* smsCode_ = nullptr;
+    DownloadOptions* options_ = nullptr; // a download only
 };
 
 } // namespace kesto

@@ -50,7 +50,7 @@ void clearMiniCurrentMark() {
 }
 
 void copyText(char* out, std::size_t capacity, const std::string& text) {
-    if (!text.empty())
+    if (out != nullptr && !text.empty())
         copyBounded(out, capacity, text);
 }
 

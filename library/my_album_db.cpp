@@ -55,6 +55,7 @@ constexpr const char* kListAlbum = "select x.Song_ID, x.Album_ID, y.Album_Name, 
                                    "where x.Album_ID = ? group by x.Song_ID order by x.ID asc";
 constexpr const char* kIncrementListen =
     "update AlbumInfo_tbl set Listen_Count = Listen_Count + 1 where Album_ID = ? and ID = ?";
+constexpr const char* kRowOfSong = "select ID from AlbumInfo_tbl where Album_ID = ? and Song_ID = ?";
 constexpr const char* kDeleteEverywhere = "delete from AlbumInfo_tbl where Song_ID = ?";
 constexpr const char* kCountSongRows = "select count(*) from AlbumInfo_tbl where Song_ID = ?";
 constexpr const char* kDeleteFromAlbum = "delete from AlbumInfo_tbl where Album_ID = ? and Song_ID = ?";
@@ -233,6 +234,13 @@ bool MyAlbumDb::incrementListenCount(std::string_view albumId, std::string_view 
     if (albumId.empty() && rowId.empty())
         return false;
     return change(kIncrementListen, std::string(albumId), std::string(rowId));
+}
+
+bool MyAlbumDb::countListen(std::string_view albumId, std::string_view songId) {
+    if (albumId.empty() || songId.empty())
+        return false;
+    const std::optional<std::string> row = firstText(kRowOfSong, std::string(albumId), std::string(songId));
+    return row && incrementListenCount(albumId, *row);
 }
 
 bool MyAlbumDb::removeSong(std::string_view songId, std::string_view albumId) {

@@ -62,6 +62,9 @@ public:
     // Songs of the album whose files still exist, oldest first.
     bool listAlbumSongs(std::string_view albumId, AlbumSongList& out);
     bool incrementListenCount(std::string_view albumId, std::string_view rowId);
+    // One more listen for the album's row of the song (a played song knows its album and
+    // song id, not its row).
+    bool countListen(std::string_view albumId, std::string_view songId);
     bool removeSong(std::string_view songId, std::string_view albumId);
     void albumNamesOfSong(std::string_view songId, std::vector<std::string>& out);
     bool containsSong(std::string_view albumId, std::string_view songId, std::string_view localPath);

@@ -17,6 +17,8 @@ public:
     virtual ~ListControlOwner() = default;
 
     virtual int pageKind() const = 0;
+    // The page kind that weighs songs dropped from another list.
+    virtual int dropPageKind() const { return pageKind(); }
     virtual bool rankSuppressed() const { return false; }
     virtual int skinType() const { return 1; }
     virtual bool currentMarking() const { return true; }

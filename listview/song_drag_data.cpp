@@ -18,15 +18,9 @@ QString nameOf(std::string_view format) {
 } // namespace
 
 std::unique_ptr<QMimeData> SongDragData::make(std::string_view format, std::uint64_t serial) {
-    return make(std::span<const std::string_view>(&format, 1), serial);
-}
-
-std::unique_ptr<QMimeData> SongDragData::make(std::span<const std::string_view> formats,
-                                              std::uint64_t serial) {
     const std::string bytes = DragPayload{DragTable::token(), serial}.encode();
     auto data = std::make_unique<QMimeData>();
-    for (std::string_view format : formats)
-        data->setData(nameOf(format), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    data->setData(nameOf(format), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     return data;
 }
 

@@ -10,7 +10,6 @@
 
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +20,7 @@ namespace kesto {
 
 class SongDragData {
 public:
-    // The data of the running drag serial (kept in the drag table), offered under each format.
-    static std::unique_ptr<QMimeData> make(std::span<const std::string_view> formats, std::uint64_t serial);
+    // The data of the running drag serial (kept in the drag table), offered under format.
     static std::unique_ptr<QMimeData> make(std::string_view format, std::uint64_t serial);
     // Our formats whose payload this process made.
     static std::vector<std::string> formats(const QMimeData& data);

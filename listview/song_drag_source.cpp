@@ -21,15 +21,11 @@ std::unique_ptr<QMimeData> SongDragSource::begin() {
             return nullptr;
         records.push_back(record);
     }
-    // The mini list shows the now-playing list: besides its own format it offers what the
-    // now-playing page would, so that albums and play lists take its songs alike.
-    const std::string_view format = DragFormats::offeredBy(
-        list_.isMiniList() ? DragFormats::kNowPlayingPage : owner_.pageKind(), records);
-    if (format.empty())
+    // Rows of the mini list go only where its own format is taken: back into the mini list.
+    const std::string_view format =
+        list_.isMiniList() ? DragFormats::kMiniList : DragFormats::offeredBy(owner_.pageKind(), records);
+    if (records.empty() || format.empty())
         return nullptr;
-    const std::string_view formats[] = {DragFormats::kMiniList, format};
-    const std::span<const std::string_view> offered =
-        list_.isMiniList() ? std::span<const std::string_view>(formats) : std::span(formats).subspan(1);
     const std::uint64_t serial = DragTable::keep(SongDragData::idOf(&list_), records);
     if (serial == 0)
         return nullptr;
@@ -38,7 +34,7 @@ std::unique_ptr<QMimeData> SongDragSource::begin() {
     rows_ = rows;
     serial_ = serial;
     dragging_ = true;
-    return SongDragData::make(offered, serial);
+    return SongDragData::make(format, serial);
 }
 
 void SongDragSource::end() {

@@ -11,7 +11,7 @@ namespace kesto {
 
 DropPlace SongDropTarget::place(const QMimeData& data) const {
     DropPlace here;
-    here.pageKind = owner_.pageKind();
+    here.pageKind = owner_.dropPageKind();
     here.miniList = list_.isMiniList();
     here.startedHere = drag_.startedHere(data);
     return here;

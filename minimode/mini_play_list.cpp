@@ -324,6 +324,11 @@ void MiniPlayList::rowsMoved() {
     nowPlaying_->followRows();
 }
 
+int MiniPlayList::dropPageKind() const {
+    const PanelOperations* panel = module_.panel();
+    return panel != nullptr ? panel->pageKind() : 0;
+}
+
 void MiniPlayList::songsDropped(const std::vector<SongRecord>& songs) {
     nowPlaying_->insertSongs(list_ != nullptr ? list_->dropRow() : -1, songs);
 }
@@ -338,8 +343,10 @@ NextSongResult MiniPlayList::nextSong(const NextSongRequest& request) {
     SongStore* store = nowPlaying_->store();
     if (store == nullptr)
         return {};
-    NextSongResult result = PlayNext::run(*store, protocol(), request);
-    if (PanelOperations* panel = module_.panel())
+    PanelOperations* panel = module_.panel();
+    NextSongResult result =
+        PlayNext::run(*store, protocol(), request, panel != nullptr ? panel->albumDb() : nullptr);
+    if (panel != nullptr)
         panel->keepPlayedText(result.storedText);
     if (list_ != nullptr)
         list_->setCurrentRow(result.position);

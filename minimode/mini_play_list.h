@@ -61,6 +61,8 @@ public:
 
     // ListControlOwner
     int pageKind() const override { return kPageKind; }
+    // Songs of the panel's lists come in where the panel's page would take them.
+    int dropPageKind() const override;
     // The host's skin (entry 21) colours the mini list as it does the panel's; 0 reads as 1.
     int skinType() const override;
     MessageBox* messageBox() override;

@@ -13,6 +13,7 @@
 
 namespace kesto {
 
+class MyAlbumDb;
 class SongStore;
 struct SongRecord;
 
@@ -30,6 +31,8 @@ public:
     // Now-playing store and playing.
     virtual int nowPlayingCount() const = 0;
     virtual SongStore* nowPlayingStore() = 0;
+    // Where played album songs are counted, also from the mini list; null without a database.
+    virtual MyAlbumDb* albumDb() { return nullptr; }
     virtual NextSongResult nextSong(const NextSongRequest& request) = 0;
     virtual std::string lastPlayedText() const = 0;
     // What the mini list handed the host for its last song, for entry 10 in mini mode too.

@@ -1,12 +1,13 @@
 #include "pages/play_next.h"
 
+#include "library/my_album_db.h"
 #include "protocol/streaming_exchange.h"
 #include "songs/song_store.h"
 
 namespace kesto {
 
 NextSongResult PlayNext::run(SongStore& nowPlaying, const ProtocolContext& context,
-                             const NextSongRequest& request) {
+                             const NextSongRequest& request, MyAlbumDb* albums) {
     NextSongResult result;
     result.position = nowPlaying.nextEntry(request.position, request.playMode, request.restart);
     const SongRecord* chosen = nowPlaying.get(result.position);
@@ -24,6 +25,8 @@ NextSongResult PlayNext::run(SongStore& nowPlaying, const ProtocolContext& conte
     result.hasLyrics = song.Has_Lyrics;
     // What the host plays: the file of a local song, else the stream's address (set below).
     result.storedText = result.localPath;
+    if (song.isLocal() && albums != nullptr)
+        albums->countListen(song.Album_ID, song.Song_ID);
     if (!request.hostText.empty() || song.isLocal())
         return result;
     const PlayResult grant = StreamingExchange(context).play(song);

@@ -1,5 +1,6 @@
 #include "pages/show_page.h"
 
+#include "columns/cell_formatter.h"
 #include "library/my_album_db.h"
 #include "pages/local_page_reader.h"
 #include "pages/page_view.h"
@@ -24,6 +25,13 @@ bool isDeviceList(int menuId) {
 
 bool looksLikeAddress(std::string_view text) {
     return text.find("://") != std::string_view::npos;
+}
+
+// "%d 곡, %02d:%02d:%02d": how many songs and how long they play.
+std::string listTotal(SongStore& store) {
+    long long seconds = 0;
+    store.forEach([&seconds](int, SongRecord& song) { seconds += song.Play_Time; });
+    return Cp949::toUtf8(CellFormatter::listTotal(store.count(), seconds));
 }
 
 } // namespace
@@ -117,7 +125,11 @@ void ShowPage::showDeviceList() {
 }
 
 void ShowPage::showStore(SongStore& store) {
-    p_.view->showList(store, handOver());
+    ListHandOver hand = handOver();
+    // The now-playing list is headed by its size and length.
+    if (&store == p_.nowPlaying)
+        hand.title = listTotal(store);
+    p_.view->showList(store, hand);
 }
 
 void ShowPage::showEmpty() {

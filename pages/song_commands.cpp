@@ -38,11 +38,17 @@ namespace kesto {
 namespace {
 constexpr int kPhoneTarget = 1;
 constexpr int kGiftDownloadMode = 2;
+// Entry 63 downloads in mode 1 of the download request.
+constexpr int kChosenDownloadMode = 1;
 constexpr int kDialogPurchase = 0;
 constexpr int kDialogGift = 1;
 
 bool giftBoxPage(int pageKind) {
     return pageKind == 10 || pageKind == 11;
+}
+// The buying history and the received gifts hold songs paid for already.
+bool paidPage(int pageKind) {
+    return pageKind == 7 || pageKind == 10;
 }
 constexpr std::intptr_t kPlayFlag = 1; // lParam of 1133
 } // namespace
@@ -167,12 +173,23 @@ void SongCommands::downloadTicked(int mode) {
     DownloadCommand(context).run(ticked(), mode);
 }
 
+void SongCommands::downloadChosen() {
+    CommandContext context = this->context();
+    if (paidPage(context.pageKind))
+        handToHost(context);
+    else
+        DownloadCommand(context).run(ticked(), kChosenDownloadMode);
+}
+
 void SongCommands::downloadGifts() {
     CommandContext context = this->context();
-    if (!giftBoxPage(context.pageKind)) {
+    if (giftBoxPage(context.pageKind))
+        handToHost(context);
+    else
         DownloadCommand(context).run(ticked(), kGiftDownloadMode);
-        return;
-    }
+}
+
+void SongCommands::handToHost(CommandContext& context) const {
     const Selection chosen = ticked();
     if (chosen.empty())
         return;
@@ -370,6 +387,9 @@ void SongCommands::addToOnlineAlbum(W, L) {
 }
 
 void SongCommands::nowPlayingAction(int action, const std::vector<int>& positions) {
+    // The server request asks the shown list again where the user is, as entry 44 does.
+    if (action == NowPlayingAction::kServerRequest)
+        return genericRequest(0, 0);
     // The word array of the host: the count, then the positions.
     std::vector<std::uint16_t> words{static_cast<std::uint16_t>(positions.size())};
     for (const int position : positions)

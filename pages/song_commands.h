@@ -37,8 +37,11 @@ public:
     void transfer(int target);
     // Entry 62.
     void nowPlayingAction(int action, const std::vector<int>& positions);
-    // Entries 63 and 69: the download of the ticked songs in a mode of the download request.
+    // Entry 69: the download of the ticked songs in a mode of the download request.
     void downloadTicked(int mode);
+    // Entry 63: the buying history and the received gifts hand their (paid) songs to the host;
+    // elsewhere a download in mode 1.
+    void downloadChosen();
     // Entry 70: the gift box hands its (paid) songs to the host; elsewhere a download in mode 2.
     void downloadGifts();
     // Entry 5: 0 the purchase dialog, 1 the gift dialog, 2 a download, for the song ids in
@@ -95,6 +98,8 @@ private:
     static int playFromNowPlaying(CommandContext& context, int position);
     Selection row(int index) const;
     Selection firstTicked() const; // the chosen song of a menu command
+    // Songs paid for already go straight to the host's download (table A, entry 33).
+    void handToHost(CommandContext& context) const;
     // A fresh context whose HTML area is the panel's.
     CommandContext context() const;
 

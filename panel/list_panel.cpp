@@ -43,8 +43,6 @@ namespace kesto {
 namespace {
 
 constexpr int kNextDirection = 1;
-// Entry 63 downloads in mode 1 of the download request.
-constexpr int kDownloadChosenMode = 1;
 // Kinds of entry 50.
 constexpr int kAddFilesKind = 0;
 constexpr int kAddFolderKind = 1;
@@ -318,7 +316,7 @@ int ListPanel::nowPlayingCount() const {
 }
 
 NextSongResult ListPanel::nextSong(const NextSongRequest& request) {
-    NextSongResult result = PlayNext::run(model_.nowPlaying(), model_.context(), request);
+    NextSongResult result = PlayNext::run(model_.nowPlaying(), model_.context(), request, model_.albumDb());
     if (listView_ != nullptr && state().pageKind == ListPages::pageKindOf(menu::kNowPlaying)) {
         if (option_ == kFollowPlayedSong)
             listView_->showCurrent(result.position);
@@ -497,7 +495,7 @@ void ListPanel::openDialog(int kind, std::string_view a, std::string_view) {
 
 void ListPanel::downloadChosen(int, std::string_view) {
     if (commands_)
-        commands_->downloadTicked(kDownloadChosenMode);
+        commands_->downloadChosen();
 }
 
 void ListPanel::downloadCommand(int, std::string_view) {

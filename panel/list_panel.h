@@ -60,6 +60,7 @@ public:
     NextSongResult nextSong(const NextSongRequest& request) override;
     std::string lastPlayedText() const override { return lastPlayedText_; }
     void keepPlayedText(const std::string& text) override { lastPlayedText_ = text; }
+    MyAlbumDb* albumDb() override { return model_.albumDb(); }
     int setPlayState(int state) override;
     int clearCurrentMark() override;
     void selectSong(int index) override;

@@ -26,8 +26,8 @@ struct BridgeTarget {
     std::string_view appParam;
 };
 constexpr std::array kBridgeTargets = {BridgeTarget{kLoginBridgePage, "8"},
-                                       BridgeTarget{"/cus_machine_player.jsp", "10"},
-                                       BridgeTarget{"/cus_machine_mp3.jsp", "9"}};
+                                       BridgeTarget{WebHandoff::kMp3PlayerHelpPage, "10"},
+                                       BridgeTarget{WebHandoff::kPhoneHelpPage, "9"}};
 
 std::string& field(std::string& form, std::string_view name, std::string_view value) {
     return form.append("&").append(name).append("=").append(value);

@@ -68,6 +68,12 @@ public:
     // The user's page: a hyperlink target that the log-in bridge opens.
     std::string userPage() const;
     std::string counselPage() const;
+    // Help pages of the site: the MP3 players and the phones songs go to (both through the
+    // log-in bridge) and free downloads (as it is).
+    static constexpr std::string_view kMp3PlayerHelpPage = "/cus_machine_player.jsp";
+    static constexpr std::string_view kPhoneHelpPage = "/cus_machine_mp3.jsp";
+    static constexpr std::string_view kFreeDownloadPage = "/free_download.jsp";
+    std::string sitePage(std::string_view path) const { return webPage(path); }
 
     // Posts address and body buffers with the message; returns false when nothing was posted.
     bool handOff(unsigned message, std::string_view address, std::string_view body) const;

@@ -442,7 +442,8 @@ typedef void (*KestoEntry23)(int viewMode, const char* text, int menuId, const c
  * play time, local flag, local path, file format, lyrics flag, the stored text of entry 10.
  * Outside mini mode a streaming song then gets its lyrics steps: a missing cached lyrics file
  * goes to service table A's transfer (when DownloadLyric is 1), 1426 is posted, and the song's
- * lyrics page is shown in the HTML view. */
+ * lyrics page is shown in the HTML view. A local song listed from a local album counts one more
+ * listen in its album row (Listen_Count), in mini mode too. */
 typedef void (*KestoEntry24)(const char* hostText, int playMode, int position, int restart, int* outPosition,
                              char* outSongName, char* outArtist, char* outSongId, char* outField1,
                              int* outField2, char* outField3, char* outField4, int* outField5,
@@ -535,8 +536,13 @@ typedef int (*KestoEntry60)(void);                      /* posts 1119 (delete) t
                                                            list only */
 typedef int (*KestoEntry61)(void);                      /* reserved: 0 */
 typedef void (*KestoEntry62)(int action, const uint16_t* positions, intptr_t extra); /* [blocks] acts on
-                                                 now-playing songs; positions[0] is the count */
-typedef void (*KestoEntry63)(int value, const char* text); /* [blocks] download of the chosen songs */
+                                                 now-playing songs; positions[0] is the count. Action
+                                                 5 (server request) asks the shown list again, on the
+                                                 list page the user is on, as entry 44 does */
+typedef void (*KestoEntry63)(int value, const char* text); /* [blocks] download of the chosen songs; on
+                                                 the buying history and the received gifts (page kinds
+                                                 7 and 10) they are paid already and go straight to
+                                                 service table A's entry 33 */
 typedef int (*KestoEntry64)(void);                         /* reserved: 0 */
 typedef int (*KestoEntry65)(void);                         /* reserved: 0 */
 typedef int (*KestoEntry66)(void);                         /* reserved: 0 */

@@ -189,6 +189,21 @@ TEST_F(ActionWalkTest, EveryOfferedActionActsAndEveryButtonThatIsOffDoesNothing)
     EXPECT_EQ(heading->text(), QStringLiteral("Road Trip"));
     open({2, kCartMenu, ""});
     EXPECT_FALSE(heading->isVisible());
+    open({4, kNowPlayingMenu, ""}); // headed by its size and length
+    EXPECT_TRUE(
+        heading->text().startsWith(QString::number(host.entry<KestoEntry0>(0)()) + QStringLiteral(" 곡, ")));
+
+    // Entry 62's server request asks the shown list again; entry 63 hands songs bought already to
+    // the host's download, with no second purchase.
+    open({2, kChartMenu, kFiftyRowChart});
+    const std::size_t sent = PanelHost::requestsSent().size();
+    const std::uint16_t firstSong[] = {1, 0};
+    host.entry<KestoEntry62>(62)(5, firstSong, 0);
+    EXPECT_TRUE(PanelHost::processUntil([&] { return PanelHost::requestsSent().size() > sent; }, 5s));
+    open({2, kPurchasesMenu, ""});
+    const std::size_t downloads = PanelHost::transfers().size();
+    host.entry<KestoEntry63>(63)(0, "");
+    EXPECT_EQ(PanelHost::transfers().size(), downloads + 1);
 
     // Copy and paste put the song into another album too; cut and paste move it on.
     open({4, kLocalAlbumMenu, "7"});

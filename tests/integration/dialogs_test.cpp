@@ -378,15 +378,23 @@ TEST_F(DialogsTest, TwoSongsBoughtShowInThePurchaseHistoryAndAFailedPaymentCharg
     EXPECT_EQ(std::multiset<std::string>(bought.begin(), bought.end()), expected);
 }
 
-TEST_F(DialogsTest, DownloadPaysThenHandsTheSongsToTheHost) {
+TEST_F(DialogsTest, DownloadPaysThenHandsTheSongsToTheHostWithTheFolderAndSkipChoiceKept) {
     host.show(2, kChartMenu, kChart);
     tick({0, 1, 2});
+    QString folder;
     DialogScript script;
-    script.then("purchase", [](QWidget* d) { DialogScript::click(d, "ok"); });
+    script.then("purchase", [&folder](QWidget* d) {
+        folder = d->findChild<QLabel*>("saveFolder")->text();
+        DialogScript::check(d, "skipExisting", true);
+        DialogScript::click(d, "ok");
+    });
     script.install();
     host.entry<KestoEntry63>(63)(0, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::transfers().empty(); }, 10s));
     EXPECT_EQ(PanelHost::transferCounts().front(), 3);
+    EXPECT_TRUE(folder.endsWith(QString::fromStdString(rootSetting(settings::kLastSaveFolder))))
+        << folder.toStdString();
+    EXPECT_EQ(rootSetting(settings::kFileSkipWrite), "1");
     EXPECT_EQ(host.entry<KestoEntry59>(59)(), 1); // on its way until the files arrive
 }
 
@@ -456,10 +464,15 @@ TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
     {
         MyAlbumDb db;
         ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("update AlbumInfo_tbl set Listen_Count=4"));
+        ASSERT_TRUE(db.execStatement("update AlbumInfo_tbl set Listen_Count=3"));
     }
     host.show(4, 4100, "7");
     ASSERT_TRUE(waitForReady(1));
+    // Listened to and played once more (entries 45 and 24): the album counts it.
+    host.list()->setRowChecked(0, true); // the information is of the chosen song
+    host.entry<KestoEntry45>(45)();
+    host.entry<KestoEntry24>(24)("", 0, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                 nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     DialogScript script;
     script.then("songInfo", [](QWidget* d) {
         EXPECT_EQ(d->findChild<QLabel*>("listenCount")->text(), u("4회"));
@@ -469,7 +482,6 @@ TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
         DialogScript::click(d, "ok");
     });
     script.install();
-    host.list()->setRowChecked(0, true); // the information is of the chosen song
     QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kInfoPage, 0, 0));
     ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 5s));
 }

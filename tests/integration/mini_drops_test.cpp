@@ -1,6 +1,6 @@
 // Drag and drop on the mini play list of the loaded module: rows moved within it take the
-// now-playing list along (the panel's now-playing page too), songs of the panel's pages and
-// files from the desktop go in, and its rows go out to a local album as now-playing songs do.
+// now-playing list along (the panel's now-playing page too), songs of the panel's pages come
+// in where the shown page takes them, files from the desktop go in, and its rows go nowhere else.
 #include "tests/integration/panel_entries_fixture.h"
 
 #include "columns/drag_formats.h"
@@ -10,6 +10,8 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <numeric>
 
 namespace kesto::test {
@@ -47,12 +49,11 @@ TEST_F(MiniDropsTest, RowsMovedWithinTheMiniListReorderNowPlayingAndTheCurrentSo
     const std::string playing = play(2);
     ASSERT_EQ(playing, order[2]);
 
-    // Row 4 dragged onto row 1: offered as the mini list's rows and as now-playing songs.
+    // Row 4 dragged onto row 1: offered as the mini list's rows only.
     checkOnly(mini, {4});
     const auto data = mini.beginDrag();
     ASSERT_NE(data, nullptr);
-    EXPECT_TRUE(data->hasFormat(QString::fromLatin1(DragFormats::kMiniList.data())));
-    EXPECT_TRUE(data->hasFormat(QString::fromLatin1(DragFormats::kAlbum.data())));
+    EXPECT_EQ(data->formats(), QStringList(QString::fromLatin1(DragFormats::kMiniList.data())));
     const DropAnswers answers = dragTo(mini, *data, rowPoint(mini, 1, kSongColumn));
     mini.endDrag();
     EXPECT_EQ(answers.over, Qt::MoveAction);
@@ -79,43 +80,6 @@ TEST_F(MiniDropsTest, RowsMovedWithinTheMiniListReorderNowPlayingAndTheCurrentSo
     EXPECT_EQ(host.list()->currentRow(), 1);
 }
 
-TEST_F(MiniDropsTest, SongsDraggedFromAChartPageAreCopiedIntoNowPlayingAtTheDropRow) {
-    const int songs = fillNowPlaying();
-    ASSERT_TRUE(enterMiniMode());
-    SongListView& mini = *miniList();
-    const std::vector<std::string> before = namesOf(mini);
-    play(3);
-    host.show(2, kChartMenu, "00102");
-    SongListView& chart = *host.list();
-    ASSERT_GE(chart.rowCount(), 2);
-    checkOnly(chart, {0, 1});
-    const std::vector<std::string> dragged = {chart.record(0)->Song_Name, chart.record(1)->Song_Name};
-
-    const auto data = chart.beginDrag();
-    ASSERT_NE(data, nullptr);
-    const DropAnswers answers = dragTo(mini, *data, rowPoint(mini, 2, kSongColumn));
-    chart.endDrag();
-    EXPECT_EQ(answers.over, Qt::CopyAction);
-    EXPECT_TRUE(answers.dropped);
-    ASSERT_TRUE(PanelHost::processUntil([&] { return mini.rowCount() == songs + 2; }, 2s));
-    std::vector<std::string> expected = before;
-    expected.insert(expected.begin() + 2, dragged.begin(), dragged.end());
-    EXPECT_EQ(namesOf(mini), expected);
-    EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs + 2);
-    EXPECT_EQ(numbers(mini).back(), songs + 2);
-    EXPECT_EQ(mini.currentRow(), 5) << "the playing song moved down with the rows put before it";
-    EXPECT_EQ(play(2), dragged[0]);
-
-    // The cart's format is no song list's: refused, nothing goes in.
-    std::vector<const SongRecord*> records = {mini.record(0)};
-    static const int elsewhere = 0;
-    const auto cart =
-        SongDragData::make(DragFormats::kCart, DragTable::keep(SongDragData::idOf(&elsewhere), records));
-    const DropAnswers refused = dragTo(mini, *cart, rowPoint(mini, 0, kSongColumn));
-    EXPECT_FALSE(refused.dropped);
-    EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs + 2);
-}
-
 TEST_F(MiniDropsTest, FilesAndFoldersDroppedOnTheListGoIntoNowPlaying) {
     const auto folder = host.dataFolder() / "dropped";
     std::filesystem::create_directories(folder / "inner");
@@ -138,7 +102,7 @@ TEST_F(MiniDropsTest, FilesAndFoldersDroppedOnTheListGoIntoNowPlaying) {
     EXPECT_STREQ(mini.record(songs + 1)->Song_Name, "two");
 }
 
-TEST_F(MiniDropsTest, MiniRowsOfLocalFilesDraggedOntoALocalAlbumAreAddedToIt) {
+TEST_F(MiniDropsTest, SongsComeInWhereThePanelsPageTakesThemAndMiniRowsGoNowhereElse) {
     {
         MyAlbumDb db;
         ASSERT_TRUE(db.start(host.dataFolder()));
@@ -146,30 +110,44 @@ TEST_F(MiniDropsTest, MiniRowsOfLocalFilesDraggedOntoALocalAlbumAreAddedToIt) {
     }
     writeTaggedMp3(host.dataFolder() / "a.mp3", "Alpha", "Tester");
     writeTaggedMp3(host.dataFolder() / "b.mp3", "Beta", "Tester");
+    const int songs = fillNowPlaying();
     ASSERT_TRUE(enterMiniMode());
-    const std::string files =
-        (host.dataFolder() / "a.mp3").string() + '\0' + (host.dataFolder() / "b.mp3").string() + '\0' + '\0';
-    host.entry<KestoEntry43>(43)(files.c_str());
     SongListView& mini = *miniList();
-    ASSERT_EQ(mini.rowCount(), 2);
-    host.show(kListOnly, kLocalAlbumMenu, "7");
-    PanelHost::processPending();
-    ASSERT_EQ(host.list()->rowCount(), 0);
+    std::vector<std::string> expected = namesOf(mini);
+    play(3);
 
-    checkOnly(mini, {0, 1});
-    const auto data = mini.beginDrag();
+    // A chart takes no songs from elsewhere, so the mini list takes none of its songs.
+    host.show(2, kChartMenu, "00102");
+    checkOnly(*host.list(), {0, 1});
+    auto data = host.list()->beginDrag();
     ASSERT_NE(data, nullptr);
-    EXPECT_TRUE(data->hasFormat(QString::fromLatin1(DragFormats::kPlayList.data())));
-    // Over the mini list itself it moves; over the album it copies.
-    const DropAnswers answers = dragTo(*host.list(), *data, QPoint(5, 5));
+    EXPECT_EQ(dragTo(mini, *data, rowPoint(mini, 2, kSongColumn)).over, Qt::IgnoreAction);
+    host.list()->endDrag();
+
+    // A local album does: its songs go in at the drop row, and the mini list's rows not into it.
+    host.show(kListOnly, kLocalAlbumMenu, "7");
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QString::fromStdString((host.dataFolder() / "a.mp3").string())),
+                   QUrl::fromLocalFile(QString::fromStdString((host.dataFolder() / "b.mp3").string()))});
+    ASSERT_TRUE(dragTo(*host.list(), files, QPoint(5, 5)).dropped);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return host.list()->rowCount() == 2; }, 5s));
+    checkOnly(mini, {0});
+    data = mini.beginDrag();
+    EXPECT_EQ(dragTo(*host.list(), *data, QPoint(5, 5)).over, Qt::IgnoreAction);
     mini.endDrag();
+    checkOnly(*host.list(), {0, 1});
+    const std::vector<std::string> dragged = host.rowNames();
+    data = host.list()->beginDrag();
+    const DropAnswers answers = dragTo(mini, *data, rowPoint(mini, 2, kSongColumn));
+    host.list()->endDrag();
     EXPECT_EQ(answers.over, Qt::CopyAction);
     EXPECT_TRUE(answers.dropped);
-    ASSERT_TRUE(PanelHost::processUntil([&] { return host.list()->rowCount() == 2; }, 5s));
-    std::vector<std::string> names = host.rowNames();
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(mini.rowCount(), 2) << "the mini list keeps its songs";
+    ASSERT_TRUE(PanelHost::processUntil([&] { return mini.rowCount() == songs + 2; }, 2s));
+    expected.insert(expected.begin() + 2, dragged.begin(), dragged.end());
+    EXPECT_EQ(namesOf(mini), expected);
+    EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs + 2);
+    EXPECT_EQ(mini.currentRow(), 5) << "the playing song moved down with the rows put before it";
+    EXPECT_EQ(host.list()->rowCount(), 2) << "the album keeps its songs";
 }
 
 } // namespace

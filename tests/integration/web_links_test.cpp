@@ -7,6 +7,7 @@
 #include "tests/integration/panel_entries_fixture.h"
 
 #include <algorithm>
+#include <array>
 
 namespace kesto::test {
 namespace {
@@ -26,7 +27,7 @@ std::vector<QWidget*> browserWindows() {
 DialogScript::Act clickLinks(std::vector<QString> names) {
     return [names = std::move(names)](QWidget* dialog) {
         for (const QString& name : names)
-            if (auto* link = dialog->findChild<QLabel*>(name))
+            if (auto* link = dialog->findChild<QWidget*>(name))
                 QTimer::singleShot(0, link,
                                    [link] { QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3)); });
             else
@@ -69,7 +70,13 @@ protected:
 
 TEST_F(WebLinksTest, PurchaseLinksOpenTheBridgedAndChargePagesByPostInOneBrowserWindow) {
     run(cmd::kBuy, QStringLiteral("purchase"),
-        {QStringLiteral("faqLink"), QStringLiteral("chargeLink"), QStringLiteral("myPageLink")});
+        {QStringLiteral("authBuy"), QStringLiteral("freeDownloadLink"), QStringLiteral("mp3PlayerHelpLink"),
+         QStringLiteral("phoneHelpLink"), QStringLiteral("faqLink"), QStringLiteral("chargeLink"),
+         QStringLiteral("myPageLink")});
+    // Purchase authentication is the host's page (1130); free downloads are asked as they are.
+    ASSERT_NE(host.hostLog().last(KESTO_MSG_OPEN_WEB_PAGE), nullptr);
+    EXPECT_NE(host.hostLog().last(KESTO_MSG_OPEN_WEB_PAGE)->wText.find("/auth_buy.jsp"), std::string::npos);
+    EXPECT_EQ(requestsTo("/free_download.jsp").size(), 1U);
 
     // The questions page as it is, by GET: the desktop has no browser here, so the window shows it.
     const auto faq = requestsTo("/kesto_player_faqlist.jsp");
@@ -78,10 +85,12 @@ TEST_F(WebLinksTest, PurchaseLinksOpenTheBridgedAndChargePagesByPostInOneBrowser
     const auto charge = requestsTo("/cash_charge.jsp");
     ASSERT_EQ(charge.size(), 1U);
     EXPECT_EQ(charge[0].body, credentials());
-    // The user's page goes through the log-in bridge with application parameter 8.
+    // The device pages and the user's page go through the log-in bridge (parameters 10, 9, 8).
     const auto bridged = requestsTo("/LoginAppToWeb.jsp");
-    ASSERT_EQ(bridged.size(), 1U);
-    EXPECT_EQ(bridged[0].body, credentials() + "&appParam=8&webParam=");
+    ASSERT_EQ(bridged.size(), 3U);
+    const std::array<const char*, 3> params = {"10", "9", "8"};
+    for (std::size_t i = 0; i < params.size(); ++i)
+        EXPECT_EQ(bridged[i].body, credentials() + "&appParam=" + params[i] + "&webParam=");
 
     const auto windows = browserWindows();
     ASSERT_EQ(windows.size(), 1U);
