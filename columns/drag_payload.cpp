@@ -34,7 +34,7 @@ std::string DragPayload::encode() const {
     put(out, source);
     put(out, serial);
     put(out, static_cast<std::uint32_t>(records.size()));
-    for (const SongRecord* record : records)
+    for (const Song* record : records)
         put(out, static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(record)));
     return out;
 }
@@ -56,7 +56,7 @@ std::optional<DragPayload> DragPayload::decode(std::string_view bytes, std::uint
         const auto address = take<std::uint64_t>(bytes, at);
         if (address == 0)
             return std::nullopt;
-        payload.records.push_back(reinterpret_cast<const SongRecord*>(static_cast<std::uintptr_t>(address)));
+        payload.records.push_back(reinterpret_cast<const Song*>(static_cast<std::uintptr_t>(address)));
     }
     return payload;
 }

@@ -3,7 +3,7 @@
 // list until the drag ends. It carries a token of the process that made it, so that data
 // dragged in from another process (whose addresses mean nothing here) is never read as songs.
 
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,7 +17,7 @@ struct DragPayload {
     std::uint64_t token = 0;  // the process that made it
     std::uint64_t source = 0; // the list the drag started in
     std::uint64_t serial = 0; // which drag of that list
-    std::vector<const SongRecord*> records;
+    std::vector<const Song*> records;
 
     std::string encode() const;
     // A whole payload made with the token, or nothing.

@@ -17,14 +17,14 @@ QString nameOf(std::string_view format) {
 } // namespace
 
 std::unique_ptr<QMimeData> SongDragData::make(std::string_view format,
-                                              const std::vector<const SongRecord*>& records,
-                                              const void* source, std::uint64_t serial) {
+                                              const std::vector<const Song*>& records, const void* source,
+                                              std::uint64_t serial) {
     return make(std::span<const std::string_view>(&format, 1), records, source, serial);
 }
 
 std::unique_ptr<QMimeData> SongDragData::make(std::span<const std::string_view> formats,
-                                              const std::vector<const SongRecord*>& records,
-                                              const void* source, std::uint64_t serial) {
+                                              const std::vector<const Song*>& records, const void* source,
+                                              std::uint64_t serial) {
     DragPayload payload;
     payload.token = DragPayload::processToken();
     payload.source = idOf(source);

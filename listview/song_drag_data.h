@@ -21,12 +21,11 @@ class SongDragData {
 public:
     // The data of a drag that source started (its serial-th), offering the records under format.
     // The records must stay where they are until the drag ends.
-    static std::unique_ptr<QMimeData> make(std::string_view format,
-                                           const std::vector<const SongRecord*>& records, const void* source,
-                                           std::uint64_t serial);
+    static std::unique_ptr<QMimeData> make(std::string_view format, const std::vector<const Song*>& records,
+                                           const void* source, std::uint64_t serial);
     // The same records offered under each of several formats.
     static std::unique_ptr<QMimeData> make(std::span<const std::string_view> formats,
-                                           const std::vector<const SongRecord*>& records, const void* source,
+                                           const std::vector<const Song*>& records, const void* source,
                                            std::uint64_t serial);
     // Our formats whose payload this process made.
     static std::vector<std::string> formats(const QMimeData& data);

@@ -13,13 +13,13 @@ std::unique_ptr<QMimeData> SongDragSource::begin() {
     if (!list_.isMiniList() && !DragFormats::dragStarts(owner_.pageKind()))
         return nullptr;
     const std::vector<int> rows = list_.selectedRows();
-    std::vector<std::unique_ptr<SongRecord>> copies;
-    std::vector<const SongRecord*> records;
+    std::vector<std::unique_ptr<Song>> copies;
+    std::vector<const Song*> records;
     for (int row : rows) {
-        const SongRecord* record = list_.record(row);
+        const Song* record = list_.record(row);
         if (record == nullptr)
             return nullptr;
-        copies.push_back(std::make_unique<SongRecord>(*record));
+        copies.push_back(std::make_unique<Song>(*record));
         records.push_back(copies.back().get());
     }
     // The mini list shows the now-playing list: besides its own format it offers what the

@@ -3,7 +3,7 @@
 // (the selected rows in list order), copies of their records that the payload points to while
 // the drag runs, and the row a drop on this list would go to.
 
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <cstdint>
 #include <memory>
@@ -40,7 +40,7 @@ private:
     bool dragging_ = false;
     std::uint64_t serial_ = 0;
     std::vector<int> rows_;
-    std::vector<std::unique_ptr<SongRecord>> copies_;
+    std::vector<std::unique_ptr<Song>> copies_;
     int dropRow_ = -1;
 };
 

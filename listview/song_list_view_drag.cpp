@@ -187,9 +187,9 @@ void SongListView::dropped(DropKind kind, const QMimeData& mime) {
     const auto payload = SongDragData::songs(mime);
     if (!payload)
         return;
-    std::vector<SongRecord> songs;
+    std::vector<Song> songs;
     songs.reserve(payload->records.size());
-    for (const SongRecord* record : payload->records)
+    for (const Song* record : payload->records)
         songs.push_back(*record);
     QMetaObject::invokeMethod(
         this, [this, songs = std::move(songs)] { owner_.songsDropped(songs); }, Qt::QueuedConnection);
@@ -218,7 +218,7 @@ void SongListView::moveDraggedRows() {
     owner_.rowsMoved();
 }
 
-void SongListView::rebindRows(std::span<SongRecord* const> records) {
+void SongListView::rebindRows(std::span<Song* const> records) {
     const int count = std::min(rowCount(), static_cast<int>(records.size()));
     for (int row = 0; row < count; ++row)
         rows_.at(row)->rebind(records[static_cast<std::size_t>(row)]);

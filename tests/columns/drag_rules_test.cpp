@@ -21,8 +21,8 @@ TEST(RowMoveDrop, RowsGoBeforeTheRowAboveAndAfterTheRowBelowTheirFirst) {
 }
 
 TEST(DragPayloadDrop, PayloadReadsBackOnlyInTheProcessThatMadeIt) {
-    const SongRecord a = SongRecord::make();
-    const SongRecord b = SongRecord::make();
+    const Song a;
+    const Song b;
     DragPayload payload;
     payload.token = DragPayload::processToken();
     payload.source = 42;
@@ -33,7 +33,7 @@ TEST(DragPayloadDrop, PayloadReadsBackOnlyInTheProcessThatMadeIt) {
     ASSERT_TRUE(read);
     EXPECT_EQ(read->source, 42U);
     EXPECT_EQ(read->serial, 7U);
-    EXPECT_EQ(read->records, (std::vector<const SongRecord*>{&a, &b}));
+    EXPECT_EQ(read->records, (std::vector<const Song*>{&a, &b}));
 
     EXPECT_FALSE(DragPayload::decode(bytes, DragPayload::processToken() ^ 4));
     EXPECT_FALSE(DragPayload::decode(bytes.substr(0, bytes.size() - 1), payload.token));

@@ -38,8 +38,8 @@ TEST(SortRules, ComparesBytesAndIntegerColumns) {
 }
 
 TEST(ClickTable, FlagsFollowTheRecordAndPage) {
-    SongRecord r = SongRecord::make();
-    copyField(r.Artist_Name, "A");
+    Song r;
+    r.setText(SongField::Artist_Name, "A");
     EXPECT_EQ(ClickTable::flagsFor(col::kLyrics, 3, r, 1, false), 0);
     r.Has_Lyrics = 1;
     EXPECT_EQ(ClickTable::flagsFor(col::kLyrics, 3, r, 1, false), ClickTable::bit(ClickKind::Lyrics));

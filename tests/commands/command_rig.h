@@ -14,6 +14,7 @@
 #include "settings/registry_file.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
+#include "songs/song_record.h"
 #include "songs/song_store.h"
 
 #include <array>
@@ -54,7 +55,7 @@ struct DeviceCalls {
     int deleteCalls = 0;
     bool phone = true;
     bool mp3 = true;
-    std::vector<SongRecord> transferred;
+    std::vector<Song> transferred;
     int transferCalls = 0;
     int writeFlag = -1;
 
@@ -73,7 +74,7 @@ struct DeviceCalls {
         ++now().transferCalls;
         now().writeFlag = writeFlag;
         for (auto* r = static_cast<const SongRecord*>(items); r->Song_ID[0] || r->Local_Path[0]; ++r)
-            now().transferred.push_back(*r);
+            now().transferred.push_back(r->toSong());
     }
 };
 
@@ -125,34 +126,34 @@ struct CommandRig {
     int reshown = 0;
 };
 
-inline SongRecord streaming(const std::string& id) {
-    SongRecord r = SongRecord::make();
-    copyField(r.Song_ID, id);
+inline Song streaming(const std::string& id) {
+    Song r;
+    r.setText(SongField::Song_ID, id);
     return r;
 }
-inline SongRecord local(const std::string& path, std::uint8_t format = 0) {
-    SongRecord r = SongRecord::make();
-    copyField(r.Local_Path, path);
-    copyField(r.Song_Name, "file");
+inline Song local(const std::string& path, std::uint8_t format = 0) {
+    Song r;
+    r.setText(SongField::Local_Path, path);
+    r.setText(SongField::Song_Name, "file");
     r.File_Format = format;
     return r;
 }
-inline SongRecord bell(const std::string& id) {
-    SongRecord r = streaming(id);
-    copyField(r.Menu_ID, "238");
+inline Song bell(const std::string& id) {
+    Song r = streaming(id);
+    r.setText(SongField::Menu_ID, "238");
     return r;
 }
-inline SongRecord grey(SongRecord r) {
+inline Song grey(Song r) {
     r.Serviceable = 0;
     return r;
 }
-inline SongRecord album(const std::string& id) {
-    SongRecord r = streaming(id);
+inline Song album(const std::string& id) {
+    Song r = streaming(id);
     r.Item_Type = 2;
     return r;
 }
-inline std::vector<SongRecord> streamingSongs(int n) {
-    std::vector<SongRecord> out;
+inline std::vector<Song> streamingSongs(int n) {
+    std::vector<Song> out;
     for (int i = 0; i < n; ++i)
         out.push_back(streaming("S" + std::to_string(i)));
     return out;

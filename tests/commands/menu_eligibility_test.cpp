@@ -2,7 +2,7 @@
 
 #include "columns/list_command_ids.h"
 #include "commands/menu_eligibility.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +11,20 @@ namespace {
 
 using namespace listcmd;
 
-SongRecord song(std::string_view id, std::string_view path = "", std::string_view menuId = "100") {
-    SongRecord r = SongRecord::make();
-    copyField(r.Song_ID, id);
-    copyField(r.Local_Path, path);
-    copyField(r.Menu_ID, menuId);
+Song song(std::string_view id, std::string_view path = "", std::string_view menuId = "100") {
+    Song r;
+    r.setText(SongField::Song_ID, id);
+    r.setText(SongField::Local_Path, path);
+    r.setText(SongField::Menu_ID, menuId);
     return r;
 }
 
 TEST(MenuEligibility, EachKindOfSongOpensItsOwnCommands) {
-    const SongRecord streaming = song("S1");
-    const SongRecord local = song("", "/music/a.mp3");
-    SongRecord grey = song("S2");
+    const Song streaming = song("S1");
+    const Song local = song("", "/music/a.mp3");
+    Song grey = song("S2");
     grey.Serviceable = 0;
-    const SongRecord bell = song("S3", "", "238");
+    const Song bell = song("S3", "", "238");
 
     EXPECT_TRUE(MenuEligibility::enabled(kPutCart, {&streaming}));
     EXPECT_FALSE(MenuEligibility::enabled(kPutCart, {&local}));
@@ -40,7 +40,8 @@ TEST(MenuEligibility, EachKindOfSongOpensItsOwnCommands) {
 }
 
 TEST(MenuEligibility, NothingChosenGreysTheSongCommandsOnly) {
-    for (const int id : {kListen, kPutPlayList, kPutMyAlbum, kPutCart, kPutGift, kDownload, kLyrics2, kDelete})
+    for (const int id :
+         {kListen, kPutPlayList, kPutMyAlbum, kPutCart, kPutGift, kDownload, kLyrics2, kDelete})
         EXPECT_FALSE(MenuEligibility::enabled(id, {})) << id;
     for (const int id : {kSelectAll, kAddFiles, kLoadPlayList, kLoadMyAlbum, kClearNowPlaying, kSongInfo})
         EXPECT_TRUE(MenuEligibility::enabled(id, {})) << id;

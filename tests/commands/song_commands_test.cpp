@@ -37,7 +37,7 @@ protected:
         };
         r.registry->writeSectionString(settings::kOption, "1", settings::kShowDcfInfo);
     }
-    void addToNowPlaying(const SongRecord& song) { r.nowPlaying.addCopy(&song); }
+    void addToNowPlaying(const Song& song) { r.nowPlaying.addCopy(&song); }
     std::filesystem::path file(const std::string& name) {
         const auto path = r.folder / name;
         std::ofstream(path) << "x";
@@ -156,7 +156,7 @@ TEST_F(SongCommandsTest, ListenReplacesOrAppendsAndPlaysFromTheFirstNewSong) {
 
 TEST_F(SongCommandsTest, DeviceListDeletionHandsPathsMarkedBySource) {
     r.context.pageKind = 13;
-    SongRecord second = local("/dev/b.dcf");
+    Song second = local("/dev/b.dcf");
     second.Source_Kind = 1;
     EXPECT_TRUE(DeleteCommand(r.context).run(Selection::of({local("/dev/a.dcf"), second})));
     EXPECT_EQ(r.device().deleted, (Texts{"/dev/a.dcf", "/dev/b.dcf*"}));
@@ -219,16 +219,14 @@ TEST_F(SongCommandsTest, TransferSendsDcfAndBellFilesWithTheWriteFlag) {
     EXPECT_TRUE(TransferCommand(r.context, Device::Phone, CommandOrigin::List)
                     .run(Selection::of({local("/a.dcf", 4), local("/r.bell", 9)})));
     ASSERT_EQ(r.device().transferred.size(), 2u);
-    EXPECT_STREQ(r.device().transferred[1].Local_Path, "/r.bell");
+    EXPECT_STREQ(r.device().transferred[1].text(SongField::Local_Path), "/r.bell");
     EXPECT_EQ(r.device().writeFlag, 0);
 }
 
 TEST_F(SongCommandsTest, StreamingSongsNotOnThisPcAreOfferedForDownloadInstead) {
     r.rig.host.reply(vt({"1"}));
     r.rig.host.reply(vt({"0", "100", ""}));
-    r.context.hooks.onThisPc = [](const SongRecord& song) {
-        return std::string_view(song.Song_ID) == "HAVE";
-    };
+    r.context.hooks.onThisPc = [](const Song& song) { return song.view(SongField::Song_ID) == "HAVE"; };
     EXPECT_FALSE(TransferCommand(r.context, Device::Mp3Player, CommandOrigin::List)
                      .run(Selection::of({streaming("HAVE"), streaming("S2"), local("/a.dcf", 3)})));
     EXPECT_EQ(r.box.texts(), Texts{utf8(CommandText::TransferNotDownloaded)});
@@ -238,8 +236,8 @@ TEST_F(SongCommandsTest, StreamingSongsNotOnThisPcAreOfferedForDownloadInstead) 
 
 TEST_F(SongCommandsTest, DroppedLocalFilesGoIntoTheAlbumAndKtpCheckDecidesTheDownload) {
     const auto path = file("d.mp3");
-    SongRecord bellFile = local(file("e.bell").string(), 9);
-    copyField(bellFile.Menu_ID, "238");
+    Song bellFile = local(file("e.bell").string(), 9);
+    bellFile.setText(SongField::Menu_ID, "238");
     const auto dropped = Selection::of({local(path.string()), bellFile, streaming("S1")});
     r.registry->writeRootString("2", settings::kKtpCheck);
     EXPECT_EQ(DropIntoAlbumCommand(r.context).run(dropped, "4100"), 1);

@@ -10,7 +10,7 @@
 #include "protocol/list_parser.h"
 #include "protocol/list_request.h"
 #include "songs/panel_messages.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -50,7 +50,7 @@ protected:
         std::vector<std::string> names;
         ListParser(context).parse(
             host.ask(request.url, request.body), kChartPageKind,
-            [&names](const SongRecord& r) { return names.emplace_back(r.Song_Name), true; });
+            [&names](const Song& r) { return names.emplace_back(r.text(SongField::Song_Name)), true; });
         return names;
     }
 
@@ -84,8 +84,8 @@ TEST_F(ListPanelTest, ServerPageShowsTheRowsOfTheReplyWithTheChartColumns) {
     EXPECT_EQ(host.pageKind(), kChartPageKind);
     EXPECT_EQ(host.rowNames(), expected);
     EXPECT_EQ(host.columnTitles(), titlesOf(kChartPageKind));
-    for (const SongRecord* record : host.rowRecords())
-        EXPECT_STREQ(record->Local_Path, "");
+    for (const Song* record : host.rowRecords())
+        EXPECT_STREQ(record->text(SongField::Local_Path), "");
     EXPECT_EQ(PanelHost::boxesShown(), 0);
 }
 
@@ -126,8 +126,8 @@ TEST_F(ListPanelTest, FolderPagePostsReadyAndShowsItsAudioFiles) {
     const auto names = host.rowNames();
     ASSERT_EQ(names.size(), 12u);
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).count("song1000"), 1u);
-    for (const SongRecord* record : host.rowRecords())
-        EXPECT_EQ(std::filesystem::path(record->Local_Path).parent_path(), folder);
+    for (const Song* record : host.rowRecords())
+        EXPECT_EQ(std::filesystem::path(record->text(SongField::Local_Path)).parent_path(), folder);
     EXPECT_EQ(host.columnTitles(), titlesOf(kFolderPageKind));
 }
 
@@ -147,17 +147,18 @@ TEST_F(ListPanelTest, LocalAlbumPagePostsReadyAndShowsTheAlbumFiles) {
         ASSERT_TRUE(db.start(host.dataFolder()));
         ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
         for (const auto& file : std::filesystem::directory_iterator(folder)) {
-            SongRecord record = SongRecord::make();
-            copyField(record.Song_Name, file.path().stem().string());
-            copyField(record.Local_Path, file.path().string());
+            Song record;
+            record.setText(SongField::Song_Name, file.path().stem().string());
+            record.setText(SongField::Local_Path, file.path().string());
             ASSERT_FALSE(db.insertSong(AlbumSong::fromRecord(record, "7", "")).empty());
         }
     }
     host.show(4, 4100, "7");
     ASSERT_TRUE(waitForReady(1));
     EXPECT_EQ(host.pageKind(), kAlbumPageKind + 1);
-    for (const SongRecord* record : host.rowRecords())
-        EXPECT_STREQ(record->Source, "Road Trip"); // the album's name came along with each file
+    for (const Song* record : host.rowRecords())
+        EXPECT_STREQ(record->text(SongField::Source),
+                     "Road Trip"); // the album's name came along with each file
     auto names = host.rowNames();
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"song1000", "song1001", "song1002", "song1003", "song1004"}));
@@ -210,8 +211,8 @@ TEST_F(ListPanelTest, PageSwitchWaitsForTheFolderReaderThenFetches) {
     EXPECT_EQ(host.pageKind(), kChartPageKind);
     EXPECT_EQ(host.columnTitles(), titlesOf(kChartPageKind));
     EXPECT_EQ(host.list()->rowCount(), 50);
-    for (const SongRecord* record : host.rowRecords())
-        EXPECT_STREQ(record->Local_Path, "");
+    for (const Song* record : host.rowRecords())
+        EXPECT_STREQ(record->text(SongField::Local_Path), "");
 }
 
 TEST_F(ListPanelTest, ListPagingGoesForwardAndBack) {

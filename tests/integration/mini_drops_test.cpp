@@ -91,7 +91,8 @@ TEST_F(MiniDropsTest, SongsDraggedFromAChartPageAreCopiedIntoNowPlayingAtTheDrop
     SongListView& chart = *host.list();
     ASSERT_GE(chart.rowCount(), 2);
     checkOnly(chart, {0, 1});
-    const std::vector<std::string> dragged = {chart.record(0)->Song_Name, chart.record(1)->Song_Name};
+    const std::vector<std::string> dragged = {chart.record(0)->text(SongField::Song_Name),
+                                              chart.record(1)->text(SongField::Song_Name)};
 
     const auto data = chart.beginDrag();
     ASSERT_NE(data, nullptr);
@@ -109,7 +110,7 @@ TEST_F(MiniDropsTest, SongsDraggedFromAChartPageAreCopiedIntoNowPlayingAtTheDrop
     EXPECT_EQ(play(2), dragged[0]);
 
     // The cart's format is no song list's: refused, nothing goes in.
-    std::vector<const SongRecord*> records = {mini.record(0)};
+    std::vector<const Song*> records = {mini.record(0)};
     static const int elsewhere = 0;
     const auto cart = SongDragData::make(DragFormats::kCart, records, &elsewhere, 1);
     const DropAnswers refused = dragTo(mini, *cart, rowPoint(mini, 0, kSongColumn));
@@ -135,8 +136,8 @@ TEST_F(MiniDropsTest, FilesAndFoldersDroppedOnTheListGoIntoNowPlaying) {
     EXPECT_TRUE(answers.dropped);
     ASSERT_TRUE(PanelHost::processUntil([&] { return mini.rowCount() == songs + 2; }, 5s));
     EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs + 2);
-    EXPECT_STREQ(mini.record(songs)->Song_Name, "one");
-    EXPECT_STREQ(mini.record(songs + 1)->Song_Name, "two");
+    EXPECT_STREQ(mini.record(songs)->text(SongField::Song_Name), "one");
+    EXPECT_STREQ(mini.record(songs + 1)->text(SongField::Song_Name), "two");
 }
 
 TEST_F(MiniDropsTest, MiniRowsOfLocalFilesDraggedOntoALocalAlbumAreAddedToIt) {

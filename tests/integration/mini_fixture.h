@@ -8,7 +8,7 @@
 #include "include/kesto/window_message.h"
 #include "listview/song_list_view.h"
 #include "songs/panel_messages.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -75,7 +75,8 @@ protected:
     static std::vector<std::string> namesOf(const SongListView& list) {
         std::vector<std::string> names;
         for (int row = 0; row < list.rowCount(); ++row)
-            names.emplace_back(list.record(row) != nullptr ? list.record(row)->Song_Name : "");
+            names.emplace_back(list.record(row) != nullptr ? list.record(row)->text(SongField::Song_Name)
+                                                           : "");
         return names;
     }
 

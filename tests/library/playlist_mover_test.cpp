@@ -27,10 +27,10 @@ protected:
             ids.push_back(db.insertSong(song));
         }
     }
-    SongRecord recordOf(int i) {
-        SongRecord r = SongRecord::make();
-        copyField(r.Song_ID, ids[static_cast<std::size_t>(i)]);
-        copyField(r.Local_Path, paths()[static_cast<std::size_t>(i)]);
+    Song recordOf(int i) {
+        Song r;
+        r.setText(SongField::Song_ID, ids[static_cast<std::size_t>(i)]);
+        r.setText(SongField::Local_Path, paths()[static_cast<std::size_t>(i)]);
         return r;
     }
     std::vector<std::string> paths() {
@@ -93,10 +93,10 @@ TEST_F(PlaylistMoverTest, CopyMakesNewRowsWithItsOwnIds) {
 }
 
 TEST_F(PlaylistMoverTest, SongsFromOtherPagesAreInsertedOnce) {
-    SongRecord dropped = SongRecord::make();
-    copyField(dropped.Song_ID, "5"); // a made-up id of a listed file
-    copyField(dropped.Local_Path, paths()[0]);
-    copyField(dropped.Song_Name, "Dropped");
+    Song dropped;
+    dropped.setText(SongField::Song_ID, "5"); // a made-up id of a listed file
+    dropped.setText(SongField::Local_Path, paths()[0]);
+    dropped.setText(SongField::Song_Name, "Dropped");
     EXPECT_EQ(mover.put({dropped}, "4002", "", false, false).handled, 1);
     EXPECT_EQ(mover.put({dropped}, "4002", "", false, false).skipped, 1);
     EXPECT_EQ(scalar("select Song_ID from AlbumInfo_tbl where Album_ID='4002'"), ids[0]);

@@ -58,7 +58,7 @@ struct RecordingWindow : PanelWindowOps {
     void forwardToListControl() override {}
     void updateHost() override { ++hostUpdates; }
     std::string searchWords() const override { return words; }
-    bool recordAt(int row, SongRecord& out) const override {
+    bool recordAt(int row, Song& out) const override {
         if (row < 0 || row >= static_cast<int>(rows.size()))
             return false;
         out = rows[static_cast<std::size_t>(row)];
@@ -70,7 +70,7 @@ struct RecordingWindow : PanelWindowOps {
             chosen.add(rows[static_cast<std::size_t>(row)], row);
         return chosen;
     }
-    std::vector<SongRecord> rows;
+    std::vector<Song> rows;
     std::vector<int> ticked;
     int hostUpdates = 0;
     std::vector<int> killed;
@@ -174,7 +174,7 @@ TEST_F(PageLogicTest, ReaderStopsAtAnEmptyPathAndWhenThePanelGoes) {
 
 TEST_F(PageLogicTest, NowPlayingPageShowsItsStoreWithTheCurrentEntry) {
     for (int i = 0; i < 4; ++i) {
-        SongRecord record = SongRecord::make();
+        Song record;
         nowPlaying.addCopy(&record);
     }
     nowPlaying.setCurrent(2);
@@ -243,13 +243,13 @@ TEST(CodecSettingTest, MissingValueIsWrittenAsOneAndTwoSelectsTheSecondMode) {
 namespace kesto::test {
 namespace {
 
-SongRecord rowSong(const char* id) {
-    SongRecord song = SongRecord::make();
-    copyField(song.Song_ID, id);
-    copyField(song.Artist_ID, "AR5");
-    copyField(song.Album_ID, "AL6");
-    copyField(song.Row_Text, "G42");
-    copyField(song.Menu_ID, "00456");
+Song rowSong(const char* id) {
+    Song song;
+    song.setText(SongField::Song_ID, id);
+    song.setText(SongField::Artist_ID, "AR5");
+    song.setText(SongField::Album_ID, "AL6");
+    song.setText(SongField::Row_Text, "G42");
+    song.setText(SongField::Menu_ID, "00456");
     return song;
 }
 
@@ -274,8 +274,8 @@ TEST_F(PageLogicTest, RowToCartSendsItsSongAndAsksToSeeTheCart) {
 TEST_F(PageLogicTest, DeleteFromCartSendsTheTickedItemsOnly) {
     state.pageKind = page_kind::kCart; // the button acts on the cart alone
     for (const char* item : {"C1", "C2", "C3"}) {
-        SongRecord song = rowSong("S1");
-        copyField(song.Cart_Item_ID, item);
+        Song song = rowSong("S1");
+        song.setText(SongField::Cart_Item_ID, item);
         window.rows.push_back(song);
     }
     pages->deleteFromCart(0, 0);

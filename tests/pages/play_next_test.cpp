@@ -11,10 +11,10 @@ namespace {
 class PlayNextTest : public ::testing::Test {
 protected:
     void add(const char* songId, const char* localPath = "") {
-        SongRecord record = SongRecord::make();
-        copyField(record.Song_ID, songId);
-        copyField(record.Song_Name, std::string("Name ") + songId);
-        copyField(record.Local_Path, localPath);
+        Song record;
+        record.setText(SongField::Song_ID, songId);
+        record.setText(SongField::Song_Name, std::string("Name ") + songId);
+        record.setText(SongField::Local_Path, localPath);
         store.addCopy(&record);
     }
     NextSongResult next(int position, std::string hostText = {}) {

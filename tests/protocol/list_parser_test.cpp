@@ -31,13 +31,13 @@ std::vector<std::string> row(const std::string& prefix, int n) {
 
 struct Parsed {
     ParsedList list;
-    std::vector<SongRecord> records;
+    std::vector<Song> records;
 };
 
 Parsed parse(Rig& rig, const std::string& text, int kind) {
     Parsed parsed;
     ListParser parser(rig.context);
-    parsed.list = parser.parse(text, kind, [&](const SongRecord& r) {
+    parsed.list = parser.parse(text, kind, [&](const Song& r) {
         parsed.records.push_back(r);
         return true;
     });
@@ -58,24 +58,24 @@ TEST(ListParser, MyAlbumRowsTakeTheHeaderListCode) {
     EXPECT_EQ(list.pageIndex, 40);
     EXPECT_EQ(list.header2, 1);
     ASSERT_EQ(store.count(), 2);
-    const SongRecord& r = *store.get(0);
-    EXPECT_STREQ(r.Song_ID, "a0");
-    EXPECT_STREQ(r.Service_Flags, "a1");
-    EXPECT_STREQ(r.Song_Name, "a2");
+    const Song& r = *store.get(0);
+    EXPECT_STREQ(r.text(SongField::Song_ID), "a0");
+    EXPECT_STREQ(r.text(SongField::Service_Flags), "a1");
+    EXPECT_STREQ(r.text(SongField::Song_Name), "a2");
     EXPECT_EQ(r.Play_Time, 215);
-    EXPECT_STREQ(r.Source_ID, "a4");
-    EXPECT_STREQ(r.Source, "a5");
-    EXPECT_STREQ(r.Album_Name, "a9");
-    EXPECT_STREQ(r.Added_Date, "a10");
+    EXPECT_STREQ(r.text(SongField::Source_ID), "a4");
+    EXPECT_STREQ(r.text(SongField::Source), "a5");
+    EXPECT_STREQ(r.text(SongField::Album_Name), "a9");
+    EXPECT_STREQ(r.text(SongField::Added_Date), "a10");
     EXPECT_EQ(r.Phone_Deco, 2);
     EXPECT_EQ(r.Has_Lyrics, 1);
     EXPECT_EQ(r.Item_Type, 1);
     EXPECT_EQ(r.Serviceable, 1);
     for (int i = 0; i < 2; ++i) {
-        EXPECT_STREQ(store.get(i)->Menu_ID, "00123");
-        EXPECT_STREQ(store.get(i)->List_Menu_Code, "00123");
+        EXPECT_STREQ(store.get(i)->text(SongField::Menu_ID), "00123");
+        EXPECT_STREQ(store.get(i)->text(SongField::List_Menu_Code), "00123");
     }
-    EXPECT_STREQ(store.get(1)->Song_ID, "b0");
+    EXPECT_STREQ(store.get(1)->text(SongField::Song_ID), "b0");
     EXPECT_EQ(rig.login.listCode, "00123");
 }
 
@@ -88,12 +88,12 @@ TEST(ListParser, RowFieldsAreDecodedAndCutToTheirField) {
     fields[3] = "NULL";
     const auto parsed = parse(rig, reply({"1", "0", "0", "hdr", "LONGCODE"}, {fields}), 16);
     ASSERT_EQ(parsed.records.size(), 1u);
-    const SongRecord& r = parsed.records[0];
-    EXPECT_STREQ(r.Song_ID, "12345678901234567890");
-    EXPECT_STREQ(r.Service_Flags, "");
-    EXPECT_STREQ(r.Song_Name, "A B;C");
+    const Song& r = parsed.records[0];
+    EXPECT_STREQ(r.text(SongField::Song_ID), "12345678901234567890");
+    EXPECT_STREQ(r.text(SongField::Service_Flags), "");
+    EXPECT_STREQ(r.text(SongField::Song_Name), "A B;C");
     EXPECT_EQ(r.Play_Time, 0);
-    EXPECT_STREQ(r.Menu_ID, "LONGC");
+    EXPECT_STREQ(r.text(SongField::Menu_ID), "LONGC");
     EXPECT_EQ(rig.login.listCode, "LONGC");
     EXPECT_EQ(parsed.list.headerText, "hdr");
 }
@@ -103,20 +103,20 @@ TEST(ListParser, RowsBeyondTheEndAreEmptyButBoundedByTheReply) {
     auto parsed = parse(rig, reply({"3", "0", "0", "h", "L1"}, {row("a", 10), row("b", 10)}), 16);
     ASSERT_TRUE(parsed.list.ok);
     ASSERT_EQ(parsed.records.size(), 3u);
-    EXPECT_STREQ(parsed.records[2].Song_ID, "");
-    EXPECT_STREQ(parsed.records[2].Menu_ID, "L1");
+    EXPECT_STREQ(parsed.records[2].text(SongField::Song_ID), "");
+    EXPECT_STREQ(parsed.records[2].text(SongField::Menu_ID), "L1");
 
     // A hostile count makes the rows the reply holds and no more than one empty one.
     parsed = parse(rig, reply({"2147483647", "0", "0", "h", "L1"}, {row("a", 10)}), 16);
     EXPECT_TRUE(parsed.list.ok);
     EXPECT_LE(parsed.records.size(), 2u);
-    EXPECT_STREQ(parsed.records[0].Song_ID, "a0");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Song_ID), "a0");
 
     // A row cut short keeps what it has.
     parsed = parse(rig, reply({"1", "0", "0", "h", "L1"}, {{"id", "f"}}), 16);
     ASSERT_EQ(parsed.records.size(), 1u);
-    EXPECT_STREQ(parsed.records[0].Service_Flags, "f");
-    EXPECT_STREQ(parsed.records[0].Song_Name, "");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Service_Flags), "f");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Song_Name), "");
 }
 
 TEST(ListParser, AReplyOfEmptyRowsMakesNoMoreThanTheRowLimit) {
@@ -124,7 +124,7 @@ TEST(ListParser, AReplyOfEmptyRowsMakesNoMoreThanTheRowLimit) {
     const std::string header = reply({"2147483647", "0", "0", "h", "L1"}, {});
     const std::string rows(static_cast<std::size_t>(ListParser::kMaxRows + 500) * 10, '\x0b');
     int made = 0;
-    const ParsedList list = ListParser(rig.context).parse(header + rows, 16, [&](const SongRecord&) {
+    const ParsedList list = ListParser(rig.context).parse(header + rows, 16, [&](const Song&) {
         ++made;
         return true;
     });
@@ -157,14 +157,13 @@ TEST(ListParser, RecordsAlreadyStoredStayWhenTheStoreRefuses) {
     Rig rig;
     ListParser parser(rig.context);
     std::vector<std::string> made;
-    const auto list =
-        parser.parse(reply({"3", "0", "0", "h", "L"}, {row("a", 10), row("b", 10), row("c", 10)}), 16,
-                     [&](const SongRecord& r) {
-                         if (made.size() == 1)
-                             return false;
-                         made.emplace_back(r.Song_ID);
-                         return true;
-                     });
+    const auto list = parser.parse(
+        reply({"3", "0", "0", "h", "L"}, {row("a", 10), row("b", 10), row("c", 10)}), 16, [&](const Song& r) {
+            if (made.size() == 1)
+                return false;
+            made.emplace_back(r.text(SongField::Song_ID));
+            return true;
+        });
     EXPECT_FALSE(list.ok);
     EXPECT_EQ(list.recordsMade, 1);
     EXPECT_EQ(made, std::vector<std::string>{"a0"});
@@ -178,8 +177,8 @@ TEST(ListParser, ServiceListsKeepTheRankRawAndTheLastRowSetsTheNoRankFlag) {
     last[13] = "no";
     const auto parsed = parse(rig, reply({"2", "1", "0", "title", "C19", "sub"}, {first, last}), 19);
     ASSERT_EQ(parsed.records.size(), 2u);
-    EXPECT_STREQ(parsed.records[0].Rank_Text, "%31");
-    EXPECT_STREQ(parsed.records[0].Last_Play_Time, "a11");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Rank_Text), "%31");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Last_Play_Time), "a11");
     EXPECT_EQ(parsed.records[0].Listen_Count, 0);
     EXPECT_EQ(parsed.list.noRank, 1);
     EXPECT_EQ(parsed.list.headerText, "title");
@@ -195,9 +194,9 @@ TEST(ListParser, SearchRepliesCarryTheWebAddressWithAnEncodedQuery) {
     ASSERT_EQ(parsed.records.size(), 1u);
     EXPECT_EQ(parsed.list.header3, 4);
     EXPECT_EQ(parsed.list.headerText, "http://w/s.jsp?q%3Da%20b%26t%3D1");
-    EXPECT_STREQ(parsed.records[0].Song_ID, "s0");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Song_ID), "s0");
     EXPECT_EQ(parsed.records[0].Has_Lyrics, 0); // "s10" is not a number
-    EXPECT_STREQ(parsed.records[0].Menu_ID, "S8");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Menu_ID), "S8");
     EXPECT_EQ(parse(rig, reply({"0", "0", "0", "0", "S", "http://w/plain"}, {}), 22).list.headerText,
               "http://w/plain");
 }
@@ -211,12 +210,12 @@ TEST(ListParser, CartRowsNameTheirOwnMenuIdAndLeaveTheListCode) {
     fields[12] = "1500";
     const auto parsed = parse(rig, reply({"1", "0", "0", "cart"}, {fields, {"", "", "", ""}}), 23);
     ASSERT_EQ(parsed.records.size(), 1u);
-    const SongRecord& r = parsed.records[0];
+    const Song& r = parsed.records[0];
     EXPECT_EQ(r.Item_Type, 2);
-    EXPECT_STREQ(r.Cart_Item_ID, "c2");
-    EXPECT_STREQ(r.Menu_ID, "238");
+    EXPECT_STREQ(r.text(SongField::Cart_Item_ID), "c2");
+    EXPECT_STREQ(r.text(SongField::Menu_ID), "238");
     EXPECT_EQ(r.Cart_Value, 1500);
-    EXPECT_STREQ(r.List_Menu_Code, "PREV");
+    EXPECT_STREQ(r.text(SongField::List_Menu_Code), "PREV");
     EXPECT_EQ(rig.login.listCode, "PREV");
 }
 
@@ -231,14 +230,14 @@ TEST(ListParser, MusicVideoCartRowsOverlapByOneField) {
               29);
     ASSERT_EQ(parsed.records.size(), 2u);
     EXPECT_EQ(parsed.records[0].Item_Type, 1);
-    EXPECT_STREQ(parsed.records[0].MV_ID, "mv1");
-    EXPECT_STREQ(parsed.records[0].Cart_Item_ID, "ci");
+    EXPECT_STREQ(parsed.records[0].text(SongField::MV_ID), "mv1");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Cart_Item_ID), "ci");
     EXPECT_EQ(parsed.records[0].Serviceable, 1);
     EXPECT_EQ(parsed.records[1].Item_Type, 1); // the "1" that ended row 1
-    EXPECT_STREQ(parsed.records[1].MV_ID, "mv2");
+    EXPECT_STREQ(parsed.records[1].text(SongField::MV_ID), "mv2");
     EXPECT_EQ(parsed.records[1].Serviceable, 0);
-    EXPECT_STREQ(parsed.records[0].Menu_ID, "");
-    EXPECT_STREQ(parsed.records[0].List_Menu_Code, "");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Menu_ID), "");
+    EXPECT_STREQ(parsed.records[0].text(SongField::List_Menu_Code), "");
     EXPECT_EQ(parsed.list.headerText, "1");
     EXPECT_EQ(rig.login.listCode, "PREV"); // an empty code is not taken
 }
@@ -249,39 +248,39 @@ TEST(ListParser, PurchaseRingToneAndMusicVideoLayouts) {
     bought[14] = "0";
     auto parsed = parse(rig, reply({"1", "0", "0", "h", "B1"}, {bought}), 8);
     ASSERT_EQ(parsed.records.size(), 1u);
-    EXPECT_STREQ(parsed.records[0].Purchase_Time, "p10");
-    EXPECT_STREQ(parsed.records[0].Expire_Date, "p11");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Purchase_Time), "p10");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Expire_Date), "p11");
     EXPECT_EQ(parsed.records[0].Serviceable, 0);
 
     rig.login.listCode = "OLD";
     parsed = parse(rig, reply({"1", "0", "0", "R5", "h"}, {row("r", 15)}), 28);
     ASSERT_EQ(parsed.records.size(), 1u);
-    EXPECT_STREQ(parsed.records[0].Section_End, "r11");
-    EXPECT_STREQ(parsed.records[0].Transaction_ID, "r14");
-    EXPECT_STREQ(parsed.records[0].Menu_ID, "R5");
-    EXPECT_STREQ(parsed.records[0].List_Menu_Code, "");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Section_End), "r11");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Transaction_ID), "r14");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Menu_ID), "R5");
+    EXPECT_STREQ(parsed.records[0].text(SongField::List_Menu_Code), "");
 
     parsed = parse(rig, reply({"1", "0", "0", "V", "h"}, {row("v", 8)}), 30);
     ASSERT_EQ(parsed.records.size(), 1u);
-    EXPECT_STREQ(parsed.records[0].MV_Size, "v5");
-    EXPECT_STREQ(parsed.records[0].Purchase_Time, "v6");
+    EXPECT_STREQ(parsed.records[0].text(SongField::MV_Size), "v5");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Purchase_Time), "v6");
 
     parsed = parse(rig, reply({"1", "0", "0", "G"}, {row("g", 18)}), 11);
     ASSERT_EQ(parsed.records.size(), 1u);
-    EXPECT_STREQ(parsed.records[0].Gift_Peer, "g0");
-    EXPECT_STREQ(parsed.records[0].Extra_Text, "g17");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Gift_Peer), "g0");
+    EXPECT_STREQ(parsed.records[0].text(SongField::Extra_Text), "g17");
     EXPECT_EQ(parsed.records[0].Item_Type, 1);
 }
 
 // Every layout read over two rows: the second row's first and last fields land where they
 // belong, so a wrong first-row field or stride moves them and fails.
 TEST(ListParser, EachLayoutReadsTheFirstAndLastFieldOfItsSecondRow) {
-    using Field = std::function<std::string(const SongRecord&)>;
-    auto text = [](auto member) {
-        return Field([member](const SongRecord& r) { return std::string(r.*member); });
+    using Field = std::function<std::string(const Song&)>;
+    auto text = [](SongField field) {
+        return Field([field](const Song& r) { return std::string(r.view(field)); });
     };
     auto number = [](auto member) {
-        return Field([member](const SongRecord& r) { return std::to_string(r.*member); });
+        return Field([member](const Song& r) { return std::to_string(r.*member); });
     };
     struct Layout {
         int kind;
@@ -292,16 +291,16 @@ TEST(ListParser, EachLayoutReadsTheFirstAndLastFieldOfItsSecondRow) {
         Field last;
     };
     const std::vector<Layout> layouts = {
-        {2, {"0", "0", "L1"}, 13, text(&SongRecord::Song_ID), 12, number(&SongRecord::Has_Lyrics)},
-        {7, {"0", "0", "h", "L1"}, 15, text(&SongRecord::Song_ID), 14, number(&SongRecord::Serviceable)},
-        {10, {"0", "0", "L1"}, 18, text(&SongRecord::Gift_Peer), 17, text(&SongRecord::Extra_Text)},
-        {16, {"0", "0", "h", "L1"}, 10, text(&SongRecord::Song_ID), 9, number(&SongRecord::Has_Lyrics)},
-        {19, {"0", "0", "h", "L1", "h2"}, 14, text(&SongRecord::Song_ID), 13, text(&SongRecord::Rank_Text)},
-        {21, {"0", "0", "L1", "h"}, 10, text(&SongRecord::Song_ID), 9, number(&SongRecord::Has_Lyrics)},
-        {22, {"0", "0", "0", "L1", "h"}, 12, text(&SongRecord::Song_ID), 10, number(&SongRecord::Has_Lyrics)},
-        {23, {"0", "0", "h"}, 13, number(&SongRecord::Item_Type), 12, number(&SongRecord::Cart_Value)},
-        {28, {"0", "0", "L1", "h"}, 15, text(&SongRecord::Song_ID), 14, text(&SongRecord::Transaction_ID)},
-        {30, {"0", "0", "L1", "h"}, 8, text(&SongRecord::MV_ID), 6, text(&SongRecord::Purchase_Time)},
+        {2, {"0", "0", "L1"}, 13, text(SongField::Song_ID), 12, number(&Song::Has_Lyrics)},
+        {7, {"0", "0", "h", "L1"}, 15, text(SongField::Song_ID), 14, number(&Song::Serviceable)},
+        {10, {"0", "0", "L1"}, 18, text(SongField::Gift_Peer), 17, text(SongField::Extra_Text)},
+        {16, {"0", "0", "h", "L1"}, 10, text(SongField::Song_ID), 9, number(&Song::Has_Lyrics)},
+        {19, {"0", "0", "h", "L1", "h2"}, 14, text(SongField::Song_ID), 13, text(SongField::Rank_Text)},
+        {21, {"0", "0", "L1", "h"}, 10, text(SongField::Song_ID), 9, number(&Song::Has_Lyrics)},
+        {22, {"0", "0", "0", "L1", "h"}, 12, text(SongField::Song_ID), 10, number(&Song::Has_Lyrics)},
+        {23, {"0", "0", "h"}, 13, number(&Song::Item_Type), 12, number(&Song::Cart_Value)},
+        {28, {"0", "0", "L1", "h"}, 15, text(SongField::Song_ID), 14, text(SongField::Transaction_ID)},
+        {30, {"0", "0", "L1", "h"}, 8, text(SongField::MV_ID), 6, text(SongField::Purchase_Time)},
     };
     for (const Layout& layout : layouts) {
         SCOPED_TRACE("page kind " + std::to_string(layout.kind));

@@ -16,11 +16,11 @@ namespace {
 using test::Rig;
 using test::vt;
 
-SongRecord song() {
-    SongRecord r = SongRecord::make();
-    copyField(r.Song_ID, "S77");
-    copyField(r.Menu_ID, "00456");
-    copyField(r.Song_Name, "name");
+Song song() {
+    Song r;
+    r.setText(SongField::Song_ID, "S77");
+    r.setText(SongField::Menu_ID, "00456");
+    r.setText(SongField::Song_Name, "name");
     r.Item_Type = 1;
     r.Purchase_Mark = 3;
     return r;
@@ -97,12 +97,13 @@ TEST_F(LyricsTest, MissingCacheFileIsDownloadedOnlyWhenTheOptionAllows) {
     Rig rig;
     std::vector<std::string> downloads;
     std::vector<std::pair<std::string, int>> pages;
-    LyricsExchange lyrics(rig.context, {[&](const SongRecord& r) { downloads.emplace_back(r.Song_ID); },
-                                        [&](const std::string& a, const std::string& body, int mode) {
-                                            EXPECT_EQ(body, "u_id=user1&u_key=KEY9"); // never in the address
-                                            pages.emplace_back(a, mode);
-                                        }});
-    SongRecord r = song();
+    LyricsExchange lyrics(rig.context,
+                          {[&](const Song& r) { downloads.emplace_back(r.text(SongField::Song_ID)); },
+                           [&](const std::string& a, const std::string& body, int mode) {
+                               EXPECT_EQ(body, "u_id=user1&u_key=KEY9"); // never in the address
+                               pages.emplace_back(a, mode);
+                           }});
+    Song r = song();
     r.Has_Lyrics = 1;
     EXPECT_TRUE(lyrics.show(r, options_, false));
     EXPECT_TRUE(downloads.empty());
@@ -141,22 +142,22 @@ TEST_F(LyricsTest, AskingForASongWithoutLyricsOnlyShowsTheMessage) {
 TEST(SongCommandReply, FillsTheRecordAndPlaysIt) {
     Rig rig;
     SongStore nowPlaying;
-    SongRecord other = song();
+    Song other = song();
     nowPlaying.addCopy(&other);
     const std::string reply =
         vt({"0", "x", "11000", "Title%21", "245", "skip", "AR1", "NULL", "AL1", "Album", "2", "1"});
     EXPECT_EQ(SongCommandReply::play(rig.context, reply, song(), nowPlaying, true), 1);
-    const SongRecord* r = nowPlaying.get(1);
+    const Song* r = nowPlaying.get(1);
     ASSERT_NE(r, nullptr);
-    EXPECT_STREQ(r->Service_Flags, "11000");
-    EXPECT_STREQ(r->Song_Name, "Title!");
+    EXPECT_STREQ(r->text(SongField::Service_Flags), "11000");
+    EXPECT_STREQ(r->text(SongField::Song_Name), "Title!");
     EXPECT_EQ(r->Play_Time, 245);
-    EXPECT_STREQ(r->Artist_ID, "AR1");
-    EXPECT_STREQ(r->Artist_Name, "");
-    EXPECT_STREQ(r->Album_Name, "Album");
+    EXPECT_STREQ(r->text(SongField::Artist_ID), "AR1");
+    EXPECT_STREQ(r->text(SongField::Artist_Name), "");
+    EXPECT_STREQ(r->text(SongField::Album_Name), "Album");
     EXPECT_EQ(r->Phone_Deco, 2);
     EXPECT_EQ(r->Has_Lyrics, 1);
-    EXPECT_STREQ(r->Song_ID, "S77"); // kept from the base record
+    EXPECT_STREQ(r->text(SongField::Song_ID), "S77"); // kept from the base record
     ASSERT_EQ(rig.port.posted.size(), 1u);
     EXPECT_EQ(rig.port.posted[0].message, 1133u);
     EXPECT_EQ(rig.port.posted[0].wParam, 1);

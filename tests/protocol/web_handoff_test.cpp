@@ -10,10 +10,10 @@ namespace {
 
 using test::Rig;
 
-SongRecord song() {
-    SongRecord r = SongRecord::make();
-    copyField(r.Song_ID, "123");
-    copyField(r.Menu_ID, "00456");
+Song song() {
+    Song r;
+    r.setText(SongField::Song_ID, "123");
+    r.setText(SongField::Menu_ID, "00456");
     return r;
 }
 
