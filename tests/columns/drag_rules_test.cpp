@@ -58,16 +58,5 @@ TEST(DropRulesDrop, DevicePagesTakeSongsFromElsewhereAndTheLocalFolderNotFromIts
     EXPECT_EQ(DropRules::drop(files, {2, false, true}), DropKind::Files) << "a file list comes first";
 }
 
-// The mini list's own moves, songs copied in and the cart refused are dropped on it through
-// the loaded module; here only its rows over the panel's pages.
-TEST(DropRulesDrop, MiniRowsOverThePanelCountAsNowPlayingSongs) {
-    DropOffer mini;
-    mini.miniList = true;
-    mini.songs = true;
-    EXPECT_EQ(DropRules::over(mini, {5, false, false}), DropEffect::Copy);
-    EXPECT_EQ(DropRules::drop(mini, {5, false, false}), DropKind::Songs);
-    EXPECT_EQ(DropRules::over(mini, {1, false, false}), DropEffect::None);
-}
-
 } // namespace
 } // namespace kesto

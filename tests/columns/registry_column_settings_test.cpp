@@ -1,12 +1,12 @@
 // Column layouts through the real settings file: what a user brings from a Windows export
 // loads with every check, and what the list writes is found again by a new reader.
 
-#include "settings/registry_file.h"
-#include "settings/registry_key.h"
 #include "columns/column_kind.h"
 #include "columns/column_set_store.h"
 #include "columns/default_column_sets.h"
 #include "columns/registry_column_settings.h"
+#include "settings/registry_file.h"
+#include "settings/registry_key.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -58,17 +58,6 @@ TEST_F(RegistryColumnSettingsTest, UnknownColumnInAnExportIsDeletedAndDefaultsSe
     EXPECT_EQ(load(6, &usedDefault).size(), DefaultColumnSets::forPageKind(6).size());
     EXPECT_TRUE(usedDefault);
     EXPECT_EQ(test::readBytes(file).find("ListColumnInfo\\6\\43]"), std::string::npos);
-}
-
-TEST_F(RegistryColumnSettingsTest, KeyPathsMatchWithoutRegardToCase) {
-    save(1, DefaultColumnSets::forPageKind(1));
-    std::string text = test::readBytes(file);
-    for (std::size_t at = text.find("ListPanel"); at != std::string::npos; at = text.find("ListPanel", at))
-        text.replace(at, 9, "LISTPANEL");
-    test::writeBytes(file, text);
-    bool usedDefault = true;
-    EXPECT_EQ(load(1, &usedDefault).size(), DefaultColumnSets::forPageKind(1).size());
-    EXPECT_FALSE(usedDefault);
 }
 
 } // namespace

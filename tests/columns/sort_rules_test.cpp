@@ -1,5 +1,3 @@
-#include "columns/click_table.h"
-#include "columns/column_kind.h"
 #include "columns/sort_rules.h"
 
 #include <gtest/gtest.h>
@@ -35,31 +33,6 @@ TEST(SortRules, ComparesBytesAndIntegerColumns) {
     EXPECT_EQ(SortRules::comparatorOf(31), 14);
     EXPECT_EQ(SortRules::comparatorOf(28), 0);
     EXPECT_LT(SortRules::compare(1, true, "9.Alpha - x", "1.Beta - y", 2, true), 0);
-}
-
-TEST(ClickTable, FlagsFollowTheRecordAndPage) {
-    Song r;
-    r.setText(SongField::Artist_Name, "A");
-    EXPECT_EQ(ClickTable::flagsFor(col::kLyrics, 3, r, 1, false), 0);
-    r.Has_Lyrics = 1;
-    EXPECT_EQ(ClickTable::flagsFor(col::kLyrics, 3, r, 1, false), ClickTable::bit(ClickKind::Lyrics));
-    EXPECT_EQ(ClickTable::flagsFor(col::kArtist, 6, r, 1, false), 0); // no links on the now-playing page
-    EXPECT_EQ(ClickTable::flagsFor(col::kArtist, 6, r, 2, false), ClickTable::bit(ClickKind::ArtistText));
-    EXPECT_EQ(ClickTable::flagsFor(col::kPlayState, 0, r, 7, false), 0);
-    r.Serviceable = 0;
-    EXPECT_EQ(ClickTable::flagsFor(col::kPlayState, 0, r, 7, false), ClickTable::bit(ClickKind::GreyState));
-    EXPECT_EQ(ClickTable::flagsFor(col::kPlayState, 0, r, 7, true), 0);
-}
-
-TEST(ClickTable, HotAreas) {
-    EXPECT_FALSE(ClickTable::inHotArea(HotArea::Icon, 11, 40, 0));
-    EXPECT_TRUE(ClickTable::inHotArea(HotArea::Icon, 12, 40, 0));
-    EXPECT_TRUE(ClickTable::inHotArea(HotArea::Icon, 27, 40, 0));
-    EXPECT_FALSE(ClickTable::inHotArea(HotArea::Icon, 28, 40, 0));
-    EXPECT_TRUE(ClickTable::inHotArea(HotArea::Text, 50, 100, 20));
-    EXPECT_FALSE(ClickTable::inHotArea(HotArea::Text, 20, 100, 20));
-    EXPECT_TRUE(ClickTable::inHotArea(HotArea::StateIcon, 23, 30, 0));
-    EXPECT_FALSE(ClickTable::inHotArea(HotArea::StateIcon, 6, 30, 0));
 }
 
 } // namespace

@@ -1,25 +1,21 @@
 #pragma once
 // A song-command context wired to doubles: the protocol rig (recording request function,
-// message port, message box), a message box that answers from a script, the two stores, a
-// settings file and an album database in a fresh temporary folder, and host table A entries
-// that record their calls.
+// message port, message box that answers from a script), the two stores, a settings file and
+// an album database in a fresh temporary folder, and a counting transfer of host table A.
 
 #include "commands/command_context.h"
 #include "commands/command_texts.h"
 #include "commands/selection.h"
 #include "library/my_album_db.h"
-#include "platform/cp949.h"
 #include "protocol/protocol_doubles.h"
 #include "protocol/reply_fields.h"
 #include "settings/registry_file.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
-#include "songs/song_record.h"
 #include "songs/song_store.h"
 
 #include <array>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -27,55 +23,15 @@
 
 namespace kesto::test {
 
-// Answers from a queue, then OK.
-class AnsweringBox : public MessageBox {
-public:
-    int show(std::string_view text, std::string_view caption, int style) override {
-        shown.push_back({std::string(text), std::string(caption), style});
-        if (answers.empty())
-            return mb::kOk;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    // The texts shown, as UTF-8, for readable failures.
-    std::vector<std::string> texts() const {
-        std::vector<std::string> out;
-        for (const Shown& s : shown)
-            out.push_back(Cp949::toUtf8(s.text));
-        return out;
-    }
-    std::vector<Shown> shown;
-    std::deque<int> answers;
-};
-
-// Host table A: the calls of entries 25, 26, 28 and 33.
+// Host table A: a phone is connected, and how often the transfer (entry 33) was called.
 struct DeviceCalls {
-    std::vector<std::string> deleted;
-    int deleteCalls = 0;
-    bool phone = true;
-    bool mp3 = true;
-    std::vector<Song> transferred;
     int transferCalls = 0;
-    int writeFlag = -1;
-
     static DeviceCalls& now() {
         static DeviceCalls calls;
         return calls;
     }
-    static void deleteFn(const char* const* paths) {
-        ++now().deleteCalls;
-        for (; *paths != nullptr; ++paths)
-            now().deleted.emplace_back(*paths);
-    }
-    static int phoneFn() { return now().phone ? 1 : 0; }
-    static int mp3Fn(char*) { return now().mp3 ? 1 : 0; }
-    static void transferFn(const void* items, int writeFlag, int) {
-        ++now().transferCalls;
-        now().writeFlag = writeFlag;
-        for (auto* r = static_cast<const SongRecord*>(items); r->Song_ID[0] || r->Local_Path[0]; ++r)
-            now().transferred.push_back(r->toSong());
-    }
+    static int phoneFn() { return 1; }
+    static void transferFn(const void*, int, int) { ++now().transferCalls; }
 };
 
 inline std::string text(CommandText id) {
@@ -87,14 +43,11 @@ struct CommandRig {
         char pattern[] = "/tmp/kesto-commands-XXXXXX";
         folder = mkdtemp(pattern);
         DeviceCalls::now() = DeviceCalls{};
-        table[KESTO_SVC_A_DEVICE_DELETE] = reinterpret_cast<KestoHostFn>(&DeviceCalls::deleteFn);
         table[KESTO_SVC_A_PHONE_CONNECTED] = reinterpret_cast<KestoHostFn>(&DeviceCalls::phoneFn);
-        table[KESTO_SVC_A_MP3_CONNECTED] = reinterpret_cast<KestoHostFn>(&DeviceCalls::mp3Fn);
         table[KESTO_SVC_A_TRANSFER] = reinterpret_cast<KestoHostFn>(&DeviceCalls::transferFn);
         registry = std::make_unique<RegistryKey>(std::make_shared<RegistryFile>(folder / "registry.reg"));
         albums.start(folder);
         context.protocol = rig.context;
-        context.protocol.box = &box;
         context.nowPlaying = &nowPlaying;
         context.listStore = &listStore;
         context.pageKind = 19;
@@ -103,7 +56,6 @@ struct CommandRig {
         context.albums = &albums;
         context.serviceA = table.data();
         context.hooks.showPage = [this](int menu, int mode) { shownPages.push_back({menu, mode}); };
-        context.hooks.reshowPage = [this] { ++reshown; };
     }
     ~CommandRig() {
         std::error_code error;
@@ -114,7 +66,7 @@ struct CommandRig {
     std::vector<Posted>& posted() { return rig.port.posted; }
 
     Rig rig;
-    AnsweringBox box;
+    ScriptedBox& box = rig.box;
     SongStore nowPlaying;
     SongStore listStore;
     std::filesystem::path folder;
@@ -123,7 +75,6 @@ struct CommandRig {
     std::array<KestoHostFn, KESTO_SERVICE_A_TABLE_SIZE> table{};
     CommandContext context;
     std::vector<std::pair<int, int>> shownPages;
-    int reshown = 0;
 };
 
 inline Song streaming(const std::string& id) {

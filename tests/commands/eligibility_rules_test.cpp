@@ -1,5 +1,5 @@
-// The order of checks of the song commands, observed through the message box, the requests
-// sent and the dialog hooks.
+// The order of checks of the song commands and the download's limits, observed through the
+// message box, the requests sent and the dialog hooks.
 
 #include "command_rig.h"
 
@@ -29,6 +29,7 @@ protected:
     CommandRig r;
     std::vector<SongList> myAlbumDialogs;
     std::vector<SongList> giftDialogs;
+    std::vector<SongList> purchases;
 
     void SetUp() override {
         r.context.hooks.chooseMyAlbum = [this](const SongList& songs) -> std::optional<MyAlbumChoice> {
@@ -38,6 +39,10 @@ protected:
         r.context.hooks.giftDialog = [this](const SongList& songs, const PriceReply&) {
             giftDialogs.push_back(songs);
         };
+        r.context.hooks.purchaseDialog = [this](const SongList& songs, const PriceReply&, int) {
+            purchases.push_back(songs);
+        };
+        r.registry->writeSectionString(settings::kOption, "1", settings::kShowDcfInfo);
     }
 };
 
@@ -181,6 +186,34 @@ TEST_F(EligibilityTest, MoveRefusesAnyGreySong) {
     EXPECT_EQ(r.box.texts(), Texts{utf8(CommandText::MoveGrey)});
     EXPECT_TRUE(MoveCommand(r.context).run(Selection::of({local("/a.mp3")})));
     EXPECT_EQ(moved.size(), 1u);
+}
+
+TEST_F(EligibilityTest, TwentySongsDownloadTwentyOneDoNot) {
+    r.rig.host.reply(vt({"1"}));
+    r.rig.host.reply(vt({"0", "100", ""}));
+    EXPECT_TRUE(DownloadCommand(r.context).run(Selection::of(streamingSongs(20))));
+    ASSERT_EQ(r.requests().size(), 2u);
+    EXPECT_NE(r.requests()[0].url.find("protocol.jsp?song"), std::string::npos);
+    const auto sent = fields(*r.requests()[0].body);
+    EXPECT_EQ(sent[2], "20");
+    EXPECT_EQ(sent[22], "S19");
+    EXPECT_NE(r.requests()[1].url.find("priceForDirectBuy"), std::string::npos);
+    ASSERT_EQ(purchases.size(), 1u);
+    EXPECT_EQ(purchases[0].size(), 20u);
+
+    EXPECT_FALSE(DownloadCommand(r.context).run(Selection::of(streamingSongs(21))));
+    EXPECT_EQ(r.box.texts(), Texts{utf8(CommandText::TooManySongs)});
+    EXPECT_EQ(r.requests().size(), 2u);
+}
+
+TEST_F(EligibilityTest, OneAlbumAlonePassesAlbumWithASongDoesNot) {
+    r.rig.host.reply(vt({"1"}));
+    r.rig.host.reply(vt({"0", "100", ""}));
+    EXPECT_TRUE(DownloadCommand(r.context).run(Selection::of({album("A1")})));
+    EXPECT_FALSE(DownloadCommand(r.context).run(Selection::of({album("A1"), streaming("S1")})));
+    EXPECT_FALSE(DownloadCommand(r.context).run(Selection::of({album("A1"), album("A2")})));
+    EXPECT_EQ(r.box.texts(), (Texts{utf8(CommandText::AlbumWithSongs), utf8(CommandText::TooManyAlbums)}));
+    EXPECT_EQ(r.requests().size(), 2u);
 }
 
 TEST(CommandTextsTest, EveryTextSurvivesTheCodePage) {

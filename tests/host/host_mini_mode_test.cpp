@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <tuple>
+#include <unistd.h>
 
 namespace kesto {
 namespace {
@@ -38,113 +39,105 @@ QAction* miniModeAction(QMenuBar& bar) {
     return nullptr;
 }
 
-TEST(HostMiniMode, TheMenuSwitchesMiniModeAndTheCloseButtonsReachTheHost) {
-    const auto folder = std::filesystem::temp_directory_path() / "kesto-host-mini";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    setenv("KESTO_REGISTRY_FILE", (folder / "registry.reg").c_str(), 1);
-    std::filesystem::current_path(folder);
-    {
-        MainWindow window;
-        HostSession session(window);
-        ASSERT_TRUE(session.start(QStringLiteral(KESTO_MODULE_FILE), folder / "service"));
-        HostMiniMode mini(window, session.module());
-        mini.install(*window.menuBar());
-        QAction* toggle = miniModeAction(*window.menuBar());
-        ASSERT_NE(toggle, nullptr);
-        const auto miniList = [&] {
-            return static_cast<QWidget*>(session.module().entry<KestoEntry31>(31)());
-        };
-        const auto songText = [&] {
-            return static_cast<QWidget*>(session.module().entry<KestoEntry32>(32)());
-        };
-
-        toggle->trigger();
-        EXPECT_TRUE(mini.active());
-        EXPECT_TRUE(toggle->isChecked());
-        EXPECT_EQ(session.module().entry<KestoEntry1>(1)(), 1);
-        ASSERT_NE(miniList(), nullptr);
-        EXPECT_TRUE(miniList()->isVisible());
-        ASSERT_NE(songText(), nullptr);
-
-        // The song-text window's close button: the host closes it through entry 30.
-        auto* close = songText()->findChild<QAbstractButton*>(QStringLiteral("button1101"));
-        ASSERT_NE(close, nullptr);
-        close->click();
-        settle();
-        EXPECT_EQ(songText(), nullptr);
-
-        // The mini list's close button: 1428 takes the host out of mini mode.
-        QCoreApplication::postEvent(miniList(), new WindowMessageEvent(kCommand, kMiniCloseButton, 0));
-        settle();
-        EXPECT_FALSE(mini.active());
-        EXPECT_FALSE(toggle->isChecked());
-        EXPECT_EQ(miniList(), nullptr);
-        EXPECT_EQ(session.module().entry<KestoEntry1>(1)(), 0);
-
-        // And on again from the menu, off again from it.
-        toggle->trigger();
-        EXPECT_TRUE(mini.active());
-        toggle->trigger();
-        EXPECT_FALSE(mini.active());
-        EXPECT_EQ(miniList(), nullptr);
-        EXPECT_TRUE(window.logText().contains(QStringLiteral("mini mode off")));
+// A fresh data folder as the current folder, with its settings file.
+class HostMiniModeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(folder);
+        setenv("KESTO_REGISTRY_FILE", (folder / "registry.reg").c_str(), 1);
+        std::filesystem::current_path(folder);
     }
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
+    void TearDown() override {
+        std::filesystem::current_path(std::filesystem::temp_directory_path());
+        std::filesystem::remove_all(folder);
+    }
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("kesto-host-mini-" + std::to_string(::getpid()));
+};
+
+TEST_F(HostMiniModeTest, TheMenuSwitchesMiniModeAndTheCloseButtonsReachTheHost) {
+    MainWindow window;
+    HostSession session(window);
+    ASSERT_TRUE(session.start(QStringLiteral(KESTO_MODULE_FILE), folder / "service"));
+    HostMiniMode mini(window, session.module());
+    mini.install(*window.menuBar());
+    QAction* toggle = miniModeAction(*window.menuBar());
+    ASSERT_NE(toggle, nullptr);
+    const auto miniList = [&] { return static_cast<QWidget*>(session.module().entry<KestoEntry31>(31)()); };
+    const auto songText = [&] { return static_cast<QWidget*>(session.module().entry<KestoEntry32>(32)()); };
+
+    toggle->trigger();
+    EXPECT_TRUE(mini.active());
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_EQ(session.module().entry<KestoEntry1>(1)(), 1);
+    ASSERT_NE(miniList(), nullptr);
+    EXPECT_TRUE(miniList()->isVisible());
+    ASSERT_NE(songText(), nullptr);
+
+    // The song-text window's close button: the host closes it through entry 30.
+    auto* close = songText()->findChild<QAbstractButton*>(QStringLiteral("button1101"));
+    ASSERT_NE(close, nullptr);
+    close->click();
+    settle();
+    EXPECT_EQ(songText(), nullptr);
+
+    // The mini list's close button: 1428 takes the host out of mini mode.
+    QCoreApplication::postEvent(miniList(), new WindowMessageEvent(kCommand, kMiniCloseButton, 0));
+    settle();
+    EXPECT_FALSE(mini.active());
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_EQ(miniList(), nullptr);
+    EXPECT_EQ(session.module().entry<KestoEntry1>(1)(), 0);
+
+    // And on again from the menu, off again from it.
+    toggle->trigger();
+    EXPECT_TRUE(mini.active());
+    toggle->trigger();
+    EXPECT_FALSE(mini.active());
+    EXPECT_EQ(miniList(), nullptr);
+    EXPECT_TRUE(window.logText().contains(QStringLiteral("mini mode off")));
 }
 
-TEST(HostMiniMode, ADockedMiniListMovesWithTheMainWindowUntilTheUserTakesItAway) {
-    const auto folder = std::filesystem::temp_directory_path() / "kesto-host-mini-dock";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    setenv("KESTO_REGISTRY_FILE", (folder / "registry.reg").c_str(), 1);
-    std::filesystem::current_path(folder);
-    {
-        MainWindow window;
-        window.setGeometry(40, 30, 500, 260);
-        window.show();
-        HostSession session(window);
-        ASSERT_TRUE(session.start(QStringLiteral(KESTO_MODULE_FILE), folder / "service"));
-        HostMiniMode mini(window, session.module());
-        mini.enter();
-        ASSERT_TRUE(mini.active());
-        auto* list = static_cast<QWidget*>(session.module().entry<KestoEntry31>(31)());
-        ASSERT_NE(list, nullptr);
-        const auto bottom = [&window] {
-            return window.frameGeometry().top() + window.frameGeometry().height();
-        };
-        const auto drag = [list](QPoint from, QPoint delta) {
-            for (const auto& [type, at, buttons] :
-                 {std::tuple{QEvent::MouseButtonPress, from, Qt::MouseButtons(Qt::LeftButton)},
-                  std::tuple{QEvent::MouseMove, from + delta, Qt::MouseButtons(Qt::LeftButton)},
-                  std::tuple{QEvent::MouseButtonRelease, from + delta, Qt::MouseButtons(Qt::NoButton)}}) {
-                QMouseEvent event(type, QPointF(at), QPointF(list->mapToGlobal(at)), Qt::LeftButton, buttons,
-                                  Qt::NoModifier);
-                QCoreApplication::sendEvent(list, &event);
-            }
-            settle();
-        };
-
-        // The user docks it under the main window by its caption (5031 says docked).
-        drag({100, 8}, window.frameGeometry().topLeft() + QPoint(20, 0) - list->pos() +
-                           QPoint(0, window.frameGeometry().height()));
-        ASSERT_TRUE(mini.glued());
-        window.move(window.pos() + QPoint(15, 25));
+TEST_F(HostMiniModeTest, ADockedMiniListMovesWithTheMainWindowUntilTheUserTakesItAway) {
+    MainWindow window;
+    window.setGeometry(40, 30, 500, 260);
+    window.show();
+    HostSession session(window);
+    ASSERT_TRUE(session.start(QStringLiteral(KESTO_MODULE_FILE), folder / "service"));
+    HostMiniMode mini(window, session.module());
+    mini.enter();
+    ASSERT_TRUE(mini.active());
+    auto* list = static_cast<QWidget*>(session.module().entry<KestoEntry31>(31)());
+    ASSERT_NE(list, nullptr);
+    const auto bottom = [&window] { return window.frameGeometry().top() + window.frameGeometry().height(); };
+    const auto drag = [list](QPoint from, QPoint delta) {
+        for (const auto& [type, at, buttons] :
+             {std::tuple{QEvent::MouseButtonPress, from, Qt::MouseButtons(Qt::LeftButton)},
+              std::tuple{QEvent::MouseMove, from + delta, Qt::MouseButtons(Qt::LeftButton)},
+              std::tuple{QEvent::MouseButtonRelease, from + delta, Qt::MouseButtons(Qt::NoButton)}}) {
+            QMouseEvent event(type, QPointF(at), QPointF(list->mapToGlobal(at)), Qt::LeftButton, buttons,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(list, &event);
+        }
         settle();
-        EXPECT_EQ(list->pos(), QPoint(window.frameGeometry().left() + 20, bottom()));
+    };
 
-        // Taken away (5029), it stays where the user left it.
-        drag({100, 8}, {0, 60});
-        EXPECT_FALSE(mini.glued());
-        const QPoint left = list->pos();
-        window.move(window.pos() + QPoint(-10, -10));
-        settle();
-        EXPECT_EQ(list->pos(), left);
-        mini.leave();
-    }
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
+    // The user docks it under the main window by its caption (5031 says docked).
+    drag({100, 8}, window.frameGeometry().topLeft() + QPoint(20, 0) - list->pos() +
+                       QPoint(0, window.frameGeometry().height()));
+    ASSERT_TRUE(mini.glued());
+    window.move(window.pos() + QPoint(15, 25));
+    settle();
+    EXPECT_EQ(list->pos(), QPoint(window.frameGeometry().left() + 20, bottom()));
+
+    // Taken away (5029), it stays where the user left it.
+    drag({100, 8}, {0, 60});
+    EXPECT_FALSE(mini.glued());
+    const QPoint left = list->pos();
+    window.move(window.pos() + QPoint(-10, -10));
+    settle();
+    EXPECT_EQ(list->pos(), left);
+    mini.leave();
 }
 
 } // namespace

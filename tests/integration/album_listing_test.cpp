@@ -1,17 +1,10 @@
 // Local album pages over two albums through the real panel: every row carries its own album's
 // name, on the album's page and on the all-songs page. The files the panel and the service
 // made are their owner's only.
-#include "tests/integration/panel_host.h"
+#include "tests/integration/panel_entries_fixture.h"
 
-#include "library/album_song.h"
-#include "library/my_album_db.h"
 #include "service/service_context.h"
-#include "songs/panel_messages.h"
-#include "songs/song.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
 #include <map>
 #include <sys/stat.h>
 
@@ -29,11 +22,10 @@ struct Album {
 constexpr std::array<Album, 2> kAlbums = {
     {{"7", "Road Trip", {"north", "south"}}, {"8", "Evening", {"dusk", "night"}}}};
 
-class AlbumListingTest : public ::testing::Test {
+class AlbumListingTest : public PanelEntriesTest {
 protected:
     void SetUp() override {
-        std::string why;
-        ASSERT_TRUE(host.start(why)) << why;
+        PanelEntriesTest::SetUp();
         MyAlbumDb db;
         ASSERT_TRUE(db.start(host.dataFolder()));
         for (const Album& album : kAlbums)
@@ -58,7 +50,6 @@ protected:
             rows[record->text(SongField::Song_Name)] = record->text(SongField::Source);
         return ready ? rows : SourceBySong{};
     }
-    PanelHost host;
 };
 
 TEST_F(AlbumListingTest, EveryRowShowsItsOwnAlbumsName) {

@@ -1,15 +1,9 @@
 // The panel with the files a user may find damaged: an album database that is not one, a
 // play-list folder that cannot be made, a settings file of binary garbage, audio files with
 // lying tags or none. Each test is its own process with its own data folder.
-#include "tests/integration/panel_host.h"
+#include "tests/integration/panel_entries_fixture.h"
 
-#include "library/my_album_db.h"
-#include "listview/song_list_view.h"
-#include "songs/panel_messages.h"
-#include "songs/song.h"
 #include "support/temp_folder.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -17,7 +11,6 @@ namespace kesto::test {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 
 constexpr int kLocalAlbumMenu = 4100;
 
@@ -29,19 +22,11 @@ std::vector<fs::path> withPrefix(const fs::path& folder, const std::string& pref
     return found;
 }
 
-std::string fileList(const std::vector<fs::path>& files) {
-    std::string list;
-    for (const fs::path& file : files)
-        list += file.string() + '\0';
-    return list + '\0';
-}
-
-class DamagedFilesTest : public ::testing::Test {
+// Each test lays its damage out before the panel starts.
+class DamagedFilesTest : public PanelEntriesTest {
 protected:
-    void start() {
-        std::string why;
-        ASSERT_TRUE(host.start(why)) << why;
-    }
+    void SetUp() override {}
+    void start() { PanelEntriesTest::SetUp(); }
     fs::path playlist() const { return host.dataFolder() / "Playlist"; }
     std::vector<fs::path> songs(int count) {
         std::vector<fs::path> files;
@@ -51,12 +36,6 @@ protected:
         }
         return files;
     }
-    bool waitForReady(int count) {
-        return PanelHost::processUntil([&] { return host.panelLog().count(msg::kLocalPageReady) >= count; },
-                                       10s);
-    }
-
-    PanelHost host;
 };
 
 TEST_F(DamagedFilesTest, AnAlbumFileThatIsNoDatabaseIsKeptAsideTheUserToldAndAlbumsWorkAgain) {

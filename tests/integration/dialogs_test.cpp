@@ -2,36 +2,22 @@
 // each opened by its command, driven by the user's steps, and its effect seen in the service,
 // the album database, the settings or the list. One test per process (one host per load).
 #include "tests/integration/dialog_script.h"
-#include "tests/integration/panel_host.h"
+#include "tests/integration/panel_entries_fixture.h"
 
-#include "library/album_song.h"
 #include "library/album_song_list.h"
-#include "library/my_album_db.h"
-#include "listview/song_list_view.h"
-#include "platform/cp949.h"
 #include "protocol/reply_fields.h"
 #include "service/login_client.h"
-#include "settings/registry_key.h"
-#include "settings/settings_keys.h"
-#include "songs/login_block.h"
-#include "songs/panel_messages.h"
-#include "songs/song.h"
 
-#include "include/kesto/window_message.h"
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableWidget>
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <set>
 
 namespace kesto::test {
@@ -39,8 +25,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kChartMenu = 1001;
-constexpr const char* kChart = "00104";
 constexpr int kDownloadHistoryMenu = 5200;
 constexpr const char* kMoved = "선택한 마이앨범으로 곡(들)을 이동하였습니다.";
 
@@ -48,16 +32,8 @@ QString u(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-class DialogsTest : public ::testing::Test {
+class DialogsTest : public PanelEntriesTest {
 protected:
-    void SetUp() override {
-        std::string why;
-        ASSERT_TRUE(host.start(why)) << why;
-        PanelHost::boxTexts().clear();
-    }
-
-    const LoginBlock& login() { return *static_cast<const LoginBlock*>(host.entry<KestoEntry3>(3)()); }
-
     // The user's on-line albums, name to id, as the service keeps them.
     std::map<std::string, std::string> onlineAlbums() {
         const std::string body = std::string("tester\v") + login().uKey + "\v0\v";
@@ -66,21 +42,6 @@ protected:
         for (std::size_t field = 1; field + 1 < fields.size(); field += 3)
             albums[fields.text(field + 1)] = fields.text(field);
         return albums;
-    }
-
-    void tick(std::initializer_list<int> rows) {
-        for (const int row : rows)
-            host.list()->setRowChecked(row, true);
-    }
-
-    bool boxSaid(const std::string& text) {
-        const auto& texts = PanelHost::boxTexts();
-        return std::find(texts.begin(), texts.end(), text) != texts.end();
-    }
-
-    bool waitReady(int count) {
-        return PanelHost::processUntil([&] { return host.panelLog().count(msg::kLocalPageReady) >= count; },
-                                       10s);
     }
 
     std::filesystem::path file(const std::string& relative) {
@@ -126,8 +87,6 @@ protected:
         key.readRootString(text, name);
         return text;
     }
-
-    PanelHost host;
 };
 
 TEST_F(DialogsTest, ThreeSongsGoIntoANewMyAlbumAndShowOnItsPage) {
@@ -216,7 +175,7 @@ TEST_F(DialogsTest, MyAlbumListWithoutReplyOrWithAnErrorOpensNoDialog) {
 TEST_F(DialogsTest, LocalSongsAreCopiedThenMovedBetweenPlayLists) {
     localAlbums({"one", "two", "three"});
     host.show(4, 4100, "7");
-    ASSERT_TRUE(waitReady(1));
+    ASSERT_TRUE(waitForReady(1));
     ASSERT_EQ(host.list()->rowCount(), 3);
     const auto names = host.rowNames();
     tick({0, 1});
@@ -235,7 +194,7 @@ TEST_F(DialogsTest, LocalSongsAreCopiedThenMovedBetweenPlayLists) {
     EXPECT_TRUE(
         PanelHost::processUntil([&] { return host.hostLog().count(KESTO_MSG_PLAYLIST_CHANGED) == 1; }, 5s));
 
-    waitReady(2);
+    waitForReady(2);
     host.list()->uncheckAll();
     tick({2});
     DialogScript move;
@@ -255,7 +214,7 @@ TEST_F(DialogsTest, LocalSongsAreCopiedThenMovedBetweenPlayLists) {
 TEST_F(DialogsTest, NewPlayListFromTheChoiceDialogReceivesTheSongs) {
     localAlbums({"alpha"});
     host.show(4, 4100, "7");
-    ASSERT_TRUE(waitReady(1));
+    ASSERT_TRUE(waitForReady(1));
     tick({0});
     DialogScript script;
     script.then("playListChoice", [](QWidget* d) { DialogScript::click(d, "newPlayList"); })
@@ -283,7 +242,7 @@ TEST_F(DialogsTest, NewPlayListFromTheChoiceDialogReceivesTheSongs) {
 TEST_F(DialogsTest, DeleteConfirmationCancelsAndItsDoNotShowAgainPersists) {
     localAlbums({"one", "two", "three"});
     host.show(4, 4000);
-    ASSERT_TRUE(waitReady(1));
+    ASSERT_TRUE(waitForReady(1));
     ASSERT_EQ(host.list()->rowCount(), 3);
     tick({0});
     DialogScript cancel;
@@ -306,7 +265,7 @@ TEST_F(DialogsTest, DeleteConfirmationCancelsAndItsDoNotShowAgainPersists) {
     EXPECT_EQ(rootSetting(settings::kShowDeleteBox), "1");
 
     // Not asked again: the next delete goes straight through.
-    ASSERT_TRUE(waitReady(2));
+    ASSERT_TRUE(waitForReady(2));
     tick({0});
     DialogScript never;
     never.install();
@@ -331,7 +290,7 @@ TEST_F(DialogsTest, AddFolderTakesSubFoldersOnlyWhenAskedAndRemembersTheFolder) 
         };
     };
     host.show(4, 4100, "7");
-    waitReady(1);
+    waitForReady(1);
     DialogScript flat;
     flat.then("addFolder", chooseTree(false));
     flat.install();
@@ -355,7 +314,7 @@ TEST_F(DialogsTest, AddFilesTakesTheChosenFilesAndRemembersTheirFolder) {
     file("picked/y.ogg");
     file("picked/z.mp3");
     host.show(4, 4100, "7");
-    waitReady(1);
+    waitForReady(1);
     DialogScript script;
     script.then("addFiles", [folder = first.parent_path()](QWidget* d) {
         auto* dialog = qobject_cast<QFileDialog*>(d);
@@ -500,7 +459,7 @@ TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
         ASSERT_TRUE(db.execStatement("update AlbumInfo_tbl set Listen_Count=4"));
     }
     host.show(4, 4100, "7");
-    ASSERT_TRUE(waitReady(1));
+    ASSERT_TRUE(waitForReady(1));
     DialogScript script;
     script.then("songInfo", [](QWidget* d) {
         EXPECT_EQ(d->findChild<QLabel*>("listenCount")->text(), u("4회"));
@@ -557,23 +516,6 @@ TEST_F(DialogsTest, GiftBoxDownloadHandsTheGiftsToTheHostWithoutPaying) {
     ASSERT_EQ(PanelHost::transfers().size(), 1u);
     EXPECT_EQ(PanelHost::transferCounts().front(), 1);
     EXPECT_EQ(cash(), cashBefore);
-}
-
-TEST_F(DialogsTest, OnlineAlbumDeleteAsksUntilToldNotTo) {
-    host.show(2, 2100);
-    PanelHost::processPending();
-    const int rows = host.list()->rowCount();
-    ASSERT_GE(rows, 2);
-    tick({0});
-    DialogScript script;
-    script.then("deleteConfirm", [](QWidget* d) {
-        DialogScript::check(d, "doNotShowAgain", true);
-        DialogScript::click(d, "ok");
-    });
-    script.install();
-    host.entry<KestoEntry60>(60)();
-    ASSERT_TRUE(PanelHost::processUntil([&] { return host.list()->rowCount() == rows - 1; }, 10s));
-    EXPECT_EQ(rootSetting(settings::kShowDeleteBox), "1");
 }
 
 TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHoldsThePhone) {

@@ -1,45 +1,26 @@
 // Drag and drop on the real panel of the loaded module: hand-made drag events on its song list
 // (a drag runs no event loop of its own without a display), against the reference service.
-#include "tests/integration/drag_events.h"
-#include "tests/integration/panel_host.h"
+#include "tests/integration/panel_entries_fixture.h"
 
 #include "columns/column_kind.h"
 #include "columns/drag_formats.h"
 #include "columns/drag_payload.h"
-#include "library/my_album_db.h"
 #include "listview/song_drag_data.h"
-#include "listview/song_list_view.h"
-#include "songs/song.h"
 
-#include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 namespace kesto::test {
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kChartMenu = 1001;
-constexpr const char* kFiveRowChart = "00104";
-constexpr int kNowPlayingMenu = 0;
-constexpr int kListOnly = 4;
-
-class DragDropTest : public ::testing::Test {
+class DragDropTest : public PanelEntriesTest {
 protected:
-    void SetUp() override {
-        std::string why;
-        ASSERT_TRUE(host.start(why)) << why;
-    }
-
-    SongListView& list() { return *host.list(); }
-
     // A point on the row's title, where a press selects the row and clicks nothing.
     QPoint rowPoint(int row) {
         for (int column = 0; column < list().columnCount(); ++column)
@@ -52,7 +33,7 @@ protected:
 
     // Copies of the chart's records, as another list of this process would drag them.
     std::vector<Song> chartSongs() {
-        host.show(2, kChartMenu, kFiveRowChart);
+        host.show(2, kChartMenu, kChart);
         std::vector<Song> songs;
         for (const Song* record : host.rowRecords())
             songs.push_back(*record);
@@ -67,13 +48,6 @@ protected:
         return SongDragData::make(format, records, &otherList, 1);
     }
 
-    int requestsOf(const std::string& command) {
-        int count = 0;
-        for (const std::string& url : PanelHost::requestedUrls())
-            count += url.ends_with("?" + command) ? 1 : 0;
-        return count;
-    }
-
     std::string nextSongId(int position) {
         int chosen = -1;
         char songId[64] = {};
@@ -82,12 +56,10 @@ protected:
                                      nullptr, nullptr);
         return songId;
     }
-
-    PanelHost host;
 };
 
 TEST_F(DragDropTest, DragWithinTheNowPlayingPageReordersItsStoreAndEntry24PlaysTheMovedSongNext) {
-    host.show(2, kChartMenu, kFiveRowChart);
+    host.show(2, kChartMenu, kChart);
     list().checkAll();
     host.entry<KestoEntry45>(45)();
     host.show(kListOnly, kNowPlayingMenu);

@@ -1,16 +1,12 @@
 // The panel against a server that misbehaves, through the module and the host's request
 // function: a reply of 100 MB, a reply that claims more rows than it has, a reply the host waits
 // for while the user acts again, and a server that closes in the middle of a reply.
-#include "tests/integration/panel_host.h"
-
-#include "listview/song_list_view.h"
+#include "tests/integration/panel_entries_fixture.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
-#include <gtest/gtest.h>
 #include <httplib.h>
 
-#include <atomic>
 #include <thread>
 
 namespace kesto::test {
@@ -18,9 +14,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kChartMenu = 1001;
-constexpr int kChartPageKind = 19;
-constexpr const char* kChart = "00104";
 constexpr char kVt = '\x0b';
 
 // A service-list reply (page kind 19) that says it has claimed rows and holds names.size().
@@ -36,11 +29,10 @@ std::string chartReply(int claimed, const std::vector<std::string>& names) {
     return text;
 }
 
-class HostileServerTest : public ::testing::Test {
+class HostileServerTest : public PanelEntriesTest {
 protected:
     void SetUp() override {
-        std::string why;
-        ASSERT_TRUE(host.start(why)) << why;
+        PanelEntriesTest::SetUp();
         port = server.bind_to_any_port("127.0.0.1");
         ASSERT_GT(port, 0);
         thread = std::thread([this] { server.listen_after_bind(); });
@@ -58,7 +50,6 @@ protected:
         host.redirectRequests("http://127.0.0.1:" + std::to_string(port));
     }
 
-    PanelHost host;
     httplib::Server server;
     int port = 0;
     std::thread thread;

@@ -2,54 +2,30 @@
 // loaded module: keys take the same roads as clicks (the tick posted to the panel, the song
 // played by the host, the delete message, the row menu), the accessible table reads the rows
 // the control draws, and a cut text shows its whole self in a tooltip.
-#include "tests/integration/panel_host.h"
+#include "tests/integration/panel_entries_fixture.h"
 
 #include "columns/column_kind.h"
-#include "columns/list_command_ids.h"
-#include "include/kesto/window_message.h"
-#include "listview/list_menus.h"
 #include "listview/song_list_header.h"
-#include "listview/song_list_view.h"
-#include "songs/panel_messages.h"
-#include "songs/song_record.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
-#include <QApplication>
 #include <QHelpEvent>
-#include <QMenu>
-#include <QTest>
-#include <QTimer>
 #include <QToolTip>
-#include <gtest/gtest.h>
 
 namespace kesto::test {
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kChartMenu = 1001;
-constexpr int kNowPlayingMenu = 0;
-constexpr const char* kFiftyRowChart = "00104";
-
-class ListKeysTest : public ::testing::Test {
+class ListKeysTest : public PanelEntriesTest {
 protected:
     void SetUp() override {
-        std::string why;
-        ASSERT_TRUE(host.start(why)) << why;
+        PanelEntriesTest::SetUp();
         host.show(2, kChartMenu, kFiftyRowChart);
         ASSERT_GT(list().rowCount(), 10);
     }
 
-    SongListView& list() { return *host.list(); }
     QWidget* keys() { return &list(); }
-
-    int columnOf(int kind) {
-        for (int column = 0; column < list().columnCount(); ++column)
-            if (list().columnKind(column) == kind)
-                return column;
-        return -1;
-    }
 
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(keys(), key, modifiers);
@@ -69,12 +45,6 @@ protected:
             press(Qt::Key_Down);
         ASSERT_EQ(list().focusedRow(), row);
     }
-
-    bool hostGot(unsigned message, std::size_t count = 1) {
-        return PanelHost::processUntil([&] { return host.hostLog().of(message).size() >= count; }, 5s);
-    }
-
-    PanelHost host;
 };
 
 TEST_F(ListKeysTest, ArrowsMoveTheFocusAndSpaceTicksLikeTheCheckBox) {

@@ -1,22 +1,12 @@
 // The list panel through the real module in a Qt host, against the reference service on
 // loopback. Every test runs in its own process (the module takes one host window per load).
-#include "tests/integration/panel_host.h"
+#include "tests/integration/panel_entries_fixture.h"
 
 #include "columns/default_column_sets.h"
-#include "library/album_song.h"
-#include "library/my_album_db.h"
-#include "listview/song_list_view.h"
-#include "platform/cp949.h"
 #include "protocol/list_parser.h"
 #include "protocol/list_request.h"
-#include "songs/panel_messages.h"
-#include "songs/song.h"
-
-#include <QApplication>
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <set>
 #include <thread>
 
@@ -25,20 +15,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kChartMenu = 1001;
-constexpr int kChartPageKind = 19;
 constexpr int kFolderPageKind = 6;
-constexpr int kAlbumPageKind = 4;
-constexpr const char* kFiftyRowChart = "00104";
-constexpr const char* kHundredRowChart = "00101";
 
-class ListPanelTest : public ::testing::Test {
+class ListPanelTest : public PanelEntriesTest {
 protected:
-    void SetUp() override {
-        std::string why;
-        ASSERT_TRUE(host.start(why)) << why;
-    }
-
     // The song names the service lists for a chart page, read the way the module reads them.
     std::vector<std::string> serviceNames(const std::string& chart, int page) {
         // The module's own login block: the same values the panel sends.
@@ -68,13 +48,6 @@ protected:
             std::ofstream(folder / ("song" + std::to_string(1000 + i) + ".mp3")) << "x";
         return folder;
     }
-
-    bool waitForReady(int count) {
-        return PanelHost::processUntil([&] { return host.panelLog().count(msg::kLocalPageReady) >= count; },
-                                       10s);
-    }
-
-    PanelHost host;
 };
 
 TEST_F(ListPanelTest, ServerPageShowsTheRowsOfTheReplyWithTheChartColumns) {
@@ -138,36 +111,6 @@ TEST_F(ListPanelTest, EmptyFolderShowsAnEmptyListWithoutAReader) {
     EXPECT_EQ(host.pageKind(), kFolderPageKind);
     EXPECT_EQ(host.list()->rowCount(), 0);
     EXPECT_EQ(host.panelLog().count(msg::kLocalPageReady), 0);
-}
-
-TEST_F(ListPanelTest, LocalAlbumPagePostsReadyAndShowsTheAlbumFiles) {
-    const auto folder = folderWith("album", 5);
-    {
-        MyAlbumDb db;
-        ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
-        for (const auto& file : std::filesystem::directory_iterator(folder)) {
-            Song record;
-            record.setText(SongField::Song_Name, file.path().stem().string());
-            record.setText(SongField::Local_Path, file.path().string());
-            ASSERT_FALSE(db.insertSong(AlbumSong::fromRecord(record, "7", "")).empty());
-        }
-    }
-    host.show(4, 4100, "7");
-    ASSERT_TRUE(waitForReady(1));
-    EXPECT_EQ(host.pageKind(), kAlbumPageKind + 1);
-    for (const Song* record : host.rowRecords())
-        EXPECT_STREQ(record->text(SongField::Source),
-                     "Road Trip"); // the album's name came along with each file
-    auto names = host.rowNames();
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"song1000", "song1001", "song1002", "song1003", "song1004"}));
-    EXPECT_EQ(host.columnTitles(), titlesOf(kAlbumPageKind + 1));
-    // The first album page without a parameter lists every song of every album.
-    host.show(4, 4000);
-    ASSERT_TRUE(waitForReady(2));
-    EXPECT_EQ(host.pageKind(), kAlbumPageKind);
-    EXPECT_EQ(host.list()->rowCount(), 5);
 }
 
 TEST_F(ListPanelTest, FilesDroppedOnALocalAlbumGoIntoTheDatabaseAndTheList) {

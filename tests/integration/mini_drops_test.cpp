@@ -1,17 +1,14 @@
 // Drag and drop on the mini play list of the loaded module: rows moved within it take the
 // now-playing list along (the panel's now-playing page too), songs of the panel's pages and
 // files from the desktop go in, and its rows go out to a local album as now-playing songs do.
-#include "tests/integration/mini_fixture.h"
+#include "tests/integration/panel_entries_fixture.h"
 
 #include "columns/drag_formats.h"
-#include "library/my_album_db.h"
 #include "listview/song_drag_data.h"
 
 #include <QUrl>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <numeric>
 
 namespace kesto::test {

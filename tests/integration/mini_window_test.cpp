@@ -1,16 +1,10 @@
 // The mini play list's window through the loaded module: what it tells the host of moves,
 // resizes and its visibility (5029, 5031, 5032, 5033), what the host hands it for its status
 // and play lines (entries 33, 35, 36), its keys, and the other entries that reach it.
-#include "tests/integration/mini_fixture.h"
+#include "tests/integration/panel_entries_fixture.h"
 
-#include "platform/cp949.h"
-
-#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMouseEvent>
-#include <QTest>
-
-#include <filesystem>
 
 namespace kesto::test {
 namespace {

@@ -14,21 +14,6 @@ constexpr int kNowPlayingPageKind = 1;
 constexpr int kAlbumPageKind = 16;
 constexpr int kCartRowsPerPage = 20;
 
-int columnOf(const SongListView& list, int kind) {
-    for (int column = 0; column < list.columnCount(); ++column)
-        if (list.columnKind(column) == kind)
-            return column;
-    return -1;
-}
-
-std::vector<std::string> numbers(const SongListView& list) {
-    std::vector<std::string> out;
-    const int column = columnOf(list, col::kNumber);
-    for (int row = 0; column >= 0 && row < list.rowCount(); ++row)
-        out.push_back(list.cellText(row, column).toStdString());
-    return out;
-}
-
 std::vector<std::string> oneToN(int n) {
     std::vector<std::string> out;
     for (int i = 1; i <= n; ++i)
@@ -42,6 +27,15 @@ QAbstractButton* button(PanelHost& host, int controlId) {
 
 class PageFlagsTest : public PanelEntriesTest {
 protected:
+    // The number cells of the shown rows.
+    std::vector<std::string> numbers() {
+        std::vector<std::string> out;
+        const int column = columnOf(col::kNumber);
+        for (int row = 0; column >= 0 && row < list().rowCount(); ++row)
+            out.push_back(list().cellText(row, column).toStdString());
+        return out;
+    }
+
     // Follows an album link as a page of the service would write it, through entry 46.
     void followAlbum(const std::string& album, int type) {
         const std::string link = "albuminfo://" + album + ";" + std::to_string(type) + ";0/";
@@ -53,7 +47,7 @@ protected:
     std::vector<std::string> sortByName() {
         SongListView* list = host.list();
         const std::vector<std::string> before = host.rowNames();
-        const int column = columnOf(*list, col::kSongName);
+        const int column = columnOf(col::kSongName);
         for (int turn = 0; turn < 2 && host.rowNames() == before; ++turn)
             list->sortByColumn(column);
         PanelHost::processPending();
@@ -71,14 +65,14 @@ TEST_F(PageFlagsTest, AlbumLinkOfTypeOneShowsOneWholeAlbumNumberedByItsTracks) {
     ASSERT_EQ(host.pageKind(), kAlbumPageKind);
     const std::vector<std::string> tracks = host.rowNames();
     ASSERT_GT(tracks.size(), 2U);
-    EXPECT_EQ(numbers(*host.list()), oneToN(static_cast<int>(tracks.size())));
+    EXPECT_EQ(numbers(), oneToN(static_cast<int>(tracks.size())));
     EXPECT_FALSE(button(host, cmd::kNextListPage)->isEnabled());
     EXPECT_FALSE(button(host, cmd::kPreviousListPage)->isEnabled());
 
     // Sorted by name, each song keeps its track number.
     const std::vector<std::string> sorted = sortByName();
     ASSERT_NE(sorted, tracks);
-    const std::vector<std::string> shown = numbers(*host.list());
+    const std::vector<std::string> shown = numbers();
     for (std::size_t row = 0; row < sorted.size(); ++row) {
         const auto track = std::find(tracks.begin(), tracks.end(), sorted[row]) - tracks.begin();
         EXPECT_EQ(shown[row], std::to_string(track + 1)) << sorted[row];
@@ -87,7 +81,7 @@ TEST_F(PageFlagsTest, AlbumLinkOfTypeOneShowsOneWholeAlbumNumberedByItsTracks) {
     // The same album by a link of another type is a list like others: sorted, it counts anew.
     followAlbum(album, 2);
     ASSERT_NE(sortByName(), tracks);
-    EXPECT_EQ(numbers(*host.list()), oneToN(static_cast<int>(tracks.size())));
+    EXPECT_EQ(numbers(), oneToN(static_cast<int>(tracks.size())));
 
     // A chart shown next pages again.
     followAlbum(album, 1);
@@ -141,12 +135,12 @@ TEST_F(PageFlagsTest, CartAndChartNumberTheirRowsOnAcrossListPages) {
 
     host.show(kListOnly, kCartMenu);
     ASSERT_EQ(host.list()->rowCount(), kCartRowsPerPage);
-    EXPECT_EQ(numbers(*host.list()), oneToN(kCartRowsPerPage));
+    EXPECT_EQ(numbers(), oneToN(kCartRowsPerPage));
     host.click(cmd::kNextListPage);
     ASSERT_TRUE(PanelHost::processUntil([&] { return host.panelLog().count(msg::kNextListPage) == 1; }, 5s));
     PanelHost::processPending();
     ASSERT_EQ(host.list()->rowCount(), items - kCartRowsPerPage);
-    EXPECT_EQ(numbers(*host.list()), (std::vector<std::string>{"21", "22", "23", "24", "25"}));
+    EXPECT_EQ(numbers(), (std::vector<std::string>{"21", "22", "23", "24", "25"}));
 
     // The chart counts fifty rows a page, and offers the way back once past the first.
     host.show(2, kChartMenu, kHundredRowChart);
@@ -155,8 +149,8 @@ TEST_F(PageFlagsTest, CartAndChartNumberTheirRowsOnAcrossListPages) {
     ASSERT_TRUE(PanelHost::processUntil([&] { return host.panelLog().count(msg::kNextListPage) == 2; }, 5s));
     PanelHost::processPending();
     ASSERT_EQ(host.list()->rowCount(), 50);
-    EXPECT_EQ(numbers(*host.list()).front(), "51");
-    EXPECT_EQ(numbers(*host.list()).back(), "100");
+    EXPECT_EQ(numbers().front(), "51");
+    EXPECT_EQ(numbers().back(), "100");
     EXPECT_TRUE(button(host, cmd::kPreviousListPage)->isEnabled());
 }
 

@@ -1,11 +1,13 @@
 #pragma once
-// The fixture of the panel's entry tests: the module in a Qt host against the reference service,
-// with helpers that play, tick and list as a host and a user would.
+// The fixture of the loaded-panel tests: the module in a Qt host against the reference service,
+// with helpers that play, tick, list and wait as a host and a user would.
 
+#include "tests/integration/drag_events.h"
 #include "tests/integration/panel_host.h"
 #include "tests/library/dcf_bytes.h"
 
 #include "columns/list_command_ids.h"
+#include "include/kesto/window_message.h"
 #include "library/album_song.h"
 #include "library/my_album_db.h"
 #include "listview/list_menus.h"
@@ -27,6 +29,7 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 
 namespace kesto::test {
@@ -34,7 +37,9 @@ namespace kesto::test {
 using namespace std::chrono_literals;
 
 constexpr int kChartMenu = 1001;
-constexpr const char* kFiftyRowChart = "00104";
+constexpr int kChartPageKind = 19;
+constexpr const char* kChart = "00104";
+constexpr const char* kFiftyRowChart = kChart;
 constexpr const char* kHundredRowChart = "00101";
 constexpr int kNowPlayingMenu = 0;
 constexpr int kListOnly = 4;
@@ -55,6 +60,45 @@ protected:
     void SetUp() override {
         std::string why;
         ASSERT_TRUE(host.start(why)) << why;
+        PanelHost::boxTexts().clear();
+    }
+
+    SongListView& list() { return *host.list(); }
+    const LoginBlock& login() { return *static_cast<const LoginBlock*>(host.entry<KestoEntry3>(3)()); }
+
+    // The column of that kind in the shown list, or -1.
+    int columnOf(int kind) {
+        for (int column = 0; column < list().columnCount(); ++column)
+            if (list().columnKind(column) == kind)
+                return column;
+        return -1;
+    }
+
+    void tick(std::initializer_list<int> rows) {
+        for (const int row : rows)
+            host.list()->setRowChecked(row, true);
+    }
+
+    bool hostGot(unsigned message, std::size_t count = 1) {
+        return PanelHost::processUntil([&] { return host.hostLog().of(message).size() >= count; }, 5s);
+    }
+
+    bool waitForReady(int count) {
+        return PanelHost::processUntil([&] { return host.panelLog().count(msg::kLocalPageReady) >= count; },
+                                       10s);
+    }
+
+    static bool boxSaid(const std::string& text) {
+        const auto& texts = PanelHost::boxTexts();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+
+    // Requests sent for that protocol command ("...?command").
+    static int requestsOf(const std::string& command) {
+        int count = 0;
+        for (const std::string& url : PanelHost::requestedUrls())
+            count += url.ends_with("?" + command) ? 1 : 0;
+        return count;
     }
 
     Played playNext(int position, int mode = kNextMode) {
@@ -112,6 +156,70 @@ protected:
     }
 
     PanelHost host;
+};
+
+// The mini play list at hand: the now-playing list filled from a chart, the mini list created,
+// switched on and shown as a host does it.
+class MiniFixture : public PanelEntriesTest {
+protected:
+    // Every row of the chart listened to: the now-playing list holds the chart.
+    int fillNowPlaying() {
+        host.show(2, kChartMenu, kChart);
+        host.entry<KestoEntry53>(53)(1);
+        host.entry<KestoEntry45>(45)();
+        PanelHost::processPending();
+        return host.entry<KestoEntry0>(0)();
+    }
+
+    // Entries 27, 26 (on) and 34 (show).
+    bool enterMiniMode(KestoRect rect = {60, 40, 460, 440}) {
+        if (host.entry<KestoEntry27>(27)(&rect) != 1)
+            return false;
+        host.entry<KestoEntry26>(26)(1);
+        host.entry<KestoEntry34>(34)(5);
+        PanelHost::processPending();
+        return miniList() != nullptr;
+    }
+
+    QWidget* miniWindow() const { return static_cast<QWidget*>(host.entry<KestoEntry31>(31)()); }
+    SongListView* miniList() const {
+        KestoRect rect{};
+        return static_cast<SongListView*>(static_cast<QWidget*>(host.entry<KestoEntry74>(74)(3, &rect)));
+    }
+
+    void press(int controlId) {
+        QCoreApplication::postEvent(miniWindow(), new WindowMessageEvent(msg::kWindowCommand, controlId, 0));
+        PanelHost::processPending();
+    }
+
+    // Entry 24 for a position, as the host asks when it plays: the song name it got back.
+    std::string play(int position) {
+        std::array<char, KESTO_PLAY_TEXT_SIZE> name{};
+        int chosen = -1;
+        host.entry<KestoEntry24>(24)("", 0, position, 0, &chosen, name.data(), nullptr, nullptr, nullptr,
+                                     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                     nullptr, nullptr);
+        return name.data();
+    }
+
+    static std::vector<std::string> namesOf(const SongListView& list) {
+        std::vector<std::string> names;
+        for (int row = 0; row < list.rowCount(); ++row)
+            names.emplace_back(list.record(row) != nullptr ? list.record(row)->text(SongField::Song_Name)
+                                                           : "");
+        return names;
+    }
+
+    // The middle of a row's cell.
+    static QPoint rowPoint(const SongListView& list, int row, int column) {
+        return list.cellRect(row, column).center();
+    }
+
+    static DropAnswers dragTo(const SongListView& list, const QMimeData& data, QPoint at) {
+        return dragAndDrop(list.viewport(), data, at);
+    }
+
+    MessageLog& log() { return host.hostLog(); }
 };
 
 } // namespace kesto::test

@@ -2,32 +2,19 @@
 // panel of the loaded module to its effect: a request the service saw, a page in the HTML area,
 // a message to the host. Both sides of every message meet here, so a disagreement on which of
 // wParam and lParam carries the row fails a test.
-#include "tests/integration/panel_host.h"
+#include "tests/integration/panel_entries_fixture.h"
 
 #include "columns/click_table.h"
 #include "columns/column_kind.h"
-#include "columns/list_command_ids.h"
-#include "listview/list_menus.h"
 #include "listview/row_object.h"
-#include "listview/song_list_view.h"
-#include "songs/panel_messages.h"
-#include "songs/song.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QTest>
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace kesto::test {
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kChartMenu = 1001;
-constexpr const char* kFiftyRowChart = "00104";
 constexpr int kVisibleRows = 10;
 constexpr int kReceivedGiftsMenu = 6000;
 constexpr int kMusicVideoPurchasesMenu = 9600;
@@ -37,22 +24,12 @@ struct Cell {
     int column = -1;
 };
 
-class RowMessagesTest : public ::testing::Test {
+class RowMessagesTest : public PanelEntriesTest {
 protected:
     void SetUp() override {
-        std::string why;
-        ASSERT_TRUE(host.start(why)) << why;
+        PanelEntriesTest::SetUp();
         host.show(2, kChartMenu, kFiftyRowChart);
         ASSERT_GT(list().rowCount(), kVisibleRows);
-    }
-
-    SongListView& list() { return *host.list(); }
-
-    int columnOf(int kind) {
-        for (int column = 0; column < list().columnCount(); ++column)
-            if (list().columnKind(column) == kind)
-                return column;
-        return -1;
     }
 
     // The first visible row whose cell of that column kind answers the click kind.
@@ -91,18 +68,7 @@ protected:
 
     std::string songId(int row) { return list().record(row)->text(SongField::Song_ID); }
 
-    bool hostGot(unsigned message, std::size_t count = 1) {
-        return PanelHost::processUntil([&] { return host.hostLog().of(message).size() >= count; }, 5s);
-    }
-
-    bool requested(const std::string& command) {
-        for (const std::string& url : PanelHost::requestedUrls())
-            if (url.ends_with("?" + command))
-                return true;
-        return false;
-    }
-
-    PanelHost host;
+    static bool requested(const std::string& command) { return requestsOf(command) > 0; }
 };
 
 TEST_F(RowMessagesTest, LyricsIconAndLyricsMenuShowTheLyricsPageOfThatRow) {

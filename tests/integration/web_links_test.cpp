@@ -4,17 +4,7 @@
 // here has no web engine, so the window is the light one, which asks its pages through the
 // host's request function.
 #include "tests/integration/dialog_script.h"
-#include "tests/integration/panel_host.h"
-
-#include "listview/song_list_view.h"
-#include "songs/login_block.h"
-#include "songs/panel_messages.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
+#include "tests/integration/panel_entries_fixture.h"
 
 #include <algorithm>
 
@@ -22,9 +12,6 @@ namespace kesto::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-constexpr int kChartMenu = 1001;
-constexpr const char* kChart = "00104";
 
 std::vector<QWidget*> browserWindows() {
     std::vector<QWidget*> found;
@@ -48,17 +35,14 @@ DialogScript::Act clickLinks(std::vector<QString> names) {
     };
 }
 
-class WebLinksTest : public ::testing::Test {
+class WebLinksTest : public PanelEntriesTest {
 protected:
     void SetUp() override {
-        std::string why;
-        ASSERT_TRUE(host.start(why)) << why;
-        PanelHost::boxTexts().clear();
+        PanelEntriesTest::SetUp();
         host.show(2, kChartMenu, kChart);
         host.list()->setRowChecked(0, true);
     }
 
-    const LoginBlock& login() { return *static_cast<const LoginBlock*>(host.entry<KestoEntry3>(3)()); }
     std::string credentials() {
         return std::string("userid=tester&password=") + login().password + "&u_key=" + login().uKey;
     }
@@ -81,8 +65,6 @@ protected:
                 found.push_back(r);
         return found;
     }
-
-    PanelHost host;
 };
 
 TEST_F(WebLinksTest, PurchaseLinksOpenTheBridgedAndChargePagesByPostInOneBrowserWindow) {

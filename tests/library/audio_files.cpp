@@ -1,14 +1,11 @@
 #include "audio_files.h"
 
-#include "include/kesto/panel_api.h"
-#include "platform/cp949.h"
+#include "host/tag_reader.h"
 
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
 
-#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <mutex>
 #include <unistd.h>
 
@@ -40,17 +37,6 @@ const std::filesystem::path& templateFolder() {
     return *folder;
 }
 
-void putText(char* buffer, std::size_t offset, std::size_t capacity, const TagLib::String& text) {
-    const std::string cp949 = Cp949::fromUtf8(text.to8Bit(true));
-    const std::size_t n = Cp949::fitLength(cp949, capacity - 1);
-    std::memcpy(buffer + offset, cp949.data(), n);
-    buffer[offset + n] = '\0';
-}
-
-void putInt(char* buffer, std::size_t offset, std::int32_t value) {
-    std::memcpy(buffer + offset, &value, sizeof value);
-}
-
 } // namespace
 
 bool AudioFiles::make(const std::filesystem::path& path, const std::string& titleUtf8,
@@ -78,17 +64,7 @@ bool AudioFiles::make(const std::filesystem::path& path, const std::string& titl
 }
 
 int AudioFiles::readTags(const char* path, void* buffer) {
-    TagLib::FileRef file(path);
-    if (file.isNull() || !file.tag() || !file.audioProperties() || file.audioProperties()->bitrate() <= 0)
-        return 0;
-    char* out = static_cast<char*>(buffer);
-    putText(out, KESTO_TAG_TITLE, KESTO_TAG_TITLE_SIZE, file.tag()->title());
-    putText(out, KESTO_TAG_ARTIST, KESTO_TAG_ARTIST_SIZE, file.tag()->artist());
-    std::error_code error;
-    putInt(out, KESTO_TAG_FILE_SIZE, static_cast<std::int32_t>(std::filesystem::file_size(path, error)));
-    putInt(out, KESTO_TAG_BITRATE, file.audioProperties()->bitrate() * 1000);
-    putInt(out, KESTO_TAG_PLAY_TIME, file.audioProperties()->lengthInSeconds());
-    return 1;
+    return TagReader::read(path, buffer);
 }
 
 } // namespace kesto::test

@@ -1,7 +1,6 @@
 #pragma once
 // Real audio files for import tests and benchmarks: one short MP3 (lame) and OGG (oggenc)
-// made once per process from a sox tone, then copied and tagged with TagLib. Also a tag
-// reader with the host's calling convention that fills the 1080-byte buffer through TagLib.
+// made once per process from a sox tone, then copied and tagged with TagLib.
 
 #include <filesystem>
 #include <string>
@@ -15,7 +14,7 @@ public:
     static bool make(const std::filesystem::path& path, const std::string& titleUtf8 = {},
                      const std::string& artistUtf8 = {});
 
-    // Host service table B, entry 22, as a test host provides it.
+    // Host service table B, entry 22: the host's own tag reader.
     static int readTags(const char* path, void* buffer);
 };
 

@@ -129,24 +129,6 @@ TEST_F(LocalImportTest, NowPlayingTakesEachFileOnce) {
     EXPECT_EQ(shown.count(), 2);
 }
 
-TEST_F(LocalImportTest, AlbumImportInsertsEachFileOnceInOneTransaction) {
-    MyAlbumDb db;
-    ASSERT_TRUE(db.start(dir.path()));
-    db.execStatement("insert into AlbumName_tbl values ('4001','Drive')");
-    const std::vector<std::string> files = {mp3("it's.mp3", "It's"), mp3("two.mp3", "Two")};
-    EXPECT_EQ(import.intoAlbum(files, db, "4001").added, files);
-    const auto again = import.intoAlbum(files, db, "4001");
-    EXPECT_TRUE(again.added.empty());
-    EXPECT_EQ(again.present, files);
-    AlbumSongList list;
-    ASSERT_TRUE(db.listAlbumSongs("4001", list));
-    EXPECT_EQ(list.localPaths, files);
-    EXPECT_EQ(list.dates[0], "20240708091011");
-    EXPECT_EQ(db.database()->execAndGet("select count(*) from AlbumInfo_tbl").getInt(), 2);
-    const int kbps = db.database()->execAndGet("select Bitrate from AlbumInfo_tbl").getInt();
-    EXPECT_NEAR(kbps, 128, 8) << "kbps: bits per second do not fit the small int column";
-}
-
 TEST_F(LocalImportTest, FolderCopyStaysInsideTheFolder) {
     const auto page = dir / "page";
     std::filesystem::create_directories(page / "sub");
@@ -208,15 +190,6 @@ TEST_F(LocalImportTest, DcfFilesTakeTheirTypeFromTheContentId) {
     EXPECT_EQ(build(bell).File_Format, FileType::kBell);
     SongStore shown;
     EXPECT_EQ(import.intoShownList({junk}, shown).unreadable, std::vector<std::string>{junk});
-}
-
-TEST_F(LocalImportTest, MissingReaderOrFailingReaderReadsNothing) {
-    LocalRecordFactory noReader(nullptr);
-    Song record{};
-    EXPECT_FALSE(noReader.build(mp3("x.mp3"), FileType::kMp3, {}, record));
-    LocalRecordFactory refusing(+[](const char*, void*) { return 0; });
-    EXPECT_FALSE(refusing.build(mp3("y.mp3"), FileType::kMp3, {}, record));
-    EXPECT_FALSE(factory.build("", FileType::kMp3, {}, record));
 }
 
 TEST(FolderWalkerTest, CollectsByExtensionWithOrWithoutSubFolders) {

@@ -53,13 +53,6 @@ protected:
     PlaylistMover mover{db, [this] { return clock; }};
 };
 
-// Which lists are offered is seen in the play list dialog; here only a broken table.
-TEST_F(PlaylistMoverTest, ListingFailsWithoutTheNameTable) {
-    std::vector<PlaylistEntry> lists;
-    db.execStatement("drop table AlbumName_tbl");
-    EXPECT_FALSE(mover.listPlaylists("4002", lists));
-}
-
 TEST_F(PlaylistMoverTest, MoveKeepsTheRowAndSkipsSongsAlreadyThere) {
     db.execStatement("update AlbumInfo_tbl set Album_ID='4002' where Song_ID='" + ids[2] + "'");
     const std::string rowId = scalar("select ID from AlbumInfo_tbl where Song_ID='" + ids[1] + "'");
@@ -77,29 +70,6 @@ TEST_F(PlaylistMoverTest, MoveKeepsTheRowAndSkipsSongsAlreadyThere) {
     EXPECT_EQ(listed("4001"), std::vector<std::string>{paths()[2]});
     EXPECT_EQ(scalar("select ID||'/'||Listen_Count from AlbumInfo_tbl where Song_ID='" + ids[1] + "'"),
               rowId + "/3");
-}
-
-TEST_F(PlaylistMoverTest, CopyMakesNewRowsWithItsOwnIds) {
-    const auto result = mover.put({recordOf(0), recordOf(1)}, "4003", "4001", true, false);
-    EXPECT_EQ(result.handled, 2);
-    EXPECT_EQ(listed("4001").size(), 3u);
-    EXPECT_EQ(listed("4003"), (std::vector<std::string>{paths()[0], paths()[1]}));
-    EXPECT_EQ(scalar("select group_concat(ID) from AlbumInfo_tbl where Album_ID='4003'"),
-              "20300101000000000,20300101000000001");
-    EXPECT_EQ(scalar("select Song_ID||'/'||Date||'/'||Listen_Count||'/'||Song_Name from AlbumInfo_tbl where "
-                     "ID='20300101000000001'"),
-              ids[1] + "/20240101000000/3/b's.mp3");
-    EXPECT_EQ(mover.put({recordOf(0)}, "4003", "4001", true, false).skipped, 1);
-}
-
-TEST_F(PlaylistMoverTest, SongsFromOtherPagesAreInsertedOnce) {
-    Song dropped;
-    dropped.setText(SongField::Song_ID, "5"); // a made-up id of a listed file
-    dropped.setText(SongField::Local_Path, paths()[0]);
-    dropped.setText(SongField::Song_Name, "Dropped");
-    EXPECT_EQ(mover.put({dropped}, "4002", "", false, false).handled, 1);
-    EXPECT_EQ(mover.put({dropped}, "4002", "", false, false).skipped, 1);
-    EXPECT_EQ(scalar("select Song_ID from AlbumInfo_tbl where Album_ID='4002'"), ids[0]);
 }
 
 TEST_F(PlaylistMoverTest, AFailureLeavesTheOthersHandled) {

@@ -6,68 +6,60 @@
 namespace kesto {
 namespace {
 
-std::optional<LinkAction> act(int code, std::string argument) {
-    return LinkAction{code, std::move(argument)};
-}
+constexpr int kNoLink = -1;
 
-TEST(LinkSchemeTest, SchemesThatDropTheSlashAfterTheArgument) {
-    EXPECT_EQ(LinkScheme::match("songinfo://777/"), act(LinkScheme::kSong, "777"));
-    EXPECT_EQ(LinkScheme::match("albuminfo://12345/"), act(LinkScheme::kAlbum, "12345"));
-    EXPECT_EQ(LinkScheme::match("artistinfo://A0001/"), act(LinkScheme::kArtist, "A0001"));
-    EXPECT_EQ(LinkScheme::match("themeinfo://t9;2/"), act(LinkScheme::kTheme, "t9;2"));
-    EXPECT_EQ(LinkScheme::match("buyinfo://1/"), act(LinkScheme::kBuy, "1"));
-    EXPECT_EQ(LinkScheme::match("giftinfo://88/"), act(LinkScheme::kGift, "88"));
-    // The last character goes whatever it is.
-    EXPECT_EQ(LinkScheme::match("albuminfo://12345"), act(LinkScheme::kAlbum, "1234"));
-    EXPECT_EQ(LinkScheme::match("albuminfo://12345//"), act(LinkScheme::kAlbum, "12345/"));
-}
-
-TEST(LinkSchemeTest, SchemesThatKeepTheWholeRest) {
-    EXPECT_EQ(LinkScheme::match("categoryinfo://abc/"), act(LinkScheme::kCategory, "abc/"));
-    EXPECT_EQ(LinkScheme::match("urlinfo:///chart.jsp?c=1"), act(LinkScheme::kUrl, "/chart.jsp?c=1"));
-}
-
-TEST(LinkSchemeTest, SearchDropsEveryTrailingSlashOnly) {
-    EXPECT_EQ(LinkScheme::match("searchinfo://word///"), act(LinkScheme::kSearch, "word"));
-    EXPECT_EQ(LinkScheme::match("searchinfo://a/b/"), act(LinkScheme::kSearch, "a/b"));
-    EXPECT_EQ(LinkScheme::match("searchinfo://word"), act(LinkScheme::kSearch, "word"));
-    EXPECT_EQ(LinkScheme::match("searchinfo:////"), act(LinkScheme::kSearch, ""));
-}
-
-TEST(LinkSchemeTest, EmptyArgumentsStayEmpty) {
-    EXPECT_EQ(LinkScheme::match("songinfo://"), act(LinkScheme::kSong, ""));
-    EXPECT_EQ(LinkScheme::match("songinfo:///"), act(LinkScheme::kSong, ""));
-    EXPECT_EQ(LinkScheme::match("urlinfo://"), act(LinkScheme::kUrl, ""));
-}
-
-TEST(LinkSchemeTest, OnlyExactLowerCasePrefixesMatch) {
-    EXPECT_FALSE(LinkScheme::match("ALBUMINFO://1/"));
-    EXPECT_FALSE(LinkScheme::match("Albuminfo://1/"));
-    EXPECT_FALSE(LinkScheme::match(" albuminfo://1/"));
-    EXPECT_FALSE(LinkScheme::match("albuminfo:/1/"));
-    EXPECT_FALSE(LinkScheme::match("http://host/albuminfo://1/"));
-    EXPECT_FALSE(LinkScheme::match(""));
-    EXPECT_FALSE(LinkScheme::match("javascript:void(0)"));
-}
-
-TEST(LinkSchemeTest, ArgumentKeepsEveryByteAsWritten) {
-    const std::string korean = "searchinfo://\xEC\x82\xAC\xEB\x9E\x91/";
-    EXPECT_EQ(LinkScheme::match(korean), act(LinkScheme::kSearch, "\xEC\x82\xAC\xEB\x9E\x91"));
-    EXPECT_EQ(LinkScheme::match("categoryinfo://a%20b;c/"), act(LinkScheme::kCategory, "a%20b;c/"));
+TEST(LinkSchemeTest, EachSchemeCutsItsArgumentItsOwnWay) {
     const std::string withNul("songinfo://1\0"
                               "2/",
                               15);
-    EXPECT_EQ(LinkScheme::match(withNul), act(LinkScheme::kSong, std::string("1\0"
-                                                                             "2",
-                                                                             3)));
-}
-
-TEST(LinkSchemeTest, LinkLabelKnowsEverySchemeButSearch) {
-    EXPECT_EQ(LinkScheme::matchLabel("albuminfo://12345/"), act(LinkScheme::kAlbum, "12345"));
-    EXPECT_EQ(LinkScheme::matchLabel("giftinfo://88/"), act(LinkScheme::kGift, "88"));
-    EXPECT_EQ(LinkScheme::matchLabel("urlinfo://x/"), act(LinkScheme::kUrl, "x/"));
-    EXPECT_FALSE(LinkScheme::matchLabel("searchinfo://word///"));
-    EXPECT_FALSE(LinkScheme::matchLabel("http://127.0.0.1/page.jsp"));
+    const struct {
+        std::string text;
+        int code; // for the page's links
+        std::string argument;
+        int labelCode; // for the link label
+    } cases[] = {
+        // The last character goes whatever it is.
+        {"songinfo://777/", LinkScheme::kSong, "777", LinkScheme::kSong},
+        {"artistinfo://A0001/", LinkScheme::kArtist, "A0001", LinkScheme::kArtist},
+        {"themeinfo://t9;2/", LinkScheme::kTheme, "t9;2", LinkScheme::kTheme},
+        {"buyinfo://1/", LinkScheme::kBuy, "1", LinkScheme::kBuy},
+        {"giftinfo://88/", LinkScheme::kGift, "88", LinkScheme::kGift},
+        {"albuminfo://12345", LinkScheme::kAlbum, "1234", LinkScheme::kAlbum},
+        {"albuminfo://12345//", LinkScheme::kAlbum, "12345/", LinkScheme::kAlbum},
+        {"songinfo://", LinkScheme::kSong, "", LinkScheme::kSong},
+        {"songinfo:///", LinkScheme::kSong, "", LinkScheme::kSong},
+        {withNul, LinkScheme::kSong,
+         std::string("1\0"
+                     "2",
+                     3),
+         LinkScheme::kSong},
+        // These keep the whole rest, every byte as written.
+        {"categoryinfo://a%20b;c/", LinkScheme::kCategory, "a%20b;c/", LinkScheme::kCategory},
+        {"urlinfo:///chart.jsp?c=1", LinkScheme::kUrl, "/chart.jsp?c=1", LinkScheme::kUrl},
+        {"urlinfo://", LinkScheme::kUrl, "", LinkScheme::kUrl},
+        // Search drops every trailing slash, and only those; the label knows no search.
+        {"searchinfo://word///", LinkScheme::kSearch, "word", kNoLink},
+        {"searchinfo://a/b/", LinkScheme::kSearch, "a/b", kNoLink},
+        {"searchinfo://word", LinkScheme::kSearch, "word", kNoLink},
+        {"searchinfo:////", LinkScheme::kSearch, "", kNoLink},
+        {"searchinfo://\xEC\x82\xAC\xEB\x9E\x91/", LinkScheme::kSearch, "\xEC\x82\xAC\xEB\x9E\x91", kNoLink},
+        // Only exact lower-case prefixes match.
+        {"ALBUMINFO://1/", kNoLink, "", kNoLink},
+        {"Albuminfo://1/", kNoLink, "", kNoLink},
+        {" albuminfo://1/", kNoLink, "", kNoLink},
+        {"albuminfo:/1/", kNoLink, "", kNoLink},
+        {"http://host/albuminfo://1/", kNoLink, "", kNoLink},
+        {"", kNoLink, "", kNoLink},
+        {"javascript:void(0)", kNoLink, "", kNoLink},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto expected = [&](int code) {
+            return code == kNoLink ? std::nullopt : std::optional<LinkAction>(LinkAction{code, c.argument});
+        };
+        EXPECT_EQ(LinkScheme::match(c.text), expected(c.code));
+        EXPECT_EQ(LinkScheme::matchLabel(c.text), expected(c.labelCode));
+    }
 }
 
 } // namespace

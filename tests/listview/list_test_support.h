@@ -1,10 +1,10 @@
 #pragma once
-// A window that records the numbered messages it receives, an owner with settable answers and
-// a message box that remembers what it showed: the pieces a list control test talks to.
+// A window that records the numbered messages it receives and an owner with settable answers
+// and a scripted message box: the pieces a list control test talks to.
 
 #include "include/kesto/window_message.h"
 #include "listview/list_control_owner.h"
-#include "platform/message_box.h"
+#include "protocol/protocol_doubles.h"
 #include "songs/song.h"
 
 #include <QApplication>
@@ -52,20 +52,6 @@ protected:
     }
 };
 
-class RecordingMessageBox : public MessageBox {
-public:
-    int show(std::string_view text, std::string_view caption, int style) override {
-        shown.push_back({std::string(text), std::string(caption), style});
-        return mb::kOk;
-    }
-    struct Shown {
-        std::string text;
-        std::string caption;
-        int style;
-    };
-    std::vector<Shown> shown;
-};
-
 class TestOwner : public ListControlOwner {
 public:
     int pageKind() const override { return page; }
@@ -76,7 +62,7 @@ public:
     int page = 1;
     bool suppressed = false;
     int columnChanges = 0;
-    RecordingMessageBox box;
+    ScriptedBox box;
 };
 
 inline Song song(const std::string& title, const std::string& artist = "Artist", int seconds = 200) {

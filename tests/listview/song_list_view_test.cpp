@@ -88,18 +88,6 @@ TEST_F(ListControlTest, CheckColumnHeaderOnEmptyAndFullLists) {
     EXPECT_TRUE(list->selectedRows().empty());
 }
 
-TEST_F(ListControlTest, NowPlayingColumnsThatDoNotSort) {
-    open(1);
-    fill({"b", "c", "a"});
-    for (int column : {2, 3, 8, 9, 10}) {
-        list->headerClicked(column);
-        EXPECT_EQ(titles(), (std::vector<QString>{"b", "c", "a"})) << column;
-        EXPECT_EQ(list->header()->sortColumn(), -1) << column;
-    }
-    list->headerClicked(6); // artist sorts; all equal, the order stays stable
-    EXPECT_EQ(list->header()->sortColumn(), 6);
-}
-
 TEST_F(ListControlTest, HiddenColumnSurvivesPageSwitch) {
     open(1);
     std::unique_ptr<QMenu> menu(list->createHeaderMenu(4));

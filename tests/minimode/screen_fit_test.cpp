@@ -17,16 +17,6 @@ KestoRect placeText(const char* stored) {
     return ScreenFit::place(RectValue::parse(stored), fallback, kScreens, 200, 120);
 }
 
-TEST(ScreenFit, TheDefaultSongTextWindowIsCentredOnA1024By768Screen) {
-    EXPECT_EQ(ScreenFit::centred(kScreens.front(), 351, 222), (KestoRect{336, 273, 687, 495}));
-    EXPECT_EQ(ScreenFit::centred({1024, 0, 2048, 768}, 351, 222), (KestoRect{1360, 273, 1711, 495}));
-}
-
-TEST(ScreenFit, AKeptRectangleOnScreenIsUsed) {
-    EXPECT_EQ(placeText("10,400,20,260"), (KestoRect{10, 20, 400, 260}));
-    EXPECT_EQ(placeText(" 10 , 400 ,20,260\r\n"), (KestoRect{10, 20, 400, 260}));
-}
-
 TEST(ScreenFit, DamagedTooSmallOrLostRectanglesGiveTheDefault) {
     const KestoRect centred{336, 273, 687, 495};
     for (const char* stored : {"", "12,abc,5,9", "1,2,3", "1,2,3,4,5", "400,10,20,260", "10,400,260,20",
@@ -40,16 +30,6 @@ TEST(ScreenFit, APartlyLostRectangleIsMovedFullyOnScreen) {
     EXPECT_EQ(placeText("-100,251,-50,172"), (KestoRect{0, 0, 351, 222}));
     // Larger than the screen: it is cut to the screen.
     EXPECT_EQ(placeText("-10,2000,-10,2000"), (KestoRect{0, 0, 1024, 768}));
-}
-
-TEST(RectValue, WritesLeftRightTopBottomAndReadsThemBack) {
-    const KestoRect rect{10, 20, 400, 260};
-    EXPECT_EQ(RectValue::format(rect), "10,400,20,260");
-    const auto back = RectValue::parse(RectValue::format(rect));
-    ASSERT_TRUE(back);
-    EXPECT_EQ(*back, rect);
-    EXPECT_EQ(RectValue::format({-5, -6, 7, 8}), "-5,7,-6,8");
-    EXPECT_TRUE(RectValue::parse("-5,7,-6,8"));
 }
 
 } // namespace

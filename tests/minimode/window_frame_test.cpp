@@ -1,5 +1,4 @@
-// The mini play list's frame: hit zones, resizing with its minimum, snapping, docking.
-#include "minimode/mini_layout.h"
+// The mini play list's frame: hit zones and snapping (resizing and docking: through the panel).
 #include "minimode/window_frame.h"
 
 #include "tests/minimode/kesto_rect_compare.h"
@@ -27,19 +26,6 @@ TEST(WindowFrame, CornersEdgesCaptionAndInside) {
     EXPECT_EQ(WindowFrame::hit(-1, 100, w, h), FrameZone::Inside);
 }
 
-TEST(WindowFrame, ResizingNeverGoesBelowTheMinimumAndKeepsTheOppositeEdges) {
-    const KestoRect start{100, 100, 500, 400};
-    const auto min = [](const KestoRect& r, FrameZone z, int dx, int dy) {
-        return WindowFrame::resized(r, z, dx, dy, MiniLayout::kMinWidth, MiniLayout::kMinHeight);
-    };
-    // Dragging the grip to make it 200 × 100 leaves 351 × 165.
-    EXPECT_EQ(min(start, FrameZone::BottomRight, -200, -200), (KestoRect{100, 100, 451, 265}));
-    EXPECT_EQ(min(start, FrameZone::TopLeft, 300, 300), (KestoRect{149, 235, 500, 400}));
-    EXPECT_EQ(min(start, FrameZone::Left, -50, 40), (KestoRect{50, 100, 500, 400}));
-    EXPECT_EQ(min(start, FrameZone::Bottom, 70, 30), (KestoRect{100, 100, 500, 430}));
-    EXPECT_EQ(min(start, FrameZone::TopRight, 10, -10), (KestoRect{100, 90, 510, 400}));
-}
-
 TEST(WindowFrame, EdgesWithinTenPixelsInsideAScreenEdgeSnapToIt) {
     const std::vector<KestoRect> areas{{0, 0, 1024, 740}, {0, 0, 1024, 768}};
     EXPECT_EQ(WindowFrame::snapped({8, 300, 359, 500}, areas), (KestoRect{0, 300, 351, 500}));
@@ -50,14 +36,6 @@ TEST(WindowFrame, EdgesWithinTenPixelsInsideAScreenEdgeSnapToIt) {
     // Farther than ten pixels, or outside: no snap.
     EXPECT_EQ(WindowFrame::snapped({11, 300, 362, 500}, areas), (KestoRect{11, 300, 362, 500}));
     EXPECT_EQ(WindowFrame::snapped({-5, 300, 346, 500}, areas), (KestoRect{-5, 300, 346, 500}));
-}
-
-TEST(WindowFrame, DockedRightBelowTheHostWindow) {
-    const KestoRect host{100, 100, 600, 500};
-    EXPECT_TRUE(WindowFrame::docked({100, 500, 451, 700}, host));
-    EXPECT_TRUE(WindowFrame::docked({550, 500, 901, 700}, host));
-    EXPECT_FALSE(WindowFrame::docked({100, 501, 451, 700}, host));
-    EXPECT_FALSE(WindowFrame::docked({600, 500, 951, 700}, host));
 }
 
 } // namespace

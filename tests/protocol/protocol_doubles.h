@@ -1,13 +1,15 @@
 #pragma once
 // Doubles of the host and the platform for protocol tests: a request function that records
 // its call and answers with a malloc'ed copy of a scripted reply, a recording message port
-// and a message box that answers from a script.
+// and a message box that answers from a queue, then OK.
 
+#include "platform/cp949.h"
 #include "protocol/protocol_context.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,9 +20,6 @@ struct HostCall {
     std::string url;
     std::optional<std::string> body; // nothing when the body pointer was null
     int post = -1;
-    bool slotsZeroed = false;
-    int one = 0;
-    int zero = -1;
 };
 
 // The request function is a plain function pointer, so its script lives in one static place.
@@ -44,13 +43,10 @@ private:
         static State s;
         return s;
     }
-    static int request(const char* url, void** data, std::uint32_t* length, int post, const char* body,
-                       int one, int zero) {
+    static int request(const char* url, void** data, std::uint32_t* length, int post, const char* body, int,
+                       int) {
         State& s = state();
-        HostCall call{url,  body ? std::optional<std::string>(body) : std::nullopt,
-                      post, *data == nullptr && *length == 0,
-                      one,  zero};
-        s.calls.push_back(call);
+        s.calls.push_back({url, body ? std::optional<std::string>(body) : std::nullopt, post});
         if (s.next >= s.replies.size() || !s.replies[s.next]) {
             ++s.next;
             return 0;
@@ -73,25 +69,12 @@ struct Posted {
 
 class RecordingPort : public MessagePort {
 public:
-    ~RecordingPort() override {
-        for (void* block : owned_)
-            std::free(block);
-    }
     bool post(WindowHandle target, unsigned message, std::intptr_t wParam, std::intptr_t lParam) override {
         posted.push_back({target, message, wParam, lParam});
         return target != nullptr;
     }
     std::intptr_t send(WindowHandle, unsigned, std::intptr_t, std::intptr_t) override { return 0; }
-    // Takes over a buffer posted to the host, as the host would, and returns it as text.
-    std::string take(std::intptr_t parameter) {
-        auto* block = reinterpret_cast<char*>(parameter);
-        owned_.push_back(block);
-        return block == nullptr ? std::string() : std::string(block);
-    }
     std::vector<Posted> posted;
-
-private:
-    std::vector<void*> owned_;
 };
 
 struct Shown {
@@ -104,10 +87,21 @@ class ScriptedBox : public MessageBox {
 public:
     int show(std::string_view text, std::string_view caption, int style) override {
         shown.push_back({std::string(text), std::string(caption), style});
+        if (answers.empty())
+            return mb::kOk;
+        const int answer = answers.front();
+        answers.pop_front();
         return answer;
     }
+    // The texts shown, as UTF-8, for readable failures.
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const Shown& s : shown)
+            out.push_back(Cp949::toUtf8(s.text));
+        return out;
+    }
     std::vector<Shown> shown;
-    int answer = mb::kOk;
+    std::deque<int> answers;
 };
 
 // A context wired to the doubles, with a filled login block.

@@ -4,7 +4,6 @@
 #include "protocol/reply_fields.h"
 
 #include <cstdlib>
-#include <random>
 
 namespace kesto::service::test {
 
@@ -23,17 +22,6 @@ std::string decodeField(const std::string& raw) {
 
 std::int64_t decodeNumber(const std::string& raw) {
     return FieldDecoder::toInt(raw);
-}
-
-TempDir::TempDir() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() / ("kesto-service-test-" + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
 }
 
 ServiceClient::ServiceClient(const std::filesystem::path& dir) {

@@ -4,6 +4,7 @@
 // any case, percent-decoding), so that a reply the panel cannot read fails here.
 
 #include "service/service_server.h"
+#include "support/temp_folder.h"
 
 #include <httplib.h>
 
@@ -23,15 +24,7 @@ std::vector<std::string> splitRaw(const std::string& reply);
 std::string decodeField(const std::string& raw);
 std::int64_t decodeNumber(const std::string& raw);
 
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using TempDir = kesto::test::TempFolder;
 
 class ServiceClient {
 public:

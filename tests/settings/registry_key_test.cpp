@@ -55,31 +55,6 @@ TEST_F(RegistryKeyTest, NamesAndPathsIgnoreCase) {
     EXPECT_EQ(bytes.find("SONGTEXTRECTINFO"), std::string::npos);
 }
 
-TEST_F(RegistryKeyTest, QueriesTestTypeAndSize) {
-    RegistryKey key(open());
-    ASSERT_TRUE(key.create("Software\\Kesto\\PlayerPanel"));
-    ASSERT_TRUE(key.writeString("Text", "abcd"));
-    ASSERT_TRUE(key.writeDword("Number", 10));
-    std::uint32_t out = 7;
-    EXPECT_FALSE(key.readDword("Text", out));
-    EXPECT_EQ(out, 7u);
-    EXPECT_TRUE(key.readDword("Number", out));
-    EXPECT_EQ(out, 10u);
-
-    char two[2] = {'x', 'x'};
-    ASSERT_TRUE(key.writeString(settings::kTopMost, "1"));
-    EXPECT_TRUE(key.readString(settings::kTopMost, two, sizeof two));
-    EXPECT_STREQ(two, "1");
-    ASSERT_TRUE(key.writeString(settings::kTopMost, "10"));
-    EXPECT_FALSE(key.readString(settings::kTopMost, two, sizeof two)); // 3 bytes with the zero
-    char five[5] = {};
-    EXPECT_TRUE(key.readString("Text", five, sizeof five));
-    EXPECT_STREQ(five, "abcd");
-    key.close();
-    EXPECT_FALSE(key.readString("Text", five, sizeof five));
-    EXPECT_FALSE(key.writeDword("Number", 1));
-}
-
 TEST_F(RegistryKeyTest, SubKeysEnumerateAndDelete) {
     RegistryKey key(open());
     EXPECT_FALSE(key.deleteSubKey("1")); // no key held

@@ -3,8 +3,6 @@
 #include "songs/login_block.h"
 #include "tests/support/page_server.h"
 #include "tests/support/web_test_main.h"
-#include "webview/html_area_factory.h"
-#include "webview/text_html_area.h"
 #include "webview/web_html_area.h"
 
 #include <QApplication>
@@ -37,7 +35,6 @@ const std::string kLinksPage =
     "<html><head><title>2|Songs|songinfo://1/|Album|albuminfo://12345/</title></head>\n"
     "<body>\n"
     "<a id=\"album\" href=\"albuminfo://12345/\">album</a>\n"
-    "<a id=\"capitals\" href=\"ALBUMINFO://1/\">capitals</a>\n"
     "<a id=\"buy\" href=\"buyinfo://1/\"><span id=\"buyText\">buy</span></a>\n"
     "<a id=\"search\" href=\"searchinfo://word///\">search</a>\n"
     "<a id=\"song\" href=\"songinfo://2/\">song</a>\n"
@@ -98,19 +95,6 @@ private slots:
         QCOMPARE(seen.titles.size(), std::size_t{1});
     }
 
-    void capitalisedSchemeIsNotALink() {
-        WebHtmlArea view;
-        Recorder seen;
-        showLinksPage(view, seen);
-        QSignalSpy started(view.page(), &QWebEnginePage::loadStarted);
-
-        click(view, "capitals");
-        click(view, "song"); // arrives after anything the first click could have sent
-        QTRY_COMPARE_WITH_TIMEOUT(seen.links.size(), std::size_t{1}, kLoadTimeoutMs);
-        QCOMPARE(seen.links[0], std::string("songinfo://2/"));
-        QTRY_VERIFY_WITH_TIMEOUT(started.count() >= 1, kLoadTimeoutMs); // the browser tried to load it
-    }
-
     void titlePairsReachTheLabel() {
         WebHtmlArea view;
         Recorder seen;
@@ -149,21 +133,6 @@ private slots:
         QCOMPARE(posted[0].contentType, std::string(WebHtmlArea::kFormContentType));
         QVERIFY(seen.titles[0].has_value());
         QCOMPARE(seen.titles[0]->link, std::string("urlinfo://x"));
-    }
-
-    void emptyAddressShowsTheBlankPage() {
-        WebHtmlArea view;
-        view.navigate("");
-        QVERIFY(view.showsBlank());
-        QTRY_COMPARE_WITH_TIMEOUT(view.url().toString(), QStringLiteral("about:blank"), kLoadTimeoutMs);
-    }
-
-    void factoryFallsBackToTheTextViewOnRequest() {
-        QWidget parent;
-        QVERIFY(dynamic_cast<WebHtmlArea*>(HtmlAreaFactory::create(&parent)) != nullptr);
-        qputenv(HtmlAreaFactory::kNoWebEngineVariable, "1");
-        QVERIFY(dynamic_cast<TextHtmlArea*>(HtmlAreaFactory::create(&parent)) != nullptr);
-        qunsetenv(HtmlAreaFactory::kNoWebEngineVariable);
     }
 };
 
