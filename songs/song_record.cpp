@@ -80,6 +80,10 @@ Song SongRecord::toSong() const {
     Song::Texts texts;
     for (std::size_t i = 0; i < kSongTextCount; ++i) {
         const char* text = slot(*this, i);
+        if (*text == '\0') { // most fields of a row are empty
+            texts[i] = {};
+            continue;
+        }
         const std::size_t capacity = kSlots[i].capacity;
         const std::size_t length = strnlen(text, capacity);
         // A full array has no terminator: cut it as the song's setter would.
