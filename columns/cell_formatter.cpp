@@ -87,8 +87,8 @@ std::string CellFormatter::fileFormat(int code) {
     return kNames[code];
 }
 
-std::string CellFormatter::quality(const SongRecord& record) {
-    const std::string_view flags = record.Quality_Flags;
+std::string CellFormatter::quality(const Song& record) {
+    const std::string_view flags = record.text(SongField::Quality_Flags);
     if (flags.size() > 5) {
         if (flags[0] == '1')
             return "128 kbps";
@@ -101,8 +101,8 @@ std::string CellFormatter::quality(const SongRecord& record) {
     return std::to_string(record.Bitrate / 1000) + "  kbps";
 }
 
-std::string CellFormatter::expiry(const SongRecord& record, int pageKind) {
-    const std::string_view stamp = record.Expire_Date;
+std::string CellFormatter::expiry(const Song& record, int pageKind) {
+    const std::string_view stamp = record.text(SongField::Expire_Date);
     const bool devicePage = pageKind == 12 || pageKind == 13 || pageKind == 14 || pageKind == 24 ||
                             pageKind == 25 || pageKind == 31;
     if (!devicePage && record.File_Format == 4)
@@ -158,37 +158,38 @@ std::string CellFormatter::giftState(std::string_view code) {
     return texts().giftStates[static_cast<std::size_t>(code[1] - '1')];
 }
 
-std::string CellFormatter::dateOf(int kind, const SongRecord& r) {
+std::string CellFormatter::dateOf(int kind, const Song& r) {
     auto either = [](const char* first, const char* second) { return first[0] != '\0' ? first : second; };
     switch (kind) {
     case col::kAddedTime:
-        return dateTime(either(r.Added_Date, r.Date_1));
+        return dateTime(either(r.text(SongField::Added_Date), r.text(SongField::Date_1)));
     case col::kModifiedTime:
-        return dateTime(r.Modified_Date);
+        return dateTime(r.text(SongField::Modified_Date));
     case col::kPurchaseTime:
     case col::kPurchaseDate:
-        return dateTime(either(r.Purchase_Time, r.Date_1));
+        return dateTime(either(r.text(SongField::Purchase_Time), r.text(SongField::Date_1)));
     case col::kSentTime:
     case col::kReceivedTime:
-        return dateTime(either(r.Date_2, r.Date_1));
+        return dateTime(either(r.text(SongField::Date_2), r.text(SongField::Date_1)));
     case col::kLastPlayTime:
-        return dateTime(r.Last_Play_Time);
+        return dateTime(r.text(SongField::Last_Play_Time));
     case col::kDownloadDate:
-        return dateTime(r.Download_Date);
+        return dateTime(r.text(SongField::Download_Date));
     case col::kFreeDownloadPeriod:
-        return dateTime(r.Free_Download_Period);
+        return dateTime(r.text(SongField::Free_Download_Period));
     default:
         return {};
     }
 }
 
-std::string CellFormatter::songName(const SongRecord& record, const CellContext& context) {
+std::string CellFormatter::songName(const Song& record, const CellContext& context) {
     if (!context.miniList)
-        return record.Song_Name;
-    return std::to_string(context.row + 1) + "." + record.Song_Name + " - " + record.Artist_Name;
+        return record.text(SongField::Song_Name);
+    return std::to_string(context.row + 1) + "." + record.text(SongField::Song_Name) + " - " +
+           record.text(SongField::Artist_Name);
 }
 
-std::string CellFormatter::format(int kind, const SongRecord& r, const CellContext& context) {
+std::string CellFormatter::format(int kind, const Song& r, const CellContext& context) {
     switch (kind) {
     case col::kNumber:
         return std::to_string(context.row + 1);
@@ -199,40 +200,41 @@ std::string CellFormatter::format(int kind, const SongRecord& r, const CellConte
     case col::kMiniTime:
         return playTime(r.Play_Time);
     case col::kArtist:
-        return r.Artist_Name;
+        return r.text(SongField::Artist_Name);
     case col::kAlbum:
-        return r.Album_Name;
+        return r.text(SongField::Album_Name);
     case col::kFormat:
         return fileFormat(r.File_Format);
     case col::kQuality:
         return quality(r);
     case col::kSourceText:
-        return r.Source;
+        return r.text(SongField::Source);
     case col::kExpiry:
         return expiry(r, context.pageKind);
     case col::kFileName:
-        return r.Local_Path[0] != '\0' ? fileNameOf(r.Local_Path) : std::string(r.Song_Name);
+        return r.text(SongField::Local_Path)[0] != '\0' ? fileNameOf(r.text(SongField::Local_Path))
+                                                        : std::string(r.text(SongField::Song_Name));
     case col::kSize:
         return size(r.File_Size, context.singleRow);
     case col::kListenCount:
         return std::to_string(r.Listen_Count);
     case col::kSender:
     case col::kReceiver:
-        return r.Gift_Peer;
+        return r.text(SongField::Gift_Peer);
     case col::kCount:
         return std::to_string(r.List_Value);
     case col::kRankChange:
-        return rankChange(r.Rank_Text);
+        return rankChange(r.text(SongField::Rank_Text));
     case col::kSection:
-        return section(r.Section_Start, r.Section_End);
+        return section(r.text(SongField::Section_Start), r.text(SongField::Section_End));
     case col::kGiftState:
-        return giftState(r.Gift_Status);
+        return giftState(r.text(SongField::Gift_Status));
     case col::kCast:
-        return r.Cast;
+        return r.text(SongField::Cast);
     case col::kMvName:
-        return r.MV_Name;
+        return r.text(SongField::MV_Name);
     case col::kMvSize:
-        return r.MV_Size;
+        return r.text(SongField::MV_Size);
     default:
         return dateOf(kind, r);
     }

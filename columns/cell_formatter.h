@@ -1,7 +1,7 @@
 #pragma once
 // Cell texts of every column kind, formed from a song record. Texts are CP949.
 
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <string>
 #include <string_view>
@@ -20,7 +20,7 @@ struct CellContext {
 
 class CellFormatter {
 public:
-    static std::string format(int kind, const SongRecord& record, const CellContext& context);
+    static std::string format(int kind, const Song& record, const CellContext& context);
 
     // "%02d:%02d", or "%02d:%02d:%02d" from one hour on.
     static std::string playTime(int seconds);
@@ -29,16 +29,16 @@ public:
     // YYYYMMDDhhmmss -> "YYYY-MM-DD hh:mm:ss"; 8 to 13 characters -> "YYYY-MM-DD"; shorter unchanged.
     static std::string dateTime(std::string_view stamp);
     static std::string fileFormat(int code);
-    static std::string quality(const SongRecord& record);
-    static std::string expiry(const SongRecord& record, int pageKind);
+    static std::string quality(const Song& record);
+    static std::string expiry(const Song& record, int pageKind);
     static std::string size(std::int32_t bytes, bool singleRow);
     static std::string rankChange(std::string_view rankText, RankTrend* trend = nullptr);
     static std::string section(std::string_view start, std::string_view end);
     static std::string giftState(std::string_view code);
 
 private:
-    static std::string dateOf(int kind, const SongRecord& record);
-    static std::string songName(const SongRecord& record, const CellContext& context);
+    static std::string dateOf(int kind, const Song& record);
+    static std::string songName(const Song& record, const CellContext& context);
 };
 
 } // namespace kesto

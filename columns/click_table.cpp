@@ -6,7 +6,7 @@
 
 namespace kesto {
 
-std::uint16_t ClickTable::flagsFor(int columnKind, int columnIndex, const SongRecord& r, int pageKind,
+std::uint16_t ClickTable::flagsFor(int columnKind, int columnIndex, const Song& r, int pageKind,
                                    bool miniList) {
     const bool links = PageRules::hasLinkCells(pageKind) && !miniList;
     switch (columnKind) {
@@ -21,13 +21,13 @@ std::uint16_t ClickTable::flagsFor(int columnKind, int columnIndex, const SongRe
     case col::kLyrics:
         return r.Has_Lyrics == 1 ? bit(ClickKind::Lyrics) : 0;
     case col::kMusicVideo:
-        return r.MV_ID[0] != '\0' ? bit(ClickKind::MusicVideo) : 0;
+        return r.text(SongField::MV_ID)[0] != '\0' ? bit(ClickKind::MusicVideo) : 0;
     case col::kMessage:
         return r.Has_Message == 1 ? bit(ClickKind::Message) : 0;
     case col::kAlbum:
-        return links && r.Album_Name[0] != '\0' ? bit(ClickKind::AlbumText) : 0;
+        return links && r.text(SongField::Album_Name)[0] != '\0' ? bit(ClickKind::AlbumText) : 0;
     case col::kArtist:
-        return links && r.Artist_Name[0] != '\0' ? bit(ClickKind::ArtistText) : 0;
+        return links && r.text(SongField::Artist_Name)[0] != '\0' ? bit(ClickKind::ArtistText) : 0;
     case col::kMvName:
         return bit(ClickKind::MvTitle);
     case col::kResend:

@@ -2,7 +2,7 @@
 // The clickable parts of cells: which click kinds a cell carries, where each is hot, and the
 // message a click on it posts. A click is tested against the kinds in table order; the first hit wins.
 
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <array>
 #include <cstdint>
@@ -54,7 +54,7 @@ public:
     }
 
     // Click flags of a cell, from its column kind and the row's record.
-    static std::uint16_t flagsFor(int columnKind, int columnIndex, const SongRecord& record, int pageKind,
+    static std::uint16_t flagsFor(int columnKind, int columnIndex, const Song& record, int pageKind,
                                   bool miniList);
     static ClickAction action(ClickKind kind, bool miniList);
     // True when x (relative to the cell's left edge) lies in the hot area of a cell of the given

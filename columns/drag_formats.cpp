@@ -11,14 +11,14 @@ bool among(std::initializer_list<int> kinds, int pageKind) {
 }
 
 // Local files that play in a play list: mp3, dcf and ogg.
-bool playListFile(const SongRecord& song) {
+bool playListFile(const Song& song) {
     return song.isLocal() && among({0, 3, 4, 6}, song.File_Format);
 }
 
-std::string_view nowPlayingFormat(std::span<const SongRecord* const> records) {
+std::string_view nowPlayingFormat(std::span<const Song* const> records) {
     std::size_t streaming = 0;
     std::size_t local = 0;
-    for (const SongRecord* song : records) {
+    for (const Song* song : records) {
         if (song->isStreaming())
             ++streaming;
         else if (playListFile(*song))
@@ -39,7 +39,7 @@ bool DragFormats::dragStarts(int pageKind) {
     return !among({12, 13, 14, 24, 25, 31}, pageKind);
 }
 
-std::string_view DragFormats::offeredBy(int pageKind, std::span<const SongRecord* const> records) {
+std::string_view DragFormats::offeredBy(int pageKind, std::span<const Song* const> records) {
     if (records.empty())
         return {};
     if (pageKind == kNowPlayingPage)

@@ -3,7 +3,7 @@
 // them: which one a drag offers (by the page, and on the now-playing page by what the dragged
 // songs are), and which ones carry songs that a list target may take.
 
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <array>
 #include <span>
@@ -41,7 +41,7 @@ public:
     // No drag starts on the device lists.
     static bool dragStarts(int pageKind);
     // The one format a drag of these records from the page offers; empty for no records.
-    static std::string_view offeredBy(int pageKind, std::span<const SongRecord* const> records);
+    static std::string_view offeredBy(int pageKind, std::span<const Song* const> records);
     static bool isSongFormat(std::string_view format);
     static bool isOurs(std::string_view format);
 };

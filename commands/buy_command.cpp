@@ -9,9 +9,7 @@ bool BuyCommand::run(const Selection& chosen) const {
     const CommandBox box(context_.protocol.box);
     EligibilityRules rules;
     rules.emptySelection = CommandText::CartEmpty;
-    rules.verdict = [](const SongRecord& song) {
-        return song.isLocal() ? Verdict::exclude() : Verdict::take();
-    };
+    rules.verdict = [](const Song& song) { return song.isLocal() ? Verdict::exclude() : Verdict::take(); };
     // Only local songs: the notice, then nothing is left to buy.
     rules.nothingLeft = CommandText::CartLocalNotice;
     rules.someExcluded = CommandText::CartLocalNotice;

@@ -11,9 +11,7 @@ bool CartCommand::run(const Selection& chosen) const {
     const CommandBox box(context_.protocol.box);
     EligibilityRules rules;
     rules.emptySelection = CommandText::CartEmpty;
-    rules.verdict = [](const SongRecord& song) {
-        return song.isLocal() ? Verdict::exclude() : Verdict::take();
-    };
+    rules.verdict = [](const Song& song) { return song.isLocal() ? Verdict::exclude() : Verdict::take(); };
     rules.nothingLeft = CommandText::CartAllLocal;
     if (origin_ == CommandOrigin::NowPlaying) {
         rules.someExcluded = CommandText::CartSomeLocal;
@@ -26,7 +24,8 @@ bool CartCommand::run(const Selection& chosen) const {
         return false;
     // The service takes one song per request: the list goes in order, up to the first refusal.
     for (const std::string& id : SongIdList::ids(*songs)) {
-        const auto reply = ProtocolExchange::run(context_.protocol, CartRequest::add(*context_.protocol.login, id));
+        const auto reply =
+            ProtocolExchange::run(context_.protocol, CartRequest::add(*context_.protocol.login, id));
         if (!reply || reply->code() < 0)
             return false;
     }

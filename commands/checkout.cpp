@@ -10,11 +10,11 @@ constexpr std::string_view kPointNote = "";
 // The closing text of a purchase that is downloaded.
 constexpr std::string_view kDownloadPurchase = "";
 
-std::vector<PurchaseItem> idsOf(const std::vector<SongRecord>& songs) {
+std::vector<PurchaseItem> idsOf(const std::vector<Song>& songs) {
     std::vector<PurchaseItem> items;
     items.reserve(songs.size());
-    for (const SongRecord& song : songs)
-        items.push_back({std::string(song.Song_ID)});
+    for (const Song& song : songs)
+        items.push_back({std::string(song.text(SongField::Song_ID))});
     return items;
 }
 
@@ -46,7 +46,7 @@ CheckoutResult Checkout::wallet(Wallet& out) const {
     return result;
 }
 
-CheckoutResult Checkout::buy(const std::vector<SongRecord>& songs, Payment payment,
+CheckoutResult Checkout::buy(const std::vector<Song>& songs, Payment payment,
                              const std::string& smsCode) const {
     const LoginBlock& login = *context_.login;
     const PurchaseExchange exchange(context_);
@@ -61,7 +61,7 @@ CheckoutResult Checkout::buy(const std::vector<SongRecord>& songs, Payment payme
     return of(replied, bought);
 }
 
-CheckoutResult Checkout::gift(const std::vector<SongRecord>& songs, const std::string& receiver,
+CheckoutResult Checkout::gift(const std::vector<Song>& songs, const std::string& receiver,
                               const std::string& message) const {
     const LoginBlock& login = *context_.login;
     const std::string prefix = std::string(login.userId) + '\x0B' + login.uKey + '\x0B';

@@ -5,7 +5,7 @@
 // its code was negative, and the service charges nothing for a refused purchase.
 
 #include "protocol/purchase_exchange.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <string>
 #include <vector>
@@ -36,9 +36,8 @@ public:
 
     CheckoutResult wallet(Wallet& out) const;
     // The phone's code is sent with "sms" before the purchase; cash is checked with "cash".
-    CheckoutResult buy(const std::vector<SongRecord>& songs, Payment payment,
-                       const std::string& smsCode) const;
-    CheckoutResult gift(const std::vector<SongRecord>& songs, const std::string& receiver,
+    CheckoutResult buy(const std::vector<Song>& songs, Payment payment, const std::string& smsCode) const;
+    CheckoutResult gift(const std::vector<Song>& songs, const std::string& receiver,
                         const std::string& message) const;
 
 private:

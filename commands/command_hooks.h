@@ -4,7 +4,7 @@
 
 #include "commands/my_album_put.h"
 #include "protocol/purchase_exchange.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <functional>
 #include <optional>
@@ -13,7 +13,7 @@
 
 namespace kesto {
 
-using SongList = std::vector<SongRecord>;
+using SongList = std::vector<Song>;
 
 struct CommandHooks {
     // The my-album dialog: the on-line album chosen, or nothing when it was closed.
@@ -33,7 +33,7 @@ struct CommandHooks {
     std::function<void()> addFiles;
     std::function<void()> addFolder;
     // The information dialog of a local song.
-    std::function<void(const SongRecord&)> songInfo;
+    std::function<void(const Song&)> songInfo;
     // The notice on the downloaded file format; false ends the download.
     std::function<bool()> dcfNotice;
     // The delete confirmation with its "do not show again" box; false cancels.
@@ -43,13 +43,13 @@ struct CommandHooks {
     // True while a download or transfer runs.
     std::function<bool()> transferRunning;
     // True when a streaming song has been downloaded to this PC already.
-    std::function<bool(const SongRecord&)> onThisPc;
+    std::function<bool(const Song&)> onThisPc;
     // Shows (true) and hides (false) the wait cursor.
     std::function<void(bool)> waitCursor;
     // Shows an address in the HTML area; with a body, asks for it by POST.
     std::function<void(const std::string& address, const std::string& body)> navigateHtml;
     // The host's lyrics download service, for one song.
-    std::function<void(const SongRecord&)> downloadLyrics;
+    std::function<void(const Song&)> downloadLyrics;
 
     // Hands fn each hook's name and whether it is set; every hook is listed here.
     template <class Fn> void visit(Fn&& fn) const {

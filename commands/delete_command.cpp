@@ -55,7 +55,7 @@ bool DeleteCommand::run(const Selection& chosen) const {
 bool DeleteCommand::fromCart(const Selection& chosen) const {
     std::vector<std::string> items;
     for (const ChosenSong& song : chosen.songs())
-        items.emplace_back(song.record.Cart_Item_ID);
+        items.emplace_back(song.record.text(SongField::Cart_Item_ID));
     const auto reply =
         ProtocolExchange::run(context_.protocol, CartRequest::remove(*context_.protocol.login, items));
     if (!reply || reply->code() < 0)
@@ -68,7 +68,8 @@ bool DeleteCommand::fromCart(const Selection& chosen) const {
 bool DeleteCommand::fromDevice(const Selection& chosen) const {
     std::vector<std::string> paths;
     for (const ChosenSong& song : chosen.songs())
-        paths.push_back(std::string(song.record.Local_Path) + (song.record.Source_Kind != 0 ? "*" : ""));
+        paths.push_back(std::string(song.record.text(SongField::Local_Path)) +
+                        (song.record.Source_Kind != 0 ? "*" : ""));
     return DeviceHost(context_.serviceA).deleteFromDevice(paths);
 }
 
@@ -80,7 +81,7 @@ bool DeleteCommand::fromStorage(const Selection& chosen) const {
     bool failed = false;
     for (const ChosenSong& song : chosen.songs()) {
         std::error_code error;
-        if (std::filesystem::remove(song.record.Local_Path, error))
+        if (std::filesystem::remove(song.record.text(SongField::Local_Path), error))
             deleted.add(song.record, song.position);
         else
             failed = true;
@@ -128,7 +129,7 @@ bool DeleteCommand::fromLocalAlbum(const Selection& chosen) const {
                                     : context_.protocol.login->menuParameter;
     Selection deleted;
     for (const ChosenSong& song : chosen.songs())
-        if (context_.albums->removeSong(song.record.Song_ID, albumId))
+        if (context_.albums->removeSong(song.record.text(SongField::Song_ID), albumId))
             deleted.add(song.record, song.position);
     if (deleted.size() != chosen.size())
         CommandBox(context_.protocol.box).stop(CommandText::DeletePlayListFailed);
@@ -148,9 +149,10 @@ void DeleteCommand::leaveNowPlaying(const Selection& deleted) const {
         return;
     SongStore& store = *context_.nowPlaying;
     for (const ChosenSong& song : deleted.songs()) {
-        const SongRecord& record = song.record;
-        const int position = record.Song_ID[0] != '\0' ? store.findBySongId(record.Song_ID)
-                                                       : store.positionInNowPlaying(record);
+        const Song& record = song.record;
+        const int position = record.text(SongField::Song_ID)[0] != '\0'
+                                 ? store.findBySongId(record.text(SongField::Song_ID))
+                                 : store.positionInNowPlaying(record);
         if (position >= 0)
             store.removeAt(position);
     }

@@ -1,6 +1,7 @@
 #include "commands/device_host.h"
 
 #include "platform/failure_log.h"
+#include "songs/song_record.h"
 
 #include <string>
 
@@ -39,13 +40,15 @@ bool DeviceHost::mp3PlayerConnected() const {
     return fn != nullptr && fn(text) != 0;
 }
 
-bool DeviceHost::transfer(const std::vector<SongRecord>& items, int writeFlag) const {
+bool DeviceHost::transfer(const std::vector<Song>& items, int writeFlag) const {
     auto fn = slot<KestoSvcTransferFn>(KESTO_SVC_A_TRANSFER);
     if (fn == nullptr)
         return false;
-    std::vector<SongRecord> list(items);
-    SongRecord end = SongRecord::make();
-    list.push_back(end);
+    // The host reads fixed records up to one whose Song_ID and Local_Path are empty.
+    std::vector<SongRecord> list(items.size() + 1);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        SongRecord::fill(list[i], items[i]);
+    SongRecord::reset(list.back());
     fn(list.data(), writeFlag, 0);
     return true;
 }

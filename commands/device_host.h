@@ -4,7 +4,7 @@
 // as "not connected" and calls nothing.
 
 #include "include/kesto/panel_api.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <string>
 #include <vector>
@@ -20,7 +20,7 @@ public:
     bool phoneConnected() const;     // entry 28
     bool mp3PlayerConnected() const; // entry 26
     // Entry 33: the records followed by one whose Song_ID and Local_Path are empty.
-    bool transfer(const std::vector<SongRecord>& items, int writeFlag) const;
+    bool transfer(const std::vector<Song>& items, int writeFlag) const;
 
 private:
     template <typename Fn> Fn slot(int index) const;

@@ -11,7 +11,7 @@ bool DownloadCommand::run(const Selection& chosen, int mode) const {
         context_.protocol.login != nullptr && context_.protocol.login->menuParameter == kBellList;
     EligibilityRules rules;
     rules.emptySelection = CommandText::DownloadEmpty;
-    rules.verdict = [bellList](const SongRecord& song) {
+    rules.verdict = [bellList](const Song& song) {
         return Verdict::streamingOnly(song, CommandText::BellFromBellListOnly, bellList);
     };
     rules.nothingLeft = CommandText::DownloadAllLocal;

@@ -26,7 +26,7 @@ int DropIntoAlbumCommand::run(const Selection& dropped, std::string_view albumId
     int inserted = 0;
     Selection streaming;
     for (const ChosenSong& song : dropped.songs()) {
-        const SongRecord& record = song.record;
+        const Song& record = song.record;
         if (record.isStreaming()) {
             streaming.add(record, song.position);
         } else if (!record.isMp3Bell() && context_.albums != nullptr && !inAlbum(record, albumId) &&
@@ -41,10 +41,11 @@ int DropIntoAlbumCommand::run(const Selection& dropped, std::string_view albumId
     return inserted;
 }
 
-bool DropIntoAlbumCommand::inAlbum(const SongRecord& file, std::string_view albumId) const {
+bool DropIntoAlbumCommand::inAlbum(const Song& file, std::string_view albumId) const {
     // A file already in the album keeps its one row.
     MyAlbumDb& db = *context_.albums;
-    return db.containsSong(albumId, db.songIdByPath(file.Local_Path), file.Local_Path);
+    return db.containsSong(albumId, db.songIdByPath(file.text(SongField::Local_Path)),
+                           file.text(SongField::Local_Path));
 }
 
 bool DropIntoAlbumCommand::downloadWanted() const {

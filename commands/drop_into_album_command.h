@@ -26,7 +26,7 @@ public:
 
 private:
     bool downloadWanted() const;
-    bool inAlbum(const SongRecord& file, std::string_view albumId) const;
+    bool inAlbum(const Song& file, std::string_view albumId) const;
 
     CommandContext& context_;
 };

@@ -24,7 +24,7 @@ struct Verdict {
     static Verdict refuse(CommandText text) { return {Kind::Refuse, text}; }
     // The rule of the store's own commands: an MP3 bell is refused with bellText (unless
     // bellsAllowed), a local file excluded, a streaming song taken.
-    static Verdict streamingOnly(const SongRecord& song, CommandText bellText, bool bellsAllowed = false) {
+    static Verdict streamingOnly(const Song& song, CommandText bellText, bool bellsAllowed = false) {
         if (song.isMp3Bell() && !bellsAllowed)
             return refuse(bellText);
         return song.isLocal() ? exclude() : take();
@@ -38,7 +38,7 @@ struct EligibilityRules {
     // Asked when some songs were excluded; without it they drop out silently.
     std::optional<CommandText> someExcluded;
     int someExcludedStyle = mb::kExclamationOkCancel;
-    std::function<Verdict(const SongRecord&)> verdict; // empty: every song is taken
+    std::function<Verdict(const Song&)> verdict; // empty: every song is taken
     std::optional<GreyItemRule> grey;
 };
 

@@ -9,9 +9,7 @@ bool GiftCommand::run(const Selection& chosen) const {
     const CommandBox box(context_.protocol.box);
     EligibilityRules rules;
     rules.emptySelection = CommandText::GiftEmpty;
-    rules.verdict = [](const SongRecord& song) {
-        return Verdict::streamingOnly(song, CommandText::GiftBell);
-    };
+    rules.verdict = [](const Song& song) { return Verdict::streamingOnly(song, CommandText::GiftBell); };
     rules.nothingLeft = CommandText::GiftAllLocal;
     rules.someExcluded = CommandText::DownloadOrGiftSomeLocal;
     rules.grey = GreyItemRule(context_.pageKind, CommandText::GiftGreyQuestion);

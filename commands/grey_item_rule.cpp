@@ -21,7 +21,7 @@ std::optional<CommandText> GreyItemRule::notice() const {
 
 bool GreyItemRule::apply(const CommandBox& box, Selection& songs) const {
     const std::size_t before = songs.size();
-    const std::size_t grey = songs.removeIf([](const SongRecord& song) { return song.isGrey(); });
+    const std::size_t grey = songs.removeIf([](const Song& song) { return song.isGrey(); });
     if (grey == 0)
         return true;
     const auto told = notice();

@@ -6,7 +6,7 @@
 
 namespace kesto {
 
-bool LyricsCommand::run(const SongRecord& song) const {
+bool LyricsCommand::run(const Song& song) const {
     const CommandSettings settings(context_.settings);
     LyricsOptions options;
     options.installPath = settings.installPath();

@@ -13,7 +13,7 @@ public:
     explicit LyricsCommand(CommandContext& context) : context_(context) {}
 
     // False when the song has no lyrics (the message was shown).
-    bool run(const SongRecord& song) const;
+    bool run(const Song& song) const;
     // "<protocol base>/lyrics.jsp?song_id=<id>"; an empty id shows nothing.
     void openPage(std::string_view songId) const;
 

@@ -4,7 +4,7 @@
 
 namespace kesto {
 
-bool LyricsNotice::hasLyrics(MessageBox* box, const SongRecord& song) {
+bool LyricsNotice::hasLyrics(MessageBox* box, const Song& song) {
     if (song.Has_Lyrics != 0)
         return true;
     CommandBox(box).stop(CommandText::NoLyrics);

@@ -9,43 +9,43 @@ namespace {
 using namespace listcmd;
 
 // Listening takes local files too, never a song the service stopped.
-bool playable(const SongRecord& song) {
+bool playable(const Song& song) {
     return !song.isGrey();
 }
 
 // Play lists hold files of this PC only.
-bool localFile(const SongRecord& song) {
+bool localFile(const Song& song) {
     return song.isLocal();
 }
 
 // The store's own commands (my album, cart, gift, download) take streaming songs only; an MP3
 // bell is refused by all but the download.
-bool storeSong(const SongRecord& song) {
+bool storeSong(const Song& song) {
     return song.isStreaming() && !song.isGrey() && !song.isMp3Bell();
 }
 
-bool downloadable(const SongRecord& song) {
+bool downloadable(const Song& song) {
     return song.isStreaming() && !song.isGrey();
 }
 
-bool streaming(const SongRecord& song) {
+bool streaming(const Song& song) {
     return song.isStreaming();
 }
 
-bool anySong(const SongRecord&) {
+bool anySong(const Song&) {
     return true;
 }
 
 } // namespace
 
-bool MenuEligibility::any(const std::vector<const SongRecord*>& chosen, bool (*rule)(const SongRecord&)) {
-    for (const SongRecord* song : chosen)
+bool MenuEligibility::any(const std::vector<const Song*>& chosen, bool (*rule)(const Song&)) {
+    for (const Song* song : chosen)
         if (song != nullptr && rule(*song))
             return true;
     return false;
 }
 
-bool MenuEligibility::enabled(int commandId, const std::vector<const SongRecord*>& chosen) {
+bool MenuEligibility::enabled(int commandId, const std::vector<const Song*>& chosen) {
     switch (commandId) {
     case kListen:
         return any(chosen, &playable);

@@ -2,7 +2,7 @@
 // Which context menu commands the chosen songs can take: an item is greyed when no chosen song
 // would pass the command's own rule, so the menu never offers what the command then refuses.
 
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <vector>
 
@@ -11,10 +11,10 @@ namespace kesto {
 class MenuEligibility {
 public:
     // chosen: the records of the selected rows, in row order.
-    static bool enabled(int commandId, const std::vector<const SongRecord*>& chosen);
+    static bool enabled(int commandId, const std::vector<const Song*>& chosen);
 
 private:
-    static bool any(const std::vector<const SongRecord*>& chosen, bool (*rule)(const SongRecord&));
+    static bool any(const std::vector<const Song*>& chosen, bool (*rule)(const Song&));
 };
 
 } // namespace kesto

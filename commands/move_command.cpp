@@ -8,7 +8,7 @@ bool MoveCommand::run(const Selection& chosen) const {
     const CommandBox box(context_.protocol.box);
     EligibilityRules rules;
     rules.emptySelection = CommandText::MoveEmpty;
-    rules.verdict = [](const SongRecord& song) {
+    rules.verdict = [](const Song& song) {
         return song.isGrey() ? Verdict::refuse(CommandText::MoveGrey) : Verdict::take();
     };
     const auto songs = Eligibility(box).check(chosen, rules);

@@ -10,9 +10,7 @@ std::optional<Selection> MyAlbumCommand::eligible(const Selection& chosen) const
     EligibilityRules rules;
     rules.emptySelection = origin_ == CommandOrigin::NowPlaying ? CommandText::MyAlbumEmptyNowPlaying
                                                                 : CommandText::MyAlbumEmpty;
-    rules.verdict = [](const SongRecord& song) {
-        return Verdict::streamingOnly(song, CommandText::MyAlbumBell);
-    };
+    rules.verdict = [](const Song& song) { return Verdict::streamingOnly(song, CommandText::MyAlbumBell); };
     rules.nothingLeft = CommandText::MyAlbumAllLocal;
     rules.someExcluded = CommandText::MyAlbumSomeLocal;
     rules.grey = GreyItemRule(context_.pageKind, CommandText::MyAlbumGreyQuestion);

@@ -45,12 +45,12 @@ std::string MyAlbumPut::currentAlbum(int menuId) const {
 }
 
 bool MyAlbumPut::put(const MyAlbumChoice& choice, const std::string& currentAlbum,
-                     const std::vector<SongRecord>& songs) const {
+                     const std::vector<Song>& songs) const {
     const LoginBlock& login = *context_.login;
     RequestBody body(login);
     body.add(choice.albumId).add(static_cast<int>(songs.size()));
-    for (const SongRecord& song : songs)
-        body.add(std::string_view(song.Song_ID));
+    for (const Song& song : songs)
+        body.add(song.view(SongField::Song_ID));
     body.add(currentAlbum).add(choice.leaveCurrent && !currentAlbum.empty() ? "0" : "1");
     const auto reply =
         ProtocolExchange::run(context_, {ProtocolUrl::command(login, proto::kAddSongToMyAlbum), body.text()});

@@ -4,7 +4,7 @@
 // the songs come from and "0" when they leave it, "1" when they stay).
 
 #include "protocol/protocol_context.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <optional>
 #include <string>
@@ -32,7 +32,7 @@ public:
     std::string currentAlbum(int menuId) const;
     // True when the server took the songs; a negative code shows the server's message.
     bool put(const MyAlbumChoice& choice, const std::string& currentAlbum,
-             const std::vector<SongRecord>& songs) const;
+             const std::vector<Song>& songs) const;
 
 private:
     const ProtocolContext& context_;

@@ -16,9 +16,7 @@ bool PlayListCommand::run(const Selection& chosen) const {
     const CommandBox box(context_.protocol.box);
     EligibilityRules rules;
     rules.emptySelection = CommandText::PlayListEmpty;
-    rules.verdict = [](const SongRecord& song) {
-        return song.isLocal() ? Verdict::take() : Verdict::exclude();
-    };
+    rules.verdict = [](const Song& song) { return song.isLocal() ? Verdict::take() : Verdict::exclude(); };
     rules.nothingLeft = origin_ == CommandOrigin::NowPlaying ? CommandText::PlayListAllStreamingNowPlaying
                                                              : CommandText::PlayListAllStreaming;
     rules.someExcluded = CommandText::PlayListSomeStreaming;

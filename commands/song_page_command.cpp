@@ -8,7 +8,7 @@ namespace kesto {
 bool SongPageCommand::run(const Selection& chosen, Page page) const {
     if (chosen.empty())
         return false;
-    const SongRecord& song = chosen.songs().front().record;
+    const Song& song = chosen.songs().front().record;
     if (!song.isStreaming()) {
         // A local song's information is the panel's own dialog.
         if (page == Page::Information && song.isLocal() && context_.hooks.songInfo) {

@@ -9,7 +9,7 @@ std::optional<PriceReply> SongPricing::price(const Selection& songs, Kind kind) 
     std::vector<PurchaseItem> items;
     items.reserve(songs.size());
     for (const ChosenSong& song : songs.songs())
-        items.push_back({std::string(song.record.Song_ID)});
+        items.push_back({std::string(song.record.text(SongField::Song_ID))});
     const std::string prefix = RequestBody(*context_.login).text();
     const PurchaseExchange exchange(context_);
     PriceReply reply;

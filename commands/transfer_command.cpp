@@ -7,7 +7,7 @@
 
 namespace kesto {
 
-bool TransferCommand::deviceFormat(const SongRecord& song) {
+bool TransferCommand::deviceFormat(const Song& song) {
     return song.File_Format == 3 || song.File_Format == 4 || song.File_Format == 9;
 }
 
@@ -17,7 +17,7 @@ bool TransferCommand::run(const Selection& chosen) const {
         return false;
     EligibilityRules rules;
     rules.emptySelection = CommandText::TransferEmpty;
-    rules.verdict = [](const SongRecord& song) {
+    rules.verdict = [](const Song& song) {
         if (song.isLocal())
             return deviceFormat(song) ? Verdict::take() : Verdict::refuse(CommandText::TransferLocalFile);
         return song.isMp3Bell() ? Verdict::refuse(CommandText::BellFromBellListOnly) : Verdict::take();

@@ -22,7 +22,7 @@ public:
     bool run(const Selection& chosen) const;
 
     // Local files a device takes: dcf (3, 4) and bell (9) files.
-    static bool deviceFormat(const SongRecord& song);
+    static bool deviceFormat(const Song& song);
 
 private:
     bool deviceReady(const CommandBox& box) const;

@@ -74,7 +74,7 @@ void DialogHooks::install(CommandHooks& hooks, const DialogParts& parts) {
         return DeleteConfirmDialog::run(parent, skin, settings);
     };
     hooks.songInfo = [parent = QPointer<QWidget>(parts.parent), skin = parts.skin, db = parts.context.albums](
-                         const SongRecord& song) { SongInfoDialog::run(parent, skin, song, db); };
+                         const Song& song) { SongInfoDialog::run(parent, skin, song, db); };
 }
 
 void DialogHooks::albums(CommandHooks& hooks, const DialogParts& parts) {

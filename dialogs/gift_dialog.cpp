@@ -22,7 +22,7 @@ constexpr int kReceiverLength = 20;
 } // namespace
 
 GiftDialog::GiftDialog(QWidget* parent, ProtocolContext protocol, KestoHostTable skin,
-                       std::vector<SongRecord> songs, const PriceReply& prices)
+                       std::vector<Song> songs, const PriceReply& prices)
     : SkinnedDialog(parent, skin, t::kGiftTitle), protocol_(protocol), songs_(std::move(songs)) {
     setObjectName(QStringLiteral("gift"));
     body()->addWidget(new PriceTable(this, songs_, prices));
@@ -79,8 +79,8 @@ void GiftDialog::tell(std::string_view cp949, int style) const {
         protocol_.box->show(cp949, kMessageBoxCaption, style);
 }
 
-bool GiftDialog::run(QWidget* parent, ProtocolContext protocol, KestoHostTable skin,
-                     std::vector<SongRecord> songs, const PriceReply& prices) {
+bool GiftDialog::run(QWidget* parent, ProtocolContext protocol, KestoHostTable skin, std::vector<Song> songs,
+                     const PriceReply& prices) {
     GiftDialog dialog(parent, protocol, skin, std::move(songs), prices);
     return dialog.load() && dialog.exec() == QDialog::Accepted;
 }

@@ -15,12 +15,12 @@ namespace kesto {
 
 class GiftDialog final : public SkinnedDialog {
 public:
-    GiftDialog(QWidget* parent, ProtocolContext protocol, KestoHostTable skin, std::vector<SongRecord> songs,
+    GiftDialog(QWidget* parent, ProtocolContext protocol, KestoHostTable skin, std::vector<Song> songs,
                const PriceReply& prices);
 
     bool load();
-    static bool run(QWidget* parent, ProtocolContext protocol, KestoHostTable skin,
-                    std::vector<SongRecord> songs, const PriceReply& prices);
+    static bool run(QWidget* parent, ProtocolContext protocol, KestoHostTable skin, std::vector<Song> songs,
+                    const PriceReply& prices);
 
 protected:
     bool confirm() override;
@@ -30,7 +30,7 @@ private:
     bool tellFailure(const CheckoutResult& result) const;
 
     ProtocolContext protocol_;
-    std::vector<SongRecord> songs_;
+    std::vector<Song> songs_;
     QLabel* wallet_ = nullptr;
     QLineEdit* receiver_ = nullptr;
     QPlainTextEdit* message_ = nullptr;

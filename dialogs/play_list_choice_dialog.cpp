@@ -21,7 +21,7 @@ namespace {
 constexpr std::intptr_t kPlayListChangedWParam = 4;
 }
 
-PlayListChoiceDialog::PlayListChoiceDialog(QWidget* parent, Parts parts, std::vector<SongRecord> songs)
+PlayListChoiceDialog::PlayListChoiceDialog(QWidget* parent, Parts parts, std::vector<Song> songs)
     : SkinnedDialog(parent, parts.skin, t::kPlayListTitle), parts_(std::move(parts)),
       songs_(std::move(songs)), mover_(*parts_.db) {
     setObjectName(QStringLiteral("playListChoice"));
@@ -89,10 +89,11 @@ bool PlayListChoiceDialog::confirm() {
         return false;
     }
     const std::string target = lists_->currentData().toString().toStdString();
-    for (const SongRecord& song : songs_) {
+    for (const Song& song : songs_) {
         // A row of the shown play list knows its album; the page's own id is the fallback.
-        const std::string current =
-            song.Album_ID[0] != '\0' ? std::string(song.Album_ID) : parts_.shownAlbumId;
+        const std::string current = song.text(SongField::Album_ID)[0] != '\0'
+                                        ? std::string(song.text(SongField::Album_ID))
+                                        : parts_.shownAlbumId;
         const PutResult one = mover_.put({song}, target, current, parts_.fromPlaylist, move_->isChecked());
         result_.handled += one.handled;
         result_.skipped += one.skipped;
@@ -116,7 +117,7 @@ void PlayListChoiceDialog::tell(std::string_view textUtf8, int style) const {
         parts_.box->show(Cp949::fromUtf8(textUtf8), kMessageBoxCaption, style);
 }
 
-bool PlayListChoiceDialog::run(QWidget* parent, Parts parts, std::vector<SongRecord> songs) {
+bool PlayListChoiceDialog::run(QWidget* parent, Parts parts, std::vector<Song> songs) {
     if (parts.db == nullptr)
         return false;
     PlayListChoiceDialog dialog(parent, std::move(parts), std::move(songs));

@@ -31,14 +31,14 @@ public:
         bool move = false; // the move command: the box starts set
     };
 
-    PlayListChoiceDialog(QWidget* parent, Parts parts, std::vector<SongRecord> songs);
+    PlayListChoiceDialog(QWidget* parent, Parts parts, std::vector<Song> songs);
 
     // False when the play lists could not be read ("DB Error" has been shown).
     bool load();
     const PutResult& result() const { return result_; }
 
     // Opens the dialog; true when songs were put.
-    static bool run(QWidget* parent, Parts parts, std::vector<SongRecord> songs);
+    static bool run(QWidget* parent, Parts parts, std::vector<Song> songs);
 
 protected:
     bool confirm() override;
@@ -49,7 +49,7 @@ private:
     void tellHost() const;
 
     Parts parts_;
-    std::vector<SongRecord> songs_;
+    std::vector<Song> songs_;
     PlaylistMover mover_;
     QComboBox* lists_ = nullptr;
     QCheckBox* move_ = nullptr;

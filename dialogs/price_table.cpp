@@ -28,7 +28,7 @@ const PriceGroup* groupOf(const PriceReply& prices, std::string_view songId) {
 
 } // namespace
 
-PriceTable::PriceTable(QWidget* parent, const std::vector<SongRecord>& songs, const PriceReply& prices)
+PriceTable::PriceTable(QWidget* parent, const std::vector<Song>& songs, const PriceReply& prices)
     : QTableWidget(static_cast<int>(songs.size()), 3, parent) {
     setObjectName(QStringLiteral("prices"));
     setHorizontalHeaderLabels({dialogText(kSong), dialogText(kArtist), dialogText(kPrice)});
@@ -40,11 +40,13 @@ PriceTable::PriceTable(QWidget* parent, const std::vector<SongRecord>& songs, co
     horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     setWordWrap(false);
     for (int row = 0; row < rowCount(); ++row) {
-        const SongRecord& song = songs[static_cast<std::size_t>(row)];
-        const PriceGroup* group = groupOf(prices, song.Song_ID);
+        const Song& song = songs[static_cast<std::size_t>(row)];
+        const PriceGroup* group = groupOf(prices, song.text(SongField::Song_ID));
         setItem(row, 0,
-                new QTableWidgetItem(local(song.Song_Name[0] != '\0' ? song.Song_Name : song.Song_ID)));
-        setItem(row, 1, new QTableWidgetItem(local(song.Artist_Name)));
+                new QTableWidgetItem(local(song.text(SongField::Song_Name)[0] != '\0'
+                                               ? song.text(SongField::Song_Name)
+                                               : song.text(SongField::Song_ID))));
+        setItem(row, 1, new QTableWidgetItem(local(song.text(SongField::Artist_Name))));
         const QString price =
             group == nullptr || !group->flag ? dialogText(kNotForSale) : QString::fromStdString(group->textB);
         auto* cell = new QTableWidgetItem(price);

@@ -2,7 +2,7 @@
 // The songs of a purchase or a gift with the price the store gave each, and the total.
 
 #include "protocol/purchase_exchange.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <QTableWidget>
 
@@ -12,7 +12,7 @@ namespace kesto {
 
 class PriceTable final : public QTableWidget {
 public:
-    PriceTable(QWidget* parent, const std::vector<SongRecord>& songs, const PriceReply& prices);
+    PriceTable(QWidget* parent, const std::vector<Song>& songs, const PriceReply& prices);
 };
 
 } // namespace kesto

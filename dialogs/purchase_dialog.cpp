@@ -20,7 +20,7 @@ namespace kesto {
 
 namespace t = dialog_text;
 
-PurchaseDialog::PurchaseDialog(QWidget* parent, Parts parts, std::vector<SongRecord> songs,
+PurchaseDialog::PurchaseDialog(QWidget* parent, Parts parts, std::vector<Song> songs,
                                const PriceReply& prices)
     : SkinnedDialog(parent, parts.skin, t::kPurchaseTitle), parts_(std::move(parts)),
       songs_(std::move(songs)) {
@@ -97,8 +97,7 @@ void PurchaseDialog::tell(std::string_view cp949, int style) const {
         parts_.protocol.box->show(cp949, kMessageBoxCaption, style);
 }
 
-bool PurchaseDialog::run(QWidget* parent, Parts parts, std::vector<SongRecord> songs,
-                         const PriceReply& prices) {
+bool PurchaseDialog::run(QWidget* parent, Parts parts, std::vector<Song> songs, const PriceReply& prices) {
     PurchaseDialog dialog(parent, std::move(parts), std::move(songs), prices);
     return dialog.load() && dialog.exec() == QDialog::Accepted;
 }

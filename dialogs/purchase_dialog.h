@@ -28,14 +28,14 @@ public:
         KestoHostTable serviceA = nullptr;
         RegistryKey* settings = nullptr;
         bool download = false; // hand the songs to the host after paying
-        std::function<void(const std::vector<SongRecord>&)> downloadStarted;
+        std::function<void(const std::vector<Song>&)> downloadStarted;
     };
 
-    PurchaseDialog(QWidget* parent, Parts parts, std::vector<SongRecord> songs, const PriceReply& prices);
+    PurchaseDialog(QWidget* parent, Parts parts, std::vector<Song> songs, const PriceReply& prices);
 
     // False when the wallet could not be read (the user has been told).
     bool load();
-    static bool run(QWidget* parent, Parts parts, std::vector<SongRecord> songs, const PriceReply& prices);
+    static bool run(QWidget* parent, Parts parts, std::vector<Song> songs, const PriceReply& prices);
 
 protected:
     bool confirm() override;
@@ -45,7 +45,7 @@ private:
     void tell(std::string_view cp949, int style) const;
 
     Parts parts_;
-    std::vector<SongRecord> songs_;
+    std::vector<Song> songs_;
     QLabel* wallet_ = nullptr;
     QRadioButton* cash_ = nullptr;
     QRadioButton* phone_ = nullptr;

@@ -38,23 +38,24 @@ QLabel* value(QWidget* parent, const QString& text, const char* name) {
 
 } // namespace
 
-SongInfoDialog::SongInfoDialog(QWidget* parent, KestoHostTable skin, const SongRecord& song, MyAlbumDb* db)
+SongInfoDialog::SongInfoDialog(QWidget* parent, KestoHostTable skin, const Song& song, MyAlbumDb* db)
     : SkinnedDialog(parent, skin, t::kSongInfoTitle) {
     setObjectName(QStringLiteral("songInfo"));
     buttons()->button(QDialogButtonBox::Cancel)->hide();
     int listened = song.Listen_Count;
     std::vector<std::string> albums;
     if (db != nullptr) {
-        listened = db->listenCount(song.Song_ID).value_or(listened);
-        db->albumNamesOfSong(song.Song_ID, albums);
+        listened = db->listenCount(song.text(SongField::Song_ID)).value_or(listened);
+        db->albumNamesOfSong(song.text(SongField::Song_ID), albums);
     }
     auto* form = new QFormLayout;
-    form->addRow(dialogText(t::kInfoName), value(this, local(song.Song_Name), "songName"));
-    form->addRow(dialogText(t::kInfoArtist), value(this, local(song.Artist_Name), "artist"));
+    form->addRow(dialogText(t::kInfoName), value(this, local(song.text(SongField::Song_Name)), "songName"));
+    form->addRow(dialogText(t::kInfoArtist), value(this, local(song.text(SongField::Artist_Name)), "artist"));
     form->addRow(dialogText(t::kInfoTime), value(this, playTime(song.Play_Time), "playTime"));
     form->addRow(dialogText(t::kInfoBitrate),
                  value(this, QStringLiteral("%1 kbps").arg(song.Bitrate / 1000), "bitrate"));
-    form->addRow(dialogText(t::kInfoPath), value(this, QFile::decodeName(song.Local_Path), "path"));
+    form->addRow(dialogText(t::kInfoPath),
+                 value(this, QFile::decodeName(song.text(SongField::Local_Path)), "path"));
     const QString count =
         dialogText(t::kListenCountFormat).replace(QStringLiteral("%d"), QString::number(listened));
     form->addRow(dialogText(t::kInfoListened), value(this, count, "listenCount"));
@@ -68,7 +69,7 @@ SongInfoDialog::SongInfoDialog(QWidget* parent, KestoHostTable skin, const SongR
     body()->addWidget(list);
 }
 
-void SongInfoDialog::run(QWidget* parent, KestoHostTable skin, const SongRecord& song, MyAlbumDb* db) {
+void SongInfoDialog::run(QWidget* parent, KestoHostTable skin, const Song& song, MyAlbumDb* db) {
     SongInfoDialog dialog(parent, skin, song, db);
     dialog.exec();
 }

@@ -3,7 +3,7 @@
 // and the albums of the album database that hold it. Only OK closes it.
 
 #include "dialogs/skinned_dialog.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 namespace kesto {
 
@@ -11,9 +11,9 @@ class MyAlbumDb;
 
 class SongInfoDialog final : public SkinnedDialog {
 public:
-    SongInfoDialog(QWidget* parent, KestoHostTable skin, const SongRecord& song, MyAlbumDb* db);
+    SongInfoDialog(QWidget* parent, KestoHostTable skin, const Song& song, MyAlbumDb* db);
 
-    static void run(QWidget* parent, KestoHostTable skin, const SongRecord& song, MyAlbumDb* db);
+    static void run(QWidget* parent, KestoHostTable skin, const Song& song, MyAlbumDb* db);
 };
 
 } // namespace kesto

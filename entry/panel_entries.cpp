@@ -60,7 +60,10 @@ std::intptr_t sendWithNowPlaying(void* window, unsigned message) {
     SongStore* store = panel() != nullptr ? panel()->nowPlayingStore() : nullptr;
     if (store == nullptr || port == nullptr)
         return 0;
-    const std::vector<SongRecord> records = store->snapshot();
+    const std::vector<Song> songs = store->snapshot();
+    std::vector<SongRecord> records(songs.size());
+    for (std::size_t i = 0; i < songs.size(); ++i)
+        SongRecord::fill(records[i], songs[i]);
     const KestoSongList list{static_cast<std::int32_t>(records.size()), store->current(),
                              reinterpret_cast<const KestoSongRecord*>(records.data())};
     return port->send(window, message, 0, reinterpret_cast<std::intptr_t>(&list));

@@ -2,7 +2,7 @@
 // The values of one album row to insert (CP949 texts). The song id given here is not stored:
 // the row takes the id already recorded for its path, or its own row ID.
 
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <string>
 #include <string_view>
@@ -26,7 +26,7 @@ struct AlbumSong {
 
     // A row for a song record: its fields, the given album and date (empty: today), bit rate
     // in kbps.
-    static AlbumSong fromRecord(const SongRecord& record, std::string_view albumId, std::string_view date);
+    static AlbumSong fromRecord(const Song& record, std::string_view albumId, std::string_view date);
 };
 
 } // namespace kesto

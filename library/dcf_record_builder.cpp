@@ -10,7 +10,7 @@ namespace kesto {
 
 DcfRecordBuilder::DcfRecordBuilder(LocalRecordBasics& basics) : basics_(basics) {}
 
-int DcfRecordBuilder::build(std::string_view path, SongRecord& record, const RecordOrigin& origin) const {
+int DcfRecordBuilder::build(std::string_view path, Song& record, const RecordOrigin& origin) const {
     if (!LocalRecordBasics::fits(path))
         return 0;
     const std::filesystem::path file{std::string(path)};

@@ -11,7 +11,7 @@ public:
     explicit DcfRecordBuilder(LocalRecordBasics& basics);
 
     // 1 when filled; 0 for an empty or over-long path or a file that is not a valid DCF.
-    int build(std::string_view path, SongRecord& record, const RecordOrigin& origin) const;
+    int build(std::string_view path, Song& record, const RecordOrigin& origin) const;
 
 private:
     LocalRecordBasics& basics_;

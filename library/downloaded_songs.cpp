@@ -13,10 +13,10 @@ DownloadedSongs::DownloadedSongs(const std::filesystem::path& folder) {
             stems_.insert(it->path().stem().string());
 }
 
-bool DownloadedSongs::holds(const SongRecord& song) const {
-    const std::string name = Cp949::toUtf8(song.Song_Name);
-    const std::string artist = Cp949::toUtf8(song.Artist_Name);
-    return (song.Song_ID[0] != '\0' && stems_.count(song.Song_ID) > 0) ||
+bool DownloadedSongs::holds(const Song& song) const {
+    const std::string name = Cp949::toUtf8(song.text(SongField::Song_Name));
+    const std::string artist = Cp949::toUtf8(song.text(SongField::Artist_Name));
+    return (song.text(SongField::Song_ID)[0] != '\0' && stems_.count(song.text(SongField::Song_ID)) > 0) ||
            (!name.empty() && stems_.count(name) > 0) ||
            (!name.empty() && !artist.empty() && stems_.count(artist + " - " + name) > 0);
 }

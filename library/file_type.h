@@ -1,5 +1,5 @@
 #pragma once
-// Type codes of local audio files (kept in SongRecord::File_Format), decided by extension.
+// Type codes of local audio files (kept in Song::File_Format), decided by extension.
 
 #include <array>
 #include <string>

@@ -16,12 +16,14 @@ namespace kesto {
 
 namespace {
 
-int nowPlayingPosition(SongStore& nowPlaying, const SongRecord& record) {
+int nowPlayingPosition(SongStore& nowPlaying, const Song& record) {
     int found = -1;
-    const bool local = record.Local_Path[0] != '\0';
-    nowPlaying.forEach([&](int index, SongRecord& entry) {
-        if (found < 0 && (Cp949::equalsIgnoreCase(entry.Song_ID, record.Song_ID) ||
-                          (local && Cp949::equalsIgnoreCase(entry.Local_Path, record.Local_Path))))
+    const bool local = record.text(SongField::Local_Path)[0] != '\0';
+    nowPlaying.forEach([&](int index, Song& entry) {
+        if (found < 0 &&
+            (Cp949::equalsIgnoreCase(entry.text(SongField::Song_ID), record.text(SongField::Song_ID)) ||
+             (local && Cp949::equalsIgnoreCase(entry.text(SongField::Local_Path),
+                                               record.text(SongField::Local_Path)))))
             found = index;
     });
     return found;
@@ -31,7 +33,7 @@ int nowPlayingPosition(SongStore& nowPlaying, const SongRecord& record) {
 
 LocalFileImport::LocalFileImport(LocalRecordFactory& factory) : factory_(factory) {}
 
-bool LocalFileImport::prepare(const std::string& path, SongRecord& record, ImportOutcome& outcome) {
+bool LocalFileImport::prepare(const std::string& path, Song& record, ImportOutcome& outcome) {
     const int type = FileType::fromPath(path);
     if (!FileType::isImportable(type)) {
         outcome.refused.push_back(path);
@@ -49,13 +51,13 @@ ImportOutcome LocalFileImport::intoNowPlaying(const std::vector<std::string>& pa
                                               SongStore& nowPlaying) {
     ImportOutcome outcome;
     for (const auto& path : paths) {
-        SongRecord record;
+        Song record;
         if (!prepare(path, record, outcome))
             continue;
         const int position = nowPlayingPosition(nowPlaying, record);
         if (position >= 0) {
-            const SongRecord* entry = nowPlaying.get(position);
-            outcome.nowPlaying.push_back({path, position, entry ? entry->Song_ID : ""});
+            const Song* entry = nowPlaying.get(position);
+            outcome.nowPlaying.push_back({path, position, entry ? entry->text(SongField::Song_ID) : ""});
             continue;
         }
         shown.addCopy(&record);
@@ -68,7 +70,7 @@ ImportOutcome LocalFileImport::intoNowPlaying(const std::vector<std::string>& pa
 ImportOutcome LocalFileImport::intoShownList(const std::vector<std::string>& paths, SongStore& shown) {
     ImportOutcome outcome;
     for (const auto& path : paths) {
-        SongRecord record;
+        Song record;
         if (!prepare(path, record, outcome))
             continue;
         shown.addCopy(&record);
@@ -82,7 +84,7 @@ ImportOutcome LocalFileImport::intoAlbum(const std::vector<std::string>& paths, 
     ImportOutcome outcome;
     SqlTransaction batch(db.database());
     for (const auto& path : paths) {
-        SongRecord record;
+        Song record;
         if (!prepare(path, record, outcome))
             continue;
         // A made-up song id is not the database's: the path's recorded id is. A path in no row
@@ -93,7 +95,7 @@ ImportOutcome LocalFileImport::intoAlbum(const std::vector<std::string>& paths, 
             outcome.present.push_back(path);
             continue;
         }
-        const auto song = AlbumSong::fromRecord(record, albumId, record.Added_Date);
+        const auto song = AlbumSong::fromRecord(record, albumId, record.text(SongField::Added_Date));
         (db.insertSongOfPath(song, pathSongId).empty() ? outcome.failed : outcome.added).push_back(path);
     }
     batch.commit();
@@ -104,11 +106,11 @@ ImportOutcome LocalFileImport::intoFolder(const std::vector<std::string>& paths,
                                           const std::filesystem::path& folder, SongStore& shown) {
     ImportOutcome outcome;
     for (const auto& path : paths) {
-        SongRecord record;
+        Song record;
         if (!prepare(path, record, outcome))
             continue;
-        const auto target =
-            FolderCopyName::inFolder(folder, record.Song_Name, FileType::extensionOf(record.File_Format));
+        const auto target = FolderCopyName::inFolder(folder, record.text(SongField::Song_Name),
+                                                     FileType::extensionOf(record.File_Format));
         if (!LocalRecordBasics::fits(target.string())) {
             outcome.failed.push_back(path);
             continue;
@@ -118,7 +120,7 @@ ImportOutcome LocalFileImport::intoFolder(const std::vector<std::string>& paths,
             (copied == FileCopier::Result::Exists ? outcome.present : outcome.failed).push_back(path);
             continue;
         }
-        copyField(record.Local_Path, target.string());
+        record.setText(SongField::Local_Path, target.string());
         shown.addCopy(&record);
         outcome.added.push_back(target.string());
     }

@@ -32,7 +32,7 @@ public:
 
 private:
     // Builds the record of an importable file; false (with the outcome noted) otherwise.
-    bool prepare(const std::string& path, SongRecord& record, ImportOutcome& outcome);
+    bool prepare(const std::string& path, Song& record, ImportOutcome& outcome);
 
     LocalRecordFactory& factory_;
 };

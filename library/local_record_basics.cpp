@@ -17,23 +17,23 @@ constexpr std::string_view kNoSource = " - ";
 LocalRecordBasics::LocalRecordBasics(Clock clock) : clock_(std::move(clock)) {}
 
 bool LocalRecordBasics::fits(std::string_view path) {
-    return !path.empty() && path.size() < sizeof(SongRecord::Local_Path);
+    return !path.empty() && path.size() < Song::capacity(SongField::Local_Path);
 }
 
-void LocalRecordBasics::apply(SongRecord& record, std::string_view path, const RecordOrigin& origin,
+void LocalRecordBasics::apply(Song& record, std::string_view path, const RecordOrigin& origin,
                               std::string_view title, std::string_view artist) {
     if (!origin.songId.empty())
-        copyField(record.Song_ID, origin.songId);
+        record.setText(SongField::Song_ID, origin.songId);
     else
-        copyField(record.Song_ID, std::to_string(++madeUpIds_));
-    copyField(record.Source, origin.source.empty() ? kNoSource : std::string_view(origin.source));
+        record.setText(SongField::Song_ID, std::to_string(++madeUpIds_));
+    record.setText(SongField::Source, origin.source.empty() ? kNoSource : std::string_view(origin.source));
     if (!origin.albumId.empty())
-        copyField(record.Album_ID, origin.albumId);
-    copyField(record.Added_Date, origin.addedDate.empty() ? stamp(clock_()) : origin.addedDate);
-    copyField(record.Song_Name, title.empty() ? displayName(path, artist) : std::string(title));
-    copyField(record.Artist_Name, artist.empty() ? kUnknownArtist : artist);
-    copyField(record.Local_Path, path);
-    copyField(record.Modified_Date, modifiedDate(path));
+        record.setText(SongField::Album_ID, origin.albumId);
+    record.setText(SongField::Added_Date, origin.addedDate.empty() ? stamp(clock_()) : origin.addedDate);
+    record.setText(SongField::Song_Name, title.empty() ? displayName(path, artist) : std::string(title));
+    record.setText(SongField::Artist_Name, artist.empty() ? kUnknownArtist : artist);
+    record.setText(SongField::Local_Path, path);
+    record.setText(SongField::Modified_Date, modifiedDate(path));
 }
 
 std::string LocalRecordBasics::displayName(std::string_view path, std::string_view artist) {

@@ -5,7 +5,7 @@
 
 #include "library/record_origin.h"
 #include "library/row_id_generator.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <atomic>
 #include <functional>
@@ -23,7 +23,7 @@ public:
     // False when the path cannot be held by the record (empty or too long to keep whole).
     static bool fits(std::string_view path);
     // Fills everything but the builder's own fields; title and artist are the tag texts (CP949).
-    void apply(SongRecord& record, std::string_view path, const RecordOrigin& origin, std::string_view title,
+    void apply(Song& record, std::string_view path, const RecordOrigin& origin, std::string_view title,
                std::string_view artist);
 
     // The file name without its last extension, in CP949; "artist-name" when artist is given.

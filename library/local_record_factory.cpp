@@ -11,9 +11,8 @@ namespace kesto {
 LocalRecordFactory::LocalRecordFactory(KestoSvcReadTagsFn reader, LocalRecordBasics::Clock clock)
     : basics_(std::move(clock)), tags_(reader, basics_), dcf_(basics_) {}
 
-bool LocalRecordFactory::build(std::string_view path, int fileFormat, const RecordOrigin& origin,
-                               SongRecord& out) {
-    out = SongRecord::make();
+bool LocalRecordFactory::build(std::string_view path, int fileFormat, const RecordOrigin& origin, Song& out) {
+    out = Song();
     // A FIFO or a device would block or never end under the tag reader: only regular files
     // (or files that are not there, which the readers report) are read.
     struct stat status {};

@@ -14,7 +14,7 @@ public:
     explicit LocalRecordFactory(KestoSvcReadTagsFn reader, LocalRecordBasics::Clock clock = &LocalTime::now);
 
     // Fills a fresh record for path with the builder of fileFormat; false when it cannot be read.
-    bool build(std::string_view path, int fileFormat, const RecordOrigin& origin, SongRecord& out);
+    bool build(std::string_view path, int fileFormat, const RecordOrigin& origin, Song& out);
 
 private:
     LocalRecordBasics basics_;

@@ -42,14 +42,14 @@ bool PlaylistMover::listPlaylists(std::string_view shownAlbumId, std::vector<Pla
     return true;
 }
 
-PutResult PlaylistMover::put(const std::vector<SongRecord>& songs, std::string_view targetAlbumId,
+PutResult PlaylistMover::put(const std::vector<Song>& songs, std::string_view targetAlbumId,
                              std::string_view currentAlbumId, bool fromPlaylist, bool move) {
     PutResult result;
     for (const auto& song : songs) {
         // A record from another page may carry a made-up id; the path's recorded one counts.
-        const std::string songId =
-            fromPlaylist ? std::string(song.Song_ID) : db_.songIdByPath(song.Local_Path);
-        if (db_.containsSong(targetAlbumId, songId, song.Local_Path)) {
+        const std::string songId = fromPlaylist ? std::string(song.text(SongField::Song_ID))
+                                                : db_.songIdByPath(song.text(SongField::Local_Path));
+        if (db_.containsSong(targetAlbumId, songId, song.text(SongField::Local_Path))) {
             ++result.skipped;
             continue;
         }

@@ -5,7 +5,7 @@
 // leaves the songs handled before it as they are and the next song is still tried.
 
 #include "library/my_album_db.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <string>
 #include <string_view>
@@ -34,7 +34,7 @@ public:
 
     // From a page that is not a play list every song is inserted as a new row; from the play
     // list currentAlbumId the rows are moved (move set) or copied.
-    PutResult put(const std::vector<SongRecord>& songs, std::string_view targetAlbumId,
+    PutResult put(const std::vector<Song>& songs, std::string_view targetAlbumId,
                   std::string_view currentAlbumId, bool fromPlaylist, bool move);
 
 private:

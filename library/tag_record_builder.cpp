@@ -28,7 +28,7 @@ std::int32_t intAt(const TagBuffer& buffer, std::size_t offset) {
 TagRecordBuilder::TagRecordBuilder(KestoSvcReadTagsFn reader, LocalRecordBasics& basics)
     : reader_(reader), basics_(basics) {}
 
-int TagRecordBuilder::build(std::string_view path, SongRecord& record, const RecordOrigin& origin,
+int TagRecordBuilder::build(std::string_view path, Song& record, const RecordOrigin& origin,
                             int fileFormat) const {
     if (!reader_ || !LocalRecordBasics::fits(path))
         return 0;

@@ -12,7 +12,7 @@ public:
 
     // 1 when the record (zero-filled by the caller) was filled; 0 without a reader, with an
     // empty or over-long path, or when the reader fails.
-    int build(std::string_view path, SongRecord& record, const RecordOrigin& origin, int fileFormat) const;
+    int build(std::string_view path, Song& record, const RecordOrigin& origin, int fileFormat) const;
 
 private:
     KestoSvcReadTagsFn reader_;

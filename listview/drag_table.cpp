@@ -1,11 +1,13 @@
 #include "listview/drag_table.h"
 
 #include "columns/drag_payload.h"
+#include "songs/song_record.h"
 
 #include <QCoreApplication>
 #include <QVariant>
 
 #include <cstring>
+#include <memory>
 #include <type_traits>
 
 namespace kesto {
@@ -19,6 +21,7 @@ constexpr const char* kLastSerialName = "lastSerial";
 constexpr qsizetype kSourceBytes = sizeof(std::uint64_t);
 
 static_assert(std::is_trivially_copyable_v<SongRecord>);
+constexpr qsizetype kRecordBytes = sizeof(SongRecord);
 
 QObject* holder(bool make) {
     QCoreApplication* app = QCoreApplication::instance();
@@ -58,15 +61,20 @@ std::uint64_t DragTable::token() {
     return made;
 }
 
-std::uint64_t DragTable::keep(std::uint64_t source, std::span<const SongRecord* const> songs) {
+std::uint64_t DragTable::keep(std::uint64_t source, std::span<const Song* const> songs) {
     QObject* table = holder(true);
     if (table == nullptr || token() == 0)
         return 0;
     QByteArray entry;
-    entry.reserve(kSourceBytes + static_cast<qsizetype>(songs.size() * sizeof(SongRecord)));
-    entry.append(reinterpret_cast<const char*>(&source), kSourceBytes);
-    for (const SongRecord* song : songs)
-        entry.append(reinterpret_cast<const char*>(song), sizeof(SongRecord));
+    entry.resize(kSourceBytes + static_cast<qsizetype>(songs.size()) * kRecordBytes);
+    std::memcpy(entry.data(), &source, sizeof source);
+    char* at = entry.data() + kSourceBytes;
+    auto record = std::make_unique<SongRecord>();
+    for (const Song* song : songs) {
+        SongRecord::fill(*record, *song);
+        std::memcpy(at, record.get(), sizeof(SongRecord));
+        at += kRecordBytes;
+    }
     const std::uint64_t serial = table->property(kLastSerialName).toULongLong() + 1;
     table->setProperty(kLastSerialName, QVariant::fromValue(static_cast<qulonglong>(serial)));
     table->setProperty(nameOf(serial).constData(), entry);
@@ -87,16 +95,19 @@ std::optional<std::uint64_t> DragTable::sourceOf(std::uint64_t serial) {
     return source;
 }
 
-std::vector<SongRecord> DragTable::songsOf(std::uint64_t serial) {
+std::vector<Song> DragTable::songsOf(std::uint64_t serial) {
     const QByteArray entry = entryOf(serial);
-    std::vector<SongRecord> songs;
+    std::vector<Song> songs;
     if (entry.size() < kSourceBytes)
         return songs;
-    const auto count = static_cast<std::size_t>(entry.size() - kSourceBytes) / sizeof(SongRecord);
-    songs.resize(count);
-    if (count > 0)
-        std::memcpy(static_cast<void*>(songs.data()), entry.constData() + kSourceBytes,
-                    count * sizeof(SongRecord));
+    const qsizetype count = (entry.size() - kSourceBytes) / kRecordBytes;
+    songs.reserve(static_cast<std::size_t>(count));
+    auto record = std::make_unique<SongRecord>();
+    for (qsizetype i = 0; i < count; ++i) {
+        std::memcpy(static_cast<void*>(record.get()), entry.constData() + kSourceBytes + i * kRecordBytes,
+                    sizeof(SongRecord));
+        songs.push_back(record->toSong());
+    }
     return songs;
 }
 

@@ -3,7 +3,7 @@
 // list). Read at the moment of use, never cached by the control.
 
 #include "platform/message_port.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <string>
 #include <vector>
@@ -36,14 +36,14 @@ public:
     virtual void rowsMoved() {}
     // Songs dropped from another list, and files and folders from the desktop; called once the
     // drop has returned, with copies.
-    virtual void songsDropped(const std::vector<SongRecord>& /*songs*/) {}
+    virtual void songsDropped(const std::vector<Song>& /*songs*/) {}
     virtual void filesDropped(const std::vector<std::string>& /*paths*/) {}
     // A column was hidden or shown from the header menu.
     virtual void columnsChanged() {}
     // Context menu items the selected songs cannot take are grayed.
     virtual bool commandEnabled(int /*commandId*/) const { return true; }
     // Put into a playlist, my album, the cart or a gift (by command id).
-    virtual void putInto(int /*commandId*/, const std::vector<SongRecord*>& /*records*/) {}
+    virtual void putInto(int /*commandId*/, const std::vector<Song*>& /*records*/) {}
     // Load a play list (1) or my album (2).
     virtual void loadList(int /*which*/) {}
     virtual void clearNowPlaying() {}

@@ -3,7 +3,7 @@
 // screen are converted from CP949 once, the first time the row is drawn.
 
 #include "columns/row_cell.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,13 +16,12 @@ namespace kesto {
 class RowObject {
 public:
     // A record the row does not own (it lives in a song store) or one it keeps.
-    explicit RowObject(SongRecord* record) : record_(record) {}
-    explicit RowObject(std::unique_ptr<SongRecord> record)
-        : owned_(std::move(record)), record_(owned_.get()) {}
+    explicit RowObject(Song* record) : record_(record) {}
+    explicit RowObject(std::unique_ptr<Song> record) : owned_(std::move(record)), record_(owned_.get()) {}
 
-    SongRecord* record() const { return record_; }
+    Song* record() const { return record_; }
     // Points a row that does not own its record at another one showing the same song.
-    void rebind(SongRecord* record) {
+    void rebind(Song* record) {
         if (!owned_)
             record_ = record;
     }
@@ -44,8 +43,8 @@ public:
     bool isGrey() const { return unavailable || (record_ != nullptr && record_->isGrey()); }
 
 private:
-    std::unique_ptr<SongRecord> owned_;
-    SongRecord* record_ = nullptr;
+    std::unique_ptr<Song> owned_;
+    Song* record_ = nullptr;
     std::vector<RowCell> cells_;
     mutable std::vector<QString> shown_;
 };

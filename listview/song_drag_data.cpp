@@ -44,7 +44,7 @@ std::vector<std::string> SongDragData::formats(const QMimeData& data) {
     return ours;
 }
 
-std::optional<std::vector<SongRecord>> SongDragData::songs(const QMimeData& data) {
+std::optional<std::vector<Song>> SongDragData::songs(const QMimeData& data) {
     for (std::string_view format : DragFormats::kPayloadOrder)
         if (auto found = payload(data, format))
             return DragTable::songsOf(found->serial);

@@ -6,7 +6,7 @@
 
 #include "columns/drag_payload.h"
 #include "columns/drop_rules.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <memory>
 #include <optional>
@@ -28,7 +28,7 @@ public:
     static std::optional<DragPayload> payload(const QMimeData& data, std::string_view format);
     // The songs of a drop: copies of the running drag's songs named under the first format of
     // the drop order; nothing when no format names one.
-    static std::optional<std::vector<SongRecord>> songs(const QMimeData& data);
+    static std::optional<std::vector<Song>> songs(const QMimeData& data);
     // The local files and folders of a file list, as paths of this system.
     static std::vector<std::string> localFiles(const QMimeData& data);
     static DropOffer offer(const QMimeData& data);

@@ -14,9 +14,9 @@ std::unique_ptr<QMimeData> SongDragSource::begin() {
     if (!list_.isMiniList() && !DragFormats::dragStarts(owner_.pageKind()))
         return nullptr;
     const std::vector<int> rows = list_.selectedRows();
-    std::vector<const SongRecord*> records;
+    std::vector<const Song*> records;
     for (int row : rows) {
-        const SongRecord* record = list_.record(row);
+        const Song* record = list_.record(row);
         if (record == nullptr)
             return nullptr;
         records.push_back(record);

@@ -3,7 +3,7 @@
 // (the selected rows in list order, their songs kept in the drag table while the drag runs),
 // and the row a drop on this list would go to.
 
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <cstdint>
 #include <memory>

@@ -180,7 +180,7 @@ void SongListView::autoSizeColumn(int column) {
 // ---- rows ----
 
 void SongListView::fillCells(RowObject& object, int row, bool singleRow) const {
-    const SongRecord& record = *object.record();
+    const Song& record = *object.record();
     const int pageKind = owner_.pageKind();
     const CellContext context{pageKind, row, isMiniList(), singleRow};
     std::vector<RowCell>& cells = object.cells();
@@ -196,22 +196,22 @@ void SongListView::fillCells(RowObject& object, int row, bool singleRow) const {
         cell.singleIcon = col::isIconKind(kind) && kind != col::kDownload && kind != col::kCheck;
         cell.twoZone = kind == col::kDownload;
         if (kind == col::kRankChange) {
-            CellFormatter::rankChange(record.Rank_Text, &cell.trend);
+            CellFormatter::rankChange(record.text(SongField::Rank_Text), &cell.trend);
             cell.rankMark = cell.trend != RankTrend::None;
         }
     }
     object.forgetShownTexts();
 }
 
-std::unique_ptr<RowObject> SongListView::makeRow(SongRecord* record, std::unique_ptr<SongRecord> owned,
-                                                 int row, bool singleRow) const {
+std::unique_ptr<RowObject> SongListView::makeRow(Song* record, std::unique_ptr<Song> owned, int row,
+                                                 bool singleRow) const {
     auto object = owned ? std::make_unique<RowObject>(std::move(owned)) : std::make_unique<RowObject>(record);
     if (object->record() != nullptr)
         fillCells(*object, row, singleRow);
     return object;
 }
 
-int SongListView::insertRow(int row, SongRecord* record) {
+int SongListView::insertRow(int row, Song* record) {
     const int at = rows_.valid(row) ? row : rowCount();
     const int index = rows_.insert(at, makeRow(record, nullptr, at, false));
     updateScrollBars();
@@ -220,7 +220,7 @@ int SongListView::insertRow(int row, SongRecord* record) {
     return index;
 }
 
-int SongListView::insertRow(int row, std::unique_ptr<SongRecord> record) {
+int SongListView::insertRow(int row, std::unique_ptr<Song> record) {
     const int at = rows_.valid(row) ? row : rowCount();
     const int index = rows_.insert(at, makeRow(nullptr, std::move(record), at, false));
     updateScrollBars();
@@ -229,9 +229,9 @@ int SongListView::insertRow(int row, std::unique_ptr<SongRecord> record) {
     return index;
 }
 
-void SongListView::appendRows(std::span<SongRecord* const> records) {
+void SongListView::appendRows(std::span<Song* const> records) {
     rows_.reserve(records.size() + static_cast<std::size_t>(rowCount()));
-    for (SongRecord* record : records)
+    for (Song* record : records)
         rows_.insert(-1, makeRow(record, nullptr, rowCount(), false));
     afterCheckChange();
     updateScrollBars();
@@ -276,7 +276,7 @@ void SongListView::deleteAllRows() {
     SongListAccessible::rowsChanged(this);
 }
 
-SongRecord* SongListView::record(int row) const {
+Song* SongListView::record(int row) const {
     const RowObject* object = rows_.at(row);
     return object != nullptr ? object->record() : nullptr;
 }

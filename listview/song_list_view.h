@@ -70,15 +70,15 @@ public:
     void autoSizeColumn(int column);
 
     // Rows. A record passed by pointer stays its owner's; a unique_ptr is kept by the row.
-    int insertRow(int row, SongRecord* record);
-    int insertRow(int row, std::unique_ptr<SongRecord> record);
-    void appendRows(std::span<SongRecord* const> records);
+    int insertRow(int row, Song* record);
+    int insertRow(int row, std::unique_ptr<Song> record);
+    void appendRows(std::span<Song* const> records);
     void refreshRow(int row);
     bool deleteRow(int row);
     void deleteAllRows();
     int rowCount() const { return rows_.count(); }
     RowObject* rowObject(int row) const { return rows_.at(row); }
-    SongRecord* record(int row) const;
+    Song* record(int row) const;
     QString cellText(int row, int column) const;
     void setDropDown(int row, int column, const QStringList& entries);
     void setCurrentRow(int row);
@@ -124,7 +124,7 @@ public:
     // An image of the dragged rows and the point of it under the pointer.
     QPixmap dragImage(const QPoint& pointer, QPoint* hotSpot) const;
     // Points the rows at other records showing the same songs, row by row.
-    void rebindRows(std::span<SongRecord* const> records);
+    void rebindRows(std::span<Song* const> records);
 
     // Geometry, for hit tests and tests.
     QRect cellRect(int row, int column) const;
@@ -158,7 +158,7 @@ private:
         int x = 0; // relative to the cell's left edge
     };
 
-    std::unique_ptr<RowObject> makeRow(SongRecord* record, std::unique_ptr<SongRecord> owned, int row,
+    std::unique_ptr<RowObject> makeRow(Song* record, std::unique_ptr<Song> owned, int row,
                                        bool singleRow) const;
     void fillCells(RowObject& object, int row, bool singleRow) const;
     void updateScrollBars();

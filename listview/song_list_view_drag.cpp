@@ -214,7 +214,7 @@ void SongListView::moveDraggedRows() {
     owner_.rowsMoved();
 }
 
-void SongListView::rebindRows(std::span<SongRecord* const> records) {
+void SongListView::rebindRows(std::span<Song* const> records) {
     const int count = std::min(rowCount(), static_cast<int>(records.size()));
     for (int row = 0; row < count; ++row)
         rows_.at(row)->rebind(records[static_cast<std::size_t>(row)]);

@@ -114,9 +114,9 @@ void SongListView::runCommand(int commandId) {
     case Action::InvertChecks:
         return invertChecks();
     case Action::PutInto: {
-        std::vector<SongRecord*> records;
+        std::vector<Song*> records;
         for (int row : rows_.selectedRows())
-            if (SongRecord* r = record(row))
+            if (Song* r = record(row))
                 records.push_back(r);
         if (!records.empty())
             owner_.putInto(commandId, records);

@@ -25,7 +25,7 @@ namespace kesto {
 
 namespace {
 
-bool anyOf(const Selection& chosen, bool (SongRecord::*test)() const) {
+bool anyOf(const Selection& chosen, bool (Song::*test)() const) {
     return std::any_of(chosen.songs().begin(), chosen.songs().end(),
                        [test](const ChosenSong& song) { return (song.record.*test)(); });
 }
@@ -100,7 +100,7 @@ void MiniListCommands::gift() {
     const Selection chosen = checked(*parts_.list);
     if (chosen.empty())
         return void(say(mini::text::kGiftNone));
-    if (anyOf(chosen, &SongRecord::isMp3Bell))
+    if (anyOf(chosen, &Song::isMp3Bell))
         return void(say(mini::text::kGiftBell));
     GiftCommand(parts_.context).run(chosen);
 }
@@ -122,7 +122,7 @@ void MiniListCommands::deleteChecked() {
     // Drawing waits until every row is gone; rows go from the last so the others keep their index.
     list.setUpdatesEnabled(false);
     for (auto song = chosen.songs().rbegin(); song != chosen.songs().rend(); ++song) {
-        SongRecord* record = list.record(song->position);
+        Song* record = list.record(song->position);
         list.deleteRow(song->position);
         if (parts_.store != nullptr && record != nullptr)
             parts_.store->remove(record);
@@ -135,9 +135,9 @@ void MiniListCommands::putMyAlbum() {
     const Selection chosen = checked(*parts_.list);
     if (chosen.empty())
         return void(say(mini::text::kMyAlbumNone));
-    if (anyOf(chosen, &SongRecord::isLocal))
+    if (anyOf(chosen, &Song::isLocal))
         return void(say(mini::text::kMyAlbumStreamingOnly));
-    if (anyOf(chosen, &SongRecord::isMp3Bell))
+    if (anyOf(chosen, &Song::isMp3Bell))
         return void(say(mini::text::kMyAlbumBell));
     MyAlbumCommand(parts_.context, CommandOrigin::NowPlaying).run(chosen);
 }
@@ -146,7 +146,7 @@ void MiniListCommands::putPlayList() {
     const Selection chosen = checked(*parts_.list);
     if (chosen.empty())
         return void(say(mini::text::kPlayListNone));
-    if (anyOf(chosen, &SongRecord::isStreaming))
+    if (anyOf(chosen, &Song::isStreaming))
         return void(say(mini::text::kPlayListLocalOnly));
     PlayListCommand(parts_.context, CommandOrigin::NowPlaying).run(chosen);
 }

@@ -30,7 +30,7 @@ void MiniNowPlaying::refresh() {
     if (list_ != nullptr) {
         list_->deleteAllRows();
         if (store_ != nullptr) {
-            std::vector<SongRecord*> records;
+            std::vector<Song*> records;
             for (int i = 0; i < store_->count(); ++i)
                 records.push_back(store_->get(i));
             list_->appendRows(records);
@@ -54,7 +54,7 @@ void MiniNowPlaying::changed() {
 void MiniNowPlaying::followRows() {
     if (store_ == nullptr || list_ == nullptr)
         return;
-    std::vector<SongRecord*> shown;
+    std::vector<Song*> shown;
     shown.reserve(static_cast<std::size_t>(list_->rowCount()));
     for (int row = 0; row < list_->rowCount(); ++row)
         shown.push_back(list_->record(row));
@@ -62,7 +62,7 @@ void MiniNowPlaying::followRows() {
     // point at the same memory, which row by row now holds what the rows show.
     if (!StoreOrder::follow(*store_, shown))
         return changed();
-    std::vector<SongRecord*> records;
+    std::vector<Song*> records;
     for (int position = 0; position < store_->count(); ++position)
         records.push_back(store_->get(position));
     list_->rebindRows(records);
@@ -71,12 +71,12 @@ void MiniNowPlaying::followRows() {
         panel->selectSong(store_->current());
 }
 
-int MiniNowPlaying::insertSongs(int row, const std::vector<SongRecord>& songs) {
+int MiniNowPlaying::insertSongs(int row, const std::vector<Song>& songs) {
     if (store_ == nullptr || songs.empty())
         return 0;
     int at = row < 0 || row > store_->count() ? store_->count() : row;
     int added = 0;
-    for (SongRecord song : songs) {
+    for (Song song : songs) {
         song.Marked = 0;
         song.Is_Current = 0;
         const int put = store_->insertCopy(at, &song);
@@ -93,7 +93,7 @@ int MiniNowPlaying::addFiles(const std::vector<std::string>& paths) {
     int added = 0;
     for (const std::string& path : paths) {
         const int type = FileType::fromPath(path);
-        SongRecord record{};
+        Song record{};
         if (type != FileType::kOther && factory_.build(path, type, {}, record))
             added += store_->addCopy(&record);
     }

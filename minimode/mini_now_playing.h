@@ -4,7 +4,7 @@
 // songs, files and folders put into it. Every change is shown on the panel's now-playing page
 // too, whose rows point into the same store.
 
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <functional>
 #include <string>
@@ -40,7 +40,7 @@ public:
     // song, the rows keep their ticks.
     void followRows();
     // Copies of songs of another list go in before row (-1: after the last).
-    int insertSongs(int row, const std::vector<SongRecord>& songs);
+    int insertSongs(int row, const std::vector<Song>& songs);
     // Audio files go in at the end (others are skipped); how many went in.
     int addFiles(const std::vector<std::string>& paths);
     // Files, and the audio files of folders and their sub-folders.

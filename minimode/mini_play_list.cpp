@@ -282,7 +282,7 @@ void MiniPlayList::updateTotals() {
     long long seconds = 0;
     int count = 0;
     if (SongStore* store = nowPlaying_->store())
-        store->forEach([&](int, SongRecord& record) {
+        store->forEach([&](int, Song& record) {
             seconds += record.Play_Time;
             ++count;
         });
@@ -307,7 +307,7 @@ void MiniPlayList::clearCurrentMark() {
 
 void MiniPlayList::checkChanged(int row, bool checked) {
     SongStore* store = nowPlaying_->store();
-    if (SongRecord* record = store != nullptr ? store->get(row) : nullptr)
+    if (Song* record = store != nullptr ? store->get(row) : nullptr)
         record->Marked = checked ? 1 : 0;
 }
 
@@ -329,7 +329,7 @@ int MiniPlayList::dropPageKind() const {
     return panel != nullptr ? panel->pageKind() : 0;
 }
 
-void MiniPlayList::songsDropped(const std::vector<SongRecord>& songs) {
+void MiniPlayList::songsDropped(const std::vector<Song>& songs) {
     nowPlaying_->insertSongs(list_ != nullptr ? list_->dropRow() : -1, songs);
 }
 
@@ -350,8 +350,7 @@ NextSongResult MiniPlayList::nextSong(const NextSongRequest& request) {
         panel->keepPlayedText(result.storedText);
     if (list_ != nullptr)
         list_->setCurrentRow(result.position);
-    if (const SongRecord* played = store->get(result.position);
-        played != nullptr && module_.songText() != nullptr)
+    if (const Song* played = store->get(result.position); played != nullptr && module_.songText() != nullptr)
         followInSongText(*played);
     return result;
 }
@@ -419,10 +418,10 @@ void MiniPlayList::reload() {
 // ---- lyrics ----
 
 void MiniPlayList::showLyrics(int row) {
-    const SongRecord* record = list_ != nullptr ? list_->record(row) : nullptr;
+    const Song* record = list_ != nullptr ? list_->record(row) : nullptr;
     if (record == nullptr)
         return;
-    const SongRecord song = *record;
+    const Song song = *record;
     if (module_.songText() == nullptr && module_.songTextFactory()) {
         auto text = module_.songTextFactory()(module_);
         if (text != nullptr && text->createWindow())
@@ -433,7 +432,7 @@ void MiniPlayList::showLyrics(int row) {
     followInSongText(song);
 }
 
-void MiniPlayList::followInSongText(const SongRecord& song) {
+void MiniPlayList::followInSongText(const Song& song) {
     SongTextOperations* text = module_.songText();
     if (text == nullptr)
         return;
@@ -555,7 +554,7 @@ void MiniPlayList::say(const char* textUtf8, int style) const {
 }
 
 void MiniPlayList::songIconClicked(int row, bool phoneDecoration) {
-    const SongRecord* song = list_ != nullptr ? list_->record(row) : nullptr;
+    const Song* song = list_ != nullptr ? list_->record(row) : nullptr;
     if (song == nullptr || song->isLocal())
         return;
     const WebHandoff web(protocol());

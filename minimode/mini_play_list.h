@@ -71,7 +71,7 @@ public:
     void allCheckedChanged(bool allChecked) override;
     void rowsSorted() override;
     void rowsMoved() override;
-    void songsDropped(const std::vector<SongRecord>& songs) override;
+    void songsDropped(const std::vector<Song>& songs) override;
     void filesDropped(const std::vector<std::string>& paths) override;
     void forwardCommand(int commandId) override { command(commandId); }
 
@@ -90,7 +90,7 @@ private:
     // The song and phone-decoration icons of a row: the song's pages through the host.
     void songIconClicked(int row, bool phoneDecoration);
     // Shows the song's lyrics page in the song-text window, when there is one.
-    void followInSongText(const SongRecord& song);
+    void followInSongText(const Song& song);
     void updateTotals();
     // Tells the host of a move, a resize or a change of visibility of the window.
     void tellHost(unsigned message, std::intptr_t wParam, std::intptr_t lParam);

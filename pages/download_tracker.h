@@ -14,7 +14,7 @@ namespace kesto {
 
 class DownloadTracker {
 public:
-    using WorkList = std::vector<std::unique_ptr<SongRecord>>;
+    using WorkList = std::vector<std::unique_ptr<Song>>;
     using Folder = std::function<std::filesystem::path()>;
 
     DownloadTracker(WorkList& work, Folder folder, MessageBox* box = nullptr)
@@ -25,7 +25,7 @@ public:
     void started(const SongList& songs);
     // Drops the songs that have arrived; true while any is still on its way.
     bool running();
-    bool onThisPc(const SongRecord& song) const;
+    bool onThisPc(const Song& song) const;
 
     // Sets downloadStarted, transferRunning and onThisPc.
     void install(CommandHooks& hooks);

@@ -32,10 +32,10 @@ bool HostSongEntries::isLocalAlbum(int menuId) {
     return menuId == menu::kLocalAlbums || menuId == menu::kLocalAlbum;
 }
 
-std::vector<SongRecord> HostSongEntries::localRecords(const std::vector<std::string>& paths) const {
-    std::vector<SongRecord> records;
+std::vector<Song> HostSongEntries::localRecords(const std::vector<std::string>& paths) const {
+    std::vector<Song> records;
     for (const std::string& path : paths) {
-        SongRecord record = SongRecord::make();
+        Song record;
         if (model_.factory().build(path, FileType::fromPath(path), {}, record))
             records.push_back(record);
     }
@@ -43,7 +43,7 @@ std::vector<SongRecord> HostSongEntries::localRecords(const std::vector<std::str
 }
 
 void HostSongEntries::play(CommandContext& context, const std::vector<std::string>& paths) const {
-    const std::vector<SongRecord> records = localRecords(paths);
+    const std::vector<Song> records = localRecords(paths);
     if (!records.empty())
         ListenCommand(context).run(Selection::of(records));
 }
@@ -54,14 +54,14 @@ bool HostSongEntries::addToLocalAlbum(std::string_view path, std::string_view al
     if (albums == nullptr || path.empty() || album.empty())
         return false;
     const CommandBox box(model_.context().box);
-    const std::vector<SongRecord> records = localRecords({std::string(path)});
+    const std::vector<Song> records = localRecords({std::string(path)});
     if (records.empty()) {
         box.stop(CommandText::DcfInfoFailed);
         return false;
     }
-    const SongRecord& record = records.front();
+    const Song& record = records.front();
     // A local file is known by its path: its song id is made afresh for every read.
-    if (albums->containsSong(album, {}, record.Local_Path))
+    if (albums->containsSong(album, {}, record.text(SongField::Local_Path)))
         return false; // the album has it: nothing changes
     const std::string date = DropIntoAlbumCommand::dateOf(std::time(nullptr));
     if (albums->insertSong(AlbumSong::fromRecord(record, album, date)).empty()) {
@@ -84,10 +84,10 @@ void HostSongEntries::fillDeviceList(std::string_view text, int value) const {
         auto field = [&fields](std::size_t i) { return i < fields.size() ? fields[i] : std::string_view(); };
         if (field(kPath).empty())
             continue;
-        SongRecord record = SongRecord::make();
-        copyField(record.Local_Path, field(kPath));
-        copyField(record.Song_Name, field(kTitle));
-        copyField(record.Artist_Name, field(kArtist));
+        Song record;
+        record.setText(SongField::Local_Path, field(kPath));
+        record.setText(SongField::Song_Name, field(kTitle));
+        record.setText(SongField::Artist_Name, field(kArtist));
         record.File_Size = FieldDecoder::toInt(field(kSize));
         record.Play_Time = FieldDecoder::toInt(field(kPlayTime));
         record.Source_Kind = static_cast<std::int16_t>(FieldDecoder::toInt(field(kSourceKind)));

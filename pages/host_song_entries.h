@@ -29,7 +29,7 @@ public:
     static bool isLocalAlbum(int menuId);
 
     // Records of the local files that can be read; others are left out.
-    std::vector<SongRecord> localRecords(const std::vector<std::string>& paths) const;
+    std::vector<Song> localRecords(const std::vector<std::string>& paths) const;
     // Entry 43: into the now-playing store as the listen command puts songs, then 1133.
     void play(CommandContext& context, const std::vector<std::string>& paths) const;
     // Entry 49: path into the local album albumId (the shown album when empty). The database

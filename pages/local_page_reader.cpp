@@ -51,7 +51,7 @@ int LocalPageReader::run(std::unique_ptr<LocalPageJob> job, const ReaderTarget& 
         const int type = FileType::fromPath(path);
         if (!FileType::isImportable(type))
             continue;
-        SongRecord record = SongRecord::make();
+        Song record;
         if (target.factory->build(path, type, job->originOf(i), record))
             target.store->addCopy(&record);
         else

@@ -59,7 +59,7 @@ public:
     LocalPageReader& albumWorker() { return albumWorker_; }
     LocalRecordFactory& factory() { return factory_; }
     MyAlbumDb* albumDb() { return albumDb_.get(); }
-    std::vector<std::unique_ptr<SongRecord>>& workList() { return workList_; }
+    std::vector<std::unique_ptr<Song>>& workList() { return workList_; }
     bool hasWork() const { return !workList_.empty(); }
     std::string& flagText() { return flagText_; }
 
@@ -70,7 +70,7 @@ private:
     PageState state_;
     LocalRecordFactory factory_;
     std::unique_ptr<MyAlbumDb> albumDb_;
-    std::vector<std::unique_ptr<SongRecord>> workList_;
+    std::vector<std::unique_ptr<Song>> workList_;
     std::string flagText_;
     std::filesystem::path folder_;
     // Declared last: a running reader uses the stores and the factory above until it is joined.

@@ -27,7 +27,7 @@ public:
     // The words typed into the search box, CP949.
     virtual std::string searchWords() const = 0;
     // A copy of the record of a list row; false when there is no such row.
-    virtual bool recordAt(int row, SongRecord& out) const = 0;
+    virtual bool recordAt(int row, Song& out) const = 0;
     // The ticked rows of the list, in row order.
     virtual Selection tickedSongs() const = 0;
 };

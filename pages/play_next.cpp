@@ -10,17 +10,17 @@ NextSongResult PlayNext::run(SongStore& nowPlaying, const ProtocolContext& conte
                              const NextSongRequest& request, MyAlbumDb* albums) {
     NextSongResult result;
     result.position = nowPlaying.nextEntry(request.position, request.playMode, request.restart);
-    const SongRecord* chosen = nowPlaying.get(result.position);
+    const Song* chosen = nowPlaying.get(result.position);
     if (chosen == nullptr)
         return result;
     nowPlaying.setCurrent(result.position);
-    const SongRecord song = *chosen; // the store may change while the server answers
-    result.songName = song.Song_Name;
-    result.artist = song.Artist_Name;
-    result.songId = song.Song_ID;
+    const Song song = *chosen; // the store may change while the server answers
+    result.songName = song.text(SongField::Song_Name);
+    result.artist = song.text(SongField::Artist_Name);
+    result.songId = song.text(SongField::Song_ID);
     result.playTime = song.Play_Time;
     result.isLocal = song.isLocal() ? 1 : 0;
-    result.localPath = song.Local_Path;
+    result.localPath = song.text(SongField::Local_Path);
     result.fileFormat = song.File_Format;
     result.hasLyrics = song.Has_Lyrics;
     // What the host plays: the file of a local song, else the stream's address (set below).

@@ -8,8 +8,8 @@
 
 namespace kesto {
 
-void PlayedSongLyrics::played(const SongRecord& song) {
-    if (song.isLocal() || song.Song_ID[0] == '\0')
+void PlayedSongLyrics::played(const Song& song) {
+    if (song.isLocal() || song.text(SongField::Song_ID)[0] == '\0')
         return;
     const CommandSettings settings(settings_);
     LyricsOptions options;
@@ -17,7 +17,7 @@ void PlayedSongLyrics::played(const SongRecord& song) {
     options.downloadMissing = settings.downloadLyric();
     LyricsHooks hooks;
     // The host's download service takes a one-entry list.
-    hooks.download = [this, writeFlag = settings.transferWriteFlag()](const SongRecord& missing) {
+    hooks.download = [this, writeFlag = settings.transferWriteFlag()](const Song& missing) {
         DeviceHost(serviceA_).transfer({missing}, writeFlag);
     };
     hooks.showPage = [this](const std::string& address, const std::string& body, int) {

@@ -4,7 +4,7 @@
 // are wanted (1426), and the song's lyrics page is shown and kept as the last one.
 
 #include "protocol/protocol_context.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <functional>
 #include <string>
@@ -23,7 +23,7 @@ public:
         : context_(context), settings_(settings), serviceA_(serviceA), navigate_(std::move(navigate)) {}
 
     // Local files have no lyrics page of the service: nothing happens for them.
-    void played(const SongRecord& song);
+    void played(const Song& song);
     // Entry 72: the DownloadLyric option (1 downloads missing files), written to the settings.
     int setDownloadOption(int value);
     const std::string& lastPage() const { return lastPage_; }

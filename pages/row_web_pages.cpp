@@ -7,7 +7,7 @@
 #include "protocol/link_commands.h"
 #include "protocol/web_handoff.h"
 #include "songs/list_pages.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 namespace kesto {
 
@@ -27,8 +27,8 @@ std::string RowWebPages::artistIndexAddress(const ProtocolContext& context) {
     return std::string(context.login->webBase) + kArtistIndexPage;
 }
 
-std::string RowWebPages::giftId(const SongRecord& song) {
-    return song.Row_Text;
+std::string RowWebPages::giftId(const Song& song) {
+    return song.text(SongField::Row_Text);
 }
 
 std::string RowWebPages::rowLinkParameter(const char* id) {
@@ -54,7 +54,7 @@ void RowWebPages::chosenGiftMessagePage(W, L) {
 }
 
 void RowWebPages::giftMessagePage(W row, L) {
-    SongRecord song = SongRecord::make();
+    Song song;
     if (parts().window->recordAt(static_cast<int>(row), song))
         showGiftMessage(giftId(song));
 }
@@ -68,24 +68,24 @@ void RowWebPages::showGiftMessage(std::string_view id) const {
 
 void RowWebPages::phoneDecoPage(W row, L) {
     // The decoration kind is the song's own; lParam only names the clicked column.
-    SongRecord song = SongRecord::make();
-    if (parts().window->recordAt(static_cast<int>(row), song) && song.Song_ID[0] != '\0')
+    Song song;
+    if (parts().window->recordAt(static_cast<int>(row), song) && song.text(SongField::Song_ID)[0] != '\0')
         WebHandoff(*parts().context).phoneDeco(song, song.Phone_Deco);
 }
 
 void RowWebPages::artistPage(W row, L) {
-    showRowList(row, &SongRecord::Artist_ID, &LinkCommands::artist);
+    showRowList(row, SongField::Artist_ID, &LinkCommands::artist);
 }
 
 void RowWebPages::albumPage(W row, L) {
-    showRowList(row, &SongRecord::Album_ID, &LinkCommands::album);
+    showRowList(row, SongField::Album_ID, &LinkCommands::album);
 }
 
 void RowWebPages::showRowList(W row, IdField id, LinkForm form) {
-    SongRecord song = SongRecord::make();
-    if (!parts().window->recordAt(static_cast<int>(row), song) || (song.*id)[0] == '\0')
+    Song song;
+    if (!parts().window->recordAt(static_cast<int>(row), song) || song.isEmpty(id))
         return;
-    const std::string parameter = rowLinkParameter(song.*id);
+    const std::string parameter = rowLinkParameter(song.text(id));
     openLink((LinkCommands(*parts().context).*form)(parameter), parameter);
 }
 

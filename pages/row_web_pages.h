@@ -6,7 +6,7 @@
 #include "pages/row_pages.h"
 #include "protocol/link_commands.h"
 #include "protocol/protocol_context.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <string>
 
@@ -20,7 +20,7 @@ public:
     static std::string artistIndexAddress(const ProtocolContext& context);
 
     // The gift id of a gift box row.
-    static std::string giftId(const SongRecord& song);
+    static std::string giftId(const Song& song);
     // The link parameter that asks for the list of a row's artist or album.
     static std::string rowLinkParameter(const char* id);
 
@@ -34,7 +34,7 @@ public:
     void postFormToHtmlView(W addressText, L bodyText) override;
 
 private:
-    using IdField = char (SongRecord::*)[21];
+    using IdField = SongField;
     using LinkForm = LinkRequest (LinkCommands::*)(std::string_view) const;
 
     void showGiftMessage(std::string_view giftId) const;

@@ -58,18 +58,19 @@ void SongClipboard::leaveSource(CommandContext& context) const {
     if (isLocalAlbum(pageKind_) && context.albums != nullptr) {
         const std::string album =
             menuId_ == menu::kLocalAlbums ? std::to_string(MyAlbumDb::kAllSongsAlbum) : parameter_;
-        for (const SongRecord& song : songs_)
-            context.albums->removeSong(song.Song_ID, album);
+        for (const Song& song : songs_)
+            context.albums->removeSong(song.text(SongField::Song_ID), album);
     } else if (isCart(pageKind_)) {
         std::vector<std::string> items;
-        for (const SongRecord& song : songs_)
-            items.emplace_back(song.Cart_Item_ID);
+        for (const Song& song : songs_)
+            items.emplace_back(song.text(SongField::Cart_Item_ID));
         ProtocolExchange::run(context.protocol, CartRequest::remove(*context.protocol.login, items));
     } else if (pageKind_ == page_kind::kNowPlaying && context.nowPlaying != nullptr) {
         // The now-playing page is not on screen: no row points into the store.
-        for (const SongRecord& song : songs_) {
-            const int at = song.Song_ID[0] != '\0' ? context.nowPlaying->findBySongId(song.Song_ID)
-                                                   : context.nowPlaying->positionInNowPlaying(song);
+        for (const Song& song : songs_) {
+            const int at = song.text(SongField::Song_ID)[0] != '\0'
+                               ? context.nowPlaying->findBySongId(song.text(SongField::Song_ID))
+                               : context.nowPlaying->positionInNowPlaying(song);
             if (at >= 0)
                 context.nowPlaying->removeAt(at);
         }

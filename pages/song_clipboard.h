@@ -6,7 +6,7 @@
 
 #include "commands/command_context.h"
 #include "commands/selection.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <string>
 #include <vector>
@@ -24,7 +24,7 @@ public:
     // the clipboard holds. False when a cut is asked where songs cannot leave.
     bool take(const Selection& chosen, const PageState& from, bool cut);
     bool empty() const { return songs_.empty(); }
-    const std::vector<SongRecord>& songs() const { return songs_; }
+    const std::vector<Song>& songs() const { return songs_; }
     // Whether the page shown is the list the songs came from.
     bool cameFrom(const PageState& page) const;
     // Another list took the songs: cut songs leave their own list, and are pasted once.
@@ -33,7 +33,7 @@ public:
 private:
     void leaveSource(CommandContext& context) const;
 
-    std::vector<SongRecord> songs_;
+    std::vector<Song> songs_;
     int pageKind_ = 0;
     int menuId_ = -1;
     std::string parameter_;

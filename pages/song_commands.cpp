@@ -59,7 +59,7 @@ Selection SongCommands::ticked() const {
 
 Selection SongCommands::row(int index) const {
     Selection chosen;
-    SongRecord record = SongRecord::make();
+    Song record;
     if (parts().window->recordAt(index, record))
         chosen.add(record, index);
     return chosen;
@@ -130,8 +130,8 @@ void SongCommands::playSongLink(const LinkRequest& link, std::string_view) {
     const std::string reply =
         RequestSender::send(context.protocol.request, link.request.url, true, link.request.body);
     // The reply names no song id: the record takes the one the link asked for.
-    SongRecord base = SongRecord::make();
-    copyField(base.Song_ID, link.songId);
+    Song base;
+    base.setText(SongField::Song_ID, link.songId);
     SongCommandReply::play(context.protocol, reply, base, *context.nowPlaying,
                            CommandSettings(context.settings).hearingAppend());
 }
@@ -206,8 +206,8 @@ void SongCommands::openDialog(int kind, std::string_view ids) {
     for (std::size_t start = 0; start < ids.size();) {
         const std::size_t end = std::min(ids.find(';', start), ids.size());
         if (end > start) {
-            SongRecord song = SongRecord::make();
-            copyField(song.Song_ID, ids.substr(start, end - start));
+            Song song;
+            song.setText(SongField::Song_ID, ids.substr(start, end - start));
             songs.add(song, position++);
         }
         start = end + 1;
@@ -288,7 +288,7 @@ Selection SongCommands::nowPlayingChoice(const CommandContext& context) const {
     Selection chosen;
     if (context.nowPlaying == nullptr)
         return chosen;
-    const std::vector<SongRecord> songs = context.nowPlaying->snapshot();
+    const std::vector<Song> songs = context.nowPlaying->snapshot();
     for (std::size_t i = 0; i < songs.size(); ++i)
         if (songs[i].Marked != 0)
             chosen.add(songs[i], static_cast<int>(i));

@@ -16,7 +16,7 @@
 
 namespace kesto {
 
-bool SongDrops::songs(const std::vector<SongRecord>& songs) {
+bool SongDrops::songs(const std::vector<Song>& songs) {
     const Selection dropped = Selection::of(songs);
     CommandContext context = context_();
     switch (DropRules::songAction(model_.state().pageKind)) {
@@ -34,9 +34,9 @@ bool SongDrops::songs(const std::vector<SongRecord>& songs) {
     case SongDropAction::FolderCopy: {
         // Only files on this PC can be copied into the folder.
         std::vector<std::string> paths;
-        for (const SongRecord& song : songs)
+        for (const Song& song : songs)
             if (song.isLocal())
-                paths.emplace_back(song.Local_Path);
+                paths.emplace_back(song.text(SongField::Local_Path));
         return !paths.empty() && import_ && import_(paths) > 0;
     }
     case SongDropAction::PhoneList:
@@ -54,8 +54,8 @@ int SongDrops::files(const std::vector<std::string>& paths) {
     return files.empty() || !import_ ? 0 : import_(files);
 }
 
-std::vector<SongRecord*> SongDrops::rowsReordered(std::span<SongRecord* const> rows) {
-    std::vector<SongRecord*> records;
+std::vector<Song*> SongDrops::rowsReordered(std::span<Song* const> rows) {
+    std::vector<Song*> records;
     SongStore& store = model_.nowPlaying();
     if (model_.state().pageKind != ListPages::pageKindOf(menu::kNowPlaying) ||
         !StoreOrder::follow(store, rows))

@@ -5,7 +5,7 @@
 // moved or sorted on the now-playing page take the now-playing store with them.
 
 #include "commands/command_context.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <functional>
 #include <span>
@@ -26,13 +26,13 @@ public:
         : model_(model), context_(std::move(context)), import_(std::move(import)) {}
 
     // Songs dropped from another list onto the shown page; true when the page took them.
-    bool songs(const std::vector<SongRecord>& songs);
+    bool songs(const std::vector<Song>& songs);
     // Files and folders dropped from the desktop; returns how many files were added.
     int files(const std::vector<std::string>& paths);
     // The list shows these records in a new order; on the now-playing page the store follows.
     // Gives the store's records, which row by row now hold what the rows show; empty when the
     // store did not change.
-    std::vector<SongRecord*> rowsReordered(std::span<SongRecord* const> rows);
+    std::vector<Song*> rowsReordered(std::span<Song* const> rows);
 
     // Folders give their audio files (sub-folders included); other paths stay as they are.
     static std::vector<std::string> expand(const std::vector<std::string>& paths);

@@ -28,7 +28,7 @@ void ListOwnerActions::checkChanged(int row, bool checked) {
     if (list == nullptr || p_.nowPlaying == nullptr || !onNowPlayingPage())
         return;
     // The rows of the now-playing page are the store's own records, in the store's order.
-    SongRecord* shown = list->record(row);
+    Song* shown = list->record(row);
     if (shown != nullptr && p_.nowPlaying->get(row) == shown)
         shown->Marked = checked ? 1 : 0;
 }
@@ -37,7 +37,7 @@ void ListOwnerActions::rowsSorted() {
     SongListView* list = p_.list ? p_.list() : nullptr;
     if (list == nullptr || p_.nowPlaying == nullptr || !onNowPlayingPage())
         return;
-    std::vector<const SongRecord*> order;
+    std::vector<const Song*> order;
     order.reserve(static_cast<std::size_t>(list->rowCount()));
     for (int row = 0; row < list->rowCount(); ++row)
         order.push_back(list->record(row));
@@ -47,7 +47,7 @@ void ListOwnerActions::rowsSorted() {
 
 bool ListOwnerActions::commandEnabled(int commandId) const {
     SongListView* list = p_.list ? p_.list() : nullptr;
-    std::vector<const SongRecord*> chosen;
+    std::vector<const Song*> chosen;
     if (list != nullptr)
         for (const int row : list->selectedRows())
             chosen.push_back(list->record(row));
@@ -63,13 +63,13 @@ bool ListOwnerActions::commandEnabled(int commandId) const {
     return MenuEligibility::enabled(commandId, chosen);
 }
 
-void ListOwnerActions::putInto(int commandId, const std::vector<SongRecord*>& records) {
+void ListOwnerActions::putInto(int commandId, const std::vector<Song*>& records) {
     SongCommands* commands = p_.commands ? p_.commands() : nullptr;
     if (commands == nullptr)
         return;
     Selection chosen;
     SongListView* list = p_.list ? p_.list() : nullptr;
-    for (SongRecord* record : records) {
+    for (Song* record : records) {
         int row = -1;
         for (int i = 0; list != nullptr && i < list->rowCount() && row < 0; ++i)
             if (list->record(i) == record)
@@ -103,7 +103,7 @@ void ListOwnerActions::deleteFromNowPlaying() {
     SongListView* list = p_.list ? p_.list() : nullptr;
     if (list == nullptr || p_.nowPlaying == nullptr || !onNowPlayingPage())
         return;
-    std::vector<const SongRecord*> leaving;
+    std::vector<const Song*> leaving;
     for (int row = 0; row < list->rowCount(); ++row)
         if (list->isChecked(row) && list->record(row) != nullptr)
             leaving.push_back(list->record(row));
@@ -112,7 +112,7 @@ void ListOwnerActions::deleteFromNowPlaying() {
     // The rows point into the store: they go first.
     if (p_.dropRows)
         p_.dropRows();
-    for (const SongRecord* record : leaving)
+    for (const Song* record : leaving)
         p_.nowPlaying->remove(record);
     if (p_.showPage)
         p_.showPage(menu::kNowPlaying, kLoadViewMode);

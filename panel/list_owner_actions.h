@@ -5,7 +5,7 @@
 // commands reach the song commands and pages.
 
 #include "platform/message_port.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <functional>
 #include <vector>
@@ -42,7 +42,7 @@ public:
     void checkChanged(int row, bool checked);
     void rowsSorted();
     bool commandEnabled(int commandId) const;
-    void putInto(int commandId, const std::vector<SongRecord*>& records);
+    void putInto(int commandId, const std::vector<Song*>& records);
     void loadList(int which);
     void clearNowPlaying();
     // Delete on the now-playing page: the ticked songs leave the list, nothing else.

@@ -29,6 +29,7 @@
 #include "settings/settings_keys.h"
 #include "songs/list_pages.h"
 #include "songs/panel_messages.h"
+#include "songs/song_record.h"
 #include "webview/external_browser.h"
 #include "webview/html_area.h"
 
@@ -121,8 +122,9 @@ CommandHooks ListPanel::commandHooks(const CommandContext& base) {
     downloads_.install(hooks);
     // The host's lyrics download takes the song as a one-entry list of table A's download.
     hooks.downloadLyrics = [serviceA = base.serviceA,
-                            flag = CommandSettings(base.settings).transferWriteFlag()](
-                               const SongRecord& song) { DeviceHost(serviceA).transfer({song}, flag); };
+                            flag = CommandSettings(base.settings).transferWriteFlag()](const Song& song) {
+        DeviceHost(serviceA).transfer({song}, flag);
+    };
     DialogParts dialogs{window_.data(), module_.startup().skin, base,
                         [this](const std::vector<std::string>& paths) { importFiles(paths); }};
     DialogHooks::install(hooks, dialogs);
@@ -324,9 +326,9 @@ NextSongResult ListPanel::nextSong(const NextSongRequest& request) {
             listView_->list().setCurrentRow(result.position);
     }
     lastPlayedText_ = result.storedText;
-    const SongRecord* played = model_.nowPlaying().get(result.position);
+    const Song* played = model_.nowPlaying().get(result.position);
     if (played != nullptr && lyrics_ && request.hostText.empty()) {
-        const SongRecord song = *played;
+        const Song song = *played;
         lyrics_->played(song);
     }
     return result;
@@ -349,7 +351,7 @@ void ListPanel::transferToDevice(int target) {
 
 int ListPanel::setPlayState(int playState) {
     SongStore& nowPlaying = model_.nowPlaying();
-    SongRecord* current = nowPlaying.get(nowPlaying.current());
+    Song* current = nowPlaying.get(nowPlaying.current());
     if (current == nullptr)
         return 0;
     current->Play_State = playState;
@@ -357,14 +359,14 @@ int ListPanel::setPlayState(int playState) {
     return 1;
 }
 
-void ListPanel::showPlayState(const SongRecord& current) {
+void ListPanel::showPlayState(const Song& current) {
     if (listView_ == nullptr)
         return;
     SongListView& list = listView_->list();
     for (int row = 0; row < list.rowCount(); ++row) {
-        SongRecord* shown = list.record(row);
-        if (shown != nullptr && std::string_view(shown->Song_ID) == current.Song_ID &&
-            current.Song_ID[0] != '\0') {
+        Song* shown = list.record(row);
+        if (shown != nullptr && shown->view(SongField::Song_ID) == current.text(SongField::Song_ID) &&
+            current.text(SongField::Song_ID)[0] != '\0') {
             shown->Play_State = current.Play_State;
             list.refreshRow(row);
         }
@@ -589,7 +591,11 @@ void ListPanel::showListAgain() {
 int ListPanel::readLocalSongInfo(std::string_view path, SongRecord* record) {
     if (record == nullptr || path.empty())
         return 0;
-    return model_.factory().build(path, FileType::fromPath(path), {}, *record) ? 1 : 0;
+    Song song;
+    if (!model_.factory().build(path, FileType::fromPath(path), {}, song))
+        return 0;
+    SongRecord::fill(*record, song);
+    return 1;
 }
 
 } // namespace kesto

@@ -125,7 +125,7 @@ public:
     void forwardToListControl() override;
     void updateHost() override;
     std::string searchWords() const override;
-    bool recordAt(int row, SongRecord& out) const override;
+    bool recordAt(int row, Song& out) const override;
     Selection tickedSongs() const override;
 
 private:
@@ -138,7 +138,7 @@ private:
     void createOwnerActions();
     void windowGone();
     // Entry 25's state on every row of the shown list that holds the song.
-    void showPlayState(const SongRecord& current);
+    void showPlayState(const Song& current);
     CommandHooks commandHooks(const CommandContext& base);
     int importFiles(const std::vector<std::string>& paths);
     void showListAgain();

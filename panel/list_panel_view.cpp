@@ -10,7 +10,7 @@
 #include "panel/list_view_area.h"
 #include "songs/list_pages.h"
 #include "songs/panel_messages.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 #include "webview/html_area.h"
 
 namespace kesto {
@@ -113,8 +113,8 @@ void ListPanel::updateHost() {
         host->repaint();
 }
 
-bool ListPanel::recordAt(int row, SongRecord& out) const {
-    const SongRecord* record = listView_ != nullptr ? listView_->list().record(row) : nullptr;
+bool ListPanel::recordAt(int row, Song& out) const {
+    const Song* record = listView_ != nullptr ? listView_->list().record(row) : nullptr;
     if (record == nullptr)
         return false;
     out = *record;

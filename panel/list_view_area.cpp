@@ -121,9 +121,9 @@ void ListViewArea::showList(SongStore& store, const ListHandOver& handOver) {
     // The page index is the server's: its product is 64-bit and no row number passes the top.
     const std::int64_t firstNumber = std::int64_t{std::max(handOver.header.pageIndex, 0)} * perPage;
     numberBase_ = state_.albumPage ? 0 : std::min(firstNumber, kLastRowNumber);
-    std::vector<SongRecord*> records;
+    std::vector<Song*> records;
     records.reserve(static_cast<std::size_t>(store.count()));
-    store.forEach([&records](int, SongRecord& record) { records.push_back(&record); });
+    store.forEach([&records](int, Song& record) { records.push_back(&record); });
     list_->appendRows(records);
     numberRows();
     tracks_.clear();
@@ -193,7 +193,7 @@ bool ListViewArea::commandEnabled(int commandId) const {
     return actions_ == nullptr || actions_->commandEnabled(commandId);
 }
 
-void ListViewArea::putInto(int commandId, const std::vector<SongRecord*>& records) {
+void ListViewArea::putInto(int commandId, const std::vector<Song*>& records) {
     if (actions_ != nullptr)
         actions_->putInto(commandId, records);
 }
@@ -249,7 +249,7 @@ void ListViewArea::saveColumns() {
     list_->saveColumns();
 }
 
-void ListViewArea::songsDropped(const std::vector<SongRecord>& songs) {
+void ListViewArea::songsDropped(const std::vector<Song>& songs) {
     if (drops_ != nullptr)
         drops_->songs(songs);
 }
@@ -262,11 +262,11 @@ void ListViewArea::filesDropped(const std::vector<std::string>& paths) {
 void ListViewArea::followRows() {
     if (drops_ == nullptr)
         return;
-    std::vector<SongRecord*> shown;
+    std::vector<Song*> shown;
     shown.reserve(static_cast<std::size_t>(list_->rowCount()));
     for (int row = 0; row < list_->rowCount(); ++row)
         shown.push_back(list_->record(row));
-    const std::vector<SongRecord*> records = drops_->rowsReordered(shown);
+    const std::vector<Song*> records = drops_->rowsReordered(shown);
     if (!records.empty())
         list_->rebindRows(records);
 }

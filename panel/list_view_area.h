@@ -59,11 +59,11 @@ public:
     void checkChanged(int row, bool checked) override;
     void rowsSorted() override;
     bool commandEnabled(int commandId) const override;
-    void putInto(int commandId, const std::vector<SongRecord*>& records) override;
+    void putInto(int commandId, const std::vector<Song*>& records) override;
     void loadList(int which) override;
     void clearNowPlaying() override;
     void rowsMoved() override { followRows(); }
-    void songsDropped(const std::vector<SongRecord>& songs) override;
+    void songsDropped(const std::vector<Song>& songs) override;
     void filesDropped(const std::vector<std::string>& paths) override;
 
     // Where drops on the list go; null drops nothing.
@@ -102,7 +102,7 @@ private:
     bool rankSuppressed_ = false;
     int installedKind_ = -1;
     std::int64_t numberBase_ = 0;
-    std::unordered_map<const SongRecord*, int> tracks_; // album pages: record to track number
+    std::unordered_map<const Song*, int> tracks_; // album pages: record to track number
 };
 
 } // namespace kesto

@@ -31,10 +31,10 @@ std::string replaceAll(std::string text, std::string_view from, std::string_view
 
 } // namespace
 
-std::string LyricsExchange::pageAddress(const SongRecord& song) const {
+std::string LyricsExchange::pageAddress(const Song& song) const {
     const LoginBlock& login = *context_.login;
     std::string address(login.protocolBase);
-    address.append("/lyrics.jsp?song_id=").append(song.Song_ID);
+    address.append("/lyrics.jsp?song_id=").append(song.text(SongField::Song_ID));
     address.append(song.Has_Lyrics != 0 ? "&is_exist=1" : "&is_exist=0");
     return address;
 }
@@ -47,8 +47,8 @@ std::string LyricsExchange::pageBody() const {
         .append(PercentEncoder::encode(login.uKey));
 }
 
-std::string LyricsExchange::lyricsName(const SongRecord& song) {
-    return std::string(song.Song_ID) + std::string(kHostExtension);
+std::string LyricsExchange::lyricsName(const Song& song) {
+    return std::string(song.text(SongField::Song_ID)) + std::string(kHostExtension);
 }
 
 std::filesystem::path LyricsExchange::cacheFile(const std::string& installPath,
@@ -58,7 +58,7 @@ std::filesystem::path LyricsExchange::cacheFile(const std::string& installPath,
 }
 
 std::optional<std::filesystem::path> LyricsExchange::findCached(const std::string& installPath,
-                                                                const SongRecord& song) {
+                                                                const Song& song) {
     if (installPath.empty())
         return std::nullopt;
     std::filesystem::path file = cacheFile(installPath, lyricsName(song));
@@ -68,7 +68,7 @@ std::optional<std::filesystem::path> LyricsExchange::findCached(const std::strin
     return std::nullopt;
 }
 
-bool LyricsExchange::show(const SongRecord& song, const LyricsOptions& options, bool userAsked) {
+bool LyricsExchange::show(const Song& song, const LyricsOptions& options, bool userAsked) {
     if (song.Has_Lyrics == 0 && userAsked) {
         if (context_.box != nullptr)
             context_.box->show(noLyricsMessage(), kMessageBoxCaption, mb::kStopOk);
@@ -76,7 +76,10 @@ bool LyricsExchange::show(const SongRecord& song, const LyricsOptions& options, 
     }
     if (!findCached(options.installPath, song) && options.downloadMissing && hooks_.download)
         hooks_.download(song);
-    if (void* copy = HostBlock::copyBytes(song.Song_ID, sizeof song.Song_ID); copy != nullptr)
+    // The host gets the id as the record holds it: the whole zero-padded field.
+    std::string id(song.view(SongField::Song_ID));
+    id.resize(Song::capacity(SongField::Song_ID), '\0');
+    if (void* copy = HostBlock::copyBytes(id.data(), id.size()); copy != nullptr)
         if (context_.port == nullptr || !context_.port->post(context_.host, KESTO_MSG_LYRICS_WANTED, 0,
                                                              reinterpret_cast<std::intptr_t>(copy)))
             std::free(copy);

@@ -4,7 +4,7 @@
 // download service when the user's option allows.
 
 #include "protocol/protocol_context.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <filesystem>
 #include <functional>
@@ -15,7 +15,7 @@ namespace kesto {
 
 struct LyricsHooks {
     // Hands one record to the host's lyrics download service.
-    std::function<void(const SongRecord&)> download;
+    std::function<void(const Song&)> download;
     // Asks for an address in the embedded view by POST with the body, in the navigation mode.
     std::function<void(const std::string& address, const std::string& body, int mode)> showPage;
 };
@@ -33,7 +33,7 @@ public:
         : context_(context), hooks_(std::move(hooks)) {}
 
     // "<protocol base>/lyrics.jsp?song_id=..&is_exist=0|1": the address names the song only.
-    std::string pageAddress(const SongRecord& song) const;
+    std::string pageAddress(const Song& song) const;
     // "u_id=..&u_key=..": the user travels in the body, where the page's scripts cannot read it.
     std::string pageBody() const;
 
@@ -41,13 +41,12 @@ public:
     // with "mmp" turned into "mlr", and ".dcf" appended.
     static std::filesystem::path cacheFile(const std::string& installPath, const std::string& lyricsName);
     // The lyrics file name of a song as the host writes it.
-    static std::string lyricsName(const SongRecord& song);
-    static std::optional<std::filesystem::path> findCached(const std::string& installPath,
-                                                           const SongRecord& song);
+    static std::string lyricsName(const Song& song);
+    static std::optional<std::filesystem::path> findCached(const std::string& installPath, const Song& song);
 
     // Runs the lyrics steps for a song; false when a song without lyrics was asked for by the
     // user (the message is shown and nothing else happens).
-    bool show(const SongRecord& song, const LyricsOptions& options, bool userAsked);
+    bool show(const Song& song, const LyricsOptions& options, bool userAsked);
 
     const std::string& lastPage() const { return lastPage_; }
 

@@ -16,30 +16,26 @@ RecordSink::RecordSink(RecordSink&& other) noexcept
     : store_(std::exchange(other.store_, nullptr)), take_(std::move(other.take_)),
       record_(std::move(other.record_)) {}
 
-RecordSink::~RecordSink() {
-    if (store_ != nullptr)
-        store_->releaseSpare();
-}
+RecordSink::~RecordSink() = default;
 
 SongRecord* RecordSink::open() {
-    if (store_ != nullptr) {
-        record_ = store_->newRecord();
-        return record_.get();
-    }
-    // One record serves every row of a function sink.
     if (!record_)
-        record_.reset(new (SongRecord::kZeroFilled) SongRecord);
+        record_.reset(new (std::nothrow) SongRecord);
     if (record_)
-        SongRecord::reset(*record_);
+        record_->clear();
     return record_.get();
 }
 
 bool RecordSink::close() {
     if (!record_)
         return false;
-    if (store_ != nullptr)
-        return store_->adopt(std::move(record_)) == 1;
-    return take_ && take_(*record_);
+    try {
+        if (store_ != nullptr)
+            return store_->adopt(std::make_unique<Song>(record_->toSong())) == 1;
+        return take_ && take_(record_->toSong());
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }
 
 } // namespace kesto

@@ -1,7 +1,7 @@
 #pragma once
-// Where a list parse puts its records. Into a store, each record is made in the memory the
-// store keeps it in and handed over whole; into a function, the records are made one after
-// another in one record and passed by reference.
+// Where a list parse puts its rows. Every row is filled in one fixed record used again and
+// again, and packed into a song once it is whole: into a store, the song is handed over; into a
+// function, it is passed by reference.
 
 #include "songs/song_record.h"
 
@@ -17,10 +17,10 @@ class SongStore;
 class RecordSink {
 public:
     // Takes a record; false when it could not be kept (out of memory).
-    using Take = std::function<bool(const SongRecord&)>;
+    using Take = std::function<bool(const Song&)>;
 
     template <typename F>
-    requires std::invocable<F&, const SongRecord&> &&
+    requires std::invocable<F&, const Song&> &&
         (!std::same_as<std::decay_t<F>, RecordSink>)RecordSink(F&& take)
         : take_(std::forward<F>(take)) {} // NOLINT: a function converts on purpose
 
@@ -30,12 +30,11 @@ public:
     RecordSink& operator=(RecordSink&&) = delete;
     RecordSink(const RecordSink&) = delete;
     RecordSink& operator=(const RecordSink&) = delete;
-    // Done: a store frees the memory of its last clear that the parse did not reuse.
     ~RecordSink();
 
-    // A zero-filled record with Serviceable 1 to fill, or null when memory runs out.
+    // An empty record with Serviceable 1 to fill, or null when memory runs out.
     SongRecord* open();
-    // Hands the record from open over; false when it could not be kept.
+    // Hands the song of the record from open over; false when it could not be kept.
     bool close();
 
 private:

@@ -22,12 +22,12 @@ std::string StreamingExchange::url() const {
     return ProtocolUrl::command(*context_.login, word);
 }
 
-RequestBody StreamingExchange::body(const SongRecord& song) const {
+RequestBody StreamingExchange::body(const Song& song) const {
     const LoginBlock& login = *context_.login;
     RequestBody body(login);
-    body.add(std::string_view(song.Menu_ID))
+    body.add(song.view(SongField::Menu_ID))
         .add(song.Item_Type)
-        .add(std::string_view(song.Song_ID))
+        .add(song.view(SongField::Song_ID))
         .add("")
         .add(song.Purchase_Mark)
         .add(std::string_view(login.joinedKey))
@@ -35,7 +35,7 @@ RequestBody StreamingExchange::body(const SongRecord& song) const {
     return body;
 }
 
-PlayResult StreamingExchange::play(const SongRecord& song) const {
+PlayResult StreamingExchange::play(const Song& song) const {
     const std::string reply = RequestSender::send(context_.request, url(), true, body(song).text());
     return read(reply);
 }

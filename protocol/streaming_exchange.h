@@ -4,7 +4,7 @@
 
 #include "protocol/protocol_context.h"
 #include "protocol/request_body.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <cstdint>
 #include <string>
@@ -27,8 +27,8 @@ public:
 
     // The address of the command that the play command setting selects.
     std::string url() const;
-    RequestBody body(const SongRecord& song) const;
-    PlayResult play(const SongRecord& song) const;
+    RequestBody body(const Song& song) const;
+    PlayResult play(const Song& song) const;
     // Reads a play reply; shows the server error for a negative code.
     PlayResult read(const std::string& reply) const;
 

@@ -51,53 +51,53 @@ std::string WebHandoff::webPage(std::string_view path) const {
     return std::string(context_.login->webBase).append(path);
 }
 
-WebForm WebHandoff::phoneDecoWithTransactionForm(const SongRecord& song) const {
+WebForm WebHandoff::phoneDecoWithTransactionForm(const Song& song) const {
     std::string body = credentials();
-    field(body, "song_id", song.Song_ID);
-    field(body, "transaction_id", song.Transaction_ID);
+    field(body, "song_id", song.text(SongField::Song_ID));
+    field(body, "transaction_id", song.text(SongField::Transaction_ID));
     field(body, "u_key", context_.login->uKey);
     return {webPage(kPhoneDecoPage), body};
 }
 
-WebForm WebHandoff::phoneDecoForm(const SongRecord& song, int decorationKind) const {
+WebForm WebHandoff::phoneDecoForm(const Song& song, int decorationKind) const {
     std::string body = credentials();
-    field(body, "song_id", song.Song_ID);
+    field(body, "song_id", song.text(SongField::Song_ID));
     field(body, "Phone_Deco_Flag", std::to_string(decorationKind));
     field(body, "u_key", context_.login->uKey);
     return {webPage(kPhoneDecoPage), body};
 }
 
-WebForm WebHandoff::musicVideoOfSongForm(const SongRecord& song) const {
+WebForm WebHandoff::musicVideoOfSongForm(const Song& song) const {
     std::string body = credentials();
-    field(body, "song_id", song.Song_ID);
+    field(body, "song_id", song.text(SongField::Song_ID));
     field(body, "u_key", context_.login->uKey);
     return {webPage(kMusicVideoPage), body};
 }
 
-WebForm WebHandoff::musicVideoForm(const SongRecord& song) const {
+WebForm WebHandoff::musicVideoForm(const Song& song) const {
     std::string body = credentials();
     field(body, "song_id", "");
     field(body, "u_key", context_.login->uKey);
-    field(body, "p_mvid", song.MV_ID);
+    field(body, "p_mvid", song.text(SongField::MV_ID));
     return {webPage(kMusicVideoPage), body};
 }
 
-WebForm WebHandoff::musicVideoDownloadForm(const SongRecord& song) const {
+WebForm WebHandoff::musicVideoDownloadForm(const Song& song) const {
     std::string body = credentials();
     field(body, "u_key", context_.login->uKey);
-    field(body, "p_mvid", song.MV_ID);
+    field(body, "p_mvid", song.text(SongField::MV_ID));
     field(body, "p_mdn", context_.login->phoneNumber);
     return {webPage(kMvDownloadPage), body};
 }
 
-std::string WebHandoff::webParameter(const SongRecord& song) {
+std::string WebHandoff::webParameter(const Song& song) {
     std::string parameter(1, proto::kVt);
-    parameter.append("p_songid=").append(song.Song_ID);
+    parameter.append("p_songid=").append(song.text(SongField::Song_ID));
     parameter += proto::kVt;
-    return parameter.append("p_menuid=").append(song.Menu_ID);
+    return parameter.append("p_menuid=").append(song.text(SongField::Menu_ID));
 }
 
-WebForm WebHandoff::songWebPageForm(const SongRecord& song) const {
+WebForm WebHandoff::songWebPageForm(const Song& song) const {
     std::string body = credentials();
     field(body, "u_key", context_.login->uKey);
     field(body, "appParam", "1");
@@ -111,11 +111,11 @@ WebForm WebHandoff::authBuyForm() const {
     return {webPage(kAuthBuyPage), body};
 }
 
-std::string WebHandoff::songInformationForm(const SongRecord* song) const {
+std::string WebHandoff::songInformationForm(const Song* song) const {
     std::string body = credentials();
-    field(body, "song_id", song ? song->Song_ID : "");
-    field(body, "album_id", song ? song->Album_ID : "");
-    field(body, "artist_id", song ? song->Artist_ID : "");
+    field(body, "song_id", song ? song->text(SongField::Song_ID) : "");
+    field(body, "album_id", song ? song->text(SongField::Album_ID) : "");
+    field(body, "artist_id", song ? song->text(SongField::Artist_ID) : "");
     return field(body, "u_key", context_.login->uKey);
 }
 
@@ -134,32 +134,32 @@ bool WebHandoff::handOff(unsigned message, std::string_view address, std::string
     return true;
 }
 
-bool WebHandoff::phoneDecoWithTransaction(const SongRecord& song) const {
+bool WebHandoff::phoneDecoWithTransaction(const Song& song) const {
     const WebForm form = phoneDecoWithTransactionForm(song);
     return handOff(KESTO_MSG_OPEN_WEB_PAGE, form.address, form.body);
 }
 
-bool WebHandoff::phoneDeco(const SongRecord& song, int decorationKind) const {
+bool WebHandoff::phoneDeco(const Song& song, int decorationKind) const {
     const WebForm form = phoneDecoForm(song, decorationKind);
     return handOff(KESTO_MSG_PHONE_DECO_PAGE, form.address, form.body);
 }
 
-bool WebHandoff::musicVideoOfSong(const SongRecord& song) const {
+bool WebHandoff::musicVideoOfSong(const Song& song) const {
     const WebForm form = musicVideoOfSongForm(song);
     return handOff(KESTO_MSG_OPEN_WEB_PAGE, form.address, form.body);
 }
 
-bool WebHandoff::musicVideo(const SongRecord& song) const {
+bool WebHandoff::musicVideo(const Song& song) const {
     const WebForm form = musicVideoForm(song);
     return handOff(KESTO_MSG_MUSIC_VIDEO_PAGE, form.address, form.body);
 }
 
-bool WebHandoff::musicVideoDownload(const SongRecord& song) const {
+bool WebHandoff::musicVideoDownload(const Song& song) const {
     const WebForm form = musicVideoDownloadForm(song);
     return handOff(KESTO_MSG_MV_DOWNLOAD_PAGE, form.address, form.body);
 }
 
-bool WebHandoff::songWebPage(const SongRecord& song) const {
+bool WebHandoff::songWebPage(const Song& song) const {
     const WebForm form = songWebPageForm(song);
     return handOff(KESTO_MSG_SONG_WEB_PAGE, form.address, form.body);
 }
@@ -169,7 +169,7 @@ bool WebHandoff::authBuy() const {
     return handOff(KESTO_MSG_OPEN_WEB_PAGE, form.address, form.body);
 }
 
-bool WebHandoff::songInformation(const SongRecord* song) const {
+bool WebHandoff::songInformation(const Song* song) const {
     if (context_.port == nullptr)
         return false;
     char* text = HostBlock::copyForHost(songInformationForm(song), kAddressBuffer);

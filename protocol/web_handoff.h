@@ -5,7 +5,7 @@
 // or a browser window. Values go in as stored; nothing is percent-encoded.
 
 #include "protocol/protocol_context.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <optional>
 #include <string>
@@ -30,27 +30,27 @@ public:
     explicit WebHandoff(const ProtocolContext& context) : context_(context) {}
 
     // Pages handed to the host; false when a buffer could not be had or nothing was posted.
-    bool phoneDecoWithTransaction(const SongRecord& song) const;      // 1130
-    bool phoneDeco(const SongRecord& song, int decorationKind) const; // 1153
-    bool musicVideoOfSong(const SongRecord& song) const;              // 1130
-    bool musicVideo(const SongRecord& song) const;                    // 1154, by music-video id
-    bool musicVideoDownload(const SongRecord& song) const;            // 1155
-    bool songWebPage(const SongRecord& song) const;                   // 1157
-    bool authBuy() const;                                             // 1130
+    bool phoneDecoWithTransaction(const Song& song) const;      // 1130
+    bool phoneDeco(const Song& song, int decorationKind) const; // 1153
+    bool musicVideoOfSong(const Song& song) const;              // 1130
+    bool musicVideo(const Song& song) const;                    // 1154, by music-video id
+    bool musicVideoDownload(const Song& song) const;            // 1155
+    bool songWebPage(const Song& song) const;                   // 1157
+    bool authBuy() const;                                       // 1130
     // 1151: the form text alone; a null song asks for the page without a song.
-    bool songInformation(const SongRecord* song) const;
+    bool songInformation(const Song* song) const;
 
     // The pieces, for callers that show them elsewhere.
-    WebForm phoneDecoWithTransactionForm(const SongRecord& song) const;
-    WebForm phoneDecoForm(const SongRecord& song, int decorationKind) const;
-    WebForm musicVideoOfSongForm(const SongRecord& song) const;
-    WebForm musicVideoForm(const SongRecord& song) const;
-    WebForm musicVideoDownloadForm(const SongRecord& song) const;
-    WebForm songWebPageForm(const SongRecord& song) const;
+    WebForm phoneDecoWithTransactionForm(const Song& song) const;
+    WebForm phoneDecoForm(const Song& song, int decorationKind) const;
+    WebForm musicVideoOfSongForm(const Song& song) const;
+    WebForm musicVideoForm(const Song& song) const;
+    WebForm musicVideoDownloadForm(const Song& song) const;
+    WebForm songWebPageForm(const Song& song) const;
     WebForm authBuyForm() const;
-    std::string songInformationForm(const SongRecord* song) const;
+    std::string songInformationForm(const Song* song) const;
     // VT, "p_songid=", the song id, VT, "p_menuid=", the menu id.
-    static std::string webParameter(const SongRecord& song);
+    static std::string webParameter(const Song& song);
 
     // Pages of the embedded view.
     // is_send is 1 on the sent gift box (page kind 11), else 0.

@@ -77,12 +77,12 @@ void SongIndex::build(const Records& records) {
         add(*records[i], i);
 }
 
-void SongIndex::add(const SongRecord& record, std::uint32_t seq) {
-    byId_[hashExact(record.Song_ID)].push_back(seq);
+void SongIndex::add(const Song& record, std::uint32_t seq) {
+    byId_[hashExact(record.text(SongField::Song_ID))].push_back(seq);
     if (record.isLocal())
-        byLocalPath_[hashFolded(record.Local_Path)].push_back(seq);
+        byLocalPath_[hashFolded(record.text(SongField::Local_Path))].push_back(seq);
     else
-        byStreamingId_[hashFolded(record.Song_ID)].push_back(seq);
+        byStreamingId_[hashFolded(record.text(SongField::Song_ID))].push_back(seq);
 }
 
 void SongIndex::take(Lists& lists, std::uint64_t key, std::uint32_t seq) {
@@ -95,7 +95,7 @@ void SongIndex::take(Lists& lists, std::uint64_t key, std::uint32_t seq) {
         lists.erase(found);
 }
 
-void SongIndex::appended(const SongRecord& record) {
+void SongIndex::appended(const Song& record) {
     if (!built_)
         return;
     if (nextSeq_ + 1 >= tree_.size())
@@ -109,13 +109,13 @@ void SongIndex::appended(const SongRecord& record) {
 void SongIndex::removing(const Records& records, std::size_t position) {
     if (!built_ || position >= seqOf_.size())
         return;
-    const SongRecord& record = *records[position];
+    const Song& record = *records[position];
     const std::uint32_t seq = seqOf_[position];
-    take(byId_, hashExact(record.Song_ID), seq);
+    take(byId_, hashExact(record.text(SongField::Song_ID)), seq);
     if (record.isLocal())
-        take(byLocalPath_, hashFolded(record.Local_Path), seq);
+        take(byLocalPath_, hashFolded(record.text(SongField::Local_Path)), seq);
     else
-        take(byStreamingId_, hashFolded(record.Song_ID), seq);
+        take(byStreamingId_, hashFolded(record.text(SongField::Song_ID)), seq);
     mark(seq, -1);
     seqOf_.erase(seqOf_.begin() + static_cast<std::ptrdiff_t>(position));
 }
@@ -148,17 +148,17 @@ int SongIndex::findBySongId(const Records& records, std::string_view id) {
         return -1;
     for (const std::uint32_t seq : found->second) {
         const std::size_t position = rank(seq);
-        if (position < records.size() && std::string_view(records[position]->Song_ID) == id)
+        if (position < records.size() && records[position]->view(SongField::Song_ID) == id)
             return static_cast<int>(position);
     }
     return -1;
 }
 
-int SongIndex::positionInNowPlaying(const Records& records, const SongRecord& record) {
+int SongIndex::positionInNowPlaying(const Records& records, const Song& record) {
     if (!built_)
         build(records);
     const bool local = record.isLocal();
-    const std::string_view key = local ? record.Local_Path : record.Song_ID;
+    const std::string_view key = local ? record.text(SongField::Local_Path) : record.text(SongField::Song_ID);
     const Lists& lists = local ? byLocalPath_ : byStreamingId_;
     const auto found = lists.find(hashFolded(key));
     if (found == lists.end())
@@ -167,9 +167,10 @@ int SongIndex::positionInNowPlaying(const Records& records, const SongRecord& re
         const std::size_t position = rank(seq);
         if (position >= records.size())
             continue;
-        const SongRecord& entry = *records[position];
-        if (entry.isLocal() == local &&
-            Cp949::equalsIgnoreCase(local ? entry.Local_Path : entry.Song_ID, key))
+        const Song& entry = *records[position];
+        if (entry.isLocal() == local && Cp949::equalsIgnoreCase(local ? entry.text(SongField::Local_Path)
+                                                                      : entry.text(SongField::Song_ID),
+                                                                key))
             return static_cast<int>(position);
     }
     return -1;

@@ -7,7 +7,7 @@
 // The store calls it under its own lock; Song_ID and Local_Path of a stored record are keys and
 // change only through the store.
 
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <cstdint>
 #include <memory>
@@ -19,19 +19,19 @@ namespace kesto {
 
 class SongIndex {
 public:
-    using Records = std::vector<std::unique_ptr<SongRecord>>;
+    using Records = std::vector<std::unique_ptr<Song>>;
 
     bool built() const { return built_; }
     // Forgets everything; the next look-up builds the tables again from the records.
     void drop();
     void build(const Records& records);
     // Keeps built tables in step; a no-op while they are not built.
-    void appended(const SongRecord& record);
+    void appended(const Song& record);
     void removing(const Records& records, std::size_t position);
 
     // As the store's look-ups; builds the tables first when needed.
     int findBySongId(const Records& records, std::string_view id);
-    int positionInNowPlaying(const Records& records, const SongRecord& record);
+    int positionInNowPlaying(const Records& records, const Song& record);
 
     // Bytes the tables hold, roughly: what a store pays for look-ups that do not scan.
     std::size_t bytesHeld() const;
@@ -39,7 +39,7 @@ public:
 private:
     using Lists = std::unordered_map<std::uint64_t, std::vector<std::uint32_t>>;
 
-    void add(const SongRecord& record, std::uint32_t seq);
+    void add(const Song& record, std::uint32_t seq);
     static void take(Lists& lists, std::uint64_t key, std::uint32_t seq);
     void grow();
     void mark(std::uint32_t seq, int delta);

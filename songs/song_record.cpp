@@ -2,14 +2,36 @@
 
 #include "platform/cp949.h"
 
-#include <cstdlib>
+#include <array>
 #include <cstring>
-#include <new>
 #include <type_traits>
 
 namespace kesto {
 
 static_assert(std::is_trivially_copyable_v<SongRecord>, "records are copied by value");
+
+namespace {
+
+struct Slot {
+    std::size_t offset;
+    std::size_t capacity;
+};
+
+constexpr std::array<Slot, kSongTextCount> kSlots = {{
+#define KESTO_SONG_SLOT(name) {offsetof(SongRecord, name), sizeof(SongRecord::name)},
+    KESTO_SONG_TEXTS(KESTO_SONG_SLOT)
+#undef KESTO_SONG_SLOT
+}};
+
+char* slot(SongRecord& record, std::size_t i) {
+    return reinterpret_cast<char*>(&record) + kSlots[i].offset;
+}
+
+const char* slot(const SongRecord& record, std::size_t i) {
+    return reinterpret_cast<const char*>(&record) + kSlots[i].offset;
+}
+
+} // namespace
 
 SongRecord SongRecord::make() {
     SongRecord record;
@@ -17,27 +39,63 @@ SongRecord SongRecord::make() {
     return record;
 }
 
-void* SongRecord::operator new(std::size_t size) {
-    if (void* memory = std::malloc(size))
-        return memory;
-    throw std::bad_alloc();
-}
-
-void* SongRecord::operator new(std::size_t size, ZeroFilled) noexcept {
-    return std::calloc(1, size);
-}
-
-void SongRecord::operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-
-void SongRecord::operator delete(void* memory, ZeroFilled) noexcept {
-    std::free(memory);
-}
-
 void SongRecord::reset(SongRecord& record) {
     std::memset(&record, 0, sizeof record);
     record.Serviceable = 1;
+}
+
+void SongRecord::clear() {
+    for (std::size_t i = 0; i < kSongTextCount; ++i)
+        *slot(*this, i) = '\0';
+#define KESTO_SONG_ZERO(name) name = 0;
+    KESTO_SONG_NUMBERS(KESTO_SONG_ZERO)
+#undef KESTO_SONG_ZERO
+    Serviceable = 1;
+}
+
+std::size_t SongRecord::capacityOf(SongField field) {
+    return kSlots[static_cast<std::size_t>(field)].capacity;
+}
+
+SongRecord SongRecord::of(const Song& song) {
+    SongRecord record;
+    fill(record, song);
+    return record;
+}
+
+void SongRecord::fill(SongRecord& record, const Song& song) {
+    reset(record);
+    for (std::size_t i = 0; i < kSongTextCount; ++i) {
+        const std::string_view text = song.view(static_cast<SongField>(i));
+        if (!text.empty())
+            std::memcpy(slot(record, i), text.data(), text.size()); // fits: the song cut it
+    }
+#define KESTO_SONG_NUMBER_OUT(name) record.name = song.name;
+    KESTO_SONG_NUMBERS(KESTO_SONG_NUMBER_OUT)
+#undef KESTO_SONG_NUMBER_OUT
+}
+
+Song SongRecord::toSong() const {
+    Song song;
+    Song::Texts texts;
+    for (std::size_t i = 0; i < kSongTextCount; ++i) {
+        const char* text = slot(*this, i);
+        if (*text == '\0') { // most fields of a row are empty
+            texts[i] = {};
+            continue;
+        }
+        const std::size_t capacity = kSlots[i].capacity;
+        const std::size_t length = strnlen(text, capacity);
+        // A full array has no terminator: cut it as the song's setter would.
+        texts[i] = length < capacity
+                       ? std::string_view(text, length)
+                       : Song::fitted(static_cast<SongField>(i), std::string_view(text, length));
+    }
+    song.setTexts(texts);
+#define KESTO_SONG_NUMBER_IN(name) song.name = name;
+    KESTO_SONG_NUMBERS(KESTO_SONG_NUMBER_IN)
+#undef KESTO_SONG_NUMBER_IN
+    return song;
 }
 
 std::size_t copyBounded(char* field, std::size_t capacity, std::string_view text) {

@@ -1,11 +1,15 @@
 #pragma once
-// The one fixed-size record that carries a song through the panel: server lists, local files,
-// the album database and drag and drop all produce it. Text fields are NUL-terminated CP949 in
-// fixed arrays whose sizes include the terminator; an absent value is the empty string.
+// The fixed-size song record of the C interface: what hosts are handed (the now-playing list,
+// a record filled from a local file, the files handed to the host) and the scratch a parser
+// fills row by row. Text fields are NUL-terminated CP949 in fixed arrays whose sizes include
+// the terminator; an absent value is the empty string. Songs become records and records songs
+// here only.
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+#include "songs/song.h"
 
 namespace kesto {
 
@@ -73,22 +77,17 @@ struct SongRecord {
     static SongRecord make();
     // The same, in place: no temporary of the record's size on the way.
     static void reset(SongRecord& record);
+    // Empties every text and number (Serviceable 1) by their first bytes only: a record
+    // filled again and again is not wiped whole each time.
+    void clear();
 
-    // Records on the heap come from malloc and go back with free. new (kZeroFilled) SongRecord
-    // takes memory that is zero already: memory fresh from the system is not written twice.
-    // It gives null when memory runs out.
-    struct ZeroFilled {};
-    static constexpr ZeroFilled kZeroFilled{};
-    static void* operator new(std::size_t size);
-    static void* operator new(std::size_t size, ZeroFilled) noexcept;
-    static void operator delete(void* memory) noexcept;
-    static void operator delete(void* memory, ZeroFilled) noexcept;
+    // The record of a song, and the song of a record (texts read up to their capacity).
+    static SongRecord of(const Song& song);
+    static void fill(SongRecord& record, const Song& song);
+    Song toSong() const;
 
-    // Item kinds.
-    bool isLocal() const { return Local_Path[0] != '\0'; }
-    bool isStreaming() const { return Local_Path[0] == '\0'; }
-    bool isMp3Bell() const { return std::string_view(Menu_ID) == "238"; }
-    bool isGrey() const { return Serviceable == 0; }
+    // The capacity of a text field, terminator included.
+    static std::size_t capacityOf(SongField field);
 };
 
 // The one bounded copy into a fixed field: cut to capacity - 1 bytes without splitting a

@@ -26,55 +26,18 @@ SongStore::SongStore() : random_([] { return std::rand(); }) {}
 
 SongStore::~SongStore() = default;
 
-int SongStore::addCopy(const SongRecord* record) {
+int SongStore::addCopy(const Song* record) {
     if (record == nullptr)
         return 0;
-    std::lock_guard lock(mutex_);
     try {
-        if (spare_.empty()) {
-            records_.push_back(std::make_unique<SongRecord>(*record));
-        } else {
-            *spare_.back() = *record;
-            records_.push_back(std::move(spare_.back()));
-            spare_.pop_back();
-        }
-        index_.appended(*records_.back());
+        return adopt(std::make_unique<Song>(*record));
     } catch (const std::bad_alloc&) {
         FailureLog::write(LogCategory::Songs, "song store: no memory for another record");
-        index_.drop();
         return 0;
     }
-    return 1;
 }
 
-std::unique_ptr<SongRecord> SongStore::freshRecord() {
-    // Zero-filled by the allocator: only Serviceable is not zero.
-    std::unique_ptr<SongRecord> record(new (SongRecord::kZeroFilled) SongRecord);
-    if (record)
-        record->Serviceable = 1;
-    return record;
-}
-
-std::unique_ptr<SongRecord> SongStore::newRecord() {
-    {
-        std::lock_guard lock(mutex_);
-        if (!spare_.empty()) {
-            std::unique_ptr<SongRecord> record = std::move(spare_.back());
-            spare_.pop_back();
-            SongRecord::reset(*record);
-            return record;
-        }
-    }
-    return freshRecord();
-}
-
-void SongStore::releaseSpare() {
-    std::lock_guard lock(mutex_);
-    spare_.clear();
-    spare_.shrink_to_fit();
-}
-
-int SongStore::adopt(std::unique_ptr<SongRecord> record) {
+int SongStore::adopt(std::unique_ptr<Song> record) {
     if (!record)
         return 0;
     std::lock_guard lock(mutex_);
@@ -89,11 +52,11 @@ int SongStore::adopt(std::unique_ptr<SongRecord> record) {
     return 1;
 }
 
-SongRecord* SongStore::get(int index) {
-    return const_cast<SongRecord*>(std::as_const(*this).get(index));
+Song* SongStore::get(int index) {
+    return const_cast<Song*>(std::as_const(*this).get(index));
 }
 
-const SongRecord* SongStore::get(int index) const {
+const Song* SongStore::get(int index) const {
     std::lock_guard lock(mutex_);
     return index >= 0 && index < static_cast<int>(records_.size()) ? records_[index].get() : nullptr;
 }
@@ -112,7 +75,7 @@ int SongStore::removeAt(int index) {
     return 1;
 }
 
-bool SongStore::remove(const SongRecord* record) {
+bool SongStore::remove(const Song* record) {
     std::lock_guard lock(mutex_);
     for (int i = 0; i < static_cast<int>(records_.size()); ++i)
         if (records_[i].get() == record)
@@ -120,14 +83,14 @@ bool SongStore::remove(const SongRecord* record) {
     return false;
 }
 
-int SongStore::insertCopy(int index, const SongRecord* record) {
+int SongStore::insertCopy(int index, const Song* record) {
     if (record == nullptr)
         return 0;
     std::lock_guard lock(mutex_);
     if (index < 0 || index > static_cast<int>(records_.size()))
         return 0;
     try {
-        records_.insert(records_.begin() + index, std::make_unique<SongRecord>(*record));
+        records_.insert(records_.begin() + index, std::make_unique<Song>(*record));
     } catch (const std::bad_alloc&) {
         FailureLog::write(LogCategory::Songs, "song store: no memory for another record");
         return 0;
@@ -173,9 +136,9 @@ bool SongStore::swap(int a, int b) {
     return true;
 }
 
-void SongStore::sort(const std::function<bool(const SongRecord&, const SongRecord&)>& less) {
+void SongStore::sort(const std::function<bool(const Song&, const Song&)>& less) {
     std::lock_guard lock(mutex_);
-    const SongRecord* currentRecord = current_ >= 0 ? records_[current_].get() : nullptr;
+    const Song* currentRecord = current_ >= 0 ? records_[current_].get() : nullptr;
     std::stable_sort(records_.begin(), records_.end(),
                      [&less](const auto& a, const auto& b) { return less(*a, *b); });
     afterReorder(currentRecord);
@@ -203,15 +166,15 @@ int SongStore::current() const {
     return current_;
 }
 
-void SongStore::reorder(const std::vector<const SongRecord*>& order) {
+void SongStore::reorder(const std::vector<const Song*>& order) {
     std::lock_guard lock(mutex_);
-    const SongRecord* current = current_ >= 0 ? records_[current_].get() : nullptr;
-    std::vector<std::unique_ptr<SongRecord>> sorted;
+    const Song* current = current_ >= 0 ? records_[current_].get() : nullptr;
+    std::vector<std::unique_ptr<Song>> sorted;
     sorted.reserve(records_.size());
-    std::unordered_map<const SongRecord*, std::size_t> where;
+    std::unordered_map<const Song*, std::size_t> where;
     for (std::size_t i = 0; i < records_.size(); ++i)
         where.emplace(records_[i].get(), i);
-    for (const SongRecord* wanted : order)
+    for (const Song* wanted : order)
         if (const auto found = where.find(wanted); found != where.end() && records_[found->second])
             sorted.push_back(std::move(records_[found->second]));
     for (auto& slot : records_)
@@ -221,7 +184,7 @@ void SongStore::reorder(const std::vector<const SongRecord*>& order) {
     afterReorder(current);
 }
 
-void SongStore::afterReorder(const SongRecord* currentRecord) {
+void SongStore::afterReorder(const Song* currentRecord) {
     index_.drop(); // positions changed
     current_ = -1;
     for (int i = 0; currentRecord != nullptr && i < static_cast<int>(records_.size()); ++i)
@@ -249,8 +212,8 @@ void SongStore::clear() {
     for (const auto& hook : hooks)
         hook.second();
     std::lock_guard lock(mutex_);
-    spare_ = std::move(records_); // frees the older spare ones
     records_.clear();
+    records_.shrink_to_fit();
     index_.drop();
     current_ = -1;
 }
@@ -268,13 +231,13 @@ void SongStore::clearShuffleMarks() {
 
 void SongStore::setShuffleMark(int index) {
     std::lock_guard lock(mutex_);
-    if (SongRecord* record = get(index))
+    if (Song* record = get(index))
         record->Shuffle_Mark = 1;
 }
 
 int SongStore::shuffleMarkOf(int index) const {
     std::lock_guard lock(mutex_);
-    const SongRecord* record = get(index);
+    const Song* record = get(index);
     return record != nullptr ? record->Shuffle_Mark : 0;
 }
 
@@ -292,7 +255,7 @@ int SongStore::allMarked() const {
     return 1;
 }
 
-int SongStore::positionInNowPlaying(const SongRecord& record) const {
+int SongStore::positionInNowPlaying(const Song& record) const {
     std::lock_guard lock(mutex_);
     return index_.positionInNowPlaying(records_, record);
 }
@@ -388,16 +351,16 @@ void SongStore::setRandomSource(std::function<int()> source) {
     random_ = source ? std::move(source) : std::function<int()>([] { return std::rand(); });
 }
 
-std::vector<SongRecord> SongStore::snapshot() const {
+std::vector<Song> SongStore::snapshot() const {
     std::lock_guard lock(mutex_);
-    std::vector<SongRecord> copies;
+    std::vector<Song> copies;
     copies.reserve(records_.size());
     for (const auto& record : records_)
         copies.push_back(*record);
     return copies;
 }
 
-void SongStore::forEach(const std::function<void(int, SongRecord&)>& fn) {
+void SongStore::forEach(const std::function<void(int, Song&)>& fn) {
     std::lock_guard lock(mutex_);
     for (int i = 0; i < static_cast<int>(records_.size()); ++i)
         fn(i, *records_[i]);

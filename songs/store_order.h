@@ -9,13 +9,13 @@
 namespace kesto {
 
 class SongStore;
-struct SongRecord;
+struct Song;
 
 class StoreOrder {
 public:
     // shown: the store's records in the list's new order. False, and nothing changes, unless
     // shown names every record of the store once. The current entry keeps its song.
-    static bool follow(SongStore& store, std::span<SongRecord* const> shown);
+    static bool follow(SongStore& store, std::span<Song* const> shown);
 };
 
 } // namespace kesto

@@ -11,7 +11,7 @@
 
 #include "library/my_album_db.h"
 #include "songs/list_pages.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 #include "sql/sql_transaction.h"
 
 #include <QApplication>
@@ -53,7 +53,7 @@ double parseSeconds(const std::string& reply) {
     context.login = &login;
     const auto start = Clock::now();
     int rows = 0;
-    ListParser(context).parse(reply, kChartPageKind, [&rows](const SongRecord&) { return ++rows, true; });
+    ListParser(context).parse(reply, kChartPageKind, [&rows](const Song&) { return ++rows, true; });
     benchmark::DoNotOptimize(rows);
     return seconds(Clock::now() - start);
 }
@@ -178,7 +178,7 @@ void memoryCounters(benchmark::State& state, double before, double after, int ro
     state.counters["rows"] = rows;
     state.counters["resident_mb"] = (after - before) / kMb;
     state.counters["bytes_per_row"] = rows > 0 ? (after - before) / rows : 0;
-    state.counters["record_bytes"] = static_cast<double>(sizeof(SongRecord));
+    state.counters["record_bytes"] = static_cast<double>(sizeof(Song));
 }
 
 // A chart reply of rows rows (14 fields each), served in place of the service's page.

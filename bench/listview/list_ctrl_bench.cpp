@@ -50,18 +50,18 @@ public:
 };
 
 struct Data {
-    std::vector<SongRecord> records;
-    std::vector<SongRecord*> rows;
+    std::vector<Song> records;
+    std::vector<Song*> rows;
 
     Data() {
         std::mt19937 random(7);
         records.reserve(kDistinctRecords);
         for (int i = 0; i < kDistinctRecords; ++i) {
-            SongRecord r = SongRecord::make();
-            copyField(r.Song_Name, Cp949::fromUtf8("노래 ") + std::to_string(random() % 100000));
-            copyField(r.Artist_Name, Cp949::fromUtf8("가수 ") + std::to_string(random() % 500));
-            copyField(r.Album_Name, "Album " + std::to_string(random() % 900));
-            copyField(r.Added_Date, "20240101120000");
+            Song r;
+            r.setText(SongField::Song_Name, Cp949::fromUtf8("노래 ") + std::to_string(random() % 100000));
+            r.setText(SongField::Artist_Name, Cp949::fromUtf8("가수 ") + std::to_string(random() % 500));
+            r.setText(SongField::Album_Name, "Album " + std::to_string(random() % 900));
+            r.setText(SongField::Added_Date, "20240101120000");
             r.Play_Time = static_cast<int>(random() % 600);
             r.Bitrate = static_cast<int>(64 + random() % 256) * 1000;
             r.Has_Lyrics = static_cast<int>(random() % 2);

@@ -15,10 +15,10 @@ SongStore& filledStore() {
     static SongStore* store = [] {
         auto* s = new SongStore;
         for (int i = 0; i < kRecords; ++i) {
-            SongRecord r = SongRecord::make();
-            copyField(r.Song_ID, "S" + std::to_string(i));
+            Song r;
+            r.setText(SongField::Song_ID, "S" + std::to_string(i));
             if (i % 2 == 1)
-                copyField(r.Local_Path, "/music/Folder/Song " + std::to_string(i) + ".mp3");
+                r.setText(SongField::Local_Path, "/music/Folder/Song " + std::to_string(i) + ".mp3");
             s->addCopy(&r);
         }
         return s;
@@ -36,8 +36,8 @@ BENCHMARK(BM_FindBySongIdLast)->Unit(benchmark::kMicrosecond);
 
 void BM_PositionInNowPlayingLast(benchmark::State& state) {
     SongStore& store = filledStore();
-    SongRecord wanted = SongRecord::make();
-    copyField(wanted.Local_Path, "/MUSIC/folder/song " + std::to_string(kRecords - 1) + ".MP3");
+    Song wanted;
+    wanted.setText(SongField::Local_Path, "/MUSIC/folder/song " + std::to_string(kRecords - 1) + ".MP3");
     for (auto _ : state)
         benchmark::DoNotOptimize(store.positionInNowPlaying(wanted));
 }
@@ -49,8 +49,8 @@ void BM_ScanForSongIdLast(benchmark::State& state) {
     const std::string id = "S" + std::to_string(kRecords - 1);
     for (auto _ : state) {
         int found = -1;
-        store.forEach([&](int i, SongRecord& r) {
-            if (found < 0 && id == r.Song_ID)
+        store.forEach([&](int i, Song& r) {
+            if (found < 0 && id == r.text(SongField::Song_ID))
                 found = i;
         });
         benchmark::DoNotOptimize(found);
@@ -64,7 +64,7 @@ void BM_FirstLookUpBuildsTheIndex(benchmark::State& state) {
     const std::string id = "S" + std::to_string(kRecords - 1);
     for (auto _ : state) {
         state.PauseTiming();
-        const SongRecord extra = *store.get(0);
+        const Song extra = *store.get(0);
         store.insertCopy(0, &extra); // drops the index
         store.removeAt(0);
         state.ResumeTiming();
@@ -82,7 +82,7 @@ void BM_FindAndRemoveInTheMiddle(benchmark::State& state) {
         const std::string id = "S" + std::to_string(next);
         const int at = store.findBySongId(id);
         state.PauseTiming();
-        SongRecord back = *store.get(at);
+        Song back = *store.get(at);
         state.ResumeTiming();
         store.removeAt(at);
         state.PauseTiming();

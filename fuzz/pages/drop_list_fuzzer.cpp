@@ -83,17 +83,18 @@ void choosePage(PanelModel& m, std::uint8_t choice) {
     m.state().parameter = menuId == menu::kLocalAlbum ? "4001" : "";
 }
 
-template <std::size_t N> void checkTerminated(const char (&field)[N]) {
-    check(std::memchr(field, '\0', N) != nullptr);
+// A text within the capacity the record format gives it.
+void checkFits(const Song& song, SongField field) {
+    check(song.view(field).size() < Song::capacity(field));
 }
 
 std::size_t checkStore(const SongStore& store) {
     for (int i = 0; i < store.count(); ++i) {
-        const SongRecord& r = *store.get(i);
-        checkTerminated(r.Song_Name);
-        checkTerminated(r.Artist_Name);
-        checkTerminated(r.Local_Path);
-        checkTerminated(r.Song_ID);
+        const Song& r = *store.get(i);
+        checkFits(r, SongField::Song_Name);
+        checkFits(r, SongField::Artist_Name);
+        checkFits(r, SongField::Local_Path);
+        checkFits(r, SongField::Song_ID);
     }
     return static_cast<std::size_t>(store.count());
 }

@@ -22,25 +22,27 @@
 
 namespace {
 
-using kesto::SongRecord;
+using kesto::Song;
+using kesto::SongField;
 
 void check(bool condition) {
     if (!condition)
         __builtin_trap();
 }
 
-template <std::size_t N> void checkTerminated(const char (&field)[N]) {
-    check(std::memchr(field, '\0', N) != nullptr);
+// A text within the capacity the record format gives it.
+void checkFits(const Song& song, SongField field) {
+    check(song.view(field).size() < Song::capacity(field));
 }
 
-void checkRecord(const SongRecord& r) {
-    checkTerminated(r.Song_ID);
-    checkTerminated(r.Song_Name);
-    checkTerminated(r.Menu_ID);
-    checkTerminated(r.List_Menu_Code);
-    checkTerminated(r.Rank_Text);
-    checkTerminated(r.Extra_Text);
-    checkTerminated(r.MV_Size);
+void checkRecord(const Song& r) {
+    checkFits(r, SongField::Song_ID);
+    checkFits(r, SongField::Song_Name);
+    checkFits(r, SongField::Menu_ID);
+    checkFits(r, SongField::List_Menu_Code);
+    checkFits(r, SongField::Rank_Text);
+    checkFits(r, SongField::Extra_Text);
+    checkFits(r, SongField::MV_Size);
 }
 
 void decodeEveryField(std::string_view text) {
@@ -60,7 +62,7 @@ void parseEveryLayout(std::string_view text, kesto::ProtocolContext& context) {
         if (!kesto::ListParser::hasParser(kind))
             continue;
         int received = 0;
-        const auto list = kesto::ListParser(context).parse(text, kind, [&](const SongRecord& r) {
+        const auto list = kesto::ListParser(context).parse(text, kind, [&](const Song& r) {
             checkRecord(r);
             ++received;
             return true;
@@ -123,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     parseEveryLayout(text, context);
     for (const auto& entry : kesto::PromotionRequest::read(text))
         check(entry.size() == kesto::PromotionRequest::kEntryFields);
-    SongRecord record = SongRecord::make();
+    Song record;
     kesto::SongCommandReply::read(context, text, record);
     checkRecord(record);
     (void)kesto::StreamingExchange(context).read(std::string(text));

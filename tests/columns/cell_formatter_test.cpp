@@ -28,18 +28,18 @@ TEST(CellFormatter, DatesByLength) {
 }
 
 TEST(CellFormatter, FormatsQualityAndSize) {
-    SongRecord r = SongRecord::make();
+    Song r;
     EXPECT_EQ(CellFormatter::fileFormat(4), "dcf");
     EXPECT_EQ(CellFormatter::fileFormat(9), "bell");
     EXPECT_EQ(CellFormatter::fileFormat(10), "");
 
-    copyField(r.Quality_Flags, "011000");
+    r.setText(SongField::Quality_Flags, "011000");
     EXPECT_EQ(CellFormatter::quality(r), "192 kbps");
-    copyField(r.Quality_Flags, "001000");
+    r.setText(SongField::Quality_Flags, "001000");
     EXPECT_EQ(CellFormatter::quality(r), "64 kbps");
-    copyField(r.Quality_Flags, "000000");
+    r.setText(SongField::Quality_Flags, "000000");
     EXPECT_EQ(CellFormatter::quality(r), "");
-    copyField(r.Quality_Flags, "11111"); // five characters: the bit rate decides
+    r.setText(SongField::Quality_Flags, "11111"); // five characters: the bit rate decides
     r.Bitrate = 320000;
     EXPECT_EQ(CellFormatter::quality(r), "320  kbps");
 
@@ -48,12 +48,12 @@ TEST(CellFormatter, FormatsQualityAndSize) {
 }
 
 TEST(CellFormatter, ExpiryOfFreeClubFiles) {
-    SongRecord r = SongRecord::make();
-    copyField(r.Expire_Date, "20250101120000");
+    Song r;
+    r.setText(SongField::Expire_Date, "20250101120000");
     r.File_Format = 4;
     EXPECT_EQ(utf8(CellFormatter::expiry(r, 4)), "프리클럽 해지월까지");
     EXPECT_EQ(CellFormatter::expiry(r, 12), "2025-01-01 12:00:00"); // device pages show the date
-    copyField(r.Expire_Date, "20991231000000");
+    r.setText(SongField::Expire_Date, "20991231000000");
     EXPECT_EQ(CellFormatter::expiry(r, 4), "");
     r.File_Format = 3;
     EXPECT_EQ(CellFormatter::expiry(r, 4), "2099-12-31 00:00:00");
@@ -79,10 +79,10 @@ TEST(CellFormatter, SectionGiftStateAndTextKinds) {
     EXPECT_EQ(CellFormatter::giftState("06"), "");
     EXPECT_EQ(CellFormatter::giftState("3"), "");
 
-    SongRecord r = SongRecord::make();
-    copyField(r.Song_Name, "Title");
-    copyField(r.Artist_Name, "Artist");
-    copyField(r.Local_Path, "/music/dir/file.mp3");
+    Song r;
+    r.setText(SongField::Song_Name, "Title");
+    r.setText(SongField::Artist_Name, "Artist");
+    r.setText(SongField::Local_Path, "/music/dir/file.mp3");
     r.Listen_Count = 7;
     CellContext context{.pageKind = 6, .row = 4};
     EXPECT_EQ(CellFormatter::format(col::kNumber, r, context), "5");

@@ -77,34 +77,34 @@ struct CommandRig {
     std::vector<std::pair<int, int>> shownPages;
 };
 
-inline SongRecord streaming(const std::string& id) {
-    SongRecord r = SongRecord::make();
-    copyField(r.Song_ID, id);
+inline Song streaming(const std::string& id) {
+    Song r;
+    r.setText(SongField::Song_ID, id);
     return r;
 }
-inline SongRecord local(const std::string& path, std::uint8_t format = 0) {
-    SongRecord r = SongRecord::make();
-    copyField(r.Local_Path, path);
-    copyField(r.Song_Name, "file");
+inline Song local(const std::string& path, std::uint8_t format = 0) {
+    Song r;
+    r.setText(SongField::Local_Path, path);
+    r.setText(SongField::Song_Name, "file");
     r.File_Format = format;
     return r;
 }
-inline SongRecord bell(const std::string& id) {
-    SongRecord r = streaming(id);
-    copyField(r.Menu_ID, "238");
+inline Song bell(const std::string& id) {
+    Song r = streaming(id);
+    r.setText(SongField::Menu_ID, "238");
     return r;
 }
-inline SongRecord grey(SongRecord r) {
+inline Song grey(Song r) {
     r.Serviceable = 0;
     return r;
 }
-inline SongRecord album(const std::string& id) {
-    SongRecord r = streaming(id);
+inline Song album(const std::string& id) {
+    Song r = streaming(id);
     r.Item_Type = 2;
     return r;
 }
-inline std::vector<SongRecord> streamingSongs(int n) {
-    std::vector<SongRecord> out;
+inline std::vector<Song> streamingSongs(int n) {
+    std::vector<Song> out;
     for (int i = 0; i < n; ++i)
         out.push_back(streaming("S" + std::to_string(i)));
     return out;

@@ -112,7 +112,7 @@ TEST_F(EligibilityTest, PartlyGreyInBuyingHistoryAsksAndGoesOnWithoutTheGreySong
     MyAlbumCommand(r.context, CommandOrigin::List).run(chosen);
     ASSERT_EQ(myAlbumDialogs.size(), 1u);
     ASSERT_EQ(myAlbumDialogs[0].size(), 2u);
-    EXPECT_STREQ(myAlbumDialogs[0][1].Song_ID, "S3");
+    EXPECT_STREQ(myAlbumDialogs[0][1].text(SongField::Song_ID), "S3");
     EXPECT_EQ(r.box.texts(), (Texts(2, utf8(CommandText::MyAlbumGreyQuestion))));
     EXPECT_EQ(r.box.shown[0].style, mb::kExclamationOkCancel);
 }
@@ -136,8 +136,8 @@ TEST_F(EligibilityTest, CancelOnTheLocalFileQuestionSendsNothing) {
 }
 
 TEST_F(EligibilityTest, NowPlayingPlayListAndCartExcludeOppositeKinds) {
-    r.nowPlaying.addCopy(&static_cast<const SongRecord&>(streaming("S1")));
-    const SongRecord file = local("/a.dcf", 3);
+    r.nowPlaying.addCopy(&static_cast<const Song&>(streaming("S1")));
+    const Song file = local("/a.dcf", 3);
     r.nowPlaying.addCopy(&file);
     const std::uint16_t both[] = {2, 0, 1};
     SongList playListGot;
@@ -151,7 +151,7 @@ TEST_F(EligibilityTest, NowPlayingPlayListAndCartExcludeOppositeKinds) {
     EXPECT_EQ(r.box.texts(), (Texts{utf8(CommandText::PlayListSomeStreaming),
                                     utf8(CommandText::CartSomeLocal), utf8(CommandText::CartAdded)}));
     ASSERT_EQ(playListGot.size(), 1u);
-    EXPECT_STREQ(playListGot[0].Local_Path, "/a.dcf");
+    EXPECT_STREQ(playListGot[0].text(SongField::Local_Path), "/a.dcf");
     ASSERT_EQ(r.requests().size(), 1u);
     EXPECT_NE(r.requests()[0].url.find("addToCart"), std::string::npos);
     const auto sent = fields(*r.requests()[0].body);
@@ -160,7 +160,7 @@ TEST_F(EligibilityTest, NowPlayingPlayListAndCartExcludeOppositeKinds) {
 }
 
 TEST_F(EligibilityTest, NowPlayingPlayListOfStreamingOnlyUsesTheTextWithoutFullStop) {
-    r.nowPlaying.addCopy(&static_cast<const SongRecord&>(streaming("S1")));
+    r.nowPlaying.addCopy(&static_cast<const Song&>(streaming("S1")));
     const std::uint16_t one[] = {1, 0};
     EXPECT_FALSE(NowPlayingAction::run(r.context, NowPlayingAction::kPlayList, one));
     EXPECT_EQ(r.box.texts(), Texts{utf8(CommandText::PlayListAllStreamingNowPlaying)});

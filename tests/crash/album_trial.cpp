@@ -59,14 +59,14 @@ void import(MyAlbumDb& db, const std::filesystem::path& base, long batch) {
     transaction.commit();
 }
 
-std::vector<SongRecord> batchRecords(MyAlbumDb& db, long batch) {
-    std::vector<SongRecord> records;
+std::vector<Song> batchRecords(MyAlbumDb& db, long batch) {
+    std::vector<Song> records;
     for (const Row& row : rows(db)) {
         if (row.batch != batch)
             continue;
-        SongRecord record{};
-        copyField(record.Song_ID, row.songId);
-        copyField(record.Local_Path, row.path);
+        Song record{};
+        record.setText(SongField::Song_ID, row.songId);
+        record.setText(SongField::Local_Path, row.path);
         records.push_back(record);
     }
     return records;
@@ -86,8 +86,8 @@ void AlbumTrial::write(long rounds) {
         ++batch;
         import(db, base_, batch);
         mover.put(batchRecords(db, batch - 1), kTo, kFrom, true, true);
-        for (const SongRecord& song : batchRecords(db, batch - 2))
-            db.removeSong(song.Song_ID, std::to_string(MyAlbumDb::kAllSongsAlbum));
+        for (const Song& song : batchRecords(db, batch - 2))
+            db.removeSong(song.text(SongField::Song_ID), std::to_string(MyAlbumDb::kAllSongsAlbum));
     }
 }
 

@@ -35,8 +35,8 @@ protected:
             for (const Album& album : kAlbums) {
                 const auto file = host.dataFolder() / (std::string(album.songs[i]) + ".mp3");
                 std::ofstream(file) << "x";
-                SongRecord record = SongRecord::make();
-                copyField(record.Local_Path, file.string());
+                Song record;
+                record.setText(SongField::Local_Path, file.string());
                 ASSERT_FALSE(db.insertSong(AlbumSong::fromRecord(record, album.id, "")).empty());
             }
     }
@@ -46,8 +46,8 @@ protected:
         const bool ready = PanelHost::processUntil(
             [&] { return host.panelLog().count(msg::kLocalPageReady) > before; }, 10s);
         SourceBySong rows;
-        for (const SongRecord* record : host.rowRecords())
-            rows[record->Song_Name] = record->Source;
+        for (const Song* record : host.rowRecords())
+            rows[record->text(SongField::Song_Name)] = record->text(SongField::Source);
         return ready ? rows : SourceBySong{};
     }
 };

@@ -100,10 +100,10 @@ TEST_F(DamagedFilesTest, AudioFilesWithLyingTagsAreCutToFitAndThoseWithoutReadab
     host.entry<KestoEntry38>(38)(folder.c_str());
     ASSERT_TRUE(waitForReady(1));
     std::vector<std::string> names;
-    for (const SongRecord* record : host.rowRecords()) {
-        EXPECT_LT(std::string(record->Song_Name).size(), sizeof record->Song_Name);
-        EXPECT_LT(std::string(record->Artist_Name).size(), sizeof record->Artist_Name);
-        names.emplace_back(record->Song_Name);
+    for (const Song* record : host.rowRecords()) {
+        EXPECT_LT(record->view(SongField::Song_Name).size(), Song::capacity(SongField::Song_Name));
+        EXPECT_LT(record->view(SongField::Artist_Name).size(), Song::capacity(SongField::Artist_Name));
+        names.emplace_back(record->text(SongField::Song_Name));
     }
     std::sort(names.begin(), names.end());
     // The host reads no tags from noise or an empty file: those are left out, without a word.

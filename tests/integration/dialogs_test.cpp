@@ -58,9 +58,9 @@ protected:
         ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
         ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('8','Evening')"));
         for (const std::string& name : files) {
-            SongRecord record = SongRecord::make();
-            copyField(record.Song_Name, name);
-            copyField(record.Local_Path, file(name + ".mp3").string());
+            Song record;
+            record.setText(SongField::Song_Name, name);
+            record.setText(SongField::Local_Path, file(name + ".mp3").string());
             ASSERT_FALSE(db.insertSong(AlbumSong::fromRecord(record, "7", "")).empty());
         }
     }
@@ -400,7 +400,7 @@ TEST_F(DialogsTest, DownloadPaysThenHandsTheSongsToTheHostWithTheFolderAndSkipCh
 
 TEST_F(DialogsTest, GiftReachesTheReceiversGiftBox) {
     host.show(2, kChartMenu, kChart);
-    const std::string song = host.rowRecords()[3]->Song_ID;
+    const std::string song = host.rowRecords()[3]->text(SongField::Song_ID);
     tick({3});
     DialogScript script;
     script
@@ -488,8 +488,8 @@ TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
 
 TEST_F(DialogsTest, HostEntriesOpenTheDialogOfTheirKind) {
     host.show(2, kChartMenu, kChart);
-    const std::string first = host.rowRecords()[0]->Song_ID;
-    const std::string second = host.rowRecords()[1]->Song_ID;
+    const std::string first = host.rowRecords()[0]->text(SongField::Song_ID);
+    const std::string second = host.rowRecords()[1]->text(SongField::Song_ID);
     DialogScript script;
     const auto close = [](QWidget* d) { DialogScript::click(d, "cancel"); };
     script
@@ -537,7 +537,7 @@ TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHo
     PanelHost::connectDevices(true);
     host.show(2, kChartMenu, kChart);
     const auto records = host.rowRecords();
-    std::ofstream(downloads / (std::string(records[0]->Song_ID) + ".mp3")) << "x";
+    std::ofstream(downloads / (std::string(records[0]->text(SongField::Song_ID)) + ".mp3")) << "x";
     tick({0});
     host.entry<KestoEntry42>(42)(2);
     PanelHost::processPending();
@@ -563,7 +563,7 @@ TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHo
     EXPECT_EQ(
         PanelHost::boxTexts().back(),
         "음원 다운로드/전송 프로세스가 진행중입니다.\n음원 다운로드/전송 완료 후 다시 시도하여 주십시오.");
-    std::ofstream(downloads / (std::string(records[1]->Song_ID) + ".mp3")) << "x";
+    std::ofstream(downloads / (std::string(records[1]->text(SongField::Song_ID)) + ".mp3")) << "x";
     host.entry<KestoEntry42>(42)(1);
     PanelHost::processPending();
     EXPECT_EQ(PanelHost::transfers().size(), 3u);

@@ -33,19 +33,18 @@ protected:
     DropAnswers dragTo(const QMimeData& data, QPoint at) { return dragAndDrop(list().viewport(), data, at); }
 
     // Copies of the chart's records, as another list of this process would drag them.
-    std::vector<SongRecord> chartSongs() {
+    std::vector<Song> chartSongs() {
         host.show(2, kChartMenu, kChart);
-        std::vector<SongRecord> songs;
-        for (const SongRecord* record : host.rowRecords())
+        std::vector<Song> songs;
+        for (const Song* record : host.rowRecords())
             songs.push_back(*record);
         return songs;
     }
 
-    static std::unique_ptr<QMimeData> fromElsewhere(std::string_view format,
-                                                    const std::vector<SongRecord>& songs) {
+    static std::unique_ptr<QMimeData> fromElsewhere(std::string_view format, const std::vector<Song>& songs) {
         static const int otherList = 0;
-        std::vector<const SongRecord*> records;
-        for (const SongRecord& song : songs)
+        std::vector<const Song*> records;
+        for (const Song& song : songs)
             records.push_back(&song);
         return SongDragData::make(format, DragTable::keep(SongDragData::idOf(&otherList), records));
     }
@@ -67,8 +66,8 @@ TEST_F(DragDropTest, DragWithinTheNowPlayingPageReordersItsStoreAndEntry24PlaysT
     host.show(kListOnly, kNowPlayingMenu);
     const int count = list().rowCount();
     ASSERT_GE(count, 5);
-    const std::string moved = list().record(3)->Song_ID;
-    const std::string first = list().record(0)->Song_ID;
+    const std::string moved = list().record(3)->text(SongField::Song_ID);
+    const std::string first = list().record(0)->text(SongField::Song_ID);
     ASSERT_EQ(nextSongId(-1), first);
 
     // The row is pressed and the pointer moves off with the button held: the drag starts
@@ -92,7 +91,7 @@ TEST_F(DragDropTest, DragWithinTheNowPlayingPageReordersItsStoreAndEntry24PlaysT
     list().endDrag();
     EXPECT_EQ(answers.over, Qt::MoveAction);
     EXPECT_TRUE(answers.dropped);
-    EXPECT_EQ(list().record(1)->Song_ID, moved);
+    EXPECT_EQ(list().record(1)->text(SongField::Song_ID), moved);
     EXPECT_EQ(list().rowCount(), count);
     // The store took the new order: the song after the first is the moved one.
     EXPECT_EQ(nextSongId(0), moved);
@@ -100,23 +99,23 @@ TEST_F(DragDropTest, DragWithinTheNowPlayingPageReordersItsStoreAndEntry24PlaysT
 }
 
 TEST_F(DragDropTest, SongsDroppedOnTheShownOnlineAlbumReachTheServiceAndTheCartPageRefusesThem) {
-    const std::vector<SongRecord> chart = chartSongs();
+    const std::vector<Song> chart = chartSongs();
     host.show(2, 2100);
     ASSERT_GT(list().rowCount(), 0);
-    const std::string album = list().record(0)->Source_ID; // the my album a song is in
+    const std::string album = list().record(0)->text(SongField::Source_ID); // the my album a song is in
     host.show(2, 2200, album);
     const int before = list().rowCount();
-    const std::vector<const SongRecord*> shown = host.rowRecords();
-    std::vector<SongRecord> fresh;
-    for (const SongRecord& song : chart)
-        if (std::none_of(shown.begin(), shown.end(), [&song](const SongRecord* row) {
-                return std::string_view(row->Song_ID) == song.Song_ID;
+    const std::vector<const Song*> shown = host.rowRecords();
+    std::vector<Song> fresh;
+    for (const Song& song : chart)
+        if (std::none_of(shown.begin(), shown.end(), [&song](const Song* row) {
+                return row->view(SongField::Song_ID) == song.text(SongField::Song_ID);
             }))
             fresh.push_back(song);
     ASSERT_FALSE(fresh.empty());
 
     // The dragging list keeps its records while the drag runs.
-    const std::vector<SongRecord> dragged = {fresh.front()};
+    const std::vector<Song> dragged = {fresh.front()};
     const auto data = fromElsewhere(DragFormats::kAlbum, dragged);
     const DropAnswers answers = dragTo(*data, rowPoint(0));
     EXPECT_EQ(answers.over, Qt::CopyAction);
@@ -154,8 +153,8 @@ TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndSkipsTheRest)
     EXPECT_TRUE(answers.dropped);
     ASSERT_TRUE(PanelHost::processUntil([&] { return list().rowCount() == 3; }, 10s));
     std::vector<std::string> paths;
-    for (const SongRecord* record : host.rowRecords())
-        paths.emplace_back(std::filesystem::path(record->Local_Path).filename().string());
+    for (const Song* record : host.rowRecords())
+        paths.emplace_back(std::filesystem::path(record->text(SongField::Local_Path)).filename().string());
     std::sort(paths.begin(), paths.end());
     EXPECT_EQ(paths, (std::vector<std::string>{"a.mp3", "b.ogg", "c.mp3"}));
 }
@@ -171,7 +170,7 @@ TEST_F(DragDropTest, DropOfAPayloadThatNamesNoRunningDragIsIgnored) {
     EXPECT_FALSE(seen) << "an ended drag names nothing";
     host.show(2, 2100);
     ASSERT_GT(list().rowCount(), 0);
-    host.show(2, 2200, list().record(0)->Source_ID);
+    host.show(2, 2200, list().record(0)->text(SongField::Source_ID));
     const int before = list().rowCount();
 
     // What another client of the display can read of a drag: the token and a serial. A drag

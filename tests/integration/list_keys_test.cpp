@@ -137,7 +137,7 @@ TEST_F(ListKeysTest, TheHostWalksTheNowPlayingStoreInThePublicLayout) {
     StoreReader reader;
     EXPECT_EQ(host.entry<KestoEntry12>(12)(&reader, 5000), songs);
     ASSERT_EQ(static_cast<int>(reader.songIds.size()), songs);
-    EXPECT_EQ(reader.songIds.back(), list().record(5)->Song_ID);
+    EXPECT_EQ(reader.songIds.back(), list().record(5)->text(SongField::Song_ID));
     EXPECT_GE(reader.current, -1);
     EXPECT_LT(reader.current, songs);
 }
@@ -188,7 +188,7 @@ TEST_F(ListKeysTest, MenuKeyOpensTheRowMenuOfTheFocusedRow) {
     poll.stop();
     EXPECT_TRUE(items.contains(QString::fromUtf8("가사 보기"))) << items.join(u',').toStdString();
     EXPECT_EQ(list().selectedRows(), (std::vector<int>{row}));
-    const std::string songId = list().record(row)->Song_ID;
+    const std::string songId = list().record(row)->text(SongField::Song_ID);
     EXPECT_TRUE(PanelHost::processUntil(
         [&] { return host.htmlText().find("song_id=" + songId + "&") != std::string::npos; }, 5s))
         << host.htmlText();

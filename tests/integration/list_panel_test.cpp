@@ -30,7 +30,7 @@ protected:
         std::vector<std::string> names;
         ListParser(context).parse(
             host.ask(request.url, request.body), kChartPageKind,
-            [&names](const SongRecord& r) { return names.emplace_back(r.Song_Name), true; });
+            [&names](const Song& r) { return names.emplace_back(r.text(SongField::Song_Name)), true; });
         return names;
     }
 
@@ -57,8 +57,8 @@ TEST_F(ListPanelTest, ServerPageShowsTheRowsOfTheReplyWithTheChartColumns) {
     EXPECT_EQ(host.pageKind(), kChartPageKind);
     EXPECT_EQ(host.rowNames(), expected);
     EXPECT_EQ(host.columnTitles(), titlesOf(kChartPageKind));
-    for (const SongRecord* record : host.rowRecords())
-        EXPECT_STREQ(record->Local_Path, "");
+    for (const Song* record : host.rowRecords())
+        EXPECT_STREQ(record->text(SongField::Local_Path), "");
     EXPECT_EQ(PanelHost::boxesShown(), 0);
 }
 
@@ -99,8 +99,8 @@ TEST_F(ListPanelTest, FolderPagePostsReadyAndShowsItsAudioFiles) {
     const auto names = host.rowNames();
     ASSERT_EQ(names.size(), 12u);
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).count("song1000"), 1u);
-    for (const SongRecord* record : host.rowRecords())
-        EXPECT_EQ(std::filesystem::path(record->Local_Path).parent_path(), folder);
+    for (const Song* record : host.rowRecords())
+        EXPECT_EQ(std::filesystem::path(record->text(SongField::Local_Path)).parent_path(), folder);
     EXPECT_EQ(host.columnTitles(), titlesOf(kFolderPageKind));
 }
 
@@ -154,8 +154,8 @@ TEST_F(ListPanelTest, PageSwitchWaitsForTheFolderReaderThenFetches) {
     EXPECT_EQ(host.pageKind(), kChartPageKind);
     EXPECT_EQ(host.columnTitles(), titlesOf(kChartPageKind));
     EXPECT_EQ(host.list()->rowCount(), 50);
-    for (const SongRecord* record : host.rowRecords())
-        EXPECT_STREQ(record->Local_Path, "");
+    for (const Song* record : host.rowRecords())
+        EXPECT_STREQ(record->text(SongField::Local_Path), "");
 }
 
 TEST_F(ListPanelTest, ListPagingGoesForwardAndBack) {

@@ -98,8 +98,8 @@ TEST_F(MiniDropsTest, FilesAndFoldersDroppedOnTheListGoIntoNowPlaying) {
     EXPECT_TRUE(answers.dropped);
     ASSERT_TRUE(PanelHost::processUntil([&] { return mini.rowCount() == songs + 2; }, 5s));
     EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs + 2);
-    EXPECT_STREQ(mini.record(songs)->Song_Name, "one");
-    EXPECT_STREQ(mini.record(songs + 1)->Song_Name, "two");
+    EXPECT_STREQ(mini.record(songs)->text(SongField::Song_Name), "one");
+    EXPECT_STREQ(mini.record(songs + 1)->text(SongField::Song_Name), "two");
 }
 
 TEST_F(MiniDropsTest, SongsComeInWhereThePanelsPageTakesThemAndMiniRowsGoNowhereElse) {

@@ -82,7 +82,7 @@ TEST_F(MiniModeTest, TheMiniListTakesOverTheNowPlayingListAndGivesItBack) {
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->rowCount(), songs);
     EXPECT_TRUE(list->isMiniList());
-    const SongRecord* first = list->record(0);
+    const Song* first = list->record(0);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(list->cellText(0, 2).toStdString().substr(0, 2), "1.");
     EXPECT_EQ(list->cellText(2, 2).toStdString().substr(0, 2), "3.");
@@ -98,7 +98,7 @@ TEST_F(MiniModeTest, TheMiniListTakesOverTheNowPlayingListAndGivesItBack) {
     EXPECT_EQ(window->property("totalLine").toString(), total);
 
     // Mini mode ends: the panel gets the current song back and the mini list is emptied.
-    EXPECT_EQ(play(1), std::string(list->record(1)->Song_Name));
+    EXPECT_EQ(play(1), std::string(list->record(1)->text(SongField::Song_Name)));
     host.entry<KestoEntry26>(26)(0);
     EXPECT_EQ(host.entry<KestoEntry1>(1)(), 0);
     EXPECT_EQ(list->rowCount(), 0);
@@ -123,7 +123,7 @@ TEST_F(MiniModeTest, ListenChecksEveryRowWhenNoneIsCheckedAndEntry24PlaysThrough
     EXPECT_EQ(played->lParam, 1);
 
     // The host plays what 1133 named: entry 24 answers from the mini list and marks the row.
-    EXPECT_EQ(play(0), std::string(list->record(0)->Song_Name));
+    EXPECT_EQ(play(0), std::string(list->record(0)->text(SongField::Song_Name)));
     EXPECT_EQ(list->currentRow(), 0);
 
     // With rows checked, listen starts at the first checked one.
@@ -131,7 +131,7 @@ TEST_F(MiniModeTest, ListenChecksEveryRowWhenNoneIsCheckedAndEntry24PlaysThrough
     list->setRowChecked(2, true);
     press(kListenButton);
     EXPECT_EQ(log().last(KESTO_MSG_PLAY_NOW_PLAYING)->wParam, 2);
-    EXPECT_EQ(play(2), std::string(list->record(2)->Song_Name));
+    EXPECT_EQ(play(2), std::string(list->record(2)->text(SongField::Song_Name)));
     EXPECT_EQ(list->currentRow(), 2);
 
     // Entry 45 in mini mode is the mini list's listen.
@@ -147,14 +147,14 @@ TEST_F(MiniModeTest, DeletingCheckedRowsTakesThemOutOfTheNowPlayingList) {
     host.entry<KestoEntry26>(26)(1);
     SongListView* list = miniList();
     ASSERT_NE(list, nullptr);
-    const std::string third = list->record(2)->Song_Name;
+    const std::string third = list->record(2)->text(SongField::Song_Name);
     list->uncheckAll();
     list->setRowChecked(0, true);
     list->setRowChecked(1, true);
     press(kDeleteChecked);
     EXPECT_EQ(list->rowCount(), songs - 2);
     EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs - 2);
-    EXPECT_EQ(std::string(list->record(0)->Song_Name), third);
+    EXPECT_EQ(std::string(list->record(0)->text(SongField::Song_Name)), third);
     // The rows are numbered again from 1.
     EXPECT_EQ(list->cellText(0, 2).toStdString().substr(0, 2), "1.");
 }
@@ -246,12 +246,12 @@ TEST_F(MiniModeTest, TheSongTextFollowsThePlayedSongAndItsCloseButtonAsksTheHost
 
     for (const int position : {0, 2}) {
         play(position);
-        const SongRecord* song = list->record(position);
+        const Song* song = list->record(position);
         const QString address = window->property("address").toString();
         // The user and the key travel in the body, never in the address.
         EXPECT_FALSE(address.contains(QStringLiteral("u_key"))) << address.toStdString();
         EXPECT_TRUE(address.contains(
-            QStringLiteral("/lyrics.jsp?song_id=") + QString::fromLatin1(song->Song_ID) +
+            QStringLiteral("/lyrics.jsp?song_id=") + QString::fromLatin1(song->text(SongField::Song_ID)) +
             (song->Has_Lyrics != 0 ? QStringLiteral("&is_exist=1") : QStringLiteral("&is_exist=0"))))
             << address.toStdString();
     }
@@ -262,7 +262,7 @@ TEST_F(MiniModeTest, TheSongTextFollowsThePlayedSongAndItsCloseButtonAsksTheHost
     WindowMessageEvent lyrics(msg::kMiniLyrics, 1, 3);
     QCoreApplication::sendEvent(miniWindow(), &lyrics);
     EXPECT_TRUE(window->property("address").toString().contains(
-        QStringLiteral("?song_id=") + QString::fromLatin1(list->record(1)->Song_ID)));
+        QStringLiteral("?song_id=") + QString::fromLatin1(list->record(1)->text(SongField::Song_ID))));
 
     auto* close = window->findChild<QAbstractButton*>(QStringLiteral("button1101"));
     ASSERT_NE(close, nullptr);
@@ -308,7 +308,7 @@ TEST_F(MiniModeTest, SortingRenumbersTheSongCellsAndReordersTheNowPlayingList) {
             EXPECT_EQ(cell.substr(0, cell.find('.')), std::to_string(row + 1)) << cell;
         }
         // The host plays in the order shown.
-        EXPECT_EQ(play(3), std::string(list->record(3)->Song_Name));
+        EXPECT_EQ(play(3), std::string(list->record(3)->text(SongField::Song_Name)));
     }
     for (int row = 1; row < songs; ++row)
         EXPECT_LE(list->record(row - 1)->Play_Time, list->record(row)->Play_Time);

@@ -173,7 +173,7 @@ TEST_F(MiniWindowTest, KeysReachTheWindowsCommandsOnlyWhileItIsTheActiveWindow) 
     QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
     ASSERT_TRUE(PanelHost::processUntil([&] { return mini.rowCount() == songs - 1; }, 10s));
     PanelHost::onModal(nullptr);
-    EXPECT_STREQ(mini.record(songs - 2)->Song_Name, "picked");
+    EXPECT_STREQ(mini.record(songs - 2)->text(SongField::Song_Name), "picked");
 
     // Another window active: the keys are not the mini list's.
     ASSERT_TRUE(activate(host.hostWindow()));

@@ -57,7 +57,7 @@ protected:
 
 TEST_F(PageFlagsTest, AlbumLinkOfTypeOneShowsOneWholeAlbumNumberedByItsTracks) {
     host.show(2, kChartMenu, kHundredRowChart);
-    const std::string album = host.rowRecords()[0]->Album_ID;
+    const std::string album = host.rowRecords()[0]->text(SongField::Album_ID);
 
     PanelHost::forgetRequests();
     followAlbum(album, 1);
@@ -128,8 +128,8 @@ TEST_F(PageFlagsTest, CartAndChartNumberTheirRowsOnAcrossListPages) {
     const int items = kCartRowsPerPage + 5;
     for (int row = 0; row < items; ++row) {
         const std::string body = std::string("tester\x0B") + login->uKey + "\x0B" + kHundredRowChart +
-                                 "\x0B" + "1\x0B" + "0\x0B" + host.rowRecords()[row]->Song_ID + "\x0B" +
-                                 "0\x0B";
+                                 "\x0B" + "1\x0B" + "0\x0B" +
+                                 host.rowRecords()[row]->text(SongField::Song_ID) + "\x0B" + "0\x0B";
         ASSERT_EQ(host.ask(host.baseUrl() + "/protocol.jsp?addToCart", body).substr(0, 1), "0");
     }
 

@@ -205,7 +205,8 @@ protected:
     static std::vector<std::string> namesOf(const SongListView& list) {
         std::vector<std::string> names;
         for (int row = 0; row < list.rowCount(); ++row)
-            names.emplace_back(list.record(row) != nullptr ? list.record(row)->Song_Name : "");
+            names.emplace_back(list.record(row) != nullptr ? list.record(row)->text(SongField::Song_Name)
+                                                           : "");
         return names;
     }
 

@@ -87,7 +87,7 @@ TEST_F(PanelEntriesTest, NowPlayingChoiceGoesToADevice) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->cellRect(2, kCheckColumn).center());
     PanelHost::processPending();
     ASSERT_EQ(host.rowRecords()[2]->Marked, 1);
-    const std::string third = host.rowRecords()[2]->Local_Path;
+    const std::string third = host.rowRecords()[2]->text(SongField::Local_Path);
     // The list's own command posts 1086 (to a phone); the panel takes the ticked entries.
     host.list()->runCommand(listcmd::kListCommand1);
     ASSERT_TRUE(PanelHost::processUntil([] { return !PanelHost::transfers().empty(); }, 5s));
@@ -162,8 +162,8 @@ TEST_F(PanelEntriesTest, LoadAndClearCommandsOfTheNowPlayingMenu) {
 
 TEST_F(PanelEntriesTest, SongLinkClickedInTheHtmlViewPlaysTheSong) {
     host.show(2, kChartMenu, kFiftyRowChart);
-    const std::string songId = host.rowRecords()[4]->Song_ID;
-    const std::string name = host.rowRecords()[4]->Song_Name;
+    const std::string songId = host.rowRecords()[4]->text(SongField::Song_ID);
+    const std::string name = host.rowRecords()[4]->text(SongField::Song_Name);
     QTextBrowser* view = htmlText();
     ASSERT_NE(view, nullptr);
     host.show(3, kChartMenu, kFiftyRowChart); // list and web view
@@ -225,13 +225,13 @@ TEST_F(PanelEntriesTest, PlayingASongRunsTheLyricsStepsAndKeepsItsText) {
 
 TEST_F(PanelEntriesTest, PlayStateGoesToTheRowsOfTheSongAndOptionsAreReadAgain) {
     host.show(2, kChartMenu, kFiftyRowChart);
-    const std::string songId = host.rowRecords()[6]->Song_ID;
+    const std::string songId = host.rowRecords()[6]->text(SongField::Song_ID);
     listenTo({6});
     playNext(-1, 0);
     EXPECT_EQ(host.entry<KestoEntry25>(25)(3), 1);
     EXPECT_EQ(host.rowRecords()[6]->Play_State, 3);
     EXPECT_EQ(host.rowRecords()[5]->Play_State, 0);
-    EXPECT_EQ(std::string(host.rowRecords()[6]->Song_ID), songId);
+    EXPECT_EQ(std::string(host.rowRecords()[6]->text(SongField::Song_ID)), songId);
 
     // Entry 67: the play command setting is read again.
     PanelHost::forgetRequests();
@@ -317,7 +317,7 @@ TEST_F(PanelEntriesTest, HostHandsOverLocalFilesDeviceFilesAndAStoppedSong) {
                               "200\x0B" + "0\n/mnt/phone/b.ogg\x0B" + "Device B";
     host.entry<KestoEntry51>(51)(files.c_str(), 1);
     EXPECT_EQ(host.rowNames(), (std::vector<std::string>{"Device A", "Device B"}));
-    EXPECT_STREQ(host.rowRecords()[0]->Local_Path, "/mnt/phone/a.mp3");
+    EXPECT_STREQ(host.rowRecords()[0]->text(SongField::Local_Path), "/mnt/phone/a.mp3");
     EXPECT_EQ(host.rowRecords()[0]->File_Size, 3145728);
     host.entry<KestoEntry51>(51)("/mnt/phone/c.mp3\x0B"
                                  "Device C",

@@ -497,8 +497,8 @@ void PanelHost::processPending() {
         QCoreApplication::processEvents();
 }
 
-std::vector<const SongRecord*> PanelHost::rowRecords() const {
-    std::vector<const SongRecord*> records;
+std::vector<const Song*> PanelHost::rowRecords() const {
+    std::vector<const Song*> records;
     SongListView* control = list();
     for (int row = 0; control != nullptr && row < control->rowCount(); ++row)
         records.push_back(control->record(row));
@@ -507,8 +507,8 @@ std::vector<const SongRecord*> PanelHost::rowRecords() const {
 
 std::vector<std::string> PanelHost::rowNames() const {
     std::vector<std::string> names;
-    for (const SongRecord* record : rowRecords())
-        names.emplace_back(record != nullptr ? record->Song_Name : "");
+    for (const Song* record : rowRecords())
+        names.emplace_back(record != nullptr ? record->text(SongField::Song_Name) : "");
     return names;
 }
 

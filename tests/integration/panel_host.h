@@ -20,7 +20,7 @@
 
 namespace kesto {
 class SongListView;
-struct SongRecord;
+struct Song;
 namespace service {
 class ServiceServer;
 }
@@ -102,7 +102,7 @@ public:
 
     // The song names of the list's rows, and the records behind them.
     std::vector<std::string> rowNames() const;
-    std::vector<const SongRecord*> rowRecords() const;
+    std::vector<const Song*> rowRecords() const;
     std::vector<std::string> columnTitles() const;
     // Posts a button command to the panel window.
     void click(int controlId);

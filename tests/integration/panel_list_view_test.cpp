@@ -44,7 +44,7 @@ TEST_F(PanelEntriesTest, HostSkinTypeAndMarkingChooseTheRowColours) {
 
 TEST_F(PanelEntriesTest, LinkLabelShowsTheTitleLinkOfThePageAndFollowsIt) {
     host.show(2, kChartMenu, kFiftyRowChart);
-    const std::string album = host.rowRecords()[0]->Album_ID;
+    const std::string album = host.rowRecords()[0]->text(SongField::Album_ID);
     host.show(3, kChartMenu, kFiftyRowChart); // list and web area
     auto* label = host.panelWindow()->findChild<QLabel*>(QStringLiteral("linkLabel"));
     ASSERT_NE(label, nullptr);
@@ -98,7 +98,7 @@ TEST_F(PanelEntriesTest, FolderPageListsTheNewestFileFirst) {
 
 TEST_F(PanelEntriesTest, SentGiftsShowTheStateOfEachGift) {
     host.show(2, kChartMenu, kFiftyRowChart);
-    const std::string songId = host.rowRecords()[0]->Song_ID;
+    const std::string songId = host.rowRecords()[0]->text(SongField::Song_ID);
     const auto* login = static_cast<const LoginBlock*>(host.entry<KestoEntry3>(3)());
     const std::string body = std::string("tester\x0B") + login->uKey + "\x0B" + "0\x0B" + "friend\x0B\x0B" +
                              "1\x0B" + songId + "\x0B";

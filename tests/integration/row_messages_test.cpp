@@ -66,7 +66,7 @@ protected:
         FAIL() << "the row menu has no item " << commandId;
     }
 
-    std::string songId(int row) { return list().record(row)->Song_ID; }
+    std::string songId(int row) { return list().record(row)->text(SongField::Song_ID); }
 
     static bool requested(const std::string& command) { return requestsOf(command) > 0; }
 };
@@ -93,22 +93,22 @@ TEST_F(RowMessagesTest, LyricsIconAndLyricsMenuShowTheLyricsPageOfThatRow) {
 TEST_F(RowMessagesTest, ArtistAndAlbumTextsShowTheirListsFromTheService) {
     const Cell artist = clickable(col::kArtist, ClickKind::ArtistText);
     ASSERT_GE(artist.row, 0);
-    const std::string artistId = list().record(artist.row)->Artist_ID;
+    const std::string artistId = list().record(artist.row)->text(SongField::Artist_ID);
     clickCell(artist);
     ASSERT_TRUE(PanelHost::processUntil([&] { return requested("artist"); }, 5s));
     ASSERT_GT(list().rowCount(), 0);
     for (int row = 0; row < list().rowCount(); ++row)
-        EXPECT_EQ(list().record(row)->Artist_ID, artistId);
+        EXPECT_EQ(list().record(row)->text(SongField::Artist_ID), artistId);
 
     host.show(2, kChartMenu, kFiftyRowChart);
     const Cell album = clickable(col::kAlbum, ClickKind::AlbumText);
     ASSERT_GE(album.row, 0);
-    const std::string chosenAlbum = list().record(album.row)->Album_ID;
+    const std::string chosenAlbum = list().record(album.row)->text(SongField::Album_ID);
     clickCell(album);
     ASSERT_TRUE(PanelHost::processUntil([&] { return requested("album"); }, 5s));
     ASSERT_GT(list().rowCount(), 0);
     for (int row = 0; row < list().rowCount(); ++row)
-        EXPECT_EQ(list().record(row)->Album_ID, chosenAlbum);
+        EXPECT_EQ(list().record(row)->text(SongField::Album_ID), chosenAlbum);
 }
 
 TEST_F(RowMessagesTest, DownloadCellRightZoneAndPhoneSmsMenuOpenTheSongWebPageOfThatRow) {
@@ -144,10 +144,10 @@ TEST_F(RowMessagesTest, PhoneDecorationIconOpensItsPageAfterTheDelay) {
 TEST_F(RowMessagesTest, ReportMenuOpensTheInformationPageOfTheChosenSong) {
     chooseFromRowMenu(3, listcmd::kReportSong);
     ASSERT_TRUE(hostGot(KESTO_MSG_SONG_INFO_PAGE));
-    const SongRecord& song = *list().record(3);
+    const Song& song = *list().record(3);
     EXPECT_NE(host.hostLog().of(KESTO_MSG_SONG_INFO_PAGE)[0].wText.find(
-                  std::string("song_id=") + song.Song_ID + "&album_id=" + song.Album_ID +
-                  "&artist_id=" + song.Artist_ID + "&"),
+                  std::string("song_id=") + song.text(SongField::Song_ID) + "&album_id=" +
+                  song.text(SongField::Album_ID) + "&artist_id=" + song.text(SongField::Artist_ID) + "&"),
               std::string::npos);
 }
 
@@ -178,7 +178,7 @@ TEST_F(RowMessagesTest, GiftMessageIconAndMenuShowTheMessagePageOfTheGift) {
     const Cell icon = clickable(col::kMessage, ClickKind::Message);
     ASSERT_GE(icon.row, 0);
     const std::string page =
-        "message.jsp?is_send=0&gift_id=" + std::string(list().record(icon.row)->Row_Text);
+        "message.jsp?is_send=0&gift_id=" + std::string(list().record(icon.row)->text(SongField::Row_Text));
     clickCell(icon);
     ASSERT_TRUE(PanelHost::processUntil([&] { return host.htmlText().find(page) != std::string::npos; }, 5s))
         << host.htmlText();
@@ -199,7 +199,8 @@ TEST_F(RowMessagesTest, MusicVideoTitleOpensTheVideoPageThroughTheHost) {
     ASSERT_TRUE(hostGot(KESTO_MSG_MUSIC_VIDEO_PAGE));
     const auto page = host.hostLog().of(KESTO_MSG_MUSIC_VIDEO_PAGE)[0];
     EXPECT_NE(page.wText.find("music_video.jsp"), std::string::npos) << page.wText;
-    EXPECT_NE(page.lText.find(std::string("p_mvid=") + list().record(title.row)->MV_ID), std::string::npos)
+    EXPECT_NE(page.lText.find(std::string("p_mvid=") + list().record(title.row)->text(SongField::MV_ID)),
+              std::string::npos)
         << page.lText;
 }
 

@@ -59,8 +59,8 @@ TEST_F(MyAlbumDbTest, AfterARestartIdsContinueAfterThoseThatRanAheadOfTheClock) 
     ASSERT_TRUE(again.start(dir.path()));
     EXPECT_EQ(again.insertSong(song("4001", "/after-restart")), "20240601090001500");
     PlaylistMover mover(again, [this] { return clock; });
-    SongRecord record{};
-    copyField(record.Local_Path, "/from-another-page");
+    Song record{};
+    record.setText(SongField::Local_Path, "/from-another-page");
     EXPECT_EQ(mover.put({record}, "4002", "", false, false).handled, 1);
     EXPECT_EQ(scalar("select count(*) from AlbumInfo_tbl"), "1502");
 }

@@ -27,10 +27,10 @@ protected:
             ids.push_back(db.insertSong(song));
         }
     }
-    SongRecord recordOf(int i) {
-        SongRecord r = SongRecord::make();
-        copyField(r.Song_ID, ids[static_cast<std::size_t>(i)]);
-        copyField(r.Local_Path, paths()[static_cast<std::size_t>(i)]);
+    Song recordOf(int i) {
+        Song r;
+        r.setText(SongField::Song_ID, ids[static_cast<std::size_t>(i)]);
+        r.setText(SongField::Local_Path, paths()[static_cast<std::size_t>(i)]);
         return r;
     }
     std::vector<std::string> paths() {

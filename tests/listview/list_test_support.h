@@ -5,7 +5,7 @@
 #include "include/kesto/window_message.h"
 #include "listview/list_control_owner.h"
 #include "protocol/protocol_doubles.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -65,12 +65,12 @@ public:
     ScriptedBox box;
 };
 
-inline SongRecord song(const std::string& title, const std::string& artist = "Artist", int seconds = 200) {
-    SongRecord r = SongRecord::make();
-    copyField(r.Song_ID, "S" + title);
-    copyField(r.Song_Name, title);
-    copyField(r.Artist_Name, artist);
-    copyField(r.Album_Name, "Album " + title);
+inline Song song(const std::string& title, const std::string& artist = "Artist", int seconds = 200) {
+    Song r;
+    r.setText(SongField::Song_ID, "S" + title);
+    r.setText(SongField::Song_Name, title);
+    r.setText(SongField::Artist_Name, artist);
+    r.setText(SongField::Album_Name, "Album " + title);
     r.Play_Time = seconds;
     return r;
 }

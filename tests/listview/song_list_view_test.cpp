@@ -36,7 +36,7 @@ struct ListControlTest : ::testing::Test {
     }
     void fill(std::initializer_list<const char*> titles) {
         for (const char* title : titles)
-            list->insertRow(-1, std::make_unique<SongRecord>(test::song(title)));
+            list->insertRow(-1, std::make_unique<Song>(test::song(title)));
     }
     QPoint at(int row, int column, int dx = -1) const {
         const QRect cell = list->cellRect(row, column);
@@ -125,7 +125,7 @@ TEST_F(ListControlTest, StoredNumberWidthOf30ShowsAs55) {
 
 TEST_F(ListControlTest, DoubleClickDoesNotPlayOnPlainOrDevicePages) {
     open(28);
-    list->insertRow(-1, std::make_unique<SongRecord>(test::song("x")));
+    list->insertRow(-1, std::make_unique<Song>(test::song("x")));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at(0, 1));
     const auto got = sink.take();
     EXPECT_EQ(std::count_if(got.begin(), got.end(), [](auto& m) { return m.message == msg::kRowListen; }), 0);
@@ -134,9 +134,9 @@ TEST_F(ListControlTest, DoubleClickDoesNotPlayOnPlainOrDevicePages) {
 TEST_F(ListControlTest, GreyItemClicksShowTheNoticeOnPurchasePages) {
     for (int page : {7, 8, 9}) {
         open(page);
-        SongRecord r = test::song("grey");
+        Song r = test::song("grey");
         r.Serviceable = 0;
-        list->insertRow(-1, std::make_unique<SongRecord>(r));
+        list->insertRow(-1, std::make_unique<Song>(r));
         owner.box.shown.clear();
         click(0, 0, 15);
         if (page == 9) {

@@ -13,11 +13,11 @@
 namespace kesto {
 namespace {
 
-SongRecord song(const char* id, const char* name, const char* artist) {
-    SongRecord record = SongRecord::make();
-    copyField(record.Song_ID, id);
-    copyField(record.Song_Name, name);
-    copyField(record.Artist_Name, artist);
+Song song(const char* id, const char* name, const char* artist) {
+    Song record;
+    record.setText(SongField::Song_ID, id);
+    record.setText(SongField::Song_Name, name);
+    record.setText(SongField::Artist_Name, artist);
     return record;
 }
 
@@ -28,9 +28,9 @@ TEST(DownloadTracker, RunsUntilEveryFileHasArrivedAndKnowsWhatIsHere) {
     CommandHooks hooks;
     tracker.install(hooks);
     EXPECT_FALSE(hooks.transferRunning());
-    const SongRecord byId = song("1001", "First", "A");
-    const SongRecord byName = song("1002", "Second", "B");
-    const SongRecord byBoth = song("1003", "Third", "C");
+    const Song byId = song("1001", "First", "A");
+    const Song byName = song("1002", "Second", "B");
+    const Song byBoth = song("1003", "Third", "C");
     hooks.downloadStarted({byId, byName, byBoth});
     EXPECT_TRUE(hooks.transferRunning());
     std::ofstream(folder / "1001.dcf") << "x";

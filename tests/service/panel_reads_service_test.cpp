@@ -11,7 +11,7 @@
 #include "protocol/list_request.h"
 #include "protocol/protocol_context.h"
 #include "songs/list_pages.h"
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <gtest/gtest.h>
 
@@ -37,13 +37,13 @@ protected:
     }
 
     // Sends the request the panel builds for the menu and parses the reply as the panel does.
-    std::vector<SongRecord> fetch(int menuId, int page, ParsedList& parsed) {
+    std::vector<kesto::Song> fetch(int menuId, int page, ParsedList& parsed) {
         const ProtocolRequest request = ListRequest::build(login, menuId, page);
         const std::string base = client.server().baseUrl();
         EXPECT_TRUE(request.url.starts_with(base)) << request.url;
         const std::string reply = client.postBody(request.url.substr(base.size()), request.body);
-        std::vector<SongRecord> rows;
-        parsed = ListParser(context).parse(reply, ListPages::pageKindOf(menuId), [&](const SongRecord& r) {
+        std::vector<kesto::Song> rows;
+        parsed = ListParser(context).parse(reply, ListPages::pageKindOf(menuId), [&](const kesto::Song& r) {
             rows.push_back(r);
             return true;
         });
@@ -69,16 +69,18 @@ TEST_F(PanelReadsServiceTest, EveryServerPageParsesIntoSongsOfTheCatalogue) {
             continue;
         SCOPED_TRACE("menu " + std::to_string(page.menuId));
         ParsedList parsed;
-        const std::vector<SongRecord> rows = fetch(page.menuId, 0, parsed);
+        const std::vector<kesto::Song> rows = fetch(page.menuId, 0, parsed);
         // An empty list may be shorter than a layout's minimum: no rows either way.
         EXPECT_TRUE(parsed.ok || parsed.rowCount == 0);
         EXPECT_GE(parsed.rowCount, 0);
         EXPECT_EQ(static_cast<int>(rows.size()), parsed.rowCount);
-        for (const SongRecord& row : rows)
+        for (const kesto::Song& row : rows)
             // Music-video purchases carry the video alone.
-            EXPECT_TRUE(page.pageKind == kMusicVideoPurchases ? videoIds.contains(row.MV_ID)
-                                                              : songIds.contains(row.Song_ID))
-                << "song '" << row.Song_ID << "' video '" << row.MV_ID << "'";
+            EXPECT_TRUE(page.pageKind == kMusicVideoPurchases
+                            ? videoIds.contains(row.text(SongField::MV_ID))
+                            : songIds.contains(row.text(SongField::Song_ID)))
+                << "song '" << row.text(SongField::Song_ID) << "' video '" << row.text(SongField::MV_ID)
+                << "'";
         pagesWithRows += rows.empty() ? 0 : 1;
     }
     EXPECT_GT(pagesWithRows, 0);
@@ -99,8 +101,8 @@ TEST_F(PanelReadsServiceTest, ChartPagesReadTheirRanksNamesAndPaging) {
     ASSERT_FALSE(second.empty());
     EXPECT_EQ(parsed.pageIndex, 1);
     // The second page goes on where the first stopped, in the chart's order.
-    EXPECT_EQ(second.front().Song_ID, chart.entries[50].songId);
-    EXPECT_EQ(second.back().Song_ID, chart.entries[50 + second.size() - 1].songId);
+    EXPECT_EQ(second.front().text(SongField::Song_ID), chart.entries[50].songId);
+    EXPECT_EQ(second.back().text(SongField::Song_ID), chart.entries[50 + second.size() - 1].songId);
 }
 
 } // namespace

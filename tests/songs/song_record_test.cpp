@@ -1,30 +1,30 @@
-#include "songs/song_record.h"
+#include "songs/song.h"
 
 #include <gtest/gtest.h>
 
 namespace kesto {
 namespace {
 
-TEST(SongRecord, NewRecordIsEmptyAndServiceable) {
-    const SongRecord r = SongRecord::make();
+TEST(Song, NewRecordIsEmptyAndServiceable) {
+    const Song r;
     EXPECT_EQ(r.Serviceable, 1);
-    EXPECT_STREQ(r.Song_ID, "");
+    EXPECT_STREQ(r.text(SongField::Song_ID), "");
     EXPECT_EQ(r.Play_Time, 0);
     EXPECT_TRUE(r.isStreaming());
     EXPECT_FALSE(r.isGrey());
 }
 
-TEST(SongRecord, CopyIsCutToTheFieldAndTerminated) {
-    SongRecord r = SongRecord::make();
-    EXPECT_EQ(copyField(r.Menu_ID, "1234567890"), 5u);
-    EXPECT_STREQ(r.Menu_ID, "12345");
+TEST(Song, CopyIsCutToTheFieldAndTerminated) {
+    Song r;
+    EXPECT_EQ(r.setText(SongField::Menu_ID, "1234567890"), 5u);
+    EXPECT_STREQ(r.text(SongField::Menu_ID), "12345");
     // A two-byte character that does not fit whole is left out.
-    EXPECT_EQ(copyField(r.Menu_ID, "1234\xB0\xA1"), 4u);
-    EXPECT_STREQ(r.Menu_ID, "1234");
+    EXPECT_EQ(r.setText(SongField::Menu_ID, "1234\xB0\xA1"), 4u);
+    EXPECT_STREQ(r.text(SongField::Menu_ID), "1234");
     // An embedded NUL ends the text.
-    copyField(r.Song_ID, std::string_view("ab\0cd", 5));
-    EXPECT_STREQ(r.Song_ID, "ab");
-    copyField(r.Menu_ID, "238");
+    r.setText(SongField::Song_ID, std::string_view("ab\0cd", 5));
+    EXPECT_STREQ(r.text(SongField::Song_ID), "ab");
+    r.setText(SongField::Menu_ID, "238");
     EXPECT_TRUE(r.isMp3Bell());
 }
 

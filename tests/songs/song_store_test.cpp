@@ -14,21 +14,21 @@
 namespace kesto {
 namespace {
 
-SongRecord streaming(std::string_view id) {
-    SongRecord r = SongRecord::make();
-    copyField(r.Song_ID, id);
+Song streaming(std::string_view id) {
+    Song r;
+    r.setText(SongField::Song_ID, id);
     return r;
 }
 
-SongRecord local(std::string_view path, std::string_view id = "") {
-    SongRecord r = streaming(id);
-    copyField(r.Local_Path, path);
+Song local(std::string_view path, std::string_view id = "") {
+    Song r = streaming(id);
+    r.setText(SongField::Local_Path, path);
     return r;
 }
 
 void fill(SongStore& store, int n) {
     for (int i = 0; i < n; ++i) {
-        const SongRecord r = streaming("S" + std::to_string(i));
+        const Song r = streaming("S" + std::to_string(i));
         store.addCopy(&r);
     }
 }
@@ -41,17 +41,17 @@ TEST(SongStore, AddGetRemoveOnTheEdges) {
     EXPECT_EQ(store.removeAt(0), SongStore::kOutOfRange);
     EXPECT_EQ(store.current(), -1);
 
-    SongRecord original = streaming("S0");
+    Song original = streaming("S0");
     EXPECT_EQ(store.addCopy(&original), 1);
     fill(store, 0);
-    const SongRecord more[] = {streaming("S1"), streaming("s1"), streaming("S1")};
-    for (const SongRecord& r : more)
+    const Song more[] = {streaming("S1"), streaming("s1"), streaming("S1")};
+    for (const Song& r : more)
         store.addCopy(&r);
     EXPECT_EQ(store.count(), 4);
     // The store holds a copy, not the caller's record.
     EXPECT_NE(store.get(0), &original);
-    copyField(original.Song_ID, "changed");
-    EXPECT_STREQ(store.get(0)->Song_ID, "S0");
+    original.setText(SongField::Song_ID, "changed");
+    EXPECT_STREQ(store.get(0)->text(SongField::Song_ID), "S0");
 
     EXPECT_EQ(store.get(-1), nullptr);
     EXPECT_EQ(store.get(4), nullptr);
@@ -61,9 +61,9 @@ TEST(SongStore, AddGetRemoveOnTheEdges) {
     EXPECT_EQ(store.removeAt(-1), SongStore::kOutOfRange);
 
     EXPECT_EQ(store.removeAt(1), 1);
-    EXPECT_STREQ(store.get(1)->Song_ID, "s1");
+    EXPECT_STREQ(store.get(1)->text(SongField::Song_ID), "s1");
     EXPECT_TRUE(store.remove(store.get(0)));
-    const SongRecord outsider = streaming("S1");
+    const Song outsider = streaming("S1");
     EXPECT_FALSE(store.remove(&outsider));
     EXPECT_EQ(store.count(), 2);
     store.clear();
@@ -90,9 +90,9 @@ TEST(SongStore, CurrentEntryFollowsItsRecord) {
 
 TEST(SongStore, PositionInNowPlayingMatchesKindAndIgnoresCase) {
     SongStore store;
-    const SongRecord entries[] = {local("/music/A.mp3", "777"), streaming("abc10"), local("/music/b.MP3"),
-                                  local("/music/\xB0\x41.mp3")};
-    for (const SongRecord& r : entries)
+    const Song entries[] = {local("/music/A.mp3", "777"), streaming("abc10"), local("/music/b.MP3"),
+                            local("/music/\xB0\x41.mp3")};
+    for (const Song& r : entries)
         store.addCopy(&r);
     EXPECT_EQ(store.positionInNowPlaying(streaming("ABC10")), 1);
     EXPECT_EQ(store.positionInNowPlaying(local("/MUSIC/a.mp3")), 0);
@@ -149,19 +149,19 @@ TEST(SongStore, ShuffleDrawsUntilAnUnmarkedEntry) {
 TEST(SongStore, ReorderFollowsTheGivenRecordsAndKeepsTheCurrentOne) {
     SongStore store;
     for (const char* id : {"A", "B", "C", "D"}) {
-        const SongRecord r = streaming(id);
+        const Song r = streaming(id);
         store.addCopy(&r);
     }
-    const SongRecord* a = store.get(0);
-    const SongRecord* c = store.get(2);
-    const SongRecord* d = store.get(3);
+    const Song* a = store.get(0);
+    const Song* c = store.get(2);
+    const Song* d = store.get(3);
     store.setCurrent(2);
     EXPECT_EQ(store.findBySongId("D"), 3); // the index is built before the reorder
     // D, A, C named; B, not named, keeps its place after them. Pointers stay valid.
     store.reorder({d, a, c});
     std::string order;
-    for (const SongRecord& r : store.snapshot())
-        order += r.Song_ID;
+    for (const Song& r : store.snapshot())
+        order += r.text(SongField::Song_ID);
     EXPECT_EQ(order, "DACB");
     EXPECT_EQ(store.findBySongId("D"), 0); // look-ups follow the new order
     EXPECT_EQ(store.findBySongId("B"), 3);
@@ -169,7 +169,7 @@ TEST(SongStore, ReorderFollowsTheGivenRecordsAndKeepsTheCurrentOne) {
     EXPECT_EQ(store.current(), 2);
     EXPECT_EQ(store.get(store.current()), c);
     // Strangers and repeats change nothing.
-    const SongRecord stranger = streaming("X");
+    const Song stranger = streaming("X");
     store.reorder({&stranger, d, d});
     EXPECT_EQ(store.count(), 4);
     EXPECT_EQ(store.get(0), d);
@@ -178,23 +178,24 @@ TEST(SongStore, ReorderFollowsTheGivenRecordsAndKeepsTheCurrentOne) {
 // What a scan of the records answers, the way the look-ups are meant to.
 int scanForId(SongStore& store, std::string_view id) {
     for (int i = 0; i < store.count(); ++i)
-        if (std::string_view(store.get(i)->Song_ID) == id)
+        if (store.get(i)->view(SongField::Song_ID) == id)
             return i;
     return -1;
 }
 
-int scanNowPlaying(SongStore& store, const SongRecord& r) {
+int scanNowPlaying(SongStore& store, const Song& r) {
     for (int i = 0; i < store.count(); ++i) {
-        const SongRecord& e = *store.get(i);
-        if (e.isLocal() == r.isLocal() && Cp949::equalsIgnoreCase(r.isLocal() ? e.Local_Path : e.Song_ID,
-                                                                  r.isLocal() ? r.Local_Path : r.Song_ID))
+        const Song& e = *store.get(i);
+        if (e.isLocal() == r.isLocal() &&
+            Cp949::equalsIgnoreCase(r.isLocal() ? e.text(SongField::Local_Path) : e.text(SongField::Song_ID),
+                                    r.isLocal() ? r.text(SongField::Local_Path) : r.text(SongField::Song_ID)))
             return i;
     }
     return -1;
 }
 
 // Few keys, so that duplicates and case twins are common; local and streaming records share ids.
-SongRecord randomRecord(std::mt19937& rng) {
+Song randomRecord(std::mt19937& rng) {
     const std::string id = (rng() % 2 ? "S" : "s") + std::to_string(rng() % 12);
     if (rng() % 3 == 0)
         return local((rng() % 2 ? "/M/" : "/m/") + std::to_string(rng() % 8) + ".mp3", id);
@@ -203,8 +204,10 @@ SongRecord randomRecord(std::mt19937& rng) {
 
 void expectLookUpsAgreeWithAScan(SongStore& store, std::mt19937& rng, int step) {
     for (int k = 0; k < 6; ++k) {
-        const SongRecord probe = randomRecord(rng);
-        ASSERT_EQ(store.findBySongId(probe.Song_ID), scanForId(store, probe.Song_ID)) << "step " << step;
+        const Song probe = randomRecord(rng);
+        ASSERT_EQ(store.findBySongId(probe.text(SongField::Song_ID)),
+                  scanForId(store, probe.text(SongField::Song_ID)))
+            << "step " << step;
         ASSERT_EQ(store.positionInNowPlaying(probe), scanNowPlaying(store, probe)) << "step " << step;
     }
 }
@@ -214,7 +217,7 @@ TEST(SongStore, LookUpsStayRightThroughEveryChange) {
     std::mt19937 rng(99);
     for (int step = 0; step < 4000; ++step) {
         const int n = store.count();
-        const SongRecord r = randomRecord(rng);
+        const Song r = randomRecord(rng);
         const int pick = n > 0 ? static_cast<int>(rng() % static_cast<unsigned>(n)) : 0;
         const int other = n > 0 ? static_cast<int>(rng() % static_cast<unsigned>(n)) : 0;
         switch (rng() % 12) {
@@ -223,12 +226,9 @@ TEST(SongStore, LookUpsStayRightThroughEveryChange) {
         case 2:
             store.addCopy(&r);
             break;
-        case 3: {
-            auto fresh = SongStore::freshRecord();
-            *fresh = r;
-            store.adopt(std::move(fresh));
+        case 3:
+            store.adopt(std::make_unique<Song>(r));
             break;
-        }
         case 4:
             store.insertCopy(static_cast<int>(rng() % static_cast<unsigned>(n + 1)), &r);
             break;
@@ -246,8 +246,8 @@ TEST(SongStore, LookUpsStayRightThroughEveryChange) {
             store.swap(pick, other);
             break;
         case 10:
-            store.sort([](const SongRecord& a, const SongRecord& b) {
-                return std::string_view(a.Local_Path) < std::string_view(b.Local_Path);
+            store.sort([](const Song& a, const Song& b) {
+                return a.view(SongField::Local_Path) < b.view(SongField::Local_Path);
             });
             break;
         default:
@@ -272,13 +272,13 @@ TEST(SongStore, MovesSwapsAndSortsKeepTheCurrentEntryOnItsRecord) {
     EXPECT_EQ(store.current(), 0);
     EXPECT_FALSE(store.swap(0, 5));
     EXPECT_FALSE(store.move(-1, 0));
-    const SongRecord front = streaming("F");
+    const Song front = streaming("F");
     EXPECT_EQ(store.insertCopy(0, &front), 1);
     EXPECT_EQ(store.insertCopy(7, &front), 0);
     EXPECT_EQ(store.current(), 1);
     store.sort(
-        [](const SongRecord& a, const SongRecord& b) { return std::string_view(a.Song_ID) > b.Song_ID; });
-    EXPECT_STREQ(store.get(0)->Song_ID, "S4");
+        [](const Song& a, const Song& b) { return a.view(SongField::Song_ID) > b.text(SongField::Song_ID); });
+    EXPECT_STREQ(store.get(0)->text(SongField::Song_ID), "S4");
     EXPECT_EQ(store.current(), 3); // S4 S3 S2 S1 S0 F
     EXPECT_EQ(store.findBySongId("F"), 5);
     EXPECT_GT(store.indexBytes(), 0u);
@@ -291,29 +291,28 @@ TEST(SongStore, MovesSwapsAndSortsKeepTheCurrentEntryOnItsRecord) {
 TEST(SongStore, ReadersFindWhatStaysWhileAWriterReorders) {
     SongStore store;
     for (int i = 0; i < 10; ++i) {
-        const SongRecord r = streaming("A" + std::to_string(i));
+        const Song r = streaming("A" + std::to_string(i));
         store.addCopy(&r);
     }
     std::atomic<bool> done{false};
     std::thread writer([&] {
         std::mt19937 rng(5);
         for (int i = 0; i < 3000; ++i) {
-            const SongRecord r =
-                (i % 2) ? streaming("W" + std::to_string(i)) : local("/w/" + std::to_string(i));
+            const Song r = (i % 2) ? streaming("W" + std::to_string(i)) : local("/w/" + std::to_string(i));
             store.addCopy(&r);
             const int n = store.count();
             store.move(static_cast<int>(rng() % n), static_cast<int>(rng() % n));
             store.swap(static_cast<int>(rng() % n), static_cast<int>(rng() % n));
             // Only added songs go: the first one that is not an "A".
             for (int k = 0; k < n; ++k) {
-                if (store.get(k)->Song_ID[0] != 'A' && i % 3 == 0) {
+                if (store.get(k)->text(SongField::Song_ID)[0] != 'A' && i % 3 == 0) {
                     store.removeAt(k);
                     break;
                 }
             }
             if (i % 500 == 0)
-                store.sort([](const SongRecord& a, const SongRecord& b) {
-                    return std::string_view(a.Song_ID) < b.Song_ID;
+                store.sort([](const Song& a, const Song& b) {
+                    return a.view(SongField::Song_ID) < b.text(SongField::Song_ID);
                 });
         }
         done = true;
@@ -340,31 +339,8 @@ TEST(SongStore, ReadersFindWhatStaysWhileAWriterReorders) {
     std::mt19937 rng(1);
     expectLookUpsAgreeWithAScan(store, rng, -1);
     for (int i = 0; i < store.count(); ++i)
-        EXPECT_EQ(store.findBySongId(store.get(i)->Song_ID), scanForId(store, store.get(i)->Song_ID));
-}
-
-TEST(SongStore, MemoryOfAClearedListIsReusedAsFreshZeroFilledRecords) {
-    SongStore store;
-    SongRecord full = streaming("OLD");
-    copyField(full.Song_Name, "old name");
-    full.Serviceable = 0;
-    store.addCopy(&full);
-    store.addCopy(&full);
-    const SongRecord* old = store.get(1);
-    store.clear();
-    auto reused = store.newRecord();
-    ASSERT_NE(reused, nullptr);
-    EXPECT_EQ(reused.get(), old);
-    const SongRecord blank = SongRecord::make();
-    EXPECT_EQ(std::memcmp(reused.get(), &blank, sizeof(SongRecord)), 0);
-    EXPECT_EQ(store.adopt(std::move(reused)), 1);
-    const SongRecord copy = streaming("NEW");
-    store.addCopy(&copy); // into the other spare record
-    EXPECT_STREQ(store.get(1)->Song_ID, "NEW");
-    EXPECT_EQ(store.get(1)->Serviceable, 1);
-    store.releaseSpare();
-    EXPECT_NE(store.newRecord(), nullptr); // from the system again
-    EXPECT_EQ(store.findBySongId("NEW"), 1);
+        EXPECT_EQ(store.findBySongId(store.get(i)->text(SongField::Song_ID)),
+                  scanForId(store, store.get(i)->text(SongField::Song_ID)));
 }
 
 } // namespace

@@ -1,0 +1,125 @@
+#include "songs/song.h"
+
+#include "platform/cp949.h"
+#include "songs/song_record.h"
+
+#include <bit>
+#include <cstring>
+
+namespace kesto {
+
+namespace {
+
+static_assert(kSongTextCount <= 64, "one bit a text");
+
+} // namespace
+
+Song::Song(const Song& other)
+    : Play_Time(other.Play_Time), Has_Lyrics(other.Has_Lyrics), Has_Message(other.Has_Message),
+      Listen_Count(other.Listen_Count), File_Size(other.File_Size), Item_Type(other.Item_Type),
+      Bitrate(other.Bitrate), Is_Current(other.Is_Current), Phone_Deco(other.Phone_Deco),
+      Play_State(other.Play_State), Marked(other.Marked), Shuffle_Mark(other.Shuffle_Mark),
+      Serviceable(other.Serviceable), List_Value(other.List_Value), Purchase_Mark(other.Purchase_Mark),
+      Cart_Value(other.Cart_Value), Source_Kind(other.Source_Kind), File_Format(other.File_Format),
+      present_(other.present_) {
+    if (const std::size_t size = other.blockSize()) {
+        texts_ = std::make_unique_for_overwrite<char[]>(size);
+        std::memcpy(texts_.get(), other.texts_.get(), size);
+    }
+}
+
+Song::Song(Song&& other) noexcept = default;
+Song& Song::operator=(Song&& other) noexcept = default;
+
+Song& Song::operator=(const Song& other) {
+    if (this != &other)
+        *this = Song(other);
+    return *this;
+}
+
+std::size_t Song::stored() const {
+    return static_cast<std::size_t>(std::popcount(present_));
+}
+
+std::size_t Song::end(std::size_t k) const {
+    End value = 0;
+    std::memcpy(&value, texts_.get() + k * sizeof(End), sizeof value);
+    return value;
+}
+
+std::size_t Song::blockSize() const {
+    const std::size_t n = stored();
+    return n == 0 ? 0 : n * sizeof(End) + end(n - 1);
+}
+
+const char* Song::text(SongField field) const {
+    const std::string_view text = view(field);
+    return text.empty() ? "" : text.data();
+}
+
+std::string_view Song::view(SongField field) const {
+    const auto i = static_cast<unsigned>(field);
+    if ((present_ >> i & 1U) == 0)
+        return {};
+    const auto k = static_cast<std::size_t>(std::popcount(present_ & ((std::uint64_t{1} << i) - 1)));
+    const std::size_t from = k == 0 ? 0 : end(k - 1);
+    return {texts_.get() + stored() * sizeof(End) + from, end(k) - from - 1};
+}
+
+Song::Texts Song::texts() const {
+    Texts all;
+    for (std::size_t i = 0; i < kSongTextCount; ++i)
+        all[i] = view(static_cast<SongField>(i));
+    return all;
+}
+
+std::size_t Song::capacity(SongField field) {
+    return SongRecord::capacityOf(field);
+}
+
+std::string_view Song::fitted(SongField field, std::string_view text) {
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string_view::npos)
+        text = text.substr(0, nul);
+    return text.substr(0, Cp949::fitLength(text, capacity(field) - 1));
+}
+
+std::size_t Song::setText(SongField field, std::string_view text) {
+    Texts all = texts();
+    all[static_cast<std::size_t>(field)] = fitted(field, text);
+    setTexts(all); // the views point into the old block, which goes only once the new one is made
+    return all[static_cast<std::size_t>(field)].size();
+}
+
+void Song::setTexts(const Texts& texts) {
+    std::uint64_t present = 0;
+    std::size_t n = 0;
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < kSongTextCount; ++i) {
+        if (texts[i].empty())
+            continue;
+        present |= std::uint64_t{1} << i;
+        ++n;
+        bytes += texts[i].size() + 1;
+    }
+    std::unique_ptr<char[]> block;
+    if (n > 0) {
+        block = std::make_unique_for_overwrite<char[]>(n * sizeof(End) + bytes);
+        char* const base = block.get() + n * sizeof(End);
+        std::size_t at = 0;
+        std::size_t k = 0;
+        for (std::string_view text : texts) {
+            if (text.empty())
+                continue;
+            std::memcpy(base + at, text.data(), text.size());
+            at += text.size();
+            base[at++] = '\0';
+            const auto endOffset = static_cast<End>(at);
+            std::memcpy(block.get() + k++ * sizeof(End), &endOffset, sizeof endOffset);
+        }
+    }
+    present_ = present; // the views may point into the old block: it goes only now
+    texts_ = std::move(block);
+}
+
+} // namespace kesto
