@@ -26,7 +26,7 @@ NextSongResult PlayNext::run(SongStore& nowPlaying, const ProtocolContext& conte
     // What the host plays: the file of a local song, else the stream's address (set below).
     result.storedText = result.localPath;
     if (song.isLocal() && albums != nullptr)
-        albums->countListen(song.Album_ID, song.Song_ID);
+        albums->countListen(song.text(SongField::Album_ID), song.text(SongField::Song_ID));
     if (!request.hostText.empty() || song.isLocal())
         return result;
     const PlayResult grant = StreamingExchange(context).play(song);

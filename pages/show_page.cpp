@@ -30,7 +30,7 @@ bool looksLikeAddress(std::string_view text) {
 // "%d 곡, %02d:%02d:%02d": how many songs and how long they play.
 std::string listTotal(SongStore& store) {
     long long seconds = 0;
-    store.forEach([&seconds](int, SongRecord& song) { seconds += song.Play_Time; });
+    store.forEach([&seconds](int, Song& song) { seconds += song.Play_Time; });
     return Cp949::toUtf8(CellFormatter::listTotal(store.count(), seconds));
 }
 
