@@ -11,6 +11,7 @@
 #include "protocol/field_decoder.h"
 #include "protocol/reply_fields.h"
 #include "songs/list_pages.h"
+#include "songs/song_record.h"
 
 namespace kesto {
 
@@ -40,6 +41,15 @@ std::vector<Song> HostSongEntries::localRecords(const std::vector<std::string>& 
             records.push_back(record);
     }
     return records;
+}
+
+int HostSongEntries::fillRecord(std::string_view path, SongRecord* record) const {
+    Song song;
+    if (record == nullptr || path.empty() ||
+        !model_.factory().build(path, FileType::fromPath(path), {}, song))
+        return 0;
+    SongRecord::fill(*record, song);
+    return 1;
 }
 
 void HostSongEntries::play(CommandContext& context, const std::vector<std::string>& paths) const {

@@ -12,6 +12,7 @@
 namespace kesto {
 
 class PanelModel;
+struct SongRecord;
 
 class HostSongEntries {
 public:
@@ -30,6 +31,9 @@ public:
 
     // Records of the local files that can be read; others are left out.
     std::vector<Song> localRecords(const std::vector<std::string>& paths) const;
+    // Entry 68: the host's fixed record filled from a local file; 0 when there is no path or
+    // record, or the file cannot be read.
+    int fillRecord(std::string_view path, SongRecord* record) const;
     // Entry 43: into the now-playing store as the listen command puts songs, then 1133.
     void play(CommandContext& context, const std::vector<std::string>& paths) const;
     // Entry 49: path into the local album albumId (the shown album when empty). The database

@@ -589,13 +589,7 @@ void ListPanel::showListAgain() {
 }
 
 int ListPanel::readLocalSongInfo(std::string_view path, SongRecord* record) {
-    if (record == nullptr || path.empty())
-        return 0;
-    Song song;
-    if (!model_.factory().build(path, FileType::fromPath(path), {}, song))
-        return 0;
-    SongRecord::fill(*record, song);
-    return 1;
+    return HostSongEntries(model_).fillRecord(path, record);
 }
 
 } // namespace kesto
