@@ -308,6 +308,13 @@ TEST_F(PanelEntriesTest, HostHandsOverLocalFilesDeviceFilesAndAStoppedSong) {
                                  nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(chosen, 0);
     EXPECT_STREQ(address, "kept");
+    // Entry 68: the host's fixed record of a local file.
+    KestoSongRecord record{};
+    ASSERT_EQ(host.entry<KestoEntry68>(68)(one.c_str(), &record), 1);
+    EXPECT_STREQ(record.Song_Name, "First Song");
+    EXPECT_STREQ(record.Local_Path, one.c_str());
+    EXPECT_EQ(host.entry<KestoEntry68>(68)(one.c_str(), nullptr), 0);
+    EXPECT_EQ(host.entry<KestoEntry68>(68)("", &record), 0);
 
     // Entry 40 then 51: the device page shows the device's files, never the page before.
     host.show(2, kChartMenu, kFiftyRowChart);
