@@ -6,6 +6,7 @@
 #include "webview/hyperlink.h"
 
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 
 namespace kesto {
 
@@ -14,8 +15,11 @@ namespace t = dialog_text;
 BuyerLinks::BuyerLinks(const ProtocolContext& context, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("buyerLinks"));
     const WebHandoff pages(context);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    // Two rows, the account's pages and then the help pages, so that the dialog keeps its width.
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
     auto add = [&](std::string_view text, const char* name, WebForm target, bool external) {
         auto* link = new Hyperlink(dialogText(text), std::move(target), external, context, this);
         link->setObjectName(QLatin1String(name));
@@ -25,6 +29,9 @@ BuyerLinks::BuyerLinks(const ProtocolContext& context, QWidget* parent) : QWidge
     add(t::kCashChargeLink, "chargeLink", pages.cashCharge(), false);
     add(t::kFaqLink, "faqLink", {pages.faqPage(), {}}, true);
     add(t::kCounselLink, "counselLink", {pages.counselPage(), {}}, false);
+    row->addStretch();
+    row = new QHBoxLayout;
+    rows->addLayout(row);
     add(t::kMp3PlayerHelpLink, "mp3PlayerHelpLink", {pages.sitePage(WebHandoff::kMp3PlayerHelpPage), {}},
         false);
     add(t::kPhoneHelpLink, "phoneHelpLink", {pages.sitePage(WebHandoff::kPhoneHelpPage), {}}, false);
