@@ -174,19 +174,19 @@ void SongCommands::downloadTicked(int mode) {
 }
 
 void SongCommands::downloadChosen() {
-    CommandContext context = this->context();
-    if (paidPage(context.pageKind))
-        handToHost(context);
-    else
-        DownloadCommand(context).run(ticked(), kChosenDownloadMode);
+    downloadOrHandOver(paidPage, kChosenDownloadMode);
 }
 
 void SongCommands::downloadGifts() {
+    downloadOrHandOver(giftBoxPage, kGiftDownloadMode);
+}
+
+void SongCommands::downloadOrHandOver(bool (*paidHere)(int pageKind), int mode) {
     CommandContext context = this->context();
-    if (giftBoxPage(context.pageKind))
+    if (paidHere(context.pageKind))
         handToHost(context);
     else
-        DownloadCommand(context).run(ticked(), kGiftDownloadMode);
+        DownloadCommand(context).run(ticked(), mode);
 }
 
 void SongCommands::handToHost(CommandContext& context) const {

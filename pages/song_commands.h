@@ -100,6 +100,9 @@ private:
     Selection firstTicked() const; // the chosen song of a menu command
     // Songs paid for already go straight to the host's download (table A, entry 33).
     void handToHost(CommandContext& context) const;
+    // The ticked songs go to the host's download where the page holds them paid for, else
+    // into a download request in mode.
+    void downloadOrHandOver(bool (*paidHere)(int pageKind), int mode);
     // A fresh context whose HTML area is the panel's.
     CommandContext context() const;
 
