@@ -170,9 +170,7 @@ int createPlaylist(const char* name) {
         return 0;
     static int next = 500;
     const int id = ++next;
-    const bool made = db.execStatement("insert into AlbumName_tbl values('" + std::to_string(id) + "','" +
-                                       std::string(name) + "')");
-    return made ? id : 0;
+    return db.addAlbum(std::to_string(id), name) ? id : 0;
 }
 
 template <class Fn> KestoHostFn slot(Fn fn) {
