@@ -45,9 +45,9 @@ int leadingInt(std::string_view text) {
     return std::atoi(copy.c_str());
 }
 
-std::string fileNameOf(std::string_view path) {
+std::string_view fileNameOf(std::string_view path) {
     const std::size_t cut = path.find_last_of("/\\");
-    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+    return cut == std::string_view::npos ? path : path.substr(cut + 1);
 }
 
 } // namespace
@@ -189,7 +189,39 @@ std::string CellFormatter::songName(const Song& record, const CellContext& conte
            record.text(SongField::Artist_Name);
 }
 
+std::optional<std::string_view> CellFormatter::view(int kind, const Song& r, const CellContext& context) {
+    switch (kind) {
+    case col::kSongName:
+    case col::kMiniSong:
+        if (context.miniList)
+            return std::nullopt;
+        return r.view(SongField::Song_Name);
+    case col::kArtist:
+        return r.view(SongField::Artist_Name);
+    case col::kAlbum:
+        return r.view(SongField::Album_Name);
+    case col::kSourceText:
+        return r.view(SongField::Source);
+    case col::kFileName:
+        return r.isEmpty(SongField::Local_Path) ? r.view(SongField::Song_Name)
+                                                : fileNameOf(r.view(SongField::Local_Path));
+    case col::kSender:
+    case col::kReceiver:
+        return r.view(SongField::Gift_Peer);
+    case col::kCast:
+        return r.view(SongField::Cast);
+    case col::kMvName:
+        return r.view(SongField::MV_Name);
+    case col::kMvSize:
+        return r.view(SongField::MV_Size);
+    default:
+        return std::nullopt;
+    }
+}
+
 std::string CellFormatter::format(int kind, const Song& r, const CellContext& context) {
+    if (const std::optional<std::string_view> shown = view(kind, r, context))
+        return std::string(*shown);
     switch (kind) {
     case col::kNumber:
         return std::to_string(context.row + 1);
@@ -199,28 +231,16 @@ std::string CellFormatter::format(int kind, const Song& r, const CellContext& co
     case col::kPlayTime:
     case col::kMiniTime:
         return playTime(r.Play_Time);
-    case col::kArtist:
-        return r.text(SongField::Artist_Name);
-    case col::kAlbum:
-        return r.text(SongField::Album_Name);
     case col::kFormat:
         return fileFormat(r.File_Format);
     case col::kQuality:
         return quality(r);
-    case col::kSourceText:
-        return r.text(SongField::Source);
     case col::kExpiry:
         return expiry(r, context.pageKind);
-    case col::kFileName:
-        return r.text(SongField::Local_Path)[0] != '\0' ? fileNameOf(r.text(SongField::Local_Path))
-                                                        : std::string(r.text(SongField::Song_Name));
     case col::kSize:
         return size(r.File_Size, context.singleRow);
     case col::kListenCount:
         return std::to_string(r.Listen_Count);
-    case col::kSender:
-    case col::kReceiver:
-        return r.text(SongField::Gift_Peer);
     case col::kCount:
         return std::to_string(r.List_Value);
     case col::kRankChange:
@@ -229,12 +249,6 @@ std::string CellFormatter::format(int kind, const Song& r, const CellContext& co
         return section(r.text(SongField::Section_Start), r.text(SongField::Section_End));
     case col::kGiftState:
         return giftState(r.text(SongField::Gift_Status));
-    case col::kCast:
-        return r.text(SongField::Cast);
-    case col::kMvName:
-        return r.text(SongField::MV_Name);
-    case col::kMvSize:
-        return r.text(SongField::MV_Size);
     default:
         return dateOf(kind, r);
     }

@@ -3,6 +3,7 @@
 
 #include "songs/song.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ struct CellContext {
 class CellFormatter {
 public:
     static std::string format(int kind, const Song& record, const CellContext& context);
+    // The text of a kind that shows a song text as it is (or the file name at the end of a path),
+    // as a view of the song's own bytes: sorting reads it without a copy. Nothing for other kinds.
+    static std::optional<std::string_view> view(int kind, const Song& record, const CellContext& context);
 
     // "%02d:%02d", or "%02d:%02d:%02d" from one hour on.
     static std::string playTime(int seconds);

@@ -1,5 +1,6 @@
 #pragma once
-// One cell of a list row: its text (CP949) and what it does when drawn and clicked.
+// One cell of a list row, made from the row's song when it is needed: its text (CP949) and
+// what it does when drawn and clicked.
 
 #include "columns/cell_formatter.h"
 

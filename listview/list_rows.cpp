@@ -25,9 +25,6 @@ void ListRows::setSelected(int row, bool on) {
     if (object == nullptr)
         return;
     object->selected = on;
-    for (RowCell& cell : object->cells())
-        if (cell.check != RowCell::kNoCheck)
-            cell.check = on ? 1 : 0;
 }
 
 void ListRows::selectOnly(int row) {
@@ -51,11 +48,9 @@ bool ListRows::allChecked() const {
            std::all_of(rows_.begin(), rows_.end(), [](const auto& r) { return r->selected; });
 }
 
-int ListRows::checkedCount(int column) const {
-    return static_cast<int>(std::count_if(rows_.begin(), rows_.end(), [column](const auto& r) {
-        const RowCell* cell = r->cell(column);
-        return cell != nullptr && cell->check == 1;
-    }));
+int ListRows::selectedCount() const {
+    return static_cast<int>(std::count_if(
+        rows_.begin(), rows_.end(), [](const auto& r) { return r->record() != nullptr && r->selected; }));
 }
 
 std::vector<int> ListRows::selectedRows() const {
@@ -88,30 +83,33 @@ void ListRows::reorder(const std::vector<int>& order) {
     rows_ = std::move(moved);
 }
 
-void ListRows::sortBy(int column, SortRules::Mode mode, bool ascending) {
+void ListRows::sortBy(std::span<const std::optional<std::string_view>> keys, SortRules::Mode mode,
+                      bool ascending) {
+    if (keys.size() != rows_.size())
+        return;
     const bool byNumber = mode == SortRules::Mode::Integer;
     struct Key {
         std::unique_ptr<RowObject> row;
-        const RowCell* cell;
+        const std::string_view* text;
         int number;
     };
-    std::vector<Key> keys;
-    keys.reserve(rows_.size());
-    for (auto& row : rows_) {
-        const RowCell* cell = row->cell(column);
-        const int number = byNumber && cell != nullptr ? SortRules::leadingInt(cell->text) : 0;
-        keys.push_back({std::move(row), cell, number});
+    std::vector<Key> sorted;
+    sorted.reserve(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const std::string_view* text = keys[i] ? &*keys[i] : nullptr;
+        const int number = byNumber && text != nullptr ? SortRules::leadingInt(*text) : 0;
+        sorted.push_back({std::move(rows_[i]), text, number});
     }
-    std::stable_sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
-        if (a.cell == nullptr || b.cell == nullptr)
-            return a.cell == nullptr && b.cell != nullptr;
+    std::stable_sort(sorted.begin(), sorted.end(), [&](const Key& a, const Key& b) {
+        if (a.text == nullptr || b.text == nullptr)
+            return a.text == nullptr && b.text != nullptr;
         if (byNumber)
             return ascending ? a.number < b.number : b.number < a.number;
-        const int order = SortRules::compareAs(mode, a.cell->text, b.cell->text);
+        const int order = SortRules::compareAs(mode, *a.text, *b.text);
         return ascending ? order < 0 : order > 0;
     });
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        rows_[i] = std::move(keys[i].row);
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        rows_[i] = std::move(sorted[i].row);
 }
 
 } // namespace kesto

@@ -1,11 +1,14 @@
 #pragma once
 // The rows of the song list in display order, each with its row object. A row's check boxes
-// mirror its selection: checking selects, unchecking deselects.
+// show its selection: checking selects, unchecking deselects.
 
 #include "columns/sort_rules.h"
 #include "listview/row_object.h"
 
 #include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
 #include <vector>
 
 namespace kesto {
@@ -27,7 +30,7 @@ public:
     void setAll(bool on);
     void invert();
     bool allChecked() const;
-    int checkedCount(int column) const;
+    int selectedCount() const;
     std::vector<int> selectedRows() const;
 
     void setCurrent(int row);
@@ -36,8 +39,9 @@ public:
     // Puts the rows in this order of their old indexes (a permutation of all rows).
     void reorder(const std::vector<int>& order);
 
-    // Stable sort by the texts of one column compared as mode says; a row without that cell sorts first.
-    void sortBy(int column, SortRules::Mode mode, bool ascending);
+    // Stable sort by one text a row (keys[i] for row i) compared as mode says; a row without
+    // one sorts first.
+    void sortBy(std::span<const std::optional<std::string_view>> keys, SortRules::Mode mode, bool ascending);
 
 private:
     std::vector<std::unique_ptr<RowObject>> rows_;

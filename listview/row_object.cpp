@@ -1,36 +1,49 @@
 #include "listview/row_object.h"
 
-#include "platform/screen_text.h"
-
 namespace kesto {
 
-RowCell* RowObject::cell(int column) {
-    return column >= 0 && column < static_cast<int>(cells_.size()) ? &cells_[static_cast<std::size_t>(column)]
-                                                                   : nullptr;
-}
-
-const RowCell* RowObject::cell(int column) const {
-    return const_cast<RowObject*>(this)->cell(column);
-}
-
-const QString& RowObject::shownText(int column) const {
-    static const QString none;
-    if (column < 0 || column >= static_cast<int>(cells_.size()))
-        return none;
-    if (shown_.size() != cells_.size()) {
-        shown_.clear();
-        shown_.reserve(cells_.size());
-        for (const RowCell& c : cells_)
-            shown_.push_back(c.text.empty() ? QString() : ScreenText::fromCp949(c.text));
+void RowObject::fill(std::int64_t number, int pageKind, bool shortSizes) {
+    number_ = number;
+    pageKind_ = static_cast<std::int16_t>(pageKind);
+    shortSizes_ = shortSizes;
+    if (dropDown_) { // the entries stay, as the list set them
+        dropDown_->column = dropDown_->pressed = dropDown_->chosenColumn = -1;
+        dropDown_->chosen.clear();
     }
-    return shown_[static_cast<std::size_t>(column)];
 }
 
-void RowObject::setText(int column, std::string text) {
-    if (RowCell* c = cell(column)) {
-        c->text = std::move(text);
-        shown_.clear();
-    }
+RowObject::DropDown& RowObject::dropDown() {
+    if (!dropDown_)
+        dropDown_ = std::make_unique<DropDown>();
+    return *dropDown_;
+}
+
+void RowObject::setDropDown(int column, const QStringList& entries) {
+    DropDown& cell = dropDown();
+    cell.column = column;
+    cell.choices = entries;
+}
+
+const QStringList& RowObject::choices() const {
+    static const QStringList none;
+    return dropDown_ ? dropDown_->choices : none;
+}
+
+void RowObject::setPressed(int column, bool on) {
+    if (on)
+        dropDown().pressed = column;
+    else if (isPressed(column))
+        dropDown_->pressed = -1;
+}
+
+const std::string* RowObject::chosenText(int column) const {
+    return dropDown_ && column >= 0 && dropDown_->chosenColumn == column ? &dropDown_->chosen : nullptr;
+}
+
+void RowObject::setChosenText(int column, std::string text) {
+    DropDown& cell = dropDown();
+    cell.chosenColumn = column;
+    cell.chosen = std::move(text);
 }
 
 } // namespace kesto

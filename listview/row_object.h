@@ -1,15 +1,15 @@
 #pragma once
-// The item data of one list row: its song record and one cell per column. The texts shown on
-// screen are converted from CP949 once, the first time the row is drawn.
+// The item data of one list row: its song and the little the list keeps per row (selection,
+// marks, its number, the drop-down cell). The cell texts are made from the song when they are
+// needed (RowCells), so a row costs a few dozen bytes whatever the columns.
 
-#include "columns/row_cell.h"
 #include "songs/song.h"
 
-#include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <memory>
-#include <vector>
+#include <string>
 
 namespace kesto {
 
@@ -25,28 +25,48 @@ public:
         if (!owned_)
             record_ = record;
     }
-    std::vector<RowCell>& cells() { return cells_; }
-    const std::vector<RowCell>& cells() const { return cells_; }
-    RowCell* cell(int column);
-    const RowCell* cell(int column) const;
 
-    // The text of a cell as drawn; empty for a column the row has no cell for.
-    const QString& shownText(int column) const;
-    void setText(int column, std::string text);
-    void forgetShownTexts() { shown_.clear(); }
+    // Fills the row for a page kind: its number, and whether sizes show in the short form of a
+    // single refreshed row. Filling again drops the drop-down mark and a chosen entry.
+    void fill(std::int64_t number, int pageKind, bool shortSizes);
+    std::int64_t number() const { return number_; }
+    void setNumber(std::int64_t number) { number_ = number; }
+    int pageKind() const { return pageKind_; }
+    bool shortSizes() const { return shortSizes_; }
+
+    // The drop-down cell: its column (-1 when none), its entries, whether it is pressed, and the
+    // text of the entry chosen in it (null until one is).
+    int dropDownColumn() const { return dropDown_ ? dropDown_->column : -1; }
+    void setDropDown(int column, const QStringList& entries);
+    const QStringList& choices() const;
+    bool isPressed(int column) const { return dropDown_ && column >= 0 && dropDown_->pressed == column; }
+    void setPressed(int column, bool on);
+    const std::string* chosenText(int column) const;
+    void setChosenText(int column, std::string text);
 
     bool selected = false;
     bool current = false;
     bool unavailable = false; // drawn grey whatever the record says
-    QStringList choices;      // entries of the row's drop-down cell
 
     bool isGrey() const { return unavailable || (record_ != nullptr && record_->isGrey()); }
 
 private:
+    // Few rows have a drop-down cell: the others pay one pointer.
+    struct DropDown {
+        int column = -1;
+        int pressed = -1;
+        int chosenColumn = -1;
+        std::string chosen;
+        QStringList choices;
+    };
+    DropDown& dropDown();
+
     std::unique_ptr<Song> owned_;
     Song* record_ = nullptr;
-    std::vector<RowCell> cells_;
-    mutable std::vector<QString> shown_;
+    std::unique_ptr<DropDown> dropDown_;
+    std::int64_t number_ = 0;
+    std::int16_t pageKind_ = 0;
+    bool shortSizes_ = false;
 };
 
 } // namespace kesto

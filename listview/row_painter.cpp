@@ -3,6 +3,7 @@
 #include "columns/click_table.h"
 #include "columns/column_kind.h"
 #include "listview/check_box_painter.h"
+#include "listview/row_cells.h"
 #include "listview/row_object.h"
 
 #include <QPainter>
@@ -64,8 +65,8 @@ void RowPainter::paint(QPainter& painter, const RowObject& row, int rowIndex, co
 
 void RowPainter::paintCell(QPainter& painter, const RowObject& row, const ColumnSpan& span, const QRect& cell,
                            const QColor& text) const {
-    const RowCell* c = row.cell(span.column);
-    if (c == nullptr)
+    const std::optional<RowCell> c = cells_.cell(row, span.column);
+    if (!c)
         return;
     if (c->check != RowCell::kNoCheck) {
         CheckBoxPainter::paint(painter, cell, c->check == 1);
@@ -97,7 +98,7 @@ void RowPainter::paintCell(QPainter& painter, const RowObject& row, const Column
     painter.setPen(color);
     const QRect textRect = RowPainter::textRect(cell, c->dropDown);
     const QString shown =
-        painter.fontMetrics().elidedText(row.shownText(span.column), Qt::ElideRight, textRect.width());
+        painter.fontMetrics().elidedText(RowCells::onScreen(c->text), Qt::ElideRight, textRect.width());
     painter.drawText(textRect, Qt::AlignCenter, shown);
     if (c->dropDown)
         paintDropDown(painter, cell, c->pressed);

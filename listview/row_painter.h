@@ -12,6 +12,7 @@ class QPainter;
 
 namespace kesto {
 
+class RowCells;
 class RowObject;
 
 // A visible column: its index in the column table, kind and place on screen.
@@ -24,7 +25,8 @@ struct ColumnSpan {
 
 class RowPainter {
 public:
-    RowPainter(const ListColors& colors, const QFont& font) : colors_(colors), font_(font) {}
+    RowPainter(const ListColors& colors, const QFont& font, const RowCells& cells)
+        : colors_(colors), font_(font), cells_(cells) {}
 
     // Whether a cell's text is drawn cut short (the painter elides it).
     static bool textIsCut(const QFontMetrics& metrics, const QString& text, int cellWidth, bool dropDown);
@@ -45,6 +47,7 @@ private:
 
     ListColors colors_;
     QFont font_;
+    const RowCells& cells_;
 };
 
 } // namespace kesto

@@ -32,9 +32,8 @@ int SongListCellAccessible::columnIndex() const {
 bool SongListCellAccessible::isCheckBox() const {
     if (!isValid())
         return false;
-    const RowObject* object = list_->rowObject(row_);
-    const RowCell* cell = object != nullptr ? object->cell(column_) : nullptr;
-    return cell != nullptr && cell->check != RowCell::kNoCheck;
+    const std::optional<RowCell> cell = list_->cell(row_, column_);
+    return cell && cell->check != RowCell::kNoCheck;
 }
 
 QString SongListCellAccessible::text(QAccessible::Text t) const {

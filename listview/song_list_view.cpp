@@ -38,7 +38,7 @@ namespace kesto {
 SongListView::SongListView(MessagePort& port, WindowHandle target, ListControlOwner& owner, int flags,
                            QWidget* parent)
     : QAbstractScrollArea(parent), port_(port), target_(target), owner_(owner), flags_(flags),
-      header_(new SongListHeader(this)) {
+      header_(new SongListHeader(this)), cells_(columns_, (flags & MiniList) != 0) {
     font_.setFamilies({QString::fromUtf8("굴림"), QStringLiteral("Gulim"), QStringLiteral("NanumGothic")});
     font_.setPixelSize(12);
     font_.setWeight(QFont::Normal);
@@ -173,41 +173,17 @@ void SongListView::autoSizeColumn(int column) {
     const QFontMetrics metrics(font_);
     int width = metrics.horizontalAdvance(header_->title(column)) + 16;
     for (int row = 0; row < rowCount(); ++row)
-        width = std::max(width, metrics.horizontalAdvance(rows_.at(row)->shownText(column)) + 8);
+        width = std::max(width, metrics.horizontalAdvance(cells_.shownText(*rows_.at(row), column)) + 8);
     header_->resizeSection(column, width);
 }
 
 // ---- rows ----
 
-void SongListView::fillCells(RowObject& object, int row, bool singleRow) const {
-    const Song& record = *object.record();
-    const int pageKind = owner_.pageKind();
-    const CellContext context{pageKind, row, isMiniList(), singleRow};
-    std::vector<RowCell>& cells = object.cells();
-    cells.resize(columns_.size());
-    for (std::size_t i = 0; i < columns_.size(); ++i) {
-        const int kind = columns_[i].kind;
-        RowCell& cell = cells[i];
-        const int check = cell.check;
-        cell = RowCell{};
-        cell.text = CellFormatter::format(kind, record, context);
-        cell.check = kind == col::kCheck ? std::max(0, check) : RowCell::kNoCheck;
-        cell.clickFlags = ClickTable::flagsFor(kind, static_cast<int>(i), record, pageKind, isMiniList());
-        cell.singleIcon = col::isIconKind(kind) && kind != col::kDownload && kind != col::kCheck;
-        cell.twoZone = kind == col::kDownload;
-        if (kind == col::kRankChange) {
-            CellFormatter::rankChange(record.text(SongField::Rank_Text), &cell.trend);
-            cell.rankMark = cell.trend != RankTrend::None;
-        }
-    }
-    object.forgetShownTexts();
-}
-
 std::unique_ptr<RowObject> SongListView::makeRow(Song* record, std::unique_ptr<Song> owned, int row,
                                                  bool singleRow) const {
     auto object = owned ? std::make_unique<RowObject>(std::move(owned)) : std::make_unique<RowObject>(record);
     if (object->record() != nullptr)
-        fillCells(*object, row, singleRow);
+        object->fill(row + 1, owner_.pageKind(), singleRow);
     return object;
 }
 
@@ -243,7 +219,7 @@ void SongListView::refreshRow(int row) {
     RowObject* object = rows_.at(row);
     if (object == nullptr || object->record() == nullptr)
         return;
-    fillCells(*object, row, true);
+    object->fill(row + 1, owner_.pageKind(), true);
     viewport()->update();
 }
 
@@ -281,17 +257,25 @@ Song* SongListView::record(int row) const {
     return object != nullptr ? object->record() : nullptr;
 }
 
+std::optional<RowCell> SongListView::cell(int row, int column) const {
+    const RowObject* object = rows_.at(row);
+    return object != nullptr ? cells_.cell(*object, column) : std::nullopt;
+}
+
 QString SongListView::cellText(int row, int column) const {
     const RowObject* object = rows_.at(row);
-    return object != nullptr ? object->shownText(column) : QString();
+    return object != nullptr ? cells_.shownText(*object, column) : QString();
+}
+
+int SongListView::checkedCount(int column) const {
+    return columnKind(column) == col::kCheck ? rows_.selectedCount() : 0;
 }
 
 void SongListView::setDropDown(int row, int column, const QStringList& entries) {
     RowObject* object = rows_.at(row);
-    if (object == nullptr || object->cell(column) == nullptr)
+    if (object == nullptr || !cells_.has(*object, column))
         return;
-    object->cell(column)->dropDown = true;
-    object->choices = entries;
+    object->setDropDown(column, entries);
     viewport()->update();
 }
 

@@ -7,6 +7,7 @@
 #include "columns/drop_rules.h"
 #include "columns/list_colors.h"
 #include "listview/list_rows.h"
+#include "listview/row_cells.h"
 #include "platform/message_port.h"
 
 #include <QAbstractScrollArea>
@@ -79,6 +80,8 @@ public:
     int rowCount() const { return rows_.count(); }
     RowObject* rowObject(int row) const { return rows_.at(row); }
     Song* record(int row) const;
+    // A cell as the row shows it now, made from its song; nothing for a row without one.
+    std::optional<RowCell> cell(int row, int column) const;
     QString cellText(int row, int column) const;
     void setDropDown(int row, int column, const QStringList& entries);
     void setCurrentRow(int row);
@@ -88,7 +91,7 @@ public:
     void checkAll();
     void uncheckAll();
     void invertChecks();
-    int checkedCount(int column) const { return rows_.checkedCount(column); }
+    int checkedCount(int column) const;
     bool isChecked(int row) const;
     void setRowChecked(int row, bool checked);
     // Ticks or unticks a row as a click on its check box does (the row alone where none).
@@ -160,7 +163,6 @@ private:
 
     std::unique_ptr<RowObject> makeRow(Song* record, std::unique_ptr<Song> owned, int row,
                                        bool singleRow) const;
-    void fillCells(RowObject& object, int row, bool singleRow) const;
     void updateScrollBars();
     // The header's height, worked out again only when its items change: sizing it runs over
     // every title, and a page switch lays the list out several times.
@@ -208,6 +210,7 @@ private:
     int appliedPageKind_ = 0;
     int headerHeight_ = -1; // -1 until worked out for the current items
     std::vector<ColumnInfo> columns_;
+    RowCells cells_; // reads columns_
     ListRows rows_;
     int lastClickedRow_ = -1;
     int lastClickedColumn_ = -1;

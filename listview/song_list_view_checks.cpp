@@ -81,8 +81,7 @@ void SongListView::afterCheckChange() {
 }
 
 void SongListView::toggleCheck(int row, int column) {
-    RowCell* cell = rows_.at(row)->cell(column);
-    const bool checked = cell->check == 0;
+    const bool checked = !rows_.at(row)->selected;
     rows_.setSelected(row, checked);
     if (checked)
         focusedRow_ = row;
@@ -118,7 +117,17 @@ void SongListView::sortByColumn(int column) {
     header_->setSortState(column, ascending);
     // The rule and, for integer columns, the numbers are worked out once, not per comparison.
     const SortRules::Mode mode = SortRules::modeOf(pageKind, isMiniList(), column);
-    rows_.sortBy(column, mode, ascending);
+    // Texts a song holds as they are shown are compared in place; the others are made once.
+    std::vector<std::string> made(static_cast<std::size_t>(rowCount()));
+    std::vector<std::optional<std::string_view>> keys(made.size());
+    for (int row = 0; row < rowCount(); ++row) {
+        const RowObject& object = *rows_.at(row);
+        const auto at = static_cast<std::size_t>(row);
+        if (cells_.has(object, column))
+            keys[at] =
+                mode == SortRules::Mode::Equal ? std::string_view() : cells_.text(object, column, made[at]);
+    }
+    rows_.sortBy(keys, mode, ascending);
     renumberRows();
     owner_.rowsSorted();
     viewport()->update();
@@ -131,23 +140,9 @@ void SongListView::renumberRows() {
 }
 
 void SongListView::renumberCells() {
-    const bool mini = isMiniList();
-    for (int column = 0; column < columnCount(); ++column) {
-        const int kind = columnKind(column);
-        for (int row = 0; row < rowCount(); ++row) {
-            RowObject* object = rows_.at(row);
-            const RowCell* cell = object->cell(column);
-            if (cell == nullptr)
-                continue;
-            if (kind == col::kNumber) {
-                object->setText(column, std::to_string(row + 1));
-            } else if (mini && kind == col::kSongName) {
-                const std::size_t dot = cell->text.find('.');
-                const std::string rest = dot == std::string::npos ? cell->text : cell->text.substr(dot + 1);
-                object->setText(column, std::to_string(row + 1) + "." + rest);
-            }
-        }
-    }
+    // The number column and the mini list's song names show the row's number.
+    for (int row = 0; row < rowCount(); ++row)
+        rows_.at(row)->setNumber(row + 1);
 }
 
 } // namespace kesto

@@ -50,12 +50,11 @@ SongListView::CellHit SongListView::hitTest(const QPoint& pos) const {
 }
 
 std::optional<ClickKind> SongListView::clickAt(const CellHit& hit) const {
-    const RowObject* object = rows_.at(hit.row);
-    const RowCell* cell = object != nullptr ? object->cell(hit.column) : nullptr;
-    if (cell == nullptr || cell->clickFlags == 0)
+    const std::optional<RowCell> cell = this->cell(hit.row, hit.column);
+    if (!cell || cell->clickFlags == 0)
         return std::nullopt;
     const int width = header_->sectionSize(hit.column);
-    const int textWidth = QFontMetrics(font_).horizontalAdvance(object->shownText(hit.column));
+    const int textWidth = QFontMetrics(font_).horizontalAdvance(RowCells::onScreen(cell->text));
     for (ClickKind kind : ClickTable::kOrder)
         if ((cell->clickFlags & ClickTable::bit(kind)) != 0 &&
             ClickTable::inHotArea(ClickTable::action(kind, isMiniList()).area, hit.x, width, textWidth))
@@ -112,11 +111,11 @@ void SongListView::selectByClick(int row, Qt::KeyboardModifiers modifiers) {
 }
 
 void SongListView::leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers) {
-    RowCell* cell = rows_.at(hit.row)->cell(hit.column);
-    if (cell != nullptr && cell->check != RowCell::kNoCheck)
+    const std::optional<RowCell> cell = this->cell(hit.row, hit.column);
+    if (cell && cell->check != RowCell::kNoCheck)
         return toggleCheck(hit.row, hit.column);
-    if (cell != nullptr && cell->dropDown && hit.x >= header_->sectionSize(hit.column) - kDropDownWidth) {
-        cell->pressed = true;
+    if (cell && cell->dropDown && hit.x >= header_->sectionSize(hit.column) - kDropDownWidth) {
+        rows_.at(hit.row)->setPressed(hit.column, true);
         pressedRow_ = hit.row;
         pressedColumn_ = hit.column;
         dropDownTimer_.start(kDropDownWatchMs, this);
@@ -241,15 +240,15 @@ void SongListView::timerEvent(QTimerEvent* event) {
 void SongListView::openDropDown(int row, int column) {
     dropDownTimer_.stop();
     RowObject* object = rows_.at(row);
-    if (object == nullptr || object->choices.isEmpty())
+    if (object == nullptr || object->choices().isEmpty())
         return releaseDropDown();
     dropDownList_ = new QListWidget(this);
     dropDownList_->setWindowFlags(Qt::Popup);
-    dropDownList_->addItems(object->choices);
+    dropDownList_->addItems(object->choices());
     const QRect cell = cellRect(row, column);
     dropDownList_->setGeometry(
         QRect(viewport()->mapToGlobal(cell.bottomLeft()),
-              QSize(cell.width(), kRowHeight * static_cast<int>(object->choices.size()) + 4)));
+              QSize(cell.width(), kRowHeight * static_cast<int>(object->choices().size()) + 4)));
     connect(dropDownList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { chooseDropDownEntry(dropDownList_->row(item)); });
     dropDownList_->show();
@@ -259,8 +258,8 @@ void SongListView::chooseDropDownEntry(int index) {
     const int row = pressedRow_;
     const int column = pressedColumn_;
     RowObject* object = rows_.at(row);
-    if (object != nullptr && index >= 0 && index < object->choices.size())
-        object->setText(column, Cp949::fromUtf8(object->choices[index].toStdString()));
+    if (object != nullptr && index >= 0 && index < object->choices().size())
+        object->setChosenText(column, Cp949::fromUtf8(object->choices()[index].toStdString()));
     releaseDropDown();
     if (object != nullptr && index >= 0)
         port_.send(target_, msg::kDropDownCell, row, index);
@@ -269,8 +268,7 @@ void SongListView::chooseDropDownEntry(int index) {
 void SongListView::releaseDropDown() {
     dropDownTimer_.stop();
     if (RowObject* object = rows_.at(pressedRow_))
-        if (RowCell* cell = object->cell(pressedColumn_))
-            cell->pressed = false;
+        object->setPressed(pressedColumn_, false);
     pressedRow_ = pressedColumn_ = -1;
     if (dropDownList_ != nullptr) {
         dropDownList_->hide();

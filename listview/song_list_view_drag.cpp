@@ -116,7 +116,7 @@ QPixmap SongListView::dragImage(const QPoint& pointer, QPoint* hotSpot) const {
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setOpacity(0.75);
-    const RowPainter rowPainter(colors(), font_);
+    const RowPainter rowPainter(colors(), font_, cells_);
     const std::vector<ColumnSpan> spans = visibleSpans();
     for (int i = 0; i < shown; ++i)
         if (const RowObject* object = rows_.at(rows[static_cast<std::size_t>(i)]))

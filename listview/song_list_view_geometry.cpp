@@ -111,7 +111,7 @@ void SongListView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const ListColors palette = colors();
     painter.fillRect(event->rect(), QColor(255, 255, 255));
-    const RowPainter rowPainter(palette, font_);
+    const RowPainter rowPainter(palette, font_, cells_);
     const std::vector<ColumnSpan> spans = visibleSpans();
     const int offset = verticalScrollBar()->value();
     const int first = std::max(0, (event->rect().top() + offset) / kRowHeight);
@@ -143,13 +143,12 @@ bool SongListView::viewportEvent(QEvent* event) {
 void SongListView::showCellToolTip(const QPoint& viewportPos, const QPoint& globalPos) {
     // Only a text cut short on screen gets its full text.
     const CellHit hit = hitTest(viewportPos);
-    const RowObject* object = rows_.at(hit.row);
-    const RowCell* cell = object != nullptr ? object->cell(hit.column) : nullptr;
-    if (cell == nullptr || cell->check != RowCell::kNoCheck || col::isIconKind(columnKind(hit.column))) {
+    const std::optional<RowCell> cell = this->cell(hit.row, hit.column);
+    if (!cell || cell->check != RowCell::kNoCheck || col::isIconKind(columnKind(hit.column))) {
         QToolTip::hideText();
         return;
     }
-    const QString& text = object->shownText(hit.column);
+    const QString text = RowCells::onScreen(cell->text);
     if (!RowPainter::textIsCut(QFontMetrics(font_), text, header_->sectionSize(hit.column), cell->dropDown)) {
         QToolTip::hideText();
         return;

@@ -114,7 +114,7 @@ void SongListView::toggleRow(int row) {
     if (object == nullptr || object->record() == nullptr)
         return;
     const int column = checkColumn();
-    if (column >= 0 && object->cell(column) != nullptr)
+    if (column >= 0 && cells_.has(*object, column))
         return toggleCheck(row, column);
     // A page without check boxes: the row's selection alone, mirrored as a tick would be.
     const bool checked = !isChecked(row);

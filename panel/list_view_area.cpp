@@ -226,7 +226,7 @@ void ListViewArea::numberRows() {
             continue;
         for (int row = 0; row < list_->rowCount(); ++row)
             if (RowObject* object = list_->rowObject(row))
-                object->setText(column, std::to_string(numberBase_ + row + std::int64_t{1}));
+                object->setNumber(numberBase_ + row + std::int64_t{1});
     }
     list_->viewport()->update();
 }
@@ -239,7 +239,7 @@ void ListViewArea::numberTracks() {
             RowObject* object = list_->rowObject(row);
             const auto track = tracks_.find(list_->record(row));
             if (object != nullptr && track != tracks_.end())
-                object->setText(column, std::to_string(track->second));
+                object->setNumber(track->second);
         }
     }
     list_->viewport()->update();

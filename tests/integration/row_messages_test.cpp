@@ -6,7 +6,7 @@
 
 #include "columns/click_table.h"
 #include "columns/column_kind.h"
-#include "listview/row_object.h"
+#include "columns/row_cell.h"
 
 #include <QAction>
 
@@ -36,8 +36,8 @@ protected:
     Cell clickable(int columnKind, ClickKind kind, int from = 0) {
         const int column = columnOf(columnKind);
         for (int row = from; column >= 0 && row < kVisibleRows; ++row) {
-            const RowCell* cell = list().rowObject(row)->cell(column);
-            if (cell != nullptr && (cell->clickFlags & ClickTable::bit(kind)) != 0)
+            const std::optional<RowCell> cell = list().cell(row, column);
+            if (cell && (cell->clickFlags & ClickTable::bit(kind)) != 0)
                 return {row, column};
         }
         return {};

@@ -179,14 +179,14 @@ TEST_F(ListControlTest, DropDownChoiceSends1104) {
     const QRect cell = list->cellRect(0, 4);
     const QPoint arrow(cell.right() - 4, cell.center().y());
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, arrow);
-    EXPECT_TRUE(list->rowObject(0)->cell(4)->pressed);
+    EXPECT_TRUE(list->cell(0, 4)->pressed);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, arrow);
     auto* popup = list->findChild<QListWidget*>();
     ASSERT_NE(popup, nullptr);
     emit popup->itemClicked(popup->item(1));
     EXPECT_EQ(sink.received, (std::vector<Received>{{msg::kDropDownCell, 0, 1}}));
     EXPECT_EQ(list->cellText(0, 4), QString("192 kbps"));
-    EXPECT_FALSE(list->rowObject(0)->cell(4)->pressed);
+    EXPECT_FALSE(list->cell(0, 4)->pressed);
 }
 
 } // namespace
