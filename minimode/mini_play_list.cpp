@@ -430,20 +430,17 @@ void MiniPlayList::showLyrics(int row) {
     followInSongText(song);
 }
 
-bool MiniPlayList::openSongText() {
+void MiniPlayList::openSongText() {
     if (module_.songText() != nullptr)
-        return true;
+        return;
     const KestoRect rect = MiniSongText::placement();
     if (auto open = StartupValues::slotAs<KestoSvcOpenSongTextFn>(module_.startup().serviceA,
                                                                   KESTO_SVC_A_OPEN_SONG_TEXT))
         open(&rect);
     SongTextOperations* text = module_.songText();
-    if (text == nullptr) {
-        FailureLog::write(LogCategory::Panel, "lyrics not shown: the host made no song-text window");
-        return false;
-    }
+    if (text == nullptr)
+        return FailureLog::write(LogCategory::Panel, "lyrics not shown: the host made no song-text window");
     text->moveTo(rect);
-    return true;
 }
 
 void MiniPlayList::followInSongText(const Song& song) {
