@@ -11,7 +11,12 @@ std::uint16_t ClickTable::flagsFor(int columnKind, int columnIndex, const Song& 
     const bool links = PageRules::hasLinkCells(pageKind) && !miniList;
     switch (columnKind) {
     case col::kPlayState:
-        return columnIndex == 0 && r.isGrey() && !miniList ? bit(ClickKind::GreyState) : 0;
+        if (miniList)
+            return 0;
+        // A grey row tells why it is grey; any other row is listened to from its icon.
+        if (r.isGrey())
+            return columnIndex == 0 ? bit(ClickKind::GreyState) : 0;
+        return bit(ClickKind::ListenIcon);
     case col::kDownload:
         return bit(ClickKind::DownloadLeft) | bit(ClickKind::DownloadRight);
     case col::kSongName:
@@ -43,44 +48,38 @@ std::uint16_t ClickTable::flagsFor(int columnKind, int columnIndex, const Song& 
 
 ClickAction ClickTable::action(ClickKind kind, bool miniList) {
     switch (kind) {
-    case ClickKind::ParentIcon:
-        return {HotArea::Icon, msg::kParentCellIcon, false, false, true, false};
+    case ClickKind::ListenIcon:
+        return {HotArea::Icon, msg::kStateIconListen, false, false, false};
     case ClickKind::DownloadLeft:
-        return {HotArea::LeftZone,
-                miniList ? msg::kMiniIconClick : msg::kDownloadRow,
-                false,
-                false,
-                false,
-                false};
+        return {HotArea::LeftZone, miniList ? msg::kMiniIconClick : msg::kDownloadRow, false, false, false};
     case ClickKind::DownloadRight:
-        return {HotArea::RightZone, msg::kRowSongWebPage, true, false, false, false};
+        return {HotArea::RightZone, msg::kRowSongWebPage, true, false, false};
     case ClickKind::MiniSong:
-        return {HotArea::Icon, msg::kMiniIconClick, false, false, false, false};
+        return {HotArea::Icon, msg::kMiniIconClick, false, false, false};
     case ClickKind::PhoneDeco:
-        return {HotArea::Icon, miniList ? msg::kMiniPhoneDeco : msg::kPhoneDecoPage, false, true, false,
-                false};
+        return {HotArea::Icon, miniList ? msg::kMiniPhoneDeco : msg::kPhoneDecoPage, false, true, false};
     case ClickKind::Lyrics:
-        return {HotArea::Icon, miniList ? msg::kMiniLyrics : msg::kRowLyrics, false, false, false, false};
+        return {HotArea::Icon, miniList ? msg::kMiniLyrics : msg::kRowLyrics, false, false, false};
     case ClickKind::MusicVideo:
-        return {HotArea::Icon, msg::kRowMusicVideo, false, false, false, false};
+        return {HotArea::Icon, msg::kRowMusicVideo, false, false, false};
     case ClickKind::Message:
-        return {HotArea::Icon, msg::kGiftMessagePage, false, false, false, false};
+        return {HotArea::Icon, msg::kGiftMessagePage, false, false, false};
     case ClickKind::AlbumText:
-        return {HotArea::Text, msg::kAlbumPage, false, false, false, true};
+        return {HotArea::Text, msg::kAlbumPage, false, false, true};
     case ClickKind::ArtistText:
-        return {HotArea::Text, msg::kArtistPage, false, false, false, true};
+        return {HotArea::Text, msg::kArtistPage, false, false, true};
     case ClickKind::MvTitle:
-        return {HotArea::Text, msg::kMusicVideoPage, false, false, false, true};
+        return {HotArea::Text, msg::kMusicVideoPage, false, false, true};
     case ClickKind::Resend:
-        return {HotArea::Icon, msg::kPhoneDecoWithTransaction, false, false, false, false};
+        return {HotArea::Icon, msg::kPhoneDecoWithTransaction, false, false, false};
     case ClickKind::MvResend:
-        return {HotArea::Icon, msg::kMvDownloadPage, false, false, false, false};
+        return {HotArea::Icon, msg::kMvDownloadPage, false, false, false};
     case ClickKind::MvDownload:
-        return {HotArea::Icon, msg::kMvDownloadPage2, false, false, false, false};
+        return {HotArea::Icon, msg::kMvDownloadPage2, false, false, false};
     case ClickKind::GreyState:
         break;
     }
-    return {HotArea::StateIcon, 0, false, false, false, false};
+    return {HotArea::StateIcon, 0, false, false, false};
 }
 
 bool ClickTable::inHotArea(HotArea area, int x, int cellWidth, int textWidth) {

@@ -10,7 +10,7 @@
 namespace kesto {
 
 enum class ClickKind : std::uint8_t {
-    ParentIcon,
+    ListenIcon,
     DownloadLeft,
     DownloadRight,
     MiniSong,
@@ -34,7 +34,6 @@ struct ClickAction {
     unsigned message = 0;     // 0: no message (the grey-item notice)
     bool rowInLParam = false; // wParam 0, lParam row; else wParam row, lParam column
     bool delayed = false;     // reported after the phone-decoration timer
-    bool toParent = false;    // goes to the parent window rather than the list panel
     bool handCursor = false;
 };
 
@@ -44,7 +43,7 @@ public:
     static constexpr int kStateIconLeft = 7;
     static constexpr int kStateIconRight = 23;
     static constexpr std::array<ClickKind, 15> kOrder = {
-        ClickKind::ParentIcon, ClickKind::DownloadLeft, ClickKind::DownloadRight, ClickKind::MiniSong,
+        ClickKind::ListenIcon, ClickKind::DownloadLeft, ClickKind::DownloadRight, ClickKind::MiniSong,
         ClickKind::PhoneDeco,  ClickKind::Lyrics,       ClickKind::MusicVideo,    ClickKind::Message,
         ClickKind::AlbumText,  ClickKind::ArtistText,   ClickKind::MvTitle,       ClickKind::Resend,
         ClickKind::MvResend,   ClickKind::MvDownload,   ClickKind::GreyState};

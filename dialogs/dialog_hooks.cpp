@@ -73,8 +73,10 @@ void DialogHooks::install(CommandHooks& hooks, const DialogParts& parts) {
                            settings = parts.context.settings] {
         return DeleteConfirmDialog::run(parent, skin, settings);
     };
-    hooks.songInfo = [parent = QPointer<QWidget>(parts.parent), skin = parts.skin, db = parts.context.albums](
-                         const Song& song) { SongInfoDialog::run(parent, skin, song, db); };
+    hooks.songInfo = [parent = QPointer<QWidget>(parts.parent), skin = parts.skin, db = parts.context.albums,
+                      protocol = parts.context.protocol](const Song& song) {
+        SongInfoDialog::run(parent, skin, song, db, &protocol);
+    };
 }
 
 void DialogHooks::albums(CommandHooks& hooks, const DialogParts& parts) {

@@ -58,6 +58,8 @@ inline constexpr std::string_view kInfoBitrate = "비트레이트:";
 inline constexpr std::string_view kInfoPath = "파일 위치:";
 inline constexpr std::string_view kInfoListened = "들은 횟수:";
 inline constexpr std::string_view kInfoAlbums = "이 곡이 담긴 플레이리스트:";
+inline constexpr std::string_view kInfoMyAlbums = "담긴 마이앨범";
+inline constexpr std::string_view kInfoNoMyAlbum = "없음";
 
 // Purchase and gift.
 inline constexpr std::string_view kPurchaseTitle = "선택하신 곡을 구매합니다.";

@@ -3,6 +3,7 @@
 #include "dialogs/dialog_texts.h"
 #include "library/my_album_db.h"
 #include "platform/cp949.h"
+#include "protocol/my_album_source.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -36,9 +37,25 @@ QLabel* value(QWidget* parent, const QString& text, const char* name) {
     return label;
 }
 
+// The on-line my albums that hold the song, by name; no line when the store was not asked or
+// gave no answer.
+void addMyAlbumLine(QWidget* parent, QFormLayout* form, const Song& song, const ProtocolContext* protocol) {
+    if (protocol == nullptr || song.isEmpty(SongField::Song_ID))
+        return;
+    const auto albums = MyAlbumSource::ask(*protocol, song.view(SongField::Song_ID));
+    if (!albums)
+        return;
+    QStringList names;
+    for (const SourceAlbum& album : *albums)
+        names << local(album.name);
+    const QString shown = names.isEmpty() ? dialogText(t::kInfoNoMyAlbum) : names.join(QStringLiteral(", "));
+    form->addRow(dialogText(t::kInfoMyAlbums), value(parent, shown, "myAlbums"));
+}
+
 } // namespace
 
-SongInfoDialog::SongInfoDialog(QWidget* parent, KestoHostTable skin, const Song& song, MyAlbumDb* db)
+SongInfoDialog::SongInfoDialog(QWidget* parent, KestoHostTable skin, const Song& song, MyAlbumDb* db,
+                               const ProtocolContext* protocol)
     : SkinnedDialog(parent, skin, t::kSongInfoTitle) {
     setObjectName(QStringLiteral("songInfo"));
     buttons()->button(QDialogButtonBox::Cancel)->hide();
@@ -59,6 +76,7 @@ SongInfoDialog::SongInfoDialog(QWidget* parent, KestoHostTable skin, const Song&
     const QString count =
         dialogText(t::kListenCountFormat).replace(QStringLiteral("%d"), QString::number(listened));
     form->addRow(dialogText(t::kInfoListened), value(this, count, "listenCount"));
+    addMyAlbumLine(this, form, song, protocol);
     body()->addLayout(form);
     body()->addWidget(new QLabel(dialogText(t::kInfoAlbums), this));
     auto* list = new QListWidget(this);
@@ -69,8 +87,9 @@ SongInfoDialog::SongInfoDialog(QWidget* parent, KestoHostTable skin, const Song&
     body()->addWidget(list);
 }
 
-void SongInfoDialog::run(QWidget* parent, KestoHostTable skin, const Song& song, MyAlbumDb* db) {
-    SongInfoDialog dialog(parent, skin, song, db);
+void SongInfoDialog::run(QWidget* parent, KestoHostTable skin, const Song& song, MyAlbumDb* db,
+                         const ProtocolContext* protocol) {
+    SongInfoDialog dialog(parent, skin, song, db, protocol);
     dialog.exec();
 }
 

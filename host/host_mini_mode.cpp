@@ -193,6 +193,11 @@ void HostMiniMode::onMessage(unsigned message, qintptr wParam, qintptr lParam) {
     }
 }
 
+void HostMiniMode::openSongText(const KestoRect*) {
+    if (current != nullptr && current->module_.table() != nullptr)
+        current->module_.entry<KestoEntry29>(29)();
+}
+
 void HostMiniMode::closeSongText() {
     if (current != nullptr && current->module_.table() != nullptr)
         current->module_.entry<KestoEntry30>(30)();

@@ -48,6 +48,9 @@ public:
 
     // Host service A entry 30: the song-text window's close button.
     static void closeSongText();
+    // Service table A entry 29: the module wants the song-text window; it is made (entry 29) and
+    // the module places it.
+    static void openSongText(const KestoRect* rect);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

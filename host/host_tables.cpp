@@ -44,6 +44,7 @@ HostTables::HostTables() {
     fillServiceA(serviceA_.data(), std::make_index_sequence<KESTO_SERVICE_A_TABLE_SIZE>());
     serviceA_[KESTO_SVC_A_CREATE_PLAYLIST] = slot<KestoSvcCreatePlaylistFn>(&PlayListMaker::create);
     serviceA_[KESTO_SVC_A_IS_PLAYING] = slot<KestoSvcIntFn>(&PlayController::playsNowPlaying);
+    serviceA_[KESTO_SVC_A_OPEN_SONG_TEXT] = slot<KestoSvcOpenSongTextFn>(&HostMiniMode::openSongText);
     serviceA_[KESTO_SVC_A_CLOSE_SONG_TEXT] = slot<KestoSvcCloseFn>(&HostMiniMode::closeSongText);
     serviceB_[KESTO_SVC_B_VALUE] = slot<KestoSvcValueFn>(&serviceValue);
     serviceB_[KESTO_SVC_B_READ_TAGS] = slot<KestoSvcReadTagsFn>(&TagReader::read);

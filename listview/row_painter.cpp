@@ -128,9 +128,11 @@ void RowPainter::paintStateCell(QPainter& painter, const RowObject& row, const Q
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(QRect(left + 2, y - 6, 12, 12));
         painter.drawLine(left + 4, y + 4, left + 12, y - 4);
-    } else if (row.current || row.record()->Play_State != 0) {
+    } else {
+        // The playing row in orange; on the others a faint play mark: a click listens to the row.
+        const bool playing = row.current || row.record()->Play_State != 0;
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(255, 139, 0));
+        painter.setBrush(playing ? QColor(255, 139, 0) : QColor(214, 214, 214));
         painter.drawPolygon(
             QPolygon({QPoint(left + 4, y - 5), QPoint(left + 4, y + 5), QPoint(left + 13, y)}));
     }

@@ -87,10 +87,7 @@ void SongListView::dispatchClick(ClickKind kind, const CellHit& hit) {
     }
     const std::intptr_t wParam = action.rowInLParam ? 0 : hit.row;
     const std::intptr_t lParam = action.rowInLParam ? hit.row : hit.column;
-    if (action.toParent)
-        port_.post(static_cast<WindowHandle>(parentWidget()), action.message, wParam, lParam);
-    else
-        notify(action.message, wParam, lParam, true);
+    notify(action.message, wParam, lParam, true);
 }
 
 void SongListView::selectByClick(int row, Qt::KeyboardModifiers modifiers) {

@@ -15,6 +15,7 @@
 #include "minimode/mini_now_playing.h"
 #include "minimode/mini_play_line.h"
 #include "minimode/mini_skin.h"
+#include "minimode/mini_song_text.h"
 #include "minimode/mini_texts.h"
 #include "minimode/mini_totals.h"
 #include "minimode/screen_fit.h"
@@ -25,6 +26,7 @@
 #include "pages/play_next.h"
 #include "platform/cp949.h"
 #include "platform/failure_guard.h"
+#include "platform/failure_log.h"
 #include "platform/screen_text.h"
 #include "protocol/lyrics_exchange.h"
 #include "protocol/web_handoff.h"
@@ -422,14 +424,23 @@ void MiniPlayList::showLyrics(int row) {
     if (record == nullptr)
         return;
     const Song song = *record;
-    if (module_.songText() == nullptr && module_.songTextFactory()) {
-        auto text = module_.songTextFactory()(module_);
-        if (text != nullptr && text->createWindow())
-            module_.setSongText(std::move(text));
-    }
+    openSongText();
     if (song.isLocal() && song.Has_Lyrics == 0)
         return say(notice::kNoLyrics, mb::kStopOk);
     followInSongText(song);
+}
+
+void MiniPlayList::openSongText() {
+    if (module_.songText() != nullptr)
+        return;
+    const KestoRect rect = MiniSongText::placement();
+    if (auto open = StartupValues::slotAs<KestoSvcOpenSongTextFn>(module_.startup().serviceA,
+                                                                  KESTO_SVC_A_OPEN_SONG_TEXT))
+        open(&rect);
+    SongTextOperations* text = module_.songText();
+    if (text == nullptr)
+        return FailureLog::write(LogCategory::Panel, "lyrics not shown: the host made no song-text window");
+    text->moveTo(rect);
 }
 
 void MiniPlayList::followInSongText(const Song& song) {

@@ -87,6 +87,9 @@ private:
     void toggleAll();
     void playFrom(int position);
     void showLyrics(int row);
+    // The host makes the song-text window when it is absent (asked through its service table);
+    // the window then goes where it was kept.
+    void openSongText();
     // The song and phone-decoration icons of a row: the song's pages through the host.
     void songIconClicked(int row, bool phoneDecoration);
     // Shows the song's lyrics page in the song-text window, when there is one.

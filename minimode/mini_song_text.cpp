@@ -37,7 +37,7 @@ MiniSongText::~MiniSongText() {
     destroyWindow();
 }
 
-KestoRect MiniSongText::placement() const {
+KestoRect MiniSongText::placement() {
     RegistryKey key;
     std::optional<KestoRect> stored;
     char text[64] = {};
@@ -68,8 +68,7 @@ bool MiniSongText::createWindow() {
     window_->html().setLogin(&module_.login());
     window_->setCloseButton(makeCloseButton());
     applySkin();
-    const KestoRect r = placement();
-    window_->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    moveTo(placement());
     window_->html().navigate(HtmlArea::kBlankPage);
     window_->show();
     module_.postToHost(KESTO_MSG_SONG_TEXT_NOTICE, 0, 0);
@@ -120,6 +119,11 @@ WindowHandle MiniSongText::window() const {
 
 KestoRect MiniSongText::rectangle() const {
     return window_ ? toRect(window_->geometry()) : KestoRect{};
+}
+
+void MiniSongText::moveTo(const KestoRect& r) {
+    if (window_)
+        window_->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 void MiniSongText::showSongInfo(std::string_view text) {

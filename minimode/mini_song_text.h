@@ -22,6 +22,9 @@ public:
     static constexpr int kMinWidth = 200;
     static constexpr int kMinHeight = 120;
 
+    // Where the window opens: the rectangle kept in the settings, else centred on the screen.
+    static KestoRect placement();
+
     explicit MiniSongText(ModuleState& module) : module_(module) {}
     ~MiniSongText() override;
     MiniSongText(const MiniSongText&) = delete;
@@ -31,6 +34,7 @@ public:
     void destroyWindow() override;
     WindowHandle window() const override;
     KestoRect rectangle() const override;
+    void moveTo(const KestoRect& screenRect) override;
     void showSongInfo(std::string_view text) override;
     void navigate(const std::string& address) override;
     void post(const std::string& address, const std::string& body) override;
@@ -38,7 +42,6 @@ public:
     WindowHandle viewWindow(KestoRect& screenRect) const override;
 
 private:
-    KestoRect placement() const;
     bool topMost() const;
     QWidget* makeCloseButton();
     void applySkin();

@@ -17,6 +17,7 @@ public:
     virtual void destroyWindow() = 0;
     virtual WindowHandle window() const = 0;
     virtual KestoRect rectangle() const = 0; // screen rectangle of the window
+    virtual void moveTo(const KestoRect& screenRect) = 0;
     virtual void showSongInfo(std::string_view text) = 0;
     // Shows a page in the window's HTML view; an empty address shows "about:blank".
     virtual void navigate(const std::string& address) = 0;

@@ -71,6 +71,7 @@ const std::array kTable = {
     on(S::Panel, msg::kArtistPage, &H::artistPage),
     on(S::Panel, msg::kAlbumPage, &H::albumPage),
     on(S::Panel, msg::kRowListen, &H::rowListen),
+    on(S::Panel, msg::kStateIconListen, &H::stateIconListen),
     on(S::Panel, msg::kDelete, &H::deleteChosen),
     on(S::Panel, msg::kLocalPageReady, &H::localPageReady),
     on(S::Panel, msg::kToPhone, &H::toPhone),

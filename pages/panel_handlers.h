@@ -61,6 +61,7 @@ public:
     virtual void deviceDelete(W, L) {}
     virtual void rowToCart(W, L) {}
     virtual void rowListen(W, L) {}
+    virtual void stateIconListen(W, L) {}
     virtual void deleteChosen(W, L) {}
     virtual void artistPage(W, L) {}
     virtual void albumPage(W, L) {}

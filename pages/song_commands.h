@@ -55,6 +55,8 @@ public:
 
     void listen(W, L) override { listenTicked(); }
     void rowListen(W, L row) override;
+    // The play-state icon of a row: the row is listened to as a double click does.
+    void stateIconListen(W row, L) override { rowListen(0, row); }
     void putIntoCart(W, L) override;
     void gift(W, L) override;
     void buy(W, L) override;

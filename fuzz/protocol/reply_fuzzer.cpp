@@ -1,10 +1,11 @@
-// Feeds one server reply through the split, every field decoding, every list parser and every
-// purchase exchange, and traps when a parse breaks its promises: a record not terminated in
-// its fields, a count of made records that differs from what the store received, rows beyond
-// what the reply holds, an exchange that says no reply came, texts or price groups longer than
-// the reply.
+// Feeds one server reply through the split, every field decoding, every list parser, the my
+// albums of a song and every purchase exchange, and traps when a parse breaks its promises: a
+// record not terminated in its fields, a count of made records that differs from what the store
+// received, rows or albums beyond what the reply holds, an exchange that says no reply came,
+// texts or price groups longer than the reply.
 #include "protocol/field_decoder.h"
 #include "protocol/list_parser.h"
+#include "protocol/my_album_source.h"
 #include "protocol/promotion_request.h"
 #include "protocol/purchase_exchange.h"
 #include "protocol/reply_fields.h"
@@ -125,6 +126,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     parseEveryLayout(text, context);
     for (const auto& entry : kesto::PromotionRequest::read(text))
         check(entry.size() == kesto::PromotionRequest::kEntryFields);
+    if (const auto albums = kesto::MyAlbumSource::read(kesto::ReplyFields(text)))
+        check(albums->size() * 2 < kesto::ReplyFields::split(text, '\x0b').size());
     Song record;
     kesto::SongCommandReply::read(context, text, record);
     checkRecord(record);

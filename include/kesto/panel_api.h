@@ -220,6 +220,10 @@ enum {
     KESTO_SVC_A_DEVICE_DELETE = 25,   /* (NULL-terminated array of texts): device paths to delete */
     KESTO_SVC_A_MP3_CONNECTED = 26,   /* (text out, 260 bytes) -> non-zero when an MP3 player is connected */
     KESTO_SVC_A_PHONE_CONNECTED = 28, /* () -> non-zero when a phone is connected */
+    KESTO_SVC_A_OPEN_SONG_TEXT = 29,  /* (const KestoRect* screen rect): the mini list wants the song-text
+                                         window for lyrics and it does not exist; the host creates it with
+                                         entry 29 (and may place it). The module then moves it to rect and
+                                         loads the lyrics; while the window is still absent nothing loads */
     KESTO_SVC_A_CLOSE_SONG_TEXT = 30, /* (): the song-text window's close button was pressed; the host
                                          closes the window (entry 30, which keeps its rectangle) */
     KESTO_SVC_A_CREATE_PLAYLIST = 32, /* (name) -> album id of the new play list */
@@ -231,6 +235,7 @@ enum {
 typedef intptr_t (*KestoServiceFn)(intptr_t a, intptr_t b, intptr_t c);
 typedef void (*KestoSvcBeforePlayFn)(int a, int b);
 typedef void (*KestoSvcCloseFn)(void);
+typedef void (*KestoSvcOpenSongTextFn)(const KestoRect* rect);
 typedef int (*KestoSvcIntFn)(void);
 typedef void (*KestoSvcDeviceDeleteFn)(const char* const* paths);
 typedef int (*KestoSvcMp3ConnectedFn)(char* textOut);
@@ -460,7 +465,9 @@ typedef int (*KestoEntry27)(const KestoRect* rect); /* creates the mini list, a 
 typedef void (*KestoEntry28)(void);  /* destroys the mini list (its rectangle goes to Main\minilistRectInfo)
                                         and the song text */
 typedef int (*KestoEntry29)(void);   /* creates the song text in Main\SongtextRectInfo, else 351 x 222
-                                        centred; top-most when PlayerPanel\TopMost is "1"; posts 1429; 1 or 0 */
+                                        centred; top-most when PlayerPanel\TopMost is "1"; posts 1429; 1 or 0.
+                                        Called by the host at will, and in answer to service table A's
+                                        entry 29 when the mini list wants lyrics shown */
 typedef void (*KestoEntry30)(void);  /* stores the song text's rectangle, destroys it */
 typedef void* (*KestoEntry31)(void); /* the mini list's window or NULL */
 typedef void* (*KestoEntry32)(void); /* the song text's window or NULL */

@@ -461,10 +461,16 @@ TEST_F(DialogsTest, PurchaseWithoutReplyOrWithAnErrorSaysSoAndChargesNothing) {
 
 TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
     localAlbums({"solo"});
+    // The song, a store song, is in an on-line my album too.
+    host.show(2, kChartMenu, kChart);
+    const std::string id = host.rowRecords()[0]->text(SongField::Song_ID);
+    const auto [onlineName, onlineId] = *onlineAlbums().begin();
+    host.ask(host.baseUrl() + "/protocol.jsp?addSongToMyAlbum",
+             "tester\v" + std::string(login().uKey) + "\v" + onlineId + "\v1\v" + id + "\v\v1\v");
     {
         MyAlbumDb db;
         ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("update AlbumInfo_tbl set Listen_Count=3"));
+        ASSERT_TRUE(db.execStatement("update AlbumInfo_tbl set Listen_Count=3, Song_ID='" + id + "'"));
     }
     host.show(4, 4100, "7");
     ASSERT_TRUE(waitForReady(1));
@@ -474,8 +480,10 @@ TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
     host.entry<KestoEntry24>(24)("", 0, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                  nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     DialogScript script;
-    script.then("songInfo", [](QWidget* d) {
+    script.then("songInfo", [name = onlineName](QWidget* d) {
         EXPECT_EQ(d->findChild<QLabel*>("listenCount")->text(), u("4회"));
+        const auto* line = d->findChild<QLabel*>("myAlbums");
+        EXPECT_EQ(line != nullptr ? line->text().toStdString() : "", Cp949::toUtf8(name));
         auto* albums = d->findChild<QListWidget*>("albums");
         ASSERT_EQ(albums->count(), 1);
         EXPECT_EQ(albums->item(0)->text(), "Road Trip");

@@ -29,6 +29,15 @@ void closeSongText() {
     ++closeRequests;
 }
 
+// The host makes the song-text window when asked, somewhere of its own choosing.
+PanelHost* opener = nullptr;
+KestoRect asked{};
+void openSongText(const KestoRect* rect) {
+    asked = *rect;
+    if (opener->entry<KestoEntry29>(29)() == 1)
+        static_cast<QWidget*>(opener->entry<KestoEntry32>(32)())->move(0, 0);
+}
+
 std::string readSetting(const char* section, const char* name) {
     RegistryKey key;
     std::string value;
@@ -45,6 +54,8 @@ class MiniModeTest : public MiniFixture {
 protected:
     void SetUp() override {
         PanelHost::setServiceA(KESTO_SVC_A_CLOSE_SONG_TEXT, reinterpret_cast<KestoHostFn>(&closeSongText));
+        PanelHost::setServiceA(KESTO_SVC_A_OPEN_SONG_TEXT, reinterpret_cast<KestoHostFn>(&openSongText));
+        opener = &host;
         MiniFixture::SetUp();
     }
 
@@ -286,11 +297,15 @@ TEST_F(MiniModeTest, ALocalFileWithoutLyricsIsToldAndLoadsNothing) {
     ASSERT_EQ(list->record(0)->Has_Lyrics, 0);
 
     const int boxes = PanelHost::boxesShown();
+    writeSetting(settings::kMain, settings::kSongTextRectInfo, "10,400,20,260");
     WindowMessageEvent lyrics(msg::kMiniLyrics, 0, 3);
     QCoreApplication::sendEvent(miniWindow(), &lyrics);
     PanelHost::processUntil([&] { return PanelHost::boxesShown() > boxes; }, 2s);
     EXPECT_EQ(PanelHost::boxesShown(), boxes + 1);
-    ASSERT_NE(songTextWindow(), nullptr) << "the window opens for the request";
+    // The host made the window for the request; it stands in the kept rectangle it was asked for.
+    EXPECT_EQ(std::tie(asked.left, asked.top, asked.right, asked.bottom), std::tuple(10, 20, 400, 260));
+    ASSERT_NE(songTextWindow(), nullptr);
+    EXPECT_EQ(songTextWindow()->geometry(), QRect(10, 20, 390, 240));
     EXPECT_EQ(songTextWindow()->property("address").toString(), QStringLiteral("about:blank"));
 }
 

@@ -159,17 +159,21 @@ TEST_F(RowMessagesTest, SongInfoMenuSendsTheGenericRequestAgain) {
     EXPECT_EQ(PanelHost::requestedUrls().back(), before.back());
 }
 
-TEST_F(RowMessagesTest, DoubleClickListensToTheRowThroughNowPlaying) {
+TEST_F(RowMessagesTest, DoubleClickAndThePlayMarkListenToTheRowThroughNowPlaying) {
     const QRect rect = list().cellRect(2, columnOf(col::kSongName));
     QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, rect.center());
-    const std::string listened = songId(2);
     ASSERT_TRUE(hostGot(KESTO_MSG_PLAY_NOW_PLAYING));
+    EXPECT_EQ(playNext(0, 0).songId, songId(2));
+    // One click on the play mark of a row that is not grey.
+    const Cell mark = clickable(col::kPlayState, ClickKind::ListenIcon, 4);
+    ASSERT_GE(mark.row, 0);
+    clickCell(mark);
+    ASSERT_TRUE(hostGot(KESTO_MSG_PLAY_NOW_PLAYING, 2));
     ASSERT_EQ(host.entry<KestoEntry0>(0)(), 1);
+    EXPECT_EQ(playNext(0, 0).songId, songId(mark.row));
     // Entry 24 hands the host the song that went into now playing at the posted position.
-    const auto play = host.hostLog().of(KESTO_MSG_PLAY_NOW_PLAYING)[0];
-    EXPECT_EQ(play.wParam, 0);
-    EXPECT_EQ(play.lParam, 1);
-    (void)listened;
+    for (const auto& play : host.hostLog().of(KESTO_MSG_PLAY_NOW_PLAYING))
+        EXPECT_TRUE(play.wParam == 0 && play.lParam == 1) << play.wParam << ", " << play.lParam;
 }
 
 TEST_F(RowMessagesTest, GiftMessageIconAndMenuShowTheMessagePageOfTheGift) {

@@ -1,5 +1,6 @@
 #include "platform/cp949.h"
 #include "protocol/field_decoder.h"
+#include "protocol/my_album_source.h"
 #include "protocol/percent_encoder.h"
 #include "protocol/reply_fields.h"
 #include "tests/protocol/protocol_doubles.h"
@@ -97,6 +98,25 @@ TEST(PercentEncoder, DecodingWhatWasEncodedGivesTheTextBack) {
         all += static_cast<char>(byte);
     std::string scratch;
     EXPECT_EQ(FieldDecoder::percentDecode(PercentEncoder::encode(all), scratch), all);
+}
+
+// The my albums that hold a song: every pair the reply holds, never more than its count.
+TEST(MyAlbumSource, ReadsThePairsTheCountNamesAndNothingForAnError) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {vt({"2", "7", "Road", "9", "Night%20Drive"}), {"7 Road", "9 Night Drive"}},
+        {vt({"1", "7", "Road", "9", "Night"}), {"7 Road"}},
+        {vt({"5", "7", "Road", "9"}), {"7 Road"}},
+        {"0", {}},
+        {"x", {}}};
+    for (const auto& [reply, expected] : cases) {
+        const auto albums = MyAlbumSource::read(ReplyFields(reply));
+        ASSERT_TRUE(albums.has_value()) << reply;
+        std::vector<std::string> read;
+        for (const SourceAlbum& album : *albums)
+            read.push_back(album.id + " " + album.name);
+        EXPECT_EQ(read, expected) << reply;
+    }
+    EXPECT_FALSE(MyAlbumSource::read(ReplyFields(vt({"-1", "refused"}))).has_value());
 }
 
 // Random texts of the bytes that matter, each read by the cursor and decoded straight into a
