@@ -172,7 +172,8 @@ void SongListView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (hit.row < 0)
         return;
     const auto kind = hit.column >= 0 ? clickAt(hit) : std::nullopt;
-    if (kind == ClickKind::PhoneDeco)
+    // The play mark listened on the first click; a second listen would start the song again.
+    if (kind == ClickKind::PhoneDeco || kind == ClickKind::ListenIcon)
         return;
     if (kind == ClickKind::Lyrics) {
         notify(isMiniList() ? msg::kMiniLyrics : msg::kRowLyrics, hit.row, hit.column, true);

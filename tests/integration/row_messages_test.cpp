@@ -164,11 +164,15 @@ TEST_F(RowMessagesTest, DoubleClickAndThePlayMarkListenToTheRowThroughNowPlaying
     QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, rect.center());
     ASSERT_TRUE(hostGot(KESTO_MSG_PLAY_NOW_PLAYING));
     EXPECT_EQ(playNext(0, 0).songId, songId(2));
-    // One click on the play mark of a row that is not grey.
+    // The play mark of a row that is not grey listens on its first click; a double click there
+    // does not start the song a second time.
     const Cell mark = clickable(col::kPlayState, ClickKind::ListenIcon, 4);
     ASSERT_GE(mark.row, 0);
-    clickCell(mark);
+    const QRect markRect = list().cellRect(mark.row, mark.column);
+    QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, markRect.center());
     ASSERT_TRUE(hostGot(KESTO_MSG_PLAY_NOW_PLAYING, 2));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(host.hostLog().of(KESTO_MSG_PLAY_NOW_PLAYING).size(), 2u);
     ASSERT_EQ(host.entry<KestoEntry0>(0)(), 1);
     EXPECT_EQ(playNext(0, 0).songId, songId(mark.row));
     // Entry 24 hands the host the song that went into now playing at the posted position.
