@@ -1,5 +1,8 @@
 #include "platform/cp949.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include <cerrno>
 #include <iconv.h>
 
@@ -93,23 +96,78 @@ std::size_t Cp949::fitLength(std::string_view text, std::size_t maxBytes) {
     return i;
 }
 
+namespace {
+
+// Eight bytes at a time where none of them is above ASCII, so none starts a two-byte character.
+constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+constexpr std::size_t kWord = sizeof(std::uint64_t);
+
+std::uint64_t wordAt(std::string_view text, std::size_t i) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + i, kWord);
+    return word;
+}
+
+// Capital letters folded in a word of ASCII bytes: a byte gets its 0x20 bit when it lies from
+// 'A' to 'Z' (no sum below carries into the next byte).
+std::uint64_t lowerAscii(std::uint64_t word) {
+    const std::uint64_t fromA = word + (0x80 - 'A') * kEveryByte;
+    const std::uint64_t pastZ = word + (0x80 - 'Z' - 1) * kEveryByte;
+    return word | ((fromA & ~pastZ & kHighBits) >> 2);
+}
+
+char lowerByte(unsigned char c) {
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+}
+
+} // namespace
+
 std::string Cp949::foldCase(std::string_view text) {
-    std::string out(text);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const auto c = static_cast<unsigned char>(out[i]);
-        if (isLeadByte(c))
-            ++i;
-        else if (c >= 'A' && c <= 'Z')
-            out[i] = static_cast<char>(c - 'A' + 'a');
-    }
+    std::string out(text.size(), '\0');
+    foldCaseInto(text, out.data());
     return out;
+}
+
+void Cp949::foldCaseInto(std::string_view text, char* out) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (i + kWord <= text.size()) {
+            const std::uint64_t word = wordAt(text, i);
+            if ((word & kHighBits) == 0) {
+                const std::uint64_t lower = lowerAscii(word);
+                std::memcpy(out + i, &lower, kWord);
+                i += kWord;
+                continue;
+            }
+        }
+        const auto c = static_cast<unsigned char>(text[i]);
+        out[i] = lowerByte(c);
+        if (isLeadByte(c)) {
+            out[i] = text[i];
+            if (i + 1 < text.size())
+                out[i + 1] = text[i + 1];
+            ++i;
+        }
+        ++i;
+    }
 }
 
 bool Cp949::equalsIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
-    for (std::size_t i = 0; i < a.size(); ++i) {
+    std::size_t i = 0;
+    while (i < a.size()) {
+        if (i + kWord <= a.size()) {
+            const std::uint64_t x = wordAt(a, i);
+            const std::uint64_t y = wordAt(b, i);
+            if (((x | y) & kHighBits) == 0) {
+                if (lowerAscii(x) != lowerAscii(y))
+                    return false;
+                i += kWord;
+                continue;
+            }
+        }
         const auto x = static_cast<unsigned char>(a[i]);
         const auto y = static_cast<unsigned char>(b[i]);
         if (isLeadByte(x)) {
@@ -117,9 +175,10 @@ bool Cp949::equalsIgnoreCase(std::string_view a, std::string_view b) {
             if (x != y || (i + 1 < a.size() && a[i + 1] != b[i + 1]))
                 return false;
             ++i;
-        } else if (lower(x) != lower(y)) {
+        } else if (lowerByte(x) != lowerByte(y)) {
             return false;
         }
+        ++i;
     }
     return true;
 }

@@ -26,6 +26,8 @@ public:
     // ASCII letters folded to lower case; the second byte of a two-byte character is left
     // alone, since it may fall in the ASCII letter range.
     static std::string foldCase(std::string_view text);
+    // The same into out, which has room for text.size() bytes.
+    static void foldCaseInto(std::string_view text, char* out);
     static bool equalsIgnoreCase(std::string_view a, std::string_view b);
 };
 

@@ -12,10 +12,6 @@ namespace kesto {
 
 namespace {
 
-bool isSpecial(char c) {
-    return c == '&' || c == '%' || c == '\0';
-}
-
 #if defined(__SSE2__)
 constexpr std::ptrdiff_t kBlock = 16;
 #endif
@@ -28,45 +24,54 @@ FieldCursor::Field FieldCursor::next() {
         return {};
     }
     const char* p = at_;
-    bool plain = true;
+    Field field;
     const char* stop = nullptr;
 #if defined(__SSE2__)
-    // Sixteen bytes at a time: where the first VT is, and whether a special byte comes before it.
+    // Sixteen bytes at a time: where the first VT is, and whether a special byte comes before it;
+    // which one is looked at only when there is one.
     const __m128i vt = _mm_set1_epi8(proto::kVt);
     const __m128i amp = _mm_set1_epi8('&');
     const __m128i percent = _mm_set1_epi8('%');
     const __m128i zero = _mm_setzero_si128();
+    const auto mask = [](__m128i a, __m128i b) {
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(a, b)));
+    };
     while (stop == nullptr && end_ - p >= kBlock) {
         __m128i block;
         std::memcpy(&block, p, sizeof block); // an unaligned load
-        const auto separators = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, vt)));
+        const unsigned separators = mask(block, vt);
         const __m128i special =
             _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, amp), _mm_cmpeq_epi8(block, percent)),
                          _mm_cmpeq_epi8(block, zero));
-        auto specials = static_cast<unsigned>(_mm_movemask_epi8(special));
+        unsigned before = 0xFFFFu;
         if (separators != 0) {
             const unsigned first = static_cast<unsigned>(__builtin_ctz(separators));
-            specials &= (1u << first) - 1u;
+            before = (1u << first) - 1u;
             stop = p + first;
         } else {
             p += kBlock;
         }
-        if (specials != 0)
-            plain = false;
+        if ((static_cast<unsigned>(_mm_movemask_epi8(special)) & before) != 0) {
+            field.ampersand = field.ampersand || (mask(block, amp) & before) != 0;
+            field.percent = field.percent || (mask(block, percent) & before) != 0;
+            field.nul = field.nul || (mask(block, zero) & before) != 0;
+        }
     }
 #endif
     for (; stop == nullptr && p < end_; ++p) {
         if (*p == proto::kVt)
             stop = p;
-        else if (isSpecial(*p))
-            plain = false;
+        field.ampersand = field.ampersand || *p == '&';
+        field.percent = field.percent || *p == '%';
+        field.nul = field.nul || *p == '\0';
     }
+    field.plain = !(field.ampersand || field.percent || field.nul);
     if (stop == nullptr) {
-        const Field last{{at_, static_cast<std::size_t>(end_ - at_)}, plain};
+        field.text = {at_, static_cast<std::size_t>(end_ - at_)};
         at_ = nullptr;
-        return last;
+        return field;
     }
-    const Field field{{at_, static_cast<std::size_t>(stop - at_)}, plain};
+    field.text = {at_, static_cast<std::size_t>(stop - at_)};
     at_ = stop + 1;
     return field;
 }

@@ -15,6 +15,10 @@ public:
     struct Field {
         std::string_view text;
         bool plain = true; // no '&', '%' or NUL: nothing to decode
+        // Which of them it holds, so that decoding looks only for what is there.
+        bool ampersand = false;
+        bool percent = false;
+        bool nul = false;
     };
 
     explicit FieldCursor(std::string_view text) : at_(text.data()), end_(text.data() + text.size()) {}

@@ -3,7 +3,6 @@
 #include "platform/cp949.h"
 #include "platform/hex_digit.h"
 #include "platform/utf8.h"
-#include "songs/song_record.h"
 
 #include <cstring>
 #include <limits>
@@ -51,57 +50,16 @@ std::size_t referenceAt(std::string_view text, std::uint32_t& code) {
     return i + 1;
 }
 
-bool hasAmpersandOrNul(std::string_view field) {
-    for (const char c : field)
-        if (c == '&' || c == '\0')
-            return true;
-    return false;
-}
-
-void copyPlain(char* out, std::size_t capacity, std::string_view text) {
-    const std::size_t length = Cp949::fitLength(text, capacity - 1);
-    if (length > 0)
-        std::memcpy(out, text.data(), length);
-    out[length] = '\0';
-}
-
 } // namespace
 
-// '&' may start a reference, '%' an escape, and a NUL ends the text early.
-bool FieldDecoder::isPlain(std::string_view field) {
-    for (const char c : field)
-        if (c == '&' || c == '%' || c == '\0')
-            return false;
-    return true;
-}
-
-void FieldDecoder::valueInto(char* out, std::size_t capacity, std::string_view field, bool plain,
-                             Scratch& scratch) {
-    if (capacity == 0)
-        return;
-    if (plain) {
-        copyPlain(out, capacity, isNullWord(field) ? kEmpty : field);
-        return;
-    }
-    const std::string_view referenced = characterReferences(field, scratch.references);
-    copyBounded(out, capacity, value(referenced, scratch.percent));
-}
-
-void FieldDecoder::rawInto(char* out, std::size_t capacity, std::string_view field, bool plain,
-                           Scratch& scratch) {
-    if (capacity == 0)
-        return;
-    if (plain || !hasAmpersandOrNul(field)) {
-        copyPlain(out, capacity, field);
-        return;
-    }
-    copyBounded(out, capacity, characterReferences(field, scratch.references));
-}
-
-std::int32_t FieldDecoder::numberOf(std::string_view field, bool plain, Scratch& scratch) {
-    if (plain || field.find('&') == std::string_view::npos)
-        return toInt(field);
-    return toInt(characterReferences(field, scratch.references));
+std::string_view FieldDecoder::decodedValueOf(const FieldCursor::Field& field, Scratch& scratch) {
+    const std::string_view referenced =
+        field.ampersand ? characterReferences(field.text, scratch.references) : field.text;
+    if (isNullWord(referenced))
+        return kEmpty;
+    // A reference may have written a '%'.
+    const bool escapes = field.percent || referenced.data() != field.text.data();
+    return escapes ? percentDecode(referenced, scratch.percent) : referenced;
 }
 
 std::string_view FieldDecoder::characterReferences(std::string_view field, std::string& scratch) {
@@ -126,10 +84,8 @@ std::string_view FieldDecoder::characterReferences(std::string_view field, std::
     return scratch;
 }
 
-bool FieldDecoder::isNullWord(std::string_view field) {
+bool FieldDecoder::isNullWordOfFour(std::string_view field) {
     constexpr std::string_view kNull = "null";
-    if (field.size() != kNull.size())
-        return false;
     for (std::size_t i = 0; i < kNull.size(); ++i) {
         const char c = field[i];
         const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -146,27 +102,28 @@ std::string_view FieldDecoder::value(std::string_view field, std::string& scratc
 }
 
 std::string_view FieldDecoder::percentDecode(std::string_view field, std::string& scratch) {
-    std::size_t percent = field.find('%');
-    if (percent == std::string_view::npos)
+    const std::size_t first = field.find('%');
+    if (first == std::string_view::npos)
         return field;
-    scratch.clear();
-    std::size_t done = 0;
-    while (percent != std::string_view::npos) {
-        if (percent + 2 < field.size()) {
-            const int high = HexDigit::value(field[percent + 1]);
-            const int low = HexDigit::value(field[percent + 2]);
+    // One pass over the bytes: decoding only ever shortens the text.
+    scratch.resize(field.size());
+    char* const out = scratch.data();
+    std::memcpy(out, field.data(), first);
+    std::size_t written = first;
+    for (std::size_t i = first; i < field.size();) {
+        if (field[i] == '%' && i + 2 < field.size()) {
+            const int high = HexDigit::value(field[i + 1]);
+            const int low = HexDigit::value(field[i + 2]);
             const int byte = high * 16 + low;
             if (high >= 0 && low >= 0 && byte != 0) {
-                scratch.append(field.substr(done, percent - done));
-                scratch += static_cast<char>(byte);
-                done = percent + 3;
-                percent = field.find('%', done);
+                out[written++] = static_cast<char>(byte);
+                i += 3;
                 continue;
             }
         }
-        percent = field.find('%', percent + 1);
+        out[written++] = field[i++];
     }
-    scratch.append(field.substr(done));
+    scratch.resize(written);
     return scratch;
 }
 

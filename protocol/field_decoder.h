@@ -3,6 +3,8 @@
 // decimal reading of number fields. Functions that may rewrite a field take a scratch string
 // and return a view either of the input (nothing to change) or of the scratch.
 
+#include "protocol/field_cursor.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,17 +20,23 @@ public:
         std::string percent;
     };
 
-    // A field as it came in the reply, decoded straight into a record's text field of the given
-    // capacity (terminator included) and cut to fit. valueInto applies references, the "NULL"
-    // rule and percent-decoding; rawInto only references. A plain field (isPlain: no '&', '%'
-    // or NUL, as the reader of the reply may already know) is copied without a detour.
-    static void valueInto(char* out, std::size_t capacity, std::string_view field, bool plain,
-                          Scratch& scratch);
-    static void rawInto(char* out, std::size_t capacity, std::string_view field, bool plain,
-                        Scratch& scratch);
-    // A number field as it came: references replaced, then read by toInt.
-    static std::int32_t numberOf(std::string_view field, bool plain, Scratch& scratch);
-    static bool isPlain(std::string_view field);
+    // A field as the cursor read it from the reply, decoded: valueOf applies references, the
+    // "NULL" rule and percent-decoding, rawOf only references, numberOf references and then
+    // toInt. Each step runs only when the field holds what it looks for. The result is a view
+    // of the field itself when nothing changed, else of the scratch, valid until the scratch is
+    // used again; it holds a NUL only when the field did.
+    // Inline for the plain fields, which are most of them.
+    static std::string_view valueOf(const FieldCursor::Field& field, Scratch& scratch) {
+        if (field.plain)
+            return isNullWord(field.text) ? std::string_view() : field.text;
+        return decodedValueOf(field, scratch);
+    }
+    static std::string_view rawOf(const FieldCursor::Field& field, Scratch& scratch) {
+        return field.ampersand ? characterReferences(field.text, scratch.references) : field.text;
+    }
+    static std::int32_t numberOf(const FieldCursor::Field& field, Scratch& scratch) {
+        return toInt(rawOf(field, scratch));
+    }
 
     // Replaces each well-formed "&#n;" by the character n. Below 256 that is the byte n (0 is
     // dropped); above, the Unicode character n written in CP949 ('?' where it has none). A
@@ -43,11 +51,15 @@ public:
     // without two digits, and "%00" (which would cut the text), stay as they came.
     static std::string_view percentDecode(std::string_view field, std::string& scratch);
 
-    static bool isNullWord(std::string_view field);
+    static bool isNullWord(std::string_view field) { return field.size() == 4 && isNullWordOfFour(field); }
 
     // Leading blanks, an optional sign and decimal digits; 0 for anything else. Saturates at
     // the limits of a 32-bit integer.
     static std::int32_t toInt(std::string_view text);
+
+private:
+    static std::string_view decodedValueOf(const FieldCursor::Field& field, Scratch& scratch);
+    static bool isNullWordOfFour(std::string_view field);
 };
 
 } // namespace kesto

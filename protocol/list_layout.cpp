@@ -8,92 +8,102 @@ namespace kesto {
 
 namespace {
 
-// "NULL" empty, percent-decoded.
-template <auto Member>
-void storeValue(SongRecord& record, const FieldCursor::Field& f, FieldDecoder::Scratch& s) {
-    FieldDecoder::valueInto(record.*Member, sizeof(record.*Member), f.text, f.plain, s);
-}
-// As it came, after character references.
-template <auto Member>
-void storeRaw(SongRecord& record, const FieldCursor::Field& f, FieldDecoder::Scratch& s) {
-    FieldDecoder::rawInto(record.*Member, sizeof(record.*Member), f.text, f.plain, s);
-}
-template <auto Member>
-void storeNumber(SongRecord& record, const FieldCursor::Field& f, FieldDecoder::Scratch& s) {
-    record.*Member = FieldDecoder::numberOf(f.text, f.plain, s);
+// A decoded text is a view of the reply or of the field's own scratch: both stay as they are
+// until the song is packed. Only a field that held a NUL needs a look for one.
+void put(SongBuilder& song, SongField field, std::string_view decoded, const FieldCursor::Field& f) {
+    if (f.nul)
+        song.setText(field, decoded);
+    else
+        song.setPlainText(field, decoded);
 }
 
-template <auto Member> constexpr RowField text() {
-    return {&storeValue<Member>};
+FieldDecoder::Scratch& scratchOf(RowScratch& scratch, SongField field) {
+    return scratch.texts[static_cast<std::size_t>(field)];
 }
-template <auto Member> constexpr RowField raw() {
-    return {&storeRaw<Member>};
+
+// "NULL" empty, percent-decoded.
+template <SongField Field> void storeValue(SongBuilder& song, const FieldCursor::Field& f, RowScratch& s) {
+    put(song, Field, FieldDecoder::valueOf(f, scratchOf(s, Field)), f);
+}
+// As it came, after character references.
+template <SongField Field> void storeRaw(SongBuilder& song, const FieldCursor::Field& f, RowScratch& s) {
+    put(song, Field, FieldDecoder::rawOf(f, scratchOf(s, Field)), f);
+}
+template <auto Member> void storeNumber(SongBuilder& song, const FieldCursor::Field& f, RowScratch& s) {
+    song.song().*Member = FieldDecoder::numberOf(f, s.numbers);
+}
+
+template <SongField Field> constexpr RowField text() {
+    return {&storeValue<Field>};
+}
+template <SongField Field> constexpr RowField raw() {
+    return {&storeRaw<Field>};
 }
 template <auto Member> constexpr RowField number() {
     return {&storeNumber<Member>};
 }
 
-using R = SongRecord;
+using F = SongField;
+using R = Song;
 
 constexpr std::array kMyAlbumRow = {
-    text<&R::Song_ID>(),     text<&R::Service_Flags>(), text<&R::Song_Name>(),  number<&R::Play_Time>(),
-    text<&R::Source_ID>(),   text<&R::Source>(),        text<&R::Artist_ID>(),  text<&R::Artist_Name>(),
-    text<&R::Album_ID>(),    text<&R::Album_Name>(),    text<&R::Added_Date>(), number<&R::Phone_Deco>(),
+    text<F::Song_ID>(),      text<F::Service_Flags>(), text<F::Song_Name>(),  number<&R::Play_Time>(),
+    text<F::Source_ID>(),    text<F::Source>(),        text<F::Artist_ID>(),  text<F::Artist_Name>(),
+    text<F::Album_ID>(),     text<F::Album_Name>(),    text<F::Added_Date>(), number<&R::Phone_Deco>(),
     number<&R::Has_Lyrics>()};
 
 constexpr std::array kPurchaseRow = {
-    text<&R::Song_ID>(),       text<&R::Service_Flags>(), text<&R::Song_Name>(),     number<&R::Play_Time>(),
-    text<&R::Quality_Flags>(), text<&R::Artist_ID>(),     text<&R::Artist_Name>(),   text<&R::Album_ID>(),
-    text<&R::Album_Name>(),    number<&R::List_Value>(),  text<&R::Purchase_Time>(), text<&R::Expire_Date>(),
-    number<&R::Phone_Deco>(),  number<&R::Has_Lyrics>(),  number<&R::Serviceable>()};
+    text<F::Song_ID>(),       text<F::Service_Flags>(), text<F::Song_Name>(),     number<&R::Play_Time>(),
+    text<F::Quality_Flags>(), text<F::Artist_ID>(),     text<F::Artist_Name>(),   text<F::Album_ID>(),
+    text<F::Album_Name>(),    number<&R::List_Value>(), text<F::Purchase_Time>(), text<F::Expire_Date>(),
+    number<&R::Phone_Deco>(), number<&R::Has_Lyrics>(), number<&R::Serviceable>()};
 
 constexpr std::array kGiftRow = {
-    text<&R::Gift_Peer>(),   text<&R::Row_Text>(),     text<&R::Song_ID>(),       text<&R::Service_Flags>(),
-    text<&R::Song_Name>(),   number<&R::Play_Time>(),  text<&R::Quality_Flags>(), text<&R::Artist_ID>(),
-    text<&R::Artist_Name>(), text<&R::Album_ID>(),     text<&R::Album_Name>(),    text<&R::Date_1>(),
-    text<&R::Date_2>(),      number<&R::Phone_Deco>(), number<&R::Has_Lyrics>(),  number<&R::Has_Message>(),
-    text<&R::Date_3>(),      text<&R::Extra_Text>()};
+    text<F::Gift_Peer>(),   text<F::Row_Text>(),      text<F::Song_ID>(),       text<F::Service_Flags>(),
+    text<F::Song_Name>(),   number<&R::Play_Time>(),  text<F::Quality_Flags>(), text<F::Artist_ID>(),
+    text<F::Artist_Name>(), text<F::Album_ID>(),      text<F::Album_Name>(),    text<F::Date_1>(),
+    text<F::Date_2>(),      number<&R::Phone_Deco>(), number<&R::Has_Lyrics>(), number<&R::Has_Message>(),
+    text<F::Date_3>(),      text<F::Extra_Text>()};
 
-constexpr std::array kAlbumRow = {
-    text<&R::Song_ID>(),      text<&R::Service_Flags>(), text<&R::Song_Name>(), number<&R::Play_Time>(),
-    text<&R::Artist_ID>(),    text<&R::Artist_Name>(),   text<&R::Album_ID>(),  text<&R::Album_Name>(),
-    number<&R::Phone_Deco>(), number<&R::Has_Lyrics>()};
+constexpr std::array kAlbumRow = {text<F::Song_ID>(),      text<F::Service_Flags>(), text<F::Song_Name>(),
+                                  number<&R::Play_Time>(), text<F::Artist_ID>(),     text<F::Artist_Name>(),
+                                  text<F::Album_ID>(),     text<F::Album_Name>(),    number<&R::Phone_Deco>(),
+                                  number<&R::Has_Lyrics>()};
 
 constexpr std::array kServiceListRow = {
-    text<&R::Song_ID>(),        text<&R::Service_Flags>(), text<&R::Song_Name>(),
-    number<&R::Play_Time>(),    text<&R::Quality_Flags>(), text<&R::Artist_ID>(),
-    text<&R::Artist_Name>(),    text<&R::Album_ID>(),      text<&R::Album_Name>(),
-    number<&R::Phone_Deco>(),   number<&R::Has_Lyrics>(),  text<&R::Last_Play_Time>(),
-    number<&R::Listen_Count>(), raw<&R::Rank_Text>()};
+    text<F::Song_ID>(),         text<F::Service_Flags>(), text<F::Song_Name>(),     number<&R::Play_Time>(),
+    text<F::Quality_Flags>(),   text<F::Artist_ID>(),     text<F::Artist_Name>(),   text<F::Album_ID>(),
+    text<F::Album_Name>(),      number<&R::Phone_Deco>(), number<&R::Has_Lyrics>(), text<F::Last_Play_Time>(),
+    number<&R::Listen_Count>(), raw<F::Rank_Text>()};
 
-constexpr std::array kSearchRow = {
-    text<&R::Song_ID>(),       text<&R::Service_Flags>(), text<&R::Song_Name>(),   number<&R::Play_Time>(),
-    text<&R::Quality_Flags>(), text<&R::Artist_ID>(),     text<&R::Artist_Name>(), text<&R::Album_ID>(),
-    text<&R::Album_Name>(),    number<&R::Phone_Deco>(),  number<&R::Has_Lyrics>()};
+constexpr std::array kSearchRow = {text<F::Song_ID>(),       text<F::Service_Flags>(), text<F::Song_Name>(),
+                                   number<&R::Play_Time>(),  text<F::Quality_Flags>(), text<F::Artist_ID>(),
+                                   text<F::Artist_Name>(),   text<F::Album_ID>(),      text<F::Album_Name>(),
+                                   number<&R::Phone_Deco>(), number<&R::Has_Lyrics>()};
 
-constexpr std::array kCartRow = {number<&R::Item_Type>(), text<&R::Song_ID>(),       text<&R::Cart_Item_ID>(),
-                                 text<&R::Menu_ID>(),     text<&R::Service_Flags>(), text<&R::Song_Name>(),
-                                 number<&R::Play_Time>(), text<&R::Quality_Flags>(), text<&R::Artist_ID>(),
-                                 text<&R::Artist_Name>(), text<&R::Album_ID>(),      text<&R::Album_Name>(),
+constexpr std::array kCartRow = {number<&R::Item_Type>(), text<F::Song_ID>(),       text<F::Cart_Item_ID>(),
+                                 text<F::Menu_ID>(),      text<F::Service_Flags>(), text<F::Song_Name>(),
+                                 number<&R::Play_Time>(), text<F::Quality_Flags>(), text<F::Artist_ID>(),
+                                 text<F::Artist_Name>(),  text<F::Album_ID>(),      text<F::Album_Name>(),
                                  number<&R::Cart_Value>()};
 
-constexpr std::array kRingToneRow = {text<&R::Song_ID>(),       text<&R::Service_Flags>(),
-                                     text<&R::Song_Name>(),     number<&R::Play_Time>(),
-                                     text<&R::Quality_Flags>(), text<&R::Artist_ID>(),
-                                     text<&R::Artist_Name>(),   text<&R::Album_ID>(),
-                                     text<&R::Album_Name>(),    number<&R::List_Value>(),
-                                     text<&R::Section_Start>(), text<&R::Section_End>(),
-                                     text<&R::Download_Date>(), text<&R::Free_Download_Period>(),
-                                     text<&R::Transaction_ID>()};
+constexpr std::array kRingToneRow = {text<F::Song_ID>(),       text<F::Service_Flags>(),
+                                     text<F::Song_Name>(),     number<&R::Play_Time>(),
+                                     text<F::Quality_Flags>(), text<F::Artist_ID>(),
+                                     text<F::Artist_Name>(),   text<F::Album_ID>(),
+                                     text<F::Album_Name>(),    number<&R::List_Value>(),
+                                     text<F::Section_Start>(), text<F::Section_End>(),
+                                     text<F::Download_Date>(), text<F::Free_Download_Period>(),
+                                     text<F::Transaction_ID>()};
 
 constexpr std::array kMvCartRow = {
-    number<&R::Item_Type>(),  text<&R::MV_ID>(),       text<&R::MV_Name>(),
-    text<&R::Artist_ID>(),    text<&R::Artist_Name>(), text<&R::Cast>(),
-    text<&R::Cart_Item_ID>(), text<&R::MV_Size>(),     number<&R::Serviceable>()};
+    number<&R::Item_Type>(), text<F::MV_ID>(),       text<F::MV_Name>(),
+    text<F::Artist_ID>(),    text<F::Artist_Name>(), text<F::Cast>(),
+    text<F::Cart_Item_ID>(), text<F::MV_Size>(),     number<&R::Serviceable>()};
 
-constexpr std::array kMvPurchaseRow = {text<&R::MV_ID>(),        text<&R::MV_Name>(), text<&R::Artist_ID>(),
-                                       text<&R::Artist_Name>(),  text<&R::Cast>(),    text<&R::MV_Size>(),
-                                       text<&R::Purchase_Time>()};
+constexpr std::array kMvPurchaseRow = {text<F::MV_ID>(),        text<F::MV_Name>(), text<F::Artist_ID>(),
+                                       text<F::Artist_Name>(),  text<F::Cast>(),    text<F::MV_Size>(),
+                                       text<F::Purchase_Time>()};
 
 constexpr int kNone = ListLayout::kNone;
 

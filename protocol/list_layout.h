@@ -1,20 +1,28 @@
 #pragma once
 // The reply layouts of server lists: where the header values sit, where rows start, how far
-// apart they are and which record field each row field fills.
+// apart they are and which song field each row field fills.
 
 #include "protocol/field_cursor.h"
 #include "protocol/field_decoder.h"
-#include "songs/song_record.h"
+#include "songs/song_builder.h"
 
+#include <array>
 #include <span>
 #include <string_view>
 
 namespace kesto {
 
+// Where a row's fields are decoded when they need it: one scratch a text field, so that what
+// one field decodes stays in place until the song is packed, and one for the numbers.
+struct RowScratch {
+    std::array<FieldDecoder::Scratch, kSongTextCount> texts;
+    FieldDecoder::Scratch numbers;
+};
+
 // One field of a row: decodes the field as it came in the reply straight into its place in
-// the record, by its rule (a value text, a raw text or a number).
+// the song being built, by its rule (a value text, a raw text or a number).
 struct RowField {
-    void (*store)(SongRecord& record, const FieldCursor::Field& field, FieldDecoder::Scratch& scratch);
+    void (*store)(SongBuilder& song, const FieldCursor::Field& field, RowScratch& scratch);
 };
 
 enum class MenuIdSource { Header, Row, None };

@@ -60,16 +60,15 @@ Head headOf(std::string_view reply, std::size_t count) {
     return {reply.substr(0, static_cast<std::size_t>(stop - reply.data())), true};
 }
 
-// Reads one row into the record and leaves the cursor on the first field of the next row
+// Reads one row into the song and leaves the cursor on the first field of the next row
 // (which comes before this row's end when the layout's rows overlap).
-void fillRow(SongRecord& record, FieldCursor& cursor, const ListLayout& layout,
-             FieldDecoder::Scratch& scratch) {
+void fillRow(SongBuilder& song, FieldCursor& cursor, const ListLayout& layout, RowScratch& scratch) {
     const auto stride = static_cast<std::size_t>(layout.stride);
     FieldCursor nextRow = cursor;
     for (std::size_t i = 0; i < layout.fields.size(); ++i) {
         if (i == stride)
             nextRow = cursor;
-        layout.fields[i].store(record, cursor.next(), scratch);
+        layout.fields[i].store(song, cursor.next(), scratch);
     }
     if (layout.fields.size() > stride)
         cursor = nextRow;
@@ -121,34 +120,34 @@ ParsedList ListParser::parse(std::string_view reply, int pageKind, RecordSink si
         if (!layout->listCodeOnlyWhenNotEmpty || listCode[0] != '\0')
             context_.login->listCode = listCode;
     }
-    const std::string_view headerCode(listCode);
-    const std::string_view currentCode = context_.login->listCode;
+    const std::string_view headerCode(listCode);                           // ends at its first NUL
+    const std::string_view currentCode = context_.login->listCode.c_str(); // up to a NUL
 
     FieldCursor cursor(reply);
     cursor.skip(static_cast<std::size_t>(layout->firstRow));
-    FieldDecoder::Scratch scratch;
+    RowScratch scratch;
     // A row is made while it starts within the reply or just past its end: the rows the reply
     // holds and at most one empty one, however large the count. The first row is always made.
     for (std::int32_t row = 0;
          row < std::min(result.rowCount, kMaxRows) && (row == 0 || cursor.withinReach()); ++row) {
-        SongRecord* record = sink.open();
-        if (record == nullptr) {
+        SongBuilder* song = sink.open();
+        if (song == nullptr) {
             FailureLog::write(LogCategory::Protocol,
                               "list reply cut short: no memory for row " + std::to_string(row));
             return result;
         }
-        fillRow(*record, cursor, *layout, scratch);
+        fillRow(*song, cursor, *layout, scratch);
         if (layout->setsItemTypeOne)
-            record->Item_Type = 1;
+            song->song().Item_Type = 1;
         if (layout->menuId == MenuIdSource::Header)
-            copyField(record->Menu_ID, headerCode);
+            song->setPlainText(SongField::Menu_ID, headerCode);
         if (layout->setsListMenuCode)
-            copyField(record->List_Menu_Code, currentCode);
+            song->setPlainText(SongField::List_Menu_Code, currentCode);
         if (layout->setsNoRankFlag)
-            result.noRank = isNoRank(record->Rank_Text) ? 1 : 0;
+            result.noRank = isNoRank(song->view(SongField::Rank_Text)) ? 1 : 0;
         // The sent gifts' last field is the gift's state code.
         if (pageKind == page_kind::kSentGifts)
-            copyField(record->Gift_Status, record->Extra_Text);
+            song->setPlainText(SongField::Gift_Status, song->view(SongField::Extra_Text));
         if (!sink.close()) {
             FailureLog::write(LogCategory::Protocol,
                               "list reply cut short: row " + std::to_string(row) + " not kept");

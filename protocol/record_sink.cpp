@@ -14,25 +14,22 @@ RecordSink RecordSink::into(SongStore& store) {
 
 RecordSink::RecordSink(RecordSink&& other) noexcept
     : store_(std::exchange(other.store_, nullptr)), take_(std::move(other.take_)),
-      record_(std::move(other.record_)) {}
+      builder_(std::move(other.builder_)) {}
 
 RecordSink::~RecordSink() = default;
 
-SongRecord* RecordSink::open() {
-    if (!record_)
-        record_.reset(new (std::nothrow) SongRecord);
-    if (record_)
-        record_->clear();
-    return record_.get();
+SongBuilder* RecordSink::open() {
+    return builder_.start() ? &builder_ : nullptr;
 }
 
 bool RecordSink::close() {
-    if (!record_)
-        return false;
     try {
+        std::unique_ptr<Song> song = builder_.finish();
+        if (!song)
+            return false;
         if (store_ != nullptr)
-            return store_->adopt(std::make_unique<Song>(record_->toSong())) == 1;
-        return take_ && take_(record_->toSong());
+            return store_->adopt(std::move(song)) == 1;
+        return take_ && take_(*song);
     } catch (const std::bad_alloc&) {
         return false;
     }

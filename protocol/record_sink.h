@@ -1,9 +1,9 @@
 #pragma once
-// Where a list parse puts its rows. Every row is filled in one fixed record used again and
-// again, and packed into a song once it is whole: into a store, the song is handed over; into a
-// function, it is passed by reference.
+// Where a list parse puts its rows. Every row is decoded straight into a song through one
+// builder used again and again, and packed once it is whole: into a store, the song is handed
+// over; into a function, it is passed by reference.
 
-#include "songs/song_record.h"
+#include "songs/song_builder.h"
 
 #include <concepts>
 #include <functional>
@@ -32,9 +32,9 @@ public:
     RecordSink& operator=(const RecordSink&) = delete;
     ~RecordSink();
 
-    // An empty record with Serviceable 1 to fill, or null when memory runs out.
-    SongRecord* open();
-    // Hands the song of the record from open over; false when it could not be kept.
+    // The builder with a new song started, or null when memory runs out.
+    SongBuilder* open();
+    // Packs the song from open and hands it over; false when it could not be kept.
     bool close();
 
 private:
@@ -42,7 +42,7 @@ private:
 
     SongStore* store_ = nullptr;
     Take take_;
-    std::unique_ptr<SongRecord> record_;
+    SongBuilder builder_;
 };
 
 } // namespace kesto

@@ -3,7 +3,6 @@
 #include "platform/cp949.h"
 #include "songs/song_record.h"
 
-#include <bit>
 #include <cstring>
 
 namespace kesto {
@@ -21,7 +20,7 @@ Song::Song(const Song& other)
       Play_State(other.Play_State), Marked(other.Marked), Shuffle_Mark(other.Shuffle_Mark),
       Serviceable(other.Serviceable), List_Value(other.List_Value), Purchase_Mark(other.Purchase_Mark),
       Cart_Value(other.Cart_Value), Source_Kind(other.Source_Kind), File_Format(other.File_Format),
-      present_(other.present_) {
+      stored_(other.stored_), present_(other.present_) {
     if (const std::size_t size = other.blockSize()) {
         texts_ = std::make_unique_for_overwrite<char[]>(size);
         std::memcpy(texts_.get(), other.texts_.get(), size);
@@ -37,33 +36,9 @@ Song& Song::operator=(const Song& other) {
     return *this;
 }
 
-std::size_t Song::stored() const {
-    return static_cast<std::size_t>(std::popcount(present_));
-}
-
-std::size_t Song::end(std::size_t k) const {
-    End value = 0;
-    std::memcpy(&value, texts_.get() + k * sizeof(End), sizeof value);
-    return value;
-}
-
 std::size_t Song::blockSize() const {
-    const std::size_t n = stored();
+    const std::size_t n = stored_;
     return n == 0 ? 0 : n * sizeof(End) + end(n - 1);
-}
-
-const char* Song::text(SongField field) const {
-    const std::string_view text = view(field);
-    return text.empty() ? "" : text.data();
-}
-
-std::string_view Song::view(SongField field) const {
-    const auto i = static_cast<unsigned>(field);
-    if ((present_ >> i & 1U) == 0)
-        return {};
-    const auto k = static_cast<std::size_t>(std::popcount(present_ & ((std::uint64_t{1} << i) - 1)));
-    const std::size_t from = k == 0 ? 0 : end(k - 1);
-    return {texts_.get() + stored() * sizeof(End) + from, end(k) - from - 1};
 }
 
 Song::Texts Song::texts() const {
@@ -74,7 +49,7 @@ Song::Texts Song::texts() const {
 }
 
 std::size_t Song::capacity(SongField field) {
-    return SongRecord::capacityOf(field);
+    return kSongTextCapacities[static_cast<std::size_t>(field)];
 }
 
 std::string_view Song::fitted(SongField field, std::string_view text) {
@@ -93,24 +68,26 @@ std::size_t Song::setText(SongField field, std::string_view text) {
 
 void Song::setTexts(const Texts& texts) {
     std::uint64_t present = 0;
-    std::size_t n = 0;
     std::size_t bytes = 0;
     for (std::size_t i = 0; i < kSongTextCount; ++i) {
         if (texts[i].empty())
             continue;
         present |= std::uint64_t{1} << i;
-        ++n;
         bytes += texts[i].size() + 1;
     }
+    pack(texts, present, bytes);
+}
+
+void Song::pack(const Texts& texts, std::uint64_t present, std::size_t bytes) {
+    const unsigned n = bitCount(present);
     std::unique_ptr<char[]> block;
     if (n > 0) {
         block = std::make_unique_for_overwrite<char[]>(n * sizeof(End) + bytes);
         char* const base = block.get() + n * sizeof(End);
         std::size_t at = 0;
         std::size_t k = 0;
-        for (std::string_view text : texts) {
-            if (text.empty())
-                continue;
+        for (std::uint64_t left = present; left != 0; left &= left - 1) {
+            const std::string_view text = texts[static_cast<std::size_t>(std::countr_zero(left))];
             std::memcpy(base + at, text.data(), text.size());
             at += text.size();
             base[at++] = '\0';
@@ -118,6 +95,7 @@ void Song::setTexts(const Texts& texts) {
             std::memcpy(block.get() + k++ * sizeof(End), &endOffset, sizeof endOffset);
         }
     }
+    stored_ = static_cast<std::uint8_t>(n);
     present_ = present; // the views may point into the old block: it goes only now
     texts_ = std::move(block);
 }

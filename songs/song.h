@@ -8,8 +8,10 @@
 #include "songs/song_field.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -26,9 +28,20 @@ public:
     Song& operator=(Song&& other) noexcept;
     ~Song() = default;
 
-    // The text of a field, NUL-terminated; "" when it is empty.
-    const char* text(SongField field) const;
-    std::string_view view(SongField field) const;
+    // The text of a field, NUL-terminated; "" when it is empty. Inline: sorts and look-ups
+    // read fields millions of times.
+    const char* text(SongField field) const {
+        const std::string_view text = view(field);
+        return text.empty() ? "" : text.data();
+    }
+    std::string_view view(SongField field) const {
+        const auto i = static_cast<unsigned>(field);
+        if ((present_ >> i & 1U) == 0)
+            return {};
+        const unsigned k = bitCount(present_ & ((std::uint64_t{1} << i) - 1));
+        const std::size_t from = k == 0 ? 0 : end(k - 1);
+        return {texts_.get() + std::size_t{stored_} * sizeof(End) + from, end(k) - from - 1};
+    }
     bool isEmpty(SongField field) const { return view(field).empty(); }
     // The one way a text is written: cut at capacity - 1 bytes without splitting a two-byte
     // CP949 character (a NUL ends it). Returns the bytes kept.
@@ -68,11 +81,31 @@ public:
 private:
     using End = std::uint16_t;
 
-    std::size_t stored() const; // texts in the block
-    std::size_t end(std::size_t k) const;
+    // The baseline target has no popcount instruction, and std::popcount is then a library
+    // call; this is a handful of inline operations.
+    static constexpr unsigned bitCount(std::uint64_t x) {
+#if defined(__POPCNT__)
+        return static_cast<unsigned>(std::popcount(x));
+#else
+        x -= (x >> 1) & 0x5555555555555555ULL;
+        x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+        x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+        return static_cast<unsigned>((x * 0x0101010101010101ULL) >> 56);
+#endif
+    }
+    std::size_t end(std::size_t k) const {
+        End value = 0;
+        std::memcpy(&value, texts_.get() + k * sizeof(End), sizeof value);
+        return value;
+    }
     std::size_t blockSize() const;
     Texts texts() const;
+    // texts: those named in present, each within its capacity and not empty; bytes: their
+    // sizes and terminators.
+    void pack(const Texts& texts, std::uint64_t present, std::size_t bytes);
+    friend class SongBuilder; // packs what it has counted as it went
 
+    std::uint8_t stored_ = 0;       // texts in the block: the bits of present_, counted once
     std::uint64_t present_ = 0;     // bit i: text i is not empty
     std::unique_ptr<char[]> texts_; // null while every text is empty
 };

@@ -3,14 +3,20 @@
 #include "platform/cp949.h"
 
 #include <algorithm>
+#include <array>
+#include <functional>
 
 namespace kesto {
 
 namespace {
 
+// Keys up to this length are folded on the stack; a song's keys always are.
+constexpr std::size_t kFoldedOnStack = 512;
+
 constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
 constexpr std::uint64_t kFnvPrime = 1099511628211ull;
 
+// Song ids are short: a byte a step beats a call.
 std::uint64_t hashExact(std::string_view text) {
     std::uint64_t h = kFnvOffset;
     for (const char c : text)
@@ -18,20 +24,18 @@ std::uint64_t hashExact(std::string_view text) {
     return h;
 }
 
+// Paths are long: eight bytes a step.
+std::uint64_t hashLong(std::string_view text) {
+    return std::hash<std::string_view>{}(text);
+}
+
 // The hash of the text with its letters folded as Cp949::equalsIgnoreCase folds them.
 std::uint64_t hashFolded(std::string_view text) {
-    std::uint64_t h = kFnvOffset;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        auto c = static_cast<unsigned char>(text[i]);
-        if (Cp949::isLeadByte(c) && i + 1 < text.size()) {
-            h = (h ^ c) * kFnvPrime;
-            c = static_cast<unsigned char>(text[++i]);
-        } else if (c >= 'A' && c <= 'Z') {
-            c = static_cast<unsigned char>(c - 'A' + 'a');
-        }
-        h = (h ^ c) * kFnvPrime;
-    }
-    return h;
+    if (text.size() > kFoldedOnStack)
+        return hashLong(Cp949::foldCase(text));
+    std::array<char, kFoldedOnStack> folded;
+    Cp949::foldCaseInto(text, folded.data());
+    return hashLong({folded.data(), text.size()});
 }
 
 template <typename Lists> std::size_t listBytes(const Lists& lists) {
@@ -78,11 +82,11 @@ void SongIndex::build(const Records& records) {
 }
 
 void SongIndex::add(const Song& record, std::uint32_t seq) {
-    byId_[hashExact(record.text(SongField::Song_ID))].push_back(seq);
+    byId_[hashExact(record.view(SongField::Song_ID))].push_back(seq);
     if (record.isLocal())
-        byLocalPath_[hashFolded(record.text(SongField::Local_Path))].push_back(seq);
+        byLocalPath_[hashFolded(record.view(SongField::Local_Path))].push_back(seq);
     else
-        byStreamingId_[hashFolded(record.text(SongField::Song_ID))].push_back(seq);
+        byStreamingId_[hashFolded(record.view(SongField::Song_ID))].push_back(seq);
 }
 
 void SongIndex::take(Lists& lists, std::uint64_t key, std::uint32_t seq) {
@@ -111,11 +115,11 @@ void SongIndex::removing(const Records& records, std::size_t position) {
         return;
     const Song& record = *records[position];
     const std::uint32_t seq = seqOf_[position];
-    take(byId_, hashExact(record.text(SongField::Song_ID)), seq);
+    take(byId_, hashExact(record.view(SongField::Song_ID)), seq);
     if (record.isLocal())
-        take(byLocalPath_, hashFolded(record.text(SongField::Local_Path)), seq);
+        take(byLocalPath_, hashFolded(record.view(SongField::Local_Path)), seq);
     else
-        take(byStreamingId_, hashFolded(record.text(SongField::Song_ID)), seq);
+        take(byStreamingId_, hashFolded(record.view(SongField::Song_ID)), seq);
     mark(seq, -1);
     seqOf_.erase(seqOf_.begin() + static_cast<std::ptrdiff_t>(position));
 }
@@ -157,8 +161,10 @@ int SongIndex::findBySongId(const Records& records, std::string_view id) {
 int SongIndex::positionInNowPlaying(const Records& records, const Song& record) {
     if (!built_)
         build(records);
-    const bool local = record.isLocal();
-    const std::string_view key = local ? record.text(SongField::Local_Path) : record.text(SongField::Song_ID);
+    // A song is local when it has a path: each song's path is read once.
+    const std::string_view path = record.view(SongField::Local_Path);
+    const bool local = !path.empty();
+    const std::string_view key = local ? path : record.view(SongField::Song_ID);
     const Lists& lists = local ? byLocalPath_ : byStreamingId_;
     const auto found = lists.find(hashFolded(key));
     if (found == lists.end())
@@ -168,9 +174,9 @@ int SongIndex::positionInNowPlaying(const Records& records, const Song& record) 
         if (position >= records.size())
             continue;
         const Song& entry = *records[position];
-        if (entry.isLocal() == local && Cp949::equalsIgnoreCase(local ? entry.text(SongField::Local_Path)
-                                                                      : entry.text(SongField::Song_ID),
-                                                                key))
+        const std::string_view entryPath = entry.view(SongField::Local_Path);
+        if (entryPath.empty() != local &&
+            Cp949::equalsIgnoreCase(local ? entryPath : entry.view(SongField::Song_ID), key))
             return static_cast<int>(position);
     }
     return -1;

@@ -12,23 +12,18 @@ static_assert(std::is_trivially_copyable_v<SongRecord>, "records are copied by v
 
 namespace {
 
-struct Slot {
-    std::size_t offset;
-    std::size_t capacity;
-};
-
-constexpr std::array<Slot, kSongTextCount> kSlots = {{
-#define KESTO_SONG_SLOT(name) {offsetof(SongRecord, name), sizeof(SongRecord::name)},
+constexpr std::array<std::size_t, kSongTextCount> kOffsets = {{
+#define KESTO_SONG_SLOT(name) offsetof(SongRecord, name),
     KESTO_SONG_TEXTS(KESTO_SONG_SLOT)
 #undef KESTO_SONG_SLOT
 }};
 
 char* slot(SongRecord& record, std::size_t i) {
-    return reinterpret_cast<char*>(&record) + kSlots[i].offset;
+    return reinterpret_cast<char*>(&record) + kOffsets[i];
 }
 
 const char* slot(const SongRecord& record, std::size_t i) {
-    return reinterpret_cast<const char*>(&record) + kSlots[i].offset;
+    return reinterpret_cast<const char*>(&record) + kOffsets[i];
 }
 
 } // namespace
@@ -44,17 +39,8 @@ void SongRecord::reset(SongRecord& record) {
     record.Serviceable = 1;
 }
 
-void SongRecord::clear() {
-    for (std::size_t i = 0; i < kSongTextCount; ++i)
-        *slot(*this, i) = '\0';
-#define KESTO_SONG_ZERO(name) name = 0;
-    KESTO_SONG_NUMBERS(KESTO_SONG_ZERO)
-#undef KESTO_SONG_ZERO
-    Serviceable = 1;
-}
-
 std::size_t SongRecord::capacityOf(SongField field) {
-    return kSlots[static_cast<std::size_t>(field)].capacity;
+    return kSongTextCapacities[static_cast<std::size_t>(field)];
 }
 
 SongRecord SongRecord::of(const Song& song) {
@@ -84,7 +70,7 @@ Song SongRecord::toSong() const {
             texts[i] = {};
             continue;
         }
-        const std::size_t capacity = kSlots[i].capacity;
+        const std::size_t capacity = kSongTextCapacities[i];
         const std::size_t length = strnlen(text, capacity);
         // A full array has no terminator: cut it as the song's setter would.
         texts[i] = length < capacity

@@ -1,10 +1,10 @@
 #pragma once
 // The fixed-size song record of the C interface: what hosts are handed (the now-playing list,
-// a record filled from a local file, the files handed to the host) and the scratch a parser
-// fills row by row. Text fields are NUL-terminated CP949 in fixed arrays whose sizes include
-// the terminator; an absent value is the empty string. Songs become records and records songs
-// here only.
+// a record filled from a local file, the files handed to the host) and the drag payload. Text
+// fields are NUL-terminated CP949 in fixed arrays whose sizes include the terminator; an absent
+// value is the empty string. Songs become records and records songs here only.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -77,9 +77,6 @@ struct SongRecord {
     static SongRecord make();
     // The same, in place: no temporary of the record's size on the way.
     static void reset(SongRecord& record);
-    // Empties every text and number (Serviceable 1) by their first bytes only: a record
-    // filled again and again is not wiped whole each time.
-    void clear();
 
     // The record of a song, and the song of a record (texts read up to their capacity).
     static SongRecord of(const Song& song);
@@ -89,6 +86,13 @@ struct SongRecord {
     // The capacity of a text field, terminator included.
     static std::size_t capacityOf(SongField field);
 };
+
+// The capacity of each text field, terminator included, in the order of SongField.
+inline constexpr std::array<std::uint16_t, kSongTextCount> kSongTextCapacities = {{
+#define KESTO_SONG_CAPACITY(name) sizeof(SongRecord::name),
+    KESTO_SONG_TEXTS(KESTO_SONG_CAPACITY)
+#undef KESTO_SONG_CAPACITY
+}};
 
 // The one bounded copy into a fixed field: cut to capacity - 1 bytes without splitting a
 // two-byte CP949 character, always NUL-terminated. Returns the bytes copied.
