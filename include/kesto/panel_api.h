@@ -446,7 +446,8 @@ typedef void (*KestoEntry23)(int viewMode, const char* text, int menuId, const c
  * name, artist, Song_ID, reply field 1 (URL size), field 2, fields 3 and 4 (URL size), field 5,
  * play time, local flag, local path, file format, lyrics flag, the stored text of entry 10.
  * Outside mini mode a streaming song then gets its lyrics steps: a missing cached lyrics file
- * goes to service table A's transfer (when DownloadLyric is 1), 1426 is posted, and the song's
+ * goes to service table A's transfer (DownloadLyric nonzero; with 0 the user is asked first, in
+ * a message box whose "do not show again" box, after OK, sets DownloadLyric), 1426 is posted, and the song's
  * lyrics page is shown in the HTML view. A local song listed from a local album counts one more
  * listen in its album row (Listen_Count), in mini mode too. */
 typedef void (*KestoEntry24)(const char* hostText, int playMode, int position, int restart, int* outPosition,
@@ -560,8 +561,9 @@ typedef int (*KestoEntry68)(const char* path, void* record); /* fills the caller
 typedef void (*KestoEntry69)(int value, const char* text);   /* [blocks] download command */
 typedef void (*KestoEntry70)(int value, const char* text);   /* [blocks] gift-box download or mode 2 */
 typedef void (*KestoEntry71)(const char* songId);            /* opens the lyrics page of a song */
-typedef int (*KestoEntry72)(int value);            /* writes DownloadLyric under Option (1: the host downloads
-                                                      a played song's missing lyrics file); returns value */
+typedef int (*KestoEntry72)(int value);            /* writes DownloadLyric under Option (nonzero: the host
+                                                      downloads a played song's missing lyrics file unasked;
+                                                      0: the user is asked each time); returns value */
 typedef int (*KestoEntry73)(const char* fileList); /* adds dropped files and the audio files of dropped
                                                          folders (list as in entry 43); how many went in */
 typedef void* (*KestoEntry74)(int which, KestoRect* out); /* 1 list control, 2 panel's second child,
