@@ -378,24 +378,51 @@ TEST_F(DialogsTest, TwoSongsBoughtShowInThePurchaseHistoryAndAFailedPaymentCharg
     EXPECT_EQ(std::multiset<std::string>(bought.begin(), bought.end()), expected);
 }
 
-TEST_F(DialogsTest, DownloadPaysThenHandsTheSongsToTheHostWithTheFolderAndSkipChoiceKept) {
+TEST_F(DialogsTest, DownloadPaysThenHandsTheSongsToTheHostIntoThePlayListWithTheChoicesKept) {
+    localAlbums({});
     host.show(2, kChartMenu, kChart);
     tick({0, 1, 2});
+    std::set<std::string> ids;
+    for (const Song* song : host.rowRecords())
+        if (ids.size() < 3)
+            ids.insert(song->text(SongField::Song_ID));
     QString folder;
     DialogScript script;
-    script.then("purchase", [&folder](QWidget* d) {
-        folder = d->findChild<QLabel*>("saveFolder")->text();
-        DialogScript::check(d, "skipExisting", true);
-        DialogScript::click(d, "ok");
-    });
+    script
+        .then("purchase",
+              [&folder](QWidget* d) {
+                  folder = d->findChild<QLabel*>("saveFolder")->text();
+                  DialogScript::check(d, "skipExisting", true);
+                  EXPECT_TRUE(DialogScript::select(d, "playLists", "Evening"));
+                  DialogScript::click(d, "ok");
+              })
+        // The choice comes back; a download the host asks for offers no play list.
+        .then("purchase",
+              [](QWidget* d) {
+                  EXPECT_EQ(d->findChild<QComboBox*>("playLists")->currentText(), u("Evening"));
+                  DialogScript::click(d, "cancel");
+              })
+        .then("purchase", [](QWidget* d) {
+            EXPECT_EQ(d->findChild<QComboBox*>("playLists"), nullptr);
+            DialogScript::click(d, "cancel");
+        });
     script.install();
-    host.entry<KestoEntry63>(63)(0, "");
+    host.entry<KestoEntry69>(69)(0, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::transfers().empty(); }, 10s));
     EXPECT_EQ(PanelHost::transferCounts().front(), 3);
     EXPECT_TRUE(folder.endsWith(QString::fromStdString(rootSetting(settings::kLastSaveFolder))))
         << folder.toStdString();
     EXPECT_EQ(rootSetting(settings::kFileSkipWrite), "1");
+    EXPECT_EQ(rootSetting(settings::kPlayListSave), "Evening");
     EXPECT_EQ(host.entry<KestoEntry59>(59)(), 1); // on its way until the files arrive
+    // The album lists the songs once the host has written them.
+    const std::filesystem::path downloads = rootSetting(settings::kLastSaveFolder);
+    for (const std::string& id : ids)
+        std::ofstream(downloads / (id + ".dcf")) << "x";
+    EXPECT_EQ(albumSongs("8"), ids);
+    host.entry<KestoEntry63>(63)(0, "");
+    host.entry<KestoEntry70>(70)(0, "");
+    ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
 }
 
 TEST_F(DialogsTest, GiftReachesTheReceiversGiftBox) {
