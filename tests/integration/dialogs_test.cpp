@@ -380,6 +380,9 @@ TEST_F(DialogsTest, TwoSongsBoughtShowInThePurchaseHistoryAndAFailedPaymentCharg
 
 TEST_F(DialogsTest, EachDownloadModeHasItsDialogAndPaidSongsGoIntoTheChosenPlayList) {
     localAlbums({});
+    const auto downloads = host.dataFolder() / "downloads";
+    std::filesystem::create_directories(downloads);
+    RegistryKey().writeRootString(downloads.string(), settings::kLastSaveFolder);
     host.show(2, kChartMenu, kChart);
     tick({0, 1, 2});
     std::set<std::string> ids;
@@ -410,13 +413,11 @@ TEST_F(DialogsTest, EachDownloadModeHasItsDialogAndPaidSongsGoIntoTheChosenPlayL
     host.entry<KestoEntry69>(69)(0, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::transfers().empty(); }, 10s));
     EXPECT_EQ(PanelHost::transferCounts().front(), 3);
-    EXPECT_TRUE(folder.endsWith(QString::fromStdString(rootSetting(settings::kLastSaveFolder))))
-        << folder.toStdString();
+    EXPECT_TRUE(folder.endsWith(QString::fromStdString(downloads.string()))) << folder.toStdString();
     EXPECT_EQ(rootSetting(settings::kFileSkipWrite), "1");
     EXPECT_EQ(rootSetting(settings::kPlayListSave), "Evening");
     EXPECT_EQ(host.entry<KestoEntry59>(59)(), 1); // on its way until the files arrive
     // The album lists the songs once the host has written them.
-    const std::filesystem::path downloads = rootSetting(settings::kLastSaveFolder);
     for (const std::string& id : ids)
         std::ofstream(downloads / (id + ".dcf")) << "x";
     EXPECT_EQ(albumSongs("8"), ids);
