@@ -18,13 +18,10 @@ bool LyricsDownloadQuestion::wanted() const {
         box_->showWithCheck(CommandTexts::get(CommandText::LyricsMissingQuestion), kMessageBoxCaption,
                             mb::kQuestionOkCancel, CommandTexts::get(CommandText::DoNotShowAgain), neverAsk);
     const bool ok = answer == mb::kOk;
-    store(ok && neverAsk);
+    // Cancel, or OK with the box clear, keeps the 0 that was asked with: nothing to write.
+    if (ok && neverAsk && settings_ != nullptr)
+        settings_->writeSectionDword(settings::kOption, 1U, settings::kDownloadLyric);
     return ok;
-}
-
-void LyricsDownloadQuestion::store(bool neverAsk) const {
-    if (settings_ != nullptr)
-        settings_->writeSectionDword(settings::kOption, neverAsk ? 1U : 0U, settings::kDownloadLyric);
 }
 
 } // namespace kesto

@@ -17,8 +17,6 @@ public:
     bool wanted() const;
 
 private:
-    void store(bool neverAsk) const;
-
     RegistryKey* settings_;
     MessageBox* box_;
 };
