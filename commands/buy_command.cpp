@@ -21,7 +21,7 @@ bool BuyCommand::run(const Selection& chosen) const {
     if (!prices)
         return false;
     if (context_.hooks.purchaseDialog)
-        context_.hooks.purchaseDialog(songs->records(), *prices, kBuyOnly);
+        context_.hooks.purchaseDialog(songs->records(), *prices, kBuyOnly, {});
     return true;
 }
 

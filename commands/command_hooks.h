@@ -21,8 +21,10 @@ struct CommandHooks {
     // The play-list dialog; it puts the songs itself.
     std::function<void(const SongList&)> playListDialog;
     std::function<void(const SongList&, const PriceReply&)> giftDialog;
-    // The purchase dialog, with the download mode it was asked for (or a plain purchase's).
-    std::function<void(const SongList&, const PriceReply&, int mode)> purchaseDialog;
+    // The purchase dialog, with the download mode it was asked for (or a plain purchase's) and,
+    // for songs dropped into a local album, that album's id.
+    std::function<void(const SongList&, const PriceReply&, int mode, const std::string& intoAlbum)>
+        purchaseDialog;
     // The move dialogs: local albums, and the on-line my albums.
     std::function<void(const SongList&)> moveLocal;
     std::function<void(const SongList&)> moveOnline;

@@ -41,7 +41,7 @@ bool CommandSettings::downloadLyric() const {
     std::uint32_t value = 0;
     if (key_ != nullptr)
         key_->readSectionDword(settings::kOption, value, settings::kDownloadLyric);
-    return value == 1;
+    return value != 0;
 }
 
 std::string CommandSettings::rootText(const char* name) const {

@@ -19,7 +19,8 @@ public:
     bool showDeleteBox() const;
     bool showDcfInfo() const;
     std::string ktpCheck() const;
-    // InstallPath: the program's file path; DownloadLyric 1 fetches missing lyrics files.
+    // InstallPath: the program's file path; DownloadLyric nonzero fetches missing lyrics files
+    // without asking.
     std::string installPath() const;
     bool downloadLyric() const;
 

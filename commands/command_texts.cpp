@@ -76,7 +76,9 @@ constexpr std::array<std::string_view, kCount> kUtf8 = {
     "플레이리스트에 추가하지 못하였습니다.\n"
     "다시 시도하거나 잘못된 파일입니다.", // PlayListAddFailed
     "다운로드 폴더를 만들 수 없습니다.\n"
-    "다른 사용자의 폴더이거나 여러 사용자가 쓸 수 있는 폴더는 쓰지 않습니다.", // NoDownloadFolder
+    "다른 사용자의 폴더이거나 여러 사용자가 쓸 수 있는 폴더는 쓰지 않습니다.",       // NoDownloadFolder
+    "해당곡의 가사파일이 없습니다.\n해당곡의 가사를 다운로드(무료) 받으시겠습니까?", // LyricsMissingQuestion
+    "이 메시지를 다시 표시 안 함",                                                   // DoNotShowAgain
 };
 
 const std::array<std::string, kCount>& cp949Table() {

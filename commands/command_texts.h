@@ -60,6 +60,8 @@ enum class CommandText : std::uint8_t {
     DcfInfoFailed,
     PlayListAddFailed,
     NoDownloadFolder,
+    LyricsMissingQuestion,
+    DoNotShowAgain,
     Count
 };
 

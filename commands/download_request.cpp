@@ -13,7 +13,7 @@
 
 namespace kesto {
 
-bool DownloadRequest::run(const Selection& chosen, int mode) const {
+bool DownloadRequest::run(const Selection& chosen, int mode, const std::string& intoAlbum) const {
     const CommandBox box(context_.protocol.box);
     if (!countsAllowed(box, chosen))
         return false;
@@ -39,7 +39,7 @@ bool DownloadRequest::run(const Selection& chosen, int mode) const {
     if (!prices)
         return false;
     if (hooks.purchaseDialog)
-        hooks.purchaseDialog(songs.records(), *prices, mode);
+        hooks.purchaseDialog(songs.records(), *prices, mode, intoAlbum);
     return true;
 }
 

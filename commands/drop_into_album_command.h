@@ -13,9 +13,6 @@ namespace kesto {
 
 class DropIntoAlbumCommand {
 public:
-    // The download mode of songs dropped into an album.
-    static constexpr int kDownloadMode = 1;
-
     explicit DropIntoAlbumCommand(CommandContext& context) : context_(context) {}
 
     // Returns how many local files went into the album.

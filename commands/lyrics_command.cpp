@@ -1,6 +1,7 @@
 #include "commands/lyrics_command.h"
 
 #include "commands/command_settings.h"
+#include "commands/lyrics_download_question.h"
 #include "protocol/lyrics_exchange.h"
 #include "protocol/web_handoff.h"
 
@@ -13,6 +14,9 @@ bool LyricsCommand::run(const Song& song) const {
     options.downloadMissing = settings.downloadLyric();
     LyricsHooks hooks;
     hooks.download = context_.hooks.downloadLyrics;
+    hooks.askDownload = [this] {
+        return LyricsDownloadQuestion(context_.settings, context_.protocol.box).wanted();
+    };
     if (context_.hooks.navigateHtml)
         hooks.showPage = [this](const std::string& address, const std::string& body, int) {
             context_.hooks.navigateHtml(address, body);

@@ -133,10 +133,14 @@ void DialogHooks::purchases(CommandHooks& hooks, const DialogParts& parts) {
     made.skin = parts.skin;
     made.serviceA = parts.context.serviceA;
     made.settings = parts.context.settings;
+    made.albums = parts.context.albums;
     made.downloadStarted = hooks.downloadStarted;
-    hooks.purchaseDialog = [parent, made](const SongList& songs, const PriceReply& prices, int mode) {
+    hooks.purchaseDialog = [parent, made](const SongList& songs, const PriceReply& prices, int mode,
+                                          const std::string& intoAlbum) {
         PurchaseDialog::Parts one = made;
         one.download = mode != BuyCommand::kBuyOnly;
+        one.mode = mode;
+        one.intoAlbum = intoAlbum;
         PurchaseDialog::run(parent, one, songs, prices);
     };
     hooks.giftDialog = [parent, protocol = parts.context.protocol,

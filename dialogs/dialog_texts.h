@@ -91,9 +91,11 @@ inline constexpr std::string_view kCounselLink = "고객 상담";
 inline constexpr std::string_view kMp3PlayerHelpLink = "MP3 플레이어 안내";
 inline constexpr std::string_view kPhoneHelpLink = "휴대폰 안내";
 inline constexpr std::string_view kFreeDownloadLink = "무료 다운로드 안내";
-// The download's folder and whether files already there are skipped.
+// The download's folder, whether files already there are skipped, and its play list.
 inline constexpr std::string_view kSaveFolder = "저장 폴더: ";
 inline constexpr std::string_view kSkipExisting = "이미 있는 파일은 건너뛰기";
+inline constexpr std::string_view kDownloadPlayList = "플레이리스트에 담기:";
+inline constexpr std::string_view kNoPlayListChosen = "(none)";
 // Purchase authentication on the site (handed to the host's browser window).
 inline constexpr std::string_view kAuthBuy = "구매 인증";
 

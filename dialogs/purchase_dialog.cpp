@@ -1,6 +1,7 @@
 #include "dialogs/purchase_dialog.h"
 
 #include "commands/device_host.h"
+#include "commands/download_into_album.h"
 #include "dialogs/buyer_links.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/download_options.h"
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <ctime>
 
 namespace kesto {
 
@@ -52,7 +55,7 @@ PurchaseDialog::PurchaseDialog(QWidget* parent, Parts parts, std::vector<Song> s
     form->addRow(authBuy);
     body()->addLayout(form);
     if (parts_.download) {
-        options_ = new DownloadOptions(parts_.settings, this);
+        options_ = new DownloadOptions({parts_.settings, parts_.albums, parts_.mode, parts_.intoAlbum}, this);
         body()->addWidget(options_);
     }
     body()->addWidget(new BuyerLinks(parts_.protocol, this));
@@ -77,9 +80,19 @@ bool PurchaseDialog::confirm() {
     if (tellFailure(Checkout(parts_.protocol).buy(songs_, payment, code)))
         return false;
     tell(Cp949::fromUtf8(t::kBought), mb::kInformationOk);
-    if (parts_.download && DeviceHost(parts_.serviceA).transfer(songs_, writeFlag) && parts_.downloadStarted)
-        parts_.downloadStarted(songs_);
+    if (parts_.download)
+        handOver(writeFlag, options_ != nullptr ? options_->playList() : std::string());
     return true;
+}
+
+void PurchaseDialog::handOver(int writeFlag, const std::string& playList) const {
+    if (!DeviceHost(parts_.serviceA).transfer(songs_, writeFlag))
+        return;
+    // The album lists the songs where the host writes them.
+    if (!playList.empty() && parts_.albums != nullptr)
+        DownloadIntoAlbum(*parts_.albums, options_->folder()).put(songs_, playList, std::time(nullptr));
+    if (parts_.downloadStarted)
+        parts_.downloadStarted(songs_);
 }
 
 bool PurchaseDialog::tellFailure(const CheckoutResult& result) const {

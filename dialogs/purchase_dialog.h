@@ -2,12 +2,13 @@
 // Buys the chosen songs: their prices, the user's cash and points, the payment (cash, or the
 // phone with the code the store sent by SMS), then "buy". A refusal shows the store's message
 // and keeps the dialog open; a purchase that is downloaded is handed to the host (table A,
-// entry 33) once it is paid.
+// entry 33) once it is paid, and put into the play list chosen for it.
 
 #include "commands/checkout.h"
 #include "dialogs/skinned_dialog.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -18,6 +19,7 @@ namespace kesto {
 
 class DownloadOptions;
 class MessageBox;
+class MyAlbumDb;
 class RegistryKey;
 
 class PurchaseDialog final : public SkinnedDialog {
@@ -28,6 +30,10 @@ public:
         KestoHostTable serviceA = nullptr;
         RegistryKey* settings = nullptr;
         bool download = false; // hand the songs to the host after paying
+        // A download's mode, and the album songs dropped into it go to (DownloadOptions).
+        int mode = 0;
+        std::string intoAlbum;
+        MyAlbumDb* albums = nullptr;
         std::function<void(const std::vector<Song>&)> downloadStarted;
     };
 
@@ -42,6 +48,7 @@ protected:
 
 private:
     bool tellFailure(const CheckoutResult& result) const;
+    void handOver(int writeFlag, const std::string& playList) const;
     void tell(std::string_view cp949, int style) const;
 
     Parts parts_;

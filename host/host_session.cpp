@@ -61,6 +61,10 @@ bool HostSession::start(const QString& modulePath, const std::filesystem::path& 
     const KestoRect rect{0, 0, area.width(), area.height()};
     const int created = module_.entry<KestoEntry16>(16)(&rect, 0);
     window_.log(QStringLiteral("entry 16 (create panel) returned %1").arg(created));
+    // Lyrics show as the service's page in the lyrics pane and the player keeps no lyrics files:
+    // the panel hands a missing one over unasked (and the player drops it) instead of asking
+    // about a file on every song.
+    module_.entry<KestoEntry72>(72)(1);
     window_.panelArea()->installEventFilter(this);
     PageMenu::install(*window_.menuBar(), [this](const HostPage& page) { show(page); });
     if (created == 1)

@@ -2,6 +2,7 @@
 
 #include "commands/command_settings.h"
 #include "commands/device_host.h"
+#include "commands/lyrics_download_question.h"
 #include "protocol/lyrics_exchange.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
@@ -20,6 +21,7 @@ void PlayedSongLyrics::played(const Song& song) {
     hooks.download = [this, writeFlag = settings.transferWriteFlag()](const Song& missing) {
         DeviceHost(serviceA_).transfer({missing}, writeFlag);
     };
+    hooks.askDownload = [this] { return LyricsDownloadQuestion(settings_, context_.box).wanted(); };
     hooks.showPage = [this](const std::string& address, const std::string& body, int) {
         if (navigate_)
             navigate_(address, body);

@@ -1,7 +1,7 @@
 #pragma once
 // The lyrics steps of the song handed to the host for playing: a missing cache file goes to the
-// host's download service (when DownloadLyric allows), the host learns which song's lyrics
-// are wanted (1426), and the song's lyrics page is shown and kept as the last one.
+// host's download service (when DownloadLyric allows or the user says so), the host learns which song's
+// lyrics are wanted (1426), and the song's lyrics page is shown and kept as the last one.
 
 #include "protocol/protocol_context.h"
 #include "songs/song.h"
@@ -24,7 +24,8 @@ public:
 
     // Local files have no lyrics page of the service: nothing happens for them.
     void played(const Song& song);
-    // Entry 72: the DownloadLyric option (1 downloads missing files), written to the settings.
+    // Entry 72: the DownloadLyric option (nonzero downloads missing files unasked, 0 asks first),
+    // written to the settings.
     int setDownloadOption(int value);
     const std::string& lastPage() const { return lastPage_; }
 

@@ -9,6 +9,7 @@
 #include "commands/delete_command.h"
 #include "commands/device_host.h"
 #include "commands/download_command.h"
+#include "commands/download_request.h"
 #include "commands/gift_command.h"
 #include "commands/listen_command.h"
 #include "commands/lyrics_command.h"
@@ -37,9 +38,6 @@ namespace kesto {
 
 namespace {
 constexpr int kPhoneTarget = 1;
-constexpr int kGiftDownloadMode = 2;
-// Entry 63 downloads in mode 1 of the download request.
-constexpr int kChosenDownloadMode = 1;
 constexpr int kDialogPurchase = 0;
 constexpr int kDialogGift = 1;
 
@@ -174,11 +172,11 @@ void SongCommands::downloadTicked(int mode) {
 }
 
 void SongCommands::downloadChosen() {
-    downloadOrHandOver(paidPage, kChosenDownloadMode);
+    downloadOrHandOver(paidPage, DownloadRequest::kIntoPlayList);
 }
 
 void SongCommands::downloadGifts() {
-    downloadOrHandOver(giftBoxPage, kGiftDownloadMode);
+    downloadOrHandOver(giftBoxPage, DownloadRequest::kHostAsked);
 }
 
 void SongCommands::downloadOrHandOver(bool (*paidHere)(int pageKind), int mode) {
@@ -215,7 +213,7 @@ void SongCommands::openDialog(int kind, std::string_view ids) {
     if (songs.empty())
         return;
     if (kind != kDialogPurchase && kind != kDialogGift) {
-        DownloadCommand(context).run(songs, 1);
+        DownloadCommand(context).run(songs, DownloadRequest::kIntoPlayList);
         return;
     }
     const auto kindOfPrice = kind == kDialogGift ? SongPricing::Kind::Gift : SongPricing::Kind::DirectBuy;
@@ -225,7 +223,7 @@ void SongCommands::openDialog(int kind, std::string_view ids) {
     if (kind == kDialogGift && context.hooks.giftDialog)
         context.hooks.giftDialog(songs.records(), *prices);
     else if (kind == kDialogPurchase && context.hooks.purchaseDialog)
-        context.hooks.purchaseDialog(songs.records(), *prices, BuyCommand::kBuyOnly);
+        context.hooks.purchaseDialog(songs.records(), *prices, BuyCommand::kBuyOnly, {});
 }
 
 void SongCommands::buy(W, L) {

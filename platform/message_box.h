@@ -28,6 +28,14 @@ public:
     virtual ~MessageBox() = default;
     // Shows the text modally and returns the button pressed (mb::kOk, ...).
     virtual int show(std::string_view textCp949, std::string_view captionCp949, int style) = 0;
+    // The same with a check box under the text ("do not show again"): checked holds its state
+    // before and after. A box that draws no check box leaves it as it was.
+    virtual int showWithCheck(std::string_view textCp949, std::string_view captionCp949, int style,
+                              std::string_view checkTextCp949, bool& checked) {
+        static_cast<void>(checkTextCp949);
+        static_cast<void>(checked);
+        return show(textCp949, captionCp949, style);
+    }
 };
 
 } // namespace kesto

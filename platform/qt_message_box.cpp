@@ -2,6 +2,7 @@
 
 #include "platform/screen_text.h"
 
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QString>
 #include <QWidget>
@@ -49,14 +50,36 @@ int answerOf(int pressed) {
 } // namespace
 
 int QtMessageBox::show(std::string_view textCp949, std::string_view captionCp949, int style) {
+    bool unused = false;
+    return run(textCp949, captionCp949, style, {}, unused);
+}
+
+int QtMessageBox::showWithCheck(std::string_view textCp949, std::string_view captionCp949, int style,
+                                std::string_view checkTextCp949, bool& checked) {
+    return run(textCp949, captionCp949, style, checkTextCp949, checked);
+}
+
+int QtMessageBox::run(std::string_view textCp949, std::string_view captionCp949, int style,
+                      std::string_view checkTextCp949, bool& checked) {
     const StyleLook look = lookOf(style);
     QMessageBox box(look.icon, ScreenText::fromCp949(captionCp949), ScreenText::fromCp949(textCp949),
                     look.buttons, static_cast<QWidget*>(parent_));
+    box.setObjectName(QStringLiteral("messageBox"));
     // Texts come from the server too: shown as they are, never as markup.
     box.setTextFormat(Qt::PlainText);
     box.setEscapeButton(look.escape);
     box.setWindowModality(parent_ != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
-    return answerOf(box.exec());
+    QCheckBox* check = nullptr;
+    if (!checkTextCp949.empty()) {
+        check = new QCheckBox(ScreenText::fromCp949(checkTextCp949), &box);
+        check->setObjectName(QStringLiteral("doNotShowAgain"));
+        check->setChecked(checked);
+        box.setCheckBox(check);
+    }
+    const int answer = answerOf(box.exec());
+    if (check != nullptr)
+        checked = check->isChecked();
+    return answer;
 }
 
 } // namespace kesto

@@ -14,8 +14,14 @@ public:
     void setParentWindow(WindowHandle parent) { parent_ = parent; }
 
     int show(std::string_view textCp949, std::string_view captionCp949, int style) override;
+    int showWithCheck(std::string_view textCp949, std::string_view captionCp949, int style,
+                      std::string_view checkTextCp949, bool& checked) override;
 
 private:
+    // An empty check text draws no check box.
+    int run(std::string_view textCp949, std::string_view captionCp949, int style,
+            std::string_view checkTextCp949, bool& checked);
+
     WindowHandle parent_;
 };
 

@@ -74,7 +74,8 @@ bool LyricsExchange::show(const Song& song, const LyricsOptions& options, bool u
             context_.box->show(noLyricsMessage(), kMessageBoxCaption, mb::kStopOk);
         return false;
     }
-    if (!findCached(options.installPath, song) && options.downloadMissing && hooks_.download)
+    if (hooks_.download && !findCached(options.installPath, song) &&
+        (options.downloadMissing || (hooks_.askDownload && hooks_.askDownload())))
         hooks_.download(song);
     // The host gets the id as the record holds it: the whole zero-padded field.
     std::string id(song.view(SongField::Song_ID));

@@ -16,13 +16,15 @@ namespace kesto {
 struct LyricsHooks {
     // Hands one record to the host's lyrics download service.
     std::function<void(const Song&)> download;
+    // Asked when a file is missing and downloadMissing is off: true downloads it.
+    std::function<bool()> askDownload;
     // Asks for an address in the embedded view by POST with the body, in the navigation mode.
     std::function<void(const std::string& address, const std::string& body, int mode)> showPage;
 };
 
 struct LyricsOptions {
     std::string installPath;      // the InstallPath setting: the program's file path
-    bool downloadMissing = false; // DownloadLyric is 1
+    bool downloadMissing = false; // DownloadLyric is nonzero
 };
 
 class LyricsExchange {

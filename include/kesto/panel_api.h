@@ -229,7 +229,9 @@ enum {
     KESTO_SVC_A_CREATE_PLAYLIST = 32, /* (name) -> album id of the new play list */
     KESTO_SVC_A_TRANSFER = 33,        /* (item list, write flag, 0): transfer or download the items: songs
                                          for a device, paid songs to download, a song whose lyrics file is
-                                         missing; a download runs until its files are in LastSaveFolder */
+                                         missing; a download runs until its files are in LastSaveFolder,
+                                         each as "<Song_ID>.dcf", the path the panel records for it
+                                         in the play list chosen in the download dialog */
     KESTO_SVC_A_CREATE_MY_ALBUM = 41  /* (name) -> non-zero when the on-line my album was made */
 };
 typedef intptr_t (*KestoServiceFn)(intptr_t a, intptr_t b, intptr_t c);
@@ -446,7 +448,8 @@ typedef void (*KestoEntry23)(int viewMode, const char* text, int menuId, const c
  * name, artist, Song_ID, reply field 1 (URL size), field 2, fields 3 and 4 (URL size), field 5,
  * play time, local flag, local path, file format, lyrics flag, the stored text of entry 10.
  * Outside mini mode a streaming song then gets its lyrics steps: a missing cached lyrics file
- * goes to service table A's transfer (when DownloadLyric is 1), 1426 is posted, and the song's
+ * goes to service table A's transfer (DownloadLyric nonzero; with 0 the user is asked first, in
+ * a message box whose "do not show again" box, after OK, sets DownloadLyric), 1426 is posted, and the song's
  * lyrics page is shown in the HTML view. A local song listed from a local album counts one more
  * listen in its album row (Listen_Count), in mini mode too. */
 typedef void (*KestoEntry24)(const char* hostText, int playMode, int position, int restart, int* outPosition,
@@ -549,7 +552,9 @@ typedef void (*KestoEntry62)(int action, const uint16_t* positions, intptr_t ext
 typedef void (*KestoEntry63)(int value, const char* text); /* [blocks] download of the chosen songs; on
                                                  the buying history and the received gifts (page kinds
                                                  7 and 10) they are paid already and go straight to
-                                                 service table A's entry 33 */
+                                                 service table A's entry 33. Elsewhere a download into a
+                                                 play list: its dialog has the play list box of entry 69
+                                                 (songs dropped into a local album: fixed on that album) */
 typedef int (*KestoEntry64)(void);                         /* reserved: 0 */
 typedef int (*KestoEntry65)(void);                         /* reserved: 0 */
 typedef int (*KestoEntry66)(void);                         /* reserved: 0 */
@@ -557,11 +562,20 @@ typedef void (*KestoEntry67)(void); /* reads UpdateCODEC (the play command) agai
                                        list, the mini list and the song text */
 typedef int (*KestoEntry68)(const char* path, void* record); /* fills the caller's KestoSongRecord
                                                  from a local file */
-typedef void (*KestoEntry69)(int value, const char* text);   /* [blocks] download command */
-typedef void (*KestoEntry70)(int value, const char* text);   /* [blocks] gift-box download or mode 2 */
+typedef void (*KestoEntry69)(int value, const char* text);   /* [blocks] download command, the user's own
+                                                 (as button 1050 and the row's download icon): the full
+                                                 dialog, with the save folder, "skip existing files"
+                                                 (FileSkipWrite) and a play list box, "(none)" or a local
+                                                 album (the last one chosen, PlayListSave, preselected);
+                                                 the paid songs then go into that album */
+typedef void (*KestoEntry70)(int value, const char* text);   /* [blocks] gift-box download; elsewhere a
+                                                 download the host asks for: the same dialog without the
+                                                 play list box, since the user chose the songs on no list
+                                                 of the panel and they go to the save folder only */
 typedef void (*KestoEntry71)(const char* songId);            /* opens the lyrics page of a song */
-typedef int (*KestoEntry72)(int value);            /* writes DownloadLyric under Option (1: the host downloads
-                                                      a played song's missing lyrics file); returns value */
+typedef int (*KestoEntry72)(int value);            /* writes DownloadLyric under Option (nonzero: the host
+                                                      downloads a played song's missing lyrics file unasked;
+                                                      0: the user is asked each time); returns value */
 typedef int (*KestoEntry73)(const char* fileList); /* adds dropped files and the audio files of dropped
                                                          folders (list as in entry 43); how many went in */
 typedef void* (*KestoEntry74)(int which, KestoRect* out); /* 1 list control, 2 panel's second child,

@@ -39,9 +39,8 @@ protected:
         r.context.hooks.giftDialog = [this](const SongList& songs, const PriceReply&) {
             giftDialogs.push_back(songs);
         };
-        r.context.hooks.purchaseDialog = [this](const SongList& songs, const PriceReply&, int) {
-            purchases.push_back(songs);
-        };
+        r.context.hooks.purchaseDialog = [this](const SongList& songs, const PriceReply&, int,
+                                                const std::string&) { purchases.push_back(songs); };
         r.registry->writeSectionString(settings::kOption, "1", settings::kShowDcfInfo);
     }
 };

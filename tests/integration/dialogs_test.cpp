@@ -378,24 +378,61 @@ TEST_F(DialogsTest, TwoSongsBoughtShowInThePurchaseHistoryAndAFailedPaymentCharg
     EXPECT_EQ(std::multiset<std::string>(bought.begin(), bought.end()), expected);
 }
 
-TEST_F(DialogsTest, DownloadPaysThenHandsTheSongsToTheHostWithTheFolderAndSkipChoiceKept) {
+TEST_F(DialogsTest, EachDownloadModeHasItsDialogAndPaidSongsGoIntoTheChosenPlayList) {
+    localAlbums({});
+    const auto downloads = host.dataFolder() / "downloads";
+    std::filesystem::create_directories(downloads);
+    RegistryKey().writeRootString(downloads.string(), settings::kLastSaveFolder);
     host.show(2, kChartMenu, kChart);
     tick({0, 1, 2});
+    std::set<std::string> ids;
+    for (const Song* song : host.rowRecords())
+        if (ids.size() < 3)
+            ids.insert(song->text(SongField::Song_ID));
     QString folder;
     DialogScript script;
-    script.then("purchase", [&folder](QWidget* d) {
-        folder = d->findChild<QLabel*>("saveFolder")->text();
-        DialogScript::check(d, "skipExisting", true);
-        DialogScript::click(d, "ok");
-    });
+    script
+        .then("purchase",
+              [&folder](QWidget* d) {
+                  folder = d->findChild<QLabel*>("saveFolder")->text();
+                  DialogScript::check(d, "skipExisting", true);
+                  EXPECT_TRUE(DialogScript::select(d, "playLists", "Evening"));
+                  DialogScript::click(d, "ok");
+              })
+        // The choice comes back; a download the host asks for offers no play list.
+        .then("purchase",
+              [](QWidget* d) {
+                  EXPECT_EQ(d->findChild<QComboBox*>("playLists")->currentText(), u("Evening"));
+                  DialogScript::click(d, "cancel");
+              })
+        .then("purchase", [](QWidget* d) {
+            EXPECT_EQ(d->findChild<QComboBox*>("playLists"), nullptr);
+            DialogScript::click(d, "cancel");
+        });
     script.install();
-    host.entry<KestoEntry63>(63)(0, "");
+    host.entry<KestoEntry69>(69)(0, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::transfers().empty(); }, 10s));
     EXPECT_EQ(PanelHost::transferCounts().front(), 3);
-    EXPECT_TRUE(folder.endsWith(QString::fromStdString(rootSetting(settings::kLastSaveFolder))))
-        << folder.toStdString();
+    EXPECT_TRUE(folder.endsWith(QString::fromStdString(downloads.string()))) << folder.toStdString();
     EXPECT_EQ(rootSetting(settings::kFileSkipWrite), "1");
+    EXPECT_EQ(rootSetting(settings::kPlayListSave), "Evening");
     EXPECT_EQ(host.entry<KestoEntry59>(59)(), 1); // on its way until the files arrive
+    // The album lists the songs once the host has written them.
+    for (const std::string& id : ids)
+        std::ofstream(downloads / (id + ".dcf")) << "x";
+    EXPECT_EQ(albumSongs("8"), ids);
+    host.entry<KestoEntry63>(63)(0, "");
+    host.entry<KestoEntry70>(70)(0, "");
+    ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
+
+    // In the gift box the gifts are handed to the host without paying.
+    const std::string cashBefore = cash();
+    host.show(2, 6000);
+    PanelHost::processPending();
+    tick({0});
+    host.entry<KestoEntry70>(70)(0, "");
+    EXPECT_EQ(PanelHost::transferCounts().back(), 1);
+    EXPECT_EQ(cash(), cashBefore);
 }
 
 TEST_F(DialogsTest, GiftReachesTheReceiversGiftBox) {
@@ -509,8 +546,7 @@ TEST_F(DialogsTest, HostEntriesOpenTheDialogOfTheirKind) {
         .then("gift", close)
         .then("addFiles", [](QWidget* d) { QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection); })
         .then("addFolder", [](QWidget* d) { QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection); })
-        .then("myAlbumChoice", close)
-        .then("purchase", close);
+        .then("myAlbumChoice", close);
     script.install();
     const std::string ids = first + ";" + second;
     host.entry<KestoEntry5>(5)(0, ids.c_str(), "");
@@ -519,23 +555,8 @@ TEST_F(DialogsTest, HostEntriesOpenTheDialogOfTheirKind) {
     host.entry<KestoEntry50>(50)(1, "");
     tick({0});
     host.entry<KestoEntry58>(58)();
-    ASSERT_TRUE(PanelHost::processUntil([&] { return script.opened("myAlbumChoice") == 1; }, 10s));
-    host.entry<KestoEntry69>(69)(0, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
     EXPECT_TRUE(PanelHost::transfers().empty());
-}
-
-TEST_F(DialogsTest, GiftBoxDownloadHandsTheGiftsToTheHostWithoutPaying) {
-    const std::string cashBefore = cash();
-    host.show(2, 6000);
-    PanelHost::processPending();
-    ASSERT_GE(host.list()->rowCount(), 1);
-    tick({0});
-    host.entry<KestoEntry70>(70)(0, "");
-    PanelHost::processPending();
-    ASSERT_EQ(PanelHost::transfers().size(), 1u);
-    EXPECT_EQ(PanelHost::transferCounts().front(), 1);
-    EXPECT_EQ(cash(), cashBefore);
 }
 
 TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHoldsThePhone) {

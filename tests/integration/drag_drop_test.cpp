@@ -1,5 +1,6 @@
 // Drag and drop on the real panel of the loaded module: hand-made drag events on its song list
 // (a drag runs no event loop of its own without a display), against the reference service.
+#include "tests/integration/dialog_script.h"
 #include "tests/integration/panel_entries_fixture.h"
 
 #include "columns/column_kind.h"
@@ -8,6 +9,7 @@
 #include "listview/drag_table.h"
 #include "listview/song_drag_data.h"
 
+#include <QComboBox>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -132,7 +134,8 @@ TEST_F(DragDropTest, SongsDroppedOnTheShownOnlineAlbumReachTheServiceAndTheCartP
     EXPECT_EQ(requestsOf("addToCart"), 0);
 }
 
-TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndSkipsTheRest) {
+TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndAStreamingSongIsDownloadedIntoIt) {
+    const std::vector<Song> chart = chartSongs();
     const auto folder = host.dataFolder() / "dropped";
     std::filesystem::create_directories(folder / "inner");
     for (const char* name : {"a.mp3", "b.ogg", "notes.txt", "cover.jpg", "inner/c.mp3"})
@@ -157,6 +160,19 @@ TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndSkipsTheRest)
         paths.emplace_back(std::filesystem::path(record->text(SongField::Local_Path)).filename().string());
     std::sort(paths.begin(), paths.end());
     EXPECT_EQ(paths, (std::vector<std::string>{"a.mp3", "b.ogg", "c.mp3"}));
+
+    // A streaming song dropped there is downloaded into this album and no other.
+    RegistryKey().writeRootString(settings::kFlagSet, settings::kKtpCheck);
+    DialogScript script;
+    script.then("purchase", [](QWidget* d) {
+        const auto* lists = d->findChild<QComboBox*>("playLists");
+        EXPECT_EQ(lists->currentText(), QStringLiteral("Road Trip"));
+        EXPECT_FALSE(lists->isEnabled());
+        DialogScript::click(d, "cancel");
+    });
+    script.install();
+    EXPECT_TRUE(dragTo(*fromElsewhere(DragFormats::kAlbum, {chart.front()}), QPoint(5, 5)).dropped);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
 }
 
 TEST_F(DragDropTest, DropOfAPayloadThatNamesNoRunningDragIsIgnored) {

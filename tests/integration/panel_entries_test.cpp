@@ -1,12 +1,14 @@
 // Entries, context menu commands and links of the panel reaching their effects: through the
 // real module in a Qt host, against the reference service on loopback. Every test runs in its
 // own process (the module takes one host window per load).
+#include "tests/integration/dialog_script.h"
 #include "tests/integration/panel_entries_fixture.h"
 
 #include <QAbstractButton>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -212,12 +214,30 @@ TEST_F(PanelEntriesTest, PlayingASongRunsTheLyricsStepsAndKeepsItsText) {
     EXPECT_NE(page.find("/lyrics.jsp?song_id=" + played.songId + "&is_exist="), std::string::npos) << page;
     EXPECT_EQ(page.find("u_key"), std::string::npos) << page;
 
-    // Without the option the file is not asked for.
+    // Without the option the user is asked; OK with "do not show again" downloads and sets the
+    // option, so the next song is downloaded unasked.
     host.entry<KestoEntry72>(72)(0);
+    DialogScript script;
+    script.then("messageBox", [](QWidget* box) {
+        EXPECT_EQ(qobject_cast<QMessageBox*>(box)->text().toStdString(),
+                  "해당곡의 가사파일이 없습니다.\n해당곡의 가사를 다운로드(무료) 받으시겠습니까?");
+        DialogScript::check(box, "doNotShowAgain", true);
+        QMetaObject::invokeMethod(qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok),
+                                  &QAbstractButton::click, Qt::QueuedConnection);
+    });
+    script.install();
     playNext(-1, 0);
     PanelHost::processPending();
-    EXPECT_EQ(PanelHost::transfers().size(), 1u);
-    EXPECT_EQ(host.hostLog().count(KESTO_MSG_LYRICS_WANTED), 2);
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(PanelHost::transfers().size(), 2u);
+    key.readSectionDword(settings::kOption, option, settings::kDownloadLyric);
+    EXPECT_EQ(option, 1u);
+    const int boxes = PanelHost::boxesShown();
+    playNext(-1, 0);
+    PanelHost::processPending();
+    EXPECT_EQ(PanelHost::boxesShown(), boxes);
+    EXPECT_EQ(PanelHost::transfers().size(), 3u);
+    EXPECT_EQ(host.hostLog().count(KESTO_MSG_LYRICS_WANTED), 3);
     // Entry 75 blanks the HTML view.
     EXPECT_EQ(host.entry<KestoEntry75>(75)(), 1);
     EXPECT_TRUE(htmlText()->toPlainText().isEmpty());
