@@ -5,6 +5,7 @@
 
 #include "commands/cart_command.h"
 #include "commands/download_command.h"
+#include "commands/download_into_album.h"
 #include "commands/gift_command.h"
 #include "commands/listen_command.h"
 #include "commands/move_command.h"
@@ -225,3 +226,11 @@ TEST(CommandTextsTest, EveryTextSurvivesTheCodePage) {
 
 } // namespace
 } // namespace kesto::test
+
+// A song id from the store names the downloaded file; one that could leave the folder names none.
+TEST(DownloadIntoAlbumTest, OnlyPlainSongIdsNameAFileInTheDownloadFolder) {
+    for (const char* id : {"S0001", "12345", "a.b"})
+        EXPECT_TRUE(kesto::DownloadIntoAlbum::namesAFile(id)) << id;
+    for (const char* id : {"", ".", "..", "../S1", "/etc/x", "a\\b", "a\nb", "a\x7f"})
+        EXPECT_FALSE(kesto::DownloadIntoAlbum::namesAFile(id)) << id;
+}
