@@ -386,9 +386,8 @@ TEST_F(DialogsTest, EachDownloadModeHasItsDialogAndPaidSongsGoIntoTheChosenPlayL
     host.show(2, kChartMenu, kChart);
     tick({0, 1, 2});
     std::set<std::string> ids;
-    for (const Song* song : host.rowRecords())
-        if (ids.size() < 3)
-            ids.insert(song->text(SongField::Song_ID));
+    for (const int row : {0, 1, 2})
+        ids.insert(host.rowRecords().at(row)->text(SongField::Song_ID));
     QString folder;
     DialogScript script;
     script
@@ -424,7 +423,6 @@ TEST_F(DialogsTest, EachDownloadModeHasItsDialogAndPaidSongsGoIntoTheChosenPlayL
     host.entry<KestoEntry63>(63)(0, "");
     host.entry<KestoEntry70>(70)(0, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
-
     // In the gift box the gifts are handed to the host without paying.
     const std::string cashBefore = cash();
     host.show(2, 6000);
