@@ -1,7 +1,7 @@
 #include "columns/page_rules.h"
 
-#include "songs/notice_texts.h"
 #include "platform/cp949.h"
+#include "songs/notice_texts.h"
 
 #include <algorithm>
 #include <initializer_list>

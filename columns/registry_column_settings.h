@@ -1,8 +1,8 @@
 #pragma once
 // Column layouts kept in the per-user settings tree through RegistryKey.
 
-#include "settings/registry_file.h"
 #include "columns/column_settings.h"
+#include "settings/registry_file.h"
 
 #include <memory>
 

@@ -5,8 +5,8 @@
 
 #include "commands/command_context.h"
 #include "commands/command_origin.h"
-#include "songs/list_pages.h"
 #include "commands/selection.h"
+#include "songs/list_pages.h"
 
 namespace kesto {
 

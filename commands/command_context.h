@@ -3,8 +3,8 @@
 // port, host window, message box), the two song stores, the shown page, the settings, the
 // album database, host service table A and the dialog hooks.
 
-#include "include/kesto/panel_api.h"
 #include "commands/command_hooks.h"
+#include "include/kesto/panel_api.h"
 #include "protocol/protocol_context.h"
 
 namespace kesto {

@@ -6,8 +6,8 @@
 #include "commands/my_album_command.h"
 #include "commands/play_list_command.h"
 #include "commands/song_page_command.h"
-#include "songs/song_store.h"
 #include "commands/transfer_command.h"
+#include "songs/song_store.h"
 
 namespace kesto {
 

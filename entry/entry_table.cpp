@@ -2,9 +2,9 @@
 
 #include "entry/lifecycle_entries.h"
 #include "entry/mini_entries.h"
-#include "module/module_state.h"
 #include "entry/panel_entries.h"
 #include "entry/window_entries.h"
+#include "module/module_state.h"
 
 namespace kesto {
 

@@ -1,9 +1,9 @@
 #pragma once
 // What the entry table asks of the mini play list window.
 
-#include "songs/next_song.h"
 #include "include/kesto/panel_api.h"
 #include "platform/message_port.h"
+#include "songs/next_song.h"
 
 #include <string>
 #include <string_view>

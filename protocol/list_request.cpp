@@ -1,8 +1,8 @@
 #include "protocol/list_request.h"
 
-#include "songs/list_pages.h"
 #include "protocol/protocol_url.h"
 #include "protocol/request_body.h"
+#include "songs/list_pages.h"
 
 namespace kesto {
 
