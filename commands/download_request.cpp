@@ -4,6 +4,7 @@
 #include "commands/grey_item_rule.h"
 #include "commands/song_id_list.h"
 #include "commands/song_pricing.h"
+#include "commands/wait_cursor.h"
 #include "protocol/protocol_url.h"
 #include "protocol/reply_fields.h"
 #include "protocol/request_body.h"
@@ -31,11 +32,10 @@ bool DownloadRequest::run(const Selection& chosen, int mode, const std::string& 
         return false;
     if (!askSongs(box, songs))
         return false;
-    if (hooks.waitCursor)
-        hooks.waitCursor(true);
-    const auto prices = SongPricing(context_.protocol).price(songs, SongPricing::Kind::DirectBuy);
-    if (hooks.waitCursor)
-        hooks.waitCursor(false);
+    const auto prices = [&] {
+        const WaitCursor wait(hooks.waitCursor);
+        return SongPricing(context_.protocol).price(songs, SongPricing::Kind::DirectBuy);
+    }();
     if (!prices)
         return false;
     if (hooks.purchaseDialog)
