@@ -37,7 +37,7 @@ public:
     explicit ListParser(const ProtocolContext& context) : context_(context) {}
 
     // A page lists 50 songs; the largest lists a user keeps run to tens of thousands, and a
-    // hostile reply must not make millions of 5 KB records.
+    // hostile reply must not make millions of songs and list rows.
     static constexpr std::int32_t kMaxRows = 100000;
 
     static bool hasParser(int pageKind);
