@@ -1,8 +1,5 @@
 #include "songs/song_builder.h"
 
-#include "platform/cp949.h"
-
-#include <cstring>
 #include <new>
 
 namespace kesto {
@@ -11,13 +8,6 @@ namespace {
 
 std::size_t index(SongField field) {
     return static_cast<std::size_t>(field);
-}
-
-std::string_view beforeNul(std::string_view text) {
-    const void* nul = text.empty() ? nullptr : std::memchr(text.data(), '\0', text.size());
-    return nul == nullptr
-               ? text
-               : text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
 }
 
 } // namespace
@@ -29,12 +19,8 @@ bool SongBuilder::start() {
     return song_ != nullptr;
 }
 
-std::string_view SongBuilder::cut(std::string_view text, std::size_t capacity) {
-    return text.substr(0, Cp949::fitLength(text, capacity - 1));
-}
-
 void SongBuilder::setText(SongField field, std::string_view text) {
-    setPlainText(field, beforeNul(text));
+    put(field, Song::fitted(field, text));
 }
 
 std::string_view SongBuilder::view(SongField field) const {

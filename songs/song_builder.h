@@ -28,7 +28,7 @@ public:
     // sets most fields of every row through it.
     void setPlainText(SongField field, std::string_view text) {
         const std::size_t capacity = kSongTextCapacities[static_cast<std::size_t>(field)];
-        put(field, text.size() < capacity ? text : cut(text, capacity));
+        put(field, text.size() < capacity ? text : Song::fitted(field, text));
     }
     std::string_view view(SongField field) const;
 
@@ -36,7 +36,6 @@ public:
     std::unique_ptr<Song> finish();
 
 private:
-    static std::string_view cut(std::string_view text, std::size_t capacity);
     void put(SongField field, std::string_view fitted) {
         const auto i = static_cast<std::size_t>(field);
         const std::uint64_t bit = std::uint64_t{1} << i;
