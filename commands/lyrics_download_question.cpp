@@ -1,6 +1,5 @@
 #include "commands/lyrics_download_question.h"
 
-#include "commands/command_settings.h"
 #include "commands/command_texts.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
@@ -8,8 +7,6 @@
 namespace kesto {
 
 bool LyricsDownloadQuestion::wanted() const {
-    if (CommandSettings(settings_).downloadLyric())
-        return true;
     // No box to ask with: nothing is downloaded unasked.
     if (box_ == nullptr)
         return false;

@@ -1,7 +1,7 @@
 #pragma once
-// Whether a song's missing lyrics file is downloaded, as DownloadLyric says: nonzero downloads
-// without asking; 0 asks, with a "do not show again" box. OK downloads and keeps the box's
-// state (set: 1, no more questions); Cancel downloads nothing and keeps 0.
+// The question put when a song's lyrics file is missing and DownloadLyric is 0 (nonzero
+// downloads without asking, and the lyrics steps never ask then): OK downloads and keeps the
+// "do not show again" box (set: 1, no more questions); Cancel downloads nothing and keeps 0.
 
 #include "platform/message_box.h"
 
@@ -13,7 +13,7 @@ class LyricsDownloadQuestion {
 public:
     LyricsDownloadQuestion(RegistryKey* settings, MessageBox* box) : settings_(settings), box_(box) {}
 
-    // True when the file is to be downloaded; asks the user where the option says so.
+    // Asks the user; true when the file is to be downloaded.
     bool wanted() const;
 
 private:
