@@ -2,19 +2,19 @@
 // --data DIR (data and settings of this run in DIR, kept), --fresh (in a temporary folder that
 // goes at the end; a tour runs fresh unless --data is given). By default data lives in
 // $XDG_DATA_HOME/kesto and settings in $XDG_CONFIG_HOME/kesto/registry.reg.
-#include "host/data_folder.h"
-#include "host/host_log.h"
-#include "host/host_mini_mode.h"
-#include "host/host_player.h"
-#include "host/host_session.h"
-#include "host/main_window.h"
-#include "host/mpris_service.h"
-#include "host/page_tour.h"
-#include "host/play_controller.h"
-#include "host/player_keys.h"
-#include "host/player_settings.h"
-#include "host/quit_on_signal.h"
-#include "host/web_sandbox.h"
+#include "host/audio/play_controller.h"
+#include "host/mpris/mpris_service.h"
+#include "host/session/data_folder.h"
+#include "host/session/host_log.h"
+#include "host/session/host_mini_mode.h"
+#include "host/session/host_player.h"
+#include "host/session/host_session.h"
+#include "host/tour/page_tour.h"
+#include "host/window/main_window.h"
+#include "host/window/player_keys.h"
+#include "host/window/player_settings.h"
+#include "host/window/quit_on_signal.h"
+#include "host/window/web_sandbox.h"
 
 #include <QApplication>
 #include <QMenuBar>

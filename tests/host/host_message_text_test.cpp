@@ -1,4 +1,4 @@
-#include "host/host_message_text.h"
+#include "host/session/host_message_text.h"
 #include "include/kesto/panel_api.h"
 #include "platform/cp949.h"
 #include "platform/host_block.h"

@@ -2,9 +2,9 @@
 // list and the song-text window on and off, the mini list's close button (1428) takes the host
 // out of mini mode, the song-text window's close button reaches the host's service A entry, and
 // a mini list docked under the main window moves with it.
-#include "host/host_mini_mode.h"
-#include "host/host_session.h"
-#include "host/main_window.h"
+#include "host/session/host_mini_mode.h"
+#include "host/session/host_session.h"
+#include "host/window/main_window.h"
 #include "include/kesto/window_message.h"
 
 #include <QAbstractButton>

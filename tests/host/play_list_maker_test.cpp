@@ -1,8 +1,8 @@
 // The player's play lists in the album database of its data folder, and the user's own data
 // folder.
-#include "host/data_folder.h"
-#include "host/demo_library.h"
-#include "host/play_list_maker.h"
+#include "host/demo/demo_library.h"
+#include "host/library/play_list_maker.h"
+#include "host/session/data_folder.h"
 #include "library/my_album_db.h"
 #include "platform/cp949.h"
 #include "support/temp_folder.h"

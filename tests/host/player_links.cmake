@@ -36,7 +36,7 @@ foreach(library IN LISTS module_libraries)
 endforeach()
 
 # Sources: only the player's own headers, the public ones and the service's.
-file(GLOB sources "${SOURCE_DIR}/host/*.cpp" "${SOURCE_DIR}/host/*.h")
+file(GLOB_RECURSE sources "${SOURCE_DIR}/host/*.cpp" "${SOURCE_DIR}/host/*.h")
 foreach(source IN LISTS sources)
     file(STRINGS "${source}" includes REGEX "^#include \"")
     foreach(include IN LISTS includes)

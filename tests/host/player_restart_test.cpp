@@ -1,9 +1,9 @@
 // The player remembers between runs: a user picks the demo album in the source pane and makes
 // the window smaller, closes it, and the next run opens on that album in a window of that
 // size. Each run is a process of its own (the module takes one host window per load).
-#include "host/host_session.h"
-#include "host/main_window.h"
-#include "host/player_settings.h"
+#include "host/session/host_session.h"
+#include "host/window/main_window.h"
+#include "host/window/player_settings.h"
 
 #include <QApplication>
 #include <QTest>

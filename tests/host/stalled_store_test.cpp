@@ -1,7 +1,7 @@
 // The player's requests give up on a store that takes the connection and then says nothing,
 // on a reply that grows past its limit and on any scheme but the web's, and the player
 // answers again afterwards; the window is told of each wait, begun and ended.
-#include "host/curl_request.h"
+#include "host/store/curl_request.h"
 
 #include <gtest/gtest.h>
 #include <httplib.h>

@@ -1,7 +1,7 @@
 // The host's tag reader against audio files made and tagged here: every value lands at its
 // offset of the tag buffer, texts in CP949 cut to their field.
 #include "audio_files.h"
-#include "host/tag_reader.h"
+#include "host/audio/tag_reader.h"
 #include "include/kesto/panel_api.h"
 #include "platform/cp949.h"
 #include "support/temp_folder.h"

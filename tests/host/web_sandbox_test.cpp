@@ -1,4 +1,4 @@
-#include "host/web_sandbox.h"
+#include "host/window/web_sandbox.h"
 
 #include <gtest/gtest.h>
 

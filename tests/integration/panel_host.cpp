@@ -1,8 +1,8 @@
 #include "tests/integration/panel_host.h"
 
-#include "host/curl_request.h"
-#include "host/demo_mp3.h"
-#include "host/tag_reader.h"
+#include "host/audio/tag_reader.h"
+#include "host/demo/demo_mp3.h"
+#include "host/store/curl_request.h"
 #include "include/kesto/window_message.h"
 #include "library/my_album_db.h"
 #include "listview/song_list_view.h"

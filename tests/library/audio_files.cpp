@@ -1,6 +1,6 @@
 #include "audio_files.h"
 
-#include "host/tag_reader.h"
+#include "host/audio/tag_reader.h"
 
 #include <taglib/fileref.h>
 #include <taglib/tag.h>

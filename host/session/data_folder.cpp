@@ -1,0 +1,70 @@
+#include "host/session/data_folder.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace kesto {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kSettingsFile = "registry.reg";
+
+fs::path freshFolder() {
+    std::string pattern = (fs::temp_directory_path() / "kesto-player-XXXXXX").string();
+    const char* made = mkdtemp(pattern.data());
+    return made != nullptr ? fs::path(made) : fs::path();
+}
+
+} // namespace
+
+fs::path DataFolder::userFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data != nullptr && fs::path(data).is_absolute())
+        return fs::path(data) / "kesto";
+    const char* home = std::getenv("HOME");
+    return fs::path(home != nullptr ? home : "/tmp") / ".local" / "share" / "kesto";
+}
+
+bool DataFolder::open(Kind kind, const fs::path& chosen, std::string& why) {
+    kind_ = kind;
+    switch (kind) {
+    case Kind::User:
+        path_ = userFolder();
+        break;
+    case Kind::Chosen:
+        path_ = fs::absolute(chosen);
+        break;
+    case Kind::Fresh:
+        path_ = freshFolder();
+        break;
+    }
+    std::error_code error;
+    if (!path_.empty())
+        fs::create_directories(path_, error);
+    if (path_.empty() || !fs::is_directory(path_, error)) {
+        why = "no data folder" + (path_.empty() ? std::string() : " at " + path_.string());
+        return false;
+    }
+    // A throwaway or separate run keeps its settings with its data, away from the user's.
+    if (kind != Kind::User)
+        setenv("KESTO_REGISTRY_FILE", (path_ / kSettingsFile).c_str(), 0);
+    return true;
+}
+
+void DataFolder::close() {
+    if (kind_ != Kind::Fresh || path_.empty())
+        return;
+    std::error_code error;
+    // The process works in the folder; leave it before it goes.
+    if (fs::current_path(error) == path_)
+        fs::current_path(fs::temp_directory_path(), error);
+    fs::remove_all(path_, error);
+    path_.clear();
+}
+
+DataFolder::~DataFolder() {
+    close();
+}
+
+} // namespace kesto

@@ -1,0 +1,148 @@
+#include "host/session/host_session.h"
+
+#include "host/demo/demo_library.h"
+#include "host/session/host_panel_area.h"
+#include "host/store/demo_account.h"
+#include "host/store/host_albums.h"
+#include "host/window/main_window.h"
+#include "host/window/page_menu.h"
+#include "host/window/player_settings.h"
+#include "host/window/source_pane.h"
+#include "include/kesto/panel_api.h"
+
+#include <QEvent>
+#include <QMenuBar>
+
+#include <cstring>
+
+namespace kesto {
+
+namespace {
+constexpr int kRequestPromotion = 1;
+// The log-in reply's fields are VT-separated; the second is the key every request carries.
+constexpr std::size_t kKeyField = 1;
+constexpr const char* kFirstChart = "00101";
+
+std::string replyField(const std::string& reply, std::size_t index) {
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i < index; ++i) {
+        begin = reply.find('\x0B', begin);
+        if (begin == std::string::npos)
+            return {};
+        ++begin;
+    }
+    return reply.substr(begin, reply.find('\x0B', begin) - begin);
+}
+} // namespace
+
+bool HostSession::start(const QString& modulePath, const std::filesystem::path& dataFolder) {
+    QString why;
+    if (service_.start(dataFolder, why))
+        window_.log(QStringLiteral("reference service at %1, data in %2")
+                        .arg(QString::fromStdString(service_.baseUrl()),
+                             QString::fromStdString(service_.dataFolder().string())));
+    else
+        window_.log(why);
+    if (!module_.load(modulePath) || module_.open(window_.panelArea()) == nullptr) {
+        window_.log(QStringLiteral("module not loaded: %1").arg(module_.error()));
+        return false;
+    }
+    window_.log(QStringLiteral("module loaded: %1").arg(modulePath));
+    std::string demoWhy;
+    if (DemoLibrary::ensure(service_.dataFolder(), demoWhy))
+        window_.log(QStringLiteral("demo library made in %1")
+                        .arg(QString::fromStdString(DemoLibrary::folderIn(service_.dataFolder()).string())));
+    else if (!demoWhy.empty())
+        window_.log(QStringLiteral("no demo library: %1").arg(QString::fromStdString(demoWhy)));
+    module_.entry<KestoEntry14>(14)(nullptr, tables_.skin(), tables_.network(), 1, tables_.serviceA(),
+                                    tables_.serviceB());
+    logIn();
+    const QRect area = window_.panelArea()->rect();
+    const KestoRect rect{0, 0, area.width(), area.height()};
+    const int created = module_.entry<KestoEntry16>(16)(&rect, 0);
+    window_.log(QStringLiteral("entry 16 (create panel) returned %1").arg(created));
+    // Lyrics show as the service's page in the lyrics pane and the player keeps no lyrics files:
+    // the panel hands a missing one over unasked (and the player drops it) instead of asking
+    // about a file on every song.
+    module_.entry<KestoEntry72>(72)(1);
+    window_.panelArea()->installEventFilter(this);
+    PageMenu::install(*window_.menuBar(), [this](const HostPage& page) { show(page); });
+    if (created == 1)
+        module_.entry<KestoEntry39>(39)(nullptr, nullptr, kRequestPromotion, 1);
+    sources_ = new SourcePane(
+        [this](int menuId, const std::string& parameter) { showMenuId(menuId, parameter.c_str()); },
+        &window_);
+    sources_->fill(service_.dataFolder().string());
+    window_.setSourcePane(sources_);
+    connect(window_.panelArea(), &HostPanelArea::messageArrived, this,
+            [this](unsigned message, qintptr, qintptr) {
+                // A play list made or renamed in the panel shows in the pane at once.
+                if (message == KESTO_MSG_PLAYLIST_CHANGED && sources_ != nullptr)
+                    sources_->fill(service_.dataFolder().string());
+            });
+    return true;
+}
+
+void HostSession::logIn() {
+    QString why;
+    const auto reply = service_.login(why);
+    if (!reply) {
+        window_.log(QStringLiteral("no login reply %1").arg(why));
+        return;
+    }
+    module_.entry<KestoEntry39>(39)(reply->c_str(), DemoAccount::kUserId, 0, 0);
+    HostAlbums::install(tables_.serviceA(), service_.baseUrl(), DemoAccount::kUserId,
+                        replyField(*reply, kKeyField));
+    window_.log(QStringLiteral("entry 39: logged in as %1").arg(QString::fromLatin1(DemoAccount::kUserId)));
+}
+
+void HostSession::show(const HostPage& page) {
+    window_.log(QStringLiteral("page %1 (menu id %2)").arg(QString::fromUtf8(page.title)).arg(page.menuId));
+    if (module_.table() == nullptr)
+        return;
+    PlayerSettings::setValue(
+        PlayerSettings::kLastPage,
+        QStringLiteral("%1/%2").arg(page.menuId).arg(QString::fromLatin1(page.parameter)));
+    if (sources_ != nullptr)
+        sources_->markShown(page.menuId, page.parameter);
+    if (page.menuId == KESTO_MENU_DOWNLOAD_STORAGE)
+        module_.entry<KestoEntry38>(38)("");
+    else
+        module_.entry<KestoEntry23>(23)(page.viewMode, "", page.menuId, page.parameter, 0);
+}
+
+void HostSession::showOpeningPage() {
+    const QString last = PlayerSettings::value(PlayerSettings::kLastPage).toString();
+    const qsizetype slash = last.indexOf(QLatin1Char('/'));
+    bool known = false;
+    const int menuId = last.left(slash).toInt(&known);
+    if (slash > 0 && known)
+        showMenuId(menuId, last.mid(slash + 1).toStdString().c_str());
+    else
+        showMenuId(KESTO_MENU_SERVICE_LIST, kFirstChart);
+}
+
+void HostSession::showMenuId(int menuId, const char* parameter) {
+    // The menu's own entry when there is one, so that the log names the page.
+    for (const HostPage& page : PageMenu::pages())
+        if (page.menuId == menuId && std::strcmp(page.parameter, parameter) == 0)
+            return show(page);
+    const HostPage page{"", "", KESTO_VIEW_LIST, menuId, parameter};
+    show(page);
+}
+
+bool HostSession::eventFilter(QObject* watched, QEvent* event) {
+    // The panel fills the panel area whatever its size.
+    if (event->type() == QEvent::Resize && watched == window_.panelArea())
+        if (auto move = module_.entry<KestoEntry19>(19))
+            move(0, 0, window_.panelArea()->width(), window_.panelArea()->height(), 1);
+    return QObject::eventFilter(watched, event);
+}
+
+HostSession::~HostSession() {
+    HostAlbums::detach();
+    if (auto destroy = module_.entry<KestoEntry17>(17))
+        destroy();
+}
+
+} // namespace kesto

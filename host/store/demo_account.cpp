@@ -1,0 +1,64 @@
+#include "host/store/demo_account.h"
+
+#include <fcntl.h>
+#include <sys/random.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+namespace kesto {
+namespace {
+
+constexpr std::string_view kAlphabet = "ABCDEFGHJKLMNPQRSTUVWXYZabcdefghijkmnopqrstuvwxyz23456789";
+
+std::optional<std::string> randomPassword() {
+    std::array<unsigned char, DemoAccount::kPasswordLength> bytes{};
+    if (getrandom(bytes.data(), bytes.size(), 0) != static_cast<ssize_t>(bytes.size()))
+        return std::nullopt;
+    std::string out;
+    for (unsigned char byte : bytes)
+        out += kAlphabet[byte % kAlphabet.size()];
+    return out;
+}
+
+std::optional<std::string> readKept(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::string line;
+    if (!in || !std::getline(in, line) || line.empty())
+        return std::nullopt;
+    return line;
+}
+
+} // namespace
+
+std::optional<std::string> DemoAccount::password(const std::filesystem::path& dataFolder, std::string& why) {
+    const std::filesystem::path file = dataFolder / kPasswordFile;
+    if (auto kept = readKept(file))
+        return kept;
+    const auto made = randomPassword();
+    if (!made) {
+        why = "no random bytes from the system";
+        return std::nullopt;
+    }
+    // Made with its mode at once: the password is never readable by others, not even briefly.
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        why = "cannot make " + file.string() + ": " + std::strerror(errno);
+        // Another start made it a moment ago: use theirs.
+        return errno == EEXIST ? readKept(file) : std::nullopt;
+    }
+    const std::string line = *made + '\n';
+    const bool written = ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
+    ::close(fd);
+    if (!written) {
+        why = "cannot write " + file.string();
+        std::filesystem::remove(file);
+        return std::nullopt;
+    }
+    return made;
+}
+
+} // namespace kesto

@@ -1,0 +1,159 @@
+#include "host/window/skin_images.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <map>
+
+namespace kesto {
+namespace {
+constexpr std::int32_t kTextColor = 0x1F2A37;
+constexpr std::int32_t kBackColor = 0xF3F6FA;
+constexpr int kImageWidth = 72;
+constexpr int kImageHeight = 24;
+constexpr int kRadius = 5;
+constexpr int kFontPixels = 11;
+constexpr std::int32_t kBandColor = 0xE4EBF4;
+const QColor kDisabledText(0xF4, 0xF6, 0xF9);
+const QColor kDisabledBack(0xB9, 0xC4, 0xD2);
+
+// One family of blues: actions strong, page moves light.
+struct Tone {
+    QColor top;
+    QColor bottom;
+    QColor border;
+    QColor text;
+};
+const Tone kAction{QColor(0x5C, 0x9C, 0xE6), QColor(0x2F, 0x6E, 0xC0), QColor(0x25, 0x5A, 0xA0), Qt::white};
+const Tone kMove{QColor(0xFB, 0xFC, 0xFE), QColor(0xDD, 0xE7, 0xF3), QColor(0x9D, 0xB3, 0xCE),
+                 QColor(0x1F, 0x3A, 0x5F)};
+
+bool isMove(int id) {
+    // Search, back, forward, first page, list pages and the mini windows' close buttons.
+    for (int move : {1035, 1036, 1037, 1058, 1059, 1006, 1101})
+        if (id == move)
+            return true;
+    return false;
+}
+
+// The panel asks for its button images by the buttons' control ids; this skin writes what each
+// button does on it.
+const std::map<int, const char*>& labels() {
+    static const std::map<int, const char*> labels = {
+        {1034, "검색"},      {1145, "아티스트"},  {1035, "◀ 뒤로"},   {1036, "앞으로 ▶"},     {1037, "처음"},
+        {1058, "다음 목록"}, {1059, "이전 목록"}, {1045, "듣기"},     {1047, "장바구니"},     {1048, "선물"},
+        {1050, "다운로드"},  {1052, "삭제"},      {1053, "마이앨범"}, {1054, "플레이리스트"}, {1055, "구매"},
+        {1056, "바로구매"},  {1057, "이동"},      {1123, "폰 전송"},  {1124, "MP3 전송"},     {1000, "추가"},
+        {1001, "삭제"},      {1002, "다운"},      {1003, "선물"},     {1004, "담기"},         {1005, "듣기"},
+        {1006, "×"},         {1101, "×"}};
+    return labels;
+}
+
+QString labelOf(int imageId) {
+    const auto found = labels().find(imageId);
+    return found != labels().end() ? QString::fromUtf8(found->second) : QString();
+}
+
+// The panel makes two buttons that start no action (control ids 1122 and 1046); this skin
+// keeps them out of sight instead of showing a button that does nothing.
+bool hasAction(int controlId) {
+    return labels().count(controlId) != 0;
+}
+Tone toneOf(int id) {
+    return isMove(id) ? kMove : kAction;
+}
+
+// The created buttons' look in every state.
+QString styleOf(int controlId) {
+    const Tone t = toneOf(controlId);
+    const auto hex = [](const QColor& c) { return c.name(); };
+    return QStringLiteral("QPushButton { color: %1; font-weight: 600; font-size: %9px; border: 1px solid %2;"
+                          " border-radius: %10px; padding: 1px 2px;"
+                          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %3, stop:1 %4); }"
+                          "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 "
+                          "%5, stop:1 %3); }"
+                          "QPushButton:pressed { background: %4; border-color: %6; padding-top: 2px; }"
+                          "QPushButton:focus { border: 1px solid %6; }"
+                          "QPushButton:disabled { color: %7; background: %8; border-color: %8; }")
+        .arg(hex(t.text), hex(t.border), hex(t.top), hex(t.bottom), hex(t.top.lighter(112)),
+             hex(t.bottom.darker(130)), hex(kDisabledText), hex(kDisabledBack))
+        .arg(kFontPixels)
+        .arg(kRadius);
+}
+
+} // namespace
+
+QPixmap SkinImages::draw(int imageId) {
+    QPixmap pixmap(kImageWidth, kImageHeight);
+    // An image that names no button is a bar's background: a quiet band under the buttons.
+    if (labelOf(imageId).isEmpty()) {
+        QPainter band(&pixmap);
+        QLinearGradient fill(0, 0, 0, pixmap.height());
+        fill.setColorAt(0, QColor::fromRgb(static_cast<QRgb>(kBackColor)));
+        fill.setColorAt(1, QColor::fromRgb(static_cast<QRgb>(kBandColor)));
+        band.fillRect(pixmap.rect(), fill);
+        return pixmap;
+    }
+    const Tone tone = toneOf(imageId);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(0, 0, 0, pixmap.height());
+    fill.setColorAt(0, tone.top);
+    fill.setColorAt(1, tone.bottom);
+    painter.setBrush(fill);
+    painter.setPen(tone.border);
+    painter.drawRoundedRect(QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+    QFont font = painter.font();
+    font.setPixelSize(kFontPixels);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(tone.text);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, labelOf(imageId));
+    return pixmap;
+}
+
+QPixmap* SkinImages::image(int imageId) {
+    static std::map<int, QPixmap> images;
+    auto found = images.find(imageId);
+    if (found == images.end())
+        found = images.emplace(imageId, draw(imageId)).first;
+    return &found->second;
+}
+
+void* SkinImages::tableImage(int imageId) {
+    return image(imageId);
+}
+
+void* SkinImages::createButton(void* parent, int controlId, int imageId, const KestoRect* rect) {
+    auto* button = new QPushButton(labelOf(imageId), static_cast<QWidget*>(parent));
+    button->setObjectName(QStringLiteral("button%1").arg(controlId));
+    // Drawn by the style sheet in every state, so hover, pressed and greyed read at a glance.
+    button->setStyleSheet(styleOf(imageId));
+    button->setToolTip(labelOf(controlId));
+    if (rect != nullptr)
+        button->setGeometry(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
+    button->setVisible(hasAction(controlId));
+    return button;
+}
+
+void SkinImages::applyWindow(void* window, int) {
+    if (window != nullptr)
+        static_cast<QWidget*>(window)->setStyleSheet(
+            QStringLiteral("background: #%1;").arg(kBackColor, 6, 16));
+}
+
+std::int32_t SkinImages::textColor() {
+    return kTextColor;
+}
+
+void SkinImages::buttonReady(void* button) {
+    if (button != nullptr)
+        static_cast<QWidget*>(button)->setCursor(Qt::PointingHandCursor);
+}
+
+std::int32_t SkinImages::backColor() {
+    return kBackColor;
+}
+
+} // namespace kesto
