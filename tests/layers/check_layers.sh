@@ -18,13 +18,24 @@ declare -A floor=(
     [entry]=9
 )
 
+# Rooms that stand beside the module and may include only these rooms, whatever their floor:
+# the player reaches the panel through the public header alone.
+declare -A beside=(
+    [host]="host include service"
+)
+
 status=0
 for room in "${!floor[@]}"; do
     [ -d "$room" ] || continue
     while IFS=: read -r file line target; do
         up=${target%%/*}
         [ "$up" = "$room" ] && continue
-        if [ -z "${floor[$up]+set}" ]; then
+        if [ -n "${beside[$room]+set}" ]; then
+            if [[ " ${beside[$room]} " != *" $up "* ]]; then
+                echo "$file:$line: $room stands beside the module and includes \"$target\""
+                status=1
+            fi
+        elif [ -z "${floor[$up]+set}" ]; then
             echo "$file:$line includes \"$target\" from a folder that has no floor"
             status=1
         elif [ "${floor[$up]}" -ge "${floor[$room]}" ]; then
