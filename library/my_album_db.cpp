@@ -104,15 +104,15 @@ std::filesystem::path MyAlbumDb::filePath(const std::filesystem::path& base) {
 bool MyAlbumDb::start(const std::filesystem::path& base) {
     const std::filesystem::path file = filePath(base);
     damagedCopy_.clear();
-    if (!openDatabase(file.string()))
-        return false;
-    if (DamagedDatabase::isDamaged(*db_)) {
-        close();
+    // Checked before the connection switches its journal, which writes to the file.
+    if (DamagedDatabase::isDamaged(file)) {
         damagedCopy_ = DamagedDatabase::keepAside(file);
         // A damaged file that cannot be moved is left alone: no albums rather than lost ones.
-        if (damagedCopy_.empty() || !openDatabase(file.string()))
+        if (damagedCopy_.empty())
             return false;
     }
+    if (!openDatabase(file.string()))
+        return false;
     if (createTables())
         execStatement(kDropShortIds);
     // A large import issues ids faster than the clock: the next ones must come after them.
