@@ -69,6 +69,7 @@ constexpr const char* kContainsSong = "select 1 from AlbumInfo_tbl where Song_ID
 constexpr const char* kContainsPath = "select 1 from AlbumInfo_tbl where Album_ID = ? and Local_Path = ?";
 constexpr const char* kSongIdByPath = "select Song_ID from AlbumInfo_tbl where Local_Path = ?";
 constexpr const char* kListenCount = "select Listen_Count from AlbumInfo_tbl where Song_ID = ?";
+constexpr const char* kRowOfId = "select 1 from AlbumInfo_tbl where ID = ?";
 
 constexpr const char* kFolder = "Playlist";
 constexpr const char* kFileName = "MyAlbum.dbf";
@@ -298,6 +299,10 @@ std::optional<int> MyAlbumDb::listenCount(std::string_view songId) {
     if (!count)
         return std::nullopt;
     return std::atoi(count->c_str());
+}
+
+bool MyAlbumDb::isRowId(std::string_view songId) {
+    return firstText(kRowOfId, std::string(songId)).has_value();
 }
 
 } // namespace kesto
