@@ -531,15 +531,18 @@ typedef int (*KestoEntry53)(int flag);                  /* selects all (1) or no
 typedef int (*KestoEntry54)(int value);                 /* reserved: 0 */
 typedef void (*KestoEntry55)(void);                     /* panel command */
 typedef int (*KestoEntry56)(int which, intptr_t value); /* posts 1088 (which 0) or 1089 to the panel */
-typedef int (*KestoEntry57)(int which);                 /* posts 1090 (which 0, cut) or 1091 (copy) to the
-                                                           panel: the ticked songs of the shown list are
-                                                           kept for a paste; cut only from the now-playing
-                                                           list, a local album or a cart */
-typedef int (*KestoEntry58)(void);                      /* posts 1092 (paste) to the panel: the kept songs go
-                                                           into the shown list as a drop of them would (cart,
-                                                           on-line or local album, folder, device); cut songs
-                                                           then leave their own list. With nothing kept, the
-                                                           ticked songs go into an on-line my album */
+typedef int (*KestoEntry57)(int which);                 /* posts 1090 (which 0) or 1091 to the panel. 1090
+                                                           acts on the local my-album page alone (page kind
+                                                           4): its ticked songs are cut, kept for a paste by
+                                                           the list's keys or row menu; 1091 acts on the cart
+                                                           pages alone (kinds 23, 29): their ticked songs are
+                                                           copied. On any other page nothing happens (logged).
+                                                           A paste (Ctrl+V, the row menus) puts the kept
+                                                           songs into the shown list as a drop of them would;
+                                                           cut songs then leave their own list */
+typedef int (*KestoEntry58)(void);                      /* posts 1092 to the panel: the ticked songs go into
+                                                           an on-line my album ("addSongToMyAlbum"), with the
+                                                           checks and the my-album dialog of command 1053 */
 typedef int (*KestoEntry59)(void);                      /* 1 when the panel's work list is not empty */
 typedef int (*KestoEntry60)(void);                      /* posts 1119 (delete) to the panel; on the
                                                            now-playing page the ticked songs leave that
