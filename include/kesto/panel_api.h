@@ -201,6 +201,18 @@ enum {
     KESTO_SKIN_BUTTON_READY = 9, /* (button): called once on each created button */
     KESTO_SKIN_BACK_COLOR = 13   /* () -> background colour of the mini windows, 0xRRGGBB */
 };
+/* Image ids of entry 3 for the web view's scroll bars: the skin images "scrollbarVThumb",
+ * "scrollbarUp", "scrollbarDown", "scrollbarHThumb", "scrollbarLeft" and "scrollbarRight". Each
+ * is stretched over its part of a 14-pixel bar; when any of them is NULL the web view keeps the
+ * engine's own bars. */
+enum {
+    KESTO_SKIN_SCROLLBAR_V_THUMB = 1200,
+    KESTO_SKIN_SCROLLBAR_UP = 1201,
+    KESTO_SKIN_SCROLLBAR_DOWN = 1202,
+    KESTO_SKIN_SCROLLBAR_H_THUMB = 1203,
+    KESTO_SKIN_SCROLLBAR_LEFT = 1204,
+    KESTO_SKIN_SCROLLBAR_RIGHT = 1205
+};
 typedef void* (*KestoSkinImageFn)(int imageId);
 typedef void* (*KestoSkinCreateButtonFn)(void* parent, int controlId, int imageId, const KestoRect* rect);
 typedef void (*KestoSkinApplyWindowFn)(void* window, int flag);
