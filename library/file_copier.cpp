@@ -69,8 +69,8 @@ FileCopier::Result FileCopier::copyNew(const std::filesystem::path& from, const 
     const Fd out(::mkostemp(temporary.data(), O_CLOEXEC));
     if (out.get() < 0)
         return Result::Failed;
-    const bool written = ::fchmod(out.get(), kFileMode) == 0 && copyAll(in.get(), out.get()) &&
-                         ::fsync(out.get()) == 0;
+    const bool written =
+        ::fchmod(out.get(), kFileMode) == 0 && copyAll(in.get(), out.get()) && ::fsync(out.get()) == 0;
     const Result result = written ? publish(temporary, to) : Result::Failed;
     if (result != Result::Copied) {
         std::error_code error;
@@ -79,7 +79,8 @@ FileCopier::Result FileCopier::copyNew(const std::filesystem::path& from, const 
     return result;
 }
 
-FileCopier::Result FileCopier::publish(const std::filesystem::path& temporary, const std::filesystem::path& to) {
+FileCopier::Result FileCopier::publish(const std::filesystem::path& temporary,
+                                       const std::filesystem::path& to) {
     if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return Result::Copied;
     if (errno == EEXIST)

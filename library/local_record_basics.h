@@ -1,7 +1,8 @@
 #pragma once
 // The fields that every builder of a local file's record fills the same way: song id (made up
-// per panel when none is given, out of the store's range), source, album id, date added, display name, "Unknown Artist",
-// path and modification date. Safe to share between the listing worker and the window thread.
+// per panel when none is given, out of the store's range), source, album id, date added, display name,
+// "Unknown Artist", path and modification date. Safe to share between the listing worker and the window
+// thread.
 
 #include "library/record_origin.h"
 #include "library/row_id_generator.h"

@@ -32,7 +32,7 @@ inline constexpr int kCart = 9000;
 namespace page_kind {
 inline constexpr int kNowPlaying = 1;
 inline constexpr int kLocalMyAlbum = 4; // the local my albums and their songs
-inline constexpr int kFolder = 6; // the download storage folder
+inline constexpr int kFolder = 6;       // the download storage folder
 inline constexpr int kSentGifts = 11;
 inline constexpr int kFirstChart = 17;
 inline constexpr int kLastChart = 19;

@@ -42,10 +42,11 @@ QString ScrollBarSkin::styleSheet(KestoHostTable skin) {
     if (image == nullptr)
         return {};
     const QString px = QString::number(kThickness) + QStringLiteral("px");
-    QString sheet = QStringLiteral("::-webkit-scrollbar { width: %1; height: %1; }"
-                                   " ::-webkit-scrollbar-track, ::-webkit-scrollbar-corner { background: #f7f7f7; }"
-                                   " ::-webkit-scrollbar-button { display: none; }")
-                        .arg(px);
+    QString sheet =
+        QStringLiteral("::-webkit-scrollbar { width: %1; height: %1; }"
+                       " ::-webkit-scrollbar-track, ::-webkit-scrollbar-corner { background: #f7f7f7; }"
+                       " ::-webkit-scrollbar-button { display: none; }")
+            .arg(px);
     for (const Part& part : kParts) {
         const auto* pixmap = static_cast<const QPixmap*>(image(part.imageId));
         if (pixmap == nullptr || pixmap->isNull())
@@ -63,8 +64,9 @@ QString ScrollBarSkin::script(const QString& styleSheet) {
     // The sheet as a script string literal: JSON of a one-element array, brackets cut off.
     QByteArray literal = QJsonDocument(QJsonArray{styleSheet}).toJson(QJsonDocument::Compact);
     literal = literal.mid(1, literal.size() - 2);
-    return QStringLiteral("(function () { var s = document.createElement('style'); s.id = '%1';"
-                          " s.textContent = %2; (document.head || document.documentElement).appendChild(s); })();")
+    return QStringLiteral(
+               "(function () { var s = document.createElement('style'); s.id = '%1';"
+               " s.textContent = %2; (document.head || document.documentElement).appendChild(s); })();")
         .arg(QString::fromLatin1(kStyleId), QString::fromUtf8(literal));
 }
 

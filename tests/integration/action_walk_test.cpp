@@ -250,7 +250,7 @@ TEST_F(ActionWalkTest, Entries57And58ActWhereTheirMessagesSay) {
         {{4, kLocalAlbumMenu, "7"}, 1, 0},
         {{2, kChartMenu, kFiftyRowChart}, 1, 0},
         {{2, kCartMenu, ""}, 0, 0},
-        {{2, kCartMenu, ""}, 1, 1},             // the cart's song, copied
+        {{2, kCartMenu, ""}, 1, 1},               // the cart's song, copied
         {{4, KESTO_MENU_LOCAL_ALBUMS, ""}, 0, 2}, // the local song, cut
     };
     for (const Step& step : steps) {

@@ -16,8 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <cstdlib>
+#include <map>
 #include <memory>
 
 namespace kesto::test {
@@ -161,7 +161,8 @@ TEST_F(WebOriginsTest, OnlyTheStorePagesActForTheUser) {
     }
 
     // Without the host's scroll bar images the engine keeps its own bars.
-    EXPECT_EQ(evaluate(view, QStringLiteral("document.getElementById('kesto-scroll-bars') === null")), QVariant(true));
+    EXPECT_EQ(evaluate(view, QStringLiteral("document.getElementById('kesto-scroll-bars') === null")),
+              QVariant(true));
 
     // The store's link still works, and it alone asked anything: nothing of the above did.
     const QUrl start(QString::fromStdString(host.baseUrl() + "/"));
@@ -203,16 +204,18 @@ TEST(SkinnedScrollBarsTest, TheWebViewDrawsItsBarsFromTheHostsImages) {
     ASSERT_TRUE(PanelHost::processUntil([&] { return view->url() == start; }, kLimit));
     ASSERT_TRUE(PanelHost::processUntil(
         [&] {
-            return evaluate(view, QStringLiteral("!!document.getElementById('kesto-scroll-bars') &&"
-                                                 " !!(document.body.style.minHeight = document.body.style.minWidth"
-                                                 " = '5000px')")) == QVariant(true);
+            return evaluate(view,
+                            QStringLiteral("!!document.getElementById('kesto-scroll-bars') &&"
+                                           " !!(document.body.style.minHeight = document.body.style.minWidth"
+                                           " = '5000px')")) == QVariant(true);
         },
         kLimit));
     // Up button, vertical thumb below it, horizontal thumb right of the left button.
     const auto shows = [&](QPoint at, QColor colour) {
         const QColor seen = view->grab().toImage().pixelColor(at);
         return std::abs(seen.red() - colour.red()) + std::abs(seen.green() - colour.green()) +
-                   std::abs(seen.blue() - colour.blue()) < 24;
+                   std::abs(seen.blue() - colour.blue()) <
+               24;
     };
     const int right = view->width() - 7;
     const int bottom = view->height() - 7;

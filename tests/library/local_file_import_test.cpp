@@ -193,7 +193,9 @@ TEST_F(LocalImportTest, FolderCopyTakesItsNameOnlyWhenComplete) {
             at += sizeof(inotify_event) + event->len;
         }
     ::close(watch);
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), std::pair<std::string, std::uint32_t>("Whole.mp3", IN_MOVED_TO)), 1);
+    EXPECT_EQ(
+        std::count(seen.begin(), seen.end(), std::pair<std::string, std::uint32_t>("Whole.mp3", IN_MOVED_TO)),
+        1);
     for (const auto& [name, mask] : seen)
         EXPECT_TRUE(name != "Whole.mp3" || mask == IN_MOVED_TO) << "written under its own name";
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(page), {}), 1);
