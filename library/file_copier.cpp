@@ -17,6 +17,7 @@ namespace kesto {
 namespace {
 
 constexpr mode_t kFileMode = 0644;
+constexpr const char* kTemporaryName = ".kesto-copy-XXXXXX";
 
 class Fd {
 public:
@@ -64,8 +65,9 @@ FileCopier::Result FileCopier::copyNew(const std::filesystem::path& from, const 
     struct stat existing {};
     if (::lstat(to.c_str(), &existing) == 0)
         return Result::Exists;
-    // A hidden name beside the target: same file system, so the rename is atomic.
-    std::string temporary = (to.parent_path() / ("." + to.filename().string() + ".part-XXXXXX")).string();
+    // A short hidden name beside the target (same file system, so the rename is atomic), short
+    // so that a target name of the longest length still has one.
+    std::string temporary = (to.parent_path() / kTemporaryName).string();
     const Fd out(::mkostemp(temporary.data(), O_CLOEXEC));
     if (out.get() < 0)
         return Result::Failed;
