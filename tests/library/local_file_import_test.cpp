@@ -63,7 +63,7 @@ TEST_F(LocalImportTest, TaggedFileFillsTheRecord) {
     EXPECT_STREQ(r.text(SongField::Source), " - ");
     EXPECT_STREQ(r.text(SongField::Added_Date), "20240708091011");
     EXPECT_STREQ(r.text(SongField::Song_ID), "-1"); // made up, out of the store's range
-    EXPECT_STREQ(build(path).text(SongField::Song_ID), "2") << "made-up ids count on";
+    EXPECT_STREQ(build(path).text(SongField::Song_ID), "-2") << "made-up ids count on";
     EXPECT_EQ(r.Serviceable, 1);
 
     struct stat info {};
