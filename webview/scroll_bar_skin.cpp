@@ -45,15 +45,16 @@ QString ScrollBarSkin::styleSheet(KestoHostTable skin) {
     QString sheet =
         QStringLiteral("::-webkit-scrollbar { width: %1; height: %1; }"
                        " ::-webkit-scrollbar-track, ::-webkit-scrollbar-corner { background: #f7f7f7; }"
-                       " ::-webkit-scrollbar-button { display: none; }")
+                       " ::-webkit-scrollbar-button { display: none; }"
+                       " ::-webkit-scrollbar-button:start:decrement, ::-webkit-scrollbar-button:end:increment"
+                       " { display: block; width: %1; height: %1; }")
             .arg(px);
     for (const Part& part : kParts) {
         const auto* pixmap = static_cast<const QPixmap*>(image(part.imageId));
         if (pixmap == nullptr || pixmap->isNull())
             return {};
-        sheet += QStringLiteral(" %1 { display: block; width: %2; height: %2;"
-                                " background: url(%3) center / 100% 100% no-repeat; }")
-                     .arg(QString::fromLatin1(part.selector), px, dataAddress(*pixmap));
+        sheet += QStringLiteral(" %1 { background: url(%2) center / 100% 100% no-repeat; }")
+                     .arg(QString::fromLatin1(part.selector), dataAddress(*pixmap));
     }
     return sheet;
 }
