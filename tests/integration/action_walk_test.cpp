@@ -63,7 +63,7 @@ protected:
     void open(const Page& page) {
         host.show(page.viewMode, page.menuId, page.parameter);
         // An album is read in the background; the other pages are filled when shown.
-        if (page.menuId == kLocalAlbumMenu)
+        if (page.menuId == kLocalAlbumMenu || page.menuId == KESTO_MENU_LOCAL_ALBUMS)
             PanelHost::processUntil([&] { return host.list()->rowCount() > 0; }, 5s);
         if (host.list()->rowCount() > 0)
             host.list()->setRowChecked(0, true);
