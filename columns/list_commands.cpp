@@ -42,13 +42,12 @@ ListCommand ListCommands::lookup(int id, bool miniList) {
         return miniList ? act(Action::Forward) : post(msg::kAddFilesSecond);
     case kCut:
     case kCut2:
-        return post(msg::kLocalAlbumRows);
     case kCopy:
     case kCopy2:
-        return post(msg::kCartRows);
     case kPaste:
     case kPaste2:
-        return post(msg::kAddToOnlineAlbum);
+        // The list's own cut, copy and paste, carried out by its owner.
+        return act(Action::Forward);
     case kSelectAll:
     case kSelectAll2:
         return act(Action::CheckAll);

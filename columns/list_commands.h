@@ -15,7 +15,7 @@ struct ListCommand {
         ClearNowPlaying,
         AutoSizeColumn,
         AutoSizeAll,
-        Forward, // mini list commands go to the mini play list window
+        Forward, // to the owner: the mini list's commands, the panel list's cut, copy and paste
     };
     enum class Row { None, FocusedOrFirst, First };
 

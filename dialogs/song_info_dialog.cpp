@@ -1,6 +1,7 @@
 #include "dialogs/song_info_dialog.h"
 
 #include "dialogs/dialog_texts.h"
+#include "library/local_record_basics.h"
 #include "library/my_album_db.h"
 #include "platform/cp949.h"
 #include "protocol/my_album_source.h"
@@ -37,10 +38,17 @@ QLabel* value(QWidget* parent, const QString& text, const char* name) {
     return label;
 }
 
+// Only the store's own ids are asked about: one the panel or the album database made up for a
+// file could name another song of the store.
+bool fromStore(std::string_view songId, MyAlbumDb* db) {
+    return !songId.empty() && !LocalRecordBasics::isMadeUp(songId) && (db == nullptr || !db->isRowId(songId));
+}
+
 // The on-line my albums that hold the song, by name; no line when the store was not asked or
 // gave no answer.
-void addMyAlbumLine(QWidget* parent, QFormLayout* form, const Song& song, const ProtocolContext* protocol) {
-    if (protocol == nullptr || song.isEmpty(SongField::Song_ID))
+void addMyAlbumLine(QWidget* parent, QFormLayout* form, const Song& song, const ProtocolContext* protocol,
+                    MyAlbumDb* db) {
+    if (protocol == nullptr || !fromStore(song.view(SongField::Song_ID), db))
         return;
     const auto albums = MyAlbumSource::ask(*protocol, song.view(SongField::Song_ID));
     if (!albums)
@@ -76,7 +84,7 @@ SongInfoDialog::SongInfoDialog(QWidget* parent, KestoHostTable skin, const Song&
     const QString count =
         dialogText(t::kListenCountFormat).replace(QStringLiteral("%d"), QString::number(listened));
     form->addRow(dialogText(t::kInfoListened), value(this, count, "listenCount"));
-    addMyAlbumLine(this, form, song, protocol);
+    addMyAlbumLine(this, form, song, protocol, db);
     body()->addLayout(form);
     body()->addWidget(new QLabel(dialogText(t::kInfoAlbums), this));
     auto* list = new QListWidget(this);

@@ -19,8 +19,7 @@ namespace fs = std::filesystem;
 constexpr const char* kQuickCheck = "PRAGMA quick_check(1)";
 constexpr const char* kHealthy = "ok";
 constexpr const char* kDamagedSuffix = ".damaged-";
-constexpr const char* kWalSuffix = "-wal";
-constexpr const char* kShmSuffix = "-shm";
+constexpr const char* kJournalSuffixes[] = {"-journal", "-wal", "-shm"};
 
 fs::path withSuffix(const fs::path& file, const std::string& suffix) {
     fs::path p = file;
@@ -49,23 +48,58 @@ bool DamagedDatabase::isDamaged(SQLite::Database& db) {
     }
 }
 
+bool DamagedDatabase::isDamaged(const fs::path& file) {
+    std::error_code error;
+    if (!fs::exists(file, error))
+        return false;
+    try {
+        SQLite::Database db(file.string(), SQLite::OPEN_READWRITE);
+        sqlite3* handle = db.getHandle();
+        sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        // A checkpoint on close would write the journal's pages into the file.
+        sqlite3_db_config(handle, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        db.exec("PRAGMA trusted_schema=OFF;");
+        return isDamaged(db);
+    } catch (const SQLite::Exception& failure) {
+        const int code = failure.getErrorCode() & 0xff;
+        return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
+    }
+}
+
+bool DamagedDatabase::asideIsFree(const fs::path& aside) {
+    std::error_code error;
+    if (fs::exists(aside, error))
+        return false;
+    for (const char* suffix : kJournalSuffixes)
+        if (fs::exists(withSuffix(aside, suffix), error))
+            return false;
+    return true;
+}
+
 fs::path DamagedDatabase::keepAside(const fs::path& file) {
     const std::string stamp = kDamagedSuffix + timeStamp();
     fs::path aside = withSuffix(file, stamp);
-    std::error_code error;
-    for (int n = 1; fs::exists(aside, error) || fs::exists(withSuffix(aside, kWalSuffix), error); ++n)
+    for (int n = 1; !asideIsFree(aside); ++n)
         aside = withSuffix(file, stamp + "-" + std::to_string(n));
+    // The journals belong to the damaged file: replayed into a fresh one they would damage that
+    // too. They go first, so that a crash between the moves leaves none beside a fresh file.
+    std::error_code error;
+    for (const char* suffix : kJournalSuffixes) {
+        const fs::path journal = withSuffix(file, suffix);
+        if (fs::exists(journal, error))
+            fs::rename(journal, withSuffix(aside, suffix), error);
+        if (error) {
+            FailureLog::write(LogCategory::Library,
+                              "journal " + journal.string() + " not kept aside: " + error.message());
+            return {};
+        }
+    }
     fs::rename(file, aside, error);
     if (error) {
         FailureLog::write(LogCategory::Library,
                           "damaged album database " + file.string() + " not kept aside: " + error.message());
         return {};
     }
-    // The journal belongs to the damaged file: replayed into a fresh one it would damage that too.
-    std::error_code ignored;
-    if (fs::exists(withSuffix(file, kWalSuffix), ignored))
-        fs::rename(withSuffix(file, kWalSuffix), withSuffix(aside, kWalSuffix), ignored);
-    fs::remove(withSuffix(file, kShmSuffix), ignored);
     return aside;
 }
 

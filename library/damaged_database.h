@@ -16,9 +16,17 @@ public:
     // True when the open connection's file fails SQLite's quick check as not a database or
     // corrupt. A file that merely cannot be written (read-only) is not damaged.
     static bool isDamaged(SQLite::Database& db);
-    // Renames file (and its -wal journal) to "<file>.damaged-<time>"; the shared-memory index
-    // is removed. The new name, or empty when the file could not be moved (then it stays).
+    // The same check on a file, read as it is: its journal mode is left alone and nothing is
+    // written back on close, so a damaged file keeps every byte. False when there is no file.
+    static bool isDamaged(const std::filesystem::path& file);
+    // Renames file to "<file>.damaged-<time>", its journals (-journal, -wal, -shm) first, so
+    // that no crash leaves an old journal beside a fresh file. The new name, or empty when the
+    // file could not be moved (then it stays).
     static std::filesystem::path keepAside(const std::filesystem::path& file);
+
+private:
+    // No file of that name, nor of its journals.
+    static bool asideIsFree(const std::filesystem::path& aside);
 };
 
 } // namespace kesto

@@ -1,15 +1,23 @@
 #include "library/file_copier.h"
 
+#include "platform/failure_log.h"
+
 #include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 #include <vector>
 
 namespace kesto {
 
 namespace {
+
+constexpr mode_t kFileMode = 0644;
+constexpr const char* kTemporaryName = ".kesto-copy-XXXXXX";
 
 class Fd {
 public:
@@ -54,14 +62,40 @@ FileCopier::Result FileCopier::copyNew(const std::filesystem::path& from, const 
     struct stat status {};
     if (in.get() < 0 || ::fstat(in.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return Result::Failed;
-    const Fd out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+    struct stat existing {};
+    if (::lstat(to.c_str(), &existing) == 0)
+        return Result::Exists;
+    // A short hidden name beside the target (same file system, so the rename is atomic), short
+    // so that a target name of the longest length still has one.
+    std::string temporary = (to.parent_path() / kTemporaryName).string();
+    const Fd out(::mkostemp(temporary.data(), O_CLOEXEC));
     if (out.get() < 0)
-        return errno == EEXIST ? Result::Exists : Result::Failed;
-    if (copyAll(in.get(), out.get()))
+        return Result::Failed;
+    const bool written =
+        ::fchmod(out.get(), kFileMode) == 0 && copyAll(in.get(), out.get()) && ::fsync(out.get()) == 0;
+    const Result result = written ? publish(temporary, to) : Result::Failed;
+    if (result != Result::Copied) {
+        std::error_code error;
+        std::filesystem::remove(temporary, error); // no half copies left behind
+    }
+    return result;
+}
+
+FileCopier::Result FileCopier::publish(const std::filesystem::path& temporary,
+                                       const std::filesystem::path& to) {
+    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return Result::Copied;
-    std::error_code error;
-    std::filesystem::remove(to, error); // no half copies left behind
-    return Result::Failed;
+    if (errno == EEXIST)
+        return Result::Exists;
+    // File systems without the no-replace rename: a hard link never replaces either.
+    if (errno != EINVAL && errno != ENOSYS) {
+        FailureLog::write(LogCategory::Library, "copy not named " + to.string());
+        return Result::Failed;
+    }
+    if (::link(temporary.c_str(), to.c_str()) != 0)
+        return errno == EEXIST ? Result::Exists : Result::Failed;
+    ::unlink(temporary.c_str());
+    return Result::Copied;
 }
 
 } // namespace kesto

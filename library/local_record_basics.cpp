@@ -25,7 +25,7 @@ void LocalRecordBasics::apply(Song& record, std::string_view path, const RecordO
     if (!origin.songId.empty())
         record.setText(SongField::Song_ID, origin.songId);
     else
-        record.setText(SongField::Song_ID, std::to_string(++madeUpIds_));
+        record.setText(SongField::Song_ID, madeUpId(++madeUpIds_));
     record.setText(SongField::Source, origin.source.empty() ? kNoSource : std::string_view(origin.source));
     if (!origin.albumId.empty())
         record.setText(SongField::Album_ID, origin.albumId);
@@ -34,6 +34,14 @@ void LocalRecordBasics::apply(Song& record, std::string_view path, const RecordO
     record.setText(SongField::Artist_Name, artist.empty() ? kUnknownArtist : artist);
     record.setText(SongField::Local_Path, path);
     record.setText(SongField::Modified_Date, modifiedDate(path));
+}
+
+std::string LocalRecordBasics::madeUpId(int n) {
+    return "-" + std::to_string(n);
+}
+
+bool LocalRecordBasics::isMadeUp(std::string_view songId) {
+    return songId.starts_with('-');
 }
 
 std::string LocalRecordBasics::displayName(std::string_view path, std::string_view artist) {

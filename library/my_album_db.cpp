@@ -69,6 +69,7 @@ constexpr const char* kContainsSong = "select 1 from AlbumInfo_tbl where Song_ID
 constexpr const char* kContainsPath = "select 1 from AlbumInfo_tbl where Album_ID = ? and Local_Path = ?";
 constexpr const char* kSongIdByPath = "select Song_ID from AlbumInfo_tbl where Local_Path = ?";
 constexpr const char* kListenCount = "select Listen_Count from AlbumInfo_tbl where Song_ID = ?";
+constexpr const char* kRowOfId = "select 1 from AlbumInfo_tbl where ID = ?";
 
 constexpr const char* kFolder = "Playlist";
 constexpr const char* kFileName = "MyAlbum.dbf";
@@ -104,15 +105,15 @@ std::filesystem::path MyAlbumDb::filePath(const std::filesystem::path& base) {
 bool MyAlbumDb::start(const std::filesystem::path& base) {
     const std::filesystem::path file = filePath(base);
     damagedCopy_.clear();
-    if (!openDatabase(file.string()))
-        return false;
-    if (DamagedDatabase::isDamaged(*db_)) {
-        close();
+    // Checked before the connection switches its journal, which writes to the file.
+    if (DamagedDatabase::isDamaged(file)) {
         damagedCopy_ = DamagedDatabase::keepAside(file);
         // A damaged file that cannot be moved is left alone: no albums rather than lost ones.
-        if (damagedCopy_.empty() || !openDatabase(file.string()))
+        if (damagedCopy_.empty())
             return false;
     }
+    if (!openDatabase(file.string()))
+        return false;
     if (createTables())
         execStatement(kDropShortIds);
     // A large import issues ids faster than the clock: the next ones must come after them.
@@ -298,6 +299,10 @@ std::optional<int> MyAlbumDb::listenCount(std::string_view songId) {
     if (!count)
         return std::nullopt;
     return std::atoi(count->c_str());
+}
+
+bool MyAlbumDb::isRowId(std::string_view songId) {
+    return firstText(kRowOfId, std::string(songId)).has_value();
 }
 
 } // namespace kesto

@@ -73,6 +73,8 @@ public:
     std::optional<std::string> recordedSongId(std::string_view localPath);
     // Listen count of the song's first row, for the information dialog; none without a row.
     std::optional<int> listenCount(std::string_view songId);
+    // Whether the song id is a row's own id: one made up here for a file, not the store's.
+    bool isRowId(std::string_view songId);
 
     // The open connection, null before start or after it failed.
     SQLite::Database* database() { return db_ ? &*db_ : nullptr; }

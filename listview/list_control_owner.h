@@ -47,7 +47,7 @@ public:
     // Load a play list (1) or my album (2).
     virtual void loadList(int /*which*/) {}
     virtual void clearNowPlaying() {}
-    // Mini list commands handled by the mini play list window.
+    // Commands the owner carries out: the mini list's own, the panel list's cut, copy and paste.
     virtual void forwardCommand(int /*commandId*/) {}
 };
 

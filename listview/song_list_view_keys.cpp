@@ -33,6 +33,23 @@ bool isNavigationKey(int key) {
            key == Qt::Key_Home || key == Qt::Key_End;
 }
 
+// Ctrl+X, Ctrl+C and Ctrl+V: the row menus' cut, copy and paste; 0 for any other key, and in
+// the mini list, which has none.
+int clipboardCommand(int key, Qt::KeyboardModifiers modifiers, bool miniList) {
+    if (miniList || modifiers != Qt::ControlModifier)
+        return 0;
+    switch (key) {
+    case Qt::Key_X:
+        return listcmd::kCut;
+    case Qt::Key_C:
+        return listcmd::kCopy;
+    case Qt::Key_V:
+        return listcmd::kPaste;
+    default:
+        return 0;
+    }
+}
+
 } // namespace
 
 // ---- keyboard ----
@@ -206,6 +223,9 @@ void SongListView::keyPressEvent(QKeyEvent* event) {
         toggleByKey();
     } else if (key == Qt::Key_A && modifiers == Qt::ControlModifier) {
         checkAll();
+    } else if (const int command = clipboardCommand(key, modifiers, isMiniList()); command != 0) {
+        if (owner_.commandEnabled(command))
+            runCommand(command);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         listenByKey();
     } else if (key == Qt::Key_Delete) {

@@ -5,6 +5,7 @@
 #include "commands/gift_command.h"
 #include "commands/my_album_command.h"
 #include "commands/play_list_command.h"
+#include "dialogs/local_file_dialogs.h"
 #include "library/file_type.h"
 #include "library/folder_walker.h"
 #include "listview/song_list_view.h"
@@ -16,9 +17,6 @@
 #include "settings/settings_keys.h"
 #include "songs/song_store.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
-
 #include <algorithm>
 
 namespace kesto {
@@ -28,14 +26,6 @@ namespace {
 bool anyOf(const Selection& chosen, bool (Song::*test)() const) {
     return std::any_of(chosen.songs().begin(), chosen.songs().end(),
                        [test](const ChosenSong& song) { return (song.record.*test)(); });
-}
-
-QString audioFilter() {
-    QStringList patterns;
-    for (const std::string_view extension : FileType::kFolderExtensions)
-        patterns << QStringLiteral("*.") +
-                        QString::fromLatin1(extension.data(), static_cast<int>(extension.size()));
-    return QStringLiteral("Audio (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 } // namespace
@@ -158,30 +148,16 @@ void MiniListCommands::putCart() {
     CartCommand(parts_.context, CommandOrigin::NowPlaying).run(chosen);
 }
 
+// The panel's own dialogs, which keep LastOpenFolder as the panel does.
 void MiniListCommands::addFromDialog(bool folder) {
     RegistryKey* settings = parts_.context.settings;
-    std::string lastFolder;
-    if (settings != nullptr)
-        settings->readRootString(lastFolder, settings::kLastOpenFolder);
-    const QString start = QString::fromStdString(Cp949::toUtf8(lastFolder));
     std::vector<std::string> paths;
-    QString chosenFolder;
-    if (folder) {
-        chosenFolder = QFileDialog::getExistingDirectory(parts_.list, QString(), start);
-        if (!chosenFolder.isEmpty()) {
-            const FolderWalker walker(
-                {FileType::kFolderExtensions.begin(), FileType::kFolderExtensions.end()});
-            paths = walker.collect(chosenFolder.toStdString(), true);
-        }
-    } else {
-        const QStringList files = QFileDialog::getOpenFileNames(parts_.list, QString(), start, audioFilter());
-        for (const QString& file : files)
-            paths.push_back(file.toStdString());
-        if (!files.isEmpty())
-            chosenFolder = QFileInfo(files.front()).absolutePath();
+    if (!folder) {
+        paths = LocalFileDialogs::chooseFiles(parts_.list, settings);
+    } else if (const auto choice = LocalFileDialogs::chooseFolder(parts_.list, settings)) {
+        const FolderWalker walker({FileType::kFolderExtensions.begin(), FileType::kFolderExtensions.end()});
+        paths = walker.collect(choice->folder, choice->subFolders);
     }
-    if (!chosenFolder.isEmpty() && settings != nullptr)
-        settings->writeRootString(Cp949::fromUtf8(chosenFolder.toStdString()), settings::kLastOpenFolder);
     if (!paths.empty() && parts_.addFiles)
         parts_.addFiles(paths);
 }

@@ -23,6 +23,7 @@
 #include "pages/page_state.h"
 #include "pages/panel_window_ops.h"
 #include "pages/song_drops.h"
+#include "platform/failure_log.h"
 #include "protocol/link_commands.h"
 #include "protocol/request_sender.h"
 #include "protocol/song_command_reply.h"
@@ -364,24 +365,34 @@ bool SongCommands::canPaste() const {
            DropRules::songAction(shown.pageKind) != SongDropAction::Nothing;
 }
 
-void SongCommands::localAlbumRows(W, L) {
+void SongCommands::cut() {
     clipboard_.take(ticked(), *parts().state, true);
 }
 
-void SongCommands::cartRows(W, L) {
+void SongCommands::copy() {
     clipboard_.take(ticked(), *parts().state, false);
 }
 
-void SongCommands::addToOnlineAlbum(W, L) {
-    // A host asking to paste with nothing cut or copied puts the ticked songs into a my album.
-    if (clipboard_.empty())
-        return putIntoMyAlbum(0, 0);
+void SongCommands::paste() {
     if (!canPaste() || drops_ == nullptr)
         return;
     if (drops_->songs(clipboard_.songs())) {
         CommandContext context = this->context();
         clipboard_.taken(context);
     }
+}
+
+void SongCommands::localAlbumRows(W, L) {
+    if (parts().state->pageKind != page_kind::kLocalMyAlbum)
+        return FailureLog::write(LogCategory::Pages, "1090 outside the local my albums: nothing done");
+    cut();
+}
+
+void SongCommands::cartRows(W, L) {
+    const int kind = parts().state->pageKind;
+    if (kind != page_kind::kCart && kind != page_kind::kMusicVideoCart)
+        return FailureLog::write(LogCategory::Pages, "1091 outside the carts: nothing done");
+    copy();
 }
 
 void SongCommands::nowPlayingAction(int action, const std::vector<int>& positions) {

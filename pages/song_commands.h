@@ -63,10 +63,16 @@ public:
     void download(W, L) override;
     void downloadRow(W row, L column) override;
     void putIntoMyAlbum(W, L) override;
-    // Cut, copy and paste of the list menus and entries 57 and 58.
+    // Cut, copy and paste of the list's keys and row menus.
+    void cut();
+    void copy();
+    void paste();
+    // Entry 57: a cut on the local my-album page (1090), a copy on the cart pages (1091); nothing
+    // elsewhere.
     void localAlbumRows(W, L) override;
     void cartRows(W, L) override;
-    void addToOnlineAlbum(W, L) override;
+    // Entry 58: the ticked songs go into an on-line my album, as the list command does.
+    void addToOnlineAlbum(W, L) override { putIntoMyAlbum(0, 0); }
     void putIntoPlayList(W, L) override;
     void move(W, L) override;
     void deleteChosen(W, L) override;

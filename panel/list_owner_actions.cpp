@@ -63,6 +63,18 @@ bool ListOwnerActions::commandEnabled(int commandId) const {
     return MenuEligibility::enabled(commandId, chosen);
 }
 
+void ListOwnerActions::clipboard(int commandId) {
+    SongCommands* commands = p_.commands ? p_.commands() : nullptr;
+    if (commands == nullptr)
+        return;
+    if (commandId == listcmd::kCut || commandId == listcmd::kCut2)
+        commands->cut();
+    else if (commandId == listcmd::kCopy || commandId == listcmd::kCopy2)
+        commands->copy();
+    else if (commandId == listcmd::kPaste || commandId == listcmd::kPaste2)
+        commands->paste();
+}
+
 void ListOwnerActions::putInto(int commandId, const std::vector<Song*>& records) {
     SongCommands* commands = p_.commands ? p_.commands() : nullptr;
     if (commands == nullptr)

@@ -43,6 +43,8 @@ public:
     void rowsSorted();
     bool commandEnabled(int commandId) const;
     void putInto(int commandId, const std::vector<Song*>& records);
+    // Cut, copy or paste by the list's command id.
+    void clipboard(int commandId);
     void loadList(int which);
     void clearNowPlaying();
     // Delete on the now-playing page: the ticked songs leave the list, nothing else.

@@ -171,6 +171,7 @@ void ListPanel::createChildren(bool noBlank) {
     promotion_ = new PromotionStrip(window_);
     listView_ = new ListViewArea(model_.state(), port, window_.data(), model_.context().box, window_);
     listView_->html().setLogin(model_.context().login);
+    listView_->html().setSkin(module_.startup().skin);
     createPageOperations();
     createOwnerActions();
     drops_ = std::make_unique<SongDrops>(

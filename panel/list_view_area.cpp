@@ -193,6 +193,11 @@ bool ListViewArea::commandEnabled(int commandId) const {
     return actions_ == nullptr || actions_->commandEnabled(commandId);
 }
 
+void ListViewArea::forwardCommand(int commandId) {
+    if (actions_ != nullptr)
+        actions_->clipboard(commandId);
+}
+
 void ListViewArea::putInto(int commandId, const std::vector<Song*>& records) {
     if (actions_ != nullptr)
         actions_->putInto(commandId, records);

@@ -60,6 +60,7 @@ public:
     void rowsSorted() override;
     bool commandEnabled(int commandId) const override;
     void putInto(int commandId, const std::vector<Song*>& records) override;
+    void forwardCommand(int commandId) override;
     void loadList(int which) override;
     void clearNowPlaying() override;
     void rowsMoved() override { followRows(); }

@@ -31,12 +31,14 @@ inline constexpr int kCart = 9000;
 // Page kinds that code tests by number.
 namespace page_kind {
 inline constexpr int kNowPlaying = 1;
-inline constexpr int kFolder = 6; // the download storage folder
+inline constexpr int kLocalMyAlbum = 4; // the local my albums and their songs
+inline constexpr int kFolder = 6;       // the download storage folder
 inline constexpr int kSentGifts = 11;
 inline constexpr int kFirstChart = 17;
 inline constexpr int kLastChart = 19;
 inline constexpr int kSearch = 22;
 inline constexpr int kCart = 23;
+inline constexpr int kMusicVideoCart = 29;
 } // namespace page_kind
 
 // Where a page's songs come from.

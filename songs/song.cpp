@@ -4,6 +4,7 @@
 #include "songs/song_record.h"
 
 #include <cstring>
+#include <utility>
 
 namespace kesto {
 
@@ -27,8 +28,41 @@ Song::Song(const Song& other)
     }
 }
 
-Song::Song(Song&& other) noexcept = default;
-Song& Song::operator=(Song&& other) noexcept = default;
+// A moved-from song is an empty one, never a presence mask without its texts.
+Song::Song(Song&& other) noexcept {
+    swap(other);
+}
+
+Song& Song::operator=(Song&& other) noexcept {
+    Song taken(std::move(other));
+    swap(taken);
+    return *this;
+}
+
+void Song::swap(Song& other) noexcept {
+    using std::swap;
+    swap(Play_Time, other.Play_Time);
+    swap(Has_Lyrics, other.Has_Lyrics);
+    swap(Has_Message, other.Has_Message);
+    swap(Listen_Count, other.Listen_Count);
+    swap(File_Size, other.File_Size);
+    swap(Item_Type, other.Item_Type);
+    swap(Bitrate, other.Bitrate);
+    swap(Is_Current, other.Is_Current);
+    swap(Phone_Deco, other.Phone_Deco);
+    swap(Play_State, other.Play_State);
+    swap(Marked, other.Marked);
+    swap(Shuffle_Mark, other.Shuffle_Mark);
+    swap(Serviceable, other.Serviceable);
+    swap(List_Value, other.List_Value);
+    swap(Purchase_Mark, other.Purchase_Mark);
+    swap(Cart_Value, other.Cart_Value);
+    swap(Source_Kind, other.Source_Kind);
+    swap(File_Format, other.File_Format);
+    swap(stored_, other.stored_);
+    swap(present_, other.present_);
+    swap(texts_, other.texts_);
+}
 
 Song& Song::operator=(const Song& other) {
     if (this != &other)

@@ -24,6 +24,7 @@ public:
     Song() = default;
     Song(const Song& other);
     Song& operator=(const Song& other);
+    // Moving leaves an empty song behind.
     Song(Song&& other) noexcept;
     Song& operator=(Song&& other) noexcept;
     ~Song() = default;
@@ -100,6 +101,7 @@ private:
     }
     std::size_t blockSize() const;
     Texts texts() const;
+    void swap(Song& other) noexcept;
     // texts: those named in present, each within its capacity and not empty; bytes: their
     // sizes and terminators.
     void pack(const Texts& texts, std::uint64_t present, std::size_t bytes);

@@ -3,6 +3,7 @@
 // HTML and reports the links the user clicks. A simple text view stands in until the
 // embedded browser replaces it.
 
+#include "include/kesto/panel_api.h"
 #include "links/title_links.h"
 
 #include <functional>
@@ -29,6 +30,8 @@ public:
     virtual QWidget* widget() = 0;
     // The log-in whose bases are the store's origins: only those pages load and act.
     virtual void setLogin(const LoginBlock* /*login*/) {}
+    // The host's skin table, whose scroll bar images the area's pages are drawn with.
+    virtual void setSkin(KestoHostTable /*skin*/) {}
     virtual void navigate(const std::string& address) = 0;
     // A form posted to the address; an area that cannot post opens the address.
     virtual void post(const std::string& address, std::string_view /*body*/) { navigate(address); }

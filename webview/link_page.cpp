@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* kChannelScriptResource = ":/qtwebchannel/qwebchannel.js";
 constexpr const char* kScriptName = "kesto-link-script";
+constexpr const char* kStyleScriptName = "kesto-document-style";
 // The page's own scripts never see the bridge, the channel or the link script.
 constexpr QWebEngineScript::ScriptWorldId kLinkWorld = QWebEngineScript::ApplicationWorld;
 
@@ -48,6 +49,20 @@ void LinkPage::installScript() {
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setWorldId(kLinkWorld);
     // Frames may be anyone's: their clicks arrive as navigations and are swallowed there.
+    script.setRunsOnSubFrames(false);
+    scripts().insert(script);
+}
+
+void LinkPage::setDocumentStyle(const QString& source) {
+    for (const QWebEngineScript& old : scripts().find(QString::fromLatin1(kStyleScriptName)))
+        scripts().remove(old);
+    if (source.isEmpty())
+        return;
+    QWebEngineScript script;
+    script.setName(QString::fromLatin1(kStyleScriptName));
+    script.setSourceCode(source);
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(kLinkWorld);
     script.setRunsOnSubFrames(false);
     scripts().insert(script);
 }

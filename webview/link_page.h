@@ -22,6 +22,9 @@ public:
 
     // The log-in whose bases name the store's origins; none acts without it.
     void setLogin(const LoginBlock* login) { origins_.setLogin(login); }
+    // A script run when each top-level document is ready, in the link script's world; an empty
+    // one takes the last away.
+    void setDocumentStyle(const QString& script);
     const StoreOrigins& origins() const { return origins_; }
 
 signals:

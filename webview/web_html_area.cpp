@@ -1,6 +1,7 @@
 #include "webview/web_html_area.h"
 
 #include "webview/link_page.h"
+#include "webview/scroll_bar_skin.h"
 #include "webview/web_logging.h"
 
 #include <QWebEngineHttpRequest>
@@ -26,6 +27,10 @@ WebHtmlArea::WebHtmlArea(QWidget* parent) : QWebEngineView(parent), page_(new Li
 
 void WebHtmlArea::setLogin(const LoginBlock* login) {
     page_->setLogin(login);
+}
+
+void WebHtmlArea::setSkin(KestoHostTable skin) {
+    page_->setDocumentStyle(ScrollBarSkin::script(ScrollBarSkin::styleSheet(skin)));
 }
 
 void WebHtmlArea::navigate(const std::string& address) {

@@ -25,6 +25,7 @@ public:
 
     QWidget* widget() override { return this; }
     void setLogin(const LoginBlock* login) override;
+    void setSkin(KestoHostTable skin) override;
     // An empty address shows the blank page; an address off the store's origins (or not http
     // or https) is not loaded and the view stays as it was.
     void navigate(const std::string& address) override;

@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPolygonF>
 #include <QPushButton>
 #include <map>
 
@@ -81,9 +82,38 @@ QString styleOf(int controlId) {
         .arg(kRadius);
 }
 
+// The web view's scroll bars: light thumbs, and buttons with an arrow pointing their way.
+bool isScrollBarPart(int id) {
+    return id >= KESTO_SKIN_SCROLLBAR_V_THUMB && id <= KESTO_SKIN_SCROLLBAR_RIGHT;
+}
+
+QPixmap drawScrollBarPart(int id) {
+    constexpr int kSide = 14;
+    QPixmap pixmap(kSide, kSide);
+    pixmap.fill(kMove.bottom);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(kMove.border);
+    painter.setBrush(id == KESTO_SKIN_SCROLLBAR_V_THUMB || id == KESTO_SKIN_SCROLLBAR_H_THUMB ? kMove.top
+                                                                                              : kMove.bottom);
+    painter.drawRect(QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    if (id == KESTO_SKIN_SCROLLBAR_V_THUMB || id == KESTO_SKIN_SCROLLBAR_H_THUMB)
+        return pixmap;
+    // An arrow pointing up, turned to the button's side.
+    const int turns[] = {0, 180, 0, 270, 90}; // up, down, -, left, right
+    painter.translate(kSide / 2.0, kSide / 2.0);
+    painter.rotate(turns[id - KESTO_SKIN_SCROLLBAR_UP]);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kMove.text);
+    painter.drawPolygon(QPolygonF({QPointF(0, -3), QPointF(4, 2), QPointF(-4, 2)}));
+    return pixmap;
+}
+
 } // namespace
 
 QPixmap SkinImages::draw(int imageId) {
+    if (isScrollBarPart(imageId))
+        return drawScrollBarPart(imageId);
     QPixmap pixmap(kImageWidth, kImageHeight);
     // An image that names no button is a bar's background: a quiet band under the buttons.
     if (labelOf(imageId).isEmpty()) {

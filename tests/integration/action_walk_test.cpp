@@ -63,7 +63,7 @@ protected:
     void open(const Page& page) {
         host.show(page.viewMode, page.menuId, page.parameter);
         // An album is read in the background; the other pages are filled when shown.
-        if (page.menuId == kLocalAlbumMenu)
+        if (page.menuId == kLocalAlbumMenu || page.menuId == KESTO_MENU_LOCAL_ALBUMS)
             PanelHost::processUntil([&] { return host.list()->rowCount() > 0; }, 5s);
         if (host.list()->rowCount() > 0)
             host.list()->setRowChecked(0, true);
@@ -205,11 +205,12 @@ TEST_F(ActionWalkTest, EveryOfferedActionActsAndEveryButtonThatIsOffDoesNothing)
     host.entry<KestoEntry63>(63)(0, "");
     EXPECT_EQ(PanelHost::transfers().size(), downloads + 1);
 
-    // Copy and paste put the song into another album too; cut and paste move it on.
+    // Copy and paste (keys or row menu) put the song into another album too; cut and paste move
+    // it on.
     open({4, kLocalAlbumMenu, "7"});
-    chooseFromMenu(listcmd::kCopy);
+    QTest::keyClick(host.list(), Qt::Key_C, Qt::ControlModifier);
     open({4, kLocalAlbumMenu, "8"});
-    host.entry<KestoEntry58>(58)();
+    QTest::keyClick(host.list(), Qt::Key_V, Qt::ControlModifier);
     ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("8").size() == 1; }, 5s));
     EXPECT_EQ(albumSongs("7"), albumSongs("8"));
     open({4, kLocalAlbumMenu, "8"});
@@ -219,6 +220,60 @@ TEST_F(ActionWalkTest, EveryOfferedActionActsAndEveryButtonThatIsOffDoesNothing)
     chooseFromMenu(listcmd::kPaste);
     ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("8").empty(); }, 5s));
     EXPECT_EQ(albumSongs("9"), albumSongs("7"));
+}
+
+// Entry 57 acts only on the page its message names (1090 the local my albums, 1091 a cart);
+// entry 58 always puts the ticked songs into an on-line my album, whatever was cut or copied.
+TEST_F(ActionWalkTest, Entries57And58ActWhereTheirMessagesSay) {
+    {
+        MyAlbumDb db;
+        ASSERT_TRUE(db.start(host.dataFolder()));
+        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
+    }
+    host.show(4, kLocalAlbumMenu, "7");
+    PanelHost::processPending();
+    host.entry<KestoEntry49>(49)(localFile("Kept Song").c_str(), "7");
+    host.show(2, kChartMenu, kFiftyRowChart);
+    host.list()->setRowChecked(0, true);
+    host.click(cmd::kCart);
+    PanelHost::processPending();
+    ASSERT_EQ(host.entry<KestoEntry0>(0)(), 0);
+
+    // Each step, then a paste (Ctrl+V) on the now-playing page: what it holds then.
+    struct Step {
+        Page page;
+        int which; // 0 posts 1090, 1 posts 1091
+        int nowPlaying;
+    };
+    const Step steps[] = {
+        {{4, kLocalAlbumMenu, "7"}, 0, 0}, // one album is not the local my-album page
+        {{4, kLocalAlbumMenu, "7"}, 1, 0},
+        {{2, kChartMenu, kFiftyRowChart}, 1, 0},
+        {{2, kCartMenu, ""}, 0, 0},
+        {{2, kCartMenu, ""}, 1, 1},               // the cart's song, copied
+        {{4, KESTO_MENU_LOCAL_ALBUMS, ""}, 0, 2}, // the local song, cut
+    };
+    for (const Step& step : steps) {
+        open(step.page);
+        host.entry<KestoEntry57>(57)(step.which);
+        open({4, kNowPlayingMenu, ""});
+        QTest::keyClick(host.list(), Qt::Key_V, Qt::ControlModifier);
+        PanelHost::processPending();
+        EXPECT_EQ(host.entry<KestoEntry0>(0)(), step.nowPlaying) << step.page.menuId << " " << step.which;
+    }
+    EXPECT_TRUE(albumSongs("7").empty()) << "the cut song leaves its album once pasted";
+
+    // With the cart's song kept, 58 on the local song still asks for an on-line my album.
+    open({2, kCartMenu, ""});
+    host.entry<KestoEntry57>(57)(1);
+    open({4, kNowPlayingMenu, ""});
+    host.list()->setRowChecked(0, false);
+    host.list()->setRowChecked(1, true);
+    const std::size_t boxes = PanelHost::boxTexts().size();
+    host.entry<KestoEntry58>(58)();
+    PanelHost::processPending();
+    ASSERT_EQ(PanelHost::boxTexts().size(), boxes + 1);
+    EXPECT_EQ(PanelHost::boxTexts().back(), "마이앨범에는 Kesto 스트리밍 음원만 담을 수 있습니다.");
 }
 
 } // namespace

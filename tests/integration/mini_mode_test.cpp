@@ -1,7 +1,12 @@
 // Mini mode through the real module in a Qt host, against the reference service: the mini
 // play list takes over the now-playing list, plays from it, closes through its button, and
 // the song-text window follows the played song; both keep their rectangles in the settings.
+#include "tests/integration/dialog_script.h"
 #include "tests/integration/panel_entries_fixture.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -23,6 +28,8 @@ constexpr int kPutPlayList = 40034;
 constexpr int kPutCart = 40035;
 constexpr int kSortByName = 40048;
 constexpr int kSortByTime = 40049;
+constexpr int kAddFiles = 40040;
+constexpr int kAddFolder = 40041;
 
 int closeRequests = 0;
 void closeSongText() {
@@ -373,6 +380,61 @@ TEST_F(MiniModeTest, CommandsOnNoCheckedRowTellTheUserAndChangeNothing) {
     press(kPutPlayList);
     PanelHost::processUntil([&] { return PanelHost::boxesShown() > boxes; }, 2s);
     EXPECT_EQ(PanelHost::boxesShown(), boxes + 1);
+}
+
+// The mini list adds files and folders through the panel's own dialogs, and both sides keep
+// LastOpenFolder alike: a Korean folder chosen on one side is where the other side opens.
+TEST_F(MiniModeTest, TheMiniListAddsThroughThePanelsDialogsAndSharesTheirLastFolder) {
+    const auto first = localFile("첫째 곡").parent_path() / "노래 모음";
+    const auto second = host.dataFolder() / "둘째 폴더";
+    std::filesystem::create_directories(first / "안쪽");
+    std::filesystem::create_directories(second);
+    std::filesystem::copy_file(localFile("첫째 곡"), first / "a.mp3");
+    std::filesystem::copy_file(localFile("첫째 곡"), first / "안쪽" / "b.mp3");
+    std::filesystem::copy_file(localFile("첫째 곡"), second / "c.mp3");
+    const auto in = [](const std::filesystem::path& folder) {
+        return [folder](QWidget* d) {
+            auto* dialog = qobject_cast<QFileDialog*>(d);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->directory().absolutePath().toStdString(), folder.string());
+        };
+    };
+    ASSERT_TRUE(createMiniList());
+    host.entry<KestoEntry26>(26)(1);
+    const int before = host.entry<KestoEntry0>(0)();
+
+    // The mini list's folder dialog, with its box left clear: the folder alone.
+    DialogScript mini;
+    mini.then("addFolder", [&](QWidget* d) {
+        ASSERT_NE(d->findChild<QCheckBox*>("includeSubFolders"), nullptr);
+        qobject_cast<QFileDialog*>(d)->setDirectory(QString::fromStdString(first.string()));
+        QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+    });
+    mini.install();
+    press(kAddFolder);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return mini.done(); }, 5s));
+    PanelHost::processUntil([&] { return host.entry<KestoEntry0>(0)() > before; }, 5s);
+    EXPECT_EQ(host.entry<KestoEntry0>(0)(), before + 1);
+
+    // The panel's file dialog opens there; the folder it leaves is where the mini list opens.
+    DialogScript panel;
+    panel.then("addFiles", [&](QWidget* d) {
+        in(first)(d);
+        qobject_cast<QFileDialog*>(d)->setDirectory(QString::fromStdString(second.string()));
+        d->findChild<QLineEdit*>("fileNameEdit")->setText("c.mp3");
+        QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+    });
+    panel.install();
+    host.entry<KestoEntry56>(56)(0, 0);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return panel.done(); }, 5s));
+    DialogScript back;
+    back.then("addFiles", [&](QWidget* d) {
+        in(second)(d);
+        QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection);
+    });
+    back.install();
+    press(kAddFiles);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return back.done(); }, 5s));
 }
 
 } // namespace

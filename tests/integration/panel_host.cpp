@@ -343,6 +343,10 @@ void PanelHost::setServiceA(int index, KestoHostFn fn) {
     serviceA[static_cast<std::size_t>(index)] = fn;
 }
 
+void PanelHost::setSkin(int index, KestoHostFn fn) {
+    skin[static_cast<std::size_t>(index)] = fn;
+}
+
 KestoHostTable PanelHost::networkTable() {
     return network.data();
 }

@@ -138,6 +138,7 @@ public:
     std::string htmlText() const;
     // Puts a function into host service table A (before start()).
     static void setServiceA(int index, KestoHostFn fn);
+    static void setSkin(int index, KestoHostFn fn); // before start()
     // The network and service tables that entry 14 hands over (a test may wrap their slots
     // before start()).
     static KestoHostTable networkTable();

@@ -10,12 +10,14 @@
 #include "songs/panel_messages.h"
 
 #include <QApplication>
+#include <QPixmap>
 #include <QTest>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <memory>
 
 namespace kesto::test {
@@ -25,6 +27,18 @@ using namespace std::chrono_literals;
 
 constexpr auto kLimit = 30s;
 constexpr const char* kStoreLink = "a[href^=\"urlinfo:///protocol.jsp?giftBox\"]";
+
+// What a script gives back in the top document, or an invalid value.
+QVariant evaluate(QWebEngineView* view, const QString& script) {
+    auto value = std::make_shared<QVariant>();
+    auto done = std::make_shared<bool>(false);
+    view->page()->runJavaScript(script, [value, done](const QVariant& v) {
+        *value = v;
+        *done = true;
+    });
+    PanelHost::processUntil([done] { return *done; }, kLimit);
+    return *value;
+}
 
 // Every way a page's own script could reach for a link action, then a call home to say done.
 constexpr const char* kAttacks = R"(
@@ -146,6 +160,10 @@ TEST_F(WebOriginsTest, OnlyTheStorePagesActForTheUser) {
         userClick(element(hostile));
     }
 
+    // Without the host's scroll bar images the engine keeps its own bars.
+    EXPECT_EQ(evaluate(view, QStringLiteral("document.getElementById('kesto-scroll-bars') === null")),
+              QVariant(true));
+
     // The store's link still works, and it alone asked anything: nothing of the above did.
     const QUrl start(QString::fromStdString(host.baseUrl() + "/"));
     EXPECT_EQ(view->url(), start);
@@ -155,6 +173,56 @@ TEST_F(WebOriginsTest, OnlyTheStorePagesActForTheUser) {
     for (const SentRequest& sent : PanelHost::requestsSent())
         EXPECT_EQ(sent.url, giftBoxUrl());
     EXPECT_EQ(host.hostLog().count(KESTO_MSG_PLAY_NOW_PLAYING), 0);
+}
+
+// The host's scroll bar images, plain colours here: thumbs red and green, buttons blue.
+void* scrollBarImage(int id) {
+    static std::map<int, QPixmap> images;
+    if (id < KESTO_SKIN_SCROLLBAR_V_THUMB || id > KESTO_SKIN_SCROLLBAR_RIGHT)
+        return nullptr;
+    auto [image, made] = images.try_emplace(id, 14, 14);
+    if (made)
+        image->second.fill(id == KESTO_SKIN_SCROLLBAR_V_THUMB   ? Qt::red
+                           : id == KESTO_SKIN_SCROLLBAR_H_THUMB ? Qt::green
+                                                                : Qt::blue);
+    return &image->second;
+}
+
+TEST(SkinnedScrollBarsTest, TheWebViewDrawsItsBarsFromTheHostsImages) {
+    PanelHost::setSkin(KESTO_SKIN_IMAGE, reinterpret_cast<KestoHostFn>(&scrollBarImage));
+    PanelHost host;
+    std::string why;
+    ASSERT_TRUE(host.start(why)) << why;
+    PanelHost::setSkin(KESTO_SKIN_IMAGE, nullptr);
+    host.panelWindow()->resize(800, 700);
+    host.panelWindow()->show();
+    host.show(1, 1001, "00104");
+    auto* view = host.panelWindow()->findChild<QWebEngineView*>(QStringLiteral("htmlArea"));
+    ASSERT_NE(view, nullptr);
+    const QUrl start(QString::fromStdString(host.baseUrl() + "/"));
+    host.click(cmd::kStartPage);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return view->url() == start; }, kLimit));
+    ASSERT_TRUE(PanelHost::processUntil(
+        [&] {
+            return evaluate(view,
+                            QStringLiteral("!!document.getElementById('kesto-scroll-bars') &&"
+                                           " !!(document.body.style.minHeight = document.body.style.minWidth"
+                                           " = '5000px')")) == QVariant(true);
+        },
+        kLimit));
+    // Up button, vertical thumb below it, horizontal thumb right of the left button.
+    const auto shows = [&](QPoint at, QColor colour) {
+        const QColor seen = view->grab().toImage().pixelColor(at);
+        return std::abs(seen.red() - colour.red()) + std::abs(seen.green() - colour.green()) +
+                   std::abs(seen.blue() - colour.blue()) <
+               24;
+    };
+    const int right = view->width() - 7;
+    const int bottom = view->height() - 7;
+    EXPECT_TRUE(PanelHost::processUntil([&] { return shows({right, 7}, Qt::blue); }, kLimit));
+    EXPECT_TRUE(shows({right, 24}, Qt::red));
+    EXPECT_TRUE(shows({24, bottom}, Qt::green));
+    EXPECT_TRUE(shows({7, bottom}, Qt::blue));
 }
 
 } // namespace

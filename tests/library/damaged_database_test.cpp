@@ -6,6 +6,7 @@
 #include "support/other_user.h"
 #include "support/temp_folder.h"
 
+#include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -65,6 +66,28 @@ TEST_F(DamagedDatabaseTest, ATruncatedFileIsKeptAsideAsItWas) {
     AlbumSongList list;
     EXPECT_TRUE(db.listAlbumSongs(std::to_string(MyAlbumDb::kAllSongsAlbum), list));
     EXPECT_TRUE(list.localPaths.empty());
+}
+
+// A sound header over a page SQLite cannot use: the check must not switch the file's journal
+// (a write) before it is kept aside, and the journal goes aside with it.
+TEST_F(DamagedDatabaseTest, ADamagedPageIsKeptAsideByteForByteWithItsJournal) {
+    fs::create_directories(file().parent_path());
+    {
+        SQLite::Database made(file().string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        made.exec("PRAGMA page_size=512; create table t (x); insert into t values (1);");
+    }
+    std::string bytes = readBytes(file());
+    ASSERT_EQ(bytes.size(), 1024U);
+    bytes.replace(512, 512, 512, '\xff');
+    writeBytes(file(), bytes);
+    writeBytes(file().string() + "-wal", "old journal");
+
+    MyAlbumDb db;
+    ASSERT_TRUE(db.start(dir.path()));
+    ASSERT_FALSE(db.damagedCopy().empty());
+    EXPECT_EQ(readBytes(db.damagedCopy()), bytes);
+    EXPECT_EQ(readBytes(db.damagedCopy().string() + "-wal"), "old journal");
+    EXPECT_NE(readBytes(file().string() + "-wal"), "old journal");
 }
 
 TEST_F(DamagedDatabaseTest, AnEmptyFileIsAnEmptyDatabaseNotADamagedOne) {

@@ -12,7 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <fstream>
 
@@ -58,8 +62,8 @@ TEST_F(LocalImportTest, TaggedFileFillsTheRecord) {
     EXPECT_STREQ(r.text(SongField::Local_Path), path.c_str());
     EXPECT_STREQ(r.text(SongField::Source), " - ");
     EXPECT_STREQ(r.text(SongField::Added_Date), "20240708091011");
-    EXPECT_STREQ(r.text(SongField::Song_ID), "1");
-    EXPECT_STREQ(build(path).text(SongField::Song_ID), "2") << "made-up ids count on";
+    EXPECT_STREQ(r.text(SongField::Song_ID), "-1"); // made up, out of the store's range
+    EXPECT_STREQ(build(path).text(SongField::Song_ID), "-2") << "made-up ids count on";
     EXPECT_EQ(r.Serviceable, 1);
 
     struct stat info {};
@@ -169,6 +173,32 @@ TEST_F(LocalImportTest, FolderCopyNeverReplacesAFile) {
     EXPECT_EQ(shown.count(), 0);
     std::ifstream kept(page / "Song.mp3");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep me");
+}
+
+// The copy is written under another name and renamed: its own name never holds part of it.
+TEST_F(LocalImportTest, FolderCopyTakesItsNameOnlyWhenComplete) {
+    const auto page = dir / "page";
+    std::filesystem::create_directories(page);
+    const std::string source = mp3("in.mp3", "Whole");
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(::inotify_add_watch(watch, page.c_str(), IN_CREATE | IN_MODIFY | IN_MOVED_TO), 0);
+    SongStore shown;
+    ASSERT_EQ(import.intoFolder({source}, page, shown).added.size(), 1U);
+    alignas(inotify_event) char events[4096];
+    std::vector<std::pair<std::string, std::uint32_t>> seen;
+    for (ssize_t got; (got = ::read(watch, events, sizeof events)) > 0;)
+        for (char* at = events; at < events + got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            seen.emplace_back(event->len > 0 ? event->name : "", event->mask);
+            at += sizeof(inotify_event) + event->len;
+        }
+    ::close(watch);
+    EXPECT_EQ(
+        std::count(seen.begin(), seen.end(), std::pair<std::string, std::uint32_t>("Whole.mp3", IN_MOVED_TO)),
+        1);
+    for (const auto& [name, mask] : seen)
+        EXPECT_TRUE(name != "Whole.mp3" || mask == IN_MOVED_TO) << "written under its own name";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(page), {}), 1);
 }
 
 TEST_F(LocalImportTest, DcfFilesTakeTheirTypeFromTheContentId) {

@@ -28,5 +28,27 @@ TEST(Song, CopyIsCutToTheFieldAndTerminated) {
     EXPECT_TRUE(r.isMp3Bell());
 }
 
+TEST(Song, MovingLeavesAnEmptySong) {
+    Song from;
+    from.setText(SongField::Song_Name, "title");
+    from.setText(SongField::Local_Path, "/a.mp3");
+    from.Play_Time = 7;
+    const Song to(std::move(from));
+    EXPECT_STREQ(to.text(SongField::Song_Name), "title");
+    EXPECT_EQ(to.Play_Time, 7);
+    // NOLINTBEGIN(bugprone-use-after-move): what is left behind is the point
+    EXPECT_STREQ(from.text(SongField::Song_Name), "");
+    EXPECT_TRUE(from.isStreaming());
+    EXPECT_EQ(from.Play_Time, 0);
+    Song assigned;
+    assigned.setText(SongField::Song_ID, "9");
+    from = to;
+    assigned = std::move(from);
+    EXPECT_STREQ(assigned.text(SongField::Local_Path), "/a.mp3");
+    EXPECT_STREQ(from.text(SongField::Local_Path), "");
+    EXPECT_EQ(from.Serviceable, 1);
+    // NOLINTEND(bugprone-use-after-move)
+}
+
 } // namespace
 } // namespace kesto
