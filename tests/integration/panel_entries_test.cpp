@@ -114,6 +114,32 @@ TEST_F(PanelEntriesTest, ContextMenuPutsTheSelectedSongsIntoTheCartOneRequestEac
     EXPECT_EQ(cart, expected);
 }
 
+// Entry 62 returns for every count a word holds and takes only the positions within the
+// now-playing list, here two of 65535 (the rest lie past its three songs).
+TEST_F(PanelEntriesTest, NowPlayingActionTakesTheLargestCountAndSkipsPositionsPastTheList) {
+    host.show(2, kChartMenu, kFiftyRowChart);
+    const auto names = host.rowNames();
+    listenTo({0, 1, 2});
+    ASSERT_EQ(host.entry<KestoEntry0>(0)(), 3);
+    const std::uint16_t none[] = {0};
+    host.entry<KestoEntry62>(62)(0, none, 0);
+    std::vector<std::uint16_t> words(65536, 65535);
+    words[0] = 65535;
+    words[7] = 2;
+    words[65535] = 0;
+    words[300] = 3;
+    PanelHost::forgetRequests();
+    host.entry<KestoEntry62>(62)(0, words.data(), 0);
+    PanelHost::processPending();
+    EXPECT_EQ(requestsNamed("addToCart"), 2);
+    host.show(2, 9000);
+    auto cart = host.rowNames();
+    std::sort(cart.begin(), cart.end());
+    std::vector<std::string> expected{names[0], names[2]};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(cart, expected);
+}
+
 TEST_F(PanelEntriesTest, ContextMenuGreysWhatTheSelectedSongsCannotTake) {
     host.show(2, kChartMenu, kFiftyRowChart);
     auto enabledIn = [this](int id) {
