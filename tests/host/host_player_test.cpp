@@ -3,6 +3,7 @@
 // host. Every test runs in its own process (the module takes one host window per load).
 #include "host/audio_engine.h"
 #include "host/data_folder.h"
+#include "host/demo_account.h"
 #include "host/demo_library.h"
 #include "host/host_messages.h"
 #include "host/host_panel_area.h"
@@ -22,11 +23,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -249,6 +253,17 @@ TEST_F(HostPlayerTest, PagesOfPlayedSongsOpenInTheHostBrowserAndLyricsPane) {
     ASSERT_TRUE(
         waitFor([this] { return player->web().lastPage().path() == QStringLiteral("/LoginAppToWeb.jsp"); }));
     EXPECT_TRUE(player->web().lastForm().contains("appParam=1"));
+    // The form went to the page whole, but the log and the status line hide its secrets.
+    QFile kept(QString::fromStdString((data.path() / DemoAccount::kPasswordFile).string()));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QString password = QString::fromLatin1(kept.readLine().trimmed());
+    EXPECT_TRUE(player->web().lastForm().contains("password=" + password.toLatin1()));
+    const QRegularExpression shown(QStringLiteral("(password|u_key)=(?!\\*\\*\\*)"));
+    for (const QString& text : {window->logText(), window->statusBar()->currentMessage()}) {
+        EXPECT_FALSE(text.contains(shown)) << text.toStdString();
+        EXPECT_FALSE(text.contains(password)) << text.toStdString();
+    }
+    EXPECT_TRUE(logHas(QStringLiteral("password=***")));
     // Lyrics (1426) come into the host's pane.
     const QByteArray id = QByteArray::fromStdString(controller().song().songId);
     QtMessagePort::instance().post(
