@@ -17,8 +17,10 @@ std::vector<int> EntryArgs::positions(const std::uint16_t* words) {
     std::vector<int> out;
     if (words == nullptr)
         return out;
-    out.reserve(words[0]);
-    for (std::uint16_t i = 1; i <= words[0]; ++i)
+    // A wide counter: a 16-bit one would wrap at a count of 65535 and never end.
+    const std::size_t count = words[0];
+    out.reserve(count);
+    for (std::size_t i = 1; i <= count; ++i)
         out.push_back(words[i]);
     return out;
 }

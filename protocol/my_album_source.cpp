@@ -5,6 +5,8 @@
 #include "protocol/request_body.h"
 #include "protocol/request_sender.h"
 
+#include <algorithm>
+
 namespace kesto {
 
 namespace {
@@ -16,7 +18,7 @@ std::optional<std::vector<SourceAlbum>> MyAlbumSource::read(const ReplyFields& r
     if (reply.code() < 0)
         return std::nullopt;
     std::vector<SourceAlbum> albums;
-    const auto count = static_cast<std::size_t>(reply.code());
+    const auto count = std::min(static_cast<std::size_t>(reply.code()), MyAlbumSource::kMaxAlbums);
     for (std::size_t field = kFirstAlbumField; albums.size() < count && field + 1 < reply.size();
          field += kFieldsPerAlbum)
         albums.push_back({reply.text(field), reply.text(field + 1)});

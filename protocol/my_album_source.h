@@ -19,8 +19,11 @@ struct SourceAlbum {
 
 class MyAlbumSource {
 public:
+    // Far more than a user makes; a reply that claims more costs no more than this.
+    static constexpr std::size_t kMaxAlbums = 1000;
+
     // The albums of a reply, nothing for an error code. A count beyond the fields the reply
-    // holds reads only the pairs that are there.
+    // holds reads only the pairs that are there, and at most kMaxAlbums.
     static std::optional<std::vector<SourceAlbum>> read(const ReplyFields& reply);
     // Asks the store. Nothing when no reply came or the store refused; that is logged, not shown.
     static std::optional<std::vector<SourceAlbum>> ask(const ProtocolContext& context,

@@ -117,7 +117,8 @@ bool PurchaseExchange::priced(std::string_view word, std::string_view prefix, bo
     const ReplyFields& fields = exchange.fields();
     reply.total = fields.raw(1);
     reply.groups.clear();
-    for (std::size_t at = kFirstPriceGroup; at < fields.size() && !fields.raw(at).empty();
+    for (std::size_t at = kFirstPriceGroup;
+         reply.groups.size() < kMaxPriceGroups && at < fields.size() && !fields.raw(at).empty();
          at += kPriceGroupFields)
         reply.groups.push_back(
             {std::string(fields.raw(at)), fields.raw(at + 1) == "1", std::string(fields.raw(at + 2))});

@@ -37,6 +37,9 @@ struct PriceReply : PurchaseReply {
 
 class PurchaseExchange {
 public:
+    // Far more than a dialog asks prices for; a reply that goes on costs no more than this.
+    static constexpr std::size_t kMaxPriceGroups = 1000;
+
     explicit PurchaseExchange(const ProtocolContext& context) : context_(context) {}
 
     bool authInfo(std::string_view id, std::string_view key, PurchaseReply& reply,

@@ -30,17 +30,29 @@ std::vector<std::string_view> ReplyFields::split(std::string_view text, char sep
 }
 
 ReplyFields::ReplyFields(std::string_view reply, char separator)
-    : reply_(std::make_unique<std::string>(reply)), fields_(split(*reply_, separator)) {
+    : reply_(std::make_unique<std::string>(reply)), separator_(separator) {}
+
+std::size_t ReplyFields::size() const {
+    if (size_ == 0)
+        size_ = static_cast<std::size_t>(std::count(reply_->begin(), reply_->end(), separator_)) + 1;
+    return size_;
+}
+
+void ReplyFields::reach(std::size_t index) const {
+    const std::string_view text(*reply_);
     std::string scratch;
-    for (auto& field : fields_) {
-        if (field.find("&#") == std::string_view::npos)
-            continue;
-        const std::string_view decoded = FieldDecoder::characterReferences(field, scratch);
-        field = decoded_.emplace_back(decoded);
+    while (fields_.size() <= index && next_ != std::string_view::npos) {
+        const std::size_t hit = text.find(separator_, next_);
+        std::string_view field = text.substr(next_, hit == std::string_view::npos ? hit : hit - next_);
+        next_ = hit == std::string_view::npos ? hit : hit + 1;
+        if (field.find("&#") != std::string_view::npos)
+            field = decoded_.emplace_back(FieldDecoder::characterReferences(field, scratch));
+        fields_.push_back(field);
     }
 }
 
 std::string_view ReplyFields::raw(std::size_t index) const {
+    reach(index);
     return index < fields_.size() ? fields_[index] : std::string_view("");
 }
 

@@ -1,5 +1,6 @@
 #include "service/account_store.h"
 
+#include "service/password_hash.h"
 #include "service/service_database.h"
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/VariadicBind.h>
@@ -14,14 +15,38 @@ bool AccountStore::createSchema() {
 }
 
 bool AccountStore::createAccount(const std::string& user, const std::string& password, std::int64_t cash) {
+    // Hashed before the lock: it takes a while on purpose.
+    const auto hash = PasswordHash::make(password);
+    if (!hash)
+        return false;
     std::lock_guard lock(db_.mutex());
     SQLite::Statement insert(db_.file(), "INSERT OR IGNORE INTO Account VALUES (?,?,?)");
-    SQLite::bind(insert, user, password, cash);
+    SQLite::bind(insert, user, *hash, cash);
     insert.exec();
     return true;
 }
 
-std::optional<std::string> AccountStore::password(const std::string& user) {
+AccountStore::PasswordCheck AccountStore::checkPassword(const std::string& user,
+                                                        const std::string& password) {
+    const auto kept = keptPassword(user);
+    if (!kept)
+        return PasswordCheck::NoAccount;
+    if (!PasswordHash::matches(password, *kept))
+        return PasswordCheck::Differs;
+    if (!PasswordHash::isHash(*kept))
+        if (const auto hash = PasswordHash::make(password))
+            keepPassword(user, *hash);
+    return PasswordCheck::Matches;
+}
+
+void AccountStore::keepPassword(const std::string& user, const std::string& hash) {
+    std::lock_guard lock(db_.mutex());
+    SQLite::Statement update(db_.file(), "UPDATE Account SET Password=? WHERE User_ID=?");
+    SQLite::bind(update, hash, user);
+    update.exec();
+}
+
+std::optional<std::string> AccountStore::keptPassword(const std::string& user) {
     std::lock_guard lock(db_.mutex());
     SQLite::Statement query(db_.file(), "SELECT Password FROM Account WHERE User_ID=?");
     SQLite::bind(query, user);

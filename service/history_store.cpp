@@ -38,6 +38,18 @@ bool HistoryStore::addPurchase(const std::string& user, const PurchaseRow& row) 
     return insert.exec() > 0;
 }
 
+bool HistoryStore::owns(const std::string& user, const std::string& songId, const std::string& albumId,
+                        const std::string& now) {
+    std::lock_guard lock(db_.mutex());
+    SQLite::Statement query(
+        db_.file(), "SELECT 1 FROM Purchase WHERE User_ID=? AND ((Kind IN (?,?) AND Item_ID=?) OR "
+                    "(Kind=? AND Item_ID=?)) AND (Expires IS NULL OR Expires='' OR Expires>?) LIMIT 1");
+    SQLite::bind(query, user, static_cast<std::int64_t>(PurchaseKind::Streaming),
+                 static_cast<std::int64_t>(PurchaseKind::Download), songId,
+                 static_cast<std::int64_t>(PurchaseKind::Album), albumId, now);
+    return query.executeStep();
+}
+
 void HistoryStore::recordListen(const std::string& user, const std::string& songId, const std::string& now) {
     std::lock_guard lock(db_.mutex());
     SQLite::Statement upsert(

@@ -17,6 +17,10 @@ public:
 
     std::vector<PurchaseRow> purchases(const std::string& user, PurchaseKind kind);
     bool addPurchase(const std::string& user, const PurchaseRow& row);
+    // The user bought the song, alone or with its album, and the purchase has not run out by
+    // now (a stamp).
+    bool owns(const std::string& user, const std::string& songId, const std::string& albumId,
+              const std::string& now);
 
     void recordListen(const std::string& user, const std::string& songId, const std::string& now);
     // Most recently played first, or most often played first.

@@ -78,10 +78,10 @@ std::string LoginExchange::login(const std::string& userId, const std::string& p
     };
     if (!plain(userId) || !plain(password))
         return WireReply::error(ServiceCode::LoginFailed);
-    const auto stored = context_.accounts().password(userId);
-    if (stored && *stored != password)
+    const auto check = context_.accounts().checkPassword(userId, password);
+    if (check == AccountStore::PasswordCheck::Differs)
         return WireReply::error(ServiceCode::LoginFailed);
-    if (!stored) {
+    if (check == AccountStore::PasswordCheck::NoAccount) {
         if (!context_.accounts().createAccount(userId, password, kStartingCash))
             return WireReply::error(ServiceCode::StoreFailure);
         seedNewUser(userId);

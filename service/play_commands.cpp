@@ -3,12 +3,12 @@
 #include "service/service_context.h"
 #include "service/wire_reply.h"
 
+#include <algorithm>
+
 namespace kesto::service {
 namespace {
 
 constexpr std::size_t kSongIdField = 4;
-constexpr std::size_t kPurchaseMarkField = 6;
-constexpr std::size_t kFullPlayField = 8;
 
 } // namespace
 
@@ -26,11 +26,16 @@ std::string PlayCommands::streaming(const CommandCall& call) const {
         return WireReply::error(ServiceCode::NotFound);
     if (!song->serviceable)
         return WireReply::error(ServiceCode::NotServiceable);
+    // Whatever the client says of its purchase or its class, a full play is one the user paid for.
+    const bool full = context_.history().owns(r.userId(), song->id, song->albumId, context_.stamp());
+    const int seconds = full ? song->playTime : std::min(song->playTime, kPreviewSeconds);
+    const auto key = context_.streamTickets().issue(song->id, seconds, context_.now());
+    if (!key)
+        return WireReply::error(ServiceCode::StoreFailure);
     context_.history().recordListen(r.userId(), song->id, context_.stamp());
-    const bool full = r.field(kFullPlayField) == "1" || r.integer(kPurchaseMarkField) != 0;
     WireReply reply;
-    reply.plainNumber(0).text(call.baseUrl + streamPath(song->id));
-    reply.plainNumber(full ? song->playTime : kPreviewSeconds).text(song->name);
+    reply.plainNumber(0).text(call.baseUrl + streamPath(song->id, *key));
+    reply.plainNumber(seconds).text(song->name);
     reply.text(song->lyrics.empty() ? std::string() : song->id + ".mmp").plainNumber(full ? 1 : 0);
     return reply.str();
 }

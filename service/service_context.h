@@ -10,6 +10,7 @@
 #include "service/my_album_store.h"
 #include "service/service_config.h"
 #include "service/service_database.h"
+#include "service/stream_tickets.h"
 
 #include <cstdint>
 #include <string>
@@ -35,6 +36,7 @@ public:
     MyAlbumStore& myAlbums() { return myAlbums_; }
     GiftStore& gifts() { return gifts_; }
     HistoryStore& history() { return history_; }
+    StreamTickets& streamTickets() { return streamTickets_; }
 
 private:
     ServiceConfig config_;
@@ -45,6 +47,7 @@ private:
     MyAlbumStore myAlbums_;
     GiftStore gifts_;
     HistoryStore history_;
+    StreamTickets streamTickets_;
 };
 
 } // namespace kesto::service

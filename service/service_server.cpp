@@ -4,6 +4,7 @@
 #include "service/catalogue_pages.h"
 #include "service/html_page.h"
 #include "service/login_exchange.h"
+#include "service/play_commands.h"
 #include "service/service_commands.h"
 #include "service/service_context.h"
 #include "service/wave_stream.h"
@@ -70,13 +71,17 @@ void ServiceServer::Impl::installRoutes() {
     });
     http.Get(R"(/stream/(\w+)\.wav)", [this](const httplib::Request& req, httplib::Response& res) {
         const Song* song = context.catalogue().song(req.matches[1].str());
-        if (song == nullptr) {
-            res.status = 404;
+        const auto seconds =
+            song == nullptr ? std::nullopt
+                            : context.streamTickets().seconds(req.get_param_value(PlayCommands::kStreamKey),
+                                                              song->id, context.now());
+        if (!seconds) {
+            res.status = song == nullptr ? 404 : 403;
             return;
         }
-        // The song's own tune for as long as the catalogue says it lasts; the server answers
-        // range requests from the same provider, so players can seek.
-        auto wave = std::make_shared<WaveStream>(song->id, song->playTime);
+        // The song's own tune for as long as its grant allows; the server answers range
+        // requests from the same provider, so players can seek.
+        auto wave = std::make_shared<WaveStream>(song->id, *seconds);
         res.set_content_provider(wave->size(), "audio/wav",
                                  [wave](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
                                      const std::string piece =

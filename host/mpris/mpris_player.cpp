@@ -45,9 +45,7 @@ QVariantMap MprisPlayer::metadata() const {
     if (!controller_.active())
         return map;
     const NextSongAnswer& song = controller_.song();
-    qlonglong length = controller_.engine().duration();
-    if (length <= 0)
-        length = song.playTime * 1000LL;
+    const qlonglong length = lengthMs();
     map.insert(QStringLiteral("xesam:title"), utf8(song.songName));
     map.insert(QStringLiteral("xesam:artist"), QStringList{utf8(song.artist)});
     map.insert(QStringLiteral("xesam:album"), hooks_.album ? hooks_.album() : QString());
@@ -99,17 +97,26 @@ void MprisPlayer::Previous() {
     controller_.previous();
 }
 
+qlonglong MprisPlayer::lengthMs() const {
+    const qlonglong length = controller_.engine().duration();
+    return length > 0 ? length : controller_.song().playTime * 1000LL;
+}
+
 void MprisPlayer::Seek(qlonglong offset) {
     if (!controller_.active())
         return;
-    const qlonglong to = qMax<qlonglong>(0, controller_.engine().position() + offset / kUsPerMs);
+    // Any offset a client sends lands within the song: the milliseconds are added only once
+    // both sides are in range, so nothing overflows on the way.
+    const qlonglong length = qMax<qlonglong>(0, lengthMs());
+    const qlonglong at = qBound<qlonglong>(0, controller_.engine().position(), length);
+    const qlonglong to = qBound<qlonglong>(-at, offset / kUsPerMs, length - at) + at;
     controller_.engine().seek(to);
     emit Seeked(to * kUsPerMs);
 }
 
 void MprisPlayer::SetPosition(const QDBusObjectPath& track, qlonglong position) {
-    // A position for a song that no longer plays is ignored, as the interface says.
-    if (!controller_.active() || track != trackId() || position < 0)
+    // A position for a song that no longer plays, or outside it, is ignored, as the interface says.
+    if (!controller_.active() || track != trackId() || position < 0 || position / kUsPerMs > lengthMs())
         return;
     controller_.engine().seek(position / kUsPerMs);
     emit Seeked(position);

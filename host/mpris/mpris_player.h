@@ -64,6 +64,8 @@ signals:
 
 private:
     QDBusObjectPath trackId() const;
+    // The engine's length of the song, else the catalogue's.
+    qlonglong lengthMs() const;
     void tellChanged();
 
     PlayController& controller_;

@@ -5,6 +5,7 @@
 #include "host/session/cp949_text.h"
 #include "host/session/host_message_text.h"
 #include "host/session/host_session.h"
+#include "host/session/log_mask.h"
 #include "host/window/lyrics_pane.h"
 #include "host/window/main_window.h"
 #include "host/window/web_page_window.h"
@@ -94,7 +95,8 @@ void HostMessages::showError(long long code, const std::string& text) {
                                   : utf8(text);
     if (lastError_.isEmpty())
         lastError_ = tr("The server refused the request (%1).").arg(code);
-    window_.statusBar()->showMessage(lastError_, 10000);
+    window_.statusBar()->showMessage(QString::fromStdString(LogMask::masked(lastError_.toStdString())),
+                                     10000);
     // Not modal: playing and the panel go on while the box is open.
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Kesto Player"), lastError_,
                                 QMessageBox::Ok, &window_);

@@ -2,6 +2,7 @@
 
 #include "host/demo/demo_library.h"
 #include "host/session/host_panel_area.h"
+#include "host/session/log_mask.h"
 #include "host/store/demo_account.h"
 #include "host/store/host_albums.h"
 #include "host/window/main_window.h"
@@ -19,8 +20,10 @@ namespace kesto {
 
 namespace {
 constexpr int kRequestPromotion = 1;
-// The log-in reply's fields are VT-separated; the second is the key every request carries.
+// The log-in reply's fields are VT-separated; the second is the key every request carries,
+// the third the account's password.
 constexpr std::size_t kKeyField = 1;
+constexpr std::size_t kPasswordField = 2;
 constexpr const char* kFirstChart = "00101";
 
 std::string replyField(const std::string& reply, std::size_t index) {
@@ -90,6 +93,8 @@ void HostSession::logIn() {
         window_.log(QStringLiteral("no login reply %1").arg(why));
         return;
     }
+    LogMask::keepSecret(replyField(*reply, kKeyField));
+    LogMask::keepSecret(replyField(*reply, kPasswordField));
     module_.entry<KestoEntry39>(39)(reply->c_str(), DemoAccount::kUserId, 0, 0);
     HostAlbums::install(tables_.serviceA(), service_.baseUrl(), DemoAccount::kUserId,
                         replyField(*reply, kKeyField));

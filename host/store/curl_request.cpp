@@ -60,6 +60,7 @@ bool exchange(const char* url, bool post, const char* body, std::string& reply) 
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, CurlRequest::kConnectTimeoutSeconds);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, CurlRequest::kStallSeconds);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, CurlRequest::kStallBytesPerSecond);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, CurlRequest::kDeadlineSeconds);
     if (post) {
         const char* text = body != nullptr ? body : "";
         curl_easy_setopt(curl, CURLOPT_POST, 1L);

@@ -14,6 +14,9 @@ public:
     static constexpr long kConnectTimeoutSeconds = 5;
     static constexpr long kStallSeconds = 5;
     static constexpr long kStallBytesPerSecond = 1;
+    // However the bytes come, an exchange ends by then: a store that trickles its reply just
+    // above the stall rule cannot hold the caller's thread longer.
+    static constexpr long kDeadlineSeconds = 30;
     // A reply is cut off (no reply) once it grows past this while it arrives.
     static constexpr std::size_t kMaxReplyBytes = std::size_t{64} << 20;
     // Only the web's own schemes, for the request and every redirection.
@@ -24,8 +27,8 @@ public:
     static void setWaitSign(WaitSign sign);
 
     // (url, &data, &length, post flag, body or null, 1, 0) -> 1 with *data a malloc'ed block of
-    // *length reply bytes (the caller frees it), 0 when no reply came in time, the status was
-    // not 2xx or the reply grew too large.
+    // *length reply bytes (the caller frees it), 0 when no reply came in time (stalled, or not
+    // whole by the deadline), the status was not 2xx or the reply grew too large.
     static int perform(const char* url, void** data, std::uint32_t* length, int post, const char* body,
                        int one, int zero);
 };

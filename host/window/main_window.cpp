@@ -3,6 +3,7 @@
 #include "host/session/host_log.h"
 #include "host/session/host_message_text.h"
 #include "host/session/host_panel_area.h"
+#include "host/session/log_mask.h"
 #include "host/store/curl_request.h"
 #include "host/window/player_settings.h"
 
@@ -115,8 +116,10 @@ void MainWindow::showSong(const QString& caption) {
 }
 
 void MainWindow::log(const QString& line) {
-    logPane_->appendPlainText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + line);
-    statusBar()->showMessage(line, kStatusMs);
+    // The one way into the pane and the status line: nothing secret passes.
+    const QString shown = QString::fromStdString(LogMask::masked(line.toStdString()));
+    logPane_->appendPlainText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + shown);
+    statusBar()->showMessage(shown, kStatusMs);
 }
 
 QString MainWindow::logText() const {

@@ -561,9 +561,10 @@ typedef int (*KestoEntry60)(void);                      /* posts 1119 (delete) t
                                                            list only */
 typedef int (*KestoEntry61)(void);                      /* reserved: 0 */
 typedef void (*KestoEntry62)(int action, const uint16_t* positions, intptr_t extra); /* [blocks] acts on
-                                                 now-playing songs; positions[0] is the count. Action
-                                                 5 (server request) asks the shown list again, on the
-                                                 list page the user is on, as entry 44 does */
+                                                 now-playing songs; positions[0] is the count (any word;
+                                                 positions outside the list are skipped). Action 5 (server
+                                                 request) asks the shown list again, on the list page the
+                                                 user is on, as entry 44 does */
 typedef void (*KestoEntry63)(int value, const char* text); /* [blocks] download of the chosen songs; on
                                                  the buying history and the received gifts (page kinds
                                                  7 and 10) they are paid already and go straight to

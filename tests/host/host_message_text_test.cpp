@@ -1,4 +1,5 @@
 #include "host/session/host_message_text.h"
+#include "host/session/log_mask.h"
 #include "include/kesto/panel_api.h"
 #include "platform/cp949.h"
 #include "platform/host_block.h"
@@ -32,6 +33,27 @@ TEST(HostMessageText, SongIdCopyIsReadWithinItsTwentyOneBytes) {
     std::memset(id, '7', 21); // no terminator inside the block
     EXPECT_TRUE(HostMessageText::take(KESTO_MSG_LYRICS_WANTED, 0, reinterpret_cast<std::intptr_t>(id))
                     .ends_with(" " + std::string(21, '7')));
+}
+
+// The web hand-off's form fields and the kept secrets are hidden wherever they stand; a name
+// that merely ends like a secret field, and the rest of the line, are kept.
+TEST(LogMask, HidesSecretFieldsAndKeptSecrets) {
+    LogMask::keepSecret("S3cretWord");
+    LogMask::keepSecret("");
+    const struct {
+        std::string_view line;
+        std::string_view shown;
+    } cases[] = {
+        {"1157 song web page: http://w/a.jsp | userid=kesto&password=S3cretWord&appParam=1",
+         "1157 song web page: http://w/a.jsp | userid=kesto&password=***&appParam=1"},
+        {"1130 open web page: http://w/b.jsp?u_key=K12AB | x=1&u_key=K12AB",
+         "1130 open web page: http://w/b.jsp?u_key=*** | x=1&u_key=***"},
+        {"password=", "password=***"},
+        {"my_password=open sesame", "my_password=open sesame"},
+        {"echo S3cretWord and S3cretWordS3cretWord", "echo *** and ******"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LogMask::masked(c.line), c.shown) << c.line;
 }
 
 } // namespace

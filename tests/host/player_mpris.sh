@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # The player's media controls through playerctl, a real MPRIS client, on the private session
 # bus that dbus-run-session gives this script: play starts the page in view, the metadata
-# names the song and follows it to the next, pause, play-pause and stop show in the status.
+# names the song and follows it to the next, pause, play-pause and stop show in the status;
+# seeks by the largest offsets a client can send land at the song's start and end.
 # Usage: dbus-run-session -- player_mpris.sh KESTO_PLAYER
 set -euo pipefail
 player=$1
 data=$(mktemp -d)
+monitor=
 cleanup() {
+    [ -z "$monitor" ] || kill "$monitor" 2>/dev/null || true
     kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
     rm -rf "$data"
 }
@@ -47,6 +50,23 @@ title=$(pc metadata xesam:title)
 [ -n "$(pc metadata xesam:album)" ] || fail "no album"
 [ "$(pc metadata mpris:length)" -gt 0 ] || fail "no length"
 
+# Seeked tells where each seek landed: the start, then the end of the song.
+dbus-monitor --session "type='signal',member='Seeked'" >"$data/seeked.log" 2>&1 &
+monitor=$!
+seek() {
+    dbus-send --session --type=method_call --dest=org.mpris.MediaPlayer2.kesto /org/mpris/MediaPlayer2 \
+        org.mpris.MediaPlayer2.Player.Seek "int64:$1"
+}
+landed() { grep -o 'int64 -\?[0-9]*' "$data/seeked.log" | awk '{print $2}' | paste -sd' '; }
+for _ in $(seq 100); do [ -s "$data/seeked.log" ] && break; sleep 0.1; done
+length=$(pc metadata mpris:length)
+seek -9223372036854775808
+seek 9223372036854775807
+for _ in $(seq 100); do [ "$(landed | wc -w)" -ge 2 ] && break; sleep 0.1; done
+[ "$(landed)" = "0 $length" ] || fail "seeks landed at $(landed), not 0 and $length"
+await != "$title" metadata xesam:title
+title=$(pc metadata xesam:title)
+
 pc next
 await != "$title" metadata xesam:title
 pc pause
@@ -55,4 +75,4 @@ pc play-pause
 await = Playing status
 pc stop
 await = Stopped status
-echo "media controls: play, metadata, next, pause, play-pause, stop"
+echo "media controls: play, metadata, seek, next, pause, play-pause, stop"

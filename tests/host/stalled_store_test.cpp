@@ -1,6 +1,7 @@
 // The player's requests give up on a store that takes the connection and then says nothing,
-// on a reply that grows past its limit and on any scheme but the web's, and the player
-// answers again afterwards; the window is told of each wait, begun and ended.
+// on one that trickles its reply past the deadline, on a reply that grows past its limit and
+// on any scheme but the web's, and the player answers again afterwards; the window is told of
+// each wait, begun and ended.
 #include "host/store/curl_request.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <future>
 #include <string>
@@ -39,6 +42,61 @@ public:
 private:
     int fd_;
     int port_ = 0;
+};
+
+// A store that answers at once and then sends its body a few bytes a second, fast enough for
+// the stall rule, whole only some seconds after the deadline; it stops by itself then, or
+// when the client has gone.
+class TricklingStore {
+public:
+    static constexpr int kSeconds = CurlRequest::kDeadlineSeconds + 10;
+    static constexpr int kBytesPerSecond = 4;
+
+    TricklingStore() : serving_([this] { serve(); }) {
+        while (port_ == 0)
+            std::this_thread::yield();
+    }
+    ~TricklingStore() { sentWhole(); }
+    int port() const { return port_; }
+    // Waits until the store has stopped.
+    bool sentWhole() {
+        if (serving_.joinable())
+            serving_.join();
+        return whole_;
+    }
+
+private:
+    void serve() {
+        const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        auto* raw = reinterpret_cast<sockaddr*>(&address);
+        if (::bind(listener, raw, size) != 0 || ::listen(listener, 1) != 0 ||
+            ::getsockname(listener, raw, &size) != 0) {
+            port_ = -1;
+            ::close(listener);
+            return;
+        }
+        port_ = ntohs(address.sin_port);
+        const int client = ::accept(listener, nullptr, nullptr);
+        ::close(listener);
+        const std::string head =
+            "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(kSeconds * kBytesPerSecond) + "\r\n\r\n";
+        bool open = ::send(client, head.data(), head.size(), MSG_NOSIGNAL) > 0;
+        for (int second = 0; open && second < kSeconds; ++second) {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            open =
+                ::send(client, std::string(kBytesPerSecond, 'x').data(), kBytesPerSecond, MSG_NOSIGNAL) > 0;
+        }
+        whole_ = open;
+        ::close(client);
+    }
+
+    std::atomic<int> port_{0};
+    std::atomic<bool> whole_{false};
+    std::thread serving_;
 };
 
 struct Outcome {
@@ -103,6 +161,21 @@ TEST(PlayerRequests, GiveUpOnStallsHugeRepliesAndOtherSchemesThenAnswerAgain) {
         EXPECT_EQ(signs[i], i % 2 == 0) << i;
     server.stop();
     serving.join();
+}
+
+} // namespace
+} // namespace kesto
+
+namespace kesto {
+namespace {
+
+TEST(PlayerRequests, EndAtTheDeadlineThoughTheStoreKeepsSending) {
+    TricklingStore store;
+    ASSERT_GT(store.port(), 0);
+    const Outcome outcome = ask("http://127.0.0.1:" + std::to_string(store.port()) + "/protocol.jsp");
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_TRUE(outcome.dataCleared);
+    EXPECT_FALSE(store.sentWhole());
 }
 
 } // namespace

@@ -53,6 +53,9 @@ struct Played {
     std::string songId;
     std::string streamAddress;
     std::string stored;
+    int seconds = 0;  // reply field 2: what the grant allows
+    int fullPlay = 0; // reply field 5
+    int playTime = 0; // the song's length
 };
 
 class PanelEntriesTest : public ::testing::Test {
@@ -118,6 +121,9 @@ protected:
         p.songId = id;
         p.streamAddress = field1;
         p.stored = stored;
+        p.seconds = f2;
+        p.fullPlay = f5;
+        p.playTime = time;
         return p;
     }
 

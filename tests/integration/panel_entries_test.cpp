@@ -4,6 +4,10 @@
 #include "tests/integration/dialog_script.h"
 #include "tests/integration/panel_entries_fixture.h"
 
+#include "host/store/curl_request.h"
+#include "service/melody.h"
+#include "service/play_commands.h"
+
 #include <QAbstractButton>
 #include <QImage>
 #include <QLabel>
@@ -114,6 +118,32 @@ TEST_F(PanelEntriesTest, ContextMenuPutsTheSelectedSongsIntoTheCartOneRequestEac
     EXPECT_EQ(cart, expected);
 }
 
+// Entry 62 returns for every count a word holds and takes only the positions within the
+// now-playing list, here two of 65535 (the rest lie past its three songs).
+TEST_F(PanelEntriesTest, NowPlayingActionTakesTheLargestCountAndSkipsPositionsPastTheList) {
+    host.show(2, kChartMenu, kFiftyRowChart);
+    const auto names = host.rowNames();
+    listenTo({0, 1, 2});
+    ASSERT_EQ(host.entry<KestoEntry0>(0)(), 3);
+    const std::uint16_t none[] = {0};
+    host.entry<KestoEntry62>(62)(0, none, 0);
+    std::vector<std::uint16_t> words(65536, 65535);
+    words[0] = 65535;
+    words[7] = 2;
+    words[65535] = 0;
+    words[300] = 3;
+    PanelHost::forgetRequests();
+    host.entry<KestoEntry62>(62)(0, words.data(), 0);
+    PanelHost::processPending();
+    EXPECT_EQ(requestsNamed("addToCart"), 2);
+    host.show(2, 9000);
+    auto cart = host.rowNames();
+    std::sort(cart.begin(), cart.end());
+    std::vector<std::string> expected{names[0], names[2]};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(cart, expected);
+}
+
 TEST_F(PanelEntriesTest, ContextMenuGreysWhatTheSelectedSongsCannotTake) {
     host.show(2, kChartMenu, kFiftyRowChart);
     auto enabledIn = [this](int id) {
@@ -185,6 +215,51 @@ TEST_F(PanelEntriesTest, SongLinkClickedInTheHtmlViewPlaysTheSong) {
     const Played played = playNext(-1, 0);
     EXPECT_EQ(played.songId, songId);
     EXPECT_EQ(played.name, name);
+}
+
+// The store grants a full play for what the user bought and a preview for the rest, though the
+// panel asks for full plays (the log-in's member class allows them); a stream opens only with
+// the key of its own grant and lasts as long as the grant says.
+TEST_F(PanelEntriesTest, PlayGrantsFollowTheStoresPurchasesAndStreamsNeedTheirKey) {
+    auto streamSeconds = [](const std::string& url) {
+        void* data = nullptr;
+        std::uint32_t length = 0;
+        if (CurlRequest::perform(url.c_str(), &data, &length, 0, nullptr, 1, 0) == 0)
+            return -1;
+        std::free(data);
+        return static_cast<int>((length - 44) / 2 / service::Melody::kSampleRate);
+    };
+    auto grants = [this](std::initializer_list<int> rows) {
+        listenTo(rows);
+        std::vector<Played> out;
+        for (int position = 0; position < host.entry<KestoEntry0>(0)(); ++position)
+            if (Played p = playNext(position, 0); !p.streamAddress.empty())
+                out.push_back(p);
+        return out;
+    };
+    auto bare = [](const std::string& url) { return url.substr(0, url.find('?')); };
+    host.show(2, kChartMenu, kChart);
+    const std::vector<Played> chart = grants({0, 1, 2});
+    const auto preview =
+        std::find_if(chart.begin(), chart.end(), [](const Played& p) { return p.fullPlay == 0; });
+    ASSERT_NE(preview, chart.end());
+    EXPECT_EQ(preview->seconds, std::min(preview->playTime, service::PlayCommands::kPreviewSeconds));
+    EXPECT_EQ(streamSeconds(preview->streamAddress), preview->seconds);
+    const std::string key = preview->streamAddress.substr(bare(preview->streamAddress).size());
+    const std::string other = bare(chart[preview == chart.begin() ? 1 : 0].streamAddress);
+    for (const std::string& refused :
+         {bare(preview->streamAddress), bare(preview->streamAddress) + "?key=0123", other + key})
+        EXPECT_EQ(streamSeconds(refused), -1) << refused;
+
+    host.show(2, 5100); // the songs bought, all of them listened to
+    host.entry<KestoEntry53>(53)(1);
+    const std::vector<Played> bought = grants({});
+    ASSERT_FALSE(bought.empty());
+    for (const Played& p : bought) {
+        EXPECT_EQ(p.fullPlay, 1) << p.name;
+        EXPECT_EQ(p.seconds, p.playTime) << p.name;
+        EXPECT_EQ(streamSeconds(p.streamAddress), p.seconds) << p.name;
+    }
 }
 
 TEST_F(PanelEntriesTest, PlayingASongRunsTheLyricsStepsAndKeepsItsText) {

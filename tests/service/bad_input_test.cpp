@@ -3,7 +3,10 @@
 #include "service_client.h"
 
 #include "platform/cp949.h"
+#include "service/service_context.h"
 
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
 namespace kesto::service::test {
@@ -49,6 +52,36 @@ TEST_F(BadInputTest, EachRefusalHasItsCode) {
     for (const auto& c : cases)
         expectError(c.reply, c.code);
     EXPECT_EQ(client.get("/stream/nope.wav")->status, 404);
+}
+
+// Passwords are kept as salted hashes (the same password twice gives two hashes); a row kept
+// before hashing logs in once with its password and is hashed then; a wrong password is refused.
+TEST_F(BadInputTest, PasswordsAreKeptAsSaltedHashesAndOnlyTheRightOneLogsIn) {
+    SQLite::Database db((dir.path() / ServiceContext::kDatabaseFile).string(), SQLite::OPEN_READWRITE);
+    db.exec("INSERT INTO Account VALUES ('old', 'plain-pw', 0)");
+    auto kept = [&db](const std::string& user) {
+        SQLite::Statement query(db, "SELECT Password FROM Account WHERE User_ID=?");
+        query.bind(1, user);
+        return query.executeStep() ? query.getColumn(0).getString() : std::string();
+    };
+    auto logsIn = [this](const std::string& user, const std::string& password) {
+        return decodeNumber(client.login(user, password).at(0)) >= 0;
+    };
+    EXPECT_TRUE(logsIn("twin", "pw"));
+    for (const char* user : {"probe", "twin"}) {
+        EXPECT_TRUE(kept(user).starts_with("scrypt$")) << kept(user);
+        EXPECT_EQ(kept(user).find("$pw"), std::string::npos);
+    }
+    EXPECT_NE(kept("probe"), kept("twin"));
+    const struct {
+        const char* user;
+        const char* password;
+        bool in;
+    } cases[] = {{"probe", "wrong", false}, {"probe", "pw", true},     {"probe", "", false},
+                 {"old", "plain", false},   {"old", "plain-pw", true}, {"old", "plain-pw", true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(logsIn(c.user, c.password), c.in) << c.user << " " << c.password;
+    EXPECT_TRUE(kept("old").starts_with("scrypt$"));
 }
 
 } // namespace
