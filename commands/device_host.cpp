@@ -1,6 +1,7 @@
 #include "commands/device_host.h"
 
 #include "platform/failure_log.h"
+#include "songs/song_file_name.h"
 #include "songs/song_record.h"
 
 #include <string>
@@ -44,11 +45,20 @@ bool DeviceHost::transfer(const std::vector<Song>& items, int writeFlag) const {
     auto fn = slot<KestoSvcTransferFn>(KESTO_SVC_A_TRANSFER);
     if (fn == nullptr)
         return false;
+    // The host writes a store song to "<Song_ID>.dcf": an id that is no plain name is not asked for.
+    std::vector<SongRecord> list;
+    list.reserve(items.size() + 1);
+    for (const Song& item : items) {
+        if (!item.isLocal() && !SongFileName::isPlain(item.view(SongField::Song_ID))) {
+            FailureLog::write(LogCategory::Commands, "transfer: a song id that names no file was left out");
+            continue;
+        }
+        SongRecord::fill(list.emplace_back(), item);
+    }
+    if (list.empty())
+        return false;
     // The host reads fixed records up to one whose Song_ID and Local_Path are empty.
-    std::vector<SongRecord> list(items.size() + 1);
-    for (std::size_t i = 0; i < items.size(); ++i)
-        SongRecord::fill(list[i], items[i]);
-    SongRecord::reset(list.back());
+    SongRecord::reset(list.emplace_back());
     fn(list.data(), writeFlag, 0);
     return true;
 }

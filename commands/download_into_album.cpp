@@ -4,6 +4,7 @@
 #include "library/album_song.h"
 #include "library/my_album_db.h"
 #include "platform/failure_log.h"
+#include "songs/song_file_name.h"
 
 namespace kesto {
 
@@ -11,20 +12,11 @@ std::filesystem::path DownloadIntoAlbum::destination(const std::filesystem::path
     return folder / (std::string(song.text(SongField::Song_ID)) + std::string(kExtension));
 }
 
-bool DownloadIntoAlbum::namesAFile(std::string_view songId) {
-    if (songId.empty() || songId == "." || songId == "..")
-        return false;
-    for (const char c : songId)
-        if (static_cast<unsigned char>(c) < 0x20 || c == '/' || c == '\\' || c == '\x7f')
-            return false;
-    return true;
-}
-
 int DownloadIntoAlbum::put(const std::vector<Song>& songs, std::string_view albumId, std::time_t now) const {
     const std::string date = DropIntoAlbumCommand::dateOf(now);
     int inserted = 0;
     for (const Song& song : songs) {
-        if (!namesAFile(song.view(SongField::Song_ID))) {
+        if (!SongFileName::isPlain(song.view(SongField::Song_ID))) {
             if (!song.isEmpty(SongField::Song_ID))
                 FailureLog::write(LogCategory::Commands,
                                   "download into album: a song id that names no file was left out");

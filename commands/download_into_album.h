@@ -21,9 +21,6 @@ public:
     DownloadIntoAlbum(MyAlbumDb& db, std::filesystem::path folder) : db_(db), folder_(std::move(folder)) {}
 
     static std::filesystem::path destination(const std::filesystem::path& folder, const Song& song);
-    // True when a song id from the store can name a file in the download folder: no separator,
-    // no control byte, not "." or "..", so a hostile id cannot point a row outside the folder.
-    static bool namesAFile(std::string_view songId);
     // How many songs were inserted.
     int put(const std::vector<Song>& songs, std::string_view albumId, std::time_t now) const;
 

@@ -1,5 +1,6 @@
 #include "library/my_album_db.h"
 
+#include "platform/failure_log.h"
 #include "settings/private_folder.h"
 
 #include "library/damaged_database.h"
@@ -102,9 +103,28 @@ std::filesystem::path MyAlbumDb::filePath(const std::filesystem::path& base) {
     return folder / kFileName;
 }
 
-bool MyAlbumDb::start(const std::filesystem::path& base) {
+std::filesystem::path MyAlbumDb::privateFile(const std::filesystem::path& base) {
     const std::filesystem::path file = filePath(base);
+    if (PrivateFolder::isOwn(file.parent_path()))
+        return file;
+    // Another user's folder, or one others may write: the albums go to the user's own instead.
+    const std::filesystem::path own = PrivateFolder::userData() / kFolder;
+    FailureLog::write(LogCategory::Library,
+                      "album folder " + file.parent_path().string() +
+                          " is another user's or others may write it: " +
+                          (own.empty() ? std::string("no albums") : own.string() + " used"));
+    if (own.empty() || !PrivateFolder::make(own))
+        return {};
+    movedTo_ = own;
+    return own / kFileName;
+}
+
+bool MyAlbumDb::start(const std::filesystem::path& base) {
     damagedCopy_.clear();
+    movedTo_.clear();
+    const std::filesystem::path file = privateFile(base);
+    if (file.empty())
+        return false;
     // Checked before the connection switches its journal, which writes to the file.
     if (DamagedDatabase::isDamaged(file)) {
         damagedCopy_ = DamagedDatabase::keepAside(file);

@@ -34,12 +34,16 @@ public:
 
     // base/Playlist/MyAlbum.dbf; the folder is created when missing.
     static std::filesystem::path filePath(const std::filesystem::path& base);
-    // Start-up: open base/Playlist/MyAlbum.dbf, create the tables, drop rows with short song
-    // ids. False when the file cannot be opened (the panel then runs without albums). A file
-    // that is not a readable database is kept aside (damagedCopy) and a fresh one started.
+    // Start-up: open base/Playlist/MyAlbum.dbf (Playlist in the user's data folder when that
+    // one is not the user's alone), create the tables, drop rows with short song ids. False when the file
+    // cannot be opened (the panel then runs without albums). A file that is not a readable database is kept
+    // aside (damagedCopy) and a fresh one started.
     bool start(const std::filesystem::path& base = std::filesystem::current_path());
     // Where the last Start put a damaged file; empty when it found none.
     const std::filesystem::path& damagedCopy() const { return damagedCopy_; }
+    // The user's own folder the last Start used because base/Playlist was another user's or
+    // others could write it; empty when base/Playlist was used.
+    const std::filesystem::path& movedTo() const { return movedTo_; }
 
     bool openDatabase(const std::string& path);
     bool createTables();
@@ -82,6 +86,8 @@ public:
     RowIdGenerator& rowIds() { return rowIds_; }
 
 private:
+    // base/Playlist/MyAlbum.dbf, or the same in the user's data folder; empty when neither may be used.
+    std::filesystem::path privateFile(const std::filesystem::path& base);
     // The first column of the first row as text ("" for NULL); none without a row or on failure.
     template <typename... Values>
     std::optional<std::string> firstText(const char* sql, const Values&... values);
@@ -96,6 +102,7 @@ private:
     std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> statements_;
     std::string path_;
     std::filesystem::path damagedCopy_;
+    std::filesystem::path movedTo_;
     RowIdGenerator rowIds_;
 };
 

@@ -30,21 +30,30 @@ constexpr std::string_view kBody = R"JS(
       }
     });
   }
+  function isSchemeLink(raw) {
+    for (var i = 0; i < SCHEMES.length; ++i)
+      if (raw.indexOf(SCHEMES[i]) === 0) return true;
+    return false;
+  }
+  // A scheme link never loads; only the user's own act (a click or a submission a script
+  // made is swallowed).
+  function take(event, raw) {
+    if (!isSchemeLink(raw)) return;
+    event.preventDefault();
+    event.stopPropagation();
+    if (event.isTrusted) send(raw);
+  }
   document.addEventListener('click', function (event) {
     var target = event.target;
     if (!target || !target.closest) return;
     var anchor = target.closest('a[href]');
-    if (!anchor) return;
-    var raw = anchor.getAttribute('href');
-    for (var i = 0; i < SCHEMES.length; ++i) {
-      if (raw.indexOf(SCHEMES[i]) === 0) {
-        // A click a script made is swallowed: only the user's own clicks act.
-        event.preventDefault();
-        event.stopPropagation();
-        if (event.isTrusted) send(raw);
-        return;
-      }
-    }
+    if (anchor) take(event, anchor.getAttribute('href'));
+  }, true);
+  document.addEventListener('submit', function (event) {
+    var form = event.target;
+    if (!form || !form.getAttribute) return;
+    var by = event.submitter;
+    take(event, (by && by.getAttribute('formaction')) || form.getAttribute('action') || '');
   }, true);
   connect();
 )JS";

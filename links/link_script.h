@@ -1,9 +1,10 @@
 #pragma once
 // The script the web view puts into each top-level document, in a script world of its own,
-// before the page's own scripts run: it catches clicks on links whose href, as written, begins
-// with one of the link schemes and stops the browser from following them; for a click the user
-// made (a trusted event) it hands the raw href and the document's origin to the view through
-// the object the view publishes on its web channel. Links are queued until the channel is up.
+// before the page's own scripts run: it catches clicks on links, and submissions of forms, whose
+// href or action, as written, begins with one of the link schemes and stops the browser from
+// following them; for one the user made (a trusted event) it hands the raw text and the
+// document's origin to the view through the object the view publishes on its web channel.
+// Links are queued until the channel is up.
 
 #include <string>
 #include <string_view>

@@ -11,6 +11,10 @@ namespace kesto {
 
 namespace {
 
+// Followed by the folder used instead of Playlist, which another user may write.
+constexpr const char* kAlbumFolderMoved =
+    "앨범 폴더(Playlist)를 다른 사용자가 쓸 수 있어 사용하지 않습니다.\n"
+    "앨범은 다음 폴더에 저장됩니다: ";
 // Followed by the name under which the damaged file was kept.
 constexpr const char* kDamagedAlbumFile = "앨범 목록 파일(MyAlbum.dbf)이 손상되어 새 파일을 만들었습니다.\n"
                                           "손상된 파일은 Playlist 폴더에 다음 이름으로 보관되어 있습니다:\n";
@@ -33,6 +37,10 @@ bool PanelModel::openAlbumDatabase(const std::filesystem::path& base) {
         return false;
     if (!db->damagedCopy().empty() && context_.box != nullptr) {
         const std::string text = Cp949::fromUtf8(kDamagedAlbumFile) + db->damagedCopy().filename().string();
+        context_.box->show(text, kMessageBoxCaption, mb::kExclamationOk);
+    }
+    if (!db->movedTo().empty() && context_.box != nullptr) {
+        const std::string text = Cp949::fromUtf8(kAlbumFolderMoved) + db->movedTo().string();
         context_.box->show(text, kMessageBoxCaption, mb::kExclamationOk);
     }
     albumDb_ = std::move(db);

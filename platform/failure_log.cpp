@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::array<const char*, FailureLog::kCategoryCount> kNames = {
     "kesto.entry",    "kesto.panel", "kesto.pages",   "kesto.commands", "kesto.protocol", "kesto.library",
-    "kesto.settings", "kesto.songs", "kesto.columns", "kesto.platform", "kesto.host"};
+    "kesto.settings", "kesto.songs", "kesto.columns", "kesto.platform", "kesto.host",     "kesto.web"};
 
 std::atomic<FailureLog::Sink> sink{nullptr};
 

@@ -19,14 +19,15 @@ enum class LogCategory {
     Songs,
     Columns,
     Platform,
-    Host
+    Host,
+    Web
 };
 
 class FailureLog {
 public:
     using Sink = void (*)(LogCategory category, std::string_view line);
 
-    static constexpr int kCategoryCount = static_cast<int>(LogCategory::Host) + 1;
+    static constexpr int kCategoryCount = static_cast<int>(LogCategory::Web) + 1;
 
     // The category's name for logging rules: "kesto.entry", "kesto.panel", ...
     static const char* name(LogCategory category);

@@ -3,8 +3,10 @@
 #include "protocol/percent_encoder.h"
 
 #include "platform/cp949.h"
+#include "platform/failure_log.h"
 #include "platform/host_block.h"
 #include "songs/notice_texts.h"
+#include "songs/song_file_name.h"
 
 #include <cstdlib>
 
@@ -34,7 +36,7 @@ std::string replaceAll(std::string text, std::string_view from, std::string_view
 std::string LyricsExchange::pageAddress(const Song& song) const {
     const LoginBlock& login = *context_.login;
     std::string address(login.protocolBase);
-    address.append("/lyrics.jsp?song_id=").append(song.text(SongField::Song_ID));
+    address.append("/lyrics.jsp?song_id=").append(PercentEncoder::encode(song.view(SongField::Song_ID)));
     address.append(song.Has_Lyrics != 0 ? "&is_exist=1" : "&is_exist=0");
     return address;
 }
@@ -59,7 +61,7 @@ std::filesystem::path LyricsExchange::cacheFile(const std::string& installPath,
 
 std::optional<std::filesystem::path> LyricsExchange::findCached(const std::string& installPath,
                                                                 const Song& song) {
-    if (installPath.empty())
+    if (installPath.empty() || !SongFileName::isPlain(song.view(SongField::Song_ID)))
         return std::nullopt;
     std::filesystem::path file = cacheFile(installPath, lyricsName(song));
     std::error_code error;
@@ -74,7 +76,11 @@ bool LyricsExchange::show(const Song& song, const LyricsOptions& options, bool u
             context_.box->show(noLyricsMessage(), kMessageBoxCaption, mb::kStopOk);
         return false;
     }
-    if (hooks_.download && !findCached(options.installPath, song) &&
+    // The id names the cached file: one that is no plain name is neither looked for nor fetched.
+    const bool plain = SongFileName::isPlain(song.view(SongField::Song_ID));
+    if (!plain)
+        FailureLog::write(LogCategory::Protocol, "lyrics: a song id that names no file is not cached");
+    if (plain && hooks_.download && !findCached(options.installPath, song) &&
         (options.downloadMissing || (hooks_.askDownload && hooks_.askDownload())))
         hooks_.download(song);
     // The host gets the id as the record holds it: the whole zero-padded field.

@@ -20,6 +20,17 @@ constexpr std::array<bool, 256> makeTable() {
 
 constexpr std::array<bool, 256> kEncoded = makeTable();
 
+bool keptInForm(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '*' ||
+           c == '-' || c == '.' || c == '_';
+}
+
+void appendEscaped(std::string& out, unsigned char byte) {
+    out += '%';
+    out += kHexDigits[byte >> 4];
+    out += kHexDigits[byte & 0x0F];
+}
+
 } // namespace
 
 bool PercentEncoder::needsEncoding(unsigned char byte) {
@@ -35,9 +46,21 @@ std::string PercentEncoder::encode(std::string_view text) {
             out += c;
             continue;
         }
-        out += '%';
-        out += kHexDigits[byte >> 4];
-        out += kHexDigits[byte & 0x0F];
+        appendEscaped(out, byte);
+    }
+    return out;
+}
+
+std::string PercentEncoder::formValue(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (keptInForm(c))
+            out += c;
+        else if (c == ' ')
+            out += '+';
+        else
+            appendEscaped(out, static_cast<unsigned char>(c));
     }
     return out;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Percent-encoding for texts put into a URL query, by a fixed byte table.
+// Percent-encoding for texts put into a URL query, by a fixed byte table, and for form values.
 
 #include <string>
 #include <string_view>
@@ -12,6 +12,9 @@ public:
     // become '%' and two upper-case hexadecimal digits; other bytes are kept.
     static std::string encode(std::string_view text);
     static bool needsEncoding(unsigned char byte);
+    // A value of an application/x-www-form-urlencoded body: letters, digits and "*-._" are
+    // kept, a space becomes '+', every other byte '%' and two upper-case hexadecimal digits.
+    static std::string formValue(std::string_view text);
 };
 
 } // namespace kesto

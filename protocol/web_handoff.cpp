@@ -1,8 +1,11 @@
 #include "protocol/web_handoff.h"
 #include "songs/list_pages.h"
 
+#include "platform/failure_log.h"
 #include "platform/host_block.h"
+#include "protocol/percent_encoder.h"
 #include "protocol/protocol_words.h"
+#include "songs/store_address.h"
 
 #include <array>
 #include <cstdlib>
@@ -29,21 +32,26 @@ constexpr std::array kBridgeTargets = {BridgeTarget{kLoginBridgePage, "8"},
                                        BridgeTarget{WebHandoff::kMp3PlayerHelpPage, "10"},
                                        BridgeTarget{WebHandoff::kPhoneHelpPage, "9"}};
 
+// Values come from the store and the user: encoded, none can add a field of its own.
 std::string& field(std::string& form, std::string_view name, std::string_view value) {
-    return form.append("&").append(name).append("=").append(value);
+    return form.append("&").append(name).append("=").append(PercentEncoder::formValue(value));
+}
+
+std::string firstField(std::string_view name, std::string_view value) {
+    return std::string(name).append("=").append(PercentEncoder::formValue(value));
 }
 
 } // namespace
 
 std::string WebHandoff::credentials() const {
     const LoginBlock& login = *context_.login;
-    std::string form = "userid=" + login.userId;
+    std::string form = firstField("userid", login.userId);
     return field(form, "password", login.password);
 }
 
 std::string WebHandoff::keyForm() const {
     const LoginBlock& login = *context_.login;
-    std::string form = "userid=" + login.userId;
+    std::string form = firstField("userid", login.userId);
     return field(form, "u_key", login.uKey);
 }
 
@@ -122,6 +130,12 @@ std::string WebHandoff::songInformationForm(const Song* song) const {
 bool WebHandoff::handOff(unsigned message, std::string_view address, std::string_view body) const {
     if (context_.port == nullptr)
         return false;
+    // The host opens what it is handed, maybe with the desktop's opener: only the store's pages.
+    if (!StoreAddress::isStorePage(*context_.login, address)) {
+        FailureLog::write(LogCategory::Web,
+                          "page outside the store not handed to the host: " + std::string(address));
+        return false;
+    }
     char* addressCopy = HostBlock::copyForHost(address, kAddressBuffer);
     char* bodyCopy = HostBlock::copyForHost(body, kBodyBuffer);
     if (addressCopy == nullptr || bodyCopy == nullptr ||
@@ -187,11 +201,13 @@ std::string WebHandoff::giftMessagePage(int pageKind, std::string_view giftId) c
     const bool sentGiftBox = pageKind == page_kind::kSentGifts;
     std::string address(context_.login->protocolBase);
     address.append("/message.jsp?is_send=").append(sentGiftBox ? "1" : "0");
-    return address.append("&gift_id=").append(giftId);
+    return address.append("&gift_id=").append(PercentEncoder::encode(giftId));
 }
 
 std::string WebHandoff::lyricsPage(std::string_view songId) const {
-    return std::string(context_.login->protocolBase).append("/lyrics.jsp?song_id=").append(songId);
+    return std::string(context_.login->protocolBase)
+        .append("/lyrics.jsp?song_id=")
+        .append(PercentEncoder::encode(songId));
 }
 
 std::optional<WebForm> WebHandoff::loginBridgeFor(std::string_view target) const {

@@ -2,7 +2,7 @@
 // Actions that end on a page of the service's web site: forms the page address and, where the
 // page needs the user's credentials, a form body, then hands both to the host (which opens
 // the page by POST and frees the buffers) or gives them to the caller for the embedded view
-// or a browser window. Values go in as stored; nothing is percent-encoded.
+// or a browser window. Form values are percent-encoded as a form body wants them.
 
 #include "protocol/protocol_context.h"
 #include "songs/song.h"
@@ -75,7 +75,8 @@ public:
     static constexpr std::string_view kFreeDownloadPage = "/free_download.jsp";
     std::string sitePage(std::string_view path) const { return webPage(path); }
 
-    // Posts address and body buffers with the message; returns false when nothing was posted.
+    // Posts address and body buffers with the message; returns false when nothing was posted,
+    // as for an address that is no http or https page of the store's origins (logged).
     bool handOff(unsigned message, std::string_view address, std::string_view body) const;
 
 private:

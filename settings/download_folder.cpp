@@ -20,12 +20,9 @@ bool usable(const fs::path& folder) {
 } // namespace
 
 fs::path DownloadFolder::userFolder() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data != nullptr && fs::path(data).is_absolute())
-        return fs::path(data) / "kesto" / "download";
     // Never a shared folder such as /tmp, where another user could make it first.
-    const fs::path home = PrivateFolder::home();
-    return home.empty() ? fs::path() : home / ".local" / "share" / "kesto" / "download";
+    const fs::path data = PrivateFolder::userData();
+    return data.empty() ? fs::path() : data / "download";
 }
 
 fs::path DownloadFolder::choose(const fs::path& moduleFolder) {

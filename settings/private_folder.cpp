@@ -26,6 +26,14 @@ fs::path PrivateFolder::home() {
     return {};
 }
 
+fs::path PrivateFolder::userData() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data != nullptr && fs::path(data).is_absolute())
+        return fs::path(data) / "kesto";
+    const fs::path folder = home();
+    return folder.empty() ? fs::path() : folder / ".local" / "share" / "kesto";
+}
+
 bool PrivateFolder::make(const fs::path& folder) {
     if (folder.empty())
         return false;
@@ -35,6 +43,10 @@ bool PrivateFolder::make(const fs::path& folder) {
         if (::mkdir(made.c_str(), S_IRWXU) != 0 && errno != EEXIST)
             return false;
     }
+    // One of ours made looser before (or by another program) is tightened.
+    struct stat status {};
+    if (isOwn(folder) && ::stat(folder.c_str(), &status) == 0 && (status.st_mode & 07777) != S_IRWXU)
+        ::chmod(folder.c_str(), S_IRWXU);
     return isOwn(folder);
 }
 

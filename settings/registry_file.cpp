@@ -110,13 +110,20 @@ RegistryFile::RegistryFile(fs::path path) : path_(std::move(path)) {}
 RegistryFile::~RegistryFile() = default;
 
 fs::path RegistryFile::defaultPath() {
-    const std::string explicitFile = envText("KESTO_REGISTRY_FILE");
-    if (!explicitFile.empty())
-        return explicitFile;
     fs::path config = envText("XDG_CONFIG_HOME");
     if (config.empty() || !config.is_absolute())
         config = homeFolder() / ".config";
-    return config / "kesto" / "registry.reg";
+    const fs::path userFile = config / "kesto" / "registry.reg";
+    const fs::path explicitFile = envText("KESTO_REGISTRY_FILE");
+    if (explicitFile.empty())
+        return userFile;
+    // A folder of another user's, or one others may write, never holds the settings.
+    if (PrivateFolder::make(explicitFile.parent_path()))
+        return explicitFile;
+    FailureLog::write(LogCategory::Settings,
+                      "settings folder " + explicitFile.parent_path().string() +
+                          " is another user's or others may write it: " + userFile.string() + " used");
+    return userFile;
 }
 
 std::shared_ptr<RegistryFile> RegistryFile::processDefault() {
@@ -190,7 +197,10 @@ bool RegistryFile::modify(const std::function<bool(RegistryDocument&)>& fn) {
         batchChanged_ = true;
         return true;
     }
-    PrivateFolder::make(path_.parent_path());
+    if (!PrivateFolder::make(path_.parent_path())) {
+        logFailure("not written: its folder is another user's or others may write it");
+        return false;
+    }
     const FileLock lock(siblingWithSuffix(path_, ".lock"));
     if (!lock.held()) {
         logFailure("not written: its lock file cannot be made");
@@ -226,12 +236,14 @@ RegistryFile::Batch::Batch(RegistryFile& file) : file_(file) {
         ++file_.batchDepth_; // an inner batch joins the outer one
         return;
     }
-    PrivateFolder::make(file_.path_.parent_path());
-    auto lock = std::make_unique<FileLock>(siblingWithSuffix(file_.path_, ".lock"));
+    // Without a private folder the batch holds no lock, and nothing it changes is written.
+    auto lock = PrivateFolder::make(file_.path_.parent_path())
+                    ? std::make_unique<FileLock>(siblingWithSuffix(file_.path_, ".lock"))
+                    : nullptr;
     file_.refresh(); // under the file lock: the latest content, kept in memory until the end
     file_.batchDepth_ = 1;
     file_.batchChanged_ = false;
-    if (lock->held())
+    if (lock && lock->held())
         file_.batchLock_ = std::move(lock);
 }
 

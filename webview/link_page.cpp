@@ -83,11 +83,11 @@ bool LinkPage::acceptNavigationRequest(const QUrl& url, NavigationType type, boo
     // that still arrives was written in other letters (a URL lower-cases its scheme) and loads.
     if (type == NavigationTypeLinkClicked && bridge_->scriptReady() && isMainFrame)
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
-    // Otherwise only the store's own top-level page may start a link action.
-    if (isMainFrame && origins_.contains(this->url()))
-        emit linkRequested(text);
-    else
-        qCWarning(webLog) << "link navigation swallowed:" << text << "frame of" << this->url();
+    // A navigation names neither the document nor the frame it comes from: url() is still the
+    // store page while a redirect, a frame's form or a frame's script leads away from it. Only
+    // the link script, which runs in the top document alone and says its origin, acts.
+    qCWarning(webLog) << "link navigation swallowed:" << text << "type" << type << "while showing"
+                      << this->url();
     return false;
 }
 

@@ -1,9 +1,8 @@
 #pragma once
-// The web page of the view: it puts the link script into each top-level document, receives the
-// raw link texts over its web channel, and catches scheme links that arrive as navigations
-// anyway (set by a script, a form or a redirect, or clicked before the script was connected).
-// Only the store's own top-level pages act: a link from any other origin or from a frame is
-// swallowed.
+// The web page of the view: it puts the link script into each top-level document and receives
+// the raw link texts over its web channel. Only the user's clicks and form submissions in a
+// store's top-level page act; scheme links that arrive as navigations (set by a script, a form
+// or a redirect, from any frame) never load and never act.
 
 #include "webview/store_origins.h"
 

@@ -11,8 +11,8 @@ namespace kesto {
 class StoreOrigins {
 public:
     void setLogin(const LoginBlock* login) { login_ = login; }
-    // An http or https address whose scheme, host and port are those of a base; never without
-    // a login.
+    // An http or https address whose scheme, host and port are those of a base (the rule of
+    // StoreAddress, which the host's hand-offs follow too); never without a login.
     bool contains(const QUrl& url) const;
 
 private:

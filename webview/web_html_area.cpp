@@ -74,8 +74,15 @@ void WebHtmlArea::onLoadFinished(bool ok) {
     if (!ok)
         return;
     pageComplete_ = true;
-    if (titleHandler_)
-        titleHandler_(TitleLinks::parse(title().toStdString()).last());
+    if (!titleHandler_)
+        return;
+    // The label's links act: only a store page may announce them; any other empties the label.
+    if (!page_->origins().contains(url())) {
+        qCWarning(webLog) << "title links of a page of another origin ignored:" << url();
+        titleHandler_(std::nullopt);
+        return;
+    }
+    titleHandler_(TitleLinks::parse(title().toStdString()).last());
 }
 
 } // namespace kesto

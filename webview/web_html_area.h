@@ -1,8 +1,9 @@
 #pragma once
 // The HTML area on the embedded browser engine. Links with the service's schemes never load:
-// their text, exactly as the page wrote it, goes to the link handler. When a top-level page
-// has loaded, the links its title announces go to the title-link handler (for the panel's
-// link label). The host must set Qt::AA_ShareOpenGLContexts before its application object.
+// their text, exactly as the page wrote it, goes to the link handler. When a top-level store
+// page has loaded, the links its title announces go to the title-link handler (for the panel's
+// link label); a page of another origin empties the label. The host must set Qt::AA_ShareOpenGLContexts
+// before its application object.
 
 #include "links/title_links.h"
 #include "webview/html_area.h"

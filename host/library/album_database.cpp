@@ -1,5 +1,7 @@
 #include "host/library/album_database.h"
 
+#include "host/session/private_files.h"
+
 #include <sqlite3.h>
 
 #include <chrono>
@@ -96,9 +98,10 @@ std::filesystem::path AlbumDatabase::fileIn(const std::filesystem::path& folder)
 }
 
 bool AlbumDatabase::open(const std::filesystem::path& folder) {
-    std::error_code error;
-    std::filesystem::create_directories(folder / kFolder, error);
+    // Made here before the panel opens it: the folder and the file are the user's alone.
     const std::string file = fileIn(folder).string();
+    if (!PrivateFiles::folder(folder / kFolder, error_) || !PrivateFiles::file(file, error_))
+        return false;
     if (sqlite3_open(file.c_str(), &db_) != SQLITE_OK) {
         error_ = "cannot open " + file + ": " + sqlite3_errmsg(db_);
         sqlite3_close(db_);

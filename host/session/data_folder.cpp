@@ -1,5 +1,7 @@
 #include "host/session/data_folder.h"
 
+#include "host/session/private_files.h"
+
 #include <cstdlib>
 #include <unistd.h>
 
@@ -22,8 +24,9 @@ fs::path DataFolder::userFolder() {
     const char* data = std::getenv("XDG_DATA_HOME");
     if (data != nullptr && fs::path(data).is_absolute())
         return fs::path(data) / "kesto";
-    const char* home = std::getenv("HOME");
-    return fs::path(home != nullptr ? home : "/tmp") / ".local" / "share" / "kesto";
+    // Never a shared folder such as /tmp, where another user could make it first.
+    const fs::path home = PrivateFiles::home();
+    return home.empty() ? fs::path() : home / ".local" / "share" / "kesto";
 }
 
 bool DataFolder::open(Kind kind, const fs::path& chosen, std::string& why) {
@@ -39,11 +42,9 @@ bool DataFolder::open(Kind kind, const fs::path& chosen, std::string& why) {
         path_ = freshFolder();
         break;
     }
-    std::error_code error;
-    if (!path_.empty())
-        fs::create_directories(path_, error);
-    if (path_.empty() || !fs::is_directory(path_, error)) {
-        why = "no data folder" + (path_.empty() ? std::string() : " at " + path_.string());
+    std::string reason;
+    if (!PrivateFiles::folder(path_, reason)) {
+        why = "no data folder" + (path_.empty() ? std::string() : " at " + path_.string() + ": " + reason);
         return false;
     }
     // A throwaway or separate run keeps its settings with its data, away from the user's.

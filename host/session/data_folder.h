@@ -20,10 +20,11 @@ public:
     DataFolder(const DataFolder&) = delete;
     DataFolder& operator=(const DataFolder&) = delete;
 
-    // $XDG_DATA_HOME/kesto, else ~/.local/share/kesto.
+    // $XDG_DATA_HOME/kesto, else ~/.local/share/kesto (the password database's home without HOME).
     static std::filesystem::path userFolder();
 
-    // Makes the folder (chosen is used for Kind::Chosen only); for Chosen and Fresh, points
+    // Makes the folder private (0700; never one of another user's; chosen is used for
+    // Kind::Chosen only); for Chosen and Fresh, points
     // the module's settings file into it unless KESTO_REGISTRY_FILE names one already.
     bool open(Kind kind, const std::filesystem::path& chosen, std::string& why);
     // Removes a fresh folder now (the destructor does it otherwise).

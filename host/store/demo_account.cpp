@@ -1,5 +1,7 @@
 #include "host/store/demo_account.h"
 
+#include "host/session/private_files.h"
+
 #include <fcntl.h>
 #include <sys/random.h>
 #include <unistd.h>
@@ -36,8 +38,14 @@ std::optional<std::string> readKept(const std::filesystem::path& file) {
 
 std::optional<std::string> DemoAccount::password(const std::filesystem::path& dataFolder, std::string& why) {
     const std::filesystem::path file = dataFolder / kPasswordFile;
-    if (auto kept = readKept(file))
-        return kept;
+    std::error_code status;
+    // A kept file is used only when it is ours, and made private if it was not.
+    if (std::filesystem::exists(std::filesystem::symlink_status(file, status))) {
+        if (!PrivateFiles::file(file, why))
+            return std::nullopt;
+        if (auto kept = readKept(file))
+            return kept;
+    }
     const auto made = randomPassword();
     if (!made) {
         why = "no random bytes from the system";
@@ -46,9 +54,10 @@ std::optional<std::string> DemoAccount::password(const std::filesystem::path& da
     // Made with its mode at once: the password is never readable by others, not even briefly.
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
-        why = "cannot make " + file.string() + ": " + std::strerror(errno);
-        // Another start made it a moment ago: use theirs.
-        return errno == EEXIST ? readKept(file) : std::nullopt;
+        const int error = errno;
+        why = "cannot make " + file.string() + ": " + std::strerror(error);
+        // Another start made it a moment ago: use theirs, if it is ours.
+        return error == EEXIST && PrivateFiles::file(file, why) ? readKept(file) : std::nullopt;
     }
     const std::string line = *made + '\n';
     const bool written = ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());

@@ -1,5 +1,8 @@
 #include "host/window/player_settings.h"
 
+#include "host/session/host_log.h"
+#include "host/session/private_files.h"
+
 #include <QSettings>
 
 #include <memory>
@@ -15,8 +18,15 @@ std::unique_ptr<QSettings>& store() {
 } // namespace
 
 void PlayerSettings::useFolder(const std::filesystem::path& dataFolder) {
-    const QString file = QString::fromStdString((dataFolder / kFileName).string());
-    store() = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    const std::filesystem::path path = dataFolder / kFileName;
+    // Made (or tightened) before Qt writes it: a file saved over an existing one keeps its mode.
+    std::string why;
+    if (!PrivateFiles::file(path, why)) {
+        HostLog::write(QStringLiteral("player settings not kept: %1").arg(QString::fromStdString(why)));
+        store().reset();
+        return;
+    }
+    store() = std::make_unique<QSettings>(QString::fromStdString(path.string()), QSettings::IniFormat);
 }
 
 QVariant PlayerSettings::value(const char* key, const QVariant& fallback) {

@@ -6,6 +6,7 @@
 
 #ifdef KESTO_HOST_WEBENGINE
 #include <QWebEngineHttpRequest>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 #else
 #include <QDesktopServices>
@@ -19,6 +20,8 @@ WebPageWindow::WebPageWindow(QWidget* parent) : QWidget(parent, Qt::Window), vie
     resize(820, 640);
 #ifdef KESTO_HOST_WEBENGINE
     auto* view = new QWebEngineView(this);
+    // Links in other schemes start no desktop program.
+    view->settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
     connect(view, &QWebEngineView::titleChanged, this, [this](const QString& title) {
         setWindowTitle(title.isEmpty() ? QStringLiteral("Kesto Player") : title);
     });
@@ -30,6 +33,11 @@ WebPageWindow::WebPageWindow(QWidget* parent) : QWidget(parent, Qt::Window), vie
 }
 
 void WebPageWindow::open(const QUrl& page, const QByteArray& form) {
+    // Addresses come from the module: only web pages open, never a file or a desktop program.
+    if (page.scheme() != QLatin1String("http") && page.scheme() != QLatin1String("https")) {
+        HostLog::write(tr("not a web page, not opened: %1").arg(page.scheme()));
+        return;
+    }
     last_ = page;
     lastForm_ = form;
 #ifdef KESTO_HOST_WEBENGINE

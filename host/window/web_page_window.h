@@ -14,7 +14,7 @@ class WebPageWindow : public QWidget {
 public:
     explicit WebPageWindow(QWidget* parent = nullptr);
 
-    // An empty form opens the page by GET.
+    // An empty form opens the page by GET; an address that is not http or https is not opened.
     void open(const QUrl& page, const QByteArray& form);
     QUrl lastPage() const { return last_; }
     QByteArray lastForm() const { return lastForm_; }

@@ -13,6 +13,7 @@
 #include "commands/now_playing_action.h"
 #include "commands/play_list_command.h"
 #include "commands/transfer_command.h"
+#include "songs/song_file_name.h"
 
 #include <gtest/gtest.h>
 
@@ -227,10 +228,10 @@ TEST(CommandTextsTest, EveryTextSurvivesTheCodePage) {
 } // namespace
 } // namespace kesto::test
 
-// A song id from the store names the downloaded file; one that could leave the folder names none.
-TEST(DownloadIntoAlbumTest, OnlyPlainSongIdsNameAFileInTheDownloadFolder) {
+// A song id from the store names a file; one that could leave its folder names none.
+TEST(SongFileNameTest, OnlyPlainSongIdsNameAFile) {
     for (const char* id : {"S0001", "12345", "a.b"})
-        EXPECT_TRUE(kesto::DownloadIntoAlbum::namesAFile(id)) << id;
+        EXPECT_TRUE(kesto::SongFileName::isPlain(id)) << id;
     for (const char* id : {"", ".", "..", "../S1", "/etc/x", "a\\b", "a\nb", "a\x7f"})
-        EXPECT_FALSE(kesto::DownloadIntoAlbum::namesAFile(id)) << id;
+        EXPECT_FALSE(kesto::SongFileName::isPlain(id)) << id;
 }

@@ -264,6 +264,13 @@ TEST_F(HostPlayerTest, PagesOfPlayedSongsOpenInTheHostBrowserAndLyricsPane) {
         EXPECT_FALSE(text.contains(password)) << text.toStdString();
     }
     EXPECT_TRUE(logHas(QStringLiteral("password=***")));
+    // The web window loads web pages only: a file address handed over is not opened.
+    QtMessagePort::instance().post(
+        window->panelArea(), KESTO_MSG_OPEN_WEB_PAGE,
+        reinterpret_cast<std::intptr_t>(HostBlock::copyForHost("file:///etc/passwd", 512)),
+        reinterpret_cast<std::intptr_t>(HostBlock::copyForHost("", 128)));
+    ASSERT_TRUE(waitFor([this] { return logHas(QStringLiteral("not a web page")); }));
+    EXPECT_EQ(player->web().lastPage().path(), QStringLiteral("/LoginAppToWeb.jsp"));
     // Lyrics (1426) come into the host's pane.
     const QByteArray id = QByteArray::fromStdString(controller().song().songId);
     QtMessagePort::instance().post(

@@ -7,6 +7,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -74,6 +78,39 @@ TEST(PlayerProcess, ARunInAChosenFolderKeepsItsDataAndSettingsThere) {
     EXPECT_TRUE(fs::exists(data / "service"));
     EXPECT_TRUE(fs::exists(data / "demo-library"));
     EXPECT_TRUE(fs::exists(data / "registry.reg"));
+}
+
+TEST(PlayerProcess, WhatARunKeepsIsTheUsersAloneWhateverTheUmask) {
+    test::TempFolder tmp;
+    const fs::path data = tmp.path() / "mine";
+    const mode_t previous = ::umask(022);
+    // What an earlier run left loose is tightened.
+    fs::create_directories(data / "Playlist");
+    for (const fs::path& loose : {data / "Playlist" / "MyAlbum.dbf", data / "kesto-player.ini"})
+        ::close(::open(loose.c_str(), O_CREAT | O_WRONLY, 0644));
+    std::unique_ptr<QProcess> player(startPlayer(
+        {QStringLiteral("--offscreen"), QStringLiteral("--data"), QString::fromStdString(data.string())},
+        tmp.path()));
+    ::umask(previous);
+    ASSERT_TRUE(player->waitForStarted());
+    ASSERT_TRUE(
+        waitFor([&] { return fs::exists(data / "account-password") && fs::exists(data / "registry.reg"); }));
+    ::kill(static_cast<pid_t>(player->processId()), SIGINT);
+    ASSERT_TRUE(player->waitForFinished(60000));
+    const std::pair<fs::path, unsigned> expected[] = {
+        {data, 0700},
+        {data / "Playlist", 0700},
+        {data / "service", 0700},
+        {data / "Playlist" / "MyAlbum.dbf", 0600},
+        {data / "kesto-player.ini", 0600},
+        {data / "registry.reg", 0600},
+        {data / "account-password", 0600},
+    };
+    for (const auto& [path, mode] : expected) {
+        struct stat status {};
+        ASSERT_EQ(::stat(path.c_str(), &status), 0) << path;
+        EXPECT_EQ(status.st_mode & 07777, mode) << path;
+    }
 }
 
 } // namespace

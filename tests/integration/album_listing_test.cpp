@@ -71,5 +71,24 @@ TEST_F(AlbumListingTest, DatabaseFilesAreTheOwnersOnly) {
     }
 }
 
+// A Playlist folder that others may write is passed over: the albums go to the user's own data
+// folder, and the user is told where.
+TEST(AlbumFolderTest, AFolderOthersMayWriteIsPassedOverAndTheUserTold) {
+    PanelHost host;
+    const auto shared = host.dataFolder() / "Playlist";
+    std::filesystem::create_directory(shared);
+    std::filesystem::permissions(shared, std::filesystem::perms::all);
+    std::string why;
+    ASSERT_TRUE(host.start(why)) << why;
+    const auto own = host.dataFolder() / "xdg" / "kesto" / "Playlist";
+    struct stat status {};
+    ASSERT_EQ(::stat((own / "MyAlbum.dbf").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    EXPECT_FALSE(std::filesystem::exists(shared / "MyAlbum.dbf"));
+    const auto& told = PanelHost::boxTexts();
+    EXPECT_TRUE(std::any_of(told.begin(), told.end(),
+                            [&](const std::string& text) { return text.ends_with(own.string()); }));
+}
+
 } // namespace
 } // namespace kesto::test

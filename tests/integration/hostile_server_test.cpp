@@ -136,5 +136,30 @@ TEST_F(HostileServerTest, AServerThatClosesMidReplyGivesAnEmptyListAndNoMessage)
     EXPECT_EQ(PanelHost::boxesShown(), 0);
 }
 
+// Song ids that would add a form field or name a file outside its folder stay values: the
+// hand-off's form carries the id encoded, and the host is asked for no file of an id that is no
+// plain name (the played songs' lyrics).
+TEST_F(HostileServerTest, SongIdsThatWouldReshapeAFormOrAPathStayValues) {
+    serve([](const httplib::Request&, httplib::Response& res) {
+        res.set_content(chartReply(3, {"1&u_key=x", "/../../x", "2"}), "text/plain");
+    });
+    host.show(2, kChartMenu, kChart);
+    ASSERT_GE(host.list()->rowCount(), 3);
+    QCoreApplication::postEvent(host.panelWindow(),
+                                new WindowMessageEvent(msg::kPhoneDecoWithTransaction, 0, 0));
+    ASSERT_TRUE(hostGot(KESTO_MSG_OPEN_WEB_PAGE));
+    const std::string form = host.hostLog().last(KESTO_MSG_OPEN_WEB_PAGE)->lText;
+    EXPECT_NE(form.find("&song_id=S1%26u_key%3Dx&transaction_id="), std::string::npos) << form;
+    EXPECT_EQ(form.find("u_key=x"), std::string::npos) << form;
+
+    listenTo({0, 1, 2});
+    host.entry<KestoEntry72>(72)(1);
+    for (int position = 0; position < 3; ++position)
+        playNext(position, 0);
+    PanelHost::processPending();
+    const std::vector<std::vector<std::string>> asked = {{"S1&u_key=x"}, {"S2"}};
+    EXPECT_EQ(PanelHost::transfers(), asked);
+}
+
 } // namespace
 } // namespace kesto::test

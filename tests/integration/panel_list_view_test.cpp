@@ -63,14 +63,20 @@ TEST_F(PanelEntriesTest, LinkLabelShowsTheTitleLinkOfThePageAndFollowsIt) {
     EXPECT_EQ(requestsNamed("?album"), 1);
     EXPECT_EQ(host.pageKind(), 16);
 
-    // A link of no scheme opens in the host's browser window.
-    host.show(3, kChartMenu, kFiftyRowChart);
-    htmlText()->setHtml(
-        QStringLiteral("<html><head><title>1|Notice|http://example.invalid/notice</title></head></html>"));
-    click();
-    const Posted* open = host.hostLog().last(KESTO_MSG_OPEN_WEB_PAGE);
-    ASSERT_NE(open, nullptr);
-    EXPECT_NE(open->text.find("http://example.invalid/notice"), std::string::npos) << open->text;
+    // A link of no scheme opens in the host's browser window when it is a page of the store;
+    // any other address is never handed to the host.
+    const std::string store = host.baseUrl() + "/notice.jsp";
+    for (const std::string& link :
+         {std::string("http://example.invalid/notice"), std::string("file:///etc/passwd"),
+          std::string("javascript:alert(1)"), host.baseUrl() + "@example.invalid/", store}) {
+        host.show(3, kChartMenu, kFiftyRowChart);
+        htmlText()->setHtml(QStringLiteral("<html><head><title>1|Notice|%1</title></head></html>")
+                                .arg(QString::fromStdString(link)));
+        click();
+    }
+    const auto opened = host.hostLog().of(KESTO_MSG_OPEN_WEB_PAGE);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_NE(opened[0].text.find(store), std::string::npos) << opened[0].text;
 
     // The list alone shows no label; a title without links clears it.
     host.show(kListOnly, kChartMenu, kFiftyRowChart);

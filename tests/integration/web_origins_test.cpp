@@ -1,15 +1,16 @@
 // Only the store's own pages act for the user, through the real module and its web view
-// against the reference service. A page of another origin, and a frame of another origin
-// inside a store page, try every way to a link action (script clicks, bridge calls, a script
-// navigation, an auto-submitted form, the user's own click): none sends a request, changes the
-// page or plays; links on a store page that would reshape a request are refused; then a user's
-// click on the store page's link still works.
+// against the reference service; navigations that lead away from them never act. A page of another origin,
+// and a frame of another origin inside a store page, try every way to a link action (script clicks, bridge
+// calls, a script navigation, an auto-submitted form, the user's own click): none sends a request, changes
+// the page or plays; links on a store page that would reshape a request are refused; then a user's click on
+// the store page's link still works.
 #include "tests/integration/panel_host.h"
 #include "tests/support/page_server.h"
 
 #include "songs/panel_messages.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPixmap>
 #include <QTest>
 #include <QWebEngineView>
@@ -43,7 +44,8 @@ QVariant evaluate(QWebEngineView* view, const QString& script) {
 // Every way a page's own script could reach for a link action, then a call home to say done.
 constexpr const char* kAttacks = R"(
 <a id="song" href="songinfo://1;1;S0001/" style="position:fixed;left:0;top:0;width:120px;height:60px;display:block">play</a>
-<form id="form" method="post" action="urlinfo:///protocol.jsp?kestoSong;1" target="_top"></form>
+<form id="form" method="post" action="urlinfo:///protocol.jsp?kestoSong;1" target="_top">
+  <button id="go" style="position:fixed;left:0;top:80px;width:120px;height:40px">go</button></form>
 <script>
   function tryIt(f) { try { f(); } catch (e) {} }
   tryIt(function () { document.getElementById('song').click(); });
@@ -107,10 +109,22 @@ protected:
 
     std::string giftBoxUrl() { return host.baseUrl() + "/protocol.jsp?giftBox"; }
 
+    // A frame of another origin inside the store's page, as an advertisement would be.
+    void addForeignFrame() {
+        view->page()->runJavaScript(
+            QStringLiteral("var f = document.createElement('iframe'); f.src = '%1';"
+                           " f.style = 'position:fixed;left:0;top:0;width:300px;height:200px;border:0';"
+                           " document.body.appendChild(f);")
+                .arg(QString::fromStdString(foreign.base() + "/frame")));
+        ASSERT_TRUE(PanelHost::processUntil([&] { return served("/done/frame"); }, kLimit));
+    }
+
     PanelHost host;
     PageServer foreign{[](const httplib::Request& request) {
         if (request.path.starts_with("/done"))
             return std::string();
+        if (request.path == "/titled")
+            return std::string("<html><head><title>1|song|songinfo://1;1;S0001/</title></head></html>");
         return "<html><body>" + std::string(kAttacks) + "</body></html>";
     }};
     QWebEngineView* view = nullptr;
@@ -132,14 +146,9 @@ TEST_F(WebOriginsTest, OnlyTheStorePagesActForTheUser) {
     ASSERT_TRUE(PanelHost::processUntil([&] { return element("#song").x() >= 0; }, kLimit));
     userClick(element("#song"));
 
-    // A frame of another origin inside the store's page, as an advertisement would be.
+    // A frame of another origin inside the store's page.
     ASSERT_NO_FATAL_FAILURE(openStorePage());
-    view->page()->runJavaScript(
-        QStringLiteral("var f = document.createElement('iframe'); f.src = '%1';"
-                       " f.style = 'position:fixed;left:0;top:0;width:300px;height:200px;border:0';"
-                       " document.body.appendChild(f);")
-            .arg(QString::fromStdString(foreign.base() + "/frame")));
-    ASSERT_TRUE(PanelHost::processUntil([&] { return served("/done/frame"); }, kLimit));
+    ASSERT_NO_FATAL_FAILURE(addForeignFrame());
     userClick({10, 10}); // on the frame's link
 
     // Links on the store's own page that would reshape a request: another host through '@',
@@ -223,6 +232,46 @@ TEST(SkinnedScrollBarsTest, TheWebViewDrawsItsBarsFromTheHostsImages) {
     EXPECT_TRUE(shows({right, 24}, Qt::red));
     EXPECT_TRUE(shows({24, bottom}, Qt::green));
     EXPECT_TRUE(shows({7, bottom}, Qt::blue));
+}
+
+// What acts is judged by the document it comes from, never by the page the view still shows: a
+// redirect from a page of another origin, a foreign frame's form sent to the top, and the title
+// of a page of another origin all lead nowhere.
+TEST_F(WebOriginsTest, RedirectsFrameFormsAndForeignTitlesNeverAct) {
+    auto* label = host.panelWindow()->findChild<QLabel*>(QStringLiteral("linkLabel"));
+    ASSERT_NE(label, nullptr);
+    ASSERT_NO_FATAL_FAILURE(openStorePage());
+    const int kind = host.pageKind();
+    PanelHost::forgetRequests();
+
+    // The store page links to a page of another origin that redirects to a scheme link.
+    foreign.redirect("/away", "songinfo://1;1;S0001/");
+    view->page()->runJavaScript(
+        QStringLiteral("var a = document.createElement('a'); a.id = 'away'; a.href = '%1/away';"
+                       " a.textContent = 'away'; a.style = 'position:fixed;left:0;top:0;display:block';"
+                       " document.body.appendChild(a);")
+            .arg(QString::fromStdString(foreign.base())));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return element("#away").x() >= 0; }, kLimit));
+    userClick(element("#away"));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return served("/away"); }, kLimit));
+
+    // The user sends a foreign frame's form, whose target is the top and action a scheme link.
+    ASSERT_NO_FATAL_FAILURE(openStorePage());
+    ASSERT_NO_FATAL_FAILURE(addForeignFrame());
+    userClick({10, 95});
+
+    // A store page's title fills the label; one of another origin empties it.
+    view->setHtml(QStringLiteral("<title>1|store|songinfo://1;1;S0001/</title>"),
+                  QUrl(QString::fromStdString(host.baseUrl() + "/")));
+    ASSERT_TRUE(
+        PanelHost::processUntil([&] { return label->text().contains(QStringLiteral("store")); }, kLimit));
+    view->load(QUrl(QString::fromStdString(foreign.base() + "/titled")));
+    EXPECT_TRUE(PanelHost::processUntil([&] { return label->text().isEmpty(); }, kLimit));
+
+    PanelHost::processUntil([] { return false; }, 2s); // anything late arrives
+    EXPECT_TRUE(PanelHost::requestsSent().empty());
+    EXPECT_EQ(host.hostLog().count(KESTO_MSG_PLAY_NOW_PLAYING), 0);
+    EXPECT_EQ(host.pageKind(), kind);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "sql/sql_file.h"
 #include "sql/sql_transaction.h"
+#include "support/other_user.h"
 #include "support/temp_folder.h"
 
 #include <SQLiteCpp/Exception.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+
+#include <filesystem>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -40,11 +43,16 @@ TEST_F(SqlFileTest, MadeFilesAndTheirJournalAreTheOwnersOnlyWhateverTheUmask) {
         }
         ::umask(before);
     }
-    // A file that was there keeps the mode its owner gave it.
+    // A file of ours that was there is tightened; a link in its place, or a file of another
+    // user's, is not opened.
     ::close(::open(file().c_str(), O_CREAT | O_WRONLY, 0644));
-    ::chmod(file().c_str(), 0640);
     SqlFile::open(file(), 0);
-    EXPECT_EQ(modeOf(file()), 0640u);
+    EXPECT_EQ(modeOf(file()), 0600u);
+    std::filesystem::create_symlink(file(), file("link.db"));
+    EXPECT_THROW(SqlFile::open(file("link.db"), 0), SQLite::Exception);
+    ::close(::open(file("theirs.db").c_str(), O_CREAT | O_WRONLY, 0600));
+    ASSERT_EQ(::chown(file("theirs.db").c_str(), test::kNobody, test::kNobody), 0) << "the test runs as root";
+    EXPECT_THROW(SqlFile::open(file("theirs.db"), 0), SQLite::Exception);
 }
 
 TEST_F(SqlFileTest, SchemaCannotBeWrittenDirectlyNorRunItsFunctions) {

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -26,11 +27,13 @@ public:
 
     explicit PageServer(PageMaker page) : page_(std::move(page)) {
         auto answer = [this](const httplib::Request& request, httplib::Response& response) {
+            std::lock_guard lock(mutex_);
             if (request.path != "/favicon.ico") {
-                std::lock_guard lock(mutex_);
                 seen_.push_back(
                     {request.method, request.path, request.body, request.get_header_value("Content-Type")});
             }
+            if (const auto to = redirects_.find(request.path); to != redirects_.end())
+                return response.set_redirect(to->second);
             response.set_content(page_(request), "text/html");
         };
         server_.Get(".*", answer);
@@ -49,6 +52,11 @@ public:
     PageServer& operator=(const PageServer&) = delete;
 
     std::string base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    // From now on the path answers 302 with that location.
+    void redirect(const std::string& path, const std::string& location) {
+        std::lock_guard lock(mutex_);
+        redirects_[path] = location;
+    }
     std::vector<Seen> seen() {
         std::lock_guard lock(mutex_);
         return seen_;
@@ -61,6 +69,7 @@ private:
     std::thread thread_;
     std::mutex mutex_;
     std::vector<Seen> seen_;
+    std::map<std::string, std::string> redirects_;
 };
 
 } // namespace kesto::test
