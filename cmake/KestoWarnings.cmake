@@ -49,5 +49,20 @@ function(kesto_fuzzer name)
         target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
         target_link_libraries(${name} PRIVATE ${ARG_LIBS})
         target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+        # A short run from the seed corpus and what campaigns kept (scripts/fuzz-campaign uses
+        # the same folders), so that a shallow finding fails the build and not only a campaign.
+        set(kept ${CMAKE_BINARY_DIR}/corpus/${name})
+        set(findings ${CMAKE_BINARY_DIR}/findings/${name})
+        file(MAKE_DIRECTORY ${kept} ${findings})
+        add_test(NAME ${name}_fuzzing
+                 COMMAND ${name} -max_total_time=${KESTO_FUZZ_SECONDS} -timeout=${KESTO_FUZZ_INPUT_SECONDS}
+                         -artifact_prefix=${findings}/ ${kept} ${ARG_CORPUS})
+        math(EXPR limit "${KESTO_FUZZ_SECONDS} * 4 + 60")
+        set_tests_properties(${name}_fuzzing PROPERTIES LABELS fuzzing TIMEOUT ${limit}
+                             ENVIRONMENT "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
+        if(NOT TARGET kesto_fuzzers)
+            add_custom_target(kesto_fuzzers)
+        endif()
+        add_dependencies(kesto_fuzzers ${name})
     endif()
 endfunction()

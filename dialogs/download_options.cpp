@@ -7,6 +7,7 @@
 #include "library/my_album_db.h"
 #include "library/playlist_mover.h"
 #include "platform/cp949.h"
+#include "platform/plain_text.h"
 #include "settings/download_folder.h"
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
@@ -28,7 +29,7 @@ DownloadOptions::DownloadOptions(Parts parts, QWidget* parent) : QWidget(parent)
     column->setContentsMargins(0, 0, 0, 0);
     if (parts_.settings != nullptr)
         folder_ = DownloadFolder::resolve(*parts_.settings, settings::kLastSaveFolder);
-    auto* shown = new QLabel(dialogText(t::kSaveFolder) + QFile::decodeName(folder_.c_str()), this);
+    auto* shown = PlainText::label(dialogText(t::kSaveFolder) + QFile::decodeName(folder_.c_str()), this);
     shown->setObjectName(QStringLiteral("saveFolder"));
     column->addWidget(shown);
     skip_ = new QCheckBox(dialogText(t::kSkipExisting), this);

@@ -5,6 +5,7 @@
 #include "dialogs/price_table.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
+#include "platform/plain_text.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -26,8 +27,10 @@ GiftDialog::GiftDialog(QWidget* parent, ProtocolContext protocol, KestoHostTable
     : SkinnedDialog(parent, skin, t::kGiftTitle), protocol_(protocol), songs_(std::move(songs)) {
     setObjectName(QStringLiteral("gift"));
     body()->addWidget(new PriceTable(this, songs_, prices));
-    body()->addWidget(new QLabel(dialogText(t::kTotal) + QString::fromStdString(prices.total), this));
-    wallet_ = new QLabel(this);
+    auto* total = PlainText::label(dialogText(t::kTotal) + QString::fromStdString(prices.total), this);
+    total->setObjectName(QStringLiteral("total"));
+    body()->addWidget(total);
+    wallet_ = PlainText::label({}, this);
     wallet_->setObjectName(QStringLiteral("wallet"));
     body()->addWidget(wallet_);
     receiver_ = new QLineEdit(this);

@@ -8,6 +8,7 @@
 #include "dialogs/price_table.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
+#include "platform/plain_text.h"
 #include "protocol/web_handoff.h"
 
 #include <QFormLayout>
@@ -29,10 +30,10 @@ PurchaseDialog::PurchaseDialog(QWidget* parent, Parts parts, std::vector<Song> s
       songs_(std::move(songs)) {
     setObjectName(QStringLiteral("purchase"));
     body()->addWidget(new PriceTable(this, songs_, prices));
-    auto* total = new QLabel(dialogText(t::kTotal) + QString::fromStdString(prices.total), this);
+    auto* total = PlainText::label(dialogText(t::kTotal) + QString::fromStdString(prices.total), this);
     total->setObjectName(QStringLiteral("total"));
     body()->addWidget(total);
-    wallet_ = new QLabel(this);
+    wallet_ = PlainText::label({}, this);
     wallet_->setObjectName(QStringLiteral("wallet"));
     body()->addWidget(wallet_);
     cash_ = new QRadioButton(dialogText(t::kPayByCash), this);

@@ -4,6 +4,7 @@
 #include "library/local_record_basics.h"
 #include "library/my_album_db.h"
 #include "platform/cp949.h"
+#include "platform/plain_text.h"
 #include "protocol/my_album_source.h"
 
 #include <QDialogButtonBox>
@@ -32,7 +33,7 @@ QString playTime(int seconds) {
 }
 
 QLabel* value(QWidget* parent, const QString& text, const char* name) {
-    auto* label = new QLabel(text, parent);
+    auto* label = PlainText::label(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;

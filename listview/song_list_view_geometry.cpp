@@ -18,6 +18,7 @@
 #include "listview/song_list_header.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
+#include "platform/plain_text.h"
 #include "platform/screen_text.h"
 #include "songs/panel_messages.h"
 
@@ -153,7 +154,7 @@ void SongListView::showCellToolTip(const QPoint& viewportPos, const QPoint& glob
         QToolTip::hideText();
         return;
     }
-    QToolTip::showText(globalPos, text, viewport(), cellRect(hit.row, hit.column));
+    QToolTip::showText(globalPos, PlainText::toolTip(text), viewport(), cellRect(hit.row, hit.column));
 }
 
 } // namespace kesto

@@ -3,83 +3,104 @@
 #include <cstdint>
 #include <cstring>
 
-#include <cerrno>
-#include <iconv.h>
+#include "platform/cp949_extra_pairs.h"
+#include "platform/iconv_converter.h"
+#include "platform/text_pieces.h"
+#include "platform/utf8.h"
 
 namespace kesto {
 namespace {
 
-// iconv descriptors are not thread-safe: one pair per thread, opened on first use.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (valid())
-            iconv_close(cd_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+const std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
+const std::string_view kReplacementCp949 = "?";
 
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts as much as possible; returns false with in/inLeft at the offending byte.
-    bool run(const char*& in, std::size_t& inLeft, std::string& out) {
-        char buffer[1024];
-        while (inLeft > 0) {
-            char* dst = buffer;
-            std::size_t dstLeft = sizeof buffer;
-            char* src = const_cast<char*>(in);
-            std::size_t rc = iconv(cd_, &src, &inLeft, &dst, &dstLeft);
-            int err = errno;
-            in = src;
-            out.append(buffer, sizeof buffer - dstLeft);
-            if (rc == static_cast<std::size_t>(-1) && err != E2BIG) {
-                iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-                return false;
-            }
-        }
-        return true;
-    }
-
-private:
-    iconv_t cd_;
+// One direction: how a text is cut into characters, the characters mapped here rather than
+// by iconv, and what stands for one that cannot be converted.
+struct Direction {
+    TextPieces::Piece (*piece)(std::string_view text, std::size_t i);
+    bool (*appendOwn)(std::string_view piece, std::string& out);
+    std::string_view replacement;
 };
 
-std::string convert(Converter& conv, std::string_view text, std::string_view replacement) {
+bool appendOwnUnicode(std::string_view piece, std::string& out) {
+    if (piece.size() != 2)
+        return false;
+    const std::uint32_t cp = Cp949ExtraPairs::toUnicode(static_cast<unsigned char>(piece[0]),
+                                                        static_cast<unsigned char>(piece[1]));
+    if (cp == 0)
+        return false;
+    Utf8::append(out, cp);
+    return true;
+}
+
+bool appendOwnPair(std::string_view piece, std::string& out) {
+    if (piece.size() != 3)
+        return false;
+    const std::uint16_t pair = Cp949ExtraPairs::fromUnicode(TextPieces::utf8CodePoint(piece));
+    if (pair == 0)
+        return false;
+    out += static_cast<char>(pair >> 8);
+    out += static_cast<char>(pair & 0xFF);
+    return true;
+}
+
+// A run of well-formed characters goes to iconv whole. Where iconv refuses one, the run up
+// to where it stopped goes again one character at a time, so that whatever iconv did with
+// the bad one, it costs one replacement and no byte of its neighbours.
+void convertRun(IconvConverter& conv, const Direction& dir, std::string_view run, std::string& out) {
+    while (!run.empty()) {
+        const std::size_t mark = out.size();
+        std::size_t stoppedAt = 0;
+        if (conv.convert(run, out, stoppedAt))
+            return;
+        out.resize(mark);
+        std::size_t i = 0;
+        do {
+            const std::size_t length = dir.piece(run, i).length;
+            const std::size_t pieceMark = out.size();
+            std::size_t unused = 0;
+            if (!conv.convert(run.substr(i, length), out, unused)) {
+                out.resize(pieceMark);
+                out += dir.replacement;
+            }
+            i += length;
+        } while (i <= stoppedAt && i < run.size());
+        run.remove_prefix(i);
+    }
+}
+
+std::string convert(IconvConverter& conv, const Direction& dir, std::string_view text) {
     std::string out;
     out.reserve(text.size() * 3 / 2);
-    if (!conv.valid()) {
-        for (unsigned char c : text)
-            out += c < 0x80 ? std::string(1, static_cast<char>(c)) : std::string(replacement);
-        return out;
-    }
-    const char* in = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        if (conv.run(in, left, out))
-            break;
-        out += replacement;
-        ++in;
-        --left;
-        // A malformed UTF-8 lead swallows its continuation bytes, never an ASCII byte.
-        while (replacement == "?" && left > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
-            ++in;
-            --left;
+    std::size_t runStart = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const TextPieces::Piece piece = dir.piece(text, i);
+        const std::size_t next = i + piece.length;
+        std::string own;
+        if (!piece.wellFormed || (piece.length > 1 && dir.appendOwn(text.substr(i, piece.length), own))) {
+            convertRun(conv, dir, text.substr(runStart, i - runStart), out);
+            out += piece.wellFormed ? std::string_view(own) : dir.replacement;
+            runStart = next;
         }
+        i = next;
     }
+    convertRun(conv, dir, text.substr(runStart), out);
     return out;
 }
 
 } // namespace
 
 std::string Cp949::toUtf8(std::string_view cp949) {
-    thread_local Converter conv("UTF-8", "CP949");
-    return convert(conv, cp949, "\xEF\xBF\xBD");
+    static const Direction kToUtf8{&TextPieces::cp949, &appendOwnUnicode, kReplacementUtf8};
+    thread_local IconvConverter conv("UTF-8", "CP949");
+    return convert(conv, kToUtf8, cp949);
 }
 
 std::string Cp949::fromUtf8(std::string_view utf8) {
-    thread_local Converter conv("CP949", "UTF-8");
-    return convert(conv, utf8, "?");
+    static const Direction kFromUtf8{&TextPieces::utf8, &appendOwnPair, kReplacementCp949};
+    thread_local IconvConverter conv("CP949", "UTF-8");
+    return convert(conv, kFromUtf8, utf8);
 }
 
 std::size_t Cp949::fitLength(std::string_view text, std::size_t maxBytes) {

@@ -1,5 +1,6 @@
 #include "webview/hyperlink.h"
 
+#include "platform/plain_text.h"
 #include "webview/external_browser.h"
 
 #include <QKeyEvent>
@@ -15,7 +16,7 @@ Hyperlink::Hyperlink(const QString& text, WebForm target, bool external, const P
     setTextInteractionFlags(Qt::NoTextInteraction);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(QString::fromStdString(target_.address));
+    setToolTip(PlainText::toolTip(QString::fromStdString(target_.address)));
 }
 
 void Hyperlink::follow() {

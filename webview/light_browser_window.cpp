@@ -30,6 +30,11 @@ void LightBrowserWindow::open(const WebForm& page) {
     setWindowTitle(title.isEmpty() ? QString::fromStdString(page.address) : title);
 }
 
+QVariant LightBrowserWindow::loadResource(int, const QUrl&) {
+    // An empty answer, not a null one: on a null one the document reads the file itself.
+    return QByteArray();
+}
+
 void LightBrowserWindow::follow(const QUrl& link) {
     // Only web links: the store's private schemes mean nothing outside the panel.
     const QUrl target = QUrl(QString::fromStdString(address_)).resolved(link);

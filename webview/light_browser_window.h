@@ -19,6 +19,10 @@ public:
     void open(const WebForm& page) override;
     const std::string& address() const { return address_; }
 
+protected:
+    // Nothing a page names is loaded: Qt would read any local file an <img> points to.
+    QVariant loadResource(int type, const QUrl& name) override;
+
 private:
     void follow(const QUrl& link);
 

@@ -47,6 +47,11 @@ void TextHtmlArea::mouseReleaseEvent(QMouseEvent* event) {
     pressedLink_.clear();
 }
 
+QVariant TextHtmlArea::loadResource(int, const QUrl&) {
+    // An empty answer, not a null one: on a null one the document reads the file itself.
+    return QByteArray();
+}
+
 void TextHtmlArea::setHtml(const std::string& htmlUtf8) {
     address_.clear();
     shownAddress_.clear();

@@ -23,6 +23,8 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Nothing a page names is loaded: Qt would read any local file an <img> points to.
+    QVariant loadResource(int type, const QUrl& name) override;
 
 private:
     void reportTitle();

@@ -8,7 +8,8 @@ namespace kesto {
 
 class Cp949Text {
 public:
-    // Bytes that do not convert become U+FFFD (to UTF-8) or '?' (to CP949), one per byte.
+    // A character that does not convert becomes U+FFFD (to UTF-8) or '?' (to CP949); a lead
+    // byte without its trail is one such character and the byte after it stays.
     static std::string toUtf8(std::string_view cp949);
     static std::string fromUtf8(std::string_view utf8);
     // Copies text into a fixed field of capacity bytes, NUL-terminated, never ending inside
