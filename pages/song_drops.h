@@ -1,10 +1,12 @@
 #pragma once
-// What a drop on the panel's list does with the page shown: songs from another list go to the
-// cart, the shown on-line or local album, the shown folder or a device, each by its command
-// and rules; files and folders from the desktop go where the page keeps local files; rows
-// moved or sorted on the now-playing page take the now-playing store with them.
+// What a drop or a paste on the panel's list does with the page shown: songs from another list
+// go to the cart, the shown on-line or local album, the shown folder or a device, each by its
+// command and rules; files and folders from the desktop go where the page keeps local files;
+// rows moved or sorted on the now-playing page take the now-playing store with them. Songs cut
+// or copied from one list wait here to be pasted into another as a drop of them.
 
 #include "commands/command_context.h"
+#include "pages/song_clipboard.h"
 #include "songs/song.h"
 
 #include <functional>
@@ -14,16 +16,24 @@
 
 namespace kesto {
 
+class PageNavigator;
 class PanelModel;
+class PanelWindowOps;
+class SongCommands;
+
+struct SongDropParts {
+    PanelModel* model = nullptr;
+    PageNavigator* pages = nullptr;
+    SongCommands* songs = nullptr;
+    PanelWindowOps* window = nullptr;
+    std::function<CommandContext()> context;
+    // Imports files into the shown page and shows the result; returns how many were added.
+    std::function<int(const std::vector<std::string>&)> import;
+};
 
 class SongDrops {
 public:
-    using ContextSource = std::function<CommandContext()>;
-    // Imports files into the shown page and shows the result; returns how many were added.
-    using Import = std::function<int(const std::vector<std::string>&)>;
-
-    SongDrops(PanelModel& model, ContextSource context, Import import)
-        : model_(model), context_(std::move(context)), import_(std::move(import)) {}
+    explicit SongDrops(SongDropParts parts) : p_(std::move(parts)) {}
 
     // Songs dropped from another list onto the shown page; true when the page took them.
     bool songs(const std::vector<Song>& songs);
@@ -37,12 +47,21 @@ public:
     // Folders give their audio files (sub-folders included); other paths stay as they are.
     static std::vector<std::string> expand(const std::vector<std::string>& paths);
 
+    // Whether the list menu's cut and paste can act on the page shown.
+    bool canCut() const;
+    bool canPaste() const;
+    // Cut and copy of the ticked rows (list menus, entries 57 and 58).
+    void cut();
+    void copy();
+    // The cut or copied songs go where a drop of them would; with nothing cut or copied, the
+    // ticked songs go into a my album.
+    void paste();
+
 private:
     std::string shownAlbum() const;
 
-    PanelModel& model_;
-    ContextSource context_;
-    Import import_;
+    SongDropParts p_;
+    SongClipboard clipboard_;
 };
 
 } // namespace kesto
