@@ -47,7 +47,8 @@ void MiniListOwner::rowsMoved() {
     p_.nowPlaying->followRows();
 }
 
-void MiniListOwner::songsDropped(const std::vector<Song>& songs) {
+// The mini list takes songs in wherever they are dropped: the page's operation is the panel's.
+void MiniListOwner::songsDropped(const DropDecision&, const std::vector<Song>& songs) {
     SongListView* list = p_.list();
     p_.nowPlaying->insertSongs(list != nullptr ? list->dropRow() : -1, songs);
 }

@@ -44,7 +44,7 @@ public:
     void allCheckedChanged(bool allChecked) override;
     void rowsSorted() override;
     void rowsMoved() override;
-    void songsDropped(const std::vector<Song>& songs) override;
+    void songsDropped(const DropDecision& decision, const std::vector<Song>& songs) override;
     void filesDropped(const std::vector<std::string>& paths) override;
     void forwardCommand(int commandId) override { p_.command(commandId); }
 

@@ -19,10 +19,10 @@
 
 namespace kesto {
 
-bool SongDrops::songs(const std::vector<Song>& songs) {
+bool SongDrops::songs(SongDropAction action, const std::vector<Song>& songs) {
     const Selection dropped = Selection::of(songs);
     CommandContext context = p_.context();
-    switch (DropRules::songAction(p_.model->state().pageKind)) {
+    switch (action) {
     case SongDropAction::Cart:
         return CartCommand(context, CommandOrigin::List).run(dropped);
     case SongDropAction::OnlineAlbum:
@@ -93,9 +93,14 @@ bool SongDrops::canCut() const {
 }
 
 bool SongDrops::canPaste() const {
+    return pasteAction() != SongDropAction::Nothing;
+}
+
+SongDropAction SongDrops::pasteAction() const {
     const PageState& shown = p_.model->state();
-    return !clipboard_.empty() && !clipboard_.cameFrom(shown) &&
-           DropRules::songAction(shown.pageKind) != SongDropAction::Nothing;
+    if (clipboard_.empty() || clipboard_.cameFrom(shown))
+        return SongDropAction::Nothing;
+    return DropRules::songAction(shown.pageKind);
 }
 
 void SongDrops::cut() {
@@ -109,9 +114,11 @@ void SongDrops::copy() {
 void SongDrops::paste() {
     if (clipboard_.empty())
         return p_.songs->putIntoMyAlbum();
-    if (!canPaste())
+    // A paste is a drop of the songs on the page shown, decided here as a drop is where it lands.
+    const SongDropAction action = pasteAction();
+    if (action == SongDropAction::Nothing)
         return;
-    if (songs(clipboard_.songs())) {
+    if (songs(action, clipboard_.songs())) {
         CommandContext context = p_.context();
         clipboard_.taken(context);
     }

@@ -5,6 +5,7 @@
 // rows moved or sorted on the now-playing page take the now-playing store with them. Songs cut
 // or copied from one list wait here to be pasted into another as a drop of them.
 
+#include "columns/drop_rules.h"
 #include "commands/command_context.h"
 #include "pages/song_clipboard.h"
 #include "songs/song.h"
@@ -35,8 +36,9 @@ class SongDrops {
 public:
     explicit SongDrops(SongDropParts parts) : p_(std::move(parts)) {}
 
-    // Songs dropped from another list onto the shown page; true when the page took them.
-    bool songs(const std::vector<Song>& songs);
+    // Songs dropped from another list onto the shown page, by the page's operation decided where
+    // they were dropped; true when the page took them.
+    bool songs(SongDropAction action, const std::vector<Song>& songs);
     // Files and folders dropped from the desktop; returns how many files were added.
     int files(const std::vector<std::string>& paths);
     // The list shows these records in a new order; on the now-playing page the store follows.
@@ -59,6 +61,8 @@ public:
 
 private:
     std::string shownAlbum() const;
+    // What a paste does on the page shown; nothing where it came from.
+    SongDropAction pasteAction() const;
 
     SongDropParts p_;
     SongClipboard clipboard_;
