@@ -31,8 +31,13 @@ bool SongDrops::songs(SongDropAction action, const std::vector<Song>& songs) {
             return false;
         p_.pages->reloadPage();
         return true;
-    case SongDropAction::LocalAlbum:
-        return DropIntoAlbumCommand(context).run(dropped, shownAlbum()) > 0;
+    case SongDropAction::LocalAlbum: {
+        // The album on screen lists what it took, once the command is done.
+        const int added = DropIntoAlbumCommand(context).run(dropped, shownAlbum());
+        if (!dropped.empty())
+            p_.pages->reloadPage();
+        return added > 0;
+    }
     case SongDropAction::FolderCopy: {
         // Only files on this PC can be copied into the folder.
         std::vector<std::string> paths;
