@@ -72,6 +72,14 @@ DropKind DropRules::drop(const DropOffer& offer, const DropPlace& place) {
     return songAction(place.pageKind) == SongDropAction::Nothing ? DropKind::Nothing : DropKind::Songs;
 }
 
+DropDecision DropRules::decide(const DropOffer& offer, const DropPlace& place) {
+    DropDecision decision;
+    decision.kind = drop(offer, place);
+    if (decision.kind == DropKind::Songs)
+        decision.action = songAction(place.pageKind);
+    return decision;
+}
+
 SongDropAction DropRules::songAction(int pageKind) {
     switch (pageKind) {
     case 23:

@@ -25,6 +25,13 @@ enum class SongDropAction : std::uint8_t {
     DeviceList
 };
 
+// What a drop does, decided once where it lands and carried with the dropped songs to the
+// part that carries it out: its kind and, for songs from another list, the page's operation.
+struct DropDecision {
+    DropKind kind = DropKind::Nothing;
+    SongDropAction action = SongDropAction::Nothing;
+};
+
 // What the dragged data carries.
 struct DropOffer {
     bool files = false;     // a file list from the desktop
@@ -51,6 +58,8 @@ public:
     // The answer at every move of the pointer; a drop is taken only where it is not None.
     static DropEffect over(const DropOffer& offer, const DropPlace& place);
     static DropKind drop(const DropOffer& offer, const DropPlace& place);
+    // What a drop there does, with the page's operation for songs.
+    static DropDecision decide(const DropOffer& offer, const DropPlace& place);
     static SongDropAction songAction(int pageKind);
     // Rows moved by a drop are numbered anew except on the ranked lists.
     static bool renumbersAfterMove(int pageKind);

@@ -36,8 +36,6 @@ int DropIntoAlbumCommand::run(const Selection& dropped, std::string_view albumId
     }
     if (!streaming.empty() && downloadWanted())
         DownloadRequest(context_).run(streaming, DownloadRequest::kIntoPlayList, std::string(albumId));
-    if (context_.hooks.reshowPage)
-        context_.hooks.reshowPage();
     return inserted;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Dropped songs into a local album: local files (not MP3 bells) are inserted with the current
 // local time as their date; streaming songs among them are downloaded at once, after a
-// question, or not at all, as KTPCheck says. The page is shown again at the end.
+// question, or not at all, as KTPCheck says. The caller shows the album again.
 
 #include "commands/command_context.h"
 #include "commands/selection.h"

@@ -3,7 +3,10 @@
 
 #include "entry/entry_args.h"
 #include "entry/entry_table.h"
+#include "module/local_file_operations.h"
 #include "module/module_state.h"
+#include "module/now_playing_operations.h"
+#include "module/song_operations.h"
 #include "songs/song_record.h"
 
 #include <cstdio>
@@ -41,7 +44,7 @@ void importPath(const char* path) {
     if (state().miniMode())
         miniList()->importPath(T::text(path));
     else if (panel() != nullptr)
-        panel()->importPath(T::text(path));
+        panel()->localFiles().importPath(T::text(path));
 }
 
 void clearMiniCurrentMark() {
@@ -68,7 +71,7 @@ void nextSong(const char* hostText, int playMode, int position, int restart, int
     if (state().miniMode())
         r = miniList()->nextSong(request);
     else if (panel() != nullptr)
-        r = panel()->nextSong(request);
+        r = panel()->nowPlaying().nextSong(request);
     else
         return;
     copyInt(outPosition, r.position);
@@ -96,13 +99,13 @@ void switchMiniMode(int flag) {
         state().showNowPlayingWhenHostPlays();
     if (miniList() != nullptr) {
         if (flag != 0) {
-            miniList()->takeOverNowPlaying(panel()->nowPlayingStore());
+            miniList()->takeOverNowPlaying(panel()->nowPlaying().nowPlayingStore());
         } else {
-            panel()->selectSong(miniList()->currentIndex());
+            panel()->nowPlaying().selectSong(miniList()->currentIndex());
             miniList()->clearList();
         }
     }
-    panel()->setMiniModeFlag(flag != 0);
+    panel()->nowPlaying().setMiniModeFlag(flag != 0);
     if (panel()->pageKind() == page_kind::kNowPlaying)
         state().postToHost(KESTO_MSG_MINI_MODE_SWITCHED, 0, 0);
 }
@@ -186,28 +189,28 @@ void playFiles(const char* list) {
     if (state().miniMode())
         miniList()->playFiles(paths);
     else if (panel() != nullptr)
-        panel()->playFiles(paths);
+        panel()->localFiles().playFiles(paths);
 }
 
 void listen() {
     if (state().miniMode())
         miniList()->listen();
-    else if (panel() != nullptr && panel()->miniModeFlag())
+    else if (panel() != nullptr && panel()->nowPlaying().miniModeFlag())
         state().postToHost(KESTO_MSG_PLAY_NOW_PLAYING, 0, 1);
-    else if (panel() != nullptr)
-        panel()->listen();
+    else if (panel() != nullptr && panel()->songs() != nullptr)
+        panel()->songs()->listen();
 }
 
 void addItems(int kind, const char* values) {
     if (state().miniMode())
         miniList()->addItems(kind, T::text(values));
     else if (panel() != nullptr)
-        panel()->addItems(kind, T::text(values));
+        panel()->localFiles().addItems(kind, T::text(values));
 }
 
 void reloadOptions() {
     if (panel() != nullptr)
-        panel()->reloadOptions();
+        panel()->nowPlaying().reloadOptions();
     if (miniList() != nullptr)
         miniList()->reload();
     if (songText() != nullptr)

@@ -2,7 +2,12 @@
 
 #include "entry/entry_args.h"
 #include "entry/entry_table.h"
+#include "module/list_control_operations.h"
+#include "module/local_file_operations.h"
 #include "module/module_state.h"
+#include "module/now_playing_operations.h"
+#include "module/page_operations.h"
+#include "module/song_operations.h"
 #include "songs/panel_messages.h"
 #include "songs/song_record.h"
 #include "songs/song_store.h"
@@ -18,8 +23,30 @@ PanelOperations* panel() {
     return ModuleState::instance().panel();
 }
 
+// The panel's parts by concern; null without a panel (pages, songs and the list control also
+// without its window).
+NowPlayingOperations* playing() {
+    return panel() != nullptr ? &panel()->nowPlaying() : nullptr;
+}
+
+LocalFileOperations* files() {
+    return panel() != nullptr ? &panel()->localFiles() : nullptr;
+}
+
+PageOperations* pages() {
+    return panel() != nullptr ? panel()->pages() : nullptr;
+}
+
+SongOperations* songs() {
+    return panel() != nullptr ? panel()->songs() : nullptr;
+}
+
+ListControlOperations* listControl() {
+    return panel() != nullptr ? panel()->listControl() : nullptr;
+}
+
 int nowPlayingCount() {
-    return panel() != nullptr ? panel()->nowPlayingCount() : 0;
+    return playing() != nullptr ? playing()->nowPlayingCount() : 0;
 }
 
 char* serverTime(char* buffer) {
@@ -27,37 +54,39 @@ char* serverTime(char* buffer) {
     return buffer;
 }
 
-void openDialog(int kind, const char* a, const char* b) {
-    if (panel() != nullptr)
-        panel()->openDialog(kind, T::text(a), T::text(b));
+// The second text names nothing the dialogs use.
+void openDialog(int kind, const char* songIds, const char*) {
+    if (songs() != nullptr)
+        songs()->openDialog(kind, T::text(songIds));
 }
 
 int option() {
-    return panel() != nullptr ? panel()->option() : 0;
+    return playing() != nullptr ? playing()->option() : 0;
 }
 
 int setOption(int value) {
-    if (panel() == nullptr)
+    if (playing() == nullptr)
         return 0;
-    panel()->setOption(value);
+    playing()->setOption(value);
     return value;
 }
 
 char* lastPlayedText(char* out) {
-    copyBounded(out, KESTO_PLAY_TEXT_SIZE, panel() != nullptr ? panel()->lastPlayedText() : std::string());
+    copyBounded(out, KESTO_PLAY_TEXT_SIZE,
+                playing() != nullptr ? playing()->lastPlayedText() : std::string());
     return out;
 }
 
 void listControlCommand() {
-    if (panel() != nullptr)
-        panel()->listControlCommand();
+    if (listControl() != nullptr)
+        listControl()->listControlCommand();
 }
 
 // The host walks the store in the public layout: a copy taken under the store's lock, alive
 // while the receiver handles the sent message.
 std::intptr_t sendWithNowPlaying(void* window, unsigned message) {
     MessagePort* port = ModuleState::instance().port();
-    SongStore* store = panel() != nullptr ? panel()->nowPlayingStore() : nullptr;
+    SongStore* store = playing() != nullptr ? playing()->nowPlayingStore() : nullptr;
     if (store == nullptr || port == nullptr)
         return 0;
     const std::vector<Song> songs = store->snapshot();
@@ -77,82 +106,82 @@ void showPage(int viewMode, const char* text, int menuId, const char* text2, int
     if (panel() == nullptr)
         return;
     panel()->clearPagePending();
-    panel()->showPage(viewMode, T::text(text), menuId, T::text(text2), value);
+    if (pages() != nullptr)
+        pages()->showPage({viewMode, T::text(text), menuId, T::text(text2), value});
 }
 
 int setPlayState(int state) {
-    return panel() != nullptr ? panel()->setPlayState(state) : 0;
+    return playing() != nullptr ? playing()->setPlayState(state) : 0;
 }
 
 void refreshButtons(int flag) {
-    if (panel() == nullptr)
+    if (listControl() == nullptr)
         return;
     if (flag == 0)
-        panel()->clearSelection();
-    panel()->refreshButtons();
+        listControl()->clearSelection();
+    listControl()->refreshButtons();
 }
 
 void openDownloadStorage(const char* text) {
-    if (panel() != nullptr)
-        panel()->openDownloadStorage(T::text(text));
+    if (files() != nullptr)
+        files()->openDownloadStorage(T::text(text));
 }
 
-void openDeviceList(int device, int unused, const char* title, const char* parameter) {
-    if (panel() != nullptr)
-        panel()->openDeviceList(device, unused, T::text(title), T::text(parameter));
+// The second value names nothing the list uses.
+void openDeviceList(int device, int, const char* title, const char* parameter) {
+    if (pages() != nullptr)
+        pages()->openDeviceList(device, T::text(title), T::text(parameter));
 }
 
 void stoppedByService() {
-    if (panel() != nullptr)
-        panel()->notifyStoppedByService();
+    if (playing() != nullptr)
+        playing()->notifyStoppedByService();
 }
 
 void transferToDevice(int target) {
-    if (panel() != nullptr)
-        panel()->transferToDevice(target);
+    if (songs() != nullptr)
+        songs()->transferToDevice(target);
 }
 
 void genericRequest(int value) {
-    if (panel() != nullptr)
-        panel()->genericRequest(value);
+    if (pages() != nullptr)
+        pages()->genericRequest(value);
 }
 
 void followLink(const char* link) {
-    if (panel() != nullptr)
-        panel()->followLink(T::text(link));
+    if (pages() != nullptr)
+        pages()->followLink(T::text(link));
 }
 
 void goToPage(int direction) {
-    if (panel() != nullptr)
-        panel()->goToPage(direction);
+    if (pages() != nullptr)
+        pages()->goToPage(direction);
 }
 
 int hasPage(int direction) {
-    return panel() != nullptr && panel()->hasPage(direction) ? 1 : 0;
+    return pages() != nullptr && pages()->hasPage(direction) ? 1 : 0;
 }
 
-void addToLocalAlbum(const char* a, const char* b) {
-    if (panel() != nullptr)
-        panel()->addToLocalAlbum(T::text(a), T::text(b));
+void addToLocalAlbum(const char* path, const char* albumId) {
+    if (files() != nullptr)
+        files()->addToLocalAlbum(T::text(path), T::text(albumId));
 }
 
 void fillSecondStore(const char* text, int value) {
-    if (panel() != nullptr && text != nullptr && value != 0)
-        panel()->fillSecondStore(text, value);
+    if (files() != nullptr && text != nullptr && value != 0)
+        files()->fillDeviceList(text, value);
 }
 
 int clearCurrentMark() {
-    return panel() != nullptr ? panel()->clearCurrentMark() : 0;
+    return playing() != nullptr ? playing()->clearCurrentMark() : 0;
 }
 
 int selectAll(int flag) {
-    return panel() != nullptr ? panel()->selectAll(flag != 0) : 0;
+    return listControl() != nullptr ? listControl()->selectAll(flag != 0) : 0;
 }
 
-void panelCommand() {
-    if (panel() != nullptr)
-        panel()->panelCommand();
-}
+// Entry 55 asks the panel for nothing.
+void panelCommand() {}
 
 // Entries 56 to 60 only queue a message for the panel window.
 int postToPanel(unsigned message, std::intptr_t wParam) {
@@ -182,47 +211,49 @@ int postDelete() {
     return postToPanel(msg::kDelete, 0);
 }
 
-void actOnNowPlaying(int action, const std::uint16_t* positions, std::intptr_t extra) {
-    if (panel() != nullptr)
-        panel()->actOnNowPlaying(action, T::positions(positions), extra);
+// The third value names nothing the action uses.
+void actOnNowPlaying(int action, const std::uint16_t* positions, std::intptr_t) {
+    if (songs() != nullptr)
+        songs()->actOnNowPlaying(action, T::positions(positions));
 }
 
-void downloadChosen(int value, const char* text) {
-    if (panel() != nullptr)
-        panel()->downloadChosen(value, T::text(text));
+// Entries 63, 69 and 70: what the host passes names nothing the download uses.
+void downloadChosen(int, const char*) {
+    if (songs() != nullptr)
+        songs()->downloadChosen();
 }
 
 int readLocalSongInfo(const char* path, void* record) {
-    if (panel() == nullptr || record == nullptr)
+    if (files() == nullptr || record == nullptr)
         return 0;
-    return panel()->readLocalSongInfo(T::text(path), static_cast<SongRecord*>(record));
+    return files()->readLocalSongInfo(T::text(path), static_cast<SongRecord*>(record));
 }
 
-void downloadCommand(int value, const char* text) {
-    if (panel() != nullptr)
-        panel()->downloadCommand(value, T::text(text));
+void downloadCommand(int, const char*) {
+    if (songs() != nullptr)
+        songs()->downloadTicked();
 }
 
-void downloadGifts(int value, const char* text) {
-    if (panel() != nullptr)
-        panel()->downloadGifts(value, T::text(text));
+void downloadGifts(int, const char*) {
+    if (songs() != nullptr)
+        songs()->downloadGifts();
 }
 
 void openLyrics(const char* songId) {
-    if (panel() != nullptr)
-        panel()->openLyrics(T::text(songId));
+    if (songs() != nullptr)
+        songs()->openLyrics(T::text(songId));
 }
 
 int setLyricsDownload(int value) {
-    return panel() != nullptr ? panel()->setLyricsDownload(value) : 0;
+    return playing() != nullptr ? playing()->setLyricsDownload(value) : 0;
 }
 
 int addDroppedFiles(const char* list) {
-    return panel() != nullptr ? panel()->addDroppedFiles(T::pathList(list)) : 0;
+    return files() != nullptr ? files()->addDroppedFiles(T::pathList(list)) : 0;
 }
 
 int showBlankPage() {
-    return panel() != nullptr ? panel()->showBlankPage() : 0;
+    return listControl() != nullptr ? listControl()->showBlankPage() : 0;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "entry/window_entries.h"
 
 #include "entry/entry_table.h"
+#include "module/list_control_operations.h"
 #include "module/module_state.h"
 
 namespace kesto {
@@ -41,8 +42,9 @@ void* childWindow(int which, KestoRect* out) {
     KestoRect rect{};
     WindowHandle window = nullptr;
     const ModuleState& s = state();
-    if ((which == kListControl || which == kPanelSecondChild) && s.panel() != nullptr)
-        window = s.panel()->childWindow(which, rect);
+    if ((which == kListControl || which == kPanelSecondChild) && s.panel() != nullptr &&
+        s.panel()->listControl() != nullptr)
+        window = s.panel()->listControl()->childWindow(which, rect);
     else if (which == kMiniListList && s.miniList() != nullptr)
         window = s.miniList()->listWindow(rect);
     else if (which == kSongTextView && s.songText() != nullptr)

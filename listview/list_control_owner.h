@@ -2,6 +2,7 @@
 // What the song list control asks of the window that owns it (the list panel or the mini play
 // list). Read at the moment of use, never cached by the control.
 
+#include "columns/drop_rules.h"
 #include "platform/message_port.h"
 #include "songs/song.h"
 
@@ -34,9 +35,9 @@ public:
     virtual void rowsSorted() {}
     // Rows were moved by a drop within the list (message 1121).
     virtual void rowsMoved() {}
-    // Songs dropped from another list, and files and folders from the desktop; called once the
-    // drop has returned, with copies.
-    virtual void songsDropped(const std::vector<Song>& /*songs*/) {}
+    // Songs dropped from another list, with what the drop does as decided where it landed, and
+    // files and folders from the desktop; called once the drop has returned, with copies.
+    virtual void songsDropped(const DropDecision& /*decision*/, const std::vector<Song>& /*songs*/) {}
     virtual void filesDropped(const std::vector<std::string>& /*paths*/) {}
     // A column was hidden or shown from the header menu.
     virtual void columnsChanged() {}

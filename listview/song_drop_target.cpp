@@ -29,14 +29,14 @@ DropEffect SongDropTarget::over(const QMimeData& data, const QPoint& pos) {
     return effect;
 }
 
-DropKind SongDropTarget::drop(const QMimeData& data, const QPoint& pos) {
+DropDecision SongDropTarget::drop(const QMimeData& data, const QPoint& pos) {
     const DropOffer offer = SongDragData::offer(data);
     const DropPlace here = place(data);
     if (DropRules::over(offer, here) == DropEffect::None)
-        return DropKind::Nothing;
+        return {};
     if (!offer.files)
         drag_.setDropRow(list_.rowAt(pos.y()));
-    return DropRules::drop(offer, here);
+    return DropRules::decide(offer, here);
 }
 
 } // namespace kesto

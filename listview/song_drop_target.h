@@ -21,7 +21,8 @@ public:
 
     DropEffect enter(const QMimeData& data) const;
     DropEffect over(const QMimeData& data, const QPoint& pos);
-    DropKind drop(const QMimeData& data, const QPoint& pos);
+    // What the drop does, decided here once.
+    DropDecision drop(const QMimeData& data, const QPoint& pos);
 
 private:
     DropPlace place(const QMimeData& data) const;

@@ -180,7 +180,7 @@ private:
     void setAllChecked(bool on);
     void renumberRows();
     void renumberCells();
-    void dropped(DropKind kind, const QMimeData& data);
+    void dropped(const DropDecision& decision, const QMimeData& data);
     bool dragFromPress(const QMouseEvent* event);
     void openDropDown(int row, int column);
     void chooseDropDownEntry(int index);

@@ -157,20 +157,20 @@ void SongListView::dragLeaveEvent(QDragLeaveEvent* event) {
 
 void SongListView::dropEvent(QDropEvent* event) {
     const QMimeData* mime = event->mimeData();
-    const DropKind kind =
-        mime != nullptr ? dropTarget_->drop(*mime, event->position().toPoint()) : DropKind::Nothing;
-    if (kind == DropKind::Nothing) {
+    const DropDecision decision =
+        mime != nullptr ? dropTarget_->drop(*mime, event->position().toPoint()) : DropDecision{};
+    if (decision.kind == DropKind::Nothing) {
         event->setDropAction(Qt::IgnoreAction);
         event->ignore();
         return;
     }
-    dropped(kind, *mime);
-    event->setDropAction(kind == DropKind::MoveRows ? Qt::MoveAction : Qt::CopyAction);
+    dropped(decision, *mime);
+    event->setDropAction(decision.kind == DropKind::MoveRows ? Qt::MoveAction : Qt::CopyAction);
     event->accept();
 }
 
-void SongListView::dropped(DropKind kind, const QMimeData& mime) {
-    if (kind == DropKind::MoveRows) {
+void SongListView::dropped(const DropDecision& decision, const QMimeData& mime) {
+    if (decision.kind == DropKind::MoveRows) {
         // The mini play list window moves its list's rows; the panel's list moves its own.
         WindowHandle to = isMiniList() ? target_ : static_cast<WindowHandle>(this);
         port_.post(to, msg::kMoveRows, 0, 0);
@@ -178,7 +178,7 @@ void SongListView::dropped(DropKind kind, const QMimeData& mime) {
     }
     // The owner acts once the drop has returned, on copies: the drag table keeps the songs
     // only as long as the drag.
-    if (kind == DropKind::Files) {
+    if (decision.kind == DropKind::Files) {
         QMetaObject::invokeMethod(
             this, [this, paths = SongDragData::localFiles(mime)] { owner_.filesDropped(paths); },
             Qt::QueuedConnection);
@@ -188,7 +188,8 @@ void SongListView::dropped(DropKind kind, const QMimeData& mime) {
     if (!songs)
         return;
     QMetaObject::invokeMethod(
-        this, [this, songs = std::move(*songs)] { owner_.songsDropped(songs); }, Qt::QueuedConnection);
+        this, [this, decision, songs = std::move(*songs)] { owner_.songsDropped(decision, songs); },
+        Qt::QueuedConnection);
 }
 
 // ---- rows moved by a drop ----

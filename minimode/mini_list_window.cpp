@@ -80,9 +80,9 @@ bool MiniListWindow::dockedNow() const {
     return WindowFrame::docked(toRect(geometry()), toRect(host_->window()->frameGeometry()));
 }
 
-void MiniListWindow::tell(unsigned message, std::intptr_t wParam, std::intptr_t lParam) const {
+void MiniListWindow::tell(unsigned message, MessageWords words) const {
     if (notify_)
-        notify_(message, wParam, lParam);
+        notify_(message, words);
 }
 
 bool MiniListWindow::event(QEvent* event) {
@@ -91,8 +91,9 @@ bool MiniListWindow::event(QEvent* event) {
     const auto* message = static_cast<WindowMessageEvent*>(event);
     // Qt's event loop lets no exception through: what a handler throws ends here.
     if (handler_)
-        FailureGuard::run(LogCategory::Panel, "mini list message",
-                          [&] { handler_(message->message(), message->wParam(), message->lParam()); });
+        FailureGuard::run(LogCategory::Panel, "mini list message", [&] {
+            handler_(message->message(), {message->wParam(), message->lParam()});
+        });
     return true;
 }
 
@@ -221,7 +222,7 @@ void MiniListWindow::mousePressEvent(QMouseEvent* event) {
     moving_ = dragZone_ == FrameZone::Caption;
     if (moving_) {
         docked_ = dockedNow();
-        tell(KESTO_MSG_MINI_MOVE_STARTED, docked_ ? 1 : 0, 0);
+        tell(KESTO_MSG_MINI_MOVE_STARTED, {docked_ ? 1 : 0, 0});
     }
     grabMouse();
 }
@@ -250,9 +251,9 @@ void MiniListWindow::mouseReleaseEvent(QMouseEvent* event) {
     dragZone_ = FrameZone::Inside;
     releaseMouse();
     if (moving_)
-        tell(KESTO_MSG_MINI_MOVED, dockedNow() ? 1 : 0, packed(geometry().x(), geometry().y()));
+        tell(KESTO_MSG_MINI_MOVED, {dockedNow() ? 1 : 0, packed(geometry().x(), geometry().y())});
     else
-        tell(KESTO_MSG_MINI_RESIZED, 0, packed(width(), height()));
+        tell(KESTO_MSG_MINI_RESIZED, {0, packed(width(), height())});
     moving_ = false;
 }
 

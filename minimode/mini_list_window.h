@@ -7,6 +7,7 @@
 
 #include "minimode/mini_play_line.h"
 #include "minimode/window_frame.h"
+#include "pages/message_shapes.h"
 
 #include <QColor>
 #include <QFont>
@@ -35,7 +36,7 @@ class MiniListWindow : public QWidget {
     Q_PROPERTY(int playedFill READ playedFill)
     Q_PROPERTY(int volumeFill READ volumeFill)
 public:
-    using MessageHandler = std::function<void(unsigned message, std::intptr_t wParam, std::intptr_t lParam)>;
+    using MessageHandler = std::function<void(unsigned message, MessageWords words)>;
     // Files and folders dropped on the window, as local paths.
     using DropHandler = std::function<void(const std::vector<std::string>& paths)>;
 
@@ -78,7 +79,7 @@ private:
     static QRect toQRect(const KestoRect& r);
     std::vector<KestoRect> screenAreas() const;
     void updateCursor(FrameZone zone);
-    void tell(unsigned message, std::intptr_t wParam, std::intptr_t lParam) const;
+    void tell(unsigned message, MessageWords words) const;
     void paintPlayLine(QPainter& painter, const QRect& caption);
 
     MessageHandler handler_;

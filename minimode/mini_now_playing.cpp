@@ -4,6 +4,7 @@
 #include "library/local_record_factory.h"
 #include "listview/song_list_view.h"
 #include "module/module_state.h"
+#include "module/now_playing_operations.h"
 #include "pages/song_drops.h"
 #include "songs/song_store.h"
 #include "songs/store_order.h"
@@ -48,7 +49,7 @@ void MiniNowPlaying::refresh() {
 void MiniNowPlaying::changed() {
     refresh();
     if (PanelOperations* panel = module_.panel(); panel != nullptr && store_ != nullptr)
-        panel->selectSong(store_->current());
+        panel->nowPlaying().selectSong(store_->current());
 }
 
 void MiniNowPlaying::followRows() {
@@ -68,7 +69,7 @@ void MiniNowPlaying::followRows() {
     list_->rebindRows(records);
     list_->setCurrentRow(store_->current());
     if (PanelOperations* panel = module_.panel())
-        panel->selectSong(store_->current());
+        panel->nowPlaying().selectSong(store_->current());
 }
 
 int MiniNowPlaying::insertSongs(int row, const std::vector<Song>& songs) {

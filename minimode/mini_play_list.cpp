@@ -11,31 +11,30 @@
 #include "minimode/mini_keys.h"
 #include "minimode/mini_layout.h"
 #include "minimode/mini_list_commands.h"
+#include "minimode/mini_list_owner.h"
 #include "minimode/mini_list_window.h"
+#include "minimode/mini_message_table.h"
 #include "minimode/mini_now_playing.h"
 #include "minimode/mini_play_line.h"
 #include "minimode/mini_skin.h"
-#include "minimode/mini_song_text.h"
+#include "minimode/mini_song_pages.h"
 #include "minimode/mini_texts.h"
 #include "minimode/mini_totals.h"
 #include "minimode/screen_fit.h"
 #include "minimode/window_frame.h"
 #include "module/module_state.h"
+#include "module/now_playing_operations.h"
 #include "module/panel_operations.h"
 #include "pages/codec_setting.h"
 #include "pages/play_next.h"
 #include "platform/cp949.h"
 #include "platform/failure_guard.h"
-#include "platform/failure_log.h"
 #include "platform/screen_text.h"
-#include "protocol/lyrics_exchange.h"
-#include "protocol/web_handoff.h"
 #include "settings/rect_value.h"
 #include "settings/registry_key.h"
 #include "settings/registry_section.h"
 #include "settings/settings_keys.h"
 #include "songs/list_pages.h"
-#include "songs/notice_texts.h"
 #include "songs/panel_messages.h"
 #include "songs/song_store.h"
 
@@ -118,6 +117,12 @@ MiniPlayList::MiniPlayList(ModuleState& module)
             ? StartupValues::slotAs<KestoSvcReadTagsFn>(startup.serviceB, KESTO_SVC_B_READ_TAGS)
             : nullptr);
     nowPlaying_ = std::make_unique<MiniNowPlaying>(module, *factory_, [this] { updateTotals(); });
+    owner_ = std::make_unique<MiniListOwner>(
+        MiniOwnerParts{&module_, nowPlaying_.get(), protocol_.box, [this] { return list_; },
+                       [this] { return checkAll_; }, [this](int commandId) { command(commandId); }});
+    pages_ = std::make_unique<MiniSongPages>(
+        MiniSongPageParts{&module_, settings_.get(), [this]() -> ProtocolContext& { return protocol(); },
+                          [this] { return list_; }});
 }
 
 ProtocolContext& MiniPlayList::protocol() {
@@ -138,9 +143,11 @@ bool MiniPlayList::createWindow(const KestoRect& rect) {
         return false;
     window_ = new MiniListWindow();
     window_->setHostWindow(static_cast<QWidget*>(module_.hostWindow()));
-    window_->setMessageHandler(
-        [this](unsigned m, std::intptr_t w, std::intptr_t l) { handleMessage(m, w, l); });
-    list_ = new SongListView(*protocol_.port, window_.data(), *this, SongListView::MiniList, window_);
+    list_ = new SongListView(*protocol_.port, window_.data(), *owner_, SongListView::MiniList, window_);
+    parts_ = std::make_unique<MiniParts>(MiniParts{*this, *pages_, *list_});
+    window_->setMessageHandler([this](unsigned message, MessageWords words) {
+        MiniMessageTable::dispatch(*parts_, message, words);
+    });
     list_->setObjectName(QStringLiteral("miniSongList"));
     // No frame: the columns fill the list exactly beside its scroll bar.
     list_->setFrameShape(QFrame::NoFrame);
@@ -152,8 +159,7 @@ bool MiniPlayList::createWindow(const KestoRect& rect) {
     window_->setDropHandler([this](const std::vector<std::string>& paths) {
         FailureGuard::run(LogCategory::Panel, "mini list drop", [&] { nowPlaying_->addPaths(paths); });
     });
-    window_->setHostNotifier(
-        [this](unsigned message, std::intptr_t w, std::intptr_t l) { tellHost(message, w, l); });
+    window_->setHostNotifier([this](unsigned message, MessageWords words) { tellHost(message, words); });
     // Keys reach the commands as the buttons do.
     MiniKeys::install(*window_, [this](int commandId) {
         protocol_.port->post(window_.data(), msg::kWindowCommand, commandId, 0);
@@ -228,8 +234,9 @@ void MiniPlayList::destroyWindow() {
     // The rows point into the panel's store, which may be gone already: they are dropped unread.
     // The list goes at once (it calls back into this object); the window once its events are done.
     list_->deleteAllRows();
-    delete list_;
     window_->setMessageHandler(nullptr);
+    parts_.reset();
+    delete list_;
     window_->setLayoutHandler(nullptr);
     window_->setDropHandler(nullptr);
     window_->setHostNotifier(nullptr);
@@ -255,12 +262,12 @@ int MiniPlayList::show(bool visible) {
     if (visible)
         window_->raise();
     // The host learns whether the list sits docked, to keep it under its main window.
-    tellHost(KESTO_MSG_MINI_SHOWN, visible ? 1 : 0, window_->dockedNow() ? 1 : 0);
+    tellHost(KESTO_MSG_MINI_SHOWN, {visible ? 1 : 0, window_->dockedNow() ? 1 : 0});
     return was;
 }
 
-void MiniPlayList::tellHost(unsigned message, std::intptr_t wParam, std::intptr_t lParam) {
-    module_.postToHost(message, wParam, lParam);
+void MiniPlayList::tellHost(unsigned message, MessageWords words) {
+    module_.postToHost(message, words.first, words.second);
 }
 
 WindowHandle MiniPlayList::listWindow(KestoRect& screenRect) const {
@@ -307,38 +314,6 @@ void MiniPlayList::clearCurrentMark() {
         list_->setCurrentRow(-1);
 }
 
-void MiniPlayList::checkChanged(int row, bool checked) {
-    SongStore* store = nowPlaying_->store();
-    if (Song* record = store != nullptr ? store->get(row) : nullptr)
-        record->Marked = checked ? 1 : 0;
-}
-
-void MiniPlayList::allCheckedChanged(bool allChecked) {
-    if (checkAll_ != nullptr)
-        checkAll_->setChecked(allChecked && list_ != nullptr && list_->rowCount() > 0);
-}
-
-void MiniPlayList::rowsSorted() {
-    nowPlaying_->followRows();
-}
-
-void MiniPlayList::rowsMoved() {
-    nowPlaying_->followRows();
-}
-
-int MiniPlayList::dropPageKind() const {
-    const PanelOperations* panel = module_.panel();
-    return panel != nullptr ? panel->pageKind() : 0;
-}
-
-void MiniPlayList::songsDropped(const std::vector<Song>& songs) {
-    nowPlaying_->insertSongs(list_ != nullptr ? list_->dropRow() : -1, songs);
-}
-
-void MiniPlayList::filesDropped(const std::vector<std::string>& paths) {
-    nowPlaying_->addPaths(paths);
-}
-
 // ---- playing ----
 
 NextSongResult MiniPlayList::nextSong(const NextSongRequest& request) {
@@ -346,14 +321,14 @@ NextSongResult MiniPlayList::nextSong(const NextSongRequest& request) {
     if (store == nullptr)
         return {};
     PanelOperations* panel = module_.panel();
-    NextSongResult result =
-        PlayNext::run(*store, protocol(), request, panel != nullptr ? panel->albumDb() : nullptr);
+    NextSongResult result = PlayNext::run(*store, protocol(), request,
+                                          panel != nullptr ? panel->nowPlaying().albumDb() : nullptr);
     if (panel != nullptr)
-        panel->keepPlayedText(result.storedText);
+        panel->nowPlaying().keepPlayedText(result.storedText);
     if (list_ != nullptr)
         list_->setCurrentRow(result.position);
     if (const Song* played = store->get(result.position); played != nullptr && module_.songText() != nullptr)
-        followInSongText(*played);
+        pages_->follow(*played);
     return result;
 }
 
@@ -417,90 +392,14 @@ void MiniPlayList::reload() {
     nowPlaying_->refresh();
 }
 
-// ---- lyrics ----
-
-void MiniPlayList::showLyrics(int row) {
-    const Song* record = list_ != nullptr ? list_->record(row) : nullptr;
-    if (record == nullptr)
-        return;
-    const Song song = *record;
-    openSongText();
-    if (song.isLocal() && song.Has_Lyrics == 0)
-        return say(notice::kNoLyrics, mb::kStopOk);
-    followInSongText(song);
-}
-
-void MiniPlayList::openSongText() {
-    if (module_.songText() != nullptr)
-        return;
-    const KestoRect rect = MiniSongText::placement();
-    if (auto open = StartupValues::slotAs<KestoSvcOpenSongTextFn>(module_.startup().serviceA,
-                                                                  KESTO_SVC_A_OPEN_SONG_TEXT))
-        open(&rect);
-    SongTextOperations* text = module_.songText();
-    if (text == nullptr)
-        return FailureLog::write(LogCategory::Panel, "lyrics not shown: the host made no song-text window");
-    text->moveTo(rect);
-}
-
-void MiniPlayList::followInSongText(const Song& song) {
-    SongTextOperations* text = module_.songText();
-    if (text == nullptr)
-        return;
-    const CommandSettings options(settings_.get());
-    LyricsHooks hooks;
-    hooks.showPage = [text](const std::string& address, const std::string& body, int) {
-        text->post(address, body);
-    };
-    LyricsExchange(protocol(), std::move(hooks))
-        .show(song, {options.installPath(), options.downloadLyric()}, false);
-}
-
 // ---- messages and commands ----
 
-void MiniPlayList::handleMessage(unsigned message, std::intptr_t wParam, std::intptr_t lParam) {
-    switch (message) {
-    case msg::kWindowCommand:
-        return command(static_cast<int>(wParam));
-    case msg::kMiniPlayRow:
-        return playFrom(static_cast<int>(lParam));
-    case msg::kMiniLyrics:
-        return showLyrics(static_cast<int>(wParam));
-    case msg::kMiniIconClick:
-    case msg::kMiniPhoneDeco:
-        return songIconClicked(static_cast<int>(wParam), message == msg::kMiniPhoneDeco);
-    case msg::kToListControl:
-        // A ticked box: the list draws its ticks and totals anew.
-        return list_ != nullptr ? list_->viewport()->update() : void();
-    case msg::kMoveRows:
-        // Rows dragged within the list; the list tells back when they moved.
-        return list_ != nullptr ? list_->moveDraggedRows() : void();
-    default:
-        return;
-    }
+void MiniPlayList::command(int id) {
+    if (parts_ != nullptr)
+        MiniMessageTable::command(*parts_, id);
 }
 
-void MiniPlayList::command(int id) {
-    if (list_ == nullptr)
-        return;
-    switch (id) {
-    case mini::kAddButton:
-    case mini::kDeleteButton:
-    case mini::kPutButton:
-        return openPopup(id);
-    case mini::kListenButton:
-        return listen();
-    case mini::kCloseButton:
-        return close();
-    case mini::kCheckAllButton:
-        return toggleAll();
-    case mini::kSortByName:
-        return list_->sortByColumn(mini::kSongColumn);
-    case mini::kSortByTime:
-        return list_->sortByColumn(mini::kTimeColumn);
-    default:
-        break;
-    }
+void MiniPlayList::runListCommand(int id) {
     MiniCommandParts parts;
     parts.list = list_;
     parts.store = nowPlaying_->store();
@@ -548,36 +447,12 @@ void MiniPlayList::toggleAll() {
         list_->uncheckAll();
     if (nowPlaying_->store() != nullptr)
         nowPlaying_->store()->markAll(check ? 1 : 0);
-    allCheckedChanged(check);
-}
-
-MessageBox* MiniPlayList::messageBox() {
-    return protocol_.box;
-}
-
-WindowHandle MiniPlayList::hostSideWindow() const {
-    return module_.hostWindow();
+    owner_->allCheckedChanged(check);
 }
 
 void MiniPlayList::say(const char* textUtf8, int style) const {
     if (protocol_.box != nullptr)
         protocol_.box->show(Cp949::fromUtf8(textUtf8), kMessageBoxCaption, style);
-}
-
-void MiniPlayList::songIconClicked(int row, bool phoneDecoration) {
-    const Song* song = list_ != nullptr ? list_->record(row) : nullptr;
-    if (song == nullptr || song->isLocal())
-        return;
-    const WebHandoff web(protocol());
-    if (phoneDecoration)
-        web.phoneDeco(*song, song->Phone_Deco);
-    else
-        web.songInformation(song);
-}
-
-int MiniPlayList::skinType() const {
-    const int skin = module_.hostValue(0);
-    return skin != 0 ? skin : 1;
 }
 
 } // namespace kesto

@@ -3,8 +3,9 @@
 // now-playing store in the list control's mini form, plays from it, follows the played song
 // in the song-text window and keeps its rectangle in the settings.
 
-#include "listview/list_control_owner.h"
+#include "minimode/mini_list_owner.h"
 #include "module/mini_list_operations.h"
+#include "pages/message_shapes.h"
 #include "platform/message_box.h"
 #include "protocol/protocol_context.h"
 #include "songs/list_pages.h"
@@ -23,14 +24,16 @@ class SongListView;
 class LocalRecordFactory;
 class MiniListWindow;
 class MiniNowPlaying;
+class MiniSongPages;
+struct MiniParts;
 class ModuleState;
 class RegistryKey;
 struct CommandContext;
 
-class MiniPlayList final : public MiniListOperations, public ListControlOwner {
+class MiniPlayList final : public MiniListOperations {
 public:
     // The list shows the now-playing list.
-    static constexpr int kPageKind = page_kind::kNowPlaying;
+    static constexpr int kPageKind = MiniListOwner::kPageKind;
     // Size of the window when the host's rectangle cannot be used.
     static constexpr int kDefaultHeight = 400;
 
@@ -59,47 +62,25 @@ public:
     void reload() override;
     WindowHandle listWindow(KestoRect& screenRect) const override;
 
-    // ListControlOwner
-    int pageKind() const override { return kPageKind; }
-    // Songs of the panel's lists come in where the panel's page would take them.
-    int dropPageKind() const override;
-    // The host's skin (entry 21) colours the mini list as it does the panel's; 0 reads as 1.
-    int skinType() const override;
-    MessageBox* messageBox() override;
-    WindowHandle hostSideWindow() const override;
-    void checkChanged(int row, bool checked) override;
-    void allCheckedChanged(bool allChecked) override;
-    void rowsSorted() override;
-    void rowsMoved() override;
-    void songsDropped(const std::vector<Song>& songs) override;
-    void filesDropped(const std::vector<std::string>& paths) override;
-    void forwardCommand(int commandId) override { command(commandId); }
+    // What the message table reaches beyond the list control and the song pages.
+    void openPopup(int controlId);
+    void close();
+    void toggleAll();
+    void playFrom(int position);
+    // The list's own commands: download, gift, delete, put into, add and load.
+    void runListCommand(int id);
 
 private:
-    void handleMessage(unsigned message, std::intptr_t wParam, std::intptr_t lParam);
     void command(int id);
     void createButtons();
     QWidget* makeButton(int controlId);
     void applySkin();
     void layOut();
-    void openPopup(int controlId);
-    void close();
-    void toggleAll();
-    void playFrom(int position);
-    void showLyrics(int row);
-    // The host makes the song-text window when it is absent (asked through its service table);
-    // the window then goes where it was kept.
-    void openSongText();
-    // The song and phone-decoration icons of a row: the song's pages through the host.
-    void songIconClicked(int row, bool phoneDecoration);
-    // Shows the song's lyrics page in the song-text window, when there is one.
-    void followInSongText(const Song& song);
     void updateTotals();
     // Tells the host of a move, a resize or a change of visibility of the window.
-    void tellHost(unsigned message, std::intptr_t wParam, std::intptr_t lParam);
+    void tellHost(unsigned message, MessageWords words);
     void say(const char* textUtf8, int style = mb::kExclamationOk) const;
     CommandContext commandContext();
-
     ProtocolContext& protocol();
 
     ModuleState& module_;
@@ -107,6 +88,9 @@ private:
     std::unique_ptr<RegistryKey> settings_;
     std::unique_ptr<LocalRecordFactory> factory_;
     std::unique_ptr<MiniNowPlaying> nowPlaying_;
+    std::unique_ptr<MiniListOwner> owner_;
+    std::unique_ptr<MiniSongPages> pages_;
+    std::unique_ptr<MiniParts> parts_; // with the window
     QPointer<MiniListWindow> window_;
     SongListView* list_ = nullptr;
     QAbstractButton* checkAll_ = nullptr;

@@ -1,5 +1,6 @@
 #include "module/module_state.h"
 
+#include "module/page_operations.h"
 #include "songs/list_pages.h"
 
 namespace kesto {
@@ -37,8 +38,8 @@ void ModuleState::showNowPlayingWhenHostPlays() const {
     if (panel_ == nullptr || panel_->pageKind() == page_kind::kNowPlaying)
         return;
     auto playing = StartupValues::slotAs<KestoSvcIntFn>(startup_.serviceA, KESTO_SVC_A_IS_PLAYING);
-    if (playing != nullptr && playing() != 0)
-        panel_->showPage(kNowPlayingViewMode, {}, menu::kNowPlaying, {}, 0);
+    if (playing != nullptr && playing() != 0 && panel_->pages() != nullptr)
+        panel_->pages()->showPage({kNowPlayingViewMode, {}, menu::kNowPlaying, {}, 0});
 }
 
 void ModuleState::reset() {

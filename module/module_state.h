@@ -5,6 +5,7 @@
 
 #include "include/kesto/panel_api.h"
 #include "module/mini_list_operations.h"
+#include "module/now_playing_operations.h"
 #include "module/panel_operations.h"
 #include "module/song_text_operations.h"
 #include "platform/message_box.h"
@@ -53,7 +54,9 @@ public:
     void setSongText(std::unique_ptr<SongTextOperations> text) { songText_ = std::move(text); }
 
     // The mini list exists and the panel's mini-mode flag is set.
-    bool miniMode() const { return miniList_ != nullptr && panel_ != nullptr && panel_->miniModeFlag(); }
+    bool miniMode() const {
+        return miniList_ != nullptr && panel_ != nullptr && panel_->nowPlaying().miniModeFlag();
+    }
 
     const PanelFactory& panelFactory() const { return panelFactory_; }
     const MiniListFactory& miniListFactory() const { return miniListFactory_; }

@@ -2,6 +2,7 @@
 // What the page operations ask of the panel's window, which only the Qt side can do.
 
 #include "commands/selection.h"
+#include "pages/message_shapes.h"
 
 #include <string>
 
@@ -12,7 +13,8 @@ public:
     virtual ~PanelWindowOps() = default;
 
     virtual void layOut() = 0;
-    virtual void killTimer(int timerId) = 0;
+    // A timer of the panel window went off; the one-shot timer stops.
+    virtual void timerFired(TimerId timer) = 0;
     virtual void navigateHtml(const std::string& address) = 0;
     // A web page of its own in place of the list, headed by its title (UTF-8).
     virtual void showWebPage(const std::string& address, const std::string& /*title*/) {

@@ -1,45 +1,50 @@
 #pragma once
-// The panel messages that end on a page rather than a command: gift messages, the phone
-// decoration of a row, a row's artist and album lists, forms for the HTML area, the artist
-// index and the panel's generic request. Row messages carry the row in wParam.
+// The panel messages that end on a page of the service's web site rather than a command:
+// gift messages, a row's phone decoration and music videos, forms for the HTML area and the
+// artist index.
 
-#include "pages/row_pages.h"
-#include "protocol/link_commands.h"
-#include "protocol/protocol_context.h"
+#include "pages/message_shapes.h"
 #include "songs/song.h"
 
 #include <string>
+#include <string_view>
 
 namespace kesto {
 
-class RowWebPages : public RowPages {
+class PanelWindowOps;
+struct PageState;
+struct ProtocolContext;
+
+struct RowWebParts {
+    const PageState* state = nullptr;
+    const ProtocolContext* context = nullptr;
+    PanelWindowOps* window = nullptr;
+};
+
+class RowWebPages {
 public:
-    using RowPages::RowPages;
+    explicit RowWebPages(RowWebParts parts) : p_(parts) {}
 
     // The artist index page of the service's web site.
     static std::string artistIndexAddress(const ProtocolContext& context);
-
     // The gift id of a gift box row.
     static std::string giftId(const Song& song);
-    // The link parameter that asks for the list of a row's artist or album.
-    static std::string rowLinkParameter(const char* id);
 
-    void artistIndex(W, L) override;
-    void genericRequest(W, L) override;
-    void chosenGiftMessagePage(W, L) override; // the first chosen row
-    void giftMessagePage(W row, L) override;
-    void phoneDecoPage(W row, L) override;
-    void artistPage(W row, L) override;
-    void albumPage(W row, L) override;
-    void postFormToHtmlView(W addressText, L bodyText) override;
+    void artistIndex();
+    void chosenGiftMessagePage(); // the first ticked row
+    void giftMessagePage(ListRow row);
+    void phoneDecoPage(ListRow row);
+    void phoneDecoWithTransaction(ListRow row);
+    void musicVideoOfRow(ListRow row);
+    void musicVideoPage(ListRow row);
+    void musicVideoDownloadPage(ListRow row);
+    void postForm(HtmlForm form);
 
 private:
-    using IdField = SongField;
-    using LinkForm = LinkRequest (LinkCommands::*)(std::string_view) const;
-
     void showGiftMessage(std::string_view giftId) const;
-    // The list of a row's artist or album, as its link would show it.
-    void showRowList(W row, IdField id, LinkForm form);
+    bool recordAt(ListRow row, Song& song) const;
+
+    RowWebParts p_;
 };
 
 } // namespace kesto

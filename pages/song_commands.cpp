@@ -1,7 +1,5 @@
 #include "pages/song_commands.h"
-#include "songs/list_pages.h"
 
-#include "columns/drop_rules.h"
 #include "columns/list_command_ids.h"
 #include "commands/buy_command.h"
 #include "commands/cart_command.h"
@@ -20,14 +18,14 @@
 #include "commands/song_page_command.h"
 #include "commands/song_pricing.h"
 #include "commands/transfer_command.h"
+#include "pages/page_navigator.h"
 #include "pages/page_state.h"
 #include "pages/panel_window_ops.h"
-#include "pages/song_drops.h"
-#include "platform/failure_log.h"
 #include "protocol/link_commands.h"
 #include "protocol/request_sender.h"
 #include "protocol/song_command_reply.h"
 #include "protocol/web_handoff.h"
+#include "songs/list_pages.h"
 #include "songs/song_store.h"
 #include "songs/startup_values.h"
 
@@ -38,6 +36,7 @@
 namespace kesto {
 
 namespace {
+// Entry 42's target: 1 a phone, any other an MP3 player.
 constexpr int kPhoneTarget = 1;
 constexpr int kDialogPurchase = 0;
 constexpr int kDialogGift = 1;
@@ -49,18 +48,56 @@ bool giftBoxPage(int pageKind) {
 bool paidPage(int pageKind) {
     return pageKind == 7 || pageKind == 10;
 }
-constexpr std::intptr_t kPlayFlag = 1; // lParam of 1133
+constexpr std::intptr_t kPlayFlag = 1; // second word of 1133
+
+// A row of the now-playing page: host table A's entry 1 (0, 0), 1133 from that position,
+// then entry 2's result.
+int playFromNowPlaying(CommandContext& context, int position) {
+    // The store keeps its songs: the host plays on from the chosen one.
+    if (context.nowPlaying == nullptr || context.nowPlaying->get(position) == nullptr)
+        return 0;
+    if (auto before = reinterpret_cast<KestoSvcBeforePlayFn>(
+            StartupValues::slot(context.serviceA, KESTO_SVC_A_BEFORE_PLAY)))
+        before(0, 0);
+    if (context.protocol.port != nullptr)
+        context.protocol.port->post(context.protocol.host, KESTO_MSG_PLAY_NOW_PLAYING, position, kPlayFlag);
+    auto after = StartupValues::slotAs<KestoSvcIntFn>(context.serviceA, KESTO_SVC_A_AFTER_PLAY);
+    return after != nullptr ? after() : 0;
+}
+
+// The entries ticked on the now-playing page.
+Selection nowPlayingChoice(const CommandContext& context) {
+    Selection chosen;
+    if (context.nowPlaying == nullptr)
+        return chosen;
+    const std::vector<Song> songs = context.nowPlaying->snapshot();
+    for (std::size_t i = 0; i < songs.size(); ++i)
+        if (songs[i].Marked != 0)
+            chosen.add(songs[i], static_cast<int>(i));
+    return chosen;
+}
+
+// Songs paid for already go straight to the host's download (table A, entry 33).
+void handToHost(CommandContext& context, const Selection& chosen) {
+    if (chosen.empty())
+        return;
+    const auto songs = chosen.records();
+    if (DeviceHost(context.serviceA).transfer(songs, CommandSettings(context.settings).transferWriteFlag()) &&
+        context.hooks.downloadStarted)
+        context.hooks.downloadStarted(songs);
+}
+
 } // namespace
 
 Selection SongCommands::ticked() const {
-    return parts().window->tickedSongs();
+    return p_.window->tickedSongs();
 }
 
-Selection SongCommands::row(int index) const {
+Selection SongCommands::row(ListRow at) const {
     Selection chosen;
     Song record;
-    if (parts().window->recordAt(index, record))
-        chosen.add(record, index);
+    if (p_.window->recordAt(at.row, record))
+        chosen.add(record, at.row);
     return chosen;
 }
 
@@ -73,10 +110,9 @@ Selection SongCommands::firstTicked() const {
 }
 
 CommandContext SongCommands::context() const {
-    CommandContext made = context_();
+    CommandContext made = p_.context();
     if (!made.hooks.navigateHtml)
-        made.hooks.navigateHtml = [window = parts().window](const std::string& address,
-                                                            const std::string& body) {
+        made.hooks.navigateHtml = [window = p_.window](const std::string& address, const std::string& body) {
             if (body.empty())
                 window->navigateHtml(address);
             else
@@ -85,19 +121,19 @@ CommandContext SongCommands::context() const {
     return made;
 }
 
-void SongCommands::addFilesDialog(W, L) {
+void SongCommands::addFilesDialog() {
     const CommandContext context = this->context();
     if (context.hooks.addFiles)
         context.hooks.addFiles();
 }
 
-void SongCommands::addFilesSecond(W, L) {
+void SongCommands::addFolderDialog() {
     const CommandContext context = this->context();
     if (context.hooks.addFolder)
         context.hooks.addFolder();
 }
 
-void SongCommands::listenTicked() {
+void SongCommands::listen() {
     CommandContext context = this->context();
     ListenCommand(context).run(ticked());
 }
@@ -122,7 +158,7 @@ void SongCommands::putInto(int commandId, const Selection& chosen) {
     }
 }
 
-void SongCommands::playSongLink(const LinkRequest& link, std::string_view) {
+void SongCommands::playSongLink(const LinkRequest& link) {
     CommandContext context = this->context();
     if (context.nowPlaying == nullptr)
         return;
@@ -135,41 +171,28 @@ void SongCommands::playSongLink(const LinkRequest& link, std::string_view) {
                            CommandSettings(context.settings).hearingAppend());
 }
 
-void SongCommands::rowListen(W, L index) {
+void SongCommands::rowListen(ListRow at) {
     CommandContext context = this->context();
     if (context.pageKind == page_kind::kNowPlaying) {
-        playFromNowPlaying(context, static_cast<int>(index));
+        playFromNowPlaying(context, at.row);
         return;
     }
-    ListenCommand(context).run(row(static_cast<int>(index)));
+    ListenCommand(context).run(row(at));
 }
 
-int SongCommands::playFromNowPlaying(CommandContext& context, int position) {
-    // The store keeps its songs: the host plays on from the chosen one.
-    if (context.nowPlaying == nullptr || context.nowPlaying->get(position) == nullptr)
-        return 0;
-    if (auto before = reinterpret_cast<KestoSvcBeforePlayFn>(
-            StartupValues::slot(context.serviceA, KESTO_SVC_A_BEFORE_PLAY)))
-        before(0, 0);
-    if (context.protocol.port != nullptr)
-        context.protocol.port->post(context.protocol.host, KESTO_MSG_PLAY_NOW_PLAYING, position, kPlayFlag);
-    auto after = StartupValues::slotAs<KestoSvcIntFn>(context.serviceA, KESTO_SVC_A_AFTER_PLAY);
-    return after != nullptr ? after() : 0;
-}
-
-void SongCommands::putIntoCart(W, L) {
+void SongCommands::putIntoCart() {
     CommandContext context = this->context();
     CartCommand(context, CommandOrigin::List).run(ticked());
 }
 
-void SongCommands::gift(W, L) {
+void SongCommands::gift() {
     CommandContext context = this->context();
     GiftCommand(context).run(ticked());
 }
 
-void SongCommands::downloadTicked(int mode) {
+void SongCommands::downloadTicked() {
     CommandContext context = this->context();
-    DownloadCommand(context).run(ticked(), mode);
+    DownloadCommand(context).run(ticked());
 }
 
 void SongCommands::downloadChosen() {
@@ -183,19 +206,9 @@ void SongCommands::downloadGifts() {
 void SongCommands::downloadOrHandOver(bool (*paidHere)(int pageKind), int mode) {
     CommandContext context = this->context();
     if (paidHere(context.pageKind))
-        handToHost(context);
+        handToHost(context, ticked());
     else
         DownloadCommand(context).run(ticked(), mode);
-}
-
-void SongCommands::handToHost(CommandContext& context) const {
-    const Selection chosen = ticked();
-    if (chosen.empty())
-        return;
-    const auto songs = chosen.records();
-    if (DeviceHost(context.serviceA).transfer(songs, CommandSettings(context.settings).transferWriteFlag()) &&
-        context.hooks.downloadStarted)
-        context.hooks.downloadStarted(songs);
 }
 
 void SongCommands::openDialog(int kind, std::string_view ids) {
@@ -227,115 +240,66 @@ void SongCommands::openDialog(int kind, std::string_view ids) {
         context.hooks.purchaseDialog(songs.records(), *prices, BuyCommand::kBuyOnly, {});
 }
 
-void SongCommands::buy(W, L) {
+void SongCommands::buy() {
     CommandContext context = this->context();
     BuyCommand(context).run(ticked());
 }
 
-void SongCommands::download(W, L) {
+void SongCommands::downloadRow(RowColumn cell) {
     CommandContext context = this->context();
-    DownloadCommand(context).run(ticked());
+    DownloadCommand(context).run(cell.column > 0 ? row(ListRow{cell.row}) : ticked());
 }
 
-void SongCommands::downloadRow(W index, L column) {
-    // A download cell (never the state column 0) names its row; the menu downloads the chosen rows.
-    CommandContext context = this->context();
-    DownloadCommand(context).run(column > 0 ? row(static_cast<int>(index)) : ticked());
-}
-
-void SongCommands::putIntoMyAlbum(W, L) {
+void SongCommands::putIntoMyAlbum() {
     CommandContext context = this->context();
     MyAlbumCommand(context, CommandOrigin::List).run(ticked());
 }
 
-void SongCommands::putIntoPlayList(W, L) {
+void SongCommands::putIntoPlayList() {
     CommandContext context = this->context();
     PlayListCommand(context, CommandOrigin::List).run(ticked());
 }
 
-void SongCommands::move(W, L) {
+void SongCommands::move() {
     CommandContext context = this->context();
     MoveCommand(context).run(ticked());
 }
 
-void SongCommands::deleteChosen(W, L) {
+void SongCommands::deleteChosen() {
     CommandContext context = this->context();
     if (context.pageKind == page_kind::kNowPlaying) {
-        if (nowPlayingDelete_)
-            nowPlayingDelete_();
+        if (p_.nowPlayingDelete)
+            p_.nowPlayingDelete();
         return;
     }
     DeleteCommand(context).run(ticked());
 }
 
-void SongCommands::toPhone(W, L) {
-    CommandContext context = this->context();
-    TransferCommand(context, Device::Phone, CommandOrigin::List).run(ticked());
-}
-
-void SongCommands::toMp3Player(W, L) {
-    CommandContext context = this->context();
-    TransferCommand(context, Device::Mp3Player, CommandOrigin::List).run(ticked());
-}
-
-void SongCommands::toMp3PlayerFromList(W, L) {
-    CommandContext context = this->context();
-    TransferCommand(context, Device::Mp3Player, CommandOrigin::PanelMessage).run(ticked());
-}
-
-Selection SongCommands::nowPlayingChoice(const CommandContext& context) const {
-    Selection chosen;
-    if (context.nowPlaying == nullptr)
-        return chosen;
-    const std::vector<Song> songs = context.nowPlaying->snapshot();
-    for (std::size_t i = 0; i < songs.size(); ++i)
-        if (songs[i].Marked != 0)
-            chosen.add(songs[i], static_cast<int>(i));
-    return chosen;
-}
-
-void SongCommands::nowPlayingToPhone(W, L) {
-    CommandContext context = this->context();
-    TransferCommand(context, Device::Phone, CommandOrigin::NowPlaying).run(nowPlayingChoice(context));
-}
-
-void SongCommands::nowPlayingToMp3Player(W, L) {
-    CommandContext context = this->context();
-    TransferCommand(context, Device::Mp3Player, CommandOrigin::NowPlaying).run(nowPlayingChoice(context));
-}
-
-void SongCommands::deleteFromCart(W, L) {
+void SongCommands::deleteFromCart() {
     CommandContext context = this->context();
     const Selection chosen = ticked();
     if (!chosen.empty())
         DeleteCommand(context).fromCart(chosen);
 }
 
-void SongCommands::rowToCart(W index, L) {
+void SongCommands::rowToCart(ListRow at) {
     CommandContext context = this->context();
-    CartCommand(context, CommandOrigin::List).run(row(static_cast<int>(index)));
+    CartCommand(context, CommandOrigin::List).run(row(at));
 }
 
-void SongCommands::lyrics(W, L index) {
+void SongCommands::lyrics(ListRow at) {
     CommandContext context = this->context();
-    const Selection chosen = row(static_cast<int>(index));
+    const Selection chosen = row(at);
     if (!chosen.empty())
         LyricsCommand(context).run(chosen.songs().front().record);
 }
 
-void SongCommands::rowLyrics(W index, L) {
-    CommandContext context = this->context();
-    const Selection chosen = row(static_cast<int>(index));
-    if (!chosen.empty())
-        LyricsCommand(context).run(chosen.songs().front().record);
-}
-
-void SongCommands::openLyricsPage(std::string_view songId) {
+void SongCommands::openLyrics(std::string_view songId) {
     CommandContext context = this->context();
     LyricsCommand(context).openPage(songId);
 }
 
-void SongCommands::infoPage(W, L) {
+void SongCommands::infoPage() {
     CommandContext context = this->context();
     const Selection chosen = firstTicked();
     if (chosen.empty())
@@ -344,61 +308,29 @@ void SongCommands::infoPage(W, L) {
         SongPageCommand(context).run(chosen, SongPageCommand::Page::Information);
 }
 
-void SongCommands::rowSongWebPage(W, L index) {
+void SongCommands::rowSongWebPage(ListRow at) {
     CommandContext context = this->context();
-    SongPageCommand(context).run(row(static_cast<int>(index)), SongPageCommand::Page::WebPage);
+    SongPageCommand(context).run(row(at), SongPageCommand::Page::WebPage);
 }
 
-void SongCommands::transfer(int target) {
+void SongCommands::transferTicked(Device device, CommandOrigin origin) {
     CommandContext context = this->context();
-    TransferCommand(context, target == kPhoneTarget ? Device::Phone : Device::Mp3Player, CommandOrigin::List)
-        .run(ticked());
+    TransferCommand(context, device, origin).run(ticked());
 }
 
-bool SongCommands::canCut() const {
-    return SongClipboard::cutsFrom(parts().state->pageKind);
+void SongCommands::transferToDevice(int target) {
+    transferTicked(target == kPhoneTarget ? Device::Phone : Device::Mp3Player, CommandOrigin::List);
 }
 
-bool SongCommands::canPaste() const {
-    const PageState& shown = *parts().state;
-    return !clipboard_.empty() && !clipboard_.cameFrom(shown) &&
-           DropRules::songAction(shown.pageKind) != SongDropAction::Nothing;
+void SongCommands::transferNowPlaying(Device device) {
+    CommandContext context = this->context();
+    TransferCommand(context, device, CommandOrigin::NowPlaying).run(nowPlayingChoice(context));
 }
 
-void SongCommands::cut() {
-    clipboard_.take(ticked(), *parts().state, true);
-}
-
-void SongCommands::copy() {
-    clipboard_.take(ticked(), *parts().state, false);
-}
-
-void SongCommands::paste() {
-    if (!canPaste() || drops_ == nullptr)
-        return;
-    if (drops_->songs(clipboard_.songs())) {
-        CommandContext context = this->context();
-        clipboard_.taken(context);
-    }
-}
-
-void SongCommands::localAlbumRows(W, L) {
-    if (parts().state->pageKind != page_kind::kLocalMyAlbum)
-        return FailureLog::write(LogCategory::Pages, "1090 outside the local my albums: nothing done");
-    cut();
-}
-
-void SongCommands::cartRows(W, L) {
-    const int kind = parts().state->pageKind;
-    if (kind != page_kind::kCart && kind != page_kind::kMusicVideoCart)
-        return FailureLog::write(LogCategory::Pages, "1091 outside the carts: nothing done");
-    copy();
-}
-
-void SongCommands::nowPlayingAction(int action, const std::vector<int>& positions) {
+void SongCommands::actOnNowPlaying(int action, const std::vector<int>& positions) {
     // The server request asks the shown list again where the user is, as entry 44 does.
     if (action == NowPlayingAction::kServerRequest)
-        return genericRequest(0, 0);
+        return p_.pages->fetchShownListPage();
     // The word array of the host: the count, then the positions.
     std::vector<std::uint16_t> words{static_cast<std::uint16_t>(positions.size())};
     for (const int position : positions)

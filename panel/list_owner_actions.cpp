@@ -5,6 +5,7 @@
 #include "commands/selection.h"
 #include "listview/song_list_view.h"
 #include "pages/song_commands.h"
+#include "pages/song_drops.h"
 #include "songs/list_pages.h"
 #include "songs/song_store.h"
 
@@ -51,12 +52,11 @@ bool ListOwnerActions::commandEnabled(int commandId) const {
     if (list != nullptr)
         for (const int row : list->selectedRows())
             chosen.push_back(list->record(row));
-    const SongCommands* commands = p_.commands ? p_.commands() : nullptr;
-    if (commands != nullptr && (commandId == listcmd::kCut || commandId == listcmd::kCut2) &&
-        !commands->canCut())
+    const SongDrops* drops = p_.drops ? p_.drops() : nullptr;
+    if (drops != nullptr && (commandId == listcmd::kCut || commandId == listcmd::kCut2) && !drops->canCut())
         return false;
     if (commandId == listcmd::kPaste || commandId == listcmd::kPaste2)
-        return commands != nullptr && commands->canPaste();
+        return drops != nullptr && drops->canPaste();
     // Only a gift carries a message: the gift box pages.
     if ((commandId == listcmd::kGiftMessage || commandId == listcmd::kGiftMessage2) && !onGiftBoxPage())
         return false;
@@ -64,19 +64,19 @@ bool ListOwnerActions::commandEnabled(int commandId) const {
 }
 
 void ListOwnerActions::clipboard(int commandId) {
-    SongCommands* commands = p_.commands ? p_.commands() : nullptr;
-    if (commands == nullptr)
+    SongDrops* drops = p_.drops ? p_.drops() : nullptr;
+    if (drops == nullptr)
         return;
     if (commandId == listcmd::kCut || commandId == listcmd::kCut2)
-        commands->cut();
+        drops->cut();
     else if (commandId == listcmd::kCopy || commandId == listcmd::kCopy2)
-        commands->copy();
+        drops->copy();
     else if (commandId == listcmd::kPaste || commandId == listcmd::kPaste2)
-        commands->paste();
+        drops->paste();
 }
 
 void ListOwnerActions::putInto(int commandId, const std::vector<Song*>& records) {
-    SongCommands* commands = p_.commands ? p_.commands() : nullptr;
+    SongCommands* commands = p_.songs ? p_.songs() : nullptr;
     if (commands == nullptr)
         return;
     Selection chosen;

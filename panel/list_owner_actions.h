@@ -14,13 +14,15 @@ namespace kesto {
 
 class SongListView;
 class SongCommands;
+class SongDrops;
 class SongStore;
 
 struct ListOwnerParts {
     SongStore* nowPlaying = nullptr;
     std::function<SongListView*()> list;
     std::function<int()> pageKind;
-    std::function<SongCommands*()> commands;
+    std::function<SongCommands*()> songs;
+    std::function<SongDrops*()> drops; // cut and paste
     // Shows a menu id in a view mode; drops the rows before a store they point into changes.
     std::function<void(int menuId, int viewMode)> showPage;
     std::function<void()> dropRows;

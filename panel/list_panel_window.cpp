@@ -2,7 +2,7 @@
 
 #include "include/kesto/window_message.h"
 #include "pages/dispatch_table.h"
-#include "pages/page_controller.h"
+#include "pages/message_shapes.h"
 #include "panel/button_bar.h"
 #include "panel/list_view_area.h"
 #include "panel/panel_skin.h"
@@ -68,18 +68,18 @@ bool ListPanelWindow::event(QEvent* event) {
                             ? static_cast<unsigned>(message->wParam() & kControlIdMask)
                             : message->message();
     // Qt's event loop lets no exception through: what a handler throws ends here.
-    if (handlers_ != nullptr)
+    if (parts_ != nullptr)
         FailureGuard::run(LogCategory::Panel, "panel message", [&] {
-            DispatchTable::dispatch(*handlers_, source, id, message->wParam(), message->lParam());
+            DispatchTable::dispatch(*parts_, source, id, {message->wParam(), message->lParam()});
         });
     return true;
 }
 
 void ListPanelWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (handlers_ != nullptr)
+    if (parts_ != nullptr)
         FailureGuard::run(LogCategory::Panel, "panel resize", [this] {
-            DispatchTable::dispatch(*handlers_, MessageSource::Window, msg::kWindowSize, 0, 0);
+            DispatchTable::dispatch(*parts_, MessageSource::Window, msg::kWindowSize, {});
         });
 }
 
@@ -94,11 +94,10 @@ void ListPanelWindow::paintEvent(QPaintEvent*) {
 void ListPanelWindow::timerEvent(QTimerEvent* event) {
     if (event->timerId() != oneShot_.timerId())
         return QWidget::timerEvent(event);
-    if (handlers_ == nullptr)
+    if (parts_ == nullptr)
         return stopOneShotTimer();
     FailureGuard::run(LogCategory::Panel, "panel timer", [this] {
-        DispatchTable::dispatch(*handlers_, MessageSource::Window, msg::kWindowTimer,
-                                PageController::kOneShotTimer, 0);
+        DispatchTable::dispatch(*parts_, MessageSource::Window, msg::kWindowTimer, {TimerId::kOneShot, 0});
     });
 }
 

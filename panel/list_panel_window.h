@@ -11,8 +11,8 @@ namespace kesto {
 
 class ButtonBar;
 class ListViewArea;
-class PanelHandlers;
 class PromotionStrip;
+struct PanelParts;
 
 class ListPanelWindow final : public QWidget {
     Q_OBJECT
@@ -21,8 +21,8 @@ public:
 
     explicit ListPanelWindow(QWidget* parent);
 
-    // Messages are dropped until the operations are handed over.
-    void setHandlers(PanelHandlers* handlers) { handlers_ = handlers; }
+    // Messages are dropped until the parts are handed over.
+    void setParts(PanelParts* parts) { parts_ = parts; }
 
     // The children, handed over once made; the window lays them out.
     void setChildren(ButtonBar* buttons, PromotionStrip* promotion, ListViewArea* listView);
@@ -39,7 +39,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    PanelHandlers* handlers_ = nullptr;
+    PanelParts* parts_ = nullptr;
     ButtonBar* buttons_ = nullptr;
     PromotionStrip* promotion_ = nullptr;
     ListViewArea* listView_ = nullptr;

@@ -254,9 +254,9 @@ void ListViewArea::saveColumns() {
     list_->saveColumns();
 }
 
-void ListViewArea::songsDropped(const std::vector<Song>& songs) {
+void ListViewArea::songsDropped(const DropDecision& decision, const std::vector<Song>& songs) {
     if (drops_ != nullptr)
-        drops_->songs(songs);
+        drops_->songs(decision.action, songs);
 }
 
 void ListViewArea::filesDropped(const std::vector<std::string>& paths) {

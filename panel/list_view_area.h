@@ -64,7 +64,7 @@ public:
     void loadList(int which) override;
     void clearNowPlaying() override;
     void rowsMoved() override { followRows(); }
-    void songsDropped(const std::vector<Song>& songs) override;
+    void songsDropped(const DropDecision& decision, const std::vector<Song>& songs) override;
     void filesDropped(const std::vector<std::string>& paths) override;
 
     // Where drops on the list go; null drops nothing.

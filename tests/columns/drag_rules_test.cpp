@@ -52,6 +52,10 @@ TEST(DropRulesDrop, DevicePagesTakeSongsFromElsewhereAndTheLocalFolderNotFromIts
     files.files = true;
     files.songs = true;
     EXPECT_EQ(DropRules::drop(files, {2, false, true}), DropKind::Files) << "a file list comes first";
+    // The decision carries the page's operation with songs only.
+    EXPECT_EQ(DropRules::decide(songs, {5, false, false}).action, SongDropAction::LocalAlbum);
+    EXPECT_EQ(DropRules::decide(files, {5, false, false}).action, SongDropAction::Nothing);
+    EXPECT_EQ(DropRules::decide(songs, {5, false, true}).kind, DropKind::MoveRows);
 }
 
 } // namespace

@@ -161,6 +161,13 @@ TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndAStreamingSon
     std::sort(paths.begin(), paths.end());
     EXPECT_EQ(paths, (std::vector<std::string>{"a.mp3", "b.ogg", "c.mp3"}));
 
+    // A local file dropped from another list goes in, and the album is shown again with it.
+    std::ofstream(folder / "d.mp3") << "x";
+    Song local = chart.front();
+    local.setText(SongField::Local_Path, (folder / "d.mp3").string());
+    EXPECT_TRUE(dragTo(*fromElsewhere(DragFormats::kAlbum, {local}), QPoint(5, 5)).dropped);
+    ASSERT_TRUE(PanelHost::processUntil([&] { return list().rowCount() == 4; }, 10s));
+
     // A streaming song dropped there is downloaded into this album and no other.
     RegistryKey().writeRootString(settings::kFlagSet, settings::kKtpCheck);
     DialogScript script;

@@ -1,4 +1,4 @@
-#include "pages/page_controller.h"
+#include "pages/page_navigator.h"
 
 #include "links/link_scheme.h"
 #include "pages/page_buttons.h"
@@ -10,12 +10,20 @@
 #include "protocol/web_handoff.h"
 #include "songs/list_pages.h"
 #include "songs/panel_messages.h"
+#include "songs/song.h"
 
 #include <algorithm>
 
 namespace kesto {
 
-void PageController::open(const PageRequest& request) {
+namespace {
+// Link items after the id: the album form's page type (1: the album page) and a first page.
+constexpr char kRowLinkItems[] = ";1;0";
+// Entries 47 and 48: 1 the next page of the history.
+constexpr int kNextDirection = 1;
+} // namespace
+
+void PageNavigator::open(const PageRequest& request) {
     if (request.menuId == menu::kNoChange)
         return;
     history_.record(request);
@@ -23,19 +31,18 @@ void PageController::open(const PageRequest& request) {
     p_.window->refreshButtons();
 }
 
-bool PageController::followLink(std::string_view link) {
+void PageNavigator::followLink(std::string_view link) {
     const auto action = LinkScheme::match(link);
-    if (!action)
-        return false;
     // A refused link is still a scheme link: it is swallowed, never loaded.
-    if (!LinkItemRule::accepts(action->argument))
-        return true;
+    if (!action || !LinkItemRule::accepts(action->argument))
+        return;
     const LinkCommands commands(*p_.context);
     LinkRequest request;
     switch (action->code) {
     case LinkScheme::kSong:
-        playSongLink(commands.song(action->argument), action->argument);
-        return true;
+        if (p_.playSong)
+            p_.playSong(commands.song(action->argument));
+        return;
     case LinkScheme::kAlbum:
         request = commands.album(action->argument);
         break;
@@ -48,7 +55,7 @@ bool PageController::followLink(std::string_view link) {
     case LinkScheme::kUrl:
         request = commands.generic(action->argument);
         if (request.refused)
-            return true;
+            return;
         break;
     case LinkScheme::kTheme:
         request = commands.theme(action->argument);
@@ -57,13 +64,12 @@ bool PageController::followLink(std::string_view link) {
         request = commands.search(action->argument);
         break;
     default:
-        return true; // buying and gifting links only swallow the click
+        return; // buying and gifting links only swallow the click
     }
     openLink(request, action->argument);
-    return true;
 }
 
-void PageController::followLabelLink(std::string_view link) {
+void PageNavigator::followLabelLink(std::string_view link) {
     const auto action = LinkScheme::match(link);
     if (action && action->code != LinkScheme::kSearch)
         followLink(link);
@@ -71,7 +77,7 @@ void PageController::followLabelLink(std::string_view link) {
         WebHandoff(*p_.context).handOff(KESTO_MSG_OPEN_WEB_PAGE, link, {});
 }
 
-bool PageController::openNamedPage(std::string_view parameter) {
+bool PageNavigator::openNamedPage(std::string_view parameter) {
     // "/protocol.jsp?buyingHistory;1": the word after the path, then the link's first item.
     const std::string_view first = parameter.substr(0, parameter.find(';'));
     const std::size_t wordStart = first.find_last_of("?/");
@@ -91,7 +97,7 @@ bool PageController::openNamedPage(std::string_view parameter) {
     return true;
 }
 
-void PageController::openLink(const LinkRequest& link, std::string_view parameter) {
+void PageNavigator::openLink(const LinkRequest& link, std::string_view parameter) {
     if (link.webPage) {
         p_.window->navigateHtml(link.request.url);
         return;
@@ -110,28 +116,54 @@ void PageController::openLink(const LinkRequest& link, std::string_view paramete
     open(page);
 }
 
-void PageController::step(bool forward) {
+void PageNavigator::showPage(const PageChoice& choice) {
+    PageRequest request;
+    request.viewMode = choice.viewMode;
+    request.title = std::string(choice.title);
+    request.menuId = choice.menuId;
+    request.parameter = std::string(choice.parameter);
+    request.reserved = choice.reserved;
+    open(request);
+}
+
+void PageNavigator::openDeviceList(int device, std::string_view title, std::string_view parameter) {
+    const int menuId = device == 0 ? menu::kFirstDevice : menu::kLastDevice;
+    showPage({kDeviceListViewMode, title, menuId, parameter, 0});
+}
+
+void PageNavigator::goToPage(int direction) {
+    step(direction == kNextDirection);
+}
+
+bool PageNavigator::hasPage(int direction) const {
+    return canStep(direction == kNextDirection);
+}
+
+void PageNavigator::genericRequest(int value) {
+    if (p_.port != nullptr && p_.panelWindow != nullptr)
+        p_.port->post(p_.panelWindow, msg::kGenericRequest, value, 0);
+}
+
+void PageNavigator::openMenu(int menuId, int viewMode) {
+    PageRequest request;
+    request.menuId = menuId;
+    request.viewMode = viewMode;
+    open(request);
+}
+
+void PageNavigator::step(bool forward) {
     if (auto page = history_.step(forward)) {
         p_.showPage->run(*page);
         p_.window->refreshButtons();
     }
 }
 
-bool PageController::commandActs(unsigned controlId) const {
+bool PageNavigator::commandActs(unsigned controlId) const {
     // A host or a key can post a button's command while the button is off.
     return PageButtons::acts(p_.state->pageKind, static_cast<int>(controlId));
 }
 
-void PageController::layOut(W, L) {
-    p_.window->layOut();
-}
-
-void PageController::timerFired(W timerId, L) {
-    if (timerId == kOneShotTimer)
-        p_.window->killTimer(kOneShotTimer);
-}
-
-void PageController::search(W, L) {
+void PageNavigator::search() {
     std::string words = p_.window->searchWords();
     // The link form cuts its items at ';'.
     std::replace(words.begin(), words.end(), ';', ' ');
@@ -147,33 +179,25 @@ void PageController::search(W, L) {
     open(request);
 }
 
-void PageController::previousPage(W, L) {
-    step(false);
-}
-
-void PageController::nextPage(W, L) {
-    step(true);
-}
-
-void PageController::startPage(W, L) {
+void PageNavigator::startPage() {
     p_.window->navigateHtml(std::string(p_.context->login->protocolBase) + "/");
 }
 
-void PageController::toListControl(W, L) {
+void PageNavigator::toListControl() {
     if (p_.state->pageKind != 0)
         p_.window->forwardToListControl();
 }
 
-void PageController::nextListPage(W, L) {
+void PageNavigator::nextListPage() {
     p_.port->post(p_.panelWindow, msg::kNextListPage, p_.state->listPage + 1, 0);
 }
 
-void PageController::previousListPage(W, L) {
+void PageNavigator::previousListPage() {
     if (p_.state->listPage >= 1)
         p_.port->post(p_.panelWindow, msg::kPreviousListPage, p_.state->listPage, 0);
 }
 
-void PageController::reloadPage(W, L) {
+void PageNavigator::reloadPage() {
     const ListPage* page = ListPages::find(p_.state->menuId);
     if (page != nullptr && page->sendsListRequest())
         p_.showPage->fetchListPage(p_.state->listPage);
@@ -181,27 +205,55 @@ void PageController::reloadPage(W, L) {
         p_.showPage->run(p_.state->shown);
 }
 
-void PageController::showNextListPage(W page, L) {
-    p_.showPage->fetchListPage(static_cast<int>(page));
+void PageNavigator::showNextListPage(PageNumber page) {
+    p_.showPage->fetchListPage(page.page);
     p_.window->refreshButtons(); // the previous list page exists now
 }
 
-void PageController::showPreviousListPage(W page, L) {
-    if (page < 1)
+void PageNavigator::showPreviousListPage(PageNumber page) {
+    if (page.page < 1)
         return;
-    p_.showPage->fetchListPage(static_cast<int>(page) - 1);
+    p_.showPage->fetchListPage(page.page - 1);
     p_.window->refreshButtons();
 }
 
-void PageController::localPageReady(W viewMode, L pageKind) {
-    p_.showPage->localPageReady(static_cast<int>(viewMode), static_cast<int>(pageKind));
+void PageNavigator::localPageReady(LocalPageDone done) {
+    p_.showPage->localPageReady(done.viewMode, done.pageKind);
 }
 
-void PageController::updateAndReload(W token, L lParam) {
-    if (token != msg::kReloadToken)
+void PageNavigator::updateAndReload(ReloadAsk ask) {
+    if (ask.token != msg::kReloadToken)
         return;
     p_.window->updateHost();
-    p_.port->post(p_.panelWindow, msg::kReloadPage, msg::kReloadToken, lParam);
+    p_.port->post(p_.panelWindow, msg::kReloadPage, msg::kReloadToken, ask.passOn);
+}
+
+void PageNavigator::fetchShownListPage() {
+    const ListPage* shown = ListPages::find(p_.state->menuId);
+    if (shown != nullptr && shown->sendsListRequest())
+        p_.showPage->fetchListPage(p_.state->listPage);
+}
+
+std::string PageNavigator::rowLinkParameter(const char* id) {
+    return std::string(id) + kRowLinkItems;
+}
+
+void PageNavigator::artistPage(ListRow row) {
+    showRowList(row, true);
+}
+
+void PageNavigator::albumPage(ListRow row) {
+    showRowList(row, false);
+}
+
+void PageNavigator::showRowList(ListRow row, bool artist) {
+    Song song;
+    const SongField id = artist ? SongField::Artist_ID : SongField::Album_ID;
+    if (!p_.window->recordAt(row.row, song) || song.isEmpty(id))
+        return;
+    const std::string parameter = rowLinkParameter(song.text(id));
+    const LinkCommands commands(*p_.context);
+    openLink(artist ? commands.artist(parameter) : commands.album(parameter), parameter);
 }
 
 } // namespace kesto
