@@ -7,7 +7,7 @@ void RowObject::fill(std::int64_t number, int pageKind, bool shortSizes) {
     pageKind_ = static_cast<std::int16_t>(pageKind);
     shortSizes_ = shortSizes;
     if (dropDown_) { // the entries stay, as the list set them
-        dropDown_->column = dropDown_->pressed = dropDown_->chosenColumn = -1;
+        dropDown_->column = dropDown_->chosenColumn = -1;
         dropDown_->chosen.clear();
     }
 }
@@ -27,13 +27,6 @@ void RowObject::setDropDown(int column, const QStringList& entries) {
 const QStringList& RowObject::choices() const {
     static const QStringList none;
     return dropDown_ ? dropDown_->choices : none;
-}
-
-void RowObject::setPressed(int column, bool on) {
-    if (on)
-        dropDown().pressed = column;
-    else if (isPressed(column))
-        dropDown_->pressed = -1;
 }
 
 const std::string* RowObject::chosenText(int column) const {

@@ -1,7 +1,7 @@
 #pragma once
-// The item data of one list row: its song and the little the list keeps per row (selection,
-// marks, its number, the drop-down cell). The cell texts are made from the song when they are
-// needed (RowCells), so a row costs a few dozen bytes whatever the columns.
+// The item data of one list row: its song and the little the list keeps per row (its tick, its
+// number, the drop-down cell). The cell texts are made from the song when they are needed
+// (SongTableModel), so a row costs a few dozen bytes whatever the columns; rows are kept by value.
 
 #include "songs/song.h"
 
@@ -34,27 +34,22 @@ public:
     int pageKind() const { return pageKind_; }
     bool shortSizes() const { return shortSizes_; }
 
-    // The drop-down cell: its column (-1 when none), its entries, whether it is pressed, and the
-    // text of the entry chosen in it (null until one is).
+    // The drop-down cell: its column (-1 when none), its entries, and the text of the entry
+    // chosen in it (null until one is).
     int dropDownColumn() const { return dropDown_ ? dropDown_->column : -1; }
     void setDropDown(int column, const QStringList& entries);
     const QStringList& choices() const;
-    bool isPressed(int column) const { return dropDown_ && column >= 0 && dropDown_->pressed == column; }
-    void setPressed(int column, bool on);
     const std::string* chosenText(int column) const;
     void setChosenText(int column, std::string text);
 
-    bool selected = false;
-    bool current = false;
-    bool unavailable = false; // drawn grey whatever the record says
+    bool selected = false; // the tick, which is the row's selection
 
-    bool isGrey() const { return unavailable || (record_ != nullptr && record_->isGrey()); }
+    bool isGrey() const { return record_ != nullptr && record_->isGrey(); }
 
 private:
     // Few rows have a drop-down cell: the others pay one pointer.
     struct DropDown {
         int column = -1;
-        int pressed = -1;
         int chosenColumn = -1;
         std::string chosen;
         QStringList choices;

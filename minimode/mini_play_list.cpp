@@ -140,7 +140,8 @@ bool MiniPlayList::createWindow(const KestoRect& rect) {
     window_->setHostWindow(static_cast<QWidget*>(module_.hostWindow()));
     window_->setMessageHandler(
         [this](unsigned m, std::intptr_t w, std::intptr_t l) { handleMessage(m, w, l); });
-    list_ = new SongListView(*protocol_.port, window_.data(), *this, SongListView::MiniList, window_);
+    list_ = new SongListView(*protocol_.port, window_.data(), SongListView::MiniList, window_);
+    connectList();
     list_->setObjectName(QStringLiteral("miniSongList"));
     // No frame: the columns fill the list exactly beside its scroll bar.
     list_->setFrameShape(QFrame::NoFrame);
@@ -164,6 +165,20 @@ bool MiniPlayList::createWindow(const KestoRect& rect) {
     layOut();
     updateTotals();
     return true;
+}
+
+void MiniPlayList::connectList() {
+    list_->setMessageBox(messageBox());
+    list_->setHostSideWindow(hostSideWindow());
+    list_->setAnswers({[this] { return skinType(); }, {}, {}, [this] { return dropPageKind(); }});
+    SongListView* list = list_;
+    QObject::connect(list, &SongListView::checkChanged, list, [this](int row, bool on) { checkChanged(row, on); });
+    QObject::connect(list, &SongListView::allCheckedChanged, list, [this](bool all) { allCheckedChanged(all); });
+    QObject::connect(list, &SongListView::rowsSorted, list, [this] { rowsSorted(); });
+    QObject::connect(list, &SongListView::rowsMoved, list, [this] { rowsMoved(); });
+    QObject::connect(list, &SongListView::songsDropped, list, [this](const auto& songs) { songsDropped(songs); });
+    QObject::connect(list, &SongListView::filesDropped, list, [this](const auto& paths) { filesDropped(paths); });
+    QObject::connect(list, &SongListView::forwardCommand, list, [this](int id) { forwardCommand(id); });
 }
 
 void MiniPlayList::createButtons() {

@@ -3,7 +3,6 @@
 // now-playing store in the list control's mini form, plays from it, follows the played song
 // in the song-text window and keeps its rectangle in the settings.
 
-#include "listview/list_control_owner.h"
 #include "module/mini_list_operations.h"
 #include "platform/message_box.h"
 #include "protocol/protocol_context.h"
@@ -27,7 +26,7 @@ class ModuleState;
 class RegistryKey;
 struct CommandContext;
 
-class MiniPlayList final : public MiniListOperations, public ListControlOwner {
+class MiniPlayList final : public MiniListOperations {
 public:
     // The list shows the now-playing list.
     static constexpr int kPageKind = page_kind::kNowPlaying;
@@ -59,23 +58,24 @@ public:
     void reload() override;
     WindowHandle listWindow(KestoRect& screenRect) const override;
 
-    // ListControlOwner
-    int pageKind() const override { return kPageKind; }
+    // What the list tells and asks.
+    int pageKind() const { return kPageKind; }
     // Songs of the panel's lists come in where the panel's page would take them.
-    int dropPageKind() const override;
+    int dropPageKind() const;
     // The host's skin (entry 21) colours the mini list as it does the panel's; 0 reads as 1.
-    int skinType() const override;
-    MessageBox* messageBox() override;
-    WindowHandle hostSideWindow() const override;
-    void checkChanged(int row, bool checked) override;
-    void allCheckedChanged(bool allChecked) override;
-    void rowsSorted() override;
-    void rowsMoved() override;
-    void songsDropped(const std::vector<Song>& songs) override;
-    void filesDropped(const std::vector<std::string>& paths) override;
-    void forwardCommand(int commandId) override { command(commandId); }
+    int skinType() const;
+    MessageBox* messageBox();
+    WindowHandle hostSideWindow() const;
+    void checkChanged(int row, bool checked);
+    void allCheckedChanged(bool allChecked);
+    void rowsSorted();
+    void rowsMoved();
+    void songsDropped(const std::vector<Song>& songs);
+    void filesDropped(const std::vector<std::string>& paths);
+    void forwardCommand(int commandId) { command(commandId); }
 
 private:
+    void connectList();
     void handleMessage(unsigned message, std::intptr_t wParam, std::intptr_t lParam);
     void command(int id);
     void createButtons();

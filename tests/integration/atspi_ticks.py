@@ -1,0 +1,59 @@
+# A real AT-SPI client reading the song list's check cells: "one ROWS ROW NAME" (only ROW reads
+# checked, its cell's name holds NAME) or "all ROWS" (every row reads checked).
+import sys
+
+import pyatspi
+
+
+def find_table(node, depth=0):
+    if node is None or depth > 40:
+        return None
+    if node.getRole() == pyatspi.ROLE_TABLE and node.name == "곡 목록":
+        return node
+    for i in range(node.childCount):
+        found = find_table(node.getChildAtIndex(i), depth + 1)
+        if found is not None:
+            return found
+    return None
+
+
+def fail(why):
+    print("atspi client:", why)
+    sys.exit(1)
+
+
+def main():
+    step, rows = sys.argv[1], int(sys.argv[2])
+    desktop = pyatspi.Registry.getDesktop(0)
+    table = None
+    for i in range(desktop.childCount):
+        table = table or find_table(desktop.getChildAtIndex(i))
+    if table is None:
+        fail("no song list on the accessibility bus")
+    cells = table.queryTable()
+    if cells.nRows != rows:
+        fail("%d rows, the list has %d" % (cells.nRows, rows))
+    check = [c for c in range(cells.nColumns)
+             if cells.getAccessibleAt(0, c).getState().contains(pyatspi.STATE_CHECKABLE)]
+    if len(check) != 1:
+        fail("%d checkable columns" % len(check))
+
+    def ticked(row):
+        return cells.getAccessibleAt(row, check[0]).getState().contains(pyatspi.STATE_CHECKED)
+
+    if step == "all":
+        unticked = [r for r in range(rows) if not ticked(r)]
+        if unticked:
+            fail("rows %s do not read checked after check-all" % unticked)
+        return
+    row, name = int(sys.argv[3]), sys.argv[4]
+    if not ticked(row):
+        fail("the ticked row does not read checked")
+    if name not in cells.getAccessibleAt(row, check[0]).name:
+        fail("the check cell's name %r says nothing of %r" % (cells.getAccessibleAt(row, check[0]).name, name))
+    others = [r for r in range(rows) if r != row and ticked(r)]
+    if others:
+        fail("unticked rows %s read checked" % others)
+
+
+main()
