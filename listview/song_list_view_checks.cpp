@@ -57,9 +57,10 @@ void SongListView::selectionTicks(const QItemSelection& selected, const QItemSel
         return;
     const int column = std::max(checkColumn(), 0);
     for (const auto& [ranges, on] : {std::pair{selected, true}, std::pair{deselected, false}})
-        for (const QModelIndex& index : ranges.indexes())
-            if (index.column() == 0 && model_->isChecked(index.row()) != on)
-                toggleCheck(index.row(), column);
+        for (const QItemSelectionRange& range : ranges)
+            for (int row = range.top(); row <= range.bottom(); ++row)
+                if (model_->isChecked(row) != on)
+                    toggleCheck(row, column);
     followChecks();
 }
 

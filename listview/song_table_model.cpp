@@ -16,6 +16,10 @@ SongTableModel::SongTableModel(bool miniList, QObject* parent)
     : QAbstractTableModel(parent), miniList_(miniList) {}
 
 void SongTableModel::setColumns(std::span<const ColumnInfo> columns, int pageKind) {
+    // The header starts over from no sections, as a new page's columns do.
+    beginResetModel();
+    columns_.clear();
+    endResetModel();
     beginResetModel();
     columns_.assign(columns.begin(), std::find_if(columns.begin(), columns.end(),
                                                   [](const ColumnInfo& c) { return c.isEnd(); }));
@@ -89,7 +93,7 @@ bool SongTableModel::setData(const QModelIndex& index, const QVariant& value, in
     if (role != Qt::EditRole || !flags(index).testFlag(Qt::ItemIsEditable) || entry < 0 ||
         entry >= object->choices().size())
         return false;
-    object->setChosenText(index.column(), Cp949::fromUtf8(object->choices()[entry].toStdString()));
+    object->setChosenText(Cp949::fromUtf8(object->choices()[entry].toStdString()));
     changed(index.row());
     emit entryChosen(index.row(), entry);
     return true;
@@ -129,7 +133,7 @@ std::string_view SongTableModel::text(const RowObject& row, int column, std::str
     const int kind = kindOf(column);
     if (kind == col::kNumber)
         return scratch = std::to_string(row.number());
-    const CellContext context{row.pageKind(), static_cast<int>(row.number() - 1), miniList_, row.shortSizes()};
+    const CellContext context{pageKind_, static_cast<int>(row.number() - 1), miniList_, row.shortSizes()};
     if (const std::optional<std::string_view> shown = CellFormatter::view(kind, *row.record(), context))
         return *shown;
     return scratch = CellFormatter::format(kind, *row.record(), context);
@@ -145,7 +149,7 @@ std::optional<RowCell> SongTableModel::cell(int at, int column) const {
     std::string scratch;
     cell.text = text(*object, column, scratch);
     cell.check = kind == col::kCheck ? (object->selected ? 1 : 0) : RowCell::kNoCheck;
-    cell.clickFlags = ClickTable::flagsFor(kind, column, record, object->pageKind(), miniList_);
+    cell.clickFlags = ClickTable::flagsFor(kind, column, record, pageKind_, miniList_);
     cell.dropDown = object->dropDownColumn() == column;
     cell.singleIcon = col::isIconKind(kind) && kind != col::kDownload && kind != col::kCheck;
     cell.twoZone = kind == col::kDownload;
@@ -175,7 +179,7 @@ int SongTableModel::insert(int at, Song* record, std::unique_ptr<Song> owned) {
     auto place = rows_.begin() + at;
     place = owned ? rows_.emplace(place, std::move(owned)) : rows_.emplace(place, record);
     if (place->record() != nullptr)
-        place->fill(at + 1, pageKind_, false);
+        place->fill(at + 1, false);
     if (current_ >= at)
         ++current_;
     endInsertRows();
@@ -188,7 +192,7 @@ void SongTableModel::append(std::span<Song* const> records) {
     for (Song* record : records) {
         RowObject& object = rows_.emplace_back(record);
         if (record != nullptr)
-            object.fill(static_cast<std::int64_t>(rows_.size()), pageKind_, false);
+            object.fill(static_cast<std::int64_t>(rows_.size()), false);
     }
     endResetModel();
     emit checksChanged();
@@ -218,7 +222,7 @@ void SongTableModel::refresh(int at) {
     RowObject* object = row(at);
     if (object == nullptr || object->record() == nullptr)
         return;
-    object->fill(at + 1, pageKind_, true);
+    object->fill(at + 1, true);
     changed(at);
 }
 
