@@ -6,7 +6,8 @@
 
 namespace kesto {
 
-void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
     painter->fillRect(option.rect, index.data(Qt::BackgroundRole).value<QColor>());
     painter->setPen(QColor(229, 229, 229));
     painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());

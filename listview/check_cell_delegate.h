@@ -11,7 +11,8 @@ public:
     using CellDelegate::CellDelegate;
 
 protected:
-    void paintCell(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paintCell(QPainter& painter, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) const override;
 };
 
 } // namespace kesto

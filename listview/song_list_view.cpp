@@ -17,8 +17,8 @@
 #include "songs/panel_messages.h"
 
 #include <QMenu>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -93,8 +93,9 @@ bool SongListView::commandEnabled(int commandId) const {
 void SongListView::updateLook() {
     const QColor base = palette().color(QPalette::Text);
     const int skin = answers_.skinType ? answers_.skinType() : 0;
-    model_->setLook(ListColors::forSkin(skin == 0 ? 1 : skin, isMiniList(), rgb(base.red(), base.green(), base.blue())),
-                    !answers_.currentMarking || answers_.currentMarking());
+    model_->setLook(
+        ListColors::forSkin(skin == 0 ? 1 : skin, isMiniList(), rgb(base.red(), base.green(), base.blue())),
+        !answers_.currentMarking || answers_.currentMarking());
 }
 
 void SongListView::paintEvent(QPaintEvent* event) {
@@ -106,7 +107,8 @@ void SongListView::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(viewport());
     painter.setPen(QPen(isMiniList() ? QColor(255, 255, 255) : QColor(0, 0, 0), 1, Qt::DotLine));
-    painter.drawRect(QRect(0, rowViewportPosition(focused), viewport()->width(), kRowHeight).adjusted(0, 0, -1, -1));
+    painter.drawRect(
+        QRect(0, rowViewportPosition(focused), viewport()->width(), kRowHeight).adjusted(0, 0, -1, -1));
 }
 
 // ---- columns ----

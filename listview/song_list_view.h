@@ -85,7 +85,9 @@ public:
 
     // Rows. A record passed by pointer stays its owner's; a unique_ptr is kept by the row.
     int insertRow(int row, Song* record) { return model_->insert(row, record, nullptr); }
-    int insertRow(int row, std::unique_ptr<Song> record) { return model_->insert(row, nullptr, std::move(record)); }
+    int insertRow(int row, std::unique_ptr<Song> record) {
+        return model_->insert(row, nullptr, std::move(record));
+    }
     void appendRows(std::span<Song* const> records);
     void refreshRow(int row) { model_->refresh(row); }
     bool deleteRow(int row);

@@ -165,7 +165,8 @@ void SongListView::contextMenuEvent(QContextMenuEvent* event) {
             if (!isChecked(focused))
                 model_->checkOnly(focused, focused);
             const QRect cell = cellRect(focused, titleColumn());
-            at = viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint(0, rowViewportPosition(focused)));
+            at = viewport()->mapToGlobal(cell.isValid() ? cell.center()
+                                                        : QPoint(0, rowViewportPosition(focused)));
         }
     }
     std::unique_ptr<QMenu> menu(createContextMenu(rowHit));

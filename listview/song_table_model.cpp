@@ -64,8 +64,9 @@ QVariant SongTableModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole: // a tick says whose it is
         if (!check)
             return {};
-        return columnOfKind(col::kSongName) >= 0 ? cellText(index.row(), columnOfKind(col::kSongName))
-                                                 : ScreenText::fromCp949(object->record()->view(SongField::Song_Name));
+        return columnOfKind(col::kSongName) >= 0
+                   ? cellText(index.row(), columnOfKind(col::kSongName))
+                   : ScreenText::fromCp949(object->record()->view(SongField::Song_Name));
     case Qt::BackgroundRole:
         return QColor(QRgb(colors_.background(index.row())));
     case Qt::ForegroundRole: {
@@ -292,13 +293,13 @@ void SongTableModel::invert() {
 }
 
 bool SongTableModel::allChecked() const {
-    return !rows_.empty() && std::all_of(rows_.begin(), rows_.end(), [](const RowObject& r) { return r.selected; });
+    return !rows_.empty() &&
+           std::all_of(rows_.begin(), rows_.end(), [](const RowObject& r) { return r.selected; });
 }
 
 int SongTableModel::checkedCount() const {
-    return static_cast<int>(std::count_if(rows_.begin(), rows_.end(), [](const RowObject& r) {
-        return r.record() != nullptr && r.selected;
-    }));
+    return static_cast<int>(std::count_if(
+        rows_.begin(), rows_.end(), [](const RowObject& r) { return r.record() != nullptr && r.selected; }));
 }
 
 std::vector<int> SongTableModel::checkedRows() const {

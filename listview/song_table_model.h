@@ -6,8 +6,8 @@
 
 #include "columns/column_info.h"
 #include "columns/list_colors.h"
-#include "columns/sort_rules.h"
 #include "columns/row_cell.h"
+#include "columns/sort_rules.h"
 #include "listview/row_object.h"
 
 #include <QAbstractTableModel>
@@ -43,11 +43,15 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     // What a drag of the selected rows carries, made by the list that keeps the drag's state.
     void setDragData(std::function<std::unique_ptr<QMimeData>()> make) { dragData_ = std::move(make); }
-    QMimeData* mimeData(const QModelIndexList&) const override { return dragData_ ? dragData_().release() : nullptr; }
+    QMimeData* mimeData(const QModelIndexList&) const override {
+        return dragData_ ? dragData_().release() : nullptr;
+    }
 
     bool valid(int row) const { return row >= 0 && row < static_cast<int>(rows_.size()); }
     RowObject* row(int row) { return valid(row) ? &rows_[static_cast<std::size_t>(row)] : nullptr; }
-    const RowObject* row(int row) const { return valid(row) ? &rows_[static_cast<std::size_t>(row)] : nullptr; }
+    const RowObject* row(int row) const {
+        return valid(row) ? &rows_[static_cast<std::size_t>(row)] : nullptr;
+    }
     Song* record(int row) const;
     // A cell as the row shows it now; nothing for a row without a song.
     std::optional<RowCell> cell(int row, int column) const;

@@ -11,7 +11,8 @@
 
 namespace kesto {
 
-bool TextCellDelegate::textIsCut(const QFontMetrics& metrics, const QString& text, int cellWidth, bool dropDown) {
+bool TextCellDelegate::textIsCut(const QFontMetrics& metrics, const QString& text, int cellWidth,
+                                 bool dropDown) {
     return metrics.horizontalAdvance(text) > textRect(QRect(0, 0, cellWidth, 1), dropDown).width();
 }
 
@@ -40,7 +41,7 @@ void TextCellDelegate::paintDropDown(QPainter& painter, const QRect& cell) {
 }
 
 QWidget* TextCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                       const QModelIndex& index) const {
+                                        const QModelIndex& index) const {
     auto* entries = new QComboBox(parent);
     entries->addItems(model().row(index.row())->choices());
     auto* self = const_cast<TextCellDelegate*>(this); // Qt's editor signals are the delegate's
@@ -52,12 +53,13 @@ QWidget* TextCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     return entries;
 }
 
-void TextCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
+void TextCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                    const QModelIndex& index) const {
     model->setData(index, static_cast<QComboBox*>(editor)->currentIndex(), Qt::EditRole);
 }
 
-bool TextCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
-                                 const QModelIndex& index) {
+bool TextCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                 const QStyleOptionViewItem& option, const QModelIndex& index) {
     if (event->type() != QEvent::ToolTip)
         return CellDelegate::helpEvent(event, view, option, index);
     // Only a text cut short on screen gets its full text, and as text: never markup.

@@ -30,7 +30,8 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
 protected:
-    void paintCell(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paintCell(QPainter& painter, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) const override;
 
 private:
     static void paintDropDown(QPainter& painter, const QRect& cell);

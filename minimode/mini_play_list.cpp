@@ -172,12 +172,16 @@ void MiniPlayList::connectList() {
     list_->setHostSideWindow(hostSideWindow());
     list_->setAnswers({[this] { return skinType(); }, {}, {}, [this] { return dropPageKind(); }});
     SongListView* list = list_;
-    QObject::connect(list, &SongListView::checkChanged, list, [this](int row, bool on) { checkChanged(row, on); });
-    QObject::connect(list, &SongListView::allCheckedChanged, list, [this](bool all) { allCheckedChanged(all); });
+    QObject::connect(list, &SongListView::checkChanged, list,
+                     [this](int row, bool on) { checkChanged(row, on); });
+    QObject::connect(list, &SongListView::allCheckedChanged, list,
+                     [this](bool all) { allCheckedChanged(all); });
     QObject::connect(list, &SongListView::rowsSorted, list, [this] { rowsSorted(); });
     QObject::connect(list, &SongListView::rowsMoved, list, [this] { rowsMoved(); });
-    QObject::connect(list, &SongListView::songsDropped, list, [this](const auto& songs) { songsDropped(songs); });
-    QObject::connect(list, &SongListView::filesDropped, list, [this](const auto& paths) { filesDropped(paths); });
+    QObject::connect(list, &SongListView::songsDropped, list,
+                     [this](const auto& songs) { songsDropped(songs); });
+    QObject::connect(list, &SongListView::filesDropped, list,
+                     [this](const auto& paths) { filesDropped(paths); });
     QObject::connect(list, &SongListView::forwardCommand, list, [this](int id) { forwardCommand(id); });
 }
 

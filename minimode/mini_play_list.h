@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "protocol/protocol_context.h"
 #include "songs/list_pages.h"
+#include "songs/song.h"
 
 #include <QPointer>
 

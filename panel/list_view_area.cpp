@@ -64,8 +64,10 @@ ListViewArea::ListViewArea(PageState& state, MessagePort& port, WindowHandle pan
     html_->widget()->setObjectName(QStringLiteral("htmlArea"));
     list_->setColumnStore(columnStore_.get());
     list_->setMessageBox(box_);
-    list_->setAnswers({[this] { return skinType(); }, [this] { return currentMarking(); },
-                       [this](int commandId) { return commandEnabled(commandId); }, {}});
+    list_->setAnswers({[this] { return skinType(); },
+                       [this] { return currentMarking(); },
+                       [this](int commandId) { return commandEnabled(commandId); },
+                       {}});
     connect(list_, &SongListView::checkChanged, this, &ListViewArea::checkChanged);
     connect(list_, &SongListView::rowsSorted, this, &ListViewArea::rowsSorted);
     connect(list_, &SongListView::rowsMoved, this, &ListViewArea::rowsMoved);

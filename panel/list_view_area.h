@@ -4,6 +4,8 @@
 // from the settings). Show page hands its lists over here.
 
 #include "pages/page_view.h"
+#include "platform/message_port.h"
+#include "songs/song.h"
 
 #include <QWidget>
 

@@ -24,8 +24,8 @@ bool ask(const QString& script, const QStringList& arguments) {
     QProcess client;
     client.setProcessChannelMode(QProcess::ForwardedChannels);
     client.start(QStringLiteral("/usr/bin/python3"), QStringList{script} + arguments);
-    const bool done = kesto::test::PanelHost::processUntil(
-        [&] { return client.state() == QProcess::NotRunning; }, 60s);
+    const bool done =
+        kesto::test::PanelHost::processUntil([&] { return client.state() == QProcess::NotRunning; }, 60s);
     return done && client.exitStatus() == QProcess::NormalExit && client.exitCode() == 0;
 }
 
@@ -54,13 +54,15 @@ int main(int argc, char** argv) {
     const int title = list.table().columnOfKind(kesto::col::kSongName);
     const QString name = list.cellText(kTickedRow, title);
     const QString rows = QString::number(list.rowCount());
-    if (!ask(QString::fromLocal8Bit(argv[1]), {QStringLiteral("one"), rows, QString::number(kTickedRow), name}))
+    if (!ask(QString::fromLocal8Bit(argv[1]),
+             {QStringLiteral("one"), rows, QString::number(kTickedRow), name}))
         return std::fprintf(stderr, "after Space: the client disagrees\n"), 1;
     const int check = list.table().columnOfKind(kesto::col::kCheck);
     const QRect box = list.header()->geometry();
-    QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {},
-                      QPoint(list.header()->sectionViewportPosition(check) + list.header()->sectionSize(check) / 2,
-                             box.height() / 2));
+    QTest::mouseClick(
+        list.header()->viewport(), Qt::LeftButton, {},
+        QPoint(list.header()->sectionViewportPosition(check) + list.header()->sectionSize(check) / 2,
+               box.height() / 2));
     if (list.checkedCount(check) != list.rowCount())
         return std::fprintf(stderr, "the header's box ticked %d rows\n", list.checkedCount(check)), 1;
     if (!ask(QString::fromLocal8Bit(argv[1]), {QStringLiteral("all"), rows}))

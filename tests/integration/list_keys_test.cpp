@@ -215,7 +215,8 @@ TEST_F(ListKeysTest, ScreenReadersReadTheRowsCellsAndTicks) {
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->text(QAccessible::Name), list().cellText(2, title));
     EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 2);
-    EXPECT_EQ(table->child(table->indexOfChild(cell))->text(QAccessible::Name), cell->text(QAccessible::Name));
+    EXPECT_EQ(table->child(table->indexOfChild(cell))->text(QAccessible::Name),
+              cell->text(QAccessible::Name));
 
     int checkCell = -1;
     for (int column = 0; column < rows->columnCount(); ++column)
