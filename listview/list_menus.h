@@ -1,8 +1,6 @@
 #pragma once
-// The song list's popup menus, built from their resource names. Each action carries its command id
-// in QAction::data().
-
-#include <QString>
+// The song list's popup menus, built from their resource names (columns/list_menu_items). Each
+// action carries its command id in QAction::data().
 
 #include <string_view>
 
@@ -17,8 +15,6 @@ public:
     // The context menu of that name; null for an unknown or empty name.
     static QMenu* create(std::string_view name, QWidget* parent);
     static int commandOf(const QAction* action);
-    // Whether the menu of that name has an item with this command id.
-    static bool offers(std::string_view name, int commandId);
 };
 
 } // namespace kesto

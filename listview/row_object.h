@@ -1,7 +1,7 @@
 #pragma once
-// The item data of one list row: its song and the little the list keeps per row (selection,
-// marks, its number, the drop-down cell). The cell texts are made from the song when they are
-// needed (RowCells), so a row costs a few dozen bytes whatever the columns.
+// One row of the song list: its song and the little the list keeps per row (its tick, its
+// number, the drop-down cell). Cell texts are made from the song when asked (SongTableModel),
+// so a row costs a few dozen bytes whatever the columns; rows are kept by value.
 
 #include "songs/song.h"
 
@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace kesto {
@@ -21,51 +22,49 @@ public:
 
     Song* record() const { return record_; }
     // Points a row that does not own its record at another one showing the same song.
-    void rebind(Song* record) {
-        if (!owned_)
-            record_ = record;
-    }
+    void rebind(Song* record) { record_ = owned_ ? record_ : record; }
+    bool isGrey() const { return record_ != nullptr && record_->isGrey(); }
 
-    // Fills the row for a page kind: its number, and whether sizes show in the short form of a
-    // single refreshed row. Filling again drops the drop-down mark and a chosen entry.
-    void fill(std::int64_t number, int pageKind, bool shortSizes);
+    // Fills the row again (sizes short in a single refreshed row): its drop-down mark and chosen
+    // entry go, the entries stay as the list set them.
+    void fill(std::int64_t number, bool shortSizes) {
+        number_ = number;
+        shortSizes_ = shortSizes;
+        if (dropDown_)
+            *dropDown_ = {-1, dropDown_->entries, std::nullopt};
+    }
     std::int64_t number() const { return number_; }
     void setNumber(std::int64_t number) { number_ = number; }
-    int pageKind() const { return pageKind_; }
     bool shortSizes() const { return shortSizes_; }
 
-    // The drop-down cell: its column (-1 when none), its entries, whether it is pressed, and the
-    // text of the entry chosen in it (null until one is).
+    // The drop-down cell: its column (-1 when none), its entries and the chosen entry's text.
     int dropDownColumn() const { return dropDown_ ? dropDown_->column : -1; }
-    void setDropDown(int column, const QStringList& entries);
-    const QStringList& choices() const;
-    bool isPressed(int column) const { return dropDown_ && column >= 0 && dropDown_->pressed == column; }
-    void setPressed(int column, bool on);
-    const std::string* chosenText(int column) const;
-    void setChosenText(int column, std::string text);
+    void setDropDown(int column, const QStringList& entries) {
+        dropDown_ = std::make_unique<DropDown>(DropDown{column, entries, std::nullopt});
+    }
+    QStringList choices() const { return dropDown_ ? dropDown_->entries : QStringList(); }
+    const std::string* chosenText(int column) const {
+        return column >= 0 && column == dropDownColumn() && dropDown_->chosen ? &*dropDown_->chosen : nullptr;
+    }
+    void setChosenText(std::string text) {
+        if (dropDown_)
+            dropDown_->chosen = std::move(text);
+    }
 
-    bool selected = false;
-    bool current = false;
-    bool unavailable = false; // drawn grey whatever the record says
-
-    bool isGrey() const { return unavailable || (record_ != nullptr && record_->isGrey()); }
+    bool selected = false; // the tick, which is the row's selection
 
 private:
     // Few rows have a drop-down cell: the others pay one pointer.
     struct DropDown {
         int column = -1;
-        int pressed = -1;
-        int chosenColumn = -1;
-        std::string chosen;
-        QStringList choices;
+        QStringList entries;
+        std::optional<std::string> chosen;
     };
-    DropDown& dropDown();
 
     std::unique_ptr<Song> owned_;
     Song* record_ = nullptr;
     std::unique_ptr<DropDown> dropDown_;
     std::int64_t number_ = 0;
-    std::int16_t pageKind_ = 0;
     bool shortSizes_ = false;
 };
 

@@ -2,7 +2,6 @@
 
 #include "columns/drag_formats.h"
 #include "listview/drag_table.h"
-#include "listview/list_control_owner.h"
 #include "listview/song_drag_data.h"
 #include "listview/song_list_view.h"
 
@@ -11,7 +10,7 @@
 namespace kesto {
 
 std::unique_ptr<QMimeData> SongDragSource::begin() {
-    if (!list_.isMiniList() && !DragFormats::dragStarts(owner_.pageKind()))
+    if (!list_.isMiniList() && !DragFormats::dragStarts(list_.pageKind()))
         return nullptr;
     const std::vector<int> rows = list_.selectedRows();
     std::vector<const Song*> records;
@@ -23,7 +22,7 @@ std::unique_ptr<QMimeData> SongDragSource::begin() {
     }
     // Rows of the mini list go only where its own format is taken: back into the mini list.
     const std::string_view format =
-        list_.isMiniList() ? DragFormats::kMiniList : DragFormats::offeredBy(owner_.pageKind(), records);
+        list_.isMiniList() ? DragFormats::kMiniList : DragFormats::offeredBy(list_.pageKind(), records);
     if (records.empty() || format.empty())
         return nullptr;
     const std::uint64_t serial = DragTable::keep(SongDragData::idOf(&list_), records);

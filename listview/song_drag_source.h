@@ -14,11 +14,10 @@ class QMimeData;
 namespace kesto {
 
 class SongListView;
-class ListControlOwner;
 
 class SongDragSource {
 public:
-    SongDragSource(const SongListView& list, const ListControlOwner& owner) : list_(list), owner_(owner) {}
+    explicit SongDragSource(const SongListView& list) : list_(list) {}
 
     // The data a drag of the selected rows offers, or null when none may start (a device page,
     // no selection, a row without a record). Records the rows and sets the dragging flag.
@@ -37,7 +36,6 @@ public:
 
 private:
     const SongListView& list_;
-    const ListControlOwner& owner_;
     bool dragging_ = false;
     std::uint64_t serial_ = 0;
     std::vector<int> rows_;

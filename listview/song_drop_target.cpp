@@ -1,6 +1,5 @@
 #include "listview/song_drop_target.h"
 
-#include "listview/list_control_owner.h"
 #include "listview/song_drag_data.h"
 #include "listview/song_drag_source.h"
 #include "listview/song_list_view.h"
@@ -11,7 +10,7 @@ namespace kesto {
 
 DropPlace SongDropTarget::place(const QMimeData& data) const {
     DropPlace here;
-    here.pageKind = owner_.dropPageKind();
+    here.pageKind = list_.dropPageKind();
     here.miniList = list_.isMiniList();
     here.startedHere = drag_.startedHere(data);
     return here;

@@ -11,13 +11,11 @@ class QPoint;
 namespace kesto {
 
 class SongListView;
-class ListControlOwner;
 class SongDragSource;
 
 class SongDropTarget {
 public:
-    SongDropTarget(const SongListView& list, const ListControlOwner& owner, SongDragSource& drag)
-        : list_(list), owner_(owner), drag_(drag) {}
+    SongDropTarget(const SongListView& list, SongDragSource& drag) : list_(list), drag_(drag) {}
 
     DropEffect enter(const QMimeData& data) const;
     DropEffect over(const QMimeData& data, const QPoint& pos);
@@ -28,7 +26,6 @@ private:
     DropPlace place(const QMimeData& data) const;
 
     const SongListView& list_;
-    const ListControlOwner& owner_;
     SongDragSource& drag_;
 };
 

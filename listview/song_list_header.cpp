@@ -4,13 +4,10 @@
 
 #include <QContextMenuEvent>
 #include <QPainter>
-#include <QStandardItemModel>
 
 namespace kesto {
 
-SongListHeader::SongListHeader(QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent), model_(new QStandardItemModel(this)) {
-    setModel(model_);
+SongListHeader::SongListHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
     setSectionsClickable(true);
     setSectionsMovable(true);
     setHighlightSections(false);
@@ -20,17 +17,14 @@ SongListHeader::SongListHeader(QWidget* parent)
     setSectionResizeMode(QHeaderView::Interactive);
 }
 
-void SongListHeader::setItems(const QStringList& titles) {
-    model_->clear();
-    model_->setColumnCount(static_cast<int>(titles.size()));
-    model_->setHorizontalHeaderLabels(titles);
-    images_.assign(static_cast<std::size_t>(titles.size()), NoImage);
+void SongListHeader::startOver(int count) {
+    images_.assign(static_cast<std::size_t>(count), NoImage);
     sortColumn_ = -1;
     sortAscending_ = false;
 }
 
 QString SongListHeader::title(int column) const {
-    return model_->headerData(column, Qt::Horizontal).toString();
+    return model() != nullptr ? model()->headerData(column, Qt::Horizontal).toString() : QString();
 }
 
 void SongListHeader::setImage(int column, int image) {

@@ -1,11 +1,9 @@
 #pragma once
-// The song list's header: titles, widths and order of the columns, the sort arrow, and one image
-// per item (none, unchecked box, checked box) that turns the check column's header into the
-// check-all box.
+// The song list's header over the song table: widths, order and hiding of the columns, the sort
+// arrow, one image per section (none, unchecked box, checked box) that turns the check column's
+// header into the check-all box, and the column chooser's menu request.
 
 #include <QHeaderView>
-
-class QStandardItemModel;
 
 namespace kesto {
 
@@ -19,8 +17,8 @@ public:
 
     explicit SongListHeader(QWidget* parent = nullptr);
 
-    // Replaces every item; sorting and images start over.
-    void setItems(const QStringList& titles);
+    // A new column set: sorting and images start over.
+    void startOver(int count);
     QString title(int column) const;
 
     void setImage(int column, int image);
@@ -38,7 +36,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    QStandardItemModel* model_;
     std::vector<int> images_;
     int sortColumn_ = -1;
     bool sortAscending_ = false;

@@ -1,59 +1,77 @@
 #pragma once
-// The owner-drawn song list: rows painted from their row objects (no widget per row or cell),
-// check boxes that mirror the selection, sorting by page kind, header and context menus, and
-// clicks on cell icons turned into the panel's numbered messages.
+// The song list: a table view over the song table model, with one delegate per kind of cell
+// and a header that is also the check-all box and the column chooser. Ticks are the model's
+// check states and the view's selection follows them. On top of what the view does by itself,
+// the list adds what the panel needs: clicks on cell icons turned into the panel's numbered
+// messages, Space ticks, Enter listens, type-ahead, menus, and the drop rules. What the list
+// tells its owner goes out as signals; what it needs to know is set on it when the page changes.
 
 #include "columns/column_info.h"
+#include "columns/column_kind.h"
 #include "columns/drop_rules.h"
-#include "columns/list_colors.h"
-#include "listview/list_rows.h"
-#include "listview/row_cells.h"
+#include "listview/song_drag_source.h"
+#include "listview/song_table_model.h"
 #include "platform/message_port.h"
 
-#include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QElapsedTimer>
-#include <QFont>
-#include <QPixmap>
+#include <QTableView>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
-class QListWidget;
 class QMenu;
 class QMimeData;
 
 namespace kesto {
 
 class ColumnSetStore;
-class SongListHeader;
-class ListControlOwner;
+class MessageBox;
 class SkinScrollBar;
-class SongDragSource;
 class SongDropTarget;
-struct ColumnSpan;
+class SongListHeader;
 enum class ClickKind : std::uint8_t;
 
-class SongListView : public QAbstractScrollArea {
+class SongListView : public QTableView {
     Q_OBJECT
 public:
     enum Flag { NoFlags = 0, MiniList = 1, PlainList = 2 };
     static constexpr int kRowHeight = 18;
     static constexpr int kPhoneDecoDelayMs = 300;
-    static constexpr int kDropDownWatchMs = 100;
-    static constexpr int kDropDownWidth = 14;
 
-    // Messages go to target through port; the owner is asked for the page kind and the rest.
-    SongListView(MessagePort& port, WindowHandle target, ListControlOwner& owner, int flags = NoFlags,
-                 QWidget* parent = nullptr);
+    // What the list asks of its owner at the moment of use (the host may change the skin and the
+    // marking at any time, a command's state follows the chosen songs).
+    struct Answers {
+        std::function<int()> skinType;        // 0 or none reads as skin 1
+        std::function<bool()> currentMarking; // none: marked
+        std::function<bool(int commandId)> commandEnabled;
+        std::function<int()> dropPageKind; // none: the page kind
+    };
+
+    // Messages go to target through port.
+    SongListView(MessagePort& port, WindowHandle target, int flags = NoFlags, QWidget* parent = nullptr);
     ~SongListView() override;
 
     bool isMiniList() const { return (flags_ & MiniList) != 0; }
     bool isPlainList() const { return (flags_ & PlainList) != 0; }
     SongListHeader* header() const { return header_; }
+    SongTableModel& table() const { return *model_; }
     SkinScrollBar* skinScrollBar(Qt::Orientation orientation) const;
+
+    // What the owner tells the list.
+    void setAnswers(Answers answers) { answers_ = std::move(answers); }
+    void setRankSuppressed(bool suppressed) { rankSuppressed_ = suppressed; }
+    bool rankSuppressed() const { return rankSuppressed_; }
+    void setMessageBox(MessageBox* box) { box_ = box; }
+    // Where "load a play list or my album" goes (message 1232); null when there is none.
+    void setHostSideWindow(WindowHandle window) { hostSideWindow_ = window; }
+    int pageKind() const;
+    int dropPageKind() const;
+    bool commandEnabled(int commandId) const;
 
     // Columns.
     void setColumnStore(ColumnSetStore* store) { store_ = store; }
@@ -61,48 +79,36 @@ public:
     void applyPageKind(int pageKind);
     void setColumns(std::span<const ColumnInfo> columns, int pageKind);
     std::vector<ColumnInfo> columns() const; // as the header shows them now
-    int columnCount() const { return static_cast<int>(columns_.size()); }
+    int columnCount() const;
     int columnKind(int column) const;
-    int columnWidth(int column) const;
-    void hideColumn(int column);
-    void showColumn(int column);
-    bool isColumnHidden(int column) const;
     void saveColumns();
-    void autoSizeColumn(int column);
 
     // Rows. A record passed by pointer stays its owner's; a unique_ptr is kept by the row.
-    int insertRow(int row, Song* record);
-    int insertRow(int row, std::unique_ptr<Song> record);
+    int insertRow(int row, Song* record) { return model_->insert(row, record, nullptr); }
+    int insertRow(int row, std::unique_ptr<Song> record) {
+        return model_->insert(row, nullptr, std::move(record));
+    }
     void appendRows(std::span<Song* const> records);
-    void refreshRow(int row);
+    void refreshRow(int row) { model_->refresh(row); }
     bool deleteRow(int row);
     void deleteAllRows();
-    int rowCount() const { return rows_.count(); }
-    RowObject* rowObject(int row) const { return rows_.at(row); }
-    Song* record(int row) const;
-    // A cell as the row shows it now, made from its song; nothing for a row without one.
-    std::optional<RowCell> cell(int row, int column) const;
-    QString cellText(int row, int column) const;
+    int rowCount() const { return model_->rowCount(); }
+    RowObject* rowObject(int row) const { return model_->row(row); }
+    Song* record(int row) const { return model_->record(row); }
+    std::optional<RowCell> cell(int row, int column) const { return model_->cell(row, column); }
+    QString cellText(int row, int column) const { return model_->cellText(row, column); }
     void setDropDown(int row, int column, const QStringList& entries);
-    void setCurrentRow(int row);
-    int currentRow() const { return rows_.current(); }
+    void setCurrentRow(int row) { model_->setCurrent(row); }
+    int currentRow() const { return model_->current(); }
 
-    // Checks and selection.
-    void checkAll();
-    void uncheckAll();
-    void invertChecks();
+    // Ticks, which are the selection.
+    void checkAll() { setAllChecked(true); }
+    void uncheckAll() { setAllChecked(false); }
     int checkedCount(int column) const;
-    bool isChecked(int row) const;
-    void setRowChecked(int row, bool checked);
-    // Ticks or unticks a row as a click on its check box does (the row alone where none).
-    void toggleRow(int row);
-    std::vector<int> selectedRows() const { return rows_.selectedRows(); }
-    int focusedRow() const { return focusedRow_; }
-    // Moves the keyboard focus to a row and scrolls it into view; ticks stay as they are.
-    void setFocusedRow(int row);
-    int checkColumn() const; // -1 when the page has no check boxes
-    int titleColumn() const; // the song name column, -1 when there is none
-    int lastClickedRow() const { return lastClickedRow_; }
+    bool isChecked(int row) const { return model_->isChecked(row); }
+    void setRowChecked(int row, bool checked) { model_->setChecked(row, checked); }
+    std::vector<int> selectedRows() const { return model_->checkedRows(); }
+    int focusedRow() const;
 
     // Sorting by a column index of the page's table; a column that does not sort changes nothing.
     void sortByColumn(int column);
@@ -116,30 +122,44 @@ public:
 
     // Drag and drop. beginDrag gives the data a drag of the selected rows offers (null when none
     // may start) and marks the drag as running until endDrag; startDrag runs a whole drag.
-    std::unique_ptr<QMimeData> beginDrag();
-    void endDrag();
-    void startDrag(const QPoint& pointer);
-    bool isDragging() const;
-    std::vector<int> draggedRows() const;
-    int dropRow() const; // -1: after the last row
-    // The dragged rows go to the drop row (message 1121); the owner hears of it.
+    std::unique_ptr<QMimeData> beginDrag() { return drag_->begin(); }
+    void endDrag() { drag_->end(); }
+    bool isDragging() const { return drag_->dragging(); }
+    std::vector<int> draggedRows() const { return drag_->rows(); }
+    int dropRow() const { return drag_->dropRow(); } // -1: after the last row
+    // The dragged rows go to the drop row (message 1121); rowsMoved follows.
     void moveDraggedRows();
-    // An image of the dragged rows and the point of it under the pointer.
-    QPixmap dragImage(const QPoint& pointer, QPoint* hotSpot) const;
     // Points the rows at other records showing the same songs, row by row.
     void rebindRows(std::span<Song* const> records);
 
-    // Geometry, for hit tests and tests.
-    QRect cellRect(int row, int column) const;
-    int rowAt(int y) const;
-    int columnAt(int x) const;
+    QRect cellRect(int row, int column) const; // empty for a hidden column
+
+signals:
+    // A row's tick changed on the now-playing page or in the mini list.
+    void checkChanged(int row, bool checked);
+    // The mini list shows "all checked" on its own button.
+    void allCheckedChanged(bool allChecked);
+    // The rows were sorted; the now-playing store follows the new order.
+    void rowsSorted();
+    // Rows were moved by a drop within the list (message 1121).
+    void rowsMoved();
+    // Songs dropped from another list, and files and folders from the desktop; once the drop
+    // has returned, with copies.
+    void songsDropped(const DropDecision& decision, const std::vector<Song>& songs);
+    void filesDropped(const std::vector<std::string>& paths);
+    // A column was hidden or shown from the header menu.
+    void columnsChanged();
+    // Put into a playlist, my album, the cart or a gift (by command id).
+    void putInto(int commandId, const std::vector<Song*>& records);
+    // Load a play list (1) or my album (2).
+    void loadList(int which);
+    void clearNowPlaying();
+    // Mini list commands handled by the mini play list window.
+    void forwardCommand(int commandId);
 
 protected:
     bool event(QEvent* event) override;
-    bool viewportEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -147,12 +167,14 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
-    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
 private:
     struct CellHit {
@@ -161,13 +183,13 @@ private:
         int x = 0; // relative to the cell's left edge
     };
 
-    std::unique_ptr<RowObject> makeRow(Song* record, std::unique_ptr<Song> owned, int row,
-                                       bool singleRow) const;
-    void updateScrollBars();
-    // The header's height, worked out again only when its items change: sizing it runs over
-    // every title, and a page switch lays the list out several times.
-    int headerHeight();
-    std::vector<ColumnSpan> visibleSpans() const;
+    void installDelegates();
+    int checkColumn() const { return model_->columnOfKind(col::kCheck); } // -1: no check boxes
+    int titleColumn() const { return model_->columnOfKind(col::kSongName); }
+    // Ticks or unticks a row as a click on its check box does (the row alone where none).
+    void toggleRow(int row);
+    // Moves the keyboard focus to a row (the view scrolls it into view); ticks stay as they are.
+    void setFocusedRow(int row);
     CellHit hitTest(const QPoint& viewportPos) const;
     std::optional<ClickKind> clickAt(const CellHit& hit) const;
     void leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers);
@@ -176,23 +198,18 @@ private:
     void dispatchClick(ClickKind kind, const CellHit& hit);
     void showGreyNotice();
     void notify(unsigned message, std::intptr_t wParam, std::intptr_t lParam, bool miniRoute);
-    void afterCheckChange();
+    // The selection, the header's box and the mini list's button follow the ticks.
+    void followChecks();
+    // A selection changed from outside (a screen reader's toggle) ticks as a click does.
+    void selectionTicks(const QItemSelection& selected, const QItemSelection& deselected);
     void setAllChecked(bool on);
-    void renumberRows();
-    void renumberCells();
+    void tellChecks(int row, bool checked);
+    int focusColumn() const;
     void dropped(const DropDecision& decision, const QMimeData& data);
     bool dragFromPress(const QMouseEvent* event);
-    void openDropDown(int row, int column);
-    void chooseDropDownEntry(int index);
-    void releaseDropDown();
-    ListColors colors() const;
     int firstSelectedOrFocused(bool preferFocused) const;
-    void showCellToolTip(const QPoint& viewportPos, const QPoint& globalPos);
+    void updateLook();
     // Keyboard.
-    void ensureRowVisible(int row);
-    int rowsPerPage() const;
-    int targetRowOf(int key) const;
-    void moveFocusByKey(int key, Qt::KeyboardModifiers modifiers);
     void toggleByKey();
     void listenByKey();
     bool deleteByKey();
@@ -202,26 +219,19 @@ private:
 
     MessagePort& port_;
     WindowHandle target_;
-    ListControlOwner& owner_;
     int flags_;
+    SongTableModel* model_;
     SongListHeader* header_;
-    QFont font_;
+    Answers answers_;
+    bool rankSuppressed_ = false;
+    MessageBox* box_ = nullptr;
+    WindowHandle hostSideWindow_ = nullptr;
     ColumnSetStore* store_ = nullptr;
     int appliedPageKind_ = 0;
-    int headerHeight_ = -1; // -1 until worked out for the current items
-    std::vector<ColumnInfo> columns_;
-    RowCells cells_; // reads columns_
-    ListRows rows_;
+    bool followingChecks_ = false;
     int lastClickedRow_ = -1;
     int lastClickedColumn_ = -1;
-    int lastChangedRow_ = -1;
-    int focusedRow_ = -1;
     int anchorRow_ = -1;
-    // The pressed drop-down cell and its open list.
-    int pressedRow_ = -1;
-    int pressedColumn_ = -1;
-    QListWidget* dropDownList_ = nullptr;
-    QBasicTimer dropDownTimer_;
     // The phone-decoration click waiting to be reported.
     QBasicTimer phoneDecoTimer_;
     CellHit pendingPhoneDeco_;

@@ -1,78 +1,50 @@
 #include "listview/song_list_view.h"
 
-#include "columns/cell_formatter.h"
-#include "columns/click_table.h"
 #include "columns/column_kind.h"
-#include "columns/column_set_store.h"
-#include "columns/default_column_sets.h"
-#include "columns/list_command_ids.h"
-#include "columns/list_commands.h"
 #include "columns/page_rules.h"
 #include "columns/sort_rules.h"
-#include "include/kesto/panel_api.h"
 #include "include/kesto/window_message.h"
-#include "listview/list_control_owner.h"
-#include "listview/list_menus.h"
-#include "listview/row_painter.h"
-#include "listview/skin_scroll_bar.h"
-#include "listview/song_list_accessible.h"
 #include "listview/song_list_header.h"
-#include "platform/cp949.h"
-#include "platform/message_box.h"
-#include "platform/screen_text.h"
+#include "listview/song_table_model.h"
 #include "songs/panel_messages.h"
-
-#include <QContextMenuEvent>
-#include <QListWidget>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QScrollBar>
-
-#include <algorithm>
 
 namespace kesto {
 
 // ---- checks ----
 
-bool SongListView::isChecked(int row) const {
-    const RowObject* object = rows_.at(row);
-    return object != nullptr && object->selected;
+int SongListView::checkedCount(int column) const {
+    return columnKind(column) == col::kCheck ? model_->checkedCount() : 0;
 }
 
-void SongListView::setRowChecked(int row, bool checked) {
-    rows_.setSelected(row, checked);
-    afterCheckChange();
-    viewport()->update();
+void SongListView::tellChecks(int row, bool checked) {
+    if (pageKind() == 1 || isMiniList())
+        emit checkChanged(row, checked);
 }
 
 void SongListView::setAllChecked(bool on) {
-    rows_.setAll(on);
-    if (owner_.pageKind() == 1 || isMiniList())
-        for (int row = 0; row < rowCount(); ++row)
-            owner_.checkChanged(row, on);
-    afterCheckChange();
-    viewport()->update();
+    model_->setAllChecked(on);
+    for (int row = 0; row < rowCount(); ++row)
+        tellChecks(row, on);
 }
 
-void SongListView::checkAll() {
-    setAllChecked(true);
-}
-
-void SongListView::uncheckAll() {
-    setAllChecked(false);
-}
-
-void SongListView::invertChecks() {
-    rows_.invert();
-    afterCheckChange();
-    viewport()->update();
-}
-
-void SongListView::afterCheckChange() {
-    const bool all = rows_.allChecked();
+void SongListView::followChecks() {
+    // The view's selection is the ticks, as ranges of rows.
+    QItemSelection ticked;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (!model_->isChecked(row))
+            continue;
+        int last = row;
+        while (model_->isChecked(last + 1))
+            ++last;
+        ticked.select(model_->index(row, 0), model_->index(last, std::max(columnCount() - 1, 0)));
+        row = last;
+    }
+    followingChecks_ = true;
+    selectionModel()->select(ticked, QItemSelectionModel::ClearAndSelect);
+    followingChecks_ = false;
+    const bool all = model_->allChecked();
     if (isMiniList()) {
-        owner_.allCheckedChanged(all);
+        emit allCheckedChanged(all);
         return;
     }
     for (int i = 0; i < columnCount(); ++i)
@@ -80,29 +52,34 @@ void SongListView::afterCheckChange() {
             header_->setImage(i, all ? SongListHeader::Checked : SongListHeader::Unchecked);
 }
 
+void SongListView::selectionTicks(const QItemSelection& selected, const QItemSelection& deselected) {
+    if (followingChecks_)
+        return;
+    const int column = std::max(checkColumn(), 0);
+    for (const auto& [ranges, on] : {std::pair{selected, true}, std::pair{deselected, false}})
+        for (const QItemSelectionRange& range : ranges)
+            for (int row = range.top(); row <= range.bottom(); ++row)
+                if (model_->isChecked(row) != on)
+                    toggleCheck(row, column);
+    followChecks();
+}
+
 void SongListView::toggleCheck(int row, int column) {
-    const bool checked = !rows_.at(row)->selected;
-    rows_.setSelected(row, checked);
+    const bool checked = !model_->isChecked(row);
+    model_->setChecked(row, checked);
     if (checked)
-        focusedRow_ = row;
-    lastChangedRow_ = row;
-    if (owner_.pageKind() == 1 || isMiniList())
-        owner_.checkChanged(row, checked);
+        setFocusedRow(row);
+    tellChecks(row, checked);
     port_.post(target_, msg::kToListControl, row, column);
-    afterCheckChange();
-    viewport()->update();
-    SongListAccessible::checkChanged(this, row);
 }
 
 // ---- sorting ----
 
 void SongListView::headerClicked(int column) {
     const int image = header_->image(column);
-    if (image == SongListHeader::NoImage) {
+    if (image == SongListHeader::NoImage)
         sortByColumn(column);
-        return;
-    }
-    if (image == SongListHeader::Unchecked && rowCount() > 0)
+    else if (image == SongListHeader::Unchecked && rowCount() > 0)
         setAllChecked(true);
     else if (image == SongListHeader::Checked)
         setAllChecked(false);
@@ -110,39 +87,16 @@ void SongListView::headerClicked(int column) {
 
 void SongListView::sortByColumn(int column) {
     const bool ascending = !header_->sortAscending();
-    const int pageKind = owner_.pageKind();
     if (column < 0 || column >= columnCount() ||
-        !SortRules::isSortable(pageKind, column, owner_.rankSuppressed(), isMiniList()))
+        !SortRules::isSortable(pageKind(), column, rankSuppressed_, isMiniList()))
         return;
     header_->setSortState(column, ascending);
-    // The rule and, for integer columns, the numbers are worked out once, not per comparison.
-    const SortRules::Mode mode = SortRules::modeOf(pageKind, isMiniList(), column);
-    // Texts a song holds as they are shown are compared in place; the others are made once.
-    std::vector<std::string> made(static_cast<std::size_t>(rowCount()));
-    std::vector<std::optional<std::string_view>> keys(made.size());
-    for (int row = 0; row < rowCount(); ++row) {
-        const RowObject& object = *rows_.at(row);
-        const auto at = static_cast<std::size_t>(row);
-        if (cells_.has(object, column))
-            keys[at] =
-                mode == SortRules::Mode::Equal ? std::string_view() : cells_.text(object, column, made[at]);
-    }
-    rows_.sortBy(keys, mode, ascending);
-    renumberRows();
-    owner_.rowsSorted();
-    viewport()->update();
-    SongListAccessible::rowsChanged(this);
-}
-
-void SongListView::renumberRows() {
-    if (isMiniList() || PageRules::renumbersAfterSort(owner_.pageKind(), owner_.rankSuppressed()))
-        renumberCells();
-}
-
-void SongListView::renumberCells() {
-    // The number column and the mini list's song names show the row's number.
-    for (int row = 0; row < rowCount(); ++row)
-        rows_.at(row)->setNumber(row + 1);
+    const int focused = focusedRow(); // the reset of a new order forgets it: it keeps its place
+    model_->sortBy(column, SortRules::modeOf(pageKind(), isMiniList(), column), ascending);
+    setFocusedRow(focused);
+    if (isMiniList() || PageRules::renumbersAfterSort(pageKind(), rankSuppressed_))
+        model_->renumber();
+    emit rowsSorted();
 }
 
 } // namespace kesto

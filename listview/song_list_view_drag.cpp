@@ -4,20 +4,16 @@
 
 #include "columns/row_move.h"
 #include "include/kesto/window_message.h"
-#include "listview/list_control_owner.h"
-#include "listview/row_painter.h"
 #include "listview/song_drag_data.h"
 #include "listview/song_drag_source.h"
 #include "listview/song_drop_target.h"
+#include "listview/song_table_model.h"
 #include "songs/panel_messages.h"
 
 #include <QApplication>
-#include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QScrollBar>
 
 #include <algorithm>
 #include <numeric>
@@ -25,9 +21,6 @@
 namespace kesto {
 
 namespace {
-
-// The drag image shows at most this many rows.
-constexpr int kImageRows = 12;
 
 Qt::DropAction actionOf(DropEffect effect) {
     switch (effect) {
@@ -56,81 +49,20 @@ void answer(QDropEvent* event, DropEffect effect) {
 
 // ---- the dragging side ----
 
-std::unique_ptr<QMimeData> SongListView::beginDrag() {
-    return drag_->begin();
-}
-
-void SongListView::endDrag() {
-    drag_->end();
-}
-
-bool SongListView::isDragging() const {
-    return drag_->dragging();
-}
-
-std::vector<int> SongListView::draggedRows() const {
-    return drag_->rows();
-}
-
-int SongListView::dropRow() const {
-    return drag_->dropRow();
-}
-
 bool SongListView::dragFromPress(const QMouseEvent* event) {
     if (!dragPress_ || (event->buttons() & Qt::LeftButton) == 0)
         return false;
-    const QPoint from = *dragPress_;
-    if ((event->position().toPoint() - from).manhattanLength() < QApplication::startDragDistance())
+    if ((event->position().toPoint() - *dragPress_).manhattanLength() < QApplication::startDragDistance())
         return false;
-    dragPress_.reset();
     deferredSelect_ = -1;
-    startDrag(from);
+    startDrag(Qt::CopyAction | Qt::MoveAction);
+    dragPress_.reset();
     return true;
 }
 
-void SongListView::startDrag(const QPoint& pointer) {
-    std::unique_ptr<QMimeData> mime = drag_->begin();
-    if (!mime)
-        return;
-    QPoint hotSpot;
-    const QPixmap image = dragImage(pointer, &hotSpot);
-    if (image.isNull()) {
-        drag_->end();
-        return;
-    }
-    // Qt deletes the drag object once it has run.
-    auto* drag = new QDrag(this);
-    drag->setMimeData(mime.release());
-    drag->setPixmap(image);
-    drag->setHotSpot(hotSpot);
-    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+void SongListView::startDrag(Qt::DropActions supportedActions) {
+    QTableView::startDrag(supportedActions); // the model's data of the selected rows
     drag_->end();
-}
-
-QPixmap SongListView::dragImage(const QPoint& pointer, QPoint* hotSpot) const {
-    const std::vector<int>& rows = drag_->rows();
-    const int shown = std::min(static_cast<int>(rows.size()), kImageRows);
-    if (shown == 0 || viewport()->width() <= 0)
-        return {};
-    QPixmap image(viewport()->width(), shown * kRowHeight);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setOpacity(0.75);
-    const RowPainter rowPainter(colors(), font_, cells_);
-    const std::vector<ColumnSpan> spans = visibleSpans();
-    for (int i = 0; i < shown; ++i)
-        if (const RowObject* object = rows_.at(rows[static_cast<std::size_t>(i)]))
-            rowPainter.paint(painter, *object, rows[static_cast<std::size_t>(i)],
-                             QRect(0, i * kRowHeight, image.width(), kRowHeight), spans, false);
-    painter.end();
-    // The pointer keeps its place on the row it pressed.
-    const int pressed = rowAt(pointer.y());
-    const auto at = std::find(rows.begin(), rows.begin() + shown, pressed);
-    const int slot = at == rows.begin() + shown ? 0 : static_cast<int>(at - rows.begin());
-    const int inRow = pressed >= 0 ? (pointer.y() + verticalScrollBar()->value()) % kRowHeight : 0;
-    if (hotSpot != nullptr)
-        *hotSpot = QPoint(std::clamp(pointer.x(), 0, image.width() - 1), slot * kRowHeight + inRow);
-    return image;
 }
 
 // ---- the drop target ----
@@ -149,10 +81,6 @@ void SongListView::dragEnterEvent(QDragEnterEvent* event) {
 void SongListView::dragMoveEvent(QDragMoveEvent* event) {
     const QMimeData* mime = event->mimeData();
     answer(event, mime != nullptr ? dropTarget_->over(*mime, event->position().toPoint()) : DropEffect::None);
-}
-
-void SongListView::dragLeaveEvent(QDragLeaveEvent* event) {
-    event->accept();
 }
 
 void SongListView::dropEvent(QDropEvent* event) {
@@ -180,7 +108,7 @@ void SongListView::dropped(const DropDecision& decision, const QMimeData& mime) 
     // only as long as the drag.
     if (decision.kind == DropKind::Files) {
         QMetaObject::invokeMethod(
-            this, [this, paths = SongDragData::localFiles(mime)] { owner_.filesDropped(paths); },
+            this, [this, paths = SongDragData::localFiles(mime)] { emit filesDropped(paths); },
             Qt::QueuedConnection);
         return;
     }
@@ -188,7 +116,7 @@ void SongListView::dropped(const DropDecision& decision, const QMimeData& mime) 
     if (!songs)
         return;
     QMetaObject::invokeMethod(
-        this, [this, decision, songs = std::move(*songs)] { owner_.songsDropped(decision, songs); },
+        this, [this, decision, songs = std::move(*songs)] { emit songsDropped(decision, songs); },
         Qt::QueuedConnection);
 }
 
@@ -201,25 +129,24 @@ void SongListView::moveDraggedRows() {
     std::iota(same.begin(), same.end(), 0);
     if (order == same)
         return;
-    rows_.reorder(order);
     // Rows remembered by index follow their rows.
     std::vector<int> newIndex(order.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         newIndex[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
-    for (int* row : {&focusedRow_, &anchorRow_, &lastClickedRow_, &lastChangedRow_})
+    const int focused = focusedRow();
+    model_->reorder(order);
+    for (int* row : {&anchorRow_, &lastClickedRow_})
         if (*row >= 0 && *row < static_cast<int>(newIndex.size()))
             *row = newIndex[static_cast<std::size_t>(*row)];
-    if (isMiniList() || DropRules::renumbersAfterMove(owner_.pageKind()))
-        renumberCells();
-    viewport()->update();
-    owner_.rowsMoved();
+    if (focused >= 0 && focused < static_cast<int>(newIndex.size()))
+        setFocusedRow(newIndex[static_cast<std::size_t>(focused)]);
+    if (isMiniList() || DropRules::renumbersAfterMove(pageKind()))
+        model_->renumber();
+    emit rowsMoved();
 }
 
 void SongListView::rebindRows(std::span<Song* const> records) {
-    const int count = std::min(rowCount(), static_cast<int>(records.size()));
-    for (int row = 0; row < count; ++row)
-        rows_.at(row)->rebind(records[static_cast<std::size_t>(row)]);
-    viewport()->update();
+    model_->rebind(records);
 }
 
 } // namespace kesto

@@ -2,10 +2,11 @@
 
 #include "columns/column_kind.h"
 #include "columns/list_command_ids.h"
+#include "columns/list_menu_items.h"
 #include "columns/page_rules.h"
-#include "listview/list_control_owner.h"
 #include "listview/list_menus.h"
-#include "listview/song_list_accessible.h"
+#include "listview/song_list_header.h"
+#include "listview/song_table_model.h"
 #include "songs/panel_messages.h"
 
 #include <QApplication>
@@ -13,7 +14,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QScrollBar>
 
 #include <algorithm>
 
@@ -54,119 +54,63 @@ int clipboardCommand(int key, Qt::KeyboardModifiers modifiers, bool miniList) {
 
 // ---- keyboard ----
 
+QItemSelectionModel::SelectionFlags SongListView::selectionCommand(const QModelIndex&, const QEvent*) const {
+    return QItemSelectionModel::NoUpdate; // the ticks alone select
+}
+
+int SongListView::focusedRow() const {
+    return currentIndex().isValid() ? currentIndex().row() : -1;
+}
+
+int SongListView::focusColumn() const {
+    // The cell that carries a row's focus: its song name, else its first visible cell.
+    const int title = titleColumn();
+    return title >= 0 && !isColumnHidden(title) ? title : std::max(header_->logicalIndex(0), 0);
+}
+
 void SongListView::setFocusedRow(int row) {
-    if (!rows_.valid(row) || row == focusedRow_)
-        return;
-    focusedRow_ = row;
-    ensureRowVisible(row);
-    viewport()->update();
-    SongListAccessible::focusMoved(this, row);
+    if (model_->valid(row))
+        selectionModel()->setCurrentIndex(model_->index(row, focusColumn()), QItemSelectionModel::NoUpdate);
 }
 
-void SongListView::ensureRowVisible(int row) {
-    const int top = row * kRowHeight;
-    const int height = viewport()->height();
-    QScrollBar* bar = verticalScrollBar();
-    if (top < bar->value())
-        bar->setValue(top);
-    else if (top + kRowHeight > bar->value() + height)
-        bar->setValue(top + kRowHeight - height);
-}
-
-int SongListView::rowsPerPage() const {
-    return std::max(1, viewport()->height() / kRowHeight);
-}
-
-int SongListView::checkColumn() const {
-    for (int column = 0; column < columnCount(); ++column)
-        if (columnKind(column) == col::kCheck)
-            return column;
-    return -1;
-}
-
-int SongListView::titleColumn() const {
-    for (int column = 0; column < columnCount(); ++column)
-        if (columnKind(column) == col::kSongName)
-            return column;
-    return -1;
-}
-
-int SongListView::targetRowOf(int key) const {
-    const int from = focusedRow_;
-    switch (key) {
-    case Qt::Key_Up:
-        return from < 0 ? 0 : from - 1;
-    case Qt::Key_Down:
-        return from + 1;
-    case Qt::Key_PageUp:
-        return std::max(0, from - rowsPerPage());
-    case Qt::Key_PageDown:
-        return std::min(rowCount() - 1, std::max(0, from) + rowsPerPage());
-    case Qt::Key_Home:
-        return 0;
-    case Qt::Key_End:
-        return rowCount() - 1;
-    default:
-        return -1;
-    }
-}
-
-void SongListView::moveFocusByKey(int key, Qt::KeyboardModifiers modifiers) {
-    const int row = targetRowOf(key);
-    if (!rows_.valid(row))
-        return;
-    if ((modifiers & Qt::ShiftModifier) != 0) {
-        // Extends the ticked range from the anchor, as a click with Shift does.
-        if (anchorRow_ < 0)
-            anchorRow_ = focusedRow_ >= 0 ? focusedRow_ : row;
-        selectByClick(row, Qt::ShiftModifier);
-        focusedRow_ = -1; // so that setFocusedRow tells the screen reader
-    }
-    setFocusedRow(row);
-    viewport()->update();
+QModelIndex SongListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // Home and End go to the first and last rows; the focus stays on the row's focus cell.
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    const QModelIndex to = QTableView::moveCursor(action, modifiers);
+    return to.isValid() ? model_->index(to.row(), focusColumn()) : to;
 }
 
 void SongListView::toggleRow(int row) {
-    const RowObject* object = rows_.at(row);
-    if (object == nullptr || object->record() == nullptr)
+    if (record(row) == nullptr)
         return;
     const int column = checkColumn();
-    if (column >= 0 && cells_.has(*object, column))
+    if (column >= 0)
         return toggleCheck(row, column);
     // A page without check boxes: the row's selection alone, mirrored as a tick would be.
     const bool checked = !isChecked(row);
-    rows_.setSelected(row, checked);
-    if (owner_.pageKind() == 1 || isMiniList())
-        owner_.checkChanged(row, checked);
-    afterCheckChange();
-    viewport()->update();
-    SongListAccessible::checkChanged(this, row);
+    model_->setChecked(row, checked);
+    tellChecks(row, checked);
 }
 
 void SongListView::toggleByKey() {
-    std::vector<int> targets;
-    if (rows_.valid(focusedRow_))
-        targets.push_back(focusedRow_);
-    else
-        targets = rows_.selectedRows();
-    for (int row : targets)
+    const int focused = focusedRow();
+    for (int row : focused >= 0 ? std::vector<int>{focused} : selectedRows())
         toggleRow(row);
-    anchorRow_ = focusedRow_;
+    anchorRow_ = focusedRow();
 }
 
 void SongListView::listenByKey() {
-    if (!rows_.valid(focusedRow_) || rows_.at(focusedRow_)->record() == nullptr)
-        return;
-    if (PageRules::doubleClickPlays(owner_.pageKind(), isPlainList()))
-        notify(isMiniList() ? msg::kMiniPlayRow : msg::kRowListen, 0, focusedRow_, true);
+    if (record(focusedRow()) != nullptr && PageRules::doubleClickPlays(pageKind(), isPlainList()))
+        notify(isMiniList() ? msg::kMiniPlayRow : msg::kRowListen, 0, focusedRow(), true);
 }
 
 bool SongListView::deleteByKey() {
-    if (rows_.selectedRows().empty())
+    if (model_->checkedCount() == 0)
         return false;
-    const std::string_view menu = PageRules::contextMenu(owner_.pageKind(), true, isMiniList());
+    const std::string_view menu = PageRules::contextMenu(pageKind(), true, isMiniList());
     for (int command : kDeleteCommands)
-        if (ListMenus::offers(menu, command) && owner_.commandEnabled(command)) {
+        if (ListMenuItems::offers(menu, command) && commandEnabled(command)) {
             runCommand(command);
             return true;
         }
@@ -174,9 +118,8 @@ bool SongListView::deleteByKey() {
 }
 
 void SongListView::openMenuByKey() {
-    const QRect row = rows_.valid(focusedRow_)
-                          ? QRect(0, focusedRow_ * kRowHeight - verticalScrollBar()->value(),
-                                  viewport()->width(), kRowHeight)
+    const QRect row = focusedRow() >= 0
+                          ? QRect(0, rowViewportPosition(focusedRow()), viewport()->width(), kRowHeight)
                           : QRect();
     const QPoint local = row.isValid() ? row.center() : QPoint(viewport()->width() / 2, 0);
     const QPoint pos = viewport()->mapTo(this, local);
@@ -192,7 +135,7 @@ bool SongListView::typeAhead(const QString& text) {
         typed_.clear();
     typedAt_.start();
     // A new prefix looks past the focused row; a longer one may stay on it.
-    const int start = typed_.isEmpty() ? focusedRow_ + 1 : std::max(0, focusedRow_);
+    const int start = typed_.isEmpty() ? focusedRow() + 1 : std::max(0, focusedRow());
     typed_ += text;
     for (int i = 0; i < rowCount(); ++i) {
         const int row = (start + i) % rowCount();
@@ -218,13 +161,19 @@ void SongListView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (isNavigationKey(key)) {
-        moveFocusByKey(key, modifiers);
+        const int from = focusedRow();
+        QTableView::keyPressEvent(event); // moves the focus alone
+        if ((modifiers & Qt::ShiftModifier) != 0 && focusedRow() >= 0) {
+            // Extends the ticked range from the anchor, as a click with Shift does.
+            anchorRow_ = anchorRow_ >= 0 ? anchorRow_ : from >= 0 ? from : focusedRow();
+            selectByClick(focusedRow(), Qt::ShiftModifier);
+        }
     } else if (key == Qt::Key_Space && (modifiers & Qt::ControlModifier) == 0) {
         toggleByKey();
     } else if (key == Qt::Key_A && modifiers == Qt::ControlModifier) {
         checkAll();
     } else if (const int command = clipboardCommand(key, modifiers, isMiniList()); command != 0) {
-        if (owner_.commandEnabled(command))
+        if (commandEnabled(command))
             runCommand(command);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         listenByKey();
@@ -239,22 +188,14 @@ void SongListView::keyPressEvent(QKeyEvent* event) {
                (modifiers & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
         typeAhead(event->text());
     } else {
-        QAbstractScrollArea::keyPressEvent(event);
+        QTableView::keyPressEvent(event);
     }
 }
 
 void SongListView::focusInEvent(QFocusEvent* event) {
-    QAbstractScrollArea::focusInEvent(event);
-    if (focusedRow_ < 0 && rowCount() > 0)
-        focusedRow_ = rows_.selectedRows().empty() ? 0 : rows_.selectedRows().front();
-    viewport()->update();
-    if (focusedRow_ >= 0)
-        SongListAccessible::focusMoved(this, focusedRow_);
-}
-
-void SongListView::focusOutEvent(QFocusEvent* event) {
-    QAbstractScrollArea::focusOutEvent(event);
-    viewport()->update();
+    if (focusedRow() < 0 && rowCount() > 0)
+        setFocusedRow(model_->checkedCount() == 0 ? 0 : selectedRows().front());
+    QTableView::focusInEvent(event);
 }
 
 } // namespace kesto

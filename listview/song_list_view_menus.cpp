@@ -1,34 +1,15 @@
 #include "listview/song_list_view.h"
 
-#include "columns/cell_formatter.h"
-#include "columns/click_table.h"
-#include "columns/column_kind.h"
-#include "columns/column_set_store.h"
-#include "columns/default_column_sets.h"
 #include "columns/list_command_ids.h"
 #include "columns/list_commands.h"
 #include "columns/page_rules.h"
-#include "columns/sort_rules.h"
 #include "include/kesto/panel_api.h"
 #include "include/kesto/window_message.h"
-#include "listview/list_control_owner.h"
 #include "listview/list_menus.h"
-#include "listview/row_painter.h"
-#include "listview/skin_scroll_bar.h"
 #include "listview/song_list_header.h"
-#include "platform/cp949.h"
-#include "platform/message_box.h"
-#include "platform/screen_text.h"
-#include "songs/panel_messages.h"
+#include "listview/song_table_model.h"
 
-#include <QContextMenuEvent>
-#include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QScrollBar>
-
-#include <algorithm>
 
 namespace kesto {
 
@@ -39,10 +20,9 @@ QMenu* SongListView::createHeaderMenu(int column) {
     menu->addAction(QString::fromUtf8("자동 크기 조정"))->setData(listcmd::kAutoSizeColumn);
     menu->addAction(QString::fromUtf8("모든 항목 자동 크기 조정"))->setData(listcmd::kAutoSizeAll);
     menu->addSeparator();
-    const bool suppressed = owner_.rankSuppressed();
-    for (int i = PageRules::headerMenuFirstColumn(owner_.pageKind()); i < columnCount(); ++i) {
+    for (int i = PageRules::headerMenuFirstColumn(pageKind()); i < columnCount(); ++i) {
         const QString title = header_->title(i);
-        if (title.isEmpty() || (suppressed && SongListHeader::isRankTitle(title)))
+        if (title.isEmpty() || (rankSuppressed_ && SongListHeader::isRankTitle(title)))
             continue;
         QAction* action = menu->addAction(title);
         action->setCheckable(true);
@@ -56,10 +36,10 @@ QMenu* SongListView::createHeaderMenu(int column) {
 
 void SongListView::runHeaderCommand(int commandId, int column) {
     if (commandId == listcmd::kAutoSizeColumn) {
-        autoSizeColumn(column);
+        resizeColumnToContents(column);
     } else if (commandId == listcmd::kAutoSizeAll) {
         for (int i = 0; i < columnCount(); ++i)
-            autoSizeColumn(i);
+            resizeColumnToContents(i);
     } else if (commandId >= listcmd::kShowColumnBase) {
         const int target = commandId - listcmd::kShowColumnBase;
         if (isColumnHidden(target))
@@ -67,28 +47,27 @@ void SongListView::runHeaderCommand(int commandId, int column) {
         else
             hideColumn(target);
         saveColumns();
-        owner_.columnsChanged();
+        emit columnsChanged();
     }
-    viewport()->update();
 }
 
 QMenu* SongListView::createContextMenu(bool rowHit) {
-    QMenu* menu = ListMenus::create(PageRules::contextMenu(owner_.pageKind(), rowHit, isMiniList()), this);
+    QMenu* menu = ListMenus::create(PageRules::contextMenu(pageKind(), rowHit, isMiniList()), this);
     if (menu == nullptr)
         return nullptr;
     const QList<QAction*> actions = menu->findChildren<QAction*>();
     for (QAction* action : actions)
         if (const int id = ListMenus::commandOf(action); id != 0)
-            action->setEnabled(owner_.commandEnabled(id));
+            action->setEnabled(commandEnabled(id));
     connect(menu, &QMenu::triggered, this,
             [this](QAction* action) { runCommand(ListMenus::commandOf(action)); });
     return menu;
 }
 
 int SongListView::firstSelectedOrFocused(bool preferFocused) const {
-    if (preferFocused && focusedRow_ >= 0 && isChecked(focusedRow_))
-        return focusedRow_;
-    const std::vector<int> selected = rows_.selectedRows();
+    if (preferFocused && isChecked(focusedRow()))
+        return focusedRow();
+    const std::vector<int> selected = selectedRows();
     return selected.empty() ? -1 : selected.front();
 }
 
@@ -112,27 +91,27 @@ void SongListView::runCommand(int commandId) {
     case Action::UncheckAll:
         return uncheckAll();
     case Action::InvertChecks:
-        return invertChecks();
+        return model_->invert();
     case Action::PutInto: {
         std::vector<Song*> records;
-        for (int row : rows_.selectedRows())
+        for (int row : selectedRows())
             if (Song* r = record(row))
                 records.push_back(r);
         if (!records.empty())
-            owner_.putInto(commandId, records);
+            emit putInto(commandId, records);
         return;
     }
     case Action::LoadList:
-        port_.send(owner_.hostSideWindow(), KESTO_MSG_LOAD_LIST, command.which, 0);
-        owner_.loadList(command.which);
+        port_.send(hostSideWindow_, KESTO_MSG_LOAD_LIST, command.which, 0);
+        emit loadList(command.which);
         return;
     case Action::ClearNowPlaying:
-        return owner_.clearNowPlaying();
+        return emit clearNowPlaying();
     case Action::AutoSizeColumn:
     case Action::AutoSizeAll:
         return runHeaderCommand(commandId, lastClickedColumn_);
     case Action::Forward:
-        return owner_.forwardCommand(commandId);
+        return emit forwardCommand(commandId);
     case Action::None:
         return;
     }

@@ -13,6 +13,26 @@ namespace {
 constexpr int kDefaultSkin = 1;
 }
 
+void MiniListOwner::attach(SongListView& list) {
+    list.setMessageBox(messageBox());
+    list.setHostSideWindow(hostSideWindow());
+    list.setAnswers({[this] { return skinType(); }, {}, {}, [this] { return dropPageKind(); }});
+    QObject::connect(&list, &SongListView::checkChanged, &list,
+                     [this](int row, bool on) { checkChanged(row, on); });
+    QObject::connect(&list, &SongListView::allCheckedChanged, &list,
+                     [this](bool all) { allCheckedChanged(all); });
+    QObject::connect(&list, &SongListView::rowsSorted, &list, [this] { rowsSorted(); });
+    QObject::connect(&list, &SongListView::rowsMoved, &list, [this] { rowsMoved(); });
+    QObject::connect(&list, &SongListView::songsDropped, &list,
+                     [this](const DropDecision& decision, const std::vector<Song>& songs) {
+                         songsDropped(decision, songs);
+                     });
+    QObject::connect(&list, &SongListView::filesDropped, &list,
+                     [this](const std::vector<std::string>& paths) { filesDropped(paths); });
+    QObject::connect(&list, &SongListView::forwardCommand, &list,
+                     [this](int id) { forwardCommand(id); });
+}
+
 int MiniListOwner::dropPageKind() const {
     const PanelOperations* panel = p_.module->panel();
     return panel != nullptr ? panel->pageKind() : 0;

@@ -143,7 +143,8 @@ bool MiniPlayList::createWindow(const KestoRect& rect) {
         return false;
     window_ = new MiniListWindow();
     window_->setHostWindow(static_cast<QWidget*>(module_.hostWindow()));
-    list_ = new SongListView(*protocol_.port, window_.data(), *owner_, SongListView::MiniList, window_);
+    list_ = new SongListView(*protocol_.port, window_.data(), SongListView::MiniList, window_);
+    owner_->attach(*list_);
     parts_ = std::make_unique<MiniParts>(MiniParts{*this, *pages_, *list_});
     window_->setMessageHandler([this](unsigned message, MessageWords words) {
         MiniMessageTable::dispatch(*parts_, message, words);

@@ -57,12 +57,26 @@ ListViewArea::ListViewArea(PageState& state, MessagePort& port, WindowHandle pan
       columnSettings_(std::make_unique<RegistryColumnSettings>(*key_)),
       columnStore_(std::make_unique<ColumnSetStore>(*columnSettings_)), label_(new LinkLabel(this)),
       splitter_(new QSplitter(Qt::Vertical, this)),
-      list_(new SongListView(port, panelWindow, *this, SongListView::NoFlags, splitter_)),
+      list_(new SongListView(port, panelWindow, SongListView::NoFlags, splitter_)),
       html_(HtmlAreaFactory::create(splitter_)) {
     setObjectName(QStringLiteral("listView"));
     list_->setObjectName(QStringLiteral("songList"));
     html_->widget()->setObjectName(QStringLiteral("htmlArea"));
     list_->setColumnStore(columnStore_.get());
+    list_->setMessageBox(box_);
+    list_->setAnswers({[this] { return skinType(); },
+                       [this] { return currentMarking(); },
+                       [this](int commandId) { return commandEnabled(commandId); },
+                       {}});
+    connect(list_, &SongListView::checkChanged, this, &ListViewArea::checkChanged);
+    connect(list_, &SongListView::rowsSorted, this, &ListViewArea::rowsSorted);
+    connect(list_, &SongListView::rowsMoved, this, &ListViewArea::rowsMoved);
+    connect(list_, &SongListView::putInto, this, &ListViewArea::putInto);
+    connect(list_, &SongListView::loadList, this, &ListViewArea::loadList);
+    connect(list_, &SongListView::clearNowPlaying, this, &ListViewArea::clearNowPlaying);
+    connect(list_, &SongListView::songsDropped, this, &ListViewArea::songsDropped);
+    connect(list_, &SongListView::forwardCommand, this, &ListViewArea::forwardCommand);
+    connect(list_, &SongListView::filesDropped, this, &ListViewArea::filesDropped);
     splitter_->addWidget(list_);
     splitter_->addWidget(html_->widget());
     // Where the user puts the splitter is where the next split page puts it.
@@ -110,6 +124,7 @@ void ListViewArea::showList(SongStore& store, const ListHandOver& handOver) {
     if (reinstall && suppress != rankSuppressed_)
         list_->saveColumns(); // under the flag the columns were shown with
     rankSuppressed_ = suppress;
+    list_->setRankSuppressed(suppress);
     // Installing a column set saves the one it replaces to the settings: only on a change.
     if (reinstall)
         list_->applyPageKind(handOver.pageKind);
@@ -166,8 +181,12 @@ int ListViewArea::pageKind() const {
     return state_.pageKind;
 }
 
+void ListViewArea::setHostWindow(WindowHandle host) {
+    list_->setHostSideWindow(host);
+}
+
 int ListViewArea::skinType() const {
-    return actions_ != nullptr ? actions_->skinType() : ListControlOwner::skinType();
+    return actions_ != nullptr ? actions_->skinType() : 1;
 }
 
 bool ListViewArea::currentMarking() const {

@@ -3,8 +3,9 @@
 // mode (1 HTML alone, 2 and 3 both, 4 the list alone, 5 and 6 both with the splitter taken
 // from the settings). Show page hands its lists over here.
 
-#include "listview/list_control_owner.h"
 #include "pages/page_view.h"
+#include "platform/message_port.h"
+#include "songs/song.h"
 
 #include <QWidget>
 
@@ -24,9 +25,10 @@ class ListOwnerActions;
 class RegistryColumnSettings;
 class RegistryKey;
 class SongDrops;
+struct DropDecision;
 struct PageState;
 
-class ListViewArea final : public QWidget, public PageView, public ListControlOwner {
+class ListViewArea final : public QWidget, public PageView {
     Q_OBJECT
 public:
     // Messages of the list control go to panelWindow through port.
@@ -47,25 +49,23 @@ public:
     // A web page alone, headed by its title (UTF-8) until the page announces links of its own.
     void showWebPage(const std::string& address, const std::string& title);
 
-    // ListControlOwner: the panel's part goes to the actions it hands in.
+    // What the list tells and asks: the panel's part goes to the actions it hands in.
     void setActions(ListOwnerActions* actions) { actions_ = actions; }
-    int pageKind() const override;
-    bool rankSuppressed() const override { return rankSuppressed_; }
-    int skinType() const override;
-    bool currentMarking() const override;
-    MessageBox* messageBox() override { return box_; }
-    WindowHandle hostSideWindow() const override { return hostWindow_; }
-    void setHostWindow(WindowHandle host) { hostWindow_ = host; }
-    void checkChanged(int row, bool checked) override;
-    void rowsSorted() override;
-    bool commandEnabled(int commandId) const override;
-    void putInto(int commandId, const std::vector<Song*>& records) override;
-    void forwardCommand(int commandId) override;
-    void loadList(int which) override;
-    void clearNowPlaying() override;
-    void rowsMoved() override { followRows(); }
-    void songsDropped(const DropDecision& decision, const std::vector<Song>& songs) override;
-    void filesDropped(const std::vector<std::string>& paths) override;
+    int pageKind() const;
+    bool rankSuppressed() const { return rankSuppressed_; }
+    int skinType() const;
+    bool currentMarking() const;
+    void setHostWindow(WindowHandle host);
+    void checkChanged(int row, bool checked);
+    void rowsSorted();
+    bool commandEnabled(int commandId) const;
+    void putInto(int commandId, const std::vector<Song*>& records);
+    void forwardCommand(int commandId);
+    void loadList(int which);
+    void clearNowPlaying();
+    void rowsMoved() { followRows(); }
+    void songsDropped(const DropDecision& decision, const std::vector<Song>& songs);
+    void filesDropped(const std::vector<std::string>& paths);
 
     // Where drops on the list go; null drops nothing.
     void setDrops(SongDrops* drops) { drops_ = drops; }
@@ -95,7 +95,6 @@ private:
     SongListView* list_;
     HtmlArea* html_;
     ListOwnerActions* actions_ = nullptr;
-    WindowHandle hostWindow_ = nullptr;
     SongDrops* drops_ = nullptr;
     bool hasAddress_ = false;
     std::string pageTitle_; // the heading of a web page shown alone

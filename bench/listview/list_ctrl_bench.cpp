@@ -3,7 +3,6 @@
 
 #include "columns/cell_formatter.h"
 #include "columns/default_column_sets.h"
-#include "listview/list_control_owner.h"
 #include "listview/song_list_view.h"
 #include "platform/cp949.h"
 #include "platform/message_port.h"
@@ -44,11 +43,6 @@ public:
     std::intptr_t send(WindowHandle, unsigned, std::intptr_t, std::intptr_t) override { return 0; }
 };
 
-class BenchOwner final : public ListControlOwner {
-public:
-    int pageKind() const override { return kPageKind; }
-};
-
 struct Data {
     std::vector<Song> records;
     std::vector<Song*> rows;
@@ -77,8 +71,8 @@ const Data& data() {
     return d;
 }
 
-std::unique_ptr<SongListView> makeControl(NullPort& port, BenchOwner& owner) {
-    auto list = std::make_unique<SongListView>(port, nullptr, owner);
+std::unique_ptr<SongListView> makeControl(NullPort& port) {
+    auto list = std::make_unique<SongListView>(port, nullptr);
     list->setColumns(DefaultColumnSets::forPageKind(kPageKind), kPageKind);
     list->resize(1000, 600);
     return list;
@@ -102,9 +96,8 @@ std::unique_ptr<QStandardItemModel> makeModel(int rowCount = kRows) {
 void BM_ListControl_Fill(benchmark::State& state) {
     app();
     NullPort port;
-    BenchOwner owner;
     for (auto _ : state) {
-        auto list = makeControl(port, owner);
+        auto list = makeControl(port);
         list->appendRows(data().rows);
         benchmark::DoNotOptimize(list->rowCount());
     }
@@ -126,8 +119,7 @@ void BM_TreeView_Fill(benchmark::State& state) {
 void controlSort(benchmark::State& state, int column) {
     app();
     NullPort port;
-    BenchOwner owner;
-    auto list = makeControl(port, owner);
+    auto list = makeControl(port);
     const auto rows = static_cast<std::size_t>(state.range(0));
     list->appendRows(std::span(data().rows).first(rows));
     for (auto _ : state)
@@ -167,8 +159,7 @@ void BM_TreeView_SortInteger(benchmark::State& state) {
 void BM_ListControl_PaintScreen(benchmark::State& state) {
     app();
     NullPort port;
-    BenchOwner owner;
-    auto list = makeControl(port, owner);
+    auto list = makeControl(port);
     list->appendRows(data().rows);
     list->show();
     QPixmap target(list->viewport()->size());

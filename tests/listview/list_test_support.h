@@ -3,7 +3,7 @@
 // and a scripted message box: the pieces a list control test talks to.
 
 #include "include/kesto/window_message.h"
-#include "listview/list_control_owner.h"
+#include "listview/song_list_view.h"
 #include "protocol/protocol_doubles.h"
 #include "songs/song.h"
 
@@ -52,15 +52,14 @@ protected:
     }
 };
 
-class TestOwner : public ListControlOwner {
-public:
-    int pageKind() const override { return page; }
-    bool rankSuppressed() const override { return suppressed; }
-    MessageBox* messageBox() override { return &box; }
-    void columnsChanged() override { ++columnChanges; }
+// Tells the list its message box and counts its column changes.
+struct TestOwner {
+    void attach(SongListView& list) {
+        list.setMessageBox(&box);
+        QObject::connect(&list, &SongListView::columnsChanged, &list, [this] { ++columnChanges; });
+    }
 
     int page = 1;
-    bool suppressed = false;
     int columnChanges = 0;
     ScriptedBox box;
 };
