@@ -2,6 +2,7 @@
 
 #include "host/cp949_text.h"
 #include "host/host_message_text.h"
+#include "host/host_plain_text.h"
 #include "host/host_session.h"
 #include "host/lyrics_pane.h"
 #include "host/main_window.h"
@@ -96,8 +97,8 @@ void HostMessages::showError(long long code, const std::string& text) {
         lastError_ = tr("The server refused the request (%1).").arg(code);
     window_.statusBar()->showMessage(lastError_, 10000);
     // Not modal: playing and the panel go on while the box is open.
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Kesto Player"), lastError_,
-                                QMessageBox::Ok, &window_);
+    auto* box =
+        HostPlainText::messageBox(QMessageBox::Warning, QStringLiteral("Kesto Player"), lastError_, &window_);
     box->setObjectName(QStringLiteral("serverErrorBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

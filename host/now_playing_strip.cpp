@@ -2,6 +2,7 @@
 
 #include "host/audio_engine.h"
 #include "host/cp949_text.h"
+#include "host/host_plain_text.h"
 #include "host/play_controller.h"
 #include "host/transport_bar.h"
 
@@ -24,7 +25,7 @@ QString utf8(const std::string& cp949) {
 NowPlayingStrip::NowPlayingStrip(PlayController& controller, std::function<QString(int)> albumOf,
                                  QWidget* parent)
     : QWidget(parent), controller_(controller), albumOf_(std::move(albumOf)), cover_(new QLabel(this)),
-      title_(new QLabel(this)), details_(new QLabel(this)), time_(new QLabel(this)) {
+      title_(HostPlainText::label(this)), details_(HostPlainText::label(this)), time_(new QLabel(this)) {
     setObjectName(QStringLiteral("nowPlayingStrip"));
     cover_->setObjectName(QStringLiteral("coverPicture"));
     cover_->setFixedSize(kCoverSide, kCoverSide);
