@@ -3,7 +3,6 @@
 // the album database, the settings or the list. One test per process (one host per load).
 #include "tests/integration/dialog_script.h"
 #include "tests/integration/panel_entries_fixture.h"
-#include "tests/support/shown_text.h"
 
 #include "library/album_song_list.h"
 #include "protocol/reply_fields.h"
@@ -13,7 +12,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -81,13 +79,6 @@ protected:
     std::string cash() {
         const std::string body = std::string("tester\v") + login().uKey + "\v";
         return ReplyFields(host.ask(host.baseUrl() + "/protocol.jsp?cash", body)).text(1);
-    }
-
-    static long residentKiB() {
-        long pages = 0;
-        long resident = 0;
-        std::ifstream("/proc/self/statm") >> pages >> resident;
-        return resident * 4;
     }
 
     static std::string rootSetting(const char* name) {
@@ -536,61 +527,6 @@ TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
     script.install();
     QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kInfoPage, 0, 0));
     ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 5s));
-}
-
-// A song's title tag and a folder from the settings in every dialog that shows them, with
-// the tooltips of the dialogs' links: shown as written, never as markup, and nothing an <img>
-// names is read (memory stays where it was).
-TEST_F(DialogsTest, OutsideTextShowsAsWrittenInTheDialogs) {
-    const QString name = u("<img src=\"/dev/zero\"><b>x</b>");
-    // The song's name comes from its title tag.
-    localAlbums({"tagged"});
-    writeTaggedMp3(host.dataFolder() / "music" / "tagged.mp3", name.toStdString(), "Tester");
-    PanelHost::setTags(PanelHost::Tags::Real);
-    const auto downloads = host.dataFolder() / "downloads" / name.toStdString();
-    std::filesystem::create_directories(downloads);
-    RegistryKey().writeRootString(downloads.string(), settings::kLastSaveFolder);
-    const auto startKiB = residentKiB();
-    std::vector<std::pair<std::string, QString>> shown; // place, text as the user sees it
-    const auto label = [&shown](QWidget* d, const char* place, const char* object) {
-        const auto* l = d->findChild<QLabel*>(QString::fromLatin1(object));
-        shown.emplace_back(place, l != nullptr ? shownText(l->text(), l->textFormat()) : QString());
-    };
-    const auto linkTips = [&shown](QWidget* d, const char* place) {
-        for (const auto* l : d->findChildren<QLabel*>())
-            if (!l->toolTip().isEmpty())
-                shown.emplace_back(place, shownText(l->toolTip()));
-    };
-    DialogScript script;
-    script
-        .then("songInfo",
-              [&](QWidget* d) {
-                  label(d, "song information", "songName");
-                  DialogScript::click(d, "ok");
-              })
-        .then("purchase", [&](QWidget* d) {
-            label(d, "download options' folder", "saveFolder");
-            linkTips(d, "purchase link tooltip");
-            DialogScript::click(d, "cancel");
-        });
-    script.install();
-    host.show(4, 4100, "7");
-    ASSERT_TRUE(waitForReady(1));
-    host.list()->setRowChecked(0, true);
-    QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kInfoPage, 0, 0));
-    ASSERT_TRUE(PanelHost::processUntil([&] { return script.opened("songInfo") == 1; }, 5s));
-    host.show(2, kChartMenu, kChart);
-    tick({0});
-    host.entry<KestoEntry69>(69)(0, "");
-    ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
-    ASSERT_GE(shown.size(), 3u);
-    for (const auto& [place, text] : shown) {
-        if (place.find("tooltip") != std::string::npos)
-            EXPECT_FALSE(text.contains(u("<p"))) << place << ": " << text.toStdString();
-        else
-            EXPECT_TRUE(text.contains(name)) << place << ": " << text.toStdString();
-    }
-    EXPECT_LT(residentKiB() - startKiB, 64 * 1024);
 }
 
 TEST_F(DialogsTest, HostEntriesOpenTheDialogOfTheirKind) {
