@@ -4,6 +4,7 @@
 #include "host/audio/play_controller.h"
 #include "host/audio/transport_bar.h"
 #include "host/session/cp949_text.h"
+#include "host/window/host_plain_text.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -24,7 +25,7 @@ QString utf8(const std::string& cp949) {
 NowPlayingStrip::NowPlayingStrip(PlayController& controller, std::function<QString(int)> albumOf,
                                  QWidget* parent)
     : QWidget(parent), controller_(controller), albumOf_(std::move(albumOf)), cover_(new QLabel(this)),
-      title_(new QLabel(this)), details_(new QLabel(this)), time_(new QLabel(this)) {
+      title_(HostPlainText::label(this)), details_(HostPlainText::label(this)), time_(new QLabel(this)) {
     setObjectName(QStringLiteral("nowPlayingStrip"));
     cover_->setObjectName(QStringLiteral("coverPicture"));
     cover_->setFixedSize(kCoverSide, kCoverSide);

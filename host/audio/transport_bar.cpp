@@ -2,6 +2,7 @@
 
 #include "host/audio/audio_engine.h"
 #include "host/audio/play_controller.h"
+#include "host/window/host_plain_text.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -18,7 +19,7 @@ TransportBar::TransportBar(PlayController& controller, QWidget* parent)
       stop_(button(QStringLiteral("■ 정지"), QStringLiteral("stopSong"), tr("Stop"))),
       next_(button(QStringLiteral("다음 곡 ▶▶"), QStringLiteral("nextSong"), tr("Next song"))),
       seek_(new QSlider(Qt::Horizontal, this)),
-      time_(new QLabel(clock(0) + QStringLiteral(" / ") + clock(0), this)), song_(new QLabel(this)),
+      time_(new QLabel(clock(0) + QStringLiteral(" / ") + clock(0), this)), song_(HostPlainText::label(this)),
       volume_(new QSlider(Qt::Horizontal, this)), mode_(new QComboBox(this)) {
     setObjectName(QStringLiteral("transportBar"));
     seek_->setObjectName(QStringLiteral("seekSlider"));

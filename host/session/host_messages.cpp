@@ -6,6 +6,7 @@
 #include "host/session/host_message_text.h"
 #include "host/session/host_session.h"
 #include "host/session/log_mask.h"
+#include "host/window/host_plain_text.h"
 #include "host/window/lyrics_pane.h"
 #include "host/window/main_window.h"
 #include "host/window/web_page_window.h"
@@ -98,8 +99,8 @@ void HostMessages::showError(long long code, const std::string& text) {
     window_.statusBar()->showMessage(QString::fromStdString(LogMask::masked(lastError_.toStdString())),
                                      10000);
     // Not modal: playing and the panel go on while the box is open.
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Kesto Player"), lastError_,
-                                QMessageBox::Ok, &window_);
+    auto* box =
+        HostPlainText::messageBox(QMessageBox::Warning, QStringLiteral("Kesto Player"), lastError_, &window_);
     box->setObjectName(QStringLiteral("serverErrorBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

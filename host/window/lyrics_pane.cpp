@@ -26,7 +26,8 @@ void LyricsPane::showPage(const QUrl& page) {
 #ifdef KESTO_HOST_WEBENGINE
     static_cast<QWebEngineView*>(widget())->load(page);
 #else
-    static_cast<QLabel*>(widget())->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(page.toString()));
+    static_cast<QLabel*>(widget())->setText(
+        QStringLiteral("<a href=\"%1\">%1</a>").arg(page.toString().toHtmlEscaped()));
 #endif
     show();
 }

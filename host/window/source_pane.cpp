@@ -4,6 +4,7 @@
 #include "host/library/album_database.h"
 #include "host/session/cp949_text.h"
 #include "host/session/host_log.h"
+#include "host/window/host_plain_text.h"
 #include "host/window/page_menu.h"
 #include "include/kesto/panel_api.h"
 
@@ -48,7 +49,7 @@ void SourcePane::add(QTreeWidgetItem* parent, const QString& title, int menuId,
     auto* item = new QTreeWidgetItem(parent, {title});
     item->setData(0, kMenuIdRole, menuId);
     item->setData(0, kParameterRole, QString::fromStdString(parameter));
-    item->setToolTip(0, title);
+    item->setToolTip(0, HostPlainText::toolTip(title));
 }
 
 void SourcePane::fill(const std::string& dataFolder) {

@@ -1,6 +1,6 @@
 // The player's own converter reads every pair and every BMP character as the module's does
 // (whose test holds that one to the code page).
-#include "host/cp949_text.h"
+#include "host/session/cp949_text.h"
 #include "platform/cp949.h"
 #include "platform/utf8.h"
 

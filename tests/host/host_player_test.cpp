@@ -1,10 +1,12 @@
 // The reference host's player driven offscreen: the real main window, session, module and
 // in-process service in a fresh data folder; songs are picked in the panel and played by the
 // host. Every test runs in its own process (the module takes one host window per load).
+#include "columns/column_kind.h"
 #include "host/audio/audio_engine.h"
 #include "host/audio/play_controller.h"
 #include "host/audio/transport_bar.h"
 #include "host/demo/demo_library.h"
+#include "host/session/cp949_text.h"
 #include "host/session/data_folder.h"
 #include "host/session/host_messages.h"
 #include "host/session/host_panel_area.h"
@@ -15,15 +17,19 @@
 #include "host/window/main_window.h"
 #include "host/window/web_page_window.h"
 #include "include/kesto/panel_api.h"
+#include "listview/song_list_header.h"
 #include "listview/song_list_view.h"
 #include "platform/host_block.h"
 #include "platform/qt_message_port.h"
 #include "songs/panel_messages.h"
+#include "tests/support/shown_text.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -32,12 +38,20 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <set>
+
+#include <sqlite3.h>
+#include <taglib/fileref.h>
+#include <taglib/tag.h>
 
 namespace kesto {
 namespace {
@@ -96,6 +110,65 @@ protected:
             return session->module().entry<KestoEntry13>(13)() == 5 && list != nullptr &&
                    list->rowCount() == static_cast<int>(DemoLibrary::songs().size());
         }));
+    }
+
+    // Every song of the demo library gets that title tag, every list that name in the album file.
+    void nameLocalSongs(const QString& name) {
+        for (const DemoSong& song : DemoLibrary::songs()) {
+            TagLib::FileRef file((DemoLibrary::folderIn(data.path()) / song.file).c_str());
+            ASSERT_FALSE(file.isNull());
+            file.tag()->setTitle(TagLib::String(name.toStdString(), TagLib::String::UTF8));
+            ASSERT_TRUE(file.save());
+        }
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open((data.path() / "Playlist" / "MyAlbum.dbf").c_str(), &db), SQLITE_OK);
+        const std::string text = Cp949Text::fromUtf8(name.toStdString());
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db, "update AlbumName_tbl set Album_Name = ?", -1, &statement, nullptr);
+        sqlite3_bind_text(statement, 1, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        EXPECT_EQ(sqlite3_step(statement), SQLITE_DONE);
+        sqlite3_finalize(statement);
+        sqlite3_close(db);
+    }
+    SongListView* list() {
+        KestoRect rect{};
+        return static_cast<SongListView*>(
+            static_cast<QWidget*>(session->module().entry<KestoEntry74>(74)(1, &rect)));
+    }
+    // The first row's song name, cut short, hovered.
+    QString cellToolTip() {
+        SongListView* view = list();
+        int column = 0;
+        while (column < view->columnCount() && view->columnKind(column) != col::kSongName)
+            ++column;
+        view->header()->resizeSection(column, 12);
+        const QPoint at = view->cellRect(0, column).center();
+        QHelpEvent event(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &event);
+        return test::shownText(QToolTip::text());
+    }
+    QString labelText(const char* name) {
+        auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+        return label == nullptr ? QString() : test::shownText(label->text(), label->textFormat());
+    }
+    QString errorBoxText() {
+        QString texts;
+        for (auto* box : window->findChildren<QMessageBox*>(QStringLiteral("serverErrorBox")))
+            texts += test::shownText(box->text(), box->textFormat());
+        return texts;
+    }
+    QString playListToolTips() {
+        QString tips;
+        auto* pane = window->findChild<QTreeWidget*>(QStringLiteral("sourcePane"));
+        for (QTreeWidgetItemIterator it(pane); *it != nullptr; ++it)
+            tips += test::shownText((*it)->toolTip(0));
+        return tips;
+    }
+    static long residentKiB() {
+        long pages = 0;
+        long resident = 0;
+        std::ifstream("/proc/self/statm") >> pages >> resident;
+        return resident * 4;
     }
 
     DataFolder data;
@@ -296,6 +369,39 @@ TEST_F(HostPlayerTest, ServerErrorsAreShownAndAnEndedLogInIsRenewed) {
     session->showMenuId(kChartMenu, "00101");
     listenToAll();
     EXPECT_TRUE(waitFor([this] { return playing(0); }));
+}
+
+// Every place where the player and its panel show a song name (as a tag or the album file
+// gives it), a play list name or a server message: the text shows as written, nothing in it is
+// read as markup, no file an <img> names is read, and memory stays where it was.
+TEST_F(HostPlayerTest, OutsideTextShowsAsWrittenInEveryPlace) {
+    const std::pair<const char*, std::function<QString()>> places[] = {
+        {"list cell tooltip", [this] { return cellToolTip(); }},
+        {"now-playing strip", [this] { return labelText("nowPlayingTitle"); }},
+        {"transport bar", [this] { return labelText("songLabel"); }},
+        {"message log", [this] { return window->logText(); }},
+        {"server message box", [this] { return errorBoxText(); }},
+        {"play list tooltip", [this] { return playListToolTips(); }},
+    };
+    const long startKiB = residentKiB();
+    for (const QString& markup : {QStringLiteral("<img src=\"/dev/zero\">"), QStringLiteral("<b>x</b>")}) {
+        SCOPED_TRACE(markup.toStdString());
+        nameLocalSongs(markup + QStringLiteral(" with a name too long for its column"));
+        QtMessagePort::instance().post(window->panelArea(), KESTO_MSG_PLAYLIST_CHANGED, 0, 0);
+        showLocalAlbum();
+        listenToAll();
+        ASSERT_TRUE(waitFor([this] { return playing(0); }));
+        const std::string message = Cp949Text::fromUtf8(markup.toStdString());
+        QtMessagePort::instance().post(window->panelArea(), KESTO_MSG_SERVER_ERROR, -5,
+                                       reinterpret_cast<std::intptr_t>(HostBlock::copyForHost(message)));
+        ASSERT_TRUE(waitFor([&] { return player->messages().lastError() == markup; }));
+        for (const auto& [place, shown] : places)
+            EXPECT_TRUE(waitFor([&] { return shown().contains(markup); }, 5000))
+                << place << ": " << shown().toStdString();
+        for (auto* box : window->findChildren<QMessageBox*>(QStringLiteral("serverErrorBox")))
+            box->close();
+    }
+    EXPECT_LT(residentKiB() - startKiB, 64 * 1024);
 }
 
 TEST_F(HostPlayerTest, LoadingAPlayListFillsTheNowPlayingList) {
