@@ -118,12 +118,12 @@ TEST_F(RowMessagesTest, DownloadCellRightZoneAndPhoneSmsMenuOpenTheSongWebPageOf
     ASSERT_TRUE(hostGot(KESTO_MSG_SONG_WEB_PAGE));
     const auto first = host.hostLog().of(KESTO_MSG_SONG_WEB_PAGE)[0];
     EXPECT_TRUE(first.wText.ends_with("/LoginAppToWeb.jsp?")) << first.wText;
-    EXPECT_NE(first.lText.find("p_songid=" + songId(cell.row) + "\x0b"), std::string::npos) << first.lText;
+    EXPECT_NE(first.lText.find("p_songid%3D" + songId(cell.row) + "%0B"), std::string::npos) << first.lText;
 
     const int other = cell.row + 1;
     chooseFromRowMenu(other, listcmd::kPhoneSms);
     ASSERT_TRUE(hostGot(KESTO_MSG_SONG_WEB_PAGE, 2));
-    EXPECT_NE(host.hostLog().of(KESTO_MSG_SONG_WEB_PAGE)[1].lText.find("p_songid=" + songId(other) + "\x0b"),
+    EXPECT_NE(host.hostLog().of(KESTO_MSG_SONG_WEB_PAGE)[1].lText.find("p_songid%3D" + songId(other) + "%0B"),
               std::string::npos);
 }
 
