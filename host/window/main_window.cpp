@@ -58,6 +58,7 @@ MainWindow::MainWindow(QWidget* parent)
         emit hostMessage(read);
     });
     HostLog::setSink([this](const QString& line) { log(line); });
+    HostLog::setStatusSink([this](const QString& text) { say(text); });
     waitLabel_->setObjectName(QStringLiteral("waitLabel"));
     statusBar()->addPermanentWidget(waitLabel_);
     CurlRequest::setWaitSign([this](bool waiting) { showWaiting(waiting); });
@@ -66,6 +67,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() {
     CurlRequest::setWaitSign({});
+    HostLog::setSink({});
+    HostLog::setStatusSink({});
 }
 
 void MainWindow::setSourcePane(QWidget* pane) {
@@ -116,7 +119,11 @@ void MainWindow::showSong(const QString& caption) {
 
 void MainWindow::log(const QString& line) {
     logPane_->appendPlainText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + line);
-    statusBar()->showMessage(line, kStatusMs);
+}
+
+void MainWindow::say(const QString& text) {
+    log(text);
+    statusBar()->showMessage(text, kStatusMs);
 }
 
 QString MainWindow::logText() const {
