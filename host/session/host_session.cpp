@@ -90,8 +90,8 @@ bool HostSession::start(const QString& modulePath, const std::filesystem::path& 
     connect(window_.panelArea(), &HostPanelArea::messageArrived, this,
             [this](unsigned message, qintptr, qintptr) {
                 // A play list made or renamed in the panel shows in the pane at once.
-                if (message == KESTO_MSG_PLAYLIST_CHANGED && sources_ != nullptr)
-                    sources_->fill(service_.dataFolder().string());
+                if (message == KESTO_MSG_PLAYLIST_CHANGED)
+                    refreshSources();
                 markNowPlaying();
             });
     return true;
@@ -149,6 +149,11 @@ void HostSession::showMenuId(int menuId, const char* parameter) {
             return show(page);
     const HostPage page{"", "", KESTO_VIEW_LIST, menuId, parameter};
     show(page);
+}
+
+void HostSession::refreshSources() {
+    if (sources_ != nullptr)
+        sources_->fill(service_.dataFolder().string());
 }
 
 void HostSession::markNowPlaying() {

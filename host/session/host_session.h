@@ -40,6 +40,8 @@ public:
     void showMenuId(int menuId, const char* parameter = "");
     // Entry 39 with a new log-in reply of the service.
     void logIn();
+    // The source pane lists the play lists again (one was made outside the panel).
+    void refreshSources();
     // The last page shown in an earlier run, else the first chart: a page with content.
     void showOpeningPage();
 

@@ -79,6 +79,7 @@ std::vector<TourStep> DownloadStory::steps(MainWindow& window, HostSession& sess
     steps.push_back({[&session, list] {
                          *list =
                              std::to_string(PlayListMaker::create(Cp949Text::fromUtf8(kPlayList).c_str()));
+                         session.refreshSources();
                          session.showMenuId(KESTO_MENU_SERVICE_LIST, kChart);
                      },
                      QString(),
