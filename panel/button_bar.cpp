@@ -44,17 +44,32 @@ ButtonBar::ButtonBar(KestoHostTable skin, MessagePort& port, WindowHandle panelW
     search_->setGeometry(0, skin::kButtonGap, skin::kSearchBoxWidth, skin::kButtonHeight);
     for (std::size_t i = 0; i < cmd::kButtonOrder.size(); ++i)
         buttons_[cmd::kButtonOrder[i]] = makeButton(skin, cmd::kButtonOrder[i], i);
+    packShown();
     setFixedHeight(skin::kButtonBarHeight);
     enableButton(cmd::kPreviousPage, false);
     enableButton(cmd::kNextPage, false);
 }
 
-QWidget* ButtonBar::makeButton(KestoHostTable skin, int controlId, std::size_t position) {
+QRect ButtonBar::place(std::size_t position) {
     const int column = static_cast<int>(position % skin::kButtonsPerRow);
     const int row = static_cast<int>(position / skin::kButtonsPerRow);
     const int x = skin::kSearchBoxWidth + skin::kButtonGap + column * (skin::kButtonWidth + skin::kButtonGap);
     const int y = skin::kButtonGap + row * (skin::kButtonHeight + skin::kButtonGap);
-    const KestoRect rect{x, y, x + skin::kButtonWidth, y + skin::kButtonHeight};
+    return {x, y, skin::kButtonWidth, skin::kButtonHeight};
+}
+
+void ButtonBar::packShown() {
+    // A skin may keep buttons without an action out of sight: the others close up in their
+    // order, so that no gap opens in the rows.
+    std::size_t position = 0;
+    for (const int id : cmd::kButtonOrder)
+        if (QWidget* b = button(id); b != nullptr && !b->isHidden())
+            b->setGeometry(place(position++));
+}
+
+QWidget* ButtonBar::makeButton(KestoHostTable skin, int controlId, std::size_t position) {
+    const QRect box = place(position);
+    const KestoRect rect{box.left(), box.top(), box.left() + box.width(), box.top() + box.height()};
     QWidget* button = nullptr;
     if (auto create = StartupValues::slotAs<KestoSkinCreateButtonFn>(skin, KESTO_SKIN_CREATE_BUTTON))
         button = static_cast<QWidget*>(create(this, controlId, controlId, &rect));

@@ -6,6 +6,7 @@
 #include "include/kesto/panel_api.h"
 #include "platform/message_port.h"
 
+#include <QRect>
 #include <QWidget>
 
 #include <map>
@@ -26,6 +27,8 @@ public:
     std::string searchWords() const;
 
 private:
+    static QRect place(std::size_t position);
+    void packShown();
     QWidget* makeButton(KestoHostTable skin, int controlId, std::size_t position);
     void connectClick(QWidget* button, int controlId);
 

@@ -35,6 +35,17 @@ public:
     static constexpr const char* kDoubleLogin = "$$$DOUBLELOGIN$$$";
 
     static NextSongAnswer ask(KestoEntry24 entry, int playMode, int position, bool restart);
+    // True while ask() waits for entry 24 (on the GUI thread): what the module hands over then
+    // belongs to the song being played.
+    static bool asking();
+    // Marks a call of entry 24 made without ask() for as long as it lives.
+    class Scope {
+    public:
+        Scope();
+        ~Scope();
+        Scope(const Scope&) = delete;
+        Scope& operator=(const Scope&) = delete;
+    };
 };
 
 } // namespace kesto

@@ -131,7 +131,8 @@ void PlayController::start(const NextSongAnswer& song) {
     std::printf("kesto-player: playing \"%s\" from %s\n", Cp949Text::toUtf8(song.songName).c_str(),
                 where.toUtf8().constData());
     std::fflush(stdout);
-    HostLog::write(tr("playing %1 (%2)").arg(title(), where));
+    HostLog::write(tr("stream: %1").arg(where));
+    HostLog::say(tr("Playing %1").arg(title()));
     emit songChanged();
 }
 
@@ -145,7 +146,7 @@ void PlayController::onEnded() {
 void PlayController::onFailed(const QString& reason) {
     if (!active())
         return;
-    HostLog::write(tr("cannot play %1: %2; skipping it").arg(title(), reason));
+    HostLog::say(tr("Cannot play %1 (%2), skipping it").arg(title(), reason));
     const int songs = hooks_.songCount ? hooks_.songCount() : 1;
     if (++failures_ >= qMax(1, songs)) {
         finish(tr("no song of the list could be played"));
@@ -173,7 +174,7 @@ void PlayController::finish(const QString& why) {
     position_ = -1;
     song_ = NextSongAnswer();
     limitMs_ = 0;
-    HostLog::write(tr("playing stopped: %1").arg(why));
+    HostLog::say(tr("Playing stopped: %1").arg(why));
     emit stopped(why);
 }
 

@@ -2,7 +2,11 @@
 
 #include "host/session/private_files.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kesto {
@@ -11,11 +15,36 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kSettingsFile = "registry.reg";
+constexpr const char* kDownloadFolder = "download";
 
 fs::path freshFolder() {
     std::string pattern = (fs::temp_directory_path() / "kesto-player-XXXXXX").string();
     const char* made = mkdtemp(pattern.data());
     return made != nullptr ? fs::path(made) : fs::path();
+}
+
+// A new settings file of the run names its download folder, so that what a throwaway run
+// downloads stays inside it; a file that is there already is the user's to keep.
+void nameDownloadFolder(const fs::path& settings, const fs::path& folder) {
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return;
+    std::string quoted;
+    for (const char c : folder.string()) {
+        if (c == '\\' || c == '"')
+            quoted.push_back('\\');
+        quoted.push_back(c);
+    }
+    const std::string text =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kesto]\r\n"
+        "\"LastSaveFolder\"=\"" +
+        quoted + "\"\r\n";
+    const int fd = ::open(settings.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return;
+    const bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    ::close(fd);
+    if (!written)
+        ::unlink(settings.c_str());
 }
 
 } // namespace
@@ -48,8 +77,12 @@ bool DataFolder::open(Kind kind, const fs::path& chosen, std::string& why) {
         return false;
     }
     // A throwaway or separate run keeps its settings with its data, away from the user's.
-    if (kind != Kind::User)
-        setenv("KESTO_REGISTRY_FILE", (path_ / kSettingsFile).c_str(), 0);
+    if (kind != Kind::User) {
+        const fs::path settings = path_ / kSettingsFile;
+        setenv("KESTO_REGISTRY_FILE", settings.c_str(), 0);
+        if (std::strcmp(std::getenv("KESTO_REGISTRY_FILE"), settings.c_str()) == 0)
+            nameDownloadFolder(settings, path_ / kDownloadFolder);
+    }
     return true;
 }
 

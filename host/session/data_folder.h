@@ -5,6 +5,7 @@
 //     looks by itself ($XDG_CONFIG_HOME/kesto/registry.reg);
 //   - a chosen folder (--data DIR): data and settings in DIR, kept;
 //   - a fresh one (--fresh): a temporary folder with data and settings, removed at the end.
+// A chosen or fresh folder keeps the songs downloaded in it too (its "download").
 
 #include <filesystem>
 #include <string>

@@ -6,6 +6,10 @@ HostLog::Sink& sink() {
     static HostLog::Sink s;
     return s;
 }
+HostLog::Sink& statusSink() {
+    static HostLog::Sink s;
+    return s;
+}
 } // namespace
 
 void HostLog::setSink(Sink s) {
@@ -15,6 +19,17 @@ void HostLog::setSink(Sink s) {
 void HostLog::write(const QString& line) {
     if (sink())
         sink()(line);
+}
+
+void HostLog::setStatusSink(Sink s) {
+    statusSink() = std::move(s);
+}
+
+void HostLog::say(const QString& line) {
+    if (statusSink())
+        statusSink()(line);
+    else
+        write(line);
 }
 
 } // namespace kesto

@@ -1,6 +1,7 @@
 #include "host/session/host_mini_mode.h"
 
 #include "host/audio/audio_engine.h"
+#include "host/audio/next_song_call.h"
 #include "host/audio/play_controller.h"
 #include "host/session/cp949_text.h"
 #include "host/session/host_panel_area.h"
@@ -223,6 +224,7 @@ void HostMiniMode::playFirstWithLyrics() {
     // Plays the first of the leading songs that has lyrics, so that the page shows them.
     for (int position = 0; position < kTourSongsTried; ++position) {
         int hasLyrics = 0;
+        const NextSongCall::Scope asking;
         module_.entry<KestoEntry24>(24)("", kPlayThisOne, position, 0, nullptr, nullptr, nullptr, nullptr,
                                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                         nullptr, nullptr, &hasLyrics, nullptr);

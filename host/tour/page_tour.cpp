@@ -6,6 +6,7 @@
 #include "host/window/main_window.h"
 #include "host/window/page_menu.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
@@ -29,7 +30,8 @@ std::vector<TourStep> PageTour::pageSteps() {
 
 void PageTour::start() {
     QDir().mkpath(dir_);
-    steps_.push_back({[] {}, QStringLiteral("00-start.png"), {}});
+    // The first picture is what a user sees first: the opening page, not a panel waiting for it.
+    steps_.push_back({[this] { session_.showOpeningPage(); }, QStringLiteral("00-start.png"), {}});
     for (TourStep& step : pageSteps())
         steps_.push_back(std::move(step));
     for (TourStep& step : TourStory::steps(window_, session_, player_))
@@ -87,8 +89,14 @@ void PageTour::finish() {
         return;
     }
     window_.log(QStringLiteral("tour: %1 steps in %2").arg(steps_.size()).arg(dir_));
-    ok_ = window_.saveScreenshot(QDir(dir_).filePath(QStringLiteral("99-message-log.png"))) && ok_;
-    QApplication::exit(ok_ ? 0 : 1);
+    // The last picture shows the log itself, opened as View → Messages does.
+    if (auto* messages = window_.findChild<QAction*>(QStringLiteral("viewMessages"));
+        messages && !messages->isChecked())
+        messages->trigger();
+    QTimer::singleShot(kSettleMs, this, [this] {
+        ok_ = window_.saveScreenshot(QDir(dir_).filePath(QStringLiteral("99-message-log.png"))) && ok_;
+        QApplication::exit(ok_ ? 0 : 1);
+    });
 }
 
 } // namespace kesto

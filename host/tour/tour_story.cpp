@@ -6,6 +6,8 @@
 #include "host/session/host_panel_area.h"
 #include "host/session/host_player.h"
 #include "host/session/host_session.h"
+#include "host/tour/download_story.h"
+#include "host/window/lyrics_pane.h"
 #include "host/window/main_window.h"
 #include "include/kesto/panel_api.h"
 
@@ -64,12 +66,24 @@ std::vector<TourStep> TourStory::steps(MainWindow& window, HostSession& session,
     steps.push_back({[&session] { session.showMenuId(KESTO_MENU_NOW_PLAYING); },
                      QStringLiteral("playing.png"),
                      [&window, &player] { return playingFor(window, player, kPlayedMs, false); }});
-    steps.push_back({[&session] { session.showMenuId(KESTO_MENU_LOCAL_ALBUM, DemoLibrary::kAlbumId); },
+    // The chart again with the lyrics pane open beside it: the panel keeps its buttons in reach.
+    steps.push_back({[&session, &player] {
+                         session.showMenuId(KESTO_MENU_SERVICE_LIST, kChart);
+                         player.lyrics().show();
+                     },
+                     QStringLiteral("lyrics-open.png"),
+                     {}});
+    steps.push_back({[&session, &player] {
+                         player.lyrics().hide();
+                         session.showMenuId(KESTO_MENU_LOCAL_ALBUM, DemoLibrary::kAlbumId);
+                     },
                      QStringLiteral("local-album.png"),
                      {}});
     steps.push_back({[&window, &session] { listenToAll(window, session); },
                      QStringLiteral("playing-local.png"),
                      [&window, &player] { return playingFor(window, player, kPlayedMs, true); }});
+    for (TourStep& step : DownloadStory::steps(window, session))
+        steps.push_back(std::move(step));
     return steps;
 }
 

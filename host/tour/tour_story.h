@@ -1,6 +1,7 @@
 #pragma once
 // The tour's story of a first run: a chart, listening to it, the now-playing list while a
-// song plays, a local album of the demo library and one of its songs playing. Each step works
+// song plays, a local album of the demo library and one of its songs playing, two songs
+// downloaded into a play list. Each step works
 // as a user would, through the page menu's entries, the panel's own buttons and the host's
 // player.
 

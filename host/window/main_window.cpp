@@ -26,6 +26,11 @@ constexpr const char* kAppTitle = "Kesto Player";
 constexpr int kStatusMs = 8000;
 constexpr int kSourceWidth = 210;
 
+// What the pane and the status line show: forms and logins without their secrets.
+QString masked(const QString& text) {
+    return QString::fromStdString(LogMask::masked(text.toStdString()));
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -59,6 +64,7 @@ MainWindow::MainWindow(QWidget* parent)
         emit hostMessage(read);
     });
     HostLog::setSink([this](const QString& line) { log(line); });
+    HostLog::setStatusSink([this](const QString& text) { say(text); });
     waitLabel_->setObjectName(QStringLiteral("waitLabel"));
     statusBar()->addPermanentWidget(waitLabel_);
     CurlRequest::setWaitSign([this](bool waiting) { showWaiting(waiting); });
@@ -67,6 +73,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() {
     CurlRequest::setWaitSign({});
+    HostLog::setSink({});
+    HostLog::setStatusSink({});
 }
 
 void MainWindow::setSourcePane(QWidget* pane) {
@@ -116,10 +124,13 @@ void MainWindow::showSong(const QString& caption) {
 }
 
 void MainWindow::log(const QString& line) {
-    // The one way into the pane and the status line: nothing secret passes.
-    const QString shown = QString::fromStdString(LogMask::masked(line.toStdString()));
-    logPane_->appendPlainText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + shown);
-    statusBar()->showMessage(shown, kStatusMs);
+    // The one way into the pane: nothing secret passes.
+    logPane_->appendPlainText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + masked(line));
+}
+
+void MainWindow::say(const QString& text) {
+    log(text);
+    statusBar()->showMessage(masked(text), kStatusMs);
 }
 
 QString MainWindow::logText() const {

@@ -1,7 +1,7 @@
 #pragma once
 // The reference player's main window: a menu bar, the source pane beside the panel area (the
-// window handed to the module), a status line with the last message and, behind View →
-// Messages, the log of every message the module posts to the host.
+// window handed to the module), a status line in the user's words and, behind View →
+// Messages, the log of every message the module posts to the host and of each call.
 
 #include "host/session/host_message_text.h"
 
@@ -33,7 +33,10 @@ public:
     void restoreLayout();
     void saveLayout() const;
 
+    // The message log only: numbers and calls, for whoever looks behind the scenes.
     void log(const QString& line);
+    // The status line (and the log): the page, what plays, what failed, in the user's words.
+    void say(const QString& text);
     QString logText() const;
     bool saveScreenshot(const QString& file);
     // While the store is asked: a busy cursor and a word in the status line.

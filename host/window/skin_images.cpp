@@ -1,22 +1,27 @@
 #include "host/window/skin_images.h"
 
+#include "host/window/skin_button.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
-#include <QPushButton>
 #include <map>
 
 namespace kesto {
 namespace {
 constexpr std::int32_t kTextColor = 0x1F2A37;
 constexpr std::int32_t kBackColor = 0xF3F6FA;
-constexpr int kImageWidth = 72;
+// The panel's buttons' size; drawn at twice the pixels so that they stay sharp when scaled.
+constexpr int kImageWidth = 64;
 constexpr int kImageHeight = 24;
+constexpr qreal kImageScale = 2;
+// The panel and its dialogs ask this image for the band behind their buttons. The mini list's
+// add button has the same id, but buttons are drawn from the images of their own ids.
+constexpr int kBackgroundImage = 1000;
+constexpr int kBandHeight = 64;
 constexpr int kRadius = 5;
 constexpr int kFontPixels = 11;
 constexpr std::int32_t kBandColor = 0xE4EBF4;
-const QColor kDisabledText(0xF4, 0xF6, 0xF9);
-const QColor kDisabledBack(0xB9, 0xC4, 0xD2);
 
 // One family of blues: actions strong, page moves light.
 struct Tone {
@@ -64,24 +69,6 @@ Tone toneOf(int id) {
     return isMove(id) ? kMove : kAction;
 }
 
-// The created buttons' look in every state.
-QString styleOf(int controlId) {
-    const Tone t = toneOf(controlId);
-    const auto hex = [](const QColor& c) { return c.name(); };
-    return QStringLiteral("QPushButton { color: %1; font-weight: 600; font-size: %9px; border: 1px solid %2;"
-                          " border-radius: %10px; padding: 1px 2px;"
-                          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %3, stop:1 %4); }"
-                          "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 "
-                          "%5, stop:1 %3); }"
-                          "QPushButton:pressed { background: %4; border-color: %6; padding-top: 2px; }"
-                          "QPushButton:focus { border: 1px solid %6; }"
-                          "QPushButton:disabled { color: %7; background: %8; border-color: %8; }")
-        .arg(hex(t.text), hex(t.border), hex(t.top), hex(t.bottom), hex(t.top.lighter(112)),
-             hex(t.bottom.darker(130)), hex(kDisabledText), hex(kDisabledBack))
-        .arg(kFontPixels)
-        .arg(kRadius);
-}
-
 // The web view's scroll bars: light thumbs, and buttons with an arrow pointing their way.
 bool isScrollBarPart(int id) {
     return id >= KESTO_SKIN_SCROLLBAR_V_THUMB && id <= KESTO_SKIN_SCROLLBAR_RIGHT;
@@ -114,9 +101,9 @@ QPixmap drawScrollBarPart(int id) {
 QPixmap SkinImages::draw(int imageId) {
     if (isScrollBarPart(imageId))
         return drawScrollBarPart(imageId);
-    QPixmap pixmap(kImageWidth, kImageHeight);
-    // An image that names no button is a bar's background: a quiet band under the buttons.
-    if (labelOf(imageId).isEmpty()) {
+    // The background, or an image that names no button: a quiet band under the buttons.
+    if (imageId == kBackgroundImage || labelOf(imageId).isEmpty()) {
+        QPixmap pixmap(1, kBandHeight);
         QPainter band(&pixmap);
         QLinearGradient fill(0, 0, 0, pixmap.height());
         fill.setColorAt(0, QColor::fromRgb(static_cast<QRgb>(kBackColor)));
@@ -124,23 +111,31 @@ QPixmap SkinImages::draw(int imageId) {
         band.fillRect(pixmap.rect(), fill);
         return pixmap;
     }
-    const Tone tone = toneOf(imageId);
+    QPixmap pixmap(static_cast<int>(kImageWidth * kImageScale), static_cast<int>(kImageHeight * kImageScale));
+    pixmap.setDevicePixelRatio(kImageScale);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
+    paint(painter, QRectF(0, 0, kImageWidth, kImageHeight), imageId);
+    return pixmap;
+}
+
+void SkinImages::paint(QPainter& painter, const QRectF& area, int imageId) {
+    const Tone tone = toneOf(imageId);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, 0, pixmap.height());
+    QLinearGradient fill(area.topLeft(), area.bottomLeft());
     fill.setColorAt(0, tone.top);
     fill.setColorAt(1, tone.bottom);
     painter.setBrush(fill);
     painter.setPen(tone.border);
-    painter.drawRoundedRect(QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
+    painter.drawRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
     QFont font = painter.font();
     font.setPixelSize(kFontPixels);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(tone.text);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, labelOf(imageId));
-    return pixmap;
+    painter.drawText(area, Qt::AlignCenter, labelOf(imageId));
+    painter.restore();
 }
 
 QPixmap* SkinImages::image(int imageId) {
@@ -156,10 +151,8 @@ void* SkinImages::tableImage(int imageId) {
 }
 
 void* SkinImages::createButton(void* parent, int controlId, int imageId, const KestoRect* rect) {
-    auto* button = new QPushButton(labelOf(imageId), static_cast<QWidget*>(parent));
+    auto* button = new SkinButton(imageId, labelOf(imageId), static_cast<QWidget*>(parent));
     button->setObjectName(QStringLiteral("button%1").arg(controlId));
-    // Drawn by the style sheet in every state, so hover, pressed and greyed read at a glance.
-    button->setStyleSheet(styleOf(imageId));
     button->setToolTip(labelOf(controlId));
     if (rect != nullptr)
         button->setGeometry(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);

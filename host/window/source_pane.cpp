@@ -88,6 +88,9 @@ void SourcePane::markShown(int menuId, const std::string& parameter) {
             return;
         }
     }
+    // A page the pane does not list: no other page stays marked as the one in view.
+    setCurrentItem(nullptr);
+    clearSelection();
 }
 
 void SourcePane::choose(QTreeWidgetItem* item) {

@@ -6,6 +6,7 @@
 #include "host/audio/play_controller.h"
 #include "host/audio/transport_bar.h"
 #include "host/demo/demo_library.h"
+#include "host/library/play_list_maker.h"
 #include "host/session/cp949_text.h"
 #include "host/session/data_folder.h"
 #include "host/session/host_messages.h"
@@ -13,6 +14,8 @@
 #include "host/session/host_player.h"
 #include "host/session/host_session.h"
 #include "host/store/demo_account.h"
+#include "host/store/host_downloads.h"
+#include "host/tour/download_story.h"
 #include "host/window/lyrics_pane.h"
 #include "host/window/main_window.h"
 #include "host/window/web_page_window.h"
@@ -38,16 +41,19 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <set>
+#include <sstream>
 
 #include <sqlite3.h>
 #include <taglib/fileref.h>
@@ -60,6 +66,7 @@ constexpr int kChartMenu = 1001;
 constexpr int kNowPlayingMenu = 0;
 constexpr int kLocalAlbumMenu = 4100;
 constexpr int kLoadPlayListCommand = 40069;
+constexpr int kDownloadStorageMenu = 3000;
 
 // Generous: the machine may be busy with other builds and tests; a pass returns at once.
 bool waitFor(const std::function<bool()>& done, int limitMs = 30000) {
@@ -252,7 +259,7 @@ TEST_F(HostPlayerTest, EndOfSongMovesOnByThePlayMode) {
     ASSERT_TRUE(waitFor([this, songs] { return playing(songs - 1); }));
     skipToEnd();
     ASSERT_TRUE(waitFor([this] { return !controller().active(); }));
-    EXPECT_TRUE(logHas(QStringLiteral("playing stopped: the end of the list")));
+    EXPECT_TRUE(logHas(QStringLiteral("Playing stopped: the end of the list")));
 }
 
 TEST_F(HostPlayerTest, TheHostControlsPauseStepSeekSetTheVolumeAndModeAndStop) {
@@ -306,7 +313,7 @@ TEST_F(HostPlayerTest, ASongThatCannotBeLoadedIsSkippedWithItsReason) {
     ASSERT_TRUE(waitFor([this] { return playing(0); }));
     skipToEnd();
     ASSERT_TRUE(waitFor([this] { return playing(2); })) << window->logText().toStdString();
-    EXPECT_TRUE(logHas(QStringLiteral("cannot play"))) << window->logText().toStdString();
+    EXPECT_TRUE(logHas(QStringLiteral("Cannot play"))) << window->logText().toStdString();
     EXPECT_TRUE(logHas(QStringLiteral("skipping it")));
 }
 
@@ -428,6 +435,65 @@ TEST_F(HostPlayerTest, LoadingAPlayListFillsTheNowPlayingList) {
     }));
     controller().playFrom(0);
     EXPECT_TRUE(waitFor([this] { return playing(0) && controller().song().isLocal == 1; }));
+}
+
+TEST_F(HostPlayerTest, ADownloadLandsAsDcfFilesInThePlayListAndTheDownloadStorage) {
+    const QString name = QStringLiteral("받은 곡");
+    const int album = PlayListMaker::create(Cp949Text::fromUtf8(name.toStdString()).c_str());
+    ASSERT_GT(album, 0);
+    session->showMenuId(kChartMenu, "00101");
+    DownloadStory::tickFirstRows(*session, 2);
+    // The download dialog takes the play list and OK; the notices on the way their default.
+    QTimer answering;
+    QObject::connect(&answering, &QTimer::timeout, [this, &name] { DownloadStory::answer(*window, name); });
+    answering.start(50);
+    auto* download = window->panelArea()->findChild<QAbstractButton*>(
+        QStringLiteral("button%1").arg(KESTO_BUTTON_DOWNLOAD));
+    ASSERT_NE(download, nullptr);
+    download->click();
+    ASSERT_TRUE(waitFor([this] { return session->downloads().completed() == 1; }));
+    answering.stop();
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QStringLiteral("Downloaded 2 songs into")))
+        << window->statusBar()->currentMessage().toStdString();
+
+    // Two whole songs in the panel's container, the user's alone, no temporary file left.
+    const auto folder = data.path() / "download";
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        ++files;
+        EXPECT_EQ(entry.path().extension(), ".dcf") << entry.path();
+        std::ostringstream bytes;
+        bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+        const std::string dcf = bytes.str();
+        EXPECT_EQ(dcf.substr(0, 3), std::string("\x01\x09") + char(entry.path().stem().string().size() + 10));
+        EXPECT_EQ(dcf.substr(3, 9), "audio/wav");
+        EXPECT_NE(dcf.find("Content-Name: "), std::string::npos);
+        EXPECT_NE(dcf.find("RIFF"), std::string::npos);
+        EXPECT_EQ(entry.status().permissions() & std::filesystem::perms::all,
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    }
+    EXPECT_EQ(files, 2);
+    // The play list chosen in the dialog and the download storage list both songs.
+    const std::string albumId = std::to_string(album);
+    for (const auto& [menu, parameter] :
+         {std::pair{kLocalAlbumMenu, albumId.c_str()}, {kDownloadStorageMenu, ""}}) {
+        session->showMenuId(menu, parameter);
+        EXPECT_TRUE(waitFor([this] {
+            KestoRect rect{};
+            const auto* list = static_cast<const SongListView*>(
+                static_cast<QWidget*>(session->module().entry<KestoEntry74>(74)(1, &rect)));
+            return list != nullptr && list->rowCount() == 2;
+        })) << menu;
+    }
+
+    // A song id that is no plain file name is refused and said by name; nothing is written.
+    KestoSongRecord handed[2]{};
+    std::strcpy(handed[0].Song_ID, "../escape");
+    std::strcpy(handed[0].Song_Name, "Escape");
+    HostDownloads::transfer(handed, 1, 0);
+    ASSERT_TRUE(waitFor([this] { return session->downloads().completed() == 2; }));
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Not downloaded: Escape"));
+    EXPECT_FALSE(std::filesystem::exists(data.path() / "escape.dcf"));
 }
 
 } // namespace

@@ -23,7 +23,8 @@
 namespace kesto {
 namespace {
 
-const QSize kChosenSize(900, 560);
+// Smaller than the first window, still as wide as the panel and its button band need.
+const QSize kChosenSize(1100, 560);
 const QString kDemoAlbum = QStringLiteral("♫ 데모 앨범");
 // Exit codes of a run: the page kind it showed last, or one of these.
 constexpr int kNoStart = 250;
