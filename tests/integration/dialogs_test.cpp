@@ -498,11 +498,13 @@ TEST_F(DialogsTest, PurchaseWithoutReplyOrWithAnErrorSaysSoAndChargesNothing) {
 // the id an album row or the panel made up for a file.
 TEST_F(DialogsTest, SongInformationAsksTheStoreOnlyAboutItsOwnIds) {
     localAlbums({"solo"});
-    const auto plain = localFile("plain");
-    for (const int menu : {4100, kNowPlayingMenu}) {
+    // The download storage folder lists a plain file.
+    const auto folder = host.dataFolder() / "storage";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(localFile("plain"), folder / "plain.mp3");
+    RegistryKey().writeRootString(folder.string(), settings::kLastSaveFolder);
+    for (const int menu : {4100, 3000}) {
         host.show(4, menu, "7");
-        if (menu == kNowPlayingMenu)
-            host.entry<KestoEntry73>(73)(fileList({plain}).c_str());
         ASSERT_TRUE(PanelHost::processUntil([&] { return host.list()->rowCount() == 1; }, 5s)) << menu;
         host.list()->setRowChecked(0, true);
         PanelHost::forgetRequests();
