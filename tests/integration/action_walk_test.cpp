@@ -256,6 +256,7 @@ TEST_F(ActionWalkTest, Entries57And58ActWhereTheirMessagesSay) {
     for (const auto& [page, which, keeps] : steps) {
         open(page);
         host.entry<KestoEntry57>(57)(which);
+        PanelHost::processPending(); // the message is posted
         EXPECT_EQ(kept(), keeps) << page.menuId << " " << which;
     }
 
@@ -270,6 +271,7 @@ TEST_F(ActionWalkTest, Entries57And58ActWhereTheirMessagesSay) {
     // 1090 on the local my albums cuts: pasted elsewhere, the song leaves them.
     open({4, KESTO_MENU_LOCAL_ALBUMS, ""});
     host.entry<KestoEntry57>(57)(0);
+    PanelHost::processPending();
     open({4, kLocalAlbumMenu, "8"});
     QTest::keyClick(host.list(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_TRUE(PanelHost::processUntil([&] { return albumSongs("7").empty(); }, 5s));

@@ -10,6 +10,7 @@
 #include "songs/panel_messages.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QPixmap>
 #include <QTest>
 #include <QWebEngineView>
@@ -211,15 +212,21 @@ TEST(SkinnedScrollBarsTest, TheWebViewDrawsItsBarsFromTheHostsImages) {
         },
         kLimit));
     // Up button, vertical thumb below it, horizontal thumb right of the left button.
+    QImage seen;
     const auto shows = [&](QPoint at, QColor colour) {
-        const QColor seen = view->grab().toImage().pixelColor(at);
-        return std::abs(seen.red() - colour.red()) + std::abs(seen.green() - colour.green()) +
-                   std::abs(seen.blue() - colour.blue()) <
+        const QColor pixel = seen.pixelColor(at);
+        return std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                   std::abs(pixel.blue() - colour.blue()) <
                24;
     };
-    const int right = view->width() - 7;
-    const int bottom = view->height() - 7;
-    EXPECT_TRUE(PanelHost::processUntil([&] { return shows({right, 7}, Qt::blue); }, kLimit));
+    EXPECT_TRUE(PanelHost::processUntil(
+        [&] {
+            seen = view->grab().toImage();
+            return shows({seen.width() - 7, 7}, Qt::blue);
+        },
+        kLimit));
+    const int right = seen.width() - 7;
+    const int bottom = seen.height() - 7;
     EXPECT_TRUE(shows({right, 24}, Qt::red));
     EXPECT_TRUE(shows({24, bottom}, Qt::green));
     EXPECT_TRUE(shows({7, bottom}, Qt::blue));
