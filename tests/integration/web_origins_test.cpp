@@ -179,13 +179,12 @@ TEST_F(WebOriginsTest, OnlyTheStorePagesActForTheUser) {
 // The host's scroll bar images, plain colours here: thumbs red and green, buttons blue.
 void* scrollBarImage(int id) {
     static std::map<int, QPixmap> images;
-    if (id < KESTO_SKIN_SCROLLBAR_V_THUMB || id > KESTO_SKIN_SCROLLBAR_RIGHT)
+    const int part = id - KESTO_SKIN_SCROLLBAR_IMAGES; // vertical thumb, up, down, horizontal thumb, ...
+    if (part < 0 || part > 5)
         return nullptr;
     auto [image, made] = images.try_emplace(id, 14, 14);
     if (made)
-        image->second.fill(id == KESTO_SKIN_SCROLLBAR_V_THUMB   ? Qt::red
-                           : id == KESTO_SKIN_SCROLLBAR_H_THUMB ? Qt::green
-                                                                : Qt::blue);
+        image->second.fill(part == 0 ? Qt::red : part == 3 ? Qt::green : Qt::blue);
     return &image->second;
 }
 
