@@ -12,20 +12,16 @@
 namespace kesto {
 namespace {
 
-struct Part {
-    int imageId;
-    const char* selector;
+// The parts in the order of their image ids. Single buttons only: the engine's second pair of
+// buttons stays hidden.
+constexpr std::array<const char*, 6> kParts = {
+    "::-webkit-scrollbar-thumb:vertical",
+    "::-webkit-scrollbar-button:vertical:start:decrement",
+    "::-webkit-scrollbar-button:vertical:end:increment",
+    "::-webkit-scrollbar-thumb:horizontal",
+    "::-webkit-scrollbar-button:horizontal:start:decrement",
+    "::-webkit-scrollbar-button:horizontal:end:increment",
 };
-
-// Single buttons only: the engine's second pair of buttons stays hidden.
-constexpr std::array<Part, 6> kParts = {{
-    {KESTO_SKIN_SCROLLBAR_V_THUMB, "::-webkit-scrollbar-thumb:vertical"},
-    {KESTO_SKIN_SCROLLBAR_UP, "::-webkit-scrollbar-button:vertical:start:decrement"},
-    {KESTO_SKIN_SCROLLBAR_DOWN, "::-webkit-scrollbar-button:vertical:end:increment"},
-    {KESTO_SKIN_SCROLLBAR_H_THUMB, "::-webkit-scrollbar-thumb:horizontal"},
-    {KESTO_SKIN_SCROLLBAR_LEFT, "::-webkit-scrollbar-button:horizontal:start:decrement"},
-    {KESTO_SKIN_SCROLLBAR_RIGHT, "::-webkit-scrollbar-button:horizontal:end:increment"},
-}};
 
 QString dataAddress(const QPixmap& image) {
     QByteArray png;
@@ -49,12 +45,13 @@ QString ScrollBarSkin::styleSheet(KestoHostTable skin) {
                        " ::-webkit-scrollbar-button:start:decrement, ::-webkit-scrollbar-button:end:increment"
                        " { display: block; width: %1; height: %1; }")
             .arg(px);
-    for (const Part& part : kParts) {
-        const auto* pixmap = static_cast<const QPixmap*>(image(part.imageId));
+    for (std::size_t i = 0; i < kParts.size(); ++i) {
+        const auto* pixmap =
+            static_cast<const QPixmap*>(image(KESTO_SKIN_SCROLLBAR_IMAGES + static_cast<int>(i)));
         if (pixmap == nullptr || pixmap->isNull())
             return {};
         sheet += QStringLiteral(" %1 { background: url(%2) center / 100% 100% no-repeat; }")
-                     .arg(QString::fromLatin1(part.selector), dataAddress(*pixmap));
+                     .arg(QString::fromLatin1(kParts[i]), dataAddress(*pixmap));
     }
     return sheet;
 }

@@ -70,8 +70,12 @@ Tone toneOf(int id) {
 }
 
 // The web view's scroll bars: light thumbs, and buttons with an arrow pointing their way.
+constexpr int kScrollBarParts = 6;
+constexpr int kVerticalThumb = KESTO_SKIN_SCROLLBAR_IMAGES;
+constexpr int kHorizontalThumb = KESTO_SKIN_SCROLLBAR_IMAGES + 3;
+
 bool isScrollBarPart(int id) {
-    return id >= KESTO_SKIN_SCROLLBAR_V_THUMB && id <= KESTO_SKIN_SCROLLBAR_RIGHT;
+    return id >= KESTO_SKIN_SCROLLBAR_IMAGES && id < KESTO_SKIN_SCROLLBAR_IMAGES + kScrollBarParts;
 }
 
 QPixmap drawScrollBarPart(int id) {
@@ -81,15 +85,14 @@ QPixmap drawScrollBarPart(int id) {
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(kMove.border);
-    painter.setBrush(id == KESTO_SKIN_SCROLLBAR_V_THUMB || id == KESTO_SKIN_SCROLLBAR_H_THUMB ? kMove.top
-                                                                                              : kMove.bottom);
+    painter.setBrush(id == kVerticalThumb || id == kHorizontalThumb ? kMove.top : kMove.bottom);
     painter.drawRect(QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-    if (id == KESTO_SKIN_SCROLLBAR_V_THUMB || id == KESTO_SKIN_SCROLLBAR_H_THUMB)
+    if (id == kVerticalThumb || id == kHorizontalThumb)
         return pixmap;
     // An arrow pointing up, turned to the button's side.
-    const int turns[] = {0, 180, 0, 270, 90}; // up, down, -, left, right
+    const int turns[] = {0, 0, 180, 0, 270, 90}; // -, up, down, -, left, right
     painter.translate(kSide / 2.0, kSide / 2.0);
-    painter.rotate(turns[id - KESTO_SKIN_SCROLLBAR_UP]);
+    painter.rotate(turns[id - KESTO_SKIN_SCROLLBAR_IMAGES]);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kMove.text);
     painter.drawPolygon(QPolygonF({QPointF(0, -3), QPointF(4, 2), QPointF(-4, 2)}));

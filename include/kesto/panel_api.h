@@ -201,18 +201,10 @@ enum {
     KESTO_SKIN_BUTTON_READY = 9, /* (button): called once on each created button */
     KESTO_SKIN_BACK_COLOR = 13   /* () -> background colour of the mini windows, 0xRRGGBB */
 };
-/* Image ids of entry 3 for the web view's scroll bars: the skin images "scrollbarVThumb",
- * "scrollbarUp", "scrollbarDown", "scrollbarHThumb", "scrollbarLeft" and "scrollbarRight". Each
- * is stretched over its part of a 14-pixel bar; when any of them is NULL the web view keeps the
- * engine's own bars. */
-enum {
-    KESTO_SKIN_SCROLLBAR_V_THUMB = 1200,
-    KESTO_SKIN_SCROLLBAR_UP = 1201,
-    KESTO_SKIN_SCROLLBAR_DOWN = 1202,
-    KESTO_SKIN_SCROLLBAR_H_THUMB = 1203,
-    KESTO_SKIN_SCROLLBAR_LEFT = 1204,
-    KESTO_SKIN_SCROLLBAR_RIGHT = 1205
-};
+/* Image ids 1200 to 1205 of entry 3 are the web view's scroll bar images, in this order: "scrollbarVThumb",
+ * "scrollbarUp", "scrollbarDown", "scrollbarHThumb", "scrollbarLeft", "scrollbarRight", each stretched over
+ * its part of a 14-pixel bar. When any is NULL the web view keeps the engine's own bars. */
+enum { KESTO_SKIN_SCROLLBAR_IMAGES = 1200 };
 typedef void* (*KestoSkinImageFn)(int imageId);
 typedef void* (*KestoSkinCreateButtonFn)(void* parent, int controlId, int imageId, const KestoRect* rect);
 typedef void (*KestoSkinApplyWindowFn)(void* window, int flag);
@@ -544,14 +536,11 @@ typedef int (*KestoEntry54)(int value);                 /* reserved: 0 */
 typedef void (*KestoEntry55)(void);                     /* panel command */
 typedef int (*KestoEntry56)(int which, intptr_t value); /* posts 1088 (which 0) or 1089 to the panel */
 typedef int (*KestoEntry57)(int which);                 /* posts 1090 (which 0) or 1091 to the panel. 1090
-                                                           acts on the local my-album page alone (page kind
-                                                           4): its ticked songs are cut, kept for a paste by
-                                                           the list's keys or row menu; 1091 acts on the cart
-                                                           pages alone (kinds 23, 29): their ticked songs are
-                                                           copied. On any other page nothing happens (logged).
-                                                           A paste (Ctrl+V, the row menus) puts the kept
-                                                           songs into the shown list as a drop of them would;
-                                                           cut songs then leave their own list */
+                                                           cuts the ticked songs of the local my-album page
+                                                           (page kind 4) alone, 1091 copies those of the cart
+                                                           pages (23, 29) alone; elsewhere nothing (logged).
+                                                           A paste (Ctrl+V, row menus) puts them into the shown
+                                                           list as a drop would; cut songs then leave theirs */
 typedef int (*KestoEntry58)(void);                      /* posts 1092 to the panel: the ticked songs go into
                                                            an on-line my album ("addSongToMyAlbum"), with the
                                                            checks and the my-album dialog of command 1053 */

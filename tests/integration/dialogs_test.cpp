@@ -494,31 +494,6 @@ TEST_F(DialogsTest, PurchaseWithoutReplyOrWithAnErrorSaysSoAndChargesNothing) {
     EXPECT_EQ(cash(), cashBefore);
 }
 
-// The store is asked which on-line my albums hold a song only about its own ids: never about
-// the id an album row or the panel made up for a file.
-TEST_F(DialogsTest, SongInformationAsksTheStoreOnlyAboutItsOwnIds) {
-    localAlbums({"solo"});
-    const auto plain = localFile("plain");
-    for (const int menu : {4100, kNowPlayingMenu}) {
-        host.show(4, menu, "7");
-        if (menu == kNowPlayingMenu)
-            host.entry<KestoEntry73>(73)(fileList({plain}).c_str());
-        ASSERT_TRUE(PanelHost::processUntil([&] { return host.list()->rowCount() == 1; }, 5s)) << menu;
-        host.list()->setRowChecked(0, true);
-        PanelHost::forgetRequests();
-        DialogScript script;
-        script.then("songInfo", [](QWidget* d) {
-            EXPECT_EQ(d->findChild<QLabel*>("myAlbums"), nullptr);
-            DialogScript::click(d, "ok");
-        });
-        script.install();
-        QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kInfoPage, 0, 0));
-        ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 5s)) << menu;
-        EXPECT_TRUE(PanelHost::requestsSent().empty()) << menu;
-    }
-    EXPECT_EQ(host.rowRecords()[0]->text(SongField::Song_ID)[0], '-') << "a plain file's id is made up";
-}
-
 TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
     localAlbums({"solo"});
     // The song, a store song, is in an on-line my album too.

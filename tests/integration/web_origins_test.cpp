@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QImage>
 #include <QPixmap>
 #include <QTest>
 #include <QWebEngineView>
@@ -187,13 +188,12 @@ TEST_F(WebOriginsTest, OnlyTheStorePagesActForTheUser) {
 // The host's scroll bar images, plain colours here: thumbs red and green, buttons blue.
 void* scrollBarImage(int id) {
     static std::map<int, QPixmap> images;
-    if (id < KESTO_SKIN_SCROLLBAR_V_THUMB || id > KESTO_SKIN_SCROLLBAR_RIGHT)
+    const int part = id - KESTO_SKIN_SCROLLBAR_IMAGES; // vertical thumb, up, down, horizontal thumb, ...
+    if (part < 0 || part > 5)
         return nullptr;
     auto [image, made] = images.try_emplace(id, 14, 14);
     if (made)
-        image->second.fill(id == KESTO_SKIN_SCROLLBAR_V_THUMB   ? Qt::red
-                           : id == KESTO_SKIN_SCROLLBAR_H_THUMB ? Qt::green
-                                                                : Qt::blue);
+        image->second.fill(part == 0 ? Qt::red : part == 3 ? Qt::green : Qt::blue);
     return &image->second;
 }
 
@@ -213,25 +213,27 @@ TEST(SkinnedScrollBarsTest, TheWebViewDrawsItsBarsFromTheHostsImages) {
     ASSERT_TRUE(PanelHost::processUntil([&] { return view->url() == start; }, kLimit));
     ASSERT_TRUE(PanelHost::processUntil(
         [&] {
-            return evaluate(view,
-                            QStringLiteral("!!document.getElementById('kesto-scroll-bars') &&"
-                                           " !!(document.body.style.minHeight = document.body.style.minWidth"
-                                           " = '5000px')")) == QVariant(true);
+            return evaluate(view, QStringLiteral("!!document.getElementById('kesto-scroll-bars') &&"
+                                                 " !!(document.body.style.minHeight = '5000px')")) ==
+                   QVariant(true);
         },
         kLimit));
-    // Up button, vertical thumb below it, horizontal thumb right of the left button.
+    // The up button at the top of the vertical bar, the thumb below it, the down button last.
+    QImage seen;
     const auto shows = [&](QPoint at, QColor colour) {
-        const QColor seen = view->grab().toImage().pixelColor(at);
-        return std::abs(seen.red() - colour.red()) + std::abs(seen.green() - colour.green()) +
-                   std::abs(seen.blue() - colour.blue()) <
+        const QColor pixel = seen.pixelColor(at);
+        return std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                   std::abs(pixel.blue() - colour.blue()) <
                24;
     };
-    const int right = view->width() - 7;
-    const int bottom = view->height() - 7;
-    EXPECT_TRUE(PanelHost::processUntil([&] { return shows({right, 7}, Qt::blue); }, kLimit));
-    EXPECT_TRUE(shows({right, 24}, Qt::red));
-    EXPECT_TRUE(shows({24, bottom}, Qt::green));
-    EXPECT_TRUE(shows({7, bottom}, Qt::blue));
+    EXPECT_TRUE(PanelHost::processUntil(
+        [&] {
+            seen = view->grab().toImage();
+            return shows({seen.width() - 7, 7}, Qt::blue);
+        },
+        kLimit));
+    EXPECT_TRUE(shows({seen.width() - 7, 24}, Qt::red));
+    EXPECT_TRUE(shows({seen.width() - 7, seen.height() - 7}, Qt::blue));
 }
 
 // What acts is judged by the document it comes from, never by the page the view still shows: a
