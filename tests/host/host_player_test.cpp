@@ -19,6 +19,9 @@
 #include "platform/qt_message_port.h"
 #include "songs/panel_messages.h"
 
+#include "tests/support/own_download_folder.h"
+#include "tests/support/qt_test_process.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -53,6 +56,7 @@ protected:
     void SetUp() override {
         std::string why;
         ASSERT_TRUE(data.open(DataFolder::Kind::Fresh, {}, why)) << why;
+        test::ownDownloadFolder(data.path());
         window = std::make_unique<MainWindow>();
         window->show();
         session = std::make_unique<HostSession>(*window);
@@ -305,9 +309,7 @@ TEST_F(HostPlayerTest, LoadingAPlayListFillsTheNowPlayingList) {
 
 int main(int argc, char** argv) {
     // Test discovery runs the program too, with no display and no test environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    kesto::test::prepareQtTestProcess();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
