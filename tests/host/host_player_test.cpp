@@ -310,6 +310,7 @@ TEST_F(HostPlayerTest, LoadingAPlayListFillsTheNowPlayingList) {
 int main(int argc, char** argv) {
     // Test discovery runs the program too, with no display and no test environment.
     kesto::test::prepareQtTestProcess();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

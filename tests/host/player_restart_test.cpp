@@ -46,6 +46,7 @@ int run(const std::filesystem::path& data,
     char name[] = "player";
     char* argv[] = {name, nullptr};
     test::prepareQtTestProcess();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     PlayerSettings::useFolder(data);
     MainWindow window;

@@ -6,8 +6,6 @@
 
 #include "host/web_sandbox.h"
 
-#include <QCoreApplication>
-
 #include <cstdlib>
 
 namespace kesto::test {
@@ -15,7 +13,6 @@ namespace kesto::test {
 inline void prepareQtTestProcess() {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     WebSandbox::apply(WebSandbox::probe());
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 } // namespace kesto::test
