@@ -17,15 +17,14 @@ constexpr std::string_view kPut = "선택한 마이앨범으로 곡(들)을 이�
 
 } // namespace
 
-std::optional<std::vector<OnlineAlbum>> MyAlbumPut::albums() const {
+std::optional<std::vector<OnlineAlbum>> MyAlbumPut::albums(bool& answered) const {
     const LoginBlock& login = *context_.login;
     RequestBody body(login);
     body.add(kListAction);
     const auto reply =
         ProtocolExchange::run(context_, {ProtocolUrl::command(login, proto::kMyAlbum), body.text()});
-    if (!reply)
-        return std::nullopt;
-    if (reply->code() < 0)
+    answered = reply.has_value();
+    if (!reply || reply->code() < 0)
         return std::nullopt;
     std::vector<OnlineAlbum> albums;
     // The count, then id, name and song count per album.

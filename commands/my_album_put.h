@@ -26,8 +26,8 @@ class MyAlbumPut {
 public:
     explicit MyAlbumPut(const ProtocolContext& context) : context_(context) {}
 
-    // Nothing when no reply came; a negative code shows the server's message and gives nothing.
-    std::optional<std::vector<OnlineAlbum>> albums() const;
+    // Nothing when the store refused (its message shown) or gave no reply (`answered` false).
+    std::optional<std::vector<OnlineAlbum>> albums(bool& answered) const;
     // The album the shown page lists ("0" for all of them, empty off the my-album pages).
     std::string currentAlbum(int menuId) const;
     // True when the server took the songs; a negative code shows the server's message.

@@ -46,10 +46,12 @@ bool MyAlbumChoiceDialog::load() {
 }
 
 bool MyAlbumChoiceDialog::fill(const std::string& selectName) {
-    const auto albums = MyAlbumPut(parts_.protocol).albums();
+    bool answered = false;
+    const auto albums = MyAlbumPut(parts_.protocol).albums(answered);
     if (!albums) {
-        // A negative code has been shown by the exchange; no reply is told here.
-        tell(t::kNoReply);
+        // A negative code has been shown by the exchange: only a missing reply is told here.
+        if (!answered)
+            tell(t::kNoReply);
         return false;
     }
     albums_->clear();

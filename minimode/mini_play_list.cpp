@@ -328,7 +328,8 @@ NextSongResult MiniPlayList::nextSong(const NextSongRequest& request) {
         panel->nowPlaying().keepPlayedText(result.storedText);
     if (list_ != nullptr)
         list_->setCurrentRow(result.position);
-    if (const Song* played = store->get(result.position); played != nullptr && module_.songText() != nullptr)
+    const Song* played = store->get(result.position);
+    if (played != nullptr && module_.songText() != nullptr && !result.refused)
         pages_->follow(*played);
     return result;
 }

@@ -32,6 +32,7 @@ NextSongResult PlayNext::run(SongStore& nowPlaying, const ProtocolContext& conte
     const PlayResult grant = StreamingExchange(context).play(song);
     result.streamAddress = grant.streamAddress; // the double-log-in marker when refused for that reason
     result.storedText = grant.streamAddress;
+    result.refused = !grant.granted;
     if (grant.granted) {
         result.playSeconds = grant.playSeconds;
         result.field3 = grant.field3;

@@ -64,7 +64,8 @@ NextSongResult PanelNowPlaying::nextSong(const NextSongRequest& request) {
     }
     lastPlayedText_ = result.storedText;
     const Song* played = model_.nowPlaying().get(result.position);
-    if (played != nullptr && lyrics_ != nullptr && request.hostText.empty()) {
+    // A song that does not play gets no lyrics steps.
+    if (played != nullptr && lyrics_ != nullptr && request.hostText.empty() && !result.refused) {
         const Song song = *played;
         lyrics_->played(song);
     }

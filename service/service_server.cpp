@@ -2,6 +2,7 @@
 
 #include "service/account_pages.h"
 #include "service/catalogue_pages.h"
+#include "service/fault_table.h"
 #include "service/html_page.h"
 #include "service/login_exchange.h"
 #include "service/play_commands.h"
@@ -27,6 +28,8 @@ constexpr const char* kHost = "127.0.0.1";
 constexpr std::size_t kReadLimitFactor = 4;
 // Pieces the stream is written in: small enough to start playing at once.
 constexpr std::size_t kStreamPiece = 64 * 1024;
+// A command told to stay silent answers with this status, which a client takes as no reply.
+constexpr int kSilentStatus = 503;
 
 std::string queryOf(const httplib::Request& req) {
     const std::size_t mark = req.target.find('?');
@@ -49,6 +52,7 @@ public:
     LoginExchange login;
     CataloguePages cataloguePages;
     AccountPages accountPages;
+    FaultTable faults;
     httplib::Server http;
     std::thread thread;
     int port = 0;
@@ -57,7 +61,15 @@ public:
 
 void ServiceServer::Impl::installRoutes() {
     auto protocol = [this](const httplib::Request& req, httplib::Response& res) {
-        res.set_content(commands->router().handle(queryOf(req), req.body, baseUrl), kReplyType);
+        const std::string command = queryOf(req);
+        if (const auto fault = faults.find(command)) {
+            if (fault->silent)
+                res.status = kSilentStatus;
+            else
+                res.set_content(fault->reply, kReplyType);
+            return;
+        }
+        res.set_content(commands->router().handle(command, req.body, baseUrl), kReplyType);
     };
     http.Post("/protocol.jsp", protocol);
     http.Post("/protocol_search.jsp", protocol);
@@ -90,7 +102,7 @@ void ServiceServer::Impl::installRoutes() {
                                  });
     });
     http.set_error_handler([](const httplib::Request&, httplib::Response& res) {
-        if (res.body.empty())
+        if (res.body.empty() && res.status != kSilentStatus)
             res.set_content(
                 WireReply::error(res.status == 413 ? ServiceCode::BodyTooLarge : ServiceCode::UnknownCommand),
                 kReplyType);
@@ -180,6 +192,20 @@ void ServiceServer::stop() {
         return;
     impl_->http.stop();
     impl_->thread.join();
+}
+
+void ServiceServer::failCommand(const std::string& command, int code, const std::string& message) {
+    WireReply reply;
+    reply.plainNumber(code).text(message);
+    impl_->faults.set(command, FaultTable::Fault{false, reply.str()});
+}
+
+void ServiceServer::silenceCommand(const std::string& command) {
+    impl_->faults.set(command, FaultTable::Fault{true, {}});
+}
+
+void ServiceServer::clearFaults() {
+    impl_->faults.clear();
 }
 
 } // namespace kesto::service

@@ -26,6 +26,13 @@ public:
     std::string baseUrl() const;
     void stop();
 
+    // Test controls, in process only: from now on the protocol command answers this negative
+    // code and message, or nothing at all (the host's request gets no reply); clearFaults()
+    // gives every command its own answer again.
+    void failCommand(const std::string& command, int code, const std::string& message);
+    void silenceCommand(const std::string& command);
+    void clearFaults();
+
 private:
     class Impl;
     std::unique_ptr<Impl> impl_;

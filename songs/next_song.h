@@ -30,6 +30,7 @@ struct NextSongResult {
     int fileFormat = 0;
     int hasLyrics = 0;
     std::string storedText; // what entry 10 hands back later
+    bool refused = false;   // a streaming song the store refused or never answered: nothing plays
 };
 
 } // namespace kesto

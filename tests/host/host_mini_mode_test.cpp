@@ -6,6 +6,7 @@
 #include "host/session/host_session.h"
 #include "host/window/main_window.h"
 #include "include/kesto/window_message.h"
+#include "tests/support/own_download_folder.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -45,6 +46,7 @@ protected:
     void SetUp() override {
         std::filesystem::create_directories(folder);
         setenv("KESTO_REGISTRY_FILE", (folder / "registry.reg").c_str(), 1);
+        test::ownDownloadFolder(folder);
         std::filesystem::current_path(folder);
     }
     void TearDown() override {

@@ -27,6 +27,9 @@
 #include "songs/panel_messages.h"
 #include "tests/support/shown_text.h"
 
+#include "tests/support/own_download_folder.h"
+#include "tests/support/qt_test_process.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -78,6 +81,7 @@ protected:
     void SetUp() override {
         std::string why;
         ASSERT_TRUE(data.open(DataFolder::Kind::Fresh, {}, why)) << why;
+        test::ownDownloadFolder(data.path());
         window = std::make_unique<MainWindow>();
         window->show();
         session = std::make_unique<HostSession>(*window);
@@ -501,8 +505,7 @@ TEST_F(HostPlayerTest, ADownloadLandsAsDcfFilesInThePlayListAndTheDownloadStorag
 
 int main(int argc, char** argv) {
     // Test discovery runs the program too, with no display and no test environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    kesto::test::prepareQtTestProcess();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

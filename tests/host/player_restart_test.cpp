@@ -5,6 +5,9 @@
 #include "host/window/main_window.h"
 #include "host/window/player_settings.h"
 
+#include "tests/support/own_download_folder.h"
+#include "tests/support/qt_test_process.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QTreeWidget>
@@ -43,6 +46,7 @@ int run(const std::filesystem::path& data,
     int argc = 1;
     char name[] = "player";
     char* argv[] = {name, nullptr};
+    test::prepareQtTestProcess();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     PlayerSettings::useFolder(data);
@@ -72,6 +76,7 @@ int inChild(const std::function<int()>& body) {
 TEST(PlayerRestart, OpensOnTheLastPageInTheLastWindowSize) {
     test::TempFolder data;
     ::setenv("KESTO_REGISTRY_FILE", (data.path() / "registry.reg").c_str(), 1);
+    test::ownDownloadFolder(data.path());
     const auto pageKind = [](HostSession& session) { return session.module().entry<KestoEntry13>(13)(); };
     int openingKind = -1;
     const int albumKind = inChild([&] {

@@ -153,25 +153,6 @@ TEST_F(DialogsTest, MoveBetweenOnlineAlbumsTakesTheSongsOutOfTheShownOne) {
     EXPECT_EQ(host.rowNames(), std::vector<std::string>{before[0]});
 }
 
-TEST_F(DialogsTest, MyAlbumListWithoutReplyOrWithAnErrorOpensNoDialog) {
-    host.show(2, kChartMenu, kChart);
-    tick({0});
-    DialogScript script;
-    script.install();
-    PanelHost::refuseRequests(true);
-    host.click(cmd::kMyAlbum);
-    ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::boxTexts().empty(); }, 5s));
-    PanelHost::refuseRequests(false);
-    EXPECT_EQ(PanelHost::boxTexts().back(), "지금 서버와 통신할수 없습니다.\n다시 시도하세요.");
-    PanelHost::overrideReplies("-7\vNo albums today\v");
-    host.click(cmd::kMyAlbum);
-    ASSERT_TRUE(PanelHost::processUntil([&] { return PanelHost::boxTexts().size() >= 2; }, 5s));
-    PanelHost::overrideReplies(std::nullopt);
-    EXPECT_EQ(PanelHost::boxTexts()[1], "No albums today");
-    PanelHost::processPending();
-    EXPECT_EQ(script.opened("myAlbumChoice"), 0);
-}
-
 TEST_F(DialogsTest, LocalSongsAreCopiedThenMovedBetweenPlayLists) {
     localAlbums({"one", "two", "three"});
     host.show(4, 4100, "7");

@@ -5,6 +5,7 @@
 #include "module/module_state.h"
 #include "platform/qt_message_box.h"
 #include "platform/qt_message_port.h"
+#include "tests/support/qt_test_process.h"
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ TEST(PanelHooks, TheShippedPanelLeavesNoCommandHookEmpty) {
     int argc = 1;
     char name[] = "panel_hooks_test";
     char* argv[] = {name, nullptr};
+    test::prepareQtTestProcess();
     QApplication app(argc, argv);
     QWidget host;
     QtMessagePort port;

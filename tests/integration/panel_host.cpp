@@ -12,6 +12,7 @@
 #include "songs/login_block.h"
 #include "songs/panel_messages.h"
 #include "songs/song_record.h"
+#include "tests/support/own_download_folder.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -440,6 +441,7 @@ PanelHost::~PanelHost() {
 }
 
 bool PanelHost::start(std::string& why) {
+    ownDownloadFolder(data_);
     service::ServiceConfig config;
     config.dataDir = (data_ / "service").string();
     service_ = std::make_unique<service::ServiceServer>(config);
@@ -534,6 +536,10 @@ std::string PanelHost::ask(const std::string& url, const std::string& body) {
     std::string reply(static_cast<const char*>(data), length);
     std::free(data);
     return reply;
+}
+
+service::ServiceServer& PanelHost::service() const {
+    return *service_;
 }
 
 std::string PanelHost::baseUrl() const {

@@ -110,6 +110,8 @@ public:
     // Sends a protocol request directly, as the module would.
     std::string ask(const std::string& url, const std::string& body);
     std::string baseUrl() const;
+    // The reference service, for its test controls (a command that fails or stays silent).
+    service::ServiceServer& service() const;
 
     const std::filesystem::path& dataFolder() const { return data_; }
     static HostCounters& counters();
