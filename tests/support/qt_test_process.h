@@ -4,7 +4,7 @@
 // the web engine's renderer sandbox decided as the player decides it (off only as root or where
 // user namespaces are missing).
 
-#include "host/web_sandbox.h"
+#include "host/window/web_sandbox.h"
 
 #include <cstdlib>
 
