@@ -29,8 +29,7 @@ void MiniListOwner::attach(SongListView& list) {
                      });
     QObject::connect(&list, &SongListView::filesDropped, &list,
                      [this](const std::vector<std::string>& paths) { filesDropped(paths); });
-    QObject::connect(&list, &SongListView::forwardCommand, &list,
-                     [this](int id) { forwardCommand(id); });
+    QObject::connect(&list, &SongListView::forwardCommand, &list, [this](int id) { forwardCommand(id); });
 }
 
 int MiniListOwner::dropPageKind() const {

@@ -4,8 +4,8 @@
 // commands go to the mini list's table.
 
 #include "platform/message_port.h"
-#include "songs/song.h"
 #include "songs/list_pages.h"
+#include "songs/song.h"
 
 #include <functional>
 #include <string>

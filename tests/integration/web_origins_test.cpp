@@ -10,8 +10,8 @@
 #include "songs/panel_messages.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <QTest>
 #include <QWebEngineView>
@@ -213,9 +213,10 @@ TEST(SkinnedScrollBarsTest, TheWebViewDrawsItsBarsFromTheHostsImages) {
     ASSERT_TRUE(PanelHost::processUntil([&] { return view->url() == start; }, kLimit));
     ASSERT_TRUE(PanelHost::processUntil(
         [&] {
-            return evaluate(view, QStringLiteral("!!document.getElementById('kesto-scroll-bars') &&"
-                                                 " !!(document.body.style.minHeight = '5000px') &&"
-                                                 " !!(document.documentElement.style.overflowX = 'hidden')")) ==
+            return evaluate(view,
+                            QStringLiteral("!!document.getElementById('kesto-scroll-bars') &&"
+                                           " !!(document.body.style.minHeight = '5000px') &&"
+                                           " !!(document.documentElement.style.overflowX = 'hidden')")) ==
                    QVariant(true);
         },
         kLimit));
