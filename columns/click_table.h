@@ -29,12 +29,27 @@ enum class ClickKind : std::uint8_t {
 
 enum class HotArea : std::uint8_t { Icon, LeftZone, RightZone, Text, StateIcon };
 
+// The two words of a message the list sends about a row: which word carries the row is said
+// here, once for the sending side, as the panel's message tables say it for the reading side.
+struct RowWords {
+    std::intptr_t first = 0;
+    std::intptr_t second = 0;
+    // A cell: the row in the first word, the column in the second.
+    static RowWords cell(int row, int column) { return {row, column}; }
+    // A row alone: the row in the second word.
+    static RowWords rowOnly(int row) { return {0, row}; }
+};
+
 struct ClickAction {
     HotArea area = HotArea::Icon;
-    unsigned message = 0;     // 0: no message (the grey-item notice)
-    bool rowInLParam = false; // wParam 0, lParam row; else wParam row, lParam column
-    bool delayed = false;     // reported after the phone-decoration timer
+    unsigned message = 0;  // 0: no message (the grey-item notice)
+    bool rowAlone = false; // the row alone (RowWords::rowOnly); else the cell
+    bool delayed = false;  // reported after the phone-decoration timer
     bool handCursor = false;
+
+    RowWords words(int row, int column) const {
+        return rowAlone ? RowWords::rowOnly(row) : RowWords::cell(row, column);
+    }
 };
 
 class ClickTable {

@@ -6,6 +6,7 @@
 // messages, Space ticks, Enter listens, type-ahead, menus, and the drop rules. What the list
 // tells its owner goes out as signals; what it needs to know is set on it when the page changes.
 
+#include "columns/click_table.h"
 #include "columns/column_info.h"
 #include "columns/column_kind.h"
 #include "columns/drop_rules.h"
@@ -197,7 +198,7 @@ private:
     void selectByClick(int row, Qt::KeyboardModifiers modifiers);
     void dispatchClick(ClickKind kind, const CellHit& hit);
     void showGreyNotice();
-    void notify(unsigned message, std::intptr_t wParam, std::intptr_t lParam, bool miniRoute);
+    void notify(unsigned message, RowWords words, bool miniRoute);
     // The selection, the header's box and the mini list's button follow the ticks.
     void followChecks();
     // A selection changed from outside (a screen reader's toggle) ticks as a click does.

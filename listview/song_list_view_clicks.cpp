@@ -46,11 +46,11 @@ std::optional<ClickKind> SongListView::clickAt(const CellHit& hit) const {
     return std::nullopt;
 }
 
-void SongListView::notify(unsigned message, std::intptr_t wParam, std::intptr_t lParam, bool miniRoute) {
+void SongListView::notify(unsigned message, RowWords words, bool miniRoute) {
     if (miniRoute && isMiniList())
-        port_.send(target_, message, wParam, lParam);
+        port_.send(target_, message, words.first, words.second);
     else
-        port_.post(target_, message, wParam, lParam);
+        port_.post(target_, message, words.first, words.second);
 }
 
 void SongListView::showGreyNotice() {
@@ -68,9 +68,7 @@ void SongListView::dispatchClick(ClickKind kind, const CellHit& hit) {
         phoneDecoTimer_.start(kPhoneDecoDelayMs, this);
         return;
     }
-    const std::intptr_t wParam = action.rowInLParam ? 0 : hit.row;
-    const std::intptr_t lParam = action.rowInLParam ? hit.row : hit.column;
-    notify(action.message, wParam, lParam, true);
+    notify(action.message, action.words(hit.row, hit.column), true);
 }
 
 void SongListView::selectByClick(int row, Qt::KeyboardModifiers modifiers) {
@@ -137,11 +135,11 @@ void SongListView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (kind == ClickKind::PhoneDeco || kind == ClickKind::ListenIcon)
         return;
     if (kind == ClickKind::Lyrics) {
-        notify(isMiniList() ? msg::kMiniLyrics : msg::kRowLyrics, hit.row, hit.column, true);
+        notify(isMiniList() ? msg::kMiniLyrics : msg::kRowLyrics, RowWords::cell(hit.row, hit.column), true);
         return;
     }
     if (PageRules::doubleClickPlays(pageKind(), isPlainList()))
-        notify(isMiniList() ? msg::kMiniPlayRow : msg::kRowListen, 0, hit.row, true);
+        notify(isMiniList() ? msg::kMiniPlayRow : msg::kRowListen, RowWords::rowOnly(hit.row), true);
 }
 
 void SongListView::mouseMoveEvent(QMouseEvent* event) {
@@ -180,7 +178,7 @@ void SongListView::timerEvent(QTimerEvent* event) {
     if (event->timerId() == phoneDecoTimer_.timerId()) {
         phoneDecoTimer_.stop();
         const ClickAction action = ClickTable::action(ClickKind::PhoneDeco, isMiniList());
-        notify(action.message, pendingPhoneDeco_.row, pendingPhoneDeco_.column, true);
+        notify(action.message, action.words(pendingPhoneDeco_.row, pendingPhoneDeco_.column), true);
         return;
     }
     QTableView::timerEvent(event);

@@ -102,7 +102,7 @@ void SongListView::toggleByKey() {
 
 void SongListView::listenByKey() {
     if (record(focusedRow()) != nullptr && PageRules::doubleClickPlays(pageKind(), isPlainList()))
-        notify(isMiniList() ? msg::kMiniPlayRow : msg::kRowListen, 0, focusedRow(), true);
+        notify(isMiniList() ? msg::kMiniPlayRow : msg::kRowListen, RowWords::rowOnly(focusedRow()), true);
 }
 
 bool SongListView::deleteByKey() {

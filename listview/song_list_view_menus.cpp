@@ -76,14 +76,14 @@ void SongListView::runCommand(int commandId) {
     const ListCommand command = ListCommands::lookup(commandId, isMiniList());
     switch (command.action) {
     case Action::Post: {
-        std::intptr_t lParam = 0;
+        RowWords words;
         if (command.lParam != ListCommand::Row::None) {
             const int row = firstSelectedOrFocused(command.lParam == ListCommand::Row::FocusedOrFirst);
             if (row < 0)
                 return; // the command needs a selection
-            lParam = row;
+            words = RowWords::rowOnly(row);
         }
-        port_.post(target_, command.message, 0, lParam);
+        port_.post(target_, command.message, words.first, words.second);
         return;
     }
     case Action::CheckAll:
