@@ -175,12 +175,6 @@ protected:
             tips += test::shownText((*it)->toolTip(0));
         return tips;
     }
-    static long residentKiB() {
-        long pages = 0;
-        long resident = 0;
-        std::ifstream("/proc/self/statm") >> pages >> resident;
-        return resident * 4;
-    }
 
     DataFolder data;
     std::unique_ptr<MainWindow> window;
@@ -394,7 +388,7 @@ TEST_F(HostPlayerTest, OutsideTextShowsAsWrittenInEveryPlace) {
         {"server message box", [this] { return errorBoxText(); }},
         {"play list tooltip", [this] { return playListToolTips(); }},
     };
-    const long startKiB = residentKiB();
+    const long startKiB = test::residentKiB();
     for (const QString& markup : {QStringLiteral("<img src=\"/dev/zero\">"), QStringLiteral("<b>x</b>")}) {
         SCOPED_TRACE(markup.toStdString());
         nameLocalSongs(markup + QStringLiteral(" with a name too long for its column"));
@@ -412,7 +406,7 @@ TEST_F(HostPlayerTest, OutsideTextShowsAsWrittenInEveryPlace) {
         for (auto* box : window->findChildren<QMessageBox*>(QStringLiteral("serverErrorBox")))
             box->close();
     }
-    EXPECT_LT(residentKiB() - startKiB, 64 * 1024);
+    EXPECT_LT(test::residentKiB() - startKiB, 64 * 1024);
 }
 
 TEST_F(HostPlayerTest, LoadingAPlayListFillsTheNowPlayingList) {

@@ -50,18 +50,6 @@ protected:
     }
 };
 
-TEST_F(ListPanelTest, ServerPageShowsTheRowsOfTheReplyWithTheChartColumns) {
-    host.show(2, kChartMenu, kFiftyRowChart);
-    const std::vector<std::string> expected = serviceNames(kFiftyRowChart, 0);
-    ASSERT_EQ(expected.size(), 50u);
-    EXPECT_EQ(host.pageKind(), kChartPageKind);
-    EXPECT_EQ(host.rowNames(), expected);
-    EXPECT_EQ(host.columnTitles(), titlesOf(kChartPageKind));
-    for (const Song* record : host.rowRecords())
-        EXPECT_STREQ(record->text(SongField::Local_Path), "");
-    EXPECT_EQ(PanelHost::boxesShown(), 0);
-}
-
 TEST_F(ListPanelTest, UnreadableReplyLeavesAnEmptyListAndNoMessage) {
     host.show(2, kChartMenu, kFiftyRowChart);
     PanelHost::overrideReplies("this is not a list");

@@ -7,8 +7,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-#include <fstream>
-
 namespace kesto::test {
 namespace {
 
@@ -32,13 +30,6 @@ protected:
         record.setText(SongField::Song_Name, "tagged");
         record.setText(SongField::Local_Path, path.string());
         ASSERT_FALSE(db.insertSong(AlbumSong::fromRecord(record, "7", "")).empty());
-    }
-
-    static long residentKiB() {
-        long pages = 0;
-        long resident = 0;
-        std::ifstream("/proc/self/statm") >> pages >> resident;
-        return resident * 4;
     }
 };
 

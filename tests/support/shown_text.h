@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <fstream>
+
 namespace kesto::test {
 
 class ResourcelessDocument final : public QTextDocument {
@@ -20,6 +22,14 @@ inline QString shownText(const QString& text, Qt::TextFormat format = Qt::AutoTe
     ResourcelessDocument document;
     document.setHtml(text);
     return document.toPlainText();
+}
+
+// What the process holds in memory, to show that nothing an <img> names was read.
+inline long residentKiB() {
+    long pages = 0;
+    long resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * 4;
 }
 
 } // namespace kesto::test

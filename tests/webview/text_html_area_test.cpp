@@ -1,22 +1,10 @@
 // The text browser that stands in for the web engine renders the store's HTML but loads
 // nothing a page names: an <img> of /dev/zero would be read until memory runs out.
+#include "tests/support/shown_text.h"
 #include "webview/text_html_area.h"
 
 #include <QApplication>
 #include <QTest>
-
-#include <fstream>
-
-namespace {
-
-long residentKiB() {
-    long pages = 0;
-    long resident = 0;
-    std::ifstream("/proc/self/statm") >> pages >> resident;
-    return resident * 4;
-}
-
-} // namespace
 
 class TextHtmlAreaTest : public QObject {
     Q_OBJECT
@@ -24,11 +12,11 @@ private slots:
     void rendersThePageWithoutReadingWhatItNames() {
         kesto::TextHtmlArea area;
         area.show();
-        const long start = residentKiB();
+        const long start = kesto::test::residentKiB();
         area.setHtml("<p><img src=\"/dev/zero\"><img src=\"file:///dev/zero\"><b>x</b></p>");
         area.grab();
         QCOMPARE(area.toPlainText().remove(QChar::ObjectReplacementCharacter), QStringLiteral("x"));
-        QVERIFY(residentKiB() - start < 64 * 1024);
+        QVERIFY(kesto::test::residentKiB() - start < 64 * 1024);
     }
 };
 
