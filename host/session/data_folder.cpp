@@ -2,7 +2,6 @@
 
 #include "host/session/private_files.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -26,7 +25,7 @@ fs::path freshFolder() {
 // A new settings file of the run names its download folder, so that what a throwaway run
 // downloads stays inside it; a file that is there already is the user's to keep.
 void nameDownloadFolder(const fs::path& settings, const fs::path& folder) {
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+    if (std::string why; !PrivateFiles::folder(folder, why))
         return;
     std::string quoted;
     for (const char c : folder.string()) {
