@@ -56,10 +56,12 @@ void SongClipboard::taken(CommandContext& context) {
 
 void SongClipboard::leaveSource(CommandContext& context) const {
     if (isLocalAlbum(pageKind_) && context.albums != nullptr) {
-        const std::string album =
-            menuId_ == menu::kLocalAlbums ? std::to_string(MyAlbumDb::kAllSongsAlbum) : parameter_;
+        // A song leaves the list of every local song only by a delete, which asks first; cut
+        // there, it is pasted as a copy and stays in its albums.
+        if (menuId_ == menu::kLocalAlbums)
+            return;
         for (const Song& song : songs_)
-            context.albums->removeSong(song.text(SongField::Song_ID), album);
+            context.albums->removeSong(song.text(SongField::Song_ID), parameter_);
     } else if (isCart(pageKind_)) {
         std::vector<std::string> items;
         for (const Song& song : songs_)

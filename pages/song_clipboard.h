@@ -2,7 +2,7 @@
 // Songs cut or copied from one list of the panel, to be pasted into another. Pasted songs go
 // where a drop of them would go, by the rules of the list shown; cut songs leave the list they
 // came from once another list has taken them: a local album forgets them, the cart gives them
-// up, the now-playing list lets them go.
+// up, the now-playing list lets them go. The list of every local song keeps them.
 
 #include "commands/command_context.h"
 #include "commands/selection.h"

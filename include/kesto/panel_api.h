@@ -540,7 +540,9 @@ typedef int (*KestoEntry57)(int which);                 /* posts 1090 (which 0) 
                                                            (page kind 4) alone, 1091 copies those of the cart
                                                            pages (23, 29) alone; elsewhere nothing (logged).
                                                            A paste (Ctrl+V, row menus) puts them into the shown
-                                                           list as a drop would; cut songs then leave theirs */
+                                                           list as a drop would; cut songs then leave theirs,
+                                                           but for the list of every local song, which a song
+                                                           leaves only by a delete */
 typedef int (*KestoEntry58)(void);                      /* posts 1092 to the panel: the ticked songs go into
                                                            an on-line my album ("addSongToMyAlbum"), with the
                                                            checks and the my-album dialog of command 1053 */
