@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cstdio>
 #include <ctime>
 
@@ -12,6 +13,8 @@ namespace kesto {
 namespace {
 constexpr std::string_view kUnknownArtist = "Unknown Artist";
 constexpr std::string_view kNoSource = " - ";
+// One count for the process: the panel's and the mini list's files meet in the now-playing list.
+std::atomic<int> madeUpIds{0};
 } // namespace
 
 LocalRecordBasics::LocalRecordBasics(Clock clock) : clock_(std::move(clock)) {}
@@ -25,7 +28,7 @@ void LocalRecordBasics::apply(Song& record, std::string_view path, const RecordO
     if (!origin.songId.empty())
         record.setText(SongField::Song_ID, origin.songId);
     else
-        record.setText(SongField::Song_ID, madeUpId(++madeUpIds_));
+        record.setText(SongField::Song_ID, madeUpId(++madeUpIds));
     record.setText(SongField::Source, origin.source.empty() ? kNoSource : std::string_view(origin.source));
     if (!origin.albumId.empty())
         record.setText(SongField::Album_ID, origin.albumId);

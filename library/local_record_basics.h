@@ -8,7 +8,6 @@
 #include "library/row_id_generator.h"
 #include "songs/song.h"
 
-#include <atomic>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -27,7 +26,7 @@ public:
     void apply(Song& record, std::string_view path, const RecordOrigin& origin, std::string_view title,
                std::string_view artist);
 
-    // The id of a plain local file, the n-th of the panel: a negative number, which no store id
+    // The id of a plain local file, the n-th of the process: a negative number, which no store id
     // is, so that the store is never asked about it.
     static std::string madeUpId(int n);
     static bool isMadeUp(std::string_view songId);
@@ -40,7 +39,6 @@ public:
 
 private:
     Clock clock_;
-    std::atomic<int> madeUpIds_{0};
 };
 
 } // namespace kesto

@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <fstream>
 
@@ -62,8 +63,12 @@ TEST_F(LocalImportTest, TaggedFileFillsTheRecord) {
     EXPECT_STREQ(r.text(SongField::Local_Path), path.c_str());
     EXPECT_STREQ(r.text(SongField::Source), " - ");
     EXPECT_STREQ(r.text(SongField::Added_Date), "20240708091011");
-    EXPECT_STREQ(r.text(SongField::Song_ID), "-1"); // made up, out of the store's range
-    EXPECT_STREQ(build(path).text(SongField::Song_ID), "-2") << "made-up ids count on";
+    EXPECT_EQ(r.text(SongField::Song_ID)[0], '-'); // made up, out of the store's range
+    // The panel and the mini list each have a factory; their files meet in the now-playing list.
+    LocalRecordFactory mini{&AudioFiles::readTags};
+    Song other{};
+    ASSERT_TRUE(mini.build(path, FileType::fromPath(path), {}, other));
+    EXPECT_EQ(std::atoi(other.text(SongField::Song_ID)), std::atoi(r.text(SongField::Song_ID)) - 1);
     EXPECT_EQ(r.Serviceable, 1);
 
     struct stat info {};
