@@ -79,7 +79,7 @@ TEST_F(PanelEntriesTest, TickOnTheNowPlayingPageMarksTheEntryThatGoesToADevice) 
 // The row menu puts the ticked songs into the cart, one request each. Entry 62 returns for every
 // count a word holds and takes only the positions within the now-playing list, here two of
 // 65535 (the rest lie past its three songs).
-TEST_F(PanelEntriesTest, CartTakesTheMenusSongsAndTheNowPlayingActionsPositionsWithinTheList) {
+TEST_F(PanelEntriesTest, NowPlayingActionTakesTheLargestCountAndSkipsPositionsPastTheList) {
     host.show(2, kChartMenu, kFiftyRowChart);
     const auto names = host.rowNames();
     tick({3, 5, 7});
