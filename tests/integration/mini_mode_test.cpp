@@ -236,21 +236,17 @@ TEST_F(MiniModeTest, TheSongTextWindowOpensWhereItWasAndStoresItsRectangle) {
     EXPECT_EQ(songTextWindow(), nullptr);
     EXPECT_EQ(readSetting(settings::kMain, settings::kSongTextRectInfo), "30,420,40,280");
 
-    // A damaged value: 351 × 222, centred.
-    writeSetting(settings::kMain, settings::kSongTextRectInfo, "12,abc,5");
-    writeSetting(settings::kPlayerPanel, settings::kTopMost, "1");
-    ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1);
+    // A damaged value, or one off every screen: 351 × 222, centred; on top only for TopMost 1.
     const QRect centred(screen().width() / 2 - 176, screen().height() / 2 - 111, 351, 222);
-    EXPECT_EQ(songTextWindow()->geometry(), centred);
-    EXPECT_TRUE(songTextWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
-    host.entry<KestoEntry30>(30)();
-
-    // Off every screen: the same.
-    writeSetting(settings::kMain, settings::kSongTextRectInfo, "5000,5400,5000,5300");
-    writeSetting(settings::kPlayerPanel, settings::kTopMost, "10");
-    ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1);
-    EXPECT_EQ(songTextWindow()->geometry(), centred);
-    EXPECT_FALSE(songTextWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+    for (const auto& [rect, topMost] : {std::pair{"12,abc,5", "1"}, std::pair{"5000,5400,5000,5300", "10"}}) {
+        writeSetting(settings::kMain, settings::kSongTextRectInfo, rect);
+        writeSetting(settings::kPlayerPanel, settings::kTopMost, topMost);
+        ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1) << rect;
+        EXPECT_EQ(songTextWindow()->geometry(), centred) << rect;
+        EXPECT_EQ((songTextWindow()->windowFlags() & Qt::WindowStaysOnTopHint) != 0,
+                  std::string(topMost) == "1");
+        host.entry<KestoEntry30>(30)();
+    }
 }
 
 TEST_F(MiniModeTest, TheSongTextFollowsThePlayedSongAndItsCloseButtonAsksTheHost) {
