@@ -26,10 +26,6 @@ namespace {
 constexpr int kDownloadHistoryMenu = 5200;
 constexpr const char* kMoved = "선택한 마이앨범으로 곡(들)을 이동하였습니다.";
 
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 class DialogsTest : public PanelEntriesTest {
 protected:
     // The user's on-line albums, name to id, as the service keeps them.

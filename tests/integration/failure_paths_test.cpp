@@ -248,9 +248,9 @@ protected:
 
     static std::vector<std::string> commandsSent() {
         std::vector<std::string> words;
-        for (const std::string& url : PanelHost::requestedUrls())
-            if (url.find("/protocol") != std::string::npos)
-                words.push_back(url.substr(url.find('?') + 1));
+        for (const SentRequest& sent : PanelHost::requestsSent())
+            if (sent.url.find("/protocol") != std::string::npos)
+                words.push_back(sent.url.substr(sent.url.find('?') + 1));
         return words;
     }
 

@@ -9,10 +9,6 @@
 namespace kesto::test {
 namespace {
 
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 class OutsideTextTest : public PanelEntriesTest {
 protected:
     // Local album 7 with one file whose title tag is title.

@@ -106,7 +106,7 @@ TEST_F(PageFlagsTest, UnrankedServiceListIsOneListThatPagingNeverAsksFor) {
     // The panel's own paging message for the next list page, as the button posts it.
     QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kNextListPage, 1, 0));
     PanelHost::processPending();
-    EXPECT_TRUE(PanelHost::requestedUrls().empty());
+    EXPECT_TRUE(PanelHost::requestsSent().empty());
     EXPECT_EQ(host.list()->rowCount(), 50);
     // Reloading fetches the one list again.
     QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kReloadPage, 0, 0));
@@ -116,8 +116,8 @@ TEST_F(PageFlagsTest, UnrankedServiceListIsOneListThatPagingNeverAsksFor) {
 
     // The host choosing the list again fetches it.
     host.entry<KestoEntry23>(23)(2, "", kChartMenu, kFiftyRowChart, 0);
-    ASSERT_EQ(PanelHost::requestedUrls().size(), 1U);
-    EXPECT_NE(PanelHost::requestedUrls()[0].find("kestoSong"), std::string::npos);
+    ASSERT_EQ(PanelHost::requestsSent().size(), 1U);
+    EXPECT_NE(PanelHost::requestsSent()[0].url.find("kestoSong"), std::string::npos);
 
     // A ranked list pages as before, its rank shown again.
     host.show(2, kChartMenu, kHundredRowChart);
@@ -183,8 +183,8 @@ TEST_F(HostPlayingTest, PanelMadeWhileTheHostPlaysShowsTheNowPlayingPage) {
     start(true);
     EXPECT_GE(playingAsked.load(), 1);
     EXPECT_EQ(host.pageKind(), kNowPlayingPageKind);
-    EXPECT_TRUE(PanelHost::requestedUrls().empty() ||
-                PanelHost::requestedUrls().back().find("kestoSong") == std::string::npos);
+    EXPECT_TRUE(PanelHost::requestsSent().empty() ||
+                PanelHost::requestsSent().back().url.find("kestoSong") == std::string::npos);
 }
 
 TEST_F(HostPlayingTest, LeavingMiniModeShowsWhatPlays) {

@@ -49,6 +49,11 @@ constexpr int kNextMode = 1;
 constexpr int kNowPlayingNameColumn = 4; // set A: play state, check, No., lyrics, title
 constexpr int kCheckColumn = 1;
 
+// UTF-8 text as Qt's.
+inline QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
 struct Played {
     int position = -1;
     std::string name;
@@ -119,8 +124,8 @@ protected:
     // Requests sent for that protocol command ("...?command").
     static int requestsOf(const std::string& command) {
         int count = 0;
-        for (const std::string& url : PanelHost::requestedUrls())
-            count += url.ends_with("?" + command) ? 1 : 0;
+        for (const SentRequest& sent : PanelHost::requestsSent())
+            count += sent.url.ends_with("?" + command) ? 1 : 0;
         return count;
     }
 

@@ -317,14 +317,6 @@ std::vector<std::vector<std::string>> PanelHost::transfers() {
     return transferred;
 }
 
-std::vector<std::string> PanelHost::requestedUrls() {
-    std::lock_guard lock(sentMutex);
-    std::vector<std::string> out;
-    for (const SentRequest& one : sent)
-        out.push_back(one.url);
-    return out;
-}
-
 void PanelHost::redirectRequests(std::optional<std::string> base) {
     std::lock_guard lock(overrideMutex);
     redirect.reset();

@@ -130,8 +130,6 @@ public:
     static std::vector<std::vector<std::string>> transfers();
     // How often the module called host service table A's entry of that index.
     static int serviceACalled(int index);
-    // The addresses of the requests sent, oldest first.
-    static std::vector<std::string> requestedUrls();
     // What the HTML area shows: the address it was sent to (the text view names it).
     std::string htmlText() const;
     // Puts a function into host service table A (before start()).
