@@ -117,14 +117,11 @@ protected:
                 std::cmp_equal(host.list()->selectedRows().size(), host.list()->rowCount());
             if ((item == listcmd::kSelectAll || item == listcmd::kSelectAll2) && allTicked)
                 continue; // a list of one row, ticked already
-            std::unique_ptr<QMenu> menu(host.list()->createContextMenu(true));
-            for (QAction* action : menu->findChildren<QAction*>())
-                if (ListMenus::commandOf(action) == item) {
-                    const Trace before = trace();
-                    action->trigger();
-                    EXPECT_TRUE(changes(before))
-                        << "menu item " << item << " does nothing on menu " << page.menuId;
-                }
+            QAction* action = rowMenuItem(item);
+            ASSERT_NE(action, nullptr) << item;
+            const Trace before = trace();
+            action->trigger();
+            EXPECT_TRUE(changes(before)) << "menu item " << item << " does nothing on menu " << page.menuId;
         }
     }
 
@@ -137,27 +134,17 @@ protected:
     }
 
     void chooseFromMenu(int item) {
-        std::unique_ptr<QMenu> menu(host.list()->createContextMenu(true));
-        for (QAction* action : menu->findChildren<QAction*>())
-            if (ListMenus::commandOf(action) == item) {
-                ASSERT_TRUE(action->isEnabled()) << item;
-                action->trigger();
-                PanelHost::processPending();
-                return;
-            }
-        FAIL() << "no menu item " << item;
+        QAction* action = rowMenuItem(item);
+        ASSERT_TRUE(action != nullptr && action->isEnabled()) << item;
+        action->trigger();
+        PanelHost::processPending();
     }
 };
 
 TEST_F(ActionWalkTest, EveryOfferedActionActsAndEveryButtonThatIsOffDoesNothing) {
-    {
-        MyAlbumDb db;
-        ASSERT_TRUE(db.start(host.dataFolder()));
-        for (const char* album : {"insert into AlbumName_tbl values('7','Road Trip')",
-                                  "insert into AlbumName_tbl values('8','Night Drive')",
-                                  "insert into AlbumName_tbl values('9','Morning')"})
-            ASSERT_TRUE(db.execStatement(album));
-    }
+    addAlbum("7", "Road Trip");
+    addAlbum("8", "Night Drive");
+    addAlbum("9", "Morning");
     RegistryKey().writeSectionDword(settings::kOption, 1, settings::kHearingAppend);
     host.show(4, kLocalAlbumMenu, "7");
     PanelHost::processPending();
@@ -226,12 +213,8 @@ TEST_F(ActionWalkTest, EveryOfferedActionActsAndEveryButtonThatIsOffDoesNothing)
 // Entry 57 acts only on the page its message names (1090 the local my albums, 1091 a cart);
 // entry 58 always puts the ticked songs into an on-line my album, whatever was cut or copied.
 TEST_F(ActionWalkTest, Entries57And58ActWhereTheirMessagesSay) {
-    {
-        MyAlbumDb db;
-        ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('8','Night Drive')"));
-    }
+    addAlbum("7", "Road Trip");
+    addAlbum("8", "Night Drive");
     host.show(4, kLocalAlbumMenu, "7");
     PanelHost::processPending();
     host.entry<KestoEntry49>(49)(localFile("Kept Song").c_str(), "7");
@@ -242,11 +225,8 @@ TEST_F(ActionWalkTest, Entries57And58ActWhereTheirMessagesSay) {
     // Whether an empty album offers a paste: something was kept.
     const auto kept = [&] {
         open({4, kLocalAlbumMenu, "8"});
-        std::unique_ptr<QMenu> menu(host.list()->createContextMenu(true));
-        for (QAction* action : menu->findChildren<QAction*>())
-            if (ListMenus::commandOf(action) == listcmd::kPaste)
-                return action->isEnabled();
-        return false;
+        const QAction* paste = rowMenuItem(listcmd::kPaste);
+        return paste != nullptr && paste->isEnabled();
     };
     const std::tuple<Page, int, bool> steps[] = {
         {{4, kLocalAlbumMenu, "7"}, 0, false}, // one album is not the local my-album page

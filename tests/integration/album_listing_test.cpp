@@ -11,7 +11,6 @@
 namespace kesto::test {
 namespace {
 
-using namespace std::chrono_literals;
 using SourceBySong = std::map<std::string, std::string>;
 
 struct Album {
@@ -52,7 +51,7 @@ protected:
     }
 };
 
-TEST_F(AlbumListingTest, EveryRowShowsItsOwnAlbumsName) {
+TEST_F(AlbumListingTest, EveryRowShowsItsOwnAlbumsNameAndTheDatabaseFilesAreTheOwnersOnly) {
     SourceBySong everySong;
     for (const Album& album : kAlbums) {
         const SourceBySong expected = {{album.songs[0], album.name}, {album.songs[1], album.name}};
@@ -60,9 +59,8 @@ TEST_F(AlbumListingTest, EveryRowShowsItsOwnAlbumsName) {
         everySong.insert(expected.begin(), expected.end());
     }
     EXPECT_EQ(shown(4000, ""), everySong);
-}
 
-TEST_F(AlbumListingTest, DatabaseFilesAreTheOwnersOnly) {
+    // The database files are their owner's only.
     for (const auto& file : {MyAlbumDb::filePath(host.dataFolder()),
                              host.dataFolder() / "service" / service::ServiceContext::kDatabaseFile}) {
         struct stat status {};

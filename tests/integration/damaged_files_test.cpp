@@ -48,11 +48,7 @@ TEST_F(DamagedFilesTest, AnAlbumFileThatIsNoDatabaseIsKeptAsideTheUserToldAndAlb
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_EQ(readBytes(copies[0]), junk);
 
-    {
-        MyAlbumDb db;
-        ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
-    }
+    addAlbum("7", "Road Trip");
     host.show(4, kLocalAlbumMenu, "7");
     EXPECT_EQ(host.entry<KestoEntry73>(73)(fileList(songs(3)).c_str()), 3);
     ASSERT_TRUE(waitForReady(1));

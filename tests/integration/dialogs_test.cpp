@@ -23,14 +23,8 @@
 namespace kesto::test {
 namespace {
 
-using namespace std::chrono_literals;
-
 constexpr int kDownloadHistoryMenu = 5200;
 constexpr const char* kMoved = "선택한 마이앨범으로 곡(들)을 이동하였습니다.";
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 class DialogsTest : public PanelEntriesTest {
 protected:
@@ -52,17 +46,12 @@ protected:
     }
 
     // Local albums 7 "Road Trip" with the given files and 8 "Evening", empty.
-    void localAlbums(const std::vector<std::string>& files) {
-        MyAlbumDb db;
-        ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('8','Evening')"));
-        for (const std::string& name : files) {
-            Song record;
-            record.setText(SongField::Song_Name, name);
-            record.setText(SongField::Local_Path, file(name + ".mp3").string());
-            ASSERT_FALSE(db.insertSong(AlbumSong::fromRecord(record, "7", "")).empty());
-        }
+    void localAlbums(const std::vector<std::string>& names) {
+        std::vector<std::filesystem::path> files;
+        for (const std::string& name : names)
+            files.push_back(file(name + ".mp3"));
+        addAlbum("7", "Road Trip", files);
+        addAlbum("8", "Evening");
     }
 
     std::set<std::string> albumSongs(const std::string& albumId) {
@@ -89,7 +78,7 @@ protected:
     }
 };
 
-TEST_F(DialogsTest, ThreeSongsGoIntoANewMyAlbumAndShowOnItsPage) {
+TEST_F(DialogsTest, ThreeSongsGoIntoANewMyAlbumAndOneMovesOnIntoAnother) {
     host.show(2, kChartMenu, kChart);
     ASSERT_GE(host.list()->rowCount(), 3);
     const auto names = host.rowNames();
@@ -123,37 +112,29 @@ TEST_F(DialogsTest, ThreeSongsGoIntoANewMyAlbumAndShowOnItsPage) {
     const auto shown = host.rowNames();
     EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()),
               (std::set<std::string>{names[0], names[2], names[4]}));
-}
 
-TEST_F(DialogsTest, MoveBetweenOnlineAlbumsTakesTheSongsOutOfTheShownOne) {
-    const auto albums = onlineAlbums();
-    ASSERT_FALSE(albums.empty());
-    const std::string from = albums.begin()->second;
-    // A second album to move into.
-    const std::string body = std::string("tester\v") + login().uKey + "\v1\vSpare\v";
-    host.ask(host.baseUrl() + "/protocol.jsp?myAlbum", body);
-    host.show(2, 2200, from);
-    PanelHost::processPending();
-    const auto before = host.rowNames();
-    ASSERT_GE(before.size(), 2u);
+    // Moved on into another on-line album, a song leaves the shown one.
+    host.ask(host.baseUrl() + "/protocol.jsp?myAlbum",
+             std::string("tester\v") + login().uKey + "\v1\vSpare\v");
     tick({0});
-    DialogScript script;
-    script.then("myAlbumChoice", [](QWidget* d) {
+    DialogScript move;
+    move.then("myAlbumChoice", [](QWidget* d) {
         EXPECT_TRUE(d->findChild<QCheckBox*>("deleteAfter")->isChecked());
         EXPECT_TRUE(DialogScript::select(d, "albums", "Spare"));
         DialogScript::click(d, "ok");
     });
-    script.install();
+    move.install();
+    PanelHost::boxTexts().clear();
     host.click(cmd::kMove);
     ASSERT_TRUE(PanelHost::processUntil([&] { return boxSaid(kMoved); }, 10s));
     PanelHost::processPending();
-    EXPECT_EQ(host.list()->rowCount(), static_cast<int>(before.size()) - 1);
+    EXPECT_EQ(host.list()->rowCount(), static_cast<int>(shown.size()) - 1);
     host.show(2, 2200, onlineAlbums().at("Spare"));
     PanelHost::processPending();
-    EXPECT_EQ(host.rowNames(), std::vector<std::string>{before[0]});
+    EXPECT_EQ(host.rowNames(), std::vector<std::string>{shown[0]});
 }
 
-TEST_F(DialogsTest, LocalSongsAreCopiedThenMovedBetweenPlayLists) {
+TEST_F(DialogsTest, LocalSongsAreCopiedMovedAndPutIntoANewPlayList) {
     localAlbums({"one", "two", "three"});
     host.show(4, 4100, "7");
     ASSERT_TRUE(waitForReady(1));
@@ -190,15 +171,12 @@ TEST_F(DialogsTest, LocalSongsAreCopiedThenMovedBetweenPlayLists) {
     EXPECT_EQ(albumSongs("7").size(), 2u);
     host.show(4, 4100, "8");
     ASSERT_TRUE(PanelHost::processUntil([&] { return host.list()->rowCount() == 3; }, 10s));
-}
 
-TEST_F(DialogsTest, NewPlayListFromTheChoiceDialogReceivesTheSongs) {
-    localAlbums({"alpha"});
-    host.show(4, 4100, "7");
-    ASSERT_TRUE(waitForReady(1));
+    // A play list made from the choice dialog receives the songs.
+    const std::string chosen = host.rowNames()[0];
     tick({0});
-    DialogScript script;
-    script.then("playListChoice", [](QWidget* d) { DialogScript::click(d, "newPlayList"); })
+    DialogScript fresh;
+    fresh.then("playListChoice", [](QWidget* d) { DialogScript::click(d, "newPlayList"); })
         .then("nameDialog",
               [](QWidget* d) {
                   DialogScript::type(d, "name", u("아침"));
@@ -208,16 +186,16 @@ TEST_F(DialogsTest, NewPlayListFromTheChoiceDialogReceivesTheSongs) {
             EXPECT_EQ(d->findChild<QComboBox*>("playLists")->currentText(), u("아침"));
             DialogScript::click(d, "ok");
         });
-    script.install();
+    fresh.install();
     host.click(cmd::kPlayList);
-    ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return fresh.done(); }, 10s));
     PanelHost::processPending();
     MyAlbumDb db;
     ASSERT_TRUE(db.start(host.dataFolder()));
     SQLite::Statement query(*db.database(), "select Album_ID from AlbumName_tbl where Album_Name=?");
     query.bind(1, Cp949::fromUtf8("아침"));
     ASSERT_TRUE(query.executeStep());
-    EXPECT_EQ(albumSongs(query.getColumn(0).getString()), std::set<std::string>{"alpha"});
+    EXPECT_EQ(albumSongs(query.getColumn(0).getString()), std::set<std::string>{chosen});
 }
 
 TEST_F(DialogsTest, DeleteConfirmationCancelsAndItsDoNotShowAgainPersists) {
@@ -255,7 +233,7 @@ TEST_F(DialogsTest, DeleteConfirmationCancelsAndItsDoNotShowAgainPersists) {
     EXPECT_EQ(never.opened("deleteConfirm"), 0);
 }
 
-TEST_F(DialogsTest, AddFolderTakesSubFoldersOnlyWhenAskedAndRemembersTheFolder) {
+TEST_F(DialogsTest, AddFolderTakesSubFoldersOnlyWhenAskedAddFilesTheChosenAndBothRememberTheFolder) {
     localAlbums({});
     const auto top = file("tree/a.mp3").parent_path();
     file("tree/b.ogg");
@@ -287,27 +265,23 @@ TEST_F(DialogsTest, AddFolderTakesSubFoldersOnlyWhenAskedAndRemembersTheFolder) 
     host.entry<KestoEntry56>(56)(1, 0);
     ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("8").size() == 3; }, 10s));
     EXPECT_EQ(albumSongs("8"), (std::set<std::string>{"a", "b", "c"}));
-}
 
-TEST_F(DialogsTest, AddFilesTakesTheChosenFilesAndRemembersTheirFolder) {
-    localAlbums({});
     const auto first = file("picked/x.mp3");
     file("picked/y.ogg");
     file("picked/z.mp3");
     host.show(4, 4100, "7");
-    waitForReady(1);
-    DialogScript script;
-    script.then("addFiles", [folder = first.parent_path()](QWidget* d) {
+    DialogScript files;
+    files.then("addFiles", [folder = first.parent_path()](QWidget* d) {
         auto* dialog = qobject_cast<QFileDialog*>(d);
         ASSERT_NE(dialog, nullptr);
         dialog->setDirectory(QString::fromStdString(folder.string()));
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText("\"x.mp3\" \"y.ogg\"");
         QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
     });
-    script.install();
+    files.install();
     host.entry<KestoEntry56>(56)(0, 0);
-    ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("7").size() == 2; }, 10s));
-    EXPECT_EQ(albumSongs("7"), (std::set<std::string>{"x", "y"}));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("7").size() == 4; }, 10s));
+    EXPECT_EQ(albumSongs("7"), (std::set<std::string>{"a", "b", "x", "y"}));
     EXPECT_EQ(rootSetting(settings::kLastOpenFolder), first.parent_path().string());
 }
 
@@ -320,13 +294,26 @@ TEST_F(DialogsTest, TwoSongsBoughtShowInThePurchaseHistoryAndAFailedPaymentCharg
     const auto names = host.rowNames();
     const std::string cashBefore = cash();
     tick({0, 1});
-    // By phone without the SMS code: the store refuses, the dialog stays, nothing is charged.
+    // No reply, an error, by phone without the SMS code: each is told, the dialog stays, nothing
+    // is charged.
     DialogScript refused;
     refused
         .then("purchase",
               [](QWidget* d) {
                   EXPECT_FALSE(d->findChild<QLabel*>("wallet")->text().isEmpty());
                   EXPECT_EQ(d->findChild<QTableWidget*>("prices")->rowCount(), 2);
+                  PanelHost::refuseRequests(true);
+                  DialogScript::click(d, "ok");
+              })
+        .then("purchase",
+              [](QWidget* d) {
+                  PanelHost::refuseRequests(false);
+                  PanelHost::overrideReplies("-30\vCard declined\v");
+                  DialogScript::click(d, "ok");
+              })
+        .then("purchase",
+              [](QWidget* d) {
+                  PanelHost::overrideReplies(std::nullopt);
                   DialogScript::check(d, "payByPhone", true);
                   DialogScript::click(d, "ok");
               })
@@ -335,7 +322,10 @@ TEST_F(DialogsTest, TwoSongsBoughtShowInThePurchaseHistoryAndAFailedPaymentCharg
     host.click(cmd::kBuy);
     ASSERT_TRUE(PanelHost::processUntil([&] { return refused.done(); }, 10s));
     PanelHost::processPending();
-    EXPECT_EQ(PanelHost::boxTexts().size(), 1u); // the store's own message
+    const auto& texts = PanelHost::boxTexts();
+    ASSERT_EQ(texts.size(), 3u); // the last the store's own message
+    EXPECT_EQ(texts[0], "지금 서버와 통신할수 없습니다.\n다시 시도하세요.");
+    EXPECT_EQ(texts[1], "Card declined");
     EXPECT_EQ(cash(), cashBefore);
     host.show(2, kDownloadHistoryMenu);
     PanelHost::processPending();
@@ -392,7 +382,7 @@ TEST_F(DialogsTest, EachDownloadModeHasItsDialogAndPaidSongsGoIntoTheChosenPlayL
     script.install();
     host.entry<KestoEntry69>(69)(0, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::transfers().empty(); }, 10s));
-    EXPECT_EQ(PanelHost::transferCounts().front(), 3);
+    EXPECT_EQ(PanelHost::transfers().front().size(), 3u);
     EXPECT_TRUE(folder.endsWith(QString::fromStdString(downloads.string()))) << folder.toStdString();
     EXPECT_EQ(rootSetting(settings::kFileSkipWrite), "1");
     EXPECT_EQ(rootSetting(settings::kPlayListSave), "Evening");
@@ -410,11 +400,11 @@ TEST_F(DialogsTest, EachDownloadModeHasItsDialogAndPaidSongsGoIntoTheChosenPlayL
     PanelHost::processPending();
     tick({0});
     host.entry<KestoEntry70>(70)(0, "");
-    EXPECT_EQ(PanelHost::transferCounts().back(), 1);
+    EXPECT_EQ(PanelHost::transfers().back().size(), 1u);
     EXPECT_EQ(cash(), cashBefore);
 }
 
-TEST_F(DialogsTest, GiftReachesTheReceiversGiftBox) {
+TEST_F(DialogsTest, GiftShowsAmongTheSentGiftsAndReachesTheReceiversGiftBox) {
     host.show(2, kChartMenu, kChart);
     const std::string song = host.rowRecords()[3]->text(SongField::Song_ID);
     tick({3});
@@ -434,6 +424,10 @@ TEST_F(DialogsTest, GiftReachesTheReceiversGiftBox) {
     host.click(cmd::kGift);
     ASSERT_TRUE(PanelHost::processUntil([&] { return boxSaid("선물하기가 완료되었습니다."); }, 10s));
     EXPECT_TRUE(boxSaid("선물 받을 분의 아이디를 입력하세요."));
+    // The sent gifts page shows it with its state (set K ends with it).
+    host.show(2, 7000);
+    ASSERT_EQ(host.list()->rowCount(), 1);
+    EXPECT_EQ(host.list()->cellText(0, host.list()->columnCount() - 1).toStdString(), "받음");
     const auto reply = service::LoginClient::login(host.baseUrl(), "friend", "secret");
     ASSERT_TRUE(reply);
     const ReplyFields login(*reply);
@@ -441,38 +435,6 @@ TEST_F(DialogsTest, GiftReachesTheReceiversGiftBox) {
     const std::string box = host.ask(host.baseUrl() + "/protocol.jsp?giftBox", body);
     EXPECT_NE(box.find(song), std::string::npos);
     EXPECT_NE(box.find("tester"), std::string::npos);
-}
-
-TEST_F(DialogsTest, PurchaseWithoutReplyOrWithAnErrorSaysSoAndChargesNothing) {
-    host.show(2, kChartMenu, kChart);
-    tick({0});
-    const std::string cashBefore = cash();
-    DialogScript script;
-    script
-        .then("purchase",
-              [](QWidget* d) {
-                  PanelHost::refuseRequests(true);
-                  DialogScript::click(d, "ok");
-              })
-        .then("purchase",
-              [](QWidget* d) {
-                  PanelHost::refuseRequests(false);
-                  PanelHost::overrideReplies("-30\vCard declined\v");
-                  DialogScript::click(d, "ok");
-              })
-        .then("purchase", [](QWidget* d) {
-            PanelHost::overrideReplies(std::nullopt);
-            DialogScript::click(d, "cancel");
-        });
-    script.install();
-    host.click(cmd::kBuy);
-    ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
-    PanelHost::processPending();
-    const auto& texts = PanelHost::boxTexts();
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0], "지금 서버와 통신할수 없습니다.\n다시 시도하세요.");
-    EXPECT_EQ(texts[1], "Card declined");
-    EXPECT_EQ(cash(), cashBefore);
 }
 
 TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
@@ -549,7 +511,8 @@ TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHo
     tick({0});
     host.entry<KestoEntry42>(42)(2);
     PanelHost::processPending();
-    ASSERT_EQ(PanelHost::transferCounts(), std::vector<int>{1});
+    ASSERT_EQ(PanelHost::transfers().size(), 1u);
+    EXPECT_EQ(PanelHost::transfers()[0].size(), 1u);
     EXPECT_TRUE(PanelHost::boxTexts().empty());
 
     // A song still to be downloaded: asked first, and Cancel sends nothing.

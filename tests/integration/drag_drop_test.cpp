@@ -10,8 +10,6 @@
 #include "listview/song_drag_data.h"
 
 #include <QComboBox>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -20,17 +18,10 @@
 namespace kesto::test {
 namespace {
 
-using namespace std::chrono_literals;
-
 class DragDropTest : public PanelEntriesTest {
 protected:
     // A point on the row's title, where a press selects the row and clicks nothing.
-    QPoint rowPoint(int row) {
-        for (int column = 0; column < list().columnCount(); ++column)
-            if (list().columnKind(column) == col::kSongName)
-                return list().cellRect(row, column).center();
-        return {};
-    }
+    QPoint rowPoint(int row) { return list().cellRect(row, columnOf(col::kSongName)).center(); }
 
     DropAnswers dragTo(const QMimeData& data, QPoint at) { return dragAndDrop(list().viewport(), data, at); }
 
@@ -50,15 +41,6 @@ protected:
             records.push_back(&song);
         return SongDragData::make(format, DragTable::keep(SongDragData::idOf(&otherList), records));
     }
-
-    std::string nextSongId(int position) {
-        int chosen = -1;
-        char songId[64] = {};
-        host.entry<KestoEntry24>(24)(nullptr, 1, position, 0, &chosen, nullptr, nullptr, songId, nullptr,
-                                     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                     nullptr, nullptr);
-        return songId;
-    }
 };
 
 TEST_F(DragDropTest, DragWithinTheNowPlayingPageReordersItsStoreAndEntry24PlaysTheMovedSongNext) {
@@ -70,7 +52,7 @@ TEST_F(DragDropTest, DragWithinTheNowPlayingPageReordersItsStoreAndEntry24PlaysT
     ASSERT_GE(count, 5);
     const std::string moved = list().record(3)->text(SongField::Song_ID);
     const std::string first = list().record(0)->text(SongField::Song_ID);
-    ASSERT_EQ(nextSongId(-1), first);
+    ASSERT_EQ(playNext(-1).songId, first);
 
     // The row is pressed and the pointer moves off with the button held: the drag starts
     // (and, without a display, ends at once) with that row.
@@ -96,7 +78,7 @@ TEST_F(DragDropTest, DragWithinTheNowPlayingPageReordersItsStoreAndEntry24PlaysT
     EXPECT_EQ(list().record(1)->text(SongField::Song_ID), moved);
     EXPECT_EQ(list().rowCount(), count);
     // The store took the new order: the song after the first is the moved one.
-    EXPECT_EQ(nextSongId(0), moved);
+    EXPECT_EQ(playNext(0).songId, moved);
     EXPECT_EQ(list().currentRow(), 1);
 }
 
@@ -140,11 +122,7 @@ TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndAStreamingSon
     std::filesystem::create_directories(folder / "inner");
     for (const char* name : {"a.mp3", "b.ogg", "notes.txt", "cover.jpg", "inner/c.mp3"})
         std::ofstream(folder / name) << "x";
-    {
-        MyAlbumDb db;
-        ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
-    }
+    addAlbum("7", "Road Trip");
     host.show(4, 4100, "7");
     PanelHost::processPending();
     ASSERT_EQ(list().rowCount(), 0);

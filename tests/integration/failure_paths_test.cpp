@@ -8,12 +8,9 @@
 #include "songs/list_pages.h"
 
 #include <QMessageBox>
-#include <QTimer>
 
 namespace kesto::test {
 namespace {
-
-using namespace std::chrono_literals;
 
 // Where an action starts from.
 enum class Start { Chart, NowPlaying, Storage, OnlineAlbums, Device, Unplugged };
@@ -215,14 +212,9 @@ protected:
                 "songinfo://1;1;" + std::string(host.rowRecords()[0]->text(SongField::Song_ID)) + "/";
             return host.entry<KestoEntry46>(46)(link.c_str());
         }
-        case Act::Play: {
-            std::array<char, KESTO_PLAY_URL_SIZE> first{};
-            host.entry<KestoEntry24>(24)("", 0, 0, 0, nullptr, nullptr, nullptr, nullptr, first.data(),
-                                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                         nullptr, nullptr, nullptr);
-            playText = first.data();
+        case Act::Play:
+            playText = playNext(0, 0).streamAddress;
             return;
-        }
         case Act::Delete:
             host.entry<KestoEntry60>(60)();
             return;
@@ -238,22 +230,13 @@ protected:
     }
 
     static int buttonOf(Act what) {
-        switch (what) {
-        case Act::Cart:
-            return cmd::kCart;
-        case Act::MyAlbum:
-            return cmd::kMyAlbum;
-        case Act::Gift:
-            return cmd::kGift;
-        case Act::Buy:
-            return cmd::kBuy;
-        case Act::Download:
-            return cmd::kDownload;
-        case Act::PhoneButton:
-            return cmd::kToPhone;
-        default:
-            return cmd::kToMp3Player;
-        }
+        constexpr std::pair<Act, int> buttons[] = {
+            {Act::Cart, cmd::kCart}, {Act::MyAlbum, cmd::kMyAlbum},   {Act::Gift, cmd::kGift},
+            {Act::Buy, cmd::kBuy},   {Act::Download, cmd::kDownload}, {Act::PhoneButton, cmd::kToPhone}};
+        for (const auto& [act, button] : buttons)
+            if (act == what)
+                return button;
+        return cmd::kToMp3Player;
     }
 
     std::vector<HostMessage> hostMessages() {
@@ -265,9 +248,9 @@ protected:
 
     static std::vector<std::string> commandsSent() {
         std::vector<std::string> words;
-        for (const std::string& url : PanelHost::requestedUrls())
-            if (url.find("/protocol") != std::string::npos)
-                words.push_back(url.substr(url.find('?') + 1));
+        for (const SentRequest& sent : PanelHost::requestsSent())
+            if (sent.url.find("/protocol") != std::string::npos)
+                words.push_back(sent.url.substr(sent.url.find('?') + 1));
         return words;
     }
 

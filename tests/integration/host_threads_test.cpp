@@ -84,13 +84,6 @@ std::vector<std::pair<int, int>> unwatched() {
     return found;
 }
 
-std::string fileList(const std::vector<fs::path>& files) {
-    std::string list;
-    for (const fs::path& file : files)
-        list += file.string() + '\0';
-    return list + '\0';
-}
-
 TEST(HostThreadsTest, OnlyTheTagReaderRunsOffTheGuiThread) {
     guiThread = std::this_thread::get_id();
     PanelHost host;

@@ -129,20 +129,6 @@ std::vector<std::string> words(const char* text) {
     return out;
 }
 
-// The records entry 12 sends, in the public layout only.
-class StoreReader : public QWidget {
-public:
-    bool event(QEvent* event) override {
-        if (event->type() != WindowMessageEvent::eventType())
-            return QWidget::event(event);
-        const auto* list =
-            reinterpret_cast<const KestoSongList*>(static_cast<WindowMessageEvent*>(event)->lParam());
-        records.assign(list->records, list->records + list->count);
-        return true;
-    }
-    std::vector<KestoSongRecord> records;
-};
-
 class ListLayoutsTest : public PanelEntriesTest {
 protected:
     // The reply: header, then the rows where the layout puts them (a later row over an earlier).

@@ -7,13 +7,10 @@
 #include "protocol/list_request.h"
 
 #include <algorithm>
-#include <set>
 #include <thread>
 
 namespace kesto::test {
 namespace {
-
-using namespace std::chrono_literals;
 
 constexpr int kFolderPageKind = 6;
 
@@ -50,8 +47,19 @@ protected:
     }
 };
 
-TEST_F(ListPanelTest, UnreadableReplyLeavesAnEmptyListAndNoMessage) {
-    host.show(2, kChartMenu, kFiftyRowChart);
+TEST_F(ListPanelTest, MenuId2000ChangesNothingAndAnUnreadableReplyLeavesAnEmptyList) {
+    host.show(4, kChartMenu, kFiftyRowChart);
+    const auto names = host.rowNames();
+    const auto requests = PanelHost::counters().requests.load();
+    host.show(1, 2000, kHundredRowChart);
+    PanelHost::processPending();
+    EXPECT_EQ(host.pageKind(), kChartPageKind);
+    EXPECT_EQ(host.rowNames(), names);
+    EXPECT_EQ(PanelHost::counters().requests.load(), requests);
+    EXPECT_TRUE(host.list()->isVisible()); // view mode 1 would have hidden the list
+    EXPECT_EQ(host.entry<KestoEntry48>(48)(0), 0);
+
+    // An unreadable reply: an empty list and no message.
     PanelHost::overrideReplies("this is not a list");
     host.show(2, 2500);
     PanelHost::overrideReplies(std::nullopt);
@@ -65,56 +73,43 @@ TEST_F(ListPanelTest, UnreadableReplyLeavesAnEmptyListAndNoMessage) {
     EXPECT_EQ(host.list()->rowCount(), 0);
 }
 
-TEST_F(ListPanelTest, MenuId2000ChangesNothing) {
-    host.show(4, kChartMenu, kFiftyRowChart);
-    const auto names = host.rowNames();
-    const auto requests = PanelHost::counters().requests.load();
-    host.show(1, 2000, kHundredRowChart);
+TEST_F(ListPanelTest, FolderPagePostsReadyAndShowsItsAudioFilesNewestFirst) {
+    // An empty folder shows an empty list without a reader.
+    host.entry<KestoEntry38>(38)(folderWith("empty", 0).c_str());
     PanelHost::processPending();
-    EXPECT_EQ(host.pageKind(), kChartPageKind);
-    EXPECT_EQ(host.rowNames(), names);
-    EXPECT_EQ(PanelHost::counters().requests.load(), requests);
-    EXPECT_TRUE(host.list()->isVisible()); // view mode 1 would have hidden the list
-    EXPECT_EQ(host.entry<KestoEntry48>(48)(0), 0);
-}
+    EXPECT_EQ(host.pageKind(), kFolderPageKind);
+    EXPECT_EQ(host.list()->rowCount(), 0);
+    EXPECT_EQ(host.panelLog().count(msg::kLocalPageReady), 0);
 
-TEST_F(ListPanelTest, FolderPagePostsReadyAndShowsItsAudioFiles) {
     const auto folder = folderWith("storage", 12);
     std::ofstream(folder / "notes.txt") << "not audio";
+    // Ages in an order that is neither the names' nor their reverse.
+    const auto now = std::filesystem::file_time_type::clock::now();
+    std::vector<std::string> newestFirst(12);
+    for (int i = 0; i < 12; ++i) {
+        const int age = i * 5 % 12;
+        newestFirst[static_cast<std::size_t>(age)] = "song" + std::to_string(1000 + i);
+        std::filesystem::last_write_time(folder / ("song" + std::to_string(1000 + i) + ".mp3"),
+                                         now - std::chrono::hours(24 * (age + 1)));
+    }
     host.entry<KestoEntry38>(38)(folder.c_str());
     ASSERT_TRUE(waitForReady(1));
+    PanelHost::processPending();
     EXPECT_EQ(host.pageKind(), kFolderPageKind);
-    const auto names = host.rowNames();
-    ASSERT_EQ(names.size(), 12u);
-    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).count("song1000"), 1u);
+    EXPECT_EQ(host.rowNames(), newestFirst);
     for (const Song* record : host.rowRecords())
         EXPECT_EQ(std::filesystem::path(record->text(SongField::Local_Path)).parent_path(), folder);
     EXPECT_EQ(host.columnTitles(), titlesOf(kFolderPageKind));
 }
 
-TEST_F(ListPanelTest, EmptyFolderShowsAnEmptyListWithoutAReader) {
-    const auto folder = folderWith("empty", 0);
-    host.entry<KestoEntry38>(38)(folder.c_str());
-    PanelHost::processPending();
-    EXPECT_EQ(host.pageKind(), kFolderPageKind);
-    EXPECT_EQ(host.list()->rowCount(), 0);
-    EXPECT_EQ(host.panelLog().count(msg::kLocalPageReady), 0);
-}
-
 TEST_F(ListPanelTest, FilesDroppedOnALocalAlbumGoIntoTheDatabaseAndTheList) {
     const auto folder = folderWith("dropped", 3);
-    {
-        MyAlbumDb db;
-        ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
-    }
+    addAlbum("7", "Road Trip");
     host.show(4, 4100, "7");
     PanelHost::processPending();
     EXPECT_EQ(host.list()->rowCount(), 0);
-    std::string list;
-    for (const auto& file : std::filesystem::directory_iterator(folder))
-        list += file.path().string() + '\0';
-    list += '\0';
+    const std::string list =
+        fileList({folder / "song1000.mp3", folder / "song1001.mp3", folder / "song1002.mp3"});
     EXPECT_EQ(host.entry<KestoEntry73>(73)(list.c_str()), 3);
     ASSERT_TRUE(waitForReady(1));
     EXPECT_EQ(host.list()->rowCount(), 3);

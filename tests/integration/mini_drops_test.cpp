@@ -10,14 +10,10 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <numeric>
 
 namespace kesto::test {
 namespace {
-
-using namespace std::chrono_literals;
 
 constexpr int kSongColumn = 2;
 constexpr int kLocalAlbumMenu = 4100;
@@ -103,11 +99,7 @@ TEST_F(MiniDropsTest, FilesAndFoldersDroppedOnTheListGoIntoNowPlaying) {
 }
 
 TEST_F(MiniDropsTest, SongsComeInWhereThePanelsPageTakesThemAndMiniRowsGoNowhereElse) {
-    {
-        MyAlbumDb db;
-        ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
-    }
+    addAlbum("7", "Road Trip");
     writeTaggedMp3(host.dataFolder() / "a.mp3", "Alpha", "Tester");
     writeTaggedMp3(host.dataFolder() / "b.mp3", "Beta", "Tester");
     const int songs = fillNowPlaying();

@@ -1,6 +1,7 @@
 // Mini mode through the real module in a Qt host, against the reference service: the mini
-// play list takes over the now-playing list, plays from it, closes through its button, and
-// the song-text window follows the played song; both keep their rectangles in the settings.
+// play list takes over the now-playing list, plays from it, checks, deletes and sorts through its
+// buttons, and the song-text window follows the played song; both keep their rectangles in the
+// settings.
 #include "tests/integration/dialog_script.h"
 #include "tests/integration/panel_entries_fixture.h"
 
@@ -16,10 +17,7 @@
 namespace kesto::test {
 namespace {
 
-using namespace std::chrono_literals;
-
 constexpr int kListenButton = 1005;
-constexpr int kCloseButton = 1006;
 constexpr int kDeleteChecked = 40028;
 constexpr int kDownloadButton = 1002;
 constexpr int kGiftButton = 1003;
@@ -125,10 +123,8 @@ TEST_F(MiniModeTest, TheMiniListTakesOverTheNowPlayingListAndGivesItBack) {
 
 TEST_F(MiniModeTest, ListenChecksEveryRowWhenNoneIsCheckedAndEntry24PlaysThroughTheMiniList) {
     const int songs = fillNowPlaying();
-    ASSERT_TRUE(createMiniList());
-    host.entry<KestoEntry26>(26)(1);
+    ASSERT_TRUE(enterMiniMode());
     SongListView* list = miniList();
-    ASSERT_NE(list, nullptr);
     list->uncheckAll();
     log().clear();
 
@@ -159,40 +155,46 @@ TEST_F(MiniModeTest, ListenChecksEveryRowWhenNoneIsCheckedAndEntry24PlaysThrough
     EXPECT_EQ(log().count(KESTO_MSG_PLAY_NOW_PLAYING), 1);
 }
 
-TEST_F(MiniModeTest, DeletingCheckedRowsTakesThemOutOfTheNowPlayingList) {
-    const int songs = fillNowPlaying();
-    ASSERT_TRUE(createMiniList());
-    host.entry<KestoEntry26>(26)(1);
+TEST_F(MiniModeTest, CheckAllDeleteAndSortButtonsActOnTheNowPlayingList) {
+    int songs = fillNowPlaying();
+    ASSERT_TRUE(enterMiniMode());
     SongListView* list = miniList();
-    ASSERT_NE(list, nullptr);
-    const std::string third = list->record(2)->text(SongField::Song_Name);
+    auto* checkAll = miniWindow()->findChild<QAbstractButton*>(QStringLiteral("button1007"));
+    ASSERT_NE(checkAll, nullptr);
     list->uncheckAll();
+    list->setRowChecked(1, true);
+    for (const bool on : {true, false}) {
+        checkAll->click();
+        PanelHost::processPending();
+        for (int row = 0; row < songs; ++row)
+            EXPECT_EQ(list->isChecked(row), on) << row;
+        EXPECT_EQ(checkAll->isChecked(), on);
+    }
+
+    // Deleting checked rows takes them out of the now-playing list.
+    const std::string third = list->record(2)->text(SongField::Song_Name);
     list->setRowChecked(0, true);
     list->setRowChecked(1, true);
     press(kDeleteChecked);
-    EXPECT_EQ(list->rowCount(), songs - 2);
-    EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs - 2);
+    songs -= 2;
+    EXPECT_EQ(list->rowCount(), songs);
+    EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs);
     EXPECT_EQ(std::string(list->record(0)->text(SongField::Song_Name)), third);
-    // The rows are numbered again from 1.
-    EXPECT_EQ(list->cellText(0, 2).toStdString().substr(0, 2), "1.");
-}
 
-TEST_F(MiniModeTest, TheCloseButtonHidesTheListWritesNowPlayAndTellsTheHost) {
-    fillNowPlaying();
-    ASSERT_TRUE(createMiniList());
-    host.entry<KestoEntry26>(26)(1);
-    host.entry<KestoEntry34>(34)(5);
-    writeSetting(settings::kPlayerPanel, settings::kNowPlay, "1");
-    log().clear();
-
-    press(kCloseButton);
-    EXPECT_FALSE(miniWindow()->isVisible());
-    EXPECT_EQ(log().count(KESTO_MSG_MINI_LIST_CLOSED), 1);
-    EXPECT_EQ(readSetting(settings::kPlayerPanel, settings::kNowPlay), "0");
-    // Entry 34 shows it again and tells that it was hidden.
-    EXPECT_EQ(host.entry<KestoEntry34>(34)(5), 0);
-    EXPECT_TRUE(miniWindow()->isVisible());
-    EXPECT_EQ(host.entry<KestoEntry34>(34)(7), 7);
+    // Sorting reorders it; after either the rows are numbered again from 1.
+    for (const int command : {0, kSortByName, kSortByName, kSortByTime}) {
+        if (command != 0)
+            press(command);
+        ASSERT_EQ(list->rowCount(), songs);
+        for (int row = 0; row < songs; ++row) {
+            const std::string cell = list->cellText(row, 2).toStdString();
+            EXPECT_EQ(cell.substr(0, cell.find('.')), std::to_string(row + 1)) << cell;
+        }
+        // The host plays in the order shown.
+        EXPECT_EQ(play(3), std::string(list->record(3)->text(SongField::Song_Name)));
+    }
+    for (int row = 1; row < songs; ++row)
+        EXPECT_LE(list->record(row - 1)->Play_Time, list->record(row)->Play_Time);
 }
 
 TEST_F(MiniModeTest, TheMiniListKeepsItsRectangleAndNeverGetsSmallerThanItsMinimum) {
@@ -234,21 +236,17 @@ TEST_F(MiniModeTest, TheSongTextWindowOpensWhereItWasAndStoresItsRectangle) {
     EXPECT_EQ(songTextWindow(), nullptr);
     EXPECT_EQ(readSetting(settings::kMain, settings::kSongTextRectInfo), "30,420,40,280");
 
-    // A damaged value: 351 × 222, centred.
-    writeSetting(settings::kMain, settings::kSongTextRectInfo, "12,abc,5");
-    writeSetting(settings::kPlayerPanel, settings::kTopMost, "1");
-    ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1);
+    // A damaged value, or one off every screen: 351 × 222, centred; on top only for TopMost 1.
     const QRect centred(screen().width() / 2 - 176, screen().height() / 2 - 111, 351, 222);
-    EXPECT_EQ(songTextWindow()->geometry(), centred);
-    EXPECT_TRUE(songTextWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
-    host.entry<KestoEntry30>(30)();
-
-    // Off every screen: the same.
-    writeSetting(settings::kMain, settings::kSongTextRectInfo, "5000,5400,5000,5300");
-    writeSetting(settings::kPlayerPanel, settings::kTopMost, "10");
-    ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1);
-    EXPECT_EQ(songTextWindow()->geometry(), centred);
-    EXPECT_FALSE(songTextWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+    for (const auto& [rect, topMost] : {std::pair{"12,abc,5", "1"}, std::pair{"5000,5400,5000,5300", "10"}}) {
+        writeSetting(settings::kMain, settings::kSongTextRectInfo, rect);
+        writeSetting(settings::kPlayerPanel, settings::kTopMost, topMost);
+        ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1) << rect;
+        EXPECT_EQ(songTextWindow()->geometry(), centred) << rect;
+        EXPECT_EQ((songTextWindow()->windowFlags() & Qt::WindowStaysOnTopHint) != 0,
+                  std::string(topMost) == "1");
+        host.entry<KestoEntry30>(30)();
+    }
 }
 
 TEST_F(MiniModeTest, TheSongTextFollowsThePlayedSongAndItsCloseButtonAsksTheHost) {
@@ -291,13 +289,10 @@ TEST_F(MiniModeTest, TheSongTextFollowsThePlayedSongAndItsCloseButtonAsksTheHost
 TEST_F(MiniModeTest, ALocalFileWithoutLyricsIsToldAndLoadsNothing) {
     const auto file = host.dataFolder() / "quiet.mp3";
     writeTaggedMp3(file, "Quiet", "Tester");
-    ASSERT_TRUE(createMiniList());
-    host.entry<KestoEntry26>(26)(1);
-    const std::string paths = file.string() + std::string(1, '\0') + std::string(1, '\0');
-    host.entry<KestoEntry43>(43)(paths.c_str());
+    ASSERT_TRUE(enterMiniMode());
+    host.entry<KestoEntry43>(43)(fileList({file}).c_str());
     PanelHost::processPending();
     SongListView* list = miniList();
-    ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->rowCount(), 1);
     ASSERT_NE(log().last(KESTO_MSG_PLAY_NOW_PLAYING), nullptr);
     EXPECT_EQ(log().last(KESTO_MSG_PLAY_NOW_PLAYING)->wParam, 0);
@@ -316,53 +311,9 @@ TEST_F(MiniModeTest, ALocalFileWithoutLyricsIsToldAndLoadsNothing) {
     EXPECT_EQ(songTextWindow()->property("address").toString(), QStringLiteral("about:blank"));
 }
 
-TEST_F(MiniModeTest, SortingRenumbersTheSongCellsAndReordersTheNowPlayingList) {
-    const int songs = fillNowPlaying();
-    ASSERT_TRUE(createMiniList());
-    host.entry<KestoEntry26>(26)(1);
-    SongListView* list = miniList();
-    ASSERT_NE(list, nullptr);
-    for (const int command : {kSortByName, kSortByName, kSortByTime}) {
-        press(command);
-        ASSERT_EQ(list->rowCount(), songs);
-        for (int row = 0; row < songs; ++row) {
-            const std::string cell = list->cellText(row, 2).toStdString();
-            EXPECT_EQ(cell.substr(0, cell.find('.')), std::to_string(row + 1)) << cell;
-        }
-        // The host plays in the order shown.
-        EXPECT_EQ(play(3), std::string(list->record(3)->text(SongField::Song_Name)));
-    }
-    for (int row = 1; row < songs; ++row)
-        EXPECT_LE(list->record(row - 1)->Play_Time, list->record(row)->Play_Time);
-}
-
-TEST_F(MiniModeTest, TheCheckAllButtonChecksAndUnchecksEveryRow) {
-    const int songs = fillNowPlaying();
-    ASSERT_TRUE(createMiniList());
-    host.entry<KestoEntry26>(26)(1);
-    SongListView* list = miniList();
-    ASSERT_NE(list, nullptr);
-    auto* checkAll = miniWindow()->findChild<QAbstractButton*>(QStringLiteral("button1007"));
-    ASSERT_NE(checkAll, nullptr);
-    list->uncheckAll();
-    list->setRowChecked(1, true);
-    checkAll->click();
-    PanelHost::processPending();
-    for (int row = 0; row < songs; ++row)
-        EXPECT_TRUE(list->isChecked(row)) << row;
-    EXPECT_TRUE(checkAll->isChecked());
-    checkAll->click();
-    PanelHost::processPending();
-    for (int row = 0; row < songs; ++row)
-        EXPECT_FALSE(list->isChecked(row)) << row;
-    EXPECT_FALSE(checkAll->isChecked());
-}
-
 TEST_F(MiniModeTest, CommandsOnNoCheckedRowTellTheUserAndChangeNothing) {
     const int songs = fillNowPlaying();
-    ASSERT_TRUE(createMiniList());
-    host.entry<KestoEntry26>(26)(1);
-    ASSERT_NE(miniList(), nullptr);
+    ASSERT_TRUE(enterMiniMode());
     miniList()->uncheckAll();
     const int requests = PanelHost::counters().requests;
     int boxes = PanelHost::boxesShown();
@@ -399,8 +350,7 @@ TEST_F(MiniModeTest, TheMiniListAddsThroughThePanelsDialogsAndSharesTheirLastFol
             EXPECT_EQ(dialog->directory().absolutePath().toStdString(), folder.string());
         };
     };
-    ASSERT_TRUE(createMiniList());
-    host.entry<KestoEntry26>(26)(1);
+    ASSERT_TRUE(enterMiniMode());
     const int before = host.entry<KestoEntry0>(0)();
 
     // The mini list's folder dialog, with its box left clear: the folder alone.

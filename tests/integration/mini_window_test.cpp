@@ -1,6 +1,7 @@
 // The mini play list's window through the loaded module: what it tells the host of moves,
 // resizes and its visibility (5029, 5031, 5032, 5033), what the host hands it for its status
-// and play lines (entries 33, 35, 36), its keys, and the other entries that reach it.
+// and play lines (entries 33, 35, 36), its keys and close button, and the other entries that
+// reach it.
 #include "tests/integration/panel_entries_fixture.h"
 
 #include <QFileDialog>
@@ -8,8 +9,6 @@
 
 namespace kesto::test {
 namespace {
-
-using namespace std::chrono_literals;
 
 constexpr int kNowPlayingPageKind = 1;
 
@@ -30,6 +29,20 @@ protected:
     }
 
     static QPoint unpacked(std::intptr_t value) { return {KESTO_PAIR_LOW(value), KESTO_PAIR_HIGH(value)}; }
+
+    // Each file dialog opens in folder, chooses file there (or the folder itself) and is accepted.
+    static void chooseIn(const std::filesystem::path& folder, const QString& file = {}) {
+        PanelHost::onModal([folder, file](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (dialog == nullptr)
+                return false;
+            dialog->setDirectory(QString::fromStdString(folder.string()));
+            if (!file.isEmpty())
+                dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+            return true;
+        });
+    }
 
     bool activate(QWidget* window) {
         window->activateWindow();
@@ -161,15 +174,7 @@ TEST_F(MiniWindowTest, KeysReachTheWindowsCommandsOnlyWhileItIsTheActiveWindow) 
     // Ctrl+O opens the file dialog; the chosen file goes in.
     const auto file = host.dataFolder() / "picked.mp3";
     writeTaggedMp3(file, "Picked", "Tester");
-    PanelHost::onModal([file](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        if (dialog == nullptr)
-            return false;
-        dialog->setDirectory(QString::fromStdString(file.parent_path().string()));
-        dialog->selectFile(QString::fromStdString(file.filename().string()));
-        QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
-        return true;
-    });
+    chooseIn(file.parent_path(), QString::fromStdString(file.filename().string()));
     QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
     ASSERT_TRUE(PanelHost::processUntil([&] { return mini.rowCount() == songs - 1; }, 10s));
     PanelHost::onModal(nullptr);
@@ -184,12 +189,25 @@ TEST_F(MiniWindowTest, KeysReachTheWindowsCommandsOnlyWhileItIsTheActiveWindow) 
     EXPECT_EQ(mini.rowCount(), songs - 1);
     EXPECT_TRUE(window->isVisible());
 
-    // Escape closes it, as its close button does.
+    // Escape hides it as its close button does, writes NowPlay and tells the host; entry 34
+    // shows it again and says it was hidden.
+    RegistryKey().writeSectionString(settings::kPlayerPanel, "1", settings::kNowPlay);
     ASSERT_TRUE(activate(window));
     QTest::keyClick(window, Qt::Key_Escape);
     PanelHost::processPending();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(log().count(KESTO_MSG_MINI_LIST_CLOSED), 1);
+    std::string nowPlay;
+    RegistryKey().readSectionString(settings::kPlayerPanel, nowPlay, settings::kNowPlay);
+    EXPECT_EQ(nowPlay, "0");
+    EXPECT_EQ(host.entry<KestoEntry34>(34)(5), 0);
+    EXPECT_TRUE(window->isVisible());
+    auto* close = window->findChild<QAbstractButton*>(QStringLiteral("button1006"));
+    ASSERT_NE(close, nullptr);
+    close->click();
+    PanelHost::processPending();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(log().count(KESTO_MSG_MINI_LIST_CLOSED), 2);
 }
 
 TEST_F(MiniWindowTest, EntriesInMiniModeGoThroughTheMiniListAndTheHostHearsOfTheSwitch) {
@@ -221,14 +239,7 @@ TEST_F(MiniWindowTest, EntriesInMiniModeGoThroughTheMiniListAndTheHostHearsOfThe
     host.entry<KestoEntry50>(50)(2, "1");
     EXPECT_TRUE(PanelHost::requestsSent().empty());
     EXPECT_EQ(mini.rowCount(), songs + 1);
-    PanelHost::onModal([folder](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        if (dialog == nullptr)
-            return false;
-        dialog->setDirectory(QString::fromStdString(folder.string()));
-        QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
-        return true;
-    });
+    chooseIn(folder);
     host.entry<KestoEntry50>(50)(1, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return mini.rowCount() == songs + 3; }, 10s));
     PanelHost::onModal(nullptr);

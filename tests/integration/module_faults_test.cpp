@@ -22,7 +22,6 @@ namespace fs = std::filesystem;
 
 constexpr int kChartMenu = 1001;
 constexpr const char* kFiftyRowChart = "00104";
-constexpr char kVt = '\x0b';
 
 // ---- what the module logs ----
 
@@ -171,16 +170,10 @@ TEST_F(ModuleFaultsTest, WithDefaultRulesTheModulePrintsNothing) {
 
 // A chart reply of rows rows, each a song of its own.
 std::string largeChart(int rows) {
-    std::string text = std::to_string(rows) + kVt + "0" + kVt + "0" + kVt + "h" + kVt + "00104" + kVt + "h2";
-    for (int i = 0; i < rows; ++i) {
-        const std::string name = "song" + std::to_string(i);
-        for (const std::string& field :
-             {"S" + name, std::string("1"), name, std::string("200"), std::string(), std::string("A1"),
-              std::string("Artist"), std::string("B1"), std::string("Album"), std::string("0"),
-              std::string("0"), std::string(), std::string("0"), std::string("1")})
-            text += kVt + field;
-    }
-    return text;
+    std::vector<std::string> names;
+    for (int i = 0; i < rows; ++i)
+        names.push_back("song" + std::to_string(i));
+    return chartReply(rows, names);
 }
 
 TEST_F(ModuleFaultsTest, MemoryRefusedAnywhereInALargeListLeavesThePanelUsable) {

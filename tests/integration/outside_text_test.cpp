@@ -5,16 +5,9 @@
 #include "tests/support/shown_text.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 
 namespace kesto::test {
 namespace {
-
-using namespace std::chrono_literals;
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 class OutsideTextTest : public PanelEntriesTest {
 protected:
@@ -23,13 +16,7 @@ protected:
         const auto path = host.dataFolder() / "music" / "tagged.mp3";
         std::filesystem::create_directories(path.parent_path());
         writeTaggedMp3(path, title, "Tester");
-        MyAlbumDb db;
-        ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
-        Song record;
-        record.setText(SongField::Song_Name, "tagged");
-        record.setText(SongField::Local_Path, path.string());
-        ASSERT_FALSE(db.insertSong(AlbumSong::fromRecord(record, "7", "")).empty());
+        addAlbum("7", "Road Trip", {path});
     }
 };
 

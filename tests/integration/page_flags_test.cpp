@@ -4,7 +4,6 @@
 #include "tests/integration/panel_entries_fixture.h"
 
 #include "columns/column_kind.h"
-#include "include/kesto/window_message.h"
 
 namespace kesto::test {
 namespace {
@@ -43,6 +42,8 @@ protected:
         PanelHost::processPending();
     }
 
+    bool rankHidden() { return list().isColumnHidden(columnOf(col::kRankChange)); }
+
     // Sorts by song name until the order differs from the album's; the names afterwards.
     std::vector<std::string> sortByName() {
         SongListView* list = host.list();
@@ -61,7 +62,7 @@ TEST_F(PageFlagsTest, AlbumLinkOfTypeOneShowsOneWholeAlbumNumberedByItsTracks) {
 
     PanelHost::forgetRequests();
     followAlbum(album, 1);
-    ASSERT_EQ(requestsNamed("?album"), 1);
+    ASSERT_EQ(requestsOf("album"), 1);
     ASSERT_EQ(host.pageKind(), kAlbumPageKind);
     const std::vector<std::string> tracks = host.rowNames();
     ASSERT_GT(tracks.size(), 2U);
@@ -90,8 +91,12 @@ TEST_F(PageFlagsTest, AlbumLinkOfTypeOneShowsOneWholeAlbumNumberedByItsTracks) {
 }
 
 TEST_F(PageFlagsTest, UnrankedServiceListIsOneListThatPagingNeverAsksFor) {
-    host.show(2, kChartMenu, kFiftyRowChart); // every rank reads "NO"
+    host.show(2, kChartMenu, kHundredRowChart); // ranked
+    ASSERT_GE(columnOf(col::kRankChange), 0);
+    EXPECT_FALSE(rankHidden());
+    host.show(2, kChartMenu, kFiftyRowChart); // every rank reads "NO": its column hides
     ASSERT_EQ(host.list()->rowCount(), 50);
+    EXPECT_TRUE(rankHidden());
     EXPECT_FALSE(button(host, cmd::kNextListPage)->isEnabled());
     EXPECT_FALSE(button(host, cmd::kPreviousListPage)->isEnabled());
 
@@ -101,25 +106,26 @@ TEST_F(PageFlagsTest, UnrankedServiceListIsOneListThatPagingNeverAsksFor) {
     // The panel's own paging message for the next list page, as the button posts it.
     QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kNextListPage, 1, 0));
     PanelHost::processPending();
-    EXPECT_TRUE(PanelHost::requestedUrls().empty());
+    EXPECT_TRUE(PanelHost::requestsSent().empty());
     EXPECT_EQ(host.list()->rowCount(), 50);
     // Reloading fetches the one list again.
     QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kReloadPage, 0, 0));
-    ASSERT_TRUE(PanelHost::processUntil([&] { return requestsNamed("kestoSong") == 1; }, 5s));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return requestsOf("kestoSong") == 1; }, 5s));
     EXPECT_EQ(host.list()->rowCount(), 50);
     PanelHost::forgetRequests();
 
     // The host choosing the list again fetches it.
     host.entry<KestoEntry23>(23)(2, "", kChartMenu, kFiftyRowChart, 0);
-    ASSERT_EQ(PanelHost::requestedUrls().size(), 1U);
-    EXPECT_NE(PanelHost::requestedUrls()[0].find("kestoSong"), std::string::npos);
+    ASSERT_EQ(PanelHost::requestsSent().size(), 1U);
+    EXPECT_NE(PanelHost::requestsSent()[0].url.find("kestoSong"), std::string::npos);
 
-    // A ranked list pages as before.
+    // A ranked list pages as before, its rank shown again.
     host.show(2, kChartMenu, kHundredRowChart);
+    EXPECT_FALSE(rankHidden());
     EXPECT_TRUE(button(host, cmd::kNextListPage)->isEnabled());
     PanelHost::forgetRequests();
     host.click(cmd::kNextListPage);
-    ASSERT_TRUE(PanelHost::processUntil([&] { return requestsNamed("kestoSong") == 1; }, 5s));
+    ASSERT_TRUE(PanelHost::processUntil([&] { return requestsOf("kestoSong") == 1; }, 5s));
 }
 
 TEST_F(PageFlagsTest, CartAndChartNumberTheirRowsOnAcrossListPages) {
@@ -177,8 +183,8 @@ TEST_F(HostPlayingTest, PanelMadeWhileTheHostPlaysShowsTheNowPlayingPage) {
     start(true);
     EXPECT_GE(playingAsked.load(), 1);
     EXPECT_EQ(host.pageKind(), kNowPlayingPageKind);
-    EXPECT_TRUE(PanelHost::requestedUrls().empty() ||
-                PanelHost::requestedUrls().back().find("kestoSong") == std::string::npos);
+    EXPECT_TRUE(PanelHost::requestsSent().empty() ||
+                PanelHost::requestsSent().back().url.find("kestoSong") == std::string::npos);
 }
 
 TEST_F(HostPlayingTest, LeavingMiniModeShowsWhatPlays) {

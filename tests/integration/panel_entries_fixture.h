@@ -20,10 +20,12 @@
 #include "songs/song_record.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -47,6 +49,11 @@ constexpr int kNextMode = 1;
 constexpr int kNowPlayingNameColumn = 4; // set A: play state, check, No., lyrics, title
 constexpr int kCheckColumn = 1;
 
+// UTF-8 text as Qt's.
+inline QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
 struct Played {
     int position = -1;
     std::string name;
@@ -56,6 +63,24 @@ struct Played {
     int seconds = 0;  // reply field 2: what the grant allows
     int fullPlay = 0; // reply field 5
     int playTime = 0; // the song's length
+};
+
+// Reads the now-playing store that entry 12 sends, in the public C layout only, and answers
+// with the count it read.
+class StoreReader : public QWidget {
+public:
+    bool event(QEvent* event) override {
+        if (event->type() != WindowMessageEvent::eventType())
+            return QWidget::event(event);
+        auto* message = static_cast<WindowMessageEvent*>(event);
+        const auto* list = reinterpret_cast<const KestoSongList*>(message->lParam());
+        current = list->current;
+        records.assign(list->records, list->records + list->count);
+        message->setResult(list->count);
+        return true;
+    }
+    std::vector<KestoSongRecord> records;
+    int current = -2;
 };
 
 class PanelEntriesTest : public ::testing::Test {
@@ -99,8 +124,8 @@ protected:
     // Requests sent for that protocol command ("...?command").
     static int requestsOf(const std::string& command) {
         int count = 0;
-        for (const std::string& url : PanelHost::requestedUrls())
-            count += url.ends_with("?" + command) ? 1 : 0;
+        for (const SentRequest& sent : PanelHost::requestsSent())
+            count += sent.url.ends_with("?" + command) ? 1 : 0;
         return count;
     }
 
@@ -129,23 +154,38 @@ protected:
 
     // Ticks rows of the shown list and plays them through entry 45 (listen).
     void listenTo(std::initializer_list<int> rows) {
-        for (const int row : rows)
-            host.list()->setRowChecked(row, true);
+        tick(rows);
         host.entry<KestoEntry45>(45)();
         PanelHost::processPending();
     }
 
-    int requestsNamed(const std::string& word) const {
-        int n = 0;
-        for (const SentRequest& r : PanelHost::requestsSent())
-            if (r.url.size() >= word.size() &&
-                r.url.compare(r.url.size() - word.size(), word.size(), word) == 0)
-                ++n;
-        return n;
-    }
-
     QTextBrowser* htmlText() const {
         return host.panelWindow()->findChild<QTextBrowser*>(QStringLiteral("htmlArea"));
+    }
+
+    // Local album id called name in the album database, holding files (each named by its stem).
+    void addAlbum(const char* id, const char* name, const std::vector<std::filesystem::path>& files = {}) {
+        MyAlbumDb db;
+        ASSERT_TRUE(db.start(host.dataFolder()));
+        ASSERT_TRUE(db.addAlbum(id, name));
+        for (const auto& file : files) {
+            Song record;
+            record.setText(SongField::Song_Name, file.stem().string());
+            record.setText(SongField::Local_Path, file.string());
+            ASSERT_FALSE(db.insertSong(AlbumSong::fromRecord(record, id, "")).empty());
+        }
+    }
+
+    // The item of that command in a fresh row menu of the shown list (kept until the next), or null.
+    QAction* rowMenuItem(int command) {
+        delete rowMenu; // null once the list took it along
+        rowMenu = host.list()->createContextMenu(true);
+        if (rowMenu == nullptr)
+            return nullptr;
+        for (QAction* action : rowMenu->findChildren<QAction*>())
+            if (ListMenus::commandOf(action) == command)
+                return action;
+        return nullptr;
     }
 
     std::filesystem::path localFile(const std::string& name) {
@@ -154,14 +194,8 @@ protected:
         return file;
     }
 
-    static std::string fileList(const std::vector<std::filesystem::path>& files) {
-        std::string list;
-        for (const auto& file : files)
-            list += file.string() + '\0';
-        return list + '\0';
-    }
-
     PanelHost host;
+    QPointer<QMenu> rowMenu; // the list's child
 };
 
 // The mini play list at hand: the now-playing list filled from a chart, the mini list created,
@@ -199,14 +233,7 @@ protected:
     }
 
     // Entry 24 for a position, as the host asks when it plays: the song name it got back.
-    std::string play(int position) {
-        std::array<char, KESTO_PLAY_TEXT_SIZE> name{};
-        int chosen = -1;
-        host.entry<KestoEntry24>(24)("", 0, position, 0, &chosen, name.data(), nullptr, nullptr, nullptr,
-                                     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                     nullptr, nullptr);
-        return name.data();
-    }
+    std::string play(int position) { return playNext(position, 0).name; }
 
     static std::vector<std::string> namesOf(const SongListView& list) {
         std::vector<std::string> names;

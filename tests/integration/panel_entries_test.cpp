@@ -8,21 +8,12 @@
 #include "service/melody.h"
 #include "service/play_commands.h"
 
-#include <QAbstractButton>
-#include <QImage>
-#include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
-#include <QScrollBar>
-#include <QTest>
-#include <QTextBrowser>
 
 namespace kesto::test {
 namespace {
 
-using namespace std::chrono_literals;
-
-TEST_F(PanelEntriesTest, SortOnTheNowPlayingPageReordersTheStoreThatNextSongPlaysFrom) {
+TEST_F(PanelEntriesTest, SortAndDoubleClickOnTheNowPlayingPagePlayInItsOrder) {
     host.show(2, kChartMenu, kFiftyRowChart);
     listenTo({0, 1, 2, 3});
     ASSERT_EQ(host.entry<KestoEntry0>(0)(), 4);
@@ -42,12 +33,8 @@ TEST_F(PanelEntriesTest, SortOnTheNowPlayingPageReordersTheStoreThatNextSongPlay
     EXPECT_EQ(next.name, sorted[1]);
     EXPECT_EQ(host.list()->currentRow(), 1);
     EXPECT_EQ(playNext(next.position).name, sorted[2]);
-}
 
-TEST_F(PanelEntriesTest, ListenToARowOfTheNowPlayingPagePlaysOnFromIt) {
-    host.show(2, kChartMenu, kFiftyRowChart);
-    listenTo({0, 1, 2});
-    host.show(kListOnly, kNowPlayingMenu);
+    // A double click on a row of the page listens on from it; the store keeps its songs.
     SongListView* list = host.list();
     const int plays = host.hostLog().count(KESTO_MSG_PLAY_NOW_PLAYING);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
@@ -55,30 +42,12 @@ TEST_F(PanelEntriesTest, ListenToARowOfTheNowPlayingPagePlaysOnFromIt) {
     ASSERT_TRUE(PanelHost::processUntil(
         [&] { return host.hostLog().count(KESTO_MSG_PLAY_NOW_PLAYING) == plays + 1; }, 5s));
     EXPECT_EQ(host.hostLog().last(KESTO_MSG_PLAY_NOW_PLAYING)->wParam, 2);
-    EXPECT_EQ(host.entry<KestoEntry0>(0)(), 3); // the store keeps its songs
+    EXPECT_EQ(host.entry<KestoEntry0>(0)(), 4);
     EXPECT_EQ(PanelHost::serviceACalled(KESTO_SVC_A_BEFORE_PLAY), 1);
     EXPECT_EQ(PanelHost::serviceACalled(KESTO_SVC_A_AFTER_PLAY), 1);
 }
 
-TEST_F(PanelEntriesTest, TickOnTheNowPlayingPageMarksTheNowPlayingEntry) {
-    host.show(2, kChartMenu, kFiftyRowChart);
-    listenTo({0, 1});
-    host.show(kListOnly, kNowPlayingMenu);
-    SongListView* list = host.list();
-    ASSERT_EQ(list->rowCount(), 2);
-    const QRect box = list->cellRect(1, kCheckColumn);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
-    PanelHost::processPending();
-    ASSERT_TRUE(list->isChecked(1));
-    // The rows of this page are the store's own entries.
-    EXPECT_EQ(host.rowRecords()[1]->Marked, 1);
-    EXPECT_EQ(host.rowRecords()[0]->Marked, 0);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
-    PanelHost::processPending();
-    EXPECT_EQ(host.rowRecords()[1]->Marked, 0);
-}
-
-TEST_F(PanelEntriesTest, NowPlayingChoiceGoesToADevice) {
+TEST_F(PanelEntriesTest, TickOnTheNowPlayingPageMarksTheEntryThatGoesToADevice) {
     // Phones take DCF files of this PC.
     std::vector<std::filesystem::path> files;
     for (const char* name : {"One", "Two", "Three"}) {
@@ -90,39 +59,35 @@ TEST_F(PanelEntriesTest, NowPlayingChoiceGoesToADevice) {
     host.show(kListOnly, kNowPlayingMenu);
     SongListView* list = host.list();
     ASSERT_EQ(list->rowCount(), 3);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->cellRect(2, kCheckColumn).center());
+    // A tick marks the store's own entry, the rows of this page.
+    const QRect box = list->cellRect(2, kCheckColumn);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
     PanelHost::processPending();
+    ASSERT_TRUE(list->isChecked(2));
     ASSERT_EQ(host.rowRecords()[2]->Marked, 1);
+    EXPECT_EQ(host.rowRecords()[1]->Marked, 0);
     const std::string third = host.rowRecords()[2]->text(SongField::Local_Path);
     // The list's own command posts 1086 (to a phone); the panel takes the ticked entries.
     host.list()->runCommand(listcmd::kListCommand1);
     ASSERT_TRUE(PanelHost::processUntil([] { return !PanelHost::transfers().empty(); }, 5s));
     EXPECT_EQ(PanelHost::transfers().back(), std::vector<std::string>{third});
-}
-
-TEST_F(PanelEntriesTest, ContextMenuPutsTheSelectedSongsIntoTheCartOneRequestEach) {
-    host.show(2, kChartMenu, kFiftyRowChart);
-    const auto names = host.rowNames();
-    for (const int row : {2, 5, 7})
-        host.list()->setRowChecked(row, true);
-    PanelHost::forgetRequests();
-    host.list()->runCommand(listcmd::kPutCart);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
     PanelHost::processPending();
-    EXPECT_EQ(requestsNamed("addToCart"), 3);
-    // The cart the service keeps holds all three.
-    host.show(2, 9000);
-    auto cart = host.rowNames();
-    std::sort(cart.begin(), cart.end());
-    std::vector<std::string> expected{names[2], names[5], names[7]};
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(cart, expected);
+    EXPECT_EQ(host.rowRecords()[2]->Marked, 0);
 }
 
-// Entry 62 returns for every count a word holds and takes only the positions within the
-// now-playing list, here two of 65535 (the rest lie past its three songs).
+// The row menu puts the ticked songs into the cart, one request each. Entry 62 returns for every
+// count a word holds and takes only the positions within the now-playing list, here two of
+// 65535 (the rest lie past its three songs).
 TEST_F(PanelEntriesTest, NowPlayingActionTakesTheLargestCountAndSkipsPositionsPastTheList) {
     host.show(2, kChartMenu, kFiftyRowChart);
     const auto names = host.rowNames();
+    tick({3, 5, 7});
+    PanelHost::forgetRequests();
+    host.list()->runCommand(listcmd::kPutCart);
+    PanelHost::processPending();
+    EXPECT_EQ(requestsOf("addToCart"), 3);
+    host.list()->uncheckAll();
     listenTo({0, 1, 2});
     ASSERT_EQ(host.entry<KestoEntry0>(0)(), 3);
     const std::uint16_t none[] = {0};
@@ -135,11 +100,11 @@ TEST_F(PanelEntriesTest, NowPlayingActionTakesTheLargestCountAndSkipsPositionsPa
     PanelHost::forgetRequests();
     host.entry<KestoEntry62>(62)(0, words.data(), 0);
     PanelHost::processPending();
-    EXPECT_EQ(requestsNamed("addToCart"), 2);
+    EXPECT_EQ(requestsOf("addToCart"), 2);
     host.show(2, 9000);
     auto cart = host.rowNames();
     std::sort(cart.begin(), cart.end());
-    std::vector<std::string> expected{names[0], names[2]};
+    std::vector<std::string> expected{names[0], names[2], names[3], names[5], names[7]};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(cart, expected);
 }
@@ -147,12 +112,9 @@ TEST_F(PanelEntriesTest, NowPlayingActionTakesTheLargestCountAndSkipsPositionsPa
 TEST_F(PanelEntriesTest, ContextMenuGreysWhatTheSelectedSongsCannotTake) {
     host.show(2, kChartMenu, kFiftyRowChart);
     auto enabledIn = [this](int id) {
-        std::unique_ptr<QMenu> menu(host.list()->createContextMenu(true));
-        for (QAction* action : menu->findChildren<QAction*>())
-            if (ListMenus::commandOf(action) == id)
-                return action->isEnabled();
-        ADD_FAILURE() << "no menu item " << id;
-        return false;
+        const QAction* item = rowMenuItem(id);
+        EXPECT_NE(item, nullptr) << "no menu item " << id;
+        return item != nullptr && item->isEnabled();
     };
     // A streaming song on the chart page goes into the cart and a gift, not a play list.
     host.list()->setRowChecked(0, true);
@@ -183,7 +145,7 @@ TEST_F(PanelEntriesTest, LoadAndClearCommandsOfTheNowPlayingMenu) {
     host.list()->runCommand(listcmd::kLoadMyAlbum);
     EXPECT_EQ(host.hostLog().last(KESTO_MSG_LOAD_LIST)->wParam, 2);
     EXPECT_EQ(host.pageKind(), 2);
-    EXPECT_EQ(requestsNamed("myAlbumSong"), 1);
+    EXPECT_EQ(requestsOf("myAlbumSong"), 1);
 
     host.show(kListOnly, kNowPlayingMenu);
     ASSERT_EQ(host.list()->rowCount(), 3);
@@ -206,7 +168,7 @@ TEST_F(PanelEntriesTest, SongLinkClickedInTheHtmlViewPlaysTheSong) {
     PanelHost::forgetRequests();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(cursor).center());
     PanelHost::processPending();
-    EXPECT_EQ(requestsNamed("?song"), 1);
+    EXPECT_EQ(requestsOf("song"), 1);
     ASSERT_EQ(host.entry<KestoEntry0>(0)(), 1);
     const Posted* play = host.hostLog().last(KESTO_MSG_PLAY_NOW_PLAYING);
     ASSERT_NE(play, nullptr);
@@ -331,12 +293,12 @@ TEST_F(PanelEntriesTest, PlayStateGoesToTheRowsOfTheSongAndOptionsAreReadAgain) 
     // Entry 67: the play command setting is read again.
     PanelHost::forgetRequests();
     playNext(-1, 0);
-    EXPECT_EQ(requestsNamed("streaming"), 1);
+    EXPECT_EQ(requestsOf("streaming"), 1);
     RegistryKey key;
     key.writeSectionDword(settings::kMain, 2, settings::kUpdateCodec);
     host.entry<KestoEntry67>(67)();
     playNext(-1, 0);
-    EXPECT_EQ(requestsNamed("getstnlyricsinfo2"), 1);
+    EXPECT_EQ(requestsOf("getstnlyricsinfo2"), 1);
 }
 
 TEST_F(PanelEntriesTest, PanelOptionDecidesWhetherTheNowPlayingPageFollowsThePlayedSong) {
@@ -435,11 +397,7 @@ TEST_F(PanelEntriesTest, HostHandsOverLocalFilesDeviceFilesAndAStoppedSong) {
 }
 
 TEST_F(PanelEntriesTest, LocalFileGoesIntoALocalAlbumOnce) {
-    {
-        MyAlbumDb db;
-        ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
-    }
+    addAlbum("7", "Road Trip");
     host.show(4, 4100, "7");
     PanelHost::processPending();
     ASSERT_EQ(host.list()->rowCount(), 0);

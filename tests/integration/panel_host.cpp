@@ -198,7 +198,6 @@ MessageLog::MessageLog(QObject* target, bool takesTexts) : takesTexts_(takesText
 bool MessageLog::eventFilter(QObject*, QEvent* event) {
     if (event->type() == WindowMessageEvent::eventType()) {
         const auto* message = static_cast<WindowMessageEvent*>(event);
-        messages.push_back(message->message());
         Posted one{message->message(), message->wParam(), message->lParam(), {}, {}, {}};
         if (takesTexts_) {
             takeTexts(one);
@@ -255,7 +254,8 @@ const Posted* MessageLog::last(unsigned message) const {
 }
 
 int MessageLog::count(unsigned message) const {
-    return static_cast<int>(std::count(messages.begin(), messages.end(), message));
+    return static_cast<int>(std::count_if(posted.begin(), posted.end(),
+                                          [message](const Posted& p) { return p.message == message; }));
 }
 
 void HostCounters::reset() {
@@ -315,22 +315,6 @@ void PanelHost::forgetRequests() {
 std::vector<std::vector<std::string>> PanelHost::transfers() {
     std::lock_guard lock(sentMutex);
     return transferred;
-}
-
-std::vector<std::string> PanelHost::requestedUrls() {
-    std::lock_guard lock(sentMutex);
-    std::vector<std::string> out;
-    for (const SentRequest& one : sent)
-        out.push_back(one.url);
-    return out;
-}
-
-std::vector<int> PanelHost::transferCounts() {
-    std::lock_guard lock(sentMutex);
-    std::vector<int> counts;
-    for (const auto& list : transferred)
-        counts.push_back(static_cast<int>(list.size()));
-    return counts;
 }
 
 void PanelHost::redirectRequests(std::optional<std::string> base) {
@@ -544,6 +528,26 @@ service::ServiceServer& PanelHost::service() const {
 
 std::string PanelHost::baseUrl() const {
     return service_->baseUrl();
+}
+
+std::string chartReply(int claimed, const std::vector<std::string>& names) {
+    constexpr char kVt = '\x0b';
+    std::string text =
+        std::to_string(claimed) + kVt + "0" + kVt + "0" + kVt + "h" + kVt + "00104" + kVt + "h2";
+    for (const std::string& name : names) {
+        const std::string fields[] = {"S" + name, "1",     name, "200", "", "A1", "Artist",
+                                      "B1",       "Album", "0",  "0",   "", "0",  "1"};
+        for (const std::string& field : fields)
+            text += kVt + field;
+    }
+    return text;
+}
+
+std::string fileList(const std::vector<std::filesystem::path>& files) {
+    std::string list;
+    for (const auto& file : files)
+        list += file.string() + '\0';
+    return list + '\0';
 }
 
 void writeTaggedMp3(const std::filesystem::path& path, const std::string& title, const std::string& artist) {

@@ -43,7 +43,6 @@ class MessageLog : public QObject {
 public:
     explicit MessageLog(QObject* target, bool takesTexts = false);
     bool eventFilter(QObject* watched, QEvent* event) override;
-    std::vector<unsigned> messages;
     std::vector<Posted> posted;
     // The last message of that number, or null; all of them, oldest first.
     const Posted* last(unsigned message) const;
@@ -51,10 +50,7 @@ public:
     // When the last message arrived, before its handler ran.
     std::chrono::steady_clock::time_point lastArrival;
     int count(unsigned message) const;
-    void clear() {
-        messages.clear();
-        posted.clear();
-    }
+    void clear() { posted.clear(); }
 
 private:
     static void takeTexts(Posted& one);
@@ -134,8 +130,6 @@ public:
     static std::vector<std::vector<std::string>> transfers();
     // How often the module called host service table A's entry of that index.
     static int serviceACalled(int index);
-    // The addresses of the requests sent, oldest first.
-    static std::vector<std::string> requestedUrls();
     // What the HTML area shows: the address it was sent to (the text view names it).
     std::string htmlText() const;
     // Puts a function into host service table A (before start()).
@@ -155,8 +149,6 @@ public:
     static std::vector<std::string>& boxTexts();
     // What host table A entries 26 and 28 answer (connected unless told otherwise).
     static void connectDevices(bool connected);
-    // The item count of each list handed to host table A's transfer (entry 33).
-    static std::vector<int> transferCounts();
 
 private:
     std::unique_ptr<QWidget> host_;
@@ -168,6 +160,12 @@ private:
     std::unique_ptr<MessageLog> panelLog_;
     std::unique_ptr<MessageLog> hostLog_;
 };
+
+// A service-list reply (page kind 19) that says it has claimed rows and holds one per name.
+std::string chartReply(int claimed, const std::vector<std::string>& names);
+
+// Paths as the host hands them over: each ended by a NUL, the list by another.
+std::string fileList(const std::vector<std::filesystem::path>& files);
 
 // Writes a small MP3 file with an ID3v2 title and artist, readable by TagLib.
 void writeTaggedMp3(const std::filesystem::path& path, const std::string& title, const std::string& artist);

@@ -1,20 +1,9 @@
-// What the list view shows for the pages and the host: the
-// link label, the folder order, gift states, hidden ranks, the host's colours, and a host window
-// that goes first. Every test runs in its own process.
+// What the list view shows for the pages and the host: the link label, the host's colours, and
+// a host window that goes first. Every test runs in its own process.
 #include "tests/integration/panel_entries_fixture.h"
-
-#include <QAbstractButton>
-#include <QImage>
-#include <QLabel>
-#include <QMenu>
-#include <QScrollBar>
-#include <QTest>
-#include <QTextBrowser>
 
 namespace kesto::test {
 namespace {
-
-using namespace std::chrono_literals;
 
 TEST_F(PanelEntriesTest, HostSkinTypeAndMarkingChooseTheRowColours) {
     host.show(kListOnly, kChartMenu, kFiftyRowChart);
@@ -60,7 +49,7 @@ TEST_F(PanelEntriesTest, LinkLabelShowsTheTitleLinkOfThePageAndFollowsIt) {
     EXPECT_EQ(label->text().contains(QStringLiteral(">Album<")), true) << label->text().toStdString();
     PanelHost::forgetRequests();
     click();
-    EXPECT_EQ(requestsNamed("?album"), 1);
+    EXPECT_EQ(requestsOf("album"), 1);
     EXPECT_EQ(host.pageKind(), 16);
 
     // A link of no scheme opens in the host's browser window when it is a page of the store;
@@ -83,55 +72,6 @@ TEST_F(PanelEntriesTest, LinkLabelShowsTheTitleLinkOfThePageAndFollowsIt) {
     htmlText()->setHtml(
         QStringLiteral("<html><head><title>1|Again|http://example.invalid/</title></head></html>"));
     EXPECT_FALSE(label->isVisible());
-}
-
-TEST_F(PanelEntriesTest, FolderPageListsTheNewestFileFirst) {
-    const auto folder = host.dataFolder() / "storage";
-    std::filesystem::create_directories(folder);
-    const auto now = std::filesystem::file_time_type::clock::now();
-    const std::vector<std::pair<std::string, int>> files{{"middle", 2}, {"newest", 1}, {"oldest", 3}};
-    for (const auto& [name, daysAgo] : files) {
-        const auto path = folder / (name + ".mp3");
-        std::ofstream(path) << "x";
-        std::filesystem::last_write_time(path, now - std::chrono::hours(24 * daysAgo));
-    }
-    host.entry<KestoEntry38>(38)(folder.c_str());
-    ASSERT_TRUE(
-        PanelHost::processUntil([&] { return host.panelLog().count(msg::kLocalPageReady) == 1; }, 10s));
-    PanelHost::processPending();
-    EXPECT_EQ(host.rowNames(), (std::vector<std::string>{"newest", "middle", "oldest"}));
-}
-
-TEST_F(PanelEntriesTest, SentGiftsShowTheStateOfEachGift) {
-    host.show(2, kChartMenu, kFiftyRowChart);
-    const std::string songId = host.rowRecords()[0]->text(SongField::Song_ID);
-    const auto* login = static_cast<const LoginBlock*>(host.entry<KestoEntry3>(3)());
-    const std::string body = std::string("tester\x0B") + login->uKey + "\x0B" + "0\x0B" + "friend\x0B\x0B" +
-                             "1\x0B" + songId + "\x0B";
-    ASSERT_EQ(host.ask(host.baseUrl() + "/protocol.jsp?gift", body).substr(0, 1), "0");
-    host.show(2, 7000);
-    ASSERT_EQ(host.list()->rowCount(), 1);
-    const int state = host.list()->columnCount() - 1; // set K ends with the gift's state
-    EXPECT_EQ(host.list()->cellText(0, state).toStdString(), "받음");
-}
-
-TEST_F(PanelEntriesTest, ChartWhoseRanksReadNoHidesItsRankColumn) {
-    constexpr int kRankColumnKind = 28;
-    auto rankHidden = [this] {
-        SongListView* list = host.list();
-        for (int column = 0; column < list->columnCount(); ++column)
-            if (list->columnKind(column) == kRankColumnKind)
-                return list->isColumnHidden(column);
-        ADD_FAILURE() << "no rank column";
-        return false;
-    };
-    host.show(2, kChartMenu, kHundredRowChart); // ranked
-    EXPECT_FALSE(rankHidden());
-    host.show(2, kChartMenu, kFiftyRowChart); // every rank "NO"
-    EXPECT_TRUE(rankHidden());
-    EXPECT_EQ(host.list()->rowCount(), 50);
-    host.show(2, kChartMenu, kHundredRowChart);
-    EXPECT_FALSE(rankHidden());
 }
 
 TEST_F(PanelEntriesTest, HostWindowDestroyedBeforeEntry17) {

@@ -9,10 +9,10 @@
 
 #include <QAction>
 
+#include <tuple>
+
 namespace kesto::test {
 namespace {
-
-using namespace std::chrono_literals;
 
 constexpr int kVisibleRows = 10;
 constexpr int kReceivedGiftsMenu = 6000;
@@ -54,15 +54,10 @@ protected:
         const QRect rect = list().cellRect(row, columnOf(col::kSongName));
         QTest::mousePress(list().viewport(), Qt::RightButton, {}, rect.center());
         QTest::mouseRelease(list().viewport(), Qt::RightButton, {}, rect.center());
-        std::unique_ptr<QMenu> menu(list().createContextMenu(true));
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->findChildren<QAction*>())
-            if (ListMenus::commandOf(action) == commandId) {
-                ASSERT_TRUE(action->isEnabled());
-                action->trigger();
-                return;
-            }
-        FAIL() << "the row menu has no item " << commandId;
+        QAction* action = rowMenuItem(commandId);
+        ASSERT_NE(action, nullptr) << "the row menu has no item " << commandId;
+        ASSERT_TRUE(action->isEnabled());
+        action->trigger();
     }
 
     std::string songId(int row) { return list().record(row)->text(SongField::Song_ID); }
@@ -90,24 +85,21 @@ TEST_F(RowMessagesTest, LyricsIconAndLyricsMenuShowTheLyricsPageOfThatRow) {
 }
 
 TEST_F(RowMessagesTest, ArtistAndAlbumTextsShowTheirListsFromTheService) {
-    const Cell artist = clickable(col::kArtist, ClickKind::ArtistText);
-    ASSERT_GE(artist.row, 0);
-    const std::string artistId = list().record(artist.row)->text(SongField::Artist_ID);
-    clickCell(artist);
-    ASSERT_TRUE(PanelHost::processUntil([&] { return requested("artist"); }, 5s));
-    ASSERT_GT(list().rowCount(), 0);
-    for (int row = 0; row < list().rowCount(); ++row)
-        EXPECT_EQ(list().record(row)->text(SongField::Artist_ID), artistId);
-
-    host.show(2, kChartMenu, kFiftyRowChart);
-    const Cell album = clickable(col::kAlbum, ClickKind::AlbumText);
-    ASSERT_GE(album.row, 0);
-    const std::string chosenAlbum = list().record(album.row)->text(SongField::Album_ID);
-    clickCell(album);
-    ASSERT_TRUE(PanelHost::processUntil([&] { return requested("album"); }, 5s));
-    ASSERT_GT(list().rowCount(), 0);
-    for (int row = 0; row < list().rowCount(); ++row)
-        EXPECT_EQ(list().record(row)->text(SongField::Album_ID), chosenAlbum);
+    const std::tuple<int, ClickKind, SongField, const char*> texts[] = {
+        {col::kArtist, ClickKind::ArtistText, SongField::Artist_ID, "artist"},
+        {col::kAlbum, ClickKind::AlbumText, SongField::Album_ID, "album"}};
+    for (const auto& [columnKind, kind, field, command] : texts) {
+        SCOPED_TRACE(command);
+        host.show(2, kChartMenu, kFiftyRowChart);
+        const Cell cell = clickable(columnKind, kind);
+        ASSERT_GE(cell.row, 0);
+        const std::string chosen = list().record(cell.row)->text(field);
+        clickCell(cell);
+        ASSERT_TRUE(PanelHost::processUntil([&] { return requested(command); }, 5s));
+        ASSERT_GT(list().rowCount(), 0);
+        for (int row = 0; row < list().rowCount(); ++row)
+            EXPECT_EQ(list().record(row)->text(field), chosen);
+    }
 }
 
 TEST_F(RowMessagesTest, DownloadCellRightZoneOpensTheSongWebPageOfThatRow) {

@@ -2,26 +2,15 @@
 #include "tests/integration/dialog_script.h"
 #include "tests/integration/panel_entries_fixture.h"
 
-#include <QLabel>
-
 namespace kesto::test {
 namespace {
-
-using namespace std::chrono_literals;
 
 using SongInformationTest = PanelEntriesTest;
 
 // The store is asked which on-line my albums hold a song only about its own ids: never about
 // the id an album row or the panel made up for a file.
 TEST_F(SongInformationTest, AsksTheStoreOnlyAboutItsOwnIds) {
-    {
-        MyAlbumDb db;
-        ASSERT_TRUE(db.start(host.dataFolder()));
-        ASSERT_TRUE(db.execStatement("insert into AlbumName_tbl values('7','Road Trip')"));
-        Song record;
-        record.setText(SongField::Local_Path, localFile("solo").string());
-        ASSERT_FALSE(db.insertSong(AlbumSong::fromRecord(record, "7", "")).empty());
-    }
+    addAlbum("7", "Road Trip", {localFile("solo")});
     // The download storage folder lists a plain file.
     const auto folder = host.dataFolder() / "storage";
     std::filesystem::create_directories(folder);

@@ -7,12 +7,9 @@
 #include "tests/integration/panel_entries_fixture.h"
 
 #include <algorithm>
-#include <array>
 
 namespace kesto::test {
 namespace {
-
-using namespace std::chrono_literals;
 
 std::vector<QWidget*> browserWindows() {
     std::vector<QWidget*> found;
@@ -68,7 +65,7 @@ protected:
     }
 };
 
-TEST_F(WebLinksTest, PurchaseLinksOpenTheBridgedAndChargePagesByPostInOneBrowserWindow) {
+TEST_F(WebLinksTest, PurchaseAndGiftLinksOpenTheirPagesInOneBrowserWindow) {
     run(cmd::kBuy, QStringLiteral("purchase"),
         {QStringLiteral("authBuy"), QStringLiteral("freeDownloadLink"), QStringLiteral("mp3PlayerHelpLink"),
          QStringLiteral("phoneHelpLink"), QStringLiteral("faqLink"), QStringLiteral("chargeLink"),
@@ -99,19 +96,18 @@ TEST_F(WebLinksTest, PurchaseLinksOpenTheBridgedAndChargePagesByPostInOneBrowser
     EXPECT_TRUE(windows[0]->windowTitle().contains(QString::fromUtf8("마이 페이지")))
         << windows[0]->windowTitle().toStdString();
 
-    // Entry 17 closes the window with the panel.
-    EXPECT_EQ(host.entry<KestoEntry17>(17)(), 1);
-    PanelHost::processPending();
-    EXPECT_TRUE(browserWindows().empty());
-}
-
-TEST_F(WebLinksTest, GiftDialogOffersTheCounsellingPage) {
+    // The gift dialog offers the counselling page, asked as it is, in the same window.
     run(cmd::kGift, QStringLiteral("gift"), {QStringLiteral("counselLink")});
     const auto counsel = requestsTo("/counselCate.jsp");
     ASSERT_EQ(counsel.size(), 1U);
     EXPECT_EQ(counsel[0].body, "");
     ASSERT_EQ(browserWindows().size(), 1U);
     EXPECT_TRUE(browserWindows()[0]->windowTitle().contains(QString::fromUtf8("고객 상담")));
+
+    // Entry 17 closes the window with the panel.
+    EXPECT_EQ(host.entry<KestoEntry17>(17)(), 1);
+    PanelHost::processPending();
+    EXPECT_TRUE(browserWindows().empty());
 }
 
 } // namespace

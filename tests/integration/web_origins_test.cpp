@@ -88,20 +88,15 @@ protected:
 
     // Where a selector's element is in the view (in the top document), or nothing.
     QPoint element(const char* selector) {
-        auto at = std::make_shared<QVariant>();
-        auto done = std::make_shared<bool>(false);
-        view->page()->runJavaScript(
+        const QVariant at = evaluate(
+            view,
             QStringLiteral(
                 "(function () { var e = document.querySelector('%1'); if (!e) return null;"
                 " e.scrollIntoView(); var r = e.getBoundingClientRect(); return [r.x + 3, r.y + 3]; })()")
-                .arg(QString::fromLatin1(selector)),
-            [at, done](const QVariant& v) {
-                *at = v;
-                *done = true;
-            });
-        if (!PanelHost::processUntil([done] { return *done; }, kLimit) || !at->isValid())
+                .arg(QString::fromLatin1(selector)));
+        if (!at.isValid() || at.isNull())
             return {-1, -1};
-        const QVariantList xy = at->toList();
+        const QVariantList xy = at.toList();
         return {xy[0].toInt(), xy[1].toInt()};
     }
 
@@ -197,20 +192,17 @@ void* scrollBarImage(int id) {
     return &image->second;
 }
 
-TEST(SkinnedScrollBarsTest, TheWebViewDrawsItsBarsFromTheHostsImages) {
-    PanelHost::setSkin(KESTO_SKIN_IMAGE, reinterpret_cast<KestoHostFn>(&scrollBarImage));
-    PanelHost host;
-    std::string why;
-    ASSERT_TRUE(host.start(why)) << why;
-    PanelHost::setSkin(KESTO_SKIN_IMAGE, nullptr);
-    host.panelWindow()->resize(800, 700);
-    host.panelWindow()->show();
-    host.show(1, 1001, "00104");
-    auto* view = host.panelWindow()->findChild<QWebEngineView*>(QStringLiteral("htmlArea"));
-    ASSERT_NE(view, nullptr);
-    const QUrl start(QString::fromStdString(host.baseUrl() + "/"));
-    host.click(cmd::kStartPage);
-    ASSERT_TRUE(PanelHost::processUntil([&] { return view->url() == start; }, kLimit));
+class SkinnedScrollBarsTest : public WebOriginsTest {
+protected:
+    void SetUp() override {
+        PanelHost::setSkin(KESTO_SKIN_IMAGE, reinterpret_cast<KestoHostFn>(&scrollBarImage));
+        WebOriginsTest::SetUp();
+        PanelHost::setSkin(KESTO_SKIN_IMAGE, nullptr);
+    }
+};
+
+TEST_F(SkinnedScrollBarsTest, TheWebViewDrawsItsBarsFromTheHostsImages) {
+    ASSERT_NO_FATAL_FAILURE(openStorePage());
     ASSERT_TRUE(PanelHost::processUntil(
         [&] {
             return evaluate(view,
