@@ -1,7 +1,7 @@
 #include "library/album_creator.h"
 #include "library/playlist_mover.h"
-#include "platform/cp949.h"
 #include "support/temp_folder.h"
+#include "tests/protocol/protocol_doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -78,22 +78,10 @@ TEST_F(PlaylistMoverTest, AFailureLeavesTheOthersHandled) {
     EXPECT_EQ(listed("4001").size(), 3u);
 }
 
-class RecordingBox : public MessageBox {
-public:
-    int show(std::string_view text, std::string_view caption, int style) override {
-        texts.push_back(Cp949::toUtf8(text));
-        EXPECT_EQ(caption, "Kesto Player");
-        styles.push_back(style);
-        return mb::kOk;
-    }
-    std::vector<std::string> texts;
-    std::vector<int> styles;
-};
-
 std::vector<std::string> hostNames;
 
 TEST(AlbumCreatorTest, ChecksNamesBeforeAskingTheHost) {
-    RecordingBox box;
+    test::ScriptedBox box;
     hostNames.clear();
     AlbumCreator creator(
         +[](const char* name) {
@@ -114,7 +102,9 @@ TEST(AlbumCreatorTest, ChecksNamesBeforeAskingTheHost) {
     EXPECT_TRUE(creator.newMyAlbum("Mix 2024"));
     EXPECT_FALSE(creator.newMyAlbum("refuse"));
     EXPECT_EQ(hostNames, (std::vector<std::string>{"Road", "refuse", "Mix 2024", "refuse"}));
-    EXPECT_EQ(box.texts,
+    for (const test::Shown& shown : box.shown)
+        EXPECT_EQ(shown.caption, "Kesto Player");
+    EXPECT_EQ(box.texts(),
               (std::vector<std::string>{"이름을 입력하여 주십시오", "앨범을 추가할 수 없습니다.",
                                         "마이앨범 명을 입력하세요.",
                                         "마이앨범 명에는 다음과 같은 문자는 사용하실 수 없습니다.\n\n@ ( )",
