@@ -222,6 +222,11 @@ TEST_F(HostPlayerTest, ListenOnAChartPlaysTheGrantedStreamAndMarksTheRow) {
     EXPECT_NEAR(controller().engine().duration() / 1000.0,
                 song.fullPlay != 0 ? song.playTime : song.playSeconds, 1.0);
     EXPECT_TRUE(logHas(QStringLiteral("1133 play now-playing list from 0")));
+    // A stream pauses and plays again from the host's controls.
+    controller().togglePause();
+    ASSERT_TRUE(waitFor([this] { return controller().engine().isPaused(); }));
+    controller().togglePause();
+    ASSERT_TRUE(waitFor([this] { return controller().engine().isPlaying(); }));
 }
 
 TEST_F(HostPlayerTest, EndOfSongMovesOnByThePlayMode) {
