@@ -380,10 +380,12 @@ TEST_F(HostPlayerTest, PagesOfPlayedSongsOpenInTheHostBrowserAndLyricsPane) {
     EXPECT_TRUE(player->lyrics().page().query().contains("song_id=" + QString::fromLatin1(id)));
 }
 
-// A server error without words gets the host's own (the box: OutsideTextShowsAsWrittenInEveryPlace).
 TEST_F(HostPlayerTest, ServerErrorsAreShownAndAnEndedLogInIsRenewed) {
     QtMessagePort::instance().post(window->panelArea(), KESTO_MSG_SERVER_ERROR, -10000, 0);
     ASSERT_TRUE(waitFor([this] { return !player->messages().lastError().isEmpty(); }));
+    auto* box = window->findChild<QMessageBox*>(QStringLiteral("serverErrorBox"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
     const int logIns = window->logText().count(QStringLiteral("entry 39: logged in"));
     QtMessagePort::instance().post(window->panelArea(), KESTO_MSG_LOGIN_INVALID, 0, 0);
     ASSERT_TRUE(waitFor([this, logIns] {
@@ -504,10 +506,8 @@ TEST_F(HostPlayerTest, ADownloadLandsAsDcfFilesInThePlayListAndTheDownloadStorag
     EXPECT_FALSE(std::filesystem::exists(data.path() / "escape.dcf"));
 }
 
-// The mini mode: the menu entry switches the mini play list and the song-text window on and
-// off, the mini list's close button (1428) takes the host out of mini mode, the song-text
-// window's close button reaches the host's service A entry, and a mini list docked under the
-// main window moves with it.
+// Mini mode: the menu switches it, the close buttons (1428, the song text's) reach the host,
+// and a mini list docked under the main window moves with it.
 TEST_F(HostPlayerTest, TheMenuSwitchesMiniModeAndTheCloseButtonsReachTheHost) {
     HostMiniMode mini(*window, session->module());
     mini.install(*window->menuBar());
