@@ -10,6 +10,7 @@
 #include "host/session/cp949_text.h"
 #include "host/session/data_folder.h"
 #include "host/session/host_messages.h"
+#include "host/session/host_mini_mode.h"
 #include "host/session/host_panel_area.h"
 #include "host/session/host_player.h"
 #include "host/session/host_session.h"
@@ -20,6 +21,7 @@
 #include "host/window/main_window.h"
 #include "host/window/web_page_window.h"
 #include "include/kesto/panel_api.h"
+#include "include/kesto/window_message.h"
 #include "listview/song_list_header.h"
 #include "listview/song_list_view.h"
 #include "platform/host_block.h"
@@ -31,6 +33,7 @@
 #include "tests/support/qt_test_process.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -38,7 +41,10 @@
 #include <QHelpEvent>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
@@ -57,6 +63,7 @@
 #include <memory>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 #include <sqlite3.h>
 #include <taglib/fileref.h>
@@ -74,6 +81,21 @@ constexpr int kDownloadStorageMenu = 3000;
 // Generous: the machine may be busy with other builds and tests; a pass returns at once.
 bool waitFor(const std::function<bool()>& done, int limitMs = 30000) {
     return QTest::qWaitFor(done, limitMs);
+}
+
+constexpr unsigned kCommand = 273;
+constexpr int kMiniCloseButton = 1006;
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+QAction* miniModeAction(QMenuBar& bar) {
+    for (QAction* menu : bar.actions())
+        if (menu->menu() != nullptr && menu->text() == QString::fromUtf8("미니 모드"))
+            return menu->menu()->actions().value(0);
+    return nullptr;
 }
 
 class HostPlayerTest : public ::testing::Test {
@@ -115,11 +137,8 @@ protected:
         session->showMenuId(kLocalAlbumMenu, DemoLibrary::kAlbumId);
         // The album reader posts its rows from its thread.
         ASSERT_TRUE(waitFor([this] {
-            KestoRect rect{};
-            const auto* list = static_cast<const SongListView*>(
-                static_cast<QWidget*>(session->module().entry<KestoEntry74>(74)(1, &rect)));
-            return session->module().entry<KestoEntry13>(13)() == 5 && list != nullptr &&
-                   list->rowCount() == static_cast<int>(DemoLibrary::songs().size());
+            return session->module().entry<KestoEntry13>(13)() == 5 &&
+                   rows() == static_cast<int>(DemoLibrary::songs().size());
         }));
     }
 
@@ -141,11 +160,13 @@ protected:
         sqlite3_finalize(statement);
         sqlite3_close(db);
     }
+    // Entry 74 hands out the list control; the module made it from the same sources.
     SongListView* list() {
         KestoRect rect{};
         return static_cast<SongListView*>(
             static_cast<QWidget*>(session->module().entry<KestoEntry74>(74)(1, &rect)));
     }
+    int rows() { return list() == nullptr ? -1 : list()->rowCount(); }
     // The first row's song name, cut short, hovered.
     QString cellToolTip() {
         SongListView* view = list();
@@ -201,7 +222,7 @@ TEST_F(HostPlayerTest, ListenOnAChartPlaysTheGrantedStreamAndMarksTheRow) {
     EXPECT_NEAR(controller().engine().duration() / 1000.0,
                 song.fullPlay != 0 ? song.playTime : song.playSeconds, 1.0);
     EXPECT_TRUE(logHas(QStringLiteral("1133 play now-playing list from 0")));
-    // Pause and play again from the host's controls.
+    // A stream pauses and plays again from the host's controls.
     controller().togglePause();
     ASSERT_TRUE(waitFor([this] { return controller().engine().isPaused(); }));
     controller().togglePause();
@@ -412,12 +433,8 @@ TEST_F(HostPlayerTest, OutsideTextShowsAsWrittenInEveryPlace) {
 TEST_F(HostPlayerTest, LoadingAPlayListFillsTheNowPlayingList) {
     session->showMenuId(kNowPlayingMenu);
     // The now-playing list's menu entry "불러오기 플레이리스트".
-    // Entry 74 hands out the list control; the module made it from the same sources.
-    KestoRect rect{};
-    auto* list = static_cast<SongListView*>(
-        static_cast<QWidget*>(session->module().entry<KestoEntry74>(74)(1, &rect)));
-    ASSERT_NE(list, nullptr);
-    list->runCommand(kLoadPlayListCommand);
+    ASSERT_NE(list(), nullptr);
+    list()->runCommand(kLoadPlayListCommand);
     QInputDialog* dialog = nullptr;
     ASSERT_TRUE(waitFor([this, &dialog] {
         dialog = window->findChild<QInputDialog*>(QStringLiteral("loadPlayListDialog"));
@@ -476,12 +493,7 @@ TEST_F(HostPlayerTest, ADownloadLandsAsDcfFilesInThePlayListAndTheDownloadStorag
     for (const auto& [menu, parameter] :
          {std::pair{kLocalAlbumMenu, albumId.c_str()}, {kDownloadStorageMenu, ""}}) {
         session->showMenuId(menu, parameter);
-        EXPECT_TRUE(waitFor([this] {
-            KestoRect rect{};
-            const auto* list = static_cast<const SongListView*>(
-                static_cast<QWidget*>(session->module().entry<KestoEntry74>(74)(1, &rect)));
-            return list != nullptr && list->rowCount() == 2;
-        })) << menu;
+        EXPECT_TRUE(waitFor([this] { return rows() == 2; })) << menu;
     }
 
     // A song id that is no plain file name is refused and said by name; nothing is written.
@@ -492,6 +504,86 @@ TEST_F(HostPlayerTest, ADownloadLandsAsDcfFilesInThePlayListAndTheDownloadStorag
     ASSERT_TRUE(waitFor([this] { return session->downloads().completed() == 2; }));
     EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Not downloaded: Escape"));
     EXPECT_FALSE(std::filesystem::exists(data.path() / "escape.dcf"));
+}
+
+// Mini mode: the menu switches it, the close buttons (1428, the song text's) reach the host,
+// and a mini list docked under the main window moves with it.
+TEST_F(HostPlayerTest, TheMenuSwitchesMiniModeAndTheCloseButtonsReachTheHost) {
+    HostMiniMode mini(*window, session->module());
+    mini.install(*window->menuBar());
+    QAction* toggle = miniModeAction(*window->menuBar());
+    ASSERT_NE(toggle, nullptr);
+    const auto miniList = [&] { return static_cast<QWidget*>(session->module().entry<KestoEntry31>(31)()); };
+    const auto songText = [&] { return static_cast<QWidget*>(session->module().entry<KestoEntry32>(32)()); };
+
+    toggle->trigger();
+    EXPECT_TRUE(mini.active());
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_EQ(session->module().entry<KestoEntry1>(1)(), 1);
+    ASSERT_NE(miniList(), nullptr);
+    EXPECT_TRUE(miniList()->isVisible());
+    ASSERT_NE(songText(), nullptr);
+
+    // The song-text window's close button: the host closes it through entry 30.
+    auto* close = songText()->findChild<QAbstractButton*>(QStringLiteral("button1101"));
+    ASSERT_NE(close, nullptr);
+    close->click();
+    settle();
+    EXPECT_EQ(songText(), nullptr);
+
+    // The mini list's close button: 1428 takes the host out of mini mode.
+    QCoreApplication::postEvent(miniList(), new WindowMessageEvent(kCommand, kMiniCloseButton, 0));
+    settle();
+    EXPECT_FALSE(mini.active());
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_EQ(miniList(), nullptr);
+    EXPECT_EQ(session->module().entry<KestoEntry1>(1)(), 0);
+
+    // And on again from the menu, off again from it.
+    toggle->trigger();
+    EXPECT_TRUE(mini.active());
+    toggle->trigger();
+    EXPECT_FALSE(mini.active());
+    EXPECT_EQ(miniList(), nullptr);
+    EXPECT_TRUE(window->logText().contains(QStringLiteral("mini mode off")));
+}
+
+TEST_F(HostPlayerTest, ADockedMiniListMovesWithTheMainWindowUntilTheUserTakesItAway) {
+    window->setGeometry(40, 30, 500, 260);
+    HostMiniMode mini(*window, session->module());
+    mini.enter();
+    ASSERT_TRUE(mini.active());
+    auto* list = static_cast<QWidget*>(session->module().entry<KestoEntry31>(31)());
+    ASSERT_NE(list, nullptr);
+    const auto bottom = [this] { return window->frameGeometry().top() + window->frameGeometry().height(); };
+    const auto drag = [list](QPoint from, QPoint delta) {
+        for (const auto& [type, at, buttons] :
+             {std::tuple{QEvent::MouseButtonPress, from, Qt::MouseButtons(Qt::LeftButton)},
+              std::tuple{QEvent::MouseMove, from + delta, Qt::MouseButtons(Qt::LeftButton)},
+              std::tuple{QEvent::MouseButtonRelease, from + delta, Qt::MouseButtons(Qt::NoButton)}}) {
+            QMouseEvent event(type, QPointF(at), QPointF(list->mapToGlobal(at)), Qt::LeftButton, buttons,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(list, &event);
+        }
+        settle();
+    };
+
+    // The user docks it under the main window by its caption (5031 says docked).
+    drag({100, 8}, window->frameGeometry().topLeft() + QPoint(20, 0) - list->pos() +
+                       QPoint(0, window->frameGeometry().height()));
+    ASSERT_TRUE(mini.glued());
+    window->move(window->pos() + QPoint(15, 25));
+    settle();
+    EXPECT_EQ(list->pos(), QPoint(window->frameGeometry().left() + 20, bottom()));
+
+    // Taken away (5029), it stays where the user left it.
+    drag({100, 8}, {0, 60});
+    EXPECT_FALSE(mini.glued());
+    const QPoint left = list->pos();
+    window->move(window->pos() + QPoint(-10, -10));
+    settle();
+    EXPECT_EQ(list->pos(), left);
+    mini.leave();
 }
 
 } // namespace

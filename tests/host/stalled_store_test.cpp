@@ -23,25 +23,29 @@
 namespace kesto {
 namespace {
 
+// A socket listening on a free loopback port; the port, or -1.
+int listenOnLoopback(int fd) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    auto* raw = reinterpret_cast<sockaddr*>(&address);
+    if (::bind(fd, raw, size) != 0 || ::listen(fd, 4) != 0 || ::getsockname(fd, raw, &size) != 0)
+        return -1;
+    return ntohs(address.sin_port);
+}
+
 // A store that listens and never accepts: the connection is made by the kernel, the request
 // goes out, and no byte ever comes back.
 class SilentStore {
 public:
-    SilentStore() : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        auto* raw = reinterpret_cast<sockaddr*>(&address);
-        if (::bind(fd_, raw, size) == 0 && ::listen(fd_, 4) == 0 && ::getsockname(fd_, raw, &size) == 0)
-            port_ = ntohs(address.sin_port);
-    }
+    SilentStore() : fd_(::socket(AF_INET, SOCK_STREAM, 0)), port_(listenOnLoopback(fd_)) {}
     ~SilentStore() { ::close(fd_); }
     int port() const { return port_; }
 
 private:
     int fd_;
-    int port_ = 0;
+    int port_;
 };
 
 // A store that answers at once and then sends its body a few bytes a second, fast enough for
@@ -68,18 +72,11 @@ public:
 private:
     void serve() {
         const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        auto* raw = reinterpret_cast<sockaddr*>(&address);
-        if (::bind(listener, raw, size) != 0 || ::listen(listener, 1) != 0 ||
-            ::getsockname(listener, raw, &size) != 0) {
-            port_ = -1;
+        port_ = listenOnLoopback(listener);
+        if (port_ < 0) {
             ::close(listener);
             return;
         }
-        port_ = ntohs(address.sin_port);
         const int client = ::accept(listener, nullptr, nullptr);
         ::close(listener);
         const std::string head =
@@ -162,12 +159,6 @@ TEST(PlayerRequests, GiveUpOnStallsHugeRepliesAndOtherSchemesThenAnswerAgain) {
     server.stop();
     serving.join();
 }
-
-} // namespace
-} // namespace kesto
-
-namespace kesto {
-namespace {
 
 TEST(PlayerRequests, EndAtTheDeadlineThoughTheStoreKeepsSending) {
     TricklingStore store;

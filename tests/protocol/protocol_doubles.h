@@ -29,7 +29,6 @@ public:
     ~FakeHost() { state() = State{}; }
 
     void reply(std::string text) { state().replies.emplace_back(std::move(text)); }
-    void fail() { state().replies.emplace_back(std::nullopt); }
     const std::vector<HostCall>& calls() const { return state().calls; }
     KestoNetRequestFn function() const { return &request; }
 

@@ -40,9 +40,6 @@ public:
     std::string postBody(const std::string& target, const std::string& body);
     httplib::Result get(const std::string& target);
 
-    const std::string& user() const { return user_; }
-    const std::string& key() const { return key_; }
-
 private:
     std::unique_ptr<ServiceServer> server_;
     std::string user_;

@@ -1,7 +1,11 @@
 // Folders of the user's own: made 0700, a home without HOME, and a download folder that another
-// user owns or others may write is passed over for the user's own one, or for none.
+// user owns or others may write is passed over for the user's own one, or for none. The
+// download folder lies beside the module or in the user's data folder.
 #include "settings/download_folder.h"
 #include "settings/private_folder.h"
+#include "settings/registry_file.h"
+#include "settings/registry_key.h"
+#include "settings/settings_keys.h"
 #include "support/other_user.h"
 #include "support/temp_folder.h"
 
@@ -75,6 +79,40 @@ TEST(PrivateFolder, HomeWithoutHomeVariableComesFromThePasswordDatabase) {
     EXPECT_EQ(PrivateFolder::home(), fs::path(entry->pw_dir));
     ::setenv("HOME", "relative/path", 1);
     EXPECT_EQ(PrivateFolder::home(), fs::path(entry->pw_dir));
+}
+
+TEST(DownloadFolder, BesideTheModuleOrPerUser) {
+    test::TempFolder temp;
+    const auto module = temp.path() / "lib";
+    std::filesystem::create_directories(module);
+    EXPECT_EQ(DownloadFolder::choose(module), module / "download");
+    EXPECT_TRUE(std::filesystem::is_directory(module / "download"));
+
+    // A module "folder" that is a file cannot hold a download folder.
+    const auto blocked = temp.path() / "file";
+    test::writeBytes(blocked, "x");
+    SavedVariable data("XDG_DATA_HOME");
+    ::setenv("XDG_DATA_HOME", (temp.path() / "data").c_str(), 1);
+    EXPECT_EQ(DownloadFolder::choose(blocked), temp.path() / "data" / "kesto" / "download");
+    EXPECT_TRUE(std::filesystem::is_directory(temp.path() / "data" / "kesto" / "download"));
+}
+
+TEST(DownloadFolder, EmptyOrVanishedValueGetsTheDefault) {
+    test::TempFolder temp;
+    RegistryKey key(std::make_shared<RegistryFile>(temp.path() / "registry.reg"));
+    const auto module = temp.path() / "lib";
+    const std::string expected = (module / "download").string();
+    EXPECT_EQ(DownloadFolder::resolve(key, settings::kLastSaveFolder, module), expected);
+    std::string stored;
+    key.readRootString(stored, settings::kLastSaveFolder);
+    EXPECT_EQ(stored, expected);
+
+    const auto own = temp.path() / "mine";
+    std::filesystem::create_directories(own);
+    key.writeRootString(own.string(), settings::kLastSaveFolder);
+    EXPECT_EQ(DownloadFolder::resolve(key, settings::kLastSaveFolder, module), own.string());
+    std::filesystem::remove(own);
+    EXPECT_EQ(DownloadFolder::resolve(key, settings::kLastSaveFolder, module), expected);
 }
 
 } // namespace

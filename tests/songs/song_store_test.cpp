@@ -33,9 +33,11 @@ void fill(SongStore& store, int n) {
     }
 }
 
-TEST(SongStore, AddGetRemoveOnTheEdges) {
+TEST(SongStore, EmptyStoreNullRecordsAndCopies) {
     SongStore store;
+    EXPECT_EQ(store.indexBytes(), 0u); // built at the first look-up
     EXPECT_EQ(store.addCopy(nullptr), 0);
+    EXPECT_EQ(store.insertCopy(0, nullptr), 0);
     EXPECT_EQ(store.findBySongId("S0"), -1);
     EXPECT_EQ(store.get(0), nullptr);
     EXPECT_EQ(store.removeAt(0), SongStore::kOutOfRange);
@@ -43,49 +45,14 @@ TEST(SongStore, AddGetRemoveOnTheEdges) {
 
     Song original = streaming("S0");
     EXPECT_EQ(store.addCopy(&original), 1);
-    fill(store, 0);
-    const Song more[] = {streaming("S1"), streaming("s1"), streaming("S1")};
-    for (const Song& r : more)
-        store.addCopy(&r);
-    EXPECT_EQ(store.count(), 4);
     // The store holds a copy, not the caller's record.
     EXPECT_NE(store.get(0), &original);
     original.setText(SongField::Song_ID, "changed");
     EXPECT_STREQ(store.get(0)->text(SongField::Song_ID), "S0");
-
-    EXPECT_EQ(store.get(-1), nullptr);
-    EXPECT_EQ(store.get(4), nullptr);
-    EXPECT_EQ(store.findBySongId("S1"), 1); // first match, byte-wise
-    EXPECT_EQ(store.findBySongId("s1"), 2);
-    EXPECT_EQ(store.removeAt(4), SongStore::kOutOfRange);
-    EXPECT_EQ(store.removeAt(-1), SongStore::kOutOfRange);
-
-    EXPECT_EQ(store.removeAt(1), 1);
-    EXPECT_STREQ(store.get(1)->text(SongField::Song_ID), "s1");
-    EXPECT_TRUE(store.remove(store.get(0)));
-    const Song outsider = streaming("S1");
-    EXPECT_FALSE(store.remove(&outsider));
-    EXPECT_EQ(store.count(), 2);
+    EXPECT_EQ(store.findBySongId("S0"), 0);
+    EXPECT_GT(store.indexBytes(), 0u);
     store.clear();
-    EXPECT_EQ(store.count(), 0);
-}
-
-TEST(SongStore, CurrentEntryFollowsItsRecord) {
-    SongStore store;
-    fill(store, 4);
-    store.setCurrent(2);
-    EXPECT_EQ(store.current(), 2);
-    store.setCurrent(1);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(store.get(i)->Is_Current, i == 1 ? 1 : 0) << i;
-    store.removeAt(0);
-    EXPECT_EQ(store.current(), 0);
-    EXPECT_EQ(store.get(0)->Is_Current, 1);
-    store.removeAt(0);
-    EXPECT_EQ(store.current(), -1);
-    store.setCurrent(1);
-    store.clear();
-    EXPECT_EQ(store.current(), -1);
+    EXPECT_EQ(store.indexBytes(), 0u);
 }
 
 TEST(SongStore, PositionInNowPlayingMatchesKindAndIgnoresCase) {
@@ -146,35 +113,6 @@ TEST(SongStore, ShuffleDrawsUntilAnUnmarkedEntry) {
     EXPECT_EQ(store.shuffleMarkOf(0), 0);
 }
 
-TEST(SongStore, ReorderFollowsTheGivenRecordsAndKeepsTheCurrentOne) {
-    SongStore store;
-    for (const char* id : {"A", "B", "C", "D"}) {
-        const Song r = streaming(id);
-        store.addCopy(&r);
-    }
-    const Song* a = store.get(0);
-    const Song* c = store.get(2);
-    const Song* d = store.get(3);
-    store.setCurrent(2);
-    EXPECT_EQ(store.findBySongId("D"), 3); // the index is built before the reorder
-    // D, A, C named; B, not named, keeps its place after them. Pointers stay valid.
-    store.reorder({d, a, c});
-    std::string order;
-    for (const Song& r : store.snapshot())
-        order += r.text(SongField::Song_ID);
-    EXPECT_EQ(order, "DACB");
-    EXPECT_EQ(store.findBySongId("D"), 0); // look-ups follow the new order
-    EXPECT_EQ(store.findBySongId("B"), 3);
-    EXPECT_EQ(store.get(0), d);
-    EXPECT_EQ(store.current(), 2);
-    EXPECT_EQ(store.get(store.current()), c);
-    // Strangers and repeats change nothing.
-    const Song stranger = streaming("X");
-    store.reorder({&stranger, d, d});
-    EXPECT_EQ(store.count(), 4);
-    EXPECT_EQ(store.get(0), d);
-}
-
 // What a scan of the records answers, the way the look-ups are meant to.
 int scanForId(SongStore& store, std::string_view id) {
     for (int i = 0; i < store.count(); ++i)
@@ -212,79 +150,123 @@ void expectLookUpsAgreeWithAScan(SongStore& store, std::mt19937& rng, int step) 
     }
 }
 
-TEST(SongStore, LookUpsStayRightThroughEveryChange) {
+// The store against a model of its records' order and of the current record: positions,
+// returns, the current mark and the look-ups agree after every change, arguments out of
+// range included.
+struct Model {
+    std::vector<const Song*> order;
+    const Song* current = nullptr;
+
+    int n() const { return static_cast<int>(order.size()); }
+    bool has(int i) const { return i >= 0 && i < n(); }
+    void erase(int i) {
+        if (order[static_cast<std::size_t>(i)] == current)
+            current = nullptr;
+        order.erase(order.begin() + i);
+    }
+    void expectSameAs(SongStore& store, int step) const {
+        ASSERT_EQ(store.count(), n()) << "step " << step;
+        int at = -1;
+        for (int i = 0; i < n(); ++i) {
+            ASSERT_EQ(store.get(i), order[static_cast<std::size_t>(i)]) << "step " << step << " at " << i;
+            EXPECT_EQ(store.get(i)->Is_Current, order[static_cast<std::size_t>(i)] == current ? 1 : 0);
+            at = order[static_cast<std::size_t>(i)] == current ? i : at;
+        }
+        ASSERT_EQ(store.current(), at) << "step " << step;
+    }
+};
+
+TEST(SongStore, EveryChangeKeepsOrderCurrentRecordAndLookUps) {
     SongStore store;
+    Model model;
     std::mt19937 rng(99);
+    const auto byPath = [](const Song& a, const Song& b) {
+        return a.view(SongField::Local_Path) < b.view(SongField::Local_Path);
+    };
     for (int step = 0; step < 4000; ++step) {
         const int n = store.count();
         const Song r = randomRecord(rng);
-        const int pick = n > 0 ? static_cast<int>(rng() % static_cast<unsigned>(n)) : 0;
-        const int other = n > 0 ? static_cast<int>(rng() % static_cast<unsigned>(n)) : 0;
-        switch (rng() % 12) {
+        // One past either end now and then.
+        const int pick = static_cast<int>(rng() % static_cast<unsigned>(n + 2)) - 1;
+        const int other = static_cast<int>(rng() % static_cast<unsigned>(n + 2)) - 1;
+        switch (rng() % 13) {
         case 0:
         case 1:
+            ASSERT_EQ(store.addCopy(&r), 1);
+            model.order.push_back(store.get(n));
+            break;
         case 2:
-            store.addCopy(&r);
+            ASSERT_EQ(store.adopt(std::make_unique<Song>(r)), 1);
+            model.order.push_back(store.get(n));
             break;
-        case 3:
-            store.adopt(std::make_unique<Song>(r));
-            break;
-        case 4:
-            store.insertCopy(static_cast<int>(rng() % static_cast<unsigned>(n + 1)), &r);
-            break;
-        case 5:
-        case 6:
-            store.removeAt(pick);
-            break;
-        case 7:
-            store.remove(store.get(pick));
-            break;
-        case 8:
-            store.move(pick, other);
-            break;
-        case 9:
-            store.swap(pick, other);
-            break;
-        case 10:
-            store.sort([](const Song& a, const Song& b) {
-                return a.view(SongField::Local_Path) < b.view(SongField::Local_Path);
-            });
-            break;
-        default:
-            if (rng() % 20 == 0)
-                store.clear();
+        case 3: {
+            const int at = pick + 1; // 0 to n + 1
+            ASSERT_EQ(store.insertCopy(at, &r), at <= n ? 1 : 0);
+            if (at <= n)
+                model.order.insert(model.order.begin() + at, store.get(at));
             break;
         }
+        case 4:
+            ASSERT_EQ(store.removeAt(pick), model.has(pick) ? 1 : SongStore::kOutOfRange);
+            if (model.has(pick))
+                model.erase(pick);
+            break;
+        case 5:
+            ASSERT_EQ(store.remove(model.has(pick) ? store.get(pick) : &r), model.has(pick));
+            if (model.has(pick))
+                model.erase(pick);
+            break;
+        case 6:
+            ASSERT_EQ(store.move(pick, other), model.has(pick) && model.has(other));
+            if (model.has(pick) && model.has(other)) {
+                const Song* moved = model.order[static_cast<std::size_t>(pick)];
+                model.order.erase(model.order.begin() + pick);
+                model.order.insert(model.order.begin() + other, moved);
+            }
+            break;
+        case 7:
+            ASSERT_EQ(store.swap(pick, other), model.has(pick) && model.has(other));
+            if (model.has(pick) && model.has(other))
+                std::swap(model.order[static_cast<std::size_t>(pick)],
+                          model.order[static_cast<std::size_t>(other)]);
+            break;
+        case 8:
+            store.sort(byPath);
+            std::stable_sort(model.order.begin(), model.order.end(),
+                             [&](const Song* a, const Song* b) { return byPath(*a, *b); });
+            break;
+        case 9: {
+            // Some records named twice, a stranger among them: the rest keep their order after them.
+            std::vector<const Song*> named = {&r};
+            for (int k = 0; k < 3 && n > 0; ++k)
+                named.push_back(model.order[rng() % static_cast<unsigned>(n)]);
+            store.reorder(named);
+            std::vector<const Song*> order;
+            for (const Song* s : named)
+                if (std::count(model.order.begin(), model.order.end(), s) == 1 &&
+                    std::count(order.begin(), order.end(), s) == 0)
+                    order.push_back(s);
+            for (const Song* s : model.order)
+                if (std::count(order.begin(), order.end(), s) == 0)
+                    order.push_back(s);
+            model.order = order;
+            break;
+        }
+        case 10:
+        case 11:
+            store.setCurrent(pick);
+            model.current = model.has(pick) ? model.order[static_cast<std::size_t>(pick)] : nullptr;
+            break;
+        default:
+            if (rng() % 20 == 0) {
+                store.clear();
+                model = Model{};
+            }
+            break;
+        }
+        model.expectSameAs(store, step);
         expectLookUpsAgreeWithAScan(store, rng, step);
     }
-}
-
-TEST(SongStore, MovesSwapsAndSortsKeepTheCurrentEntryOnItsRecord) {
-    SongStore store;
-    fill(store, 5); // S0..S4
-    store.setCurrent(1);
-    EXPECT_TRUE(store.move(1, 3)); // S0 S2 S3 S1 S4
-    EXPECT_EQ(store.current(), 3);
-    EXPECT_EQ(store.findBySongId("S1"), 3);
-    EXPECT_TRUE(store.move(4, 0)); // S4 S0 S2 S3 S1
-    EXPECT_EQ(store.current(), 4);
-    EXPECT_TRUE(store.swap(4, 0)); // S1 S0 S2 S3 S4
-    EXPECT_EQ(store.current(), 0);
-    EXPECT_FALSE(store.swap(0, 5));
-    EXPECT_FALSE(store.move(-1, 0));
-    const Song front = streaming("F");
-    EXPECT_EQ(store.insertCopy(0, &front), 1);
-    EXPECT_EQ(store.insertCopy(7, &front), 0);
-    EXPECT_EQ(store.current(), 1);
-    store.sort(
-        [](const Song& a, const Song& b) { return a.view(SongField::Song_ID) > b.text(SongField::Song_ID); });
-    EXPECT_STREQ(store.get(0)->text(SongField::Song_ID), "S4");
-    EXPECT_EQ(store.current(), 3); // S4 S3 S2 S1 S0 F
-    EXPECT_EQ(store.findBySongId("F"), 5);
-    EXPECT_GT(store.indexBytes(), 0u);
-    store.clear();
-    EXPECT_EQ(store.indexBytes(), 0u);
-    EXPECT_EQ(store.findBySongId("F"), -1);
 }
 
 // Ten songs are always there, wherever the writer moves them; readers must always find them.

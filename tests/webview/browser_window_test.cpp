@@ -1,13 +1,13 @@
 // The browser window of the dialogs' hyperlinks on the engine, offscreen, against a loopback
 // server: bridged targets are posted as forms with their content type, plain targets asked as
 // they are, one window serves every link, and a loaded page's body says scroll="no".
+#include "tests/protocol/protocol_doubles.h"
 #include "tests/support/page_server.h"
 #include "tests/support/web_test_main.h"
 #include "webview/browser_window.h"
 #include "webview/external_browser.h"
 #include "webview/hyperlink.h"
 
-#include "platform/message_box.h"
 #include "songs/login_block.h"
 
 #include <QApplication>
@@ -31,15 +31,6 @@ std::string pageOfPath(const httplib::Request& request) {
     return "<html><head><title>" + request.path + "</title></head><body>page</body></html>";
 }
 
-class NoBox : public MessageBox {
-public:
-    int show(std::string_view text, std::string_view, int) override {
-        texts.emplace_back(text);
-        return mb::kOk;
-    }
-    std::vector<std::string> texts;
-};
-
 class BrowserWindowTest : public QObject {
     Q_OBJECT
 
@@ -51,7 +42,7 @@ private slots:
         std::strcpy(login.password, "pw");
         std::strcpy(login.uKey, "key9");
         std::strcpy(login.webBase, server.base().c_str());
-        NoBox box;
+        test::ScriptedBox box;
         ProtocolContext context;
         context.login = &login;
         context.box = &box;
@@ -86,7 +77,7 @@ private slots:
         seen = server.seen();
         QCOMPARE(seen.back().method, std::string("GET"));
         QCOMPARE(seen.back().path, std::string("/kesto_player_faqlist.jsp"));
-        QVERIFY(box.texts.empty());
+        QVERIFY(box.shown.empty());
 
         ExternalBrowser::closeWindow();
         QVERIFY(ExternalBrowser::window() == nullptr);

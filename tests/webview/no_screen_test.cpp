@@ -4,8 +4,8 @@
 #include "webview/external_browser.h"
 #include "webview/hyperlink.h"
 
-#include "platform/message_box.h"
 #include "songs/login_block.h"
+#include "tests/protocol/protocol_doubles.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -17,19 +17,6 @@ namespace {
 
 using namespace kesto;
 
-class RecordingBox : public MessageBox {
-public:
-    int show(std::string_view text, std::string_view caption, int style) override {
-        texts.emplace_back(text);
-        captions.emplace_back(caption);
-        styles.push_back(style);
-        return mb::kOk;
-    }
-    std::vector<std::string> texts;
-    std::vector<std::string> captions;
-    std::vector<int> styles;
-};
-
 class NoScreenTest : public QObject {
     Q_OBJECT
 
@@ -39,7 +26,7 @@ private slots:
         LoginBlock login;
         login.userId = "kim";
         std::strcpy(login.webBase, "http://127.0.0.1:9");
-        RecordingBox box;
+        test::ScriptedBox box;
         ProtocolContext context;
         context.login = &login;
         context.box = &box;
@@ -49,9 +36,9 @@ private slots:
         Hyperlink faq(QStringLiteral("faq"), {WebHandoff(context).faqPage(), {}}, true, context, nullptr);
         faq.follow();
         QVERIFY(ExternalBrowser::window() == nullptr);
-        QCOMPARE(box.texts, (std::vector<std::string>{"Fail WebBrowser", "Fail WebBrowser"}));
-        QCOMPARE(box.captions.front(), std::string("Kesto Player"));
-        QCOMPARE(box.styles.front(), mb::kStopOk);
+        QCOMPARE(box.texts(), (std::vector<std::string>{"Fail WebBrowser", "Fail WebBrowser"}));
+        QCOMPARE(box.shown.front().caption, std::string("Kesto Player"));
+        QCOMPARE(box.shown.front().style, mb::kStopOk);
     }
 };
 
