@@ -1,6 +1,6 @@
 #include "listview/song_list_header.h"
 
-#include "listview/check_box_painter.h"
+#include "platform/check_box_painter.h"
 
 #include <QContextMenuEvent>
 #include <QPainter>

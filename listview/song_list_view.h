@@ -10,7 +10,6 @@
 #include "columns/column_info.h"
 #include "columns/column_kind.h"
 #include "columns/drop_rules.h"
-#include "listview/song_drag_source.h"
 #include "listview/song_table_model.h"
 #include "platform/message_port.h"
 
@@ -32,8 +31,6 @@ namespace kesto {
 
 class ColumnSetStore;
 class MessageBox;
-class SkinScrollBar;
-class SongDropTarget;
 class SongListHeader;
 enum class ClickKind : std::uint8_t;
 
@@ -61,7 +58,6 @@ public:
     bool isPlainList() const { return (flags_ & PlainList) != 0; }
     SongListHeader* header() const { return header_; }
     SongTableModel& table() const { return *model_; }
-    SkinScrollBar* skinScrollBar(Qt::Orientation orientation) const;
 
     // What the owner tells the list.
     void setAnswers(Answers answers) { answers_ = std::move(answers); }
@@ -121,13 +117,12 @@ public:
     void runCommand(int commandId);
     void runHeaderCommand(int commandId, int column);
 
-    // Drag and drop. beginDrag gives the data a drag of the selected rows offers (null when none
-    // may start) and marks the drag as running until endDrag; startDrag runs a whole drag.
-    std::unique_ptr<QMimeData> beginDrag() { return drag_->begin(); }
-    void endDrag() { drag_->end(); }
-    bool isDragging() const { return drag_->dragging(); }
-    std::vector<int> draggedRows() const { return drag_->rows(); }
-    int dropRow() const { return drag_->dropRow(); } // -1: after the last row
+    // Drag and drop (SongTableModel::beginDrag); startDrag runs a whole drag.
+    std::unique_ptr<QMimeData> beginDrag() { return model_->beginDrag(); }
+    void endDrag() { model_->endDrag(); }
+    bool isDragging() const { return model_->dragging(); }
+    std::vector<int> draggedRows() const { return model_->dragRows(); }
+    int dropRow() const { return model_->dropRow(); }
     // The dragged rows go to the drop row (message 1121); rowsMoved follows.
     void moveDraggedRows();
     // Points the rows at other records showing the same songs, row by row.
@@ -184,7 +179,6 @@ private:
         int x = 0; // relative to the cell's left edge
     };
 
-    void installDelegates();
     int checkColumn() const { return model_->columnOfKind(col::kCheck); } // -1: no check boxes
     int titleColumn() const { return model_->columnOfKind(col::kSongName); }
     // Ticks or unticks a row as a click on its check box does (the row alone where none).
@@ -206,6 +200,9 @@ private:
     void setAllChecked(bool on);
     void tellChecks(int row, bool checked);
     int focusColumn() const;
+    DropPlace dropPlace(const QMimeData& data) const;
+    // The answer to data over pos; where it may drop as songs, the row there is the drop row.
+    DropEffect dropEffect(const QMimeData& data, const QPoint& pos);
     void dropped(const DropDecision& decision, const QMimeData& data);
     bool dragFromPress(const QMouseEvent* event);
     int firstSelectedOrFocused(bool preferFocused) const;
@@ -239,9 +236,7 @@ private:
     // Letters typed in quick succession, matched against the song names.
     QString typed_;
     QElapsedTimer typedAt_;
-    // Drag and drop: the drag state, the drop target, and the press a drag may start from.
-    std::unique_ptr<SongDragSource> drag_;
-    std::unique_ptr<SongDropTarget> dropTarget_;
+    // The press a drag may start from.
     std::optional<QPoint> dragPress_;
     int deferredSelect_ = -1; // a press on one of several selected rows selects it alone on release
 };

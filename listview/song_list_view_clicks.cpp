@@ -3,8 +3,8 @@
 #include "columns/click_table.h"
 #include "columns/page_rules.h"
 #include "include/kesto/window_message.h"
+#include "listview/cell_delegate.h"
 #include "listview/song_table_model.h"
-#include "listview/text_cell_delegate.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
 #include "songs/panel_messages.h"
@@ -88,7 +88,7 @@ void SongListView::leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers
     const std::optional<RowCell> cell = this->cell(hit.row, hit.column);
     if (cell && cell->check != RowCell::kNoCheck)
         return toggleCheck(hit.row, hit.column);
-    if (cell && cell->dropDown && hit.x >= columnWidth(hit.column) - TextCellDelegate::kDropDownWidth)
+    if (cell && cell->dropDown && hit.x >= columnWidth(hit.column) - CellDelegate::kDropDownWidth)
         return (void)edit(model_->index(hit.row, hit.column)); // the delegate's list of entries
     // Several selected rows stay selected until the release, so that a drag takes them all.
     if (modifiers == Qt::NoModifier && isChecked(hit.row) && model_->checkedCount() > 1)

@@ -3,7 +3,11 @@
 #include "columns/cell_formatter.h"
 #include "columns/click_table.h"
 #include "columns/column_kind.h"
+#include "columns/drag_formats.h"
+#include "listview/drag_table.h"
+#include "listview/song_drag_data.h"
 #include "platform/cp949.h"
+#include "platform/process_drag_table.h"
 #include "platform/screen_text.h"
 
 #include <QColor>
@@ -145,19 +149,12 @@ std::optional<RowCell> SongTableModel::cell(int at, int column) const {
     if (object == nullptr || !hasCell(*object, column))
         return std::nullopt;
     const int kind = kindOf(column);
-    const Song& record = *object->record();
     RowCell cell;
     std::string scratch;
     cell.text = text(*object, column, scratch);
     cell.check = kind == col::kCheck ? (object->selected ? 1 : 0) : RowCell::kNoCheck;
-    cell.clickFlags = ClickTable::flagsFor(kind, column, record, pageKind_, miniList_);
+    cell.clickFlags = ClickTable::flagsFor(kind, column, *object->record(), pageKind_, miniList_);
     cell.dropDown = object->dropDownColumn() == column;
-    cell.singleIcon = col::isIconKind(kind) && kind != col::kDownload && kind != col::kCheck;
-    cell.twoZone = kind == col::kDownload;
-    if (kind == col::kRankChange) {
-        CellFormatter::rankChange(record.view(SongField::Rank_Text), &cell.trend);
-        cell.rankMark = cell.trend != RankTrend::None;
-    }
     return cell;
 }
 
@@ -379,6 +376,43 @@ void SongTableModel::renumber() {
         rows_[i].setNumber(static_cast<std::int64_t>(i) + 1);
     if (!rows_.empty())
         rowsChanged(0, rowCount() - 1);
+}
+
+// ---- drags ----
+
+std::unique_ptr<QMimeData> SongTableModel::beginDrag() const {
+    if (!miniList_ && !DragFormats::dragStarts(pageKind_))
+        return nullptr;
+    std::vector<int> rows = checkedRows();
+    std::vector<const Song*> records;
+    for (int at : rows) {
+        if (record(at) == nullptr)
+            return nullptr;
+        records.push_back(record(at));
+    }
+    // Rows of the mini list go only where its own format is taken: back into the mini list.
+    const std::string_view format =
+        miniList_ ? DragFormats::kMiniList : DragFormats::offeredBy(pageKind_, records);
+    if (records.empty() || format.empty())
+        return nullptr;
+    const std::uint64_t serial = DragTable::keep(SongDragData::idOf(this), records);
+    if (serial == 0)
+        return nullptr;
+    endDrag();
+    drag_ = {serial, std::move(rows), -1};
+    return SongDragData::make(format, serial);
+}
+
+void SongTableModel::endDrag() const {
+    ProcessDragTable::forget(std::exchange(drag_.serial, 0));
+}
+
+bool SongTableModel::startedHere(const QMimeData& data) const {
+    for (std::string_view format : DragFormats::kAll)
+        if (const auto payload = SongDragData::payload(data, format);
+            payload && payload->serial == drag_.serial)
+            return dragging();
+    return false;
 }
 
 } // namespace kesto

@@ -13,7 +13,6 @@
 #include <QAbstractTableModel>
 #include <QMimeData>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -41,11 +40,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // What a drag of the selected rows carries, made by the list that keeps the drag's state.
-    void setDragData(std::function<std::unique_ptr<QMimeData>()> make) { dragData_ = std::move(make); }
-    QMimeData* mimeData(const QModelIndexList&) const override {
-        return dragData_ ? dragData_().release() : nullptr;
-    }
+    // Qt's drag of the selected rows, which are the ticked rows.
+    QMimeData* mimeData(const QModelIndexList&) const override { return beginDrag().release(); }
 
     bool valid(int row) const { return row >= 0 && row < static_cast<int>(rows_.size()); }
     RowObject* row(int row) { return valid(row) ? &rows_[static_cast<std::size_t>(row)] : nullptr; }
@@ -89,6 +85,18 @@ public:
     void reorder(const std::vector<int>& order);
     void renumber();
 
+    // A drag of the ticked rows: the data it offers, null where none may start (a device page, no
+    // tick, a row without a song). The drag table keeps the songs until endDrag; the rows stay
+    // for a move, as does the row a drop on this list goes to (-1: after the last row).
+    std::unique_ptr<QMimeData> beginDrag() const;
+    void endDrag() const;
+    bool dragging() const { return drag_.serial != 0; }
+    bool startedHere(const QMimeData& data) const; // the data is this list's running drag
+    const std::vector<int>& dragRows() const { return drag_.rows; }
+    void forgetDragRows() { drag_.rows.clear(); }
+    int dropRow() const { return drag_.dropRow; }
+    void setDropRow(int row) { drag_.dropRow = row; }
+
 signals:
     void checksChanged();
     // An entry of a drop-down cell was chosen (the cell shows it from now on).
@@ -108,7 +116,12 @@ private:
     int current_ = -1;
     ListColors colors_;
     bool marking_ = true;
-    std::function<std::unique_ptr<QMimeData>()> dragData_;
+    struct Drag {
+        std::uint64_t serial = 0; // 0: none runs
+        std::vector<int> rows;
+        int dropRow = -1;
+    };
+    mutable Drag drag_; // Qt starts a drag from the const mimeData
 };
 
 } // namespace kesto
