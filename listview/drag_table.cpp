@@ -37,13 +37,8 @@ std::uint64_t DragTable::keep(std::uint64_t source, std::span<const Song* const>
     return ProcessDragTable::keep(entry);
 }
 
-std::optional<std::uint64_t> DragTable::sourceOf(std::uint64_t serial) {
-    const QByteArray entry = ProcessDragTable::entry(serial);
-    if (entry.size() < kSourceBytes)
-        return std::nullopt;
-    std::uint64_t source = 0;
-    std::memcpy(&source, entry.constData(), sizeof source);
-    return source;
+bool DragTable::runs(std::uint64_t serial) {
+    return ProcessDragTable::entry(serial).size() >= kSourceBytes;
 }
 
 std::vector<Song> DragTable::songsOf(std::uint64_t serial) {

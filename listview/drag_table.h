@@ -5,7 +5,6 @@
 #include "songs/song.h"
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -19,8 +18,8 @@ public:
     // Keeps copies of the songs under a new serial until forget; 0 when they cannot be kept.
     // ProcessDragTable::forget lets them go.
     static std::uint64_t keep(std::uint64_t source, std::span<const Song* const> songs);
-    // The list a running drag started in; nothing when the serial names no running drag.
-    static std::optional<std::uint64_t> sourceOf(std::uint64_t serial);
+    // Whether the serial names a running drag.
+    static bool runs(std::uint64_t serial);
     // Copies of a running drag's songs, in list order.
     static std::vector<Song> songsOf(std::uint64_t serial);
 };

@@ -66,18 +66,6 @@ SongListView::~SongListView() {
     saveColumns();
 }
 
-int SongListView::pageKind() const {
-    return model_->pageKind();
-}
-
-int SongListView::dropPageKind() const {
-    return answers_.dropPageKind ? answers_.dropPageKind() : pageKind();
-}
-
-bool SongListView::commandEnabled(int commandId) const {
-    return !answers_.commandEnabled || answers_.commandEnabled(commandId);
-}
-
 void SongListView::updateLook() {
     const QColor base = palette().color(QPalette::Text);
     const int skin = answers_.skinType ? answers_.skinType() : 0;
@@ -146,14 +134,6 @@ std::vector<ColumnInfo> SongListView::columns() const {
     return out;
 }
 
-int SongListView::columnCount() const {
-    return model_->columnCount();
-}
-
-int SongListView::columnKind(int column) const {
-    return model_->kindOf(column);
-}
-
 void SongListView::saveColumns() {
     if (store_ != nullptr && appliedPageKind_ > 0 && columnCount() > 0)
         store_->saveSet(appliedPageKind_, columns(), rankSuppressed_);
@@ -175,7 +155,7 @@ bool SongListView::deleteRow(int row) {
 }
 
 void SongListView::deleteAllRows() {
-    lastClickedRow_ = anchorRow_ = -1;
+    anchorRow_ = -1;
     // Show page clears the list before its fetch and again as it fills it.
     if (rowCount() > 0)
         model_->clear();

@@ -1,6 +1,6 @@
 #pragma once
-// The song list: a table view over the song table model, with one delegate per kind of cell
-// and a header that is also the check-all box and the column chooser. Ticks are the model's
+// The song list: a table view over the song table model, with one delegate that draws each kind
+// of cell and a header that is also the check-all box and the column chooser. Ticks are the model's
 // check states and the view's selection follows them. On top of what the view does by itself,
 // the list adds what the panel needs: clicks on cell icons turned into the panel's numbered
 // messages, Space ticks, Enter listens, type-ahead, menus, and the drop rules. What the list
@@ -66,9 +66,11 @@ public:
     void setMessageBox(MessageBox* box) { box_ = box; }
     // Where "load a play list or my album" goes (message 1232); null when there is none.
     void setHostSideWindow(WindowHandle window) { hostSideWindow_ = window; }
-    int pageKind() const;
-    int dropPageKind() const;
-    bool commandEnabled(int commandId) const;
+    int pageKind() const { return model_->pageKind(); }
+    int dropPageKind() const { return answers_.dropPageKind ? answers_.dropPageKind() : pageKind(); }
+    bool commandEnabled(int commandId) const {
+        return !answers_.commandEnabled || answers_.commandEnabled(commandId);
+    }
 
     // Columns.
     void setColumnStore(ColumnSetStore* store) { store_ = store; }
@@ -76,15 +78,12 @@ public:
     void applyPageKind(int pageKind);
     void setColumns(std::span<const ColumnInfo> columns, int pageKind);
     std::vector<ColumnInfo> columns() const; // as the header shows them now
-    int columnCount() const;
-    int columnKind(int column) const;
+    int columnCount() const { return model_->columnCount(); }
+    int columnKind(int column) const { return model_->kindOf(column); }
     void saveColumns();
 
-    // Rows. A record passed by pointer stays its owner's; a unique_ptr is kept by the row.
-    int insertRow(int row, Song* record) { return model_->insert(row, record, nullptr); }
-    int insertRow(int row, std::unique_ptr<Song> record) {
-        return model_->insert(row, nullptr, std::move(record));
-    }
+    // Rows. Appended records stay their owner's; an inserted one is kept by its row.
+    int insertRow(int row, std::unique_ptr<Song> record) { return model_->insert(row, std::move(record)); }
     void appendRows(std::span<Song* const> records);
     void refreshRow(int row) { model_->refresh(row); }
     bool deleteRow(int row);
@@ -101,11 +100,13 @@ public:
     // Ticks, which are the selection.
     void checkAll() { setAllChecked(true); }
     void uncheckAll() { setAllChecked(false); }
-    int checkedCount(int column) const;
+    int checkedCount(int column) const {
+        return columnKind(column) == col::kCheck ? model_->checkedCount() : 0;
+    }
     bool isChecked(int row) const { return model_->isChecked(row); }
     void setRowChecked(int row, bool checked) { model_->setChecked(row, checked); }
     std::vector<int> selectedRows() const { return model_->checkedRows(); }
-    int focusedRow() const;
+    int focusedRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
 
     // Sorting by a column index of the page's table; a column that does not sort changes nothing.
     void sortByColumn(int column);
@@ -126,7 +127,7 @@ public:
     // The dragged rows go to the drop row (message 1121); rowsMoved follows.
     void moveDraggedRows();
     // Points the rows at other records showing the same songs, row by row.
-    void rebindRows(std::span<Song* const> records);
+    void rebindRows(std::span<Song* const> records) { model_->rebind(records); }
 
     QRect cellRect(int row, int column) const; // empty for a hidden column
 
@@ -191,7 +192,6 @@ private:
     void toggleCheck(int row, int column);
     void selectByClick(int row, Qt::KeyboardModifiers modifiers);
     void dispatchClick(ClickKind kind, const CellHit& hit);
-    void showGreyNotice();
     void notify(unsigned message, RowWords words, bool miniRoute);
     // The selection, the header's box and the mini list's button follow the ticks.
     void followChecks();
@@ -227,7 +227,6 @@ private:
     ColumnSetStore* store_ = nullptr;
     int appliedPageKind_ = 0;
     bool followingChecks_ = false;
-    int lastClickedRow_ = -1;
     int lastClickedColumn_ = -1;
     int anchorRow_ = -1;
     // The phone-decoration click waiting to be reported.

@@ -12,10 +12,6 @@ namespace kesto {
 
 // ---- checks ----
 
-int SongListView::checkedCount(int column) const {
-    return columnKind(column) == col::kCheck ? model_->checkedCount() : 0;
-}
-
 void SongListView::tellChecks(int row, bool checked) {
     if (pageKind() == 1 || isMiniList())
         emit checkChanged(row, checked);

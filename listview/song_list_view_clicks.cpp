@@ -21,16 +21,11 @@ namespace kesto {
 // ---- mouse ----
 
 SongListView::CellHit SongListView::hitTest(const QPoint& pos) const {
-    CellHit hit;
-    hit.row = rowAt(pos.y());
-    if (record(hit.row) == nullptr)
+    const int row = rowAt(pos.y());
+    const int column = columnAt(pos.x());
+    if (record(row) == nullptr)
         return {};
-    hit.column = columnAt(pos.x());
-    if (hit.column < 0 || hit.column >= columnCount())
-        hit.column = -1;
-    else
-        hit.x = pos.x() - columnViewportPosition(hit.column);
-    return hit;
+    return column < 0 ? CellHit{row} : CellHit{row, column, pos.x() - columnViewportPosition(column)};
 }
 
 std::optional<ClickKind> SongListView::clickAt(const CellHit& hit) const {
@@ -38,7 +33,7 @@ std::optional<ClickKind> SongListView::clickAt(const CellHit& hit) const {
     if (!cell || cell->clickFlags == 0)
         return std::nullopt;
     const int width = columnWidth(hit.column);
-    const int textWidth = fontMetrics().horizontalAdvance(SongTableModel::onScreen(cell->text));
+    const int textWidth = fontMetrics().horizontalAdvance(cellText(hit.row, hit.column));
     for (ClickKind kind : ClickTable::kOrder)
         if ((cell->clickFlags & ClickTable::bit(kind)) != 0 &&
             ClickTable::inHotArea(ClickTable::action(kind, isMiniList()).area, hit.x, width, textWidth))
@@ -53,16 +48,14 @@ void SongListView::notify(unsigned message, RowWords words, bool miniRoute) {
         port_.post(target_, message, words.first, words.second);
 }
 
-void SongListView::showGreyNotice() {
-    const std::string& notice = PageRules::greyItemNotice(pageKind());
-    if (!notice.empty() && box_ != nullptr)
-        box_->show(notice, kMessageBoxCaption, mb::kInformationOk);
-}
-
 void SongListView::dispatchClick(ClickKind kind, const CellHit& hit) {
     const ClickAction action = ClickTable::action(kind, isMiniList());
-    if (kind == ClickKind::GreyState)
-        return showGreyNotice();
+    if (kind == ClickKind::GreyState) {
+        const std::string& notice = PageRules::greyItemNotice(pageKind());
+        if (!notice.empty() && box_ != nullptr)
+            box_->show(notice, kMessageBoxCaption, mb::kInformationOk);
+        return;
+    }
     if (action.delayed) {
         pendingPhoneDeco_ = hit;
         phoneDecoTimer_.start(kPhoneDecoDelayMs, this);
@@ -101,7 +94,6 @@ void SongListView::leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers
 
 void SongListView::mousePressEvent(QMouseEvent* event) {
     const CellHit hit = hitTest(event->position().toPoint());
-    lastClickedRow_ = hit.row;
     lastClickedColumn_ = hit.column;
     if (event->button() == Qt::RightButton) {
         if (hit.row >= 0 && !isChecked(hit.row)) {
@@ -159,7 +151,6 @@ void SongListView::contextMenuEvent(QContextMenuEvent* event) {
         const int focused = focusedRow();
         rowHit = record(focused) != nullptr;
         if (rowHit) {
-            lastClickedRow_ = focused;
             if (!isChecked(focused))
                 model_->checkOnly(focused, focused);
             const QRect cell = cellRect(focused, titleColumn());

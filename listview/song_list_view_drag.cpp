@@ -21,26 +21,15 @@ namespace kesto {
 namespace {
 
 Qt::DropAction actionOf(DropEffect effect) {
-    switch (effect) {
-    case DropEffect::Copy:
-        return Qt::CopyAction;
-    case DropEffect::Move:
-        return Qt::MoveAction;
-    case DropEffect::None:
-        break;
-    }
-    return Qt::IgnoreAction;
+    return effect == DropEffect::Copy   ? Qt::CopyAction
+           : effect == DropEffect::Move ? Qt::MoveAction
+                                        : Qt::IgnoreAction;
 }
 
 // Answers a drag event; an ignored answer keeps the drop from this list.
 void answer(QDropEvent* event, DropEffect effect) {
-    if (effect == DropEffect::None) {
-        event->setDropAction(Qt::IgnoreAction);
-        event->ignore();
-        return;
-    }
     event->setDropAction(actionOf(effect));
-    event->accept();
+    event->setAccepted(effect != DropEffect::None);
 }
 
 } // namespace
@@ -141,20 +130,17 @@ void SongListView::moveDraggedRows() {
     std::vector<int> newIndex(order.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         newIndex[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+    const auto moved = [&newIndex](int row) {
+        return row >= 0 && row < static_cast<int>(newIndex.size()) ? newIndex[static_cast<std::size_t>(row)]
+                                                                   : row;
+    };
     const int focused = focusedRow();
     model_->reorder(order);
-    for (int* row : {&anchorRow_, &lastClickedRow_})
-        if (*row >= 0 && *row < static_cast<int>(newIndex.size()))
-            *row = newIndex[static_cast<std::size_t>(*row)];
-    if (focused >= 0 && focused < static_cast<int>(newIndex.size()))
-        setFocusedRow(newIndex[static_cast<std::size_t>(focused)]);
+    anchorRow_ = moved(anchorRow_);
+    setFocusedRow(moved(focused));
     if (isMiniList() || DropRules::renumbersAfterMove(pageKind()))
         model_->renumber();
     emit rowsMoved();
-}
-
-void SongListView::rebindRows(std::span<Song* const> records) {
-    model_->rebind(records);
 }
 
 } // namespace kesto

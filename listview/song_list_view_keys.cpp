@@ -38,16 +38,10 @@ bool isNavigationKey(int key) {
 int clipboardCommand(int key, Qt::KeyboardModifiers modifiers, bool miniList) {
     if (miniList || modifiers != Qt::ControlModifier)
         return 0;
-    switch (key) {
-    case Qt::Key_X:
-        return listcmd::kCut;
-    case Qt::Key_C:
-        return listcmd::kCopy;
-    case Qt::Key_V:
-        return listcmd::kPaste;
-    default:
-        return 0;
-    }
+    return key == Qt::Key_X   ? listcmd::kCut
+           : key == Qt::Key_C ? listcmd::kCopy
+           : key == Qt::Key_V ? listcmd::kPaste
+                              : 0;
 }
 
 } // namespace
@@ -56,10 +50,6 @@ int clipboardCommand(int key, Qt::KeyboardModifiers modifiers, bool miniList) {
 
 QItemSelectionModel::SelectionFlags SongListView::selectionCommand(const QModelIndex&, const QEvent*) const {
     return QItemSelectionModel::NoUpdate; // the ticks alone select
-}
-
-int SongListView::focusedRow() const {
-    return currentIndex().isValid() ? currentIndex().row() : -1;
 }
 
 int SongListView::focusColumn() const {
@@ -118,10 +108,10 @@ bool SongListView::deleteByKey() {
 }
 
 void SongListView::openMenuByKey() {
-    const QRect row = focusedRow() >= 0
-                          ? QRect(0, rowViewportPosition(focusedRow()), viewport()->width(), kRowHeight)
-                          : QRect();
-    const QPoint local = row.isValid() ? row.center() : QPoint(viewport()->width() / 2, 0);
+    // The menu opens on the focused row (contextMenuEvent), else at the top of the list.
+    const int focused = focusedRow();
+    const QPoint local(viewport()->width() / 2,
+                       focused >= 0 ? rowViewportPosition(focused) + kRowHeight / 2 : 0);
     const QPoint pos = viewport()->mapTo(this, local);
     QContextMenuEvent event(QContextMenuEvent::Keyboard, pos, mapToGlobal(pos));
     QApplication::sendEvent(this, &event);

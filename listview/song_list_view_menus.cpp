@@ -42,10 +42,7 @@ void SongListView::runHeaderCommand(int commandId, int column) {
             resizeColumnToContents(i);
     } else if (commandId >= listcmd::kShowColumnBase) {
         const int target = commandId - listcmd::kShowColumnBase;
-        if (isColumnHidden(target))
-            showColumn(target);
-        else
-            hideColumn(target);
+        setColumnHidden(target, !isColumnHidden(target));
         saveColumns();
         emit columnsChanged();
     }

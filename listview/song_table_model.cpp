@@ -161,21 +161,17 @@ std::optional<RowCell> SongTableModel::cell(int at, int column) const {
 QString SongTableModel::cellText(int at, int column) const {
     const RowObject* object = row(at);
     std::string scratch;
-    return object != nullptr ? onScreen(text(*object, column, scratch)) : QString();
-}
-
-QString SongTableModel::onScreen(std::string_view text) {
-    return text.empty() ? QString() : ScreenText::fromCp949(text);
+    const std::string_view shown = object != nullptr ? text(*object, column, scratch) : std::string_view();
+    return shown.empty() ? QString() : ScreenText::fromCp949(shown);
 }
 
 // ---- rows ----
 
-int SongTableModel::insert(int at, Song* record, std::unique_ptr<Song> owned) {
+int SongTableModel::insert(int at, std::unique_ptr<Song> owned) {
     if (!valid(at))
         at = rowCount();
     beginInsertRows({}, at, at);
-    auto place = rows_.begin() + at;
-    place = owned ? rows_.emplace(place, std::move(owned)) : rows_.emplace(place, record);
+    const auto place = rows_.emplace(rows_.begin() + at, std::move(owned));
     if (place->record() != nullptr)
         place->fill(at + 1, false);
     if (current_ >= at)
@@ -257,35 +253,20 @@ void SongTableModel::setChecked(int at, bool on) {
     emit checksChanged();
 }
 
-void SongTableModel::checkOnly(int low, int high) {
+void SongTableModel::setTicks(const std::function<bool(int row, bool was)>& tick) {
     int first = -1;
     int last = -1;
     for (int i = 0; i < rowCount(); ++i) {
-        const bool on = i >= low && i <= high;
-        if (rows_[static_cast<std::size_t>(i)].selected == on)
+        RowObject& object = rows_[static_cast<std::size_t>(i)];
+        const bool on = tick(i, object.selected);
+        if (object.selected == on)
             continue;
-        rows_[static_cast<std::size_t>(i)].selected = on;
+        object.selected = on;
         first = first < 0 ? i : first;
         last = i;
     }
     if (first >= 0)
         rowsChanged(first, last);
-    emit checksChanged();
-}
-
-void SongTableModel::setAllChecked(bool on) {
-    for (RowObject& object : rows_)
-        object.selected = on;
-    if (!rows_.empty())
-        rowsChanged(0, rowCount() - 1);
-    emit checksChanged();
-}
-
-void SongTableModel::invert() {
-    for (RowObject& object : rows_)
-        object.selected = !object.selected;
-    if (!rows_.empty())
-        rowsChanged(0, rowCount() - 1);
     emit checksChanged();
 }
 

@@ -13,6 +13,7 @@
 #include <QAbstractTableModel>
 #include <QMimeData>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -52,10 +53,9 @@ public:
     // A cell as the row shows it now; nothing for a row without a song.
     std::optional<RowCell> cell(int row, int column) const;
     QString cellText(int row, int column) const;
-    static QString onScreen(std::string_view text);
 
-    // Rows. A record passed by pointer stays its owner's; a unique_ptr is kept by the row.
-    int insert(int at, Song* record, std::unique_ptr<Song> owned);
+    // Rows. Appended records stay their owner's; an inserted one is kept by its row.
+    int insert(int at, std::unique_ptr<Song> owned);
     // Filling is a reset: no per-row signals.
     void append(std::span<Song* const> records);
     bool remove(int row);
@@ -69,9 +69,15 @@ public:
     bool isChecked(int row) const;
     void setChecked(int row, bool on);
     // Ticks rows low..high alone (one row when equal); -1 unticks all.
-    void checkOnly(int low, int high);
-    void setAllChecked(bool on);
-    void invert();
+    void checkOnly(int low, int high) {
+        setTicks([low, high](int row, bool) { return row >= low && row <= high; });
+    }
+    void setAllChecked(bool on) {
+        setTicks([on](int, bool) { return on; });
+    }
+    void invert() {
+        setTicks([](int, bool was) { return !was; });
+    }
     bool allChecked() const;
     int checkedCount() const;
     std::vector<int> checkedRows() const;
@@ -103,6 +109,7 @@ signals:
     void entryChosen(int row, int entry);
 
 private:
+    void setTicks(const std::function<bool(int row, bool was)>& tick);
     void rowsChanged(int first, int last);
     bool hasCell(const RowObject& row, int column) const;
     // A cell's CP949 bytes: a view of the song's own text where the cell shows it as it is,
