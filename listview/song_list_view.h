@@ -182,13 +182,13 @@ private:
 
     int checkColumn() const { return model_->columnOfKind(col::kCheck); } // -1: no check boxes
     int titleColumn() const { return model_->columnOfKind(col::kSongName); }
-    // Ticks or unticks a row as a click on its check box does (the row alone where none).
-    void toggleRow(int row);
     // Moves the keyboard focus to a row (the view scrolls it into view); ticks stay as they are.
     void setFocusedRow(int row);
     CellHit hitTest(const QPoint& viewportPos) const;
     std::optional<ClickKind> clickAt(const CellHit& hit) const;
     void leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers);
+    // Ticks or unticks a row as a click on its check box in column does; -1: a page without
+    // check boxes, where the row's tick is its selection alone and nothing is posted.
     void toggleCheck(int row, int column);
     void selectByClick(int row, Qt::KeyboardModifiers modifiers);
     void dispatchClick(ClickKind kind, const CellHit& hit);

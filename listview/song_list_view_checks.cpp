@@ -66,7 +66,8 @@ void SongListView::toggleCheck(int row, int column) {
     if (checked)
         setFocusedRow(row);
     tellChecks(row, checked);
-    port_.post(target_, msg::kToListControl, row, column);
+    if (column >= 0)
+        port_.post(target_, msg::kToListControl, row, column);
 }
 
 // ---- sorting ----

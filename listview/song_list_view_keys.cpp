@@ -71,22 +71,11 @@ QModelIndex SongListView::moveCursor(CursorAction action, Qt::KeyboardModifiers 
     return to.isValid() ? model_->index(to.row(), focusColumn()) : to;
 }
 
-void SongListView::toggleRow(int row) {
-    if (record(row) == nullptr)
-        return;
-    const int column = checkColumn();
-    if (column >= 0)
-        return toggleCheck(row, column);
-    // A page without check boxes: the row's selection alone, mirrored as a tick would be.
-    const bool checked = !isChecked(row);
-    model_->setChecked(row, checked);
-    tellChecks(row, checked);
-}
-
 void SongListView::toggleByKey() {
     const int focused = focusedRow();
     for (int row : focused >= 0 ? std::vector<int>{focused} : selectedRows())
-        toggleRow(row);
+        if (record(row) != nullptr)
+            toggleCheck(row, checkColumn());
     anchorRow_ = focusedRow();
 }
 
