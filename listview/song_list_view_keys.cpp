@@ -4,7 +4,6 @@
 #include "columns/list_command_ids.h"
 #include "columns/list_menu_items.h"
 #include "columns/page_rules.h"
-#include "listview/list_menus.h"
 #include "listview/song_list_header.h"
 #include "listview/song_table_model.h"
 #include "songs/panel_messages.h"
