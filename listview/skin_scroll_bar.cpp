@@ -6,17 +6,17 @@
 namespace kesto {
 
 SkinScrollBar::SkinScrollBar(Qt::Orientation orientation, bool miniList, QWidget* parent)
-    : QScrollBar(orientation, parent), thickness_(miniList ? kMiniThickness : kThickness) {
+    : QScrollBar(orientation, parent) {
     setObjectName("ScrollBarForListTree");
-    if (orientation == Qt::Vertical)
-        setFixedWidth(thickness_);
-    else
-        setFixedHeight(thickness_);
+    const int thickness = miniList ? kMiniThickness : kThickness;
+    orientation == Qt::Vertical ? setFixedWidth(thickness) : setFixedHeight(thickness);
 }
 
 QSize SkinScrollBar::sizeHint() const {
+    // The fixed thickness, where the scroll area looks when it lays the bar out.
     const QSize hint = QScrollBar::sizeHint();
-    return orientation() == Qt::Vertical ? QSize(thickness_, hint.height()) : QSize(hint.width(), thickness_);
+    return orientation() == Qt::Vertical ? QSize(minimumWidth(), hint.height())
+                                         : QSize(hint.width(), minimumHeight());
 }
 
 void SkinScrollBar::paintEvent(QPaintEvent*) {

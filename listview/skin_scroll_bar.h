@@ -17,14 +17,10 @@ public:
     SkinScrollBar(Qt::Orientation orientation, bool miniList, QWidget* parent = nullptr);
 
     int controlId() const { return orientation() == Qt::Vertical ? kVerticalId : kHorizontalId; }
-    int thickness() const { return thickness_; }
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    int thickness_;
 };
 
 } // namespace kesto

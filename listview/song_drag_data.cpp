@@ -31,17 +31,9 @@ std::optional<DragPayload> SongDragData::payload(const QMimeData& data, std::str
     const QByteArray bytes = data.data(name);
     auto payload = DragPayload::decode(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), DragTable::token());
-    if (payload && !DragTable::sourceOf(payload->serial))
+    if (payload && !DragTable::runs(payload->serial))
         return std::nullopt;
     return payload;
-}
-
-std::vector<std::string> SongDragData::formats(const QMimeData& data) {
-    std::vector<std::string> ours;
-    for (std::string_view format : DragFormats::kAll)
-        if (payload(data, format))
-            ours.emplace_back(format);
-    return ours;
 }
 
 std::optional<std::vector<Song>> SongDragData::songs(const QMimeData& data) {
@@ -62,7 +54,11 @@ std::vector<std::string> SongDragData::localFiles(const QMimeData& data) {
 }
 
 DropOffer SongDragData::offer(const QMimeData& data) {
-    return DropOffer::of(formats(data), !localFiles(data).empty());
+    std::vector<std::string> ours;
+    for (std::string_view format : DragFormats::kAll)
+        if (payload(data, format))
+            ours.emplace_back(format);
+    return DropOffer::of(ours, !localFiles(data).empty());
 }
 
 } // namespace kesto

@@ -22,8 +22,6 @@ class SongDragData {
 public:
     // The data of the running drag serial (kept in the drag table), offered under format.
     static std::unique_ptr<QMimeData> make(std::string_view format, std::uint64_t serial);
-    // Our formats whose payload this process made.
-    static std::vector<std::string> formats(const QMimeData& data);
     // The payload under one format, when it names a running drag of this process.
     static std::optional<DragPayload> payload(const QMimeData& data, std::string_view format);
     // The songs of a drop: copies of the running drag's songs named under the first format of
@@ -31,6 +29,7 @@ public:
     static std::optional<std::vector<Song>> songs(const QMimeData& data);
     // The local files and folders of a file list, as paths of this system.
     static std::vector<std::string> localFiles(const QMimeData& data);
+    // Our formats whose payload names a running drag of this process, and the files.
     static DropOffer offer(const QMimeData& data);
     static std::uint64_t idOf(const void* list) { return reinterpret_cast<std::uintptr_t>(list); }
 };

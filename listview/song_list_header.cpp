@@ -1,6 +1,6 @@
 #include "listview/song_list_header.h"
 
-#include "listview/check_box_painter.h"
+#include "platform/check_box_painter.h"
 
 #include <QContextMenuEvent>
 #include <QPainter>
@@ -19,8 +19,7 @@ SongListHeader::SongListHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, pa
 
 void SongListHeader::startOver(int count) {
     images_.assign(static_cast<std::size_t>(count), NoImage);
-    sortColumn_ = -1;
-    sortAscending_ = false;
+    setSortState(-1, false);
 }
 
 QString SongListHeader::title(int column) const {
@@ -40,16 +39,6 @@ int SongListHeader::image(int column) const {
                : NoImage;
 }
 
-void SongListHeader::setSortState(int column, bool ascending) {
-    const int old = sortColumn_;
-    sortColumn_ = column;
-    sortAscending_ = ascending;
-    if (old >= 0)
-        updateSection(old);
-    if (column >= 0)
-        updateSection(column);
-}
-
 void SongListHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
     painter->save();
     QHeaderView::paintSection(painter, rect, logicalIndex);
@@ -57,11 +46,11 @@ void SongListHeader::paintSection(QPainter* painter, const QRect& rect, int logi
     const int img = image(logicalIndex);
     if (img != NoImage)
         CheckBoxPainter::paint(*painter, rect, img == Checked);
-    if (logicalIndex == sortColumn_ && rect.width() > 12) {
+    if (logicalIndex == sortIndicatorSection() && rect.width() > 12) {
         // A small triangle at the right edge: up while ascending.
         const int x = rect.right() - 9;
         const int y = rect.center().y();
-        const QPolygon arrow = sortAscending_
+        const QPolygon arrow = sortAscending()
                                    ? QPolygon({QPoint(x - 4, y + 2), QPoint(x + 4, y + 2), QPoint(x, y - 3)})
                                    : QPolygon({QPoint(x - 4, y - 2), QPoint(x + 4, y - 2), QPoint(x, y + 3)});
         painter->save();

@@ -1,7 +1,8 @@
 #pragma once
 // The song list's header over the song table: widths, order and hiding of the columns, the sort
-// arrow, one image per section (none, unchecked box, checked box) that turns the check column's
-// header into the check-all box, and the column chooser's menu request.
+// arrow (Qt's sort indicator, drawn as the skins draw it), one image per section (none, unchecked
+// box, checked box) that turns the check column's header into the check-all box, and the column
+// chooser's menu request.
 
 #include <QHeaderView>
 
@@ -24,9 +25,10 @@ public:
     void setImage(int column, int image);
     int image(int column) const;
 
-    void setSortState(int column, bool ascending);
-    int sortColumn() const { return sortColumn_; }
-    bool sortAscending() const { return sortAscending_; }
+    void setSortState(int column, bool ascending) {
+        setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    }
+    bool sortAscending() const { return sortIndicatorOrder() == Qt::AscendingOrder; }
 
 signals:
     void menuRequested(int column, const QPoint& globalPos);
@@ -37,8 +39,6 @@ protected:
 
 private:
     std::vector<int> images_;
-    int sortColumn_ = -1;
-    bool sortAscending_ = false;
 };
 
 } // namespace kesto

@@ -5,15 +5,10 @@
 #include "columns/default_column_sets.h"
 #include "columns/list_colors.h"
 #include "columns/page_rules.h"
-#include "listview/badge_cell_delegate.h"
-#include "listview/check_cell_delegate.h"
+#include "listview/cell_delegate.h"
 #include "listview/skin_scroll_bar.h"
-#include "listview/song_drag_source.h"
-#include "listview/song_drop_target.h"
 #include "listview/song_list_header.h"
 #include "listview/song_table_model.h"
-#include "listview/state_cell_delegate.h"
-#include "listview/text_cell_delegate.h"
 #include "songs/panel_messages.h"
 
 #include <QMenu>
@@ -34,6 +29,7 @@ SongListView::SongListView(MessagePort& port, WindowHandle target, int flags, QW
     setFont(font);
     header_->setFont(font);
     setModel(model_);
+    setItemDelegate(new CellDelegate(*model_, this));
     setHorizontalHeader(header_);
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(0);
@@ -51,9 +47,6 @@ SongListView::SongListView(MessagePort& port, WindowHandle target, int flags, QW
     viewport()->setMouseTracking(true);
     header_->setVisible(!isMiniList()); // the mini window draws its own headings
     setAccessibleName(QString::fromUtf8("곡 목록"));
-    drag_ = std::make_unique<SongDragSource>(*this);
-    dropTarget_ = std::make_unique<SongDropTarget>(*this, *drag_);
-    model_->setDragData([this] { return drag_->begin(); });
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     connect(header_, &QHeaderView::sectionClicked, this, &SongListView::headerClicked);
@@ -71,23 +64,6 @@ SongListView::SongListView(MessagePort& port, WindowHandle target, int flags, QW
 
 SongListView::~SongListView() {
     saveColumns();
-}
-
-SkinScrollBar* SongListView::skinScrollBar(Qt::Orientation orientation) const {
-    return static_cast<SkinScrollBar*>(orientation == Qt::Vertical ? verticalScrollBar()
-                                                                   : horizontalScrollBar());
-}
-
-int SongListView::pageKind() const {
-    return model_->pageKind();
-}
-
-int SongListView::dropPageKind() const {
-    return answers_.dropPageKind ? answers_.dropPageKind() : pageKind();
-}
-
-bool SongListView::commandEnabled(int commandId) const {
-    return !answers_.commandEnabled || answers_.commandEnabled(commandId);
 }
 
 void SongListView::updateLook() {
@@ -130,7 +106,6 @@ void SongListView::setColumns(std::span<const ColumnInfo> columns, int pageKind)
     model_->setColumns(columns, pageKind);
     appliedPageKind_ = pageKind;
     header_->startOver(columnCount());
-    installDelegates();
     const bool images = PageRules::hasHeaderImages(pageKind) || isMiniList();
     for (int i = 0; i < columnCount(); ++i) {
         const ColumnInfo& info = model_->columnSet()[static_cast<std::size_t>(i)];
@@ -147,27 +122,6 @@ void SongListView::setColumns(std::span<const ColumnInfo> columns, int pageKind)
                 header_->moveSection(header_->visualIndex(i), visual);
 }
 
-void SongListView::installDelegates() {
-    for (QObject* old : findChildren<CellDelegate*>(Qt::FindDirectChildrenOnly))
-        delete old;
-    auto* text = new TextCellDelegate(*model_, this);
-    setItemDelegate(text);
-    auto* check = new CheckCellDelegate(*model_, this);
-    auto* state = new StateCellDelegate(*model_, this);
-    auto* badge = new BadgeCellDelegate(*model_, this);
-    for (int column = 0; column < columnCount(); ++column) {
-        const int kind = columnKind(column);
-        CellDelegate* delegate = text;
-        if (kind == col::kCheck)
-            delegate = check;
-        else if (kind == col::kPlayState || kind == col::kDownload || kind == col::kSourceMark)
-            delegate = state;
-        else if (col::isIconKind(kind))
-            delegate = badge;
-        setItemDelegateForColumn(column, delegate);
-    }
-}
-
 std::vector<ColumnInfo> SongListView::columns() const {
     std::vector<ColumnInfo> out = model_->columnSet();
     for (int i = 0; i < columnCount(); ++i) {
@@ -178,14 +132,6 @@ std::vector<ColumnInfo> SongListView::columns() const {
             info.width = static_cast<std::int16_t>(header_->sectionSize(i));
     }
     return out;
-}
-
-int SongListView::columnCount() const {
-    return model_->columnCount();
-}
-
-int SongListView::columnKind(int column) const {
-    return model_->kindOf(column);
 }
 
 void SongListView::saveColumns() {
@@ -209,7 +155,7 @@ bool SongListView::deleteRow(int row) {
 }
 
 void SongListView::deleteAllRows() {
-    lastClickedRow_ = anchorRow_ = -1;
+    anchorRow_ = -1;
     // Show page clears the list before its fetch and again as it fills it.
     if (rowCount() > 0)
         model_->clear();

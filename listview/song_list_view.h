@@ -1,6 +1,6 @@
 #pragma once
-// The song list: a table view over the song table model, with one delegate per kind of cell
-// and a header that is also the check-all box and the column chooser. Ticks are the model's
+// The song list: a table view over the song table model, with one delegate that draws each kind
+// of cell and a header that is also the check-all box and the column chooser. Ticks are the model's
 // check states and the view's selection follows them. On top of what the view does by itself,
 // the list adds what the panel needs: clicks on cell icons turned into the panel's numbered
 // messages, Space ticks, Enter listens, type-ahead, menus, and the drop rules. What the list
@@ -10,7 +10,6 @@
 #include "columns/column_info.h"
 #include "columns/column_kind.h"
 #include "columns/drop_rules.h"
-#include "listview/song_drag_source.h"
 #include "listview/song_table_model.h"
 #include "platform/message_port.h"
 
@@ -32,8 +31,6 @@ namespace kesto {
 
 class ColumnSetStore;
 class MessageBox;
-class SkinScrollBar;
-class SongDropTarget;
 class SongListHeader;
 enum class ClickKind : std::uint8_t;
 
@@ -61,7 +58,6 @@ public:
     bool isPlainList() const { return (flags_ & PlainList) != 0; }
     SongListHeader* header() const { return header_; }
     SongTableModel& table() const { return *model_; }
-    SkinScrollBar* skinScrollBar(Qt::Orientation orientation) const;
 
     // What the owner tells the list.
     void setAnswers(Answers answers) { answers_ = std::move(answers); }
@@ -70,9 +66,11 @@ public:
     void setMessageBox(MessageBox* box) { box_ = box; }
     // Where "load a play list or my album" goes (message 1232); null when there is none.
     void setHostSideWindow(WindowHandle window) { hostSideWindow_ = window; }
-    int pageKind() const;
-    int dropPageKind() const;
-    bool commandEnabled(int commandId) const;
+    int pageKind() const { return model_->pageKind(); }
+    int dropPageKind() const { return answers_.dropPageKind ? answers_.dropPageKind() : pageKind(); }
+    bool commandEnabled(int commandId) const {
+        return !answers_.commandEnabled || answers_.commandEnabled(commandId);
+    }
 
     // Columns.
     void setColumnStore(ColumnSetStore* store) { store_ = store; }
@@ -80,15 +78,12 @@ public:
     void applyPageKind(int pageKind);
     void setColumns(std::span<const ColumnInfo> columns, int pageKind);
     std::vector<ColumnInfo> columns() const; // as the header shows them now
-    int columnCount() const;
-    int columnKind(int column) const;
+    int columnCount() const { return model_->columnCount(); }
+    int columnKind(int column) const { return model_->kindOf(column); }
     void saveColumns();
 
-    // Rows. A record passed by pointer stays its owner's; a unique_ptr is kept by the row.
-    int insertRow(int row, Song* record) { return model_->insert(row, record, nullptr); }
-    int insertRow(int row, std::unique_ptr<Song> record) {
-        return model_->insert(row, nullptr, std::move(record));
-    }
+    // Rows. Appended records stay their owner's; an inserted one is kept by its row.
+    int insertRow(int row, std::unique_ptr<Song> record) { return model_->insert(row, std::move(record)); }
     void appendRows(std::span<Song* const> records);
     void refreshRow(int row) { model_->refresh(row); }
     bool deleteRow(int row);
@@ -105,11 +100,13 @@ public:
     // Ticks, which are the selection.
     void checkAll() { setAllChecked(true); }
     void uncheckAll() { setAllChecked(false); }
-    int checkedCount(int column) const;
+    int checkedCount(int column) const {
+        return columnKind(column) == col::kCheck ? model_->checkedCount() : 0;
+    }
     bool isChecked(int row) const { return model_->isChecked(row); }
     void setRowChecked(int row, bool checked) { model_->setChecked(row, checked); }
     std::vector<int> selectedRows() const { return model_->checkedRows(); }
-    int focusedRow() const;
+    int focusedRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
 
     // Sorting by a column index of the page's table; a column that does not sort changes nothing.
     void sortByColumn(int column);
@@ -121,17 +118,16 @@ public:
     void runCommand(int commandId);
     void runHeaderCommand(int commandId, int column);
 
-    // Drag and drop. beginDrag gives the data a drag of the selected rows offers (null when none
-    // may start) and marks the drag as running until endDrag; startDrag runs a whole drag.
-    std::unique_ptr<QMimeData> beginDrag() { return drag_->begin(); }
-    void endDrag() { drag_->end(); }
-    bool isDragging() const { return drag_->dragging(); }
-    std::vector<int> draggedRows() const { return drag_->rows(); }
-    int dropRow() const { return drag_->dropRow(); } // -1: after the last row
+    // Drag and drop (SongTableModel::beginDrag); startDrag runs a whole drag.
+    std::unique_ptr<QMimeData> beginDrag() { return model_->beginDrag(); }
+    void endDrag() { model_->endDrag(); }
+    bool isDragging() const { return model_->dragging(); }
+    std::vector<int> draggedRows() const { return model_->dragRows(); }
+    int dropRow() const { return model_->dropRow(); }
     // The dragged rows go to the drop row (message 1121); rowsMoved follows.
     void moveDraggedRows();
     // Points the rows at other records showing the same songs, row by row.
-    void rebindRows(std::span<Song* const> records);
+    void rebindRows(std::span<Song* const> records) { model_->rebind(records); }
 
     QRect cellRect(int row, int column) const; // empty for a hidden column
 
@@ -184,20 +180,18 @@ private:
         int x = 0; // relative to the cell's left edge
     };
 
-    void installDelegates();
     int checkColumn() const { return model_->columnOfKind(col::kCheck); } // -1: no check boxes
     int titleColumn() const { return model_->columnOfKind(col::kSongName); }
-    // Ticks or unticks a row as a click on its check box does (the row alone where none).
-    void toggleRow(int row);
     // Moves the keyboard focus to a row (the view scrolls it into view); ticks stay as they are.
     void setFocusedRow(int row);
     CellHit hitTest(const QPoint& viewportPos) const;
     std::optional<ClickKind> clickAt(const CellHit& hit) const;
     void leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers);
+    // Ticks or unticks a row as a click on its check box in column does; -1: a page without
+    // check boxes, where the row's tick is its selection alone and nothing is posted.
     void toggleCheck(int row, int column);
     void selectByClick(int row, Qt::KeyboardModifiers modifiers);
     void dispatchClick(ClickKind kind, const CellHit& hit);
-    void showGreyNotice();
     void notify(unsigned message, RowWords words, bool miniRoute);
     // The selection, the header's box and the mini list's button follow the ticks.
     void followChecks();
@@ -206,6 +200,9 @@ private:
     void setAllChecked(bool on);
     void tellChecks(int row, bool checked);
     int focusColumn() const;
+    DropPlace dropPlace(const QMimeData& data) const;
+    // The answer to data over pos; where it may drop as songs, the row there is the drop row.
+    DropEffect dropEffect(const QMimeData& data, const QPoint& pos);
     void dropped(const DropDecision& decision, const QMimeData& data);
     bool dragFromPress(const QMouseEvent* event);
     int firstSelectedOrFocused(bool preferFocused) const;
@@ -230,7 +227,6 @@ private:
     ColumnSetStore* store_ = nullptr;
     int appliedPageKind_ = 0;
     bool followingChecks_ = false;
-    int lastClickedRow_ = -1;
     int lastClickedColumn_ = -1;
     int anchorRow_ = -1;
     // The phone-decoration click waiting to be reported.
@@ -239,9 +235,7 @@ private:
     // Letters typed in quick succession, matched against the song names.
     QString typed_;
     QElapsedTimer typedAt_;
-    // Drag and drop: the drag state, the drop target, and the press a drag may start from.
-    std::unique_ptr<SongDragSource> drag_;
-    std::unique_ptr<SongDropTarget> dropTarget_;
+    // The press a drag may start from.
     std::optional<QPoint> dragPress_;
     int deferredSelect_ = -1; // a press on one of several selected rows selects it alone on release
 };

@@ -12,10 +12,6 @@ namespace kesto {
 
 // ---- checks ----
 
-int SongListView::checkedCount(int column) const {
-    return columnKind(column) == col::kCheck ? model_->checkedCount() : 0;
-}
-
 void SongListView::tellChecks(int row, bool checked) {
     if (pageKind() == 1 || isMiniList())
         emit checkChanged(row, checked);
@@ -70,7 +66,8 @@ void SongListView::toggleCheck(int row, int column) {
     if (checked)
         setFocusedRow(row);
     tellChecks(row, checked);
-    port_.post(target_, msg::kToListControl, row, column);
+    if (column >= 0)
+        port_.post(target_, msg::kToListControl, row, column);
 }
 
 // ---- sorting ----

@@ -3,8 +3,8 @@
 #include "columns/click_table.h"
 #include "columns/page_rules.h"
 #include "include/kesto/window_message.h"
+#include "listview/cell_delegate.h"
 #include "listview/song_table_model.h"
-#include "listview/text_cell_delegate.h"
 #include "platform/cp949.h"
 #include "platform/message_box.h"
 #include "songs/panel_messages.h"
@@ -21,16 +21,11 @@ namespace kesto {
 // ---- mouse ----
 
 SongListView::CellHit SongListView::hitTest(const QPoint& pos) const {
-    CellHit hit;
-    hit.row = rowAt(pos.y());
-    if (record(hit.row) == nullptr)
+    const int row = rowAt(pos.y());
+    const int column = columnAt(pos.x());
+    if (record(row) == nullptr)
         return {};
-    hit.column = columnAt(pos.x());
-    if (hit.column < 0 || hit.column >= columnCount())
-        hit.column = -1;
-    else
-        hit.x = pos.x() - columnViewportPosition(hit.column);
-    return hit;
+    return column < 0 ? CellHit{row} : CellHit{row, column, pos.x() - columnViewportPosition(column)};
 }
 
 std::optional<ClickKind> SongListView::clickAt(const CellHit& hit) const {
@@ -38,7 +33,7 @@ std::optional<ClickKind> SongListView::clickAt(const CellHit& hit) const {
     if (!cell || cell->clickFlags == 0)
         return std::nullopt;
     const int width = columnWidth(hit.column);
-    const int textWidth = fontMetrics().horizontalAdvance(SongTableModel::onScreen(cell->text));
+    const int textWidth = fontMetrics().horizontalAdvance(cellText(hit.row, hit.column));
     for (ClickKind kind : ClickTable::kOrder)
         if ((cell->clickFlags & ClickTable::bit(kind)) != 0 &&
             ClickTable::inHotArea(ClickTable::action(kind, isMiniList()).area, hit.x, width, textWidth))
@@ -53,16 +48,14 @@ void SongListView::notify(unsigned message, RowWords words, bool miniRoute) {
         port_.post(target_, message, words.first, words.second);
 }
 
-void SongListView::showGreyNotice() {
-    const std::string& notice = PageRules::greyItemNotice(pageKind());
-    if (!notice.empty() && box_ != nullptr)
-        box_->show(notice, kMessageBoxCaption, mb::kInformationOk);
-}
-
 void SongListView::dispatchClick(ClickKind kind, const CellHit& hit) {
     const ClickAction action = ClickTable::action(kind, isMiniList());
-    if (kind == ClickKind::GreyState)
-        return showGreyNotice();
+    if (kind == ClickKind::GreyState) {
+        const std::string& notice = PageRules::greyItemNotice(pageKind());
+        if (!notice.empty() && box_ != nullptr)
+            box_->show(notice, kMessageBoxCaption, mb::kInformationOk);
+        return;
+    }
     if (action.delayed) {
         pendingPhoneDeco_ = hit;
         phoneDecoTimer_.start(kPhoneDecoDelayMs, this);
@@ -88,7 +81,7 @@ void SongListView::leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers
     const std::optional<RowCell> cell = this->cell(hit.row, hit.column);
     if (cell && cell->check != RowCell::kNoCheck)
         return toggleCheck(hit.row, hit.column);
-    if (cell && cell->dropDown && hit.x >= columnWidth(hit.column) - TextCellDelegate::kDropDownWidth)
+    if (cell && cell->dropDown && hit.x >= columnWidth(hit.column) - CellDelegate::kDropDownWidth)
         return (void)edit(model_->index(hit.row, hit.column)); // the delegate's list of entries
     // Several selected rows stay selected until the release, so that a drag takes them all.
     if (modifiers == Qt::NoModifier && isChecked(hit.row) && model_->checkedCount() > 1)
@@ -101,7 +94,6 @@ void SongListView::leftPress(const CellHit& hit, Qt::KeyboardModifiers modifiers
 
 void SongListView::mousePressEvent(QMouseEvent* event) {
     const CellHit hit = hitTest(event->position().toPoint());
-    lastClickedRow_ = hit.row;
     lastClickedColumn_ = hit.column;
     if (event->button() == Qt::RightButton) {
         if (hit.row >= 0 && !isChecked(hit.row)) {
@@ -159,7 +151,6 @@ void SongListView::contextMenuEvent(QContextMenuEvent* event) {
         const int focused = focusedRow();
         rowHit = record(focused) != nullptr;
         if (rowHit) {
-            lastClickedRow_ = focused;
             if (!isChecked(focused))
                 model_->checkOnly(focused, focused);
             const QRect cell = cellRect(focused, titleColumn());

@@ -5,8 +5,6 @@
 #include "columns/row_move.h"
 #include "include/kesto/window_message.h"
 #include "listview/song_drag_data.h"
-#include "listview/song_drag_source.h"
-#include "listview/song_drop_target.h"
 #include "listview/song_table_model.h"
 #include "songs/panel_messages.h"
 
@@ -23,26 +21,15 @@ namespace kesto {
 namespace {
 
 Qt::DropAction actionOf(DropEffect effect) {
-    switch (effect) {
-    case DropEffect::Copy:
-        return Qt::CopyAction;
-    case DropEffect::Move:
-        return Qt::MoveAction;
-    case DropEffect::None:
-        break;
-    }
-    return Qt::IgnoreAction;
+    return effect == DropEffect::Copy   ? Qt::CopyAction
+           : effect == DropEffect::Move ? Qt::MoveAction
+                                        : Qt::IgnoreAction;
 }
 
 // Answers a drag event; an ignored answer keeps the drop from this list.
 void answer(QDropEvent* event, DropEffect effect) {
-    if (effect == DropEffect::None) {
-        event->setDropAction(Qt::IgnoreAction);
-        event->ignore();
-        return;
-    }
     event->setDropAction(actionOf(effect));
-    event->accept();
+    event->setAccepted(effect != DropEffect::None);
 }
 
 } // namespace
@@ -62,39 +49,49 @@ bool SongListView::dragFromPress(const QMouseEvent* event) {
 
 void SongListView::startDrag(Qt::DropActions supportedActions) {
     QTableView::startDrag(supportedActions); // the model's data of the selected rows
-    drag_->end();
+    endDrag();
 }
 
 // ---- the drop target ----
 
+DropPlace SongListView::dropPlace(const QMimeData& mime) const {
+    return {dropPageKind(), isMiniList(), model_->startedHere(mime)};
+}
+
+DropEffect SongListView::dropEffect(const QMimeData& mime, const QPoint& pos) {
+    const DropOffer offer = SongDragData::offer(mime);
+    const DropEffect effect = DropRules::over(offer, dropPlace(mime));
+    if (effect != DropEffect::None && !offer.files)
+        model_->setDropRow(rowAt(pos.y()));
+    return effect;
+}
+
 void SongListView::dragEnterEvent(QDragEnterEvent* event) {
-    const QMimeData* mime = event->mimeData();
-    if (mime == nullptr || !SongDragData::offer(*mime).any()) {
-        event->ignore();
-        return;
-    }
+    const DropOffer offer =
+        event->mimeData() != nullptr ? SongDragData::offer(*event->mimeData()) : DropOffer{};
+    if (!offer.any())
+        return event->ignore();
     // Data of ours is taken in even when the first answer is none: the moves decide.
-    event->setDropAction(actionOf(dropTarget_->enter(*mime)));
+    event->setDropAction(actionOf(DropRules::enter(offer)));
     event->accept();
 }
 
 void SongListView::dragMoveEvent(QDragMoveEvent* event) {
     const QMimeData* mime = event->mimeData();
-    answer(event, mime != nullptr ? dropTarget_->over(*mime, event->position().toPoint()) : DropEffect::None);
+    answer(event, mime != nullptr ? dropEffect(*mime, event->position().toPoint()) : DropEffect::None);
 }
 
 void SongListView::dropEvent(QDropEvent* event) {
+    // What the drop does is decided here once.
     const QMimeData* mime = event->mimeData();
     const DropDecision decision =
-        mime != nullptr ? dropTarget_->drop(*mime, event->position().toPoint()) : DropDecision{};
-    if (decision.kind == DropKind::Nothing) {
-        event->setDropAction(Qt::IgnoreAction);
-        event->ignore();
-        return;
-    }
+        mime != nullptr && dropEffect(*mime, event->position().toPoint()) != DropEffect::None
+            ? DropRules::decide(SongDragData::offer(*mime), dropPlace(*mime))
+            : DropDecision{};
+    if (decision.kind == DropKind::Nothing)
+        return answer(event, DropEffect::None);
     dropped(decision, *mime);
-    event->setDropAction(decision.kind == DropKind::MoveRows ? Qt::MoveAction : Qt::CopyAction);
-    event->accept();
+    answer(event, decision.kind == DropKind::MoveRows ? DropEffect::Move : DropEffect::Copy);
 }
 
 void SongListView::dropped(const DropDecision& decision, const QMimeData& mime) {
@@ -123,8 +120,8 @@ void SongListView::dropped(const DropDecision& decision, const QMimeData& mime) 
 // ---- rows moved by a drop ----
 
 void SongListView::moveDraggedRows() {
-    const std::vector<int> order = RowMove::order(rowCount(), drag_->rows(), drag_->dropRow());
-    drag_->forgetRows();
+    const std::vector<int> order = RowMove::order(rowCount(), model_->dragRows(), model_->dropRow());
+    model_->forgetDragRows();
     std::vector<int> same(order.size());
     std::iota(same.begin(), same.end(), 0);
     if (order == same)
@@ -133,20 +130,17 @@ void SongListView::moveDraggedRows() {
     std::vector<int> newIndex(order.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         newIndex[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+    const auto moved = [&newIndex](int row) {
+        return row >= 0 && row < static_cast<int>(newIndex.size()) ? newIndex[static_cast<std::size_t>(row)]
+                                                                   : row;
+    };
     const int focused = focusedRow();
     model_->reorder(order);
-    for (int* row : {&anchorRow_, &lastClickedRow_})
-        if (*row >= 0 && *row < static_cast<int>(newIndex.size()))
-            *row = newIndex[static_cast<std::size_t>(*row)];
-    if (focused >= 0 && focused < static_cast<int>(newIndex.size()))
-        setFocusedRow(newIndex[static_cast<std::size_t>(focused)]);
+    anchorRow_ = moved(anchorRow_);
+    setFocusedRow(moved(focused));
     if (isMiniList() || DropRules::renumbersAfterMove(pageKind()))
         model_->renumber();
     emit rowsMoved();
-}
-
-void SongListView::rebindRows(std::span<Song* const> records) {
-    model_->rebind(records);
 }
 
 } // namespace kesto

@@ -4,7 +4,6 @@
 #include "columns/list_command_ids.h"
 #include "columns/list_menu_items.h"
 #include "columns/page_rules.h"
-#include "listview/list_menus.h"
 #include "listview/song_list_header.h"
 #include "listview/song_table_model.h"
 #include "songs/panel_messages.h"
@@ -38,16 +37,10 @@ bool isNavigationKey(int key) {
 int clipboardCommand(int key, Qt::KeyboardModifiers modifiers, bool miniList) {
     if (miniList || modifiers != Qt::ControlModifier)
         return 0;
-    switch (key) {
-    case Qt::Key_X:
-        return listcmd::kCut;
-    case Qt::Key_C:
-        return listcmd::kCopy;
-    case Qt::Key_V:
-        return listcmd::kPaste;
-    default:
-        return 0;
-    }
+    return key == Qt::Key_X   ? listcmd::kCut
+           : key == Qt::Key_C ? listcmd::kCopy
+           : key == Qt::Key_V ? listcmd::kPaste
+                              : 0;
 }
 
 } // namespace
@@ -56,10 +49,6 @@ int clipboardCommand(int key, Qt::KeyboardModifiers modifiers, bool miniList) {
 
 QItemSelectionModel::SelectionFlags SongListView::selectionCommand(const QModelIndex&, const QEvent*) const {
     return QItemSelectionModel::NoUpdate; // the ticks alone select
-}
-
-int SongListView::focusedRow() const {
-    return currentIndex().isValid() ? currentIndex().row() : -1;
 }
 
 int SongListView::focusColumn() const {
@@ -81,22 +70,11 @@ QModelIndex SongListView::moveCursor(CursorAction action, Qt::KeyboardModifiers 
     return to.isValid() ? model_->index(to.row(), focusColumn()) : to;
 }
 
-void SongListView::toggleRow(int row) {
-    if (record(row) == nullptr)
-        return;
-    const int column = checkColumn();
-    if (column >= 0)
-        return toggleCheck(row, column);
-    // A page without check boxes: the row's selection alone, mirrored as a tick would be.
-    const bool checked = !isChecked(row);
-    model_->setChecked(row, checked);
-    tellChecks(row, checked);
-}
-
 void SongListView::toggleByKey() {
     const int focused = focusedRow();
     for (int row : focused >= 0 ? std::vector<int>{focused} : selectedRows())
-        toggleRow(row);
+        if (record(row) != nullptr)
+            toggleCheck(row, checkColumn());
     anchorRow_ = focusedRow();
 }
 
@@ -118,10 +96,10 @@ bool SongListView::deleteByKey() {
 }
 
 void SongListView::openMenuByKey() {
-    const QRect row = focusedRow() >= 0
-                          ? QRect(0, rowViewportPosition(focusedRow()), viewport()->width(), kRowHeight)
-                          : QRect();
-    const QPoint local = row.isValid() ? row.center() : QPoint(viewport()->width() / 2, 0);
+    // The menu opens on the focused row (contextMenuEvent), else at the top of the list.
+    const int focused = focusedRow();
+    const QPoint local(viewport()->width() / 2,
+                       focused >= 0 ? rowViewportPosition(focused) + kRowHeight / 2 : 0);
     const QPoint pos = viewport()->mapTo(this, local);
     QContextMenuEvent event(QContextMenuEvent::Keyboard, pos, mapToGlobal(pos));
     QApplication::sendEvent(this, &event);

@@ -2,6 +2,7 @@
 
 #include "columns/list_command_ids.h"
 #include "columns/list_commands.h"
+#include "columns/list_menu_items.h"
 #include "columns/page_rules.h"
 #include "include/kesto/panel_api.h"
 #include "include/kesto/window_message.h"
@@ -12,6 +13,27 @@
 #include <QMenu>
 
 namespace kesto {
+
+namespace {
+
+// The context menu of that name; null for an unknown or empty name.
+QMenu* menuNamed(std::string_view name, QWidget* parent) {
+    const std::vector<ListMenuItem> items = ListMenuItems::of(name);
+    if (items.empty())
+        return nullptr;
+    auto* menu = new QMenu(parent);
+    // The mini list's sort commands sit in a submenu of their own.
+    QMenu* target = name == "CONTEXT_MENU" ? menu->addMenu(QString::fromUtf8("곡 리스트 정렬")) : menu;
+    for (const ListMenuItem& item : items) {
+        if (item.id == 0)
+            target->addSeparator();
+        else
+            target->addAction(QString::fromUtf8(item.textUtf8))->setData(item.id);
+    }
+    return menu;
+}
+
+} // namespace
 
 // ---- menus and commands ----
 
@@ -42,17 +64,14 @@ void SongListView::runHeaderCommand(int commandId, int column) {
             resizeColumnToContents(i);
     } else if (commandId >= listcmd::kShowColumnBase) {
         const int target = commandId - listcmd::kShowColumnBase;
-        if (isColumnHidden(target))
-            showColumn(target);
-        else
-            hideColumn(target);
+        setColumnHidden(target, !isColumnHidden(target));
         saveColumns();
         emit columnsChanged();
     }
 }
 
 QMenu* SongListView::createContextMenu(bool rowHit) {
-    QMenu* menu = ListMenus::create(PageRules::contextMenu(pageKind(), rowHit, isMiniList()), this);
+    QMenu* menu = menuNamed(PageRules::contextMenu(pageKind(), rowHit, isMiniList()), this);
     if (menu == nullptr)
         return nullptr;
     const QList<QAction*> actions = menu->findChildren<QAction*>();

@@ -3,7 +3,11 @@
 #include "columns/cell_formatter.h"
 #include "columns/click_table.h"
 #include "columns/column_kind.h"
+#include "columns/drag_formats.h"
+#include "listview/drag_table.h"
+#include "listview/song_drag_data.h"
 #include "platform/cp949.h"
+#include "platform/process_drag_table.h"
 #include "platform/screen_text.h"
 
 #include <QColor>
@@ -145,40 +149,29 @@ std::optional<RowCell> SongTableModel::cell(int at, int column) const {
     if (object == nullptr || !hasCell(*object, column))
         return std::nullopt;
     const int kind = kindOf(column);
-    const Song& record = *object->record();
     RowCell cell;
     std::string scratch;
     cell.text = text(*object, column, scratch);
     cell.check = kind == col::kCheck ? (object->selected ? 1 : 0) : RowCell::kNoCheck;
-    cell.clickFlags = ClickTable::flagsFor(kind, column, record, pageKind_, miniList_);
+    cell.clickFlags = ClickTable::flagsFor(kind, column, *object->record(), pageKind_, miniList_);
     cell.dropDown = object->dropDownColumn() == column;
-    cell.singleIcon = col::isIconKind(kind) && kind != col::kDownload && kind != col::kCheck;
-    cell.twoZone = kind == col::kDownload;
-    if (kind == col::kRankChange) {
-        CellFormatter::rankChange(record.view(SongField::Rank_Text), &cell.trend);
-        cell.rankMark = cell.trend != RankTrend::None;
-    }
     return cell;
 }
 
 QString SongTableModel::cellText(int at, int column) const {
     const RowObject* object = row(at);
     std::string scratch;
-    return object != nullptr ? onScreen(text(*object, column, scratch)) : QString();
-}
-
-QString SongTableModel::onScreen(std::string_view text) {
-    return text.empty() ? QString() : ScreenText::fromCp949(text);
+    const std::string_view shown = object != nullptr ? text(*object, column, scratch) : std::string_view();
+    return shown.empty() ? QString() : ScreenText::fromCp949(shown);
 }
 
 // ---- rows ----
 
-int SongTableModel::insert(int at, Song* record, std::unique_ptr<Song> owned) {
+int SongTableModel::insert(int at, std::unique_ptr<Song> owned) {
     if (!valid(at))
         at = rowCount();
     beginInsertRows({}, at, at);
-    auto place = rows_.begin() + at;
-    place = owned ? rows_.emplace(place, std::move(owned)) : rows_.emplace(place, record);
+    const auto place = rows_.emplace(rows_.begin() + at, std::move(owned));
     if (place->record() != nullptr)
         place->fill(at + 1, false);
     if (current_ >= at)
@@ -260,35 +253,20 @@ void SongTableModel::setChecked(int at, bool on) {
     emit checksChanged();
 }
 
-void SongTableModel::checkOnly(int low, int high) {
+void SongTableModel::setTicks(const std::function<bool(int row, bool was)>& tick) {
     int first = -1;
     int last = -1;
     for (int i = 0; i < rowCount(); ++i) {
-        const bool on = i >= low && i <= high;
-        if (rows_[static_cast<std::size_t>(i)].selected == on)
+        RowObject& object = rows_[static_cast<std::size_t>(i)];
+        const bool on = tick(i, object.selected);
+        if (object.selected == on)
             continue;
-        rows_[static_cast<std::size_t>(i)].selected = on;
+        object.selected = on;
         first = first < 0 ? i : first;
         last = i;
     }
     if (first >= 0)
         rowsChanged(first, last);
-    emit checksChanged();
-}
-
-void SongTableModel::setAllChecked(bool on) {
-    for (RowObject& object : rows_)
-        object.selected = on;
-    if (!rows_.empty())
-        rowsChanged(0, rowCount() - 1);
-    emit checksChanged();
-}
-
-void SongTableModel::invert() {
-    for (RowObject& object : rows_)
-        object.selected = !object.selected;
-    if (!rows_.empty())
-        rowsChanged(0, rowCount() - 1);
     emit checksChanged();
 }
 
@@ -379,6 +357,43 @@ void SongTableModel::renumber() {
         rows_[i].setNumber(static_cast<std::int64_t>(i) + 1);
     if (!rows_.empty())
         rowsChanged(0, rowCount() - 1);
+}
+
+// ---- drags ----
+
+std::unique_ptr<QMimeData> SongTableModel::beginDrag() const {
+    if (!miniList_ && !DragFormats::dragStarts(pageKind_))
+        return nullptr;
+    std::vector<int> rows = checkedRows();
+    std::vector<const Song*> records;
+    for (int at : rows) {
+        if (record(at) == nullptr)
+            return nullptr;
+        records.push_back(record(at));
+    }
+    // Rows of the mini list go only where its own format is taken: back into the mini list.
+    const std::string_view format =
+        miniList_ ? DragFormats::kMiniList : DragFormats::offeredBy(pageKind_, records);
+    if (records.empty() || format.empty())
+        return nullptr;
+    const std::uint64_t serial = DragTable::keep(SongDragData::idOf(this), records);
+    if (serial == 0)
+        return nullptr;
+    endDrag();
+    drag_ = {serial, std::move(rows), -1};
+    return SongDragData::make(format, serial);
+}
+
+void SongTableModel::endDrag() const {
+    ProcessDragTable::forget(std::exchange(drag_.serial, 0));
+}
+
+bool SongTableModel::startedHere(const QMimeData& data) const {
+    for (std::string_view format : DragFormats::kAll)
+        if (const auto payload = SongDragData::payload(data, format);
+            payload && payload->serial == drag_.serial)
+            return dragging();
+    return false;
 }
 
 } // namespace kesto

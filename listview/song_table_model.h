@@ -41,11 +41,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // What a drag of the selected rows carries, made by the list that keeps the drag's state.
-    void setDragData(std::function<std::unique_ptr<QMimeData>()> make) { dragData_ = std::move(make); }
-    QMimeData* mimeData(const QModelIndexList&) const override {
-        return dragData_ ? dragData_().release() : nullptr;
-    }
+    // Qt's drag of the selected rows, which are the ticked rows.
+    QMimeData* mimeData(const QModelIndexList&) const override { return beginDrag().release(); }
 
     bool valid(int row) const { return row >= 0 && row < static_cast<int>(rows_.size()); }
     RowObject* row(int row) { return valid(row) ? &rows_[static_cast<std::size_t>(row)] : nullptr; }
@@ -56,10 +53,9 @@ public:
     // A cell as the row shows it now; nothing for a row without a song.
     std::optional<RowCell> cell(int row, int column) const;
     QString cellText(int row, int column) const;
-    static QString onScreen(std::string_view text);
 
-    // Rows. A record passed by pointer stays its owner's; a unique_ptr is kept by the row.
-    int insert(int at, Song* record, std::unique_ptr<Song> owned);
+    // Rows. Appended records stay their owner's; an inserted one is kept by its row.
+    int insert(int at, std::unique_ptr<Song> owned);
     // Filling is a reset: no per-row signals.
     void append(std::span<Song* const> records);
     bool remove(int row);
@@ -73,9 +69,15 @@ public:
     bool isChecked(int row) const;
     void setChecked(int row, bool on);
     // Ticks rows low..high alone (one row when equal); -1 unticks all.
-    void checkOnly(int low, int high);
-    void setAllChecked(bool on);
-    void invert();
+    void checkOnly(int low, int high) {
+        setTicks([low, high](int row, bool) { return row >= low && row <= high; });
+    }
+    void setAllChecked(bool on) {
+        setTicks([on](int, bool) { return on; });
+    }
+    void invert() {
+        setTicks([](int, bool was) { return !was; });
+    }
     bool allChecked() const;
     int checkedCount() const;
     std::vector<int> checkedRows() const;
@@ -89,12 +91,25 @@ public:
     void reorder(const std::vector<int>& order);
     void renumber();
 
+    // A drag of the ticked rows: the data it offers, null where none may start (a device page, no
+    // tick, a row without a song). The drag table keeps the songs until endDrag; the rows stay
+    // for a move, as does the row a drop on this list goes to (-1: after the last row).
+    std::unique_ptr<QMimeData> beginDrag() const;
+    void endDrag() const;
+    bool dragging() const { return drag_.serial != 0; }
+    bool startedHere(const QMimeData& data) const; // the data is this list's running drag
+    const std::vector<int>& dragRows() const { return drag_.rows; }
+    void forgetDragRows() { drag_.rows.clear(); }
+    int dropRow() const { return drag_.dropRow; }
+    void setDropRow(int row) { drag_.dropRow = row; }
+
 signals:
     void checksChanged();
     // An entry of a drop-down cell was chosen (the cell shows it from now on).
     void entryChosen(int row, int entry);
 
 private:
+    void setTicks(const std::function<bool(int row, bool was)>& tick);
     void rowsChanged(int first, int last);
     bool hasCell(const RowObject& row, int column) const;
     // A cell's CP949 bytes: a view of the song's own text where the cell shows it as it is,
@@ -108,7 +123,12 @@ private:
     int current_ = -1;
     ListColors colors_;
     bool marking_ = true;
-    std::function<std::unique_ptr<QMimeData>()> dragData_;
+    struct Drag {
+        std::uint64_t serial = 0; // 0: none runs
+        std::vector<int> rows;
+        int dropRow = -1;
+    };
+    mutable Drag drag_; // Qt starts a drag from the const mimeData
 };
 
 } // namespace kesto

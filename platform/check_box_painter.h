@@ -1,5 +1,5 @@
 #pragma once
-// The check box drawn in check cells and in the check column's header.
+// A flat check box of the skins, for cells and headers that draw their own.
 
 #include <QRect>
 

@@ -1,4 +1,4 @@
-#include "listview/check_box_painter.h"
+#include "platform/check_box_painter.h"
 
 #include <QPainter>
 
