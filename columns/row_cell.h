@@ -2,8 +2,6 @@
 // One cell of a list row, made from the row's song when it is needed: its text (CP949) and
 // what it does when drawn and clicked.
 
-#include "columns/cell_formatter.h"
-
 #include <cstdint>
 #include <string>
 
@@ -16,11 +14,6 @@ struct RowCell {
     int check = kNoCheck; // -1 no box, 0 unchecked, 1 checked
     std::uint16_t clickFlags = 0;
     bool dropDown = false;
-    bool pressed = false;
-    bool singleIcon = false;
-    bool twoZone = false;
-    bool rankMark = false;
-    RankTrend trend = RankTrend::None;
 };
 
 } // namespace kesto

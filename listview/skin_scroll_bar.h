@@ -9,14 +9,11 @@ namespace kesto {
 class SkinScrollBar : public QScrollBar {
     Q_OBJECT
 public:
-    static constexpr int kVerticalId = 1122;
-    static constexpr int kHorizontalId = 1123;
     static constexpr int kMiniThickness = 10;
     static constexpr int kThickness = 14;
 
     SkinScrollBar(Qt::Orientation orientation, bool miniList, QWidget* parent = nullptr);
 
-    int controlId() const { return orientation() == Qt::Vertical ? kVerticalId : kHorizontalId; }
     QSize sizeHint() const override;
 
 protected:
