@@ -121,6 +121,9 @@ TEST(PlayerRequests, GiveUpOnStallsHugeRepliesAndOtherSchemesThenAnswerAgain) {
     SilentStore silent;
     ASSERT_GT(silent.port(), 0);
     httplib::Server server;
+    // One worker: the library's own state is not shared between a worker still writing the
+    // cut-off reply and the next request's.
+    server.new_task_queue = [] { return new httplib::ThreadPool(1); };
     server.Get("/huge", [](const httplib::Request&, httplib::Response& res) {
         res.set_content(std::string(CurlRequest::kMaxReplyBytes + 1, 'x'), "text/plain");
     });
