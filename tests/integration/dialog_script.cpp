@@ -12,6 +12,14 @@
 
 namespace kesto::test {
 
+DialogScript::DialogScript() {
+    install();
+}
+
+DialogScript::DialogScript(const QString& objectName, Act act) : DialogScript() {
+    then(objectName, std::move(act));
+}
+
 DialogScript& DialogScript::then(const QString& objectName, Act act) {
     steps_.push_back({objectName, std::move(act)});
     return *this;

@@ -17,10 +17,15 @@ class DialogScript {
 public:
     using Act = std::function<void(QWidget*)>;
 
-    DialogScript& then(const QString& objectName, Act act);
-    // Installs the script in the host; it stays until the script is destroyed.
-    void install();
+    // Installed in the host from its making until it is destroyed, with its first step if given.
+    DialogScript();
+    DialogScript(const QString& objectName, Act act);
+    Q_DISABLE_COPY_MOVE(DialogScript)
     ~DialogScript();
+
+    DialogScript& then(const QString& objectName, Act act);
+    // Installs the script again, in case another took its place.
+    void install();
 
     bool done() const { return steps_.empty(); }
     int opened(const QString& objectName) const;

@@ -17,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
-#include <algorithm>
 #include <set>
 
 namespace kesto::test {
@@ -64,10 +63,33 @@ protected:
         return names;
     }
 
+    // The folder downloads are saved in, made and chosen.
+    std::filesystem::path downloadsFolder() {
+        const auto folder = host.dataFolder() / "downloads";
+        std::filesystem::create_directories(folder);
+        RegistryKey().writeRootString(folder.string(), settings::kLastSaveFolder);
+        return folder;
+    }
+
     // The user's cash as the store reports it.
     std::string cash() {
         const std::string body = std::string("tester\v") + login().uKey + "\v";
         return ReplyFields(host.ask(host.baseUrl() + "/protocol.jsp?cash", body)).text(1);
+    }
+
+    // A name dialog step: the name typed, then OK.
+    static DialogScript::Act named(const char* utf8) {
+        return [name = u(utf8)](QWidget* d) {
+            DialogScript::type(d, "name", name);
+            DialogScript::click(d, "ok");
+        };
+    }
+
+    // The names a page shows once it is in.
+    std::vector<std::string> namesOn(int menuId, const std::string& parameter = {}) {
+        host.show(2, menuId, parameter);
+        PanelHost::processPending();
+        return host.rowNames();
     }
 
     static std::string rootSetting(const char* name) {
@@ -83,33 +105,20 @@ TEST_F(DialogsTest, ThreeSongsGoIntoANewMyAlbumAndOneMovesOnIntoAnother) {
     ASSERT_GE(host.list()->rowCount(), 3);
     const auto names = host.rowNames();
     tick({0, 2, 4});
-    DialogScript script;
-    script.then("myAlbumChoice", [](QWidget* d) { DialogScript::click(d, "newAlbum"); })
-        .then("nameDialog",
-              [](QWidget* d) {
-                  // Brackets are refused: the name dialog stays for another try.
-                  DialogScript::type(d, "name", "Road (Mix)");
-                  DialogScript::click(d, "ok");
-              })
-        .then("nameDialog",
-              [](QWidget* d) {
-                  DialogScript::type(d, "name", u("여행 Trip"));
-                  DialogScript::click(d, "ok");
-              })
-        .then("myAlbumChoice", [](QWidget* d) {
-            EXPECT_EQ(d->findChild<QComboBox*>("albums")->currentText(), u("여행 Trip"));
-            DialogScript::click(d, "ok");
-        });
-    script.install();
+    DialogScript script("myAlbumChoice", [](QWidget* d) { DialogScript::click(d, "newAlbum"); });
+    // Brackets are refused: the name dialog stays for another try.
+    script.then("nameDialog", named("Road (Mix)")).then("nameDialog", named("여행 Trip"));
+    script.then("myAlbumChoice", [](QWidget* d) {
+        EXPECT_EQ(d->findChild<QComboBox*>("albums")->currentText(), u("여행 Trip"));
+        DialogScript::click(d, "ok");
+    });
     host.click(cmd::kMyAlbum);
     ASSERT_TRUE(PanelHost::processUntil([&] { return boxSaid(kMoved); }, 10s));
     EXPECT_TRUE(script.done());
     EXPECT_TRUE(boxSaid("마이앨범 명에는 다음과 같은 문자는 사용하실 수 없습니다.\n\n@ ( )"));
     const auto albums = onlineAlbums();
     ASSERT_EQ(albums.count(Cp949::fromUtf8("여행 Trip")), 1u);
-    host.show(2, 2200, albums.at(Cp949::fromUtf8("여행 Trip")));
-    PanelHost::processPending();
-    const auto shown = host.rowNames();
+    const auto shown = namesOn(2200, albums.at(Cp949::fromUtf8("여행 Trip")));
     EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()),
               (std::set<std::string>{names[0], names[2], names[4]}));
 
@@ -117,21 +126,17 @@ TEST_F(DialogsTest, ThreeSongsGoIntoANewMyAlbumAndOneMovesOnIntoAnother) {
     host.ask(host.baseUrl() + "/protocol.jsp?myAlbum",
              std::string("tester\v") + login().uKey + "\v1\vSpare\v");
     tick({0});
-    DialogScript move;
-    move.then("myAlbumChoice", [](QWidget* d) {
+    DialogScript move("myAlbumChoice", [](QWidget* d) {
         EXPECT_TRUE(d->findChild<QCheckBox*>("deleteAfter")->isChecked());
         EXPECT_TRUE(DialogScript::select(d, "albums", "Spare"));
         DialogScript::click(d, "ok");
     });
-    move.install();
     PanelHost::boxTexts().clear();
     host.click(cmd::kMove);
     ASSERT_TRUE(PanelHost::processUntil([&] { return boxSaid(kMoved); }, 10s));
     PanelHost::processPending();
     EXPECT_EQ(host.list()->rowCount(), static_cast<int>(shown.size()) - 1);
-    host.show(2, 2200, onlineAlbums().at("Spare"));
-    PanelHost::processPending();
-    EXPECT_EQ(host.rowNames(), std::vector<std::string>{shown[0]});
+    EXPECT_EQ(namesOn(2200, onlineAlbums().at("Spare")), std::vector<std::string>{shown[0]});
 }
 
 TEST_F(DialogsTest, LocalSongsAreCopiedMovedAndPutIntoANewPlayList) {
@@ -141,14 +146,12 @@ TEST_F(DialogsTest, LocalSongsAreCopiedMovedAndPutIntoANewPlayList) {
     ASSERT_EQ(host.list()->rowCount(), 3);
     const auto names = host.rowNames();
     tick({0, 1});
-    DialogScript copy;
-    copy.then("playListChoice", [](QWidget* d) {
+    DialogScript copy("playListChoice", [](QWidget* d) {
         auto* lists = d->findChild<QComboBox*>("playLists");
         EXPECT_EQ(lists->count(), 1); // the shown play list is not offered
         EXPECT_TRUE(DialogScript::select(d, "playLists", "Evening"));
         DialogScript::click(d, "ok");
     });
-    copy.install();
     host.click(cmd::kPlayList);
     ASSERT_TRUE(PanelHost::processUntil([&] { return copy.done() && albumSongs("8").size() == 2; }, 10s));
     EXPECT_EQ(albumSongs("7").size(), 3u);
@@ -159,13 +162,11 @@ TEST_F(DialogsTest, LocalSongsAreCopiedMovedAndPutIntoANewPlayList) {
     waitForReady(2);
     host.list()->uncheckAll();
     tick({2});
-    DialogScript move;
-    move.then("playListChoice", [](QWidget* d) {
+    DialogScript move("playListChoice", [](QWidget* d) {
         EXPECT_TRUE(d->findChild<QCheckBox*>("deleteAfter")->isChecked());
         DialogScript::select(d, "playLists", "Evening");
         DialogScript::click(d, "ok");
     });
-    move.install();
     host.click(cmd::kMove);
     ASSERT_TRUE(PanelHost::processUntil([&] { return move.done() && albumSongs("8").size() == 3; }, 10s));
     EXPECT_EQ(albumSongs("7").size(), 2u);
@@ -175,18 +176,11 @@ TEST_F(DialogsTest, LocalSongsAreCopiedMovedAndPutIntoANewPlayList) {
     // A play list made from the choice dialog receives the songs.
     const std::string chosen = host.rowNames()[0];
     tick({0});
-    DialogScript fresh;
-    fresh.then("playListChoice", [](QWidget* d) { DialogScript::click(d, "newPlayList"); })
-        .then("nameDialog",
-              [](QWidget* d) {
-                  DialogScript::type(d, "name", u("아침"));
-                  DialogScript::click(d, "ok");
-              })
-        .then("playListChoice", [](QWidget* d) {
-            EXPECT_EQ(d->findChild<QComboBox*>("playLists")->currentText(), u("아침"));
-            DialogScript::click(d, "ok");
-        });
-    fresh.install();
+    DialogScript fresh("playListChoice", [](QWidget* d) { DialogScript::click(d, "newPlayList"); });
+    fresh.then("nameDialog", named("아침")).then("playListChoice", [](QWidget* d) {
+        EXPECT_EQ(d->findChild<QComboBox*>("playLists")->currentText(), u("아침"));
+        DialogScript::click(d, "ok");
+    });
     host.click(cmd::kPlayList);
     ASSERT_TRUE(PanelHost::processUntil([&] { return fresh.done(); }, 10s));
     PanelHost::processPending();
@@ -204,21 +198,17 @@ TEST_F(DialogsTest, DeleteConfirmationCancelsAndItsDoNotShowAgainPersists) {
     ASSERT_TRUE(waitForReady(1));
     ASSERT_EQ(host.list()->rowCount(), 3);
     tick({0});
-    DialogScript cancel;
-    cancel.then("deleteConfirm", [](QWidget* d) { DialogScript::click(d, "cancel"); });
-    cancel.install();
+    DialogScript cancel("deleteConfirm", [](QWidget* d) { DialogScript::click(d, "cancel"); });
     host.entry<KestoEntry60>(60)();
     ASSERT_TRUE(PanelHost::processUntil([&] { return cancel.done(); }, 5s));
     PanelHost::processPending();
     EXPECT_EQ(albumSongs("7").size(), 3u);
     EXPECT_EQ(rootSetting(settings::kShowDeleteBox), "0");
 
-    DialogScript agree;
-    agree.then("deleteConfirm", [](QWidget* d) {
+    DialogScript agree("deleteConfirm", [](QWidget* d) {
         DialogScript::check(d, "doNotShowAgain", true);
         DialogScript::click(d, "ok");
     });
-    agree.install();
     host.entry<KestoEntry60>(60)();
     ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("7").size() == 2; }, 5s));
     EXPECT_EQ(rootSetting(settings::kShowDeleteBox), "1");
@@ -227,7 +217,6 @@ TEST_F(DialogsTest, DeleteConfirmationCancelsAndItsDoNotShowAgainPersists) {
     ASSERT_TRUE(waitForReady(2));
     tick({0});
     DialogScript never;
-    never.install();
     host.entry<KestoEntry60>(60)();
     ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("7").size() == 1; }, 5s));
     EXPECT_EQ(never.opened("deleteConfirm"), 0);
@@ -236,32 +225,30 @@ TEST_F(DialogsTest, DeleteConfirmationCancelsAndItsDoNotShowAgainPersists) {
 TEST_F(DialogsTest, AddFolderTakesSubFoldersOnlyWhenAskedAddFilesTheChosenAndBothRememberTheFolder) {
     localAlbums({});
     const auto top = file("tree/a.mp3").parent_path();
-    file("tree/b.ogg");
-    file("tree/notes.txt");
-    file("tree/inner/c.mp3");
-    auto chooseTree = [top](bool subFolders) {
-        return [top, subFolders](QWidget* d) {
+    for (const char* name : {"tree/b.ogg", "tree/notes.txt", "tree/inner/c.mp3"})
+        file(name);
+    // The dialog opened in folder, with sub-folders or not, and the names typed when given.
+    auto choose = [](const std::filesystem::path& folder, bool subFolders, const QString& names = {}) {
+        return [folder, subFolders, names](QWidget* d) {
             auto* dialog = qobject_cast<QFileDialog*>(d);
             ASSERT_NE(dialog, nullptr);
-            dialog->setDirectory(QString::fromStdString(top.string()));
+            dialog->setDirectory(QString::fromStdString(folder.string()));
             DialogScript::check(d, "includeSubFolders", subFolders);
+            if (!names.isEmpty())
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(names);
             QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
         };
     };
     host.show(4, 4100, "7");
     waitForReady(1);
-    DialogScript flat;
-    flat.then("addFolder", chooseTree(false));
-    flat.install();
+    DialogScript flat("addFolder", choose(top, false));
     host.entry<KestoEntry56>(56)(1, 0);
     ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("7").size() == 2; }, 10s));
     EXPECT_EQ(albumSongs("7"), (std::set<std::string>{"a", "b"}));
     EXPECT_EQ(rootSetting(settings::kLastOpenFolder), top.string());
 
     host.show(4, 4100, "8");
-    DialogScript deep;
-    deep.then("addFolder", chooseTree(true));
-    deep.install();
+    DialogScript deep("addFolder", choose(top, true));
     host.entry<KestoEntry56>(56)(1, 0);
     ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("8").size() == 3; }, 10s));
     EXPECT_EQ(albumSongs("8"), (std::set<std::string>{"a", "b", "c"}));
@@ -270,15 +257,7 @@ TEST_F(DialogsTest, AddFolderTakesSubFoldersOnlyWhenAskedAddFilesTheChosenAndBot
     file("picked/y.ogg");
     file("picked/z.mp3");
     host.show(4, 4100, "7");
-    DialogScript files;
-    files.then("addFiles", [folder = first.parent_path()](QWidget* d) {
-        auto* dialog = qobject_cast<QFileDialog*>(d);
-        ASSERT_NE(dialog, nullptr);
-        dialog->setDirectory(QString::fromStdString(folder.string()));
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("\"x.mp3\" \"y.ogg\"");
-        QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
-    });
-    files.install();
+    DialogScript files("addFiles", choose(first.parent_path(), false, "\"x.mp3\" \"y.ogg\""));
     host.entry<KestoEntry56>(56)(0, 0);
     ASSERT_TRUE(PanelHost::processUntil([&] { return albumSongs("7").size() == 4; }, 10s));
     EXPECT_EQ(albumSongs("7"), (std::set<std::string>{"a", "b", "x", "y"}));
@@ -286,9 +265,7 @@ TEST_F(DialogsTest, AddFolderTakesSubFoldersOnlyWhenAskedAddFilesTheChosenAndBot
 }
 
 TEST_F(DialogsTest, TwoSongsBoughtShowInThePurchaseHistoryAndAFailedPaymentChargesNothing) {
-    host.show(2, kDownloadHistoryMenu);
-    PanelHost::processPending();
-    const auto history = host.rowNames();
+    const auto history = namesOn(kDownloadHistoryMenu);
     host.show(2, kChartMenu, kChart);
     ASSERT_GE(host.list()->rowCount(), 2);
     const auto names = host.rowNames();
@@ -296,29 +273,23 @@ TEST_F(DialogsTest, TwoSongsBoughtShowInThePurchaseHistoryAndAFailedPaymentCharg
     tick({0, 1});
     // No reply, an error, by phone without the SMS code: each is told, the dialog stays, nothing
     // is charged.
-    DialogScript refused;
-    refused
-        .then("purchase",
-              [](QWidget* d) {
-                  EXPECT_FALSE(d->findChild<QLabel*>("wallet")->text().isEmpty());
-                  EXPECT_EQ(d->findChild<QTableWidget*>("prices")->rowCount(), 2);
-                  PanelHost::refuseRequests(true);
-                  DialogScript::click(d, "ok");
-              })
-        .then("purchase",
-              [](QWidget* d) {
-                  PanelHost::refuseRequests(false);
-                  PanelHost::overrideReplies("-30\vCard declined\v");
-                  DialogScript::click(d, "ok");
-              })
-        .then("purchase",
-              [](QWidget* d) {
-                  PanelHost::overrideReplies(std::nullopt);
-                  DialogScript::check(d, "payByPhone", true);
-                  DialogScript::click(d, "ok");
-              })
-        .then("purchase", [](QWidget* d) { DialogScript::click(d, "cancel"); });
-    refused.install();
+    DialogScript refused("purchase", [](QWidget* d) {
+        EXPECT_FALSE(d->findChild<QLabel*>("wallet")->text().isEmpty());
+        EXPECT_EQ(d->findChild<QTableWidget*>("prices")->rowCount(), 2);
+        PanelHost::refuseRequests(true);
+        DialogScript::click(d, "ok");
+    });
+    refused.then("purchase", [](QWidget* d) {
+        PanelHost::refuseRequests(false);
+        PanelHost::overrideReplies("-30\vCard declined\v");
+        DialogScript::click(d, "ok");
+    });
+    refused.then("purchase", [](QWidget* d) {
+        PanelHost::overrideReplies(std::nullopt);
+        DialogScript::check(d, "payByPhone", true);
+        DialogScript::click(d, "ok");
+    });
+    refused.then("purchase", [](QWidget* d) { DialogScript::click(d, "cancel"); });
     host.click(cmd::kBuy);
     ASSERT_TRUE(PanelHost::processUntil([&] { return refused.done(); }, 10s));
     PanelHost::processPending();
@@ -327,59 +298,45 @@ TEST_F(DialogsTest, TwoSongsBoughtShowInThePurchaseHistoryAndAFailedPaymentCharg
     EXPECT_EQ(texts[0], "지금 서버와 통신할수 없습니다.\n다시 시도하세요.");
     EXPECT_EQ(texts[1], "Card declined");
     EXPECT_EQ(cash(), cashBefore);
-    host.show(2, kDownloadHistoryMenu);
-    PanelHost::processPending();
-    EXPECT_EQ(host.rowNames(), history);
+    EXPECT_EQ(namesOn(kDownloadHistoryMenu), history);
 
     host.show(2, kChartMenu, kChart);
     tick({0, 1});
-    DialogScript paid;
-    paid.then("purchase", [](QWidget* d) { DialogScript::click(d, "ok"); });
-    paid.install();
+    DialogScript paid("purchase", [](QWidget* d) { DialogScript::click(d, "ok"); });
     host.click(cmd::kBuy2);
     ASSERT_TRUE(PanelHost::processUntil([&] { return boxSaid("구매가 완료되었습니다."); }, 10s));
     EXPECT_NE(cash(), cashBefore);
     EXPECT_TRUE(PanelHost::transfers().empty()); // a purchase alone downloads nothing
-    host.show(2, kDownloadHistoryMenu);
-    PanelHost::processPending();
-    const auto bought = host.rowNames();
+    const auto bought = namesOn(kDownloadHistoryMenu);
     std::multiset<std::string> expected(history.begin(), history.end());
-    expected.insert(names[0]);
-    expected.insert(names[1]);
+    expected.insert(names.begin(), names.begin() + 2);
     EXPECT_EQ(std::multiset<std::string>(bought.begin(), bought.end()), expected);
 }
 
 TEST_F(DialogsTest, EachDownloadModeHasItsDialogAndPaidSongsGoIntoTheChosenPlayList) {
     localAlbums({});
-    const auto downloads = host.dataFolder() / "downloads";
-    std::filesystem::create_directories(downloads);
-    RegistryKey().writeRootString(downloads.string(), settings::kLastSaveFolder);
+    const auto downloads = downloadsFolder();
     host.show(2, kChartMenu, kChart);
     tick({0, 1, 2});
     std::set<std::string> ids;
     for (const int row : {0, 1, 2})
         ids.insert(host.rowRecords().at(row)->text(SongField::Song_ID));
     QString folder;
-    DialogScript script;
-    script
-        .then("purchase",
-              [&folder](QWidget* d) {
-                  folder = d->findChild<QLabel*>("saveFolder")->text();
-                  DialogScript::check(d, "skipExisting", true);
-                  EXPECT_TRUE(DialogScript::select(d, "playLists", "Evening"));
-                  DialogScript::click(d, "ok");
-              })
-        // The choice comes back; a download the host asks for offers no play list.
-        .then("purchase",
-              [](QWidget* d) {
-                  EXPECT_EQ(d->findChild<QComboBox*>("playLists")->currentText(), u("Evening"));
-                  DialogScript::click(d, "cancel");
-              })
-        .then("purchase", [](QWidget* d) {
-            EXPECT_EQ(d->findChild<QComboBox*>("playLists"), nullptr);
-            DialogScript::click(d, "cancel");
-        });
-    script.install();
+    DialogScript script("purchase", [&folder](QWidget* d) {
+        folder = d->findChild<QLabel*>("saveFolder")->text();
+        DialogScript::check(d, "skipExisting", true);
+        EXPECT_TRUE(DialogScript::select(d, "playLists", "Evening"));
+        DialogScript::click(d, "ok");
+    });
+    // The choice comes back; a download the host asks for offers no play list.
+    script.then("purchase", [](QWidget* d) {
+        EXPECT_EQ(d->findChild<QComboBox*>("playLists")->currentText(), u("Evening"));
+        DialogScript::click(d, "cancel");
+    });
+    script.then("purchase", [](QWidget* d) {
+        EXPECT_EQ(d->findChild<QComboBox*>("playLists"), nullptr);
+        DialogScript::click(d, "cancel");
+    });
     host.entry<KestoEntry69>(69)(0, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return !PanelHost::transfers().empty(); }, 10s));
     EXPECT_EQ(PanelHost::transfers().front().size(), 3u);
@@ -408,19 +365,15 @@ TEST_F(DialogsTest, GiftShowsAmongTheSentGiftsAndReachesTheReceiversGiftBox) {
     host.show(2, kChartMenu, kChart);
     const std::string song = host.rowRecords()[3]->text(SongField::Song_ID);
     tick({3});
-    DialogScript script;
-    script
-        .then("gift",
-              [](QWidget* d) {
-                  // No receiver yet: told, and the dialog stays.
-                  DialogScript::click(d, "ok");
-              })
-        .then("gift", [](QWidget* d) {
-            DialogScript::type(d, "receiver", "friend");
-            d->findChild<QPlainTextEdit*>("message")->setPlainText("Happy birthday");
-            DialogScript::click(d, "ok");
-        });
-    script.install();
+    DialogScript script("gift", [](QWidget* d) {
+        // No receiver yet: told, and the dialog stays.
+        DialogScript::click(d, "ok");
+    });
+    script.then("gift", [](QWidget* d) {
+        DialogScript::type(d, "receiver", "friend");
+        d->findChild<QPlainTextEdit*>("message")->setPlainText("Happy birthday");
+        DialogScript::click(d, "ok");
+    });
     host.click(cmd::kGift);
     ASSERT_TRUE(PanelHost::processUntil([&] { return boxSaid("선물하기가 완료되었습니다."); }, 10s));
     EXPECT_TRUE(boxSaid("선물 받을 분의 아이디를 입력하세요."));
@@ -457,8 +410,7 @@ TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
     host.entry<KestoEntry45>(45)();
     host.entry<KestoEntry24>(24)("", 0, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                  nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-    DialogScript script;
-    script.then("songInfo", [name = onlineName](QWidget* d) {
+    DialogScript script("songInfo", [name = onlineName](QWidget* d) {
         EXPECT_EQ(d->findChild<QLabel*>("listenCount")->text(), u("4회"));
         const auto* line = d->findChild<QLabel*>("myAlbums");
         EXPECT_EQ(line != nullptr ? line->text().toStdString() : "", Cp949::toUtf8(name));
@@ -467,7 +419,6 @@ TEST_F(DialogsTest, LocalSongInformationShowsTheListenCountAndItsAlbums) {
         EXPECT_EQ(albums->item(0)->text(), "Road Trip");
         DialogScript::click(d, "ok");
     });
-    script.install();
     QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kInfoPage, 0, 0));
     ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 5s));
 }
@@ -476,19 +427,16 @@ TEST_F(DialogsTest, HostEntriesOpenTheDialogOfTheirKind) {
     host.show(2, kChartMenu, kChart);
     const std::string first = host.rowRecords()[0]->text(SongField::Song_ID);
     const std::string second = host.rowRecords()[1]->text(SongField::Song_ID);
-    DialogScript script;
     const auto close = [](QWidget* d) { DialogScript::click(d, "cancel"); };
-    script
-        .then("purchase",
-              [](QWidget* d) {
-                  EXPECT_EQ(d->findChild<QTableWidget*>("prices")->rowCount(), 2);
-                  DialogScript::click(d, "cancel");
-              })
-        .then("gift", close)
-        .then("addFiles", [](QWidget* d) { QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection); })
-        .then("addFolder", [](QWidget* d) { QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection); })
+    const auto reject = [](QWidget* d) { QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection); };
+    DialogScript script("purchase", [](QWidget* d) {
+        EXPECT_EQ(d->findChild<QTableWidget*>("prices")->rowCount(), 2);
+        DialogScript::click(d, "cancel");
+    });
+    script.then("gift", close)
+        .then("addFiles", reject)
+        .then("addFolder", reject)
         .then("myAlbumChoice", close);
-    script.install();
     const std::string ids = first + ";" + second;
     host.entry<KestoEntry5>(5)(0, ids.c_str(), "");
     host.entry<KestoEntry5>(5)(1, first.c_str(), "");
@@ -501,9 +449,7 @@ TEST_F(DialogsTest, HostEntriesOpenTheDialogOfTheirKind) {
 }
 
 TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHoldsThePhone) {
-    const auto downloads = host.dataFolder() / "downloads";
-    std::filesystem::create_directories(downloads);
-    RegistryKey().writeRootString(downloads.string(), settings::kLastSaveFolder);
+    const auto downloads = downloadsFolder();
     PanelHost::connectDevices(true);
     host.show(2, kChartMenu, kChart);
     const auto records = host.rowRecords();
@@ -524,9 +470,7 @@ TEST_F(DialogsTest, ADownloadedStreamingSongGoesToTheDeviceAndARunningDownloadHo
     EXPECT_EQ(PanelHost::boxTexts().size(), 1u);
 
     // Paid and handed over, it is on its way: the phone waits for it.
-    DialogScript script;
-    script.then("purchase", [](QWidget* d) { DialogScript::click(d, "ok"); });
-    script.install();
+    DialogScript script("purchase", [](QWidget* d) { DialogScript::click(d, "ok"); });
     host.entry<KestoEntry63>(63)(0, "");
     ASSERT_TRUE(PanelHost::processUntil([&] { return PanelHost::transfers().size() == 2; }, 10s));
     host.entry<KestoEntry42>(42)(1);

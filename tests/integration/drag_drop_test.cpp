@@ -148,14 +148,12 @@ TEST_F(DragDropTest, FolderDroppedOnALocalAlbumAddsItsAudioFilesAndAStreamingSon
 
     // A streaming song dropped there is downloaded into this album and no other.
     RegistryKey().writeRootString(settings::kFlagSet, settings::kKtpCheck);
-    DialogScript script;
-    script.then("purchase", [](QWidget* d) {
+    DialogScript script("purchase", [](QWidget* d) {
         const auto* lists = d->findChild<QComboBox*>("playLists");
         EXPECT_EQ(lists->currentText(), QStringLiteral("Road Trip"));
         EXPECT_FALSE(lists->isEnabled());
         DialogScript::click(d, "cancel");
     });
-    script.install();
     EXPECT_TRUE(dragTo(*fromElsewhere(DragFormats::kAlbum, {chart.front()}), QPoint(5, 5)).dropped);
     ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));
 }

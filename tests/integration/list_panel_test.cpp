@@ -6,7 +6,6 @@
 #include "protocol/list_parser.h"
 #include "protocol/list_request.h"
 
-#include <algorithm>
 #include <thread>
 
 namespace kesto::test {

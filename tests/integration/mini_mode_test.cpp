@@ -43,18 +43,6 @@ void openSongText(const KestoRect* rect) {
         static_cast<QWidget*>(opener->entry<KestoEntry32>(32)())->move(0, 0);
 }
 
-std::string readSetting(const char* section, const char* name) {
-    RegistryKey key;
-    std::string value;
-    key.readSectionString(section, value, name);
-    return value;
-}
-
-void writeSetting(const char* section, const char* name, const std::string& value) {
-    RegistryKey key;
-    key.writeSectionString(section, value, name);
-}
-
 class MiniModeTest : public MiniFixture {
 protected:
     void SetUp() override {
@@ -98,19 +86,15 @@ TEST_F(MiniModeTest, TheMiniListTakesOverTheNowPlayingListAndGivesItBack) {
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->rowCount(), songs);
     EXPECT_TRUE(list->isMiniList());
-    const Song* first = list->record(0);
-    ASSERT_NE(first, nullptr);
+    ASSERT_NE(list->record(0), nullptr);
     EXPECT_EQ(list->cellText(0, 2).toStdString().substr(0, 2), "1.");
     EXPECT_EQ(list->cellText(2, 2).toStdString().substr(0, 2), "3.");
     // The total line counts the songs and adds up their time.
     long long seconds = 0;
     for (int row = 0; row < songs; ++row)
         seconds += list->record(row)->Play_Time;
-    const QString total = QString::fromUtf8("%1곡 | %2:%3:%4")
-                              .arg(songs)
-                              .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-                              .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-                              .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    const QString total = QString::asprintf("%d곡 | %02lld:%02lld:%02lld", songs, seconds / 3600,
+                                            seconds / 60 % 60, seconds % 60);
     EXPECT_EQ(window->property("totalLine").toString(), total);
 
     // Mini mode ends: the panel gets the current song back and the mini list is emptied.
@@ -204,7 +188,7 @@ TEST_F(MiniModeTest, TheMiniListKeepsItsRectangleAndNeverGetsSmallerThanItsMinim
     EXPECT_EQ(window->geometry(), QRect(50, 60, 400, 400));
     host.entry<KestoEntry28>(28)();
     EXPECT_EQ(miniWindow(), nullptr);
-    EXPECT_EQ(readSetting(settings::kMain, settings::kMiniListRectInfo), "50,450,60,460");
+    EXPECT_EQ(sectionSetting(settings::kMain, settings::kMiniListRectInfo), "50,450,60,460");
 
     // A host rectangle too small, or off every screen: the window is centred and fully on screen.
     for (const KestoRect bad : {KestoRect{0, 0, 200, 100}, KestoRect{9000, 9000, 9400, 9400}}) {
@@ -217,7 +201,7 @@ TEST_F(MiniModeTest, TheMiniListKeepsItsRectangleAndNeverGetsSmallerThanItsMinim
 }
 
 TEST_F(MiniModeTest, TheSongTextWindowOpensWhereItWasAndStoresItsRectangle) {
-    writeSetting(settings::kMain, settings::kSongTextRectInfo, "10,400,20,260");
+    RegistryKey().writeSectionString(settings::kMain, "10,400,20,260", settings::kSongTextRectInfo);
     log().clear();
     ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1);
     EXPECT_EQ(host.entry<KestoEntry29>(29)(), 0) << "a second song text";
@@ -234,13 +218,13 @@ TEST_F(MiniModeTest, TheSongTextWindowOpensWhereItWasAndStoresItsRectangle) {
     window->move(30, 40);
     host.entry<KestoEntry30>(30)();
     EXPECT_EQ(songTextWindow(), nullptr);
-    EXPECT_EQ(readSetting(settings::kMain, settings::kSongTextRectInfo), "30,420,40,280");
+    EXPECT_EQ(sectionSetting(settings::kMain, settings::kSongTextRectInfo), "30,420,40,280");
 
     // A damaged value, or one off every screen: 351 × 222, centred; on top only for TopMost 1.
     const QRect centred(screen().width() / 2 - 176, screen().height() / 2 - 111, 351, 222);
     for (const auto& [rect, topMost] : {std::pair{"12,abc,5", "1"}, std::pair{"5000,5400,5000,5300", "10"}}) {
-        writeSetting(settings::kMain, settings::kSongTextRectInfo, rect);
-        writeSetting(settings::kPlayerPanel, settings::kTopMost, topMost);
+        RegistryKey().writeSectionString(settings::kMain, rect, settings::kSongTextRectInfo);
+        RegistryKey().writeSectionString(settings::kPlayerPanel, topMost, settings::kTopMost);
         ASSERT_EQ(host.entry<KestoEntry29>(29)(), 1) << rect;
         EXPECT_EQ(songTextWindow()->geometry(), centred) << rect;
         EXPECT_EQ((songTextWindow()->windowFlags() & Qt::WindowStaysOnTopHint) != 0,
@@ -287,8 +271,7 @@ TEST_F(MiniModeTest, TheSongTextFollowsThePlayedSongAndItsCloseButtonAsksTheHost
 }
 
 TEST_F(MiniModeTest, ALocalFileWithoutLyricsIsToldAndLoadsNothing) {
-    const auto file = host.dataFolder() / "quiet.mp3";
-    writeTaggedMp3(file, "Quiet", "Tester");
+    const auto file = localFile("quiet");
     ASSERT_TRUE(enterMiniMode());
     host.entry<KestoEntry43>(43)(fileList({file}).c_str());
     PanelHost::processPending();
@@ -299,7 +282,7 @@ TEST_F(MiniModeTest, ALocalFileWithoutLyricsIsToldAndLoadsNothing) {
     ASSERT_EQ(list->record(0)->Has_Lyrics, 0);
 
     const int boxes = PanelHost::boxesShown();
-    writeSetting(settings::kMain, settings::kSongTextRectInfo, "10,400,20,260");
+    RegistryKey().writeSectionString(settings::kMain, "10,400,20,260", settings::kSongTextRectInfo);
     WindowMessageEvent lyrics(msg::kMiniLyrics, 0, 3);
     QCoreApplication::sendEvent(miniWindow(), &lyrics);
     PanelHost::processUntil([&] { return PanelHost::boxesShown() > boxes; }, 2s);
@@ -340,49 +323,40 @@ TEST_F(MiniModeTest, TheMiniListAddsThroughThePanelsDialogsAndSharesTheirLastFol
     const auto second = host.dataFolder() / "둘째 폴더";
     std::filesystem::create_directories(first / "안쪽");
     std::filesystem::create_directories(second);
-    std::filesystem::copy_file(localFile("첫째 곡"), first / "a.mp3");
-    std::filesystem::copy_file(localFile("첫째 곡"), first / "안쪽" / "b.mp3");
-    std::filesystem::copy_file(localFile("첫째 곡"), second / "c.mp3");
-    const auto in = [](const std::filesystem::path& folder) {
-        return [folder](QWidget* d) {
-            auto* dialog = qobject_cast<QFileDialog*>(d);
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->directory().absolutePath().toStdString(), folder.string());
-        };
+    for (const auto& copy : {first / "a.mp3", first / "안쪽" / "b.mp3", second / "c.mp3"})
+        std::filesystem::copy_file(localFile("첫째 곡"), copy);
+    const auto in = [](QWidget* d, const std::filesystem::path& folder) {
+        auto* dialog = qobject_cast<QFileDialog*>(d);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->directory().absolutePath().toStdString(), folder.string());
     };
     ASSERT_TRUE(enterMiniMode());
     const int before = host.entry<KestoEntry0>(0)();
 
     // The mini list's folder dialog, with its box left clear: the folder alone.
-    DialogScript mini;
-    mini.then("addFolder", [&](QWidget* d) {
+    DialogScript mini("addFolder", [&](QWidget* d) {
         ASSERT_NE(d->findChild<QCheckBox*>("includeSubFolders"), nullptr);
         qobject_cast<QFileDialog*>(d)->setDirectory(QString::fromStdString(first.string()));
         QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
     });
-    mini.install();
     press(kAddFolder);
     ASSERT_TRUE(PanelHost::processUntil([&] { return mini.done(); }, 5s));
     PanelHost::processUntil([&] { return host.entry<KestoEntry0>(0)() > before; }, 5s);
     EXPECT_EQ(host.entry<KestoEntry0>(0)(), before + 1);
 
     // The panel's file dialog opens there; the folder it leaves is where the mini list opens.
-    DialogScript panel;
-    panel.then("addFiles", [&](QWidget* d) {
-        in(first)(d);
+    DialogScript panel("addFiles", [&](QWidget* d) {
+        in(d, first);
         qobject_cast<QFileDialog*>(d)->setDirectory(QString::fromStdString(second.string()));
         d->findChild<QLineEdit*>("fileNameEdit")->setText("c.mp3");
         QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
     });
-    panel.install();
     host.entry<KestoEntry56>(56)(0, 0);
     ASSERT_TRUE(PanelHost::processUntil([&] { return panel.done(); }, 5s));
-    DialogScript back;
-    back.then("addFiles", [&](QWidget* d) {
-        in(second)(d);
+    DialogScript back("addFiles", [&](QWidget* d) {
+        in(d, second);
         QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection);
     });
-    back.install();
     press(kAddFiles);
     ASSERT_TRUE(PanelHost::processUntil([&] { return back.done(); }, 5s));
 }

@@ -10,8 +10,6 @@
 namespace kesto::test {
 namespace {
 
-constexpr int kNowPlayingPageKind = 1;
-
 class MiniWindowTest : public MiniFixture {
 protected:
     // A press at from, a move by delta and a release, as the user drags the window's frame.
@@ -42,6 +40,12 @@ protected:
             QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
             return true;
         });
+    }
+
+    // A key clicked on the widget, and what it posted handled.
+    static void key(QWidget* to, Qt::Key pressed, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(to, pressed, modifiers);
+        PanelHost::processPending();
     }
 
     bool activate(QWidget* window) {
@@ -102,13 +106,11 @@ TEST_F(MiniWindowTest, TheHostHearsOfMovesResizesAndVisibilityWithTheDockedState
 TEST_F(MiniWindowTest, Entries33And35And36FillTheStatusLineThePlayLineAndTheCaption) {
     ASSERT_TRUE(enterMiniMode());
     QWidget* window = miniWindow();
-    const std::string status = Cp949::fromUtf8("버퍼링 중");
-    host.entry<KestoEntry33>(33)(status.c_str());
+    host.entry<KestoEntry33>(33)(Cp949::fromUtf8("버퍼링 중").c_str());
     EXPECT_EQ(window->property("statusText").toString(), QString::fromUtf8("버퍼링 중"));
     host.entry<KestoEntry33>(33)(nullptr);
     EXPECT_TRUE(window->property("statusText").toString().isEmpty());
-    const std::string song = Cp949::fromUtf8("가수 - 노래");
-    EXPECT_EQ(host.entry<KestoEntry36>(36)(song.c_str()), 1);
+    EXPECT_EQ(host.entry<KestoEntry36>(36)(Cp949::fromUtf8("가수 - 노래").c_str()), 1);
     EXPECT_EQ(window->property("songInfo").toString(), QString::fromUtf8("가수 - 노래"));
 
     // Playing at 1:23 of 4:56, the volume beyond its range.
@@ -149,25 +151,21 @@ TEST_F(MiniWindowTest, KeysReachTheWindowsCommandsOnlyWhileItIsTheActiveWindow) 
 
     // Ctrl+A checks every row, and again none, as the check-all button does.
     mini.uncheckAll();
-    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
-    PanelHost::processPending();
+    key(window, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(mini.selectedRows().size(), static_cast<std::size_t>(songs));
     EXPECT_TRUE(checkAll->isChecked());
-    QTest::keyClick(&mini, Qt::Key_A, Qt::ControlModifier);
-    PanelHost::processPending();
+    key(&mini, Qt::Key_A, Qt::ControlModifier);
     EXPECT_TRUE(mini.selectedRows().empty());
 
     // Enter listens from the first checked row.
     mini.setRowChecked(2, true);
-    QTest::keyClick(&mini, Qt::Key_Return);
-    PanelHost::processPending();
+    key(&mini, Qt::Key_Return);
     ASSERT_NE(log().last(KESTO_MSG_PLAY_NOW_PLAYING), nullptr);
     EXPECT_EQ(log().last(KESTO_MSG_PLAY_NOW_PLAYING)->wParam, 2);
 
     // Delete takes the checked rows out of the now-playing list.
     mini.setRowChecked(0, true);
-    QTest::keyClick(&mini, Qt::Key_Delete);
-    PanelHost::processPending();
+    key(&mini, Qt::Key_Delete);
     EXPECT_EQ(mini.rowCount(), songs - 2);
     EXPECT_EQ(host.entry<KestoEntry0>(0)(), songs - 2);
 
@@ -184,8 +182,7 @@ TEST_F(MiniWindowTest, KeysReachTheWindowsCommandsOnlyWhileItIsTheActiveWindow) 
     ASSERT_TRUE(activate(host.hostWindow()));
     mini.checkAll();
     QTest::keyClick(host.hostWindow(), Qt::Key_Delete);
-    QTest::keyClick(host.hostWindow(), Qt::Key_Escape);
-    PanelHost::processPending();
+    key(host.hostWindow(), Qt::Key_Escape);
     EXPECT_EQ(mini.rowCount(), songs - 1);
     EXPECT_TRUE(window->isVisible());
 
@@ -193,13 +190,10 @@ TEST_F(MiniWindowTest, KeysReachTheWindowsCommandsOnlyWhileItIsTheActiveWindow) 
     // shows it again and says it was hidden.
     RegistryKey().writeSectionString(settings::kPlayerPanel, "1", settings::kNowPlay);
     ASSERT_TRUE(activate(window));
-    QTest::keyClick(window, Qt::Key_Escape);
-    PanelHost::processPending();
+    key(window, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(log().count(KESTO_MSG_MINI_LIST_CLOSED), 1);
-    std::string nowPlay;
-    RegistryKey().readSectionString(settings::kPlayerPanel, nowPlay, settings::kNowPlay);
-    EXPECT_EQ(nowPlay, "0");
+    EXPECT_EQ(sectionSetting(settings::kPlayerPanel, settings::kNowPlay), "0");
     EXPECT_EQ(host.entry<KestoEntry34>(34)(5), 0);
     EXPECT_TRUE(window->isVisible());
     auto* close = window->findChild<QAbstractButton*>(QStringLiteral("button1006"));

@@ -9,7 +9,6 @@ namespace kesto::test {
 namespace {
 
 constexpr int kCartMenu = 9000;
-constexpr int kNowPlayingPageKind = 1;
 constexpr int kAlbumPageKind = 16;
 constexpr int kCartRowsPerPage = 20;
 

@@ -40,6 +40,7 @@ using namespace std::chrono_literals;
 
 constexpr int kChartMenu = 1001;
 constexpr int kChartPageKind = 19;
+constexpr int kNowPlayingPageKind = 1;
 constexpr const char* kChart = "00104";
 constexpr const char* kFiftyRowChart = kChart;
 constexpr const char* kHundredRowChart = "00101";
@@ -114,6 +115,13 @@ protected:
     bool waitForReady(int count) {
         return PanelHost::processUntil([&] { return host.panelLog().count(msg::kLocalPageReady) >= count; },
                                        10s);
+    }
+
+    // A section value of the settings.
+    static std::string sectionSetting(const char* section, const char* name) {
+        std::string value;
+        RegistryKey().readSectionString(section, value, name);
+        return value;
     }
 
     static bool boxSaid(const std::string& text) {

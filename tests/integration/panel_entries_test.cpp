@@ -93,7 +93,7 @@ TEST_F(PanelEntriesTest, NowPlayingActionTakesTheLargestCountAndSkipsPositionsPa
     const std::uint16_t none[] = {0};
     host.entry<KestoEntry62>(62)(0, none, 0);
     std::vector<std::uint16_t> words(65536, 65535);
-    words[0] = 65535;
+    // words[0], the count, is 65535 too.
     words[7] = 2;
     words[65535] = 0;
     words[300] = 3;
@@ -254,15 +254,13 @@ TEST_F(PanelEntriesTest, PlayingASongRunsTheLyricsStepsAndKeepsItsText) {
     // Without the option the user is asked; OK with "do not show again" downloads and sets the
     // option, so the next song is downloaded unasked.
     host.entry<KestoEntry72>(72)(0);
-    DialogScript script;
-    script.then("messageBox", [](QWidget* box) {
+    DialogScript script("messageBox", [](QWidget* box) {
         EXPECT_EQ(qobject_cast<QMessageBox*>(box)->text().toStdString(),
                   "해당곡의 가사파일이 없습니다.\n해당곡의 가사를 다운로드(무료) 받으시겠습니까?");
         DialogScript::check(box, "doNotShowAgain", true);
         QMetaObject::invokeMethod(qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok),
                                   &QAbstractButton::click, Qt::QueuedConnection);
     });
-    script.install();
     playNext(-1, 0);
     PanelHost::processPending();
     EXPECT_TRUE(script.done());
@@ -323,17 +321,16 @@ TEST_F(PanelEntriesTest, SetWindowPosFollowsItsFlagsAndStackingHandle) {
     QWidget* panel = host.panelWindow();
     panel->setGeometry(10, 20, 300, 200);
     auto setPos = host.entry<KestoEntry18>(18);
-    EXPECT_EQ(setPos(nullptr, 0, 0, 0, 0, KESTO_SWP_NOMOVE | KESTO_SWP_NOSIZE | KESTO_SWP_NOZORDER), 1);
+    const unsigned still = KESTO_SWP_NOMOVE | KESTO_SWP_NOSIZE | KESTO_SWP_NOZORDER;
+    EXPECT_EQ(setPos(nullptr, 0, 0, 0, 0, still), 1);
     EXPECT_EQ(panel->geometry(), QRect(10, 20, 300, 200));
     setPos(nullptr, 5, 6, 0, 0, KESTO_SWP_NOSIZE | KESTO_SWP_NOZORDER);
     EXPECT_EQ(panel->geometry(), QRect(5, 6, 300, 200));
     setPos(nullptr, 0, 0, 400, 250, KESTO_SWP_NOMOVE | KESTO_SWP_NOZORDER);
     EXPECT_EQ(panel->geometry(), QRect(5, 6, 400, 250));
-    setPos(nullptr, 1, 2, 3, 4,
-           KESTO_SWP_NOMOVE | KESTO_SWP_NOSIZE | KESTO_SWP_NOZORDER | KESTO_SWP_HIDEWINDOW);
+    setPos(nullptr, 1, 2, 3, 4, still | KESTO_SWP_HIDEWINDOW);
     EXPECT_FALSE(panel->isVisible());
-    setPos(nullptr, 0, 0, 0, 0,
-           KESTO_SWP_NOMOVE | KESTO_SWP_NOSIZE | KESTO_SWP_NOZORDER | KESTO_SWP_SHOWWINDOW);
+    setPos(nullptr, 0, 0, 0, 0, still | KESTO_SWP_SHOWWINDOW);
     EXPECT_TRUE(panel->isVisible());
 
     // Stacking: right below a sibling of the host, then to the top.
@@ -383,9 +380,7 @@ TEST_F(PanelEntriesTest, HostHandsOverLocalFilesDeviceFilesAndAStoppedSong) {
     EXPECT_EQ(host.rowNames(), (std::vector<std::string>{"Device A", "Device B"}));
     EXPECT_STREQ(host.rowRecords()[0]->text(SongField::Local_Path), "/mnt/phone/a.mp3");
     EXPECT_EQ(host.rowRecords()[0]->File_Size, 3145728);
-    host.entry<KestoEntry51>(51)("/mnt/phone/c.mp3\x0B"
-                                 "Device C",
-                                 2); // appended
+    host.entry<KestoEntry51>(51)((std::string("/mnt/phone/c.mp3\x0B") + "Device C").c_str(), 2); // appended
     EXPECT_EQ(host.list()->rowCount(), 3);
     host.entry<KestoEntry40>(40)(1, 0, "", ""); // another device page keeps what was handed over
     EXPECT_EQ(host.list()->rowCount(), 3);

@@ -7,8 +7,6 @@
 #include "columns/column_kind.h"
 #include "columns/row_cell.h"
 
-#include <QAction>
-
 #include <tuple>
 
 namespace kesto::test {
@@ -61,8 +59,6 @@ protected:
     }
 
     std::string songId(int row) { return list().record(row)->text(SongField::Song_ID); }
-
-    static bool requested(const std::string& command) { return requestsOf(command) > 0; }
 };
 
 TEST_F(RowMessagesTest, LyricsIconAndLyricsMenuShowTheLyricsPageOfThatRow) {
@@ -95,7 +91,7 @@ TEST_F(RowMessagesTest, ArtistAndAlbumTextsShowTheirListsFromTheService) {
         ASSERT_GE(cell.row, 0);
         const std::string chosen = list().record(cell.row)->text(field);
         clickCell(cell);
-        ASSERT_TRUE(PanelHost::processUntil([&] { return requested(command); }, 5s));
+        ASSERT_TRUE(PanelHost::processUntil([&] { return requestsOf(command) > 0; }, 5s));
         ASSERT_GT(list().rowCount(), 0);
         for (int row = 0; row < list().rowCount(); ++row)
             EXPECT_EQ(list().record(row)->text(field), chosen);
