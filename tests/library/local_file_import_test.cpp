@@ -41,6 +41,11 @@ protected:
         std::ofstream(path, std::ios::binary) << bytes;
         return path.string();
     }
+    // The page a folder copy goes to.
+    std::filesystem::path page() {
+        std::filesystem::create_directories(dir / "page");
+        return dir / "page";
+    }
     Song build(const std::string& path, const RecordOrigin& origin = {}) {
         Song record{};
         EXPECT_TRUE(factory.build(path, FileType::fromPath(path), origin, record)) << path;
@@ -150,7 +155,7 @@ TEST_F(LocalImportTest, NowPlayingTakesEachFileOnce) {
 }
 
 TEST_F(LocalImportTest, FolderCopyStaysInsideTheFolder) {
-    const auto page = dir / "page";
+    const auto page = this->page();
     std::filesystem::create_directories(page / "sub");
     const std::vector<std::string> titles = {
         "../../escape",       "..",          ".hidden",     "a/b\\c",
@@ -180,8 +185,7 @@ TEST_F(LocalImportTest, FolderCopyStaysInsideTheFolder) {
 }
 
 TEST_F(LocalImportTest, FolderCopyNeverReplacesAFile) {
-    const auto page = dir / "page";
-    std::filesystem::create_directories(page);
+    const auto page = this->page();
     std::ofstream(page / "Song.mp3") << "keep me";
     SongStore shown;
     const auto outcome = import.intoFolder({mp3("in.mp3", "Song")}, page, shown);
@@ -193,8 +197,7 @@ TEST_F(LocalImportTest, FolderCopyNeverReplacesAFile) {
 
 // The copy is written under another name and renamed: its own name never holds part of it.
 TEST_F(LocalImportTest, FolderCopyTakesItsNameOnlyWhenComplete) {
-    const auto page = dir / "page";
-    std::filesystem::create_directories(page);
+    const auto page = this->page();
     const std::string source = mp3("in.mp3", "Whole");
     const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     ASSERT_GE(::inotify_add_watch(watch, page.c_str(), IN_CREATE | IN_MODIFY | IN_MOVED_TO), 0);

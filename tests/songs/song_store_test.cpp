@@ -26,9 +26,9 @@ Song local(std::string_view path, std::string_view id = "") {
     return r;
 }
 
-void fill(SongStore& store, int n) {
+void fill(SongStore& store, int n, const std::string& prefix = "S") {
     for (int i = 0; i < n; ++i) {
-        const Song r = streaming("S" + std::to_string(i));
+        const Song r = streaming(prefix + std::to_string(i));
         store.addCopy(&r);
     }
 }
@@ -272,10 +272,7 @@ TEST(SongStore, EveryChangeKeepsOrderCurrentRecordAndLookUps) {
 // Ten songs are always there, wherever the writer moves them; readers must always find them.
 TEST(SongStore, ReadersFindWhatStaysWhileAWriterReorders) {
     SongStore store;
-    for (int i = 0; i < 10; ++i) {
-        const Song r = streaming("A" + std::to_string(i));
-        store.addCopy(&r);
-    }
+    fill(store, 10, "A");
     std::atomic<bool> done{false};
     std::thread writer([&] {
         std::mt19937 rng(5);
