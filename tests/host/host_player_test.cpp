@@ -31,6 +31,7 @@
 
 #include "tests/support/own_download_folder.h"
 #include "tests/support/qt_test_process.h"
+#include "tests/support/temp_folder.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -58,11 +59,9 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <set>
-#include <sstream>
 #include <tuple>
 
 #include <sqlite3.h>
@@ -475,9 +474,7 @@ TEST_F(HostPlayerTest, ADownloadLandsAsDcfFilesInThePlayListAndTheDownloadStorag
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         ++files;
         EXPECT_EQ(entry.path().extension(), ".dcf") << entry.path();
-        std::ostringstream bytes;
-        bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-        const std::string dcf = bytes.str();
+        const std::string dcf = test::readBytes(entry.path());
         EXPECT_EQ(dcf.substr(0, 3), std::string("\x01\x09") + char(entry.path().stem().string().size() + 10));
         EXPECT_EQ(dcf.substr(3, 9), "audio/wav");
         EXPECT_NE(dcf.find("Content-Name: "), std::string::npos);

@@ -82,8 +82,7 @@ TEST_F(LocalImportTest, TaggedFileFillsTheRecord) {
     std::tm tm{};
     localtime_r(&info.st_mtime, &tm);
     char expected[32];
-    std::snprintf(expected, sizeof expected, "%d%02d%02d%02d%02d%02d", tm.tm_year + 1900, tm.tm_mon + 1,
-                  tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
+    std::strftime(expected, sizeof expected, "%Y%m%d%H%M%S", &tm);
     EXPECT_STREQ(r.text(SongField::Modified_Date), expected);
 }
 
@@ -191,8 +190,7 @@ TEST_F(LocalImportTest, FolderCopyNeverReplacesAFile) {
     const auto outcome = import.intoFolder({mp3("in.mp3", "Song")}, page, shown);
     EXPECT_EQ(outcome.present.size(), 1u);
     EXPECT_EQ(shown.count(), 0);
-    std::ifstream kept(page / "Song.mp3");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep me");
+    EXPECT_EQ(test::readBytes(page / "Song.mp3"), "keep me");
 }
 
 // The copy is written under another name and renamed: its own name never holds part of it.

@@ -112,9 +112,8 @@ private slots:
         attach(view, seen);
         const LoginBlock formStore = storeAt(server.base());
         view.setLogin(&formStore);
-        std::string body("userid=kim&password=p%26w");
-        body.push_back('\0');
-        body += "ignored";
+        // What follows a NUL is not sent.
+        const std::string body = std::string("userid=kim&password=p%26w") + '\0' + "ignored";
         view.navigate(address, body);
         QCOMPARE(view.address(), address);
         QTRY_COMPARE_WITH_TIMEOUT(seen.titles.size(), std::size_t{1}, kLoadTimeoutMs);
