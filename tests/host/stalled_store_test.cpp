@@ -37,15 +37,10 @@ int listenOnLoopback(int fd) {
 
 // A store that listens and never accepts: the connection is made by the kernel, the request
 // goes out, and no byte ever comes back.
-class SilentStore {
-public:
-    SilentStore() : fd_(::socket(AF_INET, SOCK_STREAM, 0)), port_(listenOnLoopback(fd_)) {}
-    ~SilentStore() { ::close(fd_); }
-    int port() const { return port_; }
-
-private:
-    int fd_;
-    int port_;
+struct SilentStore {
+    ~SilentStore() { ::close(fd); }
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    const int port = listenOnLoopback(fd);
 };
 
 // A store that answers at once and then sends its body a few bytes a second, fast enough for
@@ -119,7 +114,7 @@ Outcome ask(const std::string& url) {
 
 TEST(PlayerRequests, GiveUpOnStallsHugeRepliesAndOtherSchemesThenAnswerAgain) {
     SilentStore silent;
-    ASSERT_GT(silent.port(), 0);
+    ASSERT_GT(silent.port, 0);
     httplib::Server server;
     server.Get("/huge", [](const httplib::Request&, httplib::Response& res) {
         res.set_content(std::string(CurlRequest::kMaxReplyBytes + 1, 'x'), "text/plain");
@@ -139,7 +134,7 @@ TEST(PlayerRequests, GiveUpOnStallsHugeRepliesAndOtherSchemesThenAnswerAgain) {
         std::string url;
         int result;
     } cases[] = {
-        {"a store that never answers", "http://127.0.0.1:" + std::to_string(silent.port()) + "/protocol.jsp",
+        {"a store that never answers", "http://127.0.0.1:" + std::to_string(silent.port) + "/protocol.jsp",
          0},
         {"a reply past the limit", live + "/huge", 0},
         {"a file on this machine", "file:///etc/hostname", 0},

@@ -58,8 +58,9 @@ TEST_F(WebSandboxTest, ProbeKnowsThisProcessesUser) {
     const WebSandbox::Facts facts = WebSandbox::probe();
     EXPECT_EQ(facts.root, ::geteuid() == 0);
     EXPECT_FALSE(facts.disabledAlready);
-    if (facts.root)
+    if (facts.root) {
         EXPECT_NE(WebSandbox::reasonToDisable(facts), "");
+    }
 }
 
 } // namespace
