@@ -104,12 +104,10 @@ Outcome ask(const std::string& url) {
     auto asked = std::async(std::launch::async, [&] {
         return CurlRequest::perform(url.c_str(), &data, &length, 0, nullptr, 1, 0);
     });
-    Outcome outcome;
-    outcome.result = asked.get();
-    outcome.dataCleared = outcome.result == 0 ? data == nullptr && length == 0 : true;
-    if (outcome.result != 0)
+    const int result = asked.get();
+    if (result != 0)
         std::free(data);
-    return outcome;
+    return {result, result != 0 || (data == nullptr && length == 0)};
 }
 
 TEST(PlayerRequests, GiveUpOnStallsHugeRepliesAndOtherSchemesThenAnswerAgain) {

@@ -23,6 +23,16 @@ std::vector<std::string> listed(MyAlbumDb& db, const char* album) {
     return list.localPaths;
 }
 
+AlbumSong song(const std::string& album, const std::string& path, const std::string& name = "Song") {
+    AlbumSong s;
+    s.albumId = album;
+    s.songName = name;
+    s.artist = "Artist";
+    s.localPath = path;
+    s.date = "20240101120000";
+    return s;
+}
+
 class MyAlbumDbTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -34,15 +44,6 @@ protected:
         const auto path = dir / name;
         std::ofstream(path) << "x";
         return path.string();
-    }
-    AlbumSong song(const std::string& album, const std::string& path, const std::string& name = "Song") {
-        AlbumSong s;
-        s.albumId = album;
-        s.songName = name;
-        s.artist = "Artist";
-        s.localPath = path;
-        s.date = "20240101120000";
-        return s;
     }
 
     test::TempFolder dir;
@@ -133,13 +134,9 @@ protected:
                          "('4002','Two'); insert into AlbumName_tbl values ('4003','Three')");
         for (const char* name : {"a.mp3", "b's.mp3", "c.mp3"}) {
             std::ofstream(dir / name) << "x";
-            AlbumSong song;
-            song.albumId = "4001";
-            song.songName = name;
-            song.localPath = (dir / name).string();
-            song.listenCount = 3;
-            song.date = "20240101000000";
-            ids.push_back(db.insertSong(song));
+            AlbumSong listened = song("4001", (dir / name).string(), name);
+            listened.listenCount = 3;
+            ids.push_back(db.insertSong(listened));
         }
     }
     Song recordOf(int i) {
@@ -163,12 +160,7 @@ TEST_F(PlaylistMoverTest, MoveKeepsTheRowAndSkipsSongsAlreadyThere) {
     db.execStatement("update AlbumInfo_tbl set Album_ID='4002' where Song_ID='" + ids[2] + "'");
     const std::string rowId = scalar(db, "select ID from AlbumInfo_tbl where Song_ID='" + ids[1] + "'");
     // c is in 4002 already: a copy of it sits in 4001 too.
-    db.insertSong([&] {
-        AlbumSong s;
-        s.albumId = "4001";
-        s.localPath = paths()[2];
-        return s;
-    }());
+    db.insertSong(song("4001", paths()[2]));
     const auto result = mover.put({recordOf(0), recordOf(1), recordOf(2)}, "4002", "4001", true, true);
     EXPECT_EQ(result.handled, 2);
     EXPECT_EQ(result.skipped, 1);
