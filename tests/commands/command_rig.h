@@ -13,10 +13,9 @@
 #include "settings/registry_key.h"
 #include "settings/settings_keys.h"
 #include "songs/song_store.h"
+#include "support/temp_folder.h"
 
 #include <array>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,13 +39,11 @@ inline std::string text(CommandText id) {
 
 struct CommandRig {
     CommandRig() {
-        char pattern[] = "/tmp/kesto-commands-XXXXXX";
-        folder = mkdtemp(pattern);
         DeviceCalls::now() = DeviceCalls{};
         table[KESTO_SVC_A_PHONE_CONNECTED] = reinterpret_cast<KestoHostFn>(&DeviceCalls::phoneFn);
         table[KESTO_SVC_A_TRANSFER] = reinterpret_cast<KestoHostFn>(&DeviceCalls::transferFn);
         registry = std::make_unique<RegistryKey>(std::make_shared<RegistryFile>(folder / "registry.reg"));
-        albums.start(folder);
+        albums.start(folder.path());
         context.protocol = rig.context;
         context.nowPlaying = &nowPlaying;
         context.listStore = &listStore;
@@ -57,10 +54,6 @@ struct CommandRig {
         context.serviceA = table.data();
         context.hooks.showPage = [this](int menu, int mode) { shownPages.push_back({menu, mode}); };
     }
-    ~CommandRig() {
-        std::error_code error;
-        std::filesystem::remove_all(folder, error);
-    }
     DeviceCalls& device() { return DeviceCalls::now(); }
     const std::vector<HostCall>& requests() const { return rig.host.calls(); }
     std::vector<Posted>& posted() { return rig.port.posted; }
@@ -69,7 +62,7 @@ struct CommandRig {
     ScriptedBox& box = rig.box;
     SongStore nowPlaying;
     SongStore listStore;
-    std::filesystem::path folder;
+    TempFolder folder;
     std::unique_ptr<RegistryKey> registry;
     MyAlbumDb albums;
     std::array<KestoHostFn, KESTO_SERVICE_A_TABLE_SIZE> table{};

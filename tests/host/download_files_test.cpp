@@ -40,8 +40,8 @@ TEST(DownloadFilesTest, TheWrittenContainerIsReadByThePanelsDcfReader) {
     struct stat st {};
     ASSERT_EQ(::stat((folder / "S000123.dcf").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()),
-              1); // no temporary left
+    // No temporary left.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     EXPECT_TRUE(DcfFile::head({"", "cid:x", {}}, 1).empty());
     fs::remove_all(folder);
 }

@@ -31,6 +31,7 @@
 
 #include "tests/support/own_download_folder.h"
 #include "tests/support/qt_test_process.h"
+#include "tests/support/temp_folder.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -58,11 +59,9 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <set>
-#include <sstream>
 #include <tuple>
 
 #include <sqlite3.h>
@@ -126,6 +125,11 @@ protected:
             window->panelArea()->findChild<QAbstractButton*>(QStringLiteral("button%1").arg(cmd::kListen));
         ASSERT_NE(listen, nullptr);
         listen->click();
+    }
+    // Listens to the whole page and waits for its first song to play.
+    bool listenAndPlay() {
+        listenToAll();
+        return waitFor([this] { return playing(0); });
     }
     bool playing(int position) {
         return controller().position() == position && controller().engine().isPlaying() &&
@@ -231,8 +235,7 @@ TEST_F(HostPlayerTest, ListenOnAChartPlaysTheGrantedStreamAndMarksTheRow) {
 
 TEST_F(HostPlayerTest, EndOfSongMovesOnByThePlayMode) {
     showLocalAlbum();
-    listenToAll();
-    ASSERT_TRUE(waitFor([this] { return playing(0); }));
+    ASSERT_TRUE(listenAndPlay());
     EXPECT_EQ(controller().song().isLocal, 1);
     const int songs = session->module().entry<KestoEntry0>(0)();
     ASSERT_EQ(songs, static_cast<int>(DemoLibrary::songs().size()));
@@ -243,10 +246,8 @@ TEST_F(HostPlayerTest, EndOfSongMovesOnByThePlayMode) {
     for (int i = 1; i < songs; ++i) {
         const int was = controller().position();
         skipToEnd();
-        ASSERT_TRUE(waitFor([this, was] {
-            return controller().position() != was && controller().engine().isPlaying() &&
-                   controller().engine().duration() > 0;
-        }));
+        ASSERT_TRUE(waitFor(
+            [this, was] { return controller().position() != was && playing(controller().position()); }));
         EXPECT_TRUE(heard.insert(controller().position()).second) << controller().position();
     }
     EXPECT_EQ(heard.size(), static_cast<std::size_t>(songs));
@@ -283,8 +284,7 @@ TEST_F(HostPlayerTest, EndOfSongMovesOnByThePlayMode) {
 
 TEST_F(HostPlayerTest, TheHostControlsPauseStepSeekSetTheVolumeAndModeAndStop) {
     showLocalAlbum();
-    listenToAll();
-    ASSERT_TRUE(waitFor([this] { return playing(0); }));
+    ASSERT_TRUE(listenAndPlay());
     TransportBar& bar = player->transport();
     auto* play = bar.findChild<QPushButton*>(QStringLiteral("playPause"));
     auto* next = bar.findChild<QPushButton*>(QStringLiteral("nextSong"));
@@ -328,8 +328,7 @@ TEST_F(HostPlayerTest, ASongThatCannotBeLoadedIsSkippedWithItsReason) {
     // The second file goes after the page listed it.
     std::filesystem::remove(DemoLibrary::folderIn(data.path()) / DemoLibrary::songs()[1].file);
     controller().setMode(PlayMode::InOrder);
-    listenToAll();
-    ASSERT_TRUE(waitFor([this] { return playing(0); }));
+    ASSERT_TRUE(listenAndPlay());
     skipToEnd();
     ASSERT_TRUE(waitFor([this] { return playing(2); })) << window->logText().toStdString();
     EXPECT_TRUE(logHas(QStringLiteral("Cannot play"))) << window->logText().toStdString();
@@ -338,8 +337,7 @@ TEST_F(HostPlayerTest, ASongThatCannotBeLoadedIsSkippedWithItsReason) {
 
 TEST_F(HostPlayerTest, PagesOfPlayedSongsOpenInTheHostBrowserAndLyricsPane) {
     session->showMenuId(kChartMenu, "00101");
-    listenToAll();
-    ASSERT_TRUE(waitFor([this] { return playing(0); }));
+    ASSERT_TRUE(listenAndPlay());
     const std::uint16_t first[] = {1, 0};
     // Song information (1151): the host's page with the module's form.
     session->module().entry<KestoEntry62>(62)(8, first, 0);
@@ -393,8 +391,7 @@ TEST_F(HostPlayerTest, ServerErrorsAreShownAndAnEndedLogInIsRenewed) {
     }));
     // The panel works on with the new log-in.
     session->showMenuId(kChartMenu, "00101");
-    listenToAll();
-    EXPECT_TRUE(waitFor([this] { return playing(0); }));
+    EXPECT_TRUE(listenAndPlay());
 }
 
 // Every place where the player and its panel show a song name (as a tag or the album file
@@ -477,9 +474,7 @@ TEST_F(HostPlayerTest, ADownloadLandsAsDcfFilesInThePlayListAndTheDownloadStorag
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         ++files;
         EXPECT_EQ(entry.path().extension(), ".dcf") << entry.path();
-        std::ostringstream bytes;
-        bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-        const std::string dcf = bytes.str();
+        const std::string dcf = test::readBytes(entry.path());
         EXPECT_EQ(dcf.substr(0, 3), std::string("\x01\x09") + char(entry.path().stem().string().size() + 10));
         EXPECT_EQ(dcf.substr(3, 9), "audio/wav");
         EXPECT_NE(dcf.find("Content-Name: "), std::string::npos);

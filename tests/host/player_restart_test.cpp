@@ -60,8 +60,7 @@ int run(const std::filesystem::path& data,
     if (pane == nullptr)
         return kNoStart;
     session.showOpeningPage();
-    const int code = act(window, session, *pane);
-    return code;
+    return act(window, session, *pane);
 }
 
 int inChild(const std::function<int()>& body) {

@@ -37,15 +37,10 @@ int listenOnLoopback(int fd) {
 
 // A store that listens and never accepts: the connection is made by the kernel, the request
 // goes out, and no byte ever comes back.
-class SilentStore {
-public:
-    SilentStore() : fd_(::socket(AF_INET, SOCK_STREAM, 0)), port_(listenOnLoopback(fd_)) {}
-    ~SilentStore() { ::close(fd_); }
-    int port() const { return port_; }
-
-private:
-    int fd_;
-    int port_;
+struct SilentStore {
+    ~SilentStore() { ::close(fd); }
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    const int port = listenOnLoopback(fd);
 };
 
 // A store that answers at once and then sends its body a few bytes a second, fast enough for
@@ -109,17 +104,15 @@ Outcome ask(const std::string& url) {
     auto asked = std::async(std::launch::async, [&] {
         return CurlRequest::perform(url.c_str(), &data, &length, 0, nullptr, 1, 0);
     });
-    Outcome outcome;
-    outcome.result = asked.get();
-    outcome.dataCleared = outcome.result == 0 ? data == nullptr && length == 0 : true;
-    if (outcome.result != 0)
+    const int result = asked.get();
+    if (result != 0)
         std::free(data);
-    return outcome;
+    return {result, result != 0 || (data == nullptr && length == 0)};
 }
 
 TEST(PlayerRequests, GiveUpOnStallsHugeRepliesAndOtherSchemesThenAnswerAgain) {
     SilentStore silent;
-    ASSERT_GT(silent.port(), 0);
+    ASSERT_GT(silent.port, 0);
     httplib::Server server;
     // One worker: the library's own state is not shared between a worker still writing the
     // cut-off reply and the next request's.
@@ -142,7 +135,7 @@ TEST(PlayerRequests, GiveUpOnStallsHugeRepliesAndOtherSchemesThenAnswerAgain) {
         std::string url;
         int result;
     } cases[] = {
-        {"a store that never answers", "http://127.0.0.1:" + std::to_string(silent.port()) + "/protocol.jsp",
+        {"a store that never answers", "http://127.0.0.1:" + std::to_string(silent.port) + "/protocol.jsp",
          0},
         {"a reply past the limit", live + "/huge", 0},
         {"a file on this machine", "file:///etc/hostname", 0},

@@ -52,8 +52,9 @@ TEST(TagReaderTest, TagsAndPropertiesLandAtTheirOffsets) {
         EXPECT_EQ(buffer.text(KESTO_TAG_ARTIST), f.artistRead);
         EXPECT_EQ(buffer.number(KESTO_TAG_FILE_SIZE),
                   static_cast<std::int32_t>(std::filesystem::file_size(path)));
+        // The bitrate is averaged over the file.
         if (f.bitrate != 0) {
-            EXPECT_NEAR(buffer.number(KESTO_TAG_BITRATE), f.bitrate, 8000); // averaged over the file
+            EXPECT_NEAR(buffer.number(KESTO_TAG_BITRATE), f.bitrate, 8000);
         }
         EXPECT_GT(buffer.number(KESTO_TAG_BITRATE), 0);
         EXPECT_EQ(buffer.number(KESTO_TAG_PLAY_TIME), 1);

@@ -55,8 +55,7 @@ protected:
 
 TEST_F(DamagedDatabaseTest, ATruncatedFileIsKeptAsideAsItWas) {
     makeAlbum(400);
-    const auto size = fs::file_size(file());
-    fs::resize_file(file(), size / 2);
+    fs::resize_file(file(), fs::file_size(file()) / 2);
     const std::string cut = readBytes(file());
 
     MyAlbumDb db;

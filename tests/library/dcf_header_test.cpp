@@ -48,14 +48,8 @@ TEST(DcfHeaderTest, RefusesWhatIsNotAWholeVersionOneFile) {
     EXPECT_FALSE(DcfHeader::parse(std::string("\x01\x00\x05", 3) + "cid:1" + "\x00\x00", 10))
         << "no content type";
     // A uintvar that never ends, and one beyond 32 bits.
-    EXPECT_FALSE(DcfHeader::parse(std::string("\x01\x01\x01"
-                                              "ac") +
-                                      std::string(6, '\xff'),
-                                  100));
-    EXPECT_FALSE(DcfHeader::parse(std::string("\x01\x01\x01"
-                                              "ac") +
-                                      "\x9f\xff\xff\xff\x7f" + "\x00",
-                                  100));
+    for (const std::string& length : {std::string(6, '\xff'), std::string("\x9f\xff\xff\xff\x7f")})
+        EXPECT_FALSE(DcfHeader::parse(std::string("\x01\x01\x01") + "ac" + length, 100)) << length.size();
     // Headers beyond the limit are refused rather than read.
     const std::string huge = dcfBytes("a", "c", std::string(DcfHeader::kMaxHeadersLength + 1, 'h'), "");
     EXPECT_FALSE(DcfHeader::parse(huge, huge.size()));

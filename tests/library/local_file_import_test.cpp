@@ -41,6 +41,11 @@ protected:
         std::ofstream(path, std::ios::binary) << bytes;
         return path.string();
     }
+    // The page a folder copy goes to.
+    std::filesystem::path page() {
+        std::filesystem::create_directories(dir / "page");
+        return dir / "page";
+    }
     Song build(const std::string& path, const RecordOrigin& origin = {}) {
         Song record{};
         EXPECT_TRUE(factory.build(path, FileType::fromPath(path), origin, record)) << path;
@@ -77,8 +82,7 @@ TEST_F(LocalImportTest, TaggedFileFillsTheRecord) {
     std::tm tm{};
     localtime_r(&info.st_mtime, &tm);
     char expected[32];
-    std::snprintf(expected, sizeof expected, "%d%02d%02d%02d%02d%02d", tm.tm_year + 1900, tm.tm_mon + 1,
-                  tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
+    std::strftime(expected, sizeof expected, "%Y%m%d%H%M%S", &tm);
     EXPECT_STREQ(r.text(SongField::Modified_Date), expected);
 }
 
@@ -150,7 +154,7 @@ TEST_F(LocalImportTest, NowPlayingTakesEachFileOnce) {
 }
 
 TEST_F(LocalImportTest, FolderCopyStaysInsideTheFolder) {
-    const auto page = dir / "page";
+    const auto page = this->page();
     std::filesystem::create_directories(page / "sub");
     const std::vector<std::string> titles = {
         "../../escape",       "..",          ".hidden",     "a/b\\c",
@@ -180,21 +184,18 @@ TEST_F(LocalImportTest, FolderCopyStaysInsideTheFolder) {
 }
 
 TEST_F(LocalImportTest, FolderCopyNeverReplacesAFile) {
-    const auto page = dir / "page";
-    std::filesystem::create_directories(page);
+    const auto page = this->page();
     std::ofstream(page / "Song.mp3") << "keep me";
     SongStore shown;
     const auto outcome = import.intoFolder({mp3("in.mp3", "Song")}, page, shown);
     EXPECT_EQ(outcome.present.size(), 1u);
     EXPECT_EQ(shown.count(), 0);
-    std::ifstream kept(page / "Song.mp3");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep me");
+    EXPECT_EQ(test::readBytes(page / "Song.mp3"), "keep me");
 }
 
 // The copy is written under another name and renamed: its own name never holds part of it.
 TEST_F(LocalImportTest, FolderCopyTakesItsNameOnlyWhenComplete) {
-    const auto page = dir / "page";
-    std::filesystem::create_directories(page);
+    const auto page = this->page();
     const std::string source = mp3("in.mp3", "Whole");
     const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     ASSERT_GE(::inotify_add_watch(watch, page.c_str(), IN_CREATE | IN_MODIFY | IN_MOVED_TO), 0);

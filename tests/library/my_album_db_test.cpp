@@ -16,6 +16,23 @@ std::string scalar(MyAlbumDb& db, const std::string& sql) {
     return q.executeStep() ? q.getColumn(0).getString() : "";
 }
 
+// The files an album lists.
+std::vector<std::string> listed(MyAlbumDb& db, const char* album) {
+    AlbumSongList list;
+    EXPECT_TRUE(db.listAlbumSongs(album, list)) << album;
+    return list.localPaths;
+}
+
+AlbumSong song(const std::string& album, const std::string& path, const std::string& name = "Song") {
+    AlbumSong s;
+    s.albumId = album;
+    s.songName = name;
+    s.artist = "Artist";
+    s.localPath = path;
+    s.date = "20240101120000";
+    return s;
+}
+
 class MyAlbumDbTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -27,15 +44,6 @@ protected:
         const auto path = dir / name;
         std::ofstream(path) << "x";
         return path.string();
-    }
-    AlbumSong song(const std::string& album, const std::string& path, const std::string& name = "Song") {
-        AlbumSong s;
-        s.albumId = album;
-        s.songName = name;
-        s.artist = "Artist";
-        s.localPath = path;
-        s.date = "20240101120000";
-        return s;
     }
 
     test::TempFolder dir;
@@ -84,9 +92,7 @@ TEST_F(MyAlbumDbTest, ApostrophesInNamesAndPathsSurvive) {
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list.albumNames[0], "Bob's list");
     EXPECT_EQ(list.localPaths[0], path);
-    AlbumSongList album;
-    ASSERT_TRUE(db.listAlbumSongs("4002", album));
-    ASSERT_EQ(album.size(), 1u);
+    EXPECT_EQ(listed(db, "4002"), std::vector<std::string>{path});
     EXPECT_EQ(db.albumName("4002"), "Bob's list");
     EXPECT_EQ(db.insertSong(song("4002", path, "again")), id);
     EXPECT_EQ(scalar(db, "select count(*) from AlbumInfo_tbl where Local_Path='" + dir.path().string() +
@@ -96,13 +102,11 @@ TEST_F(MyAlbumDbTest, ApostrophesInNamesAndPathsSurvive) {
 
 TEST_F(MyAlbumDbTest, MissingFilesAreNotListedButStay) {
     const std::string gone = file("gone.mp3");
+    const std::string kept = file("kept.mp3");
     db.insertSong(song("4001", gone));
-    db.insertSong(song("4001", file("kept.mp3")));
+    db.insertSong(song("4001", kept));
     std::filesystem::remove(gone);
-    AlbumSongList list;
-    ASSERT_TRUE(db.listAlbumSongs("4001", list));
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_NE(list.localPaths[0], gone);
+    EXPECT_EQ(listed(db, "4001"), std::vector<std::string>{kept});
     EXPECT_FALSE(db.songIdByPath(gone).empty());
 }
 
@@ -130,13 +134,9 @@ protected:
                          "('4002','Two'); insert into AlbumName_tbl values ('4003','Three')");
         for (const char* name : {"a.mp3", "b's.mp3", "c.mp3"}) {
             std::ofstream(dir / name) << "x";
-            AlbumSong song;
-            song.albumId = "4001";
-            song.songName = name;
-            song.localPath = (dir / name).string();
-            song.listenCount = 3;
-            song.date = "20240101000000";
-            ids.push_back(db.insertSong(song));
+            AlbumSong listened = song("4001", (dir / name).string(), name);
+            listened.listenCount = 3;
+            ids.push_back(db.insertSong(listened));
         }
     }
     Song recordOf(int i) {
@@ -147,11 +147,6 @@ protected:
     }
     std::vector<std::string> paths() {
         return {(dir / "a.mp3").string(), (dir / "b's.mp3").string(), (dir / "c.mp3").string()};
-    }
-    std::vector<std::string> listed(const char* album) {
-        AlbumSongList list;
-        db.listAlbumSongs(album, list);
-        return list.localPaths;
     }
 
     test::TempFolder dir;
@@ -165,17 +160,12 @@ TEST_F(PlaylistMoverTest, MoveKeepsTheRowAndSkipsSongsAlreadyThere) {
     db.execStatement("update AlbumInfo_tbl set Album_ID='4002' where Song_ID='" + ids[2] + "'");
     const std::string rowId = scalar(db, "select ID from AlbumInfo_tbl where Song_ID='" + ids[1] + "'");
     // c is in 4002 already: a copy of it sits in 4001 too.
-    db.insertSong([&] {
-        AlbumSong s;
-        s.albumId = "4001";
-        s.localPath = paths()[2];
-        return s;
-    }());
+    db.insertSong(song("4001", paths()[2]));
     const auto result = mover.put({recordOf(0), recordOf(1), recordOf(2)}, "4002", "4001", true, true);
     EXPECT_EQ(result.handled, 2);
     EXPECT_EQ(result.skipped, 1);
-    EXPECT_EQ(listed("4002"), (std::vector<std::string>{paths()[0], paths()[1], paths()[2]}));
-    EXPECT_EQ(listed("4001"), std::vector<std::string>{paths()[2]});
+    EXPECT_EQ(listed(db, "4002"), (std::vector<std::string>{paths()[0], paths()[1], paths()[2]}));
+    EXPECT_EQ(listed(db, "4001"), std::vector<std::string>{paths()[2]});
     EXPECT_EQ(scalar(db, "select ID||'/'||Listen_Count from AlbumInfo_tbl where Song_ID='" + ids[1] + "'"),
               rowId + "/3");
 }
@@ -183,7 +173,7 @@ TEST_F(PlaylistMoverTest, MoveKeepsTheRowAndSkipsSongsAlreadyThere) {
 TEST_F(PlaylistMoverTest, AFailureLeavesTheOthersHandled) {
     const auto result = mover.put({recordOf(0), recordOf(1)}, "4002", "4009", true, false); // no rows in 4009
     EXPECT_EQ(result.failed, 2);
-    EXPECT_EQ(listed("4001").size(), 3u);
+    EXPECT_EQ(listed(db, "4001").size(), 3u);
 }
 
 std::vector<std::string> hostNames;

@@ -128,13 +128,10 @@ struct Rig {
 
 inline std::string vt(std::initializer_list<std::string_view> fields) {
     std::string text;
-    bool first = true;
-    for (auto field : fields) {
-        if (!first)
-            text += '\x0b';
-        text.append(field);
-        first = false;
-    }
+    for (auto field : fields)
+        text.append(field).push_back('\x0b');
+    if (!text.empty())
+        text.pop_back(); // the separator after the last field
     return text;
 }
 

@@ -26,8 +26,7 @@ namespace fs = std::filesystem;
 class SavedVariable {
 public:
     explicit SavedVariable(const char* name) : name_(name) {
-        const char* value = std::getenv(name);
-        if (value != nullptr)
+        if (const char* value = std::getenv(name))
             value_ = value;
     }
     ~SavedVariable() { value_ ? ::setenv(name_, value_->c_str(), 1) : ::unsetenv(name_); }

@@ -23,16 +23,33 @@ class RegistryFileTest : public ::testing::Test {
 protected:
     std::filesystem::path file() const { return temp_.path() / "registry.reg"; }
     std::shared_ptr<RegistryFile> open() const { return std::make_shared<RegistryFile>(file()); }
-    std::vector<std::string> damagedCopies() const {
+    std::vector<std::string> filesStartingWith(const std::string& prefix) const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(temp_.path()))
-            if (entry.path().filename().string().starts_with("registry.reg.damaged-"))
+            if (entry.path().filename().string().starts_with(prefix))
                 names.push_back(entry.path().string());
         return names;
     }
+    std::vector<std::string> damagedCopies() const { return filesStartingWith("registry.reg.damaged-"); }
 
     test::TempFolder temp_;
 };
+
+// What a read leaves in its output, which starts as given.
+std::string rootText(RegistryKey& key, const std::string& name, std::string text = {}) {
+    key.readRootString(text, name);
+    return text;
+}
+std::string sectionText(RegistryKey& key, const std::string& section, const std::string& name,
+                        std::string text = {}) {
+    key.readSectionString(section, text, name);
+    return text;
+}
+std::uint32_t sectionDword(RegistryKey& key, const std::string& section, const std::string& name,
+                           std::uint32_t number = 0) {
+    key.readSectionDword(section, number, name);
+    return number;
+}
 
 void writeMany(const std::shared_ptr<RegistryFile>& file, const std::string& prefix, int count) {
     RegistryKey key(file);
@@ -55,11 +72,9 @@ TEST_F(RegistryFileTest, TwoProcessesWritingLoseNothing) {
 
     RegistryKey key(open());
     for (const char* prefix : {"Child", "Parent"}) {
-        for (int i = 0; i < kCount; ++i) {
-            std::string text;
-            key.readSectionString(settings::kOption, text, prefix + std::to_string(i));
-            EXPECT_EQ(text, std::to_string(i)) << prefix << i;
-        }
+        for (int i = 0; i < kCount; ++i)
+            EXPECT_EQ(sectionText(key, settings::kOption, prefix + std::to_string(i)), std::to_string(i))
+                << prefix << i;
     }
 }
 
@@ -72,51 +87,35 @@ TEST_F(RegistryFileTest, ABatchWritesOnceAndLosesAnotherProcessesValuesNot) {
         RegistryKey key(shared);
         for (int i = 0; i < 20; ++i)
             key.writeSectionString(settings::kOption, std::to_string(i), std::to_string(i));
-        std::string text;
-        key.readSectionString(settings::kOption, text, "19");
-        EXPECT_EQ(text, "19");                                           // the batch reads its own writes
+        EXPECT_EQ(sectionText(key, settings::kOption, "19"), "19");      // the batch reads its own writes
         EXPECT_EQ(readBytes(file()).find("\"19\"="), std::string::npos); // nothing on disk yet
     }
     RegistryKey reader(open());
-    std::string text;
-    reader.readSectionString(settings::kOption, text, "0");
-    EXPECT_EQ(text, "0");
-    reader.readRootString(text, settings::kPlayListSave);
-    EXPECT_EQ(text, "before");
+    EXPECT_EQ(sectionText(reader, settings::kOption, "0"), "0");
+    EXPECT_EQ(rootText(reader, settings::kPlayListSave), "before");
 }
 
 TEST_F(RegistryFileTest, AReaderSeesAnotherWritersChange) {
     RegistryKey reader(open());
     RegistryKey writer(open());
-    std::string text;
     writer.writeRootString("first", settings::kPlayListSave);
-    reader.readRootString(text, settings::kPlayListSave);
-    EXPECT_EQ(text, "first");
+    EXPECT_EQ(rootText(reader, settings::kPlayListSave), "first");
     // Same length, same second: the replaced file is still noticed.
     writer.writeRootString("again", settings::kPlayListSave);
-    reader.readRootString(text, settings::kPlayListSave);
-    EXPECT_EQ(text, "again");
+    EXPECT_EQ(rootText(reader, settings::kPlayListSave), "again");
     std::filesystem::remove(file());
-    text = "kept";
-    reader.readRootString(text, settings::kPlayListSave);
-    EXPECT_EQ(text, "kept");
+    EXPECT_EQ(rootText(reader, settings::kPlayListSave, "kept"), "kept");
 }
 
 TEST_F(RegistryFileTest, WindowsExportReadsBackAndKeepsWhatItDoesNotUse) {
     std::filesystem::copy_file(kData / "windows_export_utf16.reg", file());
     RegistryKey key(open());
-    std::string text;
-    key.readRootString(text, settings::kLastSaveFolder);
-    EXPECT_EQ(text, "C:\\Program Files\\Kesto\\download");
-    key.readRootString(text, settings::kPlayListSave);
-    EXPECT_EQ(text, "\xB3\xBB \xB8\xF1\xB7\xCF");
-    std::uint32_t number = 0;
-    key.readSectionDword(settings::kMain, number, settings::kUpdateCodec);
-    EXPECT_EQ(number, 2u);
-    key.readSectionDword(settings::kOption, number, settings::kHearingAppend);
-    EXPECT_EQ(number, 1u);
-    key.readSectionString(settings::kOption, text, ""); // the default value
-    EXPECT_EQ(text, "\xB1\xE2\xBA\xBB\xB0\xAA");
+    EXPECT_EQ(rootText(key, settings::kLastSaveFolder), "C:\\Program Files\\Kesto\\download");
+    EXPECT_EQ(rootText(key, settings::kPlayListSave), "\xB3\xBB \xB8\xF1\xB7\xCF");
+    EXPECT_EQ(sectionDword(key, settings::kMain, settings::kUpdateCodec), 2u);
+    EXPECT_EQ(sectionDword(key, settings::kOption, settings::kHearingAppend), 1u);
+    // The default value.
+    EXPECT_EQ(sectionText(key, settings::kOption, ""), "\xB1\xE2\xBA\xBB\xB0\xAA");
     ASSERT_TRUE(key.open("Software\\Kesto\\Main"));
     char blob[8] = {};
     EXPECT_TRUE(key.readString("Blob", blob, 4));
@@ -136,8 +135,7 @@ TEST_F(RegistryFileTest, WindowsExportReadsBackAndKeepsWhatItDoesNotUse) {
         std::string::npos)
         << bytes;
     EXPECT_TRUE(damagedCopies().empty());
-    key.readSectionDword(settings::kMain, number, settings::kUpdateCodec);
-    EXPECT_EQ(number, 2u);
+    EXPECT_EQ(sectionDword(key, settings::kMain, settings::kUpdateCodec), 2u);
 }
 
 // Whatever the damage, what can be read is used, reading alone changes nothing, and the first
@@ -165,20 +163,15 @@ TEST_F(RegistryFileTest, ADamagedFileIsKeptAsideWholeBeforeItIsReplaced) {
         SCOPED_TRACE(c.what);
         writeBytes(file(), c.bytes);
         RegistryKey key(open());
-        std::string text = "unset";
-        key.readRootString(text, settings::kShowDeleteBox);
-        EXPECT_EQ(text, c.readable);
+        EXPECT_EQ(rootText(key, settings::kShowDeleteBox, "unset"), c.readable);
         EXPECT_TRUE(damagedCopies().empty());
 
         key.writeRootString("0", settings::kKtpCheck);
         const std::vector<std::string> copies = damagedCopies();
         ASSERT_EQ(copies.size(), 1u);
         EXPECT_TRUE(readBytes(copies[0]) == c.bytes);
-        key.readRootString(text, settings::kKtpCheck);
-        EXPECT_EQ(text, "0");
-        text = "unset";
-        key.readRootString(text, settings::kShowDeleteBox);
-        EXPECT_EQ(text, c.readable);
+        EXPECT_EQ(rootText(key, settings::kKtpCheck), "0");
+        EXPECT_EQ(rootText(key, settings::kShowDeleteBox, "unset"), c.readable);
         key.writeRootString("1", settings::kKtpCheck);
         EXPECT_EQ(damagedCopies().size(), 1u);
         std::filesystem::remove(copies[0]);
@@ -194,9 +187,7 @@ TEST_F(RegistryFileTest, AnUnreadableFileGivesDefaultsAndIsNeverReplaced) {
     ::chmod(temp_.path().c_str(), 0777);
     EXPECT_TRUE(test::asOtherUser([&] {
         RegistryKey key(open());
-        std::string text = "unset";
-        key.readRootString(text, settings::kKtpCheck);
-        if (text != "unset")
+        if (rootText(key, settings::kKtpCheck, "unset") != "unset")
             return false;
         key.writeRootString("0", settings::kKtpCheck);
         return true;
@@ -212,11 +203,8 @@ TEST_F(RegistryFileTest, TemporaryFilesOfADeadWriterGoAtTheNextWrite) {
     writeBytes(temp_.path() / "registry.reg.tmp-notours.txt", "someone else's");
     RegistryKey key(open());
     key.writeRootString("1", settings::kKtpCheck);
-    std::vector<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(temp_.path()))
-        if (entry.path().filename().string().starts_with("registry.reg.tmp-"))
-            left.push_back(entry.path().filename().string());
-    EXPECT_EQ(left, std::vector<std::string>{"registry.reg.tmp-notours.txt"});
+    EXPECT_EQ(filesStartingWith("registry.reg.tmp-"),
+              std::vector<std::string>{(temp_.path() / "registry.reg.tmp-notours.txt").string()});
 }
 
 // The key interface over the same file.
@@ -224,32 +212,23 @@ using RegistryKeyTest = RegistryFileTest;
 
 TEST_F(RegistryKeyTest, GettersNeverCreateKeysAndLeaveOutputsAlone) {
     RegistryKey key(open());
-    std::string text = "before";
-    std::uint32_t number = 42;
-    key.readRootString(text, settings::kLastSaveFolder);
-    key.readSectionString(settings::kOption, text, settings::kShowDcfInfo);
-    key.readSectionDword(settings::kOption, number, settings::kHearingAppend);
-    EXPECT_EQ(text, "before");
-    EXPECT_EQ(number, 42u);
+    EXPECT_EQ(rootText(key, settings::kLastSaveFolder, "before"), "before");
+    EXPECT_EQ(sectionText(key, settings::kOption, settings::kShowDcfInfo, "before"), "before");
+    EXPECT_EQ(sectionDword(key, settings::kOption, settings::kHearingAppend, 42), 42u);
     EXPECT_FALSE(key.open("Software\\Kesto"));
     EXPECT_FALSE(std::filesystem::exists(file()));
 
     // An existing key without the value: the DWORD reads 0, the text stays.
     key.writeSectionString(settings::kOption, "1", settings::kShowDcfInfo);
-    key.readSectionDword(settings::kOption, number, settings::kHearingAppend);
-    EXPECT_EQ(number, 0u);
-    key.readSectionString(settings::kOption, text, settings::kDownloadLyric);
-    EXPECT_EQ(text, "before");
-    key.readSectionString(settings::kOption, text, settings::kShowDcfInfo);
-    EXPECT_EQ(text, "1");
+    EXPECT_EQ(sectionDword(key, settings::kOption, settings::kHearingAppend, 42), 0u);
+    EXPECT_EQ(sectionText(key, settings::kOption, settings::kDownloadLyric, "before"), "before");
+    EXPECT_EQ(sectionText(key, settings::kOption, settings::kShowDcfInfo), "1");
 }
 
 TEST_F(RegistryKeyTest, NamesAndPathsIgnoreCase) {
     RegistryKey key(open());
     key.writeSectionString(settings::kMain, "1,2,3,4", settings::kSongTextRectInfo);
-    std::string rect;
-    key.readSectionString(settings::kMain, rect, settings::kSongTextRectInfoRead);
-    EXPECT_EQ(rect, "1,2,3,4");
+    EXPECT_EQ(sectionText(key, settings::kMain, settings::kSongTextRectInfoRead), "1,2,3,4");
     ASSERT_TRUE(key.open("SOFTWARE\\kesto\\MAIN"));
     // Rewriting under another spelling keeps one value with its first spelling.
     ASSERT_TRUE(key.writeString("SONGTEXTRECTINFO", "5,6,7,8"));
@@ -288,9 +267,7 @@ TEST_F(RegistryKeyTest, SectionReadsFourBytesAndCreatesOnWrite) {
     EXPECT_EQ(section.readDword(settings::kMain, settings::kUpdateCodec, 99), 1u);
     // The same key through the other spelling of the base.
     RegistryKey key(open());
-    std::uint32_t value = 0;
-    key.readSectionDword(settings::kMain, value, settings::kUpdateCodec);
-    EXPECT_EQ(value, 1u);
+    EXPECT_EQ(sectionDword(key, settings::kMain, settings::kUpdateCodec), 1u);
     // Type not tested: a short text reads as its bytes; a long one is too big.
     key.writeSectionString(settings::kMain, "1", "Short");
     key.writeSectionString(settings::kMain, "12345", "Long");
@@ -312,13 +289,9 @@ TEST_F(RegistryKeyTest, Cp949TextRoundTripsThroughAReadableFile) {
         << bytes;
     EXPECT_NE(bytes.find("\"C:\\\\a \\\"b\\\"\""), std::string::npos) << bytes;
     RegistryKey fresh(open());
-    std::string text;
-    fresh.readRootString(text, settings::kPlayListSave);
-    EXPECT_EQ(text, hangul);
-    fresh.readRootString(text, "Odd");
-    EXPECT_EQ(text, notCp949);
-    fresh.readRootString(text, settings::kLastOpenFolder);
-    EXPECT_EQ(text, "C:\\a \"b\"");
+    EXPECT_EQ(rootText(fresh, settings::kPlayListSave), hangul);
+    EXPECT_EQ(rootText(fresh, "Odd"), notCp949);
+    EXPECT_EQ(rootText(fresh, settings::kLastOpenFolder), "C:\\a \"b\"");
 }
 
 } // namespace

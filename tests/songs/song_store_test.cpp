@@ -26,9 +26,9 @@ Song local(std::string_view path, std::string_view id = "") {
     return r;
 }
 
-void fill(SongStore& store, int n) {
+void fill(SongStore& store, int n, const std::string& prefix = "S") {
     for (int i = 0; i < n; ++i) {
-        const Song r = streaming("S" + std::to_string(i));
+        const Song r = streaming(prefix + std::to_string(i));
         store.addCopy(&r);
     }
 }
@@ -99,10 +99,8 @@ TEST(SongStore, ShuffleDrawsUntilAnUnmarkedEntry) {
     std::size_t drawn = 0;
     store.setRandomSource([&] { return script[drawn++ % script.size()]; });
     // 1 -> 1; 5%4=1 marked, 9%4=1 marked, 2 -> 2; 6%4=2 marked, 3 -> 3; 7%4=3 marked, 0 -> 0.
-    EXPECT_EQ(store.nextEntry(0, 101, 0), 1);
-    EXPECT_EQ(store.nextEntry(1, 101, 0), 2);
-    EXPECT_EQ(store.nextEntry(2, 101, 0), 3);
-    EXPECT_EQ(store.nextEntry(3, 101, 0), 0);
+    for (int position = 0; position < 4; ++position)
+        EXPECT_EQ(store.nextEntry(position, 101, 0), (position + 1) % 4) << position;
     EXPECT_EQ(drawn, 8u);
     // A fully marked cycle ends without drawing.
     EXPECT_EQ(store.nextEntry(0, 101, 0), -1);
@@ -272,10 +270,7 @@ TEST(SongStore, EveryChangeKeepsOrderCurrentRecordAndLookUps) {
 // Ten songs are always there, wherever the writer moves them; readers must always find them.
 TEST(SongStore, ReadersFindWhatStaysWhileAWriterReorders) {
     SongStore store;
-    for (int i = 0; i < 10; ++i) {
-        const Song r = streaming("A" + std::to_string(i));
-        store.addCopy(&r);
-    }
+    fill(store, 10, "A");
     std::atomic<bool> done{false};
     std::thread writer([&] {
         std::mt19937 rng(5);

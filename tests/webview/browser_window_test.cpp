@@ -8,8 +8,6 @@
 #include "webview/external_browser.h"
 #include "webview/hyperlink.h"
 
-#include "songs/login_block.h"
-
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
@@ -37,15 +35,9 @@ class BrowserWindowTest : public QObject {
 private slots:
     void linksOpenInOneWindowThatPostsBridgedTargets() {
         PageServer server(&pageOfPath);
-        LoginBlock login;
-        login.userId = "kim";
-        std::strcpy(login.password, "pw");
-        std::strcpy(login.uKey, "key9");
-        std::strcpy(login.webBase, server.base().c_str());
-        test::ScriptedBox box;
-        ProtocolContext context;
-        context.login = &login;
-        context.box = &box;
+        test::Rig rig;
+        std::strcpy(rig.login.webBase, server.base().c_str());
+        const ProtocolContext& context = rig.context;
 
         Hyperlink help(QStringLiteral("help"), {server.base() + "/cus_machine_mp3.jsp", {}}, false, context,
                        nullptr);
@@ -60,7 +52,7 @@ private slots:
         QCOMPARE(seen.size(), std::size_t{1});
         QCOMPARE(seen[0].method, std::string("POST"));
         QCOMPARE(seen[0].path, std::string("/LoginAppToWeb.jsp"));
-        QCOMPARE(seen[0].body, std::string("userid=kim&password=pw&u_key=key9&appParam=9&webParam="));
+        QCOMPARE(seen[0].body, std::string("userid=user1&password=pw&u_key=KEY9&appParam=9&webParam="));
         QCOMPARE(seen[0].contentType, std::string(WebWindow::kFormContentType));
         QCOMPARE(window->windowTitle(), QStringLiteral("/LoginAppToWeb.jsp"));
         QVariant scroll;
@@ -77,7 +69,7 @@ private slots:
         seen = server.seen();
         QCOMPARE(seen.back().method, std::string("GET"));
         QCOMPARE(seen.back().path, std::string("/kesto_player_faqlist.jsp"));
-        QVERIFY(box.shown.empty());
+        QVERIFY(rig.box.shown.empty());
 
         ExternalBrowser::closeWindow();
         QVERIFY(ExternalBrowser::window() == nullptr);

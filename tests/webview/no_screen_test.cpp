@@ -4,14 +4,11 @@
 #include "webview/external_browser.h"
 #include "webview/hyperlink.h"
 
-#include "songs/login_block.h"
 #include "tests/protocol/protocol_doubles.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
-
-#include <cstring>
 
 namespace {
 
@@ -23,22 +20,17 @@ class NoScreenTest : public QObject {
 private slots:
     void linksSayFailWebBrowser() {
         QVERIFY2(QGuiApplication::primaryScreen() == nullptr, "needs a platform without screens");
-        LoginBlock login;
-        login.userId = "kim";
-        std::strcpy(login.webBase, "http://127.0.0.1:9");
-        test::ScriptedBox box;
-        ProtocolContext context;
-        context.login = &login;
-        context.box = &box;
+        test::Rig rig;
+        const ProtocolContext& context = rig.context;
 
         Hyperlink charge(QStringLiteral("charge"), WebHandoff(context).cashCharge(), false, context, nullptr);
         charge.follow();
         Hyperlink faq(QStringLiteral("faq"), {WebHandoff(context).faqPage(), {}}, true, context, nullptr);
         faq.follow();
         QVERIFY(ExternalBrowser::window() == nullptr);
-        QCOMPARE(box.texts(), (std::vector<std::string>{"Fail WebBrowser", "Fail WebBrowser"}));
-        QCOMPARE(box.shown.front().caption, std::string("Kesto Player"));
-        QCOMPARE(box.shown.front().style, mb::kStopOk);
+        QCOMPARE(rig.box.texts(), (std::vector<std::string>{"Fail WebBrowser", "Fail WebBrowser"}));
+        QCOMPARE(rig.box.shown.front().caption, std::string("Kesto Player"));
+        QCOMPARE(rig.box.shown.front().style, mb::kStopOk);
     }
 };
 

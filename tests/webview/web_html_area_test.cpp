@@ -87,9 +87,9 @@ private slots:
         click(view, "buyText"); // a click inside the link counts too
         click(view, "search");
         QTRY_COMPARE_WITH_TIMEOUT(seen.links.size(), std::size_t{3}, kLoadTimeoutMs);
-        QCOMPARE(seen.links[0], std::string("albuminfo://12345/")); // not the URL's "0.0.48.57"
-        QCOMPARE(seen.links[1], std::string("buyinfo://1/"));
-        QCOMPARE(seen.links[2], std::string("searchinfo://word///"));
+        // The album link as written, not the URL's "0.0.48.57".
+        QCOMPARE(seen.links,
+                 (std::vector<std::string>{"albuminfo://12345/", "buyinfo://1/", "searchinfo://word///"}));
         // Nothing was loaded by any of them; the page's last title pair reached the label once.
         QCOMPARE(view.title(), QStringLiteral("2|Songs|songinfo://1/|Album|albuminfo://12345/"));
         QCOMPARE(seen.titles.size(), std::size_t{1});
@@ -112,9 +112,8 @@ private slots:
         attach(view, seen);
         const LoginBlock formStore = storeAt(server.base());
         view.setLogin(&formStore);
-        std::string body("userid=kim&password=p%26w");
-        body.push_back('\0');
-        body += "ignored";
+        // What follows a NUL is not sent.
+        const std::string body = std::string("userid=kim&password=p%26w") + '\0' + "ignored";
         view.navigate(address, body);
         QCOMPARE(view.address(), address);
         QTRY_COMPARE_WITH_TIMEOUT(seen.titles.size(), std::size_t{1}, kLoadTimeoutMs);
