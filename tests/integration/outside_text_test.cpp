@@ -54,7 +54,6 @@ TEST_F(OutsideTextTest, ShowsAsWrittenInTheDialogs) {
             linkTips(d, "purchase link tooltip");
             DialogScript::click(d, "cancel");
         });
-    script.install();
     host.show(4, 4100, "7");
     ASSERT_TRUE(waitForReady(1));
     host.list()->setRowChecked(0, true);

@@ -26,7 +26,6 @@ TEST_F(SongInformationTest, AsksTheStoreOnlyAboutItsOwnIds) {
             EXPECT_EQ(d->findChild<QLabel*>("myAlbums"), nullptr);
             DialogScript::click(d, "ok");
         });
-        script.install();
         QCoreApplication::postEvent(host.panelWindow(), new WindowMessageEvent(msg::kInfoPage, 0, 0));
         ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 5s)) << menu;
         EXPECT_TRUE(PanelHost::requestsSent().empty()) << menu;

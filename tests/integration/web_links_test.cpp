@@ -49,7 +49,6 @@ protected:
     void run(int command, const QString& dialog, std::vector<QString> links) {
         DialogScript script;
         script.then(dialog, clickLinks(std::move(links)));
-        script.install();
         PanelHost::forgetRequests();
         host.click(command);
         ASSERT_TRUE(PanelHost::processUntil([&] { return script.done(); }, 10s));

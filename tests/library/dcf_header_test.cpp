@@ -45,7 +45,7 @@ TEST(DcfHeaderTest, RefusesWhatIsNotAWholeVersionOneFile) {
     EXPECT_FALSE(DcfHeader::parse(good, good.size() - 1)) << "data shorter than declared";
     EXPECT_FALSE(DcfHeader::parse(std::string_view(good).substr(0, 20), good.size())) << "headers cut off";
     EXPECT_FALSE(DcfHeader::parse("", 0));
-    EXPECT_FALSE(DcfHeader::parse(std::string("\x01\x00\x05", 3) + "cid:1" + "\x00\x00", 10))
+    EXPECT_FALSE(DcfHeader::parse(std::string("\x01\x00\x05", 3) + "cid:1" + std::string(2, '\0'), 10))
         << "no content type";
     // A uintvar that never ends, and one beyond 32 bits.
     for (const std::string& length : {std::string(6, '\xff'), std::string("\x9f\xff\xff\xff\x7f")})

@@ -3,14 +3,17 @@
 #include "columns/column_set_store.h"
 #include "columns/default_column_sets.h"
 #include "columns/list_command_ids.h"
-#include "columns/memory_column_settings.h"
 #include "columns/page_rules.h"
+#include "columns/registry_column_settings.h"
 #include "include/kesto/window_message.h"
 #include "listview/song_list_header.h"
 #include "listview/song_list_view.h"
 #include "platform/qt_message_port.h"
 #include "protocol/protocol_doubles.h"
+#include "settings/registry_file.h"
+#include "settings/registry_key.h"
 #include "songs/panel_messages.h"
+#include "support/temp_folder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -86,7 +89,9 @@ struct ListControlTest : ::testing::Test {
     MessageSink sink;
     test::ScriptedBox box;
     int columnChanges = 0;
-    test::MemoryColumnSettings settings;
+    test::TempFolder folder;
+    RegistryKey key{std::make_shared<RegistryFile>(folder / "registry.reg")};
+    RegistryColumnSettings settings{key};
     ColumnSetStore store{settings};
     std::unique_ptr<SongListView> list;
 };
@@ -126,15 +131,15 @@ TEST_F(ListControlTest, HiddenColumnSurvivesPageSwitch) {
     EXPECT_FALSE(list->isColumnHidden(6));
     list->applyPageKind(1);
     EXPECT_TRUE(list->isColumnHidden(6));
-    const auto* stored = settings.find(1, std::to_string(col::kArtist));
-    ASSERT_NE(stored, nullptr);
-    EXPECT_EQ(stored->at("Show"), "1");
-    EXPECT_FALSE(stored->contains("Width"));
+    std::string show;
+    ASSERT_TRUE(settings.read(1, std::to_string(col::kArtist), "Show", show));
+    EXPECT_EQ(show, "1");
+    EXPECT_FALSE(settings.read(1, std::to_string(col::kArtist), "Width", show));
 }
 
 TEST_F(ListControlTest, StoredNumberWidthOf30ShowsAs55) {
     store.saveSet(1, DefaultColumnSets::forPageKind(1), false);
-    settings.find(1, "3")->at("Width") = "30";
+    settings.write(1, col::kNumber, "Width", "30");
     open(1);
     EXPECT_EQ(list->columnWidth(2), 55);
 }
