@@ -201,8 +201,8 @@ private:
     void tellChecks(int row, bool checked);
     int focusColumn() const;
     DropPlace dropPlace(const QMimeData& data) const;
-    // The answer to data over pos; where it may drop as songs, the row there is the drop row.
-    DropEffect dropEffect(const QMimeData& data, const QPoint& pos);
+    // The answer to an offer over pos; where it may drop as songs, the row there is the drop row.
+    DropEffect dropEffect(const DropOffer& offer, const DropPlace& place, const QPoint& pos);
     void dropped(const DropDecision& decision, const QMimeData& data);
     bool dragFromPress(const QMouseEvent* event);
     int firstSelectedOrFocused(bool preferFocused) const;

@@ -58,9 +58,8 @@ DropPlace SongListView::dropPlace(const QMimeData& mime) const {
     return {dropPageKind(), isMiniList(), model_->startedHere(mime)};
 }
 
-DropEffect SongListView::dropEffect(const QMimeData& mime, const QPoint& pos) {
-    const DropOffer offer = SongDragData::offer(mime);
-    const DropEffect effect = DropRules::over(offer, dropPlace(mime));
+DropEffect SongListView::dropEffect(const DropOffer& offer, const DropPlace& place, const QPoint& pos) {
+    const DropEffect effect = DropRules::over(offer, place);
     if (effect != DropEffect::None && !offer.files)
         model_->setDropRow(rowAt(pos.y()));
     return effect;
@@ -78,16 +77,21 @@ void SongListView::dragEnterEvent(QDragEnterEvent* event) {
 
 void SongListView::dragMoveEvent(QDragMoveEvent* event) {
     const QMimeData* mime = event->mimeData();
-    answer(event, mime != nullptr ? dropEffect(*mime, event->position().toPoint()) : DropEffect::None);
+    answer(event, mime != nullptr
+                      ? dropEffect(SongDragData::offer(*mime), dropPlace(*mime), event->position().toPoint())
+                      : DropEffect::None);
 }
 
 void SongListView::dropEvent(QDropEvent* event) {
-    // What the drop does is decided here once.
+    // What the drop does is decided here once, from one reading of its data.
     const QMimeData* mime = event->mimeData();
-    const DropDecision decision =
-        mime != nullptr && dropEffect(*mime, event->position().toPoint()) != DropEffect::None
-            ? DropRules::decide(SongDragData::offer(*mime), dropPlace(*mime))
-            : DropDecision{};
+    DropDecision decision;
+    if (mime != nullptr) {
+        const DropOffer offer = SongDragData::offer(*mime);
+        const DropPlace place = dropPlace(*mime);
+        if (dropEffect(offer, place, event->position().toPoint()) != DropEffect::None)
+            decision = DropRules::decide(offer, place);
+    }
     if (decision.kind == DropKind::Nothing)
         return answer(event, DropEffect::None);
     dropped(decision, *mime);
